@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing Kuvanto needs on Debian 12 (as root), then configures
+# the build folder. Sourced by run.sh and test.sh; safe to run again (installed packages are kept).
+set -euo pipefail
+
+KUVANTO_PACKAGES=(
+  g++ cmake ninja-build ccache pkg-config
+  qt6-base-dev qt6-qpa-plugins libgl-dev
+  libgtest-dev libbenchmark-dev libgeos-dev
+  fonts-ipafont-gothic fonts-ipafont-mincho fontconfig
+  xvfb xauth
+)
+
+missing=()
+for p in "${KUVANTO_PACKAGES[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  SUDO=""
+  if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+  echo "Installing: ${missing[*]}"
+  $SUDO apt-get update -q
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+KUVANTO_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+KUVANTO_BUILD="${KUVANTO_BUILD:-$KUVANTO_ROOT/build}"
+cmake -S "$KUVANTO_ROOT" -B "$KUVANTO_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+export KUVANTO_ROOT KUVANTO_BUILD

@@ -1,0 +1,30 @@
+// Cutting the rows of the coordinate tables into figures: each run of vertex rows since the last
+// separator row (or the top) is one closed polygon. Figure numbers run over the added figures
+// first and continue over the subtracted ones.
+#pragma once
+
+#include <functional>
+#include <string_view>
+#include <vector>
+
+#include "CoodGrid.h"
+
+namespace kuvanto {
+
+struct Figure {
+    std::string_view kind;  // kAddKind or kSbtrtKind
+    int number = 0;
+    std::vector<double> xs;
+    std::vector<double> ys;
+};
+
+// Builds the figures of one table, numbering from counter + 1 and advancing counter. A figure is
+// complete at a separator row or at the end of the table; rows that are neither vertex nor
+// separator are passed over. Each completed figure is handed to `sink` at once (the sink may move
+// from it). Returns false when a vertex row's Y cell is not a number (the calculation fails);
+// figures handed over before that stay handed over. The sink returns false to stop the build
+// (a failure it met), which also makes this return false.
+bool Build_Figures(const CoodGrid& grid, std::string_view kind, int& counter,
+                   const std::function<bool(Figure&)>& sink);
+
+}  // namespace kuvanto

@@ -1,0 +1,55 @@
+// Number text: the one place where numbers become cell text and cell text becomes numbers.
+// Cells of every table hold text; the strict test tells vertex rows from other rows, the lenient
+// reading serves dialog fields and result cells, and the writers below produce the exact texts
+// the tables, files and result view show. Also the rounding rules and the helpers that compare
+// values as their decimal text reads (Max_Val, Min_Val) and convert angles.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kuvanto {
+
+// Strict numeric text: optional blanks around, optional sign, digits with an optional point and
+// fraction (at least one digit in all), optional exponent ("E"/"e", optional sign, digits).
+// "inf", "nan", hexadecimal and grouping separators are not numbers.
+bool Is_Numeric_Text(std::string_view text);
+
+// Strict test and conversion in one pass: the value, or nothing when the text is not numeric.
+std::optional<double> Parse_Numeric(std::string_view text);
+
+// Lenient reading: the longest leading numeric part of the text (after leading blanks); text
+// without one reads as 0. Never fails.
+double Lenient_Value(std::string_view text);
+
+// Shortest text of at most 15 significant digits: "." as point, leading "-", no trailing zeros or
+// point, exponent form ("1E-05", "1.5E+16") when the decimal exponent is below -4 or at least 15.
+// A negative zero is written "0". Non-finite values are never passed here by the calculation.
+std::string Num_Text(double value);
+
+// Result-table exponent format "0.0000E-0": 12345.678 -> "1.2346E4", 0.00012 -> "1.2000E-4",
+// -2500 -> "-2.5000E3", 0 -> "0.0000E0". The mantissa rounds halves away from zero.
+std::string Exp_Text(double value);
+
+// Value rounded to three decimals (halves to even) written as its shortest text:
+// 12.5, 100, 0.333, -28.868.
+std::string Fixed3_Text(double value);
+
+// Display pattern "0.000" (status bar, lists): always three decimals, halves away from zero.
+std::string Fmt_000(double value);
+
+// Rounds to the given count of decimals, halves to the even neighbour, deciding the tie on the
+// value's 15-significant-digit decimal text (so 2.675 counts as a tie, as the user typed it).
+double Round_Half_Even(double value, int decimals);
+
+// The larger / smaller of two values compared as the numbers their 15-digit decimal texts read
+// as; on a tie the second argument is returned.
+double Max_Val(double a, double b);
+double Min_Val(double a, double b);
+
+// Angle conversions with 2*pi written as 6.28318530717958.
+double Deg_to_Rad(double degrees);
+double Rad_to_Deg(double radians);
+
+}  // namespace kuvanto

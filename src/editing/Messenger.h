@@ -1,0 +1,44 @@
+// The one road by which commands talk to the user in message boxes and file dialogs. The program
+// uses WidgetMessenger (real Qt dialogs); tests install a scripted one that records the questions
+// and gives prepared answers, so that every command can be driven without a person.
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace kuvanto {
+
+inline const QString kAppTitle = QStringLiteral("Kuvanto");
+
+class Messenger {
+public:
+    virtual ~Messenger() = default;
+
+    // A notice with an OK button and no icon.
+    virtual void Notice(const QString& text, const QString& title = kAppTitle) = 0;
+    // A Yes/No question without icon; true for Yes.
+    virtual bool Confirm(const QString& text, const QString& title = kAppTitle) = 0;
+    // File dialogs; an empty path when cancelled. `filter` as in "*.csv|*.csv".
+    virtual QString Choose_Open_File(const QString& title, const QString& filter,
+                                     const QString& folder) = 0;
+    virtual QString Choose_Save_File(const QString& title, const QString& filter,
+                                     const QString& folder, const QString& initial_name) = 0;
+};
+
+// Real dialogs, owned by a parent window.
+class WidgetMessenger : public Messenger {
+public:
+    explicit WidgetMessenger(QWidget* parent) : parent_(parent) {}
+    void Notice(const QString& text, const QString& title = kAppTitle) override;
+    bool Confirm(const QString& text, const QString& title = kAppTitle) override;
+    QString Choose_Open_File(const QString& title, const QString& filter,
+                             const QString& folder) override;
+    QString Choose_Save_File(const QString& title, const QString& filter, const QString& folder,
+                             const QString& initial_name) override;
+
+private:
+    QWidget* parent_;
+};
+
+}  // namespace kuvanto

@@ -1,0 +1,31 @@
+// Splits comma-separated text into fields taken two at a time, as the coordinate files, the
+// insertion files and the text form of the tables are read: fields end at a comma or a line end
+// (CR LF, LF or CR), blanks around a field are dropped, a field in double quotes keeps its commas
+// and "" stands for one quote inside it, blank lines give no field, and a line with one field
+// takes its partner from the next line.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace kuvanto {
+
+class FieldReader {
+public:
+    explicit FieldReader(std::string_view text) : text_(text) {}
+
+    // The next field; false at the end of the text.
+    bool Next_Field(std::string& field);
+    // The next pair; false when the text ends before a whole pair (a lone last field is dropped).
+    bool Next_Pair(std::string& first, std::string& second);
+
+private:
+    std::string_view text_;
+    std::size_t pos_ = 0;
+};
+
+// A cell text as a field: quoted (inner quotes doubled) when it holds a comma, a double quote, a
+// line break or blanks at either end, otherwise as it stands.
+std::string Quote_Field(std::string_view cell);
+
+}  // namespace kuvanto

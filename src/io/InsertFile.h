@@ -1,0 +1,26 @@
+// Insertion files: plain lines of two numbers, X then Y, inserted into a table at a row.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "CoodGrid.h"
+
+namespace kuvanto {
+
+inline constexpr std::string_view kInsertStopMessage =
+    "座標データ(X,Y)でないデータが含まれています。読込みを中断します。";
+
+struct InsertPairs {
+    std::vector<std::pair<std::string, std::string>> pairs;  // the numeric pairs before a stop
+    bool stopped = false;  // a pair that is not two numbers ended the reading
+};
+
+// The pairs of insertion-file text (UTF-8), up to the first pair that is not two numbers.
+InsertPairs Read_Insert_Pairs(std::string_view utf8);
+
+// Inserts the pairs as rows before `row` of the table; returns the row after the last inserted.
+int Insert_Pairs(CoodGrid& grid, int row, const InsertPairs& pairs);
+
+}  // namespace kuvanto

@@ -1,0 +1,18 @@
+// Result export: a line-by-line, tab-separated image of the 23 rows of the result table, in code
+// page 932 with CR LF.
+#pragma once
+
+#include <QString>
+#include <string>
+
+#include "ResultGrid.h"
+
+namespace kuvanto {
+
+// The export text (UTF-8): value rows as all cells joined by tabs, heading rows as their item
+// text, spacer rows as empty lines; a row with items but no figure value gives no line.
+std::string Export_Result_Text(const ResultGrid& result);
+
+bool Write_Export_Result(const QString& path, const ResultGrid& result, QString* error = nullptr);
+
+}  // namespace kuvanto

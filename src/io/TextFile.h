@@ -1,0 +1,31 @@
+// Reading and writing whole text files in the encodings the program's files use. Files are read
+// whole; a file whose bytes are valid UTF-8 (with or without a BOM) is taken as UTF-8, any other
+// as the Japanese Windows code page 932. Files are written whole or not at all (QSaveFile).
+#pragma once
+
+#include <QString>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kuvanto {
+
+enum class FileEncoding { Cp932, Utf8 };
+
+// UTF-8 text of the bytes: valid UTF-8 stays (a leading BOM is dropped), anything else is decoded
+// from code page 932 (undecodable bytes become U+FFFD).
+std::string Decode_File_Bytes(std::string_view bytes);
+
+// Code page 932 bytes of UTF-8 text; characters without a CP932 form become "?".
+std::string Encode_Cp932(std::string_view utf8);
+
+// Reads the whole file and decodes it. On failure returns nothing and, when `error` is given,
+// sets it to a sentence that names the file and the reason.
+std::optional<std::string> Read_Text_File(const QString& path, QString* error = nullptr);
+
+// Replaces the file with the text in the given encoding, atomically. On failure the old file is
+// untouched, false is returned and `error` names the file and the reason.
+bool Write_Text_File(const QString& path, std::string_view utf8, FileEncoding encoding,
+                     QString* error = nullptr);
+
+}  // namespace kuvanto
