@@ -10,9 +10,9 @@
 namespace kuvanto {
 
 struct DrawColors {
-    std::int32_t add = 255;             // RGB(255, 0, 0)
-    std::int32_t sbtrt = 16711680;      // RGB(0, 0, 255)
-    std::int32_t grid = 11857960;       // RGB(40, 240, 180)
+    std::int32_t add = 255;         // RGB(255, 0, 0)
+    std::int32_t sbtrt = 16711680;  // RGB(0, 0, 255)
+    std::int32_t grid = 11857960;   // RGB(40, 240, 180)
     bool operator==(const DrawColors&) const = default;
 };
 

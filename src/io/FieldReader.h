@@ -11,7 +11,7 @@
 namespace kuvanto {
 
 class FieldReader {
-public:
+  public:
     explicit FieldReader(std::string_view text) : text_(text) {}
 
     // The next field; false at the end of the text.
@@ -19,13 +19,19 @@ public:
     // The next pair; false when the text ends before a whole pair (a lone last field is dropped).
     bool Next_Pair(std::string& first, std::string& second);
 
-private:
+  private:
+    void Skip_Line_End();
+    void Read_Quoted(std::string& field);
+
     std::string_view text_;
     std::size_t pos_ = 0;
+    bool after_comma_ = false;  // the last field ended at a comma: a field follows on this line
 };
 
 // A cell text as a field: quoted (inner quotes doubled) when it holds a comma, a double quote, a
 // line break or blanks at either end, otherwise as it stands.
 std::string Quote_Field(std::string_view cell);
+// The same, appended to `out` (the writers build whole files in one string).
+void Append_Field(std::string& out, std::string_view cell);
 
 }  // namespace kuvanto

@@ -10,7 +10,9 @@
 
 namespace kuvanto {
 
-enum class FileEncoding { Cp932, Utf8 };
+// Cp932OrUtf8: code page 932 when every character has a form there, otherwise UTF-8 (which the
+// readers recognise), so that a cell text the code page cannot hold is never lost on a save.
+enum class FileEncoding { Cp932, Utf8, Cp932OrUtf8 };
 
 // UTF-8 text of the bytes: valid UTF-8 stays (a leading BOM is dropped), anything else is decoded
 // from code page 932 (undecodable bytes become U+FFFD).
@@ -18,6 +20,12 @@ std::string Decode_File_Bytes(std::string_view bytes);
 
 // Code page 932 bytes of UTF-8 text; characters without a CP932 form become "?".
 std::string Encode_Cp932(std::string_view utf8);
+
+// Code page 932 bytes of UTF-8 text, or nothing when some character has no CP932 form.
+std::optional<std::string> Encode_Cp932_Exact(std::string_view utf8);
+
+// Whether the bytes are valid UTF-8 (pure ASCII included).
+bool Is_Valid_Utf8(std::string_view bytes);
 
 // Reads the whole file and decodes it. On failure returns nothing and, when `error` is given,
 // sets it to a sentence that names the file and the reason.

@@ -11,7 +11,7 @@
 namespace kuvanto {
 
 class UndoStore {
-public:
+  public:
     explicit UndoStore(QString folder);
 
     // Start of the program: Undo_File = "udtxt1.txt", then Save_Undo (writes "udtxt2.txt").
@@ -22,13 +22,14 @@ public:
 
     // Reads the other file into the tables and saves a snapshot. When that file is missing,
     // unreadable or known to be stale (its last write failed), the tables stay as they are and
-    // false is returned with `error`.
+    // false is returned with `error`. False with `error` also when the tables were restored but
+    // the snapshot after it could not be written.
     bool Undo_Restore(CoodGrid& add, CoodGrid& sbtrt, QString* error = nullptr);
 
     QString Undo_File() const { return undo_file_; }  // "udtxt1.txt" or "udtxt2.txt"
     QString Folder() const { return folder_; }
 
-private:
+  private:
     QString Path(const QString& name) const;
     QString folder_;
     QString undo_file_ = QStringLiteral("udtxt1.txt");

@@ -1,0 +1,131 @@
+// Field splitting for the comma-separated files. The text is one stream of fields: a comma or a
+// line end closes a field, a line end right after a comma closes an empty field, and a line end
+// with nothing before it on its line (a blank line) gives no field at all. Fields are returned
+// two at a time by Next_Pair, so a line with a single field pairs up with the next line's first.
+#include "FieldReader.h"
+
+namespace kuvanto {
+
+namespace {
+
+bool Is_Blank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool Is_Line_End(char c) {
+    return c == '\r' || c == '\n';
+}
+
+bool Needs_Quotes(std::string_view cell) {
+    if (cell.empty()) return false;
+    if (Is_Blank(cell.front()) || Is_Blank(cell.back())) return true;
+    // A plain loop: this runs for every cell of files with millions of rows.
+    for (const char c : cell) {
+        if (c == ',' || c == '"' || c == '\r' || c == '\n') return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+void FieldReader::Skip_Line_End() {
+    if (text_[pos_] == '\r') {
+        ++pos_;
+        if (pos_ < text_.size() && text_[pos_] == '\n') ++pos_;
+    } else {
+        ++pos_;
+    }
+}
+
+void FieldReader::Read_Quoted(std::string& field) {
+    const std::size_t n = text_.size();
+    ++pos_;  // the opening quote
+    field.clear();
+    for (;;) {
+        const std::size_t quote = text_.find('"', pos_);
+        if (quote == std::string_view::npos) {  // unterminated: the field runs to the end
+            field.append(text_.substr(pos_));
+            pos_ = n;
+            return;
+        }
+        field.append(text_.substr(pos_, quote - pos_));
+        pos_ = quote + 1;
+        if (pos_ < n && text_[pos_] == '"') {  // "" stands for one quote
+            field.push_back('"');
+            ++pos_;
+            continue;
+        }
+        break;
+    }
+    // Anything between the closing quote and the delimiter is kept, blanks around it dropped.
+    while (pos_ < n && Is_Blank(text_[pos_])) ++pos_;
+    const std::size_t start = pos_;
+    while (pos_ < n && text_[pos_] != ',' && !Is_Line_End(text_[pos_])) ++pos_;
+    std::size_t end = pos_;
+    while (end > start && Is_Blank(text_[end - 1])) --end;
+    field.append(text_.substr(start, end - start));
+}
+
+bool FieldReader::Next_Field(std::string& field) {
+    const std::size_t n = text_.size();
+    for (;;) {
+        while (pos_ < n && Is_Blank(text_[pos_])) ++pos_;
+        if (pos_ >= n) {
+            if (!after_comma_) return false;
+            after_comma_ = false;  // "a," at the very end: an empty last field
+            field.clear();
+            return true;
+        }
+        if (!Is_Line_End(text_[pos_])) break;
+        Skip_Line_End();
+        if (after_comma_) {
+            after_comma_ = false;
+            field.clear();
+            return true;
+        }
+        // A blank line: no field.
+    }
+
+    if (text_[pos_] == '"') {
+        Read_Quoted(field);
+    } else {
+        const std::size_t start = pos_;
+        while (pos_ < n && text_[pos_] != ',' && !Is_Line_End(text_[pos_])) ++pos_;
+        std::size_t end = pos_;
+        while (end > start && Is_Blank(text_[end - 1])) --end;
+        field.assign(text_.substr(start, end - start));
+    }
+
+    if (pos_ < n && text_[pos_] == ',') {
+        ++pos_;
+        after_comma_ = true;
+    } else {
+        if (pos_ < n) Skip_Line_End();
+        after_comma_ = false;
+    }
+    return true;
+}
+
+bool FieldReader::Next_Pair(std::string& first, std::string& second) {
+    return Next_Field(first) && Next_Field(second);
+}
+
+void Append_Field(std::string& out, std::string_view cell) {
+    if (!Needs_Quotes(cell)) {
+        out.append(cell);
+        return;
+    }
+    out.push_back('"');
+    for (char c : cell) {
+        if (c == '"') out.push_back('"');
+        out.push_back(c);
+    }
+    out.push_back('"');
+}
+
+std::string Quote_Field(std::string_view cell) {
+    std::string out;
+    Append_Field(out, cell);
+    return out;
+}
+
+}  // namespace kuvanto

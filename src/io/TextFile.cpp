@@ -1,0 +1,262 @@
+// Whole-file text reading and writing in the program's two encodings. Coordinate files are mostly
+// ASCII digits with a few Japanese marker lines, so both directions copy ASCII runs straight
+// through and hand only the non-ASCII stretches to glibc's iconv. Writes go through QSaveFile so
+// that a failed save never leaves a half-written file behind.
+#include "TextFile.h"
+
+#include <iconv.h>
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+#include <algorithm>
+#include <cerrno>
+#include <cstdint>
+#include <cstring>
+
+namespace kuvanto {
+
+namespace {
+
+constexpr std::string_view kReplacementChar = "\xEF\xBF\xBD";  // U+FFFD
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+
+// An iconv descriptor that is closed when it goes out of scope.
+class Converter {
+  public:
+    Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
+    ~Converter() {
+        if (Ok()) iconv_close(cd_);
+    }
+    Converter(const Converter&) = delete;
+    Converter& operator=(const Converter&) = delete;
+    bool Ok() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
+
+    // Converts `in` and appends the result to `out`. An input sequence that cannot be converted
+    // is skipped by `skip(rest)` bytes and stands as `replacement` in the output; `lossy` is set
+    // when that happened.
+    template <typename Skip>
+    void Append(std::string_view in, std::string& out, std::string_view replacement, Skip skip,
+                bool& lossy) {
+        char* src = const_cast<char*>(in.data());
+        std::size_t src_left = in.size();
+        while (src_left > 0) {
+            const std::size_t old_size = out.size();
+            const std::size_t room = src_left * 4 + 16;
+            out.resize(old_size + room);
+            char* dst = out.data() + old_size;
+            std::size_t dst_left = room;
+            const std::size_t rc = iconv(cd_, &src, &src_left, &dst, &dst_left);
+            out.resize(old_size + (room - dst_left));
+            if (rc != static_cast<std::size_t>(-1)) break;
+            if (errno == E2BIG) continue;
+            // EILSEQ (no form in the target) or EINVAL (sequence cut short at the end).
+            lossy = true;
+            out.append(replacement);
+            const std::size_t n = std::min(src_left, skip(std::string_view(src, src_left)));
+            src += n;
+            src_left -= n;
+        }
+        iconv(cd_, nullptr, nullptr, nullptr, nullptr);  // back to the initial state
+    }
+
+  private:
+    iconv_t cd_;
+};
+
+bool Is_Cp932_Lead(unsigned char c) {
+    return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
+}
+
+std::size_t Utf8_Char_Length(std::string_view s) {
+    const auto c = static_cast<unsigned char>(s.front());
+    std::size_t n = c < 0xC0 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
+    return std::min(n, s.size());
+}
+
+// Length of the run of ASCII bytes starting at `i`.
+std::size_t Ascii_Run_End(std::string_view s, std::size_t i) {
+    const std::size_t n = s.size();
+    while (i + 8 <= n) {
+        std::uint64_t word;
+        std::memcpy(&word, s.data() + i, 8);
+        if (word & 0x8080808080808080ULL) break;
+        i += 8;
+    }
+    while (i < n && static_cast<unsigned char>(s[i]) < 0x80) ++i;
+    return i;
+}
+
+std::string Encode_Cp932_Impl(std::string_view utf8, bool& lossy) {
+    lossy = false;
+    std::string out;
+    out.reserve(utf8.size() + utf8.size() / 4 + 64);  // room for the converter's scratch space
+    std::optional<Converter> conv;
+    std::size_t i = 0;
+    while (i < utf8.size()) {
+        const std::size_t ascii_end = Ascii_Run_End(utf8, i);
+        out.append(utf8.substr(i, ascii_end - i));
+        i = ascii_end;
+        if (i >= utf8.size()) break;
+        // Every byte of a multi-byte UTF-8 character is 0x80 or above.
+        std::size_t j = i;
+        while (j < utf8.size() && static_cast<unsigned char>(utf8[j]) >= 0x80) ++j;
+        if (!conv) conv.emplace("CP932", "UTF-8");
+        if (!conv->Ok()) {
+            lossy = true;
+            out.append(j - i, '?');
+        } else {
+            conv->Append(utf8.substr(i, j - i), out, "?", Utf8_Char_Length, lossy);
+        }
+        i = j;
+    }
+    return out;
+}
+
+std::string Decode_Cp932(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 4 + 64);
+    std::optional<Converter> conv;
+    bool lossy = false;
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        const std::size_t ascii_end = Ascii_Run_End(bytes, i);
+        out.append(bytes.substr(i, ascii_end - i));
+        i = ascii_end;
+        if (i >= bytes.size()) break;
+        // A stretch of non-ASCII characters; a lead byte takes its trail byte along, which may
+        // lie in the ASCII range.
+        std::size_t j = i;
+        while (j < bytes.size() && static_cast<unsigned char>(bytes[j]) >= 0x80) {
+            j += (Is_Cp932_Lead(static_cast<unsigned char>(bytes[j])) && j + 1 < bytes.size()) ? 2
+                                                                                               : 1;
+        }
+        if (!conv) conv.emplace("UTF-8", "CP932");
+        if (!conv->Ok()) {
+            for (std::size_t k = i; k < j; ++k) out.append(kReplacementChar);
+        } else {
+            conv->Append(
+                bytes.substr(i, j - i), out, kReplacementChar,
+                [](std::string_view) { return std::size_t{1}; }, lossy);
+        }
+        i = j;
+    }
+    return out;
+}
+
+QString Shown(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
+
+}  // namespace
+
+bool Is_Valid_Utf8(std::string_view bytes) {
+    const auto* s = reinterpret_cast<const unsigned char*>(bytes.data());
+    const std::size_t n = bytes.size();
+    std::size_t i = 0;
+    while (i < n) {
+        i = Ascii_Run_End(bytes, i);
+        if (i >= n) break;
+        const unsigned char c = s[i];
+        std::size_t len;
+        unsigned char lo = 0x80, hi = 0xBF;  // allowed range of the second byte
+        if (c >= 0xC2 && c <= 0xDF) {
+            len = 2;
+        } else if (c >= 0xE0 && c <= 0xEF) {
+            len = 3;
+            if (c == 0xE0) lo = 0xA0;  // no overlong forms
+            if (c == 0xED) hi = 0x9F;  // no surrogates
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            len = 4;
+            if (c == 0xF0) lo = 0x90;
+            if (c == 0xF4) hi = 0x8F;  // nothing above U+10FFFF
+        } else {
+            return false;
+        }
+        if (i + len > n) return false;
+        if (s[i + 1] < lo || s[i + 1] > hi) return false;
+        for (std::size_t k = 2; k < len; ++k) {
+            if ((s[i + k] & 0xC0) != 0x80) return false;
+        }
+        i += len;
+    }
+    return true;
+}
+
+std::string Decode_File_Bytes(std::string_view bytes) {
+    std::string_view body = bytes;
+    if (body.starts_with(kUtf8Bom)) body.remove_prefix(kUtf8Bom.size());
+    if (Is_Valid_Utf8(body)) return std::string(body);
+    return Decode_Cp932(bytes);
+}
+
+std::string Encode_Cp932(std::string_view utf8) {
+    bool lossy = false;
+    return Encode_Cp932_Impl(utf8, lossy);
+}
+
+std::optional<std::string> Encode_Cp932_Exact(std::string_view utf8) {
+    bool lossy = false;
+    std::string out = Encode_Cp932_Impl(utf8, lossy);
+    if (lossy) return std::nullopt;
+    return std::optional<std::string>(std::move(out));
+}
+
+std::optional<std::string> Read_Text_File(const QString& path, QString* error) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error) {
+            *error = QStringLiteral("ファイル %1 を読み込めません（%2）。")
+                         .arg(Shown(path), file.errorString());
+        }
+        return std::nullopt;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        if (error) {
+            *error = QStringLiteral("ファイル %1 を読み込めません（%2）。")
+                         .arg(Shown(path), file.errorString());
+        }
+        return std::nullopt;
+    }
+    return Decode_File_Bytes(std::string_view(bytes.constData(), bytes.size()));
+}
+
+bool Write_Text_File(const QString& path, std::string_view utf8, FileEncoding encoding,
+                     QString* error) {
+    std::string encoded;
+    std::string_view data = utf8;
+    if (encoding == FileEncoding::Cp932) {
+        encoded = Encode_Cp932(utf8);
+        data = encoded;
+    } else if (encoding == FileEncoding::Cp932OrUtf8) {
+        if (auto exact = Encode_Cp932_Exact(utf8)) {
+            encoded = std::move(*exact);
+            data = encoded;
+        }
+    }
+
+    QSaveFile file(path);
+    auto fail = [&] {
+        if (error) {
+            *error = QStringLiteral("ファイル %1 に書き込めません（%2）。")
+                         .arg(Shown(path), file.errorString());
+        }
+        file.cancelWriting();
+        return false;
+    };
+    if (!file.open(QIODevice::WriteOnly)) return fail();
+    if (file.write(data.data(), static_cast<qint64>(data.size())) !=
+        static_cast<qint64>(data.size())) {
+        return fail();
+    }
+    if (!file.commit()) {
+        if (error) {
+            *error = QStringLiteral("ファイル %1 に書き込めません（%2）。")
+                         .arg(Shown(path), file.errorString());
+        }
+        return false;
+    }
+    return true;
+}
+
+}  // namespace kuvanto

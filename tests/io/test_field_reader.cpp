@@ -1,0 +1,105 @@
+// Field splitting of the comma-separated files: pairs from well-formed lines with any line end,
+// blanks, quotes, lone fields and blank lines; and quoting of cell texts that reads back intact.
+#include <QStringList>
+#include <QTest>
+
+#include "FieldReader.h"
+#include "IoTestUtil.h"
+
+using namespace kuvanto;
+using namespace kuvanto::test;
+
+namespace {
+
+QString Pairs(const QString& text) {
+    const std::string utf8 = Std(text);
+    FieldReader reader(utf8);
+    QStringList pairs;
+    std::string first, second;
+    while (reader.Next_Pair(first, second)) {
+        pairs << QString::fromStdString(first) + '|' + QString::fromStdString(second);
+    }
+    return pairs.join(';');
+}
+
+}  // namespace
+
+class TestFieldReader : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void pairs_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("pairs");
+        QTest::newRow("CR LF lines") << "<<加算>>,\r\n0,0\r\n100,0\r\n"
+                                     << "<<加算>>|;0|0;100|0";
+        QTest::newRow("LF lines") << "1,2\n3,4\n"
+                                  << "1|2;3|4";
+        QTest::newRow("CR lines") << "1,2\r3,4\r"
+                                  << "1|2;3|4";
+        QTest::newRow("no line end at the end") << "1,2\r\n3,4"
+                                                << "1|2;3|4";
+        QTest::newRow("empty row is an empty pair") << "1,2\r\n,\r\n3,4\r\n"
+                                                    << "1|2;|;3|4";
+        QTest::newRow("comma at the very end") << "5,"
+                                               << "5|";
+        QTest::newRow("blanks around fields") << "  1 ,\t2  \r\n"
+                                              << "1|2";
+        QTest::newRow("quoted comma") << "\"a,b\",1\r\n"
+                                      << "a,b|1";
+        QTest::newRow("doubled quote") << "\"say \"\"hi\"\"\",2\r\n"
+                                       << "say \"hi\"|2";
+        QTest::newRow("quoted blanks kept") << "\" 1 \",2\r\n"
+                                            << " 1 |2";
+        QTest::newRow("quoted line end") << "\"a\r\nb\",3\r\n"
+                                         << "a\r\nb|3";
+        QTest::newRow("lone field pairs with next line") << "1\r\n2\r\n3,4\r\n"
+                                                         << "1|2;3|4";
+        QTest::newRow("blank lines give no field") << "1,2\r\n\r\n   \r\n3,4\r\n"
+                                                   << "1|2;3|4";
+        QTest::newRow("lone last field dropped") << "1,2\r\n3\r\n"
+                                                 << "1|2";
+        QTest::newRow("three fields run on") << "1,2,3\r\n4,5\r\n"
+                                             << "1|2;3|4";
+        QTest::newRow("unterminated quote runs to the end") << "\"a,1\r\n"
+                                                            << "";
+        QTest::newRow("empty text") << ""
+                                    << "";
+    }
+    void pairs() {
+        QFETCH(QString, text);
+        QFETCH(QString, pairs);
+        QCOMPARE(Pairs(text), pairs);
+    }
+
+    void quote_field_data() {
+        QTest::addColumn<QString>("cell");
+        QTest::addColumn<QString>("field");
+        QTest::newRow("number as it stands") << "-12.5"
+                                             << "-12.5";
+        QTest::newRow("separator as it stands") << "<<図形区切り>>"
+                                                << "<<図形区切り>>";
+        QTest::newRow("empty") << ""
+                               << "";
+        QTest::newRow("comma") << "1,5"
+                               << "\"1,5\"";
+        QTest::newRow("quote") << "a\"b"
+                               << "\"a\"\"b\"";
+        QTest::newRow("leading blank") << " 7"
+                                       << "\" 7\"";
+        QTest::newRow("trailing tab") << "7\t"
+                                      << "\"7\t\"";
+        QTest::newRow("line break") << "a\nb"
+                                    << "\"a\nb\"";
+    }
+    void quote_field() {
+        QFETCH(QString, cell);
+        QFETCH(QString, field);
+        QCOMPARE(QString::fromStdString(Quote_Field(Std(cell))), field);
+        // Whatever the cell holds, the field reads back as the cell.
+        QCOMPARE(Pairs(field + ",x\r\n"), cell + "|x");
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFieldReader)
+#include "test_field_reader.moc"

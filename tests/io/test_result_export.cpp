@@ -1,0 +1,100 @@
+// The result export: one tab-separated line per row after a run (heads, values, headings, spacer
+// lines), no lines for item rows without values, and the bytes written.
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "IoTestUtil.h"
+#include "ResultExport.h"
+
+using namespace kuvanto;
+using namespace kuvanto::test;
+
+namespace {
+
+// A result table laid out as the calculation leaves it: item and symbol columns, spacer rows 5
+// and 14, headings in rows 6 and 15. With `figures`, one figure column per entry and "総合".
+ResultGrid Table(const QStringList& figures) {
+    ResultGrid grid;
+    grid.Set_Cols(static_cast<int>(figures.size()) + 3);
+    grid.Set_Text(0, 0, "項目");
+    grid.Set_Text(0, 1, "記号");
+    for (int r = 1; r < ResultGrid::kRows; ++r) {
+        if (r == 5 || r == 14) continue;
+        if (r == 6 || r == 15) {
+            grid.Set_Text(r, 0, r == 6 ? "[図心回り]" : "[座標軸回り]");
+            continue;
+        }
+        grid.Set_Text(r, 0, Std(QString("item%1").arg(r)));
+        grid.Set_Text(r, 1, Std(QString("s%1").arg(r)));
+    }
+    if (figures.isEmpty()) return grid;
+    for (int c = 0; c < figures.size(); ++c) grid.Set_Text(0, c + 2, Std(figures[c]));
+    const int total = static_cast<int>(figures.size()) + 2;
+    grid.Set_Text(0, total, "総合");
+    for (int r = 1; r < ResultGrid::kRows; ++r) {
+        if (grid.Text(r, 1).empty()) continue;
+        for (int c = 2; c <= total; ++c) grid.Set_Text(r, c, std::to_string(r * 10 + c));
+    }
+    return grid;
+}
+
+QStringList Lines(const ResultGrid& grid) {
+    QString text = QString::fromStdString(Export_Result_Text(grid));
+    if (!text.endsWith("\r\n")) return {"missing final CR LF"};
+    text.chop(2);
+    return text.split("\r\n");
+}
+
+}  // namespace
+
+class TestResultExport : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void lines_after_run_data() {
+        QTest::addColumn<int>("line");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("heads") << 1 << "項目\t記号\t加算1\t総合";
+        QTest::newRow("value row") << 5 << "item4\ts4\t42\t43";
+        QTest::newRow("spacer row 5") << 6 << "";
+        QTest::newRow("heading about the centroid") << 7 << "[図心回り]";
+        QTest::newRow("spacer row 14") << 15 << "";
+        QTest::newRow("heading about the axes") << 16 << "[座標軸回り]";
+        QTest::newRow("last row") << 23 << "item22\ts22\t222\t223";
+    }
+    void lines_after_run() {
+        QFETCH(int, line);
+        QFETCH(QString, text);
+        const QStringList lines = Lines(Table({"加算1"}));
+        QCOMPARE(lines.size(), 23);
+        QCOMPARE(lines[line - 1], text);
+        for (const QString& l : lines) QVERIFY2(!l.endsWith('\t'), qPrintable(l));
+    }
+
+    void every_figure_column_is_written() {
+        const QStringList lines = Lines(Table({"加算1", "加算2", "減算3"}));
+        QCOMPARE(lines.size(), 23);
+        QCOMPARE(lines[0], QString("項目\t記号\t加算1\t加算2\t減算3\t総合"));
+        QCOMPARE(lines[1].count('\t'), 5);
+    }
+
+    // Before any run the item rows have no values: only headings and spacers give lines.
+    void table_without_values_gives_headings_only() {
+        QCOMPARE(Lines(Table({})), QStringList({"", "[図心回り]", "", "[座標軸回り]"}));
+    }
+
+    void written_in_code_page_932() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("result.txt");
+        QVERIFY(Write_Export_Result(path, Table({"加算1"})));
+        const QByteArray bytes = Read_Bytes(path);
+        QVERIFY(
+            bytes.startsWith("\x8D\x80\x96\xDA\t\x8B\x4C\x8D\x86\t\x89\xC1\x8E\x5A"
+                             "1\t"));
+        QCOMPARE(bytes.count("\r\n"), 23);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestResultExport)
+#include "test_result_export.moc"

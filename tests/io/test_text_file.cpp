@@ -1,0 +1,111 @@
+// Encodings and whole-file access: which bytes count as UTF-8, how code page 932 is decoded and
+// encoded (trail bytes in the ASCII range included), and that reads and writes fail cleanly with
+// the file named in the error.
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "IoTestUtil.h"
+#include "TextFile.h"
+
+using namespace kuvanto;
+using namespace kuvanto::test;
+
+class TestTextFile : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void decode_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QByteArray>("utf8");
+        QTest::newRow("ascii") << QByteArray("1.5,-2\r\n") << QByteArray("1.5,-2\r\n");
+        QTest::newRow("utf8 without BOM")
+            << QByteArray("<<加算>>,\r\n") << QByteArray("<<加算>>,\r\n");
+        QTest::newRow("utf8 with BOM dropped")
+            << QByteArray("\xEF\xBB\xBF<<減算>>,") << QByteArray("<<減算>>,");
+        QTest::newRow("cp932 markers")
+            << QByteArray("<<\x89\xC1\x8E\x5A>>,\r\n<<\x8C\xB8\x8E\x5A>>,\r\n")
+            << QByteArray("<<加算>>,\r\n<<減算>>,\r\n");
+        QTest::newRow("cp932 trail byte 0x5C before a comma")
+            << QByteArray("\x83\x5C,1") << QByteArray("ソ,1");
+        QTest::newRow("cp932 half-width katakana") << QByteArray("\xB1,2") << QByteArray("ｱ,2");
+        QTest::newRow("undecodable byte") << QByteArray("1\xFF,2") << QByteArray("1\uFFFD,2");
+        QTest::newRow("lead byte cut off at the end")
+            << QByteArray("1,2\x89") << QByteArray("1,2\uFFFD");
+        QTest::newRow("overlong utf8 read as cp932") << QByteArray("\xC0\xAF") << QByteArray("ﾀｯ");
+        QTest::newRow("utf8 surrogate read as cp932")
+            << QByteArray("\xED\xA0\x80") << QByteArray("恝\uFFFD");
+    }
+    void decode() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QByteArray, utf8);
+        const std::string text = Decode_File_Bytes(std::string_view(bytes.data(), bytes.size()));
+        QCOMPARE(QByteArray::fromStdString(text), utf8);
+    }
+
+    void encode_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("exact");
+        QTest::newRow("ascii") << "0,200\r\n" << QByteArray("0,200\r\n") << true;
+        QTest::newRow("markers") << "<<加算>>,\r\n"
+                                 << QByteArray("<<\x89\xC1\x8E\x5A>>,\r\n") << true;
+        QTest::newRow("trail byte 0x5C") << "ソ,1" << QByteArray("\x83\x5C,1") << true;
+        QTest::newRow("no cp932 form") << "a😀b" << QByteArray("a?b") << false;
+    }
+    void encode() {
+        QFETCH(QString, text);
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, exact);
+        QCOMPARE(QByteArray::fromStdString(Encode_Cp932(Std(text))), bytes);
+        QCOMPARE(Encode_Cp932_Exact(Std(text)).has_value(), exact);
+    }
+
+    void read_failure_names_file_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("make_folder");
+        QTest::newRow("missing file") << "missing.csv" << false;
+        QTest::newRow("a folder") << "folder.csv" << true;
+    }
+    void read_failure_names_file() {
+        QFETCH(QString, name);
+        QFETCH(bool, make_folder);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(name);
+        if (make_folder) QVERIFY(QDir().mkdir(path));
+        QString error;
+        QVERIFY(!Read_Text_File(path, &error).has_value());
+        QVERIFY2(error.contains(name), qPrintable(error));
+    }
+
+    void write_replaces_whole_file() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("out.txt");
+        QVERIFY(Write_Bytes(path, QByteArray("old content that is longer\r\n")));
+        QVERIFY(Write_Text_File(path, "<<加算>>,\r\n", FileEncoding::Cp932));
+        QCOMPARE(Read_Bytes(path), QByteArray("<<\x89\xC1\x8E\x5A>>,\r\n"));
+        QCOMPARE(Read_Text_File(path).value(), std::string("<<加算>>,\r\n"));
+    }
+
+    void write_failure_names_file() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("no-such-folder/out.csv");
+        QString error;
+        QVERIFY(!Write_Text_File(path, "1,2\r\n", FileEncoding::Cp932, &error));
+        QVERIFY2(error.contains("out.csv"), qPrintable(error));
+        QVERIFY(!QFile::exists(path));
+    }
+
+    // Text the code page cannot hold goes out as UTF-8 instead of losing characters.
+    void cp932_or_utf8_keeps_every_character() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("out.txt");
+        const std::string text = "<<加算>>,\r\nメモ😀,1\r\n";
+        QVERIFY(Write_Text_File(path, text, FileEncoding::Cp932OrUtf8));
+        QCOMPARE(Read_Bytes(path), QByteArray::fromStdString(text));
+        QCOMPARE(Read_Text_File(path).value(), text);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTextFile)
+#include "test_text_file.moc"
