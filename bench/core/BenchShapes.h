@@ -1,0 +1,28 @@
+// The inputs shared by the core benchmarks: a circle of n vertices (closed, coordinates rounded
+// to three decimals as the shape generators write them) as numbers, as coordinate table cells and
+// as coordinate-file text. Built once per size and kept for the whole run.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "CoodGrid.h"
+
+namespace kuvanto::bench {
+
+struct Circle {
+    std::vector<double> xs;  // closed: the last vertex repeats the first
+    std::vector<double> ys;
+    CoodGrid add;          // one vertex row per vertex, then the entry row
+    CoodGrid sbtrt;        // empty
+    std::string csv_text;  // "<<加算>>," + "X,Y" lines + "<<減算>>,", CR LF, UTF-8
+};
+
+// The circle of `vertices` vertices (the closing repeat included) of radius 100000.
+const Circle& Circle_Of(int vertices);
+
+// A file holding the circle's coordinate text in code page 932, as the program writes it;
+// removed when the run ends.
+const std::string& Circle_File(int vertices);
+
+}  // namespace kuvanto::bench

@@ -1,0 +1,29 @@
+// kuvanto-floor FILE: the floor program the calculator is timed against. It only reads the file
+// whole and integrates area and moments of its "X,Y" lines in one pass (one figure, no encoding
+// work, no tables), then prints the sums so that the work cannot be optimised away.
+#include <cstdio>
+#include <string>
+
+#include "Floor.h"
+
+int main(int argc, char* argv[]) {
+    if (argc != 2) {
+        std::fprintf(stderr, "Usage: kuvanto-floor FILE\n");
+        return 2;
+    }
+    std::FILE* file = std::fopen(argv[1], "rb");
+    if (!file) {
+        std::perror(argv[1]);
+        return 2;
+    }
+    std::string text;
+    char buffer[1 << 16];
+    for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, file)) > 0;)
+        text.append(buffer, got);
+    std::fclose(file);
+
+    const kuvanto::bench::FloorSums s = kuvanto::bench::Floor_From_Text(text);
+    std::printf("vertices\t%ld\nA\t%.10g\nSx\t%.10g\nSy\t%.10g\nIxx\t%.10g\nIyy\t%.10g\n",
+                s.vertices, s.area, s.sx, s.sy, s.ixx, s.iyy);
+    return 0;
+}

@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Times kuvanto-calc against the floor program kuvanto-floor on one coordinate file of a circle
+# with N vertices (default 10^6, written in code page 932 with CR LF as the program writes it):
+# wall time and peak memory of each, from /usr/bin/time -v, best of R runs (default 3).
+# Usage: bench/core/calc-vs-floor.sh [BUILD_DIR] [N] [R]
+set -euo pipefail
+build="${1:-build}"
+n="${2:-1000000}"
+runs="${3:-3}"
+calc="$build/tools/kuvanto-calc"
+floor="$build/bench/kuvanto-floor"
+for program in "$calc" "$floor"; do
+  [[ -x "$program" ]] || { echo "missing $program: build kuvanto-calc and kuvanto-floor" >&2; exit 2; }
+done
+
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+file="$work/circle.csv"
+# Vertices rounded to three decimals, the closing vertex repeating the first.
+awk -v n="$n" 'function t(v) { s = sprintf("%.3f", v); sub(/\.?0+$/, "", s); if (s == "-0") s = "0"; return s }
+  BEGIN {
+    printf "<<加算>>,\r\n"; sides = n - 1
+    for (k = 0; k < n; k++) { a = 6.283185307179586 * (k % sides) / sides
+      printf "%s,%s\r\n", t(100000 * cos(a)), t(100000 * sin(a)) }
+    printf "<<減算>>,\r\n" }' | iconv -f UTF-8 -t CP932 >"$file"
+
+# Prints "seconds peak_kB" of the best run.
+measure() {
+  local best_s="" best_kb=""
+  for ((i = 0; i < runs; i++)); do
+    /usr/bin/time -v -o "$work/time" "$@" >/dev/null 2>"$work/err" || {
+      echo "failed: $*" >&2; cat "$work/err" >&2; exit 1; }
+    local s kb
+    s=$(awk -F': ' '/Elapsed \(wall clock\)/ { n = split($2, p, ":"); v = 0
+          for (j = 1; j <= n; j++) v = v * 60 + p[j]; print v }' "$work/time")
+    kb=$(awk -F': ' '/Maximum resident set size/ { print $2 }' "$work/time")
+    if [[ -z "$best_s" ]] || awk -v a="$s" -v b="$best_s" 'BEGIN { exit !(a < b) }'; then
+      best_s=$s; best_kb=$kb
+    fi
+  done
+  echo "$best_s $best_kb"
+}
+
+read -r calc_s calc_kb < <(measure "$calc" "$file")
+read -r floor_s floor_kb < <(measure "$floor" "$file")
+echo "file: $n vertices, $(stat -c %s "$file") bytes"
+printf 'kuvanto-calc   %6.3f s  %7.1f MB peak\n' "$calc_s" "$(echo "$calc_kb" | awk '{ print $1 / 1024 }')"
+printf 'kuvanto-floor  %6.3f s  %7.1f MB peak\n' "$floor_s" "$(echo "$floor_kb" | awk '{ print $1 / 1024 }')"
+awk -v c="$calc_s" -v f="$floor_s" 'BEGIN { if (f < 0.01) f = 0.01; printf "time ratio calc/floor: %.1fx (target <= 5x)\n", c / f }'
+awk -v kb="$calc_kb" 'BEGIN { printf "calc peak memory: %.0f MB (target < 500 MB)\n", kb / 1024 }'

@@ -1,0 +1,326 @@
+// Runs the built kuvanto-calc on coordinate files and checks what a script would see: the value
+// texts of the result table, the exit status with its message, the mass line, the JSON form, and
+// that damaged or absurd input ends in a clean exit instead of a crash or a hang.
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+struct Outcome {
+    int status = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+const QString kFailure =
+    QStringLiteral("<<有効なデータがないか、計算にエラーがあり表示できません。>>");
+
+const QByteArray kRectangle = "0,0\n100,0\n100,200\n0,200\n0,0\n";
+
+QString Fixture(const QString& name) {
+    return QStringLiteral(KUVANTO_FIXTURES "/") + name;
+}
+
+}  // namespace
+
+class CalcToolTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir dir_;
+    int file_count_ = 0;
+
+    // Writes the bytes into a new file of the temporary folder and returns its path.
+    QString Input(const QByteArray& bytes) {
+        const QString path = dir_.filePath(QStringLiteral("in%1.csv").arg(++file_count_));
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) return {};
+        return path;
+    }
+
+    // Runs the calculator; a crash or a hang fails the calling test.
+    static Outcome Run(const QStringList& args) {
+        QProcess process;
+        process.start(QStringLiteral(KUVANTO_CALC), args);
+        Outcome outcome;
+        if (!process.waitForStarted() || !process.waitForFinished(120000)) {
+            process.kill();
+            process.waitForFinished();
+            return outcome;  // status -1: hung
+        }
+        if (process.exitStatus() != QProcess::NormalExit) return outcome;  // crashed
+        outcome.status = process.exitCode();
+        outcome.out = process.readAllStandardOutput();
+        outcome.err = process.readAllStandardError();
+        return outcome;
+    }
+
+    // The cell of the export text in the column headed `head` and the row of `symbol`.
+    static QString Cell(const QByteArray& out, const QString& head, const QString& symbol) {
+        const QStringList lines = QString::fromUtf8(out).split(QLatin1Char('\n'));
+        const int col = lines.value(0).split(QLatin1Char('\t')).indexOf(head);
+        if (col < 0) return QStringLiteral("<no column %1>").arg(head);
+        for (const QString& line : lines) {
+            const QStringList cells = line.split(QLatin1Char('\t'));
+            if (cells.size() > col && cells[1] == symbol) return cells[col];
+        }
+        return QStringLiteral("<no row %1>").arg(symbol);
+    }
+
+private slots:
+    void initTestCase() { QVERIFY(dir_.isValid()); }
+
+    void values_data() {
+        QTest::addColumn<QString>("fixture");   // a file of tests/fixtures, or
+        QTest::addColumn<QByteArray>("input");  // the text of a plain X,Y file
+        QTest::addColumn<QString>("head");
+        QTest::addColumn<QString>("symbol");
+        QTest::addColumn<QString>("expected");
+
+        const QString hole = QStringLiteral("rectangle-with-hole.csv");
+        const QString total = QStringLiteral("総合");
+        struct Row {
+            const char* name;
+            const char* head;
+            const char* symbol;
+            const char* expected;
+        };
+        const Row hole_rows[] = {
+            {"hole: combined area", "総合", "A", "1.5000E4"},
+            {"hole: combined centroid x", "総合", "x_bar", "50"},
+            {"hole: combined centroid y", "総合", "y_bar", "100"},
+            {"hole: two figures have no combined perimeter", "総合", "L", "-"},
+            {"hole: combined Ix", "総合", "Ix", "6.2500E7"},
+            {"hole: combined Iy", "総合", "Iy", "1.5625E7"},
+            {"hole: combined Zx", "総合", "Zx", "6.2500E5"},
+            {"hole: combined Zy from displayed values", "総合", "Zy", "3.1251E5"},
+            {"hole: combined ix", "総合", "ix", "64.55"},
+            {"hole: subtracted area negative", "減算2", "A", "-5.0000E3"},
+            {"hole: subtracted ix negative", "減算2", "ix", "-28.868"},
+            {"hole: subtracted centroid unsigned", "減算2", "y_bar", "100"},
+        };
+        for (const Row& r : hole_rows)
+            QTest::newRow(r.name) << hole << QByteArray() << QString::fromUtf8(r.head) << r.symbol
+                                  << r.expected;
+
+        QTest::newRow("three figures: numbering continues into subtracted")
+            << QStringLiteral("two-added-one-subtracted.csv") << QByteArray()
+            << QStringLiteral("減算3") << "A"
+            << "-5.0000E3";
+
+        const Row rectangle_rows[] = {
+            {"rectangle: area", "加算1", "A", "2.0000E4"},
+            {"rectangle: perimeter", "加算1", "L", "600"},
+            {"rectangle: Zx' about the X axis", "加算1", "Zx'", "1.3333E6"},
+            {"rectangle: Zy' about the Y axis", "加算1", "Zy'", "6.6667E5"},
+            {"rectangle: single figure perimeter copied", "総合", "L", "600"},
+            {"rectangle: combined Zy from displayed values", "総合", "Zy", "3.3334E5"},
+            {"rectangle: combined ix'", "総合", "ix'", "115.471"},
+            {"rectangle: combined Zy'", "総合", "Zy'", "6.6667E5"},
+        };
+        for (const Row& r : rectangle_rows)
+            QTest::newRow(r.name) << QString() << kRectangle << QString::fromUtf8(r.head)
+                                  << r.symbol << r.expected;
+
+        const QByteArray parallelogram = "0,-10\n100,10\n100,30\n0,10\n0,-10\n";
+        QTest::newRow("parallelogram: edge with y sum 0 keeps its moment")
+            << QString() << parallelogram << total << "x_bar"
+            << "50";
+        QTest::newRow("parallelogram: centroid y") << QString() << parallelogram << total << "y_bar"
+                                                   << "10";
+        QTest::newRow("parallelogram: area") << QString() << parallelogram << total << "A"
+                                             << "2.0000E3";
+
+        const QByteArray triangle = "10,-20\n70,-20\n10,40\n10,-20\n";
+        QTest::newRow("triangle below the axis: area") << QString() << triangle << total << "A"
+                                                       << "1.8000E3";
+        QTest::newRow("triangle below the axis: centroid x")
+            << QString() << triangle << total << "x_bar"
+            << "30";
+        QTest::newRow("triangle below the axis: centroid y")
+            << QString() << triangle << total << "y_bar"
+            << "0";
+        QTest::newRow("triangle below the axis: Ix = bh^3/36") << QString() << triangle << "加算1"
+                                                               << "Ix"
+                                                               << "3.6000E5";
+    }
+
+    void values() {
+        QFETCH(QString, fixture);
+        QFETCH(QByteArray, input);
+        QFETCH(QString, head);
+        QFETCH(QString, symbol);
+        QFETCH(QString, expected);
+
+        const QString path = fixture.isEmpty() ? Input(input) : Fixture(fixture);
+        const Outcome run = Run({path});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.err, QByteArray());
+        QCOMPARE(Cell(run.out, head, symbol), expected);
+    }
+
+    // The export layout on standard output: 23 "\n"-ended lines, heads first, headings alone.
+    void exportLines() {
+        const Outcome run = Run({Fixture(QStringLiteral("rectangle-with-hole.csv"))});
+        QCOMPARE(run.status, 0);
+        QVERIFY(!run.out.contains('\r'));
+        QVERIFY(run.out.endsWith('\n'));
+        const QStringList lines = QString::fromUtf8(run.out.chopped(1)).split(QLatin1Char('\n'));
+        QCOMPARE(lines.size(), 23);
+        QCOMPARE(lines[0], QStringLiteral("項目\t記号\t加算1\t減算2\t総合"));
+        QCOMPARE(lines[5], QString());
+        QCOMPARE(lines[6], QStringLiteral("[図心回り]"));
+        QCOMPARE(lines[15], QStringLiteral("[座標軸回り]"));
+    }
+
+    void failures_data() {
+        QTest::addColumn<QStringList>("args");  // "@" stands for the input file's path
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("message");  // part of standard error ("@": the path)
+
+        QTest::newRow("no file") << QStringList{} << QByteArray() << 2 << "no coordinate file";
+        QTest::newRow("two files")
+            << QStringList{"@", "@"} << kRectangle << 2 << "one coordinate file expected";
+        QTest::newRow("unknown option")
+            << QStringList{"--frobnicate", "@"} << kRectangle << 2 << "--frobnicate";
+        QTest::newRow("density not a number")
+            << QStringList{"--density", "heavy", "@"} << kRectangle << 2 << "heavy";
+        QTest::newRow("density nan")
+            << QStringList{"--density=nan", "@"} << kRectangle << 2 << "nan";
+        QTest::newRow("density without value")
+            << QStringList{"@", "--density"} << kRectangle << 2 << "--density";
+        QTest::newRow("missing file") << QStringList{"@.missing"} << QByteArray() << 2 << "@";
+        QTest::newRow("folder") << QStringList{dir_.path()} << QByteArray() << 2 << dir_.path();
+        QTest::newRow("empty file") << QStringList{"@"} << QByteArray() << 1 << kFailure;
+        QTest::newRow("single vertex") << QStringList{"@"} << QByteArray("5,5\n") << 1 << kFailure;
+        QTest::newRow("collinear vertices")
+            << QStringList{"@"} << QByteArray("0,0\n1,1\n2,2\n0,0\n") << 1 << kFailure;
+        QTest::newRow("only a subtracted figure")
+            << QStringList{"@"} << QByteArray("<<加算>>,\n<<減算>>,\n0,0\n10,0\n10,10\n0,0\n") << 1
+            << kFailure;
+    }
+
+    void failures() {
+        QFETCH(QStringList, args);
+        QFETCH(QByteArray, input);
+        QFETCH(int, status);
+        QFETCH(QString, message);
+
+        const QString path = Input(input);
+        for (QString& arg : args) arg.replace(QLatin1Char('@'), path);
+        message.replace(QLatin1Char('@'), path);
+
+        const Outcome run = Run(args);
+        QCOMPARE(run.status, status);
+        QCOMPARE(run.out, QByteArray());
+        QVERIFY2(QString::fromUtf8(run.err).contains(message), run.err.constData());
+    }
+
+    // A pair that is not two numbers is reported on one line of standard error and skipped.
+    void skippedPair() {
+        const Outcome run = Run({Input("0,0\n100,0\na,1\n100,200\n0,200\n0,0\n")});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(QString::fromUtf8(run.err),
+                 QStringLiteral("座標データ(X,Y)でないデータ(a,1)が含まれています。"
+                                " この行を省略して読込みを続けます。\n"));
+        QCOMPARE(Cell(run.out, QStringLiteral("総合"), QStringLiteral("A")),
+                 QStringLiteral("2.0000E4"));
+    }
+
+    void density_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("lastLine");
+
+        QTest::newRow("steel on the rectangle")
+            << QStringList{"--density", "7.8"} << QStringLiteral("単位長さ当たりの質量\t156\tkg/m");
+        QTest::newRow("aluminium, option with =")
+            << QStringList{"--density=2.7"} << QStringLiteral("単位長さ当たりの質量\t54\tkg/m");
+        QTest::newRow("three decimals") << QStringList{"--density", "0.0001234"}
+                                        << QStringLiteral("単位長さ当たりの質量\t0.002\tkg/m");
+    }
+
+    void density() {
+        QFETCH(QStringList, args);
+        QFETCH(QString, lastLine);
+
+        const Outcome run = Run(args << Input(kRectangle));
+        QCOMPARE(run.status, 0);
+        const QStringList lines = QString::fromUtf8(run.out).split(QLatin1Char('\n'));
+        QCOMPARE(lines.size(), 25);  // 23 rows, the mass line, nothing after the last "\n"
+        QCOMPARE(lines[23], lastLine);
+    }
+
+    void json() {
+        const Outcome run =
+            Run({QStringLiteral("--json"), QStringLiteral("--density"), QStringLiteral("7.8"),
+                 Fixture(QStringLiteral("rectangle-with-hole.csv"))});
+        QCOMPARE(run.status, 0);
+        QJsonParseError error;
+        const QJsonObject root = QJsonDocument::fromJson(run.out, &error).object();
+        QCOMPARE(error.error, QJsonParseError::NoError);
+
+        QCOMPARE(root.value("heads").toArray(), (QJsonArray{"加算1", "減算2", "総合"}));
+        const QJsonArray rows = root.value("rows").toArray();
+        QCOMPARE(rows.size(), 18);
+        QCOMPARE(rows[0].toObject().value("item").toString(), QStringLiteral("面積"));
+        QCOMPARE(rows[0].toObject().value("symbol").toString(), QStringLiteral("A"));
+        QCOMPARE(rows[0].toObject().value("cells").toArray(),
+                 (QJsonArray{"2.0000E4", "-5.0000E3", "1.5000E4"}));
+        QCOMPARE(rows[17].toObject().value("symbol").toString(), QStringLiteral("iy'"));
+        QCOMPARE(root.value("mass").toObject().value("value").toString(), QStringLiteral("117"));
+        QCOMPARE(root.value("mass").toObject().value("unit").toString(), QStringLiteral("kg/m"));
+    }
+
+    // Whatever the file holds, the run ends with a result or the failure message: no crash, no
+    // hang, no "inf" or "nan" shown, no raw control characters sent to the terminal.
+    void damagedInput_data() {
+        QTest::addColumn<QByteArray>("input");
+
+        QByteArray garbage(1 << 16, '\0');
+        QRandomGenerator random(20240601);
+        for (char& c : garbage) c = static_cast<char>(random.bounded(256));
+        QTest::newRow("binary garbage") << garbage;
+        QTest::newRow("garbage with commas and escapes")
+            << QByteArray("\x1b[31m,\x07\n") + QByteArray(1, '\0') + ",\x01\r\n\"unterminated,\n";
+        QTest::newRow("huge coordinates overflow the moments")
+            << QByteArray("0,0\n1e308,0\n1e308,1e308\n0,1e308\n0,0\n");
+        QTest::newRow("coordinates beyond double range")
+            << QByteArray("0,0\n1e999,0\n1e999,1e999\n0,1e999\n");
+        QTest::newRow("tiny coordinates underflow the area")
+            << QByteArray("0,0\n1e-300,0\n1e-300,1e-300\n0,1e-300\n");
+        QTest::newRow("nan and inf texts") << QByteArray("nan,nan\nNaN,1\ninf,-inf\n0,0\n");
+        QTest::newRow("only separators and markers")
+            << QByteArray("<<図形区切り>>,\n<<減算>>,\n<<図形区切り>>,\n<<加算>>,\n");
+        QTest::newRow("lone field at the end") << QByteArray("0,0\n100,0\n100,200\n0");
+        QTest::newRow("self-intersecting outline")
+            << QByteArray("0,0\n100,100\n100,0\n0,100\n0,0\n");
+    }
+
+    void damagedInput() {
+        QFETCH(QByteArray, input);
+
+        const Outcome run = Run({Input(input)});
+        QVERIFY2(run.status == 0 || run.status == 1, qPrintable(QString::number(run.status)));
+        if (run.status == 1) QVERIFY(QString::fromUtf8(run.err).contains(kFailure));
+        const QString out = QString::fromUtf8(run.out).toLower();
+        QVERIFY(!out.contains(QLatin1String("inf")) && !out.contains(QLatin1String("nan")));
+        for (char c : run.err) QVERIFY(static_cast<unsigned char>(c) >= 0x20 || c == '\n');
+    }
+
+    void help() {
+        const Outcome run = Run({QStringLiteral("--help")});
+        QCOMPARE(run.status, 0);
+        QVERIFY(run.out.startsWith("Usage: kuvanto-calc"));
+        QCOMPARE(run.err, QByteArray());
+    }
+};
+
+QTEST_GUILESS_MAIN(CalcToolTest)
+#include "test_calc_tool.moc"

@@ -1,0 +1,212 @@
+// The command-line calculator's run: argument parsing, reading the coordinate file into fresh
+// tables, the calculation into a fresh result table, and the text, JSON and mass outputs. The
+// tables and the result table are the same ones the window uses, so that the printed numbers are
+// exactly the texts the result view would show.
+#include "CalcTool.h"
+
+#include <QFileInfo>
+#include <cmath>
+
+#include "Calc.h"
+#include "CalcJson.h"
+#include "CoodCsv.h"
+#include "CoodGrid.h"
+#include "Mass.h"
+#include "NumText.h"
+#include "ResultExport.h"
+#include "TextFile.h"
+
+namespace kuvanto {
+
+namespace {
+
+void Write(std::FILE* stream, std::string_view text) {
+    if (!text.empty()) std::fwrite(text.data(), 1, text.size(), stream);
+}
+
+void Write_Line(std::FILE* stream, std::string_view text) {
+    Write(stream, text);
+    Write(stream, "\n");
+}
+
+QString Quoted(const QString& text) {
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
+
+}  // namespace
+
+std::optional<CalcOptions> CalcTool::Parse_Args(const QStringList& args, QString* error) {
+    CalcOptions options;
+    QStringList files;
+    bool options_end = false;
+    auto fail = [&](const QString& reason) -> std::optional<CalcOptions> {
+        if (error) *error = reason;
+        return std::nullopt;
+    };
+    auto set_density = [&](const QString& text) -> bool {
+        // The strict numeric grammar of the coordinate cells: "nan", "inf", "1,5" are refused.
+        const std::optional<double> value = Parse_Numeric(text.toStdString());
+        if (!value || !std::isfinite(*value)) return false;
+        options.density = *value;
+        return true;
+    };
+
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        if (options_end || arg == QLatin1String("-") || !arg.startsWith(QLatin1Char('-'))) {
+            files << arg;
+        } else if (arg == QLatin1String("--")) {
+            options_end = true;
+        } else if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
+            options.help = true;
+        } else if (arg == QLatin1String("--json")) {
+            options.json = true;
+        } else if (arg == QLatin1String("--density")) {
+            if (i + 1 >= args.size())
+                return fail(QStringLiteral("--density needs a value (g/cm^3)"));
+            const QString value = args[++i];
+            if (!set_density(value))
+                return fail(QStringLiteral("--density: %1 is not a number").arg(Quoted(value)));
+        } else if (arg.startsWith(QLatin1String("--density="))) {
+            const QString value = arg.mid(10);
+            if (!set_density(value))
+                return fail(QStringLiteral("--density: %1 is not a number").arg(Quoted(value)));
+        } else {
+            return fail(QStringLiteral("unknown option %1").arg(Quoted(arg)));
+        }
+    }
+    if (options.help) return options;
+    if (files.isEmpty()) return fail(QStringLiteral("no coordinate file given"));
+    if (files.size() > 1)
+        return fail(QStringLiteral("one coordinate file expected, %1 given").arg(files.size()));
+    options.file = files.front();
+    return options;
+}
+
+std::string CalcTool::Help_Text() {
+    return "Usage: kuvanto-calc [--density RHO] [--json] FILE\n"
+           "\n"
+           "Computes the section properties of the figures in the coordinate file FILE and\n"
+           "prints the result table.\n"
+           "\n"
+           "FILE is a coordinate CSV file (sections \"<<加算>>,\" and \"<<減算>>,\", figures\n"
+           "separated by \"<<図形区切り>>,\" lines, code page 932 or UTF-8) or a plain X,Y file,\n"
+           "whose lines all go to the added figures. It is read as the program's reading\n"
+           "command reads it: every pair that is not two numbers is reported on standard\n"
+           "error and skipped, and reading goes on.\n"
+           "\n"
+           "Output (standard output, UTF-8, \"\\n\" line ends): the tab-separated result\n"
+           "export, one line per row of the result table (23 lines): the column heads, the\n"
+           "value rows (item, symbol, one value per figure, the combined value \"総合\"),\n"
+           "the headings \"[図心回り]\" and \"[座標軸回り]\" and two empty spacer lines.\n"
+           "\n"
+           "Options:\n"
+           "  --density RHO  also give the mass per metre of the combined section for the\n"
+           "                 density RHO in g/cm^3 (coordinates in mm), as the last line\n"
+           "                   単位長さ当たりの質量<TAB>MASS<TAB>kg/m\n"
+           "                 with MASS rounded to three decimals (7.8 on a 100 x 200\n"
+           "                 rectangle gives 156). Also written --density=RHO.\n"
+           "  --json         print the results as one JSON object instead:\n"
+           "                   {\"heads\": [figure and combined column heads],\n"
+           "                    \"rows\": [{\"item\", \"symbol\", \"cells\": [texts]}, ...],\n"
+           "                    \"mass\": {\"density\", \"value\", \"unit\"}}  (with --density)\n"
+           "                 Numbers are the texts the result table shows.\n"
+           "  -h, --help     print this help and exit.\n"
+           "\n"
+           "Exit status:\n"
+           "  0  success;\n"
+           "  1  the calculation failed (no valid figure, or an error such as a zero area);\n"
+           "     standard error gets\n"
+           "     <<有効なデータがないか、計算にエラーがあり表示できません。>>\n"
+           "  2  usage error (unknown option, missing or extra FILE, a density that is not\n"
+           "     a number) or a file that cannot be read.\n";
+}
+
+std::optional<std::string> CalcTool::Mass_Text(const ResultGrid& result, double density) {
+    const double area = Lenient_Value(result.Text(1, result.Cols() - 1));
+    const double mass = Mass_Per_Metre(density, area);
+    // Rounding to three decimals scales by 1000; keep that finite as well.
+    if (!std::isfinite(mass) || !std::isfinite(mass * 1000.0)) return std::nullopt;
+    return Fixed3_Text(mass);
+}
+
+std::string CalcTool::Unix_Lines(std::string_view text) {
+    std::string lines;
+    lines.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r') {
+            lines += '\n';
+            if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        } else {
+            lines += text[i];
+        }
+    }
+    return lines;
+}
+
+std::string CalcTool::One_Line(std::string_view text) {
+    std::string line(text);
+    for (char& c : line) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7f) c = ' ';
+    }
+    return line;
+}
+
+int CalcTool::Run(const CalcOptions& options, std::FILE* out, std::FILE* err) {
+    if (options.help) {
+        Write(out, Help_Text());
+        return kExitOk;
+    }
+
+    // Only regular files: a folder, a pipe or a device would be read without end or not at all.
+    const QFileInfo info(options.file);
+    if (info.exists() && !info.isFile()) {
+        Write_Line(err, QStringLiteral("kuvanto-calc: cannot read %1: not a regular file")
+                            .arg(Quoted(options.file))
+                            .toStdString());
+        return kExitUsage;
+    }
+    QString read_error;
+    const std::optional<std::string> text = Read_Text_File(options.file, &read_error);
+    if (!text) {
+        if (read_error.isEmpty())
+            read_error = QStringLiteral("cannot read %1").arg(Quoted(options.file));
+        Write_Line(err, ("kuvanto-calc: " + read_error).toStdString());
+        return kExitUsage;
+    }
+
+    CoodGrid add;
+    CoodGrid sbtrt;
+    Fill_From_Csv_Text(*text, add, sbtrt,
+                       [err](const std::string& message) { Write_Line(err, One_Line(message)); });
+
+    ResultGrid result;
+    Init_Result_Grid(result);
+    if (!Calc1(add, sbtrt, result)) {
+        Write_Line(err, kFailureMessage);
+        return kExitCalcFailed;
+    }
+
+    std::optional<std::string> mass;
+    if (options.density) {
+        mass = Mass_Text(result, *options.density);
+        if (!mass) {
+            Write_Line(err, "kuvanto-calc: --density " + Num_Text(*options.density) +
+                                " gives a mass per metre out of range");
+            return kExitUsage;
+        }
+    }
+
+    if (options.json) {
+        Write(out, CalcJson::Text(result, options.density, mass));
+    } else {
+        std::string lines = Unix_Lines(Export_Result_Text(result));
+        if (!lines.empty() && lines.back() != '\n') lines += '\n';
+        if (mass) lines += std::string(kMassLabel) + '\t' + *mass + '\t' + kMassUnit + '\n';
+        Write(out, lines);
+    }
+    return kExitOk;
+}
+
+}  // namespace kuvanto

@@ -1,0 +1,59 @@
+// The command-line calculator: reads a coordinate file the way the program's reading command does,
+// runs the same calculation as opening the result tab, and prints the result table as the
+// tab-separated export text (or as JSON), optionally with the mass per metre for a density.
+// Everything here works on plain streams so that the whole run can be exercised without a window.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "ResultGrid.h"
+
+namespace kuvanto {
+
+struct CalcOptions {
+    QString file;
+    bool json = false;
+    bool help = false;
+    std::optional<double> density;  // g/cm³
+};
+
+class CalcTool {
+public:
+    // Exit statuses of the program.
+    static constexpr int kExitOk = 0;
+    static constexpr int kExitCalcFailed = 1;
+    static constexpr int kExitUsage = 2;  // bad arguments or a file that cannot be read
+
+    // The line label of the mass per metre in the text output.
+    static constexpr const char* kMassLabel = "単位長さ当たりの質量";
+    static constexpr const char* kMassUnit = "kg/m";
+
+    // Parses the arguments after the program name. Returns nothing on a usage error and sets
+    // `error` to a one-line reason.
+    static std::optional<CalcOptions> Parse_Args(const QStringList& args, QString* error);
+
+    // The text printed by --help (UTF-8, "\n" line ends).
+    static std::string Help_Text();
+
+    // Reads, computes and prints. Results go to `out`, notices and errors to `err`, both UTF-8
+    // with "\n" line ends. Returns the exit status.
+    static int Run(const CalcOptions& options, std::FILE* out, std::FILE* err);
+
+    // The mass per metre of the combined section (area from row 1 of the last column) for the
+    // density, as its three-decimal text ("156"); nothing when the product is not finite.
+    static std::optional<std::string> Mass_Text(const ResultGrid& result, double density);
+
+    // The export text with every CR LF (or lone CR) turned into "\n".
+    static std::string Unix_Lines(std::string_view text);
+
+    // A notice made safe for a terminal: line breaks and other control characters (the
+    // message's own CR included) become single blanks.
+    static std::string One_Line(std::string_view text);
+};
+
+}  // namespace kuvanto
