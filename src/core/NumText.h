@@ -5,6 +5,8 @@
 // values as their decimal text reads (Max_Val, Min_Val) and convert angles.
 #pragma once
 
+#include <algorithm>
+#include <cmath>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,11 +15,17 @@ namespace kuvanto {
 
 // Strict numeric text: optional blanks around, optional sign, digits with an optional point and
 // fraction (at least one digit in all), optional exponent ("E"/"e", optional sign, digits).
-// "inf", "nan", hexadecimal and grouping separators are not numbers.
+// "inf", "nan", hexadecimal and grouping separators are not numbers, nor is a number beyond the
+// double range ("1e400"); one below it ("1e-400") reads as zero. Blanks are spaces and tabs.
 bool Is_Numeric_Text(std::string_view text);
 
 // Strict test and conversion in one pass: the value, or nothing when the text is not numeric.
 std::optional<double> Parse_Numeric(std::string_view text);
+
+// The longest leading numeric part of the text (after leading blanks): "7." reads 7, "12abc"
+// reads 12, "1e" reads 1; nothing when there is none ("", "-", ".", "abc"). A part beyond the
+// double range reads as an infinity of its sign.
+std::optional<double> Leading_Numeric(std::string_view text);
 
 // Lenient reading: the longest leading numeric part of the text (after leading blanks); text
 // without one reads as 0. Never fails.
@@ -25,7 +33,8 @@ double Lenient_Value(std::string_view text);
 
 // Shortest text of at most 15 significant digits: "." as point, leading "-", no trailing zeros or
 // point, exponent form ("1E-05", "1.5E+16") when the decimal exponent is below -4 or at least 15.
-// A negative zero is written "0". Non-finite values are never passed here by the calculation.
+// A negative zero is written "0". Non-finite values are never passed here by the calculation
+// (they would be written "inf", "-inf", "nan").
 std::string Num_Text(double value);
 
 // Result-table exponent format "0.0000E-0": 12345.678 -> "1.2346E4", 0.00012 -> "1.2000E-4",
@@ -43,10 +52,24 @@ std::string Fmt_000(double value);
 // value's 15-significant-digit decimal text (so 2.675 counts as a tie, as the user typed it).
 double Round_Half_Even(double value, int decimals);
 
+// Whether a reads as a larger number than b once both are rounded to 15 significant digits.
+bool Text_Greater(double a, double b);
+
 // The larger / smaller of two values compared as the numbers their 15-digit decimal texts read
-// as; on a tie the second argument is returned.
-double Max_Val(double a, double b);
-double Min_Val(double a, double b);
+// as; on a tie the second argument is returned. Values further apart than 2e-14 of the larger
+// magnitude round to different texts in the same order, so only closer pairs need the rounding.
+// Inline: the formulas call these for every edge.
+inline double Max_Val(double a, double b) {
+    if (a == b) return b;
+    if (std::fabs(a - b) > 2e-14 * std::max(std::fabs(a), std::fabs(b))) return a > b ? a : b;
+    return Text_Greater(a, b) ? a : b;
+}
+
+inline double Min_Val(double a, double b) {
+    if (a == b) return b;
+    if (std::fabs(a - b) > 2e-14 * std::max(std::fabs(a), std::fabs(b))) return a < b ? a : b;
+    return Text_Greater(b, a) ? a : b;
+}
 
 // Angle conversions with 2*pi written as 6.28318530717958.
 double Deg_to_Rad(double degrees);
