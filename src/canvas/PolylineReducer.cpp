@@ -1,0 +1,149 @@
+// Culling, clipping and pixel merging of table segments. The box that segments are clipped to is
+// the window grown by a few pixels, so that a thick line along the edge is still drawn whole.
+#include "PolylineReducer.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace kuvanto {
+
+namespace {
+
+constexpr double kMarginPixels = 4;
+constexpr int kLeft = 1, kRight = 2, kBelow = 4, kAbove = 8;
+
+}  // namespace
+
+PolylineReducer::PolylineReducer(double left, double top, double right, double bottom, int pixels)
+    : left_(left), top_(top) {
+    const double width = right - left;
+    const double height = top - bottom;
+    usable_ = pixels > 0 && std::isfinite(left) && std::isfinite(top) && std::isfinite(width) &&
+              std::isfinite(height) && width > 0 && height > 0;
+    if (!usable_) return;
+    kx_ = pixels / width;
+    ky_ = pixels / height;
+    usable_ = std::isfinite(kx_) && std::isfinite(ky_) && kx_ > 0 && ky_ > 0;
+    if (!usable_) return;
+    const double mx = kMarginPixels / kx_;
+    const double my = kMarginPixels / ky_;
+    box_left_ = left - mx;
+    box_right_ = right + mx;
+    box_bottom_ = bottom - my;
+    box_top_ = top + my;
+}
+
+int PolylineReducer::Outcode(WorldPt p) const {
+    int code = 0;
+    if (p.x < box_left_)
+        code |= kLeft;
+    else if (p.x > box_right_)
+        code |= kRight;
+    if (p.y < box_bottom_)
+        code |= kBelow;
+    else if (p.y > box_top_)
+        code |= kAbove;
+    return code;
+}
+
+bool PolylineReducer::Clip(WorldPt& a, WorldPt& b) const {
+    // Liang-Barsky: the parameter range [t0, t1] of a + t (b - a) that lies inside the box.
+    const double dx = b.x - a.x;
+    const double dy = b.y - a.y;
+    double t0 = 0, t1 = 1;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {a.x - box_left_, box_right_ - a.x, a.y - box_bottom_, box_top_ - a.y};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0) return false;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0) {
+            if (t > t1) return false;
+            t0 = std::max(t0, t);
+        } else {
+            if (t < t0) return false;
+            t1 = std::min(t1, t);
+        }
+    }
+    if (!(t0 <= t1)) return false;
+    const WorldPt from = a;
+    if (t0 > 0) a = WorldPt{from.x + t0 * dx, from.y + t0 * dy};
+    if (t1 < 1) b = WorldPt{from.x + t1 * dx, from.y + t1 * dy};
+    // An endpoint at infinity leaves nothing that can be mapped to a pixel.
+    return std::isfinite(a.x) && std::isfinite(a.y) && std::isfinite(b.x) && std::isfinite(b.y);
+}
+
+std::int64_t PolylineReducer::Pixel_Key(WorldPt p) const {
+    // Inside the clip box the pixel numbers stay within a few pixels of the picture, so after
+    // the offset they are positive and truncation rounds down (cheaper than std::floor).
+    constexpr double kOffset = 64;
+    const auto px = static_cast<std::int64_t>((p.x - left_) * kx_ + kOffset);
+    const auto py = static_cast<std::int64_t>((top_ - p.y) * ky_ + kOffset);
+    return (px << 32) | py;
+}
+
+void PolylineReducer::Add(WorldPt p) {
+    const std::int64_t key = Pixel_Key(p);
+    if (!run_.empty() && key == last_key_) {
+        // Same pixel as the last kept point: remember it, so that a run still ends exactly.
+        pending_ = p;
+        has_pending_ = true;
+        return;
+    }
+    run_.push_back(p);
+    last_key_ = key;
+    has_pending_ = false;
+}
+
+void PolylineReducer::Flush(std::uint32_t color, DgrmPainter& painter) {
+    if (has_pending_) run_.push_back(pending_);
+    has_pending_ = false;
+    if (run_.size() >= 2) painter.Polyline(run_, color);
+    run_.clear();
+}
+
+void PolylineReducer::Draw(const std::vector<WorldPt>& points, int first, int last,
+                           std::uint32_t color, DgrmPainter& painter) {
+    if (!usable_) return;
+    first = std::max(first, 0);
+    last = std::min(last, static_cast<int>(points.size()) - 1);
+    run_.clear();
+    has_pending_ = false;
+    bool open = false;   // the current run ends at points[i], unclipped
+    int code_prev = -1;  // outcode of points[i] when already known
+    for (int i = first; i < last; ++i) {
+        WorldPt a = points[i];
+        WorldPt b = points[i + 1];
+        if (std::isnan(a.x) || std::isnan(b.x)) {
+            Flush(color, painter);
+            open = false;
+            code_prev = -1;
+            continue;
+        }
+        const int this_a = code_prev >= 0 ? code_prev : Outcode(a);
+        const int code_b = Outcode(b);
+        code_prev = code_b;
+        if ((this_a & code_b) != 0) {  // wholly on one outer side of the box
+            Flush(color, painter);
+            open = false;
+            continue;
+        }
+        if ((this_a | code_b) != 0 && !Clip(a, b)) {
+            Flush(color, painter);
+            open = false;
+            continue;
+        }
+        if (this_a != 0 || !open) {
+            Flush(color, painter);
+            Add(a);
+        }
+        Add(b);
+        open = code_b == 0;
+        if (!open) Flush(color, painter);
+    }
+    Flush(color, painter);
+}
+
+}  // namespace kuvanto

@@ -1,0 +1,45 @@
+// Reduces the segments of a coordinate table to what the screen can show. A section of a
+// million vertices gives a million segments, most of them shorter than a pixel or outside a
+// zoomed window; drawn one by one they would make every redraw slow. This class leaves out the
+// segments that miss the window, clips those that cross its edge (so that far-away coordinates
+// never reach the raster as huge pixel values), and merges consecutive points that land in the
+// same pixel, handing the painter a few polylines of at most a few points per pixel crossed.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "DgrmPainter.h"
+
+namespace kuvanto {
+
+class PolylineReducer {
+public:
+    // The window in world units (top > bottom) and the side of the square picture in pixels.
+    PolylineReducer(double left, double top, double right, double bottom, int pixels);
+
+    // Draws, for every i in [first, last) where rows i and i + 1 both hold a vertex (x not NaN),
+    // the segment from points[i] to points[i + 1]. Runs of such segments become polylines.
+    void Draw(const std::vector<WorldPt>& points, int first, int last, std::uint32_t color,
+              DgrmPainter& painter);
+
+private:
+    int Outcode(WorldPt p) const;
+    // Clips the segment to the box; false when nothing of it is inside.
+    bool Clip(WorldPt& a, WorldPt& b) const;
+    std::int64_t Pixel_Key(WorldPt p) const;
+    void Add(WorldPt p);
+    void Flush(std::uint32_t color, DgrmPainter& painter);
+
+    bool usable_ = false;
+    double left_ = 0, top_ = 0;
+    double kx_ = 0, ky_ = 0;                                              // pixels per world unit
+    double box_left_ = 0, box_right_ = 0, box_bottom_ = 0, box_top_ = 0;  // window plus margin
+
+    std::vector<WorldPt> run_;
+    std::int64_t last_key_ = 0;
+    WorldPt pending_{};
+    bool has_pending_ = false;
+};
+
+}  // namespace kuvanto
