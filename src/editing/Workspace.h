@@ -48,6 +48,10 @@ public:
     // Erase everything without asking: tables and result table reset, result hidden, snapshot.
     void All_Del();
 
+    // Why the latest snapshot could not be written; empty when it was. Commands whose own work
+    // succeeded report a failed snapshot through this instead of failing themselves.
+    QString Snapshot_Error() const { return snapshot_error_; }
+
     // Reading a coordinate file: the file is read first; only when it could be read are the
     // tables erased (with a snapshot) and refilled, then a snapshot is taken. `on_skip` gets the
     // message of every pair that is not two numbers. False (and `error`) when unreadable.
@@ -70,6 +74,7 @@ private:
     QString folder_;
     UndoStore undo_;
     bool has_results_ = false;
+    QString snapshot_error_;
 };
 
 }  // namespace kuvanto

@@ -1,0 +1,35 @@
+// What each tab of the main window shows and allows: the tab captions and keys, and the one rule
+// that decides which toolbar buttons and menus the tab switch enables. Kept apart from the window
+// so that the rule is read and tested in one place; the window enables an entry only when this
+// rule allows it and the entry has a command behind it.
+#pragma once
+
+#include <QString>
+#include <array>
+
+namespace kuvanto {
+
+inline constexpr int kToolbarButtons = 32;
+
+inline const QString kAddTabCaption = QStringLiteral("加算図形");
+inline const QString kSbtrtTabCaption = QStringLiteral("減算図形");
+inline const QString kResultTabCaption = QStringLiteral("断面特性(結果)");
+inline const QString kAddTabKey = QStringLiteral("Add_Dgrm");
+inline const QString kSbtrtTabKey = QStringLiteral("Subtraction_Dgrm");
+inline const QString kResultTabKey = QStringLiteral("Result_tab");
+
+struct TabEnabling {
+    std::array<bool, kToolbarButtons + 1> buttons{};  // indexed 1..32; [0] unused
+    bool edit_menu = false;                           // "編集(&E)"
+    bool insert_menu = false;                         // "図形の挿入(&D)"
+    bool export_menu = false;                         // "計算結果書出し(Tab区切り)(&R)"
+    bool print_menu = false;                          // "計算結果印刷(&P)"
+};
+
+// The enabling after the tab switch to the tab of this caption. `calc_ok` is the outcome of the
+// calculation run on the result tab (ignored on the figure tabs). The result export and the
+// printout are allowed only after a successful run, so that old results are never passed on as
+// current ones.
+TabEnabling Tab_Enabling(const QString& caption, bool calc_ok);
+
+}  // namespace kuvanto

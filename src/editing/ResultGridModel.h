@@ -1,0 +1,43 @@
+// The table model that shows the result table in a QTableView. It keeps no data of its own: texts,
+// cell colours and alignment are read from the ResultGrid when the view paints. Row 0 of the
+// result table (item, symbol and column heads) is the view's horizontal header; model row r is
+// table row r + 1. Columns 0 and 1 (item and symbol) are fixed: shown in the fixed-cell colour and
+// not selectable.
+#pragma once
+
+#include <QAbstractTableModel>
+#include <cstdint>
+
+#include "ResultGrid.h"
+
+namespace kuvanto {
+
+class ResultGridModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    static constexpr int kFixedCols = 2;
+
+    explicit ResultGridModel(const ResultGrid& grid, QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+    // Tells the views about changes since the last call; true when anything had changed.
+    bool Refresh();
+
+    static int Grid_Row(int model_row) { return model_row + 1; }
+    static int Model_Row(int grid_row) { return grid_row - 1; }
+
+    const ResultGrid& Grid() const { return grid_; }
+
+private:
+    const ResultGrid& grid_;
+    std::uint64_t shown_revision_;
+    int shown_cols_;
+};
+
+}  // namespace kuvanto

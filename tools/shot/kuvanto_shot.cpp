@@ -1,0 +1,83 @@
+// kuvanto-shot OUT.png [--tab 1|2|3] [FILE]: starts the main window on the offscreen platform
+// with a fresh working folder, reads FILE as the reading command does, selects the tab (the
+// result tab runs the calculation) and saves a grab of the window. Messages that would need a
+// person go to standard error instead.
+#include <QApplication>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <cstdio>
+
+#include "JapaneseFonts.h"
+#include "MainForm.h"
+#include "Messenger.h"
+
+namespace {
+
+// Answers like a user who reads every notice and declines every question.
+class ConsoleMessenger : public kuvanto::Messenger {
+public:
+    void Notice(const QString& text, const QString& title) override {
+        std::fprintf(stderr, "%s: %s\n", qPrintable(title), qPrintable(text));
+    }
+    bool Confirm(const QString& text, const QString& title) override {
+        std::fprintf(stderr, "%s: %s (No)\n", qPrintable(title), qPrintable(text));
+        return false;
+    }
+    QString Choose_Open_File(const QString&, const QString&, const QString&) override { return {}; }
+    QString Choose_Save_File(const QString&, const QString&, const QString&,
+                             const QString&) override {
+        return {};
+    }
+};
+
+int Usage() {
+    std::fprintf(stderr, "usage: kuvanto-shot OUT.png [--tab 1|2|3] [FILE]\n");
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Kuvanto"));
+
+    QStringList args = QApplication::arguments();
+    args.removeFirst();
+    if (args.isEmpty()) return Usage();
+    const QString out = args.takeFirst();
+    int tab = 1;
+    QString file;
+    while (!args.isEmpty()) {
+        const QString arg = args.takeFirst();
+        if (arg == QLatin1String("--tab")) {
+            if (args.isEmpty()) return Usage();
+            bool ok = false;
+            tab = args.takeFirst().toInt(&ok);
+            if (!ok || tab < 1 || tab > 3) return Usage();
+        } else if (file.isEmpty()) {
+            file = arg;
+        } else {
+            return Usage();
+        }
+    }
+
+    kuvanto::Install_Japanese_Fonts();
+    QTemporaryDir folder;
+    if (!folder.isValid()) {
+        std::fprintf(stderr, "kuvanto-shot: no temporary folder: %s\n",
+                     qPrintable(folder.errorString()));
+        return 1;
+    }
+    ConsoleMessenger messenger;
+    kuvanto::MainForm window(folder.path(), &messenger);
+    window.show();
+    if (!file.isEmpty() && !window.Open_Csv_File(file)) return 1;
+    window.Select_Tab(tab - 1);
+    QApplication::processEvents();
+    if (!window.grab().save(out)) {
+        std::fprintf(stderr, "kuvanto-shot: cannot write %s\n", qPrintable(out));
+        return 1;
+    }
+    return 0;
+}
