@@ -47,7 +47,8 @@ void Fill_From_Csv_Text(std::string_view utf8, CoodGrid& add, CoodGrid& sbtrt,
 
 bool Write_Cood_Csv(const QString& path, const CoodGrid& add, const CoodGrid& sbtrt,
                     QString* error) {
-    return Write_Text_File(path, Cood_Text(add, sbtrt), FileEncoding::Cp932OrUtf8, error);
+    // A coordinate file is the text form of the tables.
+    return Write_Cood_Text(path, add, sbtrt, error);
 }
 
 }  // namespace kuvanto
