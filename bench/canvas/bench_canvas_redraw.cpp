@@ -11,9 +11,9 @@
 #include <numbers>
 #include <vector>
 
-#include "DgrmView.h"
-#include "ImagePainter.h"
-#include "NumText.h"
+#include "canvas/SectionView.h"
+#include "canvas/ImagePainter.h"
+#include "core/NumberText.h"
 
 using namespace kuvanto;
 
@@ -23,23 +23,23 @@ constexpr int kVertices = 1'000'000;
 constexpr int kPixels = 1000;
 
 struct Section {
-    CoodGrid add, sbtrt;
-    ResultGrid result;
+    CoordTable add, subtracted;
+    ResultTable result;
     DrawColors colors;
 
     Section() {
-        add.Set_Rows(kVertices + 3);
-        std::vector<std::string>& cells = add.Cells();
+        add.setRows(kVertices + 3);
+        std::vector<std::string>& cells = add.cells();
         for (int i = 0; i <= kVertices; ++i) {
             const double t = 2 * std::numbers::pi * (i % kVertices) / kVertices;
-            cells[(i + 1) * 2] = Num_Text(Round_Half_Even(1000 * std::cos(t), 3));
-            cells[(i + 1) * 2 + 1] = Num_Text(Round_Half_Even(1000 * std::sin(t), 3));
+            cells[(i + 1) * 2] = numText(roundHalfEven(1000 * std::cos(t), 3));
+            cells[(i + 1) * 2 + 1] = numText(roundHalfEven(1000 * std::sin(t), 3));
         }
-        add.Touch();
+        add.touch();
     }
 };
 
-Section& The_Section() {
+Section& theSection() {
     static Section section;
     return section;
 }
@@ -48,89 +48,89 @@ Section& The_Section() {
 class PolylineCapture : public ImagePainter {
 public:
     using ImagePainter::ImagePainter;
-    void Polyline(std::span<const WorldPt> points, std::uint32_t color) override {
+    void polyline(std::span<const WorldPt> points, std::uint32_t color) override {
         QPolygonF& run = runs.emplace_back();
-        for (const WorldPt& p : points) run.append(To_Pixel(p));
-        ImagePainter::Polyline(points, color);
+        for (const WorldPt& p : points) run.append(toPixel(p));
+        ImagePainter::polyline(points, color);
     }
     std::vector<QPolygonF> runs;
 };
 
-void BM_Redraw_Cached(benchmark::State& state) {
-    Section& s = The_Section();
-    DgrmView view(s.add, s.sbtrt, s.result, s.colors);
+void BM_RedrawCached(benchmark::State& state) {
+    Section& s = theSection();
+    SectionView view(s.add, s.subtracted, s.result, s.colors);
     QImage image(kPixels, kPixels, QImage::Format_RGB32);
     {
         ImagePainter painter(image);
-        view.Redraw_Dgrm(painter);
+        view.redrawSection(painter);
     }
     for (auto _ : state) {
         ImagePainter painter(image);
-        view.Redraw_Dgrm(painter);
+        view.redrawSection(painter);
         benchmark::DoNotOptimize(image.constBits());
     }
 }
 
 // An edit of one cell in the middle: the rows before and after it keep their numbers.
-void BM_Redraw_After_Edit(benchmark::State& state) {
-    Section& s = The_Section();
-    DgrmView view(s.add, s.sbtrt, s.result, s.colors);
+void BM_RedrawAfterEdit(benchmark::State& state) {
+    Section& s = theSection();
+    SectionView view(s.add, s.subtracted, s.result, s.colors);
     QImage image(kPixels, kPixels, QImage::Format_RGB32);
     {
         ImagePainter painter(image);
-        view.Redraw_Dgrm(painter);
+        view.redrawSection(painter);
     }
-    const std::string original = s.add.Text(kVertices / 2, 0);
+    const std::string original = s.add.text(kVertices / 2, 0);
     bool flip = false;
     for (auto _ : state) {
         flip = !flip;
-        s.add.Set_Text(kVertices / 2, 0, flip ? "0" : original);
+        s.add.setText(kVertices / 2, 0, flip ? "0" : original);
         ImagePainter painter(image);
-        view.Redraw_Dgrm(painter);
+        view.redrawSection(painter);
         benchmark::DoNotOptimize(image.constBits());
     }
-    s.add.Set_Text(kVertices / 2, 0, original);
+    s.add.setText(kVertices / 2, 0, original);
 }
 
 // The first redraw of a table never seen before (as after reading a file): every cell parsed.
-void BM_Redraw_After_Load(benchmark::State& state) {
-    Section& s = The_Section();
+void BM_RedrawAfterLoad(benchmark::State& state) {
+    Section& s = theSection();
     QImage image(kPixels, kPixels, QImage::Format_RGB32);
     for (auto _ : state) {
-        DgrmView view(s.add, s.sbtrt, s.result, s.colors);
+        SectionView view(s.add, s.subtracted, s.result, s.colors);
         ImagePainter painter(image);
-        view.Redraw_Dgrm(painter);
+        view.redrawSection(painter);
         benchmark::DoNotOptimize(image.constBits());
     }
 }
 
-void BM_Redraw_Zoomed_On_Rim(benchmark::State& state) {
-    Section& s = The_Section();
-    DgrmView view(s.add, s.sbtrt, s.result, s.colors);
-    view.Auto_Scale_Check = false;
-    view.View_Mult = 0.01;
-    view.View_Ofs_X = 1000;
+void BM_RedrawZoomedOnRim(benchmark::State& state) {
+    Section& s = theSection();
+    SectionView view(s.add, s.subtracted, s.result, s.colors);
+    view.autoScaleCheck = false;
+    view.viewMult = 0.01;
+    view.viewOfsX = 1000;
     QImage image(kPixels, kPixels, QImage::Format_RGB32);
     {
         ImagePainter painter(image);
-        view.Redraw_Dgrm(painter);
+        view.redrawSection(painter);
     }
     for (auto _ : state) {
         ImagePainter painter(image);
-        view.Redraw_Dgrm(painter);
+        view.redrawSection(painter);
         benchmark::DoNotOptimize(image.constBits());
     }
 }
 
 // The floor: clearing the picture and drawing the merged outline that the redraw produced.
-void BM_Floor_Merged_Polyline(benchmark::State& state) {
-    Section& s = The_Section();
-    DgrmView view(s.add, s.sbtrt, s.result, s.colors);
+void BM_FloorMergedPolyline(benchmark::State& state) {
+    Section& s = theSection();
+    SectionView view(s.add, s.subtracted, s.result, s.colors);
     QImage image(kPixels, kPixels, QImage::Format_RGB32);
     std::vector<QPolygonF> runs;
     {
         PolylineCapture capture(image);
-        view.Redraw_Dgrm(capture);
+        view.redrawSection(capture);
         runs = capture.runs;
     }
     qsizetype points = 0;
@@ -152,11 +152,11 @@ void BM_Floor_Merged_Polyline(benchmark::State& state) {
 
 }  // namespace
 
-BENCHMARK(BM_Redraw_Cached)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Redraw_After_Edit)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Redraw_After_Load)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Redraw_Zoomed_On_Rim)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Floor_Merged_Polyline)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RedrawCached)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RedrawAfterEdit)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RedrawAfterLoad)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RedrawZoomedOnRim)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FloorMergedPolyline)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -1,4 +1,4 @@
-// Builds and caches the benchmark circles. Vertex texts go through Num_Text, so the cells hold
+// Builds and caches the benchmark circles. Vertex texts go through numText, so the cells hold
 // exactly what a generator would have written.
 #include "BenchShapes.h"
 
@@ -11,8 +11,8 @@
 
 #include <unistd.h>
 
-#include "NumText.h"
-#include "TextFile.h"
+#include "core/NumberText.h"
+#include "io/TextFile.h"
 
 namespace kuvanto::bench {
 
@@ -20,7 +20,7 @@ namespace {
 
 constexpr double kRadius = 100000.0;
 
-Circle Make_Circle(int vertices) {
+Circle makeCircle(int vertices) {
     Circle c;
     const int sides = vertices - 1;
     c.xs.reserve(vertices);
@@ -33,18 +33,18 @@ Circle Make_Circle(int vertices) {
     c.xs.push_back(c.xs.front());
     c.ys.push_back(c.ys.front());
 
-    c.csv_text = std::string(kAddMarker) + ",\r\n";
-    c.csv_text.reserve(static_cast<std::size_t>(vertices) * 24);
+    c.csvText = std::string(kAddMarker) + ",\r\n";
+    c.csvText.reserve(static_cast<std::size_t>(vertices) * 24);
     for (int k = 0; k < vertices; ++k) {
-        std::string x = Num_Text(c.xs[k]);
-        std::string y = Num_Text(c.ys[k]);
-        c.csv_text += x;
-        c.csv_text += ',';
-        c.csv_text += y;
-        c.csv_text += "\r\n";
-        c.add.Append_Row(std::move(x), std::move(y));
+        std::string x = numText(c.xs[k]);
+        std::string y = numText(c.ys[k]);
+        c.csvText += x;
+        c.csvText += ',';
+        c.csvText += y;
+        c.csvText += "\r\n";
+        c.add.appendRow(std::move(x), std::move(y));
     }
-    c.csv_text += std::string(kSbtrtMarker) + ",\r\n";
+    c.csvText += std::string(kSubtractedMarker) + ",\r\n";
     return c;
 }
 
@@ -58,14 +58,14 @@ struct FileSet {
 
 }  // namespace
 
-const Circle& Circle_Of(int vertices) {
+const Circle& circleOf(int vertices) {
     static std::map<int, std::unique_ptr<Circle>> cache;
     auto& slot = cache[vertices];
-    if (!slot) slot = std::make_unique<Circle>(Make_Circle(vertices));
+    if (!slot) slot = std::make_unique<Circle>(makeCircle(vertices));
     return *slot;
 }
 
-const std::string& Circle_File(int vertices) {
+const std::string& circleFile(int vertices) {
     static FileSet files;
     auto found = files.paths.find(vertices);
     if (found != files.paths.end()) return found->second;
@@ -73,7 +73,7 @@ const std::string& Circle_File(int vertices) {
         (std::filesystem::temp_directory_path() /
          ("kuvanto-bench-" + std::to_string(getpid()) + "-" + std::to_string(vertices) + ".csv"))
             .string();
-    std::ofstream(path, std::ios::binary) << Encode_Cp932(Circle_Of(vertices).csv_text);
+    std::ofstream(path, std::ios::binary) << encodeCp932(circleOf(vertices).csvText);
     return files.paths[vertices] = path;
 }
 

@@ -6,23 +6,23 @@
 #include <string>
 #include <vector>
 
-#include "CoodGrid.h"
+#include "core/CoordTable.h"
 
 namespace kuvanto::bench {
 
 struct Circle {
     std::vector<double> xs;  // closed: the last vertex repeats the first
     std::vector<double> ys;
-    CoodGrid add;          // one vertex row per vertex, then the entry row
-    CoodGrid sbtrt;        // empty
-    std::string csv_text;  // "<<加算>>," + "X,Y" lines + "<<減算>>,", CR LF, UTF-8
+    CoordTable add;          // one vertex row per vertex, then the entry row
+    CoordTable subtracted;        // empty
+    std::string csvText;  // "<<加算>>," + "X,Y" lines + "<<減算>>,", CR LF, UTF-8
 };
 
 // The circle of `vertices` vertices (the closing repeat included) of radius 100000.
-const Circle& Circle_Of(int vertices);
+const Circle& circleOf(int vertices);
 
 // A file holding the circle's coordinate text in code page 932, as the program writes it;
 // removed when the run ends.
-const std::string& Circle_File(int vertices);
+const std::string& circleFile(int vertices);
 
 }  // namespace kuvanto::bench

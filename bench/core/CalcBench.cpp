@@ -1,14 +1,14 @@
-// The calculation of one figure, measured against its floors: from cell text (Calc1 into a fresh
+// The calculation of one figure, measured against its floors: from cell text (runCalculation into a fresh
 // result table, as opening the result tab does) against from_chars parsing plus one integrating
-// pass; and all eighteen properties from numbers (Calc_All_Props) against GEOS computing only
+// pass; and all eighteen properties from numbers (allProperties) against GEOS computing only
 // area and centroid of the same polygon.
 #include <benchmark/benchmark.h>
 
 #include "BenchShapes.h"
-#include "Calc.h"
+#include "core/Calculation.h"
 #include "Floor.h"
-#include "ResultGrid.h"
-#include "SectionProp.h"
+#include "core/ResultTable.h"
+#include "core/SectionProperties.h"
 
 #ifdef KUVANTO_HAVE_GEOS
 #include <geos_c.h>
@@ -21,57 +21,57 @@ void Sizes(benchmark::internal::Benchmark* b) {
     b->Arg(1000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 }
 
-void BM_Calc1_FromCells(benchmark::State& state) {
-    const Circle& circle = Circle_Of(static_cast<int>(state.range(0)));
-    ResultGrid result;
+void BM_RunCalculationFromCells(benchmark::State& state) {
+    const Circle& circle = circleOf(static_cast<int>(state.range(0)));
+    ResultTable result;
     for (auto _ : state) {
-        Init_Result_Grid(result);
-        const bool ok = Calc1(circle.add, circle.sbtrt, result);
+        resetResultTable(result);
+        const bool ok = runCalculation(circle.add, circle.subtracted, result);
         if (!ok) state.SkipWithError("Calc1 failed on the circle");
         benchmark::DoNotOptimize(result);
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
-BENCHMARK(BM_Calc1_FromCells)->Apply(Sizes);
+BENCHMARK(BM_RunCalculationFromCells)->Apply(Sizes);
 
-void BM_Floor_FromCells(benchmark::State& state) {
-    const Circle& circle = Circle_Of(static_cast<int>(state.range(0)));
+void BM_FloorFromCells(benchmark::State& state) {
+    const Circle& circle = circleOf(static_cast<int>(state.range(0)));
     for (auto _ : state) {
-        FloorSums sums = Floor_From_Cells(circle.add.Cells());
+        FloorSums sums = floorFromCells(circle.add.cells());
         benchmark::DoNotOptimize(sums);
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
-BENCHMARK(BM_Floor_FromCells)->Apply(Sizes);
+BENCHMARK(BM_FloorFromCells)->Apply(Sizes);
 
-void BM_AllProps_FromNumbers(benchmark::State& state) {
-    const Circle& circle = Circle_Of(static_cast<int>(state.range(0)));
-    // The lists are closed already, so Calc_All_Props leaves them as they are.
+void BM_AllPropertiesFromNumbers(benchmark::State& state) {
+    const Circle& circle = circleOf(static_cast<int>(state.range(0)));
+    // The lists are closed already, so allProperties leaves them as they are.
     std::vector<double> xs = circle.xs;
     std::vector<double> ys = circle.ys;
     for (auto _ : state) {
-        auto props = Calc_All_Props(xs, ys);
+        auto props = allProperties(xs, ys);
         if (!props) state.SkipWithError("Calc_All_Props failed on the circle");
         benchmark::DoNotOptimize(props);
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
-BENCHMARK(BM_AllProps_FromNumbers)->Apply(Sizes);
+BENCHMARK(BM_AllPropertiesFromNumbers)->Apply(Sizes);
 
-void BM_Floor_FromNumbers(benchmark::State& state) {
-    const Circle& circle = Circle_Of(static_cast<int>(state.range(0)));
+void BM_FloorFromNumbers(benchmark::State& state) {
+    const Circle& circle = circleOf(static_cast<int>(state.range(0)));
     for (auto _ : state) {
-        FloorSums sums = Floor_From_Numbers(circle.xs, circle.ys);
+        FloorSums sums = floorFromNumbers(circle.xs, circle.ys);
         benchmark::DoNotOptimize(sums);
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
-BENCHMARK(BM_Floor_FromNumbers)->Apply(Sizes);
+BENCHMARK(BM_FloorFromNumbers)->Apply(Sizes);
 
 #ifdef KUVANTO_HAVE_GEOS
 // GEOS from the same vectors: build the ring and polygon, then area and centroid.
-void BM_Geos_AreaCentroid(benchmark::State& state) {
-    const Circle& circle = Circle_Of(static_cast<int>(state.range(0)));
+void BM_GeosAreaCentroid(benchmark::State& state) {
+    const Circle& circle = circleOf(static_cast<int>(state.range(0)));
     GEOSContextHandle_t geos = GEOS_init_r();
     const auto n = static_cast<unsigned>(circle.xs.size());
     for (auto _ : state) {
@@ -93,7 +93,7 @@ void BM_Geos_AreaCentroid(benchmark::State& state) {
     GEOS_finish_r(geos);
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
-BENCHMARK(BM_Geos_AreaCentroid)->Apply(Sizes);
+BENCHMARK(BM_GeosAreaCentroid)->Apply(Sizes);
 #endif
 
 }  // namespace

@@ -1,6 +1,6 @@
 // Reading and writing 10^6 coordinate rows, measured against floors in the same run: the CSV read
-// from text (Fill_From_Csv_Text) and from the file (Read_Text_File, which also decodes code page
-// 932), the text form written (Cood_Text) and read back (Parse_Cood_Text). The read floors parse
+// from text (fillFromCsvText) and from the file (readTextFile, which also decodes code page
+// 932), the text form written (coordText) and read back (parseCoordText). The read floors parse
 // the same "X,Y" lines with from_chars and integrate them in one pass; the write floor only
 // concatenates the cell texts.
 #include <benchmark/benchmark.h>
@@ -10,84 +10,84 @@
 #include <sstream>
 
 #include "BenchShapes.h"
-#include "CoodCsv.h"
-#include "CoodText.h"
+#include "io/CoordCsv.h"
+#include "io/CoordText.h"
 #include "Floor.h"
-#include "TextFile.h"
+#include "io/TextFile.h"
 
 namespace kuvanto::bench {
 namespace {
 
 constexpr int kRows = 1000000;
 
-void BM_Csv_Fill_FromText(benchmark::State& state) {
-    const Circle& circle = Circle_Of(kRows);
+void BM_CsvFillFromText(benchmark::State& state) {
+    const Circle& circle = circleOf(kRows);
     for (auto _ : state) {
-        CoodGrid add, sbtrt;
-        Fill_From_Csv_Text(circle.csv_text, add, sbtrt, [](const std::string&) {});
+        CoordTable add, subtracted;
+        fillFromCsvText(circle.csvText, add, subtracted, [](const std::string&) {});
         benchmark::DoNotOptimize(add);
-        if (add.Rows() != kRows + 2) state.SkipWithError("rows lost while reading");
+        if (add.rows() != kRows + 2) state.SkipWithError("rows lost while reading");
     }
     state.SetItemsProcessed(state.iterations() * kRows);
 }
-BENCHMARK(BM_Csv_Fill_FromText)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CsvFillFromText)->Unit(benchmark::kMillisecond);
 
-void BM_Csv_Fill_FromFile(benchmark::State& state) {
-    const QString path = QString::fromStdString(Circle_File(kRows));
+void BM_CsvFillFromFile(benchmark::State& state) {
+    const QString path = QString::fromStdString(circleFile(kRows));
     for (auto _ : state) {
-        const std::optional<std::string> text = Read_Text_File(path);
+        const std::optional<std::string> text = readTextFile(path);
         if (!text) {
             state.SkipWithError("the circle file cannot be read");
             break;
         }
-        CoodGrid add, sbtrt;
-        Fill_From_Csv_Text(*text, add, sbtrt, [](const std::string&) {});
+        CoordTable add, subtracted;
+        fillFromCsvText(*text, add, subtracted, [](const std::string&) {});
         benchmark::DoNotOptimize(add);
     }
     state.SetItemsProcessed(state.iterations() * kRows);
 }
-BENCHMARK(BM_Csv_Fill_FromFile)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CsvFillFromFile)->Unit(benchmark::kMillisecond);
 
-void BM_Floor_FromText(benchmark::State& state) {
-    const Circle& circle = Circle_Of(kRows);
+void BM_FloorFromText(benchmark::State& state) {
+    const Circle& circle = circleOf(kRows);
     for (auto _ : state) {
-        FloorSums sums = Floor_From_Text(circle.csv_text);
+        FloorSums sums = floorFromText(circle.csvText);
         benchmark::DoNotOptimize(sums);
     }
     state.SetItemsProcessed(state.iterations() * kRows);
 }
-BENCHMARK(BM_Floor_FromText)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FloorFromText)->Unit(benchmark::kMillisecond);
 
-void BM_Floor_FromFile(benchmark::State& state) {
-    const std::string& path = Circle_File(kRows);
+void BM_FloorFromFile(benchmark::State& state) {
+    const std::string& path = circleFile(kRows);
     for (auto _ : state) {
         std::ifstream file(path, std::ios::binary);
         std::ostringstream bytes;
         bytes << file.rdbuf();
-        FloorSums sums = Floor_From_Text(bytes.str());
+        FloorSums sums = floorFromText(bytes.str());
         benchmark::DoNotOptimize(sums);
     }
     state.SetItemsProcessed(state.iterations() * kRows);
 }
-BENCHMARK(BM_Floor_FromFile)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FloorFromFile)->Unit(benchmark::kMillisecond);
 
-void BM_Cood_Text_Write(benchmark::State& state) {
-    const Circle& circle = Circle_Of(kRows);
+void BM_CoordTextWrite(benchmark::State& state) {
+    const Circle& circle = circleOf(kRows);
     for (auto _ : state) {
-        std::string text = Cood_Text(circle.add, circle.sbtrt);
+        std::string text = coordText(circle.add, circle.subtracted);
         benchmark::DoNotOptimize(text);
     }
     state.SetItemsProcessed(state.iterations() * kRows);
 }
-BENCHMARK(BM_Cood_Text_Write)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CoordTextWrite)->Unit(benchmark::kMillisecond);
 
 // The write floor: the cell texts joined with "," and CR LF into one reserved string.
-void BM_Floor_Write(benchmark::State& state) {
-    const Circle& circle = Circle_Of(kRows);
-    const std::vector<std::string>& cells = circle.add.Cells();
+void BM_FloorWrite(benchmark::State& state) {
+    const Circle& circle = circleOf(kRows);
+    const std::vector<std::string>& cells = circle.add.cells();
     for (auto _ : state) {
         std::string text;
-        text.reserve(circle.csv_text.size());
+        text.reserve(circle.csvText.size());
         for (std::size_t i = 2; i + 1 < cells.size(); i += 2) {
             text += cells[i];
             text += ',';
@@ -98,19 +98,19 @@ void BM_Floor_Write(benchmark::State& state) {
     }
     state.SetItemsProcessed(state.iterations() * kRows);
 }
-BENCHMARK(BM_Floor_Write)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FloorWrite)->Unit(benchmark::kMillisecond);
 
-void BM_Parse_Cood_Text(benchmark::State& state) {
-    const Circle& circle = Circle_Of(kRows);
+void BM_ParseCoordText(benchmark::State& state) {
+    const Circle& circle = circleOf(kRows);
     for (auto _ : state) {
-        CoodGrid add, sbtrt;
-        Parse_Cood_Text(circle.csv_text, add, sbtrt);
+        CoordTable add, subtracted;
+        parseCoordText(circle.csvText, add, subtracted);
         benchmark::DoNotOptimize(add);
-        if (add.Rows() != kRows + 2) state.SkipWithError("rows lost while reading");
+        if (add.rows() != kRows + 2) state.SkipWithError("rows lost while reading");
     }
     state.SetItemsProcessed(state.iterations() * kRows);
 }
-BENCHMARK(BM_Parse_Cood_Text)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ParseCoordText)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace kuvanto::bench

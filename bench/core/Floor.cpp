@@ -51,7 +51,7 @@ bool Parse(const char* first, const char* last, double& value) {
 
 }  // namespace
 
-FloorSums Floor_From_Cells(const std::vector<std::string>& cells) {
+FloorSums floorFromCells(const std::vector<std::string>& cells) {
     Integrator integrator;
     for (std::size_t i = 0; i + 1 < cells.size(); i += 2) {
         const std::string& xt = cells[i];
@@ -64,26 +64,26 @@ FloorSums Floor_From_Cells(const std::vector<std::string>& cells) {
     return integrator.Finish();
 }
 
-FloorSums Floor_From_Text(std::string_view text) {
+FloorSums floorFromText(std::string_view text) {
     Integrator integrator;
     const char* p = text.data();
     const char* const end = p + text.size();
     while (p < end) {
-        const char* line_end = p;
+        const char* lineEnd = p;
         const char* comma = nullptr;
-        while (line_end < end && *line_end != '\n' && *line_end != '\r') {
-            if (*line_end == ',' && !comma) comma = line_end;
-            ++line_end;
+        while (lineEnd < end && *lineEnd != '\n' && *lineEnd != '\r') {
+            if (*lineEnd == ',' && !comma) comma = lineEnd;
+            ++lineEnd;
         }
         double x, y;
-        if (comma && Parse(p, comma, x) && Parse(comma + 1, line_end, y)) integrator.Add(x, y);
-        p = line_end;
+        if (comma && Parse(p, comma, x) && Parse(comma + 1, lineEnd, y)) integrator.Add(x, y);
+        p = lineEnd;
         while (p < end && (*p == '\n' || *p == '\r')) ++p;
     }
     return integrator.Finish();
 }
 
-FloorSums Floor_From_Numbers(const std::vector<double>& xs, const std::vector<double>& ys) {
+FloorSums floorFromNumbers(const std::vector<double>& xs, const std::vector<double>& ys) {
     Integrator integrator;
     for (std::size_t k = 0; k < xs.size() && k < ys.size(); ++k) integrator.Add(xs[k], ys[k]);
     return integrator.Finish();

@@ -21,12 +21,12 @@ struct FloorSums {
 
 // One pass over vertices given as (x text, y text) cell pairs, row-major; pairs that do not parse
 // (the header, the entry row) are passed over. The polygon is closed back to its first vertex.
-FloorSums Floor_From_Cells(const std::vector<std::string>& cells);
+FloorSums floorFromCells(const std::vector<std::string>& cells);
 
 // One pass over "X,Y" lines of file text; lines that do not hold two numbers are passed over.
-FloorSums Floor_From_Text(std::string_view text);
+FloorSums floorFromText(std::string_view text);
 
 // The same from numbers.
-FloorSums Floor_From_Numbers(const std::vector<double>& xs, const std::vector<double>& ys);
+FloorSums floorFromNumbers(const std::vector<double>& xs, const std::vector<double>& ys);
 
 }  // namespace kuvanto::bench

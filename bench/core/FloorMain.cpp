@@ -22,7 +22,7 @@ int main(int argc, char* argv[]) {
         text.append(buffer, got);
     std::fclose(file);
 
-    const kuvanto::bench::FloorSums s = kuvanto::bench::Floor_From_Text(text);
+    const kuvanto::bench::FloorSums s = kuvanto::bench::floorFromText(text);
     std::printf("vertices\t%ld\nA\t%.10g\nSx\t%.10g\nSy\t%.10g\nIxx\t%.10g\nIyy\t%.10g\n",
                 s.vertices, s.area, s.sx, s.sy, s.ixx, s.iyy);
     return 0;

@@ -1,6 +1,6 @@
 // Colour swatch of the colour dialog: fills itself with its colour and reports a left click
 // (press and release inside the swatch).
-#include "ColorSwatch.h"
+#include "app/ColorSwatch.h"
 
 #include <QMouseEvent>
 
@@ -11,24 +11,24 @@ ColorSwatch::ColorSwatch(QWidget* parent) : QFrame(parent) {
     setAutoFillBackground(true);
     setCursor(Qt::PointingHandCursor);
     setMinimumSize(56, 22);
-    Set_Color_Value(0);
+    setColorValue(0);
 }
 
-void ColorSwatch::Set_Color_Value(std::int32_t value) {
+void ColorSwatch::setColorValue(std::int32_t value) {
     value_ = value;
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, To_QColor(value));
+    pal.setColor(QPalette::Window, toQColor(value));
     setPalette(pal);
     update();
 }
 
-QColor ColorSwatch::To_QColor(std::int32_t value) {
+QColor ColorSwatch::toQColor(std::int32_t value) {
     const auto bits = static_cast<std::uint32_t>(value);
     return QColor(static_cast<int>(bits & 0xFFu), static_cast<int>((bits >> 8) & 0xFFu),
                   static_cast<int>((bits >> 16) & 0xFFu));
 }
 
-std::int32_t ColorSwatch::From_QColor(const QColor& color) {
+std::int32_t ColorSwatch::fromQColor(const QColor& color) {
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(color.red()) |
                                      (static_cast<std::uint32_t>(color.green()) << 8) |
                                      (static_cast<std::uint32_t>(color.blue()) << 16));
@@ -44,7 +44,7 @@ void ColorSwatch::mouseReleaseEvent(QMouseEvent* event) {
                        rect().contains(event->position().toPoint());
     pressed_ = false;
     event->accept();
-    if (click) emit Clicked();
+    if (click) emit clicked();
 }
 
 }  // namespace kuvanto

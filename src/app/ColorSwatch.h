@@ -13,15 +13,15 @@ class ColorSwatch : public QFrame {
 public:
     explicit ColorSwatch(QWidget* parent = nullptr);
 
-    std::int32_t Color_Value() const { return value_; }
-    void Set_Color_Value(std::int32_t value);
+    std::int32_t colorValue() const { return value_; }
+    void setColorValue(std::int32_t value);
 
     // 0x00BBGGRR to a colour and back; bits above the low 24 are ignored for display.
-    static QColor To_QColor(std::int32_t value);
-    static std::int32_t From_QColor(const QColor& color);
+    static QColor toQColor(std::int32_t value);
+    static std::int32_t fromQColor(const QColor& color);
 
 signals:
-    void Clicked();
+    void clicked();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

@@ -2,7 +2,7 @@
 // proportional gothic the application's default font. The choice prefers the IPA families, then
 // other well-known Japanese families, then any family the font database lists for Japanese
 // writing with the right pitch and style.
-#include "JapaneseFonts.h"
+#include "app/JapaneseFonts.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -14,14 +14,14 @@ namespace kuvanto {
 namespace {
 
 struct FontRole {
-    QString windows_name;
+    QString windowsName;
     QStringList aliases;    // other spellings of the same name
     QStringList preferred;  // installed families to try first, best first
-    bool fixed_pitch;
+    bool fixedPitch;
     bool serif;
 };
 
-const std::array<FontRole, 4>& Font_Roles() {
+const std::array<FontRole, 4>& fontRoles() {
     static const std::array<FontRole, 4> roles{{
         {QStringLiteral("ＭＳ Ｐゴシック"),
          {QStringLiteral("MS PGothic"), QStringLiteral("MS UI Gothic")},
@@ -53,7 +53,7 @@ const std::array<FontRole, 4>& Font_Roles() {
 
 // Japanese "fixed" fonts are dual-width (half-width Latin, full-width kana and kanji), which the
 // font database does not count as fixed pitch; the family name tells them apart instead.
-bool Looks_Fixed(const QString& family) {
+bool looksFixed(const QString& family) {
     if (QFontDatabase::isFixedPitch(family)) return true;
     if (family.contains(QStringLiteral("Mono"), Qt::CaseInsensitive)) return true;
     const bool proportional = family.contains(QStringLiteral("PGothic"), Qt::CaseInsensitive) ||
@@ -63,27 +63,27 @@ bool Looks_Fixed(const QString& family) {
                              family.contains(QStringLiteral("Mincho"), Qt::CaseInsensitive));
 }
 
-bool Looks_Serif(const QString& family) {
+bool looksSerif(const QString& family) {
     return family.contains(QStringLiteral("Mincho"), Qt::CaseInsensitive) ||
            family.contains(QStringLiteral("Serif"), Qt::CaseInsensitive) ||
            family.contains(QStringLiteral("明朝"));
 }
 
 // The best installed family for a role, or an empty string when no Japanese family exists.
-QString Resolve_Family(const FontRole& role) {
+QString resolveFamily(const FontRole& role) {
     const QStringList installed = QFontDatabase::families();
     for (const QString& family : role.preferred) {
         if (installed.contains(family, Qt::CaseInsensitive)) return family;
     }
     QString best;
-    int best_score = -1;
+    int bestScore = -1;
     for (const QString& family : QFontDatabase::families(QFontDatabase::Japanese)) {
         int score = 0;
-        if (Looks_Fixed(family) == role.fixed_pitch) score += 2;
-        if (Looks_Serif(family) == role.serif) score += 1;
-        if (score > best_score) {
+        if (looksFixed(family) == role.fixedPitch) score += 2;
+        if (looksSerif(family) == role.serif) score += 1;
+        if (score > bestScore) {
             best = family;
-            best_score = score;
+            bestScore = score;
         }
     }
     return best;
@@ -91,41 +91,41 @@ QString Resolve_Family(const FontRole& role) {
 
 }  // namespace
 
-QString Japanese_Family(const QString& windows_name) {
-    for (const FontRole& role : Font_Roles()) {
-        if (role.windows_name == windows_name ||
-            role.aliases.contains(windows_name, Qt::CaseInsensitive)) {
-            const QString family = Resolve_Family(role);
-            return family.isEmpty() ? windows_name : family;
+QString japaneseFamily(const QString& windowsName) {
+    for (const FontRole& role : fontRoles()) {
+        if (role.windowsName == windowsName ||
+            role.aliases.contains(windowsName, Qt::CaseInsensitive)) {
+            const QString family = resolveFamily(role);
+            return family.isEmpty() ? windowsName : family;
         }
     }
-    return windows_name;
+    return windowsName;
 }
 
-QFont Japanese_Font(const QString& windows_name, int point_size) {
-    QFont font(Japanese_Family(windows_name));
-    if (point_size > 0) font.setPointSize(point_size);
-    for (const FontRole& role : Font_Roles()) {
-        if (role.windows_name == windows_name) {
-            font.setFixedPitch(role.fixed_pitch);
+QFont japaneseFont(const QString& windowsName, int pointSize) {
+    QFont font(japaneseFamily(windowsName));
+    if (pointSize > 0) font.setPointSize(pointSize);
+    for (const FontRole& role : fontRoles()) {
+        if (role.windowsName == windowsName) {
+            font.setFixedPitch(role.fixedPitch);
             font.setStyleHint(role.serif ? QFont::Serif : QFont::SansSerif);
         }
     }
     return font;
 }
 
-void Install_Japanese_Fonts() {
-    QString default_family;
-    for (const FontRole& role : Font_Roles()) {
-        const QString family = Resolve_Family(role);
+void installJapaneseFonts() {
+    QString defaultFamily;
+    for (const FontRole& role : fontRoles()) {
+        const QString family = resolveFamily(role);
         if (family.isEmpty()) continue;
-        QFont::insertSubstitutions(role.windows_name, {family});
+        QFont::insertSubstitutions(role.windowsName, {family});
         for (const QString& alias : role.aliases) QFont::insertSubstitutions(alias, {family});
-        if (default_family.isEmpty() && !role.fixed_pitch && !role.serif) default_family = family;
+        if (defaultFamily.isEmpty() && !role.fixedPitch && !role.serif) defaultFamily = family;
     }
-    if (default_family.isEmpty()) return;
+    if (defaultFamily.isEmpty()) return;
     QFont font = QApplication::font();
-    font.setFamilies({default_family});
+    font.setFamilies({defaultFamily});
     QApplication::setFont(font);
 }
 

@@ -11,13 +11,13 @@
 namespace kuvanto {
 
 // Call once after the QApplication exists and before the first window is created.
-void Install_Japanese_Fonts();
+void installJapaneseFonts();
 
 // The installed family that stands in for a Japanese font name ("ＭＳ ゴシック" and so on); an
 // unknown name is returned unchanged.
-QString Japanese_Family(const QString& windows_name);
+QString japaneseFamily(const QString& windowsName);
 
 // A font of the given Japanese font name and size, resolved to the installed family.
-QFont Japanese_Font(const QString& windows_name, int point_size);
+QFont japaneseFont(const QString& windowsName, int pointSize);
 
 }  // namespace kuvanto

@@ -1,33 +1,33 @@
 // The main window's command table: the menu tree, the four context menus (held in hidden menus of
 // the menu bar) and the 32 toolbar buttons, each with the command it runs today.
-#include "MainActions.h"
+#include "app/MainActions.h"
 
-#include "MainForm.h"
+#include "app/MainWindow.h"
 
 namespace kuvanto {
 
 namespace {
 
 using K = EntryKind;
-using M = MainForm;
+using M = MainWindow;
 
 }  // namespace
 
-const std::vector<CommandEntry>& Command_Table() {
+const std::vector<CommandEntry>& commandTable() {
     static const std::vector<CommandEntry> table = {
         // File
         {"File", kMenuBar, "ファイル(&F)", "", K::Menu, nullptr},
-        {"Read_CSV", "File", "座標データ読込み(csv)(&O)", "", K::Command, &M::Read_CSV},
-        {"Write_CSV", "File", "座標データ書出し(csv)(&W)", "", K::Command, &M::Write_CSV},
+        {"Read_CSV", "File", "座標データ読込み(csv)(&O)", "", K::Command, &M::readCsv},
+        {"Write_CSV", "File", "座標データ書出し(csv)(&W)", "", K::Command, &M::writeCSV},
         {"sep6", "File", "-", "", K::Separator, nullptr},
         {"Export_Result", "File", "計算結果書出し(Tab区切り)(&R)", "", K::Command,
-         &M::Export_Result},
+         &M::exportResult},
         {"Print_Out", "File", "計算結果印刷(&P)", "", K::Command, nullptr},
         {"sep9", "File", "-", "", K::Separator, nullptr},
-        {"Exit_Prgm", "File", "終了(&E)", "", K::Command, &M::Exit_Prgm},
+        {"Exit_Prgm", "File", "終了(&E)", "", K::Command, &M::exitProgram},
         // Edit
         {"Edit_Menu", kMenuBar, "編集(&E)", "", K::Menu, nullptr},
-        {"Undo_m", "Edit_Menu", "元に戻す(&Z)", "", K::Command, &M::Undo_Restore},
+        {"Undo_m", "Edit_Menu", "元に戻す(&Z)", "", K::Command, &M::undoRestore},
         {"sep17", "Edit_Menu", "-", "", K::Separator, nullptr},
         {"Sect_Dgrm1", "Edit_Menu", "図形区切りの挿入(&Z)", "", K::Command, nullptr},
         {"sep16", "Edit_Menu", "-", "", K::Separator, nullptr},
@@ -45,7 +45,7 @@ const std::vector<CommandEntry>& Command_Table() {
         {"Rotate_Dgrm", "Edit_Menu", "選択図形の回転(&R)", "", K::Command, nullptr},
         {"Scaling_Dgrm", "Edit_Menu", "選択図形の尺度変更(&S)", "", K::Command, nullptr},
         {"sep3", "Edit_Menu", "-", "", K::Separator, nullptr},
-        {"Edit_Cood", "Edit_Menu", "座標データの直接編集(&E)", "", K::Command, &M::Edit_Cood},
+        {"Edit_Cood", "Edit_Menu", "座標データの直接編集(&E)", "", K::Command, &M::editCoord},
         // Figure insertion
         {"Insert_Dgrm", kMenuBar, "図形の挿入(&D)", "", K::Menu, nullptr},
         {"Lines1", "Insert_Dgrm", "直線(&L)", "", K::Menu, nullptr},
@@ -60,7 +60,7 @@ const std::vector<CommandEntry>& Command_Table() {
         {"PreRst_Import", "Insert_Dgrm", "登録図形(JIS等)の挿入(&P)", "", K::Command, nullptr},
         // Other
         {"About", kMenuBar, "その他(&O)", "", K::Menu, nullptr},
-        {"Set_Color_Window", "About", "色設定(&C)", "", K::Command, &M::Set_Color_Window},
+        {"Set_Color_Window", "About", "色設定(&C)", "", K::Command, &M::setColorWindow},
         {"Version", "About", "バージョン情報(&V)", "", K::Command, &M::Version},
         // Context menu of the canvas and of a table with one row selected
         {"Dummy_Menu", kMenuBar, "Dummy_Menu", "", K::Menu, nullptr},
@@ -105,20 +105,20 @@ const std::vector<CommandEntry>& Command_Table() {
         // Context menu of the result table
         {"Dummy_Menu3", kMenuBar, "Dummy_Menu3", "", K::Menu, nullptr},
         {"Sel_Zukei", "Dummy_Menu3", "選択図形の表示(&S)", "", K::Command, nullptr},
-        {"Copy_Result", "Dummy_Menu3", "選択範囲コピー(&C)", "", K::Command, &M::Copy_Result},
+        {"Copy_Result", "Dummy_Menu3", "選択範囲コピー(&C)", "", K::Command, &M::copyResult},
         {"Print_Out_Pop", "Dummy_Menu3", "計算結果印刷(&P)", "", K::Command, nullptr},
-        {"Weight_cal", "Dummy_Menu3", "単位質量の計算(&W)", "", K::Command, &M::Weight_cal},
+        {"Weight_cal", "Dummy_Menu3", "単位質量の計算(&W)", "", K::Command, &M::openMassDialog},
         // Toolbar buttons 1..32
-        {"Write_CSV", kToolbar, "座標データをCSV形式で書き出し", "", K::Command, &M::Write_CSV},
-        {"Read_CSV", kToolbar, "CSV形式座標データを読み込み", "", K::Command, &M::Read_CSV},
+        {"Write_CSV", kToolbar, "座標データをCSV形式で書き出し", "", K::Command, &M::writeCSV},
+        {"Read_CSV", kToolbar, "CSV形式座標データを読み込み", "", K::Command, &M::readCsv},
         {"sep1", kToolbar, "", "", K::Separator, nullptr},
         {"Export_Result", kToolbar, "計算結果をタブ区切りテキストで書き出し", "", K::Command,
-         &M::Export_Result_Button},
+         &M::exportResultButton},
         {"Print_Out", kToolbar, "計算結果及び図形を出力", "", K::Command, nullptr},
         {"", kToolbar, "", "", K::Separator, nullptr},
-        {"Undo_t", kToolbar, "元に戻す", "", K::Command, &M::Undo_Restore},
+        {"Undo_t", kToolbar, "元に戻す", "", K::Command, &M::undoRestore},
         {"sep2", kToolbar, "", "", K::Separator, nullptr},
-        {"Exit_Prgm", kToolbar, "Kuvantoを終了", "", K::Command, &M::Exit_Prgm_Button},
+        {"Exit_Prgm", kToolbar, "Kuvantoを終了", "", K::Command, &M::exitProgramButton},
         {"sep3", kToolbar, "", "", K::Separator, nullptr},
         {"Copy_Data", kToolbar, "座標データをコピー", "", K::Command, nullptr},
         {"Paste_Data", kToolbar, "座標データを貼り付け", "", K::Command, nullptr},
@@ -126,7 +126,7 @@ const std::vector<CommandEntry>& Command_Table() {
         {"Insert_Row", kToolbar, "行を挿入", "", K::Command, nullptr},
         {"Delete_Row", kToolbar, "行を削除", "", K::Command, nullptr},
         {"All_Delete", kToolbar, "全座標データを削除", "", K::Command, nullptr},
-        {"Edit_Data", kToolbar, "座標データを直接編集", "", K::Command, &M::Edit_Cood},
+        {"Edit_Data", kToolbar, "座標データを直接編集", "", K::Command, &M::editCoord},
         {"sep6", kToolbar, "", "", K::Separator, nullptr},
         {"Move_Cood", kToolbar, "選択図形(座標)の移動", "", K::Command, nullptr},
         {"Rotate_Cood", kToolbar, "選択図形(座標)の回転", "", K::Command, nullptr},

@@ -9,7 +9,7 @@
 
 namespace kuvanto {
 
-class MainForm;
+class MainWindow;
 
 enum class EntryKind {
     Menu,       // a (sub)menu holding the entries that name it as their holder
@@ -27,10 +27,10 @@ struct CommandEntry {
     const char* caption;   // menu caption, or toolbar tooltip
     const char* shortcut;  // key sequence text; empty for none
     EntryKind kind;
-    void (MainForm::*handler)();  // null: not available yet
+    void (MainWindow::*handler)();  // null: not available yet
 };
 
 // Every entry in display order; the toolbar entries are buttons 1 to 32 in order.
-const std::vector<CommandEntry>& Command_Table();
+const std::vector<CommandEntry>& commandTable();
 
 }  // namespace kuvanto

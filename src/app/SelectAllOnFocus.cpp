@@ -1,5 +1,5 @@
 // Select-all-on-focus behaviour for one-line text fields of the dialogs.
-#include "SelectAllOnFocus.h"
+#include "app/SelectAllOnFocus.h"
 
 #include <QEvent>
 #include <QLineEdit>
@@ -9,7 +9,7 @@ namespace kuvanto {
 
 SelectAllOnFocus::SelectAllOnFocus(QLineEdit* edit) : QObject(edit) {}
 
-void SelectAllOnFocus::Install(QLineEdit* edit) {
+void SelectAllOnFocus::install(QLineEdit* edit) {
     edit->installEventFilter(new SelectAllOnFocus(edit));
 }
 

@@ -13,7 +13,7 @@ class SelectAllOnFocus : public QObject {
     Q_OBJECT
 public:
     // Installs itself on `edit` and is owned by it.
-    static void Install(QLineEdit* edit);
+    static void install(QLineEdit* edit);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -12,24 +12,24 @@ namespace kuvanto {
 inline constexpr int kToolbarButtons = 32;
 
 inline const QString kAddTabCaption = QStringLiteral("加算図形");
-inline const QString kSbtrtTabCaption = QStringLiteral("減算図形");
+inline const QString kSubtractedTabCaption = QStringLiteral("減算図形");
 inline const QString kResultTabCaption = QStringLiteral("断面特性(結果)");
 inline const QString kAddTabKey = QStringLiteral("Add_Dgrm");
-inline const QString kSbtrtTabKey = QStringLiteral("Subtraction_Dgrm");
+inline const QString kSubtractedTabKey = QStringLiteral("Subtraction_Dgrm");
 inline const QString kResultTabKey = QStringLiteral("Result_tab");
 
 struct TabEnabling {
     std::array<bool, kToolbarButtons + 1> buttons{};  // indexed 1..32; [0] unused
-    bool edit_menu = false;                           // "編集(&E)"
-    bool insert_menu = false;                         // "図形の挿入(&D)"
-    bool export_menu = false;                         // "計算結果書出し(Tab区切り)(&R)"
-    bool print_menu = false;                          // "計算結果印刷(&P)"
+    bool editMenu = false;                           // "編集(&E)"
+    bool insertMenu = false;                         // "図形の挿入(&D)"
+    bool exportMenu = false;                         // "計算結果書出し(Tab区切り)(&R)"
+    bool printMenu = false;                          // "計算結果印刷(&P)"
 };
 
 // The enabling after the tab switch to the tab of this caption. `calc_ok` is the outcome of the
 // calculation run on the result tab (ignored on the figure tabs). The result export and the
 // printout are allowed only after a successful run, so that old results are never passed on as
 // current ones.
-TabEnabling Tab_Enabling(const QString& caption, bool calc_ok);
+TabEnabling tabEnabling(const QString& caption, bool calcOk);
 
 }  // namespace kuvanto

@@ -1,7 +1,7 @@
 // Draws the toolbar icons: shapes (rectangle, circle, line, corner) as line art, file and edit
 // commands as a short mark on a tile whose colour groups them (files blue, editing green,
 // transformations orange, exit red).
-#include "ToolbarIcons.h"
+#include "app/ToolbarIcons.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -31,7 +31,7 @@ const Tile kTiles[] = {
     {"PreRst_Dgrm", "J", 0x7a4ab5},
 };
 
-void Draw_Tile(QPainter& p, const Tile& t) {
+void drawTile(QPainter& p, const Tile& t) {
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(t.color));
     p.drawRoundedRect(QRectF(1, 1, kSize - 2, kSize - 2), 4, 4);
@@ -43,7 +43,7 @@ void Draw_Tile(QPainter& p, const Tile& t) {
     p.drawText(QRect(0, 0, kSize, kSize), Qt::AlignCenter, QString::fromUtf8(t.mark));
 }
 
-bool Draw_Shape(QPainter& p, const QString& key) {
+bool drawShape(QPainter& p, const QString& key) {
     p.setPen(QPen(QColor(0x20, 0x20, 0x20), 2));
     p.setBrush(Qt::NoBrush);
     if (key == QLatin1String("Insert_Sep")) {
@@ -81,17 +81,17 @@ bool Draw_Shape(QPainter& p, const QString& key) {
 
 }  // namespace
 
-QIcon Toolbar_Icon(const QString& key) {
+QIcon toolbarIcon(const QString& key) {
     QPixmap pixmap(kSize, kSize);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
-    if (!Draw_Shape(p, key)) {
+    if (!drawShape(p, key)) {
         const Tile* tile = nullptr;
         for (const Tile& t : kTiles)
             if (key == QLatin1String(t.key)) tile = &t;
         static const Tile plain{"", "", 0x808080};
-        Draw_Tile(p, tile ? *tile : plain);
+        drawTile(p, tile ? *tile : plain);
     }
     p.end();
     return QIcon(pixmap);

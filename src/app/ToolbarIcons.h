@@ -9,6 +9,6 @@
 namespace kuvanto {
 
 // The icon of the toolbar button with this key (a plain tile for an unknown key).
-QIcon Toolbar_Icon(const QString& key);
+QIcon toolbarIcon(const QString& key);
 
 }  // namespace kuvanto

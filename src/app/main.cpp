@@ -3,18 +3,18 @@
 #include <QApplication>
 #include <QStringList>
 
-#include "JapaneseFonts.h"
-#include "MainForm.h"
-#include "WorkFolder.h"
+#include "app/JapaneseFonts.h"
+#include "app/MainWindow.h"
+#include "io/WorkFolder.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kuvanto"));
-    kuvanto::Install_Japanese_Fonts();
+    kuvanto::installJapaneseFonts();
 
-    kuvanto::MainForm window(kuvanto::Work_Folder());
+    kuvanto::MainWindow window(kuvanto::workFolder());
     window.show();
     const QStringList args = QApplication::arguments();
-    if (args.size() > 1) window.Open_Csv_File(args.at(1));
+    if (args.size() > 1) window.openCsvFile(args.at(1));
     return app.exec();
 }

@@ -9,14 +9,14 @@
 #include <QPointF>
 #include <cstdint>
 
-#include "DgrmPainter.h"
+#include "canvas/SectionPainter.h"
 
 namespace kuvanto {
 
 // A 0x00BBGGRR colour as a QColor.
-QColor Bgr_Color(std::uint32_t bgr);
+QColor bgrColor(std::uint32_t bgr);
 
-class ImagePainter : public DgrmPainter {
+class ImagePainter : public SectionPainter {
 public:
     // Paints on `image` (square, Format_RGB32 or similar) for the lifetime of this object.
     explicit ImagePainter(QImage& image);
@@ -24,27 +24,27 @@ public:
     ImagePainter(const ImagePainter&) = delete;
     ImagePainter& operator=(const ImagePainter&) = delete;
 
-    int Pixel_Size() const override { return image_.width(); }
-    void Clear(std::uint32_t color) override;
-    void Set_Window(double left, double top, double right, double bottom) override;
-    void Set_Pen_Width(int pixels) override;
-    void Segment(WorldPt from, WorldPt to, std::uint32_t color) override;
+    int pixelSize() const override { return image_.width(); }
+    void clear(std::uint32_t color) override;
+    void setWindow(double left, double top, double right, double bottom) override;
+    void setPenWidth(int pixels) override;
+    void segment(WorldPt from, WorldPt to, std::uint32_t color) override;
     void Circle(WorldPt centre, double radius, std::uint32_t color) override;
-    void Dot(WorldPt at, std::uint32_t color) override;
-    void Polyline(std::span<const WorldPt> points, std::uint32_t color) override;
-    void Dots(std::span<const WorldPt> points, std::uint32_t color) override;
+    void dot(WorldPt at, std::uint32_t color) override;
+    void polyline(std::span<const WorldPt> points, std::uint32_t color) override;
+    void dots(std::span<const WorldPt> points, std::uint32_t color) override;
 
-    QPointF To_Pixel(WorldPt p) const { return {(p.x - left_) * kx_, (top_ - p.y) * ky_}; }
+    QPointF toPixel(WorldPt p) const { return {(p.x - left_) * kx_, (top_ - p.y) * ky_}; }
 
 private:
-    void Use_Pen(std::uint32_t color);
+    void usePen(std::uint32_t color);
     // False for points whose pixel position is too far out to hand to the raster.
-    static bool Drawable(QPointF p);
+    static bool drawable(QPointF p);
 
     QImage& image_;
     QPainter painter_;
     double left_ = 0, top_ = 0, kx_ = 1, ky_ = 1;
-    int pen_width_ = 1;
+    int penWidth_ = 1;
     QPolygonF polygon_;
 };
 

@@ -1,6 +1,6 @@
 // Culling, clipping and pixel merging of table segments. The box that segments are clipped to is
 // the window grown by a few pixels, so that a thick line along the edge is still drawn whole.
-#include "PolylineReducer.h"
+#include "canvas/PolylineReducer.h"
 
 #include <algorithm>
 #include <cmath>
@@ -27,21 +27,21 @@ PolylineReducer::PolylineReducer(double left, double top, double right, double b
     if (!usable_) return;
     const double mx = kMarginPixels / kx_;
     const double my = kMarginPixels / ky_;
-    box_left_ = left - mx;
-    box_right_ = right + mx;
-    box_bottom_ = bottom - my;
-    box_top_ = top + my;
+    boxLeft_ = left - mx;
+    boxRight_ = right + mx;
+    boxBottom_ = bottom - my;
+    boxTop_ = top + my;
 }
 
-int PolylineReducer::Outcode(WorldPt p) const {
+int PolylineReducer::outcode(WorldPt p) const {
     int code = 0;
-    if (p.x < box_left_)
+    if (p.x < boxLeft_)
         code |= kLeft;
-    else if (p.x > box_right_)
+    else if (p.x > boxRight_)
         code |= kRight;
-    if (p.y < box_bottom_)
+    if (p.y < boxBottom_)
         code |= kBelow;
-    else if (p.y > box_top_)
+    else if (p.y > boxTop_)
         code |= kAbove;
     return code;
 }
@@ -52,7 +52,7 @@ bool PolylineReducer::Clip(WorldPt& a, WorldPt& b) const {
     const double dy = b.y - a.y;
     double t0 = 0, t1 = 1;
     const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {a.x - box_left_, box_right_ - a.x, a.y - box_bottom_, box_top_ - a.y};
+    const double q[4] = {a.x - boxLeft_, boxRight_ - a.x, a.y - boxBottom_, boxTop_ - a.y};
     for (int i = 0; i < 4; ++i) {
         if (p[i] == 0) {
             if (q[i] < 0) return false;
@@ -75,7 +75,7 @@ bool PolylineReducer::Clip(WorldPt& a, WorldPt& b) const {
     return std::isfinite(a.x) && std::isfinite(a.y) && std::isfinite(b.x) && std::isfinite(b.y);
 }
 
-std::int64_t PolylineReducer::Pixel_Key(WorldPt p) const {
+std::int64_t PolylineReducer::pixelKey(WorldPt p) const {
     // Inside the clip box the pixel numbers stay within a few pixels of the picture, so after
     // the offset they are positive and truncation rounds down (cheaper than std::floor).
     constexpr double kOffset = 64;
@@ -85,62 +85,62 @@ std::int64_t PolylineReducer::Pixel_Key(WorldPt p) const {
 }
 
 void PolylineReducer::Add(WorldPt p) {
-    const std::int64_t key = Pixel_Key(p);
-    if (!run_.empty() && key == last_key_) {
+    const std::int64_t key = pixelKey(p);
+    if (!run_.empty() && key == lastKey_) {
         // Same pixel as the last kept point: remember it, so that a run still ends exactly.
         pending_ = p;
-        has_pending_ = true;
+        hasPending_ = true;
         return;
     }
     run_.push_back(p);
-    last_key_ = key;
-    has_pending_ = false;
+    lastKey_ = key;
+    hasPending_ = false;
 }
 
-void PolylineReducer::Flush(std::uint32_t color, DgrmPainter& painter) {
-    if (has_pending_) run_.push_back(pending_);
-    has_pending_ = false;
-    if (run_.size() >= 2) painter.Polyline(run_, color);
+void PolylineReducer::Flush(std::uint32_t color, SectionPainter& painter) {
+    if (hasPending_) run_.push_back(pending_);
+    hasPending_ = false;
+    if (run_.size() >= 2) painter.polyline(run_, color);
     run_.clear();
 }
 
 void PolylineReducer::Draw(const std::vector<WorldPt>& points, int first, int last,
-                           std::uint32_t color, DgrmPainter& painter) {
+                           std::uint32_t color, SectionPainter& painter) {
     if (!usable_) return;
     first = std::max(first, 0);
     last = std::min(last, static_cast<int>(points.size()) - 1);
     run_.clear();
-    has_pending_ = false;
+    hasPending_ = false;
     bool open = false;   // the current run ends at points[i], unclipped
-    int code_prev = -1;  // outcode of points[i] when already known
+    int codePrev = -1;  // outcode of points[i] when already known
     for (int i = first; i < last; ++i) {
         WorldPt a = points[i];
         WorldPt b = points[i + 1];
         if (std::isnan(a.x) || std::isnan(b.x)) {
             Flush(color, painter);
             open = false;
-            code_prev = -1;
+            codePrev = -1;
             continue;
         }
-        const int this_a = code_prev >= 0 ? code_prev : Outcode(a);
-        const int code_b = Outcode(b);
-        code_prev = code_b;
-        if ((this_a & code_b) != 0) {  // wholly on one outer side of the box
+        const int thisA = codePrev >= 0 ? codePrev : outcode(a);
+        const int codeB = outcode(b);
+        codePrev = codeB;
+        if ((thisA & codeB) != 0) {  // wholly on one outer side of the box
             Flush(color, painter);
             open = false;
             continue;
         }
-        if ((this_a | code_b) != 0 && !Clip(a, b)) {
+        if ((thisA | codeB) != 0 && !Clip(a, b)) {
             Flush(color, painter);
             open = false;
             continue;
         }
-        if (this_a != 0 || !open) {
+        if (thisA != 0 || !open) {
             Flush(color, painter);
             Add(a);
         }
         Add(b);
-        open = code_b == 0;
+        open = codeB == 0;
         if (!open) Flush(color, painter);
     }
     Flush(color, painter);

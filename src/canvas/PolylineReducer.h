@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "DgrmPainter.h"
+#include "canvas/SectionPainter.h"
 
 namespace kuvanto {
 
@@ -21,25 +21,25 @@ public:
     // Draws, for every i in [first, last) where rows i and i + 1 both hold a vertex (x not NaN),
     // the segment from points[i] to points[i + 1]. Runs of such segments become polylines.
     void Draw(const std::vector<WorldPt>& points, int first, int last, std::uint32_t color,
-              DgrmPainter& painter);
+              SectionPainter& painter);
 
 private:
-    int Outcode(WorldPt p) const;
+    int outcode(WorldPt p) const;
     // Clips the segment to the box; false when nothing of it is inside.
     bool Clip(WorldPt& a, WorldPt& b) const;
-    std::int64_t Pixel_Key(WorldPt p) const;
+    std::int64_t pixelKey(WorldPt p) const;
     void Add(WorldPt p);
-    void Flush(std::uint32_t color, DgrmPainter& painter);
+    void Flush(std::uint32_t color, SectionPainter& painter);
 
     bool usable_ = false;
     double left_ = 0, top_ = 0;
     double kx_ = 0, ky_ = 0;                                              // pixels per world unit
-    double box_left_ = 0, box_right_ = 0, box_bottom_ = 0, box_top_ = 0;  // window plus margin
+    double boxLeft_ = 0, boxRight_ = 0, boxBottom_ = 0, boxTop_ = 0;  // window plus margin
 
     std::vector<WorldPt> run_;
-    std::int64_t last_key_ = 0;
+    std::int64_t lastKey_ = 0;
     WorldPt pending_{};
-    bool has_pending_ = false;
+    bool hasPending_ = false;
 };
 
 }  // namespace kuvanto

@@ -1,21 +1,21 @@
 // Reading a coordinate table into numbers: every row's X and Y cells through the strict numeric
-// test, so that the canvas draws exactly the rows the calculation counts as vertices. Rows that
+// test, so that the canvas draws exactly the rows the calculation counts as vertices. rows that
 // lead or trail unchanged since the last reading keep their numbers.
-#include "TablePoints.h"
+#include "canvas/TablePoints.h"
 
 #include <algorithm>
 #include <cstring>
 #include <limits>
 
-#include "NumText.h"
+#include "core/NumberText.h"
 
 namespace kuvanto {
 
-WorldPt TablePoints::Parse_Row(const std::string& x, const std::string& y) {
+WorldPt TablePoints::parseRow(const std::string& x, const std::string& y) {
     constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
-    const std::optional<double> vx = Parse_Numeric(x);
+    const std::optional<double> vx = parseNumeric(x);
     if (!vx) return {kNone, kNone};
-    const std::optional<double> vy = Parse_Numeric(y);
+    const std::optional<double> vy = parseNumeric(y);
     if (!vy) return {kNone, kNone};
     return {*vx, *vy};
 }
@@ -46,15 +46,15 @@ void TablePoints::Store(const std::vector<std::string>& cells, std::size_t head,
         }
         return;
     }
-    const std::size_t old_n = ends_.size();
+    const std::size_t oldN = ends_.size();
     const std::size_t begin = head == 0 ? 0 : ends_[head - 1];
-    const std::size_t end = old_n - tail == 0 ? 0 : ends_[old_n - tail - 1];
+    const std::size_t end = oldN - tail == 0 ? 0 : ends_[oldN - tail - 1];
     std::string middle;
-    std::vector<std::uint32_t> middle_ends;
-    middle_ends.reserve(n - tail - head);
+    std::vector<std::uint32_t> middleEnds;
+    middleEnds.reserve(n - tail - head);
     for (std::size_t k = head; k < n - tail; ++k) {
         middle += cells[k];
-        middle_ends.push_back(static_cast<std::uint32_t>(begin + middle.size()));
+        middleEnds.push_back(static_cast<std::uint32_t>(begin + middle.size()));
     }
     const std::size_t total = chars_.size() - (end - begin) + middle.size();
     if (total > std::numeric_limits<std::uint32_t>::max()) {
@@ -67,48 +67,48 @@ void TablePoints::Store(const std::vector<std::string>& cells, std::size_t head,
     const auto delta =
         static_cast<std::int64_t>(middle.size()) - static_cast<std::int64_t>(end - begin);
     ends_.erase(ends_.begin() + static_cast<std::ptrdiff_t>(head),
-                ends_.begin() + static_cast<std::ptrdiff_t>(old_n - tail));
+                ends_.begin() + static_cast<std::ptrdiff_t>(oldN - tail));
     for (std::size_t k = head; k < ends_.size(); ++k) {
         ends_[k] = static_cast<std::uint32_t>(ends_[k] + delta);
     }
-    ends_.insert(ends_.begin() + static_cast<std::ptrdiff_t>(head), middle_ends.begin(),
-                 middle_ends.end());
+    ends_.insert(ends_.begin() + static_cast<std::ptrdiff_t>(head), middleEnds.begin(),
+                 middleEnds.end());
     stored_ = true;
 }
 
-bool TablePoints::Update(const CoodGrid& grid) {
-    const int rows = grid.Rows();
-    if (grid_ == &grid && revision_ == grid.Revision() && Rows() == rows) return false;
-    const std::vector<std::string>& cells = grid.Cells();
-    const int old_rows = Rows();
+bool TablePoints::Update(const CoordTable& grid) {
+    const int rows = grid.rows();
+    if (grid_ == &grid && revision_ == grid.revision() && this->rows() == rows) return false;
+    const std::vector<std::string>& cells = grid.cells();
+    const int oldRows = this->rows();
 
-    // Rows at the start and at the end whose texts are as read last.
-    int same_head = 0, same_tail = 0;
+    // rows at the start and at the end whose texts are as read last.
+    int sameHead = 0, sameTail = 0;
     std::size_t head = 0, tail = 0;
-    if (grid_ == &grid && stored_ && ends_.size() == static_cast<std::size_t>(old_rows) * 2) {
-        const std::size_t n = cells.size(), old_n = ends_.size();
-        const std::size_t common = std::min(n, old_n);
+    if (grid_ == &grid && stored_ && ends_.size() == static_cast<std::size_t>(oldRows) * 2) {
+        const std::size_t n = cells.size(), oldN = ends_.size();
+        const std::size_t common = std::min(n, oldN);
         while (head < common && Same(cells[head], head)) ++head;
-        while (tail < common - head && Same(cells[n - 1 - tail], old_n - 1 - tail)) ++tail;
-        same_head = static_cast<int>(head / 2);
-        same_tail = static_cast<int>(tail / 2);
+        while (tail < common - head && Same(cells[n - 1 - tail], oldN - 1 - tail)) ++tail;
+        sameHead = static_cast<int>(head / 2);
+        sameTail = static_cast<int>(tail / 2);
     }
     grid_ = &grid;
-    revision_ = grid.Revision();
+    revision_ = grid.revision();
 
     // Keep the head and the tail, make room for the rows in between and parse those.
-    const int old_middle_end = old_rows - same_tail;
-    const int new_middle_end = rows - same_tail;
-    if (old_rows > 0 && (same_head > 0 || same_tail > 0)) {
-        points_.erase(points_.begin() + same_head, points_.begin() + old_middle_end);
-        points_.insert(points_.begin() + same_head, new_middle_end - same_head, WorldPt{});
+    const int oldMiddleEnd = oldRows - sameTail;
+    const int newMiddleEnd = rows - sameTail;
+    if (oldRows > 0 && (sameHead > 0 || sameTail > 0)) {
+        points_.erase(points_.begin() + sameHead, points_.begin() + oldMiddleEnd);
+        points_.insert(points_.begin() + sameHead, newMiddleEnd - sameHead, WorldPt{});
     } else {
         points_.assign(rows, WorldPt{});
-        same_head = 0;
+        sameHead = 0;
     }
-    for (int row = same_head; row < new_middle_end; ++row) {
+    for (int row = sameHead; row < newMiddleEnd; ++row) {
         const std::size_t at = static_cast<std::size_t>(row) * 2;
-        points_[row] = row == 0 ? Parse_Row({}, {}) : Parse_Row(cells[at], cells[at + 1]);
+        points_[row] = row == 0 ? parseRow({}, {}) : parseRow(cells[at], cells[at + 1]);
     }
     Store(cells, head, tail);
     return true;

@@ -1,6 +1,6 @@
 // The view panel: its controls, their captions, tooltips and hover hints, and the actions that
 // pass the clicks on to the canvas's view state before redrawing.
-#include "ViewPanel.h"
+#include "canvas/ViewPanel.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -25,7 +25,7 @@ const QString kComboTip = QStringLiteral("フリーハンド描画モードに�
 constexpr int kButtonWidth = 30;
 constexpr int kButtonHeight = 24;
 
-QPushButton* Small_Button(const QString& caption, const QString& name, const QString& tip,
+QPushButton* smallButton(const QString& caption, const QString& name, const QString& tip,
                           QWidget* parent) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
@@ -37,7 +37,7 @@ QPushButton* Small_Button(const QString& caption, const QString& name, const QSt
 
 }  // namespace
 
-QStringList Grid_Step_Texts() {
+QStringList gridStepTexts() {
     return {QStringLiteral("None"), QStringLiteral("0.1"),   QStringLiteral("0.2"),
             QStringLiteral("0.25"), QStringLiteral("0.254"), QStringLiteral("0.5"),
             QStringLiteral("1.0"),  QStringLiteral("2.0"),   QStringLiteral("5.0"),
@@ -46,69 +46,69 @@ QStringList Grid_Step_Texts() {
             QStringLiteral("50"),   QStringLiteral("100"),   QStringLiteral("200")};
 }
 
-ViewPanel::ViewPanel(DgrmCanvas& canvas, QWidget* parent) : QWidget(parent), canvas_(canvas) {
+ViewPanel::ViewPanel(SectionCanvas& canvas, QWidget* parent) : QWidget(parent), canvas_(canvas) {
     setObjectName(QStringLiteral("View_Panel"));
     const QString arrows[4] = {QStringLiteral("←"), QStringLiteral("→"), QStringLiteral("↑"),
                                QStringLiteral("↓")};
     for (int i = 0; i < 4; ++i) {
-        move_cmd_[i] =
-            Small_Button(arrows[i], QStringLiteral("View_Move_Cmd_%1").arg(i), kMoveTip, this);
-        connect(move_cmd_[i], &QPushButton::clicked, this, [this, i] { View_Move_Cmd_Click(i); });
-        Hint_On_Hover(move_cmd_[i], kViewButtonHint);
+        moveCmd_[i] =
+            smallButton(arrows[i], QStringLiteral("View_Move_Cmd_%1").arg(i), kMoveTip, this);
+        connect(moveCmd_[i], &QPushButton::clicked, this, [this, i] { viewMoveCmdClick(i); });
+        hintOnHover(moveCmd_[i], kViewButtonHint);
     }
     const QString zooms[2] = {QStringLiteral("+"), QStringLiteral("-")};
     for (int i = 0; i < 2; ++i) {
-        zoom_cmd_[i] = Small_Button(zooms[i], QStringLiteral("Command1_%1").arg(i), kZoomTip, this);
-        connect(zoom_cmd_[i], &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
-        Hint_On_Hover(zoom_cmd_[i], kViewButtonHint);
+        zoomCmd_[i] = smallButton(zooms[i], QStringLiteral("Command1_%1").arg(i), kZoomTip, this);
+        connect(zoomCmd_[i], &QPushButton::clicked, this, [this, i] { zoom(i); });
+        hintOnHover(zoomCmd_[i], kViewButtonHint);
     }
 
-    auto_scale_check_ = new QCheckBox(QStringLiteral("AutoScale"), this);
-    auto_scale_check_->setObjectName(QStringLiteral("Auto_Scale_Check"));
-    auto_scale_check_->setChecked(canvas_.Auto_Scale());
-    connect(auto_scale_check_, &QCheckBox::clicked, this,
-            [this](bool checked) { Auto_Scale_Check_Click(checked); });
-    connect(&canvas_, &DgrmCanvas::Auto_Scale_Changed, auto_scale_check_,
-            [this](bool on) { auto_scale_check_->setChecked(on); });
-    Hint_On_Hover(auto_scale_check_, kAutoScaleHint);
+    autoScaleCheck_ = new QCheckBox(QStringLiteral("AutoScale"), this);
+    autoScaleCheck_->setObjectName(QStringLiteral("Auto_Scale_Check"));
+    autoScaleCheck_->setChecked(canvas_.autoScale());
+    connect(autoScaleCheck_, &QCheckBox::clicked, this,
+            [this](bool checked) { autoScaleCheckClick(checked); });
+    connect(&canvas_, &SectionCanvas::autoScaleChanged, autoScaleCheck_,
+            [this](bool on) { autoScaleCheck_->setChecked(on); });
+    hintOnHover(autoScaleCheck_, kAutoScaleHint);
 
-    grid_label_ = new QLabel(QStringLiteral("補助Grid"), this);
-    grid_label_->setObjectName(QStringLiteral("Grid_Label"));
-    Hint_On_Hover(grid_label_, kGridLabelHint);
+    gridLabel_ = new QLabel(QStringLiteral("補助Grid"), this);
+    gridLabel_->setObjectName(QStringLiteral("Grid_Label"));
+    hintOnHover(gridLabel_, kGridLabelHint);
 
-    combo1_ = new QComboBox(this);
-    combo1_->setObjectName(QStringLiteral("Combo1"));
-    combo1_->addItems(Grid_Step_Texts());
-    combo1_->setCurrentIndex(0);
-    combo1_->setToolTip(kComboTip);
-    canvas_.Set_Grid_Step_Text(combo1_->currentText());
-    connect(combo1_, &QComboBox::currentIndexChanged, this,
-            [this](int index) { Combo1_Click(index); });
+    gridStepBox_ = new QComboBox(this);
+    gridStepBox_->setObjectName(QStringLiteral("Combo1"));
+    gridStepBox_->addItems(gridStepTexts());
+    gridStepBox_->setCurrentIndex(0);
+    gridStepBox_->setToolTip(kComboTip);
+    canvas_.setGridStepText(gridStepBox_->currentText());
+    connect(gridStepBox_, &QComboBox::currentIndexChanged, this,
+            [this](int index) { gridStepChosen(index); });
 
-    help_bt_ = new QPushButton(QStringLiteral("?"), this);
-    help_bt_->setObjectName(QStringLiteral("HelpForm_Bt"));
-    help_bt_->setFixedSize(kButtonHeight, kButtonHeight);
-    help_bt_->setFocusPolicy(Qt::NoFocus);
-    connect(help_bt_, &QPushButton::clicked, this, &ViewPanel::Help_Requested);
+    helpBt_ = new QPushButton(QStringLiteral("?"), this);
+    helpBt_->setObjectName(QStringLiteral("HelpForm_Bt"));
+    helpBt_->setFixedSize(kButtonHeight, kButtonHeight);
+    helpBt_->setFocusPolicy(Qt::NoFocus);
+    connect(helpBt_, &QPushButton::clicked, this, &ViewPanel::helpRequested);
 
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(4, 4, 4, 4);
     grid->setHorizontalSpacing(2);
     grid->setVerticalSpacing(2);
-    grid->addWidget(move_cmd_[2], 0, 1);
-    grid->addWidget(move_cmd_[0], 1, 0);
-    grid->addWidget(move_cmd_[1], 1, 2);
-    grid->addWidget(move_cmd_[3], 2, 1);
-    grid->addWidget(zoom_cmd_[0], 0, 4);
-    grid->addWidget(zoom_cmd_[1], 2, 4);
+    grid->addWidget(moveCmd_[2], 0, 1);
+    grid->addWidget(moveCmd_[0], 1, 0);
+    grid->addWidget(moveCmd_[1], 1, 2);
+    grid->addWidget(moveCmd_[3], 2, 1);
+    grid->addWidget(zoomCmd_[0], 0, 4);
+    grid->addWidget(zoomCmd_[1], 2, 4);
     grid->setColumnMinimumWidth(3, 8);
-    grid->addWidget(auto_scale_check_, 3, 0, 1, 5);
-    grid->addWidget(grid_label_, 4, 0, 1, 2);
-    grid->addWidget(combo1_, 4, 2, 1, 3);
-    grid->addWidget(help_bt_, 4, 5);
+    grid->addWidget(autoScaleCheck_, 3, 0, 1, 5);
+    grid->addWidget(gridLabel_, 4, 0, 1, 2);
+    grid->addWidget(gridStepBox_, 4, 2, 1, 3);
+    grid->addWidget(helpBt_, 4, 5);
 }
 
-void ViewPanel::Hint_On_Hover(QWidget* widget, const QString& text) {
+void ViewPanel::hintOnHover(QWidget* widget, const QString& text) {
     widget->setProperty(kHintProperty, text);
     widget->setMouseTracking(true);
     widget->installEventFilter(this);
@@ -117,40 +117,40 @@ void ViewPanel::Hint_On_Hover(QWidget* widget, const QString& text) {
 bool ViewPanel::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove) {
         const QVariant hint = watched->property(kHintProperty);
-        if (hint.isValid()) emit Status_Hint(hint.toString());
+        if (hint.isValid()) emit statusHint(hint.toString());
     }
     return QWidget::eventFilter(watched, event);
 }
 
-void ViewPanel::Scale_Grid_Frame_Enbld(bool tf) {
-    auto_scale_check_->setEnabled(tf);
-    for (QPushButton* b : move_cmd_) b->setEnabled(tf);
-    for (QPushButton* b : zoom_cmd_) b->setEnabled(tf);
-    combo1_->setEnabled(tf);
-    help_bt_->setEnabled(tf);
-    grid_label_->setEnabled(tf);
+void ViewPanel::setViewControlsEnabled(bool tf) {
+    autoScaleCheck_->setEnabled(tf);
+    for (QPushButton* b : moveCmd_) b->setEnabled(tf);
+    for (QPushButton* b : zoomCmd_) b->setEnabled(tf);
+    gridStepBox_->setEnabled(tf);
+    helpBt_->setEnabled(tf);
+    gridLabel_->setEnabled(tf);
 }
 
-void ViewPanel::View_Move_Cmd_Click(int index) {
-    canvas_.Set_Auto_Scale(false);
-    canvas_.View().View_Move_Cmd_Click(index);
-    canvas_.Redraw_Dgrm();
+void ViewPanel::viewMoveCmdClick(int index) {
+    canvas_.setAutoScale(false);
+    canvas_.View().viewMoveCmdClick(index);
+    canvas_.redrawSection();
 }
 
-void ViewPanel::Command1_Click(int index) {
-    canvas_.Set_Auto_Scale(false);
-    canvas_.View().Command1_Click(index);
-    canvas_.Redraw_Dgrm();
+void ViewPanel::zoom(int index) {
+    canvas_.setAutoScale(false);
+    canvas_.View().zoom(index);
+    canvas_.redrawSection();
 }
 
-void ViewPanel::Auto_Scale_Check_Click(bool checked) {
-    canvas_.Set_Auto_Scale(checked);
-    if (checked) canvas_.Redraw_Dgrm();
+void ViewPanel::autoScaleCheckClick(bool checked) {
+    canvas_.setAutoScale(checked);
+    if (checked) canvas_.redrawSection();
 }
 
-void ViewPanel::Combo1_Click(int index) {
-    canvas_.Set_Grid_Step_Text(combo1_->itemText(index));
-    canvas_.Redraw_Dgrm();
+void ViewPanel::gridStepChosen(int index) {
+    canvas_.setGridStepText(gridStepBox_->itemText(index));
+    canvas_.redrawSection();
 }
 
 }  // namespace kuvanto

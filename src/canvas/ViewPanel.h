@@ -1,7 +1,7 @@
-// The view panel beside the canvas: the four pan buttons "←" "→" "↑" "↓" (View_Move_Cmd), the
-// zoom buttons "+" "-" (Command1), the "AutoScale" switch, the grid-step list (Combo1) with its
+// The view panel beside the canvas: the four pan buttons "←" "→" "↑" "↓" (viewMoveCmd), the
+// zoom buttons "+" "-" (zoomButton), the "AutoScale" switch, the grid-step list (gridStepBox) with its
 // label "補助Grid", and the help button "?". The buttons change the canvas's view state and
-// redraw it; hovering over the controls asks the status bar for a hint through Status_Hint.
+// redraw it; hovering over the controls asks the status bar for a hint through statusHint.
 #pragma once
 
 #include <QCheckBox>
@@ -13,52 +13,52 @@
 #include <QWidget>
 #include <array>
 
-#include "DgrmCanvas.h"
+#include "canvas/SectionCanvas.h"
 
 namespace kuvanto {
 
 // The grid steps of the list, in order; "None" means no grid.
-QStringList Grid_Step_Texts();
+QStringList gridStepTexts();
 
 class ViewPanel : public QWidget {
     Q_OBJECT
 
 public:
-    explicit ViewPanel(DgrmCanvas& canvas, QWidget* parent = nullptr);
+    explicit ViewPanel(SectionCanvas& canvas, QWidget* parent = nullptr);
 
     // Enables or disables every control of the panel (the figure tabs on, the result tab off).
-    void Scale_Grid_Frame_Enbld(bool tf);
+    void setViewControlsEnabled(bool tf);
 
-    QCheckBox* Auto_Scale_Check() const { return auto_scale_check_; }
-    QComboBox* Combo1() const { return combo1_; }
-    QPushButton* View_Move_Cmd(int index) const { return move_cmd_.at(index); }
-    QPushButton* Command1(int index) const { return zoom_cmd_.at(index); }
-    QPushButton* HelpForm_Bt() const { return help_bt_; }
-    QLabel* Grid_Label() const { return grid_label_; }
+    QCheckBox* autoScaleCheck() const { return autoScaleCheck_; }
+    QComboBox* gridStepBox() const { return gridStepBox_; }
+    QPushButton* viewMoveCmd(int index) const { return moveCmd_.at(index); }
+    QPushButton* zoomButton(int index) const { return zoomCmd_.at(index); }
+    QPushButton* helpButton() const { return helpBt_; }
+    QLabel* gridLabel() const { return gridLabel_; }
 
 signals:
     // The status bar text for the control under the mouse.
-    void Status_Hint(const QString& text);
+    void statusHint(const QString& text);
     // The help button was clicked; the main window opens the help window.
-    void Help_Requested();
+    void helpRequested();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void View_Move_Cmd_Click(int index);
-    void Command1_Click(int index);
-    void Auto_Scale_Check_Click(bool checked);
-    void Combo1_Click(int index);
-    void Hint_On_Hover(QWidget* widget, const QString& text);
+    void viewMoveCmdClick(int index);
+    void zoom(int index);
+    void autoScaleCheckClick(bool checked);
+    void gridStepChosen(int index);
+    void hintOnHover(QWidget* widget, const QString& text);
 
-    DgrmCanvas& canvas_;
-    std::array<QPushButton*, 4> move_cmd_{};
-    std::array<QPushButton*, 2> zoom_cmd_{};
-    QCheckBox* auto_scale_check_ = nullptr;
-    QComboBox* combo1_ = nullptr;
-    QLabel* grid_label_ = nullptr;
-    QPushButton* help_bt_ = nullptr;
+    SectionCanvas& canvas_;
+    std::array<QPushButton*, 4> moveCmd_{};
+    std::array<QPushButton*, 2> zoomCmd_{};
+    QCheckBox* autoScaleCheck_ = nullptr;
+    QComboBox* gridStepBox_ = nullptr;
+    QLabel* gridLabel_ = nullptr;
+    QPushButton* helpBt_ = nullptr;
 };
 
 }  // namespace kuvanto

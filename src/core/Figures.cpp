@@ -1,16 +1,16 @@
 // Figure building: one pass over a coordinate table that collects the vertex rows since the last
 // separator row and hands each run over as one figure when a separator row or the end of the
-// table is reached. Rows that are neither vertex nor separator rows are passed over without
+// table is reached. rows that are neither vertex nor separator rows are passed over without
 // ending the run, so a stray empty row inside a run never yields a partial figure.
-#include "Figures.h"
+#include "core/Figures.h"
 
-#include "NumText.h"
+#include "core/NumberText.h"
 
 namespace kuvanto {
 
-bool Build_Figures(const CoodGrid& grid, std::string_view kind, int& counter,
+bool buildFigures(const CoordTable& grid, std::string_view kind, int& counter,
                    const std::function<bool(Figure&)>& sink) {
-    const auto& cells = grid.Cells();
+    const auto& cells = grid.cells();
     const std::size_t rows = cells.size() / 2;
     Figure figure;
     figure.kind = kind;
@@ -23,20 +23,20 @@ bool Build_Figures(const CoodGrid& grid, std::string_view kind, int& counter,
         if (figure.xs.empty()) return true;
         figure.kind = kind;
         figure.number = ++counter;
-        const bool go_on = sink(figure);
+        const bool goOn = sink(figure);
         figure.xs.clear();
         figure.ys.clear();
-        return go_on;
+        return goOn;
     };
 
     for (std::size_t r = 1; r < rows; ++r) {
-        const std::string& x_cell = cells[2 * r];
-        if (const auto x = Parse_Numeric(x_cell)) {
-            const auto y = Parse_Numeric(cells[2 * r + 1]);
+        const std::string& xCell = cells[2 * r];
+        if (const auto x = parseNumeric(xCell)) {
+            const auto y = parseNumeric(cells[2 * r + 1]);
             if (!y) return false;
             figure.xs.push_back(*x);
             figure.ys.push_back(*y);
-        } else if (x_cell == kSeparatorText) {
+        } else if (xCell == kSeparatorText) {
             if (!complete()) return false;
         }
     }

@@ -7,12 +7,12 @@
 #include <string_view>
 #include <vector>
 
-#include "CoodGrid.h"
+#include "core/CoordTable.h"
 
 namespace kuvanto {
 
 struct Figure {
-    std::string_view kind;  // kAddKind or kSbtrtKind
+    std::string_view kind;  // kAddKind or kSubtractedKind
     int number = 0;
     std::vector<double> xs;
     std::vector<double> ys;
@@ -24,7 +24,7 @@ struct Figure {
 // from it). Returns false when a vertex row's Y cell is not a number (the calculation fails);
 // figures handed over before that stay handed over. The sink returns false to stop the build
 // (a failure it met), which also makes this return false.
-bool Build_Figures(const CoodGrid& grid, std::string_view kind, int& counter,
+bool buildFigures(const CoordTable& grid, std::string_view kind, int& counter,
                    const std::function<bool(Figure&)>& sink);
 
 }  // namespace kuvanto

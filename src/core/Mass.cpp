@@ -1,24 +1,24 @@
 // Mass per metre of a bar from its section area and a density typed by the user, and the result
 // line the mass window shows for the density text.
-#include "Mass.h"
+#include "core/Mass.h"
 
 #include <cmath>
 
-#include "NumText.h"
+#include "core/NumberText.h"
 
 namespace kuvanto {
 
-double Mass_Per_Metre(double density, double area) {
+double massPerMetre(double density, double area) {
     return density * (area * 1000) / 1000000;
 }
 
-std::string Mass_Line(std::string_view density_text, double area) {
+std::string massLine(std::string_view densityText, double area) {
     static const std::string kNoValue = "--------- kg/m";
-    const auto density = Leading_Numeric(density_text);
+    const auto density = leadingNumeric(densityText);
     if (!density) return kNoValue;
-    const double mass = Mass_Per_Metre(*density, area);
+    const double mass = massPerMetre(*density, area);
     if (!std::isfinite(mass)) return kNoValue;
-    return Num_Text(Round_Half_Even(mass, 3)) + "kg/m";
+    return numText(roundHalfEven(mass, 3)) + "kg/m";
 }
 
 }  // namespace kuvanto

@@ -8,11 +8,11 @@
 namespace kuvanto {
 
 // density × (area × 1000) / 1000000.
-double Mass_Per_Metre(double density, double area);
+double massPerMetre(double density, double area);
 
 // The result line of the mass window for a density text: the mass rounded to three decimals
 // (halves to even) followed by "kg/m", such as "156kg/m"; "--------- kg/m" while the text holds
 // no number (empty, a lone sign or point).
-std::string Mass_Line(std::string_view density_text, double area);
+std::string massLine(std::string_view densityText, double area);
 
 }  // namespace kuvanto

@@ -1,5 +1,5 @@
 // Conversion of pipe-form file filters to the Qt file dialog's form.
-#include "FileDialogFilter.h"
+#include "editing/FileDialogFilter.h"
 
 #include <QStringList>
 
@@ -8,7 +8,7 @@ namespace kuvanto {
 namespace {
 
 // "*.csv;*.txt" -> "*.csv *.txt"
-QString Qt_Patterns(const QString& patterns) {
+QString qtPatterns(const QString& patterns) {
     QStringList parts;
     for (const QString& part : patterns.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
         const QString trimmed = part.trimmed();
@@ -19,16 +19,16 @@ QString Qt_Patterns(const QString& patterns) {
 
 }  // namespace
 
-QString FileDialogFilter::To_Qt(const QString& pipe_filter) {
-    const QStringList pieces = pipe_filter.split(QLatin1Char('|'));
+QString FileDialogFilter::toQt(const QString& pipeFilter) {
+    const QStringList pieces = pipeFilter.split(QLatin1Char('|'));
     QStringList entries;
     for (int i = 0; i < pieces.size(); i += 2) {
         const QString description = pieces[i].trimmed();
         // A description without its pattern stands for itself.
-        const QString patterns = Qt_Patterns(i + 1 < pieces.size() ? pieces[i + 1] : pieces[i]);
+        const QString patterns = qtPatterns(i + 1 < pieces.size() ? pieces[i + 1] : pieces[i]);
         if (patterns.isEmpty()) continue;
         const QString suffix = QStringLiteral("(") + patterns + QStringLiteral(")");
-        if (description.isEmpty() || Qt_Patterns(description) == patterns) {
+        if (description.isEmpty() || qtPatterns(description) == patterns) {
             entries << patterns;
         } else if (description.endsWith(suffix)) {
             entries << description;

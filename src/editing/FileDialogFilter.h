@@ -10,7 +10,7 @@ namespace kuvanto {
 class FileDialogFilter {
 public:
     // "*.csv|*.csv" gives "*.csv"; "CSV|*.csv;*.txt|All|*.*" gives "CSV (*.csv *.txt);;All (*.*)".
-    static QString To_Qt(const QString& pipe_filter);
+    static QString toQt(const QString& pipeFilter);
 };
 
 }  // namespace kuvanto

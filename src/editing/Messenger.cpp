@@ -1,12 +1,12 @@
 // The real message boxes and file dialogs behind the Messenger interface: message boxes without
 // icon, file dialogs with the command's title, filter, folder and initial name.
-#include "Messenger.h"
+#include "editing/Messenger.h"
 
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 
-#include "FileDialogFilter.h"
+#include "editing/FileDialogFilter.h"
 
 namespace kuvanto {
 
@@ -14,7 +14,7 @@ namespace {
 
 // Messages break lines with a carriage return, alone or before a line feed; the message box
 // breaks lines at line feeds only.
-QString Message_Lines(const QString& text) {
+QString messageLines(const QString& text) {
     QString lines = text;
     lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     lines.replace(QLatin1Char('\r'), QLatin1Char('\n'));
@@ -23,14 +23,14 @@ QString Message_Lines(const QString& text) {
 
 }  // namespace
 
-void WidgetMessenger::Notice(const QString& text, const QString& title) {
-    QMessageBox box(QMessageBox::NoIcon, title, Message_Lines(text), QMessageBox::Ok, parent_);
+void WidgetMessenger::notice(const QString& text, const QString& title) {
+    QMessageBox box(QMessageBox::NoIcon, title, messageLines(text), QMessageBox::Ok, parent_);
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
-bool WidgetMessenger::Confirm(const QString& text, const QString& title) {
-    QMessageBox box(QMessageBox::NoIcon, title, Message_Lines(text),
+bool WidgetMessenger::confirm(const QString& text, const QString& title) {
+    QMessageBox box(QMessageBox::NoIcon, title, messageLines(text),
                     QMessageBox::Yes | QMessageBox::No, parent_);
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::Yes);
@@ -38,17 +38,17 @@ bool WidgetMessenger::Confirm(const QString& text, const QString& title) {
     return box.exec() == QMessageBox::Yes;
 }
 
-QString WidgetMessenger::Choose_Open_File(const QString& title, const QString& filter,
+QString WidgetMessenger::chooseOpenFile(const QString& title, const QString& filter,
                                           const QString& folder) {
-    return QFileDialog::getOpenFileName(parent_, title, folder, FileDialogFilter::To_Qt(filter));
+    return QFileDialog::getOpenFileName(parent_, title, folder, FileDialogFilter::toQt(filter));
 }
 
-QString WidgetMessenger::Choose_Save_File(const QString& title, const QString& filter,
-                                          const QString& folder, const QString& initial_name) {
+QString WidgetMessenger::chooseSaveFile(const QString& title, const QString& filter,
+                                          const QString& folder, const QString& initialName) {
     // A full path as initial name (the file last used) stands as it is; a bare name is placed
     // in the folder.
-    const QString start = initial_name.isEmpty() ? folder : QDir(folder).filePath(initial_name);
-    return QFileDialog::getSaveFileName(parent_, title, start, FileDialogFilter::To_Qt(filter));
+    const QString start = initialName.isEmpty() ? folder : QDir(folder).filePath(initialName);
+    return QFileDialog::getSaveFileName(parent_, title, start, FileDialogFilter::toQt(filter));
 }
 
 }  // namespace kuvanto

@@ -16,26 +16,26 @@ public:
     virtual ~Messenger() = default;
 
     // A notice with an OK button and no icon.
-    virtual void Notice(const QString& text, const QString& title = kAppTitle) = 0;
+    virtual void notice(const QString& text, const QString& title = kAppTitle) = 0;
     // A Yes/No question without icon; true for Yes.
-    virtual bool Confirm(const QString& text, const QString& title = kAppTitle) = 0;
+    virtual bool confirm(const QString& text, const QString& title = kAppTitle) = 0;
     // File dialogs; an empty path when cancelled. `filter` as in "*.csv|*.csv".
-    virtual QString Choose_Open_File(const QString& title, const QString& filter,
+    virtual QString chooseOpenFile(const QString& title, const QString& filter,
                                      const QString& folder) = 0;
-    virtual QString Choose_Save_File(const QString& title, const QString& filter,
-                                     const QString& folder, const QString& initial_name) = 0;
+    virtual QString chooseSaveFile(const QString& title, const QString& filter,
+                                     const QString& folder, const QString& initialName) = 0;
 };
 
 // Real dialogs, owned by a parent window.
 class WidgetMessenger : public Messenger {
 public:
     explicit WidgetMessenger(QWidget* parent) : parent_(parent) {}
-    void Notice(const QString& text, const QString& title = kAppTitle) override;
-    bool Confirm(const QString& text, const QString& title = kAppTitle) override;
-    QString Choose_Open_File(const QString& title, const QString& filter,
+    void notice(const QString& text, const QString& title = kAppTitle) override;
+    bool confirm(const QString& text, const QString& title = kAppTitle) override;
+    QString chooseOpenFile(const QString& title, const QString& filter,
                              const QString& folder) override;
-    QString Choose_Save_File(const QString& title, const QString& filter, const QString& folder,
-                             const QString& initial_name) override;
+    QString chooseSaveFile(const QString& title, const QString& filter, const QString& folder,
+                             const QString& initialName) override;
 
 private:
     QWidget* parent_;

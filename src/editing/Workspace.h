@@ -9,10 +9,10 @@
 #include <optional>
 #include <string>
 
-#include "ColorFile.h"
-#include "CoodGrid.h"
-#include "ResultGrid.h"
-#include "UndoStore.h"
+#include "io/ColorFile.h"
+#include "core/CoordTable.h"
+#include "core/ResultTable.h"
+#include "io/UndoStore.h"
 
 namespace kuvanto {
 
@@ -20,11 +20,11 @@ class Workspace {
 public:
     explicit Workspace(QString folder);
 
-    CoodGrid Add_Grid;
-    CoodGrid Sbtrt_Grid;
-    ResultGrid Result_Grid;
-    DrawColors Colors;
-    QString Data_File_Name;
+    CoordTable addGrid;
+    CoordTable subtractedGrid;
+    ResultTable resultGrid;
+    DrawColors colors;
+    QString dataFileName;
 
     QString Folder() const { return folder_; }
     QString Path(const QString& name) const;  // a file in the working folder
@@ -35,46 +35,46 @@ public:
     bool Start(QString* error = nullptr);
 
     // Snapshot after a change / the undo command.
-    bool Save_Undo(QString* error = nullptr);
-    bool Undo_Restore(QString* error = nullptr);
+    bool saveUndo(QString* error = nullptr);
+    bool undoRestore(QString* error = nullptr);
 
     // Direct editing: the text form written to "buf.txt" and returned for the dialog (nothing
     // when the buffer cannot be written); applying the edited text writes it back with a line end,
     // reads it into the tables and takes a snapshot. The tables are never changed when the buffer
     // cannot be written or read.
-    std::optional<QString> Direct_Edit_Text(QString* error = nullptr);
-    bool Apply_Direct_Edit(const QString& text, QString* error = nullptr);
+    std::optional<QString> directEditText(QString* error = nullptr);
+    bool applyDirectEdit(const QString& text, QString* error = nullptr);
 
     // Erase everything without asking: tables and result table reset, result hidden, snapshot.
-    void All_Del();
+    void allDel();
 
     // Why the latest snapshot could not be written; empty when it was. Commands whose own work
     // succeeded report a failed snapshot through this instead of failing themselves.
-    QString Snapshot_Error() const { return snapshot_error_; }
+    QString snapshotError() const { return snapshotError_; }
 
     // Reading a coordinate file: the file is read first; only when it could be read are the
     // tables erased (with a snapshot) and refilled, then a snapshot is taken. `on_skip` gets the
     // message of every pair that is not two numbers. False (and `error`) when unreadable.
-    bool Read_Csv(const QString& path, const std::function<void(const QString&)>& on_skip,
+    bool readCsv(const QString& path, const std::function<void(const QString&)>& onSkip,
                   QString* error = nullptr);
-    bool Write_Csv(const QString& path, QString* error = nullptr) const;
+    bool writeCsv(const QString& path, QString* error = nullptr) const;
 
     // The calculation run behind the result tab.
-    bool Calc1();
+    bool runCalculation();
     // Whether the result table holds the results of a successful run (export and print allowed).
-    bool Has_Results() const { return has_results_; }
+    bool hasResults() const { return hasResults_; }
 
-    bool Export_Result(const QString& path, QString* error = nullptr) const;
+    bool exportResult(const QString& path, QString* error = nullptr) const;
 
     // The colour file.
-    void Load_Colors();
-    bool Save_Colors(const DrawColors& colors, QString* error = nullptr);
+    void loadColors();
+    bool saveColors(const DrawColors& colors, QString* error = nullptr);
 
 private:
     QString folder_;
     UndoStore undo_;
-    bool has_results_ = false;
-    QString snapshot_error_;
+    bool hasResults_ = false;
+    QString snapshotError_;
 };
 
 }  // namespace kuvanto

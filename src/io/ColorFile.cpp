@@ -1,24 +1,24 @@
 // The colour file "cl.ini": the three drawing colours on one line. The reader is forgiving about
 // separators (blanks, commas, line ends) but strict about the numbers: anything short of three
 // whole numbers that fit the colour type gives the fallback colours for all three.
-#include "ColorFile.h"
+#include "io/ColorFile.h"
 
 #include <charconv>
 #include <limits>
 #include <optional>
 
-#include "TextFile.h"
+#include "io/TextFile.h"
 
 namespace kuvanto {
 
 namespace {
 
-bool Is_Separator(char c) {
+bool isSeparator(char c) {
     return c == ' ' || c == '\t' || c == ',' || c == '\r' || c == '\n';
 }
 
 // A signed decimal integer that fits 32 bits, or nothing.
-std::optional<std::int32_t> Parse_Int(std::string_view token) {
+std::optional<std::int32_t> parseInt(std::string_view token) {
     const bool plus = token.starts_with('+');
     if (plus) token.remove_prefix(1);
     if (token.empty() || (plus && token.front() == '-')) return std::nullopt;
@@ -32,7 +32,7 @@ std::optional<std::int32_t> Parse_Int(std::string_view token) {
     return static_cast<std::int32_t>(value);
 }
 
-void Append_Number(std::string& out, std::int32_t value) {
+void appendNumber(std::string& out, std::int32_t value) {
     if (value >= 0) out.push_back(' ');  // the sign position of a non-negative number
     out.append(std::to_string(value));
     out.push_back(' ');
@@ -40,26 +40,26 @@ void Append_Number(std::string& out, std::int32_t value) {
 
 }  // namespace
 
-std::string Color_File_Text(const DrawColors& colors) {
+std::string colorFileText(const DrawColors& colors) {
     std::string out;
-    Append_Number(out, colors.add);
-    Append_Number(out, colors.sbtrt);
-    Append_Number(out, colors.grid);
+    appendNumber(out, colors.add);
+    appendNumber(out, colors.subtracted);
+    appendNumber(out, colors.grid);
     out.append("\r\n");
     return out;
 }
 
-DrawColors Load_Color_Val(const QString& path) {
-    const std::optional<std::string> text = Read_Text_File(path);
+DrawColors loadColorVal(const QString& path) {
+    const std::optional<std::string> text = readTextFile(path);
     if (!text) return kFallbackColors;
     std::string_view rest = *text;
     std::int32_t values[3];
     for (auto& value : values) {
         std::size_t start = 0;
-        while (start < rest.size() && Is_Separator(rest[start])) ++start;
+        while (start < rest.size() && isSeparator(rest[start])) ++start;
         std::size_t end = start;
-        while (end < rest.size() && !Is_Separator(rest[end])) ++end;
-        const std::optional<std::int32_t> number = Parse_Int(rest.substr(start, end - start));
+        while (end < rest.size() && !isSeparator(rest[end])) ++end;
+        const std::optional<std::int32_t> number = parseInt(rest.substr(start, end - start));
         if (!number) return kFallbackColors;
         value = *number;
         rest.remove_prefix(end);
@@ -67,8 +67,8 @@ DrawColors Load_Color_Val(const QString& path) {
     return DrawColors{values[0], values[1], values[2]};
 }
 
-bool Save_Color_Val(const QString& path, const DrawColors& colors, QString* error) {
-    return Write_Text_File(path, Color_File_Text(colors), FileEncoding::Cp932, error);
+bool saveColorVal(const QString& path, const DrawColors& colors, QString* error) {
+    return writeTextFile(path, colorFileText(colors), FileEncoding::Cp932, error);
 }
 
 }  // namespace kuvanto

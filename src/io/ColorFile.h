@@ -11,7 +11,7 @@ namespace kuvanto {
 
 struct DrawColors {
     std::int32_t add = 255;         // RGB(255, 0, 0)
-    std::int32_t sbtrt = 16711680;  // RGB(0, 0, 255)
+    std::int32_t subtracted = 16711680;  // RGB(0, 0, 255)
     std::int32_t grid = 11857960;   // RGB(40, 240, 180)
     bool operator==(const DrawColors&) const = default;
 };
@@ -19,12 +19,12 @@ struct DrawColors {
 inline constexpr DrawColors kFallbackColors{255, 16711680, 11857960};
 inline constexpr DrawColors kDefaultButtonColors{255, 16711680, 16087170};
 
-std::string Color_File_Text(const DrawColors& colors);  // " 255  16711680  11857960 \r\n"
+std::string colorFileText(const DrawColors& colors);  // " 255  16711680  11857960 \r\n"
 
 // Reads the file; any failure (missing, fewer than three numbers, text that is not a number)
 // gives the fallback colours.
-DrawColors Load_Color_Val(const QString& path);
+DrawColors loadColorVal(const QString& path);
 
-bool Save_Color_Val(const QString& path, const DrawColors& colors, QString* error = nullptr);
+bool saveColorVal(const QString& path, const DrawColors& colors, QString* error = nullptr);
 
 }  // namespace kuvanto

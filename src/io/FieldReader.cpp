@@ -1,23 +1,23 @@
 // Field splitting for the comma-separated files. The text is one stream of fields: a comma or a
 // line end closes a field, a line end right after a comma closes an empty field, and a line end
 // with nothing before it on its line (a blank line) gives no field at all. Fields are returned
-// two at a time by Next_Pair, so a line with a single field pairs up with the next line's first.
-#include "FieldReader.h"
+// two at a time by nextPair, so a line with a single field pairs up with the next line's first.
+#include "io/FieldReader.h"
 
 namespace kuvanto {
 
 namespace {
 
-bool Is_Blank(char c) {
+bool isBlank(char c) {
     return c == ' ' || c == '\t';
 }
-bool Is_Line_End(char c) {
+bool isLineEnd(char c) {
     return c == '\r' || c == '\n';
 }
 
-bool Needs_Quotes(std::string_view cell) {
+bool needsQuotes(std::string_view cell) {
     if (cell.empty()) return false;
-    if (Is_Blank(cell.front()) || Is_Blank(cell.back())) return true;
+    if (isBlank(cell.front()) || isBlank(cell.back())) return true;
     // A plain loop: this runs for every cell of files with millions of rows.
     for (const char c : cell) {
         if (c == ',' || c == '"' || c == '\r' || c == '\n') return true;
@@ -27,7 +27,7 @@ bool Needs_Quotes(std::string_view cell) {
 
 }  // namespace
 
-void FieldReader::Skip_Line_End() {
+void FieldReader::skipLineEnd() {
     if (text_[pos_] == '\r') {
         ++pos_;
         if (pos_ < text_.size() && text_[pos_] == '\n') ++pos_;
@@ -36,7 +36,7 @@ void FieldReader::Skip_Line_End() {
     }
 }
 
-void FieldReader::Read_Quoted(std::string& field) {
+void FieldReader::readQuoted(std::string& field) {
     const std::size_t n = text_.size();
     ++pos_;  // the opening quote
     field.clear();
@@ -57,28 +57,28 @@ void FieldReader::Read_Quoted(std::string& field) {
         break;
     }
     // Anything between the closing quote and the delimiter is kept, blanks around it dropped.
-    while (pos_ < n && Is_Blank(text_[pos_])) ++pos_;
+    while (pos_ < n && isBlank(text_[pos_])) ++pos_;
     const std::size_t start = pos_;
-    while (pos_ < n && text_[pos_] != ',' && !Is_Line_End(text_[pos_])) ++pos_;
+    while (pos_ < n && text_[pos_] != ',' && !isLineEnd(text_[pos_])) ++pos_;
     std::size_t end = pos_;
-    while (end > start && Is_Blank(text_[end - 1])) --end;
+    while (end > start && isBlank(text_[end - 1])) --end;
     field.append(text_.substr(start, end - start));
 }
 
-bool FieldReader::Next_Field(std::string& field) {
+bool FieldReader::nextField(std::string& field) {
     const std::size_t n = text_.size();
     for (;;) {
-        while (pos_ < n && Is_Blank(text_[pos_])) ++pos_;
+        while (pos_ < n && isBlank(text_[pos_])) ++pos_;
         if (pos_ >= n) {
-            if (!after_comma_) return false;
-            after_comma_ = false;  // "a," at the very end: an empty last field
+            if (!afterComma_) return false;
+            afterComma_ = false;  // "a," at the very end: an empty last field
             field.clear();
             return true;
         }
-        if (!Is_Line_End(text_[pos_])) break;
-        Skip_Line_End();
-        if (after_comma_) {
-            after_comma_ = false;
+        if (!isLineEnd(text_[pos_])) break;
+        skipLineEnd();
+        if (afterComma_) {
+            afterComma_ = false;
             field.clear();
             return true;
         }
@@ -86,31 +86,31 @@ bool FieldReader::Next_Field(std::string& field) {
     }
 
     if (text_[pos_] == '"') {
-        Read_Quoted(field);
+        readQuoted(field);
     } else {
         const std::size_t start = pos_;
-        while (pos_ < n && text_[pos_] != ',' && !Is_Line_End(text_[pos_])) ++pos_;
+        while (pos_ < n && text_[pos_] != ',' && !isLineEnd(text_[pos_])) ++pos_;
         std::size_t end = pos_;
-        while (end > start && Is_Blank(text_[end - 1])) --end;
+        while (end > start && isBlank(text_[end - 1])) --end;
         field.assign(text_.substr(start, end - start));
     }
 
     if (pos_ < n && text_[pos_] == ',') {
         ++pos_;
-        after_comma_ = true;
+        afterComma_ = true;
     } else {
-        if (pos_ < n) Skip_Line_End();
-        after_comma_ = false;
+        if (pos_ < n) skipLineEnd();
+        afterComma_ = false;
     }
     return true;
 }
 
-bool FieldReader::Next_Pair(std::string& first, std::string& second) {
-    return Next_Field(first) && Next_Field(second);
+bool FieldReader::nextPair(std::string& first, std::string& second) {
+    return nextField(first) && nextField(second);
 }
 
-void Append_Field(std::string& out, std::string_view cell) {
-    if (!Needs_Quotes(cell)) {
+void appendField(std::string& out, std::string_view cell) {
+    if (!needsQuotes(cell)) {
         out.append(cell);
         return;
     }
@@ -122,9 +122,9 @@ void Append_Field(std::string& out, std::string_view cell) {
     out.push_back('"');
 }
 
-std::string Quote_Field(std::string_view cell) {
+std::string quoteField(std::string_view cell) {
     std::string out;
-    Append_Field(out, cell);
+    appendField(out, cell);
     return out;
 }
 

@@ -15,23 +15,23 @@ class FieldReader {
     explicit FieldReader(std::string_view text) : text_(text) {}
 
     // The next field; false at the end of the text.
-    bool Next_Field(std::string& field);
+    bool nextField(std::string& field);
     // The next pair; false when the text ends before a whole pair (a lone last field is dropped).
-    bool Next_Pair(std::string& first, std::string& second);
+    bool nextPair(std::string& first, std::string& second);
 
   private:
-    void Skip_Line_End();
-    void Read_Quoted(std::string& field);
+    void skipLineEnd();
+    void readQuoted(std::string& field);
 
     std::string_view text_;
     std::size_t pos_ = 0;
-    bool after_comma_ = false;  // the last field ended at a comma: a field follows on this line
+    bool afterComma_ = false;  // the last field ended at a comma: a field follows on this line
 };
 
 // A cell text as a field: quoted (inner quotes doubled) when it holds a comma, a double quote, a
 // line break or blanks at either end, otherwise as it stands.
-std::string Quote_Field(std::string_view cell);
+std::string quoteField(std::string_view cell);
 // The same, appended to `out` (the writers build whole files in one string).
-void Append_Field(std::string& out, std::string_view cell);
+void appendField(std::string& out, std::string_view cell);
 
 }  // namespace kuvanto

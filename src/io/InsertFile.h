@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "CoodGrid.h"
+#include "core/CoordTable.h"
 
 namespace kuvanto {
 
@@ -18,9 +18,9 @@ struct InsertPairs {
 };
 
 // The pairs of insertion-file text (UTF-8), up to the first pair that is not two numbers.
-InsertPairs Read_Insert_Pairs(std::string_view utf8);
+InsertPairs readInsertPairs(std::string_view utf8);
 
 // Inserts the pairs as rows before `row` of the table; returns the row after the last inserted.
-int Insert_Pairs(CoodGrid& grid, int row, const InsertPairs& pairs);
+int insertPairs(CoordTable& grid, int row, const InsertPairs& pairs);
 
 }  // namespace kuvanto

@@ -5,14 +5,14 @@
 #include <QString>
 #include <string>
 
-#include "ResultGrid.h"
+#include "core/ResultTable.h"
 
 namespace kuvanto {
 
 // The export text (UTF-8): value rows as all cells joined by tabs, heading rows as their item
 // text, spacer rows as empty lines; a row with items but no figure value gives no line.
-std::string Export_Result_Text(const ResultGrid& result);
+std::string exportResultText(const ResultTable& result);
 
-bool Write_Export_Result(const QString& path, const ResultGrid& result, QString* error = nullptr);
+bool writeExportResult(const QString& path, const ResultTable& result, QString* error = nullptr);
 
 }  // namespace kuvanto

@@ -2,7 +2,7 @@
 // ASCII digits with a few Japanese marker lines, so both directions copy ASCII runs straight
 // through and hand only the non-ASCII stretches to glibc's iconv. Writes go through QSaveFile so
 // that a failed save never leaves a half-written file behind.
-#include "TextFile.h"
+#include "io/TextFile.h"
 
 #include <iconv.h>
 #include <QDir>
@@ -38,23 +38,23 @@ class Converter {
     void Append(std::string_view in, std::string& out, std::string_view replacement, Skip skip,
                 bool& lossy) {
         char* src = const_cast<char*>(in.data());
-        std::size_t src_left = in.size();
-        while (src_left > 0) {
+        std::size_t srcLeft = in.size();
+        while (srcLeft > 0) {
             const std::size_t old_size = out.size();
-            const std::size_t room = src_left * 4 + 16;
+            const std::size_t room = srcLeft * 4 + 16;
             out.resize(old_size + room);
             char* dst = out.data() + old_size;
-            std::size_t dst_left = room;
-            const std::size_t rc = iconv(cd_, &src, &src_left, &dst, &dst_left);
-            out.resize(old_size + (room - dst_left));
+            std::size_t dstLeft = room;
+            const std::size_t rc = iconv(cd_, &src, &srcLeft, &dst, &dstLeft);
+            out.resize(old_size + (room - dstLeft));
             if (rc != static_cast<std::size_t>(-1)) break;
             if (errno == E2BIG) continue;
             // EILSEQ (no form in the target) or EINVAL (sequence cut short at the end).
             lossy = true;
             out.append(replacement);
-            const std::size_t n = std::min(src_left, skip(std::string_view(src, src_left)));
+            const std::size_t n = std::min(srcLeft, skip(std::string_view(src, srcLeft)));
             src += n;
-            src_left -= n;
+            srcLeft -= n;
         }
         iconv(cd_, nullptr, nullptr, nullptr, nullptr);  // back to the initial state
     }
@@ -63,18 +63,18 @@ class Converter {
     iconv_t cd_;
 };
 
-bool Is_Cp932_Lead(unsigned char c) {
+bool isCp932Lead(unsigned char c) {
     return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
 }
 
-std::size_t Utf8_Char_Length(std::string_view s) {
+std::size_t utf8CharLength(std::string_view s) {
     const auto c = static_cast<unsigned char>(s.front());
     std::size_t n = c < 0xC0 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
     return std::min(n, s.size());
 }
 
 // Length of the run of ASCII bytes starting at `i`.
-std::size_t Ascii_Run_End(std::string_view s, std::size_t i) {
+std::size_t asciiRunEnd(std::string_view s, std::size_t i) {
     const std::size_t n = s.size();
     while (i + 8 <= n) {
         std::uint64_t word;
@@ -86,16 +86,16 @@ std::size_t Ascii_Run_End(std::string_view s, std::size_t i) {
     return i;
 }
 
-std::string Encode_Cp932_Impl(std::string_view utf8, bool& lossy) {
+std::string encodeCp932Impl(std::string_view utf8, bool& lossy) {
     lossy = false;
     std::string out;
     out.reserve(utf8.size() + utf8.size() / 4 + 64);  // room for the converter's scratch space
     std::optional<Converter> conv;
     std::size_t i = 0;
     while (i < utf8.size()) {
-        const std::size_t ascii_end = Ascii_Run_End(utf8, i);
-        out.append(utf8.substr(i, ascii_end - i));
-        i = ascii_end;
+        const std::size_t asciiEnd = asciiRunEnd(utf8, i);
+        out.append(utf8.substr(i, asciiEnd - i));
+        i = asciiEnd;
         if (i >= utf8.size()) break;
         // Every byte of a multi-byte UTF-8 character is 0x80 or above.
         std::size_t j = i;
@@ -105,29 +105,29 @@ std::string Encode_Cp932_Impl(std::string_view utf8, bool& lossy) {
             lossy = true;
             out.append(j - i, '?');
         } else {
-            conv->Append(utf8.substr(i, j - i), out, "?", Utf8_Char_Length, lossy);
+            conv->Append(utf8.substr(i, j - i), out, "?", utf8CharLength, lossy);
         }
         i = j;
     }
     return out;
 }
 
-std::string Decode_Cp932(std::string_view bytes) {
+std::string decodeCp932(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 4 + 64);
     std::optional<Converter> conv;
     bool lossy = false;
     std::size_t i = 0;
     while (i < bytes.size()) {
-        const std::size_t ascii_end = Ascii_Run_End(bytes, i);
-        out.append(bytes.substr(i, ascii_end - i));
-        i = ascii_end;
+        const std::size_t asciiEnd = asciiRunEnd(bytes, i);
+        out.append(bytes.substr(i, asciiEnd - i));
+        i = asciiEnd;
         if (i >= bytes.size()) break;
         // A stretch of non-ASCII characters; a lead byte takes its trail byte along, which may
         // lie in the ASCII range.
         std::size_t j = i;
         while (j < bytes.size() && static_cast<unsigned char>(bytes[j]) >= 0x80) {
-            j += (Is_Cp932_Lead(static_cast<unsigned char>(bytes[j])) && j + 1 < bytes.size()) ? 2
+            j += (isCp932Lead(static_cast<unsigned char>(bytes[j])) && j + 1 < bytes.size()) ? 2
                                                                                                : 1;
         }
         if (!conv) conv.emplace("UTF-8", "CP932");
@@ -143,18 +143,18 @@ std::string Decode_Cp932(std::string_view bytes) {
     return out;
 }
 
-QString Shown(const QString& path) {
+QString shown(const QString& path) {
     return QDir::toNativeSeparators(path);
 }
 
 }  // namespace
 
-bool Is_Valid_Utf8(std::string_view bytes) {
+bool isValidUtf8(std::string_view bytes) {
     const auto* s = reinterpret_cast<const unsigned char*>(bytes.data());
     const std::size_t n = bytes.size();
     std::size_t i = 0;
     while (i < n) {
-        i = Ascii_Run_End(bytes, i);
+        i = asciiRunEnd(bytes, i);
         if (i >= n) break;
         const unsigned char c = s[i];
         std::size_t len;
@@ -182,31 +182,31 @@ bool Is_Valid_Utf8(std::string_view bytes) {
     return true;
 }
 
-std::string Decode_File_Bytes(std::string_view bytes) {
+std::string decodeFileBytes(std::string_view bytes) {
     std::string_view body = bytes;
     if (body.starts_with(kUtf8Bom)) body.remove_prefix(kUtf8Bom.size());
-    if (Is_Valid_Utf8(body)) return std::string(body);
-    return Decode_Cp932(bytes);
+    if (isValidUtf8(body)) return std::string(body);
+    return decodeCp932(bytes);
 }
 
-std::string Encode_Cp932(std::string_view utf8) {
+std::string encodeCp932(std::string_view utf8) {
     bool lossy = false;
-    return Encode_Cp932_Impl(utf8, lossy);
+    return encodeCp932Impl(utf8, lossy);
 }
 
-std::optional<std::string> Encode_Cp932_Exact(std::string_view utf8) {
+std::optional<std::string> encodeCp932Exact(std::string_view utf8) {
     bool lossy = false;
-    std::string out = Encode_Cp932_Impl(utf8, lossy);
+    std::string out = encodeCp932Impl(utf8, lossy);
     if (lossy) return std::nullopt;
     return std::optional<std::string>(std::move(out));
 }
 
-std::optional<std::string> Read_Text_File(const QString& path, QString* error) {
+std::optional<std::string> readTextFile(const QString& path, QString* error) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         if (error) {
             *error = QStringLiteral("ファイル %1 を読み込めません（%2）。")
-                         .arg(Shown(path), file.errorString());
+                         .arg(shown(path), file.errorString());
         }
         return std::nullopt;
     }
@@ -214,22 +214,22 @@ std::optional<std::string> Read_Text_File(const QString& path, QString* error) {
     if (file.error() != QFileDevice::NoError) {
         if (error) {
             *error = QStringLiteral("ファイル %1 を読み込めません（%2）。")
-                         .arg(Shown(path), file.errorString());
+                         .arg(shown(path), file.errorString());
         }
         return std::nullopt;
     }
-    return Decode_File_Bytes(std::string_view(bytes.constData(), bytes.size()));
+    return decodeFileBytes(std::string_view(bytes.constData(), bytes.size()));
 }
 
-bool Write_Text_File(const QString& path, std::string_view utf8, FileEncoding encoding,
+bool writeTextFile(const QString& path, std::string_view utf8, FileEncoding encoding,
                      QString* error) {
     std::string encoded;
     std::string_view data = utf8;
     if (encoding == FileEncoding::Cp932) {
-        encoded = Encode_Cp932(utf8);
+        encoded = encodeCp932(utf8);
         data = encoded;
     } else if (encoding == FileEncoding::Cp932OrUtf8) {
-        if (auto exact = Encode_Cp932_Exact(utf8)) {
+        if (auto exact = encodeCp932Exact(utf8)) {
             encoded = std::move(*exact);
             data = encoded;
         }
@@ -239,7 +239,7 @@ bool Write_Text_File(const QString& path, std::string_view utf8, FileEncoding en
     auto fail = [&] {
         if (error) {
             *error = QStringLiteral("ファイル %1 に書き込めません（%2）。")
-                         .arg(Shown(path), file.errorString());
+                         .arg(shown(path), file.errorString());
         }
         file.cancelWriting();
         return false;
@@ -252,7 +252,7 @@ bool Write_Text_File(const QString& path, std::string_view utf8, FileEncoding en
     if (!file.commit()) {
         if (error) {
             *error = QStringLiteral("ファイル %1 に書き込めません（%2）。")
-                         .arg(Shown(path), file.errorString());
+                         .arg(shown(path), file.errorString());
         }
         return false;
     }

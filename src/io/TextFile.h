@@ -16,24 +16,24 @@ enum class FileEncoding { Cp932, Utf8, Cp932OrUtf8 };
 
 // UTF-8 text of the bytes: valid UTF-8 stays (a leading BOM is dropped), anything else is decoded
 // from code page 932 (undecodable bytes become U+FFFD).
-std::string Decode_File_Bytes(std::string_view bytes);
+std::string decodeFileBytes(std::string_view bytes);
 
 // Code page 932 bytes of UTF-8 text; characters without a CP932 form become "?".
-std::string Encode_Cp932(std::string_view utf8);
+std::string encodeCp932(std::string_view utf8);
 
 // Code page 932 bytes of UTF-8 text, or nothing when some character has no CP932 form.
-std::optional<std::string> Encode_Cp932_Exact(std::string_view utf8);
+std::optional<std::string> encodeCp932Exact(std::string_view utf8);
 
 // Whether the bytes are valid UTF-8 (pure ASCII included).
-bool Is_Valid_Utf8(std::string_view bytes);
+bool isValidUtf8(std::string_view bytes);
 
 // Reads the whole file and decodes it. On failure returns nothing and, when `error` is given,
 // sets it to a sentence that names the file and the reason.
-std::optional<std::string> Read_Text_File(const QString& path, QString* error = nullptr);
+std::optional<std::string> readTextFile(const QString& path, QString* error = nullptr);
 
 // Replaces the file with the text in the given encoding, atomically. On failure the old file is
 // untouched, false is returned and `error` names the file and the reason.
-bool Write_Text_File(const QString& path, std::string_view utf8, FileEncoding encoding,
+bool writeTextFile(const QString& path, std::string_view utf8, FileEncoding encoding,
                      QString* error = nullptr);
 
 }  // namespace kuvanto

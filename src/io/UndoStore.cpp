@@ -2,22 +2,22 @@
 // not hold the latest one; undo reads that other file back and makes it the latest. The store
 // remembers which file's last write failed, so that an outdated snapshot is never taken for the
 // state before the latest change.
-#include "UndoStore.h"
+#include "io/UndoStore.h"
 
-#include "CoodText.h"
+#include "io/CoordText.h"
 
 namespace kuvanto {
 
 namespace {
 
-const QString kFile1 = QStringLiteral("udtxt1.txt");
-const QString kFile2 = QStringLiteral("udtxt2.txt");
+const QString kFirstSnapshotFile = QStringLiteral("udtxt1.txt");
+const QString kSecondSnapshotFile = QStringLiteral("udtxt2.txt");
 
 int Slot(const QString& name) {
-    return name == kFile1 ? 0 : 1;
+    return name == kFirstSnapshotFile ? 0 : 1;
 }
 QString Other(const QString& name) {
-    return name == kFile1 ? kFile2 : kFile1;
+    return name == kFirstSnapshotFile ? kSecondSnapshotFile : kFirstSnapshotFile;
 }
 
 }  // namespace
@@ -28,21 +28,21 @@ QString UndoStore::Path(const QString& name) const {
     return folder_ + QLatin1Char('/') + name;
 }
 
-bool UndoStore::Start(const CoodGrid& add, const CoodGrid& sbtrt, QString* error) {
-    undo_file_ = kFile1;
+bool UndoStore::Start(const CoordTable& add, const CoordTable& subtracted, QString* error) {
+    undoFile_ = kFirstSnapshotFile;
     stale_[0] = stale_[1] = false;  // "udtxt1.txt" may hold the last state of an earlier run
-    return Save_Undo(add, sbtrt, error);
+    return saveUndo(add, subtracted, error);
 }
 
-bool UndoStore::Save_Undo(const CoodGrid& add, const CoodGrid& sbtrt, QString* error) {
-    undo_file_ = Other(undo_file_);
-    const bool written = Write_Cood_Text(Path(undo_file_), add, sbtrt, error);
-    stale_[Slot(undo_file_)] = !written;
+bool UndoStore::saveUndo(const CoordTable& add, const CoordTable& subtracted, QString* error) {
+    undoFile_ = Other(undoFile_);
+    const bool written = writeCoordText(Path(undoFile_), add, subtracted, error);
+    stale_[Slot(undoFile_)] = !written;
     return written;
 }
 
-bool UndoStore::Undo_Restore(CoodGrid& add, CoodGrid& sbtrt, QString* error) {
-    const QString previous = Other(undo_file_);
+bool UndoStore::undoRestore(CoordTable& add, CoordTable& subtracted, QString* error) {
+    const QString previous = Other(undoFile_);
     if (stale_[Slot(previous)]) {
         if (error) {
             *error = QStringLiteral("元に戻せません。直前の状態 %1 の保存に失敗しています。")
@@ -50,8 +50,8 @@ bool UndoStore::Undo_Restore(CoodGrid& add, CoodGrid& sbtrt, QString* error) {
         }
         return false;
     }
-    if (!Read_Cood_Text(Path(previous), add, sbtrt, error)) return false;
-    return Save_Undo(add, sbtrt, error);
+    if (!readCoordText(Path(previous), add, subtracted, error)) return false;
+    return saveUndo(add, subtracted, error);
 }
 
 }  // namespace kuvanto

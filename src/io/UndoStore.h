@@ -6,7 +6,7 @@
 
 #include <QString>
 
-#include "CoodGrid.h"
+#include "core/CoordTable.h"
 
 namespace kuvanto {
 
@@ -14,25 +14,25 @@ class UndoStore {
   public:
     explicit UndoStore(QString folder);
 
-    // Start of the program: Undo_File = "udtxt1.txt", then Save_Undo (writes "udtxt2.txt").
-    bool Start(const CoodGrid& add, const CoodGrid& sbtrt, QString* error = nullptr);
+    // Start of the program: undoFile = "udtxt1.txt", then saveUndo (writes "udtxt2.txt").
+    bool Start(const CoordTable& add, const CoordTable& subtracted, QString* error = nullptr);
 
-    // Switches Undo_File to the other file and writes both tables to it.
-    bool Save_Undo(const CoodGrid& add, const CoodGrid& sbtrt, QString* error = nullptr);
+    // Switches undoFile to the other file and writes both tables to it.
+    bool saveUndo(const CoordTable& add, const CoordTable& subtracted, QString* error = nullptr);
 
     // Reads the other file into the tables and saves a snapshot. When that file is missing,
     // unreadable or known to be stale (its last write failed), the tables stay as they are and
     // false is returned with `error`. False with `error` also when the tables were restored but
     // the snapshot after it could not be written.
-    bool Undo_Restore(CoodGrid& add, CoodGrid& sbtrt, QString* error = nullptr);
+    bool undoRestore(CoordTable& add, CoordTable& subtracted, QString* error = nullptr);
 
-    QString Undo_File() const { return undo_file_; }  // "udtxt1.txt" or "udtxt2.txt"
+    QString undoFile() const { return undoFile_; }  // "udtxt1.txt" or "udtxt2.txt"
     QString Folder() const { return folder_; }
 
   private:
     QString Path(const QString& name) const;
     QString folder_;
-    QString undo_file_ = QStringLiteral("udtxt1.txt");
+    QString undoFile_ = QStringLiteral("udtxt1.txt");
     bool stale_[2] = {false, false};  // the slot's last write failed
 };
 

@@ -7,9 +7,9 @@
 namespace kuvanto {
 
 // The folder's path (QStandardPaths::AppLocalDataLocation), created when missing.
-QString Work_Folder();
+QString workFolder();
 
 // The path of a file in the working folder.
-QString Work_Path(const QString& name);
+QString workPath(const QString& name);
 
 }  // namespace kuvanto

@@ -3,24 +3,24 @@
 
 namespace kuvanto {
 
-void ScriptedMessenger::Notice(const QString& text, const QString& title) {
+void ScriptedMessenger::notice(const QString& text, const QString& title) {
     notices.append({text, title});
 }
 
-bool ScriptedMessenger::Confirm(const QString& text, const QString& title) {
+bool ScriptedMessenger::confirm(const QString& text, const QString& title) {
     questions.append({text, title});
     return answers.isEmpty() ? false : answers.takeFirst();
 }
 
-QString ScriptedMessenger::Choose_Open_File(const QString& title, const QString& filter,
+QString ScriptedMessenger::chooseOpenFile(const QString& title, const QString& filter,
                                             const QString& folder) {
     dialogs.append({title, filter, folder, QString()});
     return paths.isEmpty() ? QString() : paths.takeFirst();
 }
 
-QString ScriptedMessenger::Choose_Save_File(const QString& title, const QString& filter,
-                                            const QString& folder, const QString& initial_name) {
-    dialogs.append({title, filter, folder, initial_name});
+QString ScriptedMessenger::chooseSaveFile(const QString& title, const QString& filter,
+                                            const QString& folder, const QString& initialName) {
+    dialogs.append({title, filter, folder, initialName});
     return paths.isEmpty() ? QString() : paths.takeFirst();
 }
 

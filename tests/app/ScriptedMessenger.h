@@ -6,7 +6,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "Messenger.h"
+#include "editing/Messenger.h"
 
 namespace kuvanto {
 
@@ -17,21 +17,21 @@ public:
         QString title;
     };
     struct Dialog {
-        QString title, filter, folder, initial_name;
+        QString title, filter, folder, initialName;
     };
 
     QList<Asked> notices;
     QList<Asked> questions;
     QList<Dialog> dialogs;
-    QList<bool> answers;  // next answers to Confirm
+    QList<bool> answers;  // next answers to confirm
     QStringList paths;    // next paths of file dialogs
 
-    void Notice(const QString& text, const QString& title) override;
-    bool Confirm(const QString& text, const QString& title) override;
-    QString Choose_Open_File(const QString& title, const QString& filter,
+    void notice(const QString& text, const QString& title) override;
+    bool confirm(const QString& text, const QString& title) override;
+    QString chooseOpenFile(const QString& title, const QString& filter,
                              const QString& folder) override;
-    QString Choose_Save_File(const QString& title, const QString& filter, const QString& folder,
-                             const QString& initial_name) override;
+    QString chooseSaveFile(const QString& title, const QString& filter, const QString& folder,
+                             const QString& initialName) override;
 };
 
 }  // namespace kuvanto

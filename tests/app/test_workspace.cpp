@@ -6,8 +6,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "TextFile.h"
-#include "Workspace.h"
+#include "io/TextFile.h"
+#include "editing/Workspace.h"
 
 using namespace kuvanto;
 
@@ -17,16 +17,16 @@ QString Fixture(const char* name) {
     return QStringLiteral(KUVANTO_FIXTURES "/") + name;
 }
 
-// Rows of a table as "x|y", header and entry row left out.
-QStringList Rows(const CoodGrid& grid) {
+// rows of a table as "x|y", header and entry row left out.
+QStringList rows(const CoordTable& grid) {
     QStringList rows;
-    for (int r = 1; r < grid.Rows() - 1; ++r)
-        rows << QString::fromStdString(grid.Text(r, 0) + "|" + grid.Text(r, 1));
+    for (int r = 1; r < grid.rows() - 1; ++r)
+        rows << QString::fromStdString(grid.text(r, 0) + "|" + grid.text(r, 1));
     return rows;
 }
 
-QString Read_Utf8(const QString& path) {
-    const auto text = Read_Text_File(path);
+QString readUtf8(const QString& path) {
+    const auto text = readTextFile(path);
     return text ? QString::fromStdString(*text) : QStringLiteral("<unreadable>");
 }
 
@@ -62,42 +62,42 @@ private slots:
 void TestWorkspace::startResetsEverythingAndRecordsTheEmptyState() {
     QTemporaryDir dir;
     Workspace ws(dir.path());
-    ws.Add_Grid.Append_Row("1", "2");
-    ws.Result_Grid.Set_Text(0, 2, "junk");
+    ws.addGrid.appendRow("1", "2");
+    ws.resultGrid.setText(0, 2, "junk");
     QVERIFY(ws.Start());
-    QCOMPARE(ws.Add_Grid.Rows(), 2);
-    QCOMPARE(ws.Add_Grid.Text(0, 0), std::string("X"));
-    QCOMPARE(ws.Result_Grid.Text(1, 0), std::string("面積"));
-    QCOMPARE(ws.Result_Grid.Text(0, 2), std::string());
-    QCOMPARE(ws.Colors, kFallbackColors);
-    QCOMPARE(ws.Undo().Undo_File(), QStringLiteral("udtxt2.txt"));
-    QCOMPARE(Read_Utf8(dir.filePath("udtxt2.txt")), QStringLiteral("<<加算>>,\r\n<<減算>>,\r\n"));
-    QVERIFY(ws.Snapshot_Error().isEmpty());
-    QVERIFY(!ws.Has_Results());
+    QCOMPARE(ws.addGrid.rows(), 2);
+    QCOMPARE(ws.addGrid.text(0, 0), std::string("X"));
+    QCOMPARE(ws.resultGrid.text(1, 0), std::string("面積"));
+    QCOMPARE(ws.resultGrid.text(0, 2), std::string());
+    QCOMPARE(ws.colors, kFallbackColors);
+    QCOMPARE(ws.Undo().undoFile(), QStringLiteral("udtxt2.txt"));
+    QCOMPARE(readUtf8(dir.filePath("udtxt2.txt")), QStringLiteral("<<加算>>,\r\n<<減算>>,\r\n"));
+    QVERIFY(ws.snapshotError().isEmpty());
+    QVERIFY(!ws.hasResults());
 }
 
 void TestWorkspace::startLoadsTheColourFile() {
     QTemporaryDir dir;
-    QVERIFY(Write_Text_File(dir.filePath("cl.ini"), " 1  2  3 \r\n", FileEncoding::Cp932));
+    QVERIFY(writeTextFile(dir.filePath("cl.ini"), " 1  2  3 \r\n", FileEncoding::Cp932));
     Workspace ws(dir.path());
     ws.Start();
-    QCOMPARE(ws.Colors, (DrawColors{1, 2, 3}));
+    QCOMPARE(ws.colors, (DrawColors{1, 2, 3}));
 }
 
 void TestWorkspace::undoAlternatesBetweenTheLastTwoStates() {
     QTemporaryDir dir;
     Workspace ws(dir.path());
     ws.Start();
-    QVERIFY(ws.Apply_Direct_Edit(kTextA));
-    QVERIFY(ws.Apply_Direct_Edit(kTextB));
+    QVERIFY(ws.applyDirectEdit(kTextA));
+    QVERIFY(ws.applyDirectEdit(kTextB));
     const QStringList a{"1|1", "2|2"}, b{"5|5"};
-    QCOMPARE(Rows(ws.Add_Grid), b);
-    QVERIFY(ws.Undo_Restore());
-    QCOMPARE(Rows(ws.Add_Grid), a);
-    QCOMPARE(Rows(ws.Sbtrt_Grid), QStringList());
-    QVERIFY(ws.Undo_Restore());
-    QCOMPARE(Rows(ws.Add_Grid), b);
-    QCOMPARE(Rows(ws.Sbtrt_Grid), QStringList{"7|7"});
+    QCOMPARE(rows(ws.addGrid), b);
+    QVERIFY(ws.undoRestore());
+    QCOMPARE(rows(ws.addGrid), a);
+    QCOMPARE(rows(ws.subtractedGrid), QStringList());
+    QVERIFY(ws.undoRestore());
+    QCOMPARE(rows(ws.addGrid), b);
+    QCOMPARE(rows(ws.subtractedGrid), QStringList{"7|7"});
 }
 
 void TestWorkspace::undoWithoutAnEarlierSnapshotKeepsTheTables() {
@@ -105,13 +105,13 @@ void TestWorkspace::undoWithoutAnEarlierSnapshotKeepsTheTables() {
     QTemporaryDir dir;
     Workspace ws(dir.path());
     ws.Start();
-    ws.Add_Grid.Set_Text(1, 0, "3");
-    ws.Add_Grid.Set_Text(1, 1, "4");
-    ws.Add_Grid.Set_Rows(3);
+    ws.addGrid.setText(1, 0, "3");
+    ws.addGrid.setText(1, 1, "4");
+    ws.addGrid.setRows(3);
     QString error;
-    QVERIFY(!ws.Undo_Restore(&error));
+    QVERIFY(!ws.undoRestore(&error));
     QVERIFY2(error.contains("udtxt1.txt"), qPrintable(error));
-    QCOMPARE(Rows(ws.Add_Grid), QStringList{"3|4"});
+    QCOMPARE(rows(ws.addGrid), QStringList{"3|4"});
 }
 
 void TestWorkspace::undoNeverReadsBackASnapshotThatFailed() {
@@ -119,49 +119,49 @@ void TestWorkspace::undoNeverReadsBackASnapshotThatFailed() {
     Workspace ws(dir.path());
     ws.Start();
     Block(dir, "udtxt1.txt");
-    QVERIFY(ws.Apply_Direct_Edit(kTextA));  // the change stands; its snapshot failed
-    QVERIFY(!ws.Snapshot_Error().isEmpty());
-    QCOMPARE(Rows(ws.Add_Grid), (QStringList{"1|1", "2|2"}));
-    QVERIFY(ws.Apply_Direct_Edit(kTextB));  // this snapshot goes to the other file
-    QVERIFY(ws.Snapshot_Error().isEmpty());
+    QVERIFY(ws.applyDirectEdit(kTextA));  // the change stands; its snapshot failed
+    QVERIFY(!ws.snapshotError().isEmpty());
+    QCOMPARE(rows(ws.addGrid), (QStringList{"1|1", "2|2"}));
+    QVERIFY(ws.applyDirectEdit(kTextB));  // this snapshot goes to the other file
+    QVERIFY(ws.snapshotError().isEmpty());
     QString error;
-    QVERIFY(!ws.Undo_Restore(&error));
+    QVERIFY(!ws.undoRestore(&error));
     QVERIFY(!error.isEmpty());
-    QCOMPARE(Rows(ws.Add_Grid), QStringList{"5|5"});
+    QCOMPARE(rows(ws.addGrid), QStringList{"5|5"});
 }
 
 void TestWorkspace::directEditingReadsTheEditedText() {
     QTemporaryDir dir;
     Workspace ws(dir.path());
     ws.Start();
-    QVERIFY(ws.Apply_Direct_Edit(kTextB));
-    const auto text = ws.Direct_Edit_Text();
+    QVERIFY(ws.applyDirectEdit(kTextB));
+    const auto text = ws.directEditText();
     QVERIFY(text);
     QCOMPARE(*text, QStringLiteral("<<加算>>,\n5,5\n<<減算>>,\n7,7\n"));
     // Without the subtracted marker every following line belongs to the added figures.
-    QVERIFY(ws.Apply_Direct_Edit(QStringLiteral("<<加算>>,\n5,5\n7,7")));
-    QCOMPARE(Rows(ws.Add_Grid), (QStringList{"5|5", "7|7"}));
-    QCOMPARE(Rows(ws.Sbtrt_Grid), QStringList());
-    QCOMPARE(Read_Utf8(dir.filePath("buf.txt")), QStringLiteral("<<加算>>,\r\n5,5\r\n7,7\r\n"));
+    QVERIFY(ws.applyDirectEdit(QStringLiteral("<<加算>>,\n5,5\n7,7")));
+    QCOMPARE(rows(ws.addGrid), (QStringList{"5|5", "7|7"}));
+    QCOMPARE(rows(ws.subtractedGrid), QStringList());
+    QCOMPARE(readUtf8(dir.filePath("buf.txt")), QStringLiteral("<<加算>>,\r\n5,5\r\n7,7\r\n"));
 }
 
 void TestWorkspace::directEditingWithAnUnwritableBufferChangesNothing() {
     QTemporaryDir dir;
     Workspace ws(dir.path());
     ws.Start();
-    QVERIFY(ws.Apply_Direct_Edit(kTextA));
+    QVERIFY(ws.applyDirectEdit(kTextA));
     Block(dir, "buf.txt");
     QString error;
-    QVERIFY(!ws.Direct_Edit_Text(&error));
+    QVERIFY(!ws.directEditText(&error));
     QVERIFY2(error.contains("buf.txt"), qPrintable(error));
-    QVERIFY(!ws.Apply_Direct_Edit(kTextB, &error));
-    QCOMPARE(Rows(ws.Add_Grid), (QStringList{"1|1", "2|2"}));
+    QVERIFY(!ws.applyDirectEdit(kTextB, &error));
+    QCOMPARE(rows(ws.addGrid), (QStringList{"1|1", "2|2"}));
 }
 
 void TestWorkspace::readCsv_data() {
     QTest::addColumn<QString>("content");  // empty: the rectangle-with-hole fixture
     QTest::addColumn<QStringList>("add");
-    QTest::addColumn<QStringList>("sbtrt");
+    QTest::addColumn<QStringList>("subtracted");
     QTest::addColumn<QStringList>("skipped");
     QTest::newRow("fixture with a hole")
         << QString() << QStringList{"0|0", "100|0", "100|200", "0|200", "0|0"}
@@ -179,47 +179,47 @@ void TestWorkspace::readCsv_data() {
 void TestWorkspace::readCsv() {
     QFETCH(QString, content);
     QFETCH(QStringList, add);
-    QFETCH(QStringList, sbtrt);
+    QFETCH(QStringList, subtracted);
     QFETCH(QStringList, skipped);
     QTemporaryDir dir;
     QString path = Fixture("rectangle-with-hole.csv");
     if (!content.isEmpty()) {
         path = dir.filePath("in.csv");
-        QVERIFY(Write_Text_File(path, content.toStdString(), FileEncoding::Cp932));
+        QVERIFY(writeTextFile(path, content.toStdString(), FileEncoding::Cp932));
     }
     Workspace ws(dir.path());
     ws.Start();
     QStringList messages;
-    QVERIFY(ws.Read_Csv(path, [&](const QString& m) { messages << m; }));
-    QCOMPARE(Rows(ws.Add_Grid), add);
-    QCOMPARE(Rows(ws.Sbtrt_Grid), sbtrt);
+    QVERIFY(ws.readCsv(path, [&](const QString& m) { messages << m; }));
+    QCOMPARE(rows(ws.addGrid), add);
+    QCOMPARE(rows(ws.subtractedGrid), subtracted);
     QCOMPARE(messages, skipped);
-    QCOMPARE(ws.Add_Grid.Text(ws.Add_Grid.Rows() - 1, 0), std::string());  // entry row stays
+    QCOMPARE(ws.addGrid.text(ws.addGrid.rows() - 1, 0), std::string());  // entry row stays
 }
 
 void TestWorkspace::undoAfterReadingShowsEmptyTables() {
     QTemporaryDir dir;
     Workspace ws(dir.path());
     ws.Start();
-    QVERIFY(ws.Apply_Direct_Edit(kTextA));
-    QVERIFY(ws.Read_Csv(Fixture("rectangle-with-hole.csv"), {}));
-    QVERIFY(ws.Undo_Restore());
-    QCOMPARE(Rows(ws.Add_Grid), QStringList());
-    QCOMPARE(Rows(ws.Sbtrt_Grid), QStringList());
+    QVERIFY(ws.applyDirectEdit(kTextA));
+    QVERIFY(ws.readCsv(Fixture("rectangle-with-hole.csv"), {}));
+    QVERIFY(ws.undoRestore());
+    QCOMPARE(rows(ws.addGrid), QStringList());
+    QCOMPARE(rows(ws.subtractedGrid), QStringList());
 }
 
 void TestWorkspace::unreadableFileLeavesEverythingAsItWas() {
     QTemporaryDir dir;
     Workspace ws(dir.path());
     ws.Start();
-    QVERIFY(ws.Apply_Direct_Edit(kTextA));
-    const QString undo_file = ws.Undo().Undo_File();
+    QVERIFY(ws.applyDirectEdit(kTextA));
+    const QString undoFile = ws.Undo().undoFile();
     const QString missing = dir.filePath("no-such-file.csv");
     QString error;
-    QVERIFY(!ws.Read_Csv(missing, {}, &error));
+    QVERIFY(!ws.readCsv(missing, {}, &error));
     QVERIFY2(error.contains("no-such-file.csv"), qPrintable(error));
-    QCOMPARE(Rows(ws.Add_Grid), (QStringList{"1|1", "2|2"}));
-    QCOMPARE(ws.Undo().Undo_File(), undo_file);  // no snapshot was taken
+    QCOMPARE(rows(ws.addGrid), (QStringList{"1|1", "2|2"}));
+    QCOMPARE(ws.Undo().undoFile(), undoFile);  // no snapshot was taken
 }
 
 void TestWorkspace::writeCsvRoundTrip() {
@@ -227,15 +227,15 @@ void TestWorkspace::writeCsvRoundTrip() {
     Workspace ws(dir.path());
     ws.Start();
     const QString out = dir.filePath("out.csv");
-    QVERIFY(ws.Write_Csv(out));
-    QCOMPARE(Read_Utf8(out), QStringLiteral("<<加算>>,\r\n<<減算>>,\r\n"));
-    QVERIFY(ws.Read_Csv(Fixture("rectangle-with-hole.csv"), {}));
-    QVERIFY(ws.Write_Csv(out));
+    QVERIFY(ws.writeCsv(out));
+    QCOMPARE(readUtf8(out), QStringLiteral("<<加算>>,\r\n<<減算>>,\r\n"));
+    QVERIFY(ws.readCsv(Fixture("rectangle-with-hole.csv"), {}));
+    QVERIFY(ws.writeCsv(out));
     QFile a(out), b(Fixture("rectangle-with-hole.csv"));
     QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
     QCOMPARE(a.readAll(), b.readAll());
     QString error;
-    QVERIFY(!ws.Write_Csv(dir.filePath("missing-folder/out.csv"), &error));
+    QVERIFY(!ws.writeCsv(dir.filePath("missing-folder/out.csv"), &error));
     QVERIFY(error.contains("out.csv"));
 }
 
@@ -243,26 +243,26 @@ void TestWorkspace::calculationExportAndErase() {
     QTemporaryDir dir;
     Workspace ws(dir.path());
     ws.Start();
-    QVERIFY(ws.Read_Csv(Fixture("rectangle-with-hole.csv"), {}));
-    QVERIFY(ws.Calc1());
-    QVERIFY(ws.Has_Results());
+    QVERIFY(ws.readCsv(Fixture("rectangle-with-hole.csv"), {}));
+    QVERIFY(ws.runCalculation());
+    QVERIFY(ws.hasResults());
     const QString out = dir.filePath("result.txt");
-    QVERIFY(ws.Export_Result(out));
-    const QStringList lines = Read_Utf8(out).split("\r\n");
+    QVERIFY(ws.exportResult(out));
+    const QStringList lines = readUtf8(out).split("\r\n");
     QCOMPARE(lines.size(), 24);  // 23 lines, each ended by CR LF
     QCOMPARE(lines[0], QStringLiteral("項目\t記号\t加算1\t減算2\t総合"));
     QCOMPARE(lines[5], QString());
     QCOMPARE(lines[6], QStringLiteral("[図心回り]"));
 
-    ws.All_Del();
-    QVERIFY(!ws.Has_Results());
-    QVERIFY(!ws.Result_Grid.Visible());
-    QCOMPARE(ws.Result_Grid.Text(0, 2), std::string());
-    QCOMPARE(Rows(ws.Add_Grid), QStringList());
+    ws.allDel();
+    QVERIFY(!ws.hasResults());
+    QVERIFY(!ws.resultGrid.visible());
+    QCOMPARE(ws.resultGrid.text(0, 2), std::string());
+    QCOMPARE(rows(ws.addGrid), QStringList());
     // A failing run is not a result.
-    QVERIFY(ws.Apply_Direct_Edit(QStringLiteral("<<加算>>,\n0,0\n1,\n")));
-    QVERIFY(!ws.Calc1());
-    QVERIFY(!ws.Has_Results());
+    QVERIFY(ws.applyDirectEdit(QStringLiteral("<<加算>>,\n0,0\n1,\n")));
+    QVERIFY(!ws.runCalculation());
+    QVERIFY(!ws.hasResults());
 }
 
 QTEST_GUILESS_MAIN(TestWorkspace)

@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "CanvasTestUtil.h"
-#include "ViewPanel.h"
+#include "canvas/ViewPanel.h"
 
 using namespace kuvanto;
 using kuvanto::test::Fill;
@@ -21,11 +21,11 @@ const QString kZoomTip = QStringLiteral("Ctrl+右クリックドラッグ");
 class TestViewPanel : public QObject {
     Q_OBJECT
 
-    CoodGrid add_, sbtrt_;
-    ResultGrid result_;
+    CoordTable add_, subtracted_;
+    ResultTable result_;
     DrawColors colors_;
     std::unique_ptr<QWidget> window_;
-    DgrmCanvas* canvas_ = nullptr;
+    SectionCanvas* canvas_ = nullptr;
     ViewPanel* panel_ = nullptr;
 
     template <typename T>
@@ -38,17 +38,17 @@ class TestViewPanel : public QObject {
 private slots:
     void init() {
         Fill(add_, "0,0;200,0;200,100;0,100;0,0");  // window (-100, 250) to (300, -150)
-        Init_Cood_Grid(sbtrt_);
+        resetCoordTable(subtracted_);
         window_ = std::make_unique<QWidget>();
         auto* layout = new QHBoxLayout(window_.get());
-        canvas_ = new DgrmCanvas(add_, sbtrt_, result_, colors_);
+        canvas_ = new SectionCanvas(add_, subtracted_, result_, colors_);
         panel_ = new ViewPanel(*canvas_);
         layout->addWidget(canvas_, 1);
         layout->addWidget(panel_);
         window_->resize(700, 420);
         window_->show();
         QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-        canvas_->Redraw_Dgrm();
+        canvas_->redrawSection();
     }
     void cleanup() { window_.reset(); }
 
@@ -81,10 +81,10 @@ private slots:
         QCOMPARE(button->toolTip(), tooltip);
     }
 
-    void Switch_List_And_Label() {
-        auto* auto_scale = Find<QCheckBox>("Auto_Scale_Check");
-        QCOMPARE(auto_scale->text(), QStringLiteral("AutoScale"));
-        QVERIFY(auto_scale->isChecked());
+    void switchListAndLabel() {
+        auto* autoScale = Find<QCheckBox>("Auto_Scale_Check");
+        QCOMPARE(autoScale->text(), QStringLiteral("AutoScale"));
+        QVERIFY(autoScale->isChecked());
         QCOMPARE(Find<QLabel>("Grid_Label")->text(), QStringLiteral("補助Grid"));
         auto* combo = Find<QComboBox>("Combo1");
         QCOMPARE(combo->currentText(), QStringLiteral("None"));
@@ -96,7 +96,7 @@ private slots:
                               "6.35", "10", "12.7", "20", "25", "25.4", "50", "100", "200"}));
     }
 
-    void Buttons_Turn_AutoScale_Off_And_Redraw_data() {
+    void buttonsTurnAutoScaleOffAndRedraw_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<double>("left");
         QTest::addColumn<double>("top");
@@ -112,95 +112,95 @@ private slots:
             << "Command1_0" << 100 - 200 / 1.1 << 50 + 200 / 1.1 << 400 / 1.1;
         QTest::newRow("minus zooms out") << "Command1_1" << 100 - 220.0 << 50 + 220.0 << 440.0;
     }
-    void Buttons_Turn_AutoScale_Off_And_Redraw() {
+    void buttonsTurnAutoScaleOffAndRedraw() {
         QFETCH(QString, name);
         QFETCH(double, left);
         QFETCH(double, top);
         QFETCH(double, width);
         QTest::mouseClick(Find<QPushButton>(name), Qt::LeftButton);
         QVERIFY(!Find<QCheckBox>("Auto_Scale_Check")->isChecked());
-        QVERIFY(!canvas_->Auto_Scale());
-        QCOMPARE(canvas_->Scale_Left(), left);
-        QCOMPARE(canvas_->Scale_Top(), top);
-        QCOMPARE(canvas_->Scale_Width(), width);
+        QVERIFY(!canvas_->autoScale());
+        QCOMPARE(canvas_->scaleLeft(), left);
+        QCOMPARE(canvas_->scaleTop(), top);
+        QCOMPARE(canvas_->scaleWidth(), width);
     }
 
-    void Plus_Twice_Minus_Twice_Returns() {
+    void plusTwiceMinusTwiceReturns() {
         for (const char* name : {"Command1_0", "Command1_0", "Command1_1", "Command1_1"})
             QTest::mouseClick(Find<QPushButton>(name), Qt::LeftButton);
-        QVERIFY(qFuzzyCompare(canvas_->View().View_Mult, 1.0));
+        QVERIFY(qFuzzyCompare(canvas_->View().viewMult, 1.0));
         QVERIFY(!Find<QCheckBox>("Auto_Scale_Check")->isChecked());
     }
 
-    void AutoScale_Click_Refits_When_Checked() {
+    void autoScaleClickRefitsWhenChecked() {
         QTest::mouseClick(Find<QPushButton>("View_Move_Cmd_0"), Qt::LeftButton);
-        auto* auto_scale = Find<QCheckBox>("Auto_Scale_Check");
-        QTest::mouseClick(auto_scale, Qt::LeftButton, {}, auto_scale->rect().center());
-        QVERIFY(auto_scale->isChecked());
-        QCOMPARE(canvas_->View().View_Ofs_X, 0.0);
-        QCOMPARE(canvas_->Scale_Left(), -100.0);
+        auto* autoScale = Find<QCheckBox>("Auto_Scale_Check");
+        QTest::mouseClick(autoScale, Qt::LeftButton, {}, autoScale->rect().center());
+        QVERIFY(autoScale->isChecked());
+        QCOMPARE(canvas_->View().viewOfsX, 0.0);
+        QCOMPARE(canvas_->scaleLeft(), -100.0);
         // Unchecking keeps the view as it is until the next change.
-        canvas_->View().View_Ofs_X = 40;
-        QTest::mouseClick(auto_scale, Qt::LeftButton, {}, auto_scale->rect().center());
-        QVERIFY(!canvas_->Auto_Scale());
-        QCOMPARE(canvas_->Scale_Left(), -100.0);
+        canvas_->View().viewOfsX = 40;
+        QTest::mouseClick(autoScale, Qt::LeftButton, {}, autoScale->rect().center());
+        QVERIFY(!canvas_->autoScale());
+        QCOMPARE(canvas_->scaleLeft(), -100.0);
     }
 
-    void Grid_Step_Selection_Redraws() {
+    void gridStepSelectionRedraws() {
         const QColor grid(40, 240, 180);
-        auto count_grid = [&] {
+        auto countGrid = [&] {
             const QImage& image = canvas_->Picture();
             int n = 0;
             for (int y = 0; y < image.height(); ++y)
                 for (int x = 0; x < image.width(); ++x) n += image.pixelColor(x, y) == grid;
             return n;
         };
-        QCOMPARE(count_grid(), 0);
+        QCOMPARE(countGrid(), 0);
         auto* combo = Find<QComboBox>("Combo1");
         combo->setCurrentIndex(combo->findText("10"));  // 40 steps across the window
-        QCOMPARE(canvas_->View().Grid_Step(), 10.0);
-        QVERIFY(count_grid() > 0);
+        QCOMPARE(canvas_->View().gridStep(), 10.0);
+        QVERIFY(countGrid() > 0);
         combo->setCurrentIndex(0);
-        QCOMPARE(count_grid(), 0);
+        QCOMPARE(countGrid(), 0);
     }
 
-    void Scale_Grid_Frame_Enbld() {
+    void setViewControlsEnabled() {
         const QStringList names = {"Auto_Scale_Check", "View_Move_Cmd_0", "View_Move_Cmd_1",
                                    "View_Move_Cmd_2",  "View_Move_Cmd_3", "Command1_0",
                                    "Command1_1",       "Combo1",          "HelpForm_Bt",
                                    "Grid_Label"};
         for (bool tf : {false, true}) {
-            panel_->Scale_Grid_Frame_Enbld(tf);
+            panel_->setViewControlsEnabled(tf);
             for (const QString& name : names) QCOMPARE(Find<QWidget>(name)->isEnabled(), tf);
         }
     }
 
-    void Hover_Hints_data() {
+    void hoverHints_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("hint");
-        const QString view_hint =
+        const QString viewHint =
             QStringLiteral("図形画面表示の尺度変更又は移動を行ないます。(マウスでも可)");
         QTest::newRow("AutoScale") << "Auto_Scale_Check"
                                    << "チェックを入れることにより手動にて尺度変更又は移動した表"
                                       "示をオートスケールに戻します。";
-        QTest::newRow("pan button") << "View_Move_Cmd_2" << view_hint;
-        QTest::newRow("zoom button") << "Command1_1" << view_hint;
+        QTest::newRow("pan button") << "View_Move_Cmd_2" << viewHint;
+        QTest::newRow("zoom button") << "Command1_1" << viewHint;
         QTest::newRow("grid label") << "Grid_Label"
                                     << "座標グリッドの表示及び、フリーハンド描画モードにおける"
                                        "座標入力制限を行ないます。";
     }
-    void Hover_Hints() {
+    void hoverHints() {
         QFETCH(QString, name);
         QFETCH(QString, hint);
-        QSignalSpy spy(panel_, &ViewPanel::Status_Hint);
+        QSignalSpy spy(panel_, &ViewPanel::statusHint);
         QWidget* widget = Find<QWidget>(name);
         QTest::mouseMove(widget, widget->rect().center());
         QVERIFY(!spy.isEmpty());
         QCOMPARE(spy.last().at(0).toString(), hint);
     }
 
-    void Help_Button_Asks_For_Help() {
-        QSignalSpy spy(panel_, &ViewPanel::Help_Requested);
+    void helpButtonAsksForHelp() {
+        QSignalSpy spy(panel_, &ViewPanel::helpRequested);
         QTest::mouseClick(Find<QPushButton>("HelpForm_Bt"), Qt::LeftButton);
         QCOMPARE(spy.count(), 1);
     }

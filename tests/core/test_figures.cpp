@@ -5,32 +5,32 @@
 
 #include <vector>
 
-#include "CoodGrid.h"
-#include "Figures.h"
+#include "core/CoordTable.h"
+#include "core/Figures.h"
 
 using namespace kuvanto;
 
 namespace {
 
-// Rows as "x,y" texts; "|" stands for a separator row.
-CoodGrid Grid_Of(const QStringList& rows) {
-    CoodGrid grid;
-    grid.Set_Rows(1);
+// rows as "x,y" texts; "|" stands for a separator row.
+CoordTable gridOf(const QStringList& rows) {
+    CoordTable grid;
+    grid.setRows(1);
     for (const QString& row : rows) {
         if (row == "|") {
-            grid.Append_Row(std::string(kSeparatorText), "");
+            grid.appendRow(std::string(kSeparatorText), "");
         } else {
             const QStringList xy = row.split(',');
-            grid.Append_Row(xy.value(0).toStdString(), xy.value(1).toStdString());
+            grid.appendRow(xy.value(0).toStdString(), xy.value(1).toStdString());
         }
     }
     return grid;
 }
 
 // Figures as "number:x y;x y;..." texts.
-QStringList Figures_Of(const CoodGrid& grid, std::string_view kind, int& counter, bool& ok) {
+QStringList figuresOf(const CoordTable& grid, std::string_view kind, int& counter, bool& ok) {
     QStringList out;
-    ok = Build_Figures(grid, kind, counter, [&](Figure& f) {
+    ok = buildFigures(grid, kind, counter, [&](Figure& f) {
         QStringList points;
         for (std::size_t i = 0; i < f.xs.size(); ++i)
             points << QString("%1 %2").arg(f.xs[i]).arg(f.ys[i]);
@@ -54,43 +54,43 @@ private slots:
 };
 
 void TestFigures::freshTable() {
-    CoodGrid grid;
-    grid.Append_Row("1", "2");
-    grid.Set_Row(2);
-    Init_Cood_Grid(grid);
-    QCOMPARE(grid.Rows(), 2);
-    QCOMPARE(grid.Text(0, 0), std::string("X"));
-    QCOMPARE(grid.Text(0, 1), std::string("Y"));
-    QCOMPARE(grid.Text(1, 0), std::string());
+    CoordTable grid;
+    grid.appendRow("1", "2");
+    grid.setRow(2);
+    resetCoordTable(grid);
+    QCOMPARE(grid.rows(), 2);
+    QCOMPARE(grid.text(0, 0), std::string("X"));
+    QCOMPARE(grid.text(0, 1), std::string("Y"));
+    QCOMPARE(grid.text(1, 0), std::string());
     QCOMPARE(grid.Row(), 1);
-    QCOMPARE(grid.Col(), 0);
+    QCOMPARE(grid.col(), 0);
 }
 
 void TestFigures::rowsAndSelection() {
-    CoodGrid grid = Grid_Of({"1,1", "2,2", "3,3", ""});
-    const auto before = grid.Revision();
-    grid.Insert_Rows(2, 2);
-    QVERIFY(grid.Revision() > before);
-    QCOMPARE(grid.Rows(), 7);
-    QCOMPARE(grid.Text(2, 0), std::string());
-    QCOMPARE(grid.Text(4, 0), std::string("2"));
+    CoordTable grid = gridOf({"1,1", "2,2", "3,3", ""});
+    const auto before = grid.revision();
+    grid.insertRows(2, 2);
+    QVERIFY(grid.revision() > before);
+    QCOMPARE(grid.rows(), 7);
+    QCOMPARE(grid.text(2, 0), std::string());
+    QCOMPARE(grid.text(4, 0), std::string("2"));
 
-    grid.Set_Row(5);
-    grid.Set_Col(1);
-    grid.Set_RowSel(2);
+    grid.setRow(5);
+    grid.setCol(1);
+    grid.setRowSel(2);
     QCOMPARE(grid.Row(), 5);
-    QCOMPARE(grid.RowSel(), 2);
-    QCOMPARE(grid.ColSel(), 1);
-    grid.Set_Row(3);  // collapses the selection
-    QCOMPARE(grid.RowSel(), 3);
-    QCOMPARE(grid.ColSel(), 1);
+    QCOMPARE(grid.rowSel(), 2);
+    QCOMPARE(grid.colSel(), 1);
+    grid.setRow(3);  // collapses the selection
+    QCOMPARE(grid.rowSel(), 3);
+    QCOMPARE(grid.colSel(), 1);
 
-    grid.Remove_Rows(2, 100);  // clipped at the end, the header stays
-    QCOMPARE(grid.Rows(), 2);
+    grid.removeRows(2, 100);  // clipped at the end, the header stays
+    QCOMPARE(grid.rows(), 2);
     QCOMPARE(grid.Row(), 1);
-    grid.Remove_Rows(0, 1);
-    QCOMPARE(grid.Text(0, 0), std::string("X"));
-    QCOMPARE(grid.Text(5, 0), std::string());  // out of range reads empty
+    grid.removeRows(0, 1);
+    QCOMPARE(grid.text(0, 0), std::string("X"));
+    QCOMPARE(grid.text(5, 0), std::string());  // out of range reads empty
 }
 
 void TestFigures::building_data() {
@@ -125,30 +125,30 @@ void TestFigures::building() {
     QFETCH(QStringList, figures);
     int counter = 0;
     bool built = false;
-    QCOMPARE(Figures_Of(Grid_Of(rows), kAddKind, counter, built), figures);
+    QCOMPARE(figuresOf(gridOf(rows), kAddKind, counter, built), figures);
     QCOMPARE(built, ok);
 }
 
 void TestFigures::numberingRunsOverBothTables() {
-    const CoodGrid add = Grid_Of({"0,0", "1,0", "1,1", "|", "2,2", "3,2", "3,3", ""});
-    const CoodGrid sbtrt = Grid_Of({"0,0", "0.5,0", "0.5,0.5", ""});
+    const CoordTable add = gridOf({"0,0", "1,0", "1,1", "|", "2,2", "3,2", "3,3", ""});
+    const CoordTable subtracted = gridOf({"0,0", "0.5,0", "0.5,0.5", ""});
     int counter = 0;
     QStringList heads;
     const auto sink = [&](Figure& f) {
         heads << QString::fromUtf8(f.kind.data(), int(f.kind.size())) + QString::number(f.number);
         return true;
     };
-    QVERIFY(Build_Figures(add, kAddKind, counter, sink));
-    QVERIFY(Build_Figures(sbtrt, kSbtrtKind, counter, sink));
+    QVERIFY(buildFigures(add, kAddKind, counter, sink));
+    QVERIFY(buildFigures(subtracted, kSubtractedKind, counter, sink));
     QCOMPARE(heads, (QStringList{"加算1", "加算2", "減算3"}));
     QCOMPARE(counter, 3);
 }
 
 void TestFigures::sinkFailureStops() {
-    const CoodGrid grid = Grid_Of({"0,0", "1,0", "|", "2,2", "3,2", "|", "4,4", ""});
+    const CoordTable grid = gridOf({"0,0", "1,0", "|", "2,2", "3,2", "|", "4,4", ""});
     int counter = 0;
     int calls = 0;
-    QVERIFY(!Build_Figures(grid, kAddKind, counter, [&](Figure&) { return ++calls < 2; }));
+    QVERIFY(!buildFigures(grid, kAddKind, counter, [&](Figure&) { return ++calls < 2; }));
     QCOMPARE(calls, 2);
 }
 

@@ -1,7 +1,7 @@
 // Conversion of the commands' pipe-form file filters into the Qt file dialog's filter form.
 #include <QtTest>
 
-#include "FileDialogFilter.h"
+#include "editing/FileDialogFilter.h"
 
 using kuvanto::FileDialogFilter;
 
@@ -29,7 +29,7 @@ private slots:
     void converts() {
         QFETCH(QString, pipe);
         QFETCH(QString, qt);
-        QCOMPARE(FileDialogFilter::To_Qt(pipe), qt);
+        QCOMPARE(FileDialogFilter::toQt(pipe), qt);
     }
 };
 

@@ -5,7 +5,7 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "Messenger.h"
+#include "editing/Messenger.h"
 
 using kuvanto::WidgetMessenger;
 
@@ -19,7 +19,7 @@ struct Seen {
 };
 
 // Inspects the message box once it is open and presses `press` on it.
-void Answer_Next_Box(Seen& seen, QMessageBox::StandardButton press) {
+void answerNextBox(Seen& seen, QMessageBox::StandardButton press) {
     QTimer::singleShot(0, [&seen, press] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box) return;
@@ -57,12 +57,12 @@ private slots:
         WidgetMessenger messenger(nullptr);
         const QString text = QStringLiteral("選択行からデータを挿入します。\rよろしいですか？");
         Seen seen;
-        Answer_Next_Box(seen, QMessageBox::StandardButton(press));
+        answerNextBox(seen, QMessageBox::StandardButton(press));
         bool result = true;
         if (confirm) {
-            result = messenger.Confirm(text, title);
+            result = messenger.confirm(text, title);
         } else {
-            messenger.Notice(text);
+            messenger.notice(text);
         }
         QCOMPARE(result, answer);
         QCOMPARE(seen.title, title.isEmpty() ? kuvanto::kAppTitle : title);

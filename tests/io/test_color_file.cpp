@@ -3,7 +3,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "ColorFile.h"
+#include "io/ColorFile.h"
 #include "IoTestUtil.h"
 
 using namespace kuvanto;
@@ -14,7 +14,7 @@ Q_DECLARE_METATYPE(kuvanto::DrawColors)
 namespace QTest {
 template <>
 char* toString(const kuvanto::DrawColors& c) {
-    return qstrdup(QByteArray::fromStdString(Color_File_Text(c)).constData());
+    return qstrdup(QByteArray::fromStdString(colorFileText(c)).constData());
 }
 }  // namespace QTest
 
@@ -35,7 +35,7 @@ class TestColorFile : public QObject {
     void text() {
         QFETCH(DrawColors, colors);
         QFETCH(QByteArray, text);
-        QCOMPARE(QByteArray::fromStdString(Color_File_Text(colors)), text);
+        QCOMPARE(QByteArray::fromStdString(colorFileText(colors)), text);
     }
 
     void load_data() {
@@ -61,23 +61,23 @@ class TestColorFile : public QObject {
         QFETCH(DrawColors, colors);
         QTemporaryDir dir;
         const QString path = dir.filePath("cl.ini");
-        if (exists) QVERIFY(Write_Bytes(path, bytes));
-        QCOMPARE(Load_Color_Val(path), colors);
+        if (exists) QVERIFY(writeBytes(path, bytes));
+        QCOMPARE(loadColorVal(path), colors);
     }
 
-    void save_then_load() {
+    void saveThenLoad() {
         QTemporaryDir dir;
         const QString path = dir.filePath("cl.ini");
-        QVERIFY(Write_Bytes(path, "1 2 3 junk that must go\r\n"));
-        QVERIFY(Save_Color_Val(path, kDefaultButtonColors));
-        QCOMPARE(Read_Bytes(path), QByteArray(" 255  16711680  16087170 \r\n"));
-        QCOMPARE(Load_Color_Val(path), kDefaultButtonColors);
+        QVERIFY(writeBytes(path, "1 2 3 junk that must go\r\n"));
+        QVERIFY(saveColorVal(path, kDefaultButtonColors));
+        QCOMPARE(readBytes(path), QByteArray(" 255  16711680  16087170 \r\n"));
+        QCOMPARE(loadColorVal(path), kDefaultButtonColors);
     }
 
-    void save_failure_names_file() {
+    void saveFailureNamesFile() {
         QTemporaryDir dir;
         QString error;
-        QVERIFY(!Save_Color_Val(dir.filePath("none/cl.ini"), kFallbackColors, &error));
+        QVERIFY(!saveColorVal(dir.filePath("none/cl.ini"), kFallbackColors, &error));
         QVERIFY2(error.contains("cl.ini"), qPrintable(error));
     }
 };

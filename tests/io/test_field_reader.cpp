@@ -3,7 +3,7 @@
 #include <QStringList>
 #include <QTest>
 
-#include "FieldReader.h"
+#include "io/FieldReader.h"
 #include "IoTestUtil.h"
 
 using namespace kuvanto;
@@ -11,12 +11,12 @@ using namespace kuvanto::test;
 
 namespace {
 
-QString Pairs(const QString& text) {
+QString pairsOf(const QString& text) {
     const std::string utf8 = Std(text);
     FieldReader reader(utf8);
     QStringList pairs;
     std::string first, second;
-    while (reader.Next_Pair(first, second)) {
+    while (reader.nextPair(first, second)) {
         pairs << QString::fromStdString(first) + '|' + QString::fromStdString(second);
     }
     return pairs.join(';');
@@ -69,10 +69,10 @@ class TestFieldReader : public QObject {
     void pairs() {
         QFETCH(QString, text);
         QFETCH(QString, pairs);
-        QCOMPARE(Pairs(text), pairs);
+        QCOMPARE(pairsOf(text), pairs);
     }
 
-    void quote_field_data() {
+    void quoteField_data() {
         QTest::addColumn<QString>("cell");
         QTest::addColumn<QString>("field");
         QTest::newRow("number as it stands") << "-12.5"
@@ -92,12 +92,12 @@ class TestFieldReader : public QObject {
         QTest::newRow("line break") << "a\nb"
                                     << "\"a\nb\"";
     }
-    void quote_field() {
+    void quoteField() {
         QFETCH(QString, cell);
         QFETCH(QString, field);
-        QCOMPARE(QString::fromStdString(Quote_Field(Std(cell))), field);
+        QCOMPARE(QString::fromStdString(kuvanto::quoteField(Std(cell))), field);
         // Whatever the cell holds, the field reads back as the cell.
-        QCOMPARE(Pairs(field + ",x\r\n"), cell + "|x");
+        QCOMPARE(pairsOf(field + ",x\r\n"), cell + "|x");
     }
 };
 

@@ -5,7 +5,7 @@
 #include <QTest>
 
 #include "IoTestUtil.h"
-#include "ResultExport.h"
+#include "io/ResultExport.h"
 
 using namespace kuvanto;
 using namespace kuvanto::test;
@@ -14,33 +14,33 @@ namespace {
 
 // A result table laid out as the calculation leaves it: item and symbol columns, spacer rows 5
 // and 14, headings in rows 6 and 15. With `figures`, one figure column per entry and "総合".
-ResultGrid Table(const QStringList& figures) {
-    ResultGrid grid;
-    grid.Set_Cols(static_cast<int>(figures.size()) + 3);
-    grid.Set_Text(0, 0, "項目");
-    grid.Set_Text(0, 1, "記号");
-    for (int r = 1; r < ResultGrid::kRows; ++r) {
+ResultTable Table(const QStringList& figures) {
+    ResultTable grid;
+    grid.setCols(static_cast<int>(figures.size()) + 3);
+    grid.setText(0, 0, "項目");
+    grid.setText(0, 1, "記号");
+    for (int r = 1; r < ResultTable::kRows; ++r) {
         if (r == 5 || r == 14) continue;
         if (r == 6 || r == 15) {
-            grid.Set_Text(r, 0, r == 6 ? "[図心回り]" : "[座標軸回り]");
+            grid.setText(r, 0, r == 6 ? "[図心回り]" : "[座標軸回り]");
             continue;
         }
-        grid.Set_Text(r, 0, Std(QString("item%1").arg(r)));
-        grid.Set_Text(r, 1, Std(QString("s%1").arg(r)));
+        grid.setText(r, 0, Std(QString("item%1").arg(r)));
+        grid.setText(r, 1, Std(QString("s%1").arg(r)));
     }
     if (figures.isEmpty()) return grid;
-    for (int c = 0; c < figures.size(); ++c) grid.Set_Text(0, c + 2, Std(figures[c]));
+    for (int c = 0; c < figures.size(); ++c) grid.setText(0, c + 2, Std(figures[c]));
     const int total = static_cast<int>(figures.size()) + 2;
-    grid.Set_Text(0, total, "総合");
-    for (int r = 1; r < ResultGrid::kRows; ++r) {
-        if (grid.Text(r, 1).empty()) continue;
-        for (int c = 2; c <= total; ++c) grid.Set_Text(r, c, std::to_string(r * 10 + c));
+    grid.setText(0, total, "総合");
+    for (int r = 1; r < ResultTable::kRows; ++r) {
+        if (grid.text(r, 1).empty()) continue;
+        for (int c = 2; c <= total; ++c) grid.setText(r, c, std::to_string(r * 10 + c));
     }
     return grid;
 }
 
-QStringList Lines(const ResultGrid& grid) {
-    QString text = QString::fromStdString(Export_Result_Text(grid));
+QStringList Lines(const ResultTable& grid) {
+    QString text = QString::fromStdString(exportResultText(grid));
     if (!text.endsWith("\r\n")) return {"missing final CR LF"};
     text.chop(2);
     return text.split("\r\n");
@@ -52,7 +52,7 @@ class TestResultExport : public QObject {
     Q_OBJECT
 
   private slots:
-    void lines_after_run_data() {
+    void linesAfterRun_data() {
         QTest::addColumn<int>("line");
         QTest::addColumn<QString>("text");
         QTest::newRow("heads") << 1 << "項目\t記号\t加算1\t総合";
@@ -63,7 +63,7 @@ class TestResultExport : public QObject {
         QTest::newRow("heading about the axes") << 16 << "[座標軸回り]";
         QTest::newRow("last row") << 23 << "item22\ts22\t222\t223";
     }
-    void lines_after_run() {
+    void linesAfterRun() {
         QFETCH(int, line);
         QFETCH(QString, text);
         const QStringList lines = Lines(Table({"加算1"}));
@@ -72,7 +72,7 @@ class TestResultExport : public QObject {
         for (const QString& l : lines) QVERIFY2(!l.endsWith('\t'), qPrintable(l));
     }
 
-    void every_figure_column_is_written() {
+    void everyFigureColumnIsWritten() {
         const QStringList lines = Lines(Table({"加算1", "加算2", "減算3"}));
         QCOMPARE(lines.size(), 23);
         QCOMPARE(lines[0], QString("項目\t記号\t加算1\t加算2\t減算3\t総合"));
@@ -80,15 +80,15 @@ class TestResultExport : public QObject {
     }
 
     // Before any run the item rows have no values: only headings and spacers give lines.
-    void table_without_values_gives_headings_only() {
+    void tableWithoutValuesGivesHeadingsOnly() {
         QCOMPARE(Lines(Table({})), QStringList({"", "[図心回り]", "", "[座標軸回り]"}));
     }
 
-    void written_in_code_page_932() {
+    void writtenInCodePage932() {
         QTemporaryDir dir;
         const QString path = dir.filePath("result.txt");
-        QVERIFY(Write_Export_Result(path, Table({"加算1"})));
-        const QByteArray bytes = Read_Bytes(path);
+        QVERIFY(writeExportResult(path, Table({"加算1"})));
+        const QByteArray bytes = readBytes(path);
         QVERIFY(
             bytes.startsWith("\x8D\x80\x96\xDA\t\x8B\x4C\x8D\x86\t\x89\xC1\x8E\x5A"
                              "1\t"));

@@ -6,7 +6,7 @@
 #include <QTest>
 
 #include "IoTestUtil.h"
-#include "TextFile.h"
+#include "io/TextFile.h"
 
 using namespace kuvanto;
 using namespace kuvanto::test;
@@ -39,7 +39,7 @@ class TestTextFile : public QObject {
     void decode() {
         QFETCH(QByteArray, bytes);
         QFETCH(QByteArray, utf8);
-        const std::string text = Decode_File_Bytes(std::string_view(bytes.data(), bytes.size()));
+        const std::string text = decodeFileBytes(std::string_view(bytes.data(), bytes.size()));
         QCOMPARE(QByteArray::fromStdString(text), utf8);
     }
 
@@ -57,53 +57,53 @@ class TestTextFile : public QObject {
         QFETCH(QString, text);
         QFETCH(QByteArray, bytes);
         QFETCH(bool, exact);
-        QCOMPARE(QByteArray::fromStdString(Encode_Cp932(Std(text))), bytes);
-        QCOMPARE(Encode_Cp932_Exact(Std(text)).has_value(), exact);
+        QCOMPARE(QByteArray::fromStdString(encodeCp932(Std(text))), bytes);
+        QCOMPARE(encodeCp932Exact(Std(text)).has_value(), exact);
     }
 
-    void read_failure_names_file_data() {
+    void readFailureNamesFile_data() {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("make_folder");
+        QTest::addColumn<bool>("makeFolder");
         QTest::newRow("missing file") << "missing.csv" << false;
         QTest::newRow("a folder") << "folder.csv" << true;
     }
-    void read_failure_names_file() {
+    void readFailureNamesFile() {
         QFETCH(QString, name);
-        QFETCH(bool, make_folder);
+        QFETCH(bool, makeFolder);
         QTemporaryDir dir;
         const QString path = dir.filePath(name);
-        if (make_folder) QVERIFY(QDir().mkdir(path));
+        if (makeFolder) QVERIFY(QDir().mkdir(path));
         QString error;
-        QVERIFY(!Read_Text_File(path, &error).has_value());
+        QVERIFY(!readTextFile(path, &error).has_value());
         QVERIFY2(error.contains(name), qPrintable(error));
     }
 
-    void write_replaces_whole_file() {
+    void writeReplacesWholeFile() {
         QTemporaryDir dir;
         const QString path = dir.filePath("out.txt");
-        QVERIFY(Write_Bytes(path, QByteArray("old content that is longer\r\n")));
-        QVERIFY(Write_Text_File(path, "<<加算>>,\r\n", FileEncoding::Cp932));
-        QCOMPARE(Read_Bytes(path), QByteArray("<<\x89\xC1\x8E\x5A>>,\r\n"));
-        QCOMPARE(Read_Text_File(path).value(), std::string("<<加算>>,\r\n"));
+        QVERIFY(writeBytes(path, QByteArray("old content that is longer\r\n")));
+        QVERIFY(writeTextFile(path, "<<加算>>,\r\n", FileEncoding::Cp932));
+        QCOMPARE(readBytes(path), QByteArray("<<\x89\xC1\x8E\x5A>>,\r\n"));
+        QCOMPARE(readTextFile(path).value(), std::string("<<加算>>,\r\n"));
     }
 
-    void write_failure_names_file() {
+    void writeFailureNamesFile() {
         QTemporaryDir dir;
         const QString path = dir.filePath("no-such-folder/out.csv");
         QString error;
-        QVERIFY(!Write_Text_File(path, "1,2\r\n", FileEncoding::Cp932, &error));
+        QVERIFY(!writeTextFile(path, "1,2\r\n", FileEncoding::Cp932, &error));
         QVERIFY2(error.contains("out.csv"), qPrintable(error));
         QVERIFY(!QFile::exists(path));
     }
 
-    // Text the code page cannot hold goes out as UTF-8 instead of losing characters.
-    void cp932_or_utf8_keeps_every_character() {
+    // text the code page cannot hold goes out as UTF-8 instead of losing characters.
+    void cp932OrUtf8KeepsEveryCharacter() {
         QTemporaryDir dir;
         const QString path = dir.filePath("out.txt");
         const std::string text = "<<加算>>,\r\nメモ😀,1\r\n";
-        QVERIFY(Write_Text_File(path, text, FileEncoding::Cp932OrUtf8));
-        QCOMPARE(Read_Bytes(path), QByteArray::fromStdString(text));
-        QCOMPARE(Read_Text_File(path).value(), text);
+        QVERIFY(writeTextFile(path, text, FileEncoding::Cp932OrUtf8));
+        QCOMPARE(readBytes(path), QByteArray::fromStdString(text));
+        QCOMPARE(readTextFile(path).value(), text);
     }
 };
 

@@ -6,7 +6,7 @@
 #include <QTest>
 
 #include "IoTestUtil.h"
-#include "UndoStore.h"
+#include "io/UndoStore.h"
 
 using namespace kuvanto;
 using namespace kuvanto::test;
@@ -15,87 +15,87 @@ class TestUndoStore : public QObject {
     Q_OBJECT
 
   private slots:
-    void start_writes_empty_tables_to_second_file() {
+    void startWritesEmptyTablesToSecondFile() {
         QTemporaryDir dir;
         UndoStore undo(dir.path());
-        CoodGrid a, s;
+        CoordTable a, s;
         QVERIFY(undo.Start(a, s));
-        QCOMPARE(undo.Undo_File(), QString("udtxt2.txt"));
-        QCOMPARE(Read_Bytes(dir.filePath("udtxt2.txt")),
+        QCOMPARE(undo.undoFile(), QString("udtxt2.txt"));
+        QCOMPARE(readBytes(dir.filePath("udtxt2.txt")),
                  QByteArray("<<\x89\xC1\x8E\x5A>>,\r\n<<\x8C\xB8\x8E\x5A>>,\r\n"));
         QVERIFY(!QFile::exists(dir.filePath("udtxt1.txt")));
     }
 
-    void undo_and_its_reversal_alternate() {
+    void undoAndItsReversalAlternate() {
         QTemporaryDir dir;
         UndoStore undo(dir.path());
-        CoodGrid a, s;
+        CoordTable a, s;
         QVERIFY(undo.Start(a, s));
         Fill(a, "1|1;<<図形区切り>>|");  // change A
-        QVERIFY(undo.Save_Undo(a, s));
+        QVERIFY(undo.saveUndo(a, s));
         Fill(s, "2|2");  // change B
-        QVERIFY(undo.Save_Undo(a, s));
+        QVERIFY(undo.saveUndo(a, s));
 
-        QVERIFY(undo.Undo_Restore(a, s));
-        QCOMPARE(Dump(a), QString("1|1;<<図形区切り>>|"));
-        QCOMPARE(Dump(s), QString(""));
-        QVERIFY(undo.Undo_Restore(a, s));
-        QCOMPARE(Dump(a), QString("1|1;<<図形区切り>>|"));
-        QCOMPARE(Dump(s), QString("2|2"));
-        QVERIFY(undo.Undo_Restore(a, s));
-        QCOMPARE(Dump(s), QString(""));
+        QVERIFY(undo.undoRestore(a, s));
+        QCOMPARE(dump(a), QString("1|1;<<図形区切り>>|"));
+        QCOMPARE(dump(s), QString(""));
+        QVERIFY(undo.undoRestore(a, s));
+        QCOMPARE(dump(a), QString("1|1;<<図形区切り>>|"));
+        QCOMPARE(dump(s), QString("2|2"));
+        QVERIFY(undo.undoRestore(a, s));
+        QCOMPARE(dump(s), QString(""));
     }
 
-    void undo_after_start_restores_earlier_run() {
+    void undoAfterStartRestoresEarlierRun() {
         QTemporaryDir dir;
-        QVERIFY(Write_Bytes(dir.filePath("udtxt1.txt"), QByteArray("<<加算>>,\r\n3,4\r\n")));
+        QVERIFY(writeBytes(dir.filePath("udtxt1.txt"), QByteArray("<<加算>>,\r\n3,4\r\n")));
         UndoStore undo(dir.path());
-        CoodGrid a, s;
+        CoordTable a, s;
         QVERIFY(undo.Start(a, s));
-        QVERIFY(undo.Undo_Restore(a, s));
-        QCOMPARE(Dump(a), QString("3|4"));
-        QCOMPARE(undo.Undo_File(), QString("udtxt1.txt"));
+        QVERIFY(undo.undoRestore(a, s));
+        QCOMPARE(dump(a), QString("3|4"));
+        QCOMPARE(undo.undoFile(), QString("udtxt1.txt"));
     }
 
-    void undo_after_start_without_earlier_run_keeps_tables() {
+    void undoAfterStartWithoutEarlierRunKeepsTables() {
         QTemporaryDir dir;
         UndoStore undo(dir.path());
-        CoodGrid a, s;
+        CoordTable a, s;
         QVERIFY(undo.Start(a, s));
         Fill(a, "5|5");  // a change that took no snapshot
         QString error;
-        QVERIFY(!undo.Undo_Restore(a, s, &error));
+        QVERIFY(!undo.undoRestore(a, s, &error));
         QVERIFY(!error.isEmpty());
-        QCOMPARE(Dump(a), QString("5|5"));
-        QCOMPARE(undo.Undo_File(), QString("udtxt2.txt"));
+        QCOMPARE(dump(a), QString("5|5"));
+        QCOMPARE(undo.undoFile(), QString("udtxt2.txt"));
     }
 
     // A snapshot whose write failed still holds an older state; undo must refuse it rather than
     // put that older state in place of the tables.
-    void snapshot_that_failed_to_write_is_never_restored() {
+    void snapshotThatFailedToWriteIsNeverRestored() {
         QTemporaryDir dir;
         const QString file2 = dir.filePath("udtxt2.txt");
         UndoStore undo(dir.path());
-        CoodGrid a, s;
+        CoordTable a, s;
         QVERIFY(undo.Start(a, s));      // udtxt2: empty tables
         Fill(a, "1|1");                 // change A
-        QVERIFY(undo.Save_Undo(a, s));  // udtxt1: A
+        QVERIFY(undo.saveUndo(a, s));  // udtxt1: A
 
         QVERIFY(QFile::remove(file2));
         QVERIFY(QDir().mkdir(file2));  // the next write of udtxt2 fails
         Fill(a, "2|2");                // change B
         QString error;
-        QVERIFY(!undo.Save_Undo(a, s, &error));
+        QVERIFY(!undo.saveUndo(a, s, &error));
         QVERIFY2(error.contains("udtxt2.txt"), qPrintable(error));
 
-        QVERIFY(undo.Undo_Restore(a, s));  // back to A, the state before B
-        QCOMPARE(Dump(a), QString("1|1"));
+        QVERIFY(undo.undoRestore(a, s));  // back to A, the state before B
+        QCOMPARE(dump(a), QString("1|1"));
 
         // udtxt2 becomes readable again but holds the start-up state, not B.
         QVERIFY(QDir().rmdir(file2));
-        QVERIFY(Write_Bytes(file2, QByteArray("<<加算>>,\r\n<<減算>>,\r\n")));
-        QVERIFY(!undo.Undo_Restore(a, s, &error));
-        QCOMPARE(Dump(a), QString("1|1"));
+        QVERIFY(writeBytes(file2, QByteArray("<<加算>>,\r\n<<減算>>,\r\n")));
+        QVERIFY(!undo.undoRestore(a, s, &error));
+        QCOMPARE(dump(a), QString("1|1"));
     }
 };
 

@@ -34,11 +34,11 @@ class CalcToolTest : public QObject {
 
 private:
     QTemporaryDir dir_;
-    int file_count_ = 0;
+    int fileCount_ = 0;
 
     // Writes the bytes into a new file of the temporary folder and returns its path.
     QString Input(const QByteArray& bytes) {
-        const QString path = dir_.filePath(QStringLiteral("in%1.csv").arg(++file_count_));
+        const QString path = dir_.filePath(QStringLiteral("in%1.csv").arg(++fileCount_));
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) return {};
         return path;
@@ -91,7 +91,7 @@ private slots:
             const char* symbol;
             const char* expected;
         };
-        const Row hole_rows[] = {
+        const Row holeRows[] = {
             {"hole: combined area", "総合", "A", "1.5000E4"},
             {"hole: combined centroid x", "総合", "x_bar", "50"},
             {"hole: combined centroid y", "総合", "y_bar", "100"},
@@ -105,7 +105,7 @@ private slots:
             {"hole: subtracted ix negative", "減算2", "ix", "-28.868"},
             {"hole: subtracted centroid unsigned", "減算2", "y_bar", "100"},
         };
-        for (const Row& r : hole_rows)
+        for (const Row& r : holeRows)
             QTest::newRow(r.name) << hole << QByteArray() << QString::fromUtf8(r.head) << r.symbol
                                   << r.expected;
 
@@ -114,7 +114,7 @@ private slots:
             << QStringLiteral("減算3") << "A"
             << "-5.0000E3";
 
-        const Row rectangle_rows[] = {
+        const Row rectangleRows[] = {
             {"rectangle: area", "加算1", "A", "2.0000E4"},
             {"rectangle: perimeter", "加算1", "L", "600"},
             {"rectangle: Zx' about the X axis", "加算1", "Zx'", "1.3333E6"},
@@ -124,7 +124,7 @@ private slots:
             {"rectangle: combined ix'", "総合", "ix'", "115.471"},
             {"rectangle: combined Zy'", "総合", "Zy'", "6.6667E5"},
         };
-        for (const Row& r : rectangle_rows)
+        for (const Row& r : rectangleRows)
             QTest::newRow(r.name) << QString() << kRectangle << QString::fromUtf8(r.head)
                                   << r.symbol << r.expected;
 

@@ -7,7 +7,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include "NumText.h"
+#include "core/NumberText.h"
 
 namespace kuvanto {
 
@@ -19,22 +19,22 @@ QString Q(const std::string& text) {
 
 }  // namespace
 
-std::string CalcJson::Text(const ResultGrid& result, const std::optional<double>& density,
+std::string CalcJson::text(const ResultTable& result, const std::optional<double>& density,
                            const std::optional<std::string>& mass) {
     constexpr int kFirstValueCol = 2;  // columns 0 and 1 hold the item and the symbol
 
     QJsonArray heads;
-    for (int col = kFirstValueCol; col < result.Cols(); ++col) heads.append(Q(result.Text(0, col)));
+    for (int col = kFirstValueCol; col < result.cols(); ++col) heads.append(Q(result.text(0, col)));
 
     QJsonArray rows;
-    for (int row = 1; row < ResultGrid::kRows; ++row) {
-        if (result.Text(row, 1).empty()) continue;  // headings and spacers
+    for (int row = 1; row < ResultTable::kRows; ++row) {
+        if (result.text(row, 1).empty()) continue;  // headings and spacers
         QJsonArray cells;
-        for (int col = kFirstValueCol; col < result.Cols(); ++col)
-            cells.append(Q(result.Text(row, col)));
+        for (int col = kFirstValueCol; col < result.cols(); ++col)
+            cells.append(Q(result.text(row, col)));
         QJsonObject line;
-        line.insert(QStringLiteral("item"), Q(result.Text(row, 0)));
-        line.insert(QStringLiteral("symbol"), Q(result.Text(row, 1)));
+        line.insert(QStringLiteral("item"), Q(result.text(row, 0)));
+        line.insert(QStringLiteral("symbol"), Q(result.text(row, 1)));
         line.insert(QStringLiteral("cells"), cells);
         rows.append(line);
     }
@@ -44,7 +44,7 @@ std::string CalcJson::Text(const ResultGrid& result, const std::optional<double>
     root.insert(QStringLiteral("rows"), rows);
     if (density && mass) {
         QJsonObject m;
-        m.insert(QStringLiteral("density"), Q(Num_Text(*density)));
+        m.insert(QStringLiteral("density"), Q(numText(*density)));
         m.insert(QStringLiteral("density_unit"), QStringLiteral("g/cm^3"));
         m.insert(QStringLiteral("value"), Q(*mass));
         m.insert(QStringLiteral("unit"), QStringLiteral("kg/m"));

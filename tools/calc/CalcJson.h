@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "ResultGrid.h"
+#include "core/ResultTable.h"
 
 namespace kuvanto {
 
@@ -15,7 +15,7 @@ public:
     // {"heads": [...], "rows": [{"item", "symbol", "cells": [...]}, ...],
     //  "mass": {"density", "density_unit", "value", "unit"}} as indented UTF-8 ending in "\n".
     // `mass` is the text of the mass per metre for `density`; both are given or neither.
-    static std::string Text(const ResultGrid& result, const std::optional<double>& density,
+    static std::string text(const ResultTable& result, const std::optional<double>& density,
                             const std::optional<std::string>& mass);
 };
 

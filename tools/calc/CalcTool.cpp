@@ -7,14 +7,14 @@
 #include <QFileInfo>
 #include <cmath>
 
-#include "Calc.h"
+#include "core/Calculation.h"
 #include "CalcJson.h"
-#include "CoodCsv.h"
-#include "CoodGrid.h"
-#include "Mass.h"
-#include "NumText.h"
-#include "ResultExport.h"
-#include "TextFile.h"
+#include "io/CoordCsv.h"
+#include "core/CoordTable.h"
+#include "core/Mass.h"
+#include "core/NumberText.h"
+#include "io/ResultExport.h"
+#include "io/TextFile.h"
 
 namespace kuvanto {
 
@@ -24,7 +24,7 @@ void Write(std::FILE* stream, std::string_view text) {
     if (!text.empty()) std::fwrite(text.data(), 1, text.size(), stream);
 }
 
-void Write_Line(std::FILE* stream, std::string_view text) {
+void writeLine(std::FILE* stream, std::string_view text) {
     Write(stream, text);
     Write(stream, "\n");
 }
@@ -35,17 +35,17 @@ QString Quoted(const QString& text) {
 
 }  // namespace
 
-std::optional<CalcOptions> CalcTool::Parse_Args(const QStringList& args, QString* error) {
+std::optional<CalcOptions> CalcTool::parseArgs(const QStringList& args, QString* error) {
     CalcOptions options;
     QStringList files;
-    bool options_end = false;
+    bool optionsEnd = false;
     auto fail = [&](const QString& reason) -> std::optional<CalcOptions> {
         if (error) *error = reason;
         return std::nullopt;
     };
-    auto set_density = [&](const QString& text) -> bool {
+    auto setDensity = [&](const QString& text) -> bool {
         // The strict numeric grammar of the coordinate cells: "nan", "inf", "1,5" are refused.
-        const std::optional<double> value = Parse_Numeric(text.toStdString());
+        const std::optional<double> value = parseNumeric(text.toStdString());
         if (!value || !std::isfinite(*value)) return false;
         options.density = *value;
         return true;
@@ -53,10 +53,10 @@ std::optional<CalcOptions> CalcTool::Parse_Args(const QStringList& args, QString
 
     for (int i = 0; i < args.size(); ++i) {
         const QString& arg = args[i];
-        if (options_end || arg == QLatin1String("-") || !arg.startsWith(QLatin1Char('-'))) {
+        if (optionsEnd || arg == QLatin1String("-") || !arg.startsWith(QLatin1Char('-'))) {
             files << arg;
         } else if (arg == QLatin1String("--")) {
-            options_end = true;
+            optionsEnd = true;
         } else if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
             options.help = true;
         } else if (arg == QLatin1String("--json")) {
@@ -65,11 +65,11 @@ std::optional<CalcOptions> CalcTool::Parse_Args(const QStringList& args, QString
             if (i + 1 >= args.size())
                 return fail(QStringLiteral("--density needs a value (g/cm^3)"));
             const QString value = args[++i];
-            if (!set_density(value))
+            if (!setDensity(value))
                 return fail(QStringLiteral("--density: %1 is not a number").arg(Quoted(value)));
         } else if (arg.startsWith(QLatin1String("--density="))) {
             const QString value = arg.mid(10);
-            if (!set_density(value))
+            if (!setDensity(value))
                 return fail(QStringLiteral("--density: %1 is not a number").arg(Quoted(value)));
         } else {
             return fail(QStringLiteral("unknown option %1").arg(Quoted(arg)));
@@ -83,7 +83,7 @@ std::optional<CalcOptions> CalcTool::Parse_Args(const QStringList& args, QString
     return options;
 }
 
-std::string CalcTool::Help_Text() {
+std::string CalcTool::helpText() {
     return "Usage: kuvanto-calc [--density RHO] [--json] FILE\n"
            "\n"
            "Computes the section properties of the figures in the coordinate file FILE and\n"
@@ -122,15 +122,15 @@ std::string CalcTool::Help_Text() {
            "     a number) or a file that cannot be read.\n";
 }
 
-std::optional<std::string> CalcTool::Mass_Text(const ResultGrid& result, double density) {
-    const double area = Lenient_Value(result.Text(1, result.Cols() - 1));
-    const double mass = Mass_Per_Metre(density, area);
+std::optional<std::string> CalcTool::massText(const ResultTable& result, double density) {
+    const double area = lenientValue(result.text(1, result.cols() - 1));
+    const double mass = massPerMetre(density, area);
     // Rounding to three decimals scales by 1000; keep that finite as well.
     if (!std::isfinite(mass) || !std::isfinite(mass * 1000.0)) return std::nullopt;
-    return Fixed3_Text(mass);
+    return fixed3Text(mass);
 }
 
-std::string CalcTool::Unix_Lines(std::string_view text) {
+std::string CalcTool::unixLines(std::string_view text) {
     std::string lines;
     lines.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -144,7 +144,7 @@ std::string CalcTool::Unix_Lines(std::string_view text) {
     return lines;
 }
 
-std::string CalcTool::One_Line(std::string_view text) {
+std::string CalcTool::oneLine(std::string_view text) {
     std::string line(text);
     for (char& c : line) {
         const auto byte = static_cast<unsigned char>(c);
@@ -155,53 +155,53 @@ std::string CalcTool::One_Line(std::string_view text) {
 
 int CalcTool::Run(const CalcOptions& options, std::FILE* out, std::FILE* err) {
     if (options.help) {
-        Write(out, Help_Text());
+        Write(out, helpText());
         return kExitOk;
     }
 
     // Only regular files: a folder, a pipe or a device would be read without end or not at all.
     const QFileInfo info(options.file);
     if (info.exists() && !info.isFile()) {
-        Write_Line(err, QStringLiteral("kuvanto-calc: cannot read %1: not a regular file")
+        writeLine(err, QStringLiteral("kuvanto-calc: cannot read %1: not a regular file")
                             .arg(Quoted(options.file))
                             .toStdString());
         return kExitUsage;
     }
-    QString read_error;
-    const std::optional<std::string> text = Read_Text_File(options.file, &read_error);
+    QString readError;
+    const std::optional<std::string> text = readTextFile(options.file, &readError);
     if (!text) {
-        if (read_error.isEmpty())
-            read_error = QStringLiteral("cannot read %1").arg(Quoted(options.file));
-        Write_Line(err, ("kuvanto-calc: " + read_error).toStdString());
+        if (readError.isEmpty())
+            readError = QStringLiteral("cannot read %1").arg(Quoted(options.file));
+        writeLine(err, ("kuvanto-calc: " + readError).toStdString());
         return kExitUsage;
     }
 
-    CoodGrid add;
-    CoodGrid sbtrt;
-    Fill_From_Csv_Text(*text, add, sbtrt,
-                       [err](const std::string& message) { Write_Line(err, One_Line(message)); });
+    CoordTable add;
+    CoordTable subtracted;
+    fillFromCsvText(*text, add, subtracted,
+                       [err](const std::string& message) { writeLine(err, oneLine(message)); });
 
-    ResultGrid result;
-    Init_Result_Grid(result);
-    if (!Calc1(add, sbtrt, result)) {
-        Write_Line(err, kFailureMessage);
+    ResultTable result;
+    resetResultTable(result);
+    if (!runCalculation(add, subtracted, result)) {
+        writeLine(err, kFailureMessage);
         return kExitCalcFailed;
     }
 
     std::optional<std::string> mass;
     if (options.density) {
-        mass = Mass_Text(result, *options.density);
+        mass = massText(result, *options.density);
         if (!mass) {
-            Write_Line(err, "kuvanto-calc: --density " + Num_Text(*options.density) +
+            writeLine(err, "kuvanto-calc: --density " + numText(*options.density) +
                                 " gives a mass per metre out of range");
             return kExitUsage;
         }
     }
 
     if (options.json) {
-        Write(out, CalcJson::Text(result, options.density, mass));
+        Write(out, CalcJson::text(result, options.density, mass));
     } else {
-        std::string lines = Unix_Lines(Export_Result_Text(result));
+        std::string lines = unixLines(exportResultText(result));
         if (!lines.empty() && lines.back() != '\n') lines += '\n';
         if (mass) lines += std::string(kMassLabel) + '\t' + *mass + '\t' + kMassUnit + '\n';
         Write(out, lines);

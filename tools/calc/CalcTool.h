@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "ResultGrid.h"
+#include "core/ResultTable.h"
 
 namespace kuvanto {
 
@@ -35,10 +35,10 @@ public:
 
     // Parses the arguments after the program name. Returns nothing on a usage error and sets
     // `error` to a one-line reason.
-    static std::optional<CalcOptions> Parse_Args(const QStringList& args, QString* error);
+    static std::optional<CalcOptions> parseArgs(const QStringList& args, QString* error);
 
     // The text printed by --help (UTF-8, "\n" line ends).
-    static std::string Help_Text();
+    static std::string helpText();
 
     // Reads, computes and prints. Results go to `out`, notices and errors to `err`, both UTF-8
     // with "\n" line ends. Returns the exit status.
@@ -46,14 +46,14 @@ public:
 
     // The mass per metre of the combined section (area from row 1 of the last column) for the
     // density, as its three-decimal text ("156"); nothing when the product is not finite.
-    static std::optional<std::string> Mass_Text(const ResultGrid& result, double density);
+    static std::optional<std::string> massText(const ResultTable& result, double density);
 
     // The export text with every CR LF (or lone CR) turned into "\n".
-    static std::string Unix_Lines(std::string_view text);
+    static std::string unixLines(std::string_view text);
 
     // A notice made safe for a terminal: line breaks and other control characters (the
     // message's own CR included) become single blanks.
-    static std::string One_Line(std::string_view text);
+    static std::string oneLine(std::string_view text);
 };
 
 }  // namespace kuvanto

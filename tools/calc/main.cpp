@@ -10,7 +10,7 @@ int main(int argc, char* argv[]) {
     args.removeFirst();
 
     QString error;
-    const std::optional<kuvanto::CalcOptions> options = kuvanto::CalcTool::Parse_Args(args, &error);
+    const std::optional<kuvanto::CalcOptions> options = kuvanto::CalcTool::parseArgs(args, &error);
     if (!options) {
         std::fprintf(stderr, "kuvanto-calc: %s\nTry 'kuvanto-calc --help'.\n",
                      error.toUtf8().constData());

@@ -7,24 +7,24 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
-#include "JapaneseFonts.h"
-#include "MainForm.h"
-#include "Messenger.h"
+#include "app/JapaneseFonts.h"
+#include "app/MainWindow.h"
+#include "editing/Messenger.h"
 
 namespace {
 
 // Answers like a user who reads every notice and declines every question.
 class ConsoleMessenger : public kuvanto::Messenger {
 public:
-    void Notice(const QString& text, const QString& title) override {
+    void notice(const QString& text, const QString& title) override {
         std::fprintf(stderr, "%s: %s\n", qPrintable(title), qPrintable(text));
     }
-    bool Confirm(const QString& text, const QString& title) override {
+    bool confirm(const QString& text, const QString& title) override {
         std::fprintf(stderr, "%s: %s (No)\n", qPrintable(title), qPrintable(text));
         return false;
     }
-    QString Choose_Open_File(const QString&, const QString&, const QString&) override { return {}; }
-    QString Choose_Save_File(const QString&, const QString&, const QString&,
+    QString chooseOpenFile(const QString&, const QString&, const QString&) override { return {}; }
+    QString chooseSaveFile(const QString&, const QString&, const QString&,
                              const QString&) override {
         return {};
     }
@@ -62,7 +62,7 @@ int main(int argc, char* argv[]) {
         }
     }
 
-    kuvanto::Install_Japanese_Fonts();
+    kuvanto::installJapaneseFonts();
     QTemporaryDir folder;
     if (!folder.isValid()) {
         std::fprintf(stderr, "kuvanto-shot: no temporary folder: %s\n",
@@ -70,10 +70,10 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     ConsoleMessenger messenger;
-    kuvanto::MainForm window(folder.path(), &messenger);
+    kuvanto::MainWindow window(folder.path(), &messenger);
     window.show();
-    if (!file.isEmpty() && !window.Open_Csv_File(file)) return 1;
-    window.Select_Tab(tab - 1);
+    if (!file.isEmpty() && !window.openCsvFile(file)) return 1;
+    window.selectTab(tab - 1);
     QApplication::processEvents();
     if (!window.grab().save(out)) {
         std::fprintf(stderr, "kuvanto-shot: cannot write %s\n", qPrintable(out));

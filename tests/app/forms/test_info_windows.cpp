@@ -3,20 +3,20 @@
 #include <QPointer>
 #include <QtTest>
 
-#include "Help_Form.h"
-#include "JapaneseFonts.h"
-#include "frmSplash.h"
+#include "app/HelpWindow.h"
+#include "app/JapaneseFonts.h"
+#include "app/VersionDialog.h"
 
-using kuvanto::frmSplash;
-using kuvanto::Help_Form;
+using kuvanto::VersionDialog;
+using kuvanto::HelpWindow;
 
 class InfoWindowsTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { kuvanto::Install_Japanese_Fonts(); }
+    void initTestCase() { kuvanto::installJapaneseFonts(); }
 
-    void help_shows_the_operation_summary() {
-        Help_Form form;
+    void helpShowsTheOperationSummary() {
+        HelpWindow form;
         QCOMPARE(form.windowTitle(), QStringLiteral("Help"));
         QVERIFY(!form.isModal());
         auto* label = form.findChild<QLabel*>(QStringLiteral("Label1"));
@@ -36,16 +36,16 @@ private slots:
                  metrics.horizontalAdvance(QLatin1Char('M')));
     }
 
-    void help_closes_data() {
+    void helpCloses_data() {
         QTest::addColumn<QString>("how");
         QTest::newRow("click on the window") << "window";
         QTest::newRow("click on the label") << "label";
         QTest::newRow("another window takes the focus") << "deactivate";
     }
-    void help_closes() {
+    void helpCloses() {
         QFETCH(QString, how);
         QWidget other;
-        QPointer<Help_Form> form = new Help_Form;
+        QPointer<HelpWindow> form = new HelpWindow;
         form->show();
         QApplication::setActiveWindow(form);
         QVERIFY(form->isVisible());
@@ -61,8 +61,8 @@ private slots:
         QVERIFY(form.isNull());
     }
 
-    void help_stays_while_active() {
-        QPointer<Help_Form> form = new Help_Form;
+    void helpStaysWhileActive() {
+        QPointer<HelpWindow> form = new HelpWindow;
         form->show();
         QApplication::setActiveWindow(form);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -71,8 +71,8 @@ private slots:
         delete form;
     }
 
-    void splash_shows_the_version() {
-        frmSplash splash;
+    void splashShowsTheVersion() {
+        VersionDialog splash;
         QVERIFY(splash.isModal());
         QCOMPARE(splash.findChild<QLabel*>(QStringLiteral("lblVersion"))->text(),
                  QStringLiteral("Version 3.1.0"));
@@ -81,7 +81,7 @@ private slots:
         QVERIFY(!splash.findChild<QLabel*>(QStringLiteral("imgLogo"))->pixmap().isNull());
     }
 
-    void splash_closes_data() {
+    void splashCloses_data() {
         QTest::addColumn<QString>("target");  // object name clicked, or "key"
         QTest::newRow("any key") << "key";
         QTest::newRow("Escape as any key") << "escape";
@@ -91,9 +91,9 @@ private slots:
         QTest::newRow("click on the version") << "lblVersion";
         QTest::newRow("click on the notice") << "lblNotice";
     }
-    void splash_closes() {
+    void splashCloses() {
         QFETCH(QString, target);
-        frmSplash splash;
+        VersionDialog splash;
         splash.show();
         QApplication::setActiveWindow(&splash);
         if (target == QLatin1String("key")) {

@@ -4,18 +4,18 @@
 #include <QFontDatabase>
 #include <QtTest>
 
-#include "JapaneseFonts.h"
+#include "app/JapaneseFonts.h"
 
 namespace {
 
 // Japanese fixed-pitch fonts are dual-width: every Latin letter takes the same half width.
-bool Latin_Fixed(const QFont& font) {
+bool latinFixed(const QFont& font) {
     const QFontMetrics metrics(font);
     return metrics.horizontalAdvance(QLatin1Char('i')) ==
            metrics.horizontalAdvance(QLatin1Char('M'));
 }
 
-bool Writes_Japanese(const QString& family) {
+bool writesJapanese(const QString& family) {
     return QFontDatabase::writingSystems(family).contains(QFontDatabase::Japanese);
 }
 
@@ -28,15 +28,15 @@ private slots:
         if (QFontDatabase::families(QFontDatabase::Japanese).isEmpty()) {
             QSKIP("no Japanese font installed");
         }
-        kuvanto::Install_Japanese_Fonts();
+        kuvanto::installJapaneseFonts();
     }
 
-    void default_font_writes_japanese() {
-        QVERIFY(Writes_Japanese(QFontInfo(QApplication::font()).family()));
-        QVERIFY(!Latin_Fixed(QApplication::font()));
+    void defaultFontWritesJapanese() {
+        QVERIFY(writesJapanese(QFontInfo(QApplication::font()).family()));
+        QVERIFY(!latinFixed(QApplication::font()));
     }
 
-    void names_resolve_data() {
+    void namesResolve_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("fixed");
         QTest::newRow("proportional gothic") << "ＭＳ Ｐゴシック" << false;
@@ -45,14 +45,14 @@ private slots:
         QTest::newRow("fixed mincho") << "ＭＳ 明朝" << true;
         QTest::newRow("ascii spelling of the fixed gothic") << "MS Gothic" << true;
     }
-    void names_resolve() {
+    void namesResolve() {
         QFETCH(QString, name);
         QFETCH(bool, fixed);
         // A plain QFont of the name, as a window would ask for it.
         const QFontInfo info(QFont(name, 9));
-        QVERIFY2(Writes_Japanese(info.family()), qPrintable(info.family()));
-        QCOMPARE(Latin_Fixed(QFont(name, 9)), fixed);
-        QCOMPARE(QFontInfo(kuvanto::Japanese_Font(name, 9)).family(), info.family());
+        QVERIFY2(writesJapanese(info.family()), qPrintable(info.family()));
+        QCOMPARE(latinFixed(QFont(name, 9)), fixed);
+        QCOMPARE(QFontInfo(kuvanto::japaneseFont(name, 9)).family(), info.family());
     }
 };
 

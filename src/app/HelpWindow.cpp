@@ -1,0 +1,74 @@
+// Help window: one label with the operation summary; any click or the loss of the focus closes
+// the window.
+#include "app/HelpWindow.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QVBoxLayout>
+
+#include "app/JapaneseFonts.h"
+
+namespace kuvanto {
+
+QStringList HelpWindow::helpLines() {
+    return {
+        QStringLiteral("[図形又は座標のの選択]"),
+        QStringLiteral("　左クリック(各頂点で)　　 　　　：頂点選択"),
+        QStringLiteral("　Shift + 左クリック　　　 　　　：連続図形選択"),
+        QString(),
+        QStringLiteral("[座標編集]"),
+        QStringLiteral("　左ダブルクリック(各頂点で) 　　：座標編集"),
+        QString(),
+        QStringLiteral("[画面表示移動]"),
+        QStringLiteral("　Ctrl + 左ドラッグ 　　　 　　　：画面表示 移動"),
+        QStringLiteral("　Ctrl + 右ドラッグ(上下)　　　　：画面表示 拡大/縮小"),
+        QString(),
+        QStringLiteral("[フリーハンドモード]"),
+        QStringLiteral("　Shift + 左ドラッグ又はクリック ：直交モード"),
+    };
+}
+
+HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("Help_Form"));
+    setWindowTitle(QStringLiteral("Help"));
+    setModal(false);
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    label1_ = new QLabel(this);
+    label1_->setObjectName(QStringLiteral("Label1"));
+    label1_->setTextFormat(Qt::PlainText);
+    label1_->setFont(japaneseFont(QStringLiteral("ＭＳ ゴシック"), 9));
+    label1_->setText(helpLines().join(QLatin1Char('\n')));
+    label1_->installEventFilter(this);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(12, 12, 12, 12);
+    layout->addWidget(label1_);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+bool HelpWindow::event(QEvent* event) {
+    // Losing the focus to another window closes the help.
+    if (event->type() == QEvent::WindowDeactivate && isVisible()) {
+        const bool handled = QDialog::event(event);
+        close();
+        return handled;
+    }
+    return QDialog::event(event);
+}
+
+bool HelpWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == label1_ && event->type() == QEvent::MouseButtonPress) {
+        close();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void HelpWindow::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+    close();
+}
+
+}  // namespace kuvanto

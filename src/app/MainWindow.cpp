@@ -1,0 +1,593 @@
+// The main window: builds its menus, context menus and toolbar from the command table, lays out
+// the tab strip with the figure view and the result view, runs the start-up sequence and the tab
+// switch, and carries out the commands that need the user (file dialogs, questions, dialogs)
+// around the Workspace functions that do the work.
+#include "app/MainWindow.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScrollBar>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTableView>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "core/Calculation.h"
+#include "editing/CoordTableModel.h"
+#include "canvas/SectionCanvas.h"
+#include "editing/DirectEditDialog.h"
+#include "app/HelpWindow.h"
+#include "app/JapaneseFonts.h"
+#include "app/MainActions.h"
+#include "editing/Messenger.h"
+#include "core/NumberText.h"
+#include "editing/ResultTableModel.h"
+#include "app/ColorDialog.h"
+#include "app/ToolbarIcons.h"
+#include "canvas/ViewPanel.h"
+#include "app/MassDialog.h"
+#include "app/VersionDialog.h"
+
+namespace kuvanto {
+
+namespace {
+
+const QString kNoticeTitle = QStringLiteral("Notice!");
+const QString kMenuExitQuestion = QStringLiteral("ソフトを終了します。よろしいですか？");
+const QString kExitQuestion = QStringLiteral("Kuvantoを終了します。よろしいですか？");
+const QString kOpenTitle = QStringLiteral("データファイルを選択して下さい。");
+const QString kSaveTitle = QStringLiteral("保存するファイル名を指定して下さい。");
+const QString kCsvFilter = QStringLiteral("*.csv|*.csv");
+const QString kTxtFilter = QStringLiteral("*.txt|*.txt");
+const QString kTabHint = QStringLiteral("図形入力画面又は、結果表示画面を切り替えます。");
+const QString kSnapshotFailed =
+    QStringLiteral("元に戻すための保存ファイルを書き込めませんでした。元に戻す操作は使えません。");
+
+QString versionText() {
+    return QStringLiteral("%1.%2.%3")
+        .arg(KUVANTO_VERSION_MAJOR)
+        .arg(KUVANTO_VERSION_MINOR)
+        .arg(KUVANTO_VERSION_PATCH);
+}
+
+int twipsToPixels(const QWidget* w, int twips) {
+    return twips * w->logicalDpiX() / 1440;
+}
+
+// Table selection <-> view selection. The table's Row/col is the anchor of the selection and
+// rowSel/colSel its moving end, which is the view's current index.
+template <class Grid>
+void readSelection(const QTableView* view, Grid& grid) {
+    const QModelIndex cur = view->currentIndex();
+    if (!cur.isValid()) return;
+    int top = cur.row(), bottom = cur.row(), left = cur.column(), right = cur.column();
+    for (const QItemSelectionRange& r : view->selectionModel()->selection()) {
+        top = std::min(top, r.top());
+        bottom = std::max(bottom, r.bottom());
+        left = std::min(left, r.left());
+        right = std::max(right, r.right());
+    }
+    const int anchorRow = cur.row() == top ? bottom : top;
+    const int anchorCol = cur.column() == left ? right : left;
+    grid.setRow(anchorRow + 1);
+    grid.setCol(anchorCol);
+    grid.setRowSel(cur.row() + 1);
+    grid.setColSel(cur.column());
+}
+
+template <class Grid>
+void showSelection(QTableView* view, const Grid& grid) {
+    QAbstractItemModel* model = view->model();
+    if (model->rowCount() == 0 || model->columnCount() == 0) return;
+    auto clampRow = [&](int r) { return std::clamp(r - 1, 0, model->rowCount() - 1); };
+    auto clampCol = [&](int c) { return std::clamp(c, 0, model->columnCount() - 1); };
+    const QModelIndex anchor = model->index(clampRow(grid.Row()), clampCol(grid.col()));
+    const QModelIndex end = model->index(clampRow(grid.rowSel()), clampCol(grid.colSel()));
+    const QModelIndex tl =
+        model->index(std::min(anchor.row(), end.row()), std::min(anchor.column(), end.column()));
+    const QModelIndex br =
+        model->index(std::max(anchor.row(), end.row()), std::max(anchor.column(), end.column()));
+    view->selectionModel()->setCurrentIndex(end, QItemSelectionModel::NoUpdate);
+    view->selectionModel()->select(QItemSelection(tl, br), QItemSelectionModel::ClearAndSelect);
+}
+
+QTableView* makeTable(const QString& name, QWidget* parent) {
+    auto* view = new QTableView(parent);
+    view->setObjectName(name);
+    view->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setWordWrap(false);
+    view->setCornerButtonEnabled(false);
+    // rows of one height and no sizing from contents: a million rows scroll like ten.
+    QHeaderView* rows = view->verticalHeader();
+    rows->setSectionResizeMode(QHeaderView::Fixed);
+    rows->setDefaultSectionSize(view->fontMetrics().height() + 6);
+    rows->hide();
+    view->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    view->horizontalHeader()->setHighlightSections(false);
+    return view;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(const QString& folder, Messenger* messenger, QWidget* parent)
+    : QMainWindow(parent), ws_(folder) {
+    if (messenger) {
+        messenger_ = messenger;
+    } else {
+        ownMessenger_ = std::make_unique<WidgetMessenger>(this);
+        messenger_ = ownMessenger_.get();
+    }
+    setObjectName(QStringLiteral("MainForm"));
+    buildLayout();
+    buildCommands();
+
+    // Start-up: hidden context-menu holders, grid step "None", title, fresh tables and result
+    // table, colours, addGrid active, the first snapshot, then the first tab.
+    for (const char* holder : {"Dummy_Menu", "Dummy_Menu1", "Dummy_Menu2", "Dummy_Menu3"})
+        menus_.value(QString::fromLatin1(holder))->menuAction()->setVisible(false);
+    panel_->gridStepBox()->setCurrentText(QStringLiteral("None"));
+    setWindowTitle(QStringLiteral("Kuvanto Ver") + versionText());
+    ws_.Start();
+    activeGrid_ = ActiveGrid::Add;
+    reportSnapshot();
+    tabStrip1Click();
+}
+
+MainWindow::~MainWindow() {
+    // The views and the canvas read the workspace; let them go while it still exists.
+    syncing_ = true;
+    delete takeCentralWidget();
+}
+
+void MainWindow::buildLayout() {
+    auto* central = new QWidget(this);
+    auto* outer = new QVBoxLayout(central);
+    outer->setContentsMargins(4, 4, 4, 4);
+
+    // Tab strip on the left, view panel of the canvas on the right.
+    auto* top = new QHBoxLayout;
+    tabStrip_ = new QTabBar(central);
+    tabStrip_->setObjectName(QStringLiteral("TabStrip1"));
+    tabStrip_->setExpanding(false);
+    tabStrip_->setMouseTracking(true);
+    const std::pair<QString, QString> tabs[] = {{kAddTabCaption, kAddTabKey},
+                                                {kSubtractedTabCaption, kSubtractedTabKey},
+                                                {kResultTabCaption, kResultTabKey}};
+    for (const auto& [caption, key] : tabs)
+        tabStrip_->setTabData(tabStrip_->addTab(caption), key);
+    tabStrip_->installEventFilter(this);
+    connect(tabStrip_, &QTabBar::tabBarClicked, this, [this](int index) {
+        // A click on the tab already selected runs the switch too.
+        if (index == tabStrip_->currentIndex()) tabStrip1Click();
+    });
+    connect(tabStrip_, &QTabBar::currentChanged, this, [this] { tabStrip1Click(); });
+    top->addWidget(tabStrip_, 0, Qt::AlignBottom);
+    top->addStretch(1);
+
+    canvas_ = new SectionCanvas(ws_.addGrid, ws_.subtractedGrid, ws_.resultGrid, ws_.colors);
+    panel_ = new ViewPanel(*canvas_, central);
+    connect(panel_, &ViewPanel::statusHint, this, &MainWindow::setStatus);
+    connect(panel_, &ViewPanel::helpRequested, this, &MainWindow::showHelp);
+    top->addWidget(panel_);
+    outer->addLayout(top);
+
+    // Figure view: the coordinate table on the left, the canvas on the right.
+    pages_ = new QStackedWidget(central);
+    coodFrame_ = new QWidget(pages_);
+    coodFrame_->setObjectName(QStringLiteral("Cood_Frame"));
+    auto* coodLayout = new QHBoxLayout(coodFrame_);
+    coodLayout->setContentsMargins(0, 0, 0, 0);
+    coodStack_ = new QStackedWidget(coodFrame_);
+    addView_ = makeTable(QStringLiteral("Add_Grid"), coodStack_);
+    sbtrtView_ = makeTable(QStringLiteral("Sbtrt_Grid"), coodStack_);
+    addModel_ = new CoordTableModel(ws_.addGrid, this);
+    sbtrtModel_ = new CoordTableModel(ws_.subtractedGrid, this);
+    addView_->setModel(addModel_);
+    sbtrtView_->setModel(sbtrtModel_);
+    int tableWidth = 0;
+    for (QTableView* view : {addView_, sbtrtView_}) {
+        for (int c = 0; c < 2; ++c)
+            view->setColumnWidth(c, twipsToPixels(view, CoordTable::kColWidthTwips));
+        view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        coodStack_->addWidget(view);
+        tableWidth = 2 * twipsToPixels(view, CoordTable::kColWidthTwips) +
+                      view->verticalScrollBar()->sizeHint().width() + 2 * view->frameWidth();
+    }
+    coodStack_->setFixedWidth(tableWidth);
+    coodLayout->addWidget(coodStack_);
+    canvas_->setParent(coodFrame_);
+    canvas_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    coodLayout->addWidget(canvas_, 1);
+    pages_->addWidget(coodFrame_);
+
+    // Result view: the result table over its failure message.
+    resultFrame_ = new QWidget(pages_);
+    resultFrame_->setObjectName(QStringLiteral("Result_Frame"));
+    auto* resultLayout = new QVBoxLayout(resultFrame_);
+    resultLayout->setContentsMargins(0, 0, 0, 0);
+    resultStack_ = new QStackedWidget(resultFrame_);
+    resultView_ = makeTable(QStringLiteral("Result_Grid"), resultStack_);
+    resultModel_ = new ResultTableModel(ws_.resultGrid, this);
+    resultView_->setModel(resultModel_);
+    resultView_->verticalHeader()->setMinimumSectionSize(1);  // the thin spacer rows
+    resultView_->setContextMenuPolicy(Qt::PreventContextMenu);
+    resultView_->viewport()->installEventFilter(this);
+    failureLabel_ = new QLabel(QString::fromUtf8(kFailureMessage.data(), kFailureMessage.size()),
+                                resultStack_);
+    failureLabel_->setObjectName(QStringLiteral("Label1"));
+    failureLabel_->setAlignment(Qt::AlignCenter);
+    resultStack_->addWidget(resultView_);
+    resultStack_->addWidget(failureLabel_);
+    resultLayout->addWidget(resultStack_);
+    pages_->addWidget(resultFrame_);
+    outer->addWidget(pages_, 1);
+
+    for (QTableView* view : {addView_, sbtrtView_, resultView_}) {
+        connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+                &MainWindow::syncSelectionFromViews);
+        connect(view->selectionModel(), &QItemSelectionModel::currentChanged, this,
+                &MainWindow::syncSelectionFromViews);
+    }
+    setCentralWidget(central);
+
+    // Status bar: one text field.
+    statusBar()->setObjectName(QStringLiteral("StatusBar1"));
+    statusLabel_ = new QLabel(statusBar());
+    statusLabel_->setObjectName(QStringLiteral("StatusText"));
+    statusBar()->addWidget(statusLabel_, 1);
+    statusBar()->installEventFilter(this);
+    statusBar()->setMouseTracking(true);
+    statusLabel_->setMouseTracking(true);
+    statusLabel_->installEventFilter(this);
+
+    resize(1024, 720);
+}
+
+void MainWindow::buildCommands() {
+    toolbar_ = addToolBar(QStringLiteral("Toolbar1"));
+    toolbar_->setObjectName(QStringLiteral("Toolbar1"));
+    toolbar_->setMovable(false);
+    toolbar_->setIconSize(QSize(24, 24));
+    toolbar_->installEventFilter(this);
+    buttons_.assign(1, nullptr);
+
+    for (const CommandEntry& e : commandTable()) {
+        const QString id = QString::fromLatin1(e.id);
+        const QString caption = QString::fromUtf8(e.caption);
+        const QString holder = QString::fromLatin1(e.holder);
+        if (holder == QLatin1String(kToolbar)) {
+            QAction* a = nullptr;
+            if (e.kind == EntryKind::Separator) {
+                a = toolbar_->addSeparator();
+            } else {
+                a = toolbar_->addAction(toolbarIcon(id), caption);
+                a->setToolTip(caption);
+                a->setCheckable(e.kind == EntryKind::Check);
+                if (e.handler) connect(a, &QAction::triggered, this, e.handler);
+                if (QWidget* button = toolbar_->widgetForAction(a)) {
+                    button->setObjectName(id);
+                    button->setMouseTracking(true);
+                    button->installEventFilter(this);
+                }
+            }
+            a->setObjectName(id);
+            available_.insert(a, e.kind == EntryKind::Separator || e.handler != nullptr);
+            buttons_.push_back(a);
+            continue;
+        }
+        if (e.kind == EntryKind::Menu) {
+            QMenu* menu = holder.isEmpty() ? menuBar()->addMenu(caption)
+                                           : menus_.value(holder)->addMenu(caption);
+            menu->setObjectName(id);
+            menu->menuAction()->setObjectName(id);
+            menus_.insert(id, menu);
+            continue;
+        }
+        QMenu* menu = menus_.value(holder);
+        QAction* a =
+            e.kind == EntryKind::Separator ? menu->addSeparator() : menu->addAction(caption);
+        a->setObjectName(id);
+        if (e.shortcut[0]) a->setShortcut(QKeySequence(QString::fromLatin1(e.shortcut)));
+        if (e.handler) connect(a, &QAction::triggered, this, e.handler);
+        const bool available = e.kind == EntryKind::Separator || e.handler != nullptr;
+        available_.insert(a, available);
+        a->setEnabled(available);
+        if (!id.isEmpty() && e.kind != EntryKind::Separator) commands_.insert(id, a);
+    }
+}
+
+QAction* MainWindow::toolbarButton(int index) const {
+    return index >= 1 && index < int(buttons_.size()) ? buttons_[index] : nullptr;
+}
+
+QString MainWindow::selectedTabCaption() const {
+    return tabStrip_->tabText(tabStrip_->currentIndex());
+}
+
+QString MainWindow::statusText() const {
+    return statusLabel_->text();
+}
+
+void MainWindow::setStatus(const QString& text) {
+    statusLabel_->setText(text);
+}
+
+void MainWindow::selectTab(int index) {
+    if (tabStrip_->currentIndex() == index) {
+        tabStrip1Click();
+    } else {
+        tabStrip_->setCurrentIndex(index);  // runs the switch
+    }
+}
+
+void MainWindow::enableEntry(QAction* action, bool allowed) {
+    if (action) action->setEnabled(allowed && available_.value(action));
+}
+
+void MainWindow::applyEnabling(const TabEnabling& rule) {
+    for (int i = 1; i <= kToolbarButtons; ++i) enableEntry(toolbarButton(i), rule.buttons[i]);
+    menus_.value(QStringLiteral("Edit_Menu"))->menuAction()->setEnabled(rule.editMenu);
+    menus_.value(QStringLiteral("Insert_Dgrm"))->menuAction()->setEnabled(rule.insertMenu);
+    enableEntry(Command(QStringLiteral("Export_Result")), rule.exportMenu);
+    enableEntry(Command(QStringLiteral("Print_Out")), rule.printMenu);
+}
+
+void MainWindow::showCoordTable(bool add) {
+    coodStack_->setCurrentWidget(add ? addView_ : sbtrtView_);
+}
+
+void MainWindow::tabStrip1Click() {
+    for (int i = 1; i <= kToolbarButtons; ++i) enableEntry(toolbarButton(i), false);
+    const QString caption = selectedTabCaption();
+    if (caption == kAddTabCaption || caption == kSubtractedTabCaption) {
+        const bool add = caption == kAddTabCaption;
+        pages_->setCurrentWidget(coodFrame_);
+        showCoordTable(add);
+        panel_->setViewControlsEnabled(true);
+        refreshViews();
+        activeGrid_ = add ? ActiveGrid::Add : ActiveGrid::Subtracted;
+        applyEnabling(tabEnabling(caption, false));
+        endFreehand();
+    } else if (caption == kResultTabCaption) {
+        pages_->setCurrentWidget(resultFrame_);
+        applyEnabling(tabEnabling(caption, false));  // exit only, until the run succeeds
+        panel_->setViewControlsEnabled(false);
+        activeGrid_ = ActiveGrid::Result;
+        // Leaving a figure tab always ends freehand drawing, whatever the calculation gives.
+        endFreehand();
+        const bool ok = ws_.runCalculation();
+        refreshViews(false);
+        applyEnabling(tabEnabling(caption, ok));
+    }
+}
+
+void MainWindow::endFreehand() {
+    canvas_->freeHandCheck()->setChecked(false);
+    canvas_->freeHandCheck()->hide();
+    if (QAction* button = toolbarButton(30)) button->setChecked(false);
+}
+
+void MainWindow::redrawSection() {
+    canvas_->redrawSection();
+}
+
+void MainWindow::refreshViews(bool redraw) {
+    syncing_ = true;
+    if (addModel_->Refresh()) showSelection(addView_, ws_.addGrid);
+    if (sbtrtModel_->Refresh()) showSelection(sbtrtView_, ws_.subtractedGrid);
+    if (resultModel_->Refresh()) {
+        const ResultTable& grid = ws_.resultGrid;
+        const QFontMetrics metrics(resultView_->font());
+        for (int c = 0; c < grid.cols(); ++c) {
+            // The stored widths, widened where this platform's font needs more room.
+            int width = twipsToPixels(resultView_, grid.colWidthTwips(c));
+            for (int r = 0; r < ResultTable::kRows; ++r) {
+                const QString text = QString::fromStdString(grid.text(r, c));
+                width = std::max(width, metrics.horizontalAdvance(text) + 12);
+            }
+            resultView_->setColumnWidth(c, width);
+        }
+        for (int r = 1; r < ResultTable::kRows; ++r) {
+            const int twips = grid.rowHeightTwips(r);
+            resultView_->setRowHeight(ResultTableModel::modelRow(r),
+                                       twips > 0
+                                           ? twipsToPixels(resultView_, twips)
+                                           : resultView_->verticalHeader()->defaultSectionSize());
+        }
+        showSelection(resultView_, grid);
+    }
+    resultStack_->setCurrentWidget(ws_.resultGrid.visible() ? static_cast<QWidget*>(resultView_)
+                                                              : failureLabel_);
+    syncing_ = false;
+    if (redraw) redrawSection();
+}
+
+void MainWindow::syncSelectionFromViews() {
+    if (syncing_) return;
+    readSelection(addView_, ws_.addGrid);
+    readSelection(sbtrtView_, ws_.subtractedGrid);
+    readSelection(resultView_, ws_.resultGrid);
+}
+
+void MainWindow::reportSnapshot() {
+    const QString error = ws_.snapshotError();
+    if (error.isEmpty()) {
+        snapshotReported_ = false;  // a later failure is news again
+        return;
+    }
+    if (snapshotReported_) return;
+    snapshotReported_ = true;
+    msg().notice(kSnapshotFailed + QLatin1Char('\n') + error);
+}
+
+void MainWindow::readCsv() {
+    const QString path = msg().chooseOpenFile(kOpenTitle, kCsvFilter, ws_.Folder());
+    if (path.isEmpty()) {
+        ws_.dataFileName.clear();
+        return;
+    }
+    openCsvFile(path);
+}
+
+bool MainWindow::openCsvFile(const QString& path) {
+    QString error;
+    const bool read = ws_.readCsv(
+        path, [this](const QString& message) { msg().notice(message); }, &error);
+    if (!read) {
+        msg().notice(error);
+        return false;
+    }
+    ws_.dataFileName = path;
+    selectTab(0);
+    reportSnapshot();
+    return true;
+}
+
+void MainWindow::writeCSV() {
+    const QString path =
+        msg().chooseSaveFile(kSaveTitle, kCsvFilter, ws_.Folder(), ws_.dataFileName);
+    ws_.dataFileName = path;
+    if (path.isEmpty()) return;
+    QString error;
+    if (!ws_.writeCsv(path, &error)) msg().notice(error);
+}
+
+void MainWindow::exportResult() {
+    if (!ws_.hasResults()) return;
+    const QString path = msg().chooseSaveFile(kSaveTitle, kTxtFilter, ws_.Folder(), QString());
+    if (path.isEmpty()) return;
+    QString error;
+    if (!ws_.exportResult(path, &error)) msg().notice(error);
+}
+
+void MainWindow::exportResultButton() {
+    if (selectedTabCaption() == kResultTabCaption) exportResult();
+}
+
+void MainWindow::exitProgram() {
+    if (msg().confirm(kMenuExitQuestion, kNoticeTitle)) endProgram();
+}
+
+void MainWindow::exitProgramButton() {
+    if (msg().confirm(kExitQuestion, kNoticeTitle)) endProgram();
+}
+
+void MainWindow::endProgram() {
+    ending_ = true;
+    close();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!ending_) {
+        if (!msg().confirm(kExitQuestion, kNoticeTitle)) {
+            event->ignore();
+            return;
+        }
+        ending_ = true;
+    }
+    // Every window of the program goes at once; nothing is saved.
+    for (QWidget* w : findChildren<QWidget*>()) {
+        if (w->isWindow() && w->isVisible()) w->close();
+    }
+    event->accept();
+    QCoreApplication::quit();
+}
+
+void MainWindow::undoRestore() {
+    QString error;
+    if (!ws_.undoRestore(&error)) msg().notice(error);
+    refreshViews();
+    reportSnapshot();
+}
+
+void MainWindow::editCoord() {
+    QString error;
+    const auto text = ws_.directEditText(&error);
+    if (!text) {
+        msg().notice(error);
+        return;
+    }
+    DirectEditDialog dialog(*text, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    if (!ws_.applyDirectEdit(dialog.editedText(), &error)) {
+        msg().notice(error);
+        return;
+    }
+    refreshViews();
+    reportSnapshot();
+}
+
+void MainWindow::setColorWindow() {
+    auto* form = new ColorDialog(ws_.Path(QStringLiteral("cl.ini")), msg(), this);
+    connect(form, &ColorDialog::colorsAccepted, this, [this](const DrawColors& colors) {
+        ws_.colors = colors;
+        redrawSection();
+    });
+    form->show();
+}
+
+void MainWindow::Version() {
+    VersionDialog splash(this);
+    splash.exec();
+}
+
+void MainWindow::showHelp() {
+    auto* help = new HelpWindow(this);
+    help->show();
+}
+
+void MainWindow::copyResult() {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    clipboard->setText(QString::fromStdString(copyResultText(ws_.resultGrid)));
+}
+
+void MainWindow::openMassDialog() {
+    if (pages_->currentWidget() != resultFrame_) return;
+    const ResultTable& grid = ws_.resultGrid;
+    MassDialog form(lenientValue(grid.text(1, grid.col())), this);
+    form.exec();
+}
+
+void MainWindow::resultGridContext(const QPoint& globalPos) {
+    menus_.value(QStringLiteral("Dummy_Menu3"))->popup(globalPos);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (watched == resultView_->viewport() &&
+        (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||
+         type == QEvent::MouseButtonDblClick)) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() != Qt::RightButton) return false;
+        // The right button leaves the selection alone; its release opens the context menu.
+        if (type == QEvent::MouseButtonRelease)
+            resultGridContext(mouse->globalPosition().toPoint());
+        return true;
+    }
+    if (type != QEvent::Enter && type != QEvent::MouseMove) return false;
+    if (watched == tabStrip_) {
+        setStatus(kTabHint);
+        statusBar()->setFont(japaneseFont(QStringLiteral("ＭＳ Ｐゴシック"), font().pointSize()));
+    } else if (watched == toolbar_ ||
+               (watched->isWidgetType() &&
+                static_cast<QWidget*>(watched)->parentWidget() == toolbar_)) {
+        setStatus(QString());
+    } else if (watched == statusBar() || watched == statusLabel_) {
+        setStatus(QStringLiteral("Ver.") + versionText());
+    }
+    return false;
+}
+
+}  // namespace kuvanto

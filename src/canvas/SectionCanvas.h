@@ -1,0 +1,94 @@
+// The section canvas "Picture1": a square picture on a dark grey ground that shows the figures of
+// both coordinate tables to scale, with the switches that sit on it ("原点表示" and "図心表示" at
+// the top right beside small legends of their marks, the freehand switch at the top left) and a
+// fixed legend of the axes. The drawing rules live in SectionView; this widget keeps the picture as
+// an image, redraws it on request and offers the mapping between its pixels and world units and
+// the mark drawing that later commands put over a redraw.
+#pragma once
+
+#include <QCheckBox>
+#include <QImage>
+#include <QLabel>
+#include <QWidget>
+#include <cstdint>
+
+#include "canvas/SectionView.h"
+
+namespace kuvanto {
+
+class SectionCanvas : public QWidget {
+    Q_OBJECT
+
+public:
+    SectionCanvas(const CoordTable& add, const CoordTable& subtracted, const ResultTable& result,
+               const DrawColors& colors, QWidget* parent = nullptr);
+
+    // The view state, the switches as the drawing sees them, and the window.
+    SectionView& View() { return view_; }
+    const SectionView& View() const { return view_; }
+
+    // Clears the picture and draws everything anew.
+    void redrawSection();
+
+    double scaleLeft() const { return view_.scaleLeft(); }
+    double scaleTop() const { return view_.scaleTop(); }
+    double scaleWidth() const { return view_.scaleWidth(); }
+    double scaleHeight() const { return view_.scaleHeight(); }
+    double markRadius() const { return view_.markRadius(); }
+
+    // The switches on the canvas.
+    QCheckBox* showOrigin() const { return showOrigin_; }
+    QCheckBox* showCentroid() const { return showCentroid_; }
+    QCheckBox* freeHandCheck() const { return freehandCheck_; }
+
+    // "AutoScale" as the drawing sees it; the view panel shows it. Turning it off or on here
+    // does not redraw; autoScaleChanged tells the panel.
+    bool autoScale() const { return view_.autoScaleCheck; }
+    void setAutoScale(bool on);
+    // The text of the grid-step list ("None" or a step such as "10").
+    void setGridStepText(const QString& text);
+
+    // The square drawing area inside the widget (centred when the widget is not square) and
+    // the picture drawn in it.
+    QRect drawingArea() const { return area_; }
+    const QImage& Picture() const { return image_; }
+
+    // Mapping between widget positions and world units of the current window.
+    WorldPt toWorld(QPointF widgetPos) const;
+    QPointF toWidget(WorldPt world) const;
+
+    // Marks and rubber bands drawn over the picture until the next redraw, with the pen width
+    // the picture has (the redraw leaves 1 after a mark, else 2).
+    int drawWidth() const { return view_.drawWidth(); }
+    void setDrawWidth(int pixels) { view_.setDrawWidth(pixels); }
+    void drawLine(WorldPt from, WorldPt to, std::uint32_t color);
+    void drawCircle(WorldPt centre, double radius, std::uint32_t color);
+    void drawDot(WorldPt at, std::uint32_t color);
+
+signals:
+    void autoScaleChanged(bool on);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    // Makes the image as large as the drawing area; true when it was made anew.
+    bool fitImage();
+    void placeControls();
+    template <typename Draw>
+    void drawOver(Draw draw);
+
+    SectionView view_;
+    QImage image_;
+    QRect area_;
+    bool drawn_ = false;
+
+    QCheckBox* showOrigin_ = nullptr;
+    QCheckBox* showCentroid_ = nullptr;
+    QCheckBox* freehandCheck_ = nullptr;
+    QWidget* switches_ = nullptr;
+    QLabel* axesLegend_ = nullptr;
+};
+
+}  // namespace kuvanto

@@ -1,0 +1,225 @@
+// The canvas rules: fitting the window, the redraw in its fixed order and the view panel
+// actions. The extent is widened with maxValue and minValue, which compare values as their decimal
+// texts read. Extent and parsed points are cached until a table or the origin switch changes.
+#include "canvas/SectionView.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "canvas/AuxiliaryGrid.h"
+#include "core/NumberText.h"
+#include "canvas/PolylineReducer.h"
+
+namespace kuvanto {
+
+namespace {
+
+// Values further apart than this (relative) cannot read as equal at 15 significant digits, so a
+// plain comparison gives what minValue and maxValue give; only near-ties take the text comparison.
+// Keeps the extent of a million vertices cheap.
+constexpr double kPlainlyApart = 1e-13;
+
+inline bool plainlyApart(double a, double b) {
+    return std::fabs(a - b) > kPlainlyApart * std::max(std::fabs(a), std::fabs(b));
+}
+
+inline double extentMin(double a, double b) {
+    return plainlyApart(a, b) ? (a < b ? a : b) : minValue(a, b);
+}
+
+inline double extentMax(double a, double b) {
+    return plainlyApart(a, b) ? (a > b ? a : b) : maxValue(a, b);
+}
+
+constexpr double kPanFraction = 20;
+constexpr double kZoomFactor = 1.1;
+constexpr double kMaxGridSteps = 75;
+
+}  // namespace
+
+SectionView::SectionView(const CoordTable& add, const CoordTable& subtracted, const ResultTable& result,
+                   const DrawColors& colors)
+    : add_(add), subtracted_(subtracted), result_(result), colors_(colors) {}
+
+const SectionView::Extent& SectionView::figureExtent() {
+    const bool addChanged = addPoints_.Update(add_);
+    const bool sbtrtChanged = sbtrtPoints_.Update(subtracted_);
+    if (extentKnown_ && !addChanged && !sbtrtChanged && extentCheck1_ == showOrigin) {
+        return extent_;
+    }
+    // The extremes start at 0; only a vertex in row 1 initialises them (with or without the
+    // origin), so a table whose row 1 holds no vertex always includes the origin.
+    Extent e;
+    const std::vector<WorldPt>& add = addPoints_.Points();
+    const int addLast = addPoints_.rows() - 2;
+    for (int i = 1; i <= addLast; ++i) {
+        const WorldPt p = add[i];
+        if (std::isnan(p.x)) continue;
+        if (i == 1) {
+            if (showOrigin) {
+                e.xmin = minValue(p.x, 0);
+                e.xmax = maxValue(p.x, 0);
+                e.ymin = minValue(p.y, 0);
+                e.ymax = maxValue(p.y, 0);
+            } else {
+                e.xmin = e.xmax = p.x;
+                e.ymin = e.ymax = p.y;
+            }
+            continue;
+        }
+        e.xmin = extentMin(e.xmin, p.x);
+        e.xmax = extentMax(e.xmax, p.x);
+        e.ymin = extentMin(e.ymin, p.y);
+        e.ymax = extentMax(e.ymax, p.y);
+    }
+    const std::vector<WorldPt>& subtracted = sbtrtPoints_.Points();
+    const int sbtrtLast = sbtrtPoints_.rows() - 2;
+    for (int i = 1; i <= sbtrtLast; ++i) {
+        const WorldPt p = subtracted[i];
+        if (std::isnan(p.x)) continue;
+        e.xmin = extentMin(e.xmin, p.x);
+        e.xmax = extentMax(e.xmax, p.x);
+        e.ymin = extentMin(e.ymin, p.y);
+        e.ymax = extentMax(e.ymax, p.y);
+    }
+    extent_ = e;
+    extentKnown_ = true;
+    extentCheck1_ = showOrigin;
+    return extent_;
+}
+
+void SectionView::setCanvasScale() {
+    const Extent& e = figureExtent();
+    if (autoScaleCheck) {
+        viewOfsX = 0;
+        viewOfsY = 0;
+        viewMult = 1;
+    }
+    const double xc = (e.xmax + e.xmin) / 2 + viewOfsX;
+    const double yc = (e.ymax + e.ymin) / 2 + viewOfsY;
+    const double w = std::fabs(e.xmax - e.xmin);
+    const double h = std::fabs(e.ymax - e.ymin);
+    const double d = viewMult * maxValue(w, h);
+    if (d != 0) {
+        setScale(xc - d, yc + d, xc + d, yc - d);
+    } else {
+        setScale(-kFallbackHalfSize, kFallbackHalfSize, kFallbackHalfSize, -kFallbackHalfSize);
+    }
+}
+
+void SectionView::setScale(double left, double top, double right, double bottom) {
+    left_ = left;
+    top_ = top;
+    right_ = right;
+    bottom_ = bottom;
+}
+
+void SectionView::redrawSection(SectionPainter& painter) {
+    drawWidth_ = 2;
+    painter.setPenWidth(drawWidth_);
+    painter.clear(kCanvasBackColor);
+    if (!freeHandCheck) setCanvasScale();
+    painter.setWindow(left_, top_, right_, bottom_);
+
+    // segments between consecutive rows 1 .. row count - 1 that both hold a vertex; no closing
+    // segment is added.
+    addPoints_.Update(add_);
+    sbtrtPoints_.Update(subtracted_);
+    PolylineReducer reducer(left_, top_, right_, bottom_, painter.pixelSize());
+    reducer.Draw(addPoints_.Points(), 1, addPoints_.rows() - 1,
+                 static_cast<std::uint32_t>(colors_.add), painter);
+    reducer.Draw(sbtrtPoints_.Points(), 1, sbtrtPoints_.rows() - 1,
+                 static_cast<std::uint32_t>(colors_.subtracted), painter);
+
+    if (showOrigin) drawOriginMark(painter);
+    WorldPt centroid;
+    if (centroidShown(&centroid)) drawCentroidMark(painter, centroid);
+    drawAuxGrid(painter);
+}
+
+void SectionView::drawOriginMark(SectionPainter& painter) {
+    const double r = markRadius();
+    drawWidth_ = 1;
+    painter.setPenWidth(drawWidth_);
+    painter.Circle({0, 0}, r, kOriginMarkColor);
+    painter.Circle({0, 0}, r / 2, kOriginMarkColor);
+    painter.segment({-2 * r, 0}, {2 * r, 0}, kOriginMarkColor);
+    painter.segment({0, 2 * r}, {0, -2 * r}, kOriginMarkColor);
+}
+
+bool SectionView::centroidShown(WorldPt* at) const {
+    const int col = result_.cols() - 1;
+    if (result_.text(0, col) != kTotalHead || !showCentroid) return false;
+    const std::string& xg = result_.text(2, col);
+    const std::string& yg = result_.text(3, col);
+    if (xg.empty() || yg.empty()) return false;
+    if (at) *at = WorldPt{lenientValue(xg), lenientValue(yg)};
+    return true;
+}
+
+void SectionView::drawCentroidMark(SectionPainter& painter, WorldPt g) {
+    const double r = markRadius();
+    const double l = scaleWidth() / 3;
+    drawWidth_ = 1;
+    painter.setPenWidth(drawWidth_);
+    painter.Circle(g, r, kCentroidMarkColor);
+    painter.Circle(g, r / 2, kCentroidMarkColor);
+    painter.segment({g.x - l, g.y}, {g.x + l, g.y}, kCentroidMarkColor);
+    painter.segment({g.x, g.y + l}, {g.x, g.y - l}, kCentroidMarkColor);
+}
+
+double SectionView::gridStep() const {
+    if (gridStepBox == "None") return 0;
+    return lenientValue(gridStepBox);
+}
+
+void SectionView::drawAuxGrid(SectionPainter& painter) {
+    const double s = gridStep();
+    // "None" draws nothing; a step that is not positive (no entry of the list) could never
+    // finish the lattice, so it draws nothing either.
+    if (!(s > 0)) return;
+    if (scaleWidth() / s > kMaxGridSteps) return;
+    const double m = maxValue(left_ + scaleWidth(), top_);
+    const std::vector<WorldPt> dots = auxGridDots(s, m, left_, top_, right_, bottom_);
+    if (!dots.empty()) painter.dots(dots, static_cast<std::uint32_t>(colors_.grid));
+}
+
+WorldPt SectionView::toPixel(WorldPt world, int pixels) const {
+    return WorldPt{(world.x - left_) / scaleWidth() * pixels,
+                   (world.y - top_) / scaleHeight() * pixels};
+}
+
+WorldPt SectionView::toWorld(WorldPt pixel, int pixels) const {
+    return WorldPt{left_ + pixel.x / pixels * scaleWidth(),
+                   top_ + pixel.y / pixels * scaleHeight()};
+}
+
+void SectionView::viewMoveCmdClick(int index) {
+    autoScaleCheck = false;
+    switch (index) {
+        case 0:
+            viewOfsX += scaleWidth() / kPanFraction;
+            break;
+        case 1:
+            viewOfsX -= scaleWidth() / kPanFraction;
+            break;
+        case 2:
+            viewOfsY += scaleHeight() / kPanFraction;
+            break;
+        case 3:
+            viewOfsY -= scaleHeight() / kPanFraction;
+            break;
+        default:
+            break;
+    }
+}
+
+void SectionView::zoom(int index) {
+    autoScaleCheck = false;
+    if (index == 0)
+        viewMult = viewMult / kZoomFactor;
+    else if (index == 1)
+        viewMult = viewMult * kZoomFactor;
+}
+
+}  // namespace kuvanto

@@ -1,0 +1,28 @@
+// Coordinate CSV files: the text form of both tables in code page 932 with CR LF. Reading takes
+// every pair: markers switch the section ("加算" at the start), empty pairs are skipped, a pair
+// that is not two numbers (and not a separator row) is reported and skipped.
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "core/CoordTable.h"
+
+namespace kuvanto {
+
+// The notice for a skipped pair: "座標データ(X,Y)でないデータ(a,b)が含まれています。" CR
+// "この行を省略して読込みを続けます。"
+std::string skippedPairMessage(std::string_view first, std::string_view second);
+
+// Appends the pairs of coordinate-file text (UTF-8) to the tables (which the caller has reset),
+// each before the table's entry row. `on_skip` receives the message of every skipped pair.
+void fillFromCsvText(std::string_view utf8, CoordTable& add, CoordTable& subtracted,
+                        const std::function<void(const std::string&)>& onSkip);
+
+// Writes both tables as a coordinate file. False (and `error`) when it cannot be written.
+bool writeCoordCsv(const QString& path, const CoordTable& add, const CoordTable& subtracted,
+                    QString* error = nullptr);
+
+}  // namespace kuvanto

@@ -1,0 +1,32 @@
+// Bulk filling of a coordinate table in front of its entry row: see TableAppender.h.
+#include "io/TableAppender.h"
+
+namespace kuvanto {
+
+TableAppender::TableAppender(CoordTable& grid) : grid_(grid) {
+    auto& cells = grid_.cells();
+    // Only a data row that is empty is an entry row; the header row is never taken.
+    if (cells.size() >= 4 && cells[cells.size() - 1].empty() && cells[cells.size() - 2].empty()) {
+        cells.resize(cells.size() - 2);
+        tookEntryRow_ = true;
+    }
+}
+
+void TableAppender::Add(std::string_view x, std::string_view y) {
+    auto& cells = grid_.cells();
+    cells.emplace_back(x);
+    cells.emplace_back(y);
+    added_ = true;
+}
+
+void TableAppender::Finish() {
+    if (finished_) return;
+    finished_ = true;
+    if (!tookEntryRow_ && !added_) return;
+    auto& cells = grid_.cells();
+    cells.emplace_back();
+    cells.emplace_back();
+    if (added_) grid_.touch();
+}
+
+}  // namespace kuvanto

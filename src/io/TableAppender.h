@@ -1,0 +1,34 @@
+// Bulk filling of a coordinate table by the file readers: rows go straight into the table's cell
+// store in front of its empty entry row, and the table is told of the change once at the end, so
+// that a file of a million rows costs no per-row bookkeeping.
+#pragma once
+
+#include <string_view>
+
+#include "core/CoordTable.h"
+
+namespace kuvanto {
+
+class TableAppender {
+  public:
+    // Takes the table's empty entry row off the end for the time of the filling.
+    explicit TableAppender(CoordTable& grid);
+    TableAppender(const TableAppender&) = delete;
+    TableAppender& operator=(const TableAppender&) = delete;
+    ~TableAppender() { Finish(); }
+
+    // Adds one data row holding the two texts.
+    void Add(std::string_view x, std::string_view y);
+
+    // Puts the empty entry row back behind the new rows and marks the table changed. Called by
+    // the destructor when not called before.
+    void Finish();
+
+  private:
+    CoordTable& grid_;
+    bool tookEntryRow_ = false;
+    bool added_ = false;
+    bool finished_ = false;
+};
+
+}  // namespace kuvanto
