@@ -20,8 +20,8 @@ namespace {
 
 constexpr double kRadius = 100000.0;
 
-Circle makeCircle(int vertices) {
-    Circle c;
+circle makeCircle(int vertices) {
+    circle c;
     const int sides = vertices - 1;
     c.xs.reserve(vertices);
     c.ys.reserve(vertices);
@@ -58,10 +58,10 @@ struct FileSet {
 
 }  // namespace
 
-const Circle& circleOf(int vertices) {
-    static std::map<int, std::unique_ptr<Circle>> cache;
+const circle& circleOf(int vertices) {
+    static std::map<int, std::unique_ptr<circle>> cache;
     auto& slot = cache[vertices];
-    if (!slot) slot = std::make_unique<Circle>(makeCircle(vertices));
+    if (!slot) slot = std::make_unique<circle>(makeCircle(vertices));
     return *slot;
 }
 

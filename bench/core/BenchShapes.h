@@ -10,7 +10,7 @@
 
 namespace kuvanto::bench {
 
-struct Circle {
+struct circle {
     std::vector<double> xs;  // closed: the last vertex repeats the first
     std::vector<double> ys;
     CoordTable add;          // one vertex row per vertex, then the entry row
@@ -19,7 +19,7 @@ struct Circle {
 };
 
 // The circle of `vertices` vertices (the closing repeat included) of radius 100000.
-const Circle& circleOf(int vertices);
+const circle& circleOf(int vertices);
 
 // A file holding the circle's coordinate text in code page 932, as the program writes it;
 // removed when the run ends.

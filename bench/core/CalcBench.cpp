@@ -22,7 +22,7 @@ void Sizes(benchmark::internal::Benchmark* b) {
 }
 
 void BM_RunCalculationFromCells(benchmark::State& state) {
-    const Circle& circle = circleOf(static_cast<int>(state.range(0)));
+    const circle& circle = circleOf(static_cast<int>(state.range(0)));
     ResultTable result;
     for (auto _ : state) {
         resetResultTable(result);
@@ -35,7 +35,7 @@ void BM_RunCalculationFromCells(benchmark::State& state) {
 BENCHMARK(BM_RunCalculationFromCells)->Apply(Sizes);
 
 void BM_FloorFromCells(benchmark::State& state) {
-    const Circle& circle = circleOf(static_cast<int>(state.range(0)));
+    const circle& circle = circleOf(static_cast<int>(state.range(0)));
     for (auto _ : state) {
         FloorSums sums = floorFromCells(circle.add.cells());
         benchmark::DoNotOptimize(sums);
@@ -45,7 +45,7 @@ void BM_FloorFromCells(benchmark::State& state) {
 BENCHMARK(BM_FloorFromCells)->Apply(Sizes);
 
 void BM_AllPropertiesFromNumbers(benchmark::State& state) {
-    const Circle& circle = circleOf(static_cast<int>(state.range(0)));
+    const circle& circle = circleOf(static_cast<int>(state.range(0)));
     // The lists are closed already, so allProperties leaves them as they are.
     std::vector<double> xs = circle.xs;
     std::vector<double> ys = circle.ys;
@@ -59,7 +59,7 @@ void BM_AllPropertiesFromNumbers(benchmark::State& state) {
 BENCHMARK(BM_AllPropertiesFromNumbers)->Apply(Sizes);
 
 void BM_FloorFromNumbers(benchmark::State& state) {
-    const Circle& circle = circleOf(static_cast<int>(state.range(0)));
+    const circle& circle = circleOf(static_cast<int>(state.range(0)));
     for (auto _ : state) {
         FloorSums sums = floorFromNumbers(circle.xs, circle.ys);
         benchmark::DoNotOptimize(sums);
@@ -71,7 +71,7 @@ BENCHMARK(BM_FloorFromNumbers)->Apply(Sizes);
 #ifdef KUVANTO_HAVE_GEOS
 // GEOS from the same vectors: build the ring and polygon, then area and centroid.
 void BM_GeosAreaCentroid(benchmark::State& state) {
-    const Circle& circle = circleOf(static_cast<int>(state.range(0)));
+    const circle& circle = circleOf(static_cast<int>(state.range(0)));
     GEOSContextHandle_t geos = GEOS_init_r();
     const auto n = static_cast<unsigned>(circle.xs.size());
     for (auto _ : state) {

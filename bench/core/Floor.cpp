@@ -11,7 +11,7 @@ namespace {
 // Accumulates edges as vertices arrive, closing the polygon at the end.
 class Integrator {
 public:
-    void Add(double x, double y) {
+    void add(double x, double y) {
         if (sums_.vertices++ == 0) {
             x0_ = px_ = x;
             y0_ = py_ = y;
@@ -21,7 +21,7 @@ public:
         px_ = x;
         py_ = y;
     }
-    FloorSums Finish() {
+    FloorSums finish() {
         if (sums_.vertices > 1 && (px_ != x0_ || py_ != y0_)) Edge(px_, py_, x0_, y0_);
         sums_.area /= 2;
         sums_.sx /= 6;
@@ -59,9 +59,9 @@ FloorSums floorFromCells(const std::vector<std::string>& cells) {
         double x, y;
         if (Parse(xt.data(), xt.data() + xt.size(), x) &&
             Parse(yt.data(), yt.data() + yt.size(), y))
-            integrator.Add(x, y);
+            integrator.add(x, y);
     }
-    return integrator.Finish();
+    return integrator.finish();
 }
 
 FloorSums floorFromText(std::string_view text) {
@@ -76,17 +76,17 @@ FloorSums floorFromText(std::string_view text) {
             ++lineEnd;
         }
         double x, y;
-        if (comma && Parse(p, comma, x) && Parse(comma + 1, lineEnd, y)) integrator.Add(x, y);
+        if (comma && Parse(p, comma, x) && Parse(comma + 1, lineEnd, y)) integrator.add(x, y);
         p = lineEnd;
         while (p < end && (*p == '\n' || *p == '\r')) ++p;
     }
-    return integrator.Finish();
+    return integrator.finish();
 }
 
 FloorSums floorFromNumbers(const std::vector<double>& xs, const std::vector<double>& ys) {
     Integrator integrator;
-    for (std::size_t k = 0; k < xs.size() && k < ys.size(); ++k) integrator.Add(xs[k], ys[k]);
-    return integrator.Finish();
+    for (std::size_t k = 0; k < xs.size() && k < ys.size(); ++k) integrator.add(xs[k], ys[k]);
+    return integrator.finish();
 }
 
 }  // namespace kuvanto::bench

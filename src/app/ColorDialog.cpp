@@ -40,9 +40,9 @@ ColorDialog::ColorDialog(const QString& clIniPath, Messenger& messenger, QWidget
         ColorSwatch* swatch = swatches[i];
         connect(swatch, &ColorSwatch::clicked, this, [this, swatch] { previewClicked(swatch); });
     }
-    preview_ = swatches[0];
-    picture2_ = swatches[1];
-    picture3_ = swatches[2];
+    addedSwatch_ = swatches[0];
+    subtractedSwatch_ = swatches[1];
+    gridSwatch_ = swatches[2];
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("Command1"));
@@ -83,13 +83,13 @@ void ColorDialog::setColorChooser(ColorChooser chooser) {
 }
 
 DrawColors ColorDialog::swatchColors() const {
-    return DrawColors{preview_->colorValue(), picture2_->colorValue(), picture3_->colorValue()};
+    return DrawColors{addedSwatch_->colorValue(), subtractedSwatch_->colorValue(), gridSwatch_->colorValue()};
 }
 
 void ColorDialog::setSwatches(const DrawColors& colors) {
-    preview_->setColorValue(colors.add);
-    picture2_->setColorValue(colors.subtracted);
-    picture3_->setColorValue(colors.grid);
+    addedSwatch_->setColorValue(colors.add);
+    subtractedSwatch_->setColorValue(colors.subtracted);
+    gridSwatch_->setColorValue(colors.grid);
 }
 
 void ColorDialog::previewClicked(ColorSwatch* swatch) {

@@ -48,9 +48,9 @@ private:
     QString clIniPath_;
     Messenger& messenger_;
     ColorChooser chooser_;
-    ColorSwatch* preview_;
-    ColorSwatch* picture2_;
-    ColorSwatch* picture3_;
+    ColorSwatch* addedSwatch_;
+    ColorSwatch* subtractedSwatch_;
+    ColorSwatch* gridSwatch_;
 };
 
 }  // namespace kuvanto

@@ -35,16 +35,16 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
     setModal(false);
     setAttribute(Qt::WA_DeleteOnClose);
 
-    label1_ = new QLabel(this);
-    label1_->setObjectName(QStringLiteral("Label1"));
-    label1_->setTextFormat(Qt::PlainText);
-    label1_->setFont(japaneseFont(QStringLiteral("ＭＳ ゴシック"), 9));
-    label1_->setText(helpLines().join(QLatin1Char('\n')));
-    label1_->installEventFilter(this);
+    summary_ = new QLabel(this);
+    summary_->setObjectName(QStringLiteral("Label1"));
+    summary_->setTextFormat(Qt::PlainText);
+    summary_->setFont(japaneseFont(QStringLiteral("ＭＳ ゴシック"), 9));
+    summary_->setText(helpLines().join(QLatin1Char('\n')));
+    summary_->installEventFilter(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(12, 12, 12, 12);
-    layout->addWidget(label1_);
+    layout->addWidget(summary_);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
@@ -59,7 +59,7 @@ bool HelpWindow::event(QEvent* event) {
 }
 
 bool HelpWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == label1_ && event->type() == QEvent::MouseButtonPress) {
+    if (watched == summary_ && event->type() == QEvent::MouseButtonPress) {
         close();
         return true;
     }

@@ -24,7 +24,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    QLabel* label1_;
+    QLabel* summary_;
 };
 
 }  // namespace kuvanto

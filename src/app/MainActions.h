@@ -12,8 +12,8 @@ namespace kuvanto {
 class MainWindow;
 
 enum class EntryKind {
-    Menu,       // a (sub)menu holding the entries that name it as their holder
-    Command,    // a menu item or a toolbar button
+    menu,       // a (sub)menu holding the entries that name it as their holder
+    command,    // a menu item or a toolbar button
     Check,      // a toolbar button that stays pressed while its mode is on
     Separator,  // a separator line, or a toolbar position without a button
 };

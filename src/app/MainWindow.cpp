@@ -138,8 +138,8 @@ MainWindow::MainWindow(const QString& folder, Messenger* messenger, QWidget* par
         menus_.value(QString::fromLatin1(holder))->menuAction()->setVisible(false);
     panel_->gridStepBox()->setCurrentText(QStringLiteral("None"));
     setWindowTitle(QStringLiteral("Kuvanto Ver") + versionText());
-    ws_.Start();
-    activeGrid_ = ActiveGrid::Add;
+    ws_.start();
+    activeGrid_ = ActiveGrid::add;
     reportSnapshot();
     tabStrip1Click();
 }
@@ -184,32 +184,32 @@ void MainWindow::buildLayout() {
 
     // Figure view: the coordinate table on the left, the canvas on the right.
     pages_ = new QStackedWidget(central);
-    coodFrame_ = new QWidget(pages_);
-    coodFrame_->setObjectName(QStringLiteral("Cood_Frame"));
-    auto* coodLayout = new QHBoxLayout(coodFrame_);
-    coodLayout->setContentsMargins(0, 0, 0, 0);
-    coodStack_ = new QStackedWidget(coodFrame_);
-    addView_ = makeTable(QStringLiteral("Add_Grid"), coodStack_);
-    sbtrtView_ = makeTable(QStringLiteral("Sbtrt_Grid"), coodStack_);
+    coordFrame_ = new QWidget(pages_);
+    coordFrame_->setObjectName(QStringLiteral("Cood_Frame"));
+    auto* coordLayout = new QHBoxLayout(coordFrame_);
+    coordLayout->setContentsMargins(0, 0, 0, 0);
+    coordStack_ = new QStackedWidget(coordFrame_);
+    addView_ = makeTable(QStringLiteral("Add_Grid"), coordStack_);
+    subtractedView_ = makeTable(QStringLiteral("Sbtrt_Grid"), coordStack_);
     addModel_ = new CoordTableModel(ws_.addGrid, this);
-    sbtrtModel_ = new CoordTableModel(ws_.subtractedGrid, this);
+    subtractedModel_ = new CoordTableModel(ws_.subtractedGrid, this);
     addView_->setModel(addModel_);
-    sbtrtView_->setModel(sbtrtModel_);
+    subtractedView_->setModel(subtractedModel_);
     int tableWidth = 0;
-    for (QTableView* view : {addView_, sbtrtView_}) {
+    for (QTableView* view : {addView_, subtractedView_}) {
         for (int c = 0; c < 2; ++c)
             view->setColumnWidth(c, twipsToPixels(view, CoordTable::kColWidthTwips));
         view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-        coodStack_->addWidget(view);
+        coordStack_->addWidget(view);
         tableWidth = 2 * twipsToPixels(view, CoordTable::kColWidthTwips) +
                       view->verticalScrollBar()->sizeHint().width() + 2 * view->frameWidth();
     }
-    coodStack_->setFixedWidth(tableWidth);
-    coodLayout->addWidget(coodStack_);
-    canvas_->setParent(coodFrame_);
+    coordStack_->setFixedWidth(tableWidth);
+    coordLayout->addWidget(coordStack_);
+    canvas_->setParent(coordFrame_);
     canvas_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    coodLayout->addWidget(canvas_, 1);
-    pages_->addWidget(coodFrame_);
+    coordLayout->addWidget(canvas_, 1);
+    pages_->addWidget(coordFrame_);
 
     // Result view: the result table over its failure message.
     resultFrame_ = new QWidget(pages_);
@@ -233,7 +233,7 @@ void MainWindow::buildLayout() {
     pages_->addWidget(resultFrame_);
     outer->addWidget(pages_, 1);
 
-    for (QTableView* view : {addView_, sbtrtView_, resultView_}) {
+    for (QTableView* view : {addView_, subtractedView_, resultView_}) {
         connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
                 &MainWindow::syncSelectionFromViews);
         connect(view->selectionModel(), &QItemSelectionModel::currentChanged, this,
@@ -286,7 +286,7 @@ void MainWindow::buildCommands() {
             buttons_.push_back(a);
             continue;
         }
-        if (e.kind == EntryKind::Menu) {
+        if (e.kind == EntryKind::menu) {
             QMenu* menu = holder.isEmpty() ? menuBar()->addMenu(caption)
                                            : menus_.value(holder)->addMenu(caption);
             menu->setObjectName(id);
@@ -339,12 +339,12 @@ void MainWindow::applyEnabling(const TabEnabling& rule) {
     for (int i = 1; i <= kToolbarButtons; ++i) enableEntry(toolbarButton(i), rule.buttons[i]);
     menus_.value(QStringLiteral("Edit_Menu"))->menuAction()->setEnabled(rule.editMenu);
     menus_.value(QStringLiteral("Insert_Dgrm"))->menuAction()->setEnabled(rule.insertMenu);
-    enableEntry(Command(QStringLiteral("Export_Result")), rule.exportMenu);
-    enableEntry(Command(QStringLiteral("Print_Out")), rule.printMenu);
+    enableEntry(command(QStringLiteral("Export_Result")), rule.exportMenu);
+    enableEntry(command(QStringLiteral("Print_Out")), rule.printMenu);
 }
 
 void MainWindow::showCoordTable(bool add) {
-    coodStack_->setCurrentWidget(add ? addView_ : sbtrtView_);
+    coordStack_->setCurrentWidget(add ? addView_ : subtractedView_);
 }
 
 void MainWindow::tabStrip1Click() {
@@ -352,11 +352,11 @@ void MainWindow::tabStrip1Click() {
     const QString caption = selectedTabCaption();
     if (caption == kAddTabCaption || caption == kSubtractedTabCaption) {
         const bool add = caption == kAddTabCaption;
-        pages_->setCurrentWidget(coodFrame_);
+        pages_->setCurrentWidget(coordFrame_);
         showCoordTable(add);
         panel_->setViewControlsEnabled(true);
         refreshViews();
-        activeGrid_ = add ? ActiveGrid::Add : ActiveGrid::Subtracted;
+        activeGrid_ = add ? ActiveGrid::add : ActiveGrid::Subtracted;
         applyEnabling(tabEnabling(caption, false));
         endFreehand();
     } else if (caption == kResultTabCaption) {
@@ -384,9 +384,9 @@ void MainWindow::redrawSection() {
 
 void MainWindow::refreshViews(bool redraw) {
     syncing_ = true;
-    if (addModel_->Refresh()) showSelection(addView_, ws_.addGrid);
-    if (sbtrtModel_->Refresh()) showSelection(sbtrtView_, ws_.subtractedGrid);
-    if (resultModel_->Refresh()) {
+    if (addModel_->refresh()) showSelection(addView_, ws_.addGrid);
+    if (subtractedModel_->refresh()) showSelection(subtractedView_, ws_.subtractedGrid);
+    if (resultModel_->refresh()) {
         const ResultTable& grid = ws_.resultGrid;
         const QFontMetrics metrics(resultView_->font());
         for (int c = 0; c < grid.cols(); ++c) {
@@ -416,7 +416,7 @@ void MainWindow::refreshViews(bool redraw) {
 void MainWindow::syncSelectionFromViews() {
     if (syncing_) return;
     readSelection(addView_, ws_.addGrid);
-    readSelection(sbtrtView_, ws_.subtractedGrid);
+    readSelection(subtractedView_, ws_.subtractedGrid);
     readSelection(resultView_, ws_.resultGrid);
 }
 
@@ -432,7 +432,7 @@ void MainWindow::reportSnapshot() {
 }
 
 void MainWindow::readCsv() {
-    const QString path = msg().chooseOpenFile(kOpenTitle, kCsvFilter, ws_.Folder());
+    const QString path = msg().chooseOpenFile(kOpenTitle, kCsvFilter, ws_.folder());
     if (path.isEmpty()) {
         ws_.dataFileName.clear();
         return;
@@ -456,7 +456,7 @@ bool MainWindow::openCsvFile(const QString& path) {
 
 void MainWindow::writeCSV() {
     const QString path =
-        msg().chooseSaveFile(kSaveTitle, kCsvFilter, ws_.Folder(), ws_.dataFileName);
+        msg().chooseSaveFile(kSaveTitle, kCsvFilter, ws_.folder(), ws_.dataFileName);
     ws_.dataFileName = path;
     if (path.isEmpty()) return;
     QString error;
@@ -465,7 +465,7 @@ void MainWindow::writeCSV() {
 
 void MainWindow::exportResult() {
     if (!ws_.hasResults()) return;
-    const QString path = msg().chooseSaveFile(kSaveTitle, kTxtFilter, ws_.Folder(), QString());
+    const QString path = msg().chooseSaveFile(kSaveTitle, kTxtFilter, ws_.folder(), QString());
     if (path.isEmpty()) return;
     QString error;
     if (!ws_.exportResult(path, &error)) msg().notice(error);
@@ -529,7 +529,7 @@ void MainWindow::editCoord() {
 }
 
 void MainWindow::setColorWindow() {
-    auto* form = new ColorDialog(ws_.Path(QStringLiteral("cl.ini")), msg(), this);
+    auto* form = new ColorDialog(ws_.path(QStringLiteral("cl.ini")), msg(), this);
     connect(form, &ColorDialog::colorsAccepted, this, [this](const DrawColors& colors) {
         ws_.colors = colors;
         redrawSection();
@@ -537,7 +537,7 @@ void MainWindow::setColorWindow() {
     form->show();
 }
 
-void MainWindow::Version() {
+void MainWindow::version() {
     VersionDialog splash(this);
     splash.exec();
 }

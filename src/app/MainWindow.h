@@ -33,7 +33,7 @@ class ViewPanel;
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    enum class ActiveGrid { Add, Subtracted, Result };
+    enum class ActiveGrid { add, Subtracted, Result };
 
     // `folder` is the working folder (snapshots, buffer, colour file). `messenger` replaces the
     // message boxes and file dialogs when given (tests script the answers; not owned). Runs the
@@ -42,12 +42,12 @@ public:
                       QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    Workspace& Work() { return ws_; }
+    Workspace& work() { return ws_; }
     Messenger& msg() { return *messenger_; }
 
     // Menu items and context-menu items by name, menus by name, toolbar buttons by index 1..32.
-    QAction* Command(const QString& id) const { return commands_.value(id); }
-    QMenu* Menu(const QString& id) const { return menus_.value(id); }
+    QAction* command(const QString& id) const { return commands_.value(id); }
+    QMenu* menu(const QString& id) const { return menus_.value(id); }
     QAction* toolbarButton(int index) const;
 
     QString selectedTabCaption() const;
@@ -73,7 +73,7 @@ public slots:
     void undoRestore();
     void editCoord();
     void setColorWindow();
-    void Version();
+    void version();
     void showHelp();
     void copyResult();
     void openMassDialog();
@@ -108,22 +108,22 @@ private:
 
     QTabBar* tabStrip_ = nullptr;
     QStackedWidget* pages_ = nullptr;         // Cood_Frame | Result_Frame
-    QStackedWidget* coodStack_ = nullptr;    // addGrid | subtractedGrid
+    QStackedWidget* coordStack_ = nullptr;    // addGrid | subtractedGrid
     QStackedWidget* resultStack_ = nullptr;  // resultGrid | Label1
-    QWidget* coodFrame_ = nullptr;
+    QWidget* coordFrame_ = nullptr;
     QWidget* resultFrame_ = nullptr;
     QTableView* addView_ = nullptr;
-    QTableView* sbtrtView_ = nullptr;
+    QTableView* subtractedView_ = nullptr;
     QTableView* resultView_ = nullptr;
     QLabel* failureLabel_ = nullptr;
     QLabel* statusLabel_ = nullptr;
     CoordTableModel* addModel_ = nullptr;
-    CoordTableModel* sbtrtModel_ = nullptr;
+    CoordTableModel* subtractedModel_ = nullptr;
     ResultTableModel* resultModel_ = nullptr;
     SectionCanvas* canvas_ = nullptr;
     ViewPanel* panel_ = nullptr;
 
-    ActiveGrid activeGrid_ = ActiveGrid::Add;
+    ActiveGrid activeGrid_ = ActiveGrid::add;
     bool snapshotReported_ = false;
     bool ending_ = false;
     bool syncing_ = false;

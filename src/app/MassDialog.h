@@ -15,14 +15,14 @@ class MassDialog : public QDialog {
 public:
     explicit MassDialog(double area, QWidget* parent = nullptr);
 
-    double massArea() const { return wtArea_; }
+    double massArea() const { return combinedArea_; }
 
 private:
     void rhoTextChange(const QString& text);
 
-    double wtArea_;
-    QLineEdit* rhoText_;
-    QLabel* label2_;
+    double combinedArea_;
+    QLineEdit* densityEdit_;
+    QLabel* massLabel_;
 };
 
 }  // namespace kuvanto

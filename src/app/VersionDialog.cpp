@@ -62,50 +62,50 @@ VersionDialog::VersionDialog(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("バージョン情報"));
     setModal(true);
 
-    auto* frame1 = new QFrame(this);
-    frame1->setObjectName(QStringLiteral("Frame1"));
-    frame1->setFrameShape(QFrame::Box);
+    auto* panel = new QFrame(this);
+    panel->setObjectName(QStringLiteral("Frame1"));
+    panel->setFrameShape(QFrame::Box);
 
-    auto* imgLogo = new QLabel(frame1);
-    imgLogo->setObjectName(QStringLiteral("imgLogo"));
-    imgLogo->setPixmap(logoPicture(120));
+    auto* logo = new QLabel(panel);
+    logo->setObjectName(QStringLiteral("imgLogo"));
+    logo->setPixmap(logoPicture(120));
 
-    auto* lblProduct = new QLabel(QStringLiteral("Kuvanto"), frame1);
-    lblProduct->setObjectName(QStringLiteral("lblProductName"));
-    QFont productFont = lblProduct->font();
+    auto* productLabel = new QLabel(QStringLiteral("Kuvanto"), panel);
+    productLabel->setObjectName(QStringLiteral("lblProductName"));
+    QFont productFont = productLabel->font();
     productFont.setPointSize(productFont.pointSize() * 2 + 4);
     productFont.setBold(true);
-    lblProduct->setFont(productFont);
+    productLabel->setFont(productFont);
 
-    auto* lblVersion = new QLabel(versionText(), frame1);
-    lblVersion->setObjectName(QStringLiteral("lblVersion"));
+    auto* versionLabel = new QLabel(versionText(), panel);
+    versionLabel->setObjectName(QStringLiteral("lblVersion"));
 
-    auto* lblNotice = new QLabel(QStringLiteral("断面の幾何特性(断面積、図心、断面二次モーメント、"
+    auto* noticeLabel = new QLabel(QStringLiteral("断面の幾何特性(断面積、図心、断面二次モーメント、"
                                                  "断面係数、断面二次半径など)を計算します。\n"
                                                  "計算結果は設計の参考値です。使用者の責任で"
                                                  "確認のうえお使いください。"),
-                                  frame1);
-    lblNotice->setObjectName(QStringLiteral("lblNotice"));
-    lblNotice->setWordWrap(true);
+                                  panel);
+    noticeLabel->setObjectName(QStringLiteral("lblNotice"));
+    noticeLabel->setWordWrap(true);
 
-    auto* lblClose = new QLabel(QStringLiteral("クリック又はキー入力で閉じます。"), frame1);
-    lblClose->setObjectName(QStringLiteral("lblClose"));
+    auto* closeHint = new QLabel(QStringLiteral("クリック又はキー入力で閉じます。"), panel);
+    closeHint->setObjectName(QStringLiteral("lblClose"));
 
     auto* texts = new QVBoxLayout;
-    texts->addWidget(lblProduct);
-    texts->addWidget(lblVersion);
+    texts->addWidget(productLabel);
+    texts->addWidget(versionLabel);
     texts->addSpacing(12);
-    texts->addWidget(lblNotice);
+    texts->addWidget(noticeLabel);
     texts->addStretch();
-    texts->addWidget(lblClose, 0, Qt::AlignRight);
+    texts->addWidget(closeHint, 0, Qt::AlignRight);
 
-    auto* inner = new QHBoxLayout(frame1);
-    inner->addWidget(imgLogo, 0, Qt::AlignTop);
+    auto* inner = new QHBoxLayout(panel);
+    inner->addWidget(logo, 0, Qt::AlignTop);
     inner->addSpacing(12);
     inner->addLayout(texts, 1);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(frame1);
+    layout->addWidget(panel);
     setMinimumWidth(460);
 
     for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);

@@ -64,7 +64,7 @@ void ImagePainter::segment(WorldPt from, WorldPt to, std::uint32_t color) {
     painter_.drawLine(a, b);
 }
 
-void ImagePainter::Circle(WorldPt centre, double radius, std::uint32_t color) {
+void ImagePainter::circle(WorldPt centre, double radius, std::uint32_t color) {
     const QPointF c = toPixel(centre);
     const double r = radius * kx_;
     if (!drawable(c) || !std::isfinite(r) || std::fabs(r) > kPixelLimit) return;

@@ -29,7 +29,7 @@ public:
     void setWindow(double left, double top, double right, double bottom) override;
     void setPenWidth(int pixels) override;
     void segment(WorldPt from, WorldPt to, std::uint32_t color) override;
-    void Circle(WorldPt centre, double radius, std::uint32_t color) override;
+    void circle(WorldPt centre, double radius, std::uint32_t color) override;
     void dot(WorldPt at, std::uint32_t color) override;
     void polyline(std::span<const WorldPt> points, std::uint32_t color) override;
     void dots(std::span<const WorldPt> points, std::uint32_t color) override;

@@ -46,7 +46,7 @@ int PolylineReducer::outcode(WorldPt p) const {
     return code;
 }
 
-bool PolylineReducer::Clip(WorldPt& a, WorldPt& b) const {
+bool PolylineReducer::clip(WorldPt& a, WorldPt& b) const {
     // Liang-Barsky: the parameter range [t0, t1] of a + t (b - a) that lies inside the box.
     const double dx = b.x - a.x;
     const double dy = b.y - a.y;
@@ -84,7 +84,7 @@ std::int64_t PolylineReducer::pixelKey(WorldPt p) const {
     return (px << 32) | py;
 }
 
-void PolylineReducer::Add(WorldPt p) {
+void PolylineReducer::add(WorldPt p) {
     const std::int64_t key = pixelKey(p);
     if (!run_.empty() && key == lastKey_) {
         // Same pixel as the last kept point: remember it, so that a run still ends exactly.
@@ -97,14 +97,14 @@ void PolylineReducer::Add(WorldPt p) {
     hasPending_ = false;
 }
 
-void PolylineReducer::Flush(std::uint32_t color, SectionPainter& painter) {
+void PolylineReducer::flush(std::uint32_t color, SectionPainter& painter) {
     if (hasPending_) run_.push_back(pending_);
     hasPending_ = false;
     if (run_.size() >= 2) painter.polyline(run_, color);
     run_.clear();
 }
 
-void PolylineReducer::Draw(const std::vector<WorldPt>& points, int first, int last,
+void PolylineReducer::draw(const std::vector<WorldPt>& points, int first, int last,
                            std::uint32_t color, SectionPainter& painter) {
     if (!usable_) return;
     first = std::max(first, 0);
@@ -117,7 +117,7 @@ void PolylineReducer::Draw(const std::vector<WorldPt>& points, int first, int la
         WorldPt a = points[i];
         WorldPt b = points[i + 1];
         if (std::isnan(a.x) || std::isnan(b.x)) {
-            Flush(color, painter);
+            flush(color, painter);
             open = false;
             codePrev = -1;
             continue;
@@ -126,24 +126,24 @@ void PolylineReducer::Draw(const std::vector<WorldPt>& points, int first, int la
         const int codeB = outcode(b);
         codePrev = codeB;
         if ((thisA & codeB) != 0) {  // wholly on one outer side of the box
-            Flush(color, painter);
+            flush(color, painter);
             open = false;
             continue;
         }
-        if ((thisA | codeB) != 0 && !Clip(a, b)) {
-            Flush(color, painter);
+        if ((thisA | codeB) != 0 && !clip(a, b)) {
+            flush(color, painter);
             open = false;
             continue;
         }
         if (thisA != 0 || !open) {
-            Flush(color, painter);
-            Add(a);
+            flush(color, painter);
+            add(a);
         }
-        Add(b);
+        add(b);
         open = codeB == 0;
-        if (!open) Flush(color, painter);
+        if (!open) flush(color, painter);
     }
-    Flush(color, painter);
+    flush(color, painter);
 }
 
 }  // namespace kuvanto

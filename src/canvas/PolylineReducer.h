@@ -20,16 +20,16 @@ public:
 
     // Draws, for every i in [first, last) where rows i and i + 1 both hold a vertex (x not NaN),
     // the segment from points[i] to points[i + 1]. Runs of such segments become polylines.
-    void Draw(const std::vector<WorldPt>& points, int first, int last, std::uint32_t color,
+    void draw(const std::vector<WorldPt>& points, int first, int last, std::uint32_t color,
               SectionPainter& painter);
 
 private:
     int outcode(WorldPt p) const;
     // Clips the segment to the box; false when nothing of it is inside.
-    bool Clip(WorldPt& a, WorldPt& b) const;
+    bool clip(WorldPt& a, WorldPt& b) const;
     std::int64_t pixelKey(WorldPt p) const;
-    void Add(WorldPt p);
-    void Flush(std::uint32_t color, SectionPainter& painter);
+    void add(WorldPt p);
+    void flush(std::uint32_t color, SectionPainter& painter);
 
     bool usable_ = false;
     double left_ = 0, top_ = 0;

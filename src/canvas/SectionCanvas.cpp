@@ -179,8 +179,8 @@ void SectionCanvas::redrawSection() {
     update();
 }
 
-template <typename Draw>
-void SectionCanvas::drawOver(Draw draw) {
+template <typename DrawFunction>
+void SectionCanvas::drawOver(DrawFunction draw) {
     fitImage();
     {
         ImagePainter painter(image_);
@@ -197,7 +197,7 @@ void SectionCanvas::drawLine(WorldPt from, WorldPt to, std::uint32_t color) {
 }
 
 void SectionCanvas::drawCircle(WorldPt centre, double radius, std::uint32_t color) {
-    drawOver([&](ImagePainter& p) { p.Circle(centre, radius, color); });
+    drawOver([&](ImagePainter& p) { p.circle(centre, radius, color); });
 }
 
 void SectionCanvas::drawDot(WorldPt at, std::uint32_t color) {

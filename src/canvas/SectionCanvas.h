@@ -24,8 +24,8 @@ public:
                const DrawColors& colors, QWidget* parent = nullptr);
 
     // The view state, the switches as the drawing sees them, and the window.
-    SectionView& View() { return view_; }
-    const SectionView& View() const { return view_; }
+    SectionView& view() { return view_; }
+    const SectionView& view() const { return view_; }
 
     // Clears the picture and draws everything anew.
     void redrawSection();
@@ -51,7 +51,7 @@ public:
     // The square drawing area inside the widget (centred when the widget is not square) and
     // the picture drawn in it.
     QRect drawingArea() const { return area_; }
-    const QImage& Picture() const { return image_; }
+    const QImage& picture() const { return image_; }
 
     // Mapping between widget positions and world units of the current window.
     WorldPt toWorld(QPointF widgetPos) const;
@@ -76,8 +76,8 @@ private:
     // Makes the image as large as the drawing area; true when it was made anew.
     bool fitImage();
     void placeControls();
-    template <typename Draw>
-    void drawOver(Draw draw);
+    template <typename DrawFunction>
+    void drawOver(DrawFunction draw);
 
     SectionView view_;
     QImage image_;

@@ -35,7 +35,7 @@ public:
     virtual void setPenWidth(int pixels) = 0;
     virtual void segment(WorldPt from, WorldPt to, std::uint32_t color) = 0;
     // Outline of a circle with a radius in world units.
-    virtual void Circle(WorldPt centre, double radius, std::uint32_t color) = 0;
+    virtual void circle(WorldPt centre, double radius, std::uint32_t color) = 0;
     // One dot as large as the pen.
     virtual void dot(WorldPt at, std::uint32_t color) = 0;
 

@@ -42,15 +42,15 @@ SectionView::SectionView(const CoordTable& add, const CoordTable& subtracted, co
     : add_(add), subtracted_(subtracted), result_(result), colors_(colors) {}
 
 const SectionView::Extent& SectionView::figureExtent() {
-    const bool addChanged = addPoints_.Update(add_);
-    const bool sbtrtChanged = sbtrtPoints_.Update(subtracted_);
-    if (extentKnown_ && !addChanged && !sbtrtChanged && extentCheck1_ == showOrigin) {
+    const bool addChanged = addPoints_.update(add_);
+    const bool subtractedChanged = subtractedPoints_.update(subtracted_);
+    if (extentKnown_ && !addChanged && !subtractedChanged && extentShowOrigin_ == showOrigin) {
         return extent_;
     }
     // The extremes start at 0; only a vertex in row 1 initialises them (with or without the
     // origin), so a table whose row 1 holds no vertex always includes the origin.
     Extent e;
-    const std::vector<WorldPt>& add = addPoints_.Points();
+    const std::vector<WorldPt>& add = addPoints_.points();
     const int addLast = addPoints_.rows() - 2;
     for (int i = 1; i <= addLast; ++i) {
         const WorldPt p = add[i];
@@ -72,9 +72,9 @@ const SectionView::Extent& SectionView::figureExtent() {
         e.ymin = extentMin(e.ymin, p.y);
         e.ymax = extentMax(e.ymax, p.y);
     }
-    const std::vector<WorldPt>& subtracted = sbtrtPoints_.Points();
-    const int sbtrtLast = sbtrtPoints_.rows() - 2;
-    for (int i = 1; i <= sbtrtLast; ++i) {
+    const std::vector<WorldPt>& subtracted = subtractedPoints_.points();
+    const int subtractedLast = subtractedPoints_.rows() - 2;
+    for (int i = 1; i <= subtractedLast; ++i) {
         const WorldPt p = subtracted[i];
         if (std::isnan(p.x)) continue;
         e.xmin = extentMin(e.xmin, p.x);
@@ -84,7 +84,7 @@ const SectionView::Extent& SectionView::figureExtent() {
     }
     extent_ = e;
     extentKnown_ = true;
-    extentCheck1_ = showOrigin;
+    extentShowOrigin_ = showOrigin;
     return extent_;
 }
 
@@ -123,12 +123,12 @@ void SectionView::redrawSection(SectionPainter& painter) {
 
     // segments between consecutive rows 1 .. row count - 1 that both hold a vertex; no closing
     // segment is added.
-    addPoints_.Update(add_);
-    sbtrtPoints_.Update(subtracted_);
+    addPoints_.update(add_);
+    subtractedPoints_.update(subtracted_);
     PolylineReducer reducer(left_, top_, right_, bottom_, painter.pixelSize());
-    reducer.Draw(addPoints_.Points(), 1, addPoints_.rows() - 1,
+    reducer.draw(addPoints_.points(), 1, addPoints_.rows() - 1,
                  static_cast<std::uint32_t>(colors_.add), painter);
-    reducer.Draw(sbtrtPoints_.Points(), 1, sbtrtPoints_.rows() - 1,
+    reducer.draw(subtractedPoints_.points(), 1, subtractedPoints_.rows() - 1,
                  static_cast<std::uint32_t>(colors_.subtracted), painter);
 
     if (showOrigin) drawOriginMark(painter);
@@ -141,8 +141,8 @@ void SectionView::drawOriginMark(SectionPainter& painter) {
     const double r = markRadius();
     drawWidth_ = 1;
     painter.setPenWidth(drawWidth_);
-    painter.Circle({0, 0}, r, kOriginMarkColor);
-    painter.Circle({0, 0}, r / 2, kOriginMarkColor);
+    painter.circle({0, 0}, r, kOriginMarkColor);
+    painter.circle({0, 0}, r / 2, kOriginMarkColor);
     painter.segment({-2 * r, 0}, {2 * r, 0}, kOriginMarkColor);
     painter.segment({0, 2 * r}, {0, -2 * r}, kOriginMarkColor);
 }
@@ -162,8 +162,8 @@ void SectionView::drawCentroidMark(SectionPainter& painter, WorldPt g) {
     const double l = scaleWidth() / 3;
     drawWidth_ = 1;
     painter.setPenWidth(drawWidth_);
-    painter.Circle(g, r, kCentroidMarkColor);
-    painter.Circle(g, r / 2, kCentroidMarkColor);
+    painter.circle(g, r, kCentroidMarkColor);
+    painter.circle(g, r / 2, kCentroidMarkColor);
     painter.segment({g.x - l, g.y}, {g.x + l, g.y}, kCentroidMarkColor);
     painter.segment({g.x, g.y + l}, {g.x, g.y - l}, kCentroidMarkColor);
 }

@@ -100,10 +100,10 @@ private:
     const DrawColors& colors_;
 
     TablePoints addPoints_;
-    TablePoints sbtrtPoints_;
+    TablePoints subtractedPoints_;
     Extent extent_;
     bool extentKnown_ = false;
-    bool extentCheck1_ = true;
+    bool extentShowOrigin_ = true;
 
     double left_ = -kFallbackHalfSize, top_ = kFallbackHalfSize;
     double right_ = kFallbackHalfSize, bottom_ = -kFallbackHalfSize;

@@ -20,13 +20,13 @@ WorldPt TablePoints::parseRow(const std::string& x, const std::string& y) {
     return {*vx, *vy};
 }
 
-bool TablePoints::Same(const std::string& text, std::size_t cell) const {
+bool TablePoints::same(const std::string& text, std::size_t cell) const {
     const std::size_t begin = cell == 0 ? 0 : ends_[cell - 1];
     return text.size() == ends_[cell] - begin &&
            std::memcmp(text.data(), chars_.data() + begin, text.size()) == 0;
 }
 
-void TablePoints::Store(const std::vector<std::string>& cells, std::size_t head, std::size_t tail) {
+void TablePoints::store(const std::vector<std::string>& cells, std::size_t head, std::size_t tail) {
     // Replace the texts of the cells between the unchanged head and tail, and move the ends of
     // the tail by the change in length.
     const std::size_t n = cells.size();
@@ -76,7 +76,7 @@ void TablePoints::Store(const std::vector<std::string>& cells, std::size_t head,
     stored_ = true;
 }
 
-bool TablePoints::Update(const CoordTable& grid) {
+bool TablePoints::update(const CoordTable& grid) {
     const int rows = grid.rows();
     if (grid_ == &grid && revision_ == grid.revision() && this->rows() == rows) return false;
     const std::vector<std::string>& cells = grid.cells();
@@ -88,8 +88,8 @@ bool TablePoints::Update(const CoordTable& grid) {
     if (grid_ == &grid && stored_ && ends_.size() == static_cast<std::size_t>(oldRows) * 2) {
         const std::size_t n = cells.size(), oldN = ends_.size();
         const std::size_t common = std::min(n, oldN);
-        while (head < common && Same(cells[head], head)) ++head;
-        while (tail < common - head && Same(cells[n - 1 - tail], oldN - 1 - tail)) ++tail;
+        while (head < common && same(cells[head], head)) ++head;
+        while (tail < common - head && same(cells[n - 1 - tail], oldN - 1 - tail)) ++tail;
         sameHead = static_cast<int>(head / 2);
         sameTail = static_cast<int>(tail / 2);
     }
@@ -110,7 +110,7 @@ bool TablePoints::Update(const CoordTable& grid) {
         const std::size_t at = static_cast<std::size_t>(row) * 2;
         points_[row] = row == 0 ? parseRow({}, {}) : parseRow(cells[at], cells[at + 1]);
     }
-    Store(cells, head, tail);
+    store(cells, head, tail);
     return true;
 }
 

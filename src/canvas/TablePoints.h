@@ -22,21 +22,21 @@ class TablePoints {
 public:
     // Reads the table again when it is not the one read last or has changed since. True when it
     // read.
-    bool Update(const CoordTable& grid);
+    bool update(const CoordTable& grid);
 
     // Row count of the table as read; the points are indexed by row (row 0 is the header).
     int rows() const { return static_cast<int>(points_.size()); }
     bool hasVertex(int row) const { return !std::isnan(points_[row].x); }
-    WorldPt Point(int row) const { return points_[row]; }
+    WorldPt point(int row) const { return points_[row]; }
     // All rows; a row without a vertex holds NaN coordinates.
-    const std::vector<WorldPt>& Points() const { return points_; }
+    const std::vector<WorldPt>& points() const { return points_; }
 
 private:
     static WorldPt parseRow(const std::string& x, const std::string& y);
     // Whether the text equals the stored text of cell number `cell`.
-    bool Same(const std::string& text, std::size_t cell) const;
+    bool same(const std::string& text, std::size_t cell) const;
     // Stores the texts read now, given how many cells lead and trail unchanged.
-    void Store(const std::vector<std::string>& cells, std::size_t head, std::size_t tail);
+    void store(const std::vector<std::string>& cells, std::size_t head, std::size_t tail);
 
     const CoordTable* grid_ = nullptr;
     std::uint64_t revision_ = 0;

@@ -133,13 +133,13 @@ void ViewPanel::setViewControlsEnabled(bool tf) {
 
 void ViewPanel::viewMoveCmdClick(int index) {
     canvas_.setAutoScale(false);
-    canvas_.View().viewMoveCmdClick(index);
+    canvas_.view().viewMoveCmdClick(index);
     canvas_.redrawSection();
 }
 
 void ViewPanel::zoom(int index) {
     canvas_.setAutoScale(false);
-    canvas_.View().zoom(index);
+    canvas_.view().zoom(index);
     canvas_.redrawSection();
 }
 

@@ -46,7 +46,7 @@ Qt::ItemFlags CoordTableModel::flags(const QModelIndex& index) const {
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
 }
 
-bool CoordTableModel::Refresh() {
+bool CoordTableModel::refresh() {
     if (grid_.revision() == shownRevision_ && grid_.rows() == shownRows_) return false;
     shownRevision_ = grid_.revision();
     if (grid_.rows() != shownRows_) {

@@ -25,7 +25,7 @@ public:
 
     // Tells the views about changes that commands made to the table since the last call.
     // Returns true when anything had changed.
-    bool Refresh();
+    bool refresh();
 
     // Table row of a model index and the reverse.
     static int gridRow(int modelRow) { return modelRow + 1; }

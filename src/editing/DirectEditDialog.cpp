@@ -15,43 +15,43 @@ DirectEditDialog::DirectEditDialog(const QString& text, QWidget* parent) : QDial
     setWindowTitle(QStringLiteral("直接編集"));
     setModal(true);
 
-    text1_ = new QPlainTextEdit(this);
-    text1_->setObjectName(QStringLiteral("Text1"));
+    editor_ = new QPlainTextEdit(this);
+    editor_->setObjectName(QStringLiteral("Text1"));
     // No wrapping: every line is laid out once, which keeps huge texts responsive.
-    text1_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    text1_->setWordWrapMode(QTextOption::NoWrap);
-    text1_->setTabChangesFocus(false);
+    editor_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    editor_->setWordWrapMode(QTextOption::NoWrap);
+    editor_->setTabChangesFocus(false);
     QString plain = text;
     plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     plain.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     // Laying out a million lines takes a few seconds: show that the program is busy.
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    text1_->setPlainText(plain);
+    editor_->setPlainText(plain);
     QApplication::restoreOverrideCursor();
 
-    auto* command1 = new QPushButton(QStringLiteral("OK"), this);
-    command1->setObjectName(QStringLiteral("Command1"));
-    command1->setAutoDefault(false);
-    auto* command2 = new QPushButton(QStringLiteral("Cancel"), this);
-    command2->setObjectName(QStringLiteral("Command2"));
-    command2->setAutoDefault(false);
-    connect(command1, &QPushButton::clicked, this, &QDialog::accept);
-    connect(command2, &QPushButton::clicked, this, &QDialog::reject);
+    auto* okButton = new QPushButton(QStringLiteral("OK"), this);
+    okButton->setObjectName(QStringLiteral("Command1"));
+    okButton->setAutoDefault(false);
+    auto* cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    cancelButton->setObjectName(QStringLiteral("Command2"));
+    cancelButton->setAutoDefault(false);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(command1);
-    buttons->addWidget(command2);
+    buttons->addWidget(okButton);
+    buttons->addWidget(cancelButton);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(text1_, 1);
+    layout->addWidget(editor_, 1);
     layout->addLayout(buttons);
     resize(520, 600);
-    text1_->setFocus();
+    editor_->setFocus();
 }
 
 QString DirectEditDialog::editedText() const {
-    return text1_->toPlainText();
+    return editor_->toPlainText();
 }
 
 }  // namespace kuvanto

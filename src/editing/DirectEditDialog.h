@@ -20,7 +20,7 @@ public:
     QString editedText() const;
 
 private:
-    QPlainTextEdit* text1_;
+    QPlainTextEdit* editor_;
 };
 
 }  // namespace kuvanto

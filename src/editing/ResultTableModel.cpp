@@ -69,7 +69,7 @@ Qt::ItemFlags ResultTableModel::flags(const QModelIndex& index) const {
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
 }
 
-bool ResultTableModel::Refresh() {
+bool ResultTableModel::refresh() {
     if (grid_.revision() == shownRevision_ && grid_.cols() == shownCols_) return false;
     shownRevision_ = grid_.revision();
     if (grid_.cols() != shownCols_) {

@@ -27,7 +27,7 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
     // Tells the views about changes since the last call; true when anything had changed.
-    bool Refresh();
+    bool refresh();
 
     static int gridRow(int modelRow) { return modelRow + 1; }
     static int modelRow(int gridRow) { return gridRow - 1; }

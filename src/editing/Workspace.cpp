@@ -26,17 +26,17 @@ void setError(QString* error, const QString& text) {
 
 Workspace::Workspace(QString folder) : folder_(std::move(folder)), undo_(folder_) {}
 
-QString Workspace::Path(const QString& name) const {
+QString Workspace::path(const QString& name) const {
     return folder_ + QLatin1Char('/') + name;
 }
 
-bool Workspace::Start(QString* error) {
+bool Workspace::start(QString* error) {
     resetCoordTable(addGrid, subtractedGrid);
     resetResultTable(resultGrid);
     hasResults_ = false;
     loadColors();
     QString e;
-    const bool ok = undo_.Start(addGrid, subtractedGrid, &e);
+    const bool ok = undo_.start(addGrid, subtractedGrid, &e);
     snapshotError_ = ok ? QString() : e;
     if (!ok) setError(error, e);
     return ok;
@@ -52,13 +52,13 @@ bool Workspace::saveUndo(QString* error) {
 
 bool Workspace::undoRestore(QString* error) {
     const auto addRev = addGrid.revision();
-    const auto sbtrtRev = subtractedGrid.revision();
+    const auto subtractedRev = subtractedGrid.revision();
     QString e;
     if (undo_.undoRestore(addGrid, subtractedGrid, &e)) {
         snapshotError_.clear();
         return true;
     }
-    if (addGrid.revision() != addRev || subtractedGrid.revision() != sbtrtRev) {
+    if (addGrid.revision() != addRev || subtractedGrid.revision() != subtractedRev) {
         // The earlier state came back; only the snapshot of it could not be written.
         snapshotError_ = e;
         return true;
@@ -68,11 +68,11 @@ bool Workspace::undoRestore(QString* error) {
 }
 
 std::optional<QString> Workspace::directEditText(QString* error) {
-    const QString path = Path(kBufFile);
-    if (!writeTextFile(path, coordText(addGrid, subtractedGrid), FileEncoding::Cp932, error))
+    const QString filePath = path(kBufFile);
+    if (!writeTextFile(filePath, coordText(addGrid, subtractedGrid), FileEncoding::Cp932, error))
         return std::nullopt;
     // The dialog shows the buffer as stored, so what is confirmed is what the file can hold.
-    const auto stored = readTextFile(path, error);
+    const auto stored = readTextFile(filePath, error);
     if (!stored) return std::nullopt;
     QString shown = QString::fromStdString(*stored);
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -80,14 +80,14 @@ std::optional<QString> Workspace::directEditText(QString* error) {
 }
 
 bool Workspace::applyDirectEdit(const QString& text, QString* error) {
-    const QString path = Path(kBufFile);
+    const QString filePath = path(kBufFile);
     // The buffer keeps the file's CR LF line ends whatever the dialog used.
     QString lines = text;
     lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     lines.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
     const std::string utf8 = (lines + QStringLiteral("\r\n")).toStdString();
-    if (!writeTextFile(path, utf8, FileEncoding::Cp932, error)) return false;
-    if (!readCoordText(path, addGrid, subtractedGrid, error)) return false;
+    if (!writeTextFile(filePath, utf8, FileEncoding::Cp932, error)) return false;
+    if (!readCoordText(filePath, addGrid, subtractedGrid, error)) return false;
     saveUndo();
     return true;
 }
@@ -129,11 +129,11 @@ bool Workspace::exportResult(const QString& path, QString* error) const {
 }
 
 void Workspace::loadColors() {
-    colors = loadColorVal(Path(kColorFile));
+    colors = loadColorVal(path(kColorFile));
 }
 
 bool Workspace::saveColors(const DrawColors& colors, QString* error) {
-    if (!saveColorVal(Path(kColorFile), colors, error)) return false;
+    if (!saveColorVal(path(kColorFile), colors, error)) return false;
     this->colors = colors;
     return true;
 }

@@ -26,13 +26,13 @@ public:
     DrawColors colors;
     QString dataFileName;
 
-    QString Folder() const { return folder_; }
-    QString Path(const QString& name) const;  // a file in the working folder
-    UndoStore& Undo() { return undo_; }
+    QString folder() const { return folder_; }
+    QString path(const QString& name) const;  // a file in the working folder
+    UndoStore& undo() { return undo_; }
 
     // Start-up: reset the tables and the result table, load the colours from "cl.ini", and take
     // the first snapshot. False (and `error`) when the snapshot cannot be written.
-    bool Start(QString* error = nullptr);
+    bool start(QString* error = nullptr);
 
     // Snapshot after a change / the undo command.
     bool saveUndo(QString* error = nullptr);

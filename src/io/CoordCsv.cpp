@@ -23,7 +23,7 @@ std::string skippedPairMessage(std::string_view first, std::string_view second) 
 void fillFromCsvText(std::string_view utf8, CoordTable& add, CoordTable& subtracted,
                         const std::function<void(const std::string&)>& onSkip) {
     TableAppender addRows(add);
-    TableAppender sbtrtRows(subtracted);
+    TableAppender subtractedRows(subtracted);
     TableAppender* section = &addRows;
     FieldReader reader(utf8);
     std::string first, second;
@@ -31,18 +31,18 @@ void fillFromCsvText(std::string_view utf8, CoordTable& add, CoordTable& subtrac
         if (first == kAddMarker) {
             section = &addRows;
         } else if (first == kSubtractedMarker) {
-            section = &sbtrtRows;
+            section = &subtractedRows;
         } else if (first.empty() && second.empty()) {
             continue;
         } else if (first != kSeparatorText &&
                    (!isNumericText(first) || !isNumericText(second))) {
             if (onSkip) onSkip(skippedPairMessage(first, second));
         } else {
-            section->Add(first, second);
+            section->add(first, second);
         }
     }
-    addRows.Finish();
-    sbtrtRows.Finish();
+    addRows.finish();
+    subtractedRows.finish();
 }
 
 bool writeCoordCsv(const QString& path, const CoordTable& add, const CoordTable& subtracted,

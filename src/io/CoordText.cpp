@@ -51,7 +51,7 @@ std::string coordText(const CoordTable& add, const CoordTable& subtracted) {
 void parseCoordText(std::string_view utf8, CoordTable& add, CoordTable& subtracted) {
     resetCoordTable(add, subtracted);
     TableAppender addRows(add);
-    TableAppender sbtrtRows(subtracted);
+    TableAppender subtractedRows(subtracted);
     TableAppender* section = nullptr;  // records before the first marker are dropped
     FieldReader reader(utf8);
     std::string first, second;
@@ -59,13 +59,13 @@ void parseCoordText(std::string_view utf8, CoordTable& add, CoordTable& subtract
         if (first == kAddMarker) {
             section = &addRows;
         } else if (first == kSubtractedMarker) {
-            section = &sbtrtRows;
+            section = &subtractedRows;
         } else if (!first.empty() && section) {
-            section->Add(first, second);
+            section->add(first, second);
         }
     }
-    addRows.Finish();
-    sbtrtRows.Finish();
+    addRows.finish();
+    subtractedRows.finish();
 }
 
 bool writeCoordText(const QString& path, const CoordTable& add, const CoordTable& subtracted,

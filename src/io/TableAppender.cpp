@@ -12,14 +12,14 @@ TableAppender::TableAppender(CoordTable& grid) : grid_(grid) {
     }
 }
 
-void TableAppender::Add(std::string_view x, std::string_view y) {
+void TableAppender::add(std::string_view x, std::string_view y) {
     auto& cells = grid_.cells();
     cells.emplace_back(x);
     cells.emplace_back(y);
     added_ = true;
 }
 
-void TableAppender::Finish() {
+void TableAppender::finish() {
     if (finished_) return;
     finished_ = true;
     if (!tookEntryRow_ && !added_) return;

@@ -15,14 +15,14 @@ class TableAppender {
     explicit TableAppender(CoordTable& grid);
     TableAppender(const TableAppender&) = delete;
     TableAppender& operator=(const TableAppender&) = delete;
-    ~TableAppender() { Finish(); }
+    ~TableAppender() { finish(); }
 
     // Adds one data row holding the two texts.
-    void Add(std::string_view x, std::string_view y);
+    void add(std::string_view x, std::string_view y);
 
     // Puts the empty entry row back behind the new rows and marks the table changed. Called by
     // the destructor when not called before.
-    void Finish();
+    void finish();
 
   private:
     CoordTable& grid_;

@@ -24,11 +24,11 @@ QString Other(const QString& name) {
 
 UndoStore::UndoStore(QString folder) : folder_(std::move(folder)) {}
 
-QString UndoStore::Path(const QString& name) const {
+QString UndoStore::path(const QString& name) const {
     return folder_ + QLatin1Char('/') + name;
 }
 
-bool UndoStore::Start(const CoordTable& add, const CoordTable& subtracted, QString* error) {
+bool UndoStore::start(const CoordTable& add, const CoordTable& subtracted, QString* error) {
     undoFile_ = kFirstSnapshotFile;
     stale_[0] = stale_[1] = false;  // "udtxt1.txt" may hold the last state of an earlier run
     return saveUndo(add, subtracted, error);
@@ -36,7 +36,7 @@ bool UndoStore::Start(const CoordTable& add, const CoordTable& subtracted, QStri
 
 bool UndoStore::saveUndo(const CoordTable& add, const CoordTable& subtracted, QString* error) {
     undoFile_ = Other(undoFile_);
-    const bool written = writeCoordText(Path(undoFile_), add, subtracted, error);
+    const bool written = writeCoordText(path(undoFile_), add, subtracted, error);
     stale_[Slot(undoFile_)] = !written;
     return written;
 }
@@ -46,11 +46,11 @@ bool UndoStore::undoRestore(CoordTable& add, CoordTable& subtracted, QString* er
     if (stale_[Slot(previous)]) {
         if (error) {
             *error = QStringLiteral("元に戻せません。直前の状態 %1 の保存に失敗しています。")
-                         .arg(Path(previous));
+                         .arg(path(previous));
         }
         return false;
     }
-    if (!readCoordText(Path(previous), add, subtracted, error)) return false;
+    if (!readCoordText(path(previous), add, subtracted, error)) return false;
     return saveUndo(add, subtracted, error);
 }
 

@@ -15,7 +15,7 @@ class UndoStore {
     explicit UndoStore(QString folder);
 
     // Start of the program: undoFile = "udtxt1.txt", then saveUndo (writes "udtxt2.txt").
-    bool Start(const CoordTable& add, const CoordTable& subtracted, QString* error = nullptr);
+    bool start(const CoordTable& add, const CoordTable& subtracted, QString* error = nullptr);
 
     // Switches undoFile to the other file and writes both tables to it.
     bool saveUndo(const CoordTable& add, const CoordTable& subtracted, QString* error = nullptr);
@@ -27,10 +27,10 @@ class UndoStore {
     bool undoRestore(CoordTable& add, CoordTable& subtracted, QString* error = nullptr);
 
     QString undoFile() const { return undoFile_; }  // "udtxt1.txt" or "udtxt2.txt"
-    QString Folder() const { return folder_; }
+    QString folder() const { return folder_; }
 
   private:
-    QString Path(const QString& name) const;
+    QString path(const QString& name) const;
     QString folder_;
     QString undoFile_ = QStringLiteral("udtxt1.txt");
     bool stale_[2] = {false, false};  // the slot's last write failed

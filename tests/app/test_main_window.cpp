@@ -101,15 +101,15 @@ void TestMainForm::startUp() {
     MainWindow& w = *t.w;
     QCOMPARE(w.windowTitle(), QStringLiteral("Kuvanto Ver3.1.0"));
     QCOMPARE(w.selectedTabCaption(), QStringLiteral("加算図形"));
-    QCOMPARE(w.activeGrid(), MainWindow::ActiveGrid::Add);
+    QCOMPARE(w.activeGrid(), MainWindow::ActiveGrid::add);
     QVERIFY(w.findChild<QTableView*>("Add_Grid")->isVisible());
     QVERIFY(!w.findChild<QTableView*>("Sbtrt_Grid")->isVisible());
     QVERIFY(!w.toolbarButton(4)->isEnabled());
     QVERIFY(!w.toolbarButton(5)->isEnabled());
-    QVERIFY(!w.Command("Export_Result")->isEnabled());
-    QVERIFY(!w.Command("Print_Out")->isEnabled());
+    QVERIFY(!w.command("Export_Result")->isEnabled());
+    QVERIFY(!w.command("Print_Out")->isEnabled());
     for (const char* holder : {"Dummy_Menu", "Dummy_Menu1", "Dummy_Menu2", "Dummy_Menu3"})
-        QVERIFY(!w.Menu(holder)->menuAction()->isVisible());
+        QVERIFY(!w.menu(holder)->menuAction()->isVisible());
     QCOMPARE(w.findChild<ViewPanel*>()->gridStepBox()->currentText(), QStringLiteral("None"));
     QVERIFY(QFile::exists(t.dir.filePath("udtxt2.txt")));
     QVERIFY(t.msg.notices.isEmpty());
@@ -148,7 +148,7 @@ void TestMainForm::tabSwitchEnabling() {
     if (content.isEmpty())
         t.Load("rectangle-with-hole.csv");
     else
-        QVERIFY(w.Work().applyDirectEdit(content));
+        QVERIFY(w.work().applyDirectEdit(content));
     w.selectTab(tab);
 
     const TabEnabling rule = tabEnabling(w.selectedTabCaption(), exporting || tab < 2);
@@ -158,9 +158,9 @@ void TestMainForm::tabSwitchEnabling() {
         const bool enabled = allowed.contains(i) && kButtonsWithCommands.contains(i);
         QVERIFY2(w.toolbarButton(i)->isEnabled() == enabled, qPrintable(QString::number(i)));
     }
-    QCOMPARE(w.Menu("Edit_Menu")->menuAction()->isEnabled(), editing);
-    QCOMPARE(w.Menu("Insert_Dgrm")->menuAction()->isEnabled(), editing);
-    QCOMPARE(w.Command("Export_Result")->isEnabled(), exporting);
+    QCOMPARE(w.menu("Edit_Menu")->menuAction()->isEnabled(), editing);
+    QCOMPARE(w.menu("Insert_Dgrm")->menuAction()->isEnabled(), editing);
+    QCOMPARE(w.command("Export_Result")->isEnabled(), exporting);
     QCOMPARE(rule.printMenu, exporting);
 
     const auto* table = w.findChild<QTableView*>("Result_Grid");
@@ -221,7 +221,7 @@ void TestMainForm::exitConfirmations() {
     Window t;
     t.msg.answers << yes;
     if (way == "menu")
-        t.w->Command("Exit_Prgm")->trigger();
+        t.w->command("Exit_Prgm")->trigger();
     else if (way == "toolbar")
         t.w->toolbarButton(9)->trigger();
     else
@@ -234,13 +234,13 @@ void TestMainForm::exitConfirmations() {
 
 void TestMainForm::undoTwice() {
     Window t;
-    Workspace& ws = t.w->Work();
+    Workspace& ws = t.w->work();
     QVERIFY(ws.applyDirectEdit("<<加算>>,\n1,1\n<<減算>>,"));       // change A
     QVERIFY(ws.applyDirectEdit("<<加算>>,\n2,2\n3,3\n<<減算>>,"));  // change B
     t.w->refreshViews();
     t.w->toolbarButton(7)->trigger();
     QCOMPARE(viewRows(*t.w, "Add_Grid"), QStringList{"1|1"});
-    t.w->Command("Undo_m")->trigger();
+    t.w->command("Undo_m")->trigger();
     QCOMPARE(viewRows(*t.w, "Add_Grid"), (QStringList{"2|2", "3|3"}));
     QVERIFY(t.msg.notices.isEmpty());
 }
@@ -286,16 +286,16 @@ void TestMainForm::readCsv() {
     t.w->toolbarButton(2)->trigger();
     QCOMPARE(t.msg.dialogs.size(), 1);
     QCOMPARE(t.msg.dialogs[0].title, QStringLiteral("データファイルを選択して下さい。"));
-    QVERIFY(!t.w->Work().hasResults());
+    QVERIFY(!t.w->work().hasResults());
     QCOMPARE(t.msg.dialogs[0].filter, QStringLiteral("*.csv|*.csv"));
     QCOMPARE(t.msg.dialogs[0].folder, t.dir.path());
-    QCOMPARE(t.w->Work().dataFileName, Fixture("rectangle-with-hole.csv"));
+    QCOMPARE(t.w->work().dataFileName, Fixture("rectangle-with-hole.csv"));
     QCOMPARE(t.w->selectedTabCaption(), QStringLiteral("加算図形"));
     QCOMPARE(viewRows(*t.w, "Add_Grid"), (QStringList{"0|0", "100|0", "100|200", "0|200", "0|0"}));
     QCOMPARE(viewRows(*t.w, "Sbtrt_Grid").size(), 5);
     // A cancelled dialog forgets the file name and changes nothing else.
-    t.w->Command("Read_CSV")->trigger();
-    QVERIFY(t.w->Work().dataFileName.isEmpty());
+    t.w->command("Read_CSV")->trigger();
+    QVERIFY(t.w->work().dataFileName.isEmpty());
     QCOMPARE(viewRows(*t.w, "Add_Grid").size(), 5);
     QVERIFY(t.msg.notices.isEmpty());
 }
@@ -305,11 +305,11 @@ void TestMainForm::readCsvOfMissingFileChangesNothing() {
     t.Load("rectangle-with-hole.csv");
     const QString missing = t.dir.filePath("gone.csv");
     t.msg.paths << missing;
-    t.w->Command("Read_CSV")->trigger();
+    t.w->command("Read_CSV")->trigger();
     QCOMPARE(t.msg.notices.size(), 1);
     QVERIFY2(t.msg.notices[0].text.contains("gone.csv"), qPrintable(t.msg.notices[0].text));
     QCOMPARE(viewRows(*t.w, "Add_Grid").size(), 5);
-    QCOMPARE(t.w->Work().dataFileName, Fixture("rectangle-with-hole.csv"));
+    QCOMPARE(t.w->work().dataFileName, Fixture("rectangle-with-hole.csv"));
 }
 
 void TestMainForm::writeCsvRoundTrip() {
@@ -321,10 +321,10 @@ void TestMainForm::writeCsvRoundTrip() {
     QCOMPARE(t.msg.dialogs.last().title, QStringLiteral("保存するファイル名を指定して下さい。"));
     QCOMPARE(t.msg.dialogs.last().initialName, Fixture("two-added-one-subtracted.csv"));
     QCOMPARE(Bytes(out), Bytes(Fixture("two-added-one-subtracted.csv")));
-    QCOMPARE(t.w->Work().dataFileName, out);
+    QCOMPARE(t.w->work().dataFileName, out);
     // Unwritable path: said, naming the file.
     t.msg.paths << t.dir.filePath("no-folder/x.csv");
-    t.w->Command("Write_CSV")->trigger();
+    t.w->command("Write_CSV")->trigger();
     QCOMPARE(t.msg.notices.size(), 1);
     QVERIFY(t.msg.notices[0].text.contains("x.csv"));
 }
@@ -363,7 +363,7 @@ void TestMainForm::exportWritesTheResultTable() {
     t.w->selectTab(2);
     const QString out = t.dir.filePath("result.txt");
     t.msg.paths << out;
-    t.w->Command("Export_Result")->trigger();
+    t.w->command("Export_Result")->trigger();
     QCOMPARE(t.msg.dialogs.size(), 1);
     QCOMPARE(t.msg.dialogs[0].filter, QStringLiteral("*.txt|*.txt"));
     QCOMPARE(t.msg.dialogs[0].initialName, QString());
@@ -373,7 +373,7 @@ void TestMainForm::exportWritesTheResultTable() {
     QCOMPARE(lines.size(), 24);
     QCOMPARE(lines[0], QStringLiteral("項目\t記号\t加算1\t加算2\t減算3\t総合"));
     QVERIFY(lines[4].endsWith("\t-"));
-    QCOMPARE(t.w->Work().dataFileName, Fixture("two-added-one-subtracted.csv"));
+    QCOMPARE(t.w->work().dataFileName, Fixture("two-added-one-subtracted.csv"));
 }
 
 void TestMainForm::copyResultPutsTheSelectionOnTheClipboard() {
@@ -385,7 +385,7 @@ void TestMainForm::copyResultPutsTheSelectionOnTheClipboard() {
     view->selectionModel()->setCurrentIndex(m->index(0, 2), QItemSelectionModel::NoUpdate);
     view->selectionModel()->select(QItemSelection(m->index(0, 2), m->index(1, 4)),
                                    QItemSelectionModel::ClearAndSelect);
-    t.w->Command("Copy_Result")->trigger();
+    t.w->command("Copy_Result")->trigger();
     QCOMPARE(QGuiApplication::clipboard()->text(),
              QStringLiteral("2.0000E4\t-5.0000E3\t1.5000E4\r50\t50\t50"));
 }
@@ -395,7 +395,7 @@ void TestMainForm::resultTableContextMenu() {
     t.Load("rectangle-with-hole.csv");
     t.w->selectTab(2);
     QWidget* viewport = t.w->findChild<QTableView*>("Result_Grid")->viewport();
-    QMenu* menu = t.w->Menu("Dummy_Menu3");
+    QMenu* menu = t.w->menu("Dummy_Menu3");
     QTest::mouseRelease(viewport, Qt::LeftButton, {}, QPoint(20, 20));
     QVERIFY(!menu->isVisible());
     QTest::mouseRelease(viewport, Qt::RightButton, {}, QPoint(20, 20));
@@ -410,7 +410,7 @@ void TestMainForm::resultTableContextMenu() {
 void TestMainForm::weightCalOpensTheMassWindow() {
     Window t;
     t.Load("rectangle-with-hole.csv");
-    t.w->Command("Weight_cal")->trigger();  // figure view shown: nothing opens
+    t.w->command("Weight_cal")->trigger();  // figure view shown: nothing opens
     t.w->selectTab(2);                     // current cell: the combined column, area 15000
     QString mass;
     answerNextDialog([&](QWidget* dialog) {
@@ -421,7 +421,7 @@ void TestMainForm::weightCalOpensTheMassWindow() {
         mass = dialog->findChild<QLabel*>("Label2")->text();
         dialog->close();
     });
-    t.w->Command("Weight_cal")->trigger();
+    t.w->command("Weight_cal")->trigger();
     QCOMPARE(mass, QStringLiteral("117kg/m"));
 }
 

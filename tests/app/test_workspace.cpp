@@ -64,13 +64,13 @@ void TestWorkspace::startResetsEverythingAndRecordsTheEmptyState() {
     Workspace ws(dir.path());
     ws.addGrid.appendRow("1", "2");
     ws.resultGrid.setText(0, 2, "junk");
-    QVERIFY(ws.Start());
+    QVERIFY(ws.start());
     QCOMPARE(ws.addGrid.rows(), 2);
     QCOMPARE(ws.addGrid.text(0, 0), std::string("X"));
     QCOMPARE(ws.resultGrid.text(1, 0), std::string("面積"));
     QCOMPARE(ws.resultGrid.text(0, 2), std::string());
     QCOMPARE(ws.colors, kFallbackColors);
-    QCOMPARE(ws.Undo().undoFile(), QStringLiteral("udtxt2.txt"));
+    QCOMPARE(ws.undo().undoFile(), QStringLiteral("udtxt2.txt"));
     QCOMPARE(readUtf8(dir.filePath("udtxt2.txt")), QStringLiteral("<<加算>>,\r\n<<減算>>,\r\n"));
     QVERIFY(ws.snapshotError().isEmpty());
     QVERIFY(!ws.hasResults());
@@ -80,14 +80,14 @@ void TestWorkspace::startLoadsTheColourFile() {
     QTemporaryDir dir;
     QVERIFY(writeTextFile(dir.filePath("cl.ini"), " 1  2  3 \r\n", FileEncoding::Cp932));
     Workspace ws(dir.path());
-    ws.Start();
+    ws.start();
     QCOMPARE(ws.colors, (DrawColors{1, 2, 3}));
 }
 
 void TestWorkspace::undoAlternatesBetweenTheLastTwoStates() {
     QTemporaryDir dir;
     Workspace ws(dir.path());
-    ws.Start();
+    ws.start();
     QVERIFY(ws.applyDirectEdit(kTextA));
     QVERIFY(ws.applyDirectEdit(kTextB));
     const QStringList a{"1|1", "2|2"}, b{"5|5"};
@@ -104,7 +104,7 @@ void TestWorkspace::undoWithoutAnEarlierSnapshotKeepsTheTables() {
     // First run: "udtxt1.txt" does not exist, so undo has nothing to go back to.
     QTemporaryDir dir;
     Workspace ws(dir.path());
-    ws.Start();
+    ws.start();
     ws.addGrid.setText(1, 0, "3");
     ws.addGrid.setText(1, 1, "4");
     ws.addGrid.setRows(3);
@@ -117,7 +117,7 @@ void TestWorkspace::undoWithoutAnEarlierSnapshotKeepsTheTables() {
 void TestWorkspace::undoNeverReadsBackASnapshotThatFailed() {
     QTemporaryDir dir;
     Workspace ws(dir.path());
-    ws.Start();
+    ws.start();
     Block(dir, "udtxt1.txt");
     QVERIFY(ws.applyDirectEdit(kTextA));  // the change stands; its snapshot failed
     QVERIFY(!ws.snapshotError().isEmpty());
@@ -133,7 +133,7 @@ void TestWorkspace::undoNeverReadsBackASnapshotThatFailed() {
 void TestWorkspace::directEditingReadsTheEditedText() {
     QTemporaryDir dir;
     Workspace ws(dir.path());
-    ws.Start();
+    ws.start();
     QVERIFY(ws.applyDirectEdit(kTextB));
     const auto text = ws.directEditText();
     QVERIFY(text);
@@ -148,7 +148,7 @@ void TestWorkspace::directEditingReadsTheEditedText() {
 void TestWorkspace::directEditingWithAnUnwritableBufferChangesNothing() {
     QTemporaryDir dir;
     Workspace ws(dir.path());
-    ws.Start();
+    ws.start();
     QVERIFY(ws.applyDirectEdit(kTextA));
     Block(dir, "buf.txt");
     QString error;
@@ -188,7 +188,7 @@ void TestWorkspace::readCsv() {
         QVERIFY(writeTextFile(path, content.toStdString(), FileEncoding::Cp932));
     }
     Workspace ws(dir.path());
-    ws.Start();
+    ws.start();
     QStringList messages;
     QVERIFY(ws.readCsv(path, [&](const QString& m) { messages << m; }));
     QCOMPARE(rows(ws.addGrid), add);
@@ -200,7 +200,7 @@ void TestWorkspace::readCsv() {
 void TestWorkspace::undoAfterReadingShowsEmptyTables() {
     QTemporaryDir dir;
     Workspace ws(dir.path());
-    ws.Start();
+    ws.start();
     QVERIFY(ws.applyDirectEdit(kTextA));
     QVERIFY(ws.readCsv(Fixture("rectangle-with-hole.csv"), {}));
     QVERIFY(ws.undoRestore());
@@ -211,21 +211,21 @@ void TestWorkspace::undoAfterReadingShowsEmptyTables() {
 void TestWorkspace::unreadableFileLeavesEverythingAsItWas() {
     QTemporaryDir dir;
     Workspace ws(dir.path());
-    ws.Start();
+    ws.start();
     QVERIFY(ws.applyDirectEdit(kTextA));
-    const QString undoFile = ws.Undo().undoFile();
+    const QString undoFile = ws.undo().undoFile();
     const QString missing = dir.filePath("no-such-file.csv");
     QString error;
     QVERIFY(!ws.readCsv(missing, {}, &error));
     QVERIFY2(error.contains("no-such-file.csv"), qPrintable(error));
     QCOMPARE(rows(ws.addGrid), (QStringList{"1|1", "2|2"}));
-    QCOMPARE(ws.Undo().undoFile(), undoFile);  // no snapshot was taken
+    QCOMPARE(ws.undo().undoFile(), undoFile);  // no snapshot was taken
 }
 
 void TestWorkspace::writeCsvRoundTrip() {
     QTemporaryDir dir;
     Workspace ws(dir.path());
-    ws.Start();
+    ws.start();
     const QString out = dir.filePath("out.csv");
     QVERIFY(ws.writeCsv(out));
     QCOMPARE(readUtf8(out), QStringLiteral("<<加算>>,\r\n<<減算>>,\r\n"));
@@ -242,7 +242,7 @@ void TestWorkspace::writeCsvRoundTrip() {
 void TestWorkspace::calculationExportAndErase() {
     QTemporaryDir dir;
     Workspace ws(dir.path());
-    ws.Start();
+    ws.start();
     QVERIFY(ws.readCsv(Fixture("rectangle-with-hole.csv"), {}));
     QVERIFY(ws.runCalculation());
     QVERIFY(ws.hasResults());

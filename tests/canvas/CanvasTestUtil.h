@@ -14,7 +14,7 @@ namespace kuvanto::test {
 
 // rows separated by ";": "x,y" a row of two cells, "|" a separator row, "-" an empty row. The
 // empty entry row follows the rows.
-inline void Fill(CoordTable& grid, const QString& rows) {
+inline void fill(CoordTable& grid, const QString& rows) {
     resetCoordTable(grid);
     const QStringList list = rows.isEmpty() ? QStringList() : rows.split(';');
     grid.setRows(static_cast<int>(list.size()) + 2);
@@ -68,7 +68,7 @@ public:
     void segment(WorldPt a, WorldPt b, std::uint32_t color) override {
         segments.push_back({a, b, color, pen});
     }
-    void Circle(WorldPt c, double r, std::uint32_t color) override {
+    void circle(WorldPt c, double r, std::uint32_t color) override {
         circles.push_back({c, r, color, pen});
     }
     void dot(WorldPt at, std::uint32_t color) override { drawnDots.push_back({{at}, color, pen}); }

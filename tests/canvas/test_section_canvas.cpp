@@ -7,7 +7,7 @@
 #include "canvas/SectionCanvas.h"
 
 using namespace kuvanto;
-using kuvanto::test::Fill;
+using kuvanto::test::fill;
 
 namespace {
 
@@ -77,7 +77,7 @@ private slots:
         canvas.resize(size);
         canvas.redrawSection();
         QCOMPARE(canvas.drawingArea(), area);
-        QCOMPARE(canvas.Picture().size(), area.size());
+        QCOMPARE(canvas.picture().size(), area.size());
         // The window stays square: the centre of the area is the centre of the window.
         const WorldPt centre = canvas.toWorld(QRectF(area).center());
         QCOMPARE(centre.x + 1, 1.0);
@@ -87,11 +87,11 @@ private slots:
     }
 
     void redrawPaintsFiguresAndMarks() {
-        Fill(add_, "-50,0;50,0");  // window (-100, 100) to (100, -100)
+        fill(add_, "-50,0;50,0");  // window (-100, 100) to (100, -100)
         SectionCanvas canvas(add_, subtracted_, result_, colors_);
         canvas.resize(400, 400);
         canvas.redrawSection();
-        const QImage& picture = canvas.Picture();
+        const QImage& picture = canvas.picture();
         QCOMPARE(picture.pixelColor(10, 10), kBack);
         QCOMPARE(picture.pixelColor(260, 200), kRed);     // world (30, 0)
         QCOMPARE(picture.pixelColor(200, 200), kYellow);  // the origin cross
@@ -104,12 +104,12 @@ private slots:
         canvas.show();
         QVERIFY(QTest::qWaitForWindowExposed(&canvas));
         canvas.redrawSection();
-        QVERIFY(countPixels(canvas.Picture(), kYellow) > 0);
+        QVERIFY(countPixels(canvas.picture(), kYellow) > 0);
         QTest::mouseClick(canvas.showOrigin(), Qt::LeftButton, {}, canvas.showOrigin()->rect().center());
-        QVERIFY(!canvas.View().showOrigin);
-        QCOMPARE(countPixels(canvas.Picture(), kYellow), 0);
+        QVERIFY(!canvas.view().showOrigin);
+        QCOMPARE(countPixels(canvas.picture(), kYellow), 0);
         canvas.freeHandCheck()->setChecked(true);
-        QVERIFY(canvas.View().freeHandCheck);
+        QVERIFY(canvas.view().freeHandCheck);
     }
 
     void marksOverARedrawLastUntilTheNext() {
@@ -119,10 +119,10 @@ private slots:
         QCOMPARE(canvas.drawWidth(), 1);  // the origin mark left pen width 1
         canvas.drawCircle({50, 50}, canvas.markRadius(), 0x00FF00);
         // Centre (300, 100) in pixels, radius 2 units = 4 pixels.
-        QCOMPARE(canvas.Picture().pixelColor(300, 100 - 4), kGreen);
-        QCOMPARE(canvas.Picture().pixelColor(300, 100), kBack);
+        QCOMPARE(canvas.picture().pixelColor(300, 100 - 4), kGreen);
+        QCOMPARE(canvas.picture().pixelColor(300, 100), kBack);
         canvas.redrawSection();
-        QCOMPARE(countPixels(canvas.Picture(), kGreen), 0);
+        QCOMPARE(countPixels(canvas.picture(), kGreen), 0);
     }
 
     void mappingBetweenWidgetAndWorld_data() {

@@ -10,7 +10,7 @@
 #include "canvas/TablePoints.h"
 
 using namespace kuvanto;
-using kuvanto::test::Fill;
+using kuvanto::test::fill;
 using kuvanto::test::RecordingPainter;
 
 namespace {
@@ -99,8 +99,8 @@ private slots:
         QFETCH(QString, subtracted);
         QFETCH(bool, origin);
         QFETCH(QList<double>, window);
-        Fill(add_, add);
-        Fill(subtracted_, subtracted);
+        fill(add_, add);
+        fill(subtracted_, subtracted);
         SectionView view(add_, subtracted_, result_, colors_);
         view.showOrigin = origin;
         RecordingPainter painter;
@@ -133,7 +133,7 @@ private slots:
         QFETCH(double, ofsX);
         QFETCH(double, ofsY);
         QFETCH(double, mult);
-        Fill(add_, "0,0;200,0;200,100;0,100;0,0");
+        fill(add_, "0,0;200,0;200,100;0,100;0,0");
         SectionView view(add_, subtracted_, result_, colors_);
         RecordingPainter painter;
         view.redrawSection(painter);
@@ -157,7 +157,7 @@ private slots:
     }
 
     void zoomInTwiceOutTwiceReturns() {
-        Fill(add_, "0,0;200,0;200,100;0,100;0,0");
+        fill(add_, "0,0;200,0;200,100;0,100;0,0");
         SectionView view(add_, subtracted_, result_, colors_);
         RecordingPainter painter;
         view.redrawSection(painter);
@@ -171,7 +171,7 @@ private slots:
     }
 
     void freehandKeepsTheWindow() {
-        Fill(add_, "0,0;200,0");
+        fill(add_, "0,0;200,0");
         SectionView view(add_, subtracted_, result_, colors_);
         view.freeHandCheck = true;
         view.setScale(-1, 1, 1, -1);
@@ -184,7 +184,7 @@ private slots:
         QTest::addColumn<QString>("add");
         QTest::addColumn<QString>("subtracted");
         QTest::addColumn<QString>("addSegments");
-        QTest::addColumn<QString>("sbtrtSegments");
+        QTest::addColumn<QString>("subtractedSegments");
         QTest::newRow("open figure drawn open") << "0,0;10,0;10,10;0,10"
                                                 << ""
                                                 << "0,0>10,0;10,0>10,10;10,10>0,10"
@@ -218,19 +218,19 @@ private slots:
         QFETCH(QString, add);
         QFETCH(QString, subtracted);
         QFETCH(QString, addSegments);
-        QFETCH(QString, sbtrtSegments);
-        Fill(add_, add);
-        Fill(subtracted_, subtracted);
+        QFETCH(QString, subtractedSegments);
+        fill(add_, add);
+        fill(subtracted_, subtracted);
         SectionView view(add_, subtracted_, result_, colors_);
         RecordingPainter painter;
         view.redrawSection(painter);
         QCOMPARE(segmentText(painter.segmentsIn(kAdd)), addSegments);
-        QCOMPARE(segmentText(painter.segmentsIn(kSubtracted)), sbtrtSegments);
+        QCOMPARE(segmentText(painter.segmentsIn(kSubtracted)), subtractedSegments);
         for (const auto& s : painter.segmentsIn(kAdd)) QCOMPARE(s.pen, 2);
     }
 
     void segmentsFollowTableChanges() {
-        Fill(add_, "0,0;10,0");
+        fill(add_, "0,0;10,0");
         SectionView view(add_, subtracted_, result_, colors_);
         RecordingPainter painter;
         view.redrawSection(painter);
@@ -253,9 +253,9 @@ private slots:
     }
     void pointsRereadAfterEdits() {
         QFETCH(QString, edit);
-        Fill(add_, "0,0;1,1;2,2;|;3,3;4,4;5,5;5,5;6,6");
+        fill(add_, "0,0;1,1;2,2;|;3,3;4,4;5,5;5,5;6,6");
         TablePoints cached;
-        cached.Update(add_);
+        cached.update(add_);
         if (edit == "set") {
             add_.setText(5, 1, "40");
         } else if (edit == "insert") {
@@ -275,15 +275,15 @@ private slots:
         } else {
             resetCoordTable(add_);
         }
-        QVERIFY(cached.Update(add_));
+        QVERIFY(cached.update(add_));
         TablePoints fresh;
-        fresh.Update(add_);
+        fresh.update(add_);
         QCOMPARE(cached.rows(), fresh.rows());
         for (int row = 0; row < fresh.rows(); ++row) {
             QCOMPARE(cached.hasVertex(row), fresh.hasVertex(row));
-            if (fresh.hasVertex(row)) QCOMPARE(cached.Point(row), fresh.Point(row));
+            if (fresh.hasVertex(row)) QCOMPARE(cached.point(row), fresh.point(row));
         }
-        QVERIFY(!cached.Update(add_));
+        QVERIFY(!cached.update(add_));
     }
 
     void originMark() {
@@ -386,7 +386,7 @@ private slots:
         QFETCH(bool, marks);
         QFETCH(int, dots);
         QFETCH(int, pen);
-        Fill(add_, add);
+        fill(add_, add);
         SectionView view(add_, subtracted_, result_, colors_);
         view.showOrigin = marks;
         view.showCentroid = false;

@@ -9,7 +9,7 @@
 #include "canvas/ViewPanel.h"
 
 using namespace kuvanto;
-using kuvanto::test::Fill;
+using kuvanto::test::fill;
 
 namespace {
 
@@ -37,7 +37,7 @@ class TestViewPanel : public QObject {
 
 private slots:
     void init() {
-        Fill(add_, "0,0;200,0;200,100;0,100;0,0");  // window (-100, 250) to (300, -150)
+        fill(add_, "0,0;200,0;200,100;0,100;0,0");  // window (-100, 250) to (300, -150)
         resetCoordTable(subtracted_);
         window_ = std::make_unique<QWidget>();
         auto* layout = new QHBoxLayout(window_.get());
@@ -128,7 +128,7 @@ private slots:
     void plusTwiceMinusTwiceReturns() {
         for (const char* name : {"Command1_0", "Command1_0", "Command1_1", "Command1_1"})
             QTest::mouseClick(Find<QPushButton>(name), Qt::LeftButton);
-        QVERIFY(qFuzzyCompare(canvas_->View().viewMult, 1.0));
+        QVERIFY(qFuzzyCompare(canvas_->view().viewMult, 1.0));
         QVERIFY(!Find<QCheckBox>("Auto_Scale_Check")->isChecked());
     }
 
@@ -137,10 +137,10 @@ private slots:
         auto* autoScale = Find<QCheckBox>("Auto_Scale_Check");
         QTest::mouseClick(autoScale, Qt::LeftButton, {}, autoScale->rect().center());
         QVERIFY(autoScale->isChecked());
-        QCOMPARE(canvas_->View().viewOfsX, 0.0);
+        QCOMPARE(canvas_->view().viewOfsX, 0.0);
         QCOMPARE(canvas_->scaleLeft(), -100.0);
         // Unchecking keeps the view as it is until the next change.
-        canvas_->View().viewOfsX = 40;
+        canvas_->view().viewOfsX = 40;
         QTest::mouseClick(autoScale, Qt::LeftButton, {}, autoScale->rect().center());
         QVERIFY(!canvas_->autoScale());
         QCOMPARE(canvas_->scaleLeft(), -100.0);
@@ -149,7 +149,7 @@ private slots:
     void gridStepSelectionRedraws() {
         const QColor grid(40, 240, 180);
         auto countGrid = [&] {
-            const QImage& image = canvas_->Picture();
+            const QImage& image = canvas_->picture();
             int n = 0;
             for (int y = 0; y < image.height(); ++y)
                 for (int x = 0; x < image.width(); ++x) n += image.pixelColor(x, y) == grid;
@@ -158,7 +158,7 @@ private slots:
         QCOMPARE(countGrid(), 0);
         auto* combo = Find<QComboBox>("Combo1");
         combo->setCurrentIndex(combo->findText("10"));  // 40 steps across the window
-        QCOMPARE(canvas_->View().gridStep(), 10.0);
+        QCOMPARE(canvas_->view().gridStep(), 10.0);
         QVERIFY(countGrid() > 0);
         combo->setCurrentIndex(0);
         QCOMPARE(countGrid(), 0);

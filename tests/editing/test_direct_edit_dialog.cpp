@@ -21,10 +21,10 @@ private slots:
     void showsItsControls() {
         DirectEditDialog form(kTables);
         QCOMPARE(form.windowTitle(), QStringLiteral("直接編集"));
-        auto* text1 = form.findChild<QPlainTextEdit*>(QStringLiteral("Text1"));
-        QVERIFY(text1);
-        QCOMPARE(text1->document()->blockCount(), 5);
-        QCOMPARE(text1->document()->findBlockByNumber(1).text(), QStringLiteral("0,0"));
+        auto* editor = form.findChild<QPlainTextEdit*>(QStringLiteral("Text1"));
+        QVERIFY(editor);
+        QCOMPARE(editor->document()->blockCount(), 5);
+        QCOMPARE(editor->document()->findBlockByNumber(1).text(), QStringLiteral("0,0"));
         QCOMPARE(form.findChild<QPushButton*>(QStringLiteral("Command1"))->text(),
                  QStringLiteral("OK"));
         QCOMPARE(form.findChild<QPushButton*>(QStringLiteral("Command2"))->text(),
@@ -53,13 +53,13 @@ private slots:
         QFETCH(QString, text);
         DirectEditDialog form(kTables);
         form.show();
-        auto* text1 = form.findChild<QPlainTextEdit*>(QStringLiteral("Text1"));
-        text1->moveCursor(QTextCursor::End);
+        auto* editor = form.findChild<QPlainTextEdit*>(QStringLiteral("Text1"));
+        editor->moveCursor(QTextCursor::End);
         for (const QChar c : typed) {
             if (c == QLatin1Char('\n')) {
-                QTest::keyClick(text1, Qt::Key_Return);
+                QTest::keyClick(editor, Qt::Key_Return);
             } else {
-                QTest::keyClicks(text1, QString(c));
+                QTest::keyClicks(editor, QString(c));
             }
         }
         QTest::mouseClick(form.findChild<QPushButton*>(button), Qt::LeftButton);

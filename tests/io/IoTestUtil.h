@@ -28,7 +28,7 @@ inline QString dump(const CoordTable& grid) {
 }
 
 // Resets the table and fills it from "x|y;x|y", with an empty entry row behind unless told not.
-inline void Fill(CoordTable& grid, const QString& rows, bool entryRow = true) {
+inline void fill(CoordTable& grid, const QString& rows, bool entryRow = true) {
     resetCoordTable(grid);
     const QStringList list = rows.isEmpty() ? QStringList() : rows.split(';');
     grid.setRows(static_cast<int>(list.size()) + (entryRow ? 2 : 1));
@@ -49,7 +49,7 @@ inline bool writeBytes(const QString& path, const QByteArray& bytes) {
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
-inline std::string Std(const QString& text) {
+inline std::string toStd(const QString& text) {
     return text.toStdString();
 }
 

@@ -115,7 +115,7 @@ class TestCoordCsv : public QObject {
         QFETCH(QString, subtracted);
         QFETCH(QString, messages);
         CoordTable a, s;
-        QCOMPARE(fillFresh(Std(text), a, s), messages);
+        QCOMPARE(fillFresh(toStd(text), a, s), messages);
         QCOMPARE(dump(a), add);
         QCOMPARE(dump(s), subtracted);
     }
@@ -173,7 +173,7 @@ class TestCoordCsv : public QObject {
         QFETCH(QString, text);
         QFETCH(QString, pairs);
         QFETCH(bool, stopped);
-        const InsertPairs read = readInsertPairs(Std(text));
+        const InsertPairs read = readInsertPairs(toStd(text));
         QStringList list;
         for (const auto& [x, y] : read.pairs) {
             list << QString::fromStdString(x) + '|' + QString::fromStdString(y);
@@ -201,7 +201,7 @@ class TestCoordCsv : public QObject {
         const InsertPairs pairs = readInsertPairs(*text);
         QVERIFY(!pairs.stopped);
         CoordTable grid;
-        Fill(grid, table);
+        kuvanto::test::fill(grid, table);
         QCOMPARE(insertPairs(grid, row, pairs), nextRow);
         QCOMPARE(dump(grid), result);
         QCOMPARE(grid.text(0, 0), std::string("X"));

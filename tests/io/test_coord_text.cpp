@@ -42,8 +42,8 @@ class TestCoordText : public QObject {
         QFETCH(QString, subtracted);
         QFETCH(QString, text);
         CoordTable a, s;
-        Fill(a, add);
-        Fill(s, subtracted);
+        fill(a, add);
+        fill(s, subtracted);
         QCOMPARE(QString::fromStdString(coordText(a, s)), text);
     }
 
@@ -90,9 +90,9 @@ class TestCoordText : public QObject {
         QFETCH(QString, add);
         QFETCH(QString, subtracted);
         CoordTable a, s;
-        Fill(a, "7|7");  // stale contents are replaced
-        Fill(s, "8|8");
-        parseCoordText(Std(text), a, s);
+        fill(a, "7|7");  // stale contents are replaced
+        fill(s, "8|8");
+        parseCoordText(toStd(text), a, s);
         QCOMPARE(dump(a), add);
         QCOMPARE(dump(s), subtracted);
         QCOMPARE(a.text(0, 0), std::string("X"));
@@ -116,8 +116,8 @@ class TestCoordText : public QObject {
         QTemporaryDir dir;
         const QString path = dir.filePath("buf.txt");
         CoordTable a, s;
-        Fill(a, add);
-        Fill(s, subtracted);
+        fill(a, add);
+        fill(s, subtracted);
         QString error;
         QVERIFY2(writeCoordText(path, a, s, &error), qPrintable(error));
         CoordTable a2, s2;
@@ -130,7 +130,7 @@ class TestCoordText : public QObject {
     // back with a new entry row behind it.
     void trailingVertexRowIsKept() {
         CoordTable a, s;
-        Fill(a, "0|0;10|0;10|10", false);
+        fill(a, "0|0;10|0;10|10", false);
         QCOMPARE(dump(a), QString("0|0;10|0!10|10"));
         QCOMPARE(QString::fromStdString(coordText(a, s)),
                  QString("<<加算>>,\r\n0,0\r\n10,0\r\n10,10\r\n<<減算>>,\r\n"));
@@ -141,8 +141,8 @@ class TestCoordText : public QObject {
     void unreadableFileLeavesTables() {
         QTemporaryDir dir;
         CoordTable a, s;
-        Fill(a, "1|2;3|4");
-        Fill(s, "5|6");
+        fill(a, "1|2;3|4");
+        fill(s, "5|6");
         QString error;
         QVERIFY(!readCoordText(dir.filePath("udtxt1.txt"), a, s, &error));
         QVERIFY2(error.contains("udtxt1.txt"), qPrintable(error));

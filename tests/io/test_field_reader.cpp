@@ -12,7 +12,7 @@ using namespace kuvanto::test;
 namespace {
 
 QString pairsOf(const QString& text) {
-    const std::string utf8 = Std(text);
+    const std::string utf8 = toStd(text);
     FieldReader reader(utf8);
     QStringList pairs;
     std::string first, second;
@@ -95,7 +95,7 @@ class TestFieldReader : public QObject {
     void quoteField() {
         QFETCH(QString, cell);
         QFETCH(QString, field);
-        QCOMPARE(QString::fromStdString(kuvanto::quoteField(Std(cell))), field);
+        QCOMPARE(QString::fromStdString(kuvanto::quoteField(toStd(cell))), field);
         // Whatever the cell holds, the field reads back as the cell.
         QCOMPARE(pairsOf(field + ",x\r\n"), cell + "|x");
     }

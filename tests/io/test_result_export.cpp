@@ -25,11 +25,11 @@ ResultTable Table(const QStringList& figures) {
             grid.setText(r, 0, r == 6 ? "[図心回り]" : "[座標軸回り]");
             continue;
         }
-        grid.setText(r, 0, Std(QString("item%1").arg(r)));
-        grid.setText(r, 1, Std(QString("s%1").arg(r)));
+        grid.setText(r, 0, toStd(QString("item%1").arg(r)));
+        grid.setText(r, 1, toStd(QString("s%1").arg(r)));
     }
     if (figures.isEmpty()) return grid;
-    for (int c = 0; c < figures.size(); ++c) grid.setText(0, c + 2, Std(figures[c]));
+    for (int c = 0; c < figures.size(); ++c) grid.setText(0, c + 2, toStd(figures[c]));
     const int total = static_cast<int>(figures.size()) + 2;
     grid.setText(0, total, "総合");
     for (int r = 1; r < ResultTable::kRows; ++r) {

@@ -57,8 +57,8 @@ class TestTextFile : public QObject {
         QFETCH(QString, text);
         QFETCH(QByteArray, bytes);
         QFETCH(bool, exact);
-        QCOMPARE(QByteArray::fromStdString(encodeCp932(Std(text))), bytes);
-        QCOMPARE(encodeCp932Exact(Std(text)).has_value(), exact);
+        QCOMPARE(QByteArray::fromStdString(encodeCp932(toStd(text))), bytes);
+        QCOMPARE(encodeCp932Exact(toStd(text)).has_value(), exact);
     }
 
     void readFailureNamesFile_data() {

@@ -19,7 +19,7 @@ class TestUndoStore : public QObject {
         QTemporaryDir dir;
         UndoStore undo(dir.path());
         CoordTable a, s;
-        QVERIFY(undo.Start(a, s));
+        QVERIFY(undo.start(a, s));
         QCOMPARE(undo.undoFile(), QString("udtxt2.txt"));
         QCOMPARE(readBytes(dir.filePath("udtxt2.txt")),
                  QByteArray("<<\x89\xC1\x8E\x5A>>,\r\n<<\x8C\xB8\x8E\x5A>>,\r\n"));
@@ -30,10 +30,10 @@ class TestUndoStore : public QObject {
         QTemporaryDir dir;
         UndoStore undo(dir.path());
         CoordTable a, s;
-        QVERIFY(undo.Start(a, s));
-        Fill(a, "1|1;<<図形区切り>>|");  // change A
+        QVERIFY(undo.start(a, s));
+        fill(a, "1|1;<<図形区切り>>|");  // change A
         QVERIFY(undo.saveUndo(a, s));
-        Fill(s, "2|2");  // change B
+        fill(s, "2|2");  // change B
         QVERIFY(undo.saveUndo(a, s));
 
         QVERIFY(undo.undoRestore(a, s));
@@ -51,7 +51,7 @@ class TestUndoStore : public QObject {
         QVERIFY(writeBytes(dir.filePath("udtxt1.txt"), QByteArray("<<加算>>,\r\n3,4\r\n")));
         UndoStore undo(dir.path());
         CoordTable a, s;
-        QVERIFY(undo.Start(a, s));
+        QVERIFY(undo.start(a, s));
         QVERIFY(undo.undoRestore(a, s));
         QCOMPARE(dump(a), QString("3|4"));
         QCOMPARE(undo.undoFile(), QString("udtxt1.txt"));
@@ -61,8 +61,8 @@ class TestUndoStore : public QObject {
         QTemporaryDir dir;
         UndoStore undo(dir.path());
         CoordTable a, s;
-        QVERIFY(undo.Start(a, s));
-        Fill(a, "5|5");  // a change that took no snapshot
+        QVERIFY(undo.start(a, s));
+        fill(a, "5|5");  // a change that took no snapshot
         QString error;
         QVERIFY(!undo.undoRestore(a, s, &error));
         QVERIFY(!error.isEmpty());
@@ -77,13 +77,13 @@ class TestUndoStore : public QObject {
         const QString file2 = dir.filePath("udtxt2.txt");
         UndoStore undo(dir.path());
         CoordTable a, s;
-        QVERIFY(undo.Start(a, s));      // udtxt2: empty tables
-        Fill(a, "1|1");                 // change A
+        QVERIFY(undo.start(a, s));      // udtxt2: empty tables
+        fill(a, "1|1");                 // change A
         QVERIFY(undo.saveUndo(a, s));  // udtxt1: A
 
         QVERIFY(QFile::remove(file2));
         QVERIFY(QDir().mkdir(file2));  // the next write of udtxt2 fails
-        Fill(a, "2|2");                // change B
+        fill(a, "2|2");                // change B
         QString error;
         QVERIFY(!undo.saveUndo(a, s, &error));
         QVERIFY2(error.contains("udtxt2.txt"), qPrintable(error));

@@ -45,7 +45,7 @@ private:
     }
 
     // Runs the calculator; a crash or a hang fails the calling test.
-    static Outcome Run(const QStringList& args) {
+    static Outcome runCalc(const QStringList& args) {
         QProcess process;
         process.start(QStringLiteral(KUVANTO_CALC), args);
         Outcome outcome;
@@ -159,7 +159,7 @@ private slots:
         QFETCH(QString, expected);
 
         const QString path = fixture.isEmpty() ? Input(input) : Fixture(fixture);
-        const Outcome run = Run({path});
+        const Outcome run = runCalc({path});
         QCOMPARE(run.status, 0);
         QCOMPARE(run.err, QByteArray());
         QCOMPARE(Cell(run.out, head, symbol), expected);
@@ -167,7 +167,7 @@ private slots:
 
     // The export layout on standard output: 23 "\n"-ended lines, heads first, headings alone.
     void exportLines() {
-        const Outcome run = Run({Fixture(QStringLiteral("rectangle-with-hole.csv"))});
+        const Outcome run = runCalc({Fixture(QStringLiteral("rectangle-with-hole.csv"))});
         QCOMPARE(run.status, 0);
         QVERIFY(!run.out.contains('\r'));
         QVERIFY(run.out.endsWith('\n'));
@@ -217,7 +217,7 @@ private slots:
         for (QString& arg : args) arg.replace(QLatin1Char('@'), path);
         message.replace(QLatin1Char('@'), path);
 
-        const Outcome run = Run(args);
+        const Outcome run = runCalc(args);
         QCOMPARE(run.status, status);
         QCOMPARE(run.out, QByteArray());
         QVERIFY2(QString::fromUtf8(run.err).contains(message), run.err.constData());
@@ -225,7 +225,7 @@ private slots:
 
     // A pair that is not two numbers is reported on one line of standard error and skipped.
     void skippedPair() {
-        const Outcome run = Run({Input("0,0\n100,0\na,1\n100,200\n0,200\n0,0\n")});
+        const Outcome run = runCalc({Input("0,0\n100,0\na,1\n100,200\n0,200\n0,0\n")});
         QCOMPARE(run.status, 0);
         QCOMPARE(QString::fromUtf8(run.err),
                  QStringLiteral("座標データ(X,Y)でないデータ(a,1)が含まれています。"
@@ -250,7 +250,7 @@ private slots:
         QFETCH(QStringList, args);
         QFETCH(QString, lastLine);
 
-        const Outcome run = Run(args << Input(kRectangle));
+        const Outcome run = runCalc(args << Input(kRectangle));
         QCOMPARE(run.status, 0);
         const QStringList lines = QString::fromUtf8(run.out).split(QLatin1Char('\n'));
         QCOMPARE(lines.size(), 25);  // 23 rows, the mass line, nothing after the last "\n"
@@ -259,7 +259,7 @@ private slots:
 
     void json() {
         const Outcome run =
-            Run({QStringLiteral("--json"), QStringLiteral("--density"), QStringLiteral("7.8"),
+            runCalc({QStringLiteral("--json"), QStringLiteral("--density"), QStringLiteral("7.8"),
                  Fixture(QStringLiteral("rectangle-with-hole.csv"))});
         QCOMPARE(run.status, 0);
         QJsonParseError error;
@@ -306,7 +306,7 @@ private slots:
     void damagedInput() {
         QFETCH(QByteArray, input);
 
-        const Outcome run = Run({Input(input)});
+        const Outcome run = runCalc({Input(input)});
         QVERIFY2(run.status == 0 || run.status == 1, qPrintable(QString::number(run.status)));
         if (run.status == 1) QVERIFY(QString::fromUtf8(run.err).contains(kFailure));
         const QString out = QString::fromUtf8(run.out).toLower();
@@ -315,7 +315,7 @@ private slots:
     }
 
     void help() {
-        const Outcome run = Run({QStringLiteral("--help")});
+        const Outcome run = runCalc({QStringLiteral("--help")});
         QCOMPARE(run.status, 0);
         QVERIFY(run.out.startsWith("Usage: kuvanto-calc"));
         QCOMPARE(run.err, QByteArray());

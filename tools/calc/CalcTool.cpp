@@ -153,7 +153,7 @@ std::string CalcTool::oneLine(std::string_view text) {
     return line;
 }
 
-int CalcTool::Run(const CalcOptions& options, std::FILE* out, std::FILE* err) {
+int CalcTool::run(const CalcOptions& options, std::FILE* out, std::FILE* err) {
     if (options.help) {
         Write(out, helpText());
         return kExitOk;

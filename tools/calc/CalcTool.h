@@ -42,7 +42,7 @@ public:
 
     // Reads, computes and prints. Results go to `out`, notices and errors to `err`, both UTF-8
     // with "\n" line ends. Returns the exit status.
-    static int Run(const CalcOptions& options, std::FILE* out, std::FILE* err);
+    static int run(const CalcOptions& options, std::FILE* out, std::FILE* err);
 
     // The mass per metre of the combined section (area from row 1 of the last column) for the
     // density, as its three-decimal text ("156"); nothing when the product is not finite.

@@ -16,7 +16,7 @@ int main(int argc, char* argv[]) {
                      error.toUtf8().constData());
         return kuvanto::CalcTool::kExitUsage;
     }
-    const int status = kuvanto::CalcTool::Run(*options, stdout, stderr);
+    const int status = kuvanto::CalcTool::run(*options, stdout, stderr);
     std::fflush(stdout);
     std::fflush(stderr);
     return status;

@@ -69,7 +69,7 @@ private slots:
         QFETCH(QStringList, lines);
         MassDialog form(area);
         QLineEdit* rhoText = focusDensity(form);
-        auto* label2 = form.findChild<QLabel*>(QStringLiteral("Label2"));
+        auto* massLabel = form.findChild<QLabel*>(QStringLiteral("Label2"));
         QStringList shown;
         for (const QChar key : keys) {
             if (key == QLatin1Char('\b')) {
@@ -77,7 +77,7 @@ private slots:
             } else {
                 QTest::keyClicks(rhoText, QString(key));
             }
-            shown << label2->text();
+            shown << massLabel->text();
         }
         QCOMPARE(shown, lines);
     }
