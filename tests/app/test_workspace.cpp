@@ -6,8 +6,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "io/TextFile.h"
 #include "editing/Workspace.h"
+#include "io/TextFile.h"
 
 using namespace kuvanto;
 
@@ -171,6 +171,26 @@ void TestWorkspace::readCsv_data() {
         << QStringList()
         << QStringList{QStringLiteral("座標データ(X,Y)でないデータ(a,1)が含まれています。\r"
                                       "この行を省略して読込みを続けます。")};
+    {
+        // A thousand bad rows give three messages and one count, not a thousand message boxes.
+        QString content = QStringLiteral("<<加算>>,\r\n1,2\r\n");
+        QStringList messages;
+        for (int i = 1; i <= 1000; ++i) {
+            content += QStringLiteral("a%1,1\r\n").arg(i);
+            if (i <= 3) {
+                messages << QStringLiteral(
+                                "座標データ(X,Y)でないデータ(a%1,1)が含まれています。\r"
+                                "この行を省略して読込みを続けます。")
+                                .arg(i);
+            }
+        }
+        content += QStringLiteral("3,4\r\n");
+        messages << QStringLiteral(
+            "座標データ(X,Y)でないデータがほかに997組ありました。\r"
+            "省略したデータは合わせて1000組です。");
+        QTest::newRow("many skipped pairs: the first reported, the rest counted")
+            << content << QStringList{"1|2", "3|4"} << QStringList() << messages;
+    }
     QTest::newRow("subtracted section first")
         << QStringLiteral("<<減算>>,\r\n9,9\r\n<<加算>>,\r\n1,1\r\n") << QStringList{"1|1"}
         << QStringList{"9|9"} << QStringList();
