@@ -49,19 +49,25 @@ bool Workspace::start(QString* error) {
 }
 
 bool Workspace::saveUndo(QString* error) {
+    // A snapshot still being written in the background is finished first; its failure is news
+    // even when this snapshot succeeds.
+    QString backgroundError;
+    undo_.finishBackground(&backgroundError);
     QString e;
     const bool ok = undo_.saveUndo(addGrid, subtractedGrid, &e);
-    snapshotError_ = ok ? QString() : e;
+    snapshotError_ = ok ? backgroundError : e;
     if (!ok) setError(error, e);
     return ok;
 }
 
 bool Workspace::undoRestore(QString* error) {
+    QString backgroundError;
+    undo_.finishBackground(&backgroundError);
     const auto addRev = addGrid.revision();
     const auto subtractedRev = subtractedGrid.revision();
     QString e;
     if (undo_.undoRestore(addGrid, subtractedGrid, &e)) {
-        snapshotError_.clear();
+        snapshotError_ = backgroundError;
         return true;
     }
     if (addGrid.revision() != addRev || subtractedGrid.revision() != subtractedRev) {
@@ -120,9 +126,14 @@ bool Workspace::readCsv(const QString& path, const std::function<void(const QStr
         if (++skipped <= kShownSkippedPairs && onSkip) onSkip(QString::fromStdString(message));
     });
     if (skipped > kShownSkippedPairs && onSkip) onSkip(skippedPairsSummary(skipped));
-    saveUndo();
-    // Either snapshot failing is one failure of this command.
-    if (snapshotError_.isEmpty()) snapshotError_ = firstFailure;
+    // The snapshot of a large file takes a while to write; the user does not wait for it. Undo
+    // and the next snapshot wait for it, and a failure is reported with the next snapshot.
+    undo_.saveUndoInBackground(addGrid, subtractedGrid);
+    snapshotError_ = firstFailure;
+    QString written;
+    if (!undo_.writingInBackground() && !undo_.finishBackground(&written) &&
+        snapshotError_.isEmpty())
+        snapshotError_ = written;
     return true;
 }
 

@@ -14,7 +14,7 @@ using namespace kuvanto::test;
 class TestUndoStore : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void startWritesEmptyTablesToSecondFile() {
         QTemporaryDir dir;
         UndoStore undo(dir.path());
@@ -77,8 +77,8 @@ class TestUndoStore : public QObject {
         const QString file2 = dir.filePath("udtxt2.txt");
         UndoStore undo(dir.path());
         CoordTable a, s;
-        QVERIFY(undo.start(a, s));      // udtxt2: empty tables
-        fill(a, "1|1");                 // change A
+        QVERIFY(undo.start(a, s));     // udtxt2: empty tables
+        fill(a, "1|1");                // change A
         QVERIFY(undo.saveUndo(a, s));  // udtxt1: A
 
         QVERIFY(QFile::remove(file2));
@@ -96,6 +96,42 @@ class TestUndoStore : public QObject {
         QVERIFY(writeBytes(file2, QByteArray("<<加算>>,\r\n<<減算>>,\r\n")));
         QVERIFY(!undo.undoRestore(a, s, &error));
         QCOMPARE(dump(a), QString("1|1"));
+    }
+
+    // A large snapshot is written on a worker thread; undo waits for it and never reads it
+    // half-written, and a failed background write is given out and leaves its file stale.
+    void largeSnapshotInBackground_data() {
+        QTest::addColumn<bool>("blocked");
+        QTest::newRow("write succeeds") << false;
+        QTest::newRow("write fails") << true;
+    }
+    void largeSnapshotInBackground() {
+        QFETCH(bool, blocked);
+        QTemporaryDir dir;
+        UndoStore undo(dir.path());
+        CoordTable a, s;
+        QVERIFY(undo.start(a, s));  // udtxt2: empty
+        fill(a, "1|1");
+        QVERIFY(undo.saveUndo(a, s));  // udtxt1: 1|1
+        if (blocked) {
+            QVERIFY(QFile::remove(dir.filePath("udtxt2.txt")));
+            QVERIFY(QDir().mkdir(dir.filePath("udtxt2.txt")));
+        }
+        QStringList rows;
+        for (int i = 0; i < 100000; ++i) rows << QStringLiteral("%1.125|-%1.5").arg(i);
+        fill(a, rows.join(';'));
+        undo.saveUndoInBackground(a, s);  // udtxt2: the large table
+        QVERIFY(undo.writingInBackground());
+        QString error;
+        QCOMPARE(undo.finishBackground(&error), !blocked);
+        QCOMPARE(error.contains("udtxt2.txt"), blocked);
+        QVERIFY(undo.finishBackground());  // given out once
+
+        QVERIFY(undo.undoRestore(a, s));  // back to 1|1 from udtxt1
+        QCOMPARE(dump(a), QString("1|1"));
+        const bool redone = undo.undoRestore(a, s);
+        QCOMPARE(redone, !blocked);  // the large state comes back only when it was written
+        QCOMPARE(a.rows(), blocked ? 3 : 100002);
     }
 };
 
