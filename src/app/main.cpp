@@ -11,9 +11,11 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kuvanto"));
+    QApplication::setOrganizationName(QStringLiteral("Kuvanto"));
     kuvanto::installJapaneseFonts();
 
     kuvanto::MainWindow window(kuvanto::workFolder());
+    window.rememberGeometry();  // size and place of the last run, from the user's settings
     window.show();
     // The name as the raw bytes of the argument (QApplication has taken its own options out of
     // argv), so that a name that is not valid UTF-8 opens too.

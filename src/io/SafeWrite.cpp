@@ -17,6 +17,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "io/FileErrorText.h"
 #include "io/NativePath.h"
 
 namespace kuvanto {
@@ -29,10 +30,6 @@ FileWriteCalls& activeCalls() {
 }
 
 std::atomic<unsigned> temporaryCounter{0};
-
-QString reasonText(int error) {
-    return QString::fromLocal8Bit(std::strerror(error));
-}
 
 // The file that is really replaced: the target of a symbolic link, otherwise the name itself.
 QByteArray resolvedTarget(const QByteArray& name) {
@@ -110,7 +107,8 @@ bool writeFileSafely(const QString& path, std::string_view bytes, QString* error
     auto fail = [&](int reason) {
         if (error) {
             *error = QStringLiteral("ファイル %1 に書き込めません（%2）。")
-                         .arg(displayPath(path), reasonText(reason));
+                         .arg(displayPath(path), fileErrorReason(path, FileAccess::write,
+                                                                 QFileDevice::WriteError, reason));
         }
         return false;
     };

@@ -16,6 +16,7 @@
 #include <cstring>
 #include <vector>
 
+#include "io/FileErrorText.h"
 #include "io/NativePath.h"
 #include "io/SafeWrite.h"
 
@@ -227,7 +228,8 @@ std::string decodeCp932(std::string_view bytes) {
 void setReadError(QString* error, const QString& path, int reason) {
     if (error) {
         *error = QStringLiteral("ファイル %1 を読み込めません（%2）。")
-                     .arg(displayPath(path), QString::fromLocal8Bit(std::strerror(reason)));
+                     .arg(displayPath(path),
+                          fileErrorReason(path, FileAccess::read, QFileDevice::ReadError, reason));
     }
 }
 

@@ -37,9 +37,10 @@ public:
     // failed; the failure is given out once.
     bool finishBackground(QString* error = nullptr);
 
-    // Reads the other file into the tables and saves a snapshot. When that file is missing,
-    // unreadable or known to be stale (its last write failed), the tables stay as they are and
-    // false is returned with `error`. False with `error` also when the tables were restored but
+    // Reads the other file into the tables and saves a snapshot; when that file does not exist
+    // (undo right after the first start), the tables are emptied instead. When it is unreadable
+    // or known to be stale (its last write failed), the tables stay as they are and false is
+    // returned with `error`. False with `error` also when the tables were restored but
     // the snapshot after it could not be written.
     bool undoRestore(CoordTable& add, CoordTable& subtracted, QString* error = nullptr);
 
