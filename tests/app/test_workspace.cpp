@@ -6,8 +6,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "io/TextFile.h"
 #include "editing/Workspace.h"
+#include "io/TextFile.h"
 
 using namespace kuvanto;
 
