@@ -47,7 +47,7 @@ private slots:
     void startResetsEverythingAndRecordsTheEmptyState();
     void startLoadsTheColourFile();
     void undoAlternatesBetweenTheLastTwoStates();
-    void undoWithoutAnEarlierSnapshotKeepsTheTables();
+    void undoWithoutAnEarlierSnapshotEmptiesTheTables();
     void undoNeverReadsBackASnapshotThatFailed();
     void directEditingReadsTheEditedText();
     void directEditingWithAnUnwritableBufferChangesNothing();
@@ -100,8 +100,8 @@ void TestWorkspace::undoAlternatesBetweenTheLastTwoStates() {
     QCOMPARE(rows(ws.subtractedGrid), QStringList{"7|7"});
 }
 
-void TestWorkspace::undoWithoutAnEarlierSnapshotKeepsTheTables() {
-    // First run: "udtxt1.txt" does not exist, so undo has nothing to go back to.
+void TestWorkspace::undoWithoutAnEarlierSnapshotEmptiesTheTables() {
+    // First run: "udtxt1.txt" does not exist; the state before the first change is the empty one.
     QTemporaryDir dir;
     Workspace ws(dir.path());
     ws.start();
@@ -109,9 +109,9 @@ void TestWorkspace::undoWithoutAnEarlierSnapshotKeepsTheTables() {
     ws.addGrid.setText(1, 1, "4");
     ws.addGrid.setRows(3);
     QString error;
-    QVERIFY(!ws.undoRestore(&error));
-    QVERIFY2(error.contains("udtxt1.txt"), qPrintable(error));
-    QCOMPARE(rows(ws.addGrid), QStringList{"3|4"});
+    QVERIFY2(ws.undoRestore(&error), qPrintable(error));
+    QCOMPARE(rows(ws.addGrid), QStringList());
+    QVERIFY(ws.snapshotError().isEmpty());
 }
 
 void TestWorkspace::undoNeverReadsBackASnapshotThatFailed() {
