@@ -10,9 +10,9 @@
 #include <sstream>
 
 #include "BenchShapes.h"
+#include "Floor.h"
 #include "io/CoordCsv.h"
 #include "io/CoordText.h"
-#include "Floor.h"
 #include "io/TextFile.h"
 
 namespace kuvanto::bench {
@@ -21,7 +21,7 @@ namespace {
 constexpr int kRows = 1000000;
 
 void BM_CsvFillFromText(benchmark::State& state) {
-    const circle& circle = circleOf(kRows);
+    const Circle& circle = circleOf(kRows);
     for (auto _ : state) {
         CoordTable add, subtracted;
         fillFromCsvText(circle.csvText, add, subtracted, [](const std::string&) {});
@@ -49,7 +49,7 @@ void BM_CsvFillFromFile(benchmark::State& state) {
 BENCHMARK(BM_CsvFillFromFile)->Unit(benchmark::kMillisecond);
 
 void BM_FloorFromText(benchmark::State& state) {
-    const circle& circle = circleOf(kRows);
+    const Circle& circle = circleOf(kRows);
     for (auto _ : state) {
         FloorSums sums = floorFromText(circle.csvText);
         benchmark::DoNotOptimize(sums);
@@ -72,7 +72,7 @@ void BM_FloorFromFile(benchmark::State& state) {
 BENCHMARK(BM_FloorFromFile)->Unit(benchmark::kMillisecond);
 
 void BM_CoordTextWrite(benchmark::State& state) {
-    const circle& circle = circleOf(kRows);
+    const Circle& circle = circleOf(kRows);
     for (auto _ : state) {
         std::string text = coordText(circle.add, circle.subtracted);
         benchmark::DoNotOptimize(text);
@@ -83,7 +83,7 @@ BENCHMARK(BM_CoordTextWrite)->Unit(benchmark::kMillisecond);
 
 // The write floor: the cell texts joined with "," and CR LF into one reserved string.
 void BM_FloorWrite(benchmark::State& state) {
-    const circle& circle = circleOf(kRows);
+    const Circle& circle = circleOf(kRows);
     const std::vector<std::string>& cells = circle.add.cells();
     for (auto _ : state) {
         std::string text;
@@ -101,7 +101,7 @@ void BM_FloorWrite(benchmark::State& state) {
 BENCHMARK(BM_FloorWrite)->Unit(benchmark::kMillisecond);
 
 void BM_ParseCoordText(benchmark::State& state) {
-    const circle& circle = circleOf(kRows);
+    const Circle& circle = circleOf(kRows);
     for (auto _ : state) {
         CoordTable add, subtracted;
         parseCoordText(circle.csvText, add, subtracted);
