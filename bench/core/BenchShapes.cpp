@@ -44,7 +44,9 @@ Circle makeCircle(int vertices) {
         c.csvText += ',';
         c.csvText += y;
         c.csvText += "\r\n";
-        c.add.appendRow(std::move(x), std::move(y));
+        c.add.appendRow(x, y);
+        c.cells.push_back(std::move(x));
+        c.cells.push_back(std::move(y));
     }
     c.csvText += std::string(kSubtractedMarker) + ",\r\n";
     return c;

@@ -15,6 +15,7 @@ struct Circle {
     std::vector<Point> points;  // closed: the last vertex repeats the first
     std::vector<double> xs;     // the same as separate lists, for the floors and GEOS
     std::vector<double> ys;
+    std::vector<std::string> cells;  // the X and Y texts of every vertex, for the floors
     CoordTable add;         // one vertex row per vertex, then the entry row
     CoordTable subtracted;  // empty
     std::string csvText;    // "<<加算>>," + "X,Y" lines + "<<減算>>,", CR LF, UTF-8

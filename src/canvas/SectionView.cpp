@@ -33,11 +33,11 @@ const SectionView::Extent& SectionView::figureExtent() {
     // The extremes start at 0; only a vertex in row 1 initialises them (with or without the
     // origin), so a table whose row 1 holds no vertex always includes the origin.
     Extent e;
-    const std::vector<WorldPt>& add = addPoints_.points();
+    const std::span<const WorldPt> add = addPoints_.points();
     const int addLast = addPoints_.rows() - 2;
     for (int i = 1; i <= addLast; ++i) {
         const WorldPt p = add[i];
-        if (std::isnan(p.x)) continue;
+        if (!p.isVertex()) continue;
         if (i == 1) {
             if (showOrigin) {
                 e.xmin = minValue(p.x, 0);
@@ -55,11 +55,11 @@ const SectionView::Extent& SectionView::figureExtent() {
         e.ymin = minValue(e.ymin, p.y);
         e.ymax = maxValue(e.ymax, p.y);
     }
-    const std::vector<WorldPt>& subtracted = subtractedPoints_.points();
+    const std::span<const WorldPt> subtracted = subtractedPoints_.points();
     const int subtractedLast = subtractedPoints_.rows() - 2;
     for (int i = 1; i <= subtractedLast; ++i) {
         const WorldPt p = subtracted[i];
-        if (std::isnan(p.x)) continue;
+        if (!p.isVertex()) continue;
         e.xmin = minValue(e.xmin, p.x);
         e.xmax = maxValue(e.xmax, p.x);
         e.ymin = minValue(e.ymin, p.y);

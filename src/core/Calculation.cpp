@@ -1,6 +1,6 @@
 // The calculation run. Each figure of the two coordinate tables gets its own result column
 // (writeFigureColumn); the combined column "総合" is then computed from the figure columns as
-// their cells read, with the extreme fibre distances taken over the added table's vertices.
+// their cells read, with the extreme fibre distances taken over the added table's vertex rows.
 // Every value is checked to be finite before it is written, and any failure leaves the table
 // hidden.
 #include "core/Calculation.h"
@@ -53,23 +53,22 @@ struct Fibres {
     double cx = 0, cy = 0, cxAxis = 0, cyAxis = 0;
 };
 
-Fibres fibresOf(const std::vector<std::vector<Point>>& added, double xBar, double yBar) {
+Fibres fibresOf(const CoordTable& added, double xBar, double yBar) {
     Fibres f;
-    for (const auto& figure : added) {
-        for (const Point& v : figure) {
-            f.cx = maxValue(f.cx, std::fabs(v.x - xBar));
-            f.cy = maxValue(f.cy, std::fabs(v.y - yBar));
-            f.cxAxis = maxValue(f.cxAxis, std::fabs(v.x));
-            f.cyAxis = maxValue(f.cyAxis, std::fabs(v.y));
-        }
+    for (const Point& v : added.points()) {
+        if (std::isnan(v.x) || std::isnan(v.y)) continue;  // not a vertex row
+        f.cx = maxValue(f.cx, std::fabs(v.x - xBar));
+        f.cy = maxValue(f.cy, std::fabs(v.y - yBar));
+        f.cxAxis = maxValue(f.cxAxis, std::fabs(v.x));
+        f.cyAxis = maxValue(f.cyAxis, std::fabs(v.y));
     }
     return f;
 }
 
-// The combined section of the figure parts and the added table's vertices. The perimeter is
+// The combined section of the figure parts and the added table's vertex rows. The perimeter is
 // left 0 (the caller copies it). Returns nothing when a value cannot be computed.
 std::optional<SectionProperties> combinedProperties(const std::vector<FigurePart>& parts,
-                                                    const std::vector<std::vector<Point>>& added) {
+                                                    const CoordTable& added) {
     double a = 0, ax = 0, ay = 0;
     for (const auto& f : parts) {
         a += f.area;
@@ -144,11 +143,9 @@ bool runCalculation(const CoordTable& add, const CoordTable& subtracted, ResultT
     result.setVisible(false);
     if (values) values->clear();
 
-    // The added table's vertex lists in table order, for the extreme fibre distances of the
-    // combined section, and the full-precision parts of every figure.
-    std::vector<std::vector<Point>> added;
+    // The full-precision parts of every figure, for the combined values handed back.
     std::vector<FigurePart> exactParts;
-    const auto sink = [&](Figure& figure) {
+    const auto sink = [&](const Figure& figure) {
         const auto props = writeFigureColumn(result, figure.kind, figure.number, figure.vertices);
         if (!props) return false;
         if (values) {
@@ -156,7 +153,6 @@ bool runCalculation(const CoordTable& add, const CoordTable& subtracted, ResultT
                                figure.kind, figure.number, *props, true});
             exactParts.push_back(partFromValues(*props));
         }
-        if (figure.kind == kAddKind) added.push_back(std::move(figure.vertices));
         return true;
     };
     int counter = 0;
@@ -173,7 +169,7 @@ bool runCalculation(const CoordTable& add, const CoordTable& subtracted, ResultT
 
     std::vector<FigurePart> shownParts;
     for (int col = 2; col < totalCol; ++col) shownParts.push_back(partFromCells(result, col));
-    const auto props = combinedProperties(shownParts, added);
+    const auto props = combinedProperties(shownParts, add);
     if (!props) return false;
     const bool oneFigure = totalCol == 3;
     for (Property i : kAllProperties) {
@@ -191,7 +187,7 @@ bool runCalculation(const CoordTable& add, const CoordTable& subtracted, ResultT
 
     if (values) {
         ColumnValues total{std::string(kTotalHead), kTotalHead, 0, {}, oneFigure};
-        if (const auto exact = combinedProperties(exactParts, added)) total.values = *exact;
+        if (const auto exact = combinedProperties(exactParts, add)) total.values = *exact;
         if (oneFigure && !values->empty())
             total.values[Property::Perimeter] = values->front().values[Property::Perimeter];
         values->push_back(total);

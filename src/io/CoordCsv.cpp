@@ -19,18 +19,38 @@ std::string skippedPairMessage(std::string_view first, std::string_view second) 
     return message;
 }
 
+namespace {
+
+// Keeps the marker-free pairs that are two numbers or a separator row; reports the others.
+TableAppender::RecordHandler csvRecords(const std::function<void(const std::string&)>& onSkip) {
+    return [onSkip](TableAppender* section, std::string_view first, std::string_view second) {
+        if (first.empty() && second.empty()) return;
+        if (first == kSeparatorText) {
+            section->add(first, second);
+            return;
+        }
+        const std::optional<double> x = parseNumeric(first);
+        const std::optional<double> y = x ? parseNumeric(second) : std::nullopt;
+        if (!x || !y) {
+            if (onSkip) onSkip(skippedPairMessage(first, second));
+            return;
+        }
+        section->add(first, second, {*x, *y});
+    };
+}
+
+}  // namespace
+
 void fillFromCsvText(std::string_view utf8, CoordTable& add, CoordTable& subtracted,
                      const std::function<void(const std::string&)>& onSkip) {
-    TableAppender::fillSections(
-        utf8, add, subtracted, TableAppender::FirstSection::Added,
-        [&](TableAppender* section, const std::string& first, const std::string& second) {
-            if (first.empty() && second.empty()) return;
-            if (first != kSeparatorText && (!isNumericText(first) || !isNumericText(second))) {
-                if (onSkip) onSkip(skippedPairMessage(first, second));
-                return;
-            }
-            section->add(first, second);
-        });
+    TableAppender::fillSections(utf8, add, subtracted, TableAppender::FirstSection::Added,
+                                csvRecords(onSkip));
+}
+
+void fillFromCsvText(const std::shared_ptr<const std::string>& utf8, CoordTable& add,
+                     CoordTable& subtracted, const std::function<void(const std::string&)>& onSkip) {
+    TableAppender::fillSections(utf8, add, subtracted, TableAppender::FirstSection::Added,
+                                csvRecords(onSkip));
 }
 
 bool writeCoordCsv(const QString& path, const CoordTable& add, const CoordTable& subtracted,

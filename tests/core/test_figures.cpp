@@ -17,7 +17,7 @@ namespace {
 // Figures as "number:x y;x y;..." texts.
 QStringList figuresOf(const CoordTable& grid, std::string_view kind, int& counter, bool& ok) {
     QStringList out;
-    ok = buildFigures(grid, kind, counter, [&](Figure& f) {
+    ok = buildFigures(grid, kind, counter, [&](const Figure& f) {
         QStringList points;
         for (const Point& v : f.vertices) points << QString("%1 %2").arg(v.x).arg(v.y);
         out << QString("%1:%2").arg(f.number).arg(points.join(';'));
@@ -120,7 +120,7 @@ void TestFigures::numberingRunsOverBothTables() {
     const CoordTable subtracted = test::coordTableOf({"0,0", "0.5,0", "0.5,0.5", ""});
     int counter = 0;
     QStringList heads;
-    const auto sink = [&](Figure& f) {
+    const auto sink = [&](const Figure& f) {
         heads << QString::fromUtf8(f.kind.data(), int(f.kind.size())) + QString::number(f.number);
         return true;
     };
@@ -134,7 +134,7 @@ void TestFigures::sinkFailureStops() {
     const CoordTable grid = test::coordTableOf({"0,0", "1,0", "|", "2,2", "3,2", "|", "4,4", ""});
     int counter = 0;
     int calls = 0;
-    QVERIFY(!buildFigures(grid, kAddKind, counter, [&](Figure&) { return ++calls < 2; }));
+    QVERIFY(!buildFigures(grid, kAddKind, counter, [&](const Figure&) { return ++calls < 2; }));
     QCOMPARE(calls, 2);
 }
 

@@ -6,6 +6,8 @@
 
 #include <QFileInfo>
 #include <cmath>
+#include <memory>
+#include <vector>
 
 #include "CalcJson.h"
 #include "core/Calculation.h"
@@ -109,8 +111,13 @@ std::string CalcTool::helpText() {
            "  --json         print the results as one JSON object instead:\n"
            "                   {\"heads\": [figure and combined column heads],\n"
            "                    \"rows\": [{\"item\", \"symbol\", \"cells\": [texts]}, ...],\n"
+           "                    \"figures\": [{\"head\", \"table\", \"index\", \"number\",\n"
+           "                                 \"values\": {symbol: number}}, ...],\n"
+           "                    \"combined\": {\"head\", \"values\": {symbol: number}},\n"
            "                    \"mass\": {\"density\", \"value\", \"unit\"}}  (with --density)\n"
-           "                 Numbers are the texts the result table shows.\n"
+           "                 \"cells\" are the texts the result table shows; \"values\" are\n"
+           "                 the same quantities as numbers at full precision (the\n"
+           "                 combined ones computed from the figures' full values).\n"
            "  -h, --help     print this help and exit.\n"
            "\n"
            "Exit status:\n"
@@ -168,7 +175,7 @@ int CalcTool::run(const CalcOptions& options, std::FILE* out, std::FILE* err) {
         return kExitUsage;
     }
     QString readError;
-    const std::optional<std::string> text = readTextFile(options.file, &readError);
+    std::optional<std::string> text = readTextFile(options.file, &readError);
     if (!text) {
         if (readError.isEmpty())
             readError = QStringLiteral("cannot read %1").arg(Quoted(options.file));
@@ -176,14 +183,16 @@ int CalcTool::run(const CalcOptions& options, std::FILE* out, std::FILE* err) {
         return kExitUsage;
     }
 
+    // The tables keep their cell texts inside the file's text rather than copies of them.
     CoordTable add;
     CoordTable subtracted;
-    fillFromCsvText(*text, add, subtracted,
+    fillFromCsvText(std::make_shared<const std::string>(std::move(*text)), add, subtracted,
                     [err](const std::string& message) { writeLine(err, oneLine(message)); });
 
     ResultTable result;
     resetResultTable(result);
-    if (!runCalculation(add, subtracted, result)) {
+    std::vector<ColumnValues> values;
+    if (!runCalculation(add, subtracted, result, options.json ? &values : nullptr)) {
         writeLine(err, kFailureMessage);
         return kExitCalcFailed;
     }
@@ -199,7 +208,7 @@ int CalcTool::run(const CalcOptions& options, std::FILE* out, std::FILE* err) {
     }
 
     if (options.json) {
-        Write(out, CalcJson::text(result, options.density, mass));
+        Write(out, CalcJson::text(result, values, options.density, mass));
     } else {
         std::string lines = unixLines(exportResultText(result));
         if (!lines.empty() && lines.back() != '\n') lines += '\n';
