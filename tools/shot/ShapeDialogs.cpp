@@ -1,9 +1,11 @@
 // The generator dialogs for kuvanto-shot: the line dialog in its three modes, the rectangle and
-// arc dialogs, and the corner-rounding dialog at the lower right corner of a 50 × 50 square.
+// arc dialogs, the freehand coordinate dialog, and the corner-rounding dialog at the lower right
+// corner of a 50 × 50 square.
 #include "DialogRegistry.h"
 #include "core/CoordTable.h"
 #include "core/CornerRounding.h"
 #include "shapes/ArcDialog.h"
+#include "shapes/CoordInputDialog.h"
 #include "shapes/CornerRoundingDialog.h"
 #include "shapes/LineDialog.h"
 #include "shapes/RectangleDialog.h"
@@ -24,6 +26,8 @@ void registerShapeDialogs(DialogRegistry& registry) {
                  [](const DialogContext& c) { return new RectangleDialog(c.parent); });
     registry.add(QStringLiteral("Arc_Insert_Form"),
                  [](const DialogContext& c) { return new ArcDialog(c.messenger, c.parent); });
+    registry.add(QStringLiteral("Input_Cood_Form"),
+                 [](const DialogContext& c) { return new CoordInputDialog(c.parent); });
     registry.add(QStringLiteral("Arc3P_Insert_Form"), [](const DialogContext& c) {
         CoordTable square;
         square.setRows(1);
