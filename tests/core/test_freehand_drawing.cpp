@@ -5,6 +5,7 @@
 
 #include "GeneratorTestUtil.h"
 #include "core/FreehandDrawing.h"
+#include "core/FreehandSession.h"
 
 using namespace kuvanto;
 using namespace kuvanto::test;
@@ -33,6 +34,7 @@ private slots:
     void typedCoordinate();
     void closeAtTheEnd();
     void closeInTheMiddle();
+    void session();
 };
 
 void TestFreehandDrawing::singlePrecisionText_data() {
@@ -163,6 +165,28 @@ void TestFreehandDrawing::closeInTheMiddle() {
     QCOMPARE(rowsOf(table), (QStringList{"1,1", "2,2", "1,1", "|", "5,5", "6,5", "7,7", "5,5", "|",
                                          "|", "8,8", ""}));
     QCOMPARE(table.Row(), 10);
+}
+
+void TestFreehandDrawing::session() {
+    // A square drawn with the grid, Shift and typed lengths, then closed.
+    CoordTable table = tableOf({""});
+    FreehandSession fh;
+    fh.click(table, {1, 1}, 10.0, false);  // off: nothing happens
+    QCOMPARE(table.rows(), 2);
+    fh.start();
+    QVERIFY(fh.on() && !fh.drawing());
+    fh.click(table, {1, 2}, 10.0, false);
+    QVERIFY(fh.drawing());
+    QCOMPARE(fh.move({30, 4}, 10.0, true).axis, BandAxis::horizontal);
+    QVERIFY(fh.move({20, 20}, 10.0, true).axis == BandAxis::none);  // equal: the box stays
+    QCOMPARE(fh.boxAxis(), BandAxis::horizontal);
+    QVERIFY(!fh.typeLength(table, "abc"));
+    QVERIFY(fh.typeLength(table, "50"));
+    fh.click(table, {48, 47}, std::nullopt, true);  // vertical from (50, 0)
+    fh.typeCoordinate(table, -50, 0, true);
+    QVERIFY(fh.close(table));
+    QVERIFY(!fh.on());
+    QCOMPARE(rowsOf(table), (QStringList{"0,0", "50,0", "50,47", "0,47", "0,0", "|", ""}));
 }
 
 QTEST_APPLESS_MAIN(TestFreehandDrawing)
