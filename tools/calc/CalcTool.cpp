@@ -7,12 +7,12 @@
 #include <QFileInfo>
 #include <cmath>
 
-#include "core/Calculation.h"
 #include "CalcJson.h"
-#include "io/CoordCsv.h"
+#include "core/Calculation.h"
 #include "core/CoordTable.h"
 #include "core/Mass.h"
 #include "core/NumberText.h"
+#include "io/CoordCsv.h"
 #include "io/ResultExport.h"
 #include "io/TextFile.h"
 
@@ -123,7 +123,7 @@ std::string CalcTool::helpText() {
 }
 
 std::optional<std::string> CalcTool::massText(const ResultTable& result, double density) {
-    const double area = lenientValue(result.text(1, result.cols() - 1));
+    const double area = lenientValue(result.text(ResultRow::Area, result.cols() - 1));
     const double mass = massPerMetre(density, area);
     // Rounding to three decimals scales by 1000; keep that finite as well.
     if (!std::isfinite(mass) || !std::isfinite(mass * 1000.0)) return std::nullopt;
@@ -163,8 +163,8 @@ int CalcTool::run(const CalcOptions& options, std::FILE* out, std::FILE* err) {
     const QFileInfo info(options.file);
     if (info.exists() && !info.isFile()) {
         writeLine(err, QStringLiteral("kuvanto-calc: cannot read %1: not a regular file")
-                            .arg(Quoted(options.file))
-                            .toStdString());
+                           .arg(Quoted(options.file))
+                           .toStdString());
         return kExitUsage;
     }
     QString readError;
@@ -179,7 +179,7 @@ int CalcTool::run(const CalcOptions& options, std::FILE* out, std::FILE* err) {
     CoordTable add;
     CoordTable subtracted;
     fillFromCsvText(*text, add, subtracted,
-                       [err](const std::string& message) { writeLine(err, oneLine(message)); });
+                    [err](const std::string& message) { writeLine(err, oneLine(message)); });
 
     ResultTable result;
     resetResultTable(result);
@@ -193,7 +193,7 @@ int CalcTool::run(const CalcOptions& options, std::FILE* out, std::FILE* err) {
         mass = massText(result, *options.density);
         if (!mass) {
             writeLine(err, "kuvanto-calc: --density " + numText(*options.density) +
-                                " gives a mass per metre out of range");
+                               " gives a mass per metre out of range");
             return kExitUsage;
         }
     }
