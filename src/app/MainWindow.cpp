@@ -28,6 +28,7 @@
 
 #include "app/ColorDialog.h"
 #include "app/FigurePage.h"
+#include "app/FreehandCommands.h"
 #include "app/HelpWindow.h"
 #include "app/JapaneseFonts.h"
 #include "app/MainActions.h"
@@ -139,6 +140,7 @@ MainWindow::MainWindow(const QString& folder, Messenger* messenger, QWidget* par
     buildLayout();
     buildCommands();
     installShapeCommands(*this);
+    installFreehandCommands(*this, *canvas_->freeHandCheck());
 
     // Start-up: grid step "None", title, fresh tables and result table, colours, addGrid
     // active, the first snapshot, then the first tab. (The context menus are menus of their own,
@@ -464,10 +466,20 @@ void MainWindow::tabStrip1Click() {
     }
 }
 
+void MainWindow::startFreehand() {
+    freehand_.start();
+    canvas_->freeHandCheck()->setChecked(true);
+    canvas_->freeHandCheck()->show();
+    if (QAction* button = toolbarButton(30)) button->setChecked(true);
+}
+
 void MainWindow::endFreehand() {
+    const bool wasOn = freehand_.on();
+    freehand_.end();
     canvas_->freeHandCheck()->setChecked(false);
     canvas_->freeHandCheck()->hide();
     if (QAction* button = toolbarButton(30)) button->setChecked(false);
+    if (wasOn) redrawSection();
 }
 
 void MainWindow::redrawSection() {

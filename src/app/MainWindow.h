@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "app/TabRules.h"
+#include "core/FreehandSession.h"
 #include "editing/Workspace.h"
 
 class QAction;
@@ -86,6 +87,13 @@ public:
     // first visible row.
     void showTableChange(int topRow = -1);
 
+    // Freehand drawing mode: its state, switching it on (the switch on the canvas shown and
+    // checked, the toolbar button pressed) and off (also run by every tab switch; redraws when the
+    // mode was on).
+    FreehandSession& freehand() { return freehand_; }
+    void startFreehand();
+    void endFreehand();
+
 public slots:
     void tabStrip1Click();
     void readCsv();
@@ -117,7 +125,6 @@ private:
     void rememberFolder(const QString& path);
     void showCoordTable(bool add);
     void redrawSection();
-    void endFreehand();
     void endProgram();
     void reportSnapshot();
     void syncSelectionFromViews();
@@ -161,6 +168,7 @@ private:
     bool ending_ = false;
     bool syncing_ = false;
     bool tearingDown_ = false;
+    FreehandSession freehand_;
     bool rememberGeometry_ = false;
     QString lastFolder_;  // folder of the last file the user chose
 };

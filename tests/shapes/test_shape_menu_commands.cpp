@@ -3,6 +3,7 @@
 // on the result tab, and undo of a generated figure.
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDialog>
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -44,6 +45,7 @@ private slots:
     void circleIntoSubtractedTable();
     void lineAndCornerFromTheMenus();
     void nothingOnTheResultTab();
+    void freehandModeAndItsMenu();
 
 private:
     std::unique_ptr<QTemporaryDir> folder_;
@@ -124,6 +126,38 @@ void TestShapeMenuCommands::nothingOnTheResultTab() {
     QVERIFY(!window_->command("Insert_Rect")->isEnabled());
     window_->command("Insert_Rect")->trigger();  // a stray trigger changes nothing
     QCOMPARE(messenger_.questions.size(), 0);
+}
+
+void TestShapeMenuCommands::freehandModeAndItsMenu() {
+    QAction* mode = window_->command("FreeHand");
+    auto* canvasSwitch = window_->findChild<QCheckBox*>("FreeHand_Check");
+    messenger_.answers = {false};
+    mode->trigger();
+    QVERIFY(!window_->freehand().on() && !mode->isChecked());
+    QCOMPARE(messenger_.questions.value(0).title, QString("フリーハンド描画"));
+
+    messenger_.answers = {true};
+    mode->trigger();
+    QVERIFY(window_->freehand().on() && mode->isChecked() && canvasSwitch->isChecked());
+
+    // Two vertices typed in the coordinate dialog, relative to the last one, then closed.
+    for (const char* x : {"10", "0"}) {
+        acceptNextDialog([x](QDialog& d) {
+            d.findChild<QLineEdit*>("X_Text")->setText(x);
+            d.findChild<QLineEdit*>("Y_Text")->setText("5");
+        });
+        window_->command("Input_Cood_FH")->trigger();
+    }
+    window_->command("Close_Dgrm")->trigger();
+    QVERIFY(!window_->freehand().on() && !mode->isChecked() && !canvasSwitch->isChecked());
+    QCOMPARE(rowsOf(window_->work().addGrid),
+             (QStringList{"10,5", "10,10", "10,5", "<<図形区切り>>,", ","}));
+
+    // Leaving the tab ends the mode.
+    messenger_.answers = {true};
+    mode->trigger();
+    window_->selectTab(1);
+    QVERIFY(!window_->freehand().on() && !mode->isChecked());
 }
 
 QTEST_MAIN(TestShapeMenuCommands)

@@ -1,0 +1,51 @@
+// The freehand commands of the main window.
+#include "app/FreehandCommands.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCursor>
+
+#include "app/MainWindow.h"
+#include "editing/Messenger.h"
+#include "shapes/CoordInputDialog.h"
+#include "shapes/ShapeCommands.h"
+
+namespace kuvanto {
+
+void installFreehandCommands(MainWindow& window, QCheckBox& canvasSwitch) {
+    MainWindow* w = &window;
+    window.setCommandHandler(QStringLiteral("FreeHand"), [w] {
+        QAction* button = w->command(QStringLiteral("FreeHand"));
+        if (w->freehand().on()) {
+            w->endFreehand();
+            return;
+        }
+        // The action toggled itself; it shows pressed only once the mode is really on.
+        button->setChecked(false);
+        if (!w->activeCoordTable()) return;
+        if (!confirmInsertion(w->msg(), QStringLiteral("フリーハンド描画"))) return;
+        w->startFreehand();
+    });
+    QObject::connect(&canvasSwitch, &QCheckBox::clicked, w, [w](bool checked) {
+        if (!checked) w->endFreehand();
+    });
+    window.setCommandHandler(QStringLiteral("FreeHand_End"), [w] { w->endFreehand(); });
+    window.setCommandHandler(QStringLiteral("Close_Dgrm"), [w] {
+        CoordTable* table = w->activeCoordTable();
+        if (!table || !w->freehand().close(*table)) return;
+        w->endFreehand();
+        w->work().saveUndo();
+        w->showTableChange();
+    });
+    window.setCommandHandler(QStringLiteral("Input_Cood_FH"), [w] {
+        CoordTable* table = w->activeCoordTable();
+        if (!table) return;
+        CoordInputDialog dialog(w);
+        dialog.move(QCursor::pos());
+        if (dialog.exec() != QDialog::Accepted) return;
+        w->freehand().typeCoordinate(*table, dialog.xValue(), dialog.yValue(), dialog.relative());
+        w->showTableChange();
+    });
+}
+
+}  // namespace kuvanto
