@@ -7,13 +7,15 @@
 #include <QFileInfo>
 #include <cmath>
 
-#include "core/Calculation.h"
 #include "CalcJson.h"
-#include "io/CoordCsv.h"
+#include "core/Calculation.h"
 #include "core/CoordTable.h"
 #include "core/Mass.h"
 #include "core/NumberText.h"
+#include "core/OutlineInsertion.h"
+#include "io/CoordCsv.h"
 #include "io/ResultExport.h"
+#include "io/ShippedLibrary.h"
 #include "io/TextFile.h"
 
 namespace kuvanto {
@@ -59,6 +61,13 @@ std::optional<CalcOptions> CalcTool::parseArgs(const QStringList& args, QString*
             optionsEnd = true;
         } else if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
             options.help = true;
+        } else if (arg == QLatin1String("--library")) {
+            options.library = true;
+        } else if (arg == QLatin1String("--shape")) {
+            if (i + 1 >= args.size()) return fail(QStringLiteral("--shape needs a part name"));
+            options.shape = args[++i];
+        } else if (arg.startsWith(QLatin1String("--shape="))) {
+            options.shape = arg.mid(8);
         } else if (arg == QLatin1String("--json")) {
             options.json = true;
         } else if (arg == QLatin1String("--density")) {
@@ -76,6 +85,13 @@ std::optional<CalcOptions> CalcTool::parseArgs(const QStringList& args, QString*
         }
     }
     if (options.help) return options;
+    if (options.library || !options.shape.isEmpty()) {
+        if (options.library && !options.shape.isEmpty())
+            return fail(QStringLiteral("--library and --shape exclude each other"));
+        if (!files.isEmpty())
+            return fail(QStringLiteral("no coordinate file expected with --library or --shape"));
+        return options;
+    }
     if (files.isEmpty()) return fail(QStringLiteral("no coordinate file given"));
     if (files.size() > 1)
         return fail(QStringLiteral("one coordinate file expected, %1 given").arg(files.size()));
@@ -85,6 +101,8 @@ std::optional<CalcOptions> CalcTool::parseArgs(const QStringList& args, QString*
 
 std::string CalcTool::helpText() {
     return "Usage: kuvanto-calc [--density RHO] [--json] FILE\n"
+           "       kuvanto-calc [--density RHO] [--json] --shape NAME\n"
+           "       kuvanto-calc --library\n"
            "\n"
            "Computes the section properties of the figures in the coordinate file FILE and\n"
            "prints the result table.\n"
@@ -111,6 +129,13 @@ std::string CalcTool::helpText() {
            "                    \"rows\": [{\"item\", \"symbol\", \"cells\": [texts]}, ...],\n"
            "                    \"mass\": {\"density\", \"value\", \"unit\"}}  (with --density)\n"
            "                 Numbers are the texts the result table shows.\n"
+           "  --shape NAME   compute the part NAME of the shape library that ships with the\n"
+           "                 program (for example H-200x100x5.5x8) instead of a file: its\n"
+           "                 outline as one added figure, placed as the library draws it.\n"
+           "                 Also written --shape=NAME.\n"
+           "  --library      list the shipped library: per category a line\n"
+           "                   CATEGORY<TAB>DATA-FILE\n"
+           "                 followed by its part names, one a line, indented by two blanks.\n"
            "  -h, --help     print this help and exit.\n"
            "\n"
            "Exit status:\n"
@@ -119,7 +144,7 @@ std::string CalcTool::helpText() {
            "     standard error gets\n"
            "     <<有効なデータがないか、計算にエラーがあり表示できません。>>\n"
            "  2  usage error (unknown option, missing or extra FILE, a density that is not\n"
-           "     a number) or a file that cannot be read.\n";
+           "     a number), a file that cannot be read or a part name not in the library.\n";
 }
 
 std::optional<std::string> CalcTool::massText(const ResultTable& result, double density) {
@@ -153,18 +178,47 @@ std::string CalcTool::oneLine(std::string_view text) {
     return line;
 }
 
+std::string CalcTool::libraryText() {
+    std::string text;
+    for (const LibraryCategory& category : ShippedLibrary::categories(ShippedLibrary::folder())) {
+        text += category.entry.name + '\t' + category.entry.file + '\n';
+        for (const std::string& part : category.parts) text += "  " + part + '\n';
+    }
+    return text;
+}
+
 int CalcTool::run(const CalcOptions& options, std::FILE* out, std::FILE* err) {
     if (options.help) {
         Write(out, helpText());
         return kExitOk;
+    }
+    if (options.library) {
+        Write(out, libraryText());
+        return kExitOk;
+    }
+
+    CoordTable add;
+    CoordTable subtracted;
+    if (!options.shape.isEmpty()) {
+        const std::optional<LibraryPart> part =
+            ShippedLibrary::findPart(ShippedLibrary::folder(), options.shape.toStdString());
+        if (!part) {
+            writeLine(err, QStringLiteral("kuvanto-calc: no part %1 in the shape library "
+                                          "(see kuvanto-calc --library)")
+                               .arg(Quoted(options.shape))
+                               .toStdString());
+            return kExitUsage;
+        }
+        insertOutline(add, 1, part->outline, {0, 0}, {0, 0});
+        return calculate(options, add, subtracted, out, err);
     }
 
     // Only regular files: a folder, a pipe or a device would be read without end or not at all.
     const QFileInfo info(options.file);
     if (info.exists() && !info.isFile()) {
         writeLine(err, QStringLiteral("kuvanto-calc: cannot read %1: not a regular file")
-                            .arg(Quoted(options.file))
-                            .toStdString());
+                           .arg(Quoted(options.file))
+                           .toStdString());
         return kExitUsage;
     }
     QString readError;
@@ -176,11 +230,13 @@ int CalcTool::run(const CalcOptions& options, std::FILE* out, std::FILE* err) {
         return kExitUsage;
     }
 
-    CoordTable add;
-    CoordTable subtracted;
     fillFromCsvText(*text, add, subtracted,
-                       [err](const std::string& message) { writeLine(err, oneLine(message)); });
+                    [err](const std::string& message) { writeLine(err, oneLine(message)); });
+    return calculate(options, add, subtracted, out, err);
+}
 
+int CalcTool::calculate(const CalcOptions& options, const CoordTable& add,
+                        const CoordTable& subtracted, std::FILE* out, std::FILE* err) {
     ResultTable result;
     resetResultTable(result);
     if (!runCalculation(add, subtracted, result)) {
@@ -193,7 +249,7 @@ int CalcTool::run(const CalcOptions& options, std::FILE* out, std::FILE* err) {
         mass = massText(result, *options.density);
         if (!mass) {
             writeLine(err, "kuvanto-calc: --density " + numText(*options.density) +
-                                " gives a mass per metre out of range");
+                               " gives a mass per metre out of range");
             return kExitUsage;
         }
     }
