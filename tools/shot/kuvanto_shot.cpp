@@ -2,6 +2,8 @@
 // with a fresh working folder, reads FILE as the reading command does, selects the tab (the
 // result tab runs the calculation) and saves a grab of the window. Messages that would need a
 // person go to standard error instead.
+// kuvanto-shot SHEET.pdf --print FILE: reads FILE, calculates, and writes the printed sheet of
+// the section into a PDF file, as printing to "PDFファイル" does, without a dialog.
 #include <QApplication>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -9,7 +11,9 @@
 
 #include "app/JapaneseFonts.h"
 #include "app/MainWindow.h"
+#include "app/PrintSheet.h"
 #include "editing/Messenger.h"
+#include "editing/Workspace.h"
 
 namespace {
 
@@ -25,14 +29,41 @@ public:
     }
     QString chooseOpenFile(const QString&, const QString&, const QString&) override { return {}; }
     QString chooseSaveFile(const QString&, const QString&, const QString&,
-                             const QString&) override {
+                           const QString&) override {
         return {};
     }
 };
 
 int Usage() {
-    std::fprintf(stderr, "usage: kuvanto-shot OUT.png [--tab 1|2|3] [FILE]\n");
+    std::fprintf(stderr,
+                 "usage: kuvanto-shot OUT.png [--tab 1|2|3] [FILE]\n"
+                 "       kuvanto-shot SHEET.pdf --print FILE\n");
     return 2;
+}
+
+// Reads the file into a workspace, calculates and writes the sheet with both marks shown (the
+// window's switches start checked).
+int printSheet(const QString& folder, const QString& file, const QString& out) {
+    kuvanto::Workspace workspace(folder);
+    QString error;
+    if (!workspace.start(&error) || !workspace.readCsv(
+                                        file,
+                                        [](const QString& message) {
+                                            std::fprintf(stderr, "%s\n",
+                                                         qPrintable(message.simplified()));
+                                        },
+                                        &error)) {
+        std::fprintf(stderr, "kuvanto-shot: %s\n", qPrintable(error));
+        return 1;
+    }
+    workspace.dataFileName = file;
+    if (!workspace.runCalculation())
+        std::fprintf(stderr, "kuvanto-shot: the calculation failed; the sheet shows no values\n");
+    if (!kuvanto::PrintSheet(workspace, true, true).writePdf(out, &error)) {
+        std::fprintf(stderr, "kuvanto-shot: %s\n", qPrintable(error));
+        return 1;
+    }
+    return 0;
 }
 
 }  // namespace
@@ -48,9 +79,12 @@ int main(int argc, char* argv[]) {
     const QString out = args.takeFirst();
     int tab = 1;
     QString file;
+    bool print = false;
     while (!args.isEmpty()) {
         const QString arg = args.takeFirst();
-        if (arg == QLatin1String("--tab")) {
+        if (arg == QLatin1String("--print")) {
+            print = true;
+        } else if (arg == QLatin1String("--tab")) {
             if (args.isEmpty()) return Usage();
             bool ok = false;
             tab = args.takeFirst().toInt(&ok);
@@ -69,6 +103,7 @@ int main(int argc, char* argv[]) {
                      qPrintable(folder.errorString()));
         return 1;
     }
+    if (print) return file.isEmpty() ? Usage() : printSheet(folder.path(), file, out);
     ConsoleMessenger messenger;
     kuvanto::MainWindow window(folder.path(), &messenger);
     window.show();
