@@ -9,6 +9,8 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPdfWriter>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QSaveFile>
 
 #include "app/JapaneseFonts.h"
@@ -275,6 +277,26 @@ bool PrintSheet::printOn(QPagedPaintDevice& device, QString* error) const {
     paint(painter, QSizeF(device.width(), device.height()), device.logicalDpiX());
     if (!painter.end()) {
         if (error) *error = QStringLiteral("印刷データを送れません。");
+        return false;
+    }
+    return true;
+}
+
+bool PrintSheet::printTo(const QString& printerName, QString* error) const {
+    const QPrinterInfo info = QPrinterInfo::printerInfo(printerName);
+    if (printerName.isEmpty() || info.isNull()) {
+        if (error)
+            *error = printerName.isEmpty()
+                         ? QStringLiteral("プリンタが選択されていません。")
+                         : QStringLiteral("プリンタ %1 が見つかりません。").arg(printerName);
+        return false;
+    }
+    QPrinter printer(info, QPrinter::HighResolution);
+    printer.setFullPage(true);
+    printer.setDocName(QStringLiteral("Kuvantoシート"));
+    if (!printOn(printer, error)) return false;
+    if (printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted) {
+        if (error) *error = QStringLiteral("プリンタ %1 に送れませんでした。").arg(printerName);
         return false;
     }
     return true;

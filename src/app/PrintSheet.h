@@ -49,6 +49,10 @@ public:
     // (and `error`) when painting could not begin.
     bool printOn(QPagedPaintDevice& device, QString* error = nullptr) const;
 
+    // Prints the sheet on the installed printer of that name. False (and `error`) when there is
+    // no such printer or the page could not be produced.
+    bool printTo(const QString& printerName, QString* error = nullptr) const;
+
     // Writes the sheet as a one-page PDF file. False (and `error`) when it cannot be written.
     bool writePdf(const QString& path, QString* error = nullptr) const;
 
