@@ -72,7 +72,8 @@ struct Window {
     void Load(const char* fixture) { QVERIFY(w->openCsvFile(Fixture(fixture))); }
 };
 
-// Buttons that have their command today: write, read, export, undo, exit, direct editing.
+// Buttons that have their command today: write, read, export, print, undo, exit, direct
+// editing, file insertion and the shape library.
 const QSet<int> kButtonsWithCommands{1, 2, 4, 5, 7, 9, 17, 31, 32};
 
 }  // namespace
