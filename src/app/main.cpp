@@ -1,20 +1,13 @@
 // The program kuvanto: the main window over the per-user working folder. A coordinate file named
 // on the command line is opened as the reading command opens one.
 #include <QApplication>
-<<<<<<< HEAD
-#include <QMessageBox>
-#include <QStringList>
-
-#include "app/JapaneseFonts.h"
-#include "app/MainWindow.h"
-#include "io/ShippedLibrary.h"
-=======
 #include <QByteArray>
+#include <QMessageBox>
 
 #include "app/JapaneseFonts.h"
 #include "app/MainWindow.h"
 #include "io/NativePath.h"
->>>>>>> main
+#include "io/ShippedLibrary.h"
 #include "io/WorkFolder.h"
 
 int main(int argc, char* argv[]) {
