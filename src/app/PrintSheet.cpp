@@ -11,12 +11,13 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QSaveFile>
+#include <QBuffer>
 
 #include "app/JapaneseFonts.h"
 #include "canvas/ImagePainter.h"
 #include "canvas/SectionView.h"
 #include "core/NumberText.h"
+#include "io/SafeWrite.h"
 
 namespace kuvanto {
 
@@ -303,24 +304,18 @@ bool PrintSheet::printTo(const QString& printerName, QString* error) const {
 }
 
 bool PrintSheet::writePdf(const QString& path, QString* error) const {
-    // Written through QSaveFile: an existing file is replaced only by a whole sheet.
-    QSaveFile file(path);
-    auto fail = [&] {
-        if (error && error->isEmpty())
-            *error = QStringLiteral("ファイル %1 に書き込めません（%2）。")
-                         .arg(QDir::toNativeSeparators(path), file.errorString());
-        file.cancelWriting();
-        return false;
-    };
-    if (!file.open(QIODevice::WriteOnly)) return fail();
+    // The page is made in memory and the file replaced in one safe write, so an existing file
+    // is replaced only by a whole sheet.
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
     {
-        QPdfWriter writer(&file);
+        QPdfWriter writer(&buffer);
         writer.setTitle(QStringLiteral("Kuvantoシート"));
         writer.setCreator(QStringLiteral("Kuvanto"));
-        if (!printOn(writer, error)) return fail();
+        if (!printOn(writer, error)) return false;
     }
-    if (file.size() == 0 || !file.commit()) return fail();
-    return true;
+    const QByteArray& bytes = buffer.data();
+    return writeFileSafely(path, std::string_view(bytes.constData(), bytes.size()), error);
 }
 
 }  // namespace kuvanto
