@@ -3,6 +3,7 @@
 // fitting as the canvas (offsets 0, multiplier 1).
 #include "app/PrintSheet.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
@@ -11,7 +12,6 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QBuffer>
 
 #include "app/JapaneseFonts.h"
 #include "canvas/ImagePainter.h"

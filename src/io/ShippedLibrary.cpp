@@ -11,6 +11,19 @@
 
 namespace kuvanto {
 
+namespace {
+
+// The decoded text of a library file, in the resources (":/…") or on disk.
+std::optional<std::string> readLibraryText(const QString& path) {
+    if (!path.startsWith(QLatin1Char(':'))) return readTextFile(path);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    const QByteArray bytes = file.readAll();
+    return decodeFileBytes(std::string_view(bytes.constData(), bytes.size()));
+}
+
+}  // namespace
+
 QString ShippedLibrary::folder() {
     return QStringLiteral(":/library");
 }
@@ -53,10 +66,12 @@ QString ShippedLibrary::dataPath(const QString& libraryFolder, const std::string
 
 std::vector<LibraryCategory> ShippedLibrary::categories(const QString& libraryFolder) {
     std::vector<LibraryCategory> list;
-    for (const RegistryEntry& entry :
-         LibraryRegistry::read(libraryFolder + QLatin1Char('/') + kRegistryFileName).entries) {
+    const std::optional<std::string> registry =
+        readLibraryText(libraryFolder + QLatin1Char('/') + kRegistryFileName);
+    if (!registry) return list;
+    for (const RegistryEntry& entry : LibraryRegistry::parse(*registry).entries) {
         LibraryCategory category{entry, {}};
-        if (const auto text = readTextFile(dataPath(libraryFolder, entry.file)))
+        if (const auto text = readLibraryText(dataPath(libraryFolder, entry.file)))
             category.parts = ShapeDataFile::partNames(*text);
         list.push_back(std::move(category));
     }
@@ -68,7 +83,7 @@ std::optional<LibraryPart> ShippedLibrary::findPart(const QString& libraryFolder
     for (const LibraryCategory& category : categories(libraryFolder)) {
         for (std::size_t k = 0; k < category.parts.size(); ++k) {
             if (category.parts[k] != name) continue;
-            const auto text = readTextFile(dataPath(libraryFolder, category.entry.file));
+            const auto text = readLibraryText(dataPath(libraryFolder, category.entry.file));
             LibraryPart part;
             if (text && ShapeDataFile::readPart(*text, static_cast<int>(k), part)) return part;
         }
