@@ -21,7 +21,7 @@ namespace {
 constexpr int kRows = 1000000;
 
 void BM_CsvFillFromText(benchmark::State& state) {
-    const circle& circle = circleOf(kRows);
+    const Circle& circle = circleOf(kRows);
     for (auto _ : state) {
         CoordTable add, subtracted;
         fillFromCsvText(circle.csvText, add, subtracted, [](const std::string&) {});
@@ -70,7 +70,7 @@ void BM_HostileBytesRead(benchmark::State& state) {
 BENCHMARK(BM_HostileBytesRead)->Arg(0)->Arg(1)->ArgName("random")->Unit(benchmark::kMillisecond);
 
 void BM_FloorFromText(benchmark::State& state) {
-    const circle& circle = circleOf(kRows);
+    const Circle& circle = circleOf(kRows);
     for (auto _ : state) {
         FloorSums sums = floorFromText(circle.csvText);
         benchmark::DoNotOptimize(sums);
@@ -93,7 +93,7 @@ void BM_FloorFromFile(benchmark::State& state) {
 BENCHMARK(BM_FloorFromFile)->Unit(benchmark::kMillisecond);
 
 void BM_CoordTextWrite(benchmark::State& state) {
-    const circle& circle = circleOf(kRows);
+    const Circle& circle = circleOf(kRows);
     for (auto _ : state) {
         std::string text = coordText(circle.add, circle.subtracted);
         benchmark::DoNotOptimize(text);
@@ -104,7 +104,7 @@ BENCHMARK(BM_CoordTextWrite)->Unit(benchmark::kMillisecond);
 
 // The write floor: the cell texts joined with "," and CR LF into one reserved string.
 void BM_FloorWrite(benchmark::State& state) {
-    const circle& circle = circleOf(kRows);
+    const Circle& circle = circleOf(kRows);
     const std::vector<std::string>& cells = circle.add.cells();
     for (auto _ : state) {
         std::string text;
@@ -122,7 +122,7 @@ void BM_FloorWrite(benchmark::State& state) {
 BENCHMARK(BM_FloorWrite)->Unit(benchmark::kMillisecond);
 
 void BM_ParseCoordText(benchmark::State& state) {
-    const circle& circle = circleOf(kRows);
+    const Circle& circle = circleOf(kRows);
     for (auto _ : state) {
         CoordTable add, subtracted;
         parseCoordText(circle.csvText, add, subtracted);

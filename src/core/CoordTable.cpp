@@ -21,8 +21,7 @@ void CoordTable::setRows(int rows) {
     rows = std::max(rows, 1);
     if (rows == this->rows()) return;
     cells_.resize(static_cast<std::size_t>(rows) * 2);
-    row_ = std::min(row_, rows - 1);
-    rowSel_ = std::min(rowSel_, rows - 1);
+    keepInside();
     touch();
 }
 
@@ -54,8 +53,7 @@ void CoordTable::removeRows(int row, int count) {
     const int last = std::min(rows(), row + count);
     cells_.erase(cells_.begin() + static_cast<std::ptrdiff_t>(row) * 2,
                  cells_.begin() + static_cast<std::ptrdiff_t>(last) * 2);
-    row_ = std::min(row_, rows() - 1);
-    rowSel_ = std::min(rowSel_, rows() - 1);
+    keepInside();
     touch();
 }
 
@@ -71,24 +69,6 @@ bool CoordTable::isVertexRow(int row) const {
 
 bool CoordTable::isSeparatorRow(int row) const {
     return row >= 1 && row < rows() && text(row, 0) == kSeparatorText;
-}
-
-void CoordTable::setRow(int row) {
-    row_ = rowSel_ = std::clamp(row, 0, rows() - 1);
-    colSel_ = col_;
-}
-
-void CoordTable::setCol(int col) {
-    col_ = colSel_ = std::clamp(col, 0, 1);
-    rowSel_ = row_;
-}
-
-void CoordTable::setRowSel(int row) {
-    rowSel_ = std::clamp(row, 0, rows() - 1);
-}
-
-void CoordTable::setColSel(int col) {
-    colSel_ = std::clamp(col, 0, 1);
 }
 
 void resetCoordTable(CoordTable& grid) {

@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/TableSelection.h"
+
 namespace kuvanto {
 
 inline constexpr std::string_view kSeparatorText = "<<図形区切り>>";
@@ -18,7 +20,7 @@ inline constexpr std::string_view kSubtractedMarker = "<<減算>>";
 inline constexpr std::string_view kAddKind = "加算";
 inline constexpr std::string_view kSubtractedKind = "減算";
 
-class CoordTable {
+class CoordTable : public TableSelection {
 public:
     static constexpr int kColWidthTwips = 1284;
 
@@ -46,16 +48,8 @@ public:
     bool isVertexRow(int row) const;
     bool isSeparatorRow(int row) const;
 
-    // Selection. Setting Row or col collapses the selection to that cell; setting rowSel or colSel
-    // afterwards widens it. The selected rows run from min(Row, rowSel) to max(Row, rowSel).
-    int Row() const { return row_; }
-    int col() const { return col_; }
-    int rowSel() const { return rowSel_; }
-    int colSel() const { return colSel_; }
-    void setRow(int row);
-    void setCol(int col);
-    void setRowSel(int row);
-    void setColSel(int col);
+    // The selection (Row, col, rowSel, colSel and their setters) comes from TableSelection and
+    // stays inside the table when rows are removed.
 
     // Grows on every change of cells or rows, so that views can tell when to refresh.
     std::uint64_t revision() const { return revision_; }
@@ -67,8 +61,10 @@ public:
     void touch() { ++revision_; }
 
 private:
+    int lastRow() const override { return rows() - 1; }
+    int lastCol() const override { return 1; }
+
     std::vector<std::string> cells_;
-    int row_ = 1, col_ = 0, rowSel_ = 1, colSel_ = 0;
     std::uint64_t revision_ = 0;
 };
 

@@ -9,23 +9,20 @@
 namespace kuvanto {
 
 bool buildFigures(const CoordTable& grid, std::string_view kind, int& counter,
-                   const std::function<bool(Figure&)>& sink) {
+                  const std::function<bool(Figure&)>& sink) {
     const auto& cells = grid.cells();
     const std::size_t rows = cells.size() / 2;
     Figure figure;
     figure.kind = kind;
-    // Room for every row plus the closing vertex the calculation appends, so that neither the
-    // build nor the closing reallocates for a table that is one large figure.
-    figure.xs.reserve(rows);
-    figure.ys.reserve(rows);
+    // Room for every row, so that a table that is one large figure never reallocates.
+    figure.vertices.reserve(rows);
 
     auto complete = [&]() -> bool {
-        if (figure.xs.empty()) return true;
+        if (figure.vertices.empty()) return true;
         figure.kind = kind;
         figure.number = ++counter;
         const bool goOn = sink(figure);
-        figure.xs.clear();
-        figure.ys.clear();
+        figure.vertices.clear();
         return goOn;
     };
 
@@ -34,8 +31,7 @@ bool buildFigures(const CoordTable& grid, std::string_view kind, int& counter,
         if (const auto x = parseNumeric(xCell)) {
             const auto y = parseNumeric(cells[2 * r + 1]);
             if (!y) return false;
-            figure.xs.push_back(*x);
-            figure.ys.push_back(*y);
+            figure.vertices.push_back({*x, *y});
         } else if (xCell == kSeparatorText) {
             if (!complete()) return false;
         }

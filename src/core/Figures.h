@@ -8,14 +8,14 @@
 #include <vector>
 
 #include "core/CoordTable.h"
+#include "core/Point.h"
 
 namespace kuvanto {
 
 struct Figure {
     std::string_view kind;  // kAddKind or kSubtractedKind
     int number = 0;
-    std::vector<double> xs;
-    std::vector<double> ys;
+    std::vector<Point> vertices;
 };
 
 // Builds the figures of one table, numbering from counter + 1 and advancing counter. A figure is
@@ -25,6 +25,6 @@ struct Figure {
 // figures handed over before that stay handed over. The sink returns false to stop the build
 // (a failure it met), which also makes this return false.
 bool buildFigures(const CoordTable& grid, std::string_view kind, int& counter,
-                   const std::function<bool(Figure&)>& sink);
+                  const std::function<bool(Figure&)>& sink);
 
 }  // namespace kuvanto

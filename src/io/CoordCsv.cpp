@@ -3,10 +3,9 @@
 // pair or a separator row for two numbers and reports the ones it has to leave out.
 #include "io/CoordCsv.h"
 
-#include "io/CoordText.h"
-#include "io/FieldReader.h"
-#include "io/TableAppender.h"
 #include "core/NumberText.h"
+#include "io/CoordText.h"
+#include "io/TableAppender.h"
 #include "io/TextFile.h"
 
 namespace kuvanto {
@@ -21,32 +20,21 @@ std::string skippedPairMessage(std::string_view first, std::string_view second) 
 }
 
 void fillFromCsvText(std::string_view utf8, CoordTable& add, CoordTable& subtracted,
-                        const std::function<void(const std::string&)>& onSkip) {
-    TableAppender addRows(add);
-    TableAppender subtractedRows(subtracted);
-    TableAppender* section = &addRows;
-    FieldReader reader(utf8);
-    std::string first, second;
-    while (reader.nextPair(first, second)) {
-        if (first == kAddMarker) {
-            section = &addRows;
-        } else if (first == kSubtractedMarker) {
-            section = &subtractedRows;
-        } else if (first.empty() && second.empty()) {
-            continue;
-        } else if (first != kSeparatorText &&
-                   (!isNumericText(first) || !isNumericText(second))) {
-            if (onSkip) onSkip(skippedPairMessage(first, second));
-        } else {
+                     const std::function<void(const std::string&)>& onSkip) {
+    TableAppender::fillSections(
+        utf8, add, subtracted, TableAppender::FirstSection::Added,
+        [&](TableAppender* section, const std::string& first, const std::string& second) {
+            if (first.empty() && second.empty()) return;
+            if (first != kSeparatorText && (!isNumericText(first) || !isNumericText(second))) {
+                if (onSkip) onSkip(skippedPairMessage(first, second));
+                return;
+            }
             section->add(first, second);
-        }
-    }
-    addRows.finish();
-    subtractedRows.finish();
+        });
 }
 
 bool writeCoordCsv(const QString& path, const CoordTable& add, const CoordTable& subtracted,
-                    QString* error) {
+                   QString* error) {
     // A coordinate file is the text form of the tables.
     return writeCoordText(path, add, subtracted, error);
 }

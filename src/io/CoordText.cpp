@@ -50,26 +50,16 @@ std::string coordText(const CoordTable& add, const CoordTable& subtracted) {
 
 void parseCoordText(std::string_view utf8, CoordTable& add, CoordTable& subtracted) {
     resetCoordTable(add, subtracted);
-    TableAppender addRows(add);
-    TableAppender subtractedRows(subtracted);
-    TableAppender* section = nullptr;  // records before the first marker are dropped
-    FieldReader reader(utf8);
-    std::string first, second;
-    while (reader.nextPair(first, second)) {
-        if (first == kAddMarker) {
-            section = &addRows;
-        } else if (first == kSubtractedMarker) {
-            section = &subtractedRows;
-        } else if (!first.empty() && section) {
-            section->add(first, second);
-        }
-    }
-    addRows.finish();
-    subtractedRows.finish();
+    // Records before the first marker and records whose first field is empty are dropped.
+    TableAppender::fillSections(
+        utf8, add, subtracted, TableAppender::FirstSection::None,
+        [](TableAppender* section, const std::string& first, const std::string& second) {
+            if (section && !first.empty()) section->add(first, second);
+        });
 }
 
 bool writeCoordText(const QString& path, const CoordTable& add, const CoordTable& subtracted,
-                     QString* error) {
+                    QString* error) {
     return writeTextFile(path, coordText(add, subtracted), FileEncoding::Cp932OrUtf8, error);
 }
 

@@ -1,6 +1,8 @@
 // Bulk filling of a coordinate table in front of its entry row: see TableAppender.h.
 #include "io/TableAppender.h"
 
+#include "io/FieldReader.h"
+
 namespace kuvanto {
 
 TableAppender::TableAppender(CoordTable& grid) : grid_(grid) {
@@ -27,6 +29,25 @@ void TableAppender::finish() {
     cells.emplace_back();
     cells.emplace_back();
     if (added_) grid_.touch();
+}
+
+void TableAppender::fillSections(std::string_view utf8, CoordTable& add, CoordTable& subtracted,
+                                 FirstSection first, const RecordHandler& onRecord) {
+    TableAppender addRows(add);
+    TableAppender subtractedRows(subtracted);
+    TableAppender* section = first == FirstSection::Added ? &addRows : nullptr;
+    FieldReader reader(utf8);
+    std::string x, y;
+    while (reader.nextPair(x, y)) {
+        if (x == kAddMarker)
+            section = &addRows;
+        else if (x == kSubtractedMarker)
+            section = &subtractedRows;
+        else
+            onRecord(section, x, y);
+    }
+    addRows.finish();
+    subtractedRows.finish();
 }
 
 }  // namespace kuvanto

@@ -3,6 +3,8 @@
 // that a file of a million rows costs no per-row bookkeeping.
 #pragma once
 
+#include <functional>
+#include <string>
 #include <string_view>
 
 #include "core/CoordTable.h"
@@ -10,7 +12,7 @@
 namespace kuvanto {
 
 class TableAppender {
-  public:
+public:
     // Takes the table's empty entry row off the end for the time of the filling.
     explicit TableAppender(CoordTable& grid);
     TableAppender(const TableAppender&) = delete;
@@ -24,7 +26,19 @@ class TableAppender {
     // the destructor when not called before.
     void finish();
 
-  private:
+    // Where the records of a coordinate file go before its first marker record.
+    enum class FirstSection { Added, None };
+    // What becomes of one record (a pair of fields) that is not a marker: `section` is the
+    // appender of the current section's table, or null before the first marker.
+    using RecordHandler = std::function<void(TableAppender* section, const std::string& first,
+                                             const std::string& second)>;
+    // Reads coordinate-file text (UTF-8) pair by pair: the markers "<<加算>>" and "<<減算>>"
+    // switch between the two tables, every other pair goes to `onRecord`. Both tables are
+    // finished (entry row back) at the end.
+    static void fillSections(std::string_view utf8, CoordTable& add, CoordTable& subtracted,
+                             FirstSection first, const RecordHandler& onRecord);
+
+private:
     CoordTable& grid_;
     bool tookEntryRow_ = false;
     bool added_ = false;

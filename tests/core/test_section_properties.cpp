@@ -6,26 +6,21 @@
 #include <cmath>
 #include <vector>
 
+#include "core/Point.h"
 #include "core/SectionProperties.h"
 
 using namespace kuvanto;
 
+using Polygon = std::vector<Point>;
 Q_DECLARE_METATYPE(std::vector<double>)
+Q_DECLARE_METATYPE(Polygon)
 
 namespace {
 
-std::vector<double> xs(std::initializer_list<std::pair<double, double>> pts) {
-    std::vector<double> v;
-    for (auto p : pts) v.push_back(p.first);
-    return v;
-}
-std::vector<double> ys(std::initializer_list<std::pair<double, double>> pts) {
-    std::vector<double> v;
-    for (auto p : pts) v.push_back(p.second);
-    return v;
-}
-
-#define POLY(...) xs({__VA_ARGS__}) << ys({__VA_ARGS__})
+#define POLY(...)   \
+    Polygon {       \
+        __VA_ARGS__ \
+    }
 
 const double r3 = 1.0 / 3.0;
 
@@ -62,8 +57,7 @@ private slots:
 };
 
 void TestSectionProperty::values_data() {
-    QTest::addColumn<std::vector<double>>("xs");
-    QTest::addColumn<std::vector<double>>("ys");
+    QTest::addColumn<Polygon>("vertices");
     QTest::addColumn<std::vector<double>>("expected");  // a prefix of the 18 values
     QTest::newRow("rectangle clockwise")
         << POLY({0, 0}, {0, 200}, {100, 200}, {100, 0}, {0, 0}) << kRect;
@@ -84,53 +78,49 @@ void TestSectionProperty::values_data() {
 }
 
 void TestSectionProperty::values() {
-    QFETCH(std::vector<double>, xs);
-    QFETCH(std::vector<double>, ys);
+    QFETCH(Polygon, vertices);
     QFETCH(std::vector<double>, expected);
-    const auto props = allProperties(xs, ys);
+    const Polygon before = vertices;
+    const auto props = allProperties(vertices);
     QVERIFY(props);
     for (std::size_t i = 0; i < expected.size(); ++i) {
+        const Property property = kAllProperties[i];
         const double tolerance = 1e-9 * std::max(1.0, std::fabs(expected[i]));
-        if (std::fabs((*props)[i] - expected[i]) > tolerance)
-            QFAIL(qPrintable(
-                QString("%1 is %2, expected %3")
-                    .arg(QString::fromUtf8(kPropertySymbols[i].data(), int(kPropertySymbols[i].size())))
-                    .arg((*props)[i], 0, 'g', 17)
-                    .arg(expected[i], 0, 'g', 17)));
+        if (std::fabs((*props)[property] - expected[i]) > tolerance) {
+            const std::string_view symbol = propertySymbol(property);
+            QFAIL(qPrintable(QString("%1 is %2, expected %3")
+                                 .arg(QString::fromUtf8(symbol.data(), int(symbol.size())))
+                                 .arg((*props)[property], 0, 'g', 17)
+                                 .arg(expected[i], 0, 'g', 17)));
+        }
     }
-    QCOMPARE(xs.front(), xs.back());  // closed in place
-    QCOMPARE(ys.front(), ys.back());
+    QCOMPARE(vertices, before);  // the input is left as it was
 }
 
 void TestSectionProperty::failures_data() {
-    QTest::addColumn<std::vector<double>>("xs");
-    QTest::addColumn<std::vector<double>>("ys");
+    QTest::addColumn<Polygon>("vertices");
     QTest::newRow("single vertex") << POLY({3, 4});
     QTest::newRow("two vertices") << POLY({0, 0}, {1, 1});
     QTest::newRow("collinear") << POLY({0, 0}, {1, 1}, {2, 2}, {0, 0});
     QTest::newRow("symmetric bow-tie") << POLY({0, 0}, {100, 100}, {100, 0}, {0, 100});
     // Lobes of unequal size: the area and the centroidal moments take opposite signs.
     QTest::newRow("unequal bow-tie") << POLY({0, 0}, {100, 10}, {100, 0}, {0, 11});
-    QTest::newRow("empty") << std::vector<double>{} << std::vector<double>{};
+    QTest::newRow("empty") << Polygon{};
 }
 
 void TestSectionProperty::failures() {
-    QFETCH(std::vector<double>, xs);
-    QFETCH(std::vector<double>, ys);
-    QVERIFY(!allProperties(xs, ys));
+    QFETCH(Polygon, vertices);
+    QVERIFY(!allProperties(vertices));
 }
 
 void TestSectionProperty::bySymbol() {
-    std::vector<double> xs{0, 100, 100, 0};
-    std::vector<double> ys{0, 0, 200, 200};
-    QCOMPARE(sectionProperty("x_bar", xs, ys), 50.0);
-    QCOMPARE(xs.size(), std::size_t(5));  // closed by the first call, not again
-    QCOMPARE(sectionProperty("len", xs, ys), 600.0);
-    QCOMPARE(xs.size(), std::size_t(5));
-    QVERIFY_THROWS_EXCEPTION(CalcError, sectionProperty("IX", xs, ys));
-    std::vector<double> lineX{0, 1, 2};
-    std::vector<double> lineY{0, 0, 0};
-    QVERIFY_THROWS_EXCEPTION(CalcError, sectionProperty("A", lineX, lineY));
+    const Polygon open{{0, 0}, {100, 0}, {100, 200}, {0, 200}};
+    QCOMPARE(sectionProperty("x_bar", open), 50.0);
+    QCOMPARE(sectionProperty("len", open), 600.0);
+    QCOMPARE(sectionProperty("Zx'", open), 4e6 / 3);
+    QVERIFY_THROWS_EXCEPTION(CalcError, sectionProperty("IX", open));
+    const Polygon line{{0, 0}, {1, 0}, {2, 0}};
+    QVERIFY_THROWS_EXCEPTION(CalcError, sectionProperty("A", line));
 }
 
 QTEST_APPLESS_MAIN(TestSectionProperty)
