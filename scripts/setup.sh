@@ -8,7 +8,7 @@ KUVANTO_PACKAGES=(
   qt6-base-dev qt6-qpa-plugins libgl-dev
   libgtest-dev libbenchmark-dev libgeos-dev
   fonts-ipafont-gothic fonts-ipafont-mincho fontconfig
-  xvfb xauth
+  xvfb xauth poppler-utils
   clang libclang-rt-14-dev
 )
 

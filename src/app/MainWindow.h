@@ -49,6 +49,9 @@ public:
 
     Workspace& work() { return ws_; }
     Messenger& msg() { return *messenger_; }
+    SectionCanvas* canvas() const { return canvas_; }
+    // The folder the file dialogs start in.
+    QString fileFolder() const { return startFolder(); }
 
     // The action of a command, by its id or any item name it goes by in the menus and on the
     // toolbar ("Copy_Data", "Copy_Pop2" and "Copy_Pop1" give the same action). Menus and the four

@@ -2,10 +2,12 @@
 // on the command line is opened as the reading command opens one.
 #include <QApplication>
 #include <QByteArray>
+#include <QMessageBox>
 
 #include "app/JapaneseFonts.h"
 #include "app/MainWindow.h"
 #include "io/NativePath.h"
+#include "io/ShippedLibrary.h"
 #include "io/WorkFolder.h"
 
 int main(int argc, char* argv[]) {
@@ -14,6 +16,13 @@ int main(int argc, char* argv[]) {
     QApplication::setOrganizationName(QStringLiteral("Kuvanto"));
     kuvanto::installJapaneseFonts();
 
+    // The shape library that ships with the program goes into a working folder without one.
+    QString error;
+    if (!kuvanto::ShippedLibrary::installInto(kuvanto::workFolder(), &error)) {
+        QMessageBox::warning(
+            nullptr, QStringLiteral("Kuvanto"),
+            QStringLiteral("登録図形ライブラリをコピーできませんでした。\n") + error);
+    }
     kuvanto::MainWindow window(kuvanto::workFolder());
     window.rememberGeometry();  // size and place of the last run, from the user's settings
     window.show();

@@ -199,6 +199,12 @@ private slots:
             << QStringList{"@", "--density"} << kRectangle << 2 << "--density";
         QTest::newRow("missing file") << QStringList{"@.missing"} << QByteArray() << 2 << "@";
         QTest::newRow("folder") << QStringList{dir_.path()} << QByteArray() << 2 << dir_.path();
+        QTest::newRow("part not in the library")
+            << QStringList{"--shape", "H-1x1x1x1"} << QByteArray() << 2 << "H-1x1x1x1";
+        QTest::newRow("part and file")
+            << QStringList{"--shape", "RB-10", "@"} << kRectangle << 2 << "no coordinate file";
+        QTest::newRow("library and part")
+            << QStringList{"--library", "--shape", "RB-10"} << QByteArray() << 2 << "exclude";
         QTest::newRow("empty file") << QStringList{"@"} << QByteArray() << 1 << kFailure;
         QTest::newRow("single vertex") << QStringList{"@"} << QByteArray("5,5\n") << 1 << kFailure;
         QTest::newRow("collinear vertices")
@@ -335,6 +341,26 @@ private slots:
         const QString out = QString::fromUtf8(run.out).toLower();
         QVERIFY(!out.contains(QLatin1String("inf")) && !out.contains(QLatin1String("nan")));
         for (char c : run.err) QVERIFY(static_cast<unsigned char>(c) >= 0x20 || c == '\n');
+    }
+
+    // The shipped library: its listing, and a part computed as a file would be.
+    void shippedLibrary() {
+        const Outcome list = runCalc({QStringLiteral("--library")});
+        QCOMPARE(list.status, 0);
+        const QString text = QString::fromUtf8(list.out);
+        for (const char* category : {"H形鋼\th-shapes.csv\n", "I形鋼\t", "溝形鋼\t", "等辺山形鋼\t",
+                                     "鋼管\t", "平鋼\t", "丸鋼\t"})
+            QVERIFY2(text.contains(QString::fromUtf8(category)), category);
+        QVERIFY(text.contains(QLatin1String("\n  H-200x100x5.5x8\n")));
+
+        const Outcome part = runCalc({QStringLiteral("--shape=H-200x100x5.5x8"),
+                                      QStringLiteral("--density"), QStringLiteral("7.85")});
+        QCOMPARE(part.status, 0);
+        QCOMPARE(Cell(part.out, QStringLiteral("総合"), QStringLiteral("A")),
+                 QStringLiteral("2.6670E3"));
+        QCOMPARE(Cell(part.out, QStringLiteral("総合"), QStringLiteral("Ix")),
+                 QStringLiteral("1.8057E7"));
+        QVERIFY(part.out.endsWith("単位長さ当たりの質量\t20.936\tkg/m\n"));
     }
 
     void help() {

@@ -14,8 +14,10 @@
 #include "core/CoordTable.h"
 #include "core/Mass.h"
 #include "core/NumberText.h"
+#include "core/OutlineInsertion.h"
 #include "io/CoordCsv.h"
 #include "io/ResultExport.h"
+#include "io/ShippedLibrary.h"
 #include "io/TextFile.h"
 
 namespace kuvanto {
@@ -61,6 +63,13 @@ std::optional<CalcOptions> CalcTool::parseArgs(const QStringList& args, QString*
             optionsEnd = true;
         } else if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
             options.help = true;
+        } else if (arg == QLatin1String("--library")) {
+            options.library = true;
+        } else if (arg == QLatin1String("--shape")) {
+            if (i + 1 >= args.size()) return fail(QStringLiteral("--shape needs a part name"));
+            options.shape = args[++i];
+        } else if (arg.startsWith(QLatin1String("--shape="))) {
+            options.shape = arg.mid(8);
         } else if (arg == QLatin1String("--json")) {
             options.json = true;
         } else if (arg == QLatin1String("--density")) {
@@ -78,6 +87,13 @@ std::optional<CalcOptions> CalcTool::parseArgs(const QStringList& args, QString*
         }
     }
     if (options.help) return options;
+    if (options.library || !options.shape.isEmpty()) {
+        if (options.library && !options.shape.isEmpty())
+            return fail(QStringLiteral("--library and --shape exclude each other"));
+        if (!files.isEmpty())
+            return fail(QStringLiteral("no coordinate file expected with --library or --shape"));
+        return options;
+    }
     if (files.isEmpty()) return fail(QStringLiteral("no coordinate file given"));
     if (files.size() > 1)
         return fail(QStringLiteral("one coordinate file expected, %1 given").arg(files.size()));
@@ -87,6 +103,8 @@ std::optional<CalcOptions> CalcTool::parseArgs(const QStringList& args, QString*
 
 std::string CalcTool::helpText() {
     return "Usage: kuvanto-calc [--density RHO] [--json] FILE\n"
+           "       kuvanto-calc [--density RHO] [--json] --shape NAME\n"
+           "       kuvanto-calc --library\n"
            "\n"
            "Computes the section properties of the figures in the coordinate file FILE and\n"
            "prints the result table.\n"
@@ -118,6 +136,14 @@ std::string CalcTool::helpText() {
            "                 \"cells\" are the texts the result table shows; \"values\" are\n"
            "                 the same quantities as numbers at full precision (the\n"
            "                 combined ones computed from the figures' full values).\n"
+           "                 Numbers are the texts the result table shows.\n"
+           "  --shape NAME   compute the part NAME of the shape library that ships with the\n"
+           "                 program (for example H-200x100x5.5x8) instead of a file: its\n"
+           "                 outline as one added figure, placed as the library draws it.\n"
+           "                 Also written --shape=NAME.\n"
+           "  --library      list the shipped library: per category a line\n"
+           "                   CATEGORY<TAB>DATA-FILE\n"
+           "                 followed by its part names, one a line, indented by two blanks.\n"
            "  -h, --help     print this help and exit.\n"
            "\n"
            "Exit status:\n"
@@ -126,7 +152,7 @@ std::string CalcTool::helpText() {
            "     standard error gets\n"
            "     <<有効なデータがないか、計算にエラーがあり表示できません。>>\n"
            "  2  usage error (unknown option, missing or extra FILE, a density that is not\n"
-           "     a number) or a file that cannot be read.\n";
+           "     a number), a file that cannot be read or a part name not in the library.\n";
 }
 
 std::optional<std::string> CalcTool::massText(const ResultTable& result, double density) {
@@ -160,10 +186,39 @@ std::string CalcTool::oneLine(std::string_view text) {
     return line;
 }
 
+std::string CalcTool::libraryText() {
+    std::string text;
+    for (const LibraryCategory& category : ShippedLibrary::categories(ShippedLibrary::folder())) {
+        text += category.entry.name + '\t' + category.entry.file + '\n';
+        for (const std::string& part : category.parts) text += "  " + part + '\n';
+    }
+    return text;
+}
+
 int CalcTool::run(const CalcOptions& options, std::FILE* out, std::FILE* err) {
     if (options.help) {
         Write(out, helpText());
         return kExitOk;
+    }
+    if (options.library) {
+        Write(out, libraryText());
+        return kExitOk;
+    }
+
+    CoordTable add;
+    CoordTable subtracted;
+    if (!options.shape.isEmpty()) {
+        const std::optional<LibraryPart> part =
+            ShippedLibrary::findPart(ShippedLibrary::folder(), options.shape.toStdString());
+        if (!part) {
+            writeLine(err, QStringLiteral("kuvanto-calc: no part %1 in the shape library "
+                                          "(see kuvanto-calc --library)")
+                               .arg(Quoted(options.shape))
+                               .toStdString());
+            return kExitUsage;
+        }
+        insertOutline(add, 1, part->outline, {0, 0}, {0, 0});
+        return calculate(options, add, subtracted, out, err);
     }
 
     // Only regular files: a folder, a pipe or a device would be read without end or not at all.
@@ -184,11 +239,13 @@ int CalcTool::run(const CalcOptions& options, std::FILE* out, std::FILE* err) {
     }
 
     // The tables keep their cell texts inside the file's text rather than copies of them.
-    CoordTable add;
-    CoordTable subtracted;
     fillFromCsvText(std::make_shared<const std::string>(std::move(*text)), add, subtracted,
                     [err](const std::string& message) { writeLine(err, oneLine(message)); });
+    return calculate(options, add, subtracted, out, err);
+}
 
+int CalcTool::calculate(const CalcOptions& options, const CoordTable& add,
+                        const CoordTable& subtracted, std::FILE* out, std::FILE* err) {
     ResultTable result;
     resetResultTable(result);
     std::vector<ColumnValues> values;

@@ -11,12 +11,15 @@
 #include <string>
 #include <string_view>
 
+#include "core/CoordTable.h"
 #include "core/ResultTable.h"
 
 namespace kuvanto {
 
 struct CalcOptions {
     QString file;
+    QString shape;         // --shape NAME: a part of the shipped library instead of a file
+    bool library = false;  // --library: list the shipped categories and parts
     bool json = false;
     bool help = false;
     std::optional<double> density;  // g/cm³
@@ -37,12 +40,20 @@ public:
     // `error` to a one-line reason.
     static std::optional<CalcOptions> parseArgs(const QStringList& args, QString* error);
 
+    // The --library listing: per category a line "CATEGORY<TAB>FILE" and its parts, one per
+    // line, indented by two blanks.
+    static std::string libraryText();
+
     // The text printed by --help (UTF-8, "\n" line ends).
     static std::string helpText();
 
     // Reads, computes and prints. Results go to `out`, notices and errors to `err`, both UTF-8
     // with "\n" line ends. Returns the exit status.
     static int run(const CalcOptions& options, std::FILE* out, std::FILE* err);
+
+    // The calculation and output of filled tables (the second half of run()).
+    static int calculate(const CalcOptions& options, const CoordTable& add,
+                         const CoordTable& subtracted, std::FILE* out, std::FILE* err);
 
     // The mass per metre of the combined section (area from row 1 of the last column) for the
     // density, as its three-decimal text ("156"); nothing when the product is not finite.

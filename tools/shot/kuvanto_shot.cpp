@@ -3,8 +3,14 @@
 // the tab (the result tab runs the calculation) and saves a grab of the window, or with --dialog
 // of the named dialog opened over it (--dialog list names them). Messages that would need a
 // person go to standard error instead.
+// kuvanto-shot OUT.png --library PART: the insertion dialog of the shipped shape library with PART
+// chosen and its centroid picked as the base point.
+// kuvanto-shot SHEET.pdf --print FILE: reads FILE, calculates, and writes the printed sheet of
+// the section into a PDF file, as printing to "PDFファイル" does, without a dialog.
 #include <QApplication>
 #include <QDialog>
+#include <QComboBox>
+#include <QListWidget>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <cstdio>
@@ -13,7 +19,12 @@
 #include "DialogRegistry.h"
 #include "app/JapaneseFonts.h"
 #include "app/MainWindow.h"
+#include "app/PrintSheet.h"
 #include "editing/Messenger.h"
+#include "editing/Workspace.h"
+#include "io/ShippedLibrary.h"
+#include "shapes/ShapeInsertDialog.h"
+#include "shapes/ShapeLibrary.h"
 
 namespace {
 
@@ -35,8 +46,68 @@ public:
 };
 
 int Usage() {
-    std::fprintf(stderr, "usage: kuvanto-shot OUT.png [--tab 1|2|3] [--dialog NAME|list] [FILE]\n");
+    std::fprintf(stderr,
+                 "usage: kuvanto-shot OUT.png [--tab 1|2|3] [--dialog NAME|list] [FILE]\n"
+                 "       kuvanto-shot OUT.png --library PART\n"
+                 "       kuvanto-shot SHEET.pdf --print FILE\n");
     return 2;
+}
+
+// Reads the file into a workspace, calculates and writes the sheet with both marks shown (the
+// window's switches start checked).
+int printSheet(const QString& folder, const QString& file, const QString& out) {
+    kuvanto::Workspace workspace(folder);
+    QString error;
+    if (!workspace.start(&error) || !workspace.readCsv(
+                                        file,
+                                        [](const QString& message) {
+                                            std::fprintf(stderr, "%s\n",
+                                                         qPrintable(message.simplified()));
+                                        },
+                                        &error)) {
+        std::fprintf(stderr, "kuvanto-shot: %s\n", qPrintable(error));
+        return 1;
+    }
+    workspace.dataFileName = file;
+    if (!workspace.runCalculation())
+        std::fprintf(stderr, "kuvanto-shot: the calculation failed; the sheet shows no values\n");
+    if (!kuvanto::PrintSheet(workspace, true, true).writePdf(out, &error)) {
+        std::fprintf(stderr, "kuvanto-shot: %s\n", qPrintable(error));
+        return 1;
+    }
+    return 0;
+}
+
+// The insertion dialog with the part chosen in its category and its centroid picked.
+int libraryDialog(const QString& folder, const QString& part, const QString& out) {
+    QString error;
+    kuvanto::Workspace workspace(folder);
+    if (!workspace.start(&error) || !kuvanto::ShippedLibrary::installInto(folder, &error)) {
+        std::fprintf(stderr, "kuvanto-shot: %s\n", qPrintable(error));
+        return 1;
+    }
+    const kuvanto::ShapeLibrary library(folder);
+    ConsoleMessenger messenger;
+    kuvanto::ShapeInsertDialog dialog(workspace, workspace.addGrid, library, messenger);
+    dialog.show();
+    for (int c = 0; c < dialog.categoryList()->count(); ++c) {
+        dialog.categoryList()->setCurrentIndex(c);
+        const auto found = dialog.partList()->findItems(part, Qt::MatchExactly);
+        if (found.isEmpty()) continue;
+        dialog.partList()->setCurrentItem(found.front());
+        kuvanto::LibraryPart read;
+        if (kuvanto::ShapeLibrary::readPart(dialog.dataPath(), dialog.partList()->currentRow(),
+                                            read))
+            dialog.pickAt(read.basePoints[read.basePoints.size() / 2]);
+        QApplication::processEvents();
+        if (!dialog.grab().save(out)) {
+            std::fprintf(stderr, "kuvanto-shot: cannot write %s\n", qPrintable(out));
+            return 1;
+        }
+        return 0;
+    }
+    std::fprintf(stderr, "kuvanto-shot: no part %s in the library\n", qPrintable(part));
+    return 1;
 }
 
 }  // namespace
@@ -53,9 +124,16 @@ int main(int argc, char* argv[]) {
     int tab = 1;
     QString file;
     QString dialogName;
+    bool print = false;
+    QString part;
     while (!args.isEmpty()) {
         const QString arg = args.takeFirst();
-        if (arg == QLatin1String("--tab")) {
+        if (arg == QLatin1String("--print")) {
+            print = true;
+        } else if (arg == QLatin1String("--library")) {
+            if (args.isEmpty()) return Usage();
+            part = args.takeFirst();
+        } else if (arg == QLatin1String("--tab")) {
             if (args.isEmpty()) return Usage();
             bool ok = false;
             tab = args.takeFirst().toInt(&ok);
@@ -77,6 +155,8 @@ int main(int argc, char* argv[]) {
                      qPrintable(folder.errorString()));
         return 1;
     }
+    if (print) return file.isEmpty() ? Usage() : printSheet(folder.path(), file, out);
+    if (!part.isEmpty()) return libraryDialog(folder.path(), part, out);
     ConsoleMessenger messenger;
     kuvanto::MainWindow window(folder.path(), &messenger);
     window.show();

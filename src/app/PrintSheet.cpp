@@ -1,0 +1,321 @@
+// The printed sheet, painted in twips: ruled tables with grey headers, the value texts copied
+// from the result table's combined column, and the figures in the drawing area through the same
+// fitting as the canvas (offsets 0, multiplier 1).
+#include "app/PrintSheet.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QPageLayout>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include "app/JapaneseFonts.h"
+#include "canvas/ImagePainter.h"
+#include "canvas/SectionView.h"
+#include "core/NumberText.h"
+#include "io/SafeWrite.h"
+
+namespace kuvanto {
+
+namespace {
+
+constexpr double kTwipsPerInch = 1440;
+constexpr double kPixelTwips = 15;  // one pixel of the sheet window
+constexpr double kLeft = 300;
+constexpr double kTableWidth = 5900;
+constexpr double kItemWidth = 2900;
+constexpr double kSymbolWidth = 1000;
+constexpr double kRowHeight = 330;
+
+struct TableRow {
+    const char* item;
+    const char* symbol;
+};
+
+const TableRow kGeneral[] = {
+    {"面積", "A"}, {"図心X", "x_bar"}, {"図心Y", "y_bar"}, {"周辺長", "L"}};
+const TableRow kCentroidal[] = {{"断面2次モーメントX", "Ix"},  {"断面2次モーメントY", "Iy"},
+                                {"断面係数X", "Zx"},           {"断面係数Y", "Zy"},
+                                {"断面2次極モーメント", "Ip"}, {"断面2次半径X", "ix"},
+                                {"断面2次半径Y", "iy"}};
+const TableRow kCoordinate[] = {{"断面2次モーメントX", "Ix'"},  {"断面2次モーメントY", "Iy'"},
+                                {"断面係数X", "Zx'"},           {"断面係数Y", "Zy'"},
+                                {"断面2次極モーメント", "Ip'"}, {"断面2次半径X", "ix'"},
+                                {"断面2次半径Y", "iy'"}};
+
+// A font whose size is given in twips (20 to the point), as the sheet is painted in twips.
+QFont sheetFont(const QString& name, int points, bool bold = false) {
+    QFont font = japaneseFont(name, points);
+    font.setPixelSize(points * 20);
+    font.setBold(bold);
+    return font;
+}
+
+QPen pen(const QColor& color, double pixels) {
+    QPen p(color, pixels * kPixelTwips);
+    p.setCapStyle(Qt::FlatCap);
+    return p;
+}
+
+}  // namespace
+
+PrintSheet::PrintSheet(const Workspace& workspace, bool showOrigin, bool showCentroid)
+    : workspace_(workspace), showOrigin_(showOrigin), showCentroid_(showCentroid) {}
+
+QString PrintSheet::fileNameText() const {
+    const QString& path = workspace_.dataFileName;
+    if (path.isEmpty()) return QStringLiteral("Untitled...");
+    const qsizetype slash =
+        std::max(path.lastIndexOf(QLatin1Char('\\')), path.lastIndexOf(QLatin1Char('/')));
+    return path.mid(slash + 1);
+}
+
+std::array<QString, PrintSheet::kValueCount> PrintSheet::valueTexts() const {
+    std::array<QString, kValueCount> texts;
+    const ResultTable& result = workspace_.resultGrid;
+    const int col = result.cols() - 1;
+    for (int i = 0; i < kValueCount; ++i)
+        texts[i] = QString::fromStdString(result.text(kValueRows[i], col));
+    return texts;
+}
+
+QRectF PrintSheet::drawingWindow() const {
+    SectionView view(workspace_.addGrid, workspace_.subtractedGrid, workspace_.resultGrid,
+                     workspace_.colors);
+    view.showOrigin = showOrigin_;
+    view.showCentroid = showCentroid_;
+    view.autoScaleCheck = true;  // the printout always shows the fitted view
+    view.setCanvasScale();
+    return QRectF(QPointF(view.scaleLeft(), view.scaleTop()),
+                  QPointF(view.scaleRight(), view.scaleBottom()));
+}
+
+void PrintSheet::paint(QPainter& painter, QSizeF pageSize, double dotsPerInch) const {
+    const double margin = kMarginTwips / kTwipsPerInch * dotsPerInch;
+    const double scale = std::min((pageSize.width() - 2 * margin) / kWidth,
+                                  (pageSize.height() - 2 * margin) / kHeight);
+    painter.save();
+    painter.translate(margin, margin);
+    painter.scale(scale, scale);
+    painter.setRenderHint(QPainter::Antialiasing);
+    paintSheet(painter);
+    painter.restore();
+}
+
+void PrintSheet::paintSheet(QPainter& painter) const {
+    const QColor black(Qt::black);
+    painter.fillRect(QRectF(0, 0, kWidth, kHeight), Qt::white);
+
+    // Title with a double rule.
+    painter.setPen(black);
+    painter.setFont(sheetFont(QStringLiteral("ＭＳ Ｐ明朝"), 20, true));
+    const QRectF titleBox(0, 120, kWidth, 560);
+    painter.drawText(titleBox, Qt::AlignHCenter | Qt::AlignVCenter,
+                     QStringLiteral("Kuvantoシート"));
+    const double titleWidth =
+        painter.fontMetrics().horizontalAdvance(QStringLiteral("Kuvantoシート")) + 1200;
+    const double titleLeft = (kWidth - titleWidth) / 2;
+    painter.setPen(pen(black, 1));
+    painter.drawLine(QLineF(titleLeft, 720, titleLeft + titleWidth, 720));
+    painter.drawLine(QLineF(titleLeft, 780, titleLeft + titleWidth, 780));
+
+    // "File Name :" box.
+    const QFont label = sheetFont(QStringLiteral("ＭＳ Ｐゴシック"), 10);
+    const QFont value = sheetFont(QStringLiteral("ＭＳ Ｐ明朝"), 10);
+    const QRectF nameBox(kLeft, 990, kTableWidth, 400);
+    painter.drawRect(nameBox);
+    painter.setFont(label);
+    painter.drawText(nameBox.adjusted(100, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft,
+                     QStringLiteral("File Name :"));
+    painter.setFont(value);
+    painter.drawText(nameBox.adjusted(1500, 0, -100, 0), Qt::AlignVCenter | Qt::AlignLeft,
+                     fileNameText());
+
+    // The three tables.
+    const std::array<QString, kValueCount> values = valueTexts();
+    int next = 0;
+    auto table = [&](double top, const char* caption, std::span<const TableRow> rows) {
+        painter.setFont(label);
+        painter.drawText(QRectF(kLeft, top, kTableWidth, kRowHeight),
+                         Qt::AlignVCenter | Qt::AlignLeft, QString::fromUtf8(caption));
+        const double header = top + kRowHeight;
+        const double columns[] = {kLeft, kLeft + kItemWidth, kLeft + kItemWidth + kSymbolWidth,
+                                  kLeft + kTableWidth};
+        painter.fillRect(QRectF(kLeft, header, kTableWidth, kRowHeight), QColor(192, 192, 192));
+        const char* heads[] = {"項目", "記号", "結果"};
+        for (int c = 0; c < 3; ++c) {
+            painter.drawText(QRectF(columns[c], header, columns[c + 1] - columns[c], kRowHeight),
+                             Qt::AlignCenter, QString::fromUtf8(heads[c]));
+        }
+        const double bottom = header + kRowHeight * (1 + static_cast<double>(rows.size()));
+        for (std::size_t r = 0; r < rows.size(); ++r) {
+            const double y = header + kRowHeight * (1 + static_cast<double>(r));
+            painter.setFont(label);
+            painter.drawText(QRectF(columns[0] + 80, y, kItemWidth - 80, kRowHeight),
+                             Qt::AlignVCenter | Qt::AlignLeft, QString::fromUtf8(rows[r].item));
+            painter.drawText(QRectF(columns[1], y, kSymbolWidth, kRowHeight), Qt::AlignCenter,
+                             QString::fromUtf8(rows[r].symbol));
+            painter.setFont(value);
+            painter.drawText(QRectF(columns[2], y, columns[3] - columns[2] - 100, kRowHeight),
+                             Qt::AlignVCenter | Qt::AlignRight, values[next++]);
+        }
+        for (std::size_t r = 0; r <= rows.size() + 1; ++r) {
+            const double y = header + kRowHeight * static_cast<double>(r);
+            painter.drawLine(QLineF(kLeft, y, kLeft + kTableWidth, y));
+        }
+        for (double x : columns) painter.drawLine(QLineF(x, header, x, bottom));
+    };
+    table(1600, "[全般]", kGeneral);
+    table(3800, "[図心回り]", kCentroidal);
+    table(6990, "[座標軸回り]", kCoordinate);
+
+    paintDrawing(painter);
+
+    // The "Memo" box.
+    const QRectF memo(kDrawingArea.left(), 9400, kDrawingArea.width(), 1100);
+    painter.setPen(pen(black, 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(memo);
+    painter.drawLine(
+        QLineF(memo.left(), memo.top() + kRowHeight, memo.right(), memo.top() + kRowHeight));
+    painter.setFont(label);
+    painter.drawText(QRectF(memo.left() + 100, memo.top(), 2000, kRowHeight),
+                     Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("Memo"));
+}
+
+void PrintSheet::paintDrawing(QPainter& painter) const {
+    const QRectF area = kDrawingArea;
+    painter.save();
+    painter.setPen(pen(Qt::black, 1));
+    painter.setBrush(Qt::white);
+    painter.drawRect(area);
+    painter.setClipRect(area);
+
+    // World to sheet: the square coordinate window spread over the (not quite square) area.
+    const QRectF window = drawingWindow();
+    const double kx = area.width() / window.width();
+    const double ky = area.height() / (window.top() - window.bottom());
+    auto at = [&](double x, double y) {
+        return QPointF(area.left() + (x - window.left()) * kx,
+                       area.top() + (window.top() - y) * ky);
+    };
+    auto circle = [&](double x, double y, double r) {
+        painter.drawEllipse(at(x, y), r * kx, r * ky);
+    };
+    painter.setBrush(Qt::NoBrush);
+
+    // Segments between consecutive rows that both hold a vertex, as on the canvas.
+    auto figures = [&](const CoordTable& grid, std::int32_t color) {
+        painter.setPen(pen(bgrColor(static_cast<std::uint32_t>(color)), 2));
+        QPainterPath path;
+        bool open = false;
+        for (int i = 1; i + 1 <= grid.rows() - 1; ++i) {
+            const auto x0 = parseNumeric(grid.text(i, 0)), y0 = parseNumeric(grid.text(i, 1));
+            const auto x1 = parseNumeric(grid.text(i + 1, 0)),
+                       y1 = parseNumeric(grid.text(i + 1, 1));
+            if (!x0 || !y0 || !x1 || !y1) {
+                open = false;
+                continue;
+            }
+            if (!open) path.moveTo(at(*x0, *y0));
+            path.lineTo(at(*x1, *y1));
+            open = true;
+        }
+        painter.drawPath(path);
+    };
+    figures(workspace_.addGrid, workspace_.colors.add);
+    figures(workspace_.subtractedGrid, workspace_.colors.subtracted);
+
+    const double r = window.width() / 100;
+    if (showOrigin_) {
+        painter.setPen(pen(QColor(255, 255, 0), 1));
+        circle(0, 0, r);
+        circle(0, 0, r / 2);
+        painter.drawLine(at(-2 * r, 0), at(2 * r, 0));
+        painter.drawLine(at(0, 2 * r), at(0, -2 * r));
+    }
+    const ResultTable& result = workspace_.resultGrid;
+    const int col = result.cols() - 1;
+    if (showCentroid_ && result.text(0, col) == kTotalHead && !result.text(2, col).empty() &&
+        !result.text(3, col).empty()) {
+        const double x = lenientValue(result.text(2, col)), y = lenientValue(result.text(3, col));
+        const double half = window.width() / 3;
+        painter.setPen(pen(QColor(255, 0, 255), 1));
+        circle(x, y, r);
+        circle(x, y, r / 2);
+        painter.drawLine(at(x - half, y), at(x + half, y));
+        painter.drawLine(at(x, y + half), at(x, y - half));
+    }
+    painter.setClipping(false);
+
+    // The axes picture at the lower left corner: green Y arrow up, red X arrow right.
+    const QPointF corner(area.left() + 250, area.bottom() - 250);
+    auto arrow = [&](QPointF tip, QPointF wing1, QPointF wing2, const QColor& color) {
+        painter.setPen(pen(color, 2));
+        painter.drawLine(corner, tip);
+        painter.drawLine(tip, wing1);
+        painter.drawLine(tip, wing2);
+    };
+    arrow(corner + QPointF(0, -600), corner + QPointF(-90, -480), corner + QPointF(90, -480),
+          QColor(0, 160, 0));
+    arrow(corner + QPointF(600, 0), corner + QPointF(480, -90), corner + QPointF(480, 90),
+          QColor(255, 0, 0));
+    painter.restore();
+}
+
+bool PrintSheet::printOn(QPagedPaintDevice& device, QString* error) const {
+    device.setPageLayout(
+        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(0, 0, 0, 0)));
+    QPainter painter;
+    if (!painter.begin(&device)) {
+        if (error) *error = QStringLiteral("印刷を開始できません。");
+        return false;
+    }
+    paint(painter, QSizeF(device.width(), device.height()), device.logicalDpiX());
+    if (!painter.end()) {
+        if (error) *error = QStringLiteral("印刷データを送れません。");
+        return false;
+    }
+    return true;
+}
+
+bool PrintSheet::printTo(const QString& printerName, QString* error) const {
+    const QPrinterInfo info = QPrinterInfo::printerInfo(printerName);
+    if (printerName.isEmpty() || info.isNull()) {
+        if (error)
+            *error = printerName.isEmpty()
+                         ? QStringLiteral("プリンタが選択されていません。")
+                         : QStringLiteral("プリンタ %1 が見つかりません。").arg(printerName);
+        return false;
+    }
+    QPrinter printer(info, QPrinter::HighResolution);
+    printer.setFullPage(true);
+    printer.setDocName(QStringLiteral("Kuvantoシート"));
+    if (!printOn(printer, error)) return false;
+    if (printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted) {
+        if (error) *error = QStringLiteral("プリンタ %1 に送れませんでした。").arg(printerName);
+        return false;
+    }
+    return true;
+}
+
+bool PrintSheet::writePdf(const QString& path, QString* error) const {
+    // The page is made in memory and the file replaced in one safe write, so an existing file
+    // is replaced only by a whole sheet.
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setTitle(QStringLiteral("Kuvantoシート"));
+        writer.setCreator(QStringLiteral("Kuvanto"));
+        if (!printOn(writer, error)) return false;
+    }
+    const QByteArray& bytes = buffer.data();
+    return writeFileSafely(path, std::string_view(bytes.constData(), bytes.size()), error);
+}
+
+}  // namespace kuvanto

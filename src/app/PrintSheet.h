@@ -1,0 +1,68 @@
+// The printed sheet: one landscape page with the title, the file name, the combined results of
+// the section in three tables, the figures drawn to scale with the origin and centroid marks, and
+// an empty "Memo" box. The sheet is painted straight onto the page with QPainter (vector text and
+// lines), scaled to fit inside margins of 200 twips, so printing needs no screen capture and never
+// touches the clipboard.
+#pragma once
+
+#include <QRectF>
+#include <QString>
+#include <array>
+
+#include "canvas/SectionPainter.h"
+#include "editing/Workspace.h"
+
+class QPainter;
+class QPagedPaintDevice;
+
+namespace kuvanto {
+
+class PrintSheet {
+public:
+    // The sheet's own coordinate system in twips (the size of the sheet window it stands for).
+    static constexpr double kWidth = 15360;
+    static constexpr double kHeight = 10650;
+    static constexpr double kMarginTwips = 200;
+    // The drawing area on the sheet.
+    static constexpr QRectF kDrawingArea{6450, 990, 8355, 8235};
+
+    // The number of value fields and the result-table row each shows (column "総合").
+    static constexpr int kValueCount = 18;
+    static constexpr std::array<int, kValueCount> kValueRows = {1,  2,  3,  4,  7,  8,  9,  10, 11,
+                                                                12, 13, 16, 17, 18, 19, 20, 21, 22};
+
+    // The marks follow the window's switches "原点表示" and "図心表示".
+    PrintSheet(const Workspace& workspace, bool showOrigin, bool showCentroid);
+
+    // The text of the "File Name :" field: the file-name part of the last coordinate file, or
+    // "Untitled...".
+    QString fileNameText() const;
+    // The value fields, in the order of kValueRows.
+    std::array<QString, kValueCount> valueTexts() const;
+    // The coordinate window of the drawing area (left, top, right, bottom), fitted to the figures.
+    QRectF drawingWindow() const;
+
+    // Paints the sheet on a page of the given size in device pixels at `dotsPerInch`.
+    void paint(QPainter& painter, QSizeF pageSize, double dotsPerInch) const;
+
+    // Sets the device to landscape A4 without margins and paints the sheet on its page. False
+    // (and `error`) when painting could not begin.
+    bool printOn(QPagedPaintDevice& device, QString* error = nullptr) const;
+
+    // Prints the sheet on the installed printer of that name. False (and `error`) when there is
+    // no such printer or the page could not be produced.
+    bool printTo(const QString& printerName, QString* error = nullptr) const;
+
+    // Writes the sheet as a one-page PDF file. False (and `error`) when it cannot be written.
+    bool writePdf(const QString& path, QString* error = nullptr) const;
+
+private:
+    void paintSheet(QPainter& painter) const;
+    void paintDrawing(QPainter& painter) const;
+
+    const Workspace& workspace_;
+    bool showOrigin_;
+    bool showCentroid_;
+};
+
+}  // namespace kuvanto

@@ -1,0 +1,38 @@
+// The printer choice ("プリンタ選択"): the installed printers in the platform's order with the
+// default one selected, and always an entry "PDFファイル" that writes the sheet into a PDF file
+// (the first entry when no printer is installed, and then selected).
+#pragma once
+
+#include <QDialog>
+#include <QStringList>
+
+class QListWidget;
+
+namespace kuvanto {
+
+class PrinterDialog : public QDialog {
+    Q_OBJECT
+public:
+    static const QString kPdfEntry;  // "PDFファイル"
+
+    // `printers` in order and the default printer's name (empty: none).
+    PrinterDialog(const QStringList& printers, const QString& defaultPrinter,
+                  QWidget* parent = nullptr);
+    // The installed printers as QPrinterInfo lists them.
+    explicit PrinterDialog(QWidget* parent = nullptr);
+
+    // The list's entries: the printers, then the PDF entry.
+    static QStringList entries(const QStringList& printers);
+
+    QListWidget* list() const { return list_; }
+    // The selected entry after OK (empty when none was selected).
+    QString chosen() const { return chosen_; }
+
+private:
+    void choose();
+
+    QListWidget* list_ = nullptr;
+    QString chosen_;
+};
+
+}  // namespace kuvanto

@@ -1,0 +1,146 @@
+// The shape library's commands: registry and data files read through the io formats, the part
+// inserted with one bulk row insertion, registrations written atomically.
+#include "shapes/ShapeLibrary.h"
+
+#include <QDir>
+#include <cmath>
+
+#include "core/OutlineInsertion.h"
+#include "editing/Messenger.h"
+#include "editing/Workspace.h"
+#include "io/TextFile.h"
+
+namespace kuvanto {
+
+const QString ShapeLibrary::kInsertTitle = QStringLiteral("登録図形の挿入");
+const QString ShapeLibrary::kInsertQuestion =
+    QStringLiteral("選択行からデータを挿入します。\rよろしいですか？");
+const QString ShapeLibrary::kRegistryReadError =
+    QStringLiteral("登録図形管理ファイル(pre.ini)の読込みにおいてエラーが発生しました。");
+const QString ShapeLibrary::kRegistryWriteError =
+    QStringLiteral("登録図形管理ファイル(pre.ini)への登録時にエラーが発生しました。");
+const QString ShapeLibrary::kBadAddress =
+    QStringLiteral("データファイル(csv)のアドレスが不正です。");
+const QString ShapeLibrary::kBadName =
+    QStringLiteral("登録名称にカンマ(,)や引用符(\")は使えません。別の名称を入力して下さい。");
+const QString ShapeLibrary::kDeleteError = QStringLiteral("エラーが発生しました。");
+
+ShapeLibrary::ShapeLibrary(QString folder) : folder_(std::move(folder)) {}
+
+QString ShapeLibrary::registryPath() const {
+    return QDir(folder_).filePath(kRegistryFileName);
+}
+
+QString ShapeLibrary::dataFolder() const {
+    return QDir(folder_).filePath(kLibraryDataFolder);
+}
+
+QString ShapeLibrary::dataPath(const QString& file) const {
+    return QDir(dataFolder()).filePath(file);
+}
+
+QString ShapeLibrary::partReadError(const QString& dataPath) {
+    return QStringLiteral("登録図形座標ファイル(") + QDir::toNativeSeparators(dataPath) +
+           QStringLiteral(")の読込みにおいてエラーが発生しました。");
+}
+
+RegistryRead ShapeLibrary::categories() const {
+    return LibraryRegistry::read(registryPath());
+}
+
+bool ShapeLibrary::partNames(const QString& category, QStringList& names, QString& dataPath) const {
+    const std::string wanted = category.toStdString();
+    for (const RegistryEntry& entry : categories().entries) {
+        if (entry.name != wanted) continue;
+        const QString path = this->dataPath(QString::fromStdString(entry.file));
+        const std::optional<std::string> text = readTextFile(path);
+        if (!text) return false;
+        for (const std::string& name : ShapeDataFile::partNames(*text))
+            names << QString::fromStdString(name);
+        dataPath = path;
+        return true;
+    }
+    return false;
+}
+
+bool ShapeLibrary::readPart(const QString& dataPath, int index, LibraryPart& part) {
+    const std::optional<std::string> text = readTextFile(dataPath);
+    return text && ShapeDataFile::readPart(*text, index, part);
+}
+
+std::optional<QRectF> ShapeLibrary::previewWindow(const std::vector<PlanePoint>& basePoints) {
+    if (basePoints.empty()) return std::nullopt;
+    double left = basePoints.front().x, right = left;
+    double bottom = basePoints.front().y, top = bottom;
+    for (const PlanePoint& p : basePoints) {
+        left = std::min(left, p.x);
+        right = std::max(right, p.x);
+        bottom = std::min(bottom, p.y);
+        top = std::max(top, p.y);
+    }
+    const double s = std::max(right - left, top - bottom);
+    if (s == 0) return std::nullopt;
+    const double cx = (left + right) / 2, cy = (bottom + top) / 2;
+    return QRectF(QPointF(cx - s, cy + s), QPointF(cx + s, cy - s));
+}
+
+int ShapeLibrary::pickBasePoint(const std::vector<PlanePoint>& basePoints, PlanePoint at,
+                                double viewWidth) {
+    double best = viewWidth;
+    int picked = -1;
+    for (std::size_t i = 0; i < basePoints.size(); ++i) {
+        const double distance = std::hypot(basePoints[i].x - at.x, basePoints[i].y - at.y);
+        if (distance < best) {
+            best = distance;
+            picked = static_cast<int>(i);
+        }
+    }
+    return best < viewWidth / 20 ? picked : -1;
+}
+
+bool ShapeLibrary::insertPart(Workspace& workspace, CoordTable& grid, const QString& dataPath,
+                              int index, PlanePoint base, PlanePoint target) {
+    LibraryPart part;
+    if (!readPart(dataPath, index, part)) return false;
+    const int after = insertOutline(grid, grid.Row(), part.outline, base, target);
+    grid.setRow(after);
+    workspace.saveUndo();
+    return true;
+}
+
+bool ShapeLibrary::registerFile(const QString& name, const QString& dataFile,
+                                Messenger& messenger) const {
+    if (!LibraryRegistry::fileExists(dataFile)) {
+        messenger.notice(kBadAddress);
+        return false;
+    }
+    if (!LibraryRegistry::isStorableName(name)) {
+        messenger.notice(kBadName);
+        return false;
+    }
+    QString error;
+    const RegistryEntry entry{name.toStdString(),
+                              LibraryRegistry::fileNamePart(dataFile, true).toStdString()};
+    if (!LibraryRegistry::append(registryPath(), entry, &error)) {
+        messenger.notice(kRegistryWriteError + QLatin1Char('\r') + error);
+        return false;
+    }
+    return true;
+}
+
+bool ShapeLibrary::deleteItem(const QString& item, Messenger& messenger) const {
+    if (item.isEmpty()) return false;
+    if (!messenger.confirm(
+            item + QStringLiteral("を削除します。\rよろしいですか？(なお、csvデータは"
+                                  "削除されません。)"),
+            kInsertTitle))
+        return false;
+    QString error;
+    if (!LibraryRegistry::remove(registryPath(), item.toStdString(), &error)) {
+        messenger.notice(kDeleteError + QLatin1Char('\r') + error);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace kuvanto
