@@ -45,8 +45,12 @@ printf 'kuvanto-floor  %6.3f s  %7.1f MB peak\n' "$floor_s" "$(echo "$floor_kb" 
 awk -v c="$calc_s" -v f="$floor_s" 'BEGIN { if (f < 0.01) f = 0.01; printf "time ratio calc/floor: %.2fx (target <= 2x)\n", c / f }'
 awk -v kb="$calc_kb" -v n="$n" 'BEGIN { printf "calc peak memory: %.1f MB (target < %d MB: 60 MB per 10^6 vertices)\n", kb / 1024, 60 * n / 1000000 }'
 
-if python3 -c 'import numpy, shapely' 2>/dev/null; then
-  read -r py_s py_kb < <(measure python3 "$(dirname "$0")/shapely-area-centroid.py" "$file")
+python=""
+for candidate in python3 /usr/bin/python3; do
+  if "$candidate" -c 'import numpy, shapely' 2>/dev/null; then python="$candidate"; break; fi
+done
+if [[ -n "$python" ]]; then
+  read -r py_s py_kb < <(measure "$python" "$(dirname "$0")/shapely-area-centroid.py" "$file")
   printf 'numpy+shapely  %6.3f s  %7.1f MB peak (area and centroid only)\n' "$py_s" \
     "$(echo "$py_kb" | awk '{ print $1 / 1024 }')"
   awk -v c="$calc_s" -v p="$py_s" 'BEGIN { printf "numpy+shapely / calc: %.2fx faster (target >= 2x)\n", p / c }'

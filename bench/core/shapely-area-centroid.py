@@ -5,11 +5,11 @@ import io
 import sys
 
 import numpy as np
-import shapely
+from shapely.geometry import Polygon
 
 text = open(sys.argv[1], "rb").read().decode("cp932")
 body = "\n".join(line for line in text.splitlines() if line and not line.startswith("<<"))
 xy = np.loadtxt(io.StringIO(body), delimiter=",", dtype=float)
-polygon = shapely.Polygon(xy)
+polygon = Polygon(xy)
 centroid = polygon.centroid
 print(f"{len(xy)} vertices: area {polygon.area:.10g}, centroid {centroid.x:.10g} {centroid.y:.10g}")
