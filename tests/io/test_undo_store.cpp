@@ -1,6 +1,6 @@
 // One-level undo over the two snapshot files: the start-up snapshot, undo and its reversal
-// alternating, and the cases where there is nothing sound to restore (no snapshot from an earlier
-// run, a snapshot whose write failed), in which the tables must stay as they are.
+// alternating, undo on the first run (no earlier snapshot: the tables are emptied), and a snapshot
+// whose write failed, which must never be put in place of the tables.
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
@@ -14,7 +14,7 @@ using namespace kuvanto::test;
 class TestUndoStore : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void startWritesEmptyTablesToSecondFile() {
         QTemporaryDir dir;
         UndoStore undo(dir.path());
@@ -57,17 +57,23 @@ class TestUndoStore : public QObject {
         QCOMPARE(undo.undoFile(), QString("udtxt1.txt"));
     }
 
-    void undoAfterStartWithoutEarlierRunKeepsTables() {
+    // The very first run has no "udtxt1.txt": undo empties the tables, every time, without error.
+    void undoAfterStartWithoutEarlierRunEmptiesTables() {
         QTemporaryDir dir;
         UndoStore undo(dir.path());
         CoordTable a, s;
         QVERIFY(undo.start(a, s));
         fill(a, "5|5");  // a change that took no snapshot
+        fill(s, "6|6");
         QString error;
-        QVERIFY(!undo.undoRestore(a, s, &error));
-        QVERIFY(!error.isEmpty());
-        QCOMPARE(dump(a), QString("5|5"));
-        QCOMPARE(undo.undoFile(), QString("udtxt2.txt"));
+        QVERIFY2(undo.undoRestore(a, s, &error), qPrintable(error));
+        QCOMPARE(dump(a), QString(""));
+        QCOMPARE(dump(s), QString(""));
+        QCOMPARE(undo.undoFile(), QString("udtxt1.txt"));
+        QVERIFY(QFile::exists(dir.filePath("udtxt1.txt")));
+        fill(a, "7|7");
+        QVERIFY(undo.undoRestore(a, s, &error));
+        QCOMPARE(dump(a), QString(""));
     }
 
     // A snapshot whose write failed still holds an older state; undo must refuse it rather than
@@ -77,8 +83,8 @@ class TestUndoStore : public QObject {
         const QString file2 = dir.filePath("udtxt2.txt");
         UndoStore undo(dir.path());
         CoordTable a, s;
-        QVERIFY(undo.start(a, s));      // udtxt2: empty tables
-        fill(a, "1|1");                 // change A
+        QVERIFY(undo.start(a, s));     // udtxt2: empty tables
+        fill(a, "1|1");                // change A
         QVERIFY(undo.saveUndo(a, s));  // udtxt1: A
 
         QVERIFY(QFile::remove(file2));
@@ -96,6 +102,42 @@ class TestUndoStore : public QObject {
         QVERIFY(writeBytes(file2, QByteArray("<<加算>>,\r\n<<減算>>,\r\n")));
         QVERIFY(!undo.undoRestore(a, s, &error));
         QCOMPARE(dump(a), QString("1|1"));
+    }
+
+    // A large snapshot is written on a worker thread; undo waits for it and never reads it
+    // half-written, and a failed background write is given out and leaves its file stale.
+    void largeSnapshotInBackground_data() {
+        QTest::addColumn<bool>("blocked");
+        QTest::newRow("write succeeds") << false;
+        QTest::newRow("write fails") << true;
+    }
+    void largeSnapshotInBackground() {
+        QFETCH(bool, blocked);
+        QTemporaryDir dir;
+        UndoStore undo(dir.path());
+        CoordTable a, s;
+        QVERIFY(undo.start(a, s));  // udtxt2: empty
+        fill(a, "1|1");
+        QVERIFY(undo.saveUndo(a, s));  // udtxt1: 1|1
+        if (blocked) {
+            QVERIFY(QFile::remove(dir.filePath("udtxt2.txt")));
+            QVERIFY(QDir().mkdir(dir.filePath("udtxt2.txt")));
+        }
+        QStringList rows;
+        for (int i = 0; i < 100000; ++i) rows << QStringLiteral("%1.125|-%1.5").arg(i);
+        fill(a, rows.join(';'));
+        undo.saveUndoInBackground(a, s);  // udtxt2: the large table
+        QVERIFY(undo.writingInBackground());
+        QString error;
+        QCOMPARE(undo.finishBackground(&error), !blocked);
+        QCOMPARE(error.contains("udtxt2.txt"), blocked);
+        QVERIFY(undo.finishBackground());  // given out once
+
+        QVERIFY(undo.undoRestore(a, s));  // back to 1|1 from udtxt1
+        QCOMPARE(dump(a), QString("1|1"));
+        const bool redone = undo.undoRestore(a, s);
+        QCOMPARE(redone, !blocked);  // the large state comes back only when it was written
+        QCOMPARE(a.rows(), blocked ? 3 : 100002);
     }
 };
 
