@@ -8,14 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "core/Point.h"
+
 namespace kuvanto {
 
 class CoordTable;
-
-struct Point {
-    double x = 0;
-    double y = 0;
-};
 
 // The direction of (x, y) in degrees, from 0 up to but not including 360; 90 for the zero vector.
 double vectorAngle(double x, double y);
