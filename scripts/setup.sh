@@ -6,7 +6,7 @@ set -euo pipefail
 KUVANTO_PACKAGES=(
   g++ cmake ninja-build ccache pkg-config
   qt6-base-dev qt6-qpa-plugins libgl-dev
-  libgtest-dev libbenchmark-dev libgeos-dev
+  libgtest-dev libbenchmark-dev libgeos-dev python3-numpy python3-shapely
   fonts-ipafont-gothic fonts-ipafont-mincho fontconfig
   xvfb xauth poppler-utils
   clang libclang-rt-14-dev

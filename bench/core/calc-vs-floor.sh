@@ -2,6 +2,8 @@
 # Times kuvanto-calc against the floor program kuvanto-floor on one coordinate file of a circle
 # with N vertices (default 10^6, written in code page 932 with CR LF as the program writes it):
 # wall time and peak memory of each, from /usr/bin/time -v, best of R runs (default 3).
+# When python3 with numpy and shapely is installed, the same file is also read by
+# shapely-area-centroid.py (area and centroid only) and timed the same way.
 # Usage: bench/core/calc-vs-floor.sh [BUILD_DIR] [N] [R]
 set -euo pipefail
 build="${1:-build}"
@@ -16,13 +18,7 @@ done
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 file="$work/circle.csv"
-# Vertices rounded to three decimals, the closing vertex repeating the first.
-awk -v n="$n" 'function t(v) { s = sprintf("%.3f", v); sub(/\.?0+$/, "", s); if (s == "-0") s = "0"; return s }
-  BEGIN {
-    printf "<<加算>>,\r\n"; sides = n - 1
-    for (k = 0; k < n; k++) { a = 6.283185307179586 * (k % sides) / sides
-      printf "%s,%s\r\n", t(100000 * cos(a)), t(100000 * sin(a)) }
-    printf "<<減算>>,\r\n" }' | iconv -f UTF-8 -t CP932 >"$file"
+"$(dirname "$0")/circle-file.sh" "$n" "$file"
 
 # Prints "seconds peak_kB" of the best run.
 measure() {
@@ -46,5 +42,18 @@ read -r floor_s floor_kb < <(measure "$floor" "$file")
 echo "file: $n vertices, $(stat -c %s "$file") bytes"
 printf 'kuvanto-calc   %6.3f s  %7.1f MB peak\n' "$calc_s" "$(echo "$calc_kb" | awk '{ print $1 / 1024 }')"
 printf 'kuvanto-floor  %6.3f s  %7.1f MB peak\n' "$floor_s" "$(echo "$floor_kb" | awk '{ print $1 / 1024 }')"
-awk -v c="$calc_s" -v f="$floor_s" 'BEGIN { if (f < 0.01) f = 0.01; printf "time ratio calc/floor: %.1fx (target <= 5x)\n", c / f }'
-awk -v kb="$calc_kb" 'BEGIN { printf "calc peak memory: %.0f MB (target < 500 MB)\n", kb / 1024 }'
+awk -v c="$calc_s" -v f="$floor_s" 'BEGIN { if (f < 0.01) f = 0.01; printf "time ratio calc/floor: %.2fx (target <= 2x)\n", c / f }'
+awk -v kb="$calc_kb" -v n="$n" 'BEGIN { printf "calc peak memory: %.1f MB (target < %d MB: 60 MB per 10^6 vertices)\n", kb / 1024, 60 * n / 1000000 }'
+
+python=""
+for candidate in python3 /usr/bin/python3; do
+  if "$candidate" -c 'import numpy, shapely' 2>/dev/null; then python="$candidate"; break; fi
+done
+if [[ -n "$python" ]]; then
+  read -r py_s py_kb < <(measure "$python" "$(dirname "$0")/shapely-area-centroid.py" "$file")
+  printf 'numpy+shapely  %6.3f s  %7.1f MB peak (area and centroid only)\n' "$py_s" \
+    "$(echo "$py_kb" | awk '{ print $1 / 1024 }')"
+  awk -v c="$calc_s" -v p="$py_s" 'BEGIN { printf "numpy+shapely / calc: %.2fx faster (target >= 2x)\n", p / c }'
+else
+  echo "numpy+shapely: not installed (apt-get install python3-numpy python3-shapely)"
+fi

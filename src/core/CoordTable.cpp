@@ -6,6 +6,7 @@
 #include "core/CoordTable.h"
 
 #include <algorithm>
+#include <cstring>
 #include <limits>
 
 #include "core/NumberText.h"
@@ -32,32 +33,45 @@ std::string_view CoordTable::view(Span span) const {
     if (span.size == 0) return {};
     const std::size_t shared = sharedSize();
     if (span.begin < shared) return std::string_view(*shared_).substr(span.begin, span.size);
-    return std::string_view(own_).substr(span.begin - shared, span.size);
+    const std::size_t at = span.begin - shared;
+    if (span.size != kLongText) return std::string_view(own_).substr(at, span.size);
+    std::uint32_t length = 0;
+    std::memcpy(&length, own_.data() + at, sizeof length);
+    return std::string_view(own_).substr(at + sizeof length, length);
+}
+
+std::size_t CoordTable::bytesOf(Span span) const {
+    if (span.size == 0 || span.begin < sharedSize()) return 0;
+    if (span.size != kLongText) return span.size;
+    return sizeof(std::uint32_t) + view(span).size();
 }
 
 CoordTable::Span CoordTable::store(std::string_view text) {
     if (text.empty()) return {};
-    if (shared_ && text.data() >= shared_->data() &&
+    const bool isLong = text.size() >= kLongText;
+    if (!isLong && shared_ && text.data() >= shared_->data() &&
         text.data() + text.size() <= shared_->data() + shared_->size()) {
         return {static_cast<std::uint32_t>(text.data() - shared_->data()),
-                static_cast<std::uint32_t>(text.size())};
+                static_cast<std::uint16_t>(text.size())};
     }
-    if (sharedSize() + own_.size() + text.size() > kMaxOffset) {
+    const std::size_t bytes = text.size() + (isLong ? sizeof(std::uint32_t) : 0);
+    if (sharedSize() + own_.size() + bytes > kMaxOffset) {
         compact();
         // A table holds at most 4 GiB of text; what does not fit is not stored.
-        if (sharedSize() + own_.size() + text.size() > kMaxOffset) return {};
+        if (sharedSize() + own_.size() + bytes > kMaxOffset) return {};
     }
     const Span span{static_cast<std::uint32_t>(sharedSize() + own_.size()),
-                    static_cast<std::uint32_t>(text.size())};
+                    isLong ? kLongText : static_cast<std::uint16_t>(text.size())};
+    if (isLong) {
+        const auto length = static_cast<std::uint32_t>(text.size());
+        own_.append(reinterpret_cast<const char*>(&length), sizeof length);
+    }
     own_.append(text);
     return span;
 }
 
 void CoordTable::release(std::span<const Span> spans) {
-    const std::size_t shared = sharedSize();
-    for (const Span& s : spans) {
-        if (s.size != 0 && s.begin >= shared) unused_ += s.size;
-    }
+    for (const Span& s : spans) unused_ += bytesOf(s);
     if (unused_ > 4096 && unused_ > own_.size() / 2) compact();
 }
 
@@ -66,9 +80,10 @@ void CoordTable::compact() {
     kept.reserve(own_.size() - std::min(unused_, own_.size()));
     const std::size_t shared = sharedSize();
     for (Span& s : spans_) {
-        if (s.size == 0 || s.begin < shared) continue;
+        const std::size_t bytes = bytesOf(s);
+        if (bytes == 0) continue;
         const std::size_t at = kept.size();
-        kept.append(own_, s.begin - shared, s.size);
+        kept.append(own_, s.begin - shared, bytes);
         s.begin = static_cast<std::uint32_t>(shared + at);
     }
     own_ = std::move(kept);
@@ -139,10 +154,7 @@ void CoordTable::removeRows(int row, int count) {
     const auto first = static_cast<std::size_t>(row);
     const auto last = std::min(points_.size(), first + static_cast<std::size_t>(count));
     // Count the texts as unused before they go, then compact (if need be) after.
-    const std::size_t shared = sharedSize();
-    for (std::size_t k = 2 * first; k < 2 * last; ++k) {
-        if (spans_[k].size != 0 && spans_[k].begin >= shared) unused_ += spans_[k].size;
-    }
+    for (std::size_t k = 2 * first; k < 2 * last; ++k) unused_ += bytesOf(spans_[k]);
     spans_.erase(spans_.begin() + static_cast<std::ptrdiff_t>(2 * first),
                  spans_.begin() + static_cast<std::ptrdiff_t>(2 * last));
     points_.erase(points_.begin() + static_cast<std::ptrdiff_t>(first),

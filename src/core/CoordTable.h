@@ -88,16 +88,20 @@ public:
 
 private:
     // Where a cell's text is: offsets below the shared text's size point into it, the others
-    // into own_ (less that size).
-    struct Span {
+    // into own_ (less that size). Six bytes a cell. A text of kLongText bytes or more is kept in
+    // own_ behind a four-byte length, and its span's size reads kLongText.
+    struct [[gnu::packed]] Span {
         std::uint32_t begin = 0;
-        std::uint32_t size = 0;
+        std::uint16_t size = 0;
     };
+    static constexpr std::uint16_t kLongText = 0xFFFF;
 
     int lastRow() const override { return rows() - 1; }
     int lastCol() const override { return 1; }
 
     std::string_view view(Span span) const;
+    // The bytes a span takes in own_ (the length prefix of a long text included).
+    std::size_t bytesOf(Span span) const;
     // Stores a text and returns where it is: an offset into the shared text when the view lies
     // inside it, otherwise a copy at the end of own_. An empty span when the store is full.
     Span store(std::string_view text);

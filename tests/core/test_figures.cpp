@@ -3,6 +3,9 @@
 // inside a run, a vertex row left last, a vertex row whose Y is not a number).
 #include <QtTest>
 
+#include <memory>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "core/CoordTable.h"
@@ -33,6 +36,7 @@ class TestFigures : public QObject {
 private slots:
     void freshTable();
     void rowsAndSelection();
+    void textsAndNumbersKept();
     void building_data();
     void building();
     void numberingRunsOverBothTables();
@@ -77,6 +81,40 @@ void TestFigures::rowsAndSelection() {
     grid.removeRows(0, 1);
     QCOMPARE(grid.text(0, 0), std::string("X"));
     QCOMPARE(grid.text(5, 0), std::string());  // out of range reads empty
+}
+
+void TestFigures::textsAndNumbersKept() {
+    // Rows pointing into a shared text, a long text, many rewrites (which compact the store),
+    // and rows moved by insertion and removal: every cell keeps its text and number.
+    auto file = std::make_shared<const std::string>("1.5,-2\r\nabc, 7e1 \r\n");
+    CoordTable grid;
+    grid.setRows(1);
+    grid.shareText(file);
+    grid.appendParsedRow(std::string_view(*file).substr(0, 3), std::string_view(*file).substr(4, 2),
+                         {1.5, -2});
+    grid.appendRow(std::string_view(*file).substr(8, 3), " 7e1 ");
+    const std::string longText(70000, '9');
+    grid.setText(1, 1, longText);
+    grid.setRows(4);
+    for (int i = 0; i < 2000; ++i) grid.setText(3, 0, std::to_string(i) + ".25");
+    grid.insertRows(2, 3);
+    grid.removeRows(3, 1);
+    grid.shareText(nullptr);  // the cells that pointed into the file move into the table
+
+    QCOMPARE(grid.rows(), 6);
+    QCOMPARE(grid.text(0, 0), std::string("X"));
+    QCOMPARE(grid.text(1, 0), std::string("1.5"));
+    QCOMPARE(grid.number(1, 0), std::optional<double>(1.5));
+    QCOMPARE(grid.textView(1, 1), std::string_view(longText));
+    QCOMPARE(grid.number(1, 1), std::optional<double>());  // beyond the double range
+    QCOMPARE(grid.text(2, 0), std::string());
+    QCOMPARE(grid.text(4, 0), std::string("abc"));
+    QCOMPARE(grid.number(4, 0), std::optional<double>());
+    QCOMPARE(grid.number(4, 1), std::optional<double>(70));
+    QCOMPARE(grid.text(5, 0), std::string("1999.25"));
+    QCOMPARE(grid.number(5, 0), std::optional<double>(1999.25));
+    QVERIFY(grid.isVertexRow(5));
+    QVERIFY(!grid.isVertexRow(4));
 }
 
 void TestFigures::building_data() {
