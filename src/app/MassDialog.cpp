@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 
 #include "core/Mass.h"
-#include "app/SelectAllOnFocus.h"
+#include "editing/SelectAllOnFocus.h"
 
 namespace kuvanto {
 
@@ -39,7 +39,8 @@ MassDialog::MassDialog(double area, QWidget* parent) : QDialog(parent), combined
     unitLabel->setObjectName(QStringLiteral("Label3"));
     unitLabel->setToolTip(hint);
 
-    auto* resultCaption = new QLabel(QStringLiteral("総合図形の単位長さ(m)当たりの質量；"), densityFrame);
+    auto* resultCaption =
+        new QLabel(QStringLiteral("総合図形の単位長さ(m)当たりの質量；"), densityFrame);
     resultCaption->setObjectName(QStringLiteral("Label1"));
 
     massLabel_ = new QLabel(QStringLiteral("--------- kg/m"), densityFrame);

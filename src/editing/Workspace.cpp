@@ -92,6 +92,11 @@ bool Workspace::applyDirectEdit(const QString& text, QString* error) {
     return true;
 }
 
+void Workspace::resetResults() {
+    resetResultTable(resultGrid);
+    hasResults_ = false;
+}
+
 void Workspace::allDel() {
     resetCoordTable(addGrid, subtractedGrid);
     resetResultTable(resultGrid);
@@ -101,7 +106,7 @@ void Workspace::allDel() {
 }
 
 bool Workspace::readCsv(const QString& path, const std::function<void(const QString&)>& onSkip,
-                         QString* error) {
+                        QString* error) {
     const auto text = readTextFile(path, error);
     if (!text) return false;
     allDel();

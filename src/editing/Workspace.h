@@ -9,9 +9,9 @@
 #include <optional>
 #include <string>
 
-#include "io/ColorFile.h"
 #include "core/CoordTable.h"
 #include "core/ResultTable.h"
+#include "io/ColorFile.h"
 #include "io/UndoStore.h"
 
 namespace kuvanto {
@@ -45,6 +45,9 @@ public:
     std::optional<QString> directEditText(QString* error = nullptr);
     bool applyDirectEdit(const QString& text, QString* error = nullptr);
 
+    // The result table back to its fresh state (a coordinate cell was edited).
+    void resetResults();
+
     // Erase everything without asking: tables and result table reset, result hidden, snapshot.
     void allDel();
 
@@ -56,7 +59,7 @@ public:
     // tables erased (with a snapshot) and refilled, then a snapshot is taken. `on_skip` gets the
     // message of every pair that is not two numbers. False (and `error`) when unreadable.
     bool readCsv(const QString& path, const std::function<void(const QString&)>& onSkip,
-                  QString* error = nullptr);
+                 QString* error = nullptr);
     bool writeCsv(const QString& path, QString* error = nullptr) const;
 
     // The calculation run behind the result tab.

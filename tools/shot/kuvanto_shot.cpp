@@ -1,15 +1,25 @@
-// kuvanto-shot OUT.png [--tab 1|2|3] [FILE]: starts the main window on the offscreen platform
-// with a fresh working folder, reads FILE as the reading command does, selects the tab (the
-// result tab runs the calculation) and saves a grab of the window. Messages that would need a
-// person go to standard error instead.
+// kuvanto-shot OUT.png [--tab 1|2|3] [--rows A-B] [--dialog NAME] [FILE]: starts the main window
+// on the offscreen platform with a fresh working folder, reads FILE as the reading command does,
+// selects the tab (the result tab runs the calculation) and the rows A to B of the shown
+// coordinate table, and saves a grab of the window; with --dialog, the editing dialog of that
+// object name (Selection_Move_Form, Selection_Rotate_Form, Selection_Scaling_Form,
+// EditCood_Form) is drawn over the window with its caption. Messages that would need a person go
+// to standard error instead.
 #include <QApplication>
+#include <QPainter>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <cstdio>
+#include <memory>
 
 #include "app/JapaneseFonts.h"
 #include "app/MainWindow.h"
+#include "editing/EditCommands.h"
+#include "editing/EditCoordDialog.h"
 #include "editing/Messenger.h"
+#include "editing/SelectionMoveDialog.h"
+#include "editing/SelectionRotateDialog.h"
+#include "editing/SelectionScalingDialog.h"
 
 namespace {
 
@@ -25,14 +35,44 @@ public:
     }
     QString chooseOpenFile(const QString&, const QString&, const QString&) override { return {}; }
     QString chooseSaveFile(const QString&, const QString&, const QString&,
-                             const QString&) override {
+                           const QString&) override {
         return {};
     }
 };
 
 int Usage() {
-    std::fprintf(stderr, "usage: kuvanto-shot OUT.png [--tab 1|2|3] [FILE]\n");
+    std::fprintf(stderr,
+                 "usage: kuvanto-shot OUT.png [--tab 1|2|3] [--rows A-B] [--dialog NAME] [FILE]\n");
     return 2;
+}
+
+std::unique_ptr<QDialog> makeDialog(const QString& name, kuvanto::CoordTable& grid,
+                                    kuvanto::EditCommands& commands, kuvanto::Messenger& messenger,
+                                    QWidget* parent) {
+    using namespace kuvanto;
+    if (name == QLatin1String("Selection_Move_Form"))
+        return std::make_unique<SelectionMoveDialog>(grid, commands, parent);
+    if (name == QLatin1String("Selection_Rotate_Form"))
+        return std::make_unique<SelectionRotateDialog>(grid, commands, parent);
+    if (name == QLatin1String("Selection_Scaling_Form"))
+        return std::make_unique<SelectionScalingDialog>(grid, commands, messenger, parent);
+    if (name == QLatin1String("EditCood_Form"))
+        return std::make_unique<EditCoordDialog>(grid, commands, parent);
+    return nullptr;
+}
+
+// The dialog's picture with a plain caption bar, as a window manager would frame it.
+QPixmap framedDialog(QDialog& dialog) {
+    const QPixmap body = dialog.grab();
+    const int bar = dialog.fontMetrics().height() + 10;
+    QPixmap framed(body.width() + 2, body.height() + bar + 1);
+    framed.fill(QColor(90, 110, 150));
+    QPainter painter(&framed);
+    painter.setPen(Qt::white);
+    painter.drawText(QRect(8, 0, framed.width() - 16, bar), Qt::AlignVCenter | Qt::AlignLeft,
+                     dialog.windowTitle());
+    painter.drawPixmap(1, bar, body);
+    return framed;
 }
 
 }  // namespace
@@ -48,6 +88,8 @@ int main(int argc, char* argv[]) {
     const QString out = args.takeFirst();
     int tab = 1;
     QString file;
+    QString dialogName;
+    int firstRow = 0, lastRow = 0;
     while (!args.isEmpty()) {
         const QString arg = args.takeFirst();
         if (arg == QLatin1String("--tab")) {
@@ -55,6 +97,17 @@ int main(int argc, char* argv[]) {
             bool ok = false;
             tab = args.takeFirst().toInt(&ok);
             if (!ok || tab < 1 || tab > 3) return Usage();
+        } else if (arg == QLatin1String("--dialog")) {
+            if (args.isEmpty()) return Usage();
+            dialogName = args.takeFirst();
+        } else if (arg == QLatin1String("--rows")) {
+            if (args.isEmpty()) return Usage();
+            const QStringList range = args.takeFirst().split(QLatin1Char('-'));
+            bool okFirst = false, okLast = false;
+            firstRow = range.value(0).toInt(&okFirst);
+            lastRow = range.value(1).toInt(&okLast);
+            if (range.size() != 2 || !okFirst || !okLast || firstRow < 1 || lastRow < 1)
+                return Usage();
         } else if (file.isEmpty()) {
             file = arg;
         } else {
@@ -74,8 +127,32 @@ int main(int argc, char* argv[]) {
     window.show();
     if (!file.isEmpty() && !window.openCsvFile(file)) return 1;
     window.selectTab(tab - 1);
+    kuvanto::CoordTable& grid = tab == 2 ? window.work().subtractedGrid : window.work().addGrid;
+    if (firstRow > 0) {
+        grid.setRow(std::min(firstRow, grid.rows() - 1));
+        grid.setCol(0);
+        grid.setRowSel(lastRow);
+        grid.setColSel(1);
+        window.refreshViews();
+    }
     QApplication::processEvents();
-    if (!window.grab().save(out)) {
+    QPixmap shot = window.grab();
+    if (!dialogName.isEmpty()) {
+        kuvanto::EditCommands commands(window.work(), messenger);
+        const std::unique_ptr<QDialog> dialog =
+            makeDialog(dialogName, grid, commands, messenger, &window);
+        if (!dialog) {
+            std::fprintf(stderr, "kuvanto-shot: no dialog named %s\n", qPrintable(dialogName));
+            return 2;
+        }
+        dialog->show();
+        QApplication::processEvents();
+        const QPixmap framed = framedDialog(*dialog);
+        QPainter painter(&shot);
+        painter.drawPixmap((shot.width() - framed.width()) / 2,
+                           (shot.height() - framed.height()) / 2, framed);
+    }
+    if (!shot.save(out)) {
         std::fprintf(stderr, "kuvanto-shot: cannot write %s\n", qPrintable(out));
         return 1;
     }

@@ -1,5 +1,5 @@
 // Select-all-on-focus behaviour for one-line text fields of the dialogs.
-#include "app/SelectAllOnFocus.h"
+#include "editing/SelectAllOnFocus.h"
 
 #include <QEvent>
 #include <QLineEdit>
