@@ -1,20 +1,24 @@
-// The main window: builds its menus, context menus and toolbar from the command table, lays out
-// the tab strip with the figure view and the result view, runs the start-up sequence and the tab
-// switch, and carries out the commands that need the user (file dialogs, questions, dialogs)
-// around the Workspace functions that do the work.
+// The main window: makes the commands' actions and the menus, context menus and toolbar that show
+// them, lays out the tab strip with the figure view and the result view, runs the start-up
+// sequence and the tab switch, and carries out the commands that need the user (file dialogs,
+// questions, dialogs) around the Workspace functions that do the work.
 #include "app/MainWindow.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollBar>
+#include <QSettings>
 #include <QStackedWidget>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTableView>
@@ -22,21 +26,22 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "core/Calculation.h"
-#include "editing/CoordTableModel.h"
-#include "canvas/SectionCanvas.h"
-#include "editing/DirectEditDialog.h"
+#include "app/ColorDialog.h"
+#include "app/FigurePage.h"
 #include "app/HelpWindow.h"
 #include "app/JapaneseFonts.h"
 #include "app/MainActions.h"
-#include "editing/Messenger.h"
-#include "core/NumberText.h"
-#include "editing/ResultTableModel.h"
-#include "app/ColorDialog.h"
-#include "app/ToolbarIcons.h"
-#include "canvas/ViewPanel.h"
 #include "app/MassDialog.h"
+#include "app/ToolbarIcons.h"
 #include "app/VersionDialog.h"
+#include "canvas/SectionCanvas.h"
+#include "canvas/ViewPanel.h"
+#include "core/Calculation.h"
+#include "core/NumberText.h"
+#include "editing/CoordTableModel.h"
+#include "editing/DirectEditDialog.h"
+#include "editing/Messenger.h"
+#include "editing/ResultTableModel.h"
 
 namespace kuvanto {
 
@@ -50,6 +55,7 @@ const QString kSaveTitle = QStringLiteral("保存するファイル名を指定�
 const QString kCsvFilter = QStringLiteral("*.csv|*.csv");
 const QString kTxtFilter = QStringLiteral("*.txt|*.txt");
 const QString kTabHint = QStringLiteral("図形入力画面又は、結果表示画面を切り替えます。");
+const QString kGeometryKey = QStringLiteral("window/geometry");
 const QString kSnapshotFailed =
     QStringLiteral("元に戻すための保存ファイルを書き込めませんでした。元に戻す操作は使えません。");
 
@@ -132,10 +138,9 @@ MainWindow::MainWindow(const QString& folder, Messenger* messenger, QWidget* par
     buildLayout();
     buildCommands();
 
-    // Start-up: hidden context-menu holders, grid step "None", title, fresh tables and result
-    // table, colours, addGrid active, the first snapshot, then the first tab.
-    for (const char* holder : {"Dummy_Menu", "Dummy_Menu1", "Dummy_Menu2", "Dummy_Menu3"})
-        menus_.value(QString::fromLatin1(holder))->menuAction()->setVisible(false);
+    // Start-up: grid step "None", title, fresh tables and result table, colours, addGrid
+    // active, the first snapshot, then the first tab. (The context menus are menus of their own,
+    // never part of the menu bar.)
     panel_->gridStepBox()->setCurrentText(QStringLiteral("None"));
     setWindowTitle(QStringLiteral("Kuvanto Ver") + versionText());
     ws_.start();
@@ -145,50 +150,54 @@ MainWindow::MainWindow(const QString& folder, Messenger* messenger, QWidget* par
 }
 
 MainWindow::~MainWindow() {
-    // The views and the canvas read the workspace; let them go while it still exists.
+    // The views and the canvas read the workspace; let them go while it still exists. The event
+    // filter ignores everything from here on: it would see widgets half destroyed.
+    tearingDown_ = true;
     syncing_ = true;
     delete takeCentralWidget();
+}
+
+void MainWindow::rememberGeometry() {
+    rememberGeometry_ = true;
+    const QByteArray saved = QSettings().value(kGeometryKey).toByteArray();
+    if (!saved.isEmpty()) restoreGeometry(saved);
+}
+
+void MainWindow::saveGeometrySettings() {
+    if (rememberGeometry_) QSettings().setValue(kGeometryKey, saveGeometry());
 }
 
 void MainWindow::buildLayout() {
     auto* central = new QWidget(this);
     auto* outer = new QVBoxLayout(central);
-    outer->setContentsMargins(4, 4, 4, 4);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
 
-    // Tab strip on the left, view panel of the canvas on the right.
-    auto* top = new QHBoxLayout;
+    // The tab strip directly under the toolbar, its tabs sharing the whole width.
     tabStrip_ = new QTabBar(central);
     tabStrip_->setObjectName(QStringLiteral("TabStrip1"));
-    tabStrip_->setExpanding(false);
+    tabStrip_->setExpanding(true);
+    tabStrip_->setDocumentMode(true);
     tabStrip_->setMouseTracking(true);
     const std::pair<QString, QString> tabs[] = {{kAddTabCaption, kAddTabKey},
                                                 {kSubtractedTabCaption, kSubtractedTabKey},
                                                 {kResultTabCaption, kResultTabKey}};
-    for (const auto& [caption, key] : tabs)
-        tabStrip_->setTabData(tabStrip_->addTab(caption), key);
+    for (const auto& [caption, key] : tabs) tabStrip_->setTabData(tabStrip_->addTab(caption), key);
     tabStrip_->installEventFilter(this);
     connect(tabStrip_, &QTabBar::tabBarClicked, this, [this](int index) {
         // A click on the tab already selected runs the switch too.
         if (index == tabStrip_->currentIndex()) tabStrip1Click();
     });
     connect(tabStrip_, &QTabBar::currentChanged, this, [this] { tabStrip1Click(); });
-    top->addWidget(tabStrip_, 0, Qt::AlignBottom);
-    top->addStretch(1);
+    outer->addWidget(tabStrip_);
 
+    // Figure view: the coordinate table, the square canvas, the view panel.
+    pages_ = new QStackedWidget(central);
     canvas_ = new SectionCanvas(ws_.addGrid, ws_.subtractedGrid, ws_.resultGrid, ws_.colors);
-    panel_ = new ViewPanel(*canvas_, central);
+    panel_ = new ViewPanel(*canvas_);
     connect(panel_, &ViewPanel::statusHint, this, &MainWindow::setStatus);
     connect(panel_, &ViewPanel::helpRequested, this, &MainWindow::showHelp);
-    top->addWidget(panel_);
-    outer->addLayout(top);
-
-    // Figure view: the coordinate table on the left, the canvas on the right.
-    pages_ = new QStackedWidget(central);
-    coordFrame_ = new QWidget(pages_);
-    coordFrame_->setObjectName(QStringLiteral("Cood_Frame"));
-    auto* coordLayout = new QHBoxLayout(coordFrame_);
-    coordLayout->setContentsMargins(0, 0, 0, 0);
-    coordStack_ = new QStackedWidget(coordFrame_);
+    coordStack_ = new QStackedWidget;
     addView_ = makeTable(QStringLiteral("Add_Grid"), coordStack_);
     subtractedView_ = makeTable(QStringLiteral("Sbtrt_Grid"), coordStack_);
     addModel_ = new CoordTableModel(ws_.addGrid, this);
@@ -197,36 +206,47 @@ void MainWindow::buildLayout() {
     subtractedView_->setModel(subtractedModel_);
     int tableWidth = 0;
     for (QTableView* view : {addView_, subtractedView_}) {
-        for (int c = 0; c < 2; ++c)
-            view->setColumnWidth(c, twipsToPixels(view, CoordTable::kColWidthTwips));
+        // Both columns share the table's width; each is wide enough for a separator row.
+        const int column = std::max(twipsToPixels(view, CoordTable::kColWidthTwips),
+                                    view->fontMetrics().horizontalAdvance(QString::fromUtf8(
+                                        kSeparatorText.data(), kSeparatorText.size())) +
+                                        16);
+        view->horizontalHeader()->setMinimumSectionSize(column);
+        view->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
         view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         coordStack_->addWidget(view);
-        tableWidth = 2 * twipsToPixels(view, CoordTable::kColWidthTwips) +
-                      view->verticalScrollBar()->sizeHint().width() + 2 * view->frameWidth();
+        tableWidth =
+            std::max(tableWidth, 2 * column + view->verticalScrollBar()->sizeHint().width() +
+                                     2 * view->frameWidth());
     }
-    coordStack_->setFixedWidth(tableWidth);
-    coordLayout->addWidget(coordStack_);
-    canvas_->setParent(coordFrame_);
-    canvas_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    coordLayout->addWidget(canvas_, 1);
+    coordFrame_ = new FigurePage(coordStack_, canvas_, panel_, pages_);
+    coordFrame_->setObjectName(QStringLiteral("Cood_Frame"));
+    coordFrame_->setMinimumTableWidth(tableWidth);
     pages_->addWidget(coordFrame_);
 
     // Result view: the result table over its failure message.
     resultFrame_ = new QWidget(pages_);
     resultFrame_->setObjectName(QStringLiteral("Result_Frame"));
     auto* resultLayout = new QVBoxLayout(resultFrame_);
-    resultLayout->setContentsMargins(0, 0, 0, 0);
+    resultLayout->setContentsMargins(2, 2, 2, 2);
     resultStack_ = new QStackedWidget(resultFrame_);
     resultView_ = makeTable(QStringLiteral("Result_Grid"), resultStack_);
     resultModel_ = new ResultTableModel(ws_.resultGrid, this);
     resultView_->setModel(resultModel_);
     resultView_->verticalHeader()->setMinimumSectionSize(1);  // the thin spacer rows
+    // The context menu opens on the right button's release, over the cells and the heading row.
     resultView_->setContextMenuPolicy(Qt::PreventContextMenu);
+    resultView_->horizontalHeader()->setContextMenuPolicy(Qt::PreventContextMenu);
+    resultViewport_ = resultView_->viewport();
+    resultHeaderViewport_ = resultView_->horizontalHeader()->viewport();
     resultView_->viewport()->installEventFilter(this);
-    failureLabel_ = new QLabel(QString::fromUtf8(kFailureMessage.data(), kFailureMessage.size()),
-                                resultStack_);
+    resultView_->horizontalHeader()->viewport()->installEventFilter(this);
+    failureLabel_ =
+        new QLabel(QString::fromUtf8(kFailureMessage.data(), kFailureMessage.size()), resultStack_);
     failureLabel_->setObjectName(QStringLiteral("Label1"));
     failureLabel_->setAlignment(Qt::AlignCenter);
+    failureLabel_->setAutoFillBackground(true);
+    failureLabel_->setBackgroundRole(QPalette::Base);
     resultStack_->addWidget(resultView_);
     resultStack_->addWidget(failureLabel_);
     resultLayout->addWidget(resultStack_);
@@ -243,6 +263,7 @@ void MainWindow::buildLayout() {
 
     // Status bar: one text field.
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
+    statusBar()->setSizeGripEnabled(false);
     statusLabel_ = new QLabel(statusBar());
     statusLabel_->setObjectName(QStringLiteral("StatusText"));
     statusBar()->addWidget(statusLabel_, 1);
@@ -255,56 +276,128 @@ void MainWindow::buildLayout() {
 }
 
 void MainWindow::buildCommands() {
+    // One action per command, found by its id and by every name it goes by.
+    for (const Command& c : commandTable()) {
+        auto* a = new QAction(toolIcon(c.icon), QString::fromUtf8(c.caption), this);
+        const QString id = QString::fromLatin1(c.id);
+        a->setObjectName(id);
+        if (c.tip[0]) a->setToolTip(QString::fromUtf8(c.tip));
+        if (c.shortcut[0]) a->setShortcut(QKeySequence(QString::fromLatin1(c.shortcut)));
+        a->setCheckable(c.checkable);
+        a->setIconVisibleInMenu(false);
+        if (c.handler) connect(a, &QAction::triggered, this, c.handler);
+        available_.insert(a, c.handler != nullptr);
+        allowed_.insert(a, true);
+        commands_.insert(id, a);
+        for (const QString& alias :
+             QString::fromLatin1(c.aliases).split(QLatin1Char(' '), Qt::SkipEmptyParts))
+            commands_.insert(alias, a);
+        updateEnabling(a);
+    }
+
+    // Menus: the menu bar's, and the four context menus as menus of their own.
+    for (const char* name : kContextMenus) {
+        auto* menu = new QMenu(this);
+        menu->setObjectName(QString::fromLatin1(name));
+        menus_.insert(menu->objectName(), menu);
+    }
+    for (const MenuItem& item : menuLayout()) {
+        const QString name = QString::fromLatin1(item.name);
+        const QString caption = QString::fromUtf8(item.caption);
+        const QString holder = QString::fromLatin1(item.holder);
+        QMenu* parent = holder.isEmpty() ? nullptr : menus_.value(holder);
+        switch (item.kind) {
+            case MenuItemKind::submenu: {
+                QMenu* menu = parent ? parent->addMenu(caption) : menuBar()->addMenu(caption);
+                menu->setObjectName(name);
+                menu->menuAction()->setObjectName(name);
+                menus_.insert(name, menu);
+                break;
+            }
+            case MenuItemKind::separator:
+                parent->addSeparator()->setObjectName(name);
+                break;
+            case MenuItemKind::command: {
+                QAction* shared = commands_.value(name);
+                Q_ASSERT(shared);
+                if (caption.isEmpty()) {
+                    parent->addAction(shared);
+                    break;
+                }
+                // A context menu that words the command its own way: an item that runs the command
+                // and follows its enabled state.
+                QAction* worded = parent->addAction(caption);
+                worded->setObjectName(name);
+                worded->setEnabled(shared->isEnabled());
+                connect(worded, &QAction::triggered, shared, &QAction::trigger);
+                connect(shared, &QAction::changed, worded,
+                        [worded, shared] { worded->setEnabled(shared->isEnabled()); });
+                break;
+            }
+        }
+    }
+
+    // Toolbar: buttons 1..32 show the commands' actions; button 6 holds its place and does
+    // nothing.
     toolbar_ = addToolBar(QStringLiteral("Toolbar1"));
     toolbar_->setObjectName(QStringLiteral("Toolbar1"));
     toolbar_->setMovable(false);
+    toolbar_->setFloatable(false);
     toolbar_->setIconSize(QSize(24, 24));
     toolbar_->installEventFilter(this);
     buttons_.assign(1, nullptr);
-
-    for (const CommandEntry& e : commandTable()) {
-        const QString id = QString::fromLatin1(e.id);
-        const QString caption = QString::fromUtf8(e.caption);
-        const QString holder = QString::fromLatin1(e.holder);
-        if (holder == QLatin1String(kToolbar)) {
-            QAction* a = nullptr;
-            if (e.kind == EntryKind::Separator) {
-                a = toolbar_->addSeparator();
-            } else {
-                a = toolbar_->addAction(toolbarIcon(id), caption);
-                a->setToolTip(caption);
-                a->setCheckable(e.kind == EntryKind::Check);
-                if (e.handler) connect(a, &QAction::triggered, this, e.handler);
-                if (QWidget* button = toolbar_->widgetForAction(a)) {
-                    button->setObjectName(id);
-                    button->setMouseTracking(true);
-                    button->installEventFilter(this);
-                }
-            }
-            a->setObjectName(id);
-            available_.insert(a, e.kind == EntryKind::Separator || e.handler != nullptr);
-            buttons_.push_back(a);
-            continue;
+    for (const ToolbarSlot& slot : toolbarLayout()) {
+        const QString key = QString::fromLatin1(slot.key);
+        QAction* a = nullptr;
+        if (slot.separator) {
+            a = toolbar_->addSeparator();
+            a->setObjectName(key);
+        } else if (key.isEmpty()) {
+            a = toolbar_->addAction(QString());
+            a->setEnabled(false);
+        } else {
+            a = commands_.value(key);
+            Q_ASSERT(a);
+            if (a->toolTip().isEmpty()) a->setToolTip(a->text());
+            toolbar_->addAction(a);
         }
-        if (e.kind == EntryKind::menu) {
-            QMenu* menu = holder.isEmpty() ? menuBar()->addMenu(caption)
-                                           : menus_.value(holder)->addMenu(caption);
-            menu->setObjectName(id);
-            menu->menuAction()->setObjectName(id);
-            menus_.insert(id, menu);
-            continue;
+        if (QWidget* button = toolbar_->widgetForAction(a)) {
+            button->setObjectName(key);
+            button->setMouseTracking(true);
+            button->installEventFilter(this);
         }
-        QMenu* menu = menus_.value(holder);
-        QAction* a =
-            e.kind == EntryKind::Separator ? menu->addSeparator() : menu->addAction(caption);
-        a->setObjectName(id);
-        if (e.shortcut[0]) a->setShortcut(QKeySequence(QString::fromLatin1(e.shortcut)));
-        if (e.handler) connect(a, &QAction::triggered, this, e.handler);
-        const bool available = e.kind == EntryKind::Separator || e.handler != nullptr;
-        available_.insert(a, available);
-        a->setEnabled(available);
-        if (!id.isEmpty() && e.kind != EntryKind::Separator) commands_.insert(id, a);
+        buttons_.push_back(a);
     }
+}
+
+void MainWindow::setCommandHandler(const QString& id, std::function<void()> handler,
+                                   std::function<bool()> allowed) {
+    QAction* a = commands_.value(id);
+    if (!a) return;
+    connect(a, &QAction::triggered, this, [handler = std::move(handler)] { handler(); });
+    available_.insert(a, true);
+    if (allowed)
+        rules_.insert(a, std::move(allowed));
+    else
+        rules_.remove(a);
+    updateEnabling(a);
+}
+
+void MainWindow::updateEnabling(QAction* action) {
+    const auto rule = rules_.find(action);
+    action->setEnabled(allowed_.value(action, true) && available_.value(action) &&
+                       (rule == rules_.end() || (*rule)()));
+}
+
+void MainWindow::updateCommandEnabling() {
+    for (const Command& c : commandTable())
+        updateEnabling(commands_.value(QString::fromLatin1(c.id)));
+}
+
+void MainWindow::setAllowed(QAction* action, bool allowed) {
+    if (!action || !available_.contains(action)) return;
+    allowed_.insert(action, allowed);
+    updateEnabling(action);
 }
 
 QAction* MainWindow::toolbarButton(int index) const {
@@ -331,16 +424,13 @@ void MainWindow::selectTab(int index) {
     }
 }
 
-void MainWindow::enableEntry(QAction* action, bool allowed) {
-    if (action) action->setEnabled(allowed && available_.value(action));
-}
-
 void MainWindow::applyEnabling(const TabEnabling& rule) {
-    for (int i = 1; i <= kToolbarButtons; ++i) enableEntry(toolbarButton(i), rule.buttons[i]);
+    // A command on the toolbar is allowed where its button is, in every menu that shows it.
+    for (int i = 1; i <= kToolbarButtons; ++i) setAllowed(toolbarButton(i), rule.buttons[i]);
     menus_.value(QStringLiteral("Edit_Menu"))->menuAction()->setEnabled(rule.editMenu);
     menus_.value(QStringLiteral("Insert_Dgrm"))->menuAction()->setEnabled(rule.insertMenu);
-    enableEntry(command(QStringLiteral("Export_Result")), rule.exportMenu);
-    enableEntry(command(QStringLiteral("Print_Out")), rule.printMenu);
+    setAllowed(command(QStringLiteral("Export_Result")), rule.exportMenu);
+    setAllowed(command(QStringLiteral("Print_Out")), rule.printMenu);
 }
 
 void MainWindow::showCoordTable(bool add) {
@@ -348,7 +438,7 @@ void MainWindow::showCoordTable(bool add) {
 }
 
 void MainWindow::tabStrip1Click() {
-    for (int i = 1; i <= kToolbarButtons; ++i) enableEntry(toolbarButton(i), false);
+    for (int i = 1; i <= kToolbarButtons; ++i) setAllowed(toolbarButton(i), false);
     const QString caption = selectedTabCaption();
     if (caption == kAddTabCaption || caption == kSubtractedTabCaption) {
         const bool add = caption == kAddTabCaption;
@@ -401,14 +491,14 @@ void MainWindow::refreshViews(bool redraw) {
         for (int r = 1; r < ResultTable::kRows; ++r) {
             const int twips = grid.rowHeightTwips(r);
             resultView_->setRowHeight(ResultTableModel::modelRow(r),
-                                       twips > 0
-                                           ? twipsToPixels(resultView_, twips)
-                                           : resultView_->verticalHeader()->defaultSectionSize());
+                                      twips > 0
+                                          ? twipsToPixels(resultView_, twips)
+                                          : resultView_->verticalHeader()->defaultSectionSize());
         }
         showSelection(resultView_, grid);
     }
     resultStack_->setCurrentWidget(ws_.resultGrid.visible() ? static_cast<QWidget*>(resultView_)
-                                                              : failureLabel_);
+                                                            : failureLabel_);
     syncing_ = false;
     if (redraw) redrawSection();
 }
@@ -431,12 +521,24 @@ void MainWindow::reportSnapshot() {
     msg().notice(kSnapshotFailed + QLatin1Char('\n') + error);
 }
 
+QString MainWindow::startFolder() const {
+    if (!lastFolder_.isEmpty() && QFileInfo(lastFolder_).isDir()) return lastFolder_;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!documents.isEmpty() && QFileInfo(documents).isDir()) return documents;
+    return QDir::homePath();
+}
+
+void MainWindow::rememberFolder(const QString& path) {
+    if (!path.isEmpty()) lastFolder_ = QFileInfo(path).absolutePath();
+}
+
 void MainWindow::readCsv() {
-    const QString path = msg().chooseOpenFile(kOpenTitle, kCsvFilter, ws_.folder());
+    const QString path = msg().chooseOpenFile(kOpenTitle, kCsvFilter, startFolder());
     if (path.isEmpty()) {
         ws_.dataFileName.clear();
         return;
     }
+    rememberFolder(path);
     openCsvFile(path);
 }
 
@@ -449,29 +551,32 @@ bool MainWindow::openCsvFile(const QString& path) {
         return false;
     }
     ws_.dataFileName = path;
+    rememberFolder(path);
     selectTab(0);
     reportSnapshot();
     return true;
 }
 
-void MainWindow::writeCSV() {
+void MainWindow::writeCsv() {
     const QString path =
-        msg().chooseSaveFile(kSaveTitle, kCsvFilter, ws_.folder(), ws_.dataFileName);
+        msg().chooseSaveFile(kSaveTitle, kCsvFilter, startFolder(), ws_.dataFileName);
     ws_.dataFileName = path;
     if (path.isEmpty()) return;
+    rememberFolder(path);
     QString error;
     if (!ws_.writeCsv(path, &error)) msg().notice(error);
 }
 
 void MainWindow::exportResult() {
     if (!ws_.hasResults()) return;
-    const QString path = msg().chooseSaveFile(kSaveTitle, kTxtFilter, ws_.folder(), QString());
+    const QString path = msg().chooseSaveFile(kSaveTitle, kTxtFilter, startFolder(), QString());
     if (path.isEmpty()) return;
+    rememberFolder(path);
     QString error;
     if (!ws_.exportResult(path, &error)) msg().notice(error);
 }
 
-void MainWindow::exportResultButton() {
+void MainWindow::exportResultOnResultTab() {
     if (selectedTabCaption() == kResultTabCaption) exportResult();
 }
 
@@ -479,7 +584,7 @@ void MainWindow::exitProgram() {
     if (msg().confirm(kMenuExitQuestion, kNoticeTitle)) endProgram();
 }
 
-void MainWindow::exitProgramButton() {
+void MainWindow::exitProgramFromToolbar() {
     if (msg().confirm(kExitQuestion, kNoticeTitle)) endProgram();
 }
 
@@ -496,7 +601,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         }
         ending_ = true;
     }
-    // Every window of the program goes at once; nothing is saved.
+    // Every window of the program goes at once; nothing is saved but the window's place.
+    saveGeometrySettings();
     for (QWidget* w : findChildren<QWidget*>()) {
         if (w->isWindow() && w->isVisible()) w->close();
     }
@@ -565,8 +671,9 @@ void MainWindow::resultGridContext(const QPoint& globalPos) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (tearingDown_) return false;
     const QEvent::Type type = event->type();
-    if (watched == resultView_->viewport() &&
+    if ((watched == resultViewport_ || watched == resultHeaderViewport_) &&
         (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||
          type == QEvent::MouseButtonDblClick)) {
         auto* mouse = static_cast<QMouseEvent*>(event);
@@ -580,9 +687,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == tabStrip_) {
         setStatus(kTabHint);
         statusBar()->setFont(japaneseFont(QStringLiteral("ＭＳ Ｐゴシック"), font().pointSize()));
-    } else if (watched == toolbar_ ||
-               (watched->isWidgetType() &&
-                static_cast<QWidget*>(watched)->parentWidget() == toolbar_)) {
+    } else if (watched == toolbar_ || watched->parent() == toolbar_) {
         setStatus(QString());
     } else if (watched == statusBar() || watched == statusLabel_) {
         setStatus(QStringLiteral("Ver.") + versionText());

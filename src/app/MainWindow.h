@@ -1,13 +1,15 @@
-// The main window: menu bar, toolbar, the tab strip with the figure view (coordinate tables and
-// canvas) and the result view, the view panel of the canvas and the status bar. It runs the
-// start-up sequence and the tab switch, wires every menu, toolbar and context-menu entry to its
-// command and asks before the program ends. The commands' work is done by the Workspace; this
-// window collects the user's choices through the Messenger and shows the outcome.
+// The main window: menu bar, toolbar, the tab strip with the figure view (coordinate table, canvas
+// and view panel) and the result view, and the status bar. It runs the start-up sequence and the
+// tab switch, makes one action per command of the command table and shows it in the menus, the
+// context menus and the toolbar, and asks before the program ends. The commands' work is done by
+// the Workspace; this window collects the user's choices through the Messenger and shows the
+// outcome.
 #pragma once
 
 #include <QHash>
 #include <QMainWindow>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -15,6 +17,7 @@
 #include "editing/Workspace.h"
 
 class QAction;
+class QHeaderView;
 class QLabel;
 class QMenu;
 class QStackedWidget;
@@ -25,6 +28,7 @@ class QToolBar;
 namespace kuvanto {
 
 class CoordTableModel;
+class FigurePage;
 class SectionCanvas;
 class Messenger;
 class ResultTableModel;
@@ -39,16 +43,29 @@ public:
     // message boxes and file dialogs when given (tests script the answers; not owned). Runs the
     // whole start-up sequence except showing the window.
     explicit MainWindow(const QString& folder, Messenger* messenger = nullptr,
-                      QWidget* parent = nullptr);
+                        QWidget* parent = nullptr);
     ~MainWindow() override;
 
     Workspace& work() { return ws_; }
     Messenger& msg() { return *messenger_; }
 
-    // Menu items and context-menu items by name, menus by name, toolbar buttons by index 1..32.
+    // The action of a command, by its id or any item name it goes by in the menus and on the
+    // toolbar ("Copy_Data", "Copy_Pop2" and "Copy_Pop1" give the same action). Menus and the four
+    // context menus ("Dummy_Menu" ...) by name; toolbar buttons by index 1..32.
     QAction* command(const QString& id) const { return commands_.value(id); }
     QMenu* menu(const QString& id) const { return menus_.value(id); }
     QAction* toolbarButton(int index) const;
+
+    // Gives a command its handler; the command is enabled from then on wherever its tab allows.
+    // `allowed`, when given, is asked as well each time the enabling is brought up to date.
+    void setCommandHandler(const QString& id, std::function<void()> handler,
+                           std::function<bool()> allowed = {});
+    // Brings every command's enabled state up to date (after a change that an enabling rule reads).
+    void updateCommandEnabling();
+
+    // Restores the size and position saved by an earlier run and saves them when the window
+    // closes (the program does this; tests and snapshots keep the default size).
+    void rememberGeometry();
 
     QString selectedTabCaption() const;
     ActiveGrid activeGrid() const { return activeGrid_; }
@@ -65,11 +82,11 @@ public:
 public slots:
     void tabStrip1Click();
     void readCsv();
-    void writeCSV();
+    void writeCsv();
     void exportResult();
-    void exportResultButton();
+    void exportResultOnResultTab();
     void exitProgram();
-    void exitProgramButton();
+    void exitProgramFromToolbar();
     void undoRestore();
     void editCoord();
     void setColorWindow();
@@ -87,7 +104,10 @@ private:
     void buildLayout();
     void buildCommands();
     void applyEnabling(const TabEnabling& rule);
-    void enableEntry(QAction* action, bool allowed);
+    void setAllowed(QAction* action, bool allowed);
+    void updateEnabling(QAction* action);
+    QString startFolder() const;
+    void rememberFolder(const QString& path);
     void showCoordTable(bool add);
     void redrawSection();
     void endFreehand();
@@ -95,26 +115,32 @@ private:
     void reportSnapshot();
     void syncSelectionFromViews();
     void resultGridContext(const QPoint& globalPos);
+    void saveGeometrySettings();
 
     Workspace ws_;
     std::unique_ptr<Messenger> ownMessenger_;
     Messenger* messenger_ = nullptr;
 
     QToolBar* toolbar_ = nullptr;
-    std::vector<QAction*> buttons_;  // index 1..32; [0] unused
-    QHash<QString, QAction*> commands_;
+    std::vector<QAction*> buttons_;      // index 1..32; [0] unused
+    QHash<QString, QAction*> commands_;  // by id and by every alias
     QHash<QString, QMenu*> menus_;
-    QHash<QAction*, bool> available_;  // has a command behind it
+    QHash<QAction*, bool> available_;  // has a handler behind it
+    QHash<QAction*, bool> allowed_;    // allowed by the tab switch
+    QHash<QAction*, std::function<bool()>> rules_;
 
     QTabBar* tabStrip_ = nullptr;
-    QStackedWidget* pages_ = nullptr;         // Cood_Frame | Result_Frame
-    QStackedWidget* coordStack_ = nullptr;    // addGrid | subtractedGrid
+    QStackedWidget* pages_ = nullptr;        // Cood_Frame | Result_Frame
+    QStackedWidget* coordStack_ = nullptr;   // addGrid | subtractedGrid
     QStackedWidget* resultStack_ = nullptr;  // resultGrid | Label1
-    QWidget* coordFrame_ = nullptr;
+    FigurePage* coordFrame_ = nullptr;
     QWidget* resultFrame_ = nullptr;
     QTableView* addView_ = nullptr;
     QTableView* subtractedView_ = nullptr;
     QTableView* resultView_ = nullptr;
+    // Compared by address only: the filter may see them while the views are being destroyed.
+    const QObject* resultViewport_ = nullptr;
+    const QObject* resultHeaderViewport_ = nullptr;
     QLabel* failureLabel_ = nullptr;
     QLabel* statusLabel_ = nullptr;
     CoordTableModel* addModel_ = nullptr;
@@ -127,6 +153,9 @@ private:
     bool snapshotReported_ = false;
     bool ending_ = false;
     bool syncing_ = false;
+    bool tearingDown_ = false;
+    bool rememberGeometry_ = false;
+    QString lastFolder_;  // folder of the last file the user chose
 };
 
 }  // namespace kuvanto

@@ -1,14 +1,42 @@
-// Icons of the main window's toolbar buttons, drawn at run time: a small picture for the shape
-// commands and a short mark on a coloured tile for the others, so the program needs no image
-// files.
+// The pictures of the main window's commands: small line drawings made with QPainter at whatever
+// size they are shown, so that they stay crisp on screens with 200 % scaling and the program needs
+// no image files. Disabled icons are drawn in grey.
 #pragma once
 
 #include <QIcon>
-#include <QString>
 
 namespace kuvanto {
 
-// The icon of the toolbar button with this key (a plain tile for an unknown key).
-QIcon toolbarIcon(const QString& key);
+enum class ToolIcon {
+    none,
+    open,
+    save,
+    exportText,
+    print,
+    undo,
+    exit,
+    copy,
+    paste,
+    insertRow,
+    deleteRow,
+    eraseAll,
+    editText,
+    move,
+    rotate,
+    scale,
+    separatorRow,
+    rectangle,
+    circle,
+    lineAngle,
+    lineDx,
+    lineDy,
+    corner,
+    freehand,
+    insertFile,
+    library,
+};
+
+// The icon of this picture (a null icon for ToolIcon::none).
+QIcon toolIcon(ToolIcon picture);
 
 }  // namespace kuvanto

@@ -10,9 +10,11 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kuvanto"));
+    QApplication::setOrganizationName(QStringLiteral("Kuvanto"));
     kuvanto::installJapaneseFonts();
 
     kuvanto::MainWindow window(kuvanto::workFolder());
+    window.rememberGeometry();  // size and place of the last run, from the user's settings
     window.show();
     const QStringList args = QApplication::arguments();
     if (args.size() > 1) window.openCsvFile(args.at(1));

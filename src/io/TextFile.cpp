@@ -13,6 +13,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "io/FileErrorText.h"
+
 namespace kuvanto {
 
 namespace {
@@ -22,7 +24,7 @@ constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
 // An iconv descriptor that is closed when it goes out of scope.
 class Converter {
-  public:
+public:
     Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
     ~Converter() {
         if (Ok()) iconv_close(cd_);
@@ -59,7 +61,7 @@ class Converter {
         iconv(cd_, nullptr, nullptr, nullptr, nullptr);  // back to the initial state
     }
 
-  private:
+private:
     iconv_t cd_;
 };
 
@@ -127,8 +129,8 @@ std::string decodeCp932(std::string_view bytes) {
         // lie in the ASCII range.
         std::size_t j = i;
         while (j < bytes.size() && static_cast<unsigned char>(bytes[j]) >= 0x80) {
-            j += (isCp932Lead(static_cast<unsigned char>(bytes[j])) && j + 1 < bytes.size()) ? 2
-                                                                                               : 1;
+            j +=
+                (isCp932Lead(static_cast<unsigned char>(bytes[j])) && j + 1 < bytes.size()) ? 2 : 1;
         }
         if (!conv) conv.emplace("UTF-8", "CP932");
         if (!conv->Ok()) {
@@ -203,26 +205,24 @@ std::optional<std::string> encodeCp932Exact(std::string_view utf8) {
 
 std::optional<std::string> readTextFile(const QString& path, QString* error) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    auto fail = [&] {
+        const int systemError = errno;
         if (error) {
             *error = QStringLiteral("ファイル %1 を読み込めません（%2）。")
-                         .arg(shown(path), file.errorString());
+                         .arg(shown(path),
+                              fileErrorReason(path, FileAccess::read, file.error(), systemError));
         }
         return std::nullopt;
-    }
+    };
+    errno = 0;
+    if (!file.open(QIODevice::ReadOnly)) return fail();
     const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        if (error) {
-            *error = QStringLiteral("ファイル %1 を読み込めません（%2）。")
-                         .arg(shown(path), file.errorString());
-        }
-        return std::nullopt;
-    }
+    if (file.error() != QFileDevice::NoError) return fail();
     return decodeFileBytes(std::string_view(bytes.constData(), bytes.size()));
 }
 
 bool writeTextFile(const QString& path, std::string_view utf8, FileEncoding encoding,
-                     QString* error) {
+                   QString* error) {
     std::string encoded;
     std::string_view data = utf8;
     if (encoding == FileEncoding::Cp932) {
@@ -236,26 +236,23 @@ bool writeTextFile(const QString& path, std::string_view utf8, FileEncoding enco
     }
 
     QSaveFile file(path);
-    auto fail = [&] {
+    auto fail = [&](bool cancel) {
+        const int systemError = errno;
         if (error) {
             *error = QStringLiteral("ファイル %1 に書き込めません（%2）。")
-                         .arg(shown(path), file.errorString());
+                         .arg(shown(path),
+                              fileErrorReason(path, FileAccess::write, file.error(), systemError));
         }
-        file.cancelWriting();
+        if (cancel) file.cancelWriting();
         return false;
     };
-    if (!file.open(QIODevice::WriteOnly)) return fail();
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly)) return fail(true);
     if (file.write(data.data(), static_cast<qint64>(data.size())) !=
         static_cast<qint64>(data.size())) {
-        return fail();
+        return fail(true);
     }
-    if (!file.commit()) {
-        if (error) {
-            *error = QStringLiteral("ファイル %1 に書き込めません（%2）。")
-                         .arg(shown(path), file.errorString());
-        }
-        return false;
-    }
+    if (!file.commit()) return fail(false);
     return true;
 }
 

@@ -1,8 +1,11 @@
 // One-level undo over two alternating snapshot files. Each snapshot goes to the file that does
 // not hold the latest one; undo reads that other file back and makes it the latest. The store
 // remembers which file's last write failed, so that an outdated snapshot is never taken for the
-// state before the latest change.
+// state before the latest change. A snapshot file that does not exist yet (the first run) stands
+// for the empty tables.
 #include "io/UndoStore.h"
+
+#include <QFileInfo>
 
 #include "io/CoordText.h"
 
@@ -49,6 +52,11 @@ bool UndoStore::undoRestore(CoordTable& add, CoordTable& subtracted, QString* er
                          .arg(path(previous));
         }
         return false;
+    }
+    if (!QFileInfo::exists(path(previous))) {
+        // No snapshot from an earlier run: the state before the first change is the empty one.
+        resetCoordTable(add, subtracted);
+        return saveUndo(add, subtracted, error);
     }
     if (!readCoordText(path(previous), add, subtracted, error)) return false;
     return saveUndo(add, subtracted, error);

@@ -11,7 +11,7 @@
 namespace kuvanto {
 
 class UndoStore {
-  public:
+public:
     explicit UndoStore(QString folder);
 
     // Start of the program: undoFile = "udtxt1.txt", then saveUndo (writes "udtxt2.txt").
@@ -20,16 +20,17 @@ class UndoStore {
     // Switches undoFile to the other file and writes both tables to it.
     bool saveUndo(const CoordTable& add, const CoordTable& subtracted, QString* error = nullptr);
 
-    // Reads the other file into the tables and saves a snapshot. When that file is missing,
-    // unreadable or known to be stale (its last write failed), the tables stay as they are and
-    // false is returned with `error`. False with `error` also when the tables were restored but
+    // Reads the other file into the tables and saves a snapshot; when that file does not exist
+    // (undo right after the first start), the tables are emptied instead. When it is unreadable
+    // or known to be stale (its last write failed), the tables stay as they are and false is
+    // returned with `error`. False with `error` also when the tables were restored but
     // the snapshot after it could not be written.
     bool undoRestore(CoordTable& add, CoordTable& subtracted, QString* error = nullptr);
 
     QString undoFile() const { return undoFile_; }  // "udtxt1.txt" or "udtxt2.txt"
     QString folder() const { return folder_; }
 
-  private:
+private:
     QString path(const QString& name) const;
     QString folder_;
     QString undoFile_ = QStringLiteral("udtxt1.txt");

@@ -6,9 +6,12 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -22,11 +25,12 @@
 #include <functional>
 #include <memory>
 
-#include "app/MainWindow.h"
 #include "ScriptedMessenger.h"
+#include "app/MainWindow.h"
 #include "app/TabRules.h"
-#include "io/TextFile.h"
 #include "canvas/ViewPanel.h"
+#include "io/CoordCsv.h"
+#include "io/TextFile.h"
 
 using namespace kuvanto;
 
@@ -83,6 +87,8 @@ private slots:
     void exitConfirmations_data();
     void exitConfirmations();
     void undoTwice();
+    void undoRightAfterTheFirstStartEmptiesTheTables();
+    void oneActionPerCommand();
     void directEditing_data();
     void directEditing();
     void readCsv();
@@ -108,8 +114,11 @@ void TestMainForm::startUp() {
     QVERIFY(!w.toolbarButton(5)->isEnabled());
     QVERIFY(!w.command("Export_Result")->isEnabled());
     QVERIFY(!w.command("Print_Out")->isEnabled());
-    for (const char* holder : {"Dummy_Menu", "Dummy_Menu1", "Dummy_Menu2", "Dummy_Menu3"})
-        QVERIFY(!w.menu(holder)->menuAction()->isVisible());
+    // The context menus are menus of their own, not entries of the menu bar.
+    for (const char* holder : {"Dummy_Menu", "Dummy_Menu1", "Dummy_Menu2", "Dummy_Menu3"}) {
+        QVERIFY(w.menu(holder));
+        QVERIFY(!w.menuBar()->actions().contains(w.menu(holder)->menuAction()));
+    }
     QCOMPARE(w.findChild<ViewPanel*>()->gridStepBox()->currentText(), QStringLiteral("None"));
     QVERIFY(QFile::exists(t.dir.filePath("udtxt2.txt")));
     QVERIFY(t.msg.notices.isEmpty());
@@ -245,6 +254,68 @@ void TestMainForm::undoTwice() {
     QVERIFY(t.msg.notices.isEmpty());
 }
 
+void TestMainForm::undoRightAfterTheFirstStartEmptiesTheTables() {
+    Window t;  // a fresh working folder: no snapshot of an earlier run
+    Workspace& ws = t.w->work();
+    // rows that took no snapshot, as the canvas input leaves them
+    fillFromCsvText("<<加算>>,\r\n1,1\r\n", ws.addGrid, ws.subtractedGrid, {});
+    t.w->refreshViews();
+    QCOMPARE(viewRows(*t.w, "Add_Grid"), QStringList{"1|1"});
+    for (int i = 0; i < 3; ++i) {
+        t.w->toolbarButton(7)->trigger();
+        QCOMPARE(viewRows(*t.w, "Add_Grid"), QStringList());
+    }
+    QVERIFY2(t.msg.notices.isEmpty(), qPrintable(t.msg.notices.value(0).text));
+    QVERIFY(QFile::exists(t.dir.filePath("udtxt1.txt")));
+}
+
+// The menu bar, the context menus and the toolbar share one action per command, so that a
+// handler given later and the tab's enabling reach every place that shows the command.
+void TestMainForm::oneActionPerCommand() {
+    Window t;
+    MainWindow& w = *t.w;
+    QAction* copy = w.command("Copy_Data");
+    QVERIFY(copy);
+    for (const char* name : {"Copy_Pop", "Copy_Pop1", "Copy_Pop2"}) QCOMPARE(w.command(name), copy);
+    QCOMPARE(w.toolbarButton(11), copy);
+    QVERIFY(w.menu("Edit_Menu")->actions().contains(copy));
+    QVERIFY(w.menu("Dummy_Menu1")->actions().contains(copy));
+    QVERIFY(!copy->isEnabled());  // no handler yet
+
+    int runs = 0;
+    w.setCommandHandler("Copy_Pop1", [&] { ++runs; });
+    QVERIFY(copy->isEnabled());
+    copy->trigger();
+    QCOMPARE(runs, 1);
+    w.selectTab(2);
+    QVERIFY(!copy->isEnabled());  // the result tab does not allow copying coordinates
+    w.selectTab(0);
+    QVERIFY(copy->isEnabled());
+
+    // A context-menu item with its own wording runs the command and follows its enabling.
+    QAction* rect = nullptr;
+    for (QAction* a : w.menu("Dummy_Menu")->actions())
+        if (a->objectName() == "Insert_Rect_Pop") rect = a;
+    QVERIFY(rect);
+    QCOMPARE(rect->text(), QStringLiteral("矩形の挿入(&R)"));
+    QCOMPARE(w.command("Insert_Rect")->text(), QStringLiteral("矩形(&R)"));
+    QVERIFY(!rect->isEnabled());
+    int rects = 0;
+    bool allowed = false;
+    w.setCommandHandler(
+        "Insert_Rect", [&] { ++rects; }, [&] { return allowed; });
+    QVERIFY(!rect->isEnabled());
+    allowed = true;
+    w.updateCommandEnabling();
+    QVERIFY(rect->isEnabled());
+    rect->trigger();
+    QCOMPARE(rects, 1);
+
+    // Button 6 holds its place without doing anything.
+    QVERIFY(!w.toolbarButton(6)->isSeparator());
+    QVERIFY(!w.toolbarButton(6)->isEnabled());
+}
+
 void TestMainForm::directEditing_data() {
     QTest::addColumn<bool>("ok");
     QTest::newRow("OK reads the edited text") << true;
@@ -288,7 +359,8 @@ void TestMainForm::readCsv() {
     QCOMPARE(t.msg.dialogs[0].title, QStringLiteral("データファイルを選択して下さい。"));
     QVERIFY(!t.w->work().hasResults());
     QCOMPARE(t.msg.dialogs[0].filter, QStringLiteral("*.csv|*.csv"));
-    QCOMPARE(t.msg.dialogs[0].folder, t.dir.path());
+    // The dialog starts in the folder of the last file used, never in the working folder.
+    QCOMPARE(t.msg.dialogs[0].folder, QFileInfo(Fixture("two-added-one-subtracted.csv")).path());
     QCOMPARE(t.w->work().dataFileName, Fixture("rectangle-with-hole.csv"));
     QCOMPARE(t.w->selectedTabCaption(), QStringLiteral("加算図形"));
     QCOMPARE(viewRows(*t.w, "Add_Grid"), (QStringList{"0|0", "100|0", "100|200", "0|200", "0|0"}));
@@ -400,6 +472,11 @@ void TestMainForm::resultTableContextMenu() {
     QVERIFY(!menu->isVisible());
     QTest::mouseRelease(viewport, Qt::RightButton, {}, QPoint(20, 20));
     QVERIFY(menu->isVisible());
+    menu->hide();
+    // also over the heading row
+    QWidget* heading = t.w->findChild<QTableView*>("Result_Grid")->horizontalHeader()->viewport();
+    QTest::mouseRelease(heading, Qt::RightButton, {}, QPoint(20, 5));
+    QVERIFY(menu->isVisible());
     QStringList captions;
     for (QAction* a : menu->actions()) captions << a->text() + (a->isEnabled() ? "" : " (off)");
     QCOMPARE(captions, (QStringList{"選択図形の表示(&S) (off)", "選択範囲コピー(&C)",
@@ -411,7 +488,7 @@ void TestMainForm::weightCalOpensTheMassWindow() {
     Window t;
     t.Load("rectangle-with-hole.csv");
     t.w->command("Weight_cal")->trigger();  // figure view shown: nothing opens
-    t.w->selectTab(2);                     // current cell: the combined column, area 15000
+    t.w->selectTab(2);                      // current cell: the combined column, area 15000
     QString mass;
     answerNextDialog([&](QWidget* dialog) {
         QCOMPARE(dialog->objectName(), QStringLiteral("Wt_Form"));

@@ -1,6 +1,6 @@
 // One-level undo over the two snapshot files: the start-up snapshot, undo and its reversal
-// alternating, and the cases where there is nothing sound to restore (no snapshot from an earlier
-// run, a snapshot whose write failed), in which the tables must stay as they are.
+// alternating, undo on the first run (no earlier snapshot: the tables are emptied), and a snapshot
+// whose write failed, which must never be put in place of the tables.
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
@@ -14,7 +14,7 @@ using namespace kuvanto::test;
 class TestUndoStore : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void startWritesEmptyTablesToSecondFile() {
         QTemporaryDir dir;
         UndoStore undo(dir.path());
@@ -57,17 +57,23 @@ class TestUndoStore : public QObject {
         QCOMPARE(undo.undoFile(), QString("udtxt1.txt"));
     }
 
-    void undoAfterStartWithoutEarlierRunKeepsTables() {
+    // The very first run has no "udtxt1.txt": undo empties the tables, every time, without error.
+    void undoAfterStartWithoutEarlierRunEmptiesTables() {
         QTemporaryDir dir;
         UndoStore undo(dir.path());
         CoordTable a, s;
         QVERIFY(undo.start(a, s));
         fill(a, "5|5");  // a change that took no snapshot
+        fill(s, "6|6");
         QString error;
-        QVERIFY(!undo.undoRestore(a, s, &error));
-        QVERIFY(!error.isEmpty());
-        QCOMPARE(dump(a), QString("5|5"));
-        QCOMPARE(undo.undoFile(), QString("udtxt2.txt"));
+        QVERIFY2(undo.undoRestore(a, s, &error), qPrintable(error));
+        QCOMPARE(dump(a), QString(""));
+        QCOMPARE(dump(s), QString(""));
+        QCOMPARE(undo.undoFile(), QString("udtxt1.txt"));
+        QVERIFY(QFile::exists(dir.filePath("udtxt1.txt")));
+        fill(a, "7|7");
+        QVERIFY(undo.undoRestore(a, s, &error));
+        QCOMPARE(dump(a), QString(""));
     }
 
     // A snapshot whose write failed still holds an older state; undo must refuse it rather than
@@ -77,8 +83,8 @@ class TestUndoStore : public QObject {
         const QString file2 = dir.filePath("udtxt2.txt");
         UndoStore undo(dir.path());
         CoordTable a, s;
-        QVERIFY(undo.start(a, s));      // udtxt2: empty tables
-        fill(a, "1|1");                 // change A
+        QVERIFY(undo.start(a, s));     // udtxt2: empty tables
+        fill(a, "1|1");                // change A
         QVERIFY(undo.saveUndo(a, s));  // udtxt1: A
 
         QVERIFY(QFile::remove(file2));
