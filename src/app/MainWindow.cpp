@@ -34,6 +34,7 @@
 #include "app/MassDialog.h"
 #include "app/ToolbarIcons.h"
 #include "app/VersionDialog.h"
+#include "app/WindowEditing.h"
 #include "canvas/SectionCanvas.h"
 #include "canvas/ViewPanel.h"
 #include "core/Calculation.h"
@@ -137,6 +138,7 @@ MainWindow::MainWindow(const QString& folder, Messenger* messenger, QWidget* par
     setObjectName(QStringLiteral("MainForm"));
     buildLayout();
     buildCommands();
+    editing_ = std::make_unique<WindowEditing>(*this);
 
     // Start-up: grid step "None", title, fresh tables and result table, colours, addGrid
     // active, the first snapshot, then the first tab. (The context menus are menus of their own,
@@ -154,6 +156,7 @@ MainWindow::~MainWindow() {
     // filter ignores everything from here on: it would see widgets half destroyed.
     tearingDown_ = true;
     syncing_ = true;
+    editing_.reset();  // its editors watch the views
     delete takeCentralWidget();
 }
 

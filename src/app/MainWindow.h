@@ -33,6 +33,7 @@ class SectionCanvas;
 class Messenger;
 class ResultTableModel;
 class ViewPanel;
+class WindowEditing;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -47,6 +48,8 @@ public:
     ~MainWindow() override;
 
     Workspace& work() { return ws_; }
+    // The table editors, the canvas mouse and the editing commands.
+    WindowEditing& editing() { return *editing_; }
     Messenger& msg() { return *messenger_; }
 
     // The action of a command, by its id or any item name it goes by in the menus and on the
@@ -101,6 +104,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    friend class WindowEditing;
+
     void buildLayout();
     void buildCommands();
     void applyEnabling(const TabEnabling& rule);
@@ -148,6 +153,7 @@ private:
     ResultTableModel* resultModel_ = nullptr;
     SectionCanvas* canvas_ = nullptr;
     ViewPanel* panel_ = nullptr;
+    std::unique_ptr<WindowEditing> editing_;
 
     ActiveGrid activeGrid_ = ActiveGrid::add;
     bool snapshotReported_ = false;
