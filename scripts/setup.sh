@@ -9,6 +9,7 @@ KUVANTO_PACKAGES=(
   libgtest-dev libbenchmark-dev libgeos-dev
   fonts-ipafont-gothic fonts-ipafont-mincho fontconfig
   xvfb xauth
+  clang libclang-rt-14-dev
 )
 
 missing=()
@@ -25,5 +26,8 @@ fi
 
 KUVANTO_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 KUVANTO_BUILD="${KUVANTO_BUILD:-$KUVANTO_ROOT/build}"
-cmake -S "$KUVANTO_ROOT" -B "$KUVANTO_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+# Extra cmake settings of a second build folder (the sanitizer and fuzzing builds), blank-separated.
+read -r -a extra_cmake_args <<<"${KUVANTO_CMAKE_ARGS:-}"
+cmake -S "$KUVANTO_ROOT" -B "$KUVANTO_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+  "${extra_cmake_args[@]}" >/dev/null
 export KUVANTO_ROOT KUVANTO_BUILD

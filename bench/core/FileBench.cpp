@@ -2,7 +2,7 @@
 // from text (fillFromCsvText) and from the file (readTextFile, which also decodes code page
 // 932), the text form written (coordText) and read back (parseCoordText). The read floors parse
 // the same "X,Y" lines with from_chars and integrate them in one pass; the write floor only
-// concatenates the cell texts.
+// concatenates the cell texts. Hostile bytes (10 MB that are not text) are timed on their own.
 #include <benchmark/benchmark.h>
 
 #include <QString>
@@ -10,9 +10,9 @@
 #include <sstream>
 
 #include "BenchShapes.h"
+#include "Floor.h"
 #include "io/CoordCsv.h"
 #include "io/CoordText.h"
-#include "Floor.h"
 #include "io/TextFile.h"
 
 namespace kuvanto::bench {
@@ -47,6 +47,27 @@ void BM_CsvFillFromFile(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * kRows);
 }
 BENCHMARK(BM_CsvFillFromFile)->Unit(benchmark::kMillisecond);
+
+// Hostile input: 10 MB of bytes that are not text (all 0xFF, or random) decoded and read as a
+// coordinate file. Target: under 1 s, in time linear in the size.
+void BM_HostileBytesRead(benchmark::State& state) {
+    std::string bytes(10 * 1024 * 1024, '\xFF');
+    if (state.range(0) == 1) {
+        std::uint32_t seed = 1;
+        for (char& c : bytes) {
+            seed = seed * 1664525u + 1013904223u;
+            c = static_cast<char>(seed >> 24);
+        }
+    }
+    for (auto _ : state) {
+        const std::string text = decodeFileBytes(std::string_view(bytes));
+        CoordTable add, subtracted;
+        fillFromCsvText(text, add, subtracted, [](const std::string&) {});
+        benchmark::DoNotOptimize(add);
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(bytes.size()));
+}
+BENCHMARK(BM_HostileBytesRead)->Arg(0)->Arg(1)->ArgName("random")->Unit(benchmark::kMillisecond);
 
 void BM_FloorFromText(benchmark::State& state) {
     const circle& circle = circleOf(kRows);

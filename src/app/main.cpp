@@ -1,10 +1,11 @@
 // The program kuvanto: the main window over the per-user working folder. A coordinate file named
 // on the command line is opened as the reading command opens one.
 #include <QApplication>
-#include <QStringList>
+#include <QByteArray>
 
 #include "app/JapaneseFonts.h"
 #include "app/MainWindow.h"
+#include "io/NativePath.h"
 #include "io/WorkFolder.h"
 
 int main(int argc, char* argv[]) {
@@ -16,7 +17,8 @@ int main(int argc, char* argv[]) {
     kuvanto::MainWindow window(kuvanto::workFolder());
     window.rememberGeometry();  // size and place of the last run, from the user's settings
     window.show();
-    const QStringList args = QApplication::arguments();
-    if (args.size() > 1) window.openCsvFile(args.at(1));
+    // The name as the raw bytes of the argument (QApplication has taken its own options out of
+    // argv), so that a name that is not valid UTF-8 opens too.
+    if (argc > 1) window.openCsvFile(kuvanto::decodePath(QByteArray(argv[1])));
     return app.exec();
 }

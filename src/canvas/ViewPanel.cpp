@@ -26,7 +26,7 @@ constexpr int kButtonWidth = 30;
 constexpr int kButtonHeight = 24;
 
 QPushButton* smallButton(const QString& caption, const QString& name, const QString& tip,
-                          QWidget* parent) {
+                         QWidget* parent) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
     button->setToolTip(tip);
@@ -91,21 +91,23 @@ ViewPanel::ViewPanel(SectionCanvas& canvas, QWidget* parent) : QWidget(parent), 
     helpBt_->setFocusPolicy(Qt::NoFocus);
     connect(helpBt_, &QPushButton::clicked, this, &ViewPanel::helpRequested);
 
+    // One narrow column beside the canvas: the pan cross, the zoom buttons under it, then the
+    // switch, the grid step and the help button, all at the top.
     auto* grid = new QGridLayout(this);
-    grid->setContentsMargins(4, 4, 4, 4);
+    grid->setContentsMargins(2, 0, 2, 2);
     grid->setHorizontalSpacing(2);
-    grid->setVerticalSpacing(2);
+    grid->setVerticalSpacing(3);
     grid->addWidget(moveCmd_[2], 0, 1);
     grid->addWidget(moveCmd_[0], 1, 0);
     grid->addWidget(moveCmd_[1], 1, 2);
     grid->addWidget(moveCmd_[3], 2, 1);
-    grid->addWidget(zoomCmd_[0], 0, 4);
-    grid->addWidget(zoomCmd_[1], 2, 4);
-    grid->setColumnMinimumWidth(3, 8);
-    grid->addWidget(autoScaleCheck_, 3, 0, 1, 5);
-    grid->addWidget(gridLabel_, 4, 0, 1, 2);
-    grid->addWidget(gridStepBox_, 4, 2, 1, 3);
-    grid->addWidget(helpBt_, 4, 5);
+    grid->addWidget(zoomCmd_[0], 3, 0);
+    grid->addWidget(zoomCmd_[1], 3, 2);
+    grid->addWidget(autoScaleCheck_, 4, 0, 1, 3);
+    grid->addWidget(gridLabel_, 5, 0, 1, 2);
+    grid->addWidget(helpBt_, 5, 2, Qt::AlignRight);
+    grid->addWidget(gridStepBox_, 6, 0, 1, 3);
+    grid->setRowStretch(7, 1);
 }
 
 void ViewPanel::hintOnHover(QWidget* widget, const QString& text) {

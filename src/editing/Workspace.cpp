@@ -18,6 +18,12 @@ namespace {
 const QString kBufFile = QStringLiteral("buf.txt");
 const QString kColorFile = QStringLiteral("cl.ini");
 
+QString skippedPairsSummary(int skipped) {
+    return QStringLiteral("座標データ(X,Y)でないデータがほかに%1組ありました。")
+               .arg(skipped - Workspace::kShownSkippedPairs) +
+           QLatin1Char('\r') + QStringLiteral("省略したデータは合わせて%1組です。").arg(skipped);
+}
+
 void setError(QString* error, const QString& text) {
     if (error) *error = text;
 }
@@ -43,19 +49,25 @@ bool Workspace::start(QString* error) {
 }
 
 bool Workspace::saveUndo(QString* error) {
+    // A snapshot still being written in the background is finished first; its failure is news
+    // even when this snapshot succeeds.
+    QString backgroundError;
+    undo_.finishBackground(&backgroundError);
     QString e;
     const bool ok = undo_.saveUndo(addGrid, subtractedGrid, &e);
-    snapshotError_ = ok ? QString() : e;
+    snapshotError_ = ok ? backgroundError : e;
     if (!ok) setError(error, e);
     return ok;
 }
 
 bool Workspace::undoRestore(QString* error) {
+    QString backgroundError;
+    undo_.finishBackground(&backgroundError);
     const auto addRev = addGrid.revision();
     const auto subtractedRev = subtractedGrid.revision();
     QString e;
     if (undo_.undoRestore(addGrid, subtractedGrid, &e)) {
-        snapshotError_.clear();
+        snapshotError_ = backgroundError;
         return true;
     }
     if (addGrid.revision() != addRev || subtractedGrid.revision() != subtractedRev) {
@@ -69,7 +81,8 @@ bool Workspace::undoRestore(QString* error) {
 
 std::optional<QString> Workspace::directEditText(QString* error) {
     const QString filePath = path(kBufFile);
-    if (!writeTextFile(filePath, coordText(addGrid, subtractedGrid), FileEncoding::Cp932, error))
+    if (!writeTextFile(filePath, coordText(addGrid, subtractedGrid), FileEncoding::Cp932OrUtf8,
+                       error))
         return std::nullopt;
     // The dialog shows the buffer as stored, so what is confirmed is what the file can hold.
     const auto stored = readTextFile(filePath, error);
@@ -86,7 +99,7 @@ bool Workspace::applyDirectEdit(const QString& text, QString* error) {
     lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     lines.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
     const std::string utf8 = (lines + QStringLiteral("\r\n")).toStdString();
-    if (!writeTextFile(filePath, utf8, FileEncoding::Cp932, error)) return false;
+    if (!writeTextFile(filePath, utf8, FileEncoding::Cp932OrUtf8, error)) return false;
     if (!readCoordText(filePath, addGrid, subtractedGrid, error)) return false;
     saveUndo();
     return true;
@@ -111,12 +124,21 @@ bool Workspace::readCsv(const QString& path, const std::function<void(const QStr
     if (!text) return false;
     allDel();
     QString firstFailure = snapshotError_;
+    // The first skipped pairs are reported one by one; a file with many of them would otherwise
+    // open one message box per pair, so the rest are only counted and reported once at the end.
+    int skipped = 0;
     fillFromCsvText(*text, addGrid, subtractedGrid, [&](const std::string& message) {
-        if (onSkip) onSkip(QString::fromStdString(message));
+        if (++skipped <= kShownSkippedPairs && onSkip) onSkip(QString::fromStdString(message));
     });
-    saveUndo();
-    // Either snapshot failing is one failure of this command.
-    if (snapshotError_.isEmpty()) snapshotError_ = firstFailure;
+    if (skipped > kShownSkippedPairs && onSkip) onSkip(skippedPairsSummary(skipped));
+    // The snapshot of a large file takes a while to write; the user does not wait for it. Undo
+    // and the next snapshot wait for it, and a failure is reported with the next snapshot.
+    undo_.saveUndoInBackground(addGrid, subtractedGrid);
+    snapshotError_ = firstFailure;
+    QString written;
+    if (!undo_.writingInBackground() && !undo_.finishBackground(&written) &&
+        snapshotError_.isEmpty())
+        snapshotError_ = written;
     return true;
 }
 

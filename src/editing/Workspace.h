@@ -56,8 +56,10 @@ public:
     QString snapshotError() const { return snapshotError_; }
 
     // Reading a coordinate file: the file is read first; only when it could be read are the
-    // tables erased (with a snapshot) and refilled, then a snapshot is taken. `on_skip` gets the
-    // message of every pair that is not two numbers. False (and `error`) when unreadable.
+    // tables erased (with a snapshot) and refilled, then a snapshot is taken. `onSkip` gets the
+    // message of each of the first kShownSkippedPairs pairs that are not two numbers; when there
+    // were more, it gets one last message that counts them. False (and `error`) when unreadable.
+    static constexpr int kShownSkippedPairs = 3;
     bool readCsv(const QString& path, const std::function<void(const QString&)>& onSkip,
                  QString* error = nullptr);
     bool writeCsv(const QString& path, QString* error = nullptr) const;

@@ -52,7 +52,11 @@ std::string colorFileText(const DrawColors& colors) {
 DrawColors loadColorVal(const QString& path) {
     const std::optional<std::string> text = readTextFile(path);
     if (!text) return kFallbackColors;
-    std::string_view rest = *text;
+    return parseColorText(*text);
+}
+
+DrawColors parseColorText(std::string_view text) {
+    std::string_view rest = text;
     std::int32_t values[3];
     for (auto& value : values) {
         std::size_t start = 0;

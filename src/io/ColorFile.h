@@ -6,13 +6,14 @@
 #include <QString>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace kuvanto {
 
 struct DrawColors {
-    std::int32_t add = 255;         // RGB(255, 0, 0)
+    std::int32_t add = 255;              // RGB(255, 0, 0)
     std::int32_t subtracted = 16711680;  // RGB(0, 0, 255)
-    std::int32_t grid = 11857960;   // RGB(40, 240, 180)
+    std::int32_t grid = 11857960;        // RGB(40, 240, 180)
     bool operator==(const DrawColors&) const = default;
 };
 
@@ -24,6 +25,8 @@ std::string colorFileText(const DrawColors& colors);  // " 255  16711680  118579
 // Reads the file; any failure (missing, fewer than three numbers, text that is not a number)
 // gives the fallback colours.
 DrawColors loadColorVal(const QString& path);
+// The same for the file's decoded text.
+DrawColors parseColorText(std::string_view text);
 
 bool saveColorVal(const QString& path, const DrawColors& colors, QString* error = nullptr);
 

@@ -1,19 +1,24 @@
 // Whole-file text reading and writing in the program's two encodings. Coordinate files are mostly
 // ASCII digits with a few Japanese marker lines, so both directions copy ASCII runs straight
-// through and hand only the non-ASCII stretches to glibc's iconv. Writes go through QSaveFile so
-// that a failed save never leaves a half-written file behind.
+// through; code page 932 is decoded by table lookup (one step per character for any bytes) and
+// encoded by glibc's iconv. Writes go through writeFileSafely, so a failed save never leaves a
+// half-written file behind and is never reported as a success.
 #include "io/TextFile.h"
 
+#include <fcntl.h>
 #include <iconv.h>
-#include <QDir>
-#include <QFile>
-#include <QSaveFile>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
+#include <vector>
 
 #include "io/FileErrorText.h"
+#include "io/NativePath.h"
+#include "io/SafeWrite.h"
 
 namespace kuvanto {
 
@@ -27,37 +32,44 @@ class Converter {
 public:
     Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
     ~Converter() {
-        if (Ok()) iconv_close(cd_);
+        if (ok()) iconv_close(cd_);
     }
     Converter(const Converter&) = delete;
     Converter& operator=(const Converter&) = delete;
-    bool Ok() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
+    bool ok() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
+    iconv_t cd() const { return cd_; }
 
     // Converts `in` and appends the result to `out`. An input sequence that cannot be converted
     // is skipped by `skip(rest)` bytes and stands as `replacement` in the output; `lossy` is set
-    // when that happened.
+    // when that happened. The output grows by doubling, never by the size of the rest at every
+    // bad sequence, so that input full of bad sequences still takes linear time.
     template <typename Skip>
-    void Append(std::string_view in, std::string& out, std::string_view replacement, Skip skip,
+    void append(std::string_view in, std::string& out, std::string_view replacement, Skip skip,
                 bool& lossy) {
         char* src = const_cast<char*>(in.data());
         std::size_t srcLeft = in.size();
+        std::size_t used = out.size();
+        out.resize(used + 2 * srcLeft + 16);
         while (srcLeft > 0) {
-            const std::size_t old_size = out.size();
-            const std::size_t room = srcLeft * 4 + 16;
-            out.resize(old_size + room);
-            char* dst = out.data() + old_size;
-            std::size_t dstLeft = room;
+            char* dst = out.data() + used;
+            std::size_t dstLeft = out.size() - used;
             const std::size_t rc = iconv(cd_, &src, &srcLeft, &dst, &dstLeft);
-            out.resize(old_size + (room - dstLeft));
+            used = out.size() - dstLeft;
             if (rc != static_cast<std::size_t>(-1)) break;
-            if (errno == E2BIG) continue;
+            if (errno == E2BIG) {
+                out.resize(out.size() * 2);
+                continue;
+            }
             // EILSEQ (no form in the target) or EINVAL (sequence cut short at the end).
             lossy = true;
-            out.append(replacement);
+            if (out.size() - used < replacement.size()) out.resize(out.size() * 2);
+            std::memcpy(out.data() + used, replacement.data(), replacement.size());
+            used += replacement.size();
             const std::size_t n = std::min(srcLeft, skip(std::string_view(src, srcLeft)));
             src += n;
             srcLeft -= n;
         }
+        out.resize(used);
         iconv(cd_, nullptr, nullptr, nullptr, nullptr);  // back to the initial state
     }
 
@@ -68,6 +80,69 @@ private:
 bool isCp932Lead(unsigned char c) {
     return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
 }
+
+// Code page 932 to UTF-8 as lookup tables, filled once from iconv: every single byte from 0x80 up
+// and every lead byte with every possible second byte. Decoding is then one lookup per character
+// whatever the bytes are. An entry holds up to three UTF-8 bytes and its length (0: no character).
+class Cp932Table {
+public:
+    struct Entry {
+        char bytes[3];
+        unsigned char length;
+    };
+
+    static const Cp932Table& instance() {
+        static const Cp932Table table;  // thread-safe one-time fill
+        return table;
+    }
+    const Entry& single(unsigned char byte) const { return single_[byte]; }
+    const Entry& pair(unsigned char lead, unsigned char trail) const {
+        return pairs_[leadIndex(lead) * 256 + trail];
+    }
+
+private:
+    Cp932Table() : pairs_(kLeadCount * 256) {
+        Converter conv("UTF-8", "CP932");
+        for (int b = 0x80; b < 0x100; ++b) {
+            if (!isCp932Lead(static_cast<unsigned char>(b)))
+                single_[b] = convert(conv, std::string(1, static_cast<char>(b)));
+        }
+        for (int lead = 0x81; lead <= 0xFC; ++lead) {
+            if (!isCp932Lead(static_cast<unsigned char>(lead))) continue;
+            for (int trail = 0x40; trail <= 0xFC; ++trail) {
+                const char bytes[2] = {static_cast<char>(lead), static_cast<char>(trail)};
+                pairs_[leadIndex(static_cast<unsigned char>(lead)) * 256 + trail] =
+                    convert(conv, std::string(bytes, 2));
+            }
+        }
+    }
+
+    static constexpr int kLeadCount = (0x9F - 0x81 + 1) + (0xFC - 0xE0 + 1);
+    static int leadIndex(unsigned char lead) {
+        return lead <= 0x9F ? lead - 0x81 : (0x9F - 0x81 + 1) + (lead - 0xE0);
+    }
+
+    static Entry convert(Converter& conv, const std::string& in) {
+        Entry entry{};
+        if (!conv.ok()) return entry;
+        char* src = const_cast<char*>(in.data());
+        std::size_t srcLeft = in.size();
+        char out[8];
+        char* dst = out;
+        std::size_t dstLeft = sizeof out;
+        const std::size_t rc = iconv(conv.cd(), &src, &srcLeft, &dst, &dstLeft);
+        iconv(conv.cd(), nullptr, nullptr, nullptr, nullptr);
+        const std::size_t length = sizeof out - dstLeft;
+        if (rc == static_cast<std::size_t>(-1) || srcLeft != 0 || length == 0 || length > 3)
+            return entry;
+        std::memcpy(entry.bytes, out, length);
+        entry.length = static_cast<unsigned char>(length);
+        return entry;
+    }
+
+    Entry single_[256] = {};
+    std::vector<Entry> pairs_;
+};
 
 std::size_t utf8CharLength(std::string_view s) {
     const auto c = static_cast<unsigned char>(s.front());
@@ -91,7 +166,7 @@ std::size_t asciiRunEnd(std::string_view s, std::size_t i) {
 std::string encodeCp932Impl(std::string_view utf8, bool& lossy) {
     lossy = false;
     std::string out;
-    out.reserve(utf8.size() + utf8.size() / 4 + 64);  // room for the converter's scratch space
+    out.reserve(utf8.size() + utf8.size() / 4 + 64);
     std::optional<Converter> conv;
     std::size_t i = 0;
     while (i < utf8.size()) {
@@ -103,11 +178,11 @@ std::string encodeCp932Impl(std::string_view utf8, bool& lossy) {
         std::size_t j = i;
         while (j < utf8.size() && static_cast<unsigned char>(utf8[j]) >= 0x80) ++j;
         if (!conv) conv.emplace("CP932", "UTF-8");
-        if (!conv->Ok()) {
+        if (!conv->ok()) {
             lossy = true;
             out.append(j - i, '?');
         } else {
-            conv->Append(utf8.substr(i, j - i), out, "?", utf8CharLength, lossy);
+            conv->append(utf8.substr(i, j - i), out, "?", utf8CharLength, lossy);
         }
         i = j;
     }
@@ -115,38 +190,47 @@ std::string encodeCp932Impl(std::string_view utf8, bool& lossy) {
 }
 
 std::string decodeCp932(std::string_view bytes) {
+    const Cp932Table& table = Cp932Table::instance();
     std::string out;
-    out.reserve(bytes.size() + bytes.size() / 4 + 64);
-    std::optional<Converter> conv;
-    bool lossy = false;
+    out.reserve(bytes.size() + bytes.size() / 2 + 16);
+    const auto* s = reinterpret_cast<const unsigned char*>(bytes.data());
+    const std::size_t n = bytes.size();
     std::size_t i = 0;
-    while (i < bytes.size()) {
+    while (i < n) {
         const std::size_t asciiEnd = asciiRunEnd(bytes, i);
         out.append(bytes.substr(i, asciiEnd - i));
         i = asciiEnd;
-        if (i >= bytes.size()) break;
-        // A stretch of non-ASCII characters; a lead byte takes its trail byte along, which may
-        // lie in the ASCII range.
-        std::size_t j = i;
-        while (j < bytes.size() && static_cast<unsigned char>(bytes[j]) >= 0x80) {
-            j +=
-                (isCp932Lead(static_cast<unsigned char>(bytes[j])) && j + 1 < bytes.size()) ? 2 : 1;
+        if (i >= n) break;
+        // A lead byte takes its second byte along, which may lie in the ASCII range; a pair
+        // without a character gives U+FFFD for the lead byte alone and the second byte is read
+        // again on its own.
+        const unsigned char c = s[i];
+        const Cp932Table::Entry* entry = nullptr;
+        std::size_t length = 1;
+        if (isCp932Lead(c)) {
+            if (i + 1 < n && table.pair(c, s[i + 1]).length > 0) {
+                entry = &table.pair(c, s[i + 1]);
+                length = 2;
+            }
+        } else if (table.single(c).length > 0) {
+            entry = &table.single(c);
         }
-        if (!conv) conv.emplace("UTF-8", "CP932");
-        if (!conv->Ok()) {
-            for (std::size_t k = i; k < j; ++k) out.append(kReplacementChar);
+        if (entry) {
+            out.append(entry->bytes, entry->length);
         } else {
-            conv->Append(
-                bytes.substr(i, j - i), out, kReplacementChar,
-                [](std::string_view) { return std::size_t{1}; }, lossy);
+            out.append(kReplacementChar);
         }
-        i = j;
+        i += length;
     }
     return out;
 }
 
-QString shown(const QString& path) {
-    return QDir::toNativeSeparators(path);
+void setReadError(QString* error, const QString& path, int reason) {
+    if (error) {
+        *error = QStringLiteral("ファイル %1 を読み込めません（%2）。")
+                     .arg(displayPath(path),
+                          fileErrorReason(path, FileAccess::read, QFileDevice::ReadError, reason));
+    }
 }
 
 }  // namespace
@@ -191,6 +275,16 @@ std::string decodeFileBytes(std::string_view bytes) {
     return decodeCp932(bytes);
 }
 
+std::string decodeFileBytes(std::string&& bytes) {
+    const std::string_view view = bytes;
+    const bool bom = view.starts_with(kUtf8Bom);
+    if (isValidUtf8(view.substr(bom ? kUtf8Bom.size() : 0))) {
+        if (bom) bytes.erase(0, kUtf8Bom.size());
+        return std::move(bytes);
+    }
+    return decodeCp932(view);
+}
+
 std::string encodeCp932(std::string_view utf8) {
     bool lossy = false;
     return encodeCp932Impl(utf8, lossy);
@@ -203,57 +297,62 @@ std::optional<std::string> encodeCp932Exact(std::string_view utf8) {
     return std::optional<std::string>(std::move(out));
 }
 
+std::string encodeForFile(std::string_view utf8, FileEncoding encoding) {
+    if (encoding == FileEncoding::Cp932) return encodeCp932(utf8);
+    if (encoding == FileEncoding::Cp932OrUtf8) {
+        // Code page 932 only when the reader brings back exactly this text: some characters have
+        // a form there that reads back as another character, and some code page 932 bytes happen
+        // to be valid UTF-8 and would be read as that.
+        std::optional<std::string> encoded = encodeCp932Exact(utf8);
+        if (encoded && decodeFileBytes(std::string_view(*encoded)) == utf8) return *encoded;
+    }
+    // The reader drops one leading byte-order mark, so a text that starts with one keeps it
+    // behind a second.
+    std::string out;
+    if (utf8.starts_with(kUtf8Bom)) out.append(kUtf8Bom);
+    out.append(utf8);
+    return out;
+}
+
 std::optional<std::string> readTextFile(const QString& path, QString* error) {
-    QFile file(path);
-    auto fail = [&] {
-        const int systemError = errno;
-        if (error) {
-            *error = QStringLiteral("ファイル %1 を読み込めません（%2）。")
-                         .arg(shown(path),
-                              fileErrorReason(path, FileAccess::read, file.error(), systemError));
-        }
+    // Not blocking on open: a pipe without a writer must be refused, not waited for.
+    const int fd = ::open(encodePath(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        setReadError(error, path, errno);
         return std::nullopt;
-    };
-    errno = 0;
-    if (!file.open(QIODevice::ReadOnly)) return fail();
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) return fail();
-    return decodeFileBytes(std::string_view(bytes.constData(), bytes.size()));
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        // Only regular files: a folder, a pipe or a device would be read without end or not at all.
+        const int reason = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+        ::close(fd);
+        setReadError(error, path, reason);
+        return std::nullopt;
+    }
+    // One buffer sized from the file; a file that grew meanwhile is read to its end.
+    std::string bytes(static_cast<std::size_t>(std::max<off_t>(st.st_size, 0)), '\0');
+    std::size_t used = 0;
+    for (;;) {
+        if (used == bytes.size()) bytes.resize(std::max<std::size_t>(bytes.size() * 2, 4096));
+        const ssize_t got = ::read(fd, bytes.data() + used, bytes.size() - used);
+        if (got < 0) {
+            if (errno == EINTR) continue;
+            const int reason = errno;
+            ::close(fd);
+            setReadError(error, path, reason);
+            return std::nullopt;
+        }
+        if (got == 0) break;
+        used += static_cast<std::size_t>(got);
+    }
+    ::close(fd);
+    bytes.resize(used);
+    return decodeFileBytes(std::move(bytes));
 }
 
 bool writeTextFile(const QString& path, std::string_view utf8, FileEncoding encoding,
                    QString* error) {
-    std::string encoded;
-    std::string_view data = utf8;
-    if (encoding == FileEncoding::Cp932) {
-        encoded = encodeCp932(utf8);
-        data = encoded;
-    } else if (encoding == FileEncoding::Cp932OrUtf8) {
-        if (auto exact = encodeCp932Exact(utf8)) {
-            encoded = std::move(*exact);
-            data = encoded;
-        }
-    }
-
-    QSaveFile file(path);
-    auto fail = [&](bool cancel) {
-        const int systemError = errno;
-        if (error) {
-            *error = QStringLiteral("ファイル %1 に書き込めません（%2）。")
-                         .arg(shown(path),
-                              fileErrorReason(path, FileAccess::write, file.error(), systemError));
-        }
-        if (cancel) file.cancelWriting();
-        return false;
-    };
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly)) return fail(true);
-    if (file.write(data.data(), static_cast<qint64>(data.size())) !=
-        static_cast<qint64>(data.size())) {
-        return fail(true);
-    }
-    if (!file.commit()) return fail(false);
-    return true;
+    return writeFileSafely(path, encodeForFile(utf8, encoding), error);
 }
 
 }  // namespace kuvanto

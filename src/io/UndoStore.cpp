@@ -1,13 +1,18 @@
 // One-level undo over two alternating snapshot files. Each snapshot goes to the file that does
 // not hold the latest one; undo reads that other file back and makes it the latest. The store
 // remembers which file's last write failed, so that an outdated snapshot is never taken for the
-// state before the latest change. A snapshot file that does not exist yet (the first run) stands
-// for the empty tables.
+// state before the latest change. A snapshot written in the background marks its file stale until
+// the write is known to have succeeded, so nothing reads a file that is not whole. A snapshot file
+// that does not exist yet (the first run) stands for the empty tables.
 #include "io/UndoStore.h"
 
 #include <QFileInfo>
+#include <string>
+#include <thread>
+#include <utility>
 
 #include "io/CoordText.h"
+#include "io/TextFile.h"
 
 namespace kuvanto {
 
@@ -27,24 +32,60 @@ QString Other(const QString& name) {
 
 UndoStore::UndoStore(QString folder) : folder_(std::move(folder)) {}
 
+UndoStore::~UndoStore() {
+    finishBackground();
+}
+
 QString UndoStore::path(const QString& name) const {
     return folder_ + QLatin1Char('/') + name;
 }
 
 bool UndoStore::start(const CoordTable& add, const CoordTable& subtracted, QString* error) {
+    finishBackground();
     undoFile_ = kFirstSnapshotFile;
     stale_[0] = stale_[1] = false;  // "udtxt1.txt" may hold the last state of an earlier run
     return saveUndo(add, subtracted, error);
 }
 
 bool UndoStore::saveUndo(const CoordTable& add, const CoordTable& subtracted, QString* error) {
+    finishBackground();  // a failure there stays recorded as the slot being stale
     undoFile_ = Other(undoFile_);
     const bool written = writeCoordText(path(undoFile_), add, subtracted, error);
     stale_[Slot(undoFile_)] = !written;
     return written;
 }
 
+void UndoStore::saveUndoInBackground(const CoordTable& add, const CoordTable& subtracted) {
+    finishBackground();
+    undoFile_ = Other(undoFile_);
+    backgroundSlot_ = Slot(undoFile_);
+    stale_[backgroundSlot_] = true;  // not whole until the write is done
+    pending_ = true;
+    std::string text = coordText(add, subtracted);
+    if (text.size() < kBackgroundThreshold) {
+        // Small snapshots take no noticeable time: written at once, as saveUndo does.
+        backgroundResult_.written = writeTextFile(path(undoFile_), text, FileEncoding::Cp932OrUtf8,
+                                                  &backgroundResult_.error);
+        return;
+    }
+    worker_ = std::thread([this, filePath = path(undoFile_), text = std::move(text)] {
+        backgroundResult_.written =
+            writeTextFile(filePath, text, FileEncoding::Cp932OrUtf8, &backgroundResult_.error);
+    });
+}
+
+bool UndoStore::finishBackground(QString* error) {
+    if (!pending_) return true;
+    if (worker_.joinable()) worker_.join();
+    pending_ = false;
+    const WriteResult result = std::exchange(backgroundResult_, WriteResult{});
+    stale_[backgroundSlot_] = !result.written;
+    if (!result.written && error) *error = result.error;
+    return result.written;
+}
+
 bool UndoStore::undoRestore(CoordTable& add, CoordTable& subtracted, QString* error) {
+    finishBackground();
     const QString previous = Other(undoFile_);
     if (stale_[Slot(previous)]) {
         if (error) {

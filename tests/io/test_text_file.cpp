@@ -1,6 +1,8 @@
 // Encodings and whole-file access: which bytes count as UTF-8, how code page 932 is decoded and
 // encoded (trail bytes in the ASCII range included), and that reads and writes fail cleanly with
 // the file named in the error.
+#include <sys/stat.h>
+
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
@@ -14,7 +16,7 @@ using namespace kuvanto::test;
 class TestTextFile : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void decode_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QByteArray>("utf8");
@@ -104,6 +106,75 @@ class TestTextFile : public QObject {
         QVERIFY(writeTextFile(path, text, FileEncoding::Cp932OrUtf8));
         QCOMPARE(readBytes(path), QByteArray::fromStdString(text));
         QCOMPARE(readTextFile(path).value(), text);
+    }
+
+    // Characters that code page 932 maps only one way (they read back as another character) and
+    // bytes that happen to be valid UTF-8 go out as UTF-8, so that the text reads back unchanged.
+    void cp932OrUtf8ReadsBackUnchanged_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("cp932");
+        QTest::newRow("plain Japanese stays cp932")
+            << QStringLiteral("<<加算>>,\r\nｱ,1\r\n") << true;
+        for (const char* oneWay : {"〜", "‖", "−", "¢", "£", "¬", "¥", "—"})
+            QTest::addRow("one-way %s", oneWay)
+                << QStringLiteral("a,") + QString::fromUtf8(oneWay) << false;
+        QTest::newRow("cp932 bytes that are valid UTF-8") << QStringLiteral("ﾃｽ") << false;
+        QTest::newRow("leading byte-order mark") << QStringLiteral("\uFEFF1,2") << false;
+    }
+    void cp932OrUtf8ReadsBackUnchanged() {
+        QFETCH(QString, text);
+        QFETCH(bool, cp932);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("out.txt");
+        QVERIFY(writeTextFile(path, toStd(text), FileEncoding::Cp932OrUtf8));
+        QCOMPARE(QByteArray::fromStdString(readTextFile(path).value()), text.toUtf8());
+        // UTF-8 is the fallback: the file ends in the text's UTF-8 bytes only when it was taken.
+        QCOMPARE(readBytes(path).endsWith(text.toUtf8()), !cp932);
+    }
+
+    // Hostile bytes decode in one pass: megabytes of undecodable bytes, lead bytes without a
+    // partner and random bytes give valid UTF-8 with one U+FFFD per bad byte. (A decoder that
+    // re-sizes its output at every bad byte takes hours here instead of a moment.)
+    void hostileBytesDecodeInOnePass_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("replacements");
+        const int size = 10 * 1024 * 1024;
+        QTest::newRow("10 MB of 0xFF") << QByteArray(size, '\xFF') << size;
+        QTest::newRow("10 MB of 0x80") << QByteArray(size, '\x80') << size;
+        QTest::newRow("lead bytes before line ends")
+            << QByteArray("\x81\n").repeated(size / 2) << size / 2;
+        QByteArray random(size, '\0');
+        quint32 state = 12345;
+        for (char& c : random) {
+            state = state * 1664525u + 1013904223u;
+            c = static_cast<char>(state >> 24);
+        }
+        QTest::newRow("10 MB of random bytes") << random << -1;
+    }
+    void hostileBytesDecodeInOnePass() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, replacements);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("hostile.csv");
+        QVERIFY(writeBytes(path, bytes));
+        const std::optional<std::string> text = readTextFile(path);
+        QVERIFY(text);
+        QVERIFY(isValidUtf8(*text));
+        if (replacements >= 0) {
+            const QString decoded = QString::fromStdString(*text);
+            QCOMPARE(decoded.count(QChar::ReplacementCharacter), replacements);
+        }
+    }
+
+    // Things that are not regular files are refused at once rather than read without end.
+    void pipeIsRefused() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("pipe.csv");
+        QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+        QString error;
+        QVERIFY(!readTextFile(path, &error));
+        QVERIFY2(error.contains("pipe.csv"), qPrintable(error));
+        QVERIFY(!readTextFile(QStringLiteral("/dev/zero")));
     }
 };
 

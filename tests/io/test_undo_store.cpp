@@ -103,6 +103,42 @@ private slots:
         QVERIFY(!undo.undoRestore(a, s, &error));
         QCOMPARE(dump(a), QString("1|1"));
     }
+
+    // A large snapshot is written on a worker thread; undo waits for it and never reads it
+    // half-written, and a failed background write is given out and leaves its file stale.
+    void largeSnapshotInBackground_data() {
+        QTest::addColumn<bool>("blocked");
+        QTest::newRow("write succeeds") << false;
+        QTest::newRow("write fails") << true;
+    }
+    void largeSnapshotInBackground() {
+        QFETCH(bool, blocked);
+        QTemporaryDir dir;
+        UndoStore undo(dir.path());
+        CoordTable a, s;
+        QVERIFY(undo.start(a, s));  // udtxt2: empty
+        fill(a, "1|1");
+        QVERIFY(undo.saveUndo(a, s));  // udtxt1: 1|1
+        if (blocked) {
+            QVERIFY(QFile::remove(dir.filePath("udtxt2.txt")));
+            QVERIFY(QDir().mkdir(dir.filePath("udtxt2.txt")));
+        }
+        QStringList rows;
+        for (int i = 0; i < 100000; ++i) rows << QStringLiteral("%1.125|-%1.5").arg(i);
+        fill(a, rows.join(';'));
+        undo.saveUndoInBackground(a, s);  // udtxt2: the large table
+        QVERIFY(undo.writingInBackground());
+        QString error;
+        QCOMPARE(undo.finishBackground(&error), !blocked);
+        QCOMPARE(error.contains("udtxt2.txt"), blocked);
+        QVERIFY(undo.finishBackground());  // given out once
+
+        QVERIFY(undo.undoRestore(a, s));  // back to 1|1 from udtxt1
+        QCOMPARE(dump(a), QString("1|1"));
+        const bool redone = undo.undoRestore(a, s);
+        QCOMPARE(redone, !blocked);  // the large state comes back only when it was written
+        QCOMPARE(a.rows(), blocked ? 3 : 100002);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestUndoStore)

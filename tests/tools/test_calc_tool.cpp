@@ -9,6 +9,7 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <cstdio>
 
 namespace {
 
@@ -223,6 +224,28 @@ private slots:
         QVERIFY2(QString::fromUtf8(run.err).contains(message), run.err.constData());
     }
 
+    // A file whose name is not valid UTF-8 opens like any other; the shell hands the raw bytes
+    // over, as a user's shell would.
+    void fileNameThatIsNotUtf8() {
+        const QByteArray name = QFile::encodeName(dir_.path()) + "/\xff\x83-raw.csv";
+        {
+            const QByteArray rows("0,0\n100,0\n100,200\n0,200\n0,0\n");
+            FILE* file = std::fopen(name.constData(), "wb");
+            QVERIFY(file);
+            QCOMPARE(std::fwrite(rows.constData(), 1, rows.size(), file), std::size_t(rows.size()));
+            QCOMPARE(std::fclose(file), 0);
+        }
+        QProcess process;
+        process.start(QStringLiteral("/bin/sh"),
+                      {QStringLiteral("-c"),
+                       QStringLiteral("exec \"$0\" \"$1/$(printf '\\377\\203')-raw.csv\""),
+                       QStringLiteral(KUVANTO_CALC), dir_.path()});
+        QVERIFY(process.waitForFinished(120000));
+        QVERIFY2(process.exitCode() == 0, process.readAllStandardError().constData());
+        QCOMPARE(Cell(process.readAllStandardOutput(), QStringLiteral("総合"), QStringLiteral("A")),
+                 QStringLiteral("2.0000E4"));
+    }
+
     // A pair that is not two numbers is reported on one line of standard error and skipped.
     void skippedPair() {
         const Outcome run = runCalc({Input("0,0\n100,0\na,1\n100,200\n0,200\n0,0\n")});
@@ -260,7 +283,7 @@ private slots:
     void json() {
         const Outcome run =
             runCalc({QStringLiteral("--json"), QStringLiteral("--density"), QStringLiteral("7.8"),
-                 Fixture(QStringLiteral("rectangle-with-hole.csv"))});
+                     Fixture(QStringLiteral("rectangle-with-hole.csv"))});
         QCOMPARE(run.status, 0);
         QJsonParseError error;
         const QJsonObject root = QJsonDocument::fromJson(run.out, &error).object();

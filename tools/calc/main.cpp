@@ -1,13 +1,17 @@
 // kuvanto-calc FILE: prints the section properties of a coordinate file (see --help).
+#include <QByteArray>
 #include <QCoreApplication>
+#include <QStringList>
 #include <cstdio>
 
 #include "CalcTool.h"
+#include "io/NativePath.h"
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
-    QStringList args = QCoreApplication::arguments();
-    args.removeFirst();
+    // Arguments from their raw bytes, so that a file name that is not valid UTF-8 opens too.
+    QStringList args;
+    for (int i = 1; i < argc; ++i) args << kuvanto::decodePath(QByteArray(argv[i]));
 
     QString error;
     const std::optional<kuvanto::CalcOptions> options = kuvanto::CalcTool::parseArgs(args, &error);

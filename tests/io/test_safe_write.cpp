@@ -1,0 +1,135 @@
+// The safe file writer: a failed write, flush or close (injected, or a real full disk) is
+// reported, leaves the old file whole and leaves no temporary file behind; a good write keeps the
+// file's permissions and a symbolic link; names that are not UTF-8 are written and read back.
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "FullDisk.h"
+#include "IoTestUtil.h"
+#include "io/NativePath.h"
+#include "io/SafeWrite.h"
+#include "io/TextFile.h"
+
+using namespace kuvanto;
+using namespace kuvanto::test;
+
+using Step = InjectedWriteFailure::Step;
+
+const QString kDiskFull = QStringLiteral("ディスクの空き容量が足りません");
+const QString kDeviceError = QStringLiteral("装置の入出力エラーです");
+Q_DECLARE_METATYPE(InjectedWriteFailure::Step)
+
+class TestSafeWrite : public QObject {
+    Q_OBJECT
+
+private slots:
+    void failedStepKeepsOldFile_data() {
+        QTest::addColumn<Step>("step");
+        QTest::addColumn<int>("failingCall");
+        QTest::addColumn<int>("error");
+        QTest::addColumn<bool>("oldFile");
+        QTest::newRow("first write, disk full") << Step::Write << 1 << ENOSPC << true;
+        QTest::newRow("write after a short write") << Step::Write << 3 << ENOSPC << true;
+        QTest::newRow("flush to the device fails") << Step::Sync << 1 << EIO << true;
+        QTest::newRow("close fails") << Step::Close << 1 << EIO << true;
+        QTest::newRow("no old file, write fails") << Step::Write << 1 << ENOSPC << false;
+    }
+    void failedStepKeepsOldFile() {
+        QFETCH(Step, step);
+        QFETCH(int, failingCall);
+        QFETCH(int, error);
+        QFETCH(bool, oldFile);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("data.csv"));
+        if (oldFile) QVERIFY(writeBytes(path, "<<加算>>,\r\n1,2\r\n"));
+        QString message;
+        {
+            InjectedWriteFailure failure(step, error, failingCall);
+            QVERIFY(!writeFileSafely(path, std::string(40000, '7'), &message));
+        }
+        QVERIFY2(message.contains(QStringLiteral("data.csv")), qPrintable(message));
+        QVERIFY2(message.contains(error == ENOSPC ? kDiskFull : kDeviceError), qPrintable(message));
+        if (oldFile) {
+            QCOMPARE(readBytes(path), QByteArray("<<加算>>,\r\n1,2\r\n"));
+        } else {
+            QVERIFY(!QFile::exists(path));
+        }
+        QCOMPARE(strayFiles(dir.path(), {QStringLiteral("data.csv")}), QStringList());
+    }
+
+    // A real full disk: the old file stays whole and the failure is reported, small writes
+    // (which a buffered writer only sends to the disk when it closes) included.
+    void fullDiskKeepsOldFile_data() {
+        QTest::addColumn<int>("size");
+        QTest::newRow("small write") << 100;
+        QTest::newRow("write just under 16 KB") << 16000;
+        QTest::newRow("large write") << 300000;
+    }
+    void fullDiskKeepsOldFile() {
+        QFETCH(int, size);
+        SmallDisk disk;
+        if (!disk.mounted())
+            QSKIP(
+                "cannot mount a small tmpfs here (needs root); the injected failures cover the "
+                "writer");
+        const QString path = disk.path() + QStringLiteral("/data.csv");
+        QVERIFY(writeFileSafely(path, "old"));
+        QVERIFY(disk.fill());
+        QString message;
+        QVERIFY(!writeFileSafely(path, std::string(static_cast<std::size_t>(size), '7'), &message));
+        QVERIFY2(message.contains(kDiskFull), qPrintable(message));
+        QCOMPARE(readBytes(path), QByteArray("old"));
+        QCOMPARE(strayFiles(disk.path(), {QStringLiteral("data.csv"), QStringLiteral("filler")}),
+                 QStringList());
+    }
+
+    void goodWriteKeepsPermissionsAndLink() {
+        QTemporaryDir dir;
+        const QString target = dir.filePath(QStringLiteral("target.csv"));
+        const QString link = dir.filePath(QStringLiteral("link.csv"));
+        QVERIFY(writeBytes(target, "old"));
+        QVERIFY(::chmod(QFile::encodeName(target).constData(), 0640) == 0);
+        QVERIFY(QFile::link(target, link));
+        QVERIFY(writeFileSafely(link, "new"));
+        QCOMPARE(readBytes(target), QByteArray("new"));
+        QVERIFY(QFileInfo(link).isSymLink());
+        struct stat st {};
+        QVERIFY(::stat(QFile::encodeName(target).constData(), &st) == 0);
+        QCOMPARE(st.st_mode & 07777, 0640u);
+        QCOMPARE(strayFiles(dir.path(), {QStringLiteral("target.csv"), QStringLiteral("link.csv")}),
+                 QStringList());
+    }
+
+    void writeIntoFolderFails() {
+        QTemporaryDir dir;
+        QString message;
+        QVERIFY(!writeFileSafely(dir.path(), "x", &message));
+        QVERIFY(!writeFileSafely(dir.filePath(QStringLiteral("missing/x.csv")), "x", &message));
+        QVERIFY(message.contains(QStringLiteral("x.csv")));
+    }
+
+    // A name whose bytes are not UTF-8 reaches the system unchanged both ways.
+    void nameThatIsNotUtf8() {
+        QTemporaryDir dir;
+        const QByteArray raw = QFile::encodeName(dir.path()) + "/\xff\x83\x5c-\xe3\x81.csv";
+        const QString path = decodePath(raw);
+        QCOMPARE(encodePath(path), raw);
+        QVERIFY(writeTextFile(path, "<<加算>>,\r\n", FileEncoding::Cp932));
+        QVERIFY(::access(raw.constData(), F_OK) == 0);
+        const std::optional<std::string> text = readTextFile(path);
+        QVERIFY(text);
+        QCOMPARE(*text, std::string("<<加算>>,\r\n"));
+        QVERIFY(!displayPath(path).contains(QChar(0xDCFF)));
+        // Names that are UTF-8, characters beyond the BMP included, convert as UTF-8.
+        const QString plain = QStringLiteral("/tmp/加算😀.csv");
+        QCOMPARE(encodePath(plain), plain.toUtf8());
+        QCOMPARE(decodePath(plain.toUtf8()), plain);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSafeWrite)
+#include "test_safe_write.moc"
