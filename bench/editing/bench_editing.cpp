@@ -125,6 +125,17 @@ void BM_Paste100kLines(benchmark::State& state) {
     }
 }
 
+// The same block over rows already there (the table keeps its size).
+void BM_Paste100kLinesOver(benchmark::State& state) {
+    const std::string text = pasteBlock();
+    CoordTable grid = circleTable();
+    for (auto _ : state) {
+        grid.setRow(kRows / 2);
+        grid.setCol(0);
+        benchmark::DoNotOptimize(pasteText(grid, text));
+    }
+}
+
 void BM_FloorInsert100kRows(benchmark::State& state) {
     const std::string text = pasteBlock();
     for (auto _ : state) {
@@ -194,6 +205,7 @@ BENCHMARK(BM_FloorInsert37)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DeleteRows100k)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FloorErase100k)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Paste100kLines)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Paste100kLinesOver)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FloorInsert100kRows)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RedrawAfterCellEdit)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FloorInsert1Row)->Unit(benchmark::kMillisecond);

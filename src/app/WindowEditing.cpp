@@ -72,13 +72,14 @@ void WindowEditing::registerCommands() {
     on("Insert_Row", &WindowEditing::insertRow);
     on("Delete_Row", &WindowEditing::deleteRow);
     on("Insert_Sep", &WindowEditing::insertSeparator);
-    on("All_Delete", &WindowEditing::allDelete);
     on("Copy_Data", &WindowEditing::copy);
     on("Paste_Data", &WindowEditing::paste);
     on("Sel_Dgrm", &WindowEditing::selectFigure);
     on("Move_Cood", &WindowEditing::moveSelection);
     on("Rotate_Cood", &WindowEditing::rotateSelection);
     on("Scaling_Cood", &WindowEditing::scaleSelection);
+    // Erasing everything is offered on the result tab too.
+    window_.setCommandHandler(QStringLiteral("All_Delete"), [this] { allDelete(); });
     window_.setCommandHandler(QStringLiteral("Sel_Zukei"), [this] { showResultFigure(); });
 }
 
