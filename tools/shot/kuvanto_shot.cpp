@@ -14,6 +14,8 @@
 
 #include "app/JapaneseFonts.h"
 #include "app/MainWindow.h"
+#include "app/WindowEditing.h"
+#include "editing/CoordTableEditor.h"
 #include "editing/EditCommands.h"
 #include "editing/EditCoordDialog.h"
 #include "editing/Messenger.h"
@@ -133,7 +135,8 @@ int main(int argc, char* argv[]) {
         grid.setCol(0);
         grid.setRowSel(lastRow);
         grid.setColSel(1);
-        window.refreshViews();
+        kuvanto::WindowEditing& editing = window.editing();
+        (tab == 2 ? editing.subtractedEditor() : editing.addEditor()).showGridSelection();
     }
     QApplication::processEvents();
     QPixmap shot = window.grab();
