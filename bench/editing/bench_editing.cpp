@@ -200,15 +200,15 @@ void BM_FloorInsert1Row(benchmark::State& state) {
 
 }  // namespace
 
-BENCHMARK(BM_InsertRows37)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_FloorInsert37)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_DeleteRows100k)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_FloorErase100k)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Paste100kLines)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Paste100kLinesOver)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_FloorInsert100kRows)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_RedrawAfterCellEdit)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_FloorInsert1Row)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_InsertRows37)->Unit(benchmark::kMillisecond)->Iterations(30);
+BENCHMARK(BM_FloorInsert37)->Unit(benchmark::kMillisecond)->Iterations(30);
+BENCHMARK(BM_DeleteRows100k)->Unit(benchmark::kMillisecond)->Iterations(8);
+BENCHMARK(BM_FloorErase100k)->Unit(benchmark::kMillisecond)->Iterations(8);
+BENCHMARK(BM_Paste100kLines)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_Paste100kLinesOver)->Unit(benchmark::kMillisecond)->Iterations(10);
+BENCHMARK(BM_FloorInsert100kRows)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_RedrawAfterCellEdit)->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(BM_FloorInsert1Row)->Unit(benchmark::kMillisecond)->Iterations(30);
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);  // the image painter's fonts
