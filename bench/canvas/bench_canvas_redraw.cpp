@@ -28,14 +28,14 @@ struct Section {
     DrawColors colors;
 
     Section() {
-        add.setRows(kVertices + 3);
-        std::vector<std::string>& cells = add.cells();
+        add.setRows(1);
+        add.reserveRows(kVertices + 2);
         for (int i = 0; i <= kVertices; ++i) {
             const double t = 2 * std::numbers::pi * (i % kVertices) / kVertices;
-            cells[(i + 1) * 2] = numText(roundHalfEven(1000 * std::cos(t), 3));
-            cells[(i + 1) * 2 + 1] = numText(roundHalfEven(1000 * std::sin(t), 3));
+            add.appendRow(numText(roundHalfEven(1000 * std::cos(t), 3)),
+                          numText(roundHalfEven(1000 * std::sin(t), 3)));
         }
-        add.touch();
+        add.appendRow("", "");
     }
 };
 

@@ -20,8 +20,8 @@ namespace {
 
 constexpr double kRadius = 100000.0;
 
-circle makeCircle(int vertices) {
-    circle c;
+Circle makeCircle(int vertices) {
+    Circle c;
     const int sides = vertices - 1;
     c.xs.reserve(vertices);
     c.ys.reserve(vertices);
@@ -32,6 +32,8 @@ circle makeCircle(int vertices) {
     }
     c.xs.push_back(c.xs.front());
     c.ys.push_back(c.ys.front());
+    c.points.reserve(vertices);
+    for (int k = 0; k < vertices; ++k) c.points.push_back({c.xs[k], c.ys[k]});
 
     c.csvText = std::string(kAddMarker) + ",\r\n";
     c.csvText.reserve(static_cast<std::size_t>(vertices) * 24);
@@ -42,7 +44,9 @@ circle makeCircle(int vertices) {
         c.csvText += ',';
         c.csvText += y;
         c.csvText += "\r\n";
-        c.add.appendRow(std::move(x), std::move(y));
+        c.add.appendRow(x, y);
+        c.cells.push_back(std::move(x));
+        c.cells.push_back(std::move(y));
     }
     c.csvText += std::string(kSubtractedMarker) + ",\r\n";
     return c;
@@ -58,10 +62,10 @@ struct FileSet {
 
 }  // namespace
 
-const circle& circleOf(int vertices) {
-    static std::map<int, std::unique_ptr<circle>> cache;
+const Circle& circleOf(int vertices) {
+    static std::map<int, std::unique_ptr<Circle>> cache;
     auto& slot = cache[vertices];
-    if (!slot) slot = std::make_unique<circle>(makeCircle(vertices));
+    if (!slot) slot = std::make_unique<Circle>(makeCircle(vertices));
     return *slot;
 }
 

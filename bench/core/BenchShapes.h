@@ -7,19 +7,22 @@
 #include <vector>
 
 #include "core/CoordTable.h"
+#include "core/Point.h"
 
 namespace kuvanto::bench {
 
-struct circle {
-    std::vector<double> xs;  // closed: the last vertex repeats the first
+struct Circle {
+    std::vector<Point> points;  // closed: the last vertex repeats the first
+    std::vector<double> xs;     // the same as separate lists, for the floors and GEOS
     std::vector<double> ys;
-    CoordTable add;          // one vertex row per vertex, then the entry row
-    CoordTable subtracted;        // empty
-    std::string csvText;  // "<<加算>>," + "X,Y" lines + "<<減算>>,", CR LF, UTF-8
+    std::vector<std::string> cells;  // the X and Y texts of every vertex, for the floors
+    CoordTable add;         // one vertex row per vertex, then the entry row
+    CoordTable subtracted;  // empty
+    std::string csvText;    // "<<加算>>," + "X,Y" lines + "<<減算>>,", CR LF, UTF-8
 };
 
 // The circle of `vertices` vertices (the closing repeat included) of radius 100000.
-const circle& circleOf(int vertices);
+const Circle& circleOf(int vertices);
 
 // A file holding the circle's coordinate text in code page 932, as the program writes it;
 // removed when the run ends.

@@ -1,12 +1,12 @@
-// The calculation of one figure, measured against its floors: from cell text (runCalculation into a fresh
-// result table, as opening the result tab does) against from_chars parsing plus one integrating
-// pass; and all eighteen properties from numbers (allProperties) against GEOS computing only
-// area and centroid of the same polygon.
+// The calculation of one figure, measured against its floors: from cell text (runCalculation into a
+// fresh result table, as opening the result tab does) against from_chars parsing plus one
+// integrating pass; and all eighteen properties from numbers (allProperties) against GEOS computing
+// only area and centroid of the same polygon.
 #include <benchmark/benchmark.h>
 
 #include "BenchShapes.h"
-#include "core/Calculation.h"
 #include "Floor.h"
+#include "core/Calculation.h"
 #include "core/ResultTable.h"
 #include "core/SectionProperties.h"
 
@@ -22,12 +22,12 @@ void Sizes(benchmark::internal::Benchmark* b) {
 }
 
 void BM_RunCalculationFromCells(benchmark::State& state) {
-    const circle& circle = circleOf(static_cast<int>(state.range(0)));
+    const Circle& circle = circleOf(static_cast<int>(state.range(0)));
     ResultTable result;
     for (auto _ : state) {
         resetResultTable(result);
         const bool ok = runCalculation(circle.add, circle.subtracted, result);
-        if (!ok) state.SkipWithError("Calc1 failed on the circle");
+        if (!ok) state.SkipWithError("runCalculation failed on the circle");
         benchmark::DoNotOptimize(result);
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));
@@ -35,9 +35,9 @@ void BM_RunCalculationFromCells(benchmark::State& state) {
 BENCHMARK(BM_RunCalculationFromCells)->Apply(Sizes);
 
 void BM_FloorFromCells(benchmark::State& state) {
-    const circle& circle = circleOf(static_cast<int>(state.range(0)));
+    const Circle& circle = circleOf(static_cast<int>(state.range(0)));
     for (auto _ : state) {
-        FloorSums sums = floorFromCells(circle.add.cells());
+        FloorSums sums = floorFromCells(circle.cells);
         benchmark::DoNotOptimize(sums);
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));
@@ -45,13 +45,10 @@ void BM_FloorFromCells(benchmark::State& state) {
 BENCHMARK(BM_FloorFromCells)->Apply(Sizes);
 
 void BM_AllPropertiesFromNumbers(benchmark::State& state) {
-    const circle& circle = circleOf(static_cast<int>(state.range(0)));
-    // The lists are closed already, so allProperties leaves them as they are.
-    std::vector<double> xs = circle.xs;
-    std::vector<double> ys = circle.ys;
+    const Circle& circle = circleOf(static_cast<int>(state.range(0)));
     for (auto _ : state) {
-        auto props = allProperties(xs, ys);
-        if (!props) state.SkipWithError("Calc_All_Props failed on the circle");
+        auto props = allProperties(circle.points);
+        if (!props) state.SkipWithError("allProperties failed on the circle");
         benchmark::DoNotOptimize(props);
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));
@@ -59,7 +56,7 @@ void BM_AllPropertiesFromNumbers(benchmark::State& state) {
 BENCHMARK(BM_AllPropertiesFromNumbers)->Apply(Sizes);
 
 void BM_FloorFromNumbers(benchmark::State& state) {
-    const circle& circle = circleOf(static_cast<int>(state.range(0)));
+    const Circle& circle = circleOf(static_cast<int>(state.range(0)));
     for (auto _ : state) {
         FloorSums sums = floorFromNumbers(circle.xs, circle.ys);
         benchmark::DoNotOptimize(sums);
@@ -71,7 +68,7 @@ BENCHMARK(BM_FloorFromNumbers)->Apply(Sizes);
 #ifdef KUVANTO_HAVE_GEOS
 // GEOS from the same vectors: build the ring and polygon, then area and centroid.
 void BM_GeosAreaCentroid(benchmark::State& state) {
-    const circle& circle = circleOf(static_cast<int>(state.range(0)));
+    const Circle& circle = circleOf(static_cast<int>(state.range(0)));
     GEOSContextHandle_t geos = GEOS_init_r();
     const auto n = static_cast<unsigned>(circle.xs.size());
     for (auto _ : state) {

@@ -32,6 +32,7 @@
 #include "app/JapaneseFonts.h"
 #include "app/MainActions.h"
 #include "app/MassDialog.h"
+#include "app/ShapeMenuCommands.h"
 #include "app/ToolbarIcons.h"
 #include "app/VersionDialog.h"
 #include "app/WindowEditing.h"
@@ -139,6 +140,7 @@ MainWindow::MainWindow(const QString& folder, Messenger* messenger, QWidget* par
     buildLayout();
     buildCommands();
     editing_ = std::make_unique<WindowEditing>(*this);
+    installShapeCommands(*this);
 
     // Start-up: grid step "None", title, fresh tables and result table, colours, addGrid
     // active, the first snapshot, then the first tab. (The context menus are menus of their own,
@@ -504,6 +506,27 @@ void MainWindow::refreshViews(bool redraw) {
                                                             : failureLabel_);
     syncing_ = false;
     if (redraw) redrawSection();
+}
+
+CoordTable* MainWindow::activeCoordTable() {
+    switch (activeGrid_) {
+        case ActiveGrid::add:
+            return &ws_.addGrid;
+        case ActiveGrid::Subtracted:
+            return &ws_.subtractedGrid;
+        case ActiveGrid::Result:
+            break;
+    }
+    return nullptr;
+}
+
+void MainWindow::showTableChange(int topRow) {
+    refreshViews();
+    reportSnapshot();
+    QTableView* view = activeGrid_ == ActiveGrid::add ? addView_ : subtractedView_;
+    if (topRow >= 0 && activeGrid_ != ActiveGrid::Result)
+        view->scrollTo(view->model()->index(std::max(0, CoordTableModel::modelRow(topRow)), 0),
+                       QAbstractItemView::PositionAtTop);
 }
 
 void MainWindow::syncSelectionFromViews() {

@@ -81,6 +81,13 @@ public:
     bool openCsvFile(const QString& path);
     // Brings the tables, the result view and the canvas up to date with the workspace.
     void refreshViews(bool redraw = true);
+    // The coordinate table commands act on: the one of the figure tab shown, or null on the
+    // result tab.
+    CoordTable* activeCoordTable();
+    // After a command changed a table: refreshes the views and redraws, reports a snapshot that
+    // could not be written, and scrolls the active table so that `topRow` (when not -1) is its
+    // first visible row.
+    void showTableChange(int topRow = -1);
 
 public slots:
     void tabStrip1Click();

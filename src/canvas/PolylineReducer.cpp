@@ -104,7 +104,7 @@ void PolylineReducer::flush(std::uint32_t color, SectionPainter& painter) {
     run_.clear();
 }
 
-void PolylineReducer::draw(const std::vector<WorldPt>& points, int first, int last,
+void PolylineReducer::draw(std::span<const WorldPt> points, int first, int last,
                            std::uint32_t color, SectionPainter& painter) {
     if (!usable_) return;
     first = std::max(first, 0);
@@ -116,7 +116,7 @@ void PolylineReducer::draw(const std::vector<WorldPt>& points, int first, int la
     for (int i = first; i < last; ++i) {
         WorldPt a = points[i];
         WorldPt b = points[i + 1];
-        if (std::isnan(a.x) || std::isnan(b.x)) {
+        if (!a.isVertex() || !b.isVertex()) {
             flush(color, painter);
             open = false;
             codePrev = -1;

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "canvas/SectionPainter.h"
@@ -20,7 +21,7 @@ public:
 
     // Draws, for every i in [first, last) where rows i and i + 1 both hold a vertex (x not NaN),
     // the segment from points[i] to points[i + 1]. Runs of such segments become polylines.
-    void draw(const std::vector<WorldPt>& points, int first, int last, std::uint32_t color,
+    void draw(std::span<const WorldPt> points, int first, int last, std::uint32_t color,
               SectionPainter& painter);
 
 private:

@@ -7,13 +7,12 @@
 #include <cstdint>
 #include <span>
 
+#include "core/Point.h"
+
 namespace kuvanto {
 
-struct WorldPt {
-    double x = 0;
-    double y = 0;
-    bool operator==(const WorldPt&) const = default;
-};
+// A point in world units.
+using WorldPt = Point;
 
 // Fixed colours of the canvas, 0x00BBGGRR.
 inline constexpr std::uint32_t kCanvasBackColor = 0x404040;    // RGB(64, 64, 64)

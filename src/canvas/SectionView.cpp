@@ -7,29 +7,12 @@
 #include <cmath>
 
 #include "canvas/AuxiliaryGrid.h"
-#include "core/NumberText.h"
 #include "canvas/PolylineReducer.h"
+#include "core/NumberText.h"
 
 namespace kuvanto {
 
 namespace {
-
-// Values further apart than this (relative) cannot read as equal at 15 significant digits, so a
-// plain comparison gives what minValue and maxValue give; only near-ties take the text comparison.
-// Keeps the extent of a million vertices cheap.
-constexpr double kPlainlyApart = 1e-13;
-
-inline bool plainlyApart(double a, double b) {
-    return std::fabs(a - b) > kPlainlyApart * std::max(std::fabs(a), std::fabs(b));
-}
-
-inline double extentMin(double a, double b) {
-    return plainlyApart(a, b) ? (a < b ? a : b) : minValue(a, b);
-}
-
-inline double extentMax(double a, double b) {
-    return plainlyApart(a, b) ? (a > b ? a : b) : maxValue(a, b);
-}
 
 constexpr double kPanFraction = 20;
 constexpr double kZoomFactor = 1.1;
@@ -37,8 +20,8 @@ constexpr double kMaxGridSteps = 75;
 
 }  // namespace
 
-SectionView::SectionView(const CoordTable& add, const CoordTable& subtracted, const ResultTable& result,
-                   const DrawColors& colors)
+SectionView::SectionView(const CoordTable& add, const CoordTable& subtracted,
+                         const ResultTable& result, const DrawColors& colors)
     : add_(add), subtracted_(subtracted), result_(result), colors_(colors) {}
 
 const SectionView::Extent& SectionView::figureExtent() {
@@ -50,11 +33,11 @@ const SectionView::Extent& SectionView::figureExtent() {
     // The extremes start at 0; only a vertex in row 1 initialises them (with or without the
     // origin), so a table whose row 1 holds no vertex always includes the origin.
     Extent e;
-    const std::vector<WorldPt>& add = addPoints_.points();
+    const std::span<const WorldPt> add = addPoints_.points();
     const int addLast = addPoints_.rows() - 2;
     for (int i = 1; i <= addLast; ++i) {
         const WorldPt p = add[i];
-        if (std::isnan(p.x)) continue;
+        if (!p.isVertex()) continue;
         if (i == 1) {
             if (showOrigin) {
                 e.xmin = minValue(p.x, 0);
@@ -67,20 +50,20 @@ const SectionView::Extent& SectionView::figureExtent() {
             }
             continue;
         }
-        e.xmin = extentMin(e.xmin, p.x);
-        e.xmax = extentMax(e.xmax, p.x);
-        e.ymin = extentMin(e.ymin, p.y);
-        e.ymax = extentMax(e.ymax, p.y);
+        e.xmin = minValue(e.xmin, p.x);
+        e.xmax = maxValue(e.xmax, p.x);
+        e.ymin = minValue(e.ymin, p.y);
+        e.ymax = maxValue(e.ymax, p.y);
     }
-    const std::vector<WorldPt>& subtracted = subtractedPoints_.points();
+    const std::span<const WorldPt> subtracted = subtractedPoints_.points();
     const int subtractedLast = subtractedPoints_.rows() - 2;
     for (int i = 1; i <= subtractedLast; ++i) {
         const WorldPt p = subtracted[i];
-        if (std::isnan(p.x)) continue;
-        e.xmin = extentMin(e.xmin, p.x);
-        e.xmax = extentMax(e.xmax, p.x);
-        e.ymin = extentMin(e.ymin, p.y);
-        e.ymax = extentMax(e.ymax, p.y);
+        if (!p.isVertex()) continue;
+        e.xmin = minValue(e.xmin, p.x);
+        e.xmax = maxValue(e.xmax, p.x);
+        e.ymin = minValue(e.ymin, p.y);
+        e.ymax = maxValue(e.ymax, p.y);
     }
     extent_ = e;
     extentKnown_ = true;
@@ -149,9 +132,9 @@ void SectionView::drawOriginMark(SectionPainter& painter) {
 
 bool SectionView::centroidShown(WorldPt* at) const {
     const int col = result_.cols() - 1;
-    if (result_.text(0, col) != kTotalHead || !showCentroid) return false;
-    const std::string& xg = result_.text(2, col);
-    const std::string& yg = result_.text(3, col);
+    if (result_.text(ResultRow::Header, col) != kTotalHead || !showCentroid) return false;
+    const std::string& xg = result_.text(ResultRow::CentroidX, col);
+    const std::string& yg = result_.text(ResultRow::CentroidY, col);
     if (xg.empty() || yg.empty()) return false;
     if (at) *at = WorldPt{lenientValue(xg), lenientValue(yg)};
     return true;

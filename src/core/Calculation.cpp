@@ -1,50 +1,22 @@
 // The calculation run. Each figure of the two coordinate tables gets its own result column
-// (writeFigureColumn); the combined column "総合" is then computed from the figure columns as their cells
-// read, with the extreme fibre distances taken over the added table's vertices. Every value is
-// checked to be finite before it is written, and any failure leaves the table hidden.
+// (writeFigureColumn); the combined column "総合" is then computed from the figure columns as
+// their cells read, with the extreme fibre distances taken over the added table's vertex rows.
+// Every value is checked to be finite before it is written, and any failure leaves the table
+// hidden.
 #include "core/Calculation.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
-#include <optional>
 
 #include "core/Figures.h"
 #include "core/NumberText.h"
-#include "core/SectionProperties.h"
 
 namespace kuvanto {
 
 namespace {
 
-// Result table row of each property, indexed like kPropertySymbols.
-constexpr std::array<int, 18> kPropertyRows = {1,  2,  3,  4,  7,  8,  9,  10, 11,
-                                           12, 13, 16, 17, 18, 19, 20, 21, 22};
-
-// Centroid, perimeter and the four radii are written with three decimals, the rest in the
-// exponent format.
-bool isFixed3(std::size_t index) {
-    switch (index) {
-        case 1:   // xBar
-        case 2:   // yBar
-        case 3:   // len
-        case 9:   // ix
-        case 10:  // iy
-        case 16:  // ix'
-        case 17:  // iy'
-            return true;
-        default:
-            return false;
-    }
-}
-
-// Centroid and perimeter keep their sign in a subtracted figure's column.
-bool isSigned(std::size_t index) {
-    return index > 3 || index == 0;
-}
-
-std::string formatProperty(std::size_t index, double value) {
-    return isFixed3(index) ? fixed3Text(value) : expText(value);
+std::string formatProperty(Property property, double value) {
+    return isFixed3Row(resultRow(property)) ? fixed3Text(value) : expText(value);
 }
 
 void colourColumn(ResultTable& result, int col, Rgb color) {
@@ -54,122 +26,133 @@ void colourColumn(ResultTable& result, int col, Rgb color) {
 void openColumn(ResultTable& result, int col, std::string head) {
     result.setColWidthTwips(col, 1000);
     result.setColCentred(col, true);
-    result.setText(0, col, std::move(head));
+    result.setText(ResultRow::Header, col, std::move(head));
 }
 
-bool rootOfRatio(double moment, double area, double& out) {
-    const double ratio = moment / area;
-    if (!(ratio >= 0)) return false;
-    out = std::sqrt(ratio);
-    return true;
-}
-
-// The vertex rows of one added figure: its lists as the calculation left them (closed) and the
-// count of rows they came from.
-struct AddedVertices {
-    std::vector<double> xs, ys;
-    std::size_t count = 0;
+// What the combined section takes from one figure (signed as its column shows it).
+struct FigurePart {
+    double area, x, y, momentX, momentY, axisMomentX, axisMomentY;
 };
 
-// The combined section from the figure columns 2 .. totalCol - 1 and the added table's
-// vertices. Returns nothing when a value cannot be computed.
-std::optional<SectionProperties> combinedProperties(const ResultTable& result, int totalCol,
-                                           const std::vector<AddedVertices>& added) {
-    struct Column {
-        double a, x, y, ix, iy, ixA, iyA;
-    };
-    std::vector<Column> figs;
-    for (int c = 2; c < totalCol; ++c) {
-        auto cell = [&](int row) { return lenientValue(result.text(row, c)); };
-        figs.push_back({cell(1), cell(2), cell(3), cell(7), cell(8), cell(16), cell(17)});
-    }
+FigurePart partFromCells(const ResultTable& result, int col) {
+    auto cell = [&](ResultRow row) { return lenientValue(result.text(row, col)); };
+    return {cell(ResultRow::Area),       cell(ResultRow::CentroidX), cell(ResultRow::CentroidY),
+            cell(ResultRow::MomentX),    cell(ResultRow::MomentY),   cell(ResultRow::AxisMomentX),
+            cell(ResultRow::AxisMomentY)};
+}
 
+FigurePart partFromValues(const SectionProperties& p) {
+    return {p[Property::Area],       p[Property::CentroidX], p[Property::CentroidY],
+            p[Property::MomentX],    p[Property::MomentY],   p[Property::AxisMomentX],
+            p[Property::AxisMomentY]};
+}
+
+// The largest distances of the added table's vertices from the combined centroid and from the
+// axes.
+struct Fibres {
+    double cx = 0, cy = 0, cxAxis = 0, cyAxis = 0;
+};
+
+Fibres fibresOf(const CoordTable& added, double xBar, double yBar) {
+    Fibres f;
+    for (const Point& v : added.points()) {
+        if (std::isnan(v.x) || std::isnan(v.y)) continue;  // not a vertex row
+        f.cx = maxValue(f.cx, std::fabs(v.x - xBar));
+        f.cy = maxValue(f.cy, std::fabs(v.y - yBar));
+        f.cxAxis = maxValue(f.cxAxis, std::fabs(v.x));
+        f.cyAxis = maxValue(f.cyAxis, std::fabs(v.y));
+    }
+    return f;
+}
+
+// The combined section of the figure parts and the added table's vertex rows. The perimeter is
+// left 0 (the caller copies it). Returns nothing when a value cannot be computed.
+std::optional<SectionProperties> combinedProperties(const std::vector<FigurePart>& parts,
+                                                    const CoordTable& added) {
     double a = 0, ax = 0, ay = 0;
-    for (const auto& f : figs) {
-        a += f.a;
-        ax += f.x * f.a;
-        ay += f.y * f.a;
+    for (const auto& f : parts) {
+        a += f.area;
+        ax += f.x * f.area;
+        ay += f.y * f.area;
     }
     if (a == 0 || !std::isfinite(a)) return std::nullopt;
     const double xBar = ax / a;
     const double yBar = ay / a;
 
-    double ix = 0, iy = 0, ixA = 0, iyA = 0;
-    for (const auto& f : figs) {
-        ix += f.ix + f.a * (f.y - yBar) * (f.y - yBar);
-        iy += f.iy + f.a * (f.x - xBar) * (f.x - xBar);
-        ixA += f.ixA;
-        iyA += f.iyA;
+    double ix = 0, iy = 0, ixAxis = 0, iyAxis = 0;
+    for (const auto& f : parts) {
+        ix += f.momentX + f.area * (f.y - yBar) * (f.y - yBar);
+        iy += f.momentY + f.area * (f.x - xBar) * (f.x - xBar);
+        ixAxis += f.axisMomentX;
+        iyAxis += f.axisMomentY;
     }
 
-    double cx = 0, cy = 0, cxA = 0, cyA = 0;
-    for (const auto& fig : added) {
-        for (std::size_t k = 0; k < fig.count; ++k) {
-            cx = maxValue(cx, std::fabs(fig.xs[k] - xBar));
-            cy = maxValue(cy, std::fabs(fig.ys[k] - yBar));
-            cxA = maxValue(cxA, std::fabs(fig.xs[k]));
-            cyA = maxValue(cyA, std::fabs(fig.ys[k]));
-        }
-    }
-    if (cx == 0 || cy == 0 || cxA == 0 || cyA == 0) return std::nullopt;
-
-    SectionProperties p{};
-    p[0] = a;
-    p[1] = xBar;
-    p[2] = yBar;
-    p[3] = 0;  // the perimeter is copied as text
-    p[4] = ix;
-    p[5] = iy;
-    p[6] = ix / cy;
-    p[7] = iy / cx;
-    p[8] = ix + iy;
-    p[11] = ixA;
-    p[12] = iyA;
-    p[13] = ixA / cyA;
-    p[14] = iyA / cxA;
-    p[15] = iyA + ixA;
-    if (!rootOfRatio(ix, a, p[9]) || !rootOfRatio(iy, a, p[10]) ||
-        !rootOfRatio(ixA, a, p[16]) || !rootOfRatio(iyA, a, p[17]))
+    const Fibres fibres = fibresOf(added, xBar, yBar);
+    if (fibres.cx == 0 || fibres.cy == 0 || fibres.cxAxis == 0 || fibres.cyAxis == 0)
         return std::nullopt;
-    for (double v : p) {
-        if (!std::isfinite(v)) return std::nullopt;
+
+    SectionProperties p;
+    p[Property::Area] = a;
+    p[Property::CentroidX] = xBar;
+    p[Property::CentroidY] = yBar;
+    p[Property::MomentX] = ix;
+    p[Property::MomentY] = iy;
+    p[Property::ModulusX] = ix / fibres.cy;
+    p[Property::ModulusY] = iy / fibres.cx;
+    p[Property::PolarMoment] = ix + iy;
+    p[Property::AxisMomentX] = ixAxis;
+    p[Property::AxisMomentY] = iyAxis;
+    p[Property::AxisModulusX] = ixAxis / fibres.cyAxis;
+    p[Property::AxisModulusY] = iyAxis / fibres.cxAxis;
+    p[Property::AxisPolarMoment] = iyAxis + ixAxis;
+    if (!radiusOfGyration(ix, a, p[Property::RadiusX]) ||
+        !radiusOfGyration(iy, a, p[Property::RadiusY]) ||
+        !radiusOfGyration(ixAxis, a, p[Property::AxisRadiusX]) ||
+        !radiusOfGyration(iyAxis, a, p[Property::AxisRadiusY]))
+        return std::nullopt;
+    for (Property i : kAllProperties) {
+        if (!std::isfinite(p[i])) return std::nullopt;
     }
     return p;
 }
 
 }  // namespace
 
-bool writeFigureColumn(ResultTable& result, std::string_view kind, int number, std::vector<double>& xs,
-           std::vector<double>& ys) {
+std::optional<SectionProperties> writeFigureColumn(ResultTable& result, std::string_view kind,
+                                                   int number, std::span<const Point> vertices) {
     const double sign = kind == kAddKind ? 1.0 : -1.0;
     result.setVisible(false);
-    if (number < 1) return false;
+    if (number < 1) return std::nullopt;
     result.setCols(number + 2);
     const int col = number + 1;
     openColumn(result, col, std::string(kind) + std::to_string(number));
 
-    const auto props = allProperties(xs, ys);
-    if (!props) return false;
-    for (std::size_t i = 0; i < props->size(); ++i) {
-        const double value = isSigned(i) ? (*props)[i] * sign : (*props)[i];
-        result.setText(kPropertyRows[i], col, formatProperty(i, value));
+    auto props = allProperties(vertices);
+    if (!props) return std::nullopt;
+    for (Property i : kAllProperties) {
+        if (isSignedProperty(i)) (*props)[i] *= sign;
+        result.setText(resultRow(i), col, formatProperty(i, (*props)[i]));
     }
     colourColumn(result, col, sign > 0 ? kAddColumnColor : kSubtractedColumnColor);
     result.setVisible(true);
-    return true;
+    return props;
 }
 
-bool runCalculation(const CoordTable& add, const CoordTable& subtracted, ResultTable& result) {
+bool runCalculation(const CoordTable& add, const CoordTable& subtracted, ResultTable& result,
+                    std::vector<ColumnValues>* values) {
     result.setVisible(false);
+    if (values) values->clear();
 
-    // The added table's vertex lists in table order (moved, with their length before closing),
-    // for the extreme fibre distances of the combined section.
-    std::vector<AddedVertices> added;
-    const auto sink = [&](Figure& figure) {
-        const std::size_t count = figure.xs.size();
-        if (!writeFigureColumn(result, figure.kind, figure.number, figure.xs, figure.ys)) return false;
-        if (figure.kind == kAddKind)
-            added.push_back({std::move(figure.xs), std::move(figure.ys), count});
+    // The full-precision parts of every figure, for the combined values handed back.
+    std::vector<FigurePart> exactParts;
+    const auto sink = [&](const Figure& figure) {
+        const auto props = writeFigureColumn(result, figure.kind, figure.number, figure.vertices);
+        if (!props) return false;
+        if (values) {
+            values->push_back({std::string(figure.kind) + std::to_string(figure.number),
+                               figure.kind, figure.number, *props, true});
+            exactParts.push_back(partFromValues(*props));
+        }
         return true;
     };
     int counter = 0;
@@ -184,33 +167,40 @@ bool runCalculation(const CoordTable& add, const CoordTable& subtracted, ResultT
     result.setCols(totalCol + 1);
     openColumn(result, totalCol, std::string(kTotalHead));
 
-    const auto props = combinedProperties(result, totalCol, added);
+    std::vector<FigurePart> shownParts;
+    for (int col = 2; col < totalCol; ++col) shownParts.push_back(partFromCells(result, col));
+    const auto props = combinedProperties(shownParts, add);
     if (!props) return false;
-    for (std::size_t i = 0; i < props->size(); ++i) {
+    const bool oneFigure = totalCol == 3;
+    for (Property i : kAllProperties) {
         std::string text;
-        if (i == 3)
-            text = totalCol == 3 ? result.text(4, 2) : std::string("-");
+        if (i == Property::Perimeter)
+            text = oneFigure ? result.text(ResultRow::Perimeter, 2) : std::string("-");
         else
             text = formatProperty(i, (*props)[i]);
-        result.setText(kPropertyRows[i], totalCol, std::move(text));
+        result.setText(resultRow(i), totalCol, std::move(text));
     }
     colourColumn(result, totalCol, kTotalColumnColor);
     result.setCol(totalCol);
     result.setRow(ResultTable::kRows - 1);
     result.setVisible(true);
+
+    if (values) {
+        ColumnValues total{std::string(kTotalHead), kTotalHead, 0, {}, oneFigure};
+        if (const auto exact = combinedProperties(exactParts, add)) total.values = *exact;
+        if (oneFigure && !values->empty())
+            total.values[Property::Perimeter] = values->front().values[Property::Perimeter];
+        values->push_back(total);
+    }
     return true;
 }
 
 std::string copyResultText(const ResultTable& result) {
-    const int r0 = std::min(result.Row(), result.rowSel());
-    const int r1 = std::max(result.Row(), result.rowSel());
-    const int c0 = std::min(result.col(), result.colSel());
-    const int c1 = std::max(result.col(), result.colSel());
     std::string text;
-    for (int r = r0; r <= r1; ++r) {
-        if (r > r0) text += '\r';
-        for (int c = c0; c <= c1; ++c) {
-            if (c > c0) text += '\t';
+    for (int r = result.topRow(); r <= result.bottomRow(); ++r) {
+        if (r > result.topRow()) text += '\r';
+        for (int c = result.leftCol(); c <= result.rightCol(); ++c) {
+            if (c > result.leftCol()) text += '\t';
             text += result.text(r, c);
         }
     }

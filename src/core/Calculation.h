@@ -1,27 +1,47 @@
 // The calculation run: cuts both coordinate tables into figures, writes one result column per
-// figure (writeFigureColumn) and then the combined column "総合" computed from the figure columns as their
-// texts read (runCalculation). Also the clipboard text of a selected block of the result table.
+// figure (writeFigureColumn) and then the combined column "総合" computed from the figure columns
+// as their texts read (runCalculation). The full-precision values behind every column can be
+// handed back for tools that print numbers rather than texts. Also the clipboard text of a
+// selected block of the result table.
 #pragma once
 
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "core/CoordTable.h"
+#include "core/Point.h"
 #include "core/ResultTable.h"
+#include "core/SectionProperties.h"
 
 namespace kuvanto {
 
-// Writes figure column n + 1 of the result table for one figure (kind kAddKind or kSubtractedKind).
-// Returns false when the figure cannot be computed; the table is then left hidden.
-bool writeFigureColumn(ResultTable& result, std::string_view kind, int number, std::vector<double>& xs,
-           std::vector<double>& ys);
+// The values behind one result column at full precision, signed as the column shows them.
+struct ColumnValues {
+    std::string head;       // the column head: "加算1", "減算3", "総合"
+    std::string_view kind;  // kAddKind, kSubtractedKind, or kTotalHead for the combined column
+    int number = 0;         // the figure number; 0 for the combined column
+    SectionProperties values;
+    // False for the combined column of more than one figure, whose perimeter shows "-".
+    bool hasPerimeter = true;
+};
 
-// The whole run. Returns true and leaves the table shown, with the current cell in row 22 of the
-// combined column, on success; returns false and leaves the table hidden on any failure (no
-// figure, zero area, a vertex row whose Y is not a number, a zero extreme fibre distance, a
-// negative ratio under a root). No cell ever receives "inf" or "nan".
-bool runCalculation(const CoordTable& add, const CoordTable& subtracted, ResultTable& result);
+// Writes figure column n + 1 of the result table for one figure (kind kAddKind or
+// kSubtractedKind). Returns the values as written (signed by the kind) at full precision, or
+// nothing when the figure cannot be computed; the table is then left hidden.
+std::optional<SectionProperties> writeFigureColumn(ResultTable& result, std::string_view kind,
+                                                   int number, std::span<const Point> vertices);
+
+// The whole run. Returns true and leaves the table shown, with the current cell in the last row
+// of the combined column, on success; returns false and leaves the table hidden on any failure
+// (no figure, zero area, a vertex row whose Y is not a number, a zero extreme fibre distance, a
+// negative ratio under a root). No cell ever receives "inf" or "nan". With `values`, it also
+// receives one entry per written column; the combined entry is computed from the figures'
+// full-precision values (the shown combined texts read the shown figure texts).
+bool runCalculation(const CoordTable& add, const CoordTable& subtracted, ResultTable& result,
+                    std::vector<ColumnValues>* values = nullptr);
 
 // The text of the selected block (current cell alone when nothing wider is selected): cells of a
 // row joined by tabs, rows joined by a carriage return, nothing after the last row.

@@ -1,94 +1,201 @@
-// The coordinate table store: two text cells per row under the header "X" | "Y", row insertion
-// and removal, the selection corners kept inside the table, the revision counter, and the reset
-// to the fresh state.
+// The coordinate table store: cell texts in one buffer (or in a shared file text) with an offset
+// and a length per cell, the parsed number of every cell beside it, bulk row insertion and
+// removal, the selection kept inside the table, the revision counter, and the reset to the fresh
+// state. A rewritten cell leaves its old text behind as unused bytes, which a compaction drops
+// once they are more than half of the buffer.
 #include "core/CoordTable.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "core/NumberText.h"
 
 namespace kuvanto {
 
 namespace {
-const std::string kEmpty;
+
+constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
+constexpr Point kNoNumbers{kNone, kNone};
+constexpr std::size_t kMaxOffset = std::numeric_limits<std::uint32_t>::max();
+
+double numberOf(std::string_view text) {
+    return text.empty() ? kNone : parseNumeric(text).value_or(kNone);
 }
+
+}  // namespace
 
 CoordTable::CoordTable() {
     resetCoordTable(*this);
 }
 
+std::string_view CoordTable::view(Span span) const {
+    if (span.size == 0) return {};
+    const std::size_t shared = sharedSize();
+    if (span.begin < shared) return std::string_view(*shared_).substr(span.begin, span.size);
+    return std::string_view(own_).substr(span.begin - shared, span.size);
+}
+
+CoordTable::Span CoordTable::store(std::string_view text) {
+    if (text.empty()) return {};
+    if (shared_ && text.data() >= shared_->data() &&
+        text.data() + text.size() <= shared_->data() + shared_->size()) {
+        return {static_cast<std::uint32_t>(text.data() - shared_->data()),
+                static_cast<std::uint32_t>(text.size())};
+    }
+    if (sharedSize() + own_.size() + text.size() > kMaxOffset) {
+        compact();
+        // A table holds at most 4 GiB of text; what does not fit is not stored.
+        if (sharedSize() + own_.size() + text.size() > kMaxOffset) return {};
+    }
+    const Span span{static_cast<std::uint32_t>(sharedSize() + own_.size()),
+                    static_cast<std::uint32_t>(text.size())};
+    own_.append(text);
+    return span;
+}
+
+void CoordTable::release(std::span<const Span> spans) {
+    const std::size_t shared = sharedSize();
+    for (const Span& s : spans) {
+        if (s.size != 0 && s.begin >= shared) unused_ += s.size;
+    }
+    if (unused_ > 4096 && unused_ > own_.size() / 2) compact();
+}
+
+void CoordTable::compact() {
+    std::string kept;
+    kept.reserve(own_.size() - std::min(unused_, own_.size()));
+    const std::size_t shared = sharedSize();
+    for (Span& s : spans_) {
+        if (s.size == 0 || s.begin < shared) continue;
+        const std::size_t at = kept.size();
+        kept.append(own_, s.begin - shared, s.size);
+        s.begin = static_cast<std::uint32_t>(shared + at);
+    }
+    own_ = std::move(kept);
+    unused_ = 0;
+}
+
 void CoordTable::setRows(int rows) {
     rows = std::max(rows, 1);
     if (rows == this->rows()) return;
-    cells_.resize(static_cast<std::size_t>(rows) * 2);
-    row_ = std::min(row_, rows - 1);
-    rowSel_ = std::min(rowSel_, rows - 1);
+    const auto n = static_cast<std::size_t>(rows);
+    if (n < points_.size()) release(std::span<const Span>(spans_).subspan(2 * n));
+    spans_.resize(2 * n);
+    points_.resize(n, kNoNumbers);
+    keepInside();
     touch();
 }
 
-const std::string& CoordTable::text(int row, int col) const {
-    if (row < 0 || row >= rows() || col < 0 || col > 1) return kEmpty;
-    return cells_[static_cast<std::size_t>(row) * 2 + static_cast<std::size_t>(col)];
+std::string_view CoordTable::textView(int row, int col) const {
+    if (row < 0 || row >= rows() || col < 0 || col > 1) return {};
+    return view(spans_[static_cast<std::size_t>(row) * 2 + static_cast<std::size_t>(col)]);
 }
 
-void CoordTable::setText(int row, int col, std::string text) {
+void CoordTable::setText(int row, int col, std::string_view text) {
     if (row < 0 || row >= rows() || col < 0 || col > 1) return;
-    cells_[static_cast<std::size_t>(row) * 2 + static_cast<std::size_t>(col)] = std::move(text);
+    const std::size_t cell = static_cast<std::size_t>(row) * 2 + static_cast<std::size_t>(col);
+    const Span old = spans_[cell];
+    spans_[cell] = store(text);
+    Point& p = points_[static_cast<std::size_t>(row)];
+    (col == 0 ? p.x : p.y) = numberOf(text);
+    release(std::span<const Span>(&old, 1));
     touch();
+}
+
+std::optional<double> CoordTable::number(int row, int col) const {
+    if (row < 0 || row >= rows() || col < 0 || col > 1) return std::nullopt;
+    const Point& p = points_[static_cast<std::size_t>(row)];
+    const double value = col == 0 ? p.x : p.y;
+    if (std::isnan(value)) return std::nullopt;
+    return value;
+}
+
+Point CoordTable::point(int row) const {
+    if (row < 0 || row >= rows()) return kNoNumbers;
+    return points_[static_cast<std::size_t>(row)];
 }
 
 void CoordTable::clear() {
-    for (auto& cell : cells_) cell.clear();
+    std::fill(spans_.begin(), spans_.end(), Span{});
+    std::fill(points_.begin(), points_.end(), kNoNumbers);
+    shared_.reset();
+    own_.clear();
+    own_.shrink_to_fit();
+    unused_ = 0;
     touch();
 }
 
 void CoordTable::insertRows(int row, int count) {
     if (row < 1 || row > rows() || count <= 0) return;
-    const auto at = cells_.begin() + static_cast<std::ptrdiff_t>(row) * 2;
-    cells_.insert(at, static_cast<std::size_t>(count) * 2, std::string());
+    const auto at = static_cast<std::size_t>(row);
+    const auto n = static_cast<std::size_t>(count);
+    spans_.insert(spans_.begin() + static_cast<std::ptrdiff_t>(2 * at), 2 * n, Span{});
+    points_.insert(points_.begin() + static_cast<std::ptrdiff_t>(at), n, kNoNumbers);
     touch();
 }
 
 void CoordTable::removeRows(int row, int count) {
     if (row < 1 || row >= rows() || count <= 0) return;
-    const int last = std::min(rows(), row + count);
-    cells_.erase(cells_.begin() + static_cast<std::ptrdiff_t>(row) * 2,
-                 cells_.begin() + static_cast<std::ptrdiff_t>(last) * 2);
-    row_ = std::min(row_, rows() - 1);
-    rowSel_ = std::min(rowSel_, rows() - 1);
+    const auto first = static_cast<std::size_t>(row);
+    const auto last = std::min(points_.size(), first + static_cast<std::size_t>(count));
+    // Count the texts as unused before they go, then compact (if need be) after.
+    const std::size_t shared = sharedSize();
+    for (std::size_t k = 2 * first; k < 2 * last; ++k) {
+        if (spans_[k].size != 0 && spans_[k].begin >= shared) unused_ += spans_[k].size;
+    }
+    spans_.erase(spans_.begin() + static_cast<std::ptrdiff_t>(2 * first),
+                 spans_.begin() + static_cast<std::ptrdiff_t>(2 * last));
+    points_.erase(points_.begin() + static_cast<std::ptrdiff_t>(first),
+                  points_.begin() + static_cast<std::ptrdiff_t>(last));
+    release({});
+    keepInside();
     touch();
 }
 
-void CoordTable::appendRow(std::string x, std::string y) {
-    cells_.push_back(std::move(x));
-    cells_.push_back(std::move(y));
+void CoordTable::appendRow(std::string_view x, std::string_view y) {
+    appendParsedRow(x, y, {numberOf(x), numberOf(y)});
     touch();
+}
+
+void CoordTable::reserveRows(std::size_t rows) {
+    spans_.reserve(spans_.size() + 2 * rows);
+    points_.reserve(points_.size() + rows);
+}
+
+void CoordTable::shareText(std::shared_ptr<const std::string> text) {
+    if (text == shared_) return;
+    // Cells that point into the text shared so far move into own_ first; own_ offsets follow
+    // the new shared size.
+    const std::size_t oldShared = sharedSize();
+    const std::size_t newShared = text ? text->size() : 0;
+    if (newShared + own_.size() > kMaxOffset) return;  // too large to address: keep copying
+    std::string moved;
+    for (Span& s : spans_) {
+        if (s.size == 0) continue;
+        if (s.begin < oldShared) {
+            const std::size_t at = own_.size() + moved.size();
+            moved.append(*shared_, s.begin, s.size);
+            s.begin = static_cast<std::uint32_t>(newShared + at);
+        } else {
+            s.begin = static_cast<std::uint32_t>(s.begin - oldShared + newShared);
+        }
+    }
+    own_.append(moved);
+    shared_ = std::move(text);
+}
+
+void CoordTable::appendParsedRow(std::string_view x, std::string_view y, Point numbers) {
+    spans_.push_back(store(x));
+    spans_.push_back(store(y));
+    points_.push_back(numbers);
 }
 
 bool CoordTable::isVertexRow(int row) const {
-    return row >= 1 && row < rows() && isNumericText(text(row, 0));
+    return row >= 1 && row < rows() && !std::isnan(points_[static_cast<std::size_t>(row)].x);
 }
 
 bool CoordTable::isSeparatorRow(int row) const {
-    return row >= 1 && row < rows() && text(row, 0) == kSeparatorText;
-}
-
-void CoordTable::setRow(int row) {
-    row_ = rowSel_ = std::clamp(row, 0, rows() - 1);
-    colSel_ = col_;
-}
-
-void CoordTable::setCol(int col) {
-    col_ = colSel_ = std::clamp(col, 0, 1);
-    rowSel_ = row_;
-}
-
-void CoordTable::setRowSel(int row) {
-    rowSel_ = std::clamp(row, 0, rows() - 1);
-}
-
-void CoordTable::setColSel(int col) {
-    colSel_ = std::clamp(col, 0, 1);
+    return row >= 1 && row < rows() && textView(row, 0) == kSeparatorText;
 }
 
 void resetCoordTable(CoordTable& grid) {

@@ -1,14 +1,25 @@
 // A coordinate table: the only store of a section's geometry. Row 0 is the fixed header "X" | "Y";
 // every data row holds two text cells (a vertex, a separator row "<<図形区切り>>", or anything the
-// user typed); the last row is normally the empty entry row. The table also carries its selection
-// (current cell Row/col and the opposite corner rowSel/colSel) and a revision counter that views
-// use to notice changes made by commands.
+// user typed); the last row is normally the empty entry row. Beside each cell's text the table
+// keeps the number the text reads as (parsed once, when the cell is written), so that figure
+// building, the canvas and the calculation never parse a cell again. The table also carries its
+// selection and a revision counter that views use to notice changes made by commands.
+//
+// The texts live in one buffer with an offset and a length per cell, not one string per cell: a
+// table of a million rows is a few allocations. A file's text can be shared into the table as it
+// was read, so that its cells point into it instead of being copied.
 #pragma once
 
 #include <cstdint>
+#include <memory>
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "core/Point.h"
+#include "core/TableSelection.h"
 
 namespace kuvanto {
 
@@ -18,57 +29,89 @@ inline constexpr std::string_view kSubtractedMarker = "<<減算>>";
 inline constexpr std::string_view kAddKind = "加算";
 inline constexpr std::string_view kSubtractedKind = "減算";
 
-class CoordTable {
+
+class CoordTable : public TableSelection {
 public:
     static constexpr int kColWidthTwips = 1284;
 
     CoordTable();  // the fresh state: header row and one empty entry row
 
-    int rows() const { return static_cast<int>(cells_.size() / 2); }
+    int rows() const { return static_cast<int>(points_.size()); }
     // Setting more rows appends empty rows, fewer drops rows at the end (never the header).
     void setRows(int rows);
 
     // Cell text; out-of-range reads give an empty text, out-of-range writes are ignored.
-    const std::string& text(int row, int col) const;
-    void setText(int row, int col, std::string text);
+    std::string text(int row, int col) const { return std::string(textView(row, col)); }
+    // The same without a copy; valid until the table next changes.
+    std::string_view textView(int row, int col) const;
+    void setText(int row, int col, std::string_view text);
+
+    // The number the cell's text reads as by the strict numeric test, or nothing when the text
+    // is not numeric (or the cell is out of range).
+    std::optional<double> number(int row, int col) const;
+    // Both numbers of a row; a coordinate whose cell is not numeric text is NaN.
+    Point point(int row) const;
+    // The numbers of every row, row 0 (the header) included.
+    std::span<const Point> points() const { return points_; }
 
     // Removes the text of every cell (the header too); row count stays.
     void clear();
 
     // Inserts `count` empty rows before `row` (1 <= row <= rows()); removes rows [row, row+count).
+    // Either is one move of the rows below.
     void insertRows(int row, int count);
     void removeRows(int row, int count);
 
-    // Appends one data row holding the two texts (used by the file readers).
-    void appendRow(std::string x, std::string y);
+    // Appends one data row holding the two texts.
+    void appendRow(std::string_view x, std::string_view y);
+
+    // Bulk filling (the file readers). reserveRows makes room for `rows` more rows. shareText
+    // hands the table a text that rows appended afterwards may point into instead of copying
+    // (a file as read); views into it passed to appendParsedRow are then kept as offsets.
+    // appendParsedRow appends a row whose numbers the caller has already read with
+    // parseNumeric (NaN for a text that is not numeric). None of these counts as a change until
+    // touch() is called.
+    void reserveRows(std::size_t rows);
+    void shareText(std::shared_ptr<const std::string> text);
+    void appendParsedRow(std::string_view x, std::string_view y, Point numbers);
+    void touch() { ++revision_; }
 
     // Row kinds decided by the X cell.
     bool isVertexRow(int row) const;
     bool isSeparatorRow(int row) const;
 
-    // Selection. Setting Row or col collapses the selection to that cell; setting rowSel or colSel
-    // afterwards widens it. The selected rows run from min(Row, rowSel) to max(Row, rowSel).
-    int Row() const { return row_; }
-    int col() const { return col_; }
-    int rowSel() const { return rowSel_; }
-    int colSel() const { return colSel_; }
-    void setRow(int row);
-    void setCol(int col);
-    void setRowSel(int row);
-    void setColSel(int col);
+    // The selection (Row, col, rowSel, colSel and their setters) comes from TableSelection and
+    // stays inside the table when rows are removed.
 
     // Grows on every change of cells or rows, so that views can tell when to refresh.
     std::uint64_t revision() const { return revision_; }
 
-    // Direct access to the cell store for bulk readers (two cells per row, row-major).
-    // Callers that write through it must call touch() afterwards.
-    std::vector<std::string>& cells() { return cells_; }
-    const std::vector<std::string>& cells() const { return cells_; }
-    void touch() { ++revision_; }
-
 private:
-    std::vector<std::string> cells_;
-    int row_ = 1, col_ = 0, rowSel_ = 1, colSel_ = 0;
+    // Where a cell's text is: offsets below the shared text's size point into it, the others
+    // into own_ (less that size).
+    struct Span {
+        std::uint32_t begin = 0;
+        std::uint32_t size = 0;
+    };
+
+    int lastRow() const override { return rows() - 1; }
+    int lastCol() const override { return 1; }
+
+    std::string_view view(Span span) const;
+    // Stores a text and returns where it is: an offset into the shared text when the view lies
+    // inside it, otherwise a copy at the end of own_. An empty span when the store is full.
+    Span store(std::string_view text);
+    // Counts the texts that the spans held in own_ as unused, and compacts own_ when more than
+    // half of it is unused.
+    void release(std::span<const Span> spans);
+    void compact();
+    std::size_t sharedSize() const { return shared_ ? shared_->size() : 0; }
+
+    std::vector<Span> spans_;    // two per row, row-major
+    std::vector<Point> points_;  // one per row
+    std::shared_ptr<const std::string> shared_;
+    std::string own_;
+    std::size_t unused_ = 0;  // bytes of own_ that no cell uses any more
     std::uint64_t revision_ = 0;
 };
 

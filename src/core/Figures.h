@@ -4,27 +4,30 @@
 #pragma once
 
 #include <functional>
+#include <span>
 #include <string_view>
-#include <vector>
 
 #include "core/CoordTable.h"
+#include "core/Point.h"
 
 namespace kuvanto {
 
 struct Figure {
     std::string_view kind;  // kAddKind or kSubtractedKind
     int number = 0;
-    std::vector<double> xs;
-    std::vector<double> ys;
+    // The vertices in table order. They point into the table's numbers when the figure's rows
+    // follow each other, so a figure of a million rows is not copied; valid until the sink
+    // returns.
+    std::span<const Point> vertices;
 };
 
 // Builds the figures of one table, numbering from counter + 1 and advancing counter. A figure is
 // complete at a separator row or at the end of the table; rows that are neither vertex nor
-// separator are passed over. Each completed figure is handed to `sink` at once (the sink may move
-// from it). Returns false when a vertex row's Y cell is not a number (the calculation fails);
-// figures handed over before that stay handed over. The sink returns false to stop the build
-// (a failure it met), which also makes this return false.
+// separator are passed over. Each completed figure is handed to `sink` at once. Returns false
+// when a vertex row's Y cell is not a number (the calculation fails); figures handed over before
+// that stay handed over. The sink returns false to stop the build (a failure it met), which also
+// makes this return false.
 bool buildFigures(const CoordTable& grid, std::string_view kind, int& counter,
-                   const std::function<bool(Figure&)>& sink);
+                  const std::function<bool(const Figure&)>& sink);
 
 }  // namespace kuvanto

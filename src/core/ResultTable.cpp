@@ -44,14 +44,38 @@ bool inRange(int row, int col, int cols) {
 
 }  // namespace
 
+ResultRow resultRow(Property property) {
+    // The properties in their order, each block after its heading: four rows under the header,
+    // seven after "[図心回り]" and seven after "[座標軸回り]".
+    const int index = static_cast<int>(property);
+    int row = index + static_cast<int>(ResultRow::Area);
+    if (property >= Property::MomentX) row += 2;      // a spacer and a heading
+    if (property >= Property::AxisMomentX) row += 2;  // likewise
+    return static_cast<ResultRow>(row);
+}
+
+bool isFixed3Row(ResultRow row) {
+    switch (row) {
+        case ResultRow::CentroidX:
+        case ResultRow::CentroidY:
+        case ResultRow::Perimeter:
+        case ResultRow::RadiusX:
+        case ResultRow::RadiusY:
+        case ResultRow::AxisRadiusX:
+        case ResultRow::AxisRadiusY:
+            return true;
+        default:
+            return false;
+    }
+}
+
 ResultTable::ResultTable() : cols_(3) {}
 
 void ResultTable::setCols(int cols) {
     cols = std::max(cols, 3);
     if (cols == this->cols()) return;
     cols_.resize(static_cast<std::size_t>(cols));
-    col_ = std::min(col_, cols - 1);
-    colSel_ = std::min(colSel_, cols - 1);
+    keepInside();
     ++revision_;
 }
 
@@ -118,24 +142,6 @@ void ResultTable::clear() {
     ++revision_;
 }
 
-void ResultTable::setRow(int row) {
-    row_ = rowSel_ = std::clamp(row, 0, kRows - 1);
-    colSel_ = col_;
-}
-
-void ResultTable::setCol(int col) {
-    col_ = colSel_ = std::clamp(col, 0, cols() - 1);
-    rowSel_ = row_;
-}
-
-void ResultTable::setRowSel(int row) {
-    rowSel_ = std::clamp(row, 0, kRows - 1);
-}
-
-void ResultTable::setColSel(int col) {
-    colSel_ = std::clamp(col, 0, cols() - 1);
-}
-
 void resetResultTable(ResultTable& grid) {
     grid.clear();
     grid.setColWidthTwips(0, 1500);
@@ -147,8 +153,8 @@ void resetResultTable(ResultTable& grid) {
         grid.setText(row, 0, std::string(kRowNames[static_cast<std::size_t>(row)].first));
         grid.setText(row, 1, std::string(kRowNames[static_cast<std::size_t>(row)].second));
     }
-    grid.setRowHeightTwips(5, 150);
-    grid.setRowHeightTwips(14, 150);
+    grid.setRowHeightTwips(static_cast<int>(ResultRow::CentroidSpacer), 150);
+    grid.setRowHeightTwips(static_cast<int>(ResultRow::AxisSpacer), 150);
 }
 
 }  // namespace kuvanto

@@ -9,9 +9,35 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
+#include "core/SectionProperties.h"
+#include "core/TableSelection.h"
+
 namespace kuvanto {
+
+// The 23 rows of the result table: the header, the value rows of the eighteen properties, two
+// spacer rows and the two headings.
+// clang-format off
+enum class ResultRow {
+    Header = 0,
+    Area = 1, CentroidX = 2, CentroidY = 3, Perimeter = 4,
+    CentroidSpacer = 5, CentroidHeading = 6,  // "[図心回り]"
+    MomentX = 7, MomentY = 8, ModulusX = 9, ModulusY = 10, PolarMoment = 11,
+    RadiusX = 12, RadiusY = 13,
+    AxisSpacer = 14, AxisHeading = 15,  // "[座標軸回り]"
+    AxisMomentX = 16, AxisMomentY = 17, AxisModulusX = 18, AxisModulusY = 19,
+    AxisPolarMoment = 20, AxisRadiusX = 21, AxisRadiusY = 22,
+};
+// clang-format on
+
+// The row that shows a property.
+ResultRow resultRow(Property property);
+
+// Whether the row shows its values with three decimals (centroid, perimeter, radii) rather than
+// in the exponent format.
+bool isFixed3Row(ResultRow row);
 
 struct Rgb {
     std::uint8_t r = 0, g = 0, b = 0;
@@ -25,7 +51,7 @@ inline constexpr std::string_view kTotalHead = "総合";
 inline constexpr std::string_view kFailureMessage =
     "<<有効なデータがないか、計算にエラーがあり表示できません。>>";
 
-class ResultTable {
+class ResultTable : public TableSelection {
 public:
     static constexpr int kRows = 23;
 
@@ -36,6 +62,12 @@ public:
 
     const std::string& text(int row, int col) const;  // out of range: empty text
     void setText(int row, int col, std::string text);
+    const std::string& text(ResultRow row, int col) const {
+        return text(static_cast<int>(row), col);
+    }
+    void setText(ResultRow row, int col, std::string text) {
+        setText(static_cast<int>(row), col, std::move(text));
+    }
 
     std::optional<Rgb> cellColor(int row, int col) const;  // nothing: the default cell colour
     void setCellColor(int row, int col, Rgb color);
@@ -48,24 +80,20 @@ public:
     void setRowHeightTwips(int row, int twips);
 
     bool visible() const { return visible_; }
-    void setVisible(bool visible) { visible_ = visible; ++revision_; }
+    void setVisible(bool visible) {
+        visible_ = visible;
+        ++revision_;
+    }
 
     // Removes the text (and colours) of every cell; columns, widths and visibility stay.
     void clear();
 
-    // Selection, as in CoordTable: Row/col collapse, rowSel/colSel widen.
-    int Row() const { return row_; }
-    int col() const { return col_; }
-    int rowSel() const { return rowSel_; }
-    int colSel() const { return colSel_; }
-    void setRow(int row);
-    void setCol(int col);
-    void setRowSel(int row);
-    void setColSel(int col);
-
     std::uint64_t revision() const { return revision_; }
 
 private:
+    int lastRow() const override { return kRows - 1; }
+    int lastCol() const override { return cols() - 1; }
+
     struct Column {
         std::array<std::string, kRows> text;
         std::array<std::optional<Rgb>, kRows> color;
@@ -75,7 +103,6 @@ private:
     std::vector<Column> cols_;
     std::array<int, kRows> rowHeights_{};
     bool visible_ = true;
-    int row_ = 1, col_ = 0, rowSel_ = 1, colSel_ = 0;
     std::uint64_t revision_ = 0;
 };
 

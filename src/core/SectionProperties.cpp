@@ -1,168 +1,147 @@
-// Section properties of one closed polygon. The first pass sums, edge by edge, the area, the first
-// moments and the perimeter of the trapezoids between each edge and the axes; the second pass
-// sums the second moments (each trapezoid split into a rectangle and a triangle) and the extreme
-// fibre distances. The first moments use a division-free form of the trapezoid terms, so edges
-// whose end coordinates sum to zero contribute their true share.
+// Section properties of one closed polygon, exact to the shown digits wherever the figure lies.
+// The first pass integrates area and first moments about the figure's first vertex, so that a
+// small figure far from the origin is summed in its own small numbers; the second pass
+// integrates the second moments about the centroid itself, and the parallel-axis theorem moves
+// them to the coordinate axes. Each edge contributes through the cross product of its ends (the
+// triangle it spans with the reference point), which equals the sum of the trapezoids between
+// the edges and the axes.
 #include "core/SectionProperties.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
-
-#include "core/NumberText.h"
 
 namespace kuvanto {
 
 namespace {
 
-enum Property {
-    kA,
-    kXBar,
-    kYBar,
-    kLen,
-    kIx,
-    kIy,
-    kZx,
-    kZy,
-    kIp,
-    kIxR,
-    kIyR,
-    kIxA,
-    kIyA,
-    kZxA,
-    kZyA,
-    kIpA,
-    kIxAR,
-    kIyAR,
-};
+constexpr std::array<std::string_view, kPropertyCount> kSymbols = {
+    "A",  "x_bar", "y_bar", "len", "Ix",  "Iy",  "Zx",  "Zy",  "Ip",
+    "ix", "iy",    "Ix'",   "Iy'", "Zx'", "Zy'", "Ip'", "ix'", "iy'"};
 
-// Square root of a ratio that must not be negative (a moment and the area of opposite sign
-// happen only for self-intersecting outlines).
-bool rootOfRatio(double moment, double area, double& out) {
-    const double ratio = moment / area;
-    if (!(ratio >= 0)) return false;
-    out = std::sqrt(ratio);
-    return true;
-}
+// The edges of the polygon, closed by index: edge k runs from vertex k to vertex k + 1, and the
+// last edge back to vertex 0 when the list is not closed already.
+class Edges {
+public:
+    explicit Edges(std::span<const Point> vertices) : v_(vertices) {
+        const std::size_t n = v_.size();
+        closed_ = n > 0 && v_[n - 1] == v_[0];
+        count_ = n == 0 ? 0 : (closed_ ? n - 1 : n);
+    }
+    // The number of edges, which is also the number of distinct vertices visited.
+    std::size_t count() const { return count_; }
+    const Point& from(std::size_t k) const { return v_[k]; }
+    const Point& to(std::size_t k) const { return k + 1 < v_.size() ? v_[k + 1] : v_[0]; }
+
+private:
+    std::span<const Point> v_;
+    std::size_t count_ = 0;
+    bool closed_ = false;
+};
 
 }  // namespace
 
-std::optional<SectionProperties> allProperties(std::vector<double>& xs, std::vector<double>& ys) {
-    if (xs.empty() || xs.size() != ys.size()) return std::nullopt;
-    if (xs.back() != xs.front() || ys.back() != ys.front()) {
-        xs.push_back(xs.front());
-        ys.push_back(ys.front());
-    }
-    const std::size_t edges = xs.size() - 1;
-    if (edges < 1) return std::nullopt;
-    const double* x = xs.data();
-    const double* y = ys.data();
+std::string_view propertySymbol(Property property) {
+    return kSymbols[static_cast<std::size_t>(property)];
+}
 
-    // The constant divisors are applied once to the sums rather than once per edge: the result
-    // is the same up to rounding and the loops stay free of divisions.
-    double a = 0, len = 0;
-    double syLin = 0, sySq = 0, sxLin = 0, sxSq = 0;  // first moments: /2 and /6 parts
-    for (std::size_t k = 0; k < edges; ++k) {
-        const double dx = x[k + 1] - x[k];
-        const double dy = y[k + 1] - y[k];
-        a += dx * (y[k] + y[k + 1]) / 2;
-        syLin += dx * x[k] * (y[k] + y[k + 1]);
-        sySq += dx * dx * (2 * y[k + 1] + y[k]);
-        sxLin += dy * y[k] * (x[k] + x[k + 1]);
-        sxSq += dy * dy * (2 * x[k + 1] + x[k]);
+bool radiusOfGyration(double moment, double area, double& radius) {
+    const double ratio = moment / area;
+    if (!(ratio >= 0)) return false;
+    radius = std::sqrt(ratio);
+    return true;
+}
+
+std::optional<SectionProperties> allProperties(std::span<const Point> vertices) {
+    const Edges edges(vertices);
+    const std::size_t n = edges.count();
+    if (n < 1) return std::nullopt;
+    const Point origin = vertices[0];
+
+    // Twice the area and six times the first moments about the first vertex; clockwise positive.
+    double area2 = 0, momentX6 = 0, momentY6 = 0, len = 0;
+    for (std::size_t k = 0; k < n; ++k) {
+        const Point& p = edges.from(k);
+        const Point& q = edges.to(k);
+        const double u0 = p.x - origin.x, v0 = p.y - origin.y;
+        const double u1 = q.x - origin.x, v1 = q.y - origin.y;
+        const double cross = u1 * v0 - u0 * v1;
+        area2 += cross;
+        momentY6 += (u0 + u1) * cross;
+        momentX6 += (v0 + v1) * cross;
+        const double dx = q.x - p.x, dy = q.y - p.y;
         len += std::sqrt(dx * dx + dy * dy);
     }
-    if (a == 0 || !std::isfinite(a)) return std::nullopt;
-    const double sy = syLin / 2 + sySq / 6;
-    const double sx = sxLin / 2 + sxSq / 6;
-    const double xBar = sy / a;
-    const double yBar = -sx / a;
+    if (area2 == 0 || !std::isfinite(area2)) return std::nullopt;
+    const double area = area2 / 2;
+    const double localX = momentY6 / (3 * area2);
+    const double localY = momentX6 / (3 * area2);
+    const double xBar = origin.x + localX;
+    const double yBar = origin.y + localY;
 
-    // Own moments of the rectangles (/12) and triangles (/36), shared by both reference axes,
-    // and the transfer terms to the centroid and to the coordinate axes.
-    double rectX = 0, triX = 0, rectY = 0, triY = 0;
-    double ix = 0, iy = 0, ixA = 0, iyA = 0;
-    double cx = 0, cy = 0, cxA = 0, cyA = 0;
-    for (std::size_t k = 0; k < edges; ++k) {
-        const double dx = x[k + 1] - x[k];
-        const double dy = y[k + 1] - y[k];
-        const double h = minValue(y[k], y[k + 1]);
-        const double d = std::fabs(dy);
-        const double m = minValue(x[k], x[k + 1]);
-        const double e = std::fabs(dx);
-        const double tx = h + d / 3;  // centroid height of the triangle over the rectangle
-        const double ty = m + e / 3;
-        const double rectAreaX = h * dx, triAreaX = d * dx / 2;
-        const double rectAreaY = m * dy, triAreaY = e * dy / 2;
-
-        rectX += h * h * rectAreaX;
-        triX += d * d * d * dx;
-        rectY += m * m * rectAreaY;
-        triY += e * e * e * dy;
-        ix += (yBar - h / 2) * (yBar - h / 2) * rectAreaX +
-              (yBar - tx) * (yBar - tx) * triAreaX;
-        iy += (xBar - m / 2) * (xBar - m / 2) * rectAreaY +
-              (xBar - ty) * (xBar - ty) * triAreaY;
-        ixA += (h / 2) * (h / 2) * rectAreaX + tx * tx * triAreaX;
-        iyA += (m / 2) * (m / 2) * rectAreaY + ty * ty * triAreaY;
-
-        cx = maxValue(cx, std::fabs(xBar - x[k]));
-        cy = maxValue(cy, std::fabs(yBar - y[k]));
-        cxA = maxValue(cxA, std::fabs(x[k]));
-        cyA = maxValue(cyA, std::fabs(y[k]));
+    // Twelve times the second moments about the centroid, and the extreme fibre distances from
+    // the centroid and from the axes.
+    double momentX12 = 0, momentY12 = 0;
+    double cx = 0, cy = 0, cxAxis = 0, cyAxis = 0;
+    for (std::size_t k = 0; k < n; ++k) {
+        const Point& p = edges.from(k);
+        const Point& q = edges.to(k);
+        const double s0 = (p.x - origin.x) - localX, t0 = (p.y - origin.y) - localY;
+        const double s1 = (q.x - origin.x) - localX, t1 = (q.y - origin.y) - localY;
+        const double cross = s1 * t0 - s0 * t1;
+        momentX12 += (t0 * t0 + t0 * t1 + t1 * t1) * cross;
+        momentY12 += (s0 * s0 + s0 * s1 + s1 * s1) * cross;
+        cx = std::max(cx, std::fabs(s0));
+        cy = std::max(cy, std::fabs(t0));
+        cxAxis = std::max(cxAxis, std::fabs(p.x));
+        cyAxis = std::max(cyAxis, std::fabs(p.y));
     }
-    const double ownX = rectX / 12 + triX / 36;
-    const double ownY = rectY / 12 + triY / 36;
-    ix += ownX;
-    ixA += ownX;
-    iy += ownY;
-    iyA += ownY;
-    if (cx == 0 || cy == 0 || cxA == 0 || cyA == 0) return std::nullopt;
+    if (cx == 0 || cy == 0 || cxAxis == 0 || cyAxis == 0) return std::nullopt;
 
-    SectionProperties p{};
-    p[kA] = a;
-    p[kXBar] = xBar;
-    p[kYBar] = yBar;
-    p[kLen] = len;
-    p[kIx] = ix;
-    p[kIy] = -iy;
-    p[kZx] = p[kIx] / cy;
-    p[kZy] = p[kIy] / cx;
-    p[kIp] = p[kIx] + p[kIy];
-    if (!rootOfRatio(p[kIx], a, p[kIxR]) || !rootOfRatio(p[kIy], a, p[kIyR]))
-        return std::nullopt;
-    p[kIxA] = ixA;
-    p[kIyA] = -iyA;
+    SectionProperties p;
+    p[Property::Area] = area;
+    p[Property::CentroidX] = xBar;
+    p[Property::CentroidY] = yBar;
+    p[Property::Perimeter] = len;
+    p[Property::MomentX] = momentX12 / 12;
+    p[Property::MomentY] = momentY12 / 12;
+    // Parallel-axis transfer from the centroid to the coordinate axes.
+    p[Property::AxisMomentX] = p[Property::MomentX] + area * yBar * yBar;
+    p[Property::AxisMomentY] = p[Property::MomentY] + area * xBar * xBar;
+    p[Property::ModulusX] = p[Property::MomentX] / cy;
+    p[Property::ModulusY] = p[Property::MomentY] / cx;
+    p[Property::PolarMoment] = p[Property::MomentX] + p[Property::MomentY];
     // About the coordinate axes the extreme fibres are the largest distances from those axes.
-    p[kZxA] = p[kIxA] / cyA;
-    p[kZyA] = p[kIyA] / cxA;
-    p[kIpA] = p[kIyA] + p[kIxA];
-    if (!rootOfRatio(p[kIxA], a, p[kIxAR]) || !rootOfRatio(p[kIyA], a, p[kIyAR]))
+    p[Property::AxisModulusX] = p[Property::AxisMomentX] / cyAxis;
+    p[Property::AxisModulusY] = p[Property::AxisMomentY] / cxAxis;
+    p[Property::AxisPolarMoment] = p[Property::AxisMomentY] + p[Property::AxisMomentX];
+    if (!radiusOfGyration(p[Property::MomentX], area, p[Property::RadiusX]) ||
+        !radiusOfGyration(p[Property::MomentY], area, p[Property::RadiusY]) ||
+        !radiusOfGyration(p[Property::AxisMomentX], area, p[Property::AxisRadiusX]) ||
+        !radiusOfGyration(p[Property::AxisMomentY], area, p[Property::AxisRadiusY]))
         return std::nullopt;
 
     // Counter-clockwise input gives a negative area and moments; the radii are already positive.
-    if (a < 0) {
-        for (Property i : {kA, kIx, kIy, kIxA, kIyA, kZx, kZy, kZxA, kZyA, kIp, kIpA}) p[i] = -p[i];
+    if (area < 0) {
+        for (Property i :
+             {Property::Area, Property::MomentX, Property::MomentY, Property::AxisMomentX,
+              Property::AxisMomentY, Property::ModulusX, Property::ModulusY, Property::AxisModulusX,
+              Property::AxisModulusY, Property::PolarMoment, Property::AxisPolarMoment})
+            p[i] = -p[i];
     }
-    for (double v : p) {
-        if (!std::isfinite(v)) return std::nullopt;
+    for (Property i : kAllProperties) {
+        if (!std::isfinite(p[i])) return std::nullopt;
     }
     return p;
 }
 
-double sectionProperty(std::string_view symbol, std::vector<double>& xs,
-                         std::vector<double>& ys) {
-    std::size_t index = kPropertySymbols.size();
-    for (std::size_t i = 0; i < kPropertySymbols.size(); ++i) {
-        if (kPropertySymbols[i] == symbol) {
-            index = i;
-            break;
-        }
-    }
-    if (index == kPropertySymbols.size())
+double sectionProperty(std::string_view symbol, std::span<const Point> vertices) {
+    const auto found = std::find(kSymbols.begin(), kSymbols.end(), symbol);
+    if (found == kSymbols.end())
         throw CalcError("unknown section property: " + std::string(symbol));
-    const auto props = allProperties(xs, ys);
+    const auto props = allProperties(vertices);
     if (!props) throw CalcError("the figure has no computable section properties");
-    return (*props)[index];
+    return (*props)[kAllProperties[static_cast<std::size_t>(found - kSymbols.begin())]];
 }
 
 }  // namespace kuvanto

@@ -1,29 +1,81 @@
 // The section property formulas of one figure: area, centroid, perimeter, second moments about
 // the centroidal and the coordinate axes, section moduli, polar moments and radii of gyration,
-// computed in two passes over the edges and returned all at once.
+// computed from the vertices and returned all at once.
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <optional>
+#include <span>
 #include <stdexcept>
 #include <string_view>
-#include <vector>
+
+#include "core/Point.h"
 
 namespace kuvanto {
 
-// The eighteen symbols in the order the result table shows them.
-inline constexpr std::array<std::string_view, 18> kPropertySymbols = {
-    "A", "x_bar", "y_bar", "len", "Ix", "Iy", "Zx", "Zy", "Ip",
-    "ix", "iy", "Ix'", "Iy'", "Zx'", "Zy'", "Ip'", "ix'", "iy'"};
+// The eighteen properties in the order the result table shows them.
+enum class Property {
+    Area,
+    CentroidX,
+    CentroidY,
+    Perimeter,
+    MomentX,  // about the horizontal axis through the centroid
+    MomentY,
+    ModulusX,
+    ModulusY,
+    PolarMoment,
+    RadiusX,  // radius of gyration
+    RadiusY,
+    AxisMomentX,  // about the X axis (y = 0)
+    AxisMomentY,
+    AxisModulusX,
+    AxisModulusY,
+    AxisPolarMoment,
+    AxisRadiusX,
+    AxisRadiusY,
+};
+inline constexpr std::size_t kPropertyCount = 18;
 
-// All eighteen values of one figure, indexed like kPropertySymbols.
-using SectionProperties = std::array<double, 18>;
+// Every property in order, for loops over all of them.
+inline constexpr std::array<Property, kPropertyCount> kAllProperties = {
+    Property::Area,         Property::CentroidX,
+    Property::CentroidY,    Property::Perimeter,
+    Property::MomentX,      Property::MomentY,
+    Property::ModulusX,     Property::ModulusY,
+    Property::PolarMoment,  Property::RadiusX,
+    Property::RadiusY,      Property::AxisMomentX,
+    Property::AxisMomentY,  Property::AxisModulusX,
+    Property::AxisModulusY, Property::AxisPolarMoment,
+    Property::AxisRadiusX,  Property::AxisRadiusY};
 
-// Computes every property of the figure. The lists are closed in place (a copy of the first
-// vertex is appended when the last differs). Returns nothing when the figure cannot be computed:
-// fewer than one edge, zero area, a zero extreme fibre distance, a negative ratio under a root,
-// or any value that is not finite.
-std::optional<SectionProperties> allProperties(std::vector<double>& xs, std::vector<double>& ys);
+// The symbol of each property ("A", "x_bar", ... "iy'"), the selector of sectionProperty.
+std::string_view propertySymbol(Property property);
+
+// The centroid and the perimeter are positions and lengths: a subtracted figure shows them
+// unsigned. Every other property changes sign with the figure.
+constexpr bool isSignedProperty(Property property) {
+    return property != Property::CentroidX && property != Property::CentroidY &&
+           property != Property::Perimeter;
+}
+
+// All eighteen values of one figure (or of the combined section).
+class SectionProperties {
+public:
+    double& operator[](Property property) { return values_[static_cast<std::size_t>(property)]; }
+    double operator[](Property property) const {
+        return values_[static_cast<std::size_t>(property)];
+    }
+
+private:
+    std::array<double, kPropertyCount> values_{};
+};
+
+// Computes every property of the figure. The vertices are taken as a closed polygon: when the
+// last differs from the first, the closing edge back to the first is included. Returns nothing
+// when the figure cannot be computed: fewer than one edge, zero area, a zero extreme fibre
+// distance, a negative ratio under a root, or any value that is not finite.
+std::optional<SectionProperties> allProperties(std::span<const Point> vertices);
 
 struct CalcError : std::runtime_error {
     using std::runtime_error::runtime_error;
@@ -31,7 +83,10 @@ struct CalcError : std::runtime_error {
 
 // One property by its symbol (exact, case-sensitive). Throws CalcError when the figure cannot be
 // computed or the symbol is unknown.
-double sectionProperty(std::string_view symbol, std::vector<double>& xs,
-                         std::vector<double>& ys);
+double sectionProperty(std::string_view symbol, std::span<const Point> vertices);
+
+// The square root of moment / area, the radius of gyration; false when the ratio is negative
+// (a moment and an area of opposite sign, only for self-intersecting outlines) or not a number.
+bool radiusOfGyration(double moment, double area, double& radius);
 
 }  // namespace kuvanto

@@ -3,10 +3,9 @@
 // pair or a separator row for two numbers and reports the ones it has to leave out.
 #include "io/CoordCsv.h"
 
-#include "io/CoordText.h"
-#include "io/FieldReader.h"
-#include "io/TableAppender.h"
 #include "core/NumberText.h"
+#include "io/CoordText.h"
+#include "io/TableAppender.h"
 #include "io/TextFile.h"
 
 namespace kuvanto {
@@ -20,33 +19,42 @@ std::string skippedPairMessage(std::string_view first, std::string_view second) 
     return message;
 }
 
-void fillFromCsvText(std::string_view utf8, CoordTable& add, CoordTable& subtracted,
-                        const std::function<void(const std::string&)>& onSkip) {
-    TableAppender addRows(add);
-    TableAppender subtractedRows(subtracted);
-    TableAppender* section = &addRows;
-    FieldReader reader(utf8);
-    std::string first, second;
-    while (reader.nextPair(first, second)) {
-        if (first == kAddMarker) {
-            section = &addRows;
-        } else if (first == kSubtractedMarker) {
-            section = &subtractedRows;
-        } else if (first.empty() && second.empty()) {
-            continue;
-        } else if (first != kSeparatorText &&
-                   (!isNumericText(first) || !isNumericText(second))) {
-            if (onSkip) onSkip(skippedPairMessage(first, second));
-        } else {
+namespace {
+
+// Keeps the marker-free pairs that are two numbers or a separator row; reports the others.
+TableAppender::RecordHandler csvRecords(const std::function<void(const std::string&)>& onSkip) {
+    return [onSkip](TableAppender* section, std::string_view first, std::string_view second) {
+        if (first.empty() && second.empty()) return;
+        if (first == kSeparatorText) {
             section->add(first, second);
+            return;
         }
-    }
-    addRows.finish();
-    subtractedRows.finish();
+        const std::optional<double> x = parseNumeric(first);
+        const std::optional<double> y = x ? parseNumeric(second) : std::nullopt;
+        if (!x || !y) {
+            if (onSkip) onSkip(skippedPairMessage(first, second));
+            return;
+        }
+        section->add(first, second, {*x, *y});
+    };
+}
+
+}  // namespace
+
+void fillFromCsvText(std::string_view utf8, CoordTable& add, CoordTable& subtracted,
+                     const std::function<void(const std::string&)>& onSkip) {
+    TableAppender::fillSections(utf8, add, subtracted, TableAppender::FirstSection::Added,
+                                csvRecords(onSkip));
+}
+
+void fillFromCsvText(const std::shared_ptr<const std::string>& utf8, CoordTable& add,
+                     CoordTable& subtracted, const std::function<void(const std::string&)>& onSkip) {
+    TableAppender::fillSections(utf8, add, subtracted, TableAppender::FirstSection::Added,
+                                csvRecords(onSkip));
 }
 
 bool writeCoordCsv(const QString& path, const CoordTable& add, const CoordTable& subtracted,
-                    QString* error) {
+                   QString* error) {
     // A coordinate file is the text form of the tables.
     return writeCoordText(path, add, subtracted, error);
 }

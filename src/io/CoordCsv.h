@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -19,7 +20,10 @@ std::string skippedPairMessage(std::string_view first, std::string_view second);
 // Appends the pairs of coordinate-file text (UTF-8) to the tables (which the caller has reset),
 // each before the table's entry row. `on_skip` receives the message of every skipped pair.
 void fillFromCsvText(std::string_view utf8, CoordTable& add, CoordTable& subtracted,
-                        const std::function<void(const std::string&)>& onSkip);
+                     const std::function<void(const std::string&)>& onSkip);
+// The same from a file's text that the tables may keep their cell texts in (no copies).
+void fillFromCsvText(const std::shared_ptr<const std::string>& utf8, CoordTable& add,
+                     CoordTable& subtracted, const std::function<void(const std::string&)>& onSkip);
 
 // Writes both tables as a coordinate file. False (and `error`) when it cannot be written.
 bool writeCoordCsv(const QString& path, const CoordTable& add, const CoordTable& subtracted,

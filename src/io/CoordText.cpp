@@ -15,7 +15,7 @@ namespace {
 // whose last row is a vertex (after its entry row was deleted) loses nothing.
 int lastWrittenRow(const CoordTable& grid) {
     int last = grid.rows() - 1;
-    if (last >= 1 && grid.text(last, 0).empty() && grid.text(last, 1).empty()) --last;
+    if (last >= 1 && grid.textView(last, 0).empty() && grid.textView(last, 1).empty()) --last;
     return last;
 }
 
@@ -23,18 +23,18 @@ void appendSection(std::string& out, std::string_view marker, const CoordTable& 
     out.append(marker);
     out.append(",\r\n");
     const int last = lastWrittenRow(grid);
-    const auto& cells = grid.cells();
     for (int r = 1; r <= last; ++r) {
-        appendField(out, cells[2 * r]);
+        appendField(out, grid.textView(r, 0));
         out.push_back(',');
-        appendField(out, cells[2 * r + 1]);
+        appendField(out, grid.textView(r, 1));
         out.append("\r\n");
     }
 }
 
 std::size_t sizeHint(const CoordTable& grid) {
     std::size_t size = 0;
-    for (const auto& cell : grid.cells()) size += cell.size() + 2;
+    for (int r = 0; r < grid.rows(); ++r)
+        size += grid.textView(r, 0).size() + grid.textView(r, 1).size() + 4;
     return size;
 }
 
@@ -50,26 +50,16 @@ std::string coordText(const CoordTable& add, const CoordTable& subtracted) {
 
 void parseCoordText(std::string_view utf8, CoordTable& add, CoordTable& subtracted) {
     resetCoordTable(add, subtracted);
-    TableAppender addRows(add);
-    TableAppender subtractedRows(subtracted);
-    TableAppender* section = nullptr;  // records before the first marker are dropped
-    FieldReader reader(utf8);
-    std::string first, second;
-    while (reader.nextPair(first, second)) {
-        if (first == kAddMarker) {
-            section = &addRows;
-        } else if (first == kSubtractedMarker) {
-            section = &subtractedRows;
-        } else if (!first.empty() && section) {
-            section->add(first, second);
-        }
-    }
-    addRows.finish();
-    subtractedRows.finish();
+    // Records before the first marker and records whose first field is empty are dropped.
+    TableAppender::fillSections(
+        utf8, add, subtracted, TableAppender::FirstSection::None,
+        [](TableAppender* section, std::string_view first, std::string_view second) {
+            if (section && !first.empty()) section->add(first, second);
+        });
 }
 
 bool writeCoordText(const QString& path, const CoordTable& add, const CoordTable& subtracted,
-                     QString* error) {
+                    QString* error) {
     return writeTextFile(path, coordText(add, subtracted), FileEncoding::Cp932OrUtf8, error);
 }
 

@@ -65,34 +65,35 @@ void FieldReader::readQuoted(std::string& field) {
     field.append(text_.substr(start, end - start));
 }
 
-bool FieldReader::nextField(std::string& field) {
+bool FieldReader::nextField(std::string_view& field, std::string& scratch) {
     const std::size_t n = text_.size();
     for (;;) {
         while (pos_ < n && isBlank(text_[pos_])) ++pos_;
         if (pos_ >= n) {
             if (!afterComma_) return false;
             afterComma_ = false;  // "a," at the very end: an empty last field
-            field.clear();
+            field = {};
             return true;
         }
         if (!isLineEnd(text_[pos_])) break;
         skipLineEnd();
         if (afterComma_) {
             afterComma_ = false;
-            field.clear();
+            field = {};
             return true;
         }
         // A blank line: no field.
     }
 
     if (text_[pos_] == '"') {
-        readQuoted(field);
+        readQuoted(scratch);
+        field = scratch;
     } else {
         const std::size_t start = pos_;
         while (pos_ < n && text_[pos_] != ',' && !isLineEnd(text_[pos_])) ++pos_;
         std::size_t end = pos_;
         while (end > start && isBlank(text_[end - 1])) --end;
-        field.assign(text_.substr(start, end - start));
+        field = text_.substr(start, end - start);
     }
 
     if (pos_ < n && text_[pos_] == ',') {
@@ -105,8 +106,20 @@ bool FieldReader::nextField(std::string& field) {
     return true;
 }
 
+bool FieldReader::nextField(std::string& field) {
+    std::string_view view;
+    if (!nextField(view, field)) return false;
+    if (view.data() != field.data()) field.assign(view);
+    return true;
+}
+
 bool FieldReader::nextPair(std::string& first, std::string& second) {
     return nextField(first) && nextField(second);
+}
+
+bool FieldReader::nextPair(std::string_view& first, std::string_view& second,
+                           std::string& firstScratch, std::string& secondScratch) {
+    return nextField(first, firstScratch) && nextField(second, secondScratch);
 }
 
 void appendField(std::string& out, std::string_view cell) {

@@ -18,6 +18,11 @@ class FieldReader {
     bool nextField(std::string& field);
     // The next pair; false when the text ends before a whole pair (a lone last field is dropped).
     bool nextPair(std::string& first, std::string& second);
+    // The same without copies: a plain field is a view into the text; a quoted field is decoded
+    // into its scratch string and viewed there (valid until the scratch is used again).
+    bool nextField(std::string_view& field, std::string& scratch);
+    bool nextPair(std::string_view& first, std::string_view& second, std::string& firstScratch,
+                  std::string& secondScratch);
 
   private:
     void skipLineEnd();

@@ -1,21 +1,43 @@
-// Bulk filling of a coordinate table in front of its entry row: see TableAppender.h.
+// Bulk filling of a coordinate table in front of its entry row, and the section-by-section
+// reading of coordinate-file text: see TableAppender.h. The tables are sized beforehand from a
+// count of the text's lines on either side of the subtracted marker.
 #include "io/TableAppender.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "core/NumberText.h"
+#include "io/FieldReader.h"
 
 namespace kuvanto {
 
-TableAppender::TableAppender(CoordTable& grid) : grid_(grid) {
-    auto& cells = grid_.cells();
+namespace {
+
+constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
+
+double numberOf(std::string_view text) {
+    return parseNumeric(text).value_or(kNone);
+}
+
+}  // namespace
+
+TableAppender::TableAppender(CoordTable& grid, std::size_t expectedRows) : grid_(grid) {
     // Only a data row that is empty is an entry row; the header row is never taken.
-    if (cells.size() >= 4 && cells[cells.size() - 1].empty() && cells[cells.size() - 2].empty()) {
-        cells.resize(cells.size() - 2);
-        tookEntryRow_ = true;
+    const int last = grid_.rows() - 1;
+    if (last >= 1 && grid_.textView(last, 0).empty() && grid_.textView(last, 1).empty()) {
+        const auto revision = grid_.revision();
+        grid_.setRows(last);
+        tookEntryRow_ = revision != grid_.revision();
     }
+    grid_.reserveRows(expectedRows + 1);
 }
 
 void TableAppender::add(std::string_view x, std::string_view y) {
-    auto& cells = grid_.cells();
-    cells.emplace_back(x);
-    cells.emplace_back(y);
+    add(x, y, {numberOf(x), numberOf(y)});
+}
+
+void TableAppender::add(std::string_view x, std::string_view y, Point numbers) {
+    grid_.appendParsedRow(x, y, numbers);
     added_ = true;
 }
 
@@ -23,10 +45,44 @@ void TableAppender::finish() {
     if (finished_) return;
     finished_ = true;
     if (!tookEntryRow_ && !added_) return;
-    auto& cells = grid_.cells();
-    cells.emplace_back();
-    cells.emplace_back();
-    if (added_) grid_.touch();
+    grid_.appendParsedRow({}, {}, {kNone, kNone});
+    grid_.touch();
+}
+
+void TableAppender::fillSections(std::string_view utf8, CoordTable& add, CoordTable& subtracted,
+                                 FirstSection first, const RecordHandler& onRecord) {
+    // Rows before the subtracted marker go mostly to the added table, the rest to the other.
+    const std::size_t split = std::min(utf8.find(kSubtractedMarker), utf8.size());
+    const auto linesIn = [&](std::size_t from, std::size_t to) {
+        return static_cast<std::size_t>(std::count(utf8.begin() + static_cast<std::ptrdiff_t>(from),
+                                                   utf8.begin() + static_cast<std::ptrdiff_t>(to),
+                                                   '\n')) +
+               1;
+    };
+    TableAppender addRows(add, linesIn(0, split));
+    TableAppender subtractedRows(subtracted, split < utf8.size() ? linesIn(split, utf8.size()) : 0);
+    TableAppender* section = first == FirstSection::Added ? &addRows : nullptr;
+    FieldReader reader(utf8);
+    std::string_view x, y;
+    std::string xScratch, yScratch;
+    while (reader.nextPair(x, y, xScratch, yScratch)) {
+        if (x == kAddMarker)
+            section = &addRows;
+        else if (x == kSubtractedMarker)
+            section = &subtractedRows;
+        else
+            onRecord(section, x, y);
+    }
+    addRows.finish();
+    subtractedRows.finish();
+}
+
+void TableAppender::fillSections(const std::shared_ptr<const std::string>& utf8, CoordTable& add,
+                                 CoordTable& subtracted, FirstSection first,
+                                 const RecordHandler& onRecord) {
+    add.shareText(utf8);
+    subtracted.shareText(utf8);
+    fillSections(std::string_view(*utf8), add, subtracted, first, onRecord);
 }
 
 }  // namespace kuvanto

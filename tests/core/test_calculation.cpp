@@ -7,24 +7,14 @@
 #include "core/Calculation.h"
 #include "core/Mass.h"
 
+#include "CoordTableBuilder.h"
+
 using namespace kuvanto;
 
 namespace {
 
-// rows as "x,y" texts; "|" stands for a separator row. The entry row is appended.
 CoordTable gridOf(const QStringList& rows) {
-    CoordTable grid;
-    grid.setRows(1);
-    for (const QString& row : rows) {
-        if (row == "|") {
-            grid.appendRow(std::string(kSeparatorText), "");
-        } else {
-            const QStringList xy = row.split(',');
-            grid.appendRow(xy.value(0).toStdString(), xy.value(1).toStdString());
-        }
-    }
-    grid.appendRow("", "");
-    return grid;
+    return test::coordTableOf(rows, test::EntryRow::With);
 }
 
 const QStringList kRect{"0,0", "100,0", "100,200", "0,200", "0,0"};
@@ -71,9 +61,9 @@ void TestCalc::columns_data() {
     QTest::addColumn<QStringList>("texts");
 
     const QStringList rectColumn{"加算1",    "2.0000E4", "50",       "100",      "600",
-                                  "6.6667E7", "1.6667E7", "6.6667E5", "3.3333E5", "8.3333E7",
-                                  "57.735",   "28.868",   "2.6667E8", "6.6667E7", "1.3333E6",
-                                  "6.6667E5", "3.3333E8", "115.47",   "57.735"};
+                                 "6.6667E7", "1.6667E7", "6.6667E5", "3.3333E5", "8.3333E7",
+                                 "57.735",   "28.868",   "2.6667E8", "6.6667E7", "1.3333E6",
+                                 "6.6667E5", "3.3333E8", "115.47",   "57.735"};
     QTest::newRow("rectangle figure column")
         << kRect << QStringList{} << 2 << kAllRows << rectColumn;
     QTest::newRow("rectangle reversed") << QStringList{"0,0", "0,200", "100,200", "100,0", "0,0"}

@@ -8,32 +8,18 @@
 #include "core/CoordTable.h"
 #include "core/Figures.h"
 
+#include "CoordTableBuilder.h"
+
 using namespace kuvanto;
 
 namespace {
 
-// rows as "x,y" texts; "|" stands for a separator row.
-CoordTable gridOf(const QStringList& rows) {
-    CoordTable grid;
-    grid.setRows(1);
-    for (const QString& row : rows) {
-        if (row == "|") {
-            grid.appendRow(std::string(kSeparatorText), "");
-        } else {
-            const QStringList xy = row.split(',');
-            grid.appendRow(xy.value(0).toStdString(), xy.value(1).toStdString());
-        }
-    }
-    return grid;
-}
-
 // Figures as "number:x y;x y;..." texts.
 QStringList figuresOf(const CoordTable& grid, std::string_view kind, int& counter, bool& ok) {
     QStringList out;
-    ok = buildFigures(grid, kind, counter, [&](Figure& f) {
+    ok = buildFigures(grid, kind, counter, [&](const Figure& f) {
         QStringList points;
-        for (std::size_t i = 0; i < f.xs.size(); ++i)
-            points << QString("%1 %2").arg(f.xs[i]).arg(f.ys[i]);
+        for (const Point& v : f.vertices) points << QString("%1 %2").arg(v.x).arg(v.y);
         out << QString("%1:%2").arg(f.number).arg(points.join(';'));
         return true;
     });
@@ -67,7 +53,7 @@ void TestFigures::freshTable() {
 }
 
 void TestFigures::rowsAndSelection() {
-    CoordTable grid = gridOf({"1,1", "2,2", "3,3", ""});
+    CoordTable grid = test::coordTableOf({"1,1", "2,2", "3,3", ""});
     const auto before = grid.revision();
     grid.insertRows(2, 2);
     QVERIFY(grid.revision() > before);
@@ -125,16 +111,16 @@ void TestFigures::building() {
     QFETCH(QStringList, figures);
     int counter = 0;
     bool built = false;
-    QCOMPARE(figuresOf(gridOf(rows), kAddKind, counter, built), figures);
+    QCOMPARE(figuresOf(test::coordTableOf(rows), kAddKind, counter, built), figures);
     QCOMPARE(built, ok);
 }
 
 void TestFigures::numberingRunsOverBothTables() {
-    const CoordTable add = gridOf({"0,0", "1,0", "1,1", "|", "2,2", "3,2", "3,3", ""});
-    const CoordTable subtracted = gridOf({"0,0", "0.5,0", "0.5,0.5", ""});
+    const CoordTable add = test::coordTableOf({"0,0", "1,0", "1,1", "|", "2,2", "3,2", "3,3", ""});
+    const CoordTable subtracted = test::coordTableOf({"0,0", "0.5,0", "0.5,0.5", ""});
     int counter = 0;
     QStringList heads;
-    const auto sink = [&](Figure& f) {
+    const auto sink = [&](const Figure& f) {
         heads << QString::fromUtf8(f.kind.data(), int(f.kind.size())) + QString::number(f.number);
         return true;
     };
@@ -145,10 +131,10 @@ void TestFigures::numberingRunsOverBothTables() {
 }
 
 void TestFigures::sinkFailureStops() {
-    const CoordTable grid = gridOf({"0,0", "1,0", "|", "2,2", "3,2", "|", "4,4", ""});
+    const CoordTable grid = test::coordTableOf({"0,0", "1,0", "|", "2,2", "3,2", "|", "4,4", ""});
     int counter = 0;
     int calls = 0;
-    QVERIFY(!buildFigures(grid, kAddKind, counter, [&](Figure&) { return ++calls < 2; }));
+    QVERIFY(!buildFigures(grid, kAddKind, counter, [&](const Figure&) { return ++calls < 2; }));
     QCOMPARE(calls, 2);
 }
 

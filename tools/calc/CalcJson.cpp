@@ -1,6 +1,7 @@
-// Builds the JSON document of a completed calculation from the result table's cells: the figure
-// and combined column heads, one object per value row (the heading and spacer rows carry no
-// values and are left out) and the optional mass per metre.
+// Builds the JSON document of a completed calculation: from the result table's cells the figure
+// and combined column heads and one object per value row (the heading and spacer rows carry no
+// values and are left out); from the calculation's full-precision values one object per figure
+// and one for the combined section; and the optional mass per metre.
 #include "CalcJson.h"
 
 #include <QJsonArray>
@@ -13,13 +14,24 @@ namespace kuvanto {
 
 namespace {
 
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
+QString Q(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The eighteen values by symbol; a perimeter the column does not show ("-") is null.
+QJsonObject valuesObject(const ColumnValues& column) {
+    QJsonObject values;
+    for (Property p : kAllProperties) {
+        const bool shown = p != Property::Perimeter || column.hasPerimeter;
+        values.insert(Q(propertySymbol(p)), shown ? QJsonValue(column.values[p]) : QJsonValue());
+    }
+    return values;
 }
 
 }  // namespace
 
-std::string CalcJson::text(const ResultTable& result, const std::optional<double>& density,
+std::string CalcJson::text(const ResultTable& result, const std::vector<ColumnValues>& values,
+                           const std::optional<double>& density,
                            const std::optional<std::string>& mass) {
     constexpr int kFirstValueCol = 2;  // columns 0 and 1 hold the item and the symbol
 
@@ -39,9 +51,31 @@ std::string CalcJson::text(const ResultTable& result, const std::optional<double
         rows.append(line);
     }
 
+    QJsonArray figures;
+    QJsonObject combined;
+    int addedIndex = 0, subtractedIndex = 0;
+    for (const ColumnValues& column : values) {
+        if (column.kind == kTotalHead) {
+            combined.insert(QStringLiteral("head"), Q(column.head));
+            combined.insert(QStringLiteral("values"), valuesObject(column));
+            continue;
+        }
+        const bool added = column.kind == kAddKind;
+        QJsonObject figure;
+        figure.insert(QStringLiteral("head"), Q(column.head));
+        figure.insert(QStringLiteral("table"),
+                      added ? QStringLiteral("added") : QStringLiteral("subtracted"));
+        figure.insert(QStringLiteral("index"), added ? ++addedIndex : ++subtractedIndex);
+        figure.insert(QStringLiteral("number"), column.number);
+        figure.insert(QStringLiteral("values"), valuesObject(column));
+        figures.append(figure);
+    }
+
     QJsonObject root;
     root.insert(QStringLiteral("heads"), heads);
     root.insert(QStringLiteral("rows"), rows);
+    root.insert(QStringLiteral("figures"), figures);
+    root.insert(QStringLiteral("combined"), combined);
     if (density && mass) {
         QJsonObject m;
         m.insert(QStringLiteral("density"), Q(numText(*density)));

@@ -1,11 +1,14 @@
 // The JSON form of the calculator's results, for scripts: the column heads, then per value row of
-// the result table its item, symbol and cell texts, and the mass per metre when a density was
-// given. Numbers stay the texts the result table shows, so nothing is rounded twice.
+// the result table its item, symbol and cell texts (exactly as shown), the full-precision values
+// of every figure and of the combined section as JSON numbers, and the mass per metre when a
+// density was given.
 #pragma once
 
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "core/Calculation.h"
 #include "core/ResultTable.h"
 
 namespace kuvanto {
@@ -13,9 +16,13 @@ namespace kuvanto {
 class CalcJson {
 public:
     // {"heads": [...], "rows": [{"item", "symbol", "cells": [...]}, ...],
+    //  "figures": [{"head", "table", "index", "number", "values": {symbol: number}}, ...],
+    //  "combined": {"head", "values": {symbol: number}},
     //  "mass": {"density", "density_unit", "value", "unit"}} as indented UTF-8 ending in "\n".
-    // `mass` is the text of the mass per metre for `density`; both are given or neither.
-    static std::string text(const ResultTable& result, const std::optional<double>& density,
+    // `values` are the columns runCalculation handed back (the combined one last). `mass` is the
+    // text of the mass per metre for `density`; both are given or neither.
+    static std::string text(const ResultTable& result, const std::vector<ColumnValues>& values,
+                            const std::optional<double>& density,
                             const std::optional<std::string>& mass);
 };
 

@@ -6,13 +6,15 @@
 
 #include <QFileInfo>
 #include <cmath>
+#include <memory>
+#include <vector>
 
-#include "core/Calculation.h"
 #include "CalcJson.h"
-#include "io/CoordCsv.h"
+#include "core/Calculation.h"
 #include "core/CoordTable.h"
 #include "core/Mass.h"
 #include "core/NumberText.h"
+#include "io/CoordCsv.h"
 #include "io/ResultExport.h"
 #include "io/TextFile.h"
 
@@ -109,8 +111,13 @@ std::string CalcTool::helpText() {
            "  --json         print the results as one JSON object instead:\n"
            "                   {\"heads\": [figure and combined column heads],\n"
            "                    \"rows\": [{\"item\", \"symbol\", \"cells\": [texts]}, ...],\n"
+           "                    \"figures\": [{\"head\", \"table\", \"index\", \"number\",\n"
+           "                                 \"values\": {symbol: number}}, ...],\n"
+           "                    \"combined\": {\"head\", \"values\": {symbol: number}},\n"
            "                    \"mass\": {\"density\", \"value\", \"unit\"}}  (with --density)\n"
-           "                 Numbers are the texts the result table shows.\n"
+           "                 \"cells\" are the texts the result table shows; \"values\" are\n"
+           "                 the same quantities as numbers at full precision (the\n"
+           "                 combined ones computed from the figures' full values).\n"
            "  -h, --help     print this help and exit.\n"
            "\n"
            "Exit status:\n"
@@ -123,7 +130,7 @@ std::string CalcTool::helpText() {
 }
 
 std::optional<std::string> CalcTool::massText(const ResultTable& result, double density) {
-    const double area = lenientValue(result.text(1, result.cols() - 1));
+    const double area = lenientValue(result.text(ResultRow::Area, result.cols() - 1));
     const double mass = massPerMetre(density, area);
     // Rounding to three decimals scales by 1000; keep that finite as well.
     if (!std::isfinite(mass) || !std::isfinite(mass * 1000.0)) return std::nullopt;
@@ -163,12 +170,12 @@ int CalcTool::run(const CalcOptions& options, std::FILE* out, std::FILE* err) {
     const QFileInfo info(options.file);
     if (info.exists() && !info.isFile()) {
         writeLine(err, QStringLiteral("kuvanto-calc: cannot read %1: not a regular file")
-                            .arg(Quoted(options.file))
-                            .toStdString());
+                           .arg(Quoted(options.file))
+                           .toStdString());
         return kExitUsage;
     }
     QString readError;
-    const std::optional<std::string> text = readTextFile(options.file, &readError);
+    std::optional<std::string> text = readTextFile(options.file, &readError);
     if (!text) {
         if (readError.isEmpty())
             readError = QStringLiteral("cannot read %1").arg(Quoted(options.file));
@@ -176,14 +183,16 @@ int CalcTool::run(const CalcOptions& options, std::FILE* out, std::FILE* err) {
         return kExitUsage;
     }
 
+    // The tables keep their cell texts inside the file's text rather than copies of them.
     CoordTable add;
     CoordTable subtracted;
-    fillFromCsvText(*text, add, subtracted,
-                       [err](const std::string& message) { writeLine(err, oneLine(message)); });
+    fillFromCsvText(std::make_shared<const std::string>(std::move(*text)), add, subtracted,
+                    [err](const std::string& message) { writeLine(err, oneLine(message)); });
 
     ResultTable result;
     resetResultTable(result);
-    if (!runCalculation(add, subtracted, result)) {
+    std::vector<ColumnValues> values;
+    if (!runCalculation(add, subtracted, result, options.json ? &values : nullptr)) {
         writeLine(err, kFailureMessage);
         return kExitCalcFailed;
     }
@@ -193,13 +202,13 @@ int CalcTool::run(const CalcOptions& options, std::FILE* out, std::FILE* err) {
         mass = massText(result, *options.density);
         if (!mass) {
             writeLine(err, "kuvanto-calc: --density " + numText(*options.density) +
-                                " gives a mass per metre out of range");
+                               " gives a mass per metre out of range");
             return kExitUsage;
         }
     }
 
     if (options.json) {
-        Write(out, CalcJson::text(result, options.density, mass));
+        Write(out, CalcJson::text(result, values, options.density, mass));
     } else {
         std::string lines = unixLines(exportResultText(result));
         if (!lines.empty() && lines.back() != '\n') lines += '\n';

@@ -1,27 +1,23 @@
 // kuvanto-shot OUT.png [--tab 1|2|3] [--rows A-B] [--dialog NAME] [FILE]: starts the main window
 // on the offscreen platform with a fresh working folder, reads FILE as the reading command does,
-// selects the tab (the result tab runs the calculation) and the rows A to B of the shown
-// coordinate table, and saves a grab of the window; with --dialog, the editing dialog of that
-// object name (Selection_Move_Form, Selection_Rotate_Form, Selection_Scaling_Form,
-// EditCood_Form) is drawn over the window with its caption. Messages that would need a person go
-// to standard error instead.
+// selects the tab (the result tab runs the calculation) and rows A to B of the shown coordinate
+// table, and saves a grab of the window; with --dialog, the named dialog is drawn over the window
+// with its caption (--dialog list names them). Messages that would need a person go to standard
+// error instead.
 #include <QApplication>
+#include <QDialog>
 #include <QPainter>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <memory>
 
+#include "DialogRegistry.h"
 #include "app/JapaneseFonts.h"
 #include "app/MainWindow.h"
 #include "app/WindowEditing.h"
 #include "editing/CoordTableEditor.h"
-#include "editing/EditCommands.h"
-#include "editing/EditCoordDialog.h"
 #include "editing/Messenger.h"
-#include "editing/SelectionMoveDialog.h"
-#include "editing/SelectionRotateDialog.h"
-#include "editing/SelectionScalingDialog.h"
 
 namespace {
 
@@ -44,23 +40,9 @@ public:
 
 int Usage() {
     std::fprintf(stderr,
-                 "usage: kuvanto-shot OUT.png [--tab 1|2|3] [--rows A-B] [--dialog NAME] [FILE]\n");
+                 "usage: kuvanto-shot OUT.png [--tab 1|2|3] [--rows A-B] "
+                 "[--dialog NAME|list] [FILE]\n");
     return 2;
-}
-
-std::unique_ptr<QDialog> makeDialog(const QString& name, kuvanto::CoordTable& grid,
-                                    kuvanto::EditCommands& commands, kuvanto::Messenger& messenger,
-                                    QWidget* parent) {
-    using namespace kuvanto;
-    if (name == QLatin1String("Selection_Move_Form"))
-        return std::make_unique<SelectionMoveDialog>(grid, commands, parent);
-    if (name == QLatin1String("Selection_Rotate_Form"))
-        return std::make_unique<SelectionRotateDialog>(grid, commands, parent);
-    if (name == QLatin1String("Selection_Scaling_Form"))
-        return std::make_unique<SelectionScalingDialog>(grid, commands, messenger, parent);
-    if (name == QLatin1String("EditCood_Form"))
-        return std::make_unique<EditCoordDialog>(grid, commands, parent);
-    return nullptr;
 }
 
 // The dialog's picture with a plain caption bar, as a window manager would frame it.
@@ -140,12 +122,19 @@ int main(int argc, char* argv[]) {
     }
     QApplication::processEvents();
     QPixmap shot = window.grab();
+    std::unique_ptr<QDialog> dialog;
     if (!dialogName.isEmpty()) {
-        kuvanto::EditCommands commands(window.work(), messenger);
-        const std::unique_ptr<QDialog> dialog =
-            makeDialog(dialogName, grid, commands, messenger, &window);
+        kuvanto::DialogRegistry registry;
+        kuvanto::registerShapeDialogs(registry);
+        kuvanto::registerEditingDialogs(registry, grid);
+        if (dialogName == QLatin1String("list")) {
+            std::printf("%s\n", qPrintable(registry.names().join('\n')));
+            return 0;
+        }
+        dialog.reset(registry.create(dialogName, {&window, window.work(), messenger}));
         if (!dialog) {
-            std::fprintf(stderr, "kuvanto-shot: no dialog named %s\n", qPrintable(dialogName));
+            std::fprintf(stderr, "kuvanto-shot: no dialog %s; known: %s\n", qPrintable(dialogName),
+                         qPrintable(registry.names().join(' ')));
             return 2;
         }
         dialog->show();

@@ -1,0 +1,60 @@
+// Freehand drawing mode state.
+#include "core/FreehandSession.h"
+
+#include "core/CoordTable.h"
+#include "core/NumberText.h"
+
+namespace kuvanto {
+
+void FreehandSession::start() {
+    on_ = true;
+    drawing_ = false;
+    boxAxis_ = BandAxis::none;
+}
+
+void FreehandSession::end() {
+    on_ = false;
+    drawing_ = false;
+    boxAxis_ = BandAxis::none;
+}
+
+void FreehandSession::click(CoordTable& table, Point position, std::optional<double> step,
+                            bool shiftOnly) {
+    if (!on_) return;
+    press_ = addClickedVertex(table, position, step, shiftOnly, press_);
+    drawing_ = true;
+}
+
+RubberBand FreehandSession::move(Point position, std::optional<double> step, bool shiftOnly) {
+    RubberBand band = rubberBand(press_, position, step, shiftOnly);
+    if (!shiftOnly) {
+        boxAxis_ = BandAxis::none;
+    } else if (band.axis != BandAxis::none) {
+        boxAxis_ = band.axis;
+        cursorAlongAxis_ = band.cursorAlongAxis;
+    }
+    return band;
+}
+
+bool FreehandSession::typeLength(CoordTable& table, std::string_view text) {
+    const std::optional<double> length = parseNumeric(text);
+    if (!length) return false;
+    const std::optional<Point> vertex =
+        addTypedLength(table, boxAxis_, *length, cursorAlongAxis_, press_);
+    if (!vertex) return false;
+    press_ = *vertex;
+    return true;
+}
+
+void FreehandSession::typeCoordinate(CoordTable& table, double x, double y, bool relative) {
+    press_ = addTypedCoordinate(table, press_, x, y, relative);
+}
+
+bool FreehandSession::close(CoordTable& table) {
+    if (table.Row() < 1) return false;
+    closeFigure(table);
+    end();
+    return true;
+}
+
+}  // namespace kuvanto

@@ -1,0 +1,69 @@
+// The line generator: increments from an amount and an angle, and the write into the table.
+#include "core/LineGenerator.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/CoordTable.h"
+#include "core/NumberText.h"
+
+namespace kuvanto {
+
+namespace {
+
+// The sign as value / |value|, with 0 for 0 (where the quotient would not be a number).
+double signOf(double value) {
+    if (value > 0) return 1;
+    if (value < 0) return -1;
+    return 0;
+}
+
+// sqrt(a^2 - b^2) for |b| <= |a| up to rounding; never the root of a negative number.
+double legOf(double hypotenuse, double side) {
+    return std::sqrt(std::max(0.0, hypotenuse * hypotenuse - side * side));
+}
+
+}  // namespace
+
+Increment lineIncrement(LineMode mode, double amount, double angleDegrees) {
+    const double angle = degreesToRadians(angleDegrees);
+    const double cosine = std::cos(angle);
+    const double sine = std::sin(angle);
+    Increment inc;
+    switch (mode) {
+        case LineMode::lengthAngle:
+            if (angleDegrees == 0) {
+                inc.dx = amount;
+            } else {
+                inc.dy = amount * sine;
+                inc.dx = signOf(cosine) * legOf(amount, inc.dy);
+            }
+            break;
+        case LineMode::xIncrementAngle:
+            inc.dx = amount;
+            if (angleDegrees != 0) inc.dy = signOf(sine) * legOf(amount / cosine, amount);
+            break;
+        case LineMode::yIncrementAngle:
+            inc.dy = amount;
+            if (angleDegrees != 0) inc.dx = signOf(cosine) * legOf(amount / sine, amount);
+            break;
+    }
+    return inc;
+}
+
+void insertLineVertex(CoordTable& table, LineMode mode, double amount, double angleDegrees) {
+    const int row = table.Row();
+    if (row < 1) return;
+    double x0 = 0, y0 = 0;
+    if (isNumericText(table.text(row - 1, 0))) {
+        x0 = lenientValue(table.text(row - 1, 0));
+        y0 = lenientValue(table.text(row - 1, 1));
+    }
+    const Increment inc = lineIncrement(mode, amount, angleDegrees);
+    table.setText(row, 0, fixed3Text(x0 + inc.dx));
+    table.setText(row, 1, fixed3Text(y0 + inc.dy));
+    if (row + 1 == table.rows()) table.setRows(table.rows() + 1);
+    table.setRow(row + 1);
+}
+
+}  // namespace kuvanto

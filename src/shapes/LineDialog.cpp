@@ -1,0 +1,94 @@
+// The line dialog. Layout: the prompt on top, the picture on the left, the two fields on the right
+// and the buttons below them.
+#include "shapes/LineDialog.h"
+
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include "shapes/DialogParts.h"
+#include "shapes/LinePicture.h"
+
+namespace kuvanto {
+
+namespace {
+
+struct ModeTexts {
+    const char* title;
+    const char* prompt;
+    const char* quantity;
+    const char* symbol;
+};
+
+ModeTexts textsOf(LineMode mode) {
+    switch (mode) {
+        case LineMode::xIncrementAngle:
+            return {"ラインの挿入(X増分・角度)", "X増分・角度を入力して下さい。", "X増分", "dx"};
+        case LineMode::yIncrementAngle:
+            return {"ラインの挿入(Y増分・角度)", "Y増分・角度を入力して下さい。", "Y増分", "dy"};
+        case LineMode::lengthAngle:
+            break;
+    }
+    return {"ラインの挿入(長さ・角度)", "長さ・角度を入力して下さい。", "長さ", "L"};
+}
+
+}  // namespace
+
+QString LineDialog::titleOf(LineMode mode) {
+    return QString::fromUtf8(textsOf(mode).title);
+}
+
+LineDialog::LineDialog(LineMode mode, QWidget* parent) : QDialog(parent), mode_(mode) {
+    const ModeTexts texts = textsOf(mode);
+    setObjectName(QStringLiteral("Angline_Insert_Form"));
+    setWindowTitle(QString::fromUtf8(texts.title));
+    setModal(true);
+
+    auto* picture = new LinePicture(mode, this);
+    picture->setObjectName(QStringLiteral("Picture1"));
+
+    amountField_ = namedField(QStringLiteral("Text1"), QStringLiteral("10"), this);
+    angleField_ = namedField(QStringLiteral("Text2"), QStringLiteral("45"), this);
+
+    auto* fields = new QGridLayout;
+    fields->addWidget(namedLabel(QStringLiteral("Label2"), QString::fromUtf8(texts.quantity), this),
+                      0, 0);
+    fields->addWidget(namedLabel(QStringLiteral("Label3"), QString::fromUtf8(texts.symbol), this),
+                      0, 1, Qt::AlignRight);
+    fields->addWidget(amountField_, 0, 2);
+    fields->addWidget(namedLabel(QStringLiteral("Label4"), QStringLiteral("角度"), this), 1, 0);
+    fields->addWidget(namedLabel(QStringLiteral("Label5"), QStringLiteral("θ"), this), 1, 1,
+                      Qt::AlignRight);
+    fields->addWidget(angleField_, 1, 2);
+    fields->addWidget(new QLabel(QStringLiteral("°"), this), 1, 3);
+    fields->setRowStretch(2, 1);
+
+    auto* right = new QVBoxLayout;
+    right->addLayout(fields);
+    right->addStretch(1);
+    right->addWidget(okCancelButtons(this));
+
+    auto* body = new QHBoxLayout;
+    body->addWidget(picture, 1);
+    body->addLayout(right);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(namedLabel(QStringLiteral("Label1"), QString::fromUtf8(texts.prompt), this));
+    layout->addLayout(body, 1);
+
+    amountField_->setFocus();
+    amountField_->selectAll();
+}
+
+double LineDialog::amount() const {
+    return fieldValue(amountField_);
+}
+
+double LineDialog::angle() const {
+    return fieldValue(angleField_);
+}
+
+}  // namespace kuvanto

@@ -1,0 +1,130 @@
+// The generator commands in the main window: the question before the rectangle and the circle,
+// insertion into the table of the tab shown, the corner check of the main-menu command, nothing
+// on the result tab, and undo of a generated figure.
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include "../app/ScriptedMessenger.h"
+#include "app/MainWindow.h"
+
+using namespace kuvanto;
+
+namespace {
+
+QStringList rowsOf(const CoordTable& table) {
+    QStringList out;
+    for (int row = 1; row < table.rows(); ++row)
+        out << QString::fromStdString(table.text(row, 0) + "," + table.text(row, 1));
+    return out;
+}
+
+// Accepts the next modal dialog after `fill` has set its fields.
+void acceptNextDialog(std::function<void(QDialog&)> fill = {}) {
+    QTimer::singleShot(0, [fill] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        if (fill) fill(*dialog);
+        dialog->accept();
+    });
+}
+
+}  // namespace
+
+class TestShapeMenuCommands : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void rectangleAsksThenInserts();
+    void circleIntoSubtractedTable();
+    void lineAndCornerFromTheMenus();
+    void nothingOnTheResultTab();
+
+private:
+    std::unique_ptr<QTemporaryDir> folder_;
+    ScriptedMessenger messenger_;
+    std::unique_ptr<MainWindow> window_;
+};
+
+void TestShapeMenuCommands::init() {
+    folder_ = std::make_unique<QTemporaryDir>();
+    messenger_ = ScriptedMessenger();
+    window_ = std::make_unique<MainWindow>(folder_->path(), &messenger_);
+}
+
+void TestShapeMenuCommands::cleanup() {
+    window_.reset();
+}
+
+void TestShapeMenuCommands::rectangleAsksThenInserts() {
+    QAction* rect = window_->command("Insert_Rect");
+    QVERIFY(rect && rect->isEnabled());
+    QCOMPARE(window_->command("Insert_Rect_Pop"), rect);
+
+    messenger_.answers = {false};
+    rect->trigger();
+    QCOMPARE(messenger_.questions.size(), 1);
+    QCOMPARE(messenger_.questions[0].title, QString("矩形の挿入"));
+    QCOMPARE(window_->work().addGrid.rows(), 2);
+
+    messenger_.answers = {true};
+    acceptNextDialog();
+    rect->trigger();
+    QCOMPARE(rowsOf(window_->work().addGrid),
+             (QStringList{"0,0", "50,0", "50,50", "0,50", "0,0", "<<図形区切り>>,", ","}));
+    window_->command("Undo_t")->trigger();
+    QCOMPARE(window_->work().addGrid.rows(), 2);
+}
+
+void TestShapeMenuCommands::circleIntoSubtractedTable() {
+    window_->selectTab(1);
+    messenger_.answers = {true};
+    acceptNextDialog([](QDialog& d) {
+        d.findChild<QLineEdit*>("dev_Text")->setText("4");
+        d.findChild<QLineEdit*>("Dia_Text")->setText("2");
+    });
+    window_->command("Insert_Arc")->trigger();
+    QCOMPARE(messenger_.questions.value(0).title, QString("円（円弧）の挿入"));
+    QCOMPARE(rowsOf(window_->work().subtractedGrid).mid(0, 6),
+             (QStringList{"1,0", "0,1", "-1,0", "0,-1", "1,0", "<<図形区切り>>,"}));
+    QCOMPARE(window_->work().addGrid.rows(), 2);
+}
+
+void TestShapeMenuCommands::lineAndCornerFromTheMenus() {
+    CoordTable& table = window_->work().addGrid;
+    // The corner command refuses a row without a vertex.
+    window_->command("CornerR")->trigger();
+    QCOMPARE(messenger_.notices.value(0).text,
+             QString("コーナーを選択してからコマンドを実行してください。"));
+
+    acceptNextDialog();
+    window_->command("Len_Angle")->trigger();
+    acceptNextDialog([](QDialog& d) { d.findChild<QLineEdit*>("Text2")->setText("0"); });
+    window_->command("Len_Angle_Pop1")->trigger();
+    acceptNextDialog();
+    window_->command("dy_Angle")->trigger();
+    QCOMPARE(rowsOf(table), (QStringList{"7.071,7.071", "17.071,7.071", "27.071,17.071", ","}));
+
+    table.setRow(2);
+    acceptNextDialog([](QDialog& d) { d.findChild<QLineEdit*>("R_Text")->setText("2"); });
+    window_->command("CornerR_t")->trigger();
+    QVERIFY(table.rows() > 5);
+    QCOMPARE(rowsOf(table).first(), QString("7.071,7.071"));
+    QCOMPARE(rowsOf(table).value(rowsOf(table).size() - 2), QString("27.071,17.071"));
+}
+
+void TestShapeMenuCommands::nothingOnTheResultTab() {
+    window_->selectTab(2);
+    QVERIFY(!window_->activeCoordTable());
+    QVERIFY(!window_->command("Insert_Rect")->isEnabled());
+    window_->command("Insert_Rect")->trigger();  // a stray trigger changes nothing
+    QCOMPARE(messenger_.questions.size(), 0);
+}
+
+QTEST_MAIN(TestShapeMenuCommands)
+#include "test_shape_menu_commands.moc"
