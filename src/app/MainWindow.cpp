@@ -38,6 +38,7 @@
 #include "app/ShapeMenuCommands.h"
 #include "app/ToolbarIcons.h"
 #include "app/VersionDialog.h"
+#include "app/WindowEditing.h"
 #include "canvas/SectionCanvas.h"
 #include "canvas/ViewPanel.h"
 #include "core/Calculation.h"
@@ -141,6 +142,7 @@ MainWindow::MainWindow(const QString& folder, Messenger* messenger, QWidget* par
     setObjectName(QStringLiteral("MainForm"));
     buildLayout();
     buildCommands();
+    editing_ = std::make_unique<WindowEditing>(*this);
     installShapeCommands(*this);
     installFreehandCommands(*this, *canvas_->freeHandCheck());
     LibraryPrintCommands::install(*this);
@@ -161,6 +163,7 @@ MainWindow::~MainWindow() {
     // filter ignores everything from here on: it would see widgets half destroyed.
     tearingDown_ = true;
     syncing_ = true;
+    editing_.reset();  // its editors watch the views
     delete takeCentralWidget();
 }
 

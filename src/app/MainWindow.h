@@ -34,6 +34,7 @@ class SectionCanvas;
 class Messenger;
 class ResultTableModel;
 class ViewPanel;
+class WindowEditing;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -48,6 +49,8 @@ public:
     ~MainWindow() override;
 
     Workspace& work() { return ws_; }
+    // The table editors, the canvas mouse and the editing commands.
+    WindowEditing& editing() { return *editing_; }
     Messenger& msg() { return *messenger_; }
     SectionCanvas* canvas() const { return canvas_; }
     // The folder the file dialogs start in.
@@ -119,6 +122,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    friend class WindowEditing;
+
     void buildLayout();
     void buildCommands();
     void applyEnabling(const TabEnabling& rule);
@@ -165,6 +170,7 @@ private:
     ResultTableModel* resultModel_ = nullptr;
     SectionCanvas* canvas_ = nullptr;
     ViewPanel* panel_ = nullptr;
+    std::unique_ptr<WindowEditing> editing_;
 
     ActiveGrid activeGrid_ = ActiveGrid::add;
     bool snapshotReported_ = false;

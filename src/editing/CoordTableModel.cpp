@@ -46,6 +46,29 @@ Qt::ItemFlags CoordTableModel::flags(const QModelIndex& index) const {
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
 }
 
+void CoordTableModel::applyRowChange(const RowChange& change) {
+    if (!change.refused &&
+        shownRows_ - change.removed + change.inserted + change.appended == grid_.rows() &&
+        change.at >= 1) {
+        if (change.removed > 0) {
+            beginRemoveRows({}, modelRow(change.at), modelRow(change.at + change.removed - 1));
+            shownRows_ -= change.removed;
+            endRemoveRows();
+        }
+        if (change.inserted > 0) {
+            beginInsertRows({}, modelRow(change.at), modelRow(change.at + change.inserted - 1));
+            shownRows_ += change.inserted;
+            endInsertRows();
+        }
+        if (change.appended > 0) {
+            beginInsertRows({}, rowCount(), rowCount() + change.appended - 1);
+            shownRows_ += change.appended;
+            endInsertRows();
+        }
+    }
+    refresh();
+}
+
 bool CoordTableModel::refresh() {
     if (grid_.revision() == shownRevision_ && grid_.rows() == shownRows_) return false;
     shownRevision_ = grid_.revision();

@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "core/CoordTable.h"
+#include "core/RowOperations.h"
 
 namespace kuvanto {
 
@@ -26,6 +27,11 @@ public:
     // Tells the views about changes that commands made to the table since the last call.
     // Returns true when anything had changed.
     bool refresh();
+
+    // Tells the views about rows that a command inserted or removed, as row insertions and
+    // removals at their place (so views keep their scroll position and a large table is not
+    // reset), then refreshes the cells. Falls back to refresh() when the counts do not add up.
+    void applyRowChange(const RowChange& change);
 
     // Table row of a model index and the reverse.
     static int gridRow(int modelRow) { return modelRow + 1; }

@@ -105,6 +105,11 @@ bool Workspace::applyDirectEdit(const QString& text, QString* error) {
     return true;
 }
 
+void Workspace::resetResults() {
+    resetResultTable(resultGrid);
+    hasResults_ = false;
+}
+
 void Workspace::allDel() {
     resetCoordTable(addGrid, subtractedGrid);
     resetResultTable(resultGrid);

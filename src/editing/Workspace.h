@@ -45,6 +45,9 @@ public:
     std::optional<QString> directEditText(QString* error = nullptr);
     bool applyDirectEdit(const QString& text, QString* error = nullptr);
 
+    // The result table back to its fresh state (a coordinate cell was edited).
+    void resetResults();
+
     // Erase everything without asking: tables and result table reset, result hidden, snapshot.
     void allDel();
 

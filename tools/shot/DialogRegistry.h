@@ -13,6 +13,7 @@ class QWidget;
 
 namespace kuvanto {
 
+class CoordTable;
 class Messenger;
 class Workspace;
 
@@ -37,5 +38,7 @@ private:
 
 // The generator dialogs.
 void registerShapeDialogs(DialogRegistry& registry);
+// The editing dialogs, acting on `grid` (the shown coordinate table with its selection).
+void registerEditingDialogs(DialogRegistry& registry, CoordTable& grid);
 
 }  // namespace kuvanto

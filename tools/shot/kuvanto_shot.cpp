@@ -1,16 +1,18 @@
-// kuvanto-shot OUT.png [--tab 1|2|3] [--dialog NAME] [FILE]: starts the main window on the
-// offscreen platform with a fresh working folder, reads FILE as the reading command does, selects
-// the tab (the result tab runs the calculation) and saves a grab of the window, or with --dialog
-// of the named dialog opened over it (--dialog list names them). Messages that would need a
-// person go to standard error instead.
+// kuvanto-shot OUT.png [--tab 1|2|3] [--rows A-B] [--dialog NAME] [FILE]: starts the main window
+// on the offscreen platform with a fresh working folder, reads FILE as the reading command does,
+// selects the tab (the result tab runs the calculation) and rows A to B of the shown coordinate
+// table, and saves a grab of the window; with --dialog, the named dialog is drawn over the window
+// with its caption (--dialog list names them). Messages that would need a person go to standard
+// error instead.
 // kuvanto-shot OUT.png --library PART: the insertion dialog of the shipped shape library with PART
 // chosen and its centroid picked as the base point.
 // kuvanto-shot SHEET.pdf --print FILE: reads FILE, calculates, and writes the printed sheet of
 // the section into a PDF file, as printing to "PDFファイル" does, without a dialog.
 #include <QApplication>
-#include <QDialog>
 #include <QComboBox>
+#include <QDialog>
 #include <QListWidget>
+#include <QPainter>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <cstdio>
@@ -20,6 +22,8 @@
 #include "app/JapaneseFonts.h"
 #include "app/MainWindow.h"
 #include "app/PrintSheet.h"
+#include "app/WindowEditing.h"
+#include "editing/CoordTableEditor.h"
 #include "editing/Messenger.h"
 #include "editing/Workspace.h"
 #include "io/ShippedLibrary.h"
@@ -47,7 +51,8 @@ public:
 
 int Usage() {
     std::fprintf(stderr,
-                 "usage: kuvanto-shot OUT.png [--tab 1|2|3] [--dialog NAME|list] [FILE]\n"
+                 "usage: kuvanto-shot OUT.png [--tab 1|2|3] [--rows A-B] [--dialog NAME|list] "
+                 "[FILE]\n"
                  "       kuvanto-shot OUT.png --library PART\n"
                  "       kuvanto-shot SHEET.pdf --print FILE\n");
     return 2;
@@ -110,6 +115,20 @@ int libraryDialog(const QString& folder, const QString& part, const QString& out
     return 1;
 }
 
+// The dialog's picture with a plain caption bar, as a window manager would frame it.
+QPixmap framedDialog(QDialog& dialog) {
+    const QPixmap body = dialog.grab();
+    const int bar = dialog.fontMetrics().height() + 10;
+    QPixmap framed(body.width() + 2, body.height() + bar + 1);
+    framed.fill(QColor(90, 110, 150));
+    QPainter painter(&framed);
+    painter.setPen(Qt::white);
+    painter.drawText(QRect(8, 0, framed.width() - 16, bar), Qt::AlignVCenter | Qt::AlignLeft,
+                     dialog.windowTitle());
+    painter.drawPixmap(1, bar, body);
+    return framed;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -126,6 +145,7 @@ int main(int argc, char* argv[]) {
     QString dialogName;
     bool print = false;
     QString part;
+    int firstRow = 0, lastRow = 0;
     while (!args.isEmpty()) {
         const QString arg = args.takeFirst();
         if (arg == QLatin1String("--print")) {
@@ -141,6 +161,14 @@ int main(int argc, char* argv[]) {
         } else if (arg == QLatin1String("--dialog")) {
             if (args.isEmpty()) return Usage();
             dialogName = args.takeFirst();
+        } else if (arg == QLatin1String("--rows")) {
+            if (args.isEmpty()) return Usage();
+            const QStringList range = args.takeFirst().split(QLatin1Char('-'));
+            bool okFirst = false, okLast = false;
+            firstRow = range.value(0).toInt(&okFirst);
+            lastRow = range.value(1).toInt(&okLast);
+            if (range.size() != 2 || !okFirst || !okLast || firstRow < 1 || lastRow < 1)
+                return Usage();
         } else if (file.isEmpty()) {
             file = arg;
         } else {
@@ -162,12 +190,22 @@ int main(int argc, char* argv[]) {
     window.show();
     if (!file.isEmpty() && !window.openCsvFile(file)) return 1;
     window.selectTab(tab - 1);
+    kuvanto::CoordTable& grid = tab == 2 ? window.work().subtractedGrid : window.work().addGrid;
+    if (firstRow > 0) {
+        grid.setRow(std::min(firstRow, grid.rows() - 1));
+        grid.setCol(0);
+        grid.setRowSel(lastRow);
+        grid.setColSel(1);
+        kuvanto::WindowEditing& editing = window.editing();
+        (tab == 2 ? editing.subtractedEditor() : editing.addEditor()).showGridSelection();
+    }
     QApplication::processEvents();
-    QWidget* shot = &window;
+    QPixmap shot = window.grab();
     std::unique_ptr<QDialog> dialog;
     if (!dialogName.isEmpty()) {
         kuvanto::DialogRegistry registry;
         kuvanto::registerShapeDialogs(registry);
+        kuvanto::registerEditingDialogs(registry, grid);
         if (dialogName == QLatin1String("list")) {
             std::printf("%s\n", qPrintable(registry.names().join('\n')));
             return 0;
@@ -180,9 +218,12 @@ int main(int argc, char* argv[]) {
         }
         dialog->show();
         QApplication::processEvents();
-        shot = dialog.get();
+        const QPixmap framed = framedDialog(*dialog);
+        QPainter painter(&shot);
+        painter.drawPixmap((shot.width() - framed.width()) / 2,
+                           (shot.height() - framed.height()) / 2, framed);
     }
-    if (!shot->grab().save(out)) {
+    if (!shot.save(out)) {
         std::fprintf(stderr, "kuvanto-shot: cannot write %s\n", qPrintable(out));
         return 1;
     }

@@ -1,0 +1,272 @@
+// Editing commands, editors and canvas mouse wired into the main window.
+#include "app/WindowEditing.h"
+
+#include <QMenu>
+#include <QTableView>
+
+#include "app/MainWindow.h"
+#include "canvas/CanvasMouse.h"
+#include "canvas/SectionCanvas.h"
+#include "core/NumberText.h"
+#include "editing/CoordTableEditor.h"
+#include "editing/CoordTableModel.h"
+#include "editing/EditCoordDialog.h"
+#include "editing/SelectionMoveDialog.h"
+#include "editing/SelectionRotateDialog.h"
+#include "editing/SelectionScalingDialog.h"
+
+namespace kuvanto {
+
+namespace {
+constexpr std::uint32_t kMarkColor = 0x0000FF00;  // pure green as 0x00BBGGRR
+constexpr int kAddTab = 0;
+constexpr int kSubtractedTab = 1;
+}  // namespace
+
+WindowEditing::WindowEditing(MainWindow& window)
+    : window_(window), commands_(window.ws_, window.msg()) {
+    addEditor_ = std::make_unique<CoordTableEditor>(window.addView_, window.addModel_,
+                                                    window.ws_.addGrid, commands_, true);
+    subtractedEditor_ =
+        std::make_unique<CoordTableEditor>(window.subtractedView_, window.subtractedModel_,
+                                           window.ws_.subtractedGrid, commands_, false);
+    for (CoordTableEditor* editor : {addEditor_.get(), subtractedEditor_.get()}) {
+        connect(editor, &CoordTableEditor::statusText, &window_, &MainWindow::setStatus);
+        connect(editor, &CoordTableEditor::redrawRequested, this, [this] {
+            window_.redrawSection();
+            window_.reportSnapshot();
+        });
+        connect(editor, &CoordTableEditor::marksRequested, this,
+                [this, editor](IndexRange rows) { redrawWithMarks(editor->grid(), rows); });
+        connect(editor, &CoordTableEditor::contextMenuRequested, this,
+                [this](bool singleRow, const QPoint& at) {
+                    showMenu(singleRow ? "Dummy_Menu" : "Dummy_Menu1", at);
+                });
+    }
+
+    mouse_ = std::make_unique<CanvasMouse>(window.canvas_);
+    connect(mouse_.get(), &CanvasMouse::statusText, &window_, &MainWindow::setStatus);
+    connect(mouse_.get(), &CanvasMouse::pickRequested, this,
+            [this](double x, double y, int shift) { pickVertexAt(x, y, shift); });
+    connect(mouse_.get(), &CanvasMouse::contextMenuRequested, this,
+            [this](bool freehand, const QPoint& at) {
+                showMenu(freehand ? "Dummy_Menu2" : "Dummy_Menu", at);
+            });
+    connect(mouse_.get(), &CanvasMouse::editRequested, this, &WindowEditing::editPickedVertex);
+    connect(mouse_.get(), &CanvasMouse::endFreehandRequested, this, [this] {
+        const bool wasOn = window_.canvas_->freeHandCheck()->isChecked();
+        window_.endFreehand();
+        if (wasOn) window_.redrawSection();
+    });
+    registerCommands();
+}
+
+WindowEditing::~WindowEditing() = default;
+
+void WindowEditing::registerCommands() {
+    const auto onTable = [this] { return window_.activeGrid_ != MainWindow::ActiveGrid::Result; };
+    const auto on = [&](const char* id, void (WindowEditing::*handler)()) {
+        window_.setCommandHandler(
+            QString::fromLatin1(id), [this, handler] { (this->*handler)(); }, onTable);
+    };
+    on("Insert_Row", &WindowEditing::insertRow);
+    on("Delete_Row", &WindowEditing::deleteRow);
+    on("Insert_Sep", &WindowEditing::insertSeparator);
+    on("Copy_Data", &WindowEditing::copy);
+    on("Paste_Data", &WindowEditing::paste);
+    on("Sel_Dgrm", &WindowEditing::selectFigure);
+    on("Move_Cood", &WindowEditing::moveSelection);
+    on("Rotate_Cood", &WindowEditing::rotateSelection);
+    on("Scaling_Cood", &WindowEditing::scaleSelection);
+    // Erasing everything is offered on the result tab too.
+    window_.setCommandHandler(QStringLiteral("All_Delete"), [this] { allDelete(); });
+    window_.setCommandHandler(QStringLiteral("Sel_Zukei"), [this] { showResultFigure(); });
+}
+
+CoordTable* WindowEditing::activeTable() {
+    switch (window_.activeGrid_) {
+        case MainWindow::ActiveGrid::add:
+            return &window_.ws_.addGrid;
+        case MainWindow::ActiveGrid::Subtracted:
+            return &window_.ws_.subtractedGrid;
+        default:
+            return nullptr;
+    }
+}
+
+CoordTableEditor* WindowEditing::activeEditor() {
+    switch (window_.activeGrid_) {
+        case MainWindow::ActiveGrid::add:
+            return addEditor_.get();
+        case MainWindow::ActiveGrid::Subtracted:
+            return subtractedEditor_.get();
+        default:
+            return nullptr;
+    }
+}
+
+void WindowEditing::finishEditing() {
+    addEditor_->finishEditing();
+    subtractedEditor_->finishEditing();
+}
+
+void WindowEditing::hideEditors() {
+    addEditor_->hideEditor();
+    subtractedEditor_->hideEditor();
+}
+
+void WindowEditing::showMenu(const char* name, const QPoint& globalPos) {
+    QMenu* menu = window_.menu(QString::fromLatin1(name));
+    if (!menu) return;
+    fromContextMenu_ = true;
+    menu->exec(globalPos);
+    fromContextMenu_ = false;
+}
+
+void WindowEditing::afterRowChange(const RowChange& change) {
+    if (CoordTableEditor* editor = activeEditor()) editor->tableChanged(change);
+    window_.redrawSection();
+    hideEditors();
+    window_.reportSnapshot();
+}
+
+void WindowEditing::redrawWithMarks(CoordTable& grid, IndexRange rows) {
+    window_.redrawSection();
+    SectionCanvas& canvas = *window_.canvas_;
+    for (int r = std::max(rows.first, 1); r <= rows.last && r < grid.rows(); ++r) {
+        const auto x = parseNumeric(grid.text(r, 0));
+        const auto y = parseNumeric(grid.text(r, 1));
+        if (x && y) canvas.drawCircle(WorldPt{*x, *y}, canvas.markRadius(), kMarkColor);
+    }
+}
+
+void WindowEditing::insertRow() {
+    CoordTable* grid = activeTable();
+    if (!grid) return;
+    finishEditing();
+    afterRowChange(commands_.insertRows(*grid, !fromContextMenu_));
+}
+
+void WindowEditing::deleteRow() {
+    CoordTable* grid = activeTable();
+    if (!grid) return;
+    finishEditing();
+    afterRowChange(commands_.deleteRows(*grid, !fromContextMenu_));
+}
+
+void WindowEditing::insertSeparator() {
+    CoordTable* grid = activeTable();
+    if (!grid) return;
+    finishEditing();
+    const RowChange change = commands_.insertSeparator(*grid, !fromContextMenu_);
+    if (!change.refused) afterRowChange(change);
+}
+
+void WindowEditing::allDelete() {
+    finishEditing();
+    if (!commands_.allDelete(true)) return;
+    hideEditors();
+    window_.refreshViews();
+    window_.reportSnapshot();
+}
+
+void WindowEditing::copy() {
+    if (CoordTableEditor* editor = activeEditor()) editor->copy();
+}
+
+void WindowEditing::paste() {
+    if (CoordTableEditor* editor = activeEditor()) {
+        editor->paste();
+        window_.reportSnapshot();
+    }
+}
+
+void WindowEditing::selectFigure() {
+    CoordTable* grid = activeTable();
+    if (!grid) return;
+    finishEditing();
+    const auto rows = selectFigureRows(*grid);
+    if (!rows) return;
+    activeEditor()->showGridSelection();
+    redrawWithMarks(*grid, *rows);
+    activeEditor()->view()->setFocus();
+}
+
+bool WindowEditing::pickVertexAt(double x, double y, int shift) {
+    SectionCanvas& canvas = *window_.canvas_;
+    const auto pick =
+        pickVertex(window_.ws_.addGrid, window_.ws_.subtractedGrid, x, y, canvas.scaleWidth());
+    vertexPicked_ = pick.has_value();
+    if (pick) {
+        finishEditing();
+        window_.redrawSection();
+        window_.selectTab(pick->table == TableKind::Added ? kAddTab : kSubtractedTab);
+        CoordTableEditor& editor =
+            pick->table == TableKind::Added ? *addEditor_ : *subtractedEditor_;
+        editor.grid().setRow(pick->row);
+        editor.showGridSelection();
+        QTableView* view = editor.view();
+        view->setFocus();
+        view->scrollTo(
+            view->model()->index(CoordTableModel::modelRow(pick->row), editor.grid().col()),
+            QAbstractItemView::PositionAtTop);
+        canvas.drawCircle(WorldPt{pick->x, pick->y}, canvas.markRadius(), kMarkColor);
+        hideEditors();
+    }
+    if (shift == 1) selectFigure();
+    return vertexPicked_;
+}
+
+void WindowEditing::showResultFigure() {
+    const auto figure = resultFigure(window_.ws_.resultGrid);
+    window_.refreshViews(false);
+    if (!figure) return;
+    window_.selectTab(figure->table == TableKind::Added ? kAddTab : kSubtractedTab);
+    CoordTable* grid = activeTable();
+    if (!grid) return;
+    const auto probe = figureProbeRow(*grid, figure->number);
+    if (!probe) return;
+    pickVertexAt(lenientValue(grid->text(*probe, 0)), lenientValue(grid->text(*probe, 1)), 1);
+}
+
+void WindowEditing::moveSelection() {
+    CoordTable* grid = activeTable();
+    if (!grid) return;
+    finishEditing();
+    SelectionMoveDialog dialog(*grid, commands_, &window_);
+    if (dialog.exec() != QDialog::Accepted) return;
+    window_.refreshViews();
+    window_.reportSnapshot();
+}
+
+void WindowEditing::rotateSelection() {
+    CoordTable* grid = activeTable();
+    if (!grid) return;
+    finishEditing();
+    SelectionRotateDialog dialog(*grid, commands_, &window_);
+    if (dialog.exec() != QDialog::Accepted) return;
+    window_.refreshViews();
+    window_.reportSnapshot();
+}
+
+void WindowEditing::scaleSelection() {
+    CoordTable* grid = activeTable();
+    if (!grid) return;
+    finishEditing();
+    SelectionScalingDialog dialog(*grid, commands_, window_.msg(), &window_);
+    if (dialog.exec() != QDialog::Accepted) return;
+    window_.refreshViews();
+    window_.reportSnapshot();
+}
+
+void WindowEditing::editPickedVertex(double x, double y) {
+    if (!pickVertexAt(x, y, 0)) return;
+    CoordTable* grid = activeTable();
+    if (!grid) return;
+    EditCoordDialog dialog(*grid, commands_, &window_);
+    if (dialog.exec() != QDialog::Accepted) return;
+    window_.refreshViews();
+    window_.reportSnapshot();
+}
+
+}  // namespace kuvanto

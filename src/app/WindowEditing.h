@@ -1,0 +1,76 @@
+// The table editing of the main window: the in-place editors of both coordinate tables, the
+// canvas mouse, and the handlers of the editing commands (row insertion and deletion, separator,
+// erasing, copy and paste, figure selection, the transformation dialogs, the figure of a result
+// column). It runs the EditCommands on the active table and brings the views, the canvas, the
+// marks and the status bar up to date. The commands that several menus share ask their question
+// from the menu bar and the toolbar and act at once from a table's context menu.
+#pragma once
+
+#include <QObject>
+#include <QPoint>
+#include <memory>
+
+#include "core/FigureSelection.h"
+#include "core/RowOperations.h"
+#include "editing/EditCommands.h"
+
+class QMenu;
+
+namespace kuvanto {
+
+class CanvasMouse;
+class CoordTableEditor;
+class MainWindow;
+
+class WindowEditing : public QObject {
+    Q_OBJECT
+public:
+    explicit WindowEditing(MainWindow& window);
+    ~WindowEditing() override;
+
+    CoordTableEditor& addEditor() { return *addEditor_; }
+    CoordTableEditor& subtractedEditor() { return *subtractedEditor_; }
+    CanvasMouse& canvasMouse() { return *mouse_; }
+    EditCommands& commands() { return commands_; }
+
+    // Vertex picking on the canvas (Shift 1 also selects the figure); whether a vertex was found.
+    bool pickVertexAt(double x, double y, int shift);
+    bool vertexPicked() const { return vertexPicked_; }
+
+    // Commits or hides the editors (before a command changes a table).
+    void finishEditing();
+    void hideEditors();
+
+    // The command handlers.
+    void insertRow();
+    void deleteRow();
+    void insertSeparator();
+    void allDelete();
+    void copy();
+    void paste();
+    void selectFigure();
+    void moveSelection();
+    void rotateSelection();
+    void scaleSelection();
+    void showResultFigure();
+    void editPickedVertex(double x, double y);
+
+private:
+    // The active coordinate table and its editor; null on the result tab.
+    CoordTable* activeTable();
+    CoordTableEditor* activeEditor();
+    void afterRowChange(const RowChange& change);
+    void redrawWithMarks(CoordTable& grid, IndexRange rows);
+    void showMenu(const char* name, const QPoint& globalPos);
+    void registerCommands();
+
+    MainWindow& window_;
+    EditCommands commands_;
+    std::unique_ptr<CoordTableEditor> addEditor_;
+    std::unique_ptr<CoordTableEditor> subtractedEditor_;
+    std::unique_ptr<CanvasMouse> mouse_;
+    bool fromContextMenu_ = false;
+    bool vertexPicked_ = false;
+};
+
+}  // namespace kuvanto

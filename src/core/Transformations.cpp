@@ -1,0 +1,109 @@
+// The transformations of selected vertices, the base-point list and the status-bar texts.
+#include "core/Transformations.h"
+
+#include <cmath>
+#include <optional>
+
+#include "core/NumberText.h"
+#include "core/RowOperations.h"
+
+namespace kuvanto {
+
+namespace {
+
+// Applies `f` to every selected row whose two cells are numbers; returns the count changed.
+template <typename Function>
+int forSelectedVertices(CoordTable& grid, Function f) {
+    const IndexRange rows = selectedRows(grid);
+    int changed = 0;
+    for (int r = std::max(rows.first, 1); r <= rows.last; ++r) {
+        const auto x = parseNumeric(grid.text(r, 0));
+        if (!x) continue;
+        const auto y = parseNumeric(grid.text(r, 1));
+        if (!y) continue;
+        double nx = *x, ny = *y;
+        f(nx, ny);
+        grid.setText(r, 0, numText(nx));
+        grid.setText(r, 1, numText(ny));
+        ++changed;
+    }
+    return changed;
+}
+
+std::string padTo10(std::string text) {
+    text.resize(10, ' ');
+    return text;
+}
+
+std::string cellShown(const std::string& cell) {
+    const auto value = parseNumeric(cell);
+    return value ? "  " + format000(*value) : cell;
+}
+
+}  // namespace
+
+int moveSelected(CoordTable& grid, double dx, double dy) {
+    return forSelectedVertices(grid, [&](double& x, double& y) {
+        x += dx;
+        y += dy;
+    });
+}
+
+int rotateSelected(CoordTable& grid, double cx, double cy, double degrees) {
+    const double phi = degreesToRadians(degrees);
+    const double c = std::cos(phi), s = std::sin(phi);
+    return forSelectedVertices(grid, [&](double& x, double& y) {
+        const double dx = x - cx, dy = y - cy;
+        x = cx + roundHalfEven(dx * c - dy * s, 3);
+        y = cy + roundHalfEven(dx * s + dy * c, 3);
+    });
+}
+
+int scaleSelected(CoordTable& grid, double x0, double y0, double factor) {
+    return forSelectedVertices(grid, [&](double& x, double& y) {
+        x = x0 + factor * (x - x0);
+        y = y0 + factor * (y - y0);
+    });
+}
+
+std::vector<std::string> basePointItems(const CoordTable& grid) {
+    std::vector<std::string> items;
+    const IndexRange rows = selectedRows(grid);
+    for (int r = std::max(rows.first, 1); r <= rows.last; ++r) {
+        if (!grid.isVertexRow(r)) continue;
+        const std::string& yText = grid.text(r, 1);
+        const auto y = parseNumeric(yText);
+        items.push_back("X: " + padTo10(format000(lenientValue(grid.text(r, 0)))) +
+                        " - Y: " + padTo10(y ? format000(*y) : yText));
+    }
+    return items;
+}
+
+BasePoint basePointOfItem(const std::string& item) {
+    const auto field = [&](std::size_t at) {
+        return at < item.size() ? lenientValue(std::string_view(item).substr(at, 10)) : 0.0;
+    };
+    return {field(3), field(19)};
+}
+
+std::string canvasStatusText(double x, double y, double viewMult, double viewOfsX,
+                             double viewOfsY) {
+    return "X=  " + format000(x) + " , Y=  " + format000(y) +
+           "       [ZoomFactor:" + format000(1 / viewMult) + " , Xm:" + format000(-viewOfsX) +
+           " , Ym:" + format000(-viewOfsY) + "]";
+}
+
+std::string tableStatusText(const CoordTable& grid, bool added) {
+    const std::string head = added ? "選択座標(加算図形)　：X=" : "選択座標(減算図形)　：X=";
+    return head + cellShown(grid.text(grid.Row(), 0)) +
+           " , Y=" + cellShown(grid.text(grid.Row(), 1));
+}
+
+double dragZoomMultiplier(double pressMult, double currentMult, double dy, double scaleHeight) {
+    if (dy == 0 || scaleHeight == 0) return currentMult;
+    const double k = 1 + std::sqrt(5 * dy * dy / (scaleHeight * scaleHeight));
+    if (dy > 0) return maxValue(pressMult / k, 0.02);
+    return minValue(pressMult * k, 20);
+}
+
+}  // namespace kuvanto

@@ -1,0 +1,265 @@
+// The in-place editor over the current cell and the keys and mouse actions of a coordinate table.
+#include "editing/CoordTableEditor.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFocusEvent>
+#include <QItemSelectionModel>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QTableView>
+
+#include "core/Transformations.h"
+#include "editing/CoordTableModel.h"
+
+namespace kuvanto {
+
+CoordTableEditor::CoordTableEditor(QTableView* view, CoordTableModel* model, CoordTable& grid,
+                                   EditCommands& commands, bool added, QObject* parent)
+    : QObject(parent),
+      view_(view),
+      model_(model),
+      grid_(grid),
+      commands_(commands),
+      added_(added),
+      editor_(new QLineEdit(view->viewport())) {
+    editor_->setObjectName(added ? QStringLiteral("Val1_Text") : QStringLiteral("Val2_Text"));
+    editor_->setFrame(false);
+    editor_->hide();
+    editor_->installEventFilter(this);
+    view_->installEventFilter(this);
+    view_->viewport()->installEventFilter(this);
+    view_->viewport()->setMouseTracking(true);
+    const auto userSelection = [this] {
+        if (syncing_) return;
+        readSelection();
+        emit marksRequested({grid_.Row(), grid_.Row()});
+    };
+    connect(view_->selectionModel(), &QItemSelectionModel::selectionChanged, this, userSelection);
+    connect(view_->selectionModel(), &QItemSelectionModel::currentChanged, this, userSelection);
+}
+
+bool CoordTableEditor::editing() const {
+    return !editor_->isHidden();
+}
+
+void CoordTableEditor::openEditor(const QString& typed) {
+    const int r = grid_.Row(), c = grid_.col();
+    if (r < 1 || r >= grid_.rows() || grid_.text(r, c) == kSeparatorText) return;
+    hideEditor();
+    editRow_ = r;
+    editCol_ = c;
+    // An empty row stays at the end while the last row is being filled.
+    if (r + 1 >= grid_.rows()) {
+        RowChange change;
+        change.at = grid_.rows();
+        change.appended = 1;
+        grid_.setRows(grid_.rows() + 1);
+        tableChanged(change);
+    }
+    editor_->setText(typed.isNull() ? QString::fromStdString(grid_.text(r, c)) : typed);
+    placeEditor();
+    editor_->show();
+    editor_->setFocus(Qt::OtherFocusReason);
+    if (typed.isNull())
+        editor_->selectAll();
+    else
+        editor_->end(false);
+}
+
+void CoordTableEditor::placeEditor() {
+    const QModelIndex index = model_->index(CoordTableModel::modelRow(editRow_), editCol_);
+    view_->scrollTo(index);
+    editor_->setGeometry(view_->visualRect(index));
+}
+
+void CoordTableEditor::finishEditing() {
+    if (!editing()) return;
+    commitText();
+    closeEditor();
+}
+
+void CoordTableEditor::hideEditor() {
+    if (!editing()) return;
+    closing_ = true;
+    editor_->hide();
+    closing_ = false;
+}
+
+bool CoordTableEditor::commitText() {
+    const QString text = editor_->text();
+    if (EditCommands::commitCell(grid_, editRow_, editCol_, text)) return true;
+    emit statusText(kNotANumber + text);
+    return false;
+}
+
+void CoordTableEditor::closeEditor() {
+    closing_ = true;
+    if (editor_->hasFocus()) view_->setFocus(Qt::OtherFocusReason);
+    editor_->hide();
+    closing_ = false;
+    commands_.editorClosed();
+    tableChanged();
+    emit redrawRequested();
+}
+
+void CoordTableEditor::tableChanged(const RowChange& change) {
+    model_->applyRowChange(change);
+    showGridSelection();
+}
+
+void CoordTableEditor::showGridSelection() {
+    const int rows = model_->rowCount();
+    if (rows == 0) return;
+    syncing_ = true;
+    const auto row = [&](int r) { return model_->index(std::clamp(r - 1, 0, rows - 1), 0).row(); };
+    const QModelIndex anchor = model_->index(row(grid_.Row()), grid_.col());
+    const QModelIndex end = model_->index(row(grid_.rowSel()), grid_.colSel());
+    const QModelIndex topLeft =
+        model_->index(std::min(anchor.row(), end.row()), std::min(anchor.column(), end.column()));
+    const QModelIndex bottomRight =
+        model_->index(std::max(anchor.row(), end.row()), std::max(anchor.column(), end.column()));
+    QItemSelectionModel* selection = view_->selectionModel();
+    selection->setCurrentIndex(end, QItemSelectionModel::NoUpdate);
+    selection->select(QItemSelection(topLeft, bottomRight), QItemSelectionModel::ClearAndSelect);
+    syncing_ = false;
+}
+
+void CoordTableEditor::readSelection() {
+    const QModelIndex current = view_->currentIndex();
+    if (!current.isValid()) return;
+    int top = current.row(), bottom = current.row();
+    int left = current.column(), right = current.column();
+    for (const QItemSelectionRange& range : view_->selectionModel()->selection()) {
+        top = std::min(top, range.top());
+        bottom = std::max(bottom, range.bottom());
+        left = std::min(left, range.left());
+        right = std::max(right, range.right());
+    }
+    // The view's current index is the moving end; the anchor is the opposite corner.
+    const int anchorRow = current.row() == top ? bottom : top;
+    const int anchorCol = current.column() == left ? right : left;
+    grid_.setRow(CoordTableModel::gridRow(anchorRow));
+    grid_.setCol(anchorCol);
+    grid_.setRowSel(CoordTableModel::gridRow(current.row()));
+    grid_.setColSel(current.column());
+}
+
+void CoordTableEditor::copy() {
+    QApplication::clipboard()->setText(EditCommands::copyText(grid_));
+}
+
+void CoordTableEditor::paste() {
+    finishEditing();
+    const QString text = QApplication::clipboard()->text();
+    if (text.isEmpty()) return;
+    const RowChange change = commands_.paste(grid_, text);
+    if (!change.refused) tableChanged(change);
+}
+
+void CoordTableEditor::deleteByKey() {
+    finishEditing();
+    commands_.deleteByKey(grid_);
+    tableChanged();
+    emit redrawRequested();
+}
+
+bool CoordTableEditor::tableKey(QEvent* event) {
+    if (event->type() != QEvent::KeyPress) return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
+    if (mods == Qt::ControlModifier && key->key() == Qt::Key_V) {
+        if (!key->isAutoRepeat()) paste();  // once per key stroke
+        return true;
+    }
+    if (mods == Qt::ControlModifier && key->key() == Qt::Key_C) {
+        copy();
+        return true;
+    }
+    if (key->key() == Qt::Key_Delete) {
+        deleteByKey();
+        return true;
+    }
+    if (key->key() == Qt::Key_F2) {
+        openEditor();
+        return true;
+    }
+    const QString text = key->text();
+    if (!(mods & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) && !text.isEmpty() &&
+        text.at(0).isPrint()) {
+        openEditor(text);
+        return true;
+    }
+    return false;
+}
+
+bool CoordTableEditor::editorKey(QEvent* event) {
+    if (event->type() == QEvent::FocusOut) {
+        // A popup (a menu, the editor's own context menu) takes the focus only for a moment.
+        const bool popup = static_cast<QFocusEvent*>(event)->reason() == Qt::PopupFocusReason;
+        if (!closing_ && !popup && editing()) {
+            commitText();
+            closeEditor();
+        }
+        return false;
+    }
+    if (event->type() != QEvent::KeyPress) return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    switch (key->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (commitText()) closeEditor();
+            return true;
+        case Qt::Key_Escape:
+            closeEditor();
+            return true;
+        case Qt::Key_Tab: {
+            if (!commitText()) return true;
+            closeEditor();
+            // X -> Y -> the next row's X.
+            if (editCol_ == 0) {
+                grid_.setRow(editRow_);
+                grid_.setCol(1);
+            } else {
+                grid_.setRow(editRow_ + 1);
+                grid_.setCol(0);
+            }
+            showGridSelection();
+            openEditor();
+            return true;
+        }
+        default:
+            return false;
+    }
+}
+
+bool CoordTableEditor::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == editor_) return editorKey(event);
+    if (watched == view_) return tableKey(event);
+    if (watched != view_->viewport()) return false;
+    switch (event->type()) {
+        case QEvent::MouseButtonDblClick:
+            openEditor();
+            return true;
+        case QEvent::MouseMove:
+            emit statusText(QString::fromStdString(tableStatusText(grid_, added_)));
+            return false;
+        case QEvent::MouseButtonRelease: {
+            auto* mouse = static_cast<QMouseEvent*>(event);
+            if (mouse->button() == Qt::LeftButton) {
+                finishEditing();
+                readSelection();
+                emit marksRequested(selectedRows(grid_));
+            } else if (mouse->button() == Qt::RightButton) {
+                emit contextMenuRequested(grid_.Row() == grid_.rowSel(),
+                                          mouse->globalPosition().toPoint());
+            }
+            return false;
+        }
+        default:
+            return false;
+    }
+}
+
+}  // namespace kuvanto

@@ -1,0 +1,88 @@
+// Editing of one coordinate table in its QTableView: the in-place editor (a line edit laid over
+// the current cell, opened by F2, a double click or by typing a character; Enter commits, Esc
+// abandons, Tab commits and moves on X -> Y -> next row's X, losing the focus commits), the keys
+// of the table (Delete, Ctrl+C, Ctrl+V), the status readout of the current row on mouse moves,
+// the selection kept in step between the view and the table, and the mouse release that redraws
+// with marks or asks for a context menu. The work is done by EditCommands; the window answers
+// the signals by redrawing, marking and showing menus.
+#pragma once
+
+#include <QObject>
+#include <QPoint>
+#include <QString>
+
+#include "core/RowOperations.h"
+#include "editing/EditCommands.h"
+
+class QLineEdit;
+class QTableView;
+
+namespace kuvanto {
+
+class CoordTableModel;
+
+class CoordTableEditor : public QObject {
+    Q_OBJECT
+public:
+    // `added` picks the editor's name ("Val1_Text" / "Val2_Text") and the status text.
+    CoordTableEditor(QTableView* view, CoordTableModel* model, CoordTable& grid,
+                     EditCommands& commands, bool added, QObject* parent = nullptr);
+
+    QLineEdit* editor() const { return editor_; }
+    bool editing() const;
+    CoordTable& grid() { return grid_; }
+    QTableView* view() const { return view_; }
+
+    // Opens the editor on the current cell (nothing on a separator cell); `typed` replaces the
+    // text when given.
+    void openEditor(const QString& typed = QString());
+    // Commits a visible editor as losing the focus does (before a command changes the table).
+    void finishEditing();
+    // Hides the editor without writing.
+    void hideEditor();
+
+    // After a command changed the table: tells the view about the rows, then shows the table's
+    // selection in the view.
+    void tableChanged(const RowChange& change = {});
+    void showGridSelection();
+
+    // The commands of the keys, also used by the menus.
+    void copy();
+    void paste();
+    void deleteByKey();
+
+signals:
+    // The table changed in a way the canvas shows; redraw it.
+    void redrawRequested();
+    // Redraw, then mark the vertices of these rows.
+    void marksRequested(IndexRange rows);
+    void statusText(const QString& text);
+    // Right button released over the table; `singleRow` when one row is selected.
+    void contextMenuRequested(bool singleRow, const QPoint& globalPos);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool tableKey(QEvent* event);
+    bool editorKey(QEvent* event);
+    // Writes the editor's text into its cell; false (and a status message) when refused.
+    bool commitText();
+    // Closes the editor: results reset, redraw, snapshot.
+    void closeEditor();
+    void readSelection();
+    void placeEditor();
+
+    QTableView* view_;
+    CoordTableModel* model_;
+    CoordTable& grid_;
+    EditCommands& commands_;
+    bool added_;
+    QLineEdit* editor_;
+    int editRow_ = 0;
+    int editCol_ = 0;
+    bool closing_ = false;
+    bool syncing_ = false;
+};
+
+}  // namespace kuvanto

@@ -1,0 +1,121 @@
+// Row commands with their questions and refusals, erasing, clipboard text, the editor commit and
+// the transformations, each with the snapshot its command takes.
+#include "editing/EditCommands.h"
+
+#include "core/ClipboardText.h"
+#include "core/NumberText.h"
+#include "core/Transformations.h"
+
+namespace kuvanto {
+
+namespace {
+
+const QString kInsertTail = QStringLiteral(" に空白行を挿入します。");
+const QString kDeleteTail = QStringLiteral(" を削除します。");
+const QString kSeparatorTail = QStringLiteral(" に図形区切りを挿入します。");
+const QString kNoticeTitle = QStringLiteral("Notice!");
+
+QString qtext(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+}  // namespace
+
+QString EditCommands::rowQuestion(const CoordTable& grid, const QString& tail) {
+    return QStringLiteral("X=") + qtext(grid.text(grid.Row(), 0)) + QStringLiteral(" , Y=") +
+           qtext(grid.text(grid.Row(), 1)) + tail + QLatin1Char('\n') +
+           QStringLiteral("よろしいですか？");
+}
+
+RowChange EditCommands::insertRows(CoordTable& grid, bool ask) {
+    RowChange change;
+    change.refused = true;
+    if (!ask || msg_.confirm(rowQuestion(grid, kInsertTail), kRowQuestionTitle)) {
+        change = insertGridRows(grid);
+        if (change.refused) msg_.notice(kCannotInsert);
+    }
+    work_.saveUndo();
+    return change;
+}
+
+RowChange EditCommands::deleteRows(CoordTable& grid, bool ask) {
+    RowChange change;
+    change.refused = true;
+    if (!ask || msg_.confirm(rowQuestion(grid, kDeleteTail), kRowQuestionTitle)) {
+        change = deleteGridRows(grid);
+        if (change.refused) msg_.notice(kCannotDelete);
+    }
+    work_.saveUndo();
+    return change;
+}
+
+RowChange EditCommands::insertSeparator(CoordTable& grid, bool ask) {
+    if (ask && !msg_.confirm(rowQuestion(grid, kSeparatorTail), kRowQuestionTitle)) {
+        RowChange none;
+        none.refused = true;
+        return none;
+    }
+    const RowChange change = kuvanto::insertSeparator(grid);
+    if (change.refused) {
+        msg_.notice(kCannotInsert);
+        return change;
+    }
+    work_.saveUndo();
+    return change;
+}
+
+void EditCommands::deleteByKey(CoordTable& grid) {
+    deleteSelectedCells(grid);
+}
+
+bool EditCommands::allDelete(bool ask) {
+    if (ask && !msg_.confirm(kAllDeleteQuestion, kNoticeTitle)) return false;
+    work_.allDel();
+    return true;
+}
+
+QString EditCommands::copyText(const CoordTable& grid) {
+    return qtext(kuvanto::copyText(grid));
+}
+
+RowChange EditCommands::paste(CoordTable& grid, const QString& text) {
+    const RowChange change = pasteText(grid, text.toStdString());
+    if (!change.refused) work_.saveUndo();
+    return change;
+}
+
+bool EditCommands::commitCell(CoordTable& grid, int row, int col, const QString& text) {
+    const std::string cell = text.toStdString();
+    if (!cell.empty() && !isNumericText(cell)) return false;
+    if (row < 1 || row >= grid.rows()) return false;
+    grid.setText(row, col, cell);
+    return true;
+}
+
+void EditCommands::editorClosed() {
+    work_.resetResults();
+    work_.saveUndo();
+}
+
+void EditCommands::move(CoordTable& grid, double dx, double dy) {
+    moveSelected(grid, dx, dy);
+    work_.saveUndo();
+}
+
+void EditCommands::rotate(CoordTable& grid, double cx, double cy, double degrees) {
+    rotateSelected(grid, cx, cy, degrees);
+    work_.saveUndo();
+}
+
+void EditCommands::scale(CoordTable& grid, double x0, double y0, double factor) {
+    scaleSelected(grid, x0, y0, factor);
+    work_.saveUndo();
+}
+
+void EditCommands::editCoordinate(CoordTable& grid, const QString& x, const QString& y) {
+    grid.setText(grid.Row(), 0, x.toStdString());
+    grid.setText(grid.Row(), 1, y.toStdString());
+    work_.saveUndo();
+}
+
+}  // namespace kuvanto

@@ -1,0 +1,64 @@
+// The table editing commands as the user meets them, without a window: the row commands with
+// their questions and refusals, the Delete key, erasing everything, copy and paste text, the cell
+// commit of the in-place editor, the transformations and the picked-vertex edit, each followed by
+// the undo snapshot its command takes. They act on the table given (the active coordinate table)
+// and talk to the user only through the Messenger; the caller tells its views what changed (the
+// returned RowChange) and redraws.
+#pragma once
+
+#include <QString>
+#include <optional>
+
+#include "core/RowOperations.h"
+#include "editing/Messenger.h"
+#include "editing/Workspace.h"
+
+namespace kuvanto {
+
+inline const QString kRowQuestionTitle = QStringLiteral("図形区切りの挿入");
+inline const QString kCannotInsert = QStringLiteral("この行には挿入できません。");
+inline const QString kCannotDelete = QStringLiteral("この行は削除できません。");
+inline const QString kAllDeleteQuestion = QStringLiteral("全データを消去します。よろしいですか？");
+inline const QString kNotANumber = QStringLiteral("数値ではないため入力できません: ");
+
+class EditCommands {
+public:
+    EditCommands(Workspace& work, Messenger& messenger) : work_(work), msg_(messenger) {}
+
+    // Insert_Row1 (ask = true) and the context-menu insert (ask = false): inserts empty rows
+    // before the selection (on Yes), then a snapshot whatever the answer.
+    RowChange insertRows(CoordTable& grid, bool ask);
+    // Delete_Row1 / the context-menu delete, likewise.
+    RowChange deleteRows(CoordTable& grid, bool ask);
+    // Sect_Dgrm1 (ask) / Sect_Dgrm: separator insertion and its snapshot; nothing on No.
+    RowChange insertSeparator(CoordTable& grid, bool ask);
+    // The Delete key: empties the selected cells; no snapshot.
+    void deleteByKey(CoordTable& grid);
+    // All_Del: asks first when `ask`; false when the user declined.
+    bool allDelete(bool ask);
+
+    // Copy text of the selected block; paste of clipboard text with its snapshot.
+    static QString copyText(const CoordTable& grid);
+    RowChange paste(CoordTable& grid, const QString& text);
+
+    // The in-place editor's text for cell (row, col): empty or numeric text is written as typed
+    // and true returned; any other text changes nothing and gives false.
+    static bool commitCell(CoordTable& grid, int row, int col, const QString& text);
+    // Closing the editor: the results are reset and a snapshot is taken.
+    void editorClosed();
+
+    // The transformation dialogs' commands and the picked-vertex edit, each with its snapshot.
+    void move(CoordTable& grid, double dx, double dy);
+    void rotate(CoordTable& grid, double cx, double cy, double degrees);
+    void scale(CoordTable& grid, double x0, double y0, double factor);
+    void editCoordinate(CoordTable& grid, const QString& x, const QString& y);
+
+    // The question text of the row commands for the current row of `grid`.
+    static QString rowQuestion(const CoordTable& grid, const QString& tail);
+
+private:
+    Workspace& work_;
+    Messenger& msg_;
+};
+
+}  // namespace kuvanto

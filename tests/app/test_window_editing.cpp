@@ -1,0 +1,117 @@
+// Table editing inside the main window (offscreen): the row commands asking from the menu bar,
+// picking a subtracted vertex switching to its tab, Shift picking the whole figure, the figure of
+// a result column found again, the canvas status text, and undo after an edit.
+#include <QAction>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "ScriptedMessenger.h"
+#include "app/MainWindow.h"
+#include "app/WindowEditing.h"
+#include "canvas/CanvasMouse.h"
+#include "editing/CoordTableEditor.h"
+
+using namespace kuvanto;
+
+namespace {
+QString fixture(const char* name) {
+    return QStringLiteral(KUVANTO_FIXTURES "/") + name;
+}
+}  // namespace
+
+class TestWindowEditing : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void insertRowAsksFromMenu();
+    void pickingSwitchesTable();
+    void shiftPickSelectsFigure();
+    void resultColumnFindsFigure();
+    void canvasStatusText();
+
+private:
+    std::unique_ptr<QTemporaryDir> dir_;
+    ScriptedMessenger msg_;
+    std::unique_ptr<MainWindow> window_;
+};
+
+void TestWindowEditing::init() {
+    dir_ = std::make_unique<QTemporaryDir>();
+    msg_ = ScriptedMessenger();
+    window_ = std::make_unique<MainWindow>(dir_->path(), &msg_);
+    window_->resize(1000, 700);
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    QVERIFY(window_->openCsvFile(fixture("two-added-one-subtracted.csv")));
+    window_->selectTab(0);
+}
+
+void TestWindowEditing::cleanup() {
+    window_.reset();
+    dir_.reset();
+}
+
+void TestWindowEditing::insertRowAsksFromMenu() {
+    CoordTable& grid = window_->work().addGrid;
+    grid.setRow(2);
+    window_->editing().addEditor().showGridSelection();
+    msg_.answers = {true};
+    QAction* insert = window_->command(QStringLiteral("Insert_Row1"));
+    QVERIFY(insert->isEnabled());
+    insert->trigger();
+    QCOMPARE(msg_.questions.size(), 1);
+    QCOMPARE(grid.text(2, 0), "");
+    QCOMPARE(grid.text(3, 0), "100");
+    auto* view = window_->findChild<QTableView*>(QStringLiteral("Add_Grid"));
+    QCOMPARE(view->model()->rowCount(), grid.rows() - 1);
+    window_->command(QStringLiteral("Undo_t"))->trigger();
+    QCOMPARE(window_->work().addGrid.text(2, 0), "100");
+}
+
+void TestWindowEditing::pickingSwitchesTable() {
+    QVERIFY(window_->editing().pickVertexAt(75.5, 150, 0));
+    QCOMPARE(window_->activeGrid(), MainWindow::ActiveGrid::Subtracted);
+    QCOMPARE(window_->selectedTabCaption(), QStringLiteral("減算図形"));
+    QCOMPARE(window_->work().subtractedGrid.Row(), 3);
+    // Far from every vertex nothing is picked and nothing moves.
+    QVERIFY(!window_->editing().pickVertexAt(150, 150, 0));
+    QCOMPARE(window_->activeGrid(), MainWindow::ActiveGrid::Subtracted);
+}
+
+void TestWindowEditing::shiftPickSelectsFigure() {
+    QVERIFY(window_->editing().pickVertexAt(300, 50, 1));
+    const CoordTable& grid = window_->work().addGrid;
+    QCOMPARE(grid.Row(), 6);
+    QCOMPARE(grid.rowSel(), 11);
+    auto* view = window_->findChild<QTableView*>(QStringLiteral("Add_Grid"));
+    QCOMPARE(view->selectionModel()->selectedIndexes().size(), 12);
+}
+
+void TestWindowEditing::resultColumnFindsFigure() {
+    window_->selectTab(2);
+    ResultTable& result = window_->work().resultGrid;
+    QCOMPARE(QString::fromStdString(result.text(0, 4)), QStringLiteral("減算3"));
+    result.setCol(4);
+    QAction* show = window_->command(QStringLiteral("Sel_Zukei"));
+    QVERIFY(show->isEnabled());
+    show->trigger();
+    QCOMPARE(window_->activeGrid(), MainWindow::ActiveGrid::Subtracted);
+    const CoordTable& grid = window_->work().subtractedGrid;
+    QCOMPARE(grid.Row(), 1);
+    QCOMPARE(grid.rowSel(), 5);
+    // The combined column finds nothing.
+    window_->selectTab(2);
+    result.setCol(result.cols() - 1);
+    show->trigger();
+    QCOMPARE(window_->activeGrid(), MainWindow::ActiveGrid::Result);
+}
+
+void TestWindowEditing::canvasStatusText() {
+    window_->editing().canvasMouse().move(Qt::NoButton, 0, 12.5, 40);
+    QVERIFY(window_->statusText().startsWith(QStringLiteral("X=  12.500 , Y=  40.000       [")));
+}
+
+QTEST_MAIN(TestWindowEditing)
+#include "test_window_editing.moc"
