@@ -74,10 +74,10 @@ struct Window {
 
 // Buttons that have their command today: write, read, export, print, undo, exit, the editing
 // commands (copy, paste, rows, erase, direct editing, move, rotate, scale, separator), the
-// generators (rectangle, circle, the three lines, corner rounding), file insertion and the shape
-// library.
+// generators (rectangle, circle, the three lines, corner rounding), freehand drawing, file
+// insertion and the shape library.
 const QSet<int> kButtonsWithCommands{1,  2,  4,  5,  7,  9,  11, 12, 14, 15, 16, 17, 19,
-                                     20, 21, 23, 24, 25, 26, 27, 28, 29, 31, 32};
+                                     20, 21, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32};
 
 }  // namespace
 
