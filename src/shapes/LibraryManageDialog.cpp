@@ -16,7 +16,7 @@
 
 #include "editing/Messenger.h"
 #include "io/TextFile.h"
-#include "shapes/SelectAllEdit.h"
+#include "editing/SelectAllOnFocus.h"
 #include "shapes/ShapeLibrary.h"
 
 namespace kuvanto {
@@ -39,8 +39,8 @@ LibraryManageDialog::LibraryManageDialog(const ShapeLibrary& library, Messenger&
     name_->setText(QStringLiteral("Untitled...(") +
                    QLocale::system().toString(QDateTime::currentDateTime(), QLocale::ShortFormat) +
                    QLatin1Char(')'));
-    SelectAllEdit::install(file_);
-    SelectAllEdit::install(name_);
+    SelectAllOnFocus::install(file_);
+    SelectAllOnFocus::install(name_);
     auto* ok = new QPushButton(QStringLiteral("OK"), add);
     ok->setObjectName(QStringLiteral("Command3"));
     auto* addLayout = new QGridLayout(add);

@@ -17,7 +17,7 @@
 #include "editing/Workspace.h"
 #include "shapes/LibraryManageDialog.h"
 #include "shapes/LibraryPreview.h"
-#include "shapes/SelectAllEdit.h"
+#include "editing/SelectAllOnFocus.h"
 
 namespace kuvanto {
 
@@ -87,8 +87,8 @@ ShapeInsertDialog::ShapeInsertDialog(Workspace& workspace, CoordTable& grid,
     targetX_->setObjectName(QStringLiteral("dX_Text"));
     targetY_ = new QLineEdit(QStringLiteral("0"), this);
     targetY_->setObjectName(QStringLiteral("dY_Text"));
-    SelectAllEdit::install(targetX_);
-    SelectAllEdit::install(targetY_);
+    SelectAllOnFocus::install(targetX_);
+    SelectAllOnFocus::install(targetY_);
 
     ok_ = new QPushButton(QStringLiteral("OK"), this);
     ok_->setObjectName(QStringLiteral("Command1"));
