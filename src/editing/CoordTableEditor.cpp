@@ -29,7 +29,10 @@ CoordTableEditor::CoordTableEditor(QTableView* view, CoordTableModel* model, Coo
     editor_->hide();
     editor_->installEventFilter(this);
     view_->installEventFilter(this);
-    view_->viewport()->installEventFilter(this);
+    // Kept as an address: the filter still sees events while the view is being destroyed, when
+    // the view can no longer be asked for its viewport.
+    viewport_ = view_->viewport();
+    viewport_->installEventFilter(this);
     view_->viewport()->setMouseTracking(true);
     const auto userSelection = [this] {
         if (syncing_) return;
@@ -237,7 +240,7 @@ bool CoordTableEditor::editorKey(QEvent* event) {
 bool CoordTableEditor::eventFilter(QObject* watched, QEvent* event) {
     if (watched == editor_) return editorKey(event);
     if (watched == view_) return tableKey(event);
-    if (watched != view_->viewport()) return false;
+    if (watched != viewport_) return false;
     switch (event->type()) {
         case QEvent::MouseButtonDblClick:
             openEditor();

@@ -79,6 +79,7 @@ private:
     EditCommands& commands_;
     bool added_;
     QLineEdit* editor_;
+    QObject* viewport_ = nullptr;
     int editRow_ = 0;
     int editCol_ = 0;
     bool closing_ = false;
