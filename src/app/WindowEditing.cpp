@@ -6,7 +6,9 @@
 
 #include "app/MainWindow.h"
 #include "canvas/CanvasMouse.h"
+#include "canvas/FreehandLengthBox.h"
 #include "canvas/SectionCanvas.h"
+#include "core/FreehandSession.h"
 #include "core/NumberText.h"
 #include "editing/CoordTableEditor.h"
 #include "editing/CoordTableModel.h"
@@ -21,6 +23,8 @@ namespace {
 constexpr std::uint32_t kMarkColor = 0x0000FF00;  // pure green as 0x00BBGGRR
 constexpr int kAddTab = 0;
 constexpr int kSubtractedTab = 1;
+constexpr int kShiftOnly = 1;  // CanvasMouse::modifierBits of Shift alone
+constexpr int kNoModifier = 0;
 }  // namespace
 
 WindowEditing::WindowEditing(MainWindow& window)
@@ -57,6 +61,14 @@ WindowEditing::WindowEditing(MainWindow& window)
         const bool wasOn = window_.canvas_->freeHandCheck()->isChecked();
         window_.endFreehand();
         if (wasOn) window_.redrawSection();
+    });
+    lengthBox_ = new FreehandLengthBox(window.canvas_);
+    connect(mouse_.get(), &CanvasMouse::freehandPressed, this, &WindowEditing::freehandPress);
+    connect(mouse_.get(), &CanvasMouse::freehandMoved, this, &WindowEditing::freehandMove);
+    connect(lengthBox_, &FreehandLengthBox::lengthEntered, this,
+            &WindowEditing::freehandTypedLength);
+    connect(window.canvas_->freeHandCheck(), &QCheckBox::toggled, this, [this](bool on) {
+        if (!on) lengthBox_->dismiss();
     });
     registerCommands();
 }
@@ -128,6 +140,54 @@ void WindowEditing::afterRowChange(const RowChange& change) {
     window_.redrawSection();
     hideEditors();
     window_.reportSnapshot();
+}
+
+namespace {
+std::optional<double> freehandGridStep(const SectionCanvas& canvas) {
+    const double step = canvas.view().gridStep();
+    if (step > 0) return step;
+    return std::nullopt;
+}
+}  // namespace
+
+void WindowEditing::freehandPress(double x, double y, int modifiers) {
+    FreehandSession& session = window_.freehand();
+    CoordTable* table = activeTable();
+    if (!session.on() || !table) return;
+    finishEditing();
+    session.click(*table, Point{x, y}, freehandGridStep(*window_.canvas_), modifiers == kShiftOnly);
+    window_.showTableChange();
+}
+
+void WindowEditing::freehandMove(double x, double y, int modifiers) {
+    FreehandSession& session = window_.freehand();
+    if (!session.on() || !session.drawing()) return;
+    SectionCanvas& canvas = *window_.canvas_;
+    canvas.setDrawWidth(2);
+    canvas.redrawSection();
+    // Other modifier states (Ctrl for panning and zooming) only redraw.
+    if (modifiers != kNoModifier && modifiers != kShiftOnly) return;
+    const std::optional<double> step = freehandGridStep(canvas);
+    const RubberBand band = session.move(Point{x, y}, step, modifiers == kShiftOnly);
+    if (band.drawn)
+        canvas.drawLine(WorldPt{band.from.x, band.from.y}, WorldPt{band.to.x, band.to.y},
+                        kMarkColor);
+    if (modifiers != kShiftOnly) {
+        lengthBox_->dismiss();
+        return;
+    }
+    // The box sits just beside the (snapped) cursor.
+    const Point cursor = snapToGrid(Point{x, y}, step);
+    const QPointF at = canvas.toWidget(WorldPt{cursor.x + 4, cursor.y - 10});
+    lengthBox_->showAt(at.toPoint(), QString::fromStdString(band.caption),
+                       QString::fromStdString(band.lengthText));
+}
+
+void WindowEditing::freehandTypedLength(const QString& text) {
+    CoordTable* table = activeTable();
+    if (!window_.freehand().on() || !table) return;
+    if (!window_.freehand().typeLength(*table, text.toStdString())) return;
+    window_.showTableChange();
 }
 
 void WindowEditing::redrawWithMarks(CoordTable& grid, IndexRange rows) {

@@ -20,6 +20,7 @@ namespace kuvanto {
 
 class CanvasMouse;
 class CoordTableEditor;
+class FreehandLengthBox;
 class MainWindow;
 
 class WindowEditing : public QObject {
@@ -55,6 +56,13 @@ public:
     void showResultFigure();
     void editPickedVertex(double x, double y);
 
+    // Freehand drawing on the canvas: a left press adds a vertex, a move draws the rubber band
+    // (and with Shift alone shows the length box), Enter in the length box adds the typed length.
+    void freehandPress(double x, double y, int modifiers);
+    void freehandMove(double x, double y, int modifiers);
+    void freehandTypedLength(const QString& text);
+    FreehandLengthBox& lengthBox() { return *lengthBox_; }
+
 private:
     // The active coordinate table and its editor; null on the result tab.
     CoordTable* activeTable();
@@ -69,6 +77,7 @@ private:
     std::unique_ptr<CoordTableEditor> addEditor_;
     std::unique_ptr<CoordTableEditor> subtractedEditor_;
     std::unique_ptr<CanvasMouse> mouse_;
+    FreehandLengthBox* lengthBox_ = nullptr;  // owned by the canvas
     bool fromContextMenu_ = false;
     bool vertexPicked_ = false;
 };

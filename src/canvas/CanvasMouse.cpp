@@ -31,11 +31,12 @@ int CanvasMouse::modifierBits(Qt::KeyboardModifiers modifiers) {
     return bits;
 }
 
-void CanvasMouse::press(Qt::MouseButton, int, double x, double y) {
+void CanvasMouse::press(Qt::MouseButton button, int modifiers, double x, double y) {
     SectionView& view = canvas_->view();
     view.pressX = x;
     view.pressY = y;
     view.pressMult = view.viewMult;
+    if (button == Qt::LeftButton && view.freeHandCheck) emit freehandPressed(x, y, modifiers);
 }
 
 void CanvasMouse::pan(double x, double y) {
@@ -63,6 +64,7 @@ void CanvasMouse::move(Qt::MouseButtons buttons, int modifiers, double x, double
         }
     }
     const SectionView& view = canvas_->view();
+    if (view.freeHandCheck) emit freehandMoved(x, y, modifiers);
     emit statusText(QString::fromStdString(
         canvasStatusText(x, y, view.viewMult, view.viewOfsX, view.viewOfsY)));
 }

@@ -3,7 +3,9 @@
 // about the cursor, every move shows the position and view state in the status bar, a plain
 // release picks the nearest vertex (Shift + left release the whole figure) and a right release
 // asks for the context menu, a double click asks to edit the vertex under the press, and Esc
-// ends freehand mode. Modifier states are compared whole: Ctrl with Shift is neither.
+// ends freehand mode. In freehand mode a left press (any modifiers) asks to add a vertex and every
+// move is handed on for the rubber band; releases pick nothing there. Modifier states are compared
+// whole: Ctrl with Shift is neither.
 #pragma once
 
 #include <QObject>
@@ -45,6 +47,10 @@ signals:
     void editRequested(double x, double y);
     // Esc, or a double click: end freehand mode.
     void endFreehandRequested();
+    // Freehand mode: a left press at (x, y) adds a vertex; a move draws the rubber band.
+    // `modifiers` is the bit set of modifierBits.
+    void freehandPressed(double x, double y, int modifiers);
+    void freehandMoved(double x, double y, int modifiers);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

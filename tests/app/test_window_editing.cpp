@@ -1,7 +1,10 @@
 // Table editing inside the main window (offscreen): the row commands asking from the menu bar,
 // picking a subtracted vertex switching to its tab, Shift picking the whole figure, the figure of
-// a result column found again, the canvas status text, and undo after an edit.
+// a result column found again, the canvas status text, undo after an edit, and freehand drawing
+// by clicks on the canvas and a length typed into its length box.
 #include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -10,6 +13,8 @@
 #include "app/MainWindow.h"
 #include "app/WindowEditing.h"
 #include "canvas/CanvasMouse.h"
+#include "canvas/FreehandLengthBox.h"
+#include "canvas/SectionCanvas.h"
 #include "editing/CoordTableEditor.h"
 
 using namespace kuvanto;
@@ -30,6 +35,7 @@ private slots:
     void shiftPickSelectsFigure();
     void resultColumnFindsFigure();
     void canvasStatusText();
+    void freehandClicksAddVertices();
 
 private:
     std::unique_ptr<QTemporaryDir> dir_;
@@ -111,6 +117,46 @@ void TestWindowEditing::resultColumnFindsFigure() {
 void TestWindowEditing::canvasStatusText() {
     window_->editing().canvasMouse().move(Qt::NoButton, 0, 12.5, 40);
     QVERIFY(window_->statusText().startsWith(QStringLiteral("X=  12.500 , Y=  40.000       [")));
+}
+
+void TestWindowEditing::freehandClicksAddVertices() {
+    CoordTable& grid = window_->work().addGrid;
+    const int start = grid.rows() - 1;  // the empty entry row at the end
+    grid.setRow(start);
+    window_->findChild<QComboBox*>(QStringLiteral("Combo1"))->setCurrentText(QStringLiteral("10"));
+    msg_.answers = {true};
+    window_->command(QStringLiteral("FreeHand"))->trigger();
+    QVERIFY(window_->freehand().on());
+
+    auto* canvas = window_->findChild<SectionCanvas*>();
+    const int before = grid.rows();
+    // Clicks a few pixels off the grid points land on them; plain clicks pick nothing.
+    for (const WorldPt at : {WorldPt{9.4, 20.3}, WorldPt{60.2, 19.6}})
+        QTest::mouseClick(canvas, Qt::LeftButton, {}, canvas->toWidget(at).toPoint());
+    QCOMPARE(grid.rows(), before + 2);
+    QCOMPARE(grid.text(start, 0), "10");
+    QCOMPARE(grid.text(start, 1), "20");
+    QCOMPARE(grid.text(start + 1, 0), "60");
+    QCOMPARE(grid.text(start + 1, 1), "20");
+    QCOMPARE(grid.Row(), start + 2);
+    auto* view = window_->findChild<QTableView*>(QStringLiteral("Add_Grid"));
+    QCOMPARE(view->model()->rowCount(), grid.rows() - 1);
+
+    // Shift alone while drawing shows the length box; Enter lays the length off to the left,
+    // where the cursor is.
+    auto* box = window_->findChild<FreehandLengthBox*>(QStringLiteral("FH_Frame"));
+    QVERIFY(!box->isVisible());
+    window_->editing().canvasMouse().move(Qt::NoButton, 1, 31, 22);
+    QVERIFY(box->isVisible());
+    auto* text = box->findChild<QLineEdit*>(QStringLiteral("FH_Text"));
+    QCOMPARE(text->text(), QStringLiteral("30"));
+    text->setText(QStringLiteral("25"));
+    QTest::keyClick(text, Qt::Key_Return);
+    QCOMPARE(grid.text(start + 2, 0), "35");
+    QCOMPARE(grid.text(start + 2, 1), "20");
+    // A plain move hides it again.
+    window_->editing().canvasMouse().move(Qt::NoButton, 0, 31, 22);
+    QVERIFY(!box->isVisible());
 }
 
 QTEST_MAIN(TestWindowEditing)
