@@ -5,22 +5,11 @@
 #include <QStringList>
 
 #include "core/CoordTable.h"
+#include "CoordTableBuilder.h"
 
 namespace kuvanto {
 
-inline CoordTable gridOf(const QStringList& rows) {
-    CoordTable grid;
-    grid.setRows(1);
-    for (const QString& row : rows) {
-        if (row == "|") {
-            grid.appendRow(std::string(kSeparatorText), "");
-        } else {
-            const QStringList xy = row.split(',');
-            grid.appendRow(xy.value(0).toStdString(), xy.value(1).toStdString());
-        }
-    }
-    return grid;
-}
+inline CoordTable gridOf(const QStringList& rows) { return test::coordTableOf(rows); }
 
 inline QStringList rowsOf(const CoordTable& grid) {
     QStringList out;
