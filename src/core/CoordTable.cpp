@@ -9,6 +9,7 @@
 #include <cstring>
 #include <limits>
 
+#include "core/LargeBuffers.h"
 #include "core/NumberText.h"
 
 namespace kuvanto {
@@ -95,6 +96,7 @@ void CoordTable::setRows(int rows) {
     if (rows == this->rows()) return;
     const auto n = static_cast<std::size_t>(rows);
     if (n < points_.size()) release(std::span<const Span>(spans_).subspan(2 * n));
+    makeRoom(n);
     spans_.resize(2 * n);
     points_.resize(n, kNoNumbers);
     keepInside();
@@ -144,6 +146,7 @@ void CoordTable::insertRows(int row, int count) {
     if (row < 1 || row > rows() || count <= 0) return;
     const auto at = static_cast<std::size_t>(row);
     const auto n = static_cast<std::size_t>(count);
+    makeRoom(points_.size() + n);
     spans_.insert(spans_.begin() + static_cast<std::ptrdiff_t>(2 * at), 2 * n, Span{});
     points_.insert(points_.begin() + static_cast<std::ptrdiff_t>(at), n, kNoNumbers);
     touch();
@@ -170,8 +173,20 @@ void CoordTable::appendRow(std::string_view x, std::string_view y) {
 }
 
 void CoordTable::reserveRows(std::size_t rows) {
-    spans_.reserve(spans_.size() + 2 * rows);
-    points_.reserve(points_.size() + rows);
+    makeRoom(points_.size() + rows, false);
+}
+
+void CoordTable::makeRoom(std::size_t rows, bool growByHalf) {
+    if (rows <= points_.capacity()) return;
+    // Growing by half at least keeps a series of insertions linear, as the vectors' own growth
+    // would; a reader that knows its row count asks for exactly that.
+    if (growByHalf) rows = std::max(rows, points_.capacity() + points_.capacity() / 2);
+    spans_.reserve(2 * rows);
+    points_.reserve(rows);
+    // The part beyond the rows kept is written only from now on.
+    preferHugePages(spans_.data() + spans_.size(), (spans_.capacity() - spans_.size()) * sizeof(Span));
+    preferHugePages(points_.data() + points_.size(),
+                    (points_.capacity() - points_.size()) * sizeof(Point));
 }
 
 void CoordTable::shareText(std::shared_ptr<const std::string> text) {

@@ -99,6 +99,8 @@ private:
     int lastRow() const override { return rows() - 1; }
     int lastCol() const override { return 1; }
 
+    // Makes room for `rows` rows in all, advising huge pages for large tables; see LargeBuffers.h.
+    void makeRoom(std::size_t rows, bool growByHalf = true);
     std::string_view view(Span span) const;
     // The bytes a span takes in own_ (the length prefix of a long text included).
     std::size_t bytesOf(Span span) const;

@@ -16,6 +16,7 @@
 #include <cstring>
 #include <vector>
 
+#include "core/LargeBuffers.h"
 #include "io/FileErrorText.h"
 #include "io/NativePath.h"
 #include "io/SafeWrite.h"
@@ -189,40 +190,70 @@ std::string encodeCp932Impl(std::string_view utf8, bool& lossy) {
     return out;
 }
 
-std::string decodeCp932(std::string_view bytes) {
+// The decoded form of one character at `at`: its table entry (nothing for U+FFFD) and the number
+// of bytes it takes. A lead byte takes its second byte along, which may lie in the ASCII range; a
+// pair without a character gives U+FFFD for the lead byte alone and the second byte is read again
+// on its own.
+struct Cp932Char {
+    const Cp932Table::Entry* entry;
+    std::size_t length;
+    std::size_t utf8Length() const { return entry ? entry->length : kReplacementChar.size(); }
+};
+
+Cp932Char cp932CharAt(const Cp932Table& table, const unsigned char* s, std::size_t at,
+                      std::size_t n) {
+    const unsigned char c = s[at];
+    if (isCp932Lead(c)) {
+        if (at + 1 < n && table.pair(c, s[at + 1]).length > 0)
+            return {&table.pair(c, s[at + 1]), 2};
+        return {nullptr, 1};
+    }
+    return {table.single(c).length > 0 ? &table.single(c) : nullptr, 1};
+}
+
+// Decodes code page 932 inside the buffer itself, so that a large file needs no second buffer.
+// A first pass finds how far the UTF-8 text runs ahead of the bytes at most; the bytes are moved
+// up by that much and decoded forward to the front, the write position never passing the read
+// position.
+void decodeCp932InPlace(std::string& bytes) {
     const Cp932Table& table = Cp932Table::instance();
-    std::string out;
-    out.reserve(bytes.size() + bytes.size() / 2 + 16);
-    const auto* s = reinterpret_cast<const unsigned char*>(bytes.data());
     const std::size_t n = bytes.size();
+    std::size_t growth = 0;
+    std::size_t maxGrowth = 0;
+    for (std::size_t i = asciiRunEnd(bytes, 0); i < n; i = asciiRunEnd(bytes, i)) {
+        const Cp932Char ch =
+            cp932CharAt(table, reinterpret_cast<const unsigned char*>(bytes.data()), i, n);
+        growth += ch.utf8Length();
+        growth -= std::min(growth, ch.length);  // a shorter form gives back what it saves
+        maxGrowth = std::max(maxGrowth, growth);
+        i += ch.length;
+    }
+    const std::size_t shift = maxGrowth;
+    if (shift > 0) {
+        bytes.resize(n + shift);
+        std::memmove(bytes.data() + shift, bytes.data(), n);
+    }
+    char* out = bytes.data();
+    const auto* s = reinterpret_cast<const unsigned char*>(bytes.data() + shift);
+    const std::string_view in(bytes.data() + shift, n);
+    std::size_t used = 0;
     std::size_t i = 0;
     while (i < n) {
-        const std::size_t asciiEnd = asciiRunEnd(bytes, i);
-        out.append(bytes.substr(i, asciiEnd - i));
+        const std::size_t asciiEnd = asciiRunEnd(in, i);
+        if (out + used != in.data() + i) std::memmove(out + used, in.data() + i, asciiEnd - i);
+        used += asciiEnd - i;
         i = asciiEnd;
         if (i >= n) break;
-        // A lead byte takes its second byte along, which may lie in the ASCII range; a pair
-        // without a character gives U+FFFD for the lead byte alone and the second byte is read
-        // again on its own.
-        const unsigned char c = s[i];
-        const Cp932Table::Entry* entry = nullptr;
-        std::size_t length = 1;
-        if (isCp932Lead(c)) {
-            if (i + 1 < n && table.pair(c, s[i + 1]).length > 0) {
-                entry = &table.pair(c, s[i + 1]);
-                length = 2;
-            }
-        } else if (table.single(c).length > 0) {
-            entry = &table.single(c);
-        }
-        if (entry) {
-            out.append(entry->bytes, entry->length);
+        const Cp932Char ch = cp932CharAt(table, s, i, n);
+        if (ch.entry) {
+            std::memmove(out + used, ch.entry->bytes, ch.entry->length);
         } else {
-            out.append(kReplacementChar);
+            std::memmove(out + used, kReplacementChar.data(), kReplacementChar.size());
         }
-        i += length;
+        used += ch.utf8Length();
+        i += ch.length;
     }
-    return out;
+    bytes.resize(used);
 }
 
 void setReadError(QString* error, const QString& path, int reason) {
@@ -269,10 +300,7 @@ bool isValidUtf8(std::string_view bytes) {
 }
 
 std::string decodeFileBytes(std::string_view bytes) {
-    std::string_view body = bytes;
-    if (body.starts_with(kUtf8Bom)) body.remove_prefix(kUtf8Bom.size());
-    if (isValidUtf8(body)) return std::string(body);
-    return decodeCp932(bytes);
+    return decodeFileBytes(std::string(bytes));
 }
 
 std::string decodeFileBytes(std::string&& bytes) {
@@ -282,7 +310,8 @@ std::string decodeFileBytes(std::string&& bytes) {
         if (bom) bytes.erase(0, kUtf8Bom.size());
         return std::move(bytes);
     }
-    return decodeCp932(view);
+    decodeCp932InPlace(bytes);
+    return std::move(bytes);
 }
 
 std::string encodeCp932(std::string_view utf8) {
@@ -329,8 +358,15 @@ std::optional<std::string> readTextFile(const QString& path, QString* error) {
         setReadError(error, path, reason);
         return std::nullopt;
     }
-    // One buffer sized from the file; a file that grew meanwhile is read to its end.
-    std::string bytes(static_cast<std::size_t>(std::max<off_t>(st.st_size, 0)), '\0');
+    // One buffer sized from the file; a file that grew meanwhile is read to its end. Room for a
+    // few more bytes lets the decoding of a mostly-ASCII file stay in the same buffer.
+    const auto fileSize = static_cast<std::size_t>(std::max<off_t>(st.st_size, 0));
+    // The read after the last byte, which finds the end, goes into that room too, so a file that
+    // did not grow is never copied into a doubled buffer.
+    std::string bytes;
+    bytes.reserve(fileSize + 64);
+    preferHugePages(bytes.data(), bytes.capacity());
+    bytes.resize(bytes.capacity());
     std::size_t used = 0;
     for (;;) {
         if (used == bytes.size()) bytes.resize(std::max<std::size_t>(bytes.size() * 2, 4096));

@@ -166,6 +166,45 @@ private slots:
         }
     }
 
+    // A large file decodes inside its own buffer: Japanese (growing by a byte a character),
+    // half-width katakana (growing by two), undecodable bytes and long ASCII runs in any order
+    // must come out exactly as the text that was encoded, whichever part grows most.
+    void largeMixedFileDecodesInPlace_data() {
+        QTest::addColumn<int>("japaneseFirst");
+        QTest::newRow("growth at the start") << 1;
+        QTest::newRow("growth at the end") << 0;
+    }
+    void largeMixedFileDecodesInPlace() {
+        QFETCH(int, japaneseFirst);
+        std::string bytes;
+        std::string expected;
+        const auto add = [&](std::string_view utf8, std::string_view cp932) {
+            expected.append(utf8);
+            bytes.append(cp932);
+        };
+        const std::string ascii = "12345.678,-98765.4321\r\n";
+        const auto japanese = [&] {
+            add("<<加算>>,\r\n", encodeCp932("<<加算>>,\r\n"));
+            add("ｱｲｳ\uFFFD,ソ表\r\n", encodeCp932("ｱｲｳ") + "\xFF," + encodeCp932("ソ表\r\n"));
+        };
+        for (int block = 0; block < 2; ++block) {
+            const bool japaneseBlock = (block == 0) == (japaneseFirst != 0);
+            for (int i = 0; i < 100000; ++i) {
+                if (japaneseBlock)
+                    japanese();
+                else
+                    add(ascii, ascii);
+            }
+        }
+        QTemporaryDir dir;
+        const QString path = dir.filePath("mixed.csv");
+        QVERIFY(writeBytes(path, QByteArray::fromStdString(bytes)));
+        const std::optional<std::string> text = readTextFile(path);
+        QVERIFY(text);
+        QCOMPARE(text->size(), expected.size());
+        QVERIFY(*text == expected);
+    }
+
     // Things that are not regular files are refused at once rather than read without end.
     void pipeIsRefused() {
         QTemporaryDir dir;
