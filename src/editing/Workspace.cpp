@@ -120,20 +120,31 @@ void Workspace::allDel() {
 
 bool Workspace::readCsv(const QString& path, const std::function<void(const QString&)>& onSkip,
                         QString* error) {
-    const auto text = readTextFile(path, error);
+    auto text = readTextFile(path, error);
     if (!text) return false;
     allDel();
     QString firstFailure = snapshotError_;
     // The first skipped pairs are reported one by one; a file with many of them would otherwise
     // open one message box per pair, so the rest are only counted and reported once at the end.
     int skipped = 0;
-    fillFromCsvText(*text, addGrid, subtractedGrid, [&](const std::string& message) {
+    // The tables keep their cell texts inside the file's text rather than copies of them.
+    const auto fileText = std::make_shared<const std::string>(std::move(*text));
+    fillFromCsvText(fileText, addGrid, subtractedGrid, [&](const std::string& message) {
         if (++skipped <= kShownSkippedPairs && onSkip) onSkip(QString::fromStdString(message));
     });
     if (skipped > kShownSkippedPairs && onSkip) onSkip(skippedPairsSummary(skipped));
-    // The snapshot of a large file takes a while to write; the user does not wait for it. Undo
-    // and the next snapshot wait for it, and a failure is reported with the next snapshot.
-    undo_.saveUndoInBackground(addGrid, subtractedGrid);
+    // The snapshot of a large file takes a while to make and write; the user does not wait for
+    // it. The worker reads the same text into tables of its own, which come out as these
+    // (both start empty), and writes their text form. Undo and the next snapshot wait for it,
+    // and a failure is reported with the next snapshot.
+    undo_.saveUndoInBackground(
+        [fileText] {
+            CoordTable add;
+            CoordTable subtracted;
+            fillFromCsvText(fileText, add, subtracted, {});
+            return coordText(add, subtracted);
+        },
+        fileText->size());
     snapshotError_ = firstFailure;
     QString written;
     if (!undo_.writingInBackground() && !undo_.finishBackground(&written) &&

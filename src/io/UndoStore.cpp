@@ -7,6 +7,7 @@
 #include "io/UndoStore.h"
 
 #include <QFileInfo>
+#include <memory>
 #include <string>
 #include <thread>
 #include <utility>
@@ -56,21 +57,28 @@ bool UndoStore::saveUndo(const CoordTable& add, const CoordTable& subtracted, QS
 }
 
 void UndoStore::saveUndoInBackground(const CoordTable& add, const CoordTable& subtracted) {
+    auto text = std::make_shared<std::string>(coordText(add, subtracted));
+    const std::size_t bytes = text->size();
+    saveUndoInBackground([text] { return std::move(*text); }, bytes);
+}
+
+void UndoStore::saveUndoInBackground(std::function<std::string()> makeText,
+                                     std::size_t expectedBytes) {
     finishBackground();
     undoFile_ = Other(undoFile_);
     backgroundSlot_ = Slot(undoFile_);
     stale_[backgroundSlot_] = true;  // not whole until the write is done
     pending_ = true;
-    std::string text = coordText(add, subtracted);
-    if (text.size() < kBackgroundThreshold) {
+    if (expectedBytes < kBackgroundThreshold) {
         // Small snapshots take no noticeable time: written at once, as saveUndo does.
-        backgroundResult_.written = writeTextFile(path(undoFile_), text, FileEncoding::Cp932OrUtf8,
+        backgroundResult_.written = writeTextFile(path(undoFile_), makeText(),
+                                                  FileEncoding::Cp932OrUtf8,
                                                   &backgroundResult_.error);
         return;
     }
-    worker_ = std::thread([this, filePath = path(undoFile_), text = std::move(text)] {
-        backgroundResult_.written =
-            writeTextFile(filePath, text, FileEncoding::Cp932OrUtf8, &backgroundResult_.error);
+    worker_ = std::thread([this, filePath = path(undoFile_), makeText = std::move(makeText)] {
+        backgroundResult_.written = writeTextFile(filePath, makeText(), FileEncoding::Cp932OrUtf8,
+                                                  &backgroundResult_.error);
     });
 }
 

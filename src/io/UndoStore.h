@@ -7,6 +7,8 @@
 
 #include <QString>
 #include <cstddef>
+#include <functional>
+#include <string>
 #include <thread>
 
 #include "core/CoordTable.h"
@@ -30,6 +32,10 @@ public:
     // is written on a worker thread. Until the write is done the snapshot counts as not whole;
     // undo and the next snapshot wait for it. Its outcome comes from finishBackground.
     void saveUndoInBackground(const CoordTable& add, const CoordTable& subtracted);
+    // The same with the snapshot's text made by `makeText`, on the worker too when the text is
+    // expected to be large: for a snapshot that can be made again from data nobody changes (a
+    // file's text as read), so that the user waits neither for the text nor for the write.
+    void saveUndoInBackground(std::function<std::string()> makeText, std::size_t expectedBytes);
     static constexpr std::size_t kBackgroundThreshold = 1 << 20;
     bool writingInBackground() const { return worker_.joinable(); }
 

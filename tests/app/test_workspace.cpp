@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include "editing/Workspace.h"
+#include "io/CoordText.h"
 #include "io/TextFile.h"
 
 using namespace kuvanto;
@@ -54,6 +55,7 @@ private slots:
     void readCsv_data();
     void readCsv();
     void undoAfterReadingShowsEmptyTables();
+    void largeFileSnapshotIsTheTables();
     void unreadableFileLeavesEverythingAsItWas();
     void writeCsvRoundTrip();
     void calculationExportAndErase();
@@ -226,6 +228,30 @@ void TestWorkspace::undoAfterReadingShowsEmptyTables() {
     QVERIFY(ws.undoRestore());
     QCOMPARE(rows(ws.addGrid), QStringList());
     QCOMPARE(rows(ws.subtractedGrid), QStringList());
+}
+
+// The snapshot of a large file is made on a worker from the file's text; it must hold exactly
+// the tables the window shows: separators, skipped pairs, quoted cells and both sections.
+void TestWorkspace::largeFileSnapshotIsTheTables() {
+    QTemporaryDir dir;
+    std::string content = "<<加算>>,\r\n";
+    for (int i = 0; i < 120000; ++i) {
+        content += std::to_string(i) + ".25,-" + std::to_string(i) + "\r\n";
+        if (i % 1000 == 999) content += "<<図形区切り>>,\r\n\"1\",2\r\nx,y\r\n";
+    }
+    content += "<<減算>>,\r\n1,1\r\n2,1\r\n2,2\r\n";
+    QVERIFY(content.size() > UndoStore::kBackgroundThreshold);
+    const QString path = dir.filePath("large.csv");
+    QVERIFY(writeTextFile(path, content, FileEncoding::Cp932));
+    Workspace ws(dir.path());
+    ws.start();
+    QVERIFY(ws.readCsv(path, {}));
+    QVERIFY(ws.undo().finishBackground());
+    const std::optional<std::string> snapshot =
+        readTextFile(dir.filePath(ws.undo().undoFile()));
+    QVERIFY(snapshot);
+    QVERIFY(*snapshot == coordText(ws.addGrid, ws.subtractedGrid));
+    QCOMPARE(ws.addGrid.rows(), 120000 + 2 * 120 + 2);
 }
 
 void TestWorkspace::unreadableFileLeavesEverythingAsItWas() {
