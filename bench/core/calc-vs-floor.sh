@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Times kuvanto-calc against the floor program kuvanto-floor on one coordinate file of a circle
 # with N vertices (default 10^6, written in code page 932 with CR LF as the program writes it):
-# wall time and peak memory of each, from /usr/bin/time -v, best of R runs (default 3).
+# wall time and peak memory of each, from /usr/bin/time -v, best of R runs (default 3). The floor
+# runs twice: as first built (its text grown chunk by chunk) and with --huge-pages (one buffer
+# sized from the file with the huge-page advice the calculator's reader gives).
 # When python3 with numpy and shapely is installed, the same file is also read by
 # shapely-area-centroid.py (area and centroid only) and timed the same way.
 # Usage: bench/core/calc-vs-floor.sh [BUILD_DIR] [N] [R]
@@ -39,10 +41,13 @@ measure() {
 
 read -r calc_s calc_kb < <(measure "$calc" "$file")
 read -r floor_s floor_kb < <(measure "$floor" "$file")
+read -r huge_s huge_kb < <(measure "$floor" --huge-pages "$file")
 echo "file: $n vertices, $(stat -c %s "$file") bytes"
 printf 'kuvanto-calc   %6.3f s  %7.1f MB peak\n' "$calc_s" "$(echo "$calc_kb" | awk '{ print $1 / 1024 }')"
 printf 'kuvanto-floor  %6.3f s  %7.1f MB peak\n' "$floor_s" "$(echo "$floor_kb" | awk '{ print $1 / 1024 }')"
+printf 'floor, huge pages %6.3f s  %7.1f MB peak\n' "$huge_s" "$(echo "$huge_kb" | awk '{ print $1 / 1024 }')"
 awk -v c="$calc_s" -v f="$floor_s" 'BEGIN { if (f < 0.01) f = 0.01; printf "time ratio calc/floor: %.2fx (target <= 2x)\n", c / f }'
+awk -v c="$calc_s" -v f="$huge_s" 'BEGIN { if (f < 0.01) f = 0.01; printf "time ratio calc/floor with huge pages: %.2fx\n", c / f }'
 awk -v kb="$calc_kb" -v n="$n" 'BEGIN { printf "calc peak memory: %.1f MB (target < %d MB: 60 MB per 10^6 vertices)\n", kb / 1024, 60 * n / 1000000 }'
 
 python=""
