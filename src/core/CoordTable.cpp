@@ -176,6 +176,12 @@ void CoordTable::reserveRows(std::size_t rows) {
     makeRoom(points_.size() + rows, false);
 }
 
+void CoordTable::reserveText(std::size_t bytes) {
+    if (own_.size() + bytes <= own_.capacity()) return;
+    own_.reserve(own_.size() + bytes);
+    preferHugePages(own_.data() + own_.size(), own_.capacity() - own_.size());
+}
+
 void CoordTable::makeRoom(std::size_t rows, bool growByHalf) {
     if (rows <= points_.capacity()) return;
     // Growing by half at least keeps a series of insertions linear, as the vectors' own growth

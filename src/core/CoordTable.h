@@ -72,6 +72,8 @@ public:
     // parseNumeric (NaN for a text that is not numeric). None of these counts as a change until
     // touch() is called.
     void reserveRows(std::size_t rows);
+    // Makes room for `bytes` more bytes of copied cell text.
+    void reserveText(std::size_t bytes);
     void shareText(std::shared_ptr<const std::string> text);
     void appendParsedRow(std::string_view x, std::string_view y, Point numbers);
     void touch() { ++revision_; }

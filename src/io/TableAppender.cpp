@@ -51,6 +51,11 @@ void TableAppender::finish() {
 
 void TableAppender::fillSections(std::string_view utf8, CoordTable& add, CoordTable& subtracted,
                                  FirstSection first, const RecordHandler& onRecord) {
+    fill(utf8, add, subtracted, first, onRecord, true);
+}
+
+void TableAppender::fill(std::string_view utf8, CoordTable& add, CoordTable& subtracted,
+                         FirstSection first, const RecordHandler& onRecord, bool copies) {
     // Rows before the subtracted marker go mostly to the added table, the rest to the other.
     const std::size_t split = std::min(utf8.find(kSubtractedMarker), utf8.size());
     const auto linesIn = [&](std::size_t from, std::size_t to) {
@@ -61,6 +66,11 @@ void TableAppender::fillSections(std::string_view utf8, CoordTable& add, CoordTa
     };
     TableAppender addRows(add, linesIn(0, split));
     TableAppender subtractedRows(subtracted, split < utf8.size() ? linesIn(split, utf8.size()) : 0);
+    if (copies) {
+        // The cell texts of each section take no more bytes than its part of the text.
+        add.reserveText(split);
+        subtracted.reserveText(utf8.size() - split);
+    }
     TableAppender* section = first == FirstSection::Added ? &addRows : nullptr;
     FieldReader reader(utf8);
     std::string_view x, y;
@@ -82,7 +92,7 @@ void TableAppender::fillSections(const std::shared_ptr<const std::string>& utf8,
                                  const RecordHandler& onRecord) {
     add.shareText(utf8);
     subtracted.shareText(utf8);
-    fillSections(std::string_view(*utf8), add, subtracted, first, onRecord);
+    fill(std::string_view(*utf8), add, subtracted, first, onRecord, false);
 }
 
 }  // namespace kuvanto

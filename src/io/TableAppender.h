@@ -50,6 +50,11 @@ public:
                              const RecordHandler& onRecord);
 
 private:
+    // The reading itself; `copies` says whether the tables copy the cell texts (room is made for
+    // them beforehand) or keep them inside a text shared with them.
+    static void fill(std::string_view utf8, CoordTable& add, CoordTable& subtracted,
+                     FirstSection first, const RecordHandler& onRecord, bool copies);
+
     CoordTable& grid_;
     bool tookEntryRow_ = false;
     bool added_ = false;
