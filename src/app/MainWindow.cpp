@@ -140,6 +140,16 @@ MainWindow::MainWindow(const QString& folder, Messenger* messenger, QWidget* par
         messenger_ = ownMessenger_.get();
     }
     setObjectName(QStringLiteral("MainForm"));
+    snapshotWatch_ = new QTimer(this);
+    snapshotWatch_->setInterval(50);
+    connect(snapshotWatch_, &QTimer::timeout, this, [this] {
+        if (ws_.collectBackgroundSnapshot()) {
+            snapshotWatch_->stop();
+            reportSnapshot();
+        } else if (!ws_.undo().writingInBackground()) {
+            snapshotWatch_->stop();  // finished by a later command, which reported it
+        }
+    });
     buildLayout();
     buildCommands();
     editing_ = std::make_unique<WindowEditing>(*this);
@@ -595,6 +605,7 @@ bool MainWindow::openCsvFile(const QString& path) {
     rememberFolder(path);
     selectTab(0);
     reportSnapshot();
+    if (ws_.undo().writingInBackground()) snapshotWatch_->start();
     return true;
 }
 

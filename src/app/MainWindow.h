@@ -9,6 +9,7 @@
 #include <QHash>
 #include <QMainWindow>
 #include <QString>
+#include <QTimer>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -174,6 +175,9 @@ private:
 
     ActiveGrid activeGrid_ = ActiveGrid::add;
     bool snapshotReported_ = false;
+    // Watches a snapshot being written in the background, so that its failure is told as soon
+    // as it is known rather than with the next change.
+    QTimer* snapshotWatch_ = nullptr;
     bool ending_ = false;
     bool syncing_ = false;
     bool tearingDown_ = false;

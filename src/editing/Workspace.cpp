@@ -60,6 +60,13 @@ bool Workspace::saveUndo(QString* error) {
     return ok;
 }
 
+bool Workspace::collectBackgroundSnapshot() {
+    if (!undo_.backgroundReady()) return false;
+    QString error;
+    if (!undo_.finishBackground(&error) && snapshotError_.isEmpty()) snapshotError_ = error;
+    return true;
+}
+
 bool Workspace::undoRestore(QString* error) {
     QString backgroundError;
     undo_.finishBackground(&backgroundError);

@@ -54,6 +54,10 @@ public:
     // Why the latest snapshot could not be written; empty when it was. Commands whose own work
     // succeeded report a failed snapshot through this instead of failing themselves.
     QString snapshotError() const { return snapshotError_; }
+    // Takes in the outcome of a snapshot being written in the background once its worker is
+    // done (a failure becomes snapshotError()). True when there was one to take in; false while
+    // it is still being written or when there is none.
+    bool collectBackgroundSnapshot();
 
     // Reading a coordinate file: the file is read first; only when it could be read are the
     // tables erased (with a snapshot) and refilled, then a snapshot is taken. `onSkip` gets the

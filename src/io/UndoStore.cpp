@@ -76,9 +76,11 @@ void UndoStore::saveUndoInBackground(std::function<std::string()> makeText,
                                                   &backgroundResult_.error);
         return;
     }
+    backgroundRunning_ = true;
     worker_ = std::thread([this, filePath = path(undoFile_), makeText = std::move(makeText)] {
         backgroundResult_.written = writeTextFile(filePath, makeText(), FileEncoding::Cp932OrUtf8,
                                                   &backgroundResult_.error);
+        backgroundRunning_ = false;  // after the result: whoever sees false may read it
     });
 }
 

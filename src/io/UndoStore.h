@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QString>
+#include <atomic>
 #include <cstddef>
 #include <functional>
 #include <string>
@@ -38,6 +39,9 @@ public:
     void saveUndoInBackground(std::function<std::string()> makeText, std::size_t expectedBytes);
     static constexpr std::size_t kBackgroundThreshold = 1 << 20;
     bool writingInBackground() const { return worker_.joinable(); }
+    // Whether a snapshot from saveUndoInBackground waits to be finished and its worker is done,
+    // so that finishBackground gives its outcome without waiting.
+    bool backgroundReady() const { return pending_ && !backgroundRunning_.load(); }
 
     // Waits for a snapshot being written in the background. False (and `error`) when its write
     // failed; the failure is given out once.
@@ -65,6 +69,7 @@ private:
     bool stale_[2] = {false, false};  // the slot's last write failed (or is still going on)
     bool pending_ = false;            // a snapshot from saveUndoInBackground awaits finishing
     std::thread worker_;              // writes the background snapshot
+    std::atomic<bool> backgroundRunning_{false};  // the worker has not finished yet
     WriteResult backgroundResult_;    // set by the worker, read after joining it
     int backgroundSlot_ = 0;
 };

@@ -99,6 +99,7 @@ private slots:
     void readCsvOfMissingFileChangesNothing();
     void writeCsvRoundTrip();
     void unwritableSnapshotsAreReportedOnce();
+    void backgroundSnapshotFailureIsToldWhenKnown();
     void exportWritesTheResultTable();
     void copyResultPutsTheSelectionOnTheClipboard();
     void resultTableContextMenu();
@@ -433,6 +434,23 @@ void TestMainForm::unwritableSnapshotsAreReportedOnce() {
     block(true);
     t.Load("rectangle-with-hole.csv");
     QCOMPARE(t.msg.notices.size(), 3);  // a new failure after a good snapshot is news again
+}
+
+// The snapshot of a large file is written on a worker; when that write fails the user hears of it
+// as soon as the worker is done, without making another change first.
+void TestMainForm::backgroundSnapshotFailureIsToldWhenKnown() {
+    Window t;
+    std::string content = "<<加算>>,\r\n";
+    for (int i = 0; i < 100000; ++i) content += std::to_string(i) + ".5,-" + std::to_string(i) + "\r\n";
+    const QString path = t.dir.filePath("large.csv");
+    QVERIFY(writeTextFile(path, content, FileEncoding::Cp932));
+    QDir folder(t.dir.path());
+    QVERIFY(QFile::remove(folder.filePath("udtxt2.txt")));  // the slot the worker writes
+    QVERIFY(folder.mkdir("udtxt2.txt"));
+    QVERIFY(t.w->openCsvFile(path));
+    QTRY_COMPARE(t.msg.notices.size(), 1);
+    QVERIFY2(t.msg.notices[0].text.contains("udtxt2"), qPrintable(t.msg.notices[0].text));
+    QCOMPARE(viewRows(*t.w, "Add_Grid").size(), 100000);
 }
 
 void TestMainForm::exportWritesTheResultTable() {
