@@ -211,31 +211,40 @@ Cp932Char cp932CharAt(const Cp932Table& table, const unsigned char* s, std::size
     return {table.single(c).length > 0 ? &table.single(c) : nullptr, 1};
 }
 
-// Decodes code page 932 inside the buffer itself, so that a large file needs no second buffer.
-// A first pass finds how far the UTF-8 text runs ahead of the bytes at most; the bytes are moved
-// up by that much and decoded forward to the front, the write position never passing the read
-// position.
-void decodeCp932InPlace(std::string& bytes) {
+// A string of `size` bytes whose memory was advised huge pages before it was first written.
+std::string largeBuffer(std::size_t size) {
+    std::string buffer;
+    buffer.reserve(size);
+    preferHugePages(buffer.data(), buffer.capacity());
+    buffer.resize(size);
+    return buffer;
+}
+
+// How far the UTF-8 text of the bytes runs ahead of them at most, counted from the start: the
+// room a decoding into the same buffer needs in front of the bytes.
+std::size_t cp932Growth(std::string_view bytes) {
     const Cp932Table& table = Cp932Table::instance();
+    const auto* s = reinterpret_cast<const unsigned char*>(bytes.data());
     const std::size_t n = bytes.size();
     std::size_t growth = 0;
     std::size_t maxGrowth = 0;
     for (std::size_t i = asciiRunEnd(bytes, 0); i < n; i = asciiRunEnd(bytes, i)) {
-        const Cp932Char ch =
-            cp932CharAt(table, reinterpret_cast<const unsigned char*>(bytes.data()), i, n);
+        const Cp932Char ch = cp932CharAt(table, s, i, n);
         growth += ch.utf8Length();
         growth -= std::min(growth, ch.length);  // a shorter form gives back what it saves
         maxGrowth = std::max(maxGrowth, growth);
         i += ch.length;
     }
-    const std::size_t shift = maxGrowth;
-    if (shift > 0) {
-        bytes.resize(n + shift);
-        std::memmove(bytes.data() + shift, bytes.data(), n);
-    }
-    char* out = bytes.data();
-    const auto* s = reinterpret_cast<const unsigned char*>(bytes.data() + shift);
-    const std::string_view in(bytes.data() + shift, n);
+    return maxGrowth;
+}
+
+// Decodes the bytes to `out` and returns the number of bytes written. `out` may lie in front of
+// the bytes in the same buffer, at least cp932Growth(bytes) before them: the write position then
+// never passes the read position.
+std::size_t decodeCp932Into(std::string_view in, char* out) {
+    const Cp932Table& table = Cp932Table::instance();
+    const auto* s = reinterpret_cast<const unsigned char*>(in.data());
+    const std::size_t n = in.size();
     std::size_t used = 0;
     std::size_t i = 0;
     while (i < n) {
@@ -245,15 +254,33 @@ void decodeCp932InPlace(std::string& bytes) {
         i = asciiEnd;
         if (i >= n) break;
         const Cp932Char ch = cp932CharAt(table, s, i, n);
-        if (ch.entry) {
-            std::memmove(out + used, ch.entry->bytes, ch.entry->length);
-        } else {
-            std::memmove(out + used, kReplacementChar.data(), kReplacementChar.size());
-        }
-        used += ch.utf8Length();
+        // Byte by byte: in place, no byte beyond the character's own form may be written.
+        const char* form = ch.entry ? ch.entry->bytes : kReplacementChar.data();
+        const std::size_t length = ch.utf8Length();
+        for (std::size_t k = 0; k < length; ++k) out[used + k] = form[k];
+        used += length;
         i += ch.length;
     }
-    bytes.resize(used);
+    return used;
+}
+
+// Decodes code page 932 inside the buffer itself, so that a large file needs no second buffer:
+// the bytes move up by the room the text needs and are decoded forward to the front. When the
+// buffer would have to grow for that anyway, the text goes straight into a new one instead.
+void decodeCp932InPlace(std::string& bytes) {
+    const std::size_t n = bytes.size();
+    const std::size_t shift = cp932Growth(bytes);
+    if (shift > 0 && bytes.capacity() < n + shift) {
+        std::string out = largeBuffer(n + shift);
+        out.resize(decodeCp932Into(bytes, out.data()));
+        bytes = std::move(out);
+        return;
+    }
+    if (shift > 0) {
+        bytes.resize(n + shift);
+        std::memmove(bytes.data() + shift, bytes.data(), n);
+    }
+    bytes.resize(decodeCp932Into(std::string_view(bytes.data() + shift, n), bytes.data()));
 }
 
 void setReadError(QString* error, const QString& path, int reason) {
@@ -300,7 +327,12 @@ bool isValidUtf8(std::string_view bytes) {
 }
 
 std::string decodeFileBytes(std::string_view bytes) {
-    return decodeFileBytes(std::string(bytes));
+    std::string_view body = bytes;
+    if (body.starts_with(kUtf8Bom)) body.remove_prefix(kUtf8Bom.size());
+    if (isValidUtf8(body)) return std::string(body);
+    std::string out = largeBuffer(bytes.size() + cp932Growth(bytes));
+    out.resize(decodeCp932Into(bytes, out.data()));
+    return out;
 }
 
 std::string decodeFileBytes(std::string&& bytes) {
@@ -363,9 +395,7 @@ std::optional<std::string> readTextFile(const QString& path, QString* error) {
     const auto fileSize = static_cast<std::size_t>(std::max<off_t>(st.st_size, 0));
     // The read after the last byte, which finds the end, goes into that room too, so a file that
     // did not grow is never copied into a doubled buffer.
-    std::string bytes;
-    bytes.reserve(fileSize + 64);
-    preferHugePages(bytes.data(), bytes.capacity());
+    std::string bytes = largeBuffer(fileSize + 64);
     bytes.resize(bytes.capacity());
     std::size_t used = 0;
     for (;;) {
