@@ -182,17 +182,28 @@ void CoordTable::reserveText(std::size_t bytes) {
     preferHugePages(own_.data() + own_.size(), own_.capacity() - own_.size());
 }
 
+namespace {
+
+// Moves the vector into new memory with room for `capacity` elements, the memory advised huge
+// pages before the elements are copied into it (reserve would copy them first).
+template <typename T>
+void regrow(std::vector<T>& items, std::size_t capacity) {
+    std::vector<T> grown;
+    grown.reserve(capacity);
+    preferHugePages(grown.data(), grown.capacity() * sizeof(T));
+    grown.insert(grown.end(), items.begin(), items.end());
+    items.swap(grown);
+}
+
+}  // namespace
+
 void CoordTable::makeRoom(std::size_t rows, bool growByHalf) {
     if (rows <= points_.capacity()) return;
     // Growing by half at least keeps a series of insertions linear, as the vectors' own growth
     // would; a reader that knows its row count asks for exactly that.
     if (growByHalf) rows = std::max(rows, points_.capacity() + points_.capacity() / 2);
-    spans_.reserve(2 * rows);
-    points_.reserve(rows);
-    // The part beyond the rows kept is written only from now on.
-    preferHugePages(spans_.data() + spans_.size(), (spans_.capacity() - spans_.size()) * sizeof(Span));
-    preferHugePages(points_.data() + points_.size(),
-                    (points_.capacity() - points_.size()) * sizeof(Point));
+    regrow(spans_, 2 * rows);
+    regrow(points_, rows);
 }
 
 void CoordTable::shareText(std::shared_ptr<const std::string> text) {
