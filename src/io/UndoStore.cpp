@@ -71,9 +71,8 @@ void UndoStore::saveUndoInBackground(std::function<std::string()> makeText,
     pending_ = true;
     if (expectedBytes < kBackgroundThreshold) {
         // Small snapshots take no noticeable time: written at once, as saveUndo does.
-        backgroundResult_.written = writeTextFile(path(undoFile_), makeText(),
-                                                  FileEncoding::Cp932OrUtf8,
-                                                  &backgroundResult_.error);
+        backgroundResult_.written = writeTextFile(
+            path(undoFile_), makeText(), FileEncoding::Cp932OrUtf8, &backgroundResult_.error);
         return;
     }
     backgroundRunning_ = true;

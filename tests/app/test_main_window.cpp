@@ -441,7 +441,8 @@ void TestMainForm::unwritableSnapshotsAreReportedOnce() {
 void TestMainForm::backgroundSnapshotFailureIsToldWhenKnown() {
     Window t;
     std::string content = "<<加算>>,\r\n";
-    for (int i = 0; i < 100000; ++i) content += std::to_string(i) + ".5,-" + std::to_string(i) + "\r\n";
+    for (int i = 0; i < 100000; ++i)
+        content += std::to_string(i) + ".5,-" + std::to_string(i) + "\r\n";
     const QString path = t.dir.filePath("large.csv");
     QVERIFY(writeTextFile(path, content, FileEncoding::Cp932));
     QDir folder(t.dir.path());

@@ -247,8 +247,7 @@ void TestWorkspace::largeFileSnapshotIsTheTables() {
     ws.start();
     QVERIFY(ws.readCsv(path, {}));
     QVERIFY(ws.undo().finishBackground());
-    const std::optional<std::string> snapshot =
-        readTextFile(dir.filePath(ws.undo().undoFile()));
+    const std::optional<std::string> snapshot = readTextFile(dir.filePath(ws.undo().undoFile()));
     QVERIFY(snapshot);
     QVERIFY(*snapshot == coordText(ws.addGrid, ws.subtractedGrid));
     QCOMPARE(ws.addGrid.rows(), 120000 + 2 * 120 + 2);
