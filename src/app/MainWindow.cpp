@@ -305,7 +305,12 @@ void MainWindow::buildCommands() {
         if (c.shortcut[0]) a->setShortcut(QKeySequence(QString::fromLatin1(c.shortcut)));
         a->setCheckable(c.checkable);
         a->setIconVisibleInMenu(false);
-        if (c.handler) connect(a, &QAction::triggered, this, c.handler);
+        if (c.handler) {
+            connect(a, &QAction::triggered, this, [this, handler = c.handler] {
+                finishCellEditing();
+                (this->*handler)();
+            });
+        }
         available_.insert(a, c.handler != nullptr);
         allowed_.insert(a, true);
         commands_.insert(id, a);
@@ -390,11 +395,21 @@ void MainWindow::buildCommands() {
     }
 }
 
+void MainWindow::finishCellEditing() {
+    // A cell editor left open would later write its text into whatever the command made of the
+    // tables (another file, the state before the undo); it is committed first, as clicking
+    // elsewhere in the window would.
+    if (editing_) editing_->finishEditing();
+}
+
 void MainWindow::setCommandHandler(const QString& id, std::function<void()> handler,
                                    std::function<bool()> allowed) {
     QAction* a = commands_.value(id);
     if (!a) return;
-    connect(a, &QAction::triggered, this, [handler = std::move(handler)] { handler(); });
+    connect(a, &QAction::triggered, this, [this, handler = std::move(handler)] {
+        finishCellEditing();
+        handler();
+    });
     available_.insert(a, true);
     if (allowed)
         rules_.insert(a, std::move(allowed));

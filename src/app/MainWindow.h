@@ -70,6 +70,8 @@ public:
                            std::function<bool()> allowed = {});
     // Brings every command's enabled state up to date (after a change that an enabling rule reads).
     void updateCommandEnabling();
+    // Commits an open cell editor, as every command does before it runs.
+    void finishCellEditing();
 
     // Restores the size and position saved by an earlier run and saves them when the window
     // closes (the program does this; tests and snapshots keep the default size).

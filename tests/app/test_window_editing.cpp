@@ -36,6 +36,8 @@ private slots:
     void resultColumnFindsFigure();
     void canvasStatusText();
     void freehandClicksAddVertices();
+    void commandsCommitAnOpenEditor_data();
+    void commandsCommitAnOpenEditor();
 
 private:
     std::unique_ptr<QTemporaryDir> dir_;
@@ -74,6 +76,35 @@ void TestWindowEditing::insertRowAsksFromMenu() {
     QCOMPARE(view->model()->rowCount(), grid.rows() - 1);
     window_->command(QStringLiteral("Undo_t"))->trigger();
     QCOMPARE(window_->work().addGrid.text(2, 0), "100");
+}
+
+// A cell editor left open over a command would later write its text into what the command made
+// of the tables (another file, the state before an undo). Commands commit it first, so undo
+// takes back the typed value and a file read keeps its own.
+void TestWindowEditing::commandsCommitAnOpenEditor_data() {
+    QTest::addColumn<QString>("command");
+    QTest::newRow("undo takes back the typed value") << QStringLiteral("Undo_t");
+    QTest::newRow("reading a file keeps the file's value") << QStringLiteral("Read_CSV");
+}
+
+void TestWindowEditing::commandsCommitAnOpenEditor() {
+    QFETCH(QString, command);
+    CoordTable& grid = window_->work().addGrid;
+    const std::string before = grid.text(2, 1);
+    grid.setRow(2);
+    grid.setCol(1);
+    CoordTableEditor& editor = window_->editing().addEditor();
+    editor.showGridSelection();
+    editor.openEditor(QStringLiteral("12345"));
+    QVERIFY(editor.editing());
+    msg_.paths << fixture("rectangle-with-hole.csv");
+    window_->command(command)->trigger();
+    QVERIFY(!editor.editing());
+    const std::string after = window_->work().addGrid.text(2, 1);
+    QVERIFY(after != "12345");
+    if (command == QStringLiteral("Undo_t")) QCOMPARE(after, before);
+    editor.finishEditing();  // what a later focus loss would do
+    QCOMPARE(window_->work().addGrid.text(2, 1), after);
 }
 
 void TestWindowEditing::pickingSwitchesTable() {
