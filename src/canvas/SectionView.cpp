@@ -177,32 +177,27 @@ WorldPt SectionView::toWorld(WorldPt pixel, int pixels) const {
                    top_ + pixel.y / pixels * scaleHeight()};
 }
 
-void SectionView::viewMoveCmdClick(int index) {
+void SectionView::pan(PanDirection direction) {
     autoScaleCheck = false;
-    switch (index) {
-        case 0:
+    switch (direction) {
+        case PanDirection::Left:
             viewOfsX += scaleWidth() / kPanFraction;
             break;
-        case 1:
+        case PanDirection::Right:
             viewOfsX -= scaleWidth() / kPanFraction;
             break;
-        case 2:
+        case PanDirection::Up:
             viewOfsY += scaleHeight() / kPanFraction;
             break;
-        case 3:
+        case PanDirection::Down:
             viewOfsY -= scaleHeight() / kPanFraction;
-            break;
-        default:
             break;
     }
 }
 
-void SectionView::zoom(int index) {
+void SectionView::zoom(ZoomStep step) {
     autoScaleCheck = false;
-    if (index == 0)
-        viewMult = viewMult / kZoomFactor;
-    else if (index == 1)
-        viewMult = viewMult * kZoomFactor;
+    viewMult = step == ZoomStep::In ? viewMult / kZoomFactor : viewMult * kZoomFactor;
 }
 
 }  // namespace kuvanto

@@ -17,6 +17,11 @@
 
 namespace kuvanto {
 
+// The pan buttons of the view panel, in the order of their object names "View_Move_Cmd_0".."3".
+enum class PanDirection { Left, Right, Up, Down };
+// The zoom buttons, "+" then "-".
+enum class ZoomStep { In, Out };
+
 class SectionView {
 public:
     // The window used when the figures give no extent: (-100, 100) to (100, -100).
@@ -78,10 +83,10 @@ public:
     double gridStep() const;
 
     // View panel buttons. Each first turns AutoScale off, then changes the view state; the
-    // caller redraws. Index 0..3 of viewMoveCmd pans left, right, up, down by a twentieth of
-    // the window; index 0 of zoomButton zooms in by 1.1, index 1 zooms out. No clamping.
-    void viewMoveCmdClick(int index);
-    void zoom(int index);
+    // caller redraws. A pan moves the view by a twentieth of the window; a zoom step changes
+    // the scale by 1.1. No clamping.
+    void pan(PanDirection direction);
+    void zoom(ZoomStep step);
 
     // Whether the centroid mark would be drawn now, and where.
     bool centroidShown(WorldPt* at = nullptr) const;

@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QGridLayout>
 #include <QVariant>
+#include <utility>
 
 namespace kuvanto {
 
@@ -48,18 +49,22 @@ QStringList gridStepTexts() {
 
 ViewPanel::ViewPanel(SectionCanvas& canvas, QWidget* parent) : QWidget(parent), canvas_(canvas) {
     setObjectName(QStringLiteral("View_Panel"));
-    const QString arrows[4] = {QStringLiteral("←"), QStringLiteral("→"), QStringLiteral("↑"),
-                               QStringLiteral("↓")};
-    for (int i = 0; i < 4; ++i) {
-        moveCmd_[i] =
-            smallButton(arrows[i], QStringLiteral("View_Move_Cmd_%1").arg(i), kMoveTip, this);
-        connect(moveCmd_[i], &QPushButton::clicked, this, [this, i] { viewMoveCmdClick(i); });
+    const std::pair<PanDirection, QString> arrows[4] = {{PanDirection::Left, QStringLiteral("←")},
+                                                        {PanDirection::Right, QStringLiteral("→")},
+                                                        {PanDirection::Up, QStringLiteral("↑")},
+                                                        {PanDirection::Down, QStringLiteral("↓")}};
+    for (const auto& [direction, arrow] : arrows) {
+        const auto i = static_cast<std::size_t>(direction);
+        moveCmd_[i] = smallButton(arrow, QStringLiteral("View_Move_Cmd_%1").arg(i), kMoveTip, this);
+        connect(moveCmd_[i], &QPushButton::clicked, this, [this, d = direction] { pan(d); });
         hintOnHover(moveCmd_[i], kViewButtonHint);
     }
-    const QString zooms[2] = {QStringLiteral("+"), QStringLiteral("-")};
-    for (int i = 0; i < 2; ++i) {
-        zoomCmd_[i] = smallButton(zooms[i], QStringLiteral("Command1_%1").arg(i), kZoomTip, this);
-        connect(zoomCmd_[i], &QPushButton::clicked, this, [this, i] { zoom(i); });
+    const std::pair<ZoomStep, QString> zooms[2] = {{ZoomStep::In, QStringLiteral("+")},
+                                                   {ZoomStep::Out, QStringLiteral("-")}};
+    for (const auto& [step, caption] : zooms) {
+        const auto i = static_cast<std::size_t>(step);
+        zoomCmd_[i] = smallButton(caption, QStringLiteral("Command1_%1").arg(i), kZoomTip, this);
+        connect(zoomCmd_[i], &QPushButton::clicked, this, [this, z = step] { zoom(z); });
         hintOnHover(zoomCmd_[i], kViewButtonHint);
     }
 
@@ -97,12 +102,12 @@ ViewPanel::ViewPanel(SectionCanvas& canvas, QWidget* parent) : QWidget(parent), 
     grid->setContentsMargins(2, 0, 2, 2);
     grid->setHorizontalSpacing(2);
     grid->setVerticalSpacing(3);
-    grid->addWidget(moveCmd_[2], 0, 1);
-    grid->addWidget(moveCmd_[0], 1, 0);
-    grid->addWidget(moveCmd_[1], 1, 2);
-    grid->addWidget(moveCmd_[3], 2, 1);
-    grid->addWidget(zoomCmd_[0], 3, 0);
-    grid->addWidget(zoomCmd_[1], 3, 2);
+    grid->addWidget(panButton(PanDirection::Up), 0, 1);
+    grid->addWidget(panButton(PanDirection::Left), 1, 0);
+    grid->addWidget(panButton(PanDirection::Right), 1, 2);
+    grid->addWidget(panButton(PanDirection::Down), 2, 1);
+    grid->addWidget(zoomButton(ZoomStep::In), 3, 0);
+    grid->addWidget(zoomButton(ZoomStep::Out), 3, 2);
     grid->addWidget(autoScaleCheck_, 4, 0, 1, 3);
     grid->addWidget(gridLabel_, 5, 0, 1, 2);
     grid->addWidget(helpBt_, 5, 2, Qt::AlignRight);
@@ -133,15 +138,15 @@ void ViewPanel::setViewControlsEnabled(bool tf) {
     gridLabel_->setEnabled(tf);
 }
 
-void ViewPanel::viewMoveCmdClick(int index) {
+void ViewPanel::pan(PanDirection direction) {
     canvas_.setAutoScale(false);
-    canvas_.view().viewMoveCmdClick(index);
+    canvas_.view().pan(direction);
     canvas_.redrawSection();
 }
 
-void ViewPanel::zoom(int index) {
+void ViewPanel::zoom(ZoomStep step) {
     canvas_.setAutoScale(false);
-    canvas_.view().zoom(index);
+    canvas_.view().zoom(step);
     canvas_.redrawSection();
 }
 

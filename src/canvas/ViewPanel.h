@@ -1,4 +1,4 @@
-// The view panel beside the canvas: the four pan buttons "←" "→" "↑" "↓" (viewMoveCmd), the
+// The view panel beside the canvas: the four pan buttons "←" "→" "↑" "↓" (panButton), the
 // zoom buttons "+" "-" (zoomButton), the "AutoScale" switch, the grid-step list (gridStepBox) with its
 // label "補助Grid", and the help button "?". The buttons change the canvas's view state and
 // redraw it; hovering over the controls asks the status bar for a hint through statusHint.
@@ -31,8 +31,12 @@ public:
 
     QCheckBox* autoScaleCheck() const { return autoScaleCheck_; }
     QComboBox* gridStepBox() const { return gridStepBox_; }
-    QPushButton* viewMoveCmd(int index) const { return moveCmd_.at(index); }
-    QPushButton* zoomButton(int index) const { return zoomCmd_.at(index); }
+    QPushButton* panButton(PanDirection direction) const {
+        return moveCmd_.at(static_cast<std::size_t>(direction));
+    }
+    QPushButton* zoomButton(ZoomStep step) const {
+        return zoomCmd_.at(static_cast<std::size_t>(step));
+    }
     QPushButton* helpButton() const { return helpBt_; }
     QLabel* gridLabel() const { return gridLabel_; }
 
@@ -46,8 +50,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void viewMoveCmdClick(int index);
-    void zoom(int index);
+    void pan(PanDirection direction);
+    void zoom(ZoomStep step);
     void autoScaleCheckClick(bool checked);
     void gridStepChosen(int index);
     void hintOnHover(QWidget* widget, const QString& text);

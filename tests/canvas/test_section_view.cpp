@@ -120,12 +120,14 @@ private slots:
         QTest::addColumn<double>("ofsY");
         QTest::addColumn<double>("mult");
         // The rectangle's window is 400 wide: a pan step is 20.
-        QTest::newRow("left arrow") << "move" << 0 << 20.0 << 0.0 << 1.0;
-        QTest::newRow("right arrow") << "move" << 1 << -20.0 << 0.0 << 1.0;
-        QTest::newRow("up arrow") << "move" << 2 << 0.0 << -20.0 << 1.0;
-        QTest::newRow("down arrow") << "move" << 3 << 0.0 << 20.0 << 1.0;
-        QTest::newRow("plus zooms in") << "zoom" << 0 << 0.0 << 0.0 << 1 / 1.1;
-        QTest::newRow("minus zooms out") << "zoom" << 1 << 0.0 << 0.0 << 1.1;
+        const auto pan = [](PanDirection d) { return static_cast<int>(d); };
+        const auto zoom = [](ZoomStep z) { return static_cast<int>(z); };
+        QTest::newRow("left arrow") << "move" << pan(PanDirection::Left) << 20.0 << 0.0 << 1.0;
+        QTest::newRow("right arrow") << "move" << pan(PanDirection::Right) << -20.0 << 0.0 << 1.0;
+        QTest::newRow("up arrow") << "move" << pan(PanDirection::Up) << 0.0 << -20.0 << 1.0;
+        QTest::newRow("down arrow") << "move" << pan(PanDirection::Down) << 0.0 << 20.0 << 1.0;
+        QTest::newRow("plus zooms in") << "zoom" << zoom(ZoomStep::In) << 0.0 << 0.0 << 1 / 1.1;
+        QTest::newRow("minus zooms out") << "zoom" << zoom(ZoomStep::Out) << 0.0 << 0.0 << 1.1;
     }
     void viewButtons() {
         QFETCH(QString, button);
@@ -138,9 +140,9 @@ private slots:
         RecordingPainter painter;
         view.redrawSection(painter);
         if (button == "move")
-            view.viewMoveCmdClick(index);
+            view.pan(static_cast<PanDirection>(index));
         else
-            view.zoom(index);
+            view.zoom(static_cast<ZoomStep>(index));
         QVERIFY(!view.autoScaleCheck);
         QCOMPARE(view.viewOfsX, ofsX);
         QCOMPARE(view.viewOfsY, ofsY);
@@ -161,8 +163,8 @@ private slots:
         SectionView view(add_, subtracted_, result_, colors_);
         RecordingPainter painter;
         view.redrawSection(painter);
-        for (int index : {0, 0, 1, 1}) {
-            view.zoom(index);
+        for (ZoomStep step : {ZoomStep::In, ZoomStep::In, ZoomStep::Out, ZoomStep::Out}) {
+            view.zoom(step);
             view.redrawSection(painter);
         }
         QVERIFY(!view.autoScaleCheck);
