@@ -1,6 +1,6 @@
 // The view panel beside the canvas: the four pan buttons "←" "→" "↑" "↓" (panButton), the
-// zoom buttons "+" "-" (zoomButton), the "AutoScale" switch, the grid-step list (gridStepBox) with its
-// label "補助Grid", and the help button "?". The buttons change the canvas's view state and
+// zoom buttons "+" "-" (zoomButton), the "AutoScale" switch, the grid-step list (gridStepBox) with
+// its label "補助Grid", and the help button "?". The buttons change the canvas's view state and
 // redraw it; hovering over the controls asks the status bar for a hint through statusHint.
 #pragma once
 
