@@ -6,18 +6,14 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QFile>
-#include <QTabBar>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <chrono>
-#include <cmath>
 #include <memory>
-#include <numbers>
 
+#include "BenchShapes.h"
 #include "app/MainWindow.h"
 #include "canvas/SectionCanvas.h"
-#include "core/NumberText.h"
 #include "editing/Messenger.h"
 #include "io/TextFile.h"
 
@@ -49,21 +45,9 @@ public:
     }
 };
 
-// A circle of radius 100000 as the program writes a coordinate file: code page 932, CR LF.
+// The circle of the core benchmarks as the program writes a coordinate file (code page 932).
 const QString& circleFile() {
-    static QTemporaryDir dir;
-    static const QString path = [] {
-        std::string text = "<<加算>>,\r\n";
-        for (int k = 0; k < kVertices; ++k) {
-            const double t = 2 * std::numbers::pi * (k % (kVertices - 1)) / (kVertices - 1);
-            text += numText(roundHalfEven(100000 * std::cos(t), 3)) + ',' +
-                    numText(roundHalfEven(100000 * std::sin(t), 3)) + "\r\n";
-        }
-        text += "<<減算>>,\r\n";
-        const QString file = dir.filePath(QStringLiteral("circle.csv"));
-        writeTextFile(file, text, FileEncoding::Cp932);
-        return file;
-    }();
+    static const QString path = QString::fromStdString(bench::circleFile(kVertices));
     return path;
 }
 

@@ -142,8 +142,9 @@ bool Workspace::readCsv(const QString& path, const std::function<void(const QStr
     if (skipped > kShownSkippedPairs && onSkip) onSkip(skippedPairsSummary(skipped));
     // The snapshot of a large file takes a while to make and write; the user does not wait for
     // it. The worker reads the same text into tables of its own, which come out as these
-    // (both start empty), and writes their text form. Undo and the next snapshot wait for it,
-    // and a failure is reported with the next snapshot.
+    // (both start empty), and writes their text form. Undo and the next snapshot wait for it;
+    // its outcome is taken in by collectBackgroundSnapshot (at once for a small file, which is
+    // written before this returns).
     undo_.saveUndoInBackground(
         [fileText] {
             CoordTable add;
@@ -153,10 +154,7 @@ bool Workspace::readCsv(const QString& path, const std::function<void(const QStr
         },
         fileText->size());
     snapshotError_ = firstFailure;
-    QString written;
-    if (!undo_.writingInBackground() && !undo_.finishBackground(&written) &&
-        snapshotError_.isEmpty())
-        snapshotError_ = written;
+    collectBackgroundSnapshot();
     return true;
 }
 

@@ -264,6 +264,13 @@ std::size_t decodeCp932Into(std::string_view in, char* out) {
     return used;
 }
 
+// The decoded text of the bytes in a new buffer; `growth` is cp932Growth(bytes).
+std::string decodedCp932Copy(std::string_view bytes, std::size_t growth) {
+    std::string out = largeBuffer(bytes.size() + growth);
+    out.resize(decodeCp932Into(bytes, out.data()));
+    return out;
+}
+
 // Decodes code page 932 inside the buffer itself, so that a large file needs no second buffer:
 // the bytes move up by the room the text needs and are decoded forward to the front. When the
 // buffer would have to grow for that anyway, the text goes straight into a new one instead.
@@ -271,9 +278,7 @@ void decodeCp932InPlace(std::string& bytes) {
     const std::size_t n = bytes.size();
     const std::size_t shift = cp932Growth(bytes);
     if (shift > 0 && bytes.capacity() < n + shift) {
-        std::string out = largeBuffer(n + shift);
-        out.resize(decodeCp932Into(bytes, out.data()));
-        bytes = std::move(out);
+        bytes = decodedCp932Copy(bytes, shift);
         return;
     }
     if (shift > 0) {
@@ -330,9 +335,7 @@ std::string decodeFileBytes(std::string_view bytes) {
     std::string_view body = bytes;
     if (body.starts_with(kUtf8Bom)) body.remove_prefix(kUtf8Bom.size());
     if (isValidUtf8(body)) return std::string(body);
-    std::string out = largeBuffer(bytes.size() + cp932Growth(bytes));
-    out.resize(decodeCp932Into(bytes, out.data()));
-    return out;
+    return decodedCp932Copy(bytes, cp932Growth(bytes));
 }
 
 std::string decodeFileBytes(std::string&& bytes) {

@@ -7,7 +7,6 @@
 #include "io/UndoStore.h"
 
 #include <QFileInfo>
-#include <memory>
 #include <string>
 #include <thread>
 #include <utility>
@@ -54,12 +53,6 @@ bool UndoStore::saveUndo(const CoordTable& add, const CoordTable& subtracted, QS
     const bool written = writeCoordText(path(undoFile_), add, subtracted, error);
     stale_[Slot(undoFile_)] = !written;
     return written;
-}
-
-void UndoStore::saveUndoInBackground(const CoordTable& add, const CoordTable& subtracted) {
-    auto text = std::make_shared<std::string>(coordText(add, subtracted));
-    const std::size_t bytes = text->size();
-    saveUndoInBackground([text] { return std::move(*text); }, bytes);
 }
 
 void UndoStore::saveUndoInBackground(std::function<std::string()> makeText,

@@ -29,13 +29,11 @@ public:
     // Switches undoFile to the other file and writes both tables to it.
     bool saveUndo(const CoordTable& add, const CoordTable& subtracted, QString* error = nullptr);
 
-    // The same, but the text is taken now and a large file (kBackgroundThreshold bytes and more)
-    // is written on a worker thread. Until the write is done the snapshot counts as not whole;
-    // undo and the next snapshot wait for it. Its outcome comes from finishBackground.
-    void saveUndoInBackground(const CoordTable& add, const CoordTable& subtracted);
-    // The same with the snapshot's text made by `makeText`, on the worker too when the text is
-    // expected to be large: for a snapshot that can be made again from data nobody changes (a
-    // file's text as read), so that the user waits neither for the text nor for the write.
+    // Switches undoFile like saveUndo and writes the text `makeText` gives. A large snapshot
+    // (expectedBytes of kBackgroundThreshold and more) is made and written on a worker thread,
+    // so `makeText` must read only data nobody changes meanwhile (a file's text as read). Until
+    // the write is done the snapshot counts as not whole; undo and the next snapshot wait for
+    // it. Its outcome comes from finishBackground.
     void saveUndoInBackground(std::function<std::string()> makeText, std::size_t expectedBytes);
     static constexpr std::size_t kBackgroundThreshold = 1 << 20;
     bool writingInBackground() const { return worker_.joinable(); }

@@ -2,14 +2,12 @@
 // diameter, the angle range with the direction, and the division count, then the buttons.
 #include "shapes/ArcDialog.h"
 
-#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QVBoxLayout>
 
 #include "core/NumberText.h"
 #include "editing/Messenger.h"
@@ -75,14 +73,7 @@ ArcDialog::ArcDialog(Messenger& messenger, QWidget* parent)
     grid->addWidget(divisions_, row, 2);
     grid->addWidget(namedLabel(QStringLiteral("Label8"), QStringLiteral("分割"), this), row, 3);
 
-    auto* right = new QVBoxLayout;
-    right->addLayout(grid);
-    right->addStretch(1);
-    right->addWidget(okCancelButtons(this));
-
-    auto* layout = new QHBoxLayout(this);
-    layout->addWidget(picture, 1);
-    layout->addLayout(right);
+    layOutWithPicture(this, picture, grid);
 
     centreX_->setFocus();
     centreX_->selectAll();

@@ -3,9 +3,11 @@
 
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include "core/NumberText.h"
 #include "editing/SelectAllOnFocus.h"
@@ -25,6 +27,22 @@ QLineEdit* namedField(const QString& name, const QString& text, QWidget* parent,
     field->setMinimumWidth(width);
     SelectAllOnFocus::install(field);
     return field;
+}
+
+void layOutWithPicture(QDialog* dialog, QWidget* picture, QLayout* fields, QWidget* prompt) {
+    auto* right = new QVBoxLayout;
+    right->addLayout(fields);
+    right->addStretch(1);
+    right->addWidget(okCancelButtons(dialog));
+
+    auto* body = prompt ? new QHBoxLayout : new QHBoxLayout(dialog);
+    body->addWidget(picture, 1);
+    body->addLayout(right);
+    if (!prompt) return;
+
+    auto* layout = new QVBoxLayout(dialog);
+    layout->addWidget(prompt);
+    layout->addLayout(body, 1);
 }
 
 QDialogButtonBox* okCancelButtons(QDialog* dialog, QPushButton** ok) {

@@ -2,12 +2,9 @@
 // and the buttons below them.
 #include "shapes/LineDialog.h"
 
-#include <QDialogButtonBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QVBoxLayout>
 
 #include "shapes/DialogParts.h"
 #include "shapes/LinePicture.h"
@@ -66,18 +63,8 @@ LineDialog::LineDialog(LineMode mode, QWidget* parent) : QDialog(parent), mode_(
     fields->addWidget(new QLabel(QStringLiteral("°"), this), 1, 3);
     fields->setRowStretch(2, 1);
 
-    auto* right = new QVBoxLayout;
-    right->addLayout(fields);
-    right->addStretch(1);
-    right->addWidget(okCancelButtons(this));
-
-    auto* body = new QHBoxLayout;
-    body->addWidget(picture, 1);
-    body->addLayout(right);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(namedLabel(QStringLiteral("Label1"), QString::fromUtf8(texts.prompt), this));
-    layout->addLayout(body, 1);
+    layOutWithPicture(this, picture, fields,
+                      namedLabel(QStringLiteral("Label1"), QString::fromUtf8(texts.prompt), this));
 
     amountField_->setFocus();
     amountField_->selectAll();

@@ -2,12 +2,9 @@
 // on the right and the buttons below them.
 #include "shapes/RectangleDialog.h"
 
-#include <QDialogButtonBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QVBoxLayout>
 
 #include "shapes/DialogParts.h"
 #include "shapes/RectanglePicture.h"
@@ -41,19 +38,9 @@ RectangleDialog::RectangleDialog(QWidget* parent) : QDialog(parent) {
     fields->addWidget(namedLabel(QStringLiteral("Label7"), QStringLiteral(", Y"), this), 1, 3);
     fields->addWidget(endY_, 1, 4);
 
-    auto* right = new QVBoxLayout;
-    right->addLayout(fields);
-    right->addStretch(1);
-    right->addWidget(okCancelButtons(this));
-
-    auto* body = new QHBoxLayout;
-    body->addWidget(picture, 1);
-    body->addLayout(right);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(
+    layOutWithPicture(
+        this, picture, fields,
         namedLabel(QStringLiteral("Label1"), QStringLiteral("対角座標を入力して下さい。"), this));
-    layout->addLayout(body, 1);
 
     startX_->setFocus();
     startX_->selectAll();

@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include "IoTestUtil.h"
+#include "io/CoordText.h"
 #include "io/UndoStore.h"
 
 using namespace kuvanto;
@@ -126,7 +127,8 @@ private slots:
         QStringList rows;
         for (int i = 0; i < 100000; ++i) rows << QStringLiteral("%1.125|-%1.5").arg(i);
         fill(a, rows.join(';'));
-        undo.saveUndoInBackground(a, s);  // udtxt2: the large table
+        const std::string text = coordText(a, s);
+        undo.saveUndoInBackground([text] { return text; }, text.size());  // udtxt2: the large table
         QVERIFY(undo.writingInBackground());
         QString error;
         QCOMPARE(undo.finishBackground(&error), !blocked);

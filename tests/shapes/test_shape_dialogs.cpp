@@ -12,6 +12,7 @@
 #include <functional>
 
 #include "../app/ScriptedMessenger.h"
+#include "ShapeTestRows.h"
 #include "core/NumberText.h"
 #include "editing/Workspace.h"
 #include "shapes/ArcDialog.h"
@@ -22,17 +23,11 @@
 #include "shapes/ShapeCommands.h"
 
 using namespace kuvanto;
+using kuvanto::test::rowsOf;
 
 Q_DECLARE_METATYPE(kuvanto::LineMode)
 
 namespace {
-
-QStringList rowsOf(const CoordTable& table) {
-    QStringList out;
-    for (int row = 1; row < table.rows(); ++row)
-        out << QString::fromStdString(table.text(row, 0) + "," + table.text(row, 1));
-    return out;
-}
 
 QString labelText(const QWidget& w, const char* name) {
     auto* label = w.findChild<QLabel*>(QString::fromLatin1(name));

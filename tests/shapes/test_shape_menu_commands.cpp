@@ -11,18 +11,13 @@
 #include <QtTest>
 
 #include "../app/ScriptedMessenger.h"
+#include "ShapeTestRows.h"
 #include "app/MainWindow.h"
 
 using namespace kuvanto;
+using kuvanto::test::rowsOf;
 
 namespace {
-
-QStringList rowsOf(const CoordTable& table) {
-    QStringList out;
-    for (int row = 1; row < table.rows(); ++row)
-        out << QString::fromStdString(table.text(row, 0) + "," + table.text(row, 1));
-    return out;
-}
 
 // Accepts the next modal dialog after `fill` has set its fields.
 void acceptNextDialog(std::function<void(QDialog&)> fill = {}) {
