@@ -3,6 +3,12 @@
 
 namespace kuvanto {
 
+QStringList ScriptedMessenger::noticeTexts() const {
+    QStringList texts;
+    for (const Asked& notice : notices) texts << notice.text;
+    return texts;
+}
+
 void ScriptedMessenger::notice(const QString& text, const QString& title) {
     notices.append({text, title});
 }

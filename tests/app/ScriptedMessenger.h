@@ -26,6 +26,9 @@ public:
     QList<bool> answers;  // next answers to confirm
     QStringList paths;    // next paths of file dialogs
 
+    // The texts of the notices so far, in order.
+    QStringList noticeTexts() const;
+
     void notice(const QString& text, const QString& title) override;
     bool confirm(const QString& text, const QString& title) override;
     QString chooseOpenFile(const QString& title, const QString& filter,

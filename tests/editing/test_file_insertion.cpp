@@ -5,26 +5,14 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "../app/ScriptedMessenger.h"
 #include "../io/IoTestUtil.h"
 #include "editing/FileInsertion.h"
-#include "editing/Messenger.h"
 #include "editing/Workspace.h"
 
 using namespace kuvanto;
 
 namespace {
-
-class RecordingMessenger : public Messenger {
-public:
-    QStringList notices;
-    void notice(const QString& text, const QString&) override { notices << text; }
-    bool confirm(const QString&, const QString&) override { return false; }
-    QString chooseOpenFile(const QString&, const QString&, const QString&) override { return {}; }
-    QString chooseSaveFile(const QString&, const QString&, const QString&,
-                           const QString&) override {
-        return {};
-    }
-};
 
 const QString kStop =
     QStringLiteral("座標データ(X,Y)でないデータが含まれています。読込みを中断します。");
@@ -70,10 +58,10 @@ private slots:
         workspace.addGrid.setRow(row);
         const QString path = dir.filePath("in.csv");
         QVERIFY(test::writeBytes(path, file));
-        RecordingMessenger messenger;
+        ScriptedMessenger messenger;
         FileInsertion::insertFile(workspace, workspace.addGrid, path, messenger);
         QCOMPARE(test::dump(workspace.addGrid), expected);
-        QCOMPARE(messenger.notices, message.isEmpty() ? QStringList() : QStringList{message});
+        QCOMPARE(messenger.noticeTexts(), message.isEmpty() ? QStringList() : QStringList{message});
         // The snapshot holds the new state: undo goes back to the table before the insertion.
         QVERIFY(workspace.undoRestore());
         QCOMPARE(test::dump(workspace.addGrid), table);
@@ -84,13 +72,13 @@ private slots:
         Workspace workspace(dir.path());
         QVERIFY(workspace.start());
         test::fill(workspace.addGrid, "0|0;1|1");
-        RecordingMessenger messenger;
+        ScriptedMessenger messenger;
         QCOMPARE(FileInsertion::insertFile(workspace, workspace.addGrid, dir.filePath("none.csv"),
                                            messenger),
                  0);
         QCOMPARE(test::dump(workspace.addGrid), QStringLiteral("0|0;1|1"));
         QCOMPARE(messenger.notices.size(), 1);
-        QVERIFY(messenger.notices.front().contains("none.csv"));
+        QVERIFY(messenger.notices.front().text.contains("none.csv"));
     }
 };
 

@@ -8,27 +8,15 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "app/ColorSwatch.h"
-#include "editing/Messenger.h"
+#include "../ScriptedMessenger.h"
 #include "app/ColorDialog.h"
+#include "app/ColorSwatch.h"
 
 using kuvanto::ColorSwatch;
 using kuvanto::DrawColors;
 using kuvanto::ColorDialog;
 
 namespace {
-
-class RecordingMessenger : public kuvanto::Messenger {
-public:
-    QStringList notices;
-    void notice(const QString& text, const QString&) override { notices << text; }
-    bool confirm(const QString&, const QString&) override { return false; }
-    QString chooseOpenFile(const QString&, const QString&, const QString&) override { return {}; }
-    QString chooseSaveFile(const QString&, const QString&, const QString&,
-                             const QString&) override {
-        return {};
-    }
-};
 
 QByteArray readAll(const QString& path) {
     QFile file(path);
@@ -84,7 +72,7 @@ private slots:
         QFETCH(QByteArray, file);
         QFETCH(DrawColors, shown);
         if (!file.isNull()) writeAll(path_, file);
-        RecordingMessenger messenger;
+        kuvanto::ScriptedMessenger messenger;
         auto* form = new ColorDialog(path_, messenger);
         QCOMPARE(form->windowTitle(), QStringLiteral("色設定"));
         QVERIFY(!form->isModal());
@@ -94,7 +82,7 @@ private slots:
 
     void swatchBackgroundIsTheColourInBgrLayout() {
         writeAll(path_, " 11857960  16711680  255 \r\n");
-        RecordingMessenger messenger;
+        kuvanto::ScriptedMessenger messenger;
         QScopedPointer<ColorDialog> form(new ColorDialog(path_, messenger));
         QCOMPARE(swatch(form.get(), 1)->palette().color(QPalette::Window), QColor(40, 240, 180));
         QCOMPARE(swatch(form.get(), 2)->palette().color(QPalette::Window), QColor(0, 0, 255));
@@ -102,7 +90,7 @@ private slots:
     }
 
     void defaultThenOkWritesTheFile() {
-        RecordingMessenger messenger;
+        kuvanto::ScriptedMessenger messenger;
         QPointer<ColorDialog> form = new ColorDialog(path_, messenger);
         QSignalSpy accepted(form.get(), &ColorDialog::colorsAccepted);
         form->show();
@@ -127,7 +115,7 @@ private slots:
     void swatchClick() {
         QFETCH(int, answer);
         QFETCH(int, kept);
-        RecordingMessenger messenger;
+        kuvanto::ScriptedMessenger messenger;
         QPointer<ColorDialog> form = new ColorDialog(path_, messenger);
         int asked = 0;
         form->setColorChooser([&](QWidget*) {
@@ -146,7 +134,7 @@ private slots:
     void cancelChangesNothing() {
         const QByteArray before(" 1  2  3 \r\n");
         writeAll(path_, before);
-        RecordingMessenger messenger;
+        kuvanto::ScriptedMessenger messenger;
         QPointer<ColorDialog> form = new ColorDialog(path_, messenger);
         QSignalSpy accepted(form.get(), &ColorDialog::colorsAccepted);
         form->show();
@@ -160,7 +148,7 @@ private slots:
 
     void unwritableFileIsToldAndKeepsTheDialog() {
         const QString path = dir_.filePath(QStringLiteral("missing/cl.ini"));
-        RecordingMessenger messenger;
+        kuvanto::ScriptedMessenger messenger;
         QPointer<ColorDialog> form = new ColorDialog(path, messenger);
         QSignalSpy accepted(form.get(), &ColorDialog::colorsAccepted);
         form->show();
@@ -170,7 +158,7 @@ private slots:
         QVERIFY(form->isVisible());
         QCOMPARE(accepted.size(), 0);
         QCOMPARE(messenger.notices.size(), 1);
-        QVERIFY(messenger.notices.at(0).contains(path));
+        QVERIFY(messenger.notices.at(0).text.contains(path));
         delete form;
     }
 
