@@ -43,7 +43,12 @@ void installFreehandCommands(MainWindow& window, QCheckBox& canvasSwitch) {
         CoordInputDialog dialog(w);
         dialog.move(QCursor::pos());
         if (dialog.exec() != QDialog::Accepted) return;
-        w->freehand().typeCoordinate(*table, dialog.xValue(), dialog.yValue(), dialog.relative());
+        if (!w->freehand().typeCoordinate(*table, dialog.xValue(), dialog.yValue(),
+                                          dialog.relative())) {
+            w->msg().notice(
+                QStringLiteral("座標が大きすぎるか数値でないため、頂点を追加できません。"));
+            return;
+        }
         w->showTableChange();
     });
 }

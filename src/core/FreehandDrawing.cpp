@@ -59,18 +59,21 @@ Point constrainOrthogonal(const CoordTable& table, Point press, Point position) 
     return position;
 }
 
-Point addClickedVertex(CoordTable& table, Point position, std::optional<double> step,
-                       bool shiftOnly, Point press) {
+std::optional<Point> addClickedVertex(CoordTable& table, Point position, std::optional<double> step,
+                                      bool shiftOnly, Point press) {
     if (table.Row() < 1) return press;
-    table.insertRows(table.Row(), 1);
     Point p = snapToGrid(position, step);
+    // The constraint reads the row above the current one, which the insertion below keeps.
     if (shiftOnly) p = constrainOrthogonal(table, press, p);
     const float x = static_cast<float>(p.x), y = static_cast<float>(p.y);
+    // A point beyond single precision would be written "INF": no vertex, nothing inserted.
+    if (!std::isfinite(x) || !std::isfinite(y)) return std::nullopt;
+    table.insertRows(table.Row(), 1);
     const int row = table.Row();
     table.setText(row, 0, singleText(x));
     table.setText(row, 1, singleText(y));
     table.setRow(row + 1);
-    return {x, y};
+    return Point{x, y};
 }
 
 RubberBand rubberBand(Point press, Point cursor, std::optional<double> step, bool shiftOnly) {
@@ -107,13 +110,16 @@ std::optional<Point> addTypedLength(CoordTable& table, BandAxis axis, double len
         p.x += (cursorAlongAxis > press.x ? 1 : -1) * length;
     else
         p.y += (cursorAlongAxis > press.y ? 1 : -1) * length;
+    if (!std::isfinite(p.x) || !std::isfinite(p.y)) return std::nullopt;
     insertVertexRow(table, numText(p.x), numText(p.y));
     return p;
 }
 
-Point addTypedCoordinate(CoordTable& table, Point press, double dx, double dy, bool relative) {
+std::optional<Point> addTypedCoordinate(CoordTable& table, Point press, double dx, double dy,
+                                        bool relative) {
     if (table.Row() < 1) return press;
     const Point p = relative ? Point{press.x + dx, press.y + dy} : Point{dx, dy};
+    if (!std::isfinite(p.x) || !std::isfinite(p.y)) return std::nullopt;
     insertVertexRow(table, numText(p.x), numText(p.y));
     return p;
 }

@@ -28,9 +28,10 @@ Point constrainOrthogonal(const CoordTable& table, Point press, Point position);
 
 // Adds a clicked vertex: one empty row at the current row, the position snapped and (with
 // `shiftOnly`) constrained, written in single precision, and the current row moved below it.
-// Returns the written position, the new press point.
-Point addClickedVertex(CoordTable& table, Point position, std::optional<double> step,
-                       bool shiftOnly, Point press);
+// Returns the written position, the new press point; nothing (and no change) when the position
+// is beyond single precision.
+std::optional<Point> addClickedVertex(CoordTable& table, Point position, std::optional<double> step,
+                                      bool shiftOnly, Point press);
 
 enum class BandAxis { none, horizontal, vertical };
 
@@ -50,13 +51,15 @@ RubberBand rubberBand(Point press, Point cursor, std::optional<double> step, boo
 // A length typed into the length box: the new vertex lies `length` away from the vertex in the
 // row above the current row, along the box's axis, on the side of the press point where the
 // cursor was; it is inserted at the current row, which moves below it. Nothing (and no change)
-// when the row above holds no vertex.
+// when the row above holds no vertex or the new vertex would not be finite.
 std::optional<Point> addTypedLength(CoordTable& table, BandAxis axis, double length,
                                     double cursorAlongAxis, Point press);
 
 // The coordinate dialog's OK: inserts (press + (dx, dy)) when relative, (dx, dy) when absolute,
-// at the current row, which moves below it. Returns the new press point.
-Point addTypedCoordinate(CoordTable& table, Point press, double dx, double dy, bool relative);
+// at the current row, which moves below it. Returns the new press point; nothing (and no change)
+// when it would not be finite.
+std::optional<Point> addTypedCoordinate(CoordTable& table, Point press, double dx, double dy,
+                                        bool relative);
 
 // Closes the figure that ends above the current row: a copy of its first vertex goes in at the
 // current row, then a separator row below it; the current row ends below the separator and the

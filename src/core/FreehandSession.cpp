@@ -1,6 +1,8 @@
 // Freehand drawing mode state.
 #include "core/FreehandSession.h"
 
+#include <cmath>
+
 #include "core/CoordTable.h"
 #include "core/NumberText.h"
 
@@ -18,11 +20,14 @@ void FreehandSession::end() {
     boxAxis_ = BandAxis::none;
 }
 
-void FreehandSession::click(CoordTable& table, Point position, std::optional<double> step,
+bool FreehandSession::click(CoordTable& table, Point position, std::optional<double> step,
                             bool shiftOnly) {
-    if (!on_) return;
-    press_ = addClickedVertex(table, position, step, shiftOnly, press_);
+    if (!on_) return false;
+    const std::optional<Point> vertex = addClickedVertex(table, position, step, shiftOnly, press_);
+    if (!vertex) return false;
+    press_ = *vertex;
     drawing_ = true;
+    return true;
 }
 
 RubberBand FreehandSession::move(Point position, std::optional<double> step, bool shiftOnly) {
@@ -38,7 +43,7 @@ RubberBand FreehandSession::move(Point position, std::optional<double> step, boo
 
 bool FreehandSession::typeLength(CoordTable& table, std::string_view text) {
     const std::optional<double> length = parseNumeric(text);
-    if (!length) return false;
+    if (!length || !std::isfinite(*length)) return false;
     const std::optional<Point> vertex =
         addTypedLength(table, boxAxis_, *length, cursorAlongAxis_, press_);
     if (!vertex) return false;
@@ -46,8 +51,11 @@ bool FreehandSession::typeLength(CoordTable& table, std::string_view text) {
     return true;
 }
 
-void FreehandSession::typeCoordinate(CoordTable& table, double x, double y, bool relative) {
-    press_ = addTypedCoordinate(table, press_, x, y, relative);
+bool FreehandSession::typeCoordinate(CoordTable& table, double x, double y, bool relative) {
+    const std::optional<Point> vertex = addTypedCoordinate(table, press_, x, y, relative);
+    if (!vertex) return false;
+    press_ = *vertex;
+    return true;
 }
 
 bool FreehandSession::close(CoordTable& table) {

@@ -24,19 +24,21 @@ public:
     void start();
     void end();
 
-    // A left press while the mode is on: adds the vertex and makes it the press point.
-    void click(CoordTable& table, Point position, std::optional<double> step, bool shiftOnly);
+    // A left press while the mode is on: adds the vertex and makes it the press point. False
+    // (nothing added) when the mode is off or the point is beyond single precision.
+    bool click(CoordTable& table, Point position, std::optional<double> step, bool shiftOnly);
 
     // A mouse move while drawing: the band to draw. With Shift alone the length box follows it;
     // at equal distances the box keeps its last axis.
     RubberBand move(Point position, std::optional<double> step, bool shiftOnly);
 
     // Enter in the length box: a numeric text adds the vertex along the box's axis; any other
-    // text, or no vertex above the current row, changes nothing.
+    // text, a length that puts the vertex out of the double range, or no vertex above the
+    // current row, changes nothing.
     bool typeLength(CoordTable& table, std::string_view text);
 
-    // The coordinate dialog's OK.
-    void typeCoordinate(CoordTable& table, double x, double y, bool relative);
+    // The coordinate dialog's OK; false (nothing added) when the vertex would not be finite.
+    bool typeCoordinate(CoordTable& table, double x, double y, bool relative);
 
     // Closes the figure and ends the mode; false when the current row is the header.
     bool close(CoordTable& table);

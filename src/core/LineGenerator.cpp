@@ -51,19 +51,24 @@ Increment lineIncrement(LineMode mode, double amount, double angleDegrees) {
     return inc;
 }
 
-void insertLineVertex(CoordTable& table, LineMode mode, double amount, double angleDegrees) {
+bool insertLineVertex(CoordTable& table, LineMode mode, double amount, double angleDegrees) {
     const int row = table.Row();
-    if (row < 1) return;
+    if (row < 1) return false;
     double x0 = 0, y0 = 0;
     if (isNumericText(table.text(row - 1, 0))) {
         x0 = lenientValue(table.text(row - 1, 0));
         y0 = lenientValue(table.text(row - 1, 1));
     }
     const Increment inc = lineIncrement(mode, amount, angleDegrees);
-    table.setText(row, 0, fixed3Text(x0 + inc.dx));
-    table.setText(row, 1, fixed3Text(y0 + inc.dy));
+    // Rounding to three decimals scales by 1000, so the check is on the texts' values.
+    const std::string x = fixed3Text(x0 + inc.dx);
+    const std::string y = fixed3Text(y0 + inc.dy);
+    if (!parseNumeric(x) || !parseNumeric(y)) return false;
+    table.setText(row, 0, x);
+    table.setText(row, 1, y);
     if (row + 1 == table.rows()) table.setRows(table.rows() + 1);
     table.setRow(row + 1);
+    return true;
 }
 
 }  // namespace kuvanto

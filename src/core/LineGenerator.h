@@ -26,8 +26,9 @@ Increment lineIncrement(LineMode mode, double amount, double angleDegrees);
 
 // Writes the new vertex, rounded to three decimals, into the current row r (overwriting it),
 // starting from row r - 1 when its X cell is numeric and from the origin otherwise; adds an empty
-// row when r is the last row and makes r + 1 the current row. Nothing happens when the current
-// row is the header row.
-void insertLineVertex(CoordTable& table, LineMode mode, double amount, double angleDegrees);
+// row when r is the last row and makes r + 1 the current row. Nothing happens (false) when the
+// current row is the header row or the new vertex is not a finite number (an amount or angle out
+// of range, an increment that overflows).
+bool insertLineVertex(CoordTable& table, LineMode mode, double amount, double angleDegrees);
 
 }  // namespace kuvanto

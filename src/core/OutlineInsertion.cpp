@@ -3,6 +3,7 @@
 #include "core/OutlineInsertion.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "core/NumberText.h"
 
@@ -13,11 +14,20 @@ int insertOutline(CoordTable& grid, int row, const std::vector<PlanePoint>& outl
     row = std::clamp(row, 1, std::max(1, grid.rows() - 1));
     const int count = static_cast<int>(outline.size());
     if (count == 0) return row;
+    const auto moved = [](double value, double to, double from) {
+        return roundHalfEven(value + to - from, 5) + 0.0;
+    };
+    // Every point is checked before the first row goes in, so a refusal changes nothing.
+    for (const PlanePoint& p : outline) {
+        if (!std::isfinite(moved(p.x, target.x, base.x)) ||
+            !std::isfinite(moved(p.y, target.y, base.y)))
+            return -1;
+    }
     grid.insertRows(row, count);
     for (int i = 0; i < count; ++i) {
         const PlanePoint& p = outline[i];
-        grid.setText(row + i, 0, numText(roundHalfEven(p.x + target.x - base.x, 5) + 0.0));
-        grid.setText(row + i, 1, numText(roundHalfEven(p.y + target.y - base.y, 5) + 0.0));
+        grid.setText(row + i, 0, numText(moved(p.x, target.x, base.x)));
+        grid.setText(row + i, 1, numText(moved(p.y, target.y, base.y)));
     }
     return row + count;
 }

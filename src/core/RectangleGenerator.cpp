@@ -2,13 +2,22 @@
 // lower left one, the start corner repeated, then the separator row.
 #include "core/RectangleGenerator.h"
 
+#include <cmath>
+#include <optional>
+
 #include "core/CoordTable.h"
+#include "core/NumberText.h"
 
 namespace kuvanto {
 
 int insertRectangle(CoordTable& table, const RectangleCorners& c) {
     const int row = table.Row();
     if (row < 1) return -1;
+    // The texts go in as typed; one whose number is beyond the double range would be infinite.
+    for (const std::string* text : {&c.startX, &c.startY, &c.endX, &c.endY}) {
+        const std::optional<double> value = leadingNumeric(*text);
+        if (value && !std::isfinite(*value)) return -1;
+    }
     constexpr int kRows = 6;
     table.insertRows(row, kRows);
     const std::string* xy[5][2] = {{&c.startX, &c.startY},

@@ -15,7 +15,8 @@ struct RectangleCorners {
 
 // Inserts the six rows before the current row r in one insertion, makes r + 6 (the row that was
 // current) the current row and returns r, the row to scroll to the top of the view. Returns -1
-// and changes nothing when the current row is the header row.
+// and changes nothing when the current row is the header row or a corner text reads as a number
+// beyond the double range.
 int insertRectangle(CoordTable& table, const RectangleCorners& corners);
 
 }  // namespace kuvanto

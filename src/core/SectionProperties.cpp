@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <string>
 
 namespace kuvanto {
@@ -131,6 +132,12 @@ std::optional<SectionProperties> allProperties(std::span<const Point> vertices) 
     }
     for (Property i : kAllProperties) {
         if (!std::isfinite(p[i])) return std::nullopt;
+    }
+    // A figure with an area has positive moments about its centroid; an area or a moment that
+    // came out 0 or subnormal was too small for double precision, and its values would be
+    // wrong (or 0) without any sign of it.
+    for (Property i : {Property::Area, Property::MomentX, Property::MomentY}) {
+        if (std::fabs(p[i]) < std::numeric_limits<double>::min()) return std::nullopt;
     }
     return p;
 }

@@ -11,10 +11,21 @@ namespace kuvanto {
 
 namespace {
 
-// Applies `f` to every selected row whose two cells are numbers; returns the count changed.
+// Applies `f` to every selected row whose two cells are numbers; returns the count changed. When
+// `f` gives a value that is not finite for any row, no row changes and kNotFinite is returned:
+// a first pass only checks, so the table is never left half transformed.
 template <typename Function>
 int forSelectedVertices(CoordTable& grid, Function f) {
     const IndexRange rows = selectedRows(grid);
+    for (int r = std::max(rows.first, 1); r <= rows.last; ++r) {
+        const auto x = parseNumeric(grid.text(r, 0));
+        if (!x) continue;
+        const auto y = parseNumeric(grid.text(r, 1));
+        if (!y) continue;
+        double nx = *x, ny = *y;
+        f(nx, ny);
+        if (!std::isfinite(nx) || !std::isfinite(ny)) return kNotFinite;
+    }
     int changed = 0;
     for (int r = std::max(rows.first, 1); r <= rows.last; ++r) {
         const auto x = parseNumeric(grid.text(r, 0));

@@ -11,7 +11,9 @@
 
 namespace kuvanto {
 
-// Each returns the count of rows changed.
+// Each returns the count of rows changed, or kNotFinite (and changes nothing) when an input or
+// a result is not a finite number: a table never gets an infinite or undefined coordinate.
+inline constexpr int kNotFinite = -1;
 int moveSelected(CoordTable& grid, double dx, double dy);
 // Turns about (cx, cy) by `degrees` counter-clockwise; the rotated offset is rounded to three
 // decimals (halves to even) before the centre is added back.

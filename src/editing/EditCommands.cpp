@@ -2,6 +2,8 @@
 // the transformations, each with the snapshot its command takes.
 #include "editing/EditCommands.h"
 
+#include <cmath>
+
 #include "core/ClipboardText.h"
 #include "core/NumberText.h"
 #include "core/Transformations.h"
@@ -97,25 +99,47 @@ void EditCommands::editorClosed() {
     work_.saveUndo();
 }
 
-void EditCommands::move(CoordTable& grid, double dx, double dy) {
-    moveSelected(grid, dx, dy);
+bool EditCommands::move(CoordTable& grid, double dx, double dy) {
+    if (moveSelected(grid, dx, dy) == kNotFinite) {
+        msg_.notice(kMoveNotFinite);
+        return false;
+    }
     work_.saveUndo();
+    return true;
 }
 
-void EditCommands::rotate(CoordTable& grid, double cx, double cy, double degrees) {
-    rotateSelected(grid, cx, cy, degrees);
+bool EditCommands::rotate(CoordTable& grid, double cx, double cy, double degrees) {
+    if (!std::isfinite(degrees) || rotateSelected(grid, cx, cy, degrees) == kNotFinite) {
+        msg_.notice(kRotateNotFinite);
+        return false;
+    }
     work_.saveUndo();
+    return true;
 }
 
-void EditCommands::scale(CoordTable& grid, double x0, double y0, double factor) {
-    scaleSelected(grid, x0, y0, factor);
+bool EditCommands::scale(CoordTable& grid, double x0, double y0, double factor) {
+    if (scaleSelected(grid, x0, y0, factor) == kNotFinite) {
+        msg_.notice(kScaleNotFinite);
+        return false;
+    }
     work_.saveUndo();
+    return true;
 }
 
-void EditCommands::editCoordinate(CoordTable& grid, const QString& x, const QString& y) {
+bool EditCommands::editCoordinate(CoordTable& grid, const QString& x, const QString& y) {
+    // The texts are written as typed, but one whose number lies beyond the double range
+    // ("1e400") would be drawn and computed as infinite: refused.
+    for (const QString& text : {x, y}) {
+        const std::optional<double> value = leadingNumeric(text.toStdString());
+        if (value && !std::isfinite(*value)) {
+            msg_.notice(kCoordinateNotFinite);
+            return false;
+        }
+    }
     grid.setText(grid.Row(), 0, x.toStdString());
     grid.setText(grid.Row(), 1, y.toStdString());
     work_.saveUndo();
+    return true;
 }
 
 }  // namespace kuvanto

@@ -18,6 +18,14 @@ namespace kuvanto {
 inline const QString kRowQuestionTitle = QStringLiteral("図形区切りの挿入");
 inline const QString kCannotInsert = QStringLiteral("この行には挿入できません。");
 inline const QString kCannotDelete = QStringLiteral("この行は削除できません。");
+inline const QString kMoveNotFinite =
+    QStringLiteral("移動量が大きすぎるか数値でないため、移動できません。");
+inline const QString kRotateNotFinite =
+    QStringLiteral("回転中心または回転角度が大きすぎるか数値でないため、回転できません。");
+inline const QString kCoordinateNotFinite =
+    QStringLiteral("座標の値が大きすぎます。範囲内の数値を入力して下さい。");
+inline const QString kScaleNotFinite =
+    QStringLiteral("基点または尺度が大きすぎるため、拡大・縮小できません。");
 inline const QString kAllDeleteQuestion = QStringLiteral("全データを消去します。よろしいですか？");
 inline const QString kNotANumber = QStringLiteral("数値ではないため入力できません: ");
 
@@ -47,11 +55,15 @@ public:
     // Closing the editor: the results are reset and a snapshot is taken.
     void editorClosed();
 
-    // The transformation dialogs' commands and the picked-vertex edit, each with its snapshot.
-    void move(CoordTable& grid, double dx, double dy);
-    void rotate(CoordTable& grid, double cx, double cy, double degrees);
-    void scale(CoordTable& grid, double x0, double y0, double factor);
-    void editCoordinate(CoordTable& grid, const QString& x, const QString& y);
+    // The transformation dialogs' commands, each with its snapshot. False, with the table
+    // unchanged and no snapshot, when an input or a resulting coordinate is not finite (the
+    // refusal is told through the messenger).
+    bool move(CoordTable& grid, double dx, double dy);
+    bool rotate(CoordTable& grid, double cx, double cy, double degrees);
+    bool scale(CoordTable& grid, double x0, double y0, double factor);
+    // The picked-vertex edit with its snapshot; a text that reads as an infinite number is
+    // refused (told, false, nothing changed).
+    bool editCoordinate(CoordTable& grid, const QString& x, const QString& y);
 
     // The question text of the row commands for the current row of `grid`.
     static QString rowQuestion(const CoordTable& grid, const QString& tail);

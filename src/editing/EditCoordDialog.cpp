@@ -44,8 +44,7 @@ EditCoordDialog::EditCoordDialog(CoordTable& grid, EditCommands& commands, QWidg
 }
 
 void EditCoordDialog::confirm() {
-    commands_.editCoordinate(grid_, x_->text(), y_->text());
-    accept();
+    if (commands_.editCoordinate(grid_, x_->text(), y_->text())) accept();
 }
 
 }  // namespace kuvanto

@@ -123,18 +123,18 @@ void SelectionMoveDialog::chooseBasePoint(int index) {
 }
 
 void SelectionMoveDialog::simpleMove() {
-    commands_.move(grid_, lenientValue(dx_->text().toStdString()),
-                   lenientValue(dy_->text().toStdString()));
-    accept();
+    if (commands_.move(grid_, lenientValue(dx_->text().toStdString()),
+                       lenientValue(dy_->text().toStdString())))
+        accept();
 }
 
 void SelectionMoveDialog::baseToTarget() {
     BasePoint base;
     if (QListWidgetItem* item = list_->currentItem(); item && item->isSelected())
         base = basePointOfItem(item->text().toStdString());
-    commands_.move(grid_, lenientValue(targetX_->text().toStdString()) - base.x,
-                   lenientValue(targetY_->text().toStdString()) - base.y);
-    accept();
+    if (commands_.move(grid_, lenientValue(targetX_->text().toStdString()) - base.x,
+                       lenientValue(targetY_->text().toStdString()) - base.y))
+        accept();
 }
 
 }  // namespace kuvanto

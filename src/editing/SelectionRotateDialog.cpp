@@ -48,10 +48,10 @@ SelectionRotateDialog::SelectionRotateDialog(CoordTable& grid, EditCommands& com
 }
 
 void SelectionRotateDialog::confirm() {
-    commands_.rotate(grid_, lenientValue(centreX_->text().toStdString()),
-                     lenientValue(centreY_->text().toStdString()),
-                     lenientValue(angle_->text().toStdString()));
-    accept();
+    if (commands_.rotate(grid_, lenientValue(centreX_->text().toStdString()),
+                         lenientValue(centreY_->text().toStdString()),
+                         lenientValue(angle_->text().toStdString())))
+        accept();
 }
 
 }  // namespace kuvanto

@@ -54,8 +54,7 @@ void SelectionScalingDialog::confirm() {
         msg_.notice(kScalingNotANumber);
         return;
     }
-    commands_.scale(grid_, *x0, *y0, *factor);
-    accept();
+    if (commands_.scale(grid_, *x0, *y0, *factor)) accept();
 }
 
 }  // namespace kuvanto

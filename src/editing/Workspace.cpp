@@ -9,6 +9,7 @@
 #include "io/CoordCsv.h"
 #include "io/CoordText.h"
 #include "io/ResultExport.h"
+#include "io/SafeWrite.h"
 #include "io/TextFile.h"
 
 namespace kuvanto {
@@ -37,6 +38,9 @@ QString Workspace::path(const QString& name) const {
 }
 
 bool Workspace::start(QString* error) {
+    // A copy of the program killed while writing leaves its temporary file behind; no later
+    // write would ever take it up again.
+    removeStaleTemporaryFiles(folder_);
     resetCoordTable(addGrid, subtractedGrid);
     resetResultTable(resultGrid);
     hasResults_ = false;

@@ -50,7 +50,10 @@ std::string colorFileText(const DrawColors& colors) {
 }
 
 DrawColors loadColorVal(const QString& path) {
-    const std::optional<std::string> text = readTextFile(path);
+    // Three numbers take a few dozen bytes; a file far larger than that is not a colour file
+    // and is treated as an unreadable one, without reading it.
+    constexpr std::size_t kLargestColorFile = 64 * 1024;
+    const std::optional<std::string> text = readTextFile(path, nullptr, kLargestColorFile);
     if (!text) return kFallbackColors;
     return parseColorText(*text);
 }

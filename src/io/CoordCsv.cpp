@@ -10,11 +10,23 @@
 
 namespace kuvanto {
 
+std::string quotedExcerpt(std::string_view field) {
+    // Counts characters, not bytes, and never cuts one apart: a UTF-8 character starts at any
+    // byte that is not a continuation byte (10xxxxxx).
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < field.size(); ++i) {
+        if ((static_cast<unsigned char>(field[i]) & 0xC0) == 0x80) continue;
+        if (characters == kQuotedFieldLength) return std::string(field.substr(0, i)) + "…";
+        ++characters;
+    }
+    return std::string(field);
+}
+
 std::string skippedPairMessage(std::string_view first, std::string_view second) {
     std::string message = "座標データ(X,Y)でないデータ(";
-    message.append(first);
+    message.append(quotedExcerpt(first));
     message.push_back(',');
-    message.append(second);
+    message.append(quotedExcerpt(second));
     message.append(")が含まれています。\rこの行を省略して読込みを続けます。");
     return message;
 }
@@ -48,7 +60,8 @@ void fillFromCsvText(std::string_view utf8, CoordTable& add, CoordTable& subtrac
 }
 
 void fillFromCsvText(const std::shared_ptr<const std::string>& utf8, CoordTable& add,
-                     CoordTable& subtracted, const std::function<void(const std::string&)>& onSkip) {
+                     CoordTable& subtracted,
+                     const std::function<void(const std::string&)>& onSkip) {
     TableAppender::fillSections(utf8, add, subtracted, TableAppender::FirstSection::Added,
                                 csvRecords(onSkip));
 }

@@ -14,8 +14,14 @@
 namespace kuvanto {
 
 // The notice for a skipped pair: "座標データ(X,Y)でないデータ(a,b)が含まれています。" CR
-// "この行を省略して読込みを続けます。"
+// "この行を省略して読込みを続けます。" Each field is quoted by quotedExcerpt.
 std::string skippedPairMessage(std::string_view first, std::string_view second);
+
+// How many characters of a field a message quotes at most.
+inline constexpr std::size_t kQuotedFieldLength = 100;
+// The field for a message: up to kQuotedFieldLength characters, then "…" when it is longer (a
+// field of megabytes would otherwise freeze the message box that shows it).
+std::string quotedExcerpt(std::string_view field);
 
 // Appends the pairs of coordinate-file text (UTF-8) to the tables (which the caller has reset),
 // each before the table's entry row. `on_skip` receives the message of every skipped pair.
@@ -27,6 +33,6 @@ void fillFromCsvText(const std::shared_ptr<const std::string>& utf8, CoordTable&
 
 // Writes both tables as a coordinate file. False (and `error`) when it cannot be written.
 bool writeCoordCsv(const QString& path, const CoordTable& add, const CoordTable& subtracted,
-                    QString* error = nullptr);
+                   QString* error = nullptr);
 
 }  // namespace kuvanto

@@ -2,6 +2,7 @@
 #include "io/FileErrorText.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <cerrno>
 
@@ -30,7 +31,12 @@ QString fromPath(const QString& path, FileAccess access) {
     if (!folder.isDir()) return QStringLiteral("保存先がフォルダーではありません");
     if (info.isDir()) return kIsFolder;
     if (info.exists() && !info.isFile()) return kNotRegular;
-    if (info.exists() && !info.isWritable()) return QStringLiteral("書き込みが禁止されています");
+    // A file without any write permission is read-only even for the superuser, whom the system
+    // would let write it.
+    constexpr QFile::Permissions anyWrite =
+        QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+    if (info.exists() && (!info.isWritable() || !(info.permissions() & anyWrite)))
+        return QStringLiteral("書き込みが禁止されています");
     if (!folder.isWritable()) return QStringLiteral("保存先のフォルダーに書き込む権限がありません");
     return {};
 }
@@ -65,6 +71,8 @@ QString fromSystemError(int systemError, FileAccess access) {
             return QStringLiteral("装置の入出力エラーです");
         case EFBIG:
             return QStringLiteral("ファイルが大きすぎます");
+        case ENOMEM:
+            return QStringLiteral("メモリが足りません");
         default:
             return {};
     }

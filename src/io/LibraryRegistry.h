@@ -1,10 +1,12 @@
 // The shape library's registry "pre.ini": one line per registration, the category name, a comma and
 // the data file's name (without folder). Read as two comma-separated fields a line (blanks around
-// a field dropped, double quotes removed). Every change rewrites the whole file atomically, so a
-// failed write leaves the old registry whole.
+// a field dropped, double quotes removed). A change keeps every line it does not change byte for
+// byte and replaces the whole file through the safe writer, so a failed write leaves the old
+// registry whole.
 #pragma once
 
 #include <QString>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,7 +14,6 @@
 namespace kuvanto {
 
 inline const QString kRegistryFileName = QStringLiteral("pre.ini");
-inline const QString kRegistryTempName = QStringLiteral("pre.ini_tmp");
 inline const QString kLibraryDataFolder = QStringLiteral("data");
 
 struct RegistryEntry {
@@ -32,8 +33,15 @@ class LibraryRegistry {
 public:
     // The entries of registry text (UTF-8); a line without two fields ends the reading (not ok).
     static RegistryRead parse(std::string_view utf8);
-    // Registry text: "name,file" lines ended by CR LF.
+    // Registry text: "name,file" lines ended by CR LF, a field quoted where the reader needs it.
     static std::string format(const std::vector<RegistryEntry>& entries);
+
+    // The registry's bytes with the entry's line added at the end, in the encoding the file is
+    // read in; nothing when that encoding cannot hold the line.
+    static std::optional<std::string> appended(std::string_view bytes, const RegistryEntry& entry);
+    // The registry's bytes without the lines of the entries whose item equals `item`; every other
+    // byte stays. Lines after the first one the reader cannot take are never touched.
+    static std::string withoutItem(std::string_view bytes, const std::string& item);
 
     // Reads the registry file; missing, unreadable, empty or with a bad line gives ok = false.
     static RegistryRead read(const QString& path);
@@ -41,13 +49,12 @@ public:
     // A name that can be stored: not empty, without comma, quote or line break.
     static bool isStorableName(const QString& name);
 
-    // Appends a registration (the file rewritten whole). False (and `error`) on a failed write or
-    // a name that cannot be stored.
+    // Appends a registration. False (and `error`) on a failed write, a name or file name that
+    // cannot be stored, or one the file's encoding cannot hold.
     static bool append(const QString& path, const RegistryEntry& entry, QString* error = nullptr);
 
-    // Removes every registration whose item equals `item`: the remaining lines are written to
-    // "pre.ini_tmp" beside the registry, which then replaces it in one rename. False (and
-    // `error`) when the registry cannot be read or the new one cannot be written.
+    // Removes every registration whose item equals `item`; the registry is replaced through the
+    // safe writer. False (and `error`) when it cannot be read or the new one cannot be written.
     static bool remove(const QString& path, const std::string& item, QString* error = nullptr);
 
     // Whether the text names an existing file that is not a folder (no "*" or "?" in it).

@@ -11,11 +11,15 @@
 #include <unistd.h>
 
 #include <QByteArray>
-#include <atomic>
+#include <QDir>
+#include <QRandomGenerator>
+#include <QRegularExpression>
 #include <cerrno>
 #include <climits>
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 
 #include "io/FileErrorText.h"
 #include "io/NativePath.h"
@@ -28,8 +32,6 @@ FileWriteCalls& activeCalls() {
     static FileWriteCalls calls = systemFileWriteCalls();
     return calls;
 }
-
-std::atomic<unsigned> temporaryCounter{0};
 
 // The file that is really replaced: the target of a symbolic link, otherwise the name itself.
 QByteArray resolvedTarget(const QByteArray& name) {
@@ -47,19 +49,41 @@ QByteArray folderOf(const QByteArray& name) {
     return name.left(slash);
 }
 
-// Creates a new file beside `target` (honouring the umask) and returns its descriptor, or -1.
-int createTemporary(const QByteArray& target, QByteArray& temporaryName) {
-    const QByteArray folder = folderOf(target);
-    const QByteArray base = target.mid(target.lastIndexOf('/') + 1);
+// The temporary names: ".kuvanto-PID-XXXXXX", short whatever the target's name is (a long but
+// valid name must stay savable), created exclusively (never through an existing name or link)
+// and carrying the writer's process id so that a later start can tell a killed writer's leftovers.
+constexpr char kTemporaryPrefix[] = ".kuvanto-";
+constexpr int kTemporaryRandomLength = 6;
+
+// Creates a new file in `folder` (honouring the umask) and returns its descriptor, or -1.
+int createTemporary(const QByteArray& folder, QByteArray& temporaryName) {
+    static constexpr char kLetters[] =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
     for (int attempt = 0; attempt < 100; ++attempt) {
-        temporaryName = folder + "/." + base + ".new-" + QByteArray::number(::getpid()) + '-' +
-                        QByteArray::number(temporaryCounter.fetch_add(1));
-        const int fd =
-            ::open(temporaryName.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        QByteArray random(kTemporaryRandomLength, 'x');
+        for (char& c : random)
+            c = kLetters[QRandomGenerator::global()->bounded(int(sizeof kLetters) - 1)];
+        temporaryName =
+            folder + '/' + kTemporaryPrefix + QByteArray::number(::getpid()) + '-' + random;
+        const int fd = ::open(temporaryName.constData(),
+                              O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) return fd;
     }
     errno = EEXIST;
     return -1;
+}
+
+// The process id in one of this program's temporary names, or 0 for any other name. Names of the
+// earlier form ".NAME.new-PID-N" count too: files of killed writers may still carry them.
+qint64 temporaryOwner(const QString& name) {
+    static const QRegularExpression current(
+        QStringLiteral("^\\.kuvanto-(\\d{1,10})-[A-Za-z0-9]{%1}$").arg(kTemporaryRandomLength));
+    static const QRegularExpression earlier(QStringLiteral("^\\..+\\.new-(\\d{1,10})-\\d{1,10}$"));
+    for (const QRegularExpression* form : {&current, &earlier}) {
+        const QRegularExpressionMatch match = form->match(name);
+        if (match.hasMatch()) return match.captured(1).toLongLong();
+    }
+    return 0;
 }
 
 bool writeAll(int fd, std::string_view bytes) {
@@ -118,9 +142,15 @@ bool writeFileSafely(const QString& path, std::string_view bytes, QString* error
     struct stat old {};
     const bool replacing = ::stat(target.constData(), &old) == 0;
     if (replacing && S_ISDIR(old.st_mode)) return fail(EISDIR);
+    // A file the user made read-only is refused as a shell's ">" refuses it; without the check
+    // the rename would replace it all the same. A file without any write permission bit counts
+    // as read-only for the superuser too.
+    if (replacing && S_ISREG(old.st_mode) &&
+        (::access(target.constData(), W_OK) != 0 || (old.st_mode & 0222) == 0))
+        return fail(EACCES);
 
     QByteArray temporaryName;
-    const int fd = createTemporary(target, temporaryName);
+    const int fd = createTemporary(folderOf(target), temporaryName);
     if (fd < 0) return fail(errno);
     auto discard = [&](int reason, bool closed) {
         if (!closed) calls.close(fd);
@@ -135,6 +165,28 @@ bool writeFileSafely(const QString& path, std::string_view bytes, QString* error
     if (::rename(temporaryName.constData(), target.constData()) != 0) return discard(errno, true);
     syncFolder(folderOf(target));
     return true;
+}
+
+bool isTemporaryFileName(const QString& name) {
+    return temporaryOwner(name) != 0;
+}
+
+int removeStaleTemporaryFiles(const QString& folder) {
+    int removed = 0;
+    const QStringList names =
+        QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QString& name : names) {
+        const qint64 owner = temporaryOwner(name);
+        if (owner <= 0 || owner == ::getpid() || owner > std::numeric_limits<pid_t>::max())
+            continue;
+        // Only a writer that is gone: a running copy of the program may be writing this file.
+        if (::kill(static_cast<pid_t>(owner), 0) == 0 || errno != ESRCH) continue;
+        const QByteArray path = encodePath(folder + QLatin1Char('/') + name);
+        struct stat st {};
+        if (::lstat(path.constData(), &st) != 0 || !S_ISREG(st.st_mode)) continue;
+        if (::unlink(path.constData()) == 0) ++removed;
+    }
+    return removed;
 }
 
 }  // namespace kuvanto

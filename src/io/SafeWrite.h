@@ -12,9 +12,18 @@ namespace kuvanto {
 
 // Replaces the file at `path` with exactly `bytes`. On failure the old file (or its absence) is
 // untouched, no temporary file is left behind, false is returned and `error` names the file and
-// the reason. A symbolic link is kept and the file it points to is replaced; the replaced file's
-// permissions carry over.
+// the reason. A symbolic link is kept and the file it points to is replaced (the temporary file
+// goes into the target's folder); the replaced file's permissions carry over. A file the user
+// may not write, or one without any write permission, is refused and left as it is.
 bool writeFileSafely(const QString& path, std::string_view bytes, QString* error = nullptr);
+
+// Whether `name` (without folder) is one of the writer's temporary files.
+bool isTemporaryFileName(const QString& name);
+
+// Removes from `folder` the writer's temporary files left by processes that are no longer
+// running (a program killed while writing); returns how many were removed. Files of this
+// process and of running processes stay.
+int removeStaleTemporaryFiles(const QString& folder);
 
 // The system calls whose failure the writer must notice. The defaults are the real ones.
 struct FileWriteCalls {

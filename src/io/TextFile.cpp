@@ -13,7 +13,9 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
+#include <new>
 #include <vector>
 
 #include "core/LargeBuffers.h"
@@ -349,6 +351,10 @@ std::string decodeFileBytes(std::string&& bytes) {
     return std::move(bytes);
 }
 
+std::string decodeCp932(std::string_view bytes) {
+    return decodedCp932Copy(bytes, cp932Growth(bytes));
+}
+
 std::string encodeCp932(std::string_view utf8) {
     bool lossy = false;
     return encodeCp932Impl(utf8, lossy);
@@ -378,7 +384,34 @@ std::string encodeForFile(std::string_view utf8, FileEncoding encoding) {
     return out;
 }
 
-std::optional<std::string> readTextFile(const QString& path, QString* error) {
+std::size_t readableFileLimit() {
+    // The file's bytes, their decoding and the tables filled from them take a few times the file's
+    // size; a file that would not fit is refused before anything is allocated for it.
+    std::size_t available = 0;
+    if (std::FILE* meminfo = std::fopen("/proc/meminfo", "re")) {
+        char line[256];
+        unsigned long long kib = 0;
+        while (std::fgets(line, sizeof line, meminfo)) {
+            if (std::sscanf(line, "MemAvailable: %llu kB", &kib) == 1) {
+                available = static_cast<std::size_t>(kib) * 1024;
+                break;
+            }
+        }
+        std::fclose(meminfo);
+    }
+    if (available == 0) {
+        const long pages = ::sysconf(_SC_PHYS_PAGES);
+        const long pageSize = ::sysconf(_SC_PAGESIZE);
+        if (pages > 0 && pageSize > 0)
+            available = static_cast<std::size_t>(pages) * static_cast<std::size_t>(pageSize) / 2;
+    }
+    constexpr std::size_t kFloor = std::size_t{64} << 20;
+    return std::max(kFloor, available / 4);
+}
+
+std::optional<std::string> readFileBytes(const QString& path, QString* error,
+                                         std::size_t sizeLimit) {
+    if (sizeLimit == 0) sizeLimit = readableFileLimit();
     // Not blocking on open: a pipe without a writer must be refused, not waited for.
     const int fd = ::open(encodePath(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
@@ -396,27 +429,58 @@ std::optional<std::string> readTextFile(const QString& path, QString* error) {
     // One buffer sized from the file; a file that grew meanwhile is read to its end. Room for a
     // few more bytes lets the decoding of a mostly-ASCII file stay in the same buffer.
     const auto fileSize = static_cast<std::size_t>(std::max<off_t>(st.st_size, 0));
-    // The read after the last byte, which finds the end, goes into that room too, so a file that
-    // did not grow is never copied into a doubled buffer.
-    std::string bytes = largeBuffer(fileSize + 64);
-    bytes.resize(bytes.capacity());
-    std::size_t used = 0;
-    for (;;) {
-        if (used == bytes.size()) bytes.resize(std::max<std::size_t>(bytes.size() * 2, 4096));
-        const ssize_t got = ::read(fd, bytes.data() + used, bytes.size() - used);
-        if (got < 0) {
-            if (errno == EINTR) continue;
-            const int reason = errno;
-            ::close(fd);
-            setReadError(error, path, reason);
-            return std::nullopt;
-        }
-        if (got == 0) break;
-        used += static_cast<std::size_t>(got);
+    if (fileSize > sizeLimit) {
+        ::close(fd);
+        setReadError(error, path, EFBIG);
+        return std::nullopt;
     }
-    ::close(fd);
-    bytes.resize(used);
-    return decodeFileBytes(std::move(bytes));
+    try {
+        // The read after the last byte, which finds the end, goes into that room too, so a file
+        // that did not grow is never copied into a doubled buffer.
+        std::string bytes = largeBuffer(fileSize + 64);
+        bytes.resize(bytes.capacity());
+        std::size_t used = 0;
+        for (;;) {
+            if (used == bytes.size()) {
+                if (used > sizeLimit) {  // grew past the limit while being read
+                    ::close(fd);
+                    setReadError(error, path, EFBIG);
+                    return std::nullopt;
+                }
+                bytes.resize(std::max<std::size_t>(bytes.size() * 2, 4096));
+            }
+            const ssize_t got = ::read(fd, bytes.data() + used, bytes.size() - used);
+            if (got < 0) {
+                if (errno == EINTR) continue;
+                const int reason = errno;
+                ::close(fd);
+                setReadError(error, path, reason);
+                return std::nullopt;
+            }
+            if (got == 0) break;
+            used += static_cast<std::size_t>(got);
+        }
+        ::close(fd);
+        bytes.resize(used);
+        return bytes;
+    } catch (const std::bad_alloc&) {
+        // Memory ran out below the limit (others use it too): a refusal like any unreadable file.
+        ::close(fd);
+        setReadError(error, path, ENOMEM);
+        return std::nullopt;
+    }
+}
+
+std::optional<std::string> readTextFile(const QString& path, QString* error,
+                                        std::size_t sizeLimit) {
+    std::optional<std::string> bytes = readFileBytes(path, error, sizeLimit);
+    if (!bytes) return std::nullopt;
+    try {
+        return decodeFileBytes(std::move(*bytes));
+    } catch (const std::bad_alloc&) {
+        setReadError(error, path, ENOMEM);
+        return std::nullopt;
+    }
 }
 
 bool writeTextFile(const QString& path, std::string_view utf8, FileEncoding encoding,

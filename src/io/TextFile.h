@@ -22,6 +22,9 @@ std::string decodeFileBytes(std::string_view bytes);
 // The same, reusing the buffer when the bytes are UTF-8 already.
 std::string decodeFileBytes(std::string&& bytes);
 
+// UTF-8 text of code page 932 bytes, whatever else they could be read as.
+std::string decodeCp932(std::string_view bytes);
+
 // Code page 932 bytes of UTF-8 text; characters without a CP932 form become "?".
 std::string encodeCp932(std::string_view utf8);
 
@@ -35,9 +38,20 @@ bool isValidUtf8(std::string_view bytes);
 // to exactly the text (when it is valid UTF-8).
 std::string encodeForFile(std::string_view utf8, FileEncoding encoding);
 
+// The size of the largest file readTextFile takes by default: a quarter of the memory the system
+// has available (at least 64 MiB).
+std::size_t readableFileLimit();
+
+// Reads the whole regular file's bytes as they are, refusing as readTextFile does.
+std::optional<std::string> readFileBytes(const QString& path, QString* error = nullptr,
+                                         std::size_t sizeLimit = 0);
+
 // Reads the whole regular file and decodes it. On failure returns nothing and, when `error` is
-// given, sets it to a sentence that names the file and the reason.
-std::optional<std::string> readTextFile(const QString& path, QString* error = nullptr);
+// given, sets it to a sentence that names the file and the reason. A file larger than
+// `sizeLimit` bytes (0: readableFileLimit()) is refused before any memory is taken for it, and
+// running out of memory while reading is a refusal too.
+std::optional<std::string> readTextFile(const QString& path, QString* error = nullptr,
+                                        std::size_t sizeLimit = 0);
 
 // Replaces the file with the text in the given encoding, atomically. On failure the old file is
 // untouched, false is returned and `error` names the file and the reason.

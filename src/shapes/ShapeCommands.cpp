@@ -16,8 +16,7 @@ namespace kuvanto {
 
 ShapeOutcome applyLine(Workspace& work, CoordTable& table, LineMode mode, double amount,
                        double angle) {
-    if (table.Row() < 1) return {};
-    insertLineVertex(table, mode, amount, angle);
+    if (!insertLineVertex(table, mode, amount, angle)) return {};
     work.saveUndo();
     return {true, -1};
 }
@@ -51,14 +50,19 @@ bool confirmInsertion(Messenger& messenger, const QString& title) {
 ShapeOutcome runLineCommand(const ShapeTarget& target, LineMode mode) {
     LineDialog dialog(mode, target.parent);
     if (dialog.exec() != QDialog::Accepted) return {};
-    return applyLine(target.work, target.table, mode, dialog.amount(), dialog.angle());
+    const ShapeOutcome outcome =
+        applyLine(target.work, target.table, mode, dialog.amount(), dialog.angle());
+    if (!outcome.changed && target.table.Row() >= 1) target.messenger.notice(kLineOutOfRange);
+    return outcome;
 }
 
 ShapeOutcome runRectangleCommand(const ShapeTarget& target, bool ask) {
     if (ask && !confirmInsertion(target.messenger, QStringLiteral("矩形の挿入"))) return {};
     RectangleDialog dialog(target.parent);
     if (dialog.exec() != QDialog::Accepted) return {};
-    return applyRectangle(target.work, target.table, dialog.corners());
+    const ShapeOutcome outcome = applyRectangle(target.work, target.table, dialog.corners());
+    if (!outcome.changed && target.table.Row() >= 1) target.messenger.notice(kRectangleOutOfRange);
+    return outcome;
 }
 
 ShapeOutcome runArcCommand(const ShapeTarget& target, bool ask) {

@@ -27,6 +27,12 @@ struct ShapeTarget {
     QWidget* parent = nullptr;
 };
 
+// The refusals of values that would put a coordinate beyond the double range.
+inline const QString kLineOutOfRange =
+    QStringLiteral("長さ(増分)または角度が大きすぎるか数値でないため、線分を挿入できません。");
+inline const QString kRectangleOutOfRange =
+    QStringLiteral("座標が大きすぎるため、矩形を挿入できません。");
+
 struct ShapeOutcome {
     bool changed = false;
     int topRow = -1;  // the row to scroll to the top of the table view; -1 to leave it

@@ -14,10 +14,10 @@
 
 #include "core/NumberText.h"
 #include "editing/Messenger.h"
+#include "editing/SelectAllOnFocus.h"
 #include "editing/Workspace.h"
 #include "shapes/LibraryManageDialog.h"
 #include "shapes/LibraryPreview.h"
-#include "editing/SelectAllOnFocus.h"
 
 namespace kuvanto {
 
@@ -131,9 +131,17 @@ ShapeInsertDialog::ShapeInsertDialog(Workspace& workspace, CoordTable& grid,
     layout->addLayout(picture);
 
     connect(categories_, &QComboBox::currentIndexChanged, this, [this] { chooseCategory(); });
-    connect(parts_, &QListWidget::itemClicked, this, [this] { choosePart(); });
+    // A press on another part changes the current row, which chooses it, and then reports the
+    // press; a press on the current part chooses it again. One click is one drawing or one
+    // message, never two.
     connect(parts_, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0) choosePart();
+        if (row < 0) return;
+        choosePart();
+        chosenBeforePress_ = true;
+    });
+    connect(parts_, &QListWidget::itemPressed, this, [this] {
+        if (!chosenBeforePress_) choosePart();
+        chosenBeforePress_ = false;
     });
     connect(preview_, &LibraryPreview::released, this, &ShapeInsertDialog::pickAt);
     connect(timer_, &QTimer::timeout, this, &ShapeInsertDialog::blink);
@@ -224,8 +232,13 @@ void ShapeInsertDialog::insertPart() {
     const PlanePoint target{lenientValue(targetX_->text().toStdString()),
                             lenientValue(targetY_->text().toStdString())};
     if (!ShapeLibrary::insertPart(workspace_, grid_, dataPath_, parts_->currentRow(), *base_,
-                                  target))
+                                  target)) {
+        LibraryPart part;
+        const bool readable = ShapeLibrary::readPart(dataPath_, parts_->currentRow(), part);
+        messenger_.notice(readable ? ShapeLibrary::kTargetOutOfRange
+                                   : ShapeLibrary::partReadError(dataPath_));
         return;
+    }
     accept();
 }
 

@@ -79,6 +79,7 @@ private:
     QString dataPath_;
     std::optional<PlanePoint> base_;
     bool hintBright_ = false;
+    bool chosenBeforePress_ = false;  // the current row changed since the last press on a part
 };
 
 }  // namespace kuvanto

@@ -3,6 +3,7 @@
 #include "shapes/ShapeLibrary.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <cmath>
 
 #include "core/OutlineInsertion.h"
@@ -23,6 +24,15 @@ const QString ShapeLibrary::kBadAddress =
     QStringLiteral("データファイル(csv)のアドレスが不正です。");
 const QString ShapeLibrary::kBadName =
     QStringLiteral("登録名称にカンマ(,)や引用符(\")は使えません。別の名称を入力して下さい。");
+const QString ShapeLibrary::kBadFileName = QStringLiteral(
+    "データファイルの名前にカンマ(,)や引用符(\")があるため登録できません。"
+    "名前を変えたファイルを選んで下さい。");
+const QString ShapeLibrary::kOutsideDataFolder = QStringLiteral(
+    "データファイルはライブラリのdataフォルダーにあるものしか登録できません"
+    "（登録されるのはファイル名だけで、データはdataフォルダーから読まれます）。\r"
+    "ファイルを次のフォルダーに置いてから登録して下さい。\r");
+const QString ShapeLibrary::kTargetOutOfRange =
+    QStringLiteral("挿入座標が大きすぎるか数値でないため、挿入できません。");
 const QString ShapeLibrary::kDeleteError = QStringLiteral("エラーが発生しました。");
 
 ShapeLibrary::ShapeLibrary(QString folder) : folder_(std::move(folder)) {}
@@ -103,6 +113,7 @@ bool ShapeLibrary::insertPart(Workspace& workspace, CoordTable& grid, const QStr
     LibraryPart part;
     if (!readPart(dataPath, index, part)) return false;
     const int after = insertOutline(grid, grid.Row(), part.outline, base, target);
+    if (after < 0) return false;  // a point beyond the double range: nothing inserted
     grid.setRow(after);
     workspace.saveUndo();
     return true;
@@ -118,9 +129,21 @@ bool ShapeLibrary::registerFile(const QString& name, const QString& dataFile,
         messenger.notice(kBadName);
         return false;
     }
+    const QString fileName = LibraryRegistry::fileNamePart(dataFile, true);
+    if (!LibraryRegistry::isStorableName(fileName)) {
+        messenger.notice(kBadFileName);
+        return false;
+    }
+    // Only the file name is stored and the category reads it from the data folder, so a file
+    // elsewhere would register another file of that name, or none.
+    const QFileInfo chosen(dataFile);
+    const QFileInfo inDataFolder(dataPath(fileName));
+    if (!inDataFolder.exists() || chosen.canonicalFilePath() != inDataFolder.canonicalFilePath()) {
+        messenger.notice(kOutsideDataFolder + QDir::toNativeSeparators(dataFolder()));
+        return false;
+    }
     QString error;
-    const RegistryEntry entry{name.toStdString(),
-                              LibraryRegistry::fileNamePart(dataFile, true).toStdString()};
+    const RegistryEntry entry{name.toStdString(), fileName.toStdString()};
     if (!LibraryRegistry::append(registryPath(), entry, &error)) {
         messenger.notice(kRegistryWriteError + QLatin1Char('\r') + error);
         return false;

@@ -26,7 +26,10 @@ public:
     static const QString kRegistryWriteError;  // the registration write error
     static const QString kBadAddress;  // "データファイル(csv)のアドレスが不正です。"
     static const QString kBadName;     // a name that cannot be stored in "pre.ini"
-    static const QString kDeleteError;  // "エラーが発生しました。"
+    static const QString kBadFileName;  // a data file whose name cannot be stored in "pre.ini"
+    static const QString kOutsideDataFolder;  // a data file outside the data folder
+    static const QString kTargetOutOfRange;   // an insertion point that gives no finite vertex
+    static const QString kDeleteError;        // "エラーが発生しました。"
 
     // `folder` holds "pre.ini" and the "data" folder.
     explicit ShapeLibrary(QString folder);
@@ -61,12 +64,13 @@ public:
 
     // Inserts the part's outline before the current row of `grid`, moved so that `base` lands on
     // `target`; the current row ends on the row that was current. Takes a snapshot. False (and no
-    // change) when the data file cannot be read.
+    // change) when the data file cannot be read or a vertex would be beyond the double range.
     static bool insertPart(Workspace& workspace, CoordTable& grid, const QString& dataPath,
                            int index, PlanePoint base, PlanePoint target);
 
-    // Registers the data file under the name (the file itself stays where it is). Refusals and
-    // failures are told through the messenger; true when "pre.ini" was changed.
+    // Registers the data file under the name (the file itself stays where it is; it must lie in
+    // the data folder, where the category reads it). Refusals and failures are told through the
+    // messenger; true when "pre.ini" was changed.
     bool registerFile(const QString& name, const QString& dataFile, Messenger& messenger) const;
 
     // Asks and deletes every registration whose list item ("name[file]") is `item`; the data

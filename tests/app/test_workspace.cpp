@@ -56,7 +56,10 @@ private slots:
     void readCsv();
     void undoAfterReadingShowsEmptyTables();
     void largeFileSnapshotIsTheTables();
+    void unreadableFileLeavesEverythingAsItWas_data();
     void unreadableFileLeavesEverythingAsItWas();
+    void oversizedColourFileGivesDefaults_data();
+    void oversizedColourFileGivesDefaults();
     void writeCsvRoundTrip();
     void calculationExportAndErase();
 };
@@ -253,18 +256,54 @@ void TestWorkspace::largeFileSnapshotIsTheTables() {
     QCOMPARE(ws.addGrid.rows(), 120000 + 2 * 120 + 2);
 }
 
+void TestWorkspace::unreadableFileLeavesEverythingAsItWas_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<qint64>("sparseSize");  // 0: the file is missing
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("missing") << "no-such-file.csv" << qint64(0) << "ファイルが見つかりません";
+    // Larger than memory: refused before anything is allocated, not an abort.
+    QTest::newRow("1 TB sparse file") << "big.csv" << (qint64(1) << 40) << "ファイルが大きすぎます";
+}
+
 void TestWorkspace::unreadableFileLeavesEverythingAsItWas() {
+    QFETCH(QString, name);
+    QFETCH(qint64, sparseSize);
+    QFETCH(QString, reason);
     QTemporaryDir dir;
     Workspace ws(dir.path());
     ws.start();
     QVERIFY(ws.applyDirectEdit(kTextA));
     const QString undoFile = ws.undo().undoFile();
-    const QString missing = dir.filePath("no-such-file.csv");
+    const QString path = dir.filePath(name);
+    if (sparseSize > 0) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(sparseSize));
+    }
     QString error;
-    QVERIFY(!ws.readCsv(missing, {}, &error));
-    QVERIFY2(error.contains("no-such-file.csv"), qPrintable(error));
+    QVERIFY(!ws.readCsv(path, {}, &error));
+    QVERIFY2(error.contains(name) && error.contains(reason), qPrintable(error));
     QCOMPARE(rows(ws.addGrid), (QStringList{"1|1", "2|2"}));
     QCOMPARE(ws.undo().undoFile(), undoFile);  // no snapshot was taken
+}
+
+// The colour file holds three numbers; a far larger one is not read but taken as unreadable,
+// and a start never aborts over it.
+void TestWorkspace::oversizedColourFileGivesDefaults_data() {
+    QTest::addColumn<qint64>("size");
+    QTest::newRow("1 MB") << (qint64(1) << 20);
+    QTest::newRow("1 TB sparse") << (qint64(1) << 40);
+}
+
+void TestWorkspace::oversizedColourFileGivesDefaults() {
+    QFETCH(qint64, size);
+    QTemporaryDir dir;
+    QFile file(dir.filePath("cl.ini"));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(" 1  2  3 \r\n") > 0);
+    QVERIFY(file.resize(size));
+    file.close();
+    Workspace ws(dir.path());
+    QVERIFY(ws.start());
+    QCOMPARE(ws.colors, kFallbackColors);
 }
 
 void TestWorkspace::writeCsvRoundTrip() {

@@ -2,6 +2,7 @@
 // single-precision texts, the rubber band's length box, typed lengths on either side, typed
 // coordinates, and closing a figure at the end or in the middle of a table.
 #include <QtTest>
+#include <limits>
 
 #include "GeneratorTestUtil.h"
 #include "core/FreehandDrawing.h"
@@ -32,6 +33,8 @@ private slots:
     void rubberBandAndTypedLength();
     void typedLengthNeedsAVertexAbove();
     void typedCoordinate();
+    void nonFiniteVertexRefused_data();
+    void nonFiniteVertexRefused();
     void closeAtTheEnd();
     void closeInTheMiddle();
     void session();
@@ -68,7 +71,7 @@ void TestFreehandDrawing::snapping() {
     QFETCH(double, y);
     QFETCH(QString, written);
     CoordTable table = tableOf({""});
-    const Point press = addClickedVertex(table, {x, y}, 10.0, false, {});
+    const Point press = *addClickedVertex(table, {x, y}, 10.0, false, {});
     QCOMPARE(rowsOf(table), (QStringList{written, ""}));
     QCOMPARE(textOf(press), written);
     QCOMPARE(table.Row(), 2);
@@ -91,7 +94,7 @@ void TestFreehandDrawing::shiftConstraint() {
     QFETCH(bool, shiftOnly);
     QFETCH(QString, written);
     CoordTable table = tableOf({""});
-    const Point press = addClickedVertex(table, {0, 0}, std::nullopt, true, {});
+    const Point press = *addClickedVertex(table, {0, 0}, std::nullopt, true, {});
     addClickedVertex(table, click, std::nullopt, shiftOnly, press);
     QCOMPARE(rowsOf(table), (QStringList{"0,0", written, ""}));
 }
@@ -99,7 +102,7 @@ void TestFreehandDrawing::shiftConstraint() {
 void TestFreehandDrawing::rubberBandAndTypedLength() {
     CoordTable table = tableOf({"|", ""});
     table.setRow(2);
-    Point press = addClickedVertex(table, {10, 10}, std::nullopt, false, {});
+    Point press = *addClickedVertex(table, {10, 10}, std::nullopt, false, {});
 
     // Shift held, cursor to the right: a horizontal band and its length.
     RubberBand band = rubberBand(press, {33.3337, 12}, std::nullopt, true);
@@ -140,10 +143,58 @@ void TestFreehandDrawing::typedLengthNeedsAVertexAbove() {
 
 void TestFreehandDrawing::typedCoordinate() {
     CoordTable table = tableOf({""});
-    Point press = addTypedCoordinate(table, {}, 5, 7, false);
-    press = addTypedCoordinate(table, press, 2.5, -1, true);
+    Point press = *addTypedCoordinate(table, {}, 5, 7, false);
+    press = *addTypedCoordinate(table, press, 2.5, -1, true);
     QCOMPARE(rowsOf(table), (QStringList{"5,7", "7.5,6", ""}));
     QCOMPARE(textOf(press), QString("7.5,6"));
+}
+
+enum class FreehandInput { Click, TypedLength, TypedCoordinate, RelativeCoordinate };
+Q_DECLARE_METATYPE(FreehandInput)
+
+// A click or a typed value that would make a coordinate infinite adds no row.
+void TestFreehandDrawing::nonFiniteVertexRefused_data() {
+    QTest::addColumn<FreehandInput>("input");
+    QTest::addColumn<double>("value");
+    const double infinite = std::numeric_limits<double>::infinity();
+    QTest::newRow("click beyond single precision") << FreehandInput::Click << 1e308;
+    QTest::newRow("typed length 1e999") << FreehandInput::TypedLength << infinite;
+    QTest::newRow("typed length overflowing") << FreehandInput::TypedLength << 1.7e308;
+    QTest::newRow("absolute coordinate 1e400") << FreehandInput::TypedCoordinate << infinite;
+    QTest::newRow("relative coordinate overflowing")
+        << FreehandInput::RelativeCoordinate << 1.7e308;
+}
+
+void TestFreehandDrawing::nonFiniteVertexRefused() {
+    QFETCH(FreehandInput, input);
+    QFETCH(double, value);
+    CoordTable table = tableOf({"1.7e308,0", ""});
+    table.setRow(2);
+    const Point press{1.7e308, 0};
+    bool added = true;
+    switch (input) {
+        case FreehandInput::Click:
+            added = addClickedVertex(table, {value, 0}, std::nullopt, false, press).has_value();
+            break;
+        case FreehandInput::TypedLength:
+            added = addTypedLength(table, BandAxis::horizontal, value, 2e308, press).has_value();
+            break;
+        case FreehandInput::TypedCoordinate:
+            added = addTypedCoordinate(table, press, value, 0, false).has_value();
+            break;
+        case FreehandInput::RelativeCoordinate:
+            added = addTypedCoordinate(table, press, value, 0, true).has_value();
+            break;
+    }
+    QVERIFY(!added);
+    QCOMPARE(rowsOf(table), (QStringList{"1.7e308,0", ""}));
+    QCOMPARE(table.Row(), 2);
+
+    // The session refuses the typed text "1e999" as it refuses any other non-number.
+    FreehandSession session;
+    session.start();
+    QVERIFY(!session.typeLength(table, "1e999"));
+    QCOMPARE(rowsOf(table), (QStringList{"1.7e308,0", ""}));
 }
 
 void TestFreehandDrawing::closeAtTheEnd() {

@@ -1,6 +1,7 @@
 // The line generator (length, X increment or Y increment with an angle, from the vertex above the
 // current row) and the rectangle generator (six rows in one insertion at the current row).
 #include <QtTest>
+#include <limits>
 
 #include "GeneratorTestUtil.h"
 #include "core/LineGenerator.h"
@@ -42,6 +43,12 @@ void TestLineRectangle::lineVertex_data() {
         << X << "0,0" << 10.0 << 90.0 << "10,6.12323399573677E+16";
     QTest::newRow("dy 10 at 0 is a vertical step") << Y << "3,4" << 10.0 << 0.0 << "3,14";
     QTest::newRow("dy 10 at 135") << Y << "0,0" << 10.0 << 135.0 << "-10,10";
+    // No vertex beyond the double range: the row stays empty and stays current.
+    const double infinite = std::numeric_limits<double>::infinity();
+    QTest::newRow("length 1e999 refused") << L << "0,0" << infinite << 30.0 << "";
+    QTest::newRow("angle 1e999 refused (nan)") << L << "0,0" << 10.0 << infinite << "";
+    QTest::newRow("dy at angle 1e-320 overflows, refused") << Y << "0,0" << 10.0 << 1e-320 << "";
+    QTest::newRow("overflowing sum refused") << L << "1.7e308,0" << 1.7e308 << 0.0 << "";
 }
 
 void TestLineRectangle::lineVertex() {
@@ -52,8 +59,13 @@ void TestLineRectangle::lineVertex() {
     QFETCH(QString, written);
     CoordTable table = tableOf({above, ""});
     table.setRow(2);
-    insertLineVertex(table, mode, amount, angle);
+    QCOMPARE(insertLineVertex(table, mode, amount, angle), !written.isEmpty());
     const QString got = rowsOf(table).value(1);
+    if (written.isEmpty()) {
+        QCOMPARE(got, QString());
+        QCOMPARE(table.Row(), 2);
+        return;
+    }
     if (written.contains('E')) {  // only the order of magnitude is stable
         QCOMPARE(got.section(',', 0, 0), written.section(',', 0, 0));
         QVERIFY2(got.section(',', 1).contains("E+15") || got.section(',', 1).contains("E+16"),
@@ -96,6 +108,8 @@ void TestLineRectangle::rectangle_data() {
     QTest::newRow("before a vertex of a figure")
         << QStringList{"1,1", "2,2", ""} << 2 << QStringList{"0", "0", "5", "5"}
         << QStringList{"1,1", "0,0", "5,0", "5,5", "0,5", "0,0", "|", "2,2", ""} << 8;
+    QTest::newRow("corner beyond the double range refused")
+        << QStringList{""} << 1 << QStringList{"0", "0", "1e400", "5"} << QStringList{""} << 1;
 }
 
 void TestLineRectangle::rectangle() {
@@ -110,7 +124,7 @@ void TestLineRectangle::rectangle() {
                                             corners[2].toStdString(), corners[3].toStdString()});
     QCOMPARE(rowsOf(table), after);
     QCOMPARE(table.Row(), current);
-    QCOMPARE(top, row);
+    QCOMPARE(top, current == row ? -1 : row);
 }
 
 QTEST_APPLESS_MAIN(TestLineRectangle)

@@ -176,6 +176,11 @@ void TestSectionProperty::failures_data() {
     // Lobes of unequal size: the area and the centroidal moments take opposite signs.
     QTest::newRow("unequal bow-tie") << POLY({0, 0}, {100, 10}, {100, 0}, {0, 11});
     QTest::newRow("empty") << Polygon{};
+    // Too small for double precision: the area is subnormal and the moments underflow to 0.
+    QTest::newRow("square of side 1e-160")
+        << POLY({0, 0}, {1e-160, 0}, {1e-160, 1e-160}, {0, 1e-160}, {0, 0});
+    QTest::newRow("thin strip whose moments underflow")
+        << POLY({0, 0}, {1e-100, 0}, {1e-100, 1e-100}, {0, 1e-100}, {0, 0});
 }
 
 void TestSectionProperty::failures() {
@@ -199,13 +204,12 @@ void TestSectionProperty::farFiguresMatchExactArithmetic_data() {
     QTest::newRow("small triangle at (-498, 457)")
         << QStringList{"-498.021,457.013", "-497.961,457.013", "-498.021,457.133"};
     // A square millimetre a million millimetres out, given counter-clockwise.
-    QTest::newRow("1 mm quadrilateral at (1e6, -1e6)")
-        << QStringList{"1000000.001,-999999.5", "1000001.003,-999999.499", "1000000.998,-999998.497",
-                       "999999.997,-999998.502", "1000000.001,-999999.5"};
+    QTest::newRow("1 mm quadrilateral at (1e6, -1e6)") << QStringList{
+        "1000000.001,-999999.5", "1000001.003,-999999.499", "1000000.998,-999998.497",
+        "999999.997,-999998.502", "1000000.001,-999999.5"};
     // Ten micrometres across, a million times its size from the origin.
-    QTest::newRow("0.01 mm figure at (1e4, 1e4)")
-        << QStringList{"10000.003,10000.001", "10000.013,10000.002", "10000.011,10000.012",
-                       "10000.001,10000.009"};
+    QTest::newRow("0.01 mm figure at (1e4, 1e4)") << QStringList{
+        "10000.003,10000.001", "10000.013,10000.002", "10000.011,10000.012", "10000.001,10000.009"};
 }
 
 void TestSectionProperty::farFiguresMatchExactArithmetic() {
@@ -213,7 +217,8 @@ void TestSectionProperty::farFiguresMatchExactArithmetic() {
     Polygon vertices;
     for (const QString& row : rows) {
         const QStringList xy = row.split(',');
-        vertices.push_back({*parseNumeric(xy[0].toStdString()), *parseNumeric(xy[1].toStdString())});
+        vertices.push_back(
+            {*parseNumeric(xy[0].toStdString()), *parseNumeric(xy[1].toStdString())});
     }
     const auto props = allProperties(vertices);
     QVERIFY(props);

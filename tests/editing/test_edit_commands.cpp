@@ -4,6 +4,7 @@
 // and undo after each command.
 #include <QTemporaryDir>
 #include <QtTest>
+#include <limits>
 
 #include "../app/ScriptedMessenger.h"
 #include "../core/GridText.h"
@@ -25,6 +26,8 @@ private slots:
     void commitCell();
     void undoAfterEachCommand_data();
     void undoAfterEachCommand();
+    void nonFiniteTransformationRefused_data();
+    void nonFiniteTransformationRefused();
 
 private:
     std::unique_ptr<QTemporaryDir> dir_;
@@ -132,6 +135,8 @@ void TestEditCommands::commitCell_data() {
     QTest::newRow("abc refused") << "abc" << false << "10";
     QTest::newRow("empty empties") << "" << true << "";
     QTest::newRow("blanks around a number") << " 7.50 " << true << " 7.50 ";
+    QTest::newRow("beyond the double range refused") << "1e999" << false << "10";
+    QTest::newRow("negative beyond the range refused") << "-1e400" << false << "10";
 }
 
 void TestEditCommands::commitCell() {
@@ -195,6 +200,37 @@ void TestEditCommands::undoAfterEachCommand() {
     QVERIFY(rowsOf(work_->addGrid) != kFigure);
     QVERIFY(work_->undoRestore());
     QCOMPARE(rowsOf(work_->addGrid), kFigure);
+}
+
+// A transformation whose input or result is not a finite number changes no row and takes no
+// snapshot: the figure never gets an "inf" or "nan" coordinate.
+void TestEditCommands::nonFiniteTransformationRefused_data() {
+    QTest::addColumn<Command>("command");
+    QTest::addColumn<double>("value");
+    const double infinite = std::numeric_limits<double>::infinity();
+    QTest::newRow("move by an infinite distance") << Command::Move << infinite;
+    QTest::newRow("move overflowing") << Command::Move << 1.7e308;
+    QTest::newRow("rotate by an infinite angle") << Command::Rotate << infinite;
+    QTest::newRow("scale by 1e308 overflowing") << Command::Scale << 1e308;
+    QTest::newRow("scale by nan") << Command::Scale << std::numeric_limits<double>::quiet_NaN();
+    QTest::newRow("vertex edit to 1e400") << Command::EditCoord << 0.0;
+}
+
+void TestEditCommands::nonFiniteTransformationRefused() {
+    QFETCH(Command, command);
+    QFETCH(double, value);
+    CoordTable& grid = work_->addGrid;
+    grid.setText(2, 0, "1.7e308");
+    const QStringList before = rowsOf(grid);
+    selectRows(grid, 1, 3);
+    bool done = true;
+    if (command == Command::Move) done = commands_->move(grid, value, 0);
+    if (command == Command::Rotate) done = commands_->rotate(grid, 0, 0, value);
+    if (command == Command::Scale) done = commands_->scale(grid, 0, 0, value);
+    if (command == Command::EditCoord) done = commands_->editCoordinate(grid, "1e400", "1");
+    QVERIFY(!done);
+    QCOMPARE(rowsOf(grid), before);
+    QCOMPARE(msg_.notices.size(), 1);
 }
 
 QTEST_GUILESS_MAIN(TestEditCommands)

@@ -2,9 +2,11 @@
 // reported, leaves the old file whole and leaves no temporary file behind; a good write keeps the
 // file's permissions and a symbolic link; names that are not UTF-8 are written and read back.
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -128,6 +130,103 @@ private slots:
         const QString plain = QStringLiteral("/tmp/加算😀.csv");
         QCOMPARE(encodePath(plain), plain.toUtf8());
         QCOMPARE(decodePath(plain.toUtf8()), plain);
+    }
+
+    // A file without write permission is refused with the reason and left as it is, whether the
+    // name is the file or a link to it; a writable one keeps its permission bits.
+    void readOnlyTargetRefused_data() {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("throughLink");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("0444 refused") << 0444 << false << false;
+        QTest::newRow("0400 refused") << 0400 << false << false;
+        QTest::newRow("0444 behind a link refused") << 0444 << true << false;
+        QTest::newRow("0604 replaced, bits kept") << 0604 << false << true;
+        QTest::newRow("0660 behind a link replaced, bits kept") << 0660 << true << true;
+    }
+    void readOnlyTargetRefused() {
+        QFETCH(int, mode);
+        QFETCH(bool, throughLink);
+        QFETCH(bool, written);
+        QTemporaryDir dir;
+        const QString target = dir.filePath(QStringLiteral("sheet.pdf"));
+        QString name = target;
+        QVERIFY(writeBytes(target, "old"));
+        QVERIFY(::chmod(QFile::encodeName(target).constData(), mode) == 0);
+        if (throughLink) {
+            name = dir.filePath(QStringLiteral("link.pdf"));
+            QVERIFY(QFile::link(target, name));
+        }
+        QString message;
+        QCOMPARE(writeFileSafely(name, "new", &message), written);
+        QCOMPARE(readBytes(target), QByteArray(written ? "new" : "old"));
+        if (!written)
+            QVERIFY2(message.contains(QStringLiteral("書き込みが禁止されています")),
+                     qPrintable(message));
+        struct stat st {};
+        QVERIFY(::stat(QFile::encodeName(target).constData(), &st) == 0);
+        QCOMPARE(int(st.st_mode & 07777), mode);
+        QVERIFY(QFileInfo(name).isSymLink() == throughLink);
+        ::chmod(QFile::encodeName(target).constData(), 0600);
+        QCOMPARE(strayFiles(dir.path(), {QStringLiteral("sheet.pdf"), QStringLiteral("link.pdf")}),
+                 QStringList());
+    }
+
+    // The temporary name is short whatever the target's, so a name near the system's limit of
+    // 255 bytes (80 Japanese characters are 240 bytes) can be saved again; it carries the
+    // process id so that a later start can tell a killed writer's file.
+    void longNameSaved() {
+        QTemporaryDir dir;
+        const QString name = QString(80, QChar(0x52A0)) + QStringLiteral(".csv");  // 244 bytes
+        QCOMPARE(encodePath(name).size(), 244);
+        const QString path = dir.filePath(name);
+        QVERIFY(writeBytes(path, "old"));
+        QString message;
+        QVERIFY2(writeFileSafely(path, "new", &message), qPrintable(message));
+        QCOMPARE(readBytes(path), QByteArray("new"));
+        QCOMPARE(strayFiles(dir.path(), {name}), QStringList());
+    }
+
+    // A link planted under any name in the folder is never written through: the temporary file
+    // is created exclusively under a fresh name.
+    void plantedLinksNotFollowed() {
+        QTemporaryDir dir;
+        QTemporaryDir outside;
+        const QString victim = outside.filePath(QStringLiteral("victim"));
+        QVERIFY(writeBytes(victim, "keep"));
+        for (const char* planted : {"pre.ini_tmp", ".pre.ini.new-1-0"})
+            QVERIFY(QFile::link(victim, dir.filePath(QString::fromLatin1(planted))));
+        const QString path = dir.filePath(QStringLiteral("pre.ini"));
+        for (int i = 0; i < 20; ++i) QVERIFY(writeFileSafely(path, "a,b.csv\r\n"));
+        QCOMPARE(readBytes(victim), QByteArray("keep"));
+        QVERIFY(!QFileInfo(path).isSymLink());
+    }
+
+    // Temporary files of writers no longer running are removed on start; those of this process,
+    // of running processes and every other file stay.
+    void staleTemporaryFilesRemoved() {
+        QTemporaryDir dir;
+        // A process that has ended: a child that exited and was waited for.
+        const pid_t child = ::fork();
+        if (child == 0) ::_exit(0);
+        QVERIFY(child > 0);
+        int status = 0;
+        QVERIFY(::waitpid(child, &status, 0) == child);
+        const QByteArray gone = QByteArray::number(child);
+        const QByteArray self = QByteArray::number(::getpid());
+        const QByteArray running = QByteArray::number(::getppid());
+        const QList<QByteArray> stale = {".kuvanto-" + gone + "-Ab3dE9",
+                                         ".udtxt2.txt.new-" + gone + "-0"};
+        const QList<QByteArray> kept = {".kuvanto-" + self + "-Ab3dE9",
+                                        ".kuvanto-" + running + "-xY7z0Q",
+                                        ".kuvanto-" + gone + "-toolong7",
+                                        "kuvanto-" + gone + "-Ab3dE9",
+                                        "udtxt2.txt",
+                                        "pre.ini"};
+        for (const QByteArray& name : stale + kept) QVERIFY(writeBytes(dir.filePath(name), "x"));
+        QCOMPARE(removeStaleTemporaryFiles(dir.path()), 2);
+        for (const QByteArray& name : stale) QVERIFY(!QFile::exists(dir.filePath(name)));
+        for (const QByteArray& name : kept) QVERIFY2(QFile::exists(dir.filePath(name)), name);
     }
 };
 

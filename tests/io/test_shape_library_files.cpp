@@ -1,6 +1,6 @@
 // The shape library's files: the data file's columns, marker and base points; the registry's
-// reading, registration (a comma in a name refused), deletion of every duplicate through
-// "pre.ini_tmp", and the installation of the shipped library that never replaces a user's own.
+// reading, registration (a comma in a name refused), deletion of every duplicate, and the
+// installation of the shipped library that never replaces a user's own.
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>

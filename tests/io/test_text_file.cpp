@@ -80,6 +80,32 @@ private slots:
         QVERIFY2(error.contains(name), qPrintable(error));
     }
 
+    // A file larger than the limit is refused with the reason before any memory is taken for
+    // it: a 1 TB sparse file against the default limit, a small one against a smaller limit.
+    void tooLargeFileRefused_data() {
+        QTest::addColumn<qint64>("size");
+        QTest::addColumn<qint64>("limit");  // 0: the default, from the available memory
+        QTest::newRow("1 TB sparse file") << (qint64(1) << 40) << qint64(0);
+        QTest::newRow("one byte over a given limit") << qint64(4097) << qint64(4096);
+    }
+    void tooLargeFileRefused() {
+        QFETCH(qint64, size);
+        QFETCH(qint64, limit);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("big.csv"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(size));
+        file.close();
+        QString error;
+        QVERIFY(!readTextFile(path, &error, std::size_t(limit)).has_value());
+        QVERIFY2(error.contains(QStringLiteral("big.csv")) &&
+                     error.contains(QStringLiteral("ファイルが大きすぎます")),
+                 qPrintable(error));
+        QVERIFY(!readFileBytes(path, nullptr, std::size_t(limit)).has_value());
+        QVERIFY(readTextFile(path, nullptr, std::size_t(size)).has_value() || limit == 0);
+        QVERIFY(readableFileLimit() >= (std::size_t(64) << 20));
+    }
+
     void writeReplacesWholeFile() {
         QTemporaryDir dir;
         const QString path = dir.filePath("out.txt");

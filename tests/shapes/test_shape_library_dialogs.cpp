@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+#include <limits>
 
 #include "../io/IoTestUtil.h"
 #include "editing/Messenger.h"
@@ -67,6 +68,8 @@ private slots:
     void readErrors_data();
     void readErrors();
     void registration();
+    void registrationRefusals_data();
+    void registrationRefusals();
     void deletion();
 };
 
@@ -98,6 +101,14 @@ void ShapeLibraryDialogsTest::insertedCoordinates() {
     QVERIFY(!ShapeLibrary::insertPart(workspace, workspace.addGrid, library.dataPath("no.csv"), 0,
                                       {0, 0}, {0, 0}));
     QCOMPARE(test::dump(workspace.addGrid), expected);
+    // Nor does an insertion point that puts a vertex beyond the double range.
+    const double infinite = std::numeric_limits<double>::infinity();
+    for (const PlanePoint target : {PlanePoint{infinite, 0}, PlanePoint{0, -infinite},
+                                    PlanePoint{std::numeric_limits<double>::quiet_NaN(), 0}}) {
+        QVERIFY(!ShapeLibrary::insertPart(workspace, workspace.addGrid, library.dataPath("t.csv"),
+                                          0, {10, 20}, target));
+        QCOMPARE(test::dump(workspace.addGrid), expected);
+    }
 }
 
 void ShapeLibraryDialogsTest::pickingBasePoints() {
@@ -177,9 +188,22 @@ void ShapeLibraryDialogsTest::readErrors() {
     QVERIFY(workspace.start());
     ScriptedMessenger messenger;
     ShapeInsertDialog dialog(workspace, workspace.addGrid, library, messenger);
-    if (dialog.partList()->count() > 0) dialog.partList()->setCurrentRow(0);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    // One real click on a part (its press changes the current row, its release reports the
+    // click): one message.
+    QListWidget* parts = dialog.partList();
+    if (parts->count() > 0)
+        QTest::mouseClick(parts->viewport(), Qt::LeftButton, {},
+                          parts->visualItemRect(parts->item(0)).center());
     QCOMPARE(messenger.notices.size(), 1);
     QVERIFY2(messenger.notices.front().startsWith(message), qPrintable(messenger.notices.front()));
+    // A second click on the same part tries again: one more message.
+    if (parts->count() > 0) {
+        QTest::mouseClick(parts->viewport(), Qt::LeftButton, {},
+                          parts->visualItemRect(parts->item(0)).center());
+        QCOMPARE(messenger.notices.size(), 2);
+    }
 }
 
 void ShapeLibraryDialogsTest::registration() {
@@ -205,6 +229,43 @@ void ShapeLibraryDialogsTest::registration() {
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(LibraryRegistry::read(library.registryPath()).entries.back(),
              (RegistryEntry{"二つ目", "t.csv"}));
+}
+
+// A data file the category could not read back is never registered, and the refusal says what
+// is wrong with what; the registry stays as it was.
+void ShapeLibraryDialogsTest::registrationRefusals_data() {
+    QTest::addColumn<QString>("file");  // made in the library folder, "data/..." or outside
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("data file name with a comma") << "data/a,b.csv"
+                                                 << "名前" << ShapeLibrary::kBadFileName;
+    QTest::newRow("data file name with a quote") << "data/a\"b.csv"
+                                                 << "名前" << ShapeLibrary::kBadFileName;
+    QTest::newRow("data file outside the data folder")
+        << "elsewhere/t.csv"
+        << "名前" << ShapeLibrary::kOutsideDataFolder;
+    QTest::newRow("data file of a new name outside the data folder")
+        << "elsewhere/new.csv"
+        << "名前" << ShapeLibrary::kOutsideDataFolder;
+}
+
+void ShapeLibraryDialogsTest::registrationRefusals() {
+    QFETCH(QString, file);
+    QFETCH(QString, name);
+    QFETCH(QString, message);
+    SmallLibrary small;
+    QDir(small.dir.path()).mkpath("elsewhere");
+    QVERIFY(test::writeBytes(small.dir.filePath(file), "A,\r\nX,Y\r\n0,0\r\n挿入基点,\r\n0,0\r\n"));
+    const ShapeLibrary library(small.dir.path());
+    ScriptedMessenger messenger;
+    LibraryManageDialog dialog(library, messenger);
+    dialog.fileEdit()->setText(small.dir.filePath(file));
+    dialog.nameEdit()->setText(name);
+    dialog.registerFile();
+    QCOMPARE(messenger.notices.size(), 1);
+    QVERIFY2(messenger.notices.front().startsWith(message), qPrintable(messenger.notices.front()));
+    QVERIFY(!messenger.notices.front().contains(ShapeLibrary::kRegistryWriteError));
+    QCOMPARE(test::readBytes(library.registryPath()), QByteArray("T,t.csv\r\n"));
 }
 
 void ShapeLibraryDialogsTest::deletion() {

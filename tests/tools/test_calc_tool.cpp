@@ -212,6 +212,56 @@ private slots:
         QTest::newRow("only a subtracted figure")
             << QStringList{"@"} << QByteArray("<<加算>>,\n<<減算>>,\n0,0\n10,0\n10,10\n0,0\n") << 1
             << kFailure;
+        // Area 1e-320 is subnormal and every moment underflows to 0: no result, not zeros.
+        QTest::newRow("square too small for double precision")
+            << QStringList{"@"} << QByteArray("0,0\n1e-160,0\n1e-160,1e-160\n0,1e-160\n0,0\n") << 1
+            << kFailure;
+    }
+
+    // Output that cannot be written is a failure with its reason, whatever was asked for.
+    void outputNotWritten_data() {
+        QTest::addColumn<QStringList>("args");  // "@" stands for a rectangle file
+        QTest::newRow("result table") << QStringList{"@"};
+        QTest::newRow("json") << QStringList{"--json", "@"};
+        QTest::newRow("library listing") << QStringList{"--library"};
+        QTest::newRow("help") << QStringList{"--help"};
+    }
+
+    void outputNotWritten() {
+        QFETCH(QStringList, args);
+        const QString path = Input(kRectangle);
+        for (QString& arg : args) arg.replace(QLatin1Char('@'), path);
+        QProcess process;
+        process.setStandardOutputFile(QStringLiteral("/dev/full"));
+        process.start(QStringLiteral(KUVANTO_CALC), args);
+        QVERIFY(process.waitForFinished(120000));
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process.exitCode(), 3);
+        const QString err = QString::fromUtf8(process.readAllStandardError());
+        QVERIFY2(err.contains(QStringLiteral("cannot write the output")), qPrintable(err));
+    }
+
+    // A file larger than memory is refused with the reason (exit 2), never an abort.
+    void fileLargerThanMemory() {
+        const QString path = dir_.filePath(QStringLiteral("huge.csv"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(qint64(1) << 40));
+        file.close();
+        const Outcome run = runCalc({path});
+        QFile::remove(path);
+        QCOMPARE(run.status, 2);
+        QVERIFY2(QString::fromUtf8(run.err).contains(QStringLiteral("ファイルが大きすぎます")),
+                 run.err.constData());
+    }
+
+    // A field of megabytes is quoted by its first hundred characters, at once.
+    void longFieldQuotedShort() {
+        const QByteArray field(10 << 20, 'z');
+        const Outcome run = runCalc({Input("0,0\n100,0\n" + field + ",1\n100,200\n0,200\n0,0\n")});
+        QCOMPARE(run.status, 0);
+        const QString err = QString::fromUtf8(run.err);
+        QVERIFY2(err.size() < 400, qPrintable(err.left(400)));
+        QVERIFY(err.contains(QString(100, QLatin1Char('z')) + QStringLiteral("…,1)")));
     }
 
     void failures() {

@@ -5,8 +5,11 @@
 #include "CalcTool.h"
 
 #include <QFileInfo>
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 #include <memory>
+#include <new>
 #include <vector>
 
 #include "CalcJson.h"
@@ -152,7 +155,10 @@ std::string CalcTool::helpText() {
            "     standard error gets\n"
            "     <<有効なデータがないか、計算にエラーがあり表示できません。>>\n"
            "  2  usage error (unknown option, missing or extra FILE, a density that is not\n"
-           "     a number), a file that cannot be read or a part name not in the library.\n";
+           "     a number), a file that cannot be read (or is too large to read) or a part\n"
+           "     name not in the library;\n"
+           "  3  the output could not be written (a full disk, for example); the reason\n"
+           "     goes to standard error.\n";
 }
 
 std::optional<std::string> CalcTool::massText(const ResultTable& result, double density) {
@@ -196,6 +202,27 @@ std::string CalcTool::libraryText() {
 }
 
 int CalcTool::run(const CalcOptions& options, std::FILE* out, std::FILE* err) {
+    int status = kExitUsage;
+    try {
+        status = produce(options, out, err);
+    } catch (const std::bad_alloc&) {
+        // Whatever passed the readers' size check and still did not fit.
+        writeLine(err, "kuvanto-calc: not enough memory");
+        status = kExitUsage;
+    }
+    // A result that never reached its reader is no success: every write is buffered, so the
+    // flush and the stream's error flag tell whether all of it went out.
+    errno = 0;
+    if (std::fflush(out) != 0 || std::ferror(out)) {
+        const int reason = errno;
+        writeLine(err, std::string("kuvanto-calc: cannot write the output: ") +
+                           (reason != 0 ? std::strerror(reason) : "write error"));
+        return kExitOutputFailed;
+    }
+    return status;
+}
+
+int CalcTool::produce(const CalcOptions& options, std::FILE* out, std::FILE* err) {
     if (options.help) {
         Write(out, helpText());
         return kExitOk;

@@ -30,7 +30,8 @@ public:
     // Exit statuses of the program.
     static constexpr int kExitOk = 0;
     static constexpr int kExitCalcFailed = 1;
-    static constexpr int kExitUsage = 2;  // bad arguments or a file that cannot be read
+    static constexpr int kExitUsage = 2;         // bad arguments or a file that cannot be read
+    static constexpr int kExitOutputFailed = 3;  // the output could not be written
 
     // The line label of the mass per metre in the text output.
     static constexpr const char* kMassLabel = "単位長さ当たりの質量";
@@ -48,7 +49,8 @@ public:
     static std::string helpText();
 
     // Reads, computes and prints. Results go to `out`, notices and errors to `err`, both UTF-8
-    // with "\n" line ends. Returns the exit status.
+    // with "\n" line ends. Returns the exit status; `out` is flushed, and a failed write to it
+    // gives kExitOutputFailed.
     static int run(const CalcOptions& options, std::FILE* out, std::FILE* err);
 
     // The calculation and output of filled tables (the second half of run()).
@@ -65,6 +67,10 @@ public:
     // A notice made safe for a terminal: line breaks and other control characters (the
     // message's own CR included) become single blanks.
     static std::string oneLine(std::string_view text);
+
+private:
+    // run() without the check of the output.
+    static int produce(const CalcOptions& options, std::FILE* out, std::FILE* err);
 };
 
 }  // namespace kuvanto

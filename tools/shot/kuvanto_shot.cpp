@@ -8,7 +8,11 @@
 // chosen and its centroid picked as the base point.
 // kuvanto-shot SHEET.pdf --print FILE: reads FILE, calculates, and writes the printed sheet of
 // the section into a PDF file, as printing to "PDFファイル" does, without a dialog.
+// Output files are written through the program's safe writer under exactly the names given (a
+// read-only file is refused). Exit status 0 on success, 1 when the picture or sheet could not be
+// made or written, 2 for a usage error or a FILE that cannot be read.
 #include <QApplication>
+#include <QBuffer>
 #include <QComboBox>
 #include <QDialog>
 #include <QListWidget>
@@ -26,6 +30,8 @@
 #include "editing/CoordTableEditor.h"
 #include "editing/Messenger.h"
 #include "editing/Workspace.h"
+#include "io/NativePath.h"
+#include "io/SafeWrite.h"
 #include "io/ShippedLibrary.h"
 #include "shapes/ShapeInsertDialog.h"
 #include "shapes/ShapeLibrary.h"
@@ -58,20 +64,38 @@ int Usage() {
     return 2;
 }
 
+// Writes the picture as a PNG through the program's safe writer: a read-only file is refused,
+// a long or non-UTF-8 name is written as given, a failed write leaves the old file whole.
+int savePicture(const QPixmap& picture, const QString& out) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QString error;
+    if (!picture.save(&buffer, "PNG")) {
+        error = QStringLiteral("cannot make the picture");
+    } else if (kuvanto::writeFileSafely(out, std::string_view(bytes.constData(), bytes.size()),
+                                        &error)) {
+        return 0;
+    }
+    std::fprintf(stderr, "kuvanto-shot: %s\n", qPrintable(error));
+    return 1;
+}
+
 // Reads the file into a workspace, calculates and writes the sheet with both marks shown (the
 // window's switches start checked).
 int printSheet(const QString& folder, const QString& file, const QString& out) {
     kuvanto::Workspace workspace(folder);
     QString error;
-    if (!workspace.start(&error) || !workspace.readCsv(
-                                        file,
-                                        [](const QString& message) {
-                                            std::fprintf(stderr, "%s\n",
-                                                         qPrintable(message.simplified()));
-                                        },
-                                        &error)) {
+    if (!workspace.start(&error)) {
         std::fprintf(stderr, "kuvanto-shot: %s\n", qPrintable(error));
         return 1;
+    }
+    const auto onSkip = [](const QString& message) {
+        std::fprintf(stderr, "%s\n", qPrintable(message.simplified()));
+    };
+    if (!workspace.readCsv(file, onSkip, &error)) {
+        std::fprintf(stderr, "kuvanto-shot: %s\n", qPrintable(error));
+        return 2;  // a file that cannot be read, as for the window
     }
     workspace.dataFileName = file;
     if (!workspace.runCalculation())
@@ -105,11 +129,7 @@ int libraryDialog(const QString& folder, const QString& part, const QString& out
                                             read))
             dialog.pickAt(read.basePoints[read.basePoints.size() / 2]);
         QApplication::processEvents();
-        if (!dialog.grab().save(out)) {
-            std::fprintf(stderr, "kuvanto-shot: cannot write %s\n", qPrintable(out));
-            return 1;
-        }
-        return 0;
+        return savePicture(dialog.grab(), out);
     }
     std::fprintf(stderr, "kuvanto-shot: no part %s in the library\n", qPrintable(part));
     return 1;
@@ -136,8 +156,10 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kuvanto"));
 
-    QStringList args = QApplication::arguments();
-    args.removeFirst();
+    // Arguments from their raw bytes (QApplication::arguments() would turn a name that is not
+    // UTF-8 into another one), so that input and output names are exactly the ones given.
+    QStringList args;
+    for (int i = 1; i < argc; ++i) args << kuvanto::decodePath(QByteArray(argv[i]));
     if (args.isEmpty()) return Usage();
     const QString out = args.takeFirst();
     int tab = 1;
@@ -188,7 +210,8 @@ int main(int argc, char* argv[]) {
     ConsoleMessenger messenger;
     kuvanto::MainWindow window(folder.path(), &messenger);
     window.show();
-    if (!file.isEmpty() && !window.openCsvFile(file)) return 1;
+    // The window has told why (on standard error): a file that cannot be read is a usage error.
+    if (!file.isEmpty() && !window.openCsvFile(file)) return 2;
     window.selectTab(tab - 1);
     kuvanto::CoordTable& grid = tab == 2 ? window.work().subtractedGrid : window.work().addGrid;
     if (firstRow > 0) {
@@ -223,9 +246,5 @@ int main(int argc, char* argv[]) {
         painter.drawPixmap((shot.width() - framed.width()) / 2,
                            (shot.height() - framed.height()) / 2, framed);
     }
-    if (!shot.save(out)) {
-        std::fprintf(stderr, "kuvanto-shot: cannot write %s\n", qPrintable(out));
-        return 1;
-    }
-    return 0;
+    return savePicture(shot, out);
 }
