@@ -154,8 +154,12 @@ ShapeInsertDialog::ShapeInsertDialog(Workspace& workspace, CoordTable& grid,
     const RegistryRead registry = library_.categories();
     {
         const QSignalBlocker block(categories_);
+        // One call for the whole list: a registry can hold many thousands of categories.
+        QStringList names;
+        names.reserve(static_cast<qsizetype>(registry.entries.size()));
         for (const RegistryEntry& entry : registry.entries)
-            categories_->addItem(QString::fromStdString(entry.name));
+            names << QString::fromStdString(entry.name);
+        categories_->addItems(names);
     }
     if (categories_->count() > 0) {
         categories_->setCurrentIndex(0);
