@@ -23,15 +23,6 @@ QByteArray cp932(const char* utf8) {
     return QByteArray::fromStdString(encodeCp932(utf8));
 }
 
-// The items the reader takes from the bytes, joined by ";".
-QString itemsOf(const QByteArray& bytes) {
-    QStringList items;
-    for (const RegistryEntry& entry :
-         LibraryRegistry::parse(decodeFileBytes(bytes.toStdString())).entries)
-        items << QString::fromStdString(entry.item());
-    return items.join(QLatin1Char(';'));
-}
-
 }  // namespace
 
 class LibraryRegistryTest : public QObject {
