@@ -1,6 +1,7 @@
 // The calculation run. Each figure of the two coordinate tables gets its own result column
-// (writeFigureColumn); the combined column "総合" is then computed from the figure columns as
-// their cells read, with the extreme fibre distances taken over the added table's vertex rows.
+// (writeFigureColumn); the combined column "総合" is then computed from the figures'
+// full-precision values, rounded once when its texts are made, with the extreme fibre distances
+// taken over the added table's vertex rows.
 // Every value is checked to be finite before it is written, and any failure leaves the table
 // hidden.
 #include "core/Calculation.h"
@@ -16,7 +17,7 @@ namespace kuvanto {
 namespace {
 
 std::string formatProperty(Property property, double value) {
-    return isFixed3Row(resultRow(property)) ? fixed3Text(value) : expText(value);
+    return isFixed3Row(resultRow(property)) ? lengthCellText(value) : expText(value);
 }
 
 void colourColumn(ResultTable& result, int col, Rgb color) {
@@ -33,13 +34,6 @@ void openColumn(ResultTable& result, int col, std::string head) {
 struct FigurePart {
     double area, x, y, momentX, momentY, axisMomentX, axisMomentY;
 };
-
-FigurePart partFromCells(const ResultTable& result, int col) {
-    auto cell = [&](ResultRow row) { return lenientValue(result.text(row, col)); };
-    return {cell(ResultRow::Area),       cell(ResultRow::CentroidX), cell(ResultRow::CentroidY),
-            cell(ResultRow::MomentX),    cell(ResultRow::MomentY),   cell(ResultRow::AxisMomentX),
-            cell(ResultRow::AxisMomentY)};
-}
 
 FigurePart partFromValues(const SectionProperties& p) {
     return {p[Property::Area],       p[Property::CentroidX], p[Property::CentroidY],
@@ -143,16 +137,16 @@ bool runCalculation(const CoordTable& add, const CoordTable& subtracted, ResultT
     result.setVisible(false);
     if (values) values->clear();
 
-    // The full-precision parts of every figure, for the combined values handed back.
+    // The full-precision parts of every figure: the combined section is computed from these,
+    // never from the rounded figure texts.
     std::vector<FigurePart> exactParts;
     const auto sink = [&](const Figure& figure) {
         const auto props = writeFigureColumn(result, figure.kind, figure.number, figure.vertices);
         if (!props) return false;
-        if (values) {
+        exactParts.push_back(partFromValues(*props));
+        if (values)
             values->push_back({std::string(figure.kind) + std::to_string(figure.number),
                                figure.kind, figure.number, *props, true});
-            exactParts.push_back(partFromValues(*props));
-        }
         return true;
     };
     int counter = 0;
@@ -167,9 +161,7 @@ bool runCalculation(const CoordTable& add, const CoordTable& subtracted, ResultT
     result.setCols(totalCol + 1);
     openColumn(result, totalCol, std::string(kTotalHead));
 
-    std::vector<FigurePart> shownParts;
-    for (int col = 2; col < totalCol; ++col) shownParts.push_back(partFromCells(result, col));
-    const auto props = combinedProperties(shownParts, add);
+    const auto props = combinedProperties(exactParts, add);
     if (!props) return false;
     const bool oneFigure = totalCol == 3;
     for (Property i : kAllProperties) {
@@ -186,8 +178,7 @@ bool runCalculation(const CoordTable& add, const CoordTable& subtracted, ResultT
     result.setVisible(true);
 
     if (values) {
-        ColumnValues total{std::string(kTotalHead), kTotalHead, 0, {}, oneFigure};
-        if (const auto exact = combinedProperties(exactParts, add)) total.values = *exact;
+        ColumnValues total{std::string(kTotalHead), kTotalHead, 0, *props, oneFigure};
         if (oneFigure && !values->empty())
             total.values[Property::Perimeter] = values->front().values[Property::Perimeter];
         values->push_back(total);

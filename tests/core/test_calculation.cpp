@@ -1,5 +1,5 @@
 // The calculation run through the result table texts: the figure columns of the worked sections,
-// the combined column computed from the displayed figure values, heads, signs and colours, the
+// the combined column computed from the figures' full-precision values, heads, signs and colours, the
 // failures that leave the table hidden, the reset of the table, the copied text of a selected
 // block, and the mass line.
 #include <QtTest>
@@ -73,16 +73,26 @@ void TestCalc::columns_data() {
     QTest::newRow("rectangle combined column")
         << kRect << QStringList{} << 3 << kAllRows
         << QStringList{"総合",     "2.0000E4", "50",       "100",      "600",
-                       "6.6667E7", "1.6667E7", "6.6667E5", "3.3334E5", "8.3334E7",
-                       "57.735",   "28.868",   "2.6667E8", "6.6667E7", "1.3334E6",
-                       "6.6667E5", "3.3334E8", "115.471",  "57.735"};
+                       "6.6667E7", "1.6667E7", "6.6667E5", "3.3333E5", "8.3333E7",
+                       "57.735",   "28.868",   "2.6667E8", "6.6667E7", "1.3333E6",
+                       "6.6667E5", "3.3333E8", "115.47",   "57.735"};
     QTest::newRow("hole subtracted column")
         << kRect << kHole << 3 << QList<int>{0, 1, 2, 3, 4, 7, 12, 13}
         << QStringList{"減算2", "-5.0000E3", "50", "100", "300", "-4.1667E6", "-28.868", "-14.434"};
     QTest::newRow("hole combined column")
         << kRect << kHole << 4 << QList<int>{0, 1, 2, 3, 4, 7, 8, 9, 10, 12}
         << QStringList{"総合",     "1.5000E4", "50",       "100",      "-",
-                       "6.2500E7", "1.5625E7", "6.2500E5", "3.1251E5", "64.55"};
+                       "6.2500E7", "1.5625E7", "6.2500E5", "3.1250E5", "64.55"};
+    // An L in metres: rounding the figures' centroids to three decimals would show (0.003,
+    // 0.004) and an Ix 14 % low; lengths below 1 keep five significant digits.
+    const QStringList metresL{"0,0",      "0.01,0",   "0.01,0.0013", "0,0.0013", "|",
+                              "0,0.0013", "0.0013,0.0013", "0.0013,0.0113", "0,0.0113"};
+    QTest::newRow("section in metres figure column")
+        << metresL << QStringList{} << 2 << QList<int>{1, 2, 3, 4, 7}
+        << QStringList{"1.3000E-5", "5.0000E-3", "6.5000E-4", "2.2600E-2", "1.8308E-12"};
+    QTest::newRow("section in metres combined column")
+        << metresL << QStringList{} << 4 << QList<int>{1, 2, 3, 7, 12}
+        << QStringList{"2.6000E-5", "2.8250E-3", "3.4750E-3", "3.1766E-10", "3.4954E-3"};
     QTest::newRow("triangle below the axis")
         << QStringList{"10,-20", "70,-20", "10,40", "10,-20"} << QStringList{} << 2
         << QList<int>{1, 2, 3, 7} << QStringList{"1.8000E3", "30", "0", "3.6000E5"};

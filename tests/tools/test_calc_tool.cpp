@@ -100,7 +100,7 @@ private slots:
             {"hole: combined Ix", "総合", "Ix", "6.2500E7"},
             {"hole: combined Iy", "総合", "Iy", "1.5625E7"},
             {"hole: combined Zx", "総合", "Zx", "6.2500E5"},
-            {"hole: combined Zy from displayed values", "総合", "Zy", "3.1251E5"},
+            {"hole: combined Zy from full-precision values", "総合", "Zy", "3.1250E5"},
             {"hole: combined ix", "総合", "ix", "64.55"},
             {"hole: subtracted area negative", "減算2", "A", "-5.0000E3"},
             {"hole: subtracted ix negative", "減算2", "ix", "-28.868"},
@@ -121,8 +121,8 @@ private slots:
             {"rectangle: Zx' about the X axis", "加算1", "Zx'", "1.3333E6"},
             {"rectangle: Zy' about the Y axis", "加算1", "Zy'", "6.6667E5"},
             {"rectangle: single figure perimeter copied", "総合", "L", "600"},
-            {"rectangle: combined Zy from displayed values", "総合", "Zy", "3.3334E5"},
-            {"rectangle: combined ix'", "総合", "ix'", "115.471"},
+            {"rectangle: combined Zy as the figure's", "総合", "Zy", "3.3333E5"},
+            {"rectangle: combined ix' as the figure's", "総合", "ix'", "115.47"},
             {"rectangle: combined Zy'", "総合", "Zy'", "6.6667E5"},
         };
         for (const Row& r : rectangleRows)
