@@ -173,11 +173,14 @@ private slots:
         QVERIFY(!run.out.contains('\r'));
         QVERIFY(run.out.endsWith('\n'));
         const QStringList lines = QString::fromUtf8(run.out.chopped(1)).split(QLatin1Char('\n'));
-        QCOMPARE(lines.size(), 23);
+        QCOMPARE(lines.size(), 50);
         QCOMPARE(lines[0], QStringLiteral("項目\t記号\t加算1\t減算2\t総合"));
         QCOMPARE(lines[5], QString());
         QCOMPARE(lines[6], QStringLiteral("[図心回り]"));
         QCOMPARE(lines[15], QStringLiteral("[座標軸回り]"));
+        QCOMPARE(lines[24], QStringLiteral("[主軸]"));
+        QCOMPARE(lines[35], QStringLiteral("[縁端別断面係数]"));
+        QCOMPARE(lines[41], QStringLiteral("[塑性]"));
     }
 
     void failures_data() {
@@ -282,8 +285,8 @@ private slots:
         const Outcome run = runCalc(args << Input(kRectangle));
         QCOMPARE(run.status, 0);
         const QStringList lines = QString::fromUtf8(run.out).split(QLatin1Char('\n'));
-        QCOMPARE(lines.size(), 25);  // 23 rows, the mass line, nothing after the last "\n"
-        QCOMPARE(lines[23], lastLine);
+        QCOMPARE(lines.size(), 52);  // 50 rows, the mass line, nothing after the last "\n"
+        QCOMPARE(lines[50], lastLine);
     }
 
     void json() {
@@ -297,12 +300,29 @@ private slots:
 
         QCOMPARE(root.value("heads").toArray(), (QJsonArray{"加算1", "減算2", "総合"}));
         const QJsonArray rows = root.value("rows").toArray();
-        QCOMPARE(rows.size(), 18);
+        QCOMPARE(rows.size(), 39);
         QCOMPARE(rows[0].toObject().value("item").toString(), QStringLiteral("面積"));
         QCOMPARE(rows[0].toObject().value("symbol").toString(), QStringLiteral("A"));
         QCOMPARE(rows[0].toObject().value("cells").toArray(),
                  (QJsonArray{"2.0000E4", "-5.0000E3", "1.5000E4"}));
         QCOMPARE(rows[17].toObject().value("symbol").toString(), QStringLiteral("iy'"));
+        QCOMPARE(rows[38].toObject().value("cells").toArray(), (QJsonArray{"-", "-", "4.3750E5"}));
+
+        // The new keys at full precision: the plastic block in the combined values only.
+        const QJsonObject hole =
+            root.value("figures").toArray()[1].toObject().value("values").toObject();
+        QCOMPARE(hole.value("Iu").toDouble(), -50.0 * 100 * 100 * 100 / 12);
+        QCOMPARE(hole.value("theta").toDouble(), 0.0);
+        QCOMPARE(hole.value("Zx_top").toDouble(), -50.0 * 100 * 100 / 6);
+        QVERIFY(!hole.contains("Zpx"));
+        const QJsonObject combined = root.value("combined").toObject().value("values").toObject();
+        for (const char* key : {"Ixy", "Ixy'", "theta",  "Iu",        "Iv",       "Zu",      "Zv",
+                                "iu",  "iv",   "Zx_top", "Zx_bottom", "Zy_right", "Zy_left", "x_p",
+                                "y_p", "Zpx",  "Zpy",    "fx",        "fy",       "Zpu",     "Zpv"})
+            QVERIFY2(combined.value(key).isDouble(), key);
+        QCOMPARE(combined.value("Zpx").toDouble(), 100.0 * 200 * 200 / 4 - 50.0 * 100 * 100 / 4);
+        QCOMPARE(combined.value("y_p").toDouble(), 100.0);
+        QCOMPARE(combined.value("Ixy'").toDouble(), 15000.0 * 50 * 100);
         QCOMPARE(root.value("mass").toObject().value("value").toString(), QStringLiteral("117"));
         QCOMPARE(root.value("mass").toObject().value("unit").toString(), QStringLiteral("kg/m"));
     }

@@ -18,10 +18,13 @@ QString Q(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// The eighteen values by symbol; a perimeter the column does not show ("-") is null.
+// The values by symbol; a perimeter the column does not show ("-") is null. The plastic block
+// belongs to the combined section only.
 QJsonObject valuesObject(const ColumnValues& column) {
     QJsonObject values;
+    const bool combined = column.kind == kTotalHead;
     for (Property p : kAllProperties) {
+        if (isCombinedOnlyProperty(p) && !combined) continue;
         const bool shown = p != Property::Perimeter || column.hasPerimeter;
         values.insert(Q(propertySymbol(p)), shown ? QJsonValue(column.values[p]) : QJsonValue());
     }
