@@ -81,6 +81,22 @@ void SectionDiagram::paintEvent(QPaintEvent*) {
         reducer.draw(subtractedPoints_.points(), 1, subtractedPoints_.rows() - 1,
                      static_cast<std::uint32_t>(colors_.subtracted), surface,
                      subtractedPoints_.seams());
+        // Each figure closed back to its first vertex, as the calculation closes it.
+        for (const auto& [table, color] : {std::pair{&addPoints_, colors_.add},
+                                           std::pair{&subtractedPoints_, colors_.subtracted}}) {
+            const std::span<const WorldPt> points = table->points();
+            for (std::size_t start = 1; start < points.size();) {
+                if (!points[start].isVertex()) {
+                    ++start;
+                    continue;
+                }
+                std::size_t end = start;
+                while (end + 1 < points.size() && points[end + 1].isVertex()) ++end;
+                if (!(points[end] == points[start]))
+                    surface.segment(points[end], points[start], static_cast<std::uint32_t>(color));
+                start = end + 1;
+            }
+        }
     }
     const QPointF corner((width() - side) / 2.0, (height() - side) / 2.0);
     painter.drawImage(corner, image);

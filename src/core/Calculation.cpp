@@ -21,6 +21,7 @@ namespace kuvanto {
 namespace {
 
 std::string formatProperty(Property property, double value) {
+    if (!std::isfinite(value)) return "-";  // a value of the added rows that has no answer
     switch (rowFormat(resultRow(property))) {
         case CellFormat::Length:
             return lengthCellText(value);
@@ -153,8 +154,8 @@ std::optional<SectionProperties> combinedProperties(const std::vector<FigurePart
         !radiusOfGyration(iyAxis, a, p[Property::AxisRadiusY]))
         return std::nullopt;
     if (!completeCombinedSection(p, added, outlines.about({xBar, yBar}))) return std::nullopt;
-    for (Property i : kAllProperties) {
-        if (!std::isfinite(p[i])) return std::nullopt;
+    for (std::size_t i = 0; i < kBasicPropertyCount; ++i) {
+        if (!std::isfinite(p[kAllProperties[i]])) return std::nullopt;
     }
     return p;
 }

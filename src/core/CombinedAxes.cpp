@@ -34,24 +34,30 @@ bool completeCombinedSection(SectionProperties& p, const CoordTable& added,
     p[Property::MinorMoment] = axes.minorMoment();
     p[Property::MajorModulus] = axes.majorMoment() / fromMajor;
     p[Property::MinorModulus] = axes.minorMoment() / fromMinor;
-    if (!radiusOfGyration(axes.majorMoment(), p[Property::Area], p[Property::MajorRadius]) ||
-        !radiusOfGyration(axes.minorMoment(), p[Property::Area], p[Property::MinorRadius]))
-        return false;
+    if (!radiusOfGyration(axes.majorMoment(), p[Property::Area], p[Property::MajorRadius]))
+        p[Property::MajorRadius] = std::nan("");
+    if (!radiusOfGyration(axes.minorMoment(), p[Property::Area], p[Property::MinorRadius]))
+        p[Property::MinorRadius] = std::nan("");
 
     // Neutral axis parallel to X: the line across the Y direction, and so on.
     const auto alongX = plastic.across(0, 1);
     const auto alongY = plastic.across(1, 0);
     const auto alongU = plastic.across(-axes.sine(), axes.cosine());
     const auto alongV = plastic.across(axes.cosine(), axes.sine());
-    if (!alongX || !alongY || !alongU || !alongV) return false;
-    p[Property::PlasticAxisX] = xBar + alongY->offset;
-    p[Property::PlasticAxisY] = yBar + alongX->offset;
-    p[Property::PlasticModulusX] = alongX->modulus;
-    p[Property::PlasticModulusY] = alongY->modulus;
-    p[Property::ShapeFactorX] = alongX->modulus / p[Property::ModulusX];
-    p[Property::ShapeFactorY] = alongY->modulus / p[Property::ModulusY];
-    p[Property::PlasticModulusU] = alongU->modulus;
-    p[Property::PlasticModulusV] = alongV->modulus;
+    const double none = std::nan("");
+    p[Property::PlasticAxisX] = alongY ? xBar + alongY->offset : none;
+    p[Property::PlasticAxisY] = alongX ? yBar + alongX->offset : none;
+    p[Property::PlasticModulusX] = alongX ? alongX->modulus : none;
+    p[Property::PlasticModulusY] = alongY ? alongY->modulus : none;
+    p[Property::ShapeFactorX] = p[Property::PlasticModulusX] / p[Property::ModulusX];
+    p[Property::ShapeFactorY] = p[Property::PlasticModulusY] / p[Property::ModulusY];
+    p[Property::PlasticModulusU] = alongU ? alongU->modulus : none;
+    p[Property::PlasticModulusV] = alongV ? alongV->modulus : none;
+    // What cannot be computed (a section whose outlines cross so that no line halves its area,
+    // a negative principal moment under a root) is not a number and shows "-".
+    for (std::size_t i = kBasicPropertyCount; i < kPropertyCount; ++i) {
+        if (!std::isfinite(p[kAllProperties[i]])) p[kAllProperties[i]] = none;
+    }
     return true;
 }
 

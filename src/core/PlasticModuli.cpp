@@ -9,7 +9,8 @@
 // width and the width's slope there) together with the nearest vertex levels below and above;
 // its root is the neutral axis when it falls between those two levels, and otherwise is where
 // the next pass looks. The answer is the root of the exact quadratic of its interval, with no
-// search tolerance in it; the passes only find the interval.
+// search tolerance in it; the passes only find the interval, and the last one also gives the
+// first moment below the axis (a cubic in the level on the same interval).
 #include "core/PlasticModuli.h"
 
 #include <algorithm>
@@ -155,10 +156,14 @@ std::optional<PlasticModuli::Axis> PlasticModuli::across(double nx, double ny) c
         if (std::isfinite(target) && target >= s.below && target <= s.above) {
             Axis axis;
             axis.offset = target;
-            // The moment below the axis, from the same exact piece of the quadratic.
-            const Slice at = target == level ? s : sliceAt(nx, ny, target);
-            const double areaBelow = at.area;
-            axis.modulus = at.totalMoment - 2 * at.moment + target * (2 * areaBelow - at.totalArea);
+            // The area and its moment below the axis from the same exact piece: the width is
+            // linear in the level there, so both integrals are polynomials in the step.
+            const double d = target - level;
+            const double w0 = s.width, k = s.widthSlope;
+            const double areaBelow = s.area + w0 * d + k * d * d / 2;
+            const double momentBelow =
+                s.moment + w0 * (level * d + d * d / 2) + k * (level * d * d / 2 + d * d * d / 3);
+            axis.modulus = s.totalMoment - 2 * momentBelow + target * (2 * areaBelow - s.totalArea);
             if (!std::isfinite(axis.modulus)) return std::nullopt;
             return axis;
         }

@@ -172,11 +172,17 @@ std::optional<SectionProperties> allProperties(std::span<const Point> vertices) 
     p[Property::MinorMoment] = axes.minorMoment();
     p[Property::MajorModulus] = axes.majorMoment() / fromMajor;
     p[Property::MinorModulus] = axes.minorMoment() / fromMinor;
-    if (!radiusOfGyration(axes.majorMoment(), absArea, p[Property::MajorRadius]) ||
-        !radiusOfGyration(axes.minorMoment(), absArea, p[Property::MinorRadius]))
-        return std::nullopt;
-    for (Property i : kAllProperties) {
-        if (!std::isfinite(p[i])) return std::nullopt;
+    // A self-intersecting outline can have a negative principal moment; its radius is then not
+    // a number and shows "-", as any value of the added rows that cannot be computed.
+    if (!radiusOfGyration(axes.majorMoment(), absArea, p[Property::MajorRadius]))
+        p[Property::MajorRadius] = std::nan("");
+    if (!radiusOfGyration(axes.minorMoment(), absArea, p[Property::MinorRadius]))
+        p[Property::MinorRadius] = std::nan("");
+    for (std::size_t i = 0; i < kBasicPropertyCount; ++i) {
+        if (!std::isfinite(p[kAllProperties[i]])) return std::nullopt;
+    }
+    for (std::size_t i = kBasicPropertyCount; i < kPropertyCount; ++i) {
+        if (!std::isfinite(p[kAllProperties[i]])) p[kAllProperties[i]] = std::nan("");
     }
     return p;
 }
