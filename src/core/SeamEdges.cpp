@@ -13,7 +13,7 @@ namespace kuvanto {
 namespace {
 
 // The cell of a point in a fine grid (cells about half the outline's mean step), numbered row by
-// row with short rows and wrapped to a table of about eight cells a point: equal points share
+// row with short rows and wrapped to a table of about sixteen cells a point: equal points share
 // a cell, and an outline walked vertex by vertex moves through nearby numbers, so the bit filters
 // below are read and written with few cache misses. Far-apart points that wrap onto one number
 // only make extra candidates.
@@ -40,7 +40,7 @@ public:
         }
         const double cell = steps > 0 ? walked / static_cast<double>(steps) / 2 : 0;
         scale_ = cell > 0 && std::isfinite(1 / cell) ? 1 / cell : 0;
-        while (bits_ < 31 && (std::size_t{1} << bits_) < 8 * std::max<std::size_t>(count, 4))
+        while (bits_ < 31 && (std::size_t{1} << bits_) < 16 * std::max<std::size_t>(count, 4))
             ++bits_;
         mask_ = (std::uint64_t{1} << bits_) - 1;
     }
