@@ -40,6 +40,7 @@
 #include "app/VersionDialog.h"
 #include "app/WindowEditing.h"
 #include "canvas/SectionCanvas.h"
+#include "canvas/SectionDiagram.h"
 #include "canvas/ViewPanel.h"
 #include "core/Calculation.h"
 #include "core/NumberText.h"
@@ -247,7 +248,7 @@ void MainWindow::buildLayout() {
     // Result view: the result table over its failure message.
     resultFrame_ = new QWidget(pages_);
     resultFrame_->setObjectName(QStringLiteral("Result_Frame"));
-    auto* resultLayout = new QVBoxLayout(resultFrame_);
+    auto* resultLayout = new QHBoxLayout(resultFrame_);
     resultLayout->setContentsMargins(2, 2, 2, 2);
     resultStack_ = new QStackedWidget(resultFrame_);
     resultView_ = makeTable(QStringLiteral("Result_Grid"), resultStack_);
@@ -269,7 +270,11 @@ void MainWindow::buildLayout() {
     failureLabel_->setBackgroundRole(QPalette::Base);
     resultStack_->addWidget(resultView_);
     resultStack_->addWidget(failureLabel_);
-    resultLayout->addWidget(resultStack_);
+    resultLayout->addWidget(resultStack_, 3);
+    // The right half: the section to scale with its centroid and axes.
+    resultDiagram_ = new SectionDiagram(ws_.addGrid, ws_.subtractedGrid, ws_.resultGrid, ws_.colors,
+                                        resultFrame_);
+    resultLayout->addWidget(resultDiagram_, 2);
     pages_->addWidget(resultFrame_);
     outer->addWidget(pages_, 1);
 
@@ -541,6 +546,7 @@ void MainWindow::refreshViews(bool redraw) {
                                           : resultView_->verticalHeader()->defaultSectionSize());
         }
         showSelection(resultView_, grid);
+        resultDiagram_->update();
     }
     resultStack_->setCurrentWidget(ws_.resultGrid.visible() ? static_cast<QWidget*>(resultView_)
                                                             : failureLabel_);

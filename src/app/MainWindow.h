@@ -29,6 +29,8 @@ class QToolBar;
 
 namespace kuvanto {
 
+class SectionDiagram;
+
 class CoordTableModel;
 class FigurePage;
 class SectionCanvas;
@@ -158,6 +160,7 @@ private:
     QStackedWidget* pages_ = nullptr;        // Cood_Frame | Result_Frame
     QStackedWidget* coordStack_ = nullptr;   // addGrid | subtractedGrid
     QStackedWidget* resultStack_ = nullptr;  // resultGrid | Label1
+    SectionDiagram* resultDiagram_ = nullptr;
     FigurePage* coordFrame_ = nullptr;
     QWidget* resultFrame_ = nullptr;
     QTableView* addView_ = nullptr;

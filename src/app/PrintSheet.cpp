@@ -12,11 +12,13 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <vector>
 
 #include "app/JapaneseFonts.h"
 #include "canvas/ImagePainter.h"
 #include "canvas/SectionView.h"
 #include "core/NumberText.h"
+#include "core/ResultTable.h"
 #include "io/SafeWrite.h"
 
 namespace kuvanto {
@@ -61,6 +63,44 @@ QPen pen(const QColor& color, double pixels) {
     return p;
 }
 
+struct SheetRow {
+    QString item, symbol, value;
+};
+
+// One ruled table: the caption, a grey header "項目" "記号" "結果", one line per row.
+void paintTable(QPainter& painter, double left, double top, const QString& caption,
+                const std::vector<SheetRow>& rows, const QFont& label, const QFont& value) {
+    painter.setFont(label);
+    painter.drawText(QRectF(left, top, kTableWidth, kRowHeight), Qt::AlignVCenter | Qt::AlignLeft,
+                     caption);
+    const double header = top + kRowHeight;
+    const double columns[] = {left, left + kItemWidth, left + kItemWidth + kSymbolWidth,
+                              left + kTableWidth};
+    painter.fillRect(QRectF(left, header, kTableWidth, kRowHeight), QColor(192, 192, 192));
+    const char* heads[] = {"項目", "記号", "結果"};
+    for (int c = 0; c < 3; ++c) {
+        painter.drawText(QRectF(columns[c], header, columns[c + 1] - columns[c], kRowHeight),
+                         Qt::AlignCenter, QString::fromUtf8(heads[c]));
+    }
+    const double bottom = header + kRowHeight * (1 + static_cast<double>(rows.size()));
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        const double y = header + kRowHeight * (1 + static_cast<double>(r));
+        painter.setFont(label);
+        painter.drawText(QRectF(columns[0] + 80, y, kItemWidth - 80, kRowHeight),
+                         Qt::AlignVCenter | Qt::AlignLeft, rows[r].item);
+        painter.drawText(QRectF(columns[1], y, kSymbolWidth, kRowHeight), Qt::AlignCenter,
+                         rows[r].symbol);
+        painter.setFont(value);
+        painter.drawText(QRectF(columns[2], y, columns[3] - columns[2] - 100, kRowHeight),
+                         Qt::AlignVCenter | Qt::AlignRight, rows[r].value);
+    }
+    for (std::size_t r = 0; r <= rows.size() + 1; ++r) {
+        const double y = header + kRowHeight * static_cast<double>(r);
+        painter.drawLine(QLineF(left, y, left + kTableWidth, y));
+    }
+    for (double x : columns) painter.drawLine(QLineF(x, header, x, bottom));
+}
+
 }  // namespace
 
 PrintSheet::PrintSheet(const Workspace& workspace, bool showOrigin, bool showCentroid)
@@ -94,7 +134,7 @@ QRectF PrintSheet::drawingWindow() const {
                   QPointF(view.scaleRight(), view.scaleBottom()));
 }
 
-void PrintSheet::paint(QPainter& painter, QSizeF pageSize, double dotsPerInch) const {
+void PrintSheet::paint(QPainter& painter, QSizeF pageSize, double dotsPerInch, int page) const {
     const double margin = kMarginTwips / kTwipsPerInch * dotsPerInch;
     const double scale = std::min((pageSize.width() - 2 * margin) / kWidth,
                                   (pageSize.height() - 2 * margin) / kHeight);
@@ -102,7 +142,11 @@ void PrintSheet::paint(QPainter& painter, QSizeF pageSize, double dotsPerInch) c
     painter.translate(margin, margin);
     painter.scale(scale, scale);
     painter.setRenderHint(QPainter::Antialiasing);
-    paintSheet(painter);
+    if (page == 1) {
+        paintSheet(painter);
+    } else {
+        paintMoreValues(painter);
+    }
     painter.restore();
 }
 
@@ -139,35 +183,11 @@ void PrintSheet::paintSheet(QPainter& painter) const {
     const std::array<QString, kValueCount> values = valueTexts();
     int next = 0;
     auto table = [&](double top, const char* caption, std::span<const TableRow> rows) {
-        painter.setFont(label);
-        painter.drawText(QRectF(kLeft, top, kTableWidth, kRowHeight),
-                         Qt::AlignVCenter | Qt::AlignLeft, QString::fromUtf8(caption));
-        const double header = top + kRowHeight;
-        const double columns[] = {kLeft, kLeft + kItemWidth, kLeft + kItemWidth + kSymbolWidth,
-                                  kLeft + kTableWidth};
-        painter.fillRect(QRectF(kLeft, header, kTableWidth, kRowHeight), QColor(192, 192, 192));
-        const char* heads[] = {"項目", "記号", "結果"};
-        for (int c = 0; c < 3; ++c) {
-            painter.drawText(QRectF(columns[c], header, columns[c + 1] - columns[c], kRowHeight),
-                             Qt::AlignCenter, QString::fromUtf8(heads[c]));
-        }
-        const double bottom = header + kRowHeight * (1 + static_cast<double>(rows.size()));
-        for (std::size_t r = 0; r < rows.size(); ++r) {
-            const double y = header + kRowHeight * (1 + static_cast<double>(r));
-            painter.setFont(label);
-            painter.drawText(QRectF(columns[0] + 80, y, kItemWidth - 80, kRowHeight),
-                             Qt::AlignVCenter | Qt::AlignLeft, QString::fromUtf8(rows[r].item));
-            painter.drawText(QRectF(columns[1], y, kSymbolWidth, kRowHeight), Qt::AlignCenter,
-                             QString::fromUtf8(rows[r].symbol));
-            painter.setFont(value);
-            painter.drawText(QRectF(columns[2], y, columns[3] - columns[2] - 100, kRowHeight),
-                             Qt::AlignVCenter | Qt::AlignRight, values[next++]);
-        }
-        for (std::size_t r = 0; r <= rows.size() + 1; ++r) {
-            const double y = header + kRowHeight * static_cast<double>(r);
-            painter.drawLine(QLineF(kLeft, y, kLeft + kTableWidth, y));
-        }
-        for (double x : columns) painter.drawLine(QLineF(x, header, x, bottom));
+        std::vector<SheetRow> lines;
+        for (const TableRow& row : rows)
+            lines.push_back(
+                {QString::fromUtf8(row.item), QString::fromUtf8(row.symbol), values[next++]});
+        paintTable(painter, kLeft, top, QString::fromUtf8(caption), lines, label, value);
     };
     table(1600, "[全般]", kGeneral);
     table(3800, "[図心回り]", kCentroidal);
@@ -185,6 +205,38 @@ void PrintSheet::paintSheet(QPainter& painter) const {
     painter.setFont(label);
     painter.drawText(QRectF(memo.left() + 100, memo.top(), 2000, kRowHeight),
                      Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("Memo"));
+}
+
+void PrintSheet::paintMoreValues(QPainter& painter) const {
+    painter.fillRect(QRectF(0, 0, kWidth, kHeight), Qt::white);
+    painter.setPen(Qt::black);
+    painter.setFont(sheetFont(QStringLiteral("ＭＳ Ｐ明朝"), 14, true));
+    painter.drawText(QRectF(0, 120, kWidth, 560), Qt::AlignHCenter | Qt::AlignVCenter,
+                     QStringLiteral("Kuvantoシート (2) ") + fileNameText());
+    painter.setPen(pen(Qt::black, 1));
+    const QFont label = sheetFont(QStringLiteral("ＭＳ Ｐゴシック"), 10);
+    const QFont value = sheetFont(QStringLiteral("ＭＳ Ｐ明朝"), 10);
+
+    // Every block of the result table after "[座標軸回り]", from its heading to the next spacer,
+    // with the combined column's texts: two tables on the left, one on the right.
+    const ResultTable& result = workspace_.resultGrid;
+    const int col = result.cols() - 1;
+    const double tops[] = {1000, 5000, 1000};
+    const double lefts[] = {kLeft, kLeft, kLeft + kTableWidth + 1500};
+    int block = 0;
+    for (int row = static_cast<int>(ResultRow::PrincipalHeading);
+         row < ResultTable::kRows && block < 3;) {
+        const QString caption = QString::fromStdString(result.text(row, 0));
+        std::vector<SheetRow> lines;
+        int r = row + 1;
+        for (; r < ResultTable::kRows && !isSpacerRow(r); ++r)
+            lines.push_back({QString::fromStdString(result.text(r, 0)),
+                             QString::fromStdString(result.text(r, 1)),
+                             QString::fromStdString(result.text(r, col))});
+        paintTable(painter, lefts[block], tops[block], caption, lines, label, value);
+        ++block;
+        row = r + 1;  // past the spacer to the next heading
+    }
 }
 
 void PrintSheet::paintDrawing(QPainter& painter) const {
@@ -275,7 +327,10 @@ bool PrintSheet::printOn(QPagedPaintDevice& device, QString* error) const {
         if (error) *error = QStringLiteral("印刷を開始できません。");
         return false;
     }
-    paint(painter, QSizeF(device.width(), device.height()), device.logicalDpiX());
+    for (int page = 1; page <= kPages; ++page) {
+        if (page > 1) device.newPage();
+        paint(painter, QSizeF(device.width(), device.height()), device.logicalDpiX(), page);
+    }
     if (!painter.end()) {
         if (error) *error = QStringLiteral("印刷データを送れません。");
         return false;

@@ -42,22 +42,26 @@ public:
     // The coordinate window of the drawing area (left, top, right, bottom), fitted to the figures.
     QRectF drawingWindow() const;
 
-    // Paints the sheet on a page of the given size in device pixels at `dotsPerInch`.
-    void paint(QPainter& painter, QSizeF pageSize, double dotsPerInch) const;
+    // Paints page 1 (the eighteen basic values and the drawing) or page 2 (the principal axes,
+    // the moduli per fibre and the plastic values) on a page of the given size in device pixels
+    // at `dotsPerInch`.
+    void paint(QPainter& painter, QSizeF pageSize, double dotsPerInch, int page = 1) const;
+    static constexpr int kPages = 2;
 
-    // Sets the device to landscape A4 without margins and paints the sheet on its page. False
-    // (and `error`) when painting could not begin.
+    // Sets the device to landscape A4 without margins and paints the sheet on its two pages.
+    // False (and `error`) when painting could not begin.
     bool printOn(QPagedPaintDevice& device, QString* error = nullptr) const;
 
     // Prints the sheet on the installed printer of that name. False (and `error`) when there is
     // no such printer or the page could not be produced.
     bool printTo(const QString& printerName, QString* error = nullptr) const;
 
-    // Writes the sheet as a one-page PDF file. False (and `error`) when it cannot be written.
+    // Writes the sheet as a PDF file. False (and `error`) when it cannot be written.
     bool writePdf(const QString& path, QString* error = nullptr) const;
 
 private:
     void paintSheet(QPainter& painter) const;
+    void paintMoreValues(QPainter& painter) const;
     void paintDrawing(QPainter& painter) const;
 
     const Workspace& workspace_;

@@ -105,18 +105,24 @@ void PolylineReducer::flush(std::uint32_t color, SectionPainter& painter) {
 }
 
 void PolylineReducer::draw(std::span<const WorldPt> points, int first, int last,
-                           std::uint32_t color, SectionPainter& painter) {
+                           std::uint32_t color, SectionPainter& painter,
+                           std::span<const std::size_t> skipped) {
     if (!usable_) return;
     first = std::max(first, 0);
     last = std::min(last, static_cast<int>(points.size()) - 1);
     run_.clear();
     hasPending_ = false;
-    bool open = false;   // the current run ends at points[i], unclipped
+    bool open = false;  // the current run ends at points[i], unclipped
     int codePrev = -1;  // outcode of points[i] when already known
+    auto nextSkipped =
+        std::lower_bound(skipped.begin(), skipped.end(), static_cast<std::size_t>(first));
     for (int i = first; i < last; ++i) {
         WorldPt a = points[i];
         WorldPt b = points[i + 1];
-        if (!a.isVertex() || !b.isVertex()) {
+        const bool seam =
+            nextSkipped != skipped.end() && *nextSkipped == static_cast<std::size_t>(i);
+        if (seam) ++nextSkipped;
+        if (seam || !a.isVertex() || !b.isVertex()) {
             flush(color, painter);
             open = false;
             codePrev = -1;

@@ -6,6 +6,7 @@
 // same pixel, handing the painter a few polylines of at most a few points per pixel crossed.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -20,9 +21,10 @@ public:
     PolylineReducer(double left, double top, double right, double bottom, int pixels);
 
     // Draws, for every i in [first, last) where rows i and i + 1 both hold a vertex (x not NaN),
-    // the segment from points[i] to points[i + 1]. Runs of such segments become polylines.
+    // the segment from points[i] to points[i + 1], except the segments listed in `skipped`
+    // (ascending indices i, the seams of the outlines). Runs of such segments become polylines.
     void draw(std::span<const WorldPt> points, int first, int last, std::uint32_t color,
-              SectionPainter& painter);
+              SectionPainter& painter, std::span<const std::size_t> skipped = {});
 
 private:
     int outcode(WorldPt p) const;
@@ -34,7 +36,7 @@ private:
 
     bool usable_ = false;
     double left_ = 0, top_ = 0;
-    double kx_ = 0, ky_ = 0;                                              // pixels per world unit
+    double kx_ = 0, ky_ = 0;                                          // pixels per world unit
     double boxLeft_ = 0, boxRight_ = 0, boxBottom_ = 0, boxTop_ = 0;  // window plus margin
 
     std::vector<WorldPt> run_;

@@ -88,8 +88,8 @@ QWidget* switchWithLegend(QCheckBox* check, std::uint32_t markColor, QWidget* pa
 
 }  // namespace
 
-SectionCanvas::SectionCanvas(const CoordTable& add, const CoordTable& subtracted, const ResultTable& result,
-                       const DrawColors& colors, QWidget* parent)
+SectionCanvas::SectionCanvas(const CoordTable& add, const CoordTable& subtracted,
+                             const ResultTable& result, const DrawColors& colors, QWidget* parent)
     : QWidget(parent), view_(add, subtracted, result, colors) {
     setObjectName(QStringLiteral("Picture1"));
     setFocusPolicy(Qt::ClickFocus);
@@ -102,7 +102,10 @@ SectionCanvas::SectionCanvas(const CoordTable& add, const CoordTable& subtracted
     showCentroid_ = new QCheckBox(QStringLiteral("図心表示"));
     showCentroid_->setObjectName(QStringLiteral("Check2"));
     showCentroid_->setChecked(true);
-    for (QCheckBox* check : {showOrigin_, showCentroid_}) {
+    showPrincipalAxes_ = new QCheckBox(tr("主軸表示"));
+    showPrincipalAxes_->setObjectName(QStringLiteral("Principal_Check"));
+    showPrincipalAxes_->setChecked(false);
+    for (QCheckBox* check : {showOrigin_, showCentroid_, showPrincipalAxes_}) {
         lightText(check);
         check->setFocusPolicy(Qt::NoFocus);
     }
@@ -113,6 +116,7 @@ SectionCanvas::SectionCanvas(const CoordTable& add, const CoordTable& subtracted
     column->setSpacing(0);
     column->addWidget(switchWithLegend(showOrigin_, kOriginMarkColor, switches_));
     column->addWidget(switchWithLegend(showCentroid_, kCentroidMarkColor, switches_));
+    column->addWidget(switchWithLegend(showPrincipalAxes_, kMajorAxisColor, switches_));
     switches_->adjustSize();
 
     freehandCheck_ = new QCheckBox(QStringLiteral("FreeHandモード解除"), this);
@@ -135,6 +139,10 @@ SectionCanvas::SectionCanvas(const CoordTable& add, const CoordTable& subtracted
     });
     connect(showCentroid_, &QCheckBox::toggled, this, [this](bool on) {
         view_.showCentroid = on;
+        redrawSection();
+    });
+    connect(showPrincipalAxes_, &QCheckBox::toggled, this, [this](bool on) {
+        view_.showPrincipalAxes = on;
         redrawSection();
     });
     connect(freehandCheck_, &QCheckBox::toggled, this,
@@ -185,7 +193,7 @@ void SectionCanvas::drawOver(DrawFunction draw) {
     {
         ImagePainter painter(image_);
         painter.setWindow(view_.scaleLeft(), view_.scaleTop(), view_.scaleRight(),
-                           view_.scaleBottom());
+                          view_.scaleBottom());
         painter.setPenWidth(view_.drawWidth());
         draw(painter);
     }

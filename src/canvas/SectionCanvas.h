@@ -21,7 +21,7 @@ class SectionCanvas : public QWidget {
 
 public:
     SectionCanvas(const CoordTable& add, const CoordTable& subtracted, const ResultTable& result,
-               const DrawColors& colors, QWidget* parent = nullptr);
+                  const DrawColors& colors, QWidget* parent = nullptr);
 
     // The view state, the switches as the drawing sees them, and the window.
     SectionView& view() { return view_; }
@@ -39,6 +39,7 @@ public:
     // The switches on the canvas.
     QCheckBox* showOrigin() const { return showOrigin_; }
     QCheckBox* showCentroid() const { return showCentroid_; }
+    QCheckBox* showPrincipalAxes() const { return showPrincipalAxes_; }
     QCheckBox* freeHandCheck() const { return freehandCheck_; }
 
     // "AutoScale" as the drawing sees it; the view panel shows it. Turning it off or on here
@@ -86,6 +87,7 @@ private:
 
     QCheckBox* showOrigin_ = nullptr;
     QCheckBox* showCentroid_ = nullptr;
+    QCheckBox* showPrincipalAxes_ = nullptr;
     QCheckBox* freehandCheck_ = nullptr;
     QWidget* switches_ = nullptr;
     QLabel* axesLegend_ = nullptr;

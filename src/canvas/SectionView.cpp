@@ -104,19 +104,21 @@ void SectionView::redrawSection(SectionPainter& painter) {
     if (!freeHandCheck) setCanvasScale();
     painter.setWindow(left_, top_, right_, bottom_);
 
-    // segments between consecutive rows 1 .. row count - 1 that both hold a vertex; no closing
-    // segment is added.
+    // segments between consecutive rows 1 .. row count - 1 that both hold a vertex, except the
+    // seams of the outlines; no closing segment is added.
     addPoints_.update(add_);
     subtractedPoints_.update(subtracted_);
     PolylineReducer reducer(left_, top_, right_, bottom_, painter.pixelSize());
     reducer.draw(addPoints_.points(), 1, addPoints_.rows() - 1,
-                 static_cast<std::uint32_t>(colors_.add), painter);
+                 static_cast<std::uint32_t>(colors_.add), painter, addPoints_.seams());
     reducer.draw(subtractedPoints_.points(), 1, subtractedPoints_.rows() - 1,
-                 static_cast<std::uint32_t>(colors_.subtracted), painter);
+                 static_cast<std::uint32_t>(colors_.subtracted), painter,
+                 subtractedPoints_.seams());
 
     if (showOrigin) drawOriginMark(painter);
     WorldPt centroid;
     if (centroidShown(&centroid)) drawCentroidMark(painter, centroid);
+    if (showPrincipalAxes) drawPrincipalAxes(painter);
     drawAuxGrid(painter);
 }
 
@@ -149,6 +151,25 @@ void SectionView::drawCentroidMark(SectionPainter& painter, WorldPt g) {
     painter.circle(g, r / 2, kCentroidMarkColor);
     painter.segment({g.x - l, g.y}, {g.x + l, g.y}, kCentroidMarkColor);
     painter.segment({g.x, g.y + l}, {g.x, g.y - l}, kCentroidMarkColor);
+}
+
+void SectionView::drawPrincipalAxes(SectionPainter& painter) {
+    // Through the combined centroid of the last run, whether or not its mark is shown.
+    const int col = result_.cols() - 1;
+    if (result_.text(ResultRow::Header, col) != kTotalHead) return;
+    const std::string& angle = result_.text(ResultRow::PrincipalAngle, col);
+    if (angle.empty()) return;
+    const WorldPt g{lenientValue(result_.text(ResultRow::CentroidX, col)),
+                    lenientValue(result_.text(ResultRow::CentroidY, col))};
+    const double theta = degreesToRadians(lenientValue(angle));
+    const double reach = scaleWidth() / 2;
+    drawWidth_ = 1;
+    painter.setPenWidth(drawWidth_);
+    for (const auto& [a, color] : {std::pair{theta, kMajorAxisColor},
+                                   std::pair{theta + degreesToRadians(90), kMinorAxisColor}}) {
+        const double dx = std::cos(a) * reach, dy = std::sin(a) * reach;
+        painter.segment({g.x - dx, g.y - dy}, {g.x + dx, g.y + dy}, color);
+    }
 }
 
 double SectionView::gridStep() const {

@@ -9,11 +9,11 @@
 #include <cstdint>
 #include <string>
 
-#include "io/ColorFile.h"
-#include "core/CoordTable.h"
 #include "canvas/SectionPainter.h"
-#include "core/ResultTable.h"
 #include "canvas/TablePoints.h"
+#include "core/CoordTable.h"
+#include "core/ResultTable.h"
+#include "io/ColorFile.h"
 
 namespace kuvanto {
 
@@ -28,7 +28,7 @@ public:
     static constexpr double kFallbackHalfSize = 100;
 
     SectionView(const CoordTable& add, const CoordTable& subtracted, const ResultTable& result,
-             const DrawColors& colors);
+                const DrawColors& colors);
 
     // View state. The offsets are added to the centre computed from the figures; viewMult
     // multiplies the half-size of the window (smaller shows the figures larger). Press_* hold the
@@ -44,6 +44,7 @@ public:
     // freehand switch (while on, the window is not refitted) and the text of the grid-step list.
     bool showOrigin = true;
     bool showCentroid = true;
+    bool showPrincipalAxes = false;  // the principal axes through the centroid
     bool autoScaleCheck = true;
     bool freeHandCheck = false;
     std::string gridStepBox = "None";
@@ -98,6 +99,7 @@ private:
     const Extent& figureExtent();
     void drawOriginMark(SectionPainter& painter);
     void drawCentroidMark(SectionPainter& painter, WorldPt at);
+    void drawPrincipalAxes(SectionPainter& painter);
 
     const CoordTable& add_;
     const CoordTable& subtracted_;

@@ -5,8 +5,10 @@
 // X and Y cells are both numeric text.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
+#include <vector>
 
 #include "canvas/SectionPainter.h"
 #include "core/CoordTable.h"
@@ -24,8 +26,13 @@ public:
     WorldPt point(int row) const { return points_[static_cast<std::size_t>(row)]; }
     // All rows; a coordinate whose cell is not numeric text is NaN.
     std::span<const WorldPt> points() const { return points_; }
+    // The seam segments of the figures (row i for the segment from row i to row i + 1), found
+    // once per change of the table; a figure is a run of consecutive vertex rows.
+    std::span<const std::size_t> seams();
 
 private:
+    std::vector<std::size_t> seams_;
+    bool seamsKnown_ = false;
     const CoordTable* grid_ = nullptr;
     std::uint64_t revision_ = 0;
     std::span<const WorldPt> points_;

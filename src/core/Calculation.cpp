@@ -1,13 +1,18 @@
 // The calculation run. Each figure of the two coordinate tables gets its own result column
-// (writeFigureColumn); the combined column "総合" is then computed from the figure columns as
-// their cells read, with the extreme fibre distances taken over the added table's vertex rows.
+// (writeFigureColumn); the combined column "総合" is then computed from the figures'
+// full-precision values, rounded once when its texts are made, with the extreme fibre distances
+// taken over the added table's vertex rows.
 // Every value is checked to be finite before it is written, and any failure leaves the table
 // hidden.
 #include "core/Calculation.h"
 
 #include <algorithm>
 #include <cmath>
+#include <deque>
+#include <functional>
+#include <utility>
 
+#include "core/CombinedAxes.h"
 #include "core/Figures.h"
 #include "core/NumberText.h"
 
@@ -16,8 +21,20 @@ namespace kuvanto {
 namespace {
 
 std::string formatProperty(Property property, double value) {
-    return isFixed3Row(resultRow(property)) ? fixed3Text(value) : expText(value);
+    if (!std::isfinite(value)) return "-";  // a value of the added rows that has no answer
+    switch (rowFormat(resultRow(property))) {
+        case CellFormat::Length:
+            return lengthCellText(value);
+        case CellFormat::Decimals:
+            return fixed3Text(value);
+        case CellFormat::Exponent:
+            break;
+    }
+    return expText(value);
 }
+
+// What a figure column shows in the rows of the combined section only.
+constexpr std::string_view kNotForFigures = "-";
 
 void colourColumn(ResultTable& result, int col, Rgb color) {
     for (int row = 1; row < ResultTable::kRows; ++row) result.setCellColor(row, col, color);
@@ -31,21 +48,42 @@ void openColumn(ResultTable& result, int col, std::string head) {
 
 // What the combined section takes from one figure (signed as its column shows it).
 struct FigurePart {
-    double area, x, y, momentX, momentY, axisMomentX, axisMomentY;
+    double area, x, y, momentX, momentY, axisMomentX, axisMomentY, product, axisProduct;
 };
 
-FigurePart partFromCells(const ResultTable& result, int col) {
-    auto cell = [&](ResultRow row) { return lenientValue(result.text(row, col)); };
-    return {cell(ResultRow::Area),       cell(ResultRow::CentroidX), cell(ResultRow::CentroidY),
-            cell(ResultRow::MomentX),    cell(ResultRow::MomentY),   cell(ResultRow::AxisMomentX),
-            cell(ResultRow::AxisMomentY)};
+FigurePart partFromValues(const SectionProperties& p) {
+    return {p[Property::Area],        p[Property::CentroidX],     p[Property::CentroidY],
+            p[Property::MomentX],     p[Property::MomentY],       p[Property::AxisMomentX],
+            p[Property::AxisMomentY], p[Property::ProductMoment], p[Property::AxisProductMoment]};
 }
 
-FigurePart partFromValues(const SectionProperties& p) {
-    return {p[Property::Area],       p[Property::CentroidX], p[Property::CentroidY],
-            p[Property::MomentX],    p[Property::MomentY],   p[Property::AxisMomentX],
-            p[Property::AxisMomentY]};
-}
+// The figures' outlines with their signs, for the plastic values of the combined section. A
+// figure whose rows follow each other is a view of the table's numbers, valid as long as the
+// table; a figure broken by stray rows is copied.
+class SignedOutlines {
+public:
+    void add(const Figure& figure, const CoordTable& table) {
+        const std::span<const Point> rows = table.points();
+        const Point* first = figure.vertices.data();
+        const bool inTable = !rows.empty() && std::less_equal<>()(rows.data(), first) &&
+                             std::less<>()(first, rows.data() + rows.size());
+        std::span<const Point> vertices = figure.vertices;
+        if (!inTable) {
+            copies_.emplace_back(figure.vertices.begin(), figure.vertices.end());
+            vertices = copies_.back();
+        }
+        outlines_.push_back({vertices, figure.kind == kAddKind ? 1.0 : -1.0});
+    }
+    PlasticModuli about(Point centroid) const {
+        PlasticModuli plastic(centroid);
+        for (const auto& [vertices, sign] : outlines_) plastic.addOutline(vertices, sign);
+        return plastic;
+    }
+
+private:
+    std::deque<std::vector<Point>> copies_;
+    std::vector<std::pair<std::span<const Point>, double>> outlines_;
+};
 
 // The largest distances of the added table's vertices from the combined centroid and from the
 // axes.
@@ -68,7 +106,8 @@ Fibres fibresOf(const CoordTable& added, double xBar, double yBar) {
 // The combined section of the figure parts and the added table's vertex rows. The perimeter is
 // left 0 (the caller copies it). Returns nothing when a value cannot be computed.
 std::optional<SectionProperties> combinedProperties(const std::vector<FigurePart>& parts,
-                                                    const CoordTable& added) {
+                                                    const CoordTable& added,
+                                                    const SignedOutlines& outlines) {
     double a = 0, ax = 0, ay = 0;
     for (const auto& f : parts) {
         a += f.area;
@@ -79,12 +118,14 @@ std::optional<SectionProperties> combinedProperties(const std::vector<FigurePart
     const double xBar = ax / a;
     const double yBar = ay / a;
 
-    double ix = 0, iy = 0, ixAxis = 0, iyAxis = 0;
+    double ix = 0, iy = 0, ixAxis = 0, iyAxis = 0, ixy = 0, ixyAxis = 0;
     for (const auto& f : parts) {
         ix += f.momentX + f.area * (f.y - yBar) * (f.y - yBar);
         iy += f.momentY + f.area * (f.x - xBar) * (f.x - xBar);
+        ixy += f.product + f.area * (f.x - xBar) * (f.y - yBar);
         ixAxis += f.axisMomentX;
         iyAxis += f.axisMomentY;
+        ixyAxis += f.axisProduct;
     }
 
     const Fibres fibres = fibresOf(added, xBar, yBar);
@@ -105,13 +146,16 @@ std::optional<SectionProperties> combinedProperties(const std::vector<FigurePart
     p[Property::AxisModulusX] = ixAxis / fibres.cyAxis;
     p[Property::AxisModulusY] = iyAxis / fibres.cxAxis;
     p[Property::AxisPolarMoment] = iyAxis + ixAxis;
+    p[Property::ProductMoment] = ixy;
+    p[Property::AxisProductMoment] = ixyAxis;
     if (!radiusOfGyration(ix, a, p[Property::RadiusX]) ||
         !radiusOfGyration(iy, a, p[Property::RadiusY]) ||
         !radiusOfGyration(ixAxis, a, p[Property::AxisRadiusX]) ||
         !radiusOfGyration(iyAxis, a, p[Property::AxisRadiusY]))
         return std::nullopt;
-    for (Property i : kAllProperties) {
-        if (!std::isfinite(p[i])) return std::nullopt;
+    if (!completeCombinedSection(p, added, outlines.about({xBar, yBar}))) return std::nullopt;
+    for (std::size_t i = 0; i < kBasicPropertyCount; ++i) {
+        if (!std::isfinite(p[kAllProperties[i]])) return std::nullopt;
     }
     return p;
 }
@@ -130,6 +174,10 @@ std::optional<SectionProperties> writeFigureColumn(ResultTable& result, std::str
     auto props = allProperties(vertices);
     if (!props) return std::nullopt;
     for (Property i : kAllProperties) {
+        if (isCombinedOnlyProperty(i)) {
+            result.setText(resultRow(i), col, std::string(kNotForFigures));
+            continue;
+        }
         if (isSignedProperty(i)) (*props)[i] *= sign;
         result.setText(resultRow(i), col, formatProperty(i, (*props)[i]));
     }
@@ -143,21 +191,26 @@ bool runCalculation(const CoordTable& add, const CoordTable& subtracted, ResultT
     result.setVisible(false);
     if (values) values->clear();
 
-    // The full-precision parts of every figure, for the combined values handed back.
+    // The full-precision parts of every figure: the combined section is computed from these,
+    // never from the rounded figure texts.
     std::vector<FigurePart> exactParts;
+    SignedOutlines outlines;
+    const CoordTable* building = &add;
     const auto sink = [&](const Figure& figure) {
         const auto props = writeFigureColumn(result, figure.kind, figure.number, figure.vertices);
         if (!props) return false;
-        if (values) {
+        exactParts.push_back(partFromValues(*props));
+        outlines.add(figure, *building);
+        if (values)
             values->push_back({std::string(figure.kind) + std::to_string(figure.number),
                                figure.kind, figure.number, *props, true});
-            exactParts.push_back(partFromValues(*props));
-        }
         return true;
     };
     int counter = 0;
-    if (!buildFigures(add, kAddKind, counter, sink) ||
-        !buildFigures(subtracted, kSubtractedKind, counter, sink) || counter == 0) {
+    bool built = buildFigures(add, kAddKind, counter, sink);
+    building = &subtracted;
+    built = built && buildFigures(subtracted, kSubtractedKind, counter, sink);
+    if (!built || counter == 0) {
         result.setVisible(false);
         return false;
     }
@@ -167,9 +220,7 @@ bool runCalculation(const CoordTable& add, const CoordTable& subtracted, ResultT
     result.setCols(totalCol + 1);
     openColumn(result, totalCol, std::string(kTotalHead));
 
-    std::vector<FigurePart> shownParts;
-    for (int col = 2; col < totalCol; ++col) shownParts.push_back(partFromCells(result, col));
-    const auto props = combinedProperties(shownParts, add);
+    const auto props = combinedProperties(exactParts, add, outlines);
     if (!props) return false;
     const bool oneFigure = totalCol == 3;
     for (Property i : kAllProperties) {
@@ -186,8 +237,7 @@ bool runCalculation(const CoordTable& add, const CoordTable& subtracted, ResultT
     result.setVisible(true);
 
     if (values) {
-        ColumnValues total{std::string(kTotalHead), kTotalHead, 0, {}, oneFigure};
-        if (const auto exact = combinedProperties(exactParts, add)) total.values = *exact;
+        ColumnValues total{std::string(kTotalHead), kTotalHead, 0, *props, oneFigure};
         if (oneFigure && !values->empty())
             total.values[Property::Perimeter] = values->front().values[Property::Perimeter];
         values->push_back(total);

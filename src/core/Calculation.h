@@ -1,6 +1,6 @@
 // The calculation run: cuts both coordinate tables into figures, writes one result column per
-// figure (writeFigureColumn) and then the combined column "総合" computed from the figure columns
-// as their texts read (runCalculation). The full-precision values behind every column can be
+// figure (writeFigureColumn) and then the combined column "総合" computed from the figures'
+// full-precision values (runCalculation). The full-precision values behind every column can be
 // handed back for tools that print numbers rather than texts. Also the clipboard text of a
 // selected block of the result table.
 #pragma once
@@ -38,8 +38,8 @@ std::optional<SectionProperties> writeFigureColumn(ResultTable& result, std::str
 // of the combined column, on success; returns false and leaves the table hidden on any failure
 // (no figure, zero area, a vertex row whose Y is not a number, a zero extreme fibre distance, a
 // negative ratio under a root). No cell ever receives "inf" or "nan". With `values`, it also
-// receives one entry per written column; the combined entry is computed from the figures'
-// full-precision values (the shown combined texts read the shown figure texts).
+// receives one entry per written column. The combined column is computed from the figures'
+// full-precision values and rounded once, when its texts are made.
 bool runCalculation(const CoordTable& add, const CoordTable& subtracted, ResultTable& result,
                     std::vector<ColumnValues>* values = nullptr);
 

@@ -348,6 +348,11 @@ std::string fixed3Text(double value) {
     return numText(roundHalfEven(value, 3));
 }
 
+std::string lengthCellText(double value) {
+    if (value != 0 && std::fabs(value) < 1) return expText(value);
+    return fixed3Text(value);
+}
+
 std::string format000(double value) {
     if (!std::isfinite(value)) return nonFiniteText(value);
     if (value == 0) return "0.000";

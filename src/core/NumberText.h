@@ -45,6 +45,11 @@ std::string expText(double value);
 // 12.5, 100, 0.333, -28.868.
 std::string fixed3Text(double value);
 
+// A result cell of the three-decimal kind (centroid, perimeter, radii): fixed3Text for zero and
+// for magnitudes of 1 and more; a smaller value would lose its digits to the three decimals and
+// is written to five significant digits in the exponent form instead (0.0028250 -> "2.8250E-3").
+std::string lengthCellText(double value);
+
 // Display pattern "0.000" (status bar, lists): always three decimals, halves away from zero.
 std::string format000(double value);
 

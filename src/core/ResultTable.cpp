@@ -1,4 +1,4 @@
-// The result table store (23 rows of text and colour per column, column widths and alignment,
+// The result table store (rows of text and colour per column, column widths and alignment,
 // row heights, visibility, selection) and its reset, which writes the item and symbol columns.
 #include "core/ResultTable.h"
 
@@ -36,6 +36,33 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, ResultTable:
     {"断面2次極モーメント", "Ip'"},
     {"断面2次半径X", "ix'"},
     {"断面2次半径Y", "iy'"},
+    {"", ""},
+    {"[主軸]", ""},
+    {"断面相乗モーメント", "Ixy"},
+    {"断面相乗モーメント(座標軸)", "Ixy'"},
+    {"主軸角", "θ"},
+    {"主断面2次モーメントU", "Iu"},
+    {"主断面2次モーメントV", "Iv"},
+    {"断面係数U", "Zu"},
+    {"断面係数V", "Zv"},
+    {"断面2次半径U", "iu"},
+    {"断面2次半径V", "iv"},
+    {"", ""},
+    {"[縁端別断面係数]", ""},
+    {"断面係数X上縁", "Zx_top"},
+    {"断面係数X下縁", "Zx_bottom"},
+    {"断面係数Y右縁", "Zy_right"},
+    {"断面係数Y左縁", "Zy_left"},
+    {"", ""},
+    {"[塑性]", ""},
+    {"塑性中立軸X", "x_p"},
+    {"塑性中立軸Y", "y_p"},
+    {"塑性断面係数X", "Zpx"},
+    {"塑性断面係数Y", "Zpy"},
+    {"形状係数X", "fx"},
+    {"形状係数Y", "fy"},
+    {"塑性断面係数U", "Zpu"},
+    {"塑性断面係数V", "Zpv"},
 }};
 
 bool inRange(int row, int col, int cols) {
@@ -45,16 +72,18 @@ bool inRange(int row, int col, int cols) {
 }  // namespace
 
 ResultRow resultRow(Property property) {
-    // The properties in their order, each block after its heading: four rows under the header,
-    // seven after "[図心回り]" and seven after "[座標軸回り]".
+    // The properties in their order, each block after its spacer and heading: four rows under
+    // the header, then blocks of seven, seven, nine, four and eight rows.
     const int index = static_cast<int>(property);
     int row = index + static_cast<int>(ResultRow::Area);
-    if (property >= Property::MomentX) row += 2;      // a spacer and a heading
-    if (property >= Property::AxisMomentX) row += 2;  // likewise
+    for (Property first : {Property::MomentX, Property::AxisMomentX, Property::ProductMoment,
+                           Property::TopModulusX, Property::PlasticAxisX}) {
+        if (property >= first) row += 2;  // a spacer and a heading
+    }
     return static_cast<ResultRow>(row);
 }
 
-bool isFixed3Row(ResultRow row) {
+CellFormat rowFormat(ResultRow row) {
     switch (row) {
         case ResultRow::CentroidX:
         case ResultRow::CentroidY:
@@ -63,6 +92,27 @@ bool isFixed3Row(ResultRow row) {
         case ResultRow::RadiusY:
         case ResultRow::AxisRadiusX:
         case ResultRow::AxisRadiusY:
+        case ResultRow::MajorRadius:
+        case ResultRow::MinorRadius:
+        case ResultRow::PlasticAxisX:
+        case ResultRow::PlasticAxisY:
+            return CellFormat::Length;
+        case ResultRow::PrincipalAngle:
+        case ResultRow::ShapeFactorX:
+        case ResultRow::ShapeFactorY:
+            return CellFormat::Decimals;
+        default:
+            return CellFormat::Exponent;
+    }
+}
+
+bool isSpacerRow(int row) {
+    switch (static_cast<ResultRow>(row)) {
+        case ResultRow::CentroidSpacer:
+        case ResultRow::AxisSpacer:
+        case ResultRow::PrincipalSpacer:
+        case ResultRow::FibreSpacer:
+        case ResultRow::PlasticSpacer:
             return true;
         default:
             return false;
@@ -153,8 +203,9 @@ void resetResultTable(ResultTable& grid) {
         grid.setText(row, 0, std::string(kRowNames[static_cast<std::size_t>(row)].first));
         grid.setText(row, 1, std::string(kRowNames[static_cast<std::size_t>(row)].second));
     }
-    grid.setRowHeightTwips(static_cast<int>(ResultRow::CentroidSpacer), 150);
-    grid.setRowHeightTwips(static_cast<int>(ResultRow::AxisSpacer), 150);
+    for (int row = 0; row < ResultTable::kRows; ++row) {
+        if (isSpacerRow(row)) grid.setRowHeightTwips(row, 150);
+    }
 }
 
 }  // namespace kuvanto

@@ -17,8 +17,8 @@
 
 namespace kuvanto {
 
-// The 23 rows of the result table: the header, the value rows of the eighteen properties, two
-// spacer rows and the two headings.
+// The rows of the result table: the header, the value rows of the properties, and before each
+// block after the first a spacer row and a heading.
 // clang-format off
 enum class ResultRow {
     Header = 0,
@@ -29,15 +29,28 @@ enum class ResultRow {
     AxisSpacer = 14, AxisHeading = 15,  // "[座標軸回り]"
     AxisMomentX = 16, AxisMomentY = 17, AxisModulusX = 18, AxisModulusY = 19,
     AxisPolarMoment = 20, AxisRadiusX = 21, AxisRadiusY = 22,
+    PrincipalSpacer = 23, PrincipalHeading = 24,  // "[主軸]"
+    ProductMoment = 25, AxisProductMoment = 26, PrincipalAngle = 27, MajorMoment = 28,
+    MinorMoment = 29, MajorModulus = 30, MinorModulus = 31, MajorRadius = 32, MinorRadius = 33,
+    FibreSpacer = 34, FibreHeading = 35,  // "[縁端別断面係数]"
+    TopModulusX = 36, BottomModulusX = 37, RightModulusY = 38, LeftModulusY = 39,
+    PlasticSpacer = 40, PlasticHeading = 41,  // "[塑性]"
+    PlasticAxisX = 42, PlasticAxisY = 43, PlasticModulusX = 44, PlasticModulusY = 45,
+    ShapeFactorX = 46, ShapeFactorY = 47, PlasticModulusU = 48, PlasticModulusV = 49,
 };
 // clang-format on
 
 // The row that shows a property.
 ResultRow resultRow(Property property);
 
-// Whether the row shows its values with three decimals (centroid, perimeter, radii) rather than
-// in the exponent format.
-bool isFixed3Row(ResultRow row);
+// How a row shows its values: lengths with three decimals (centroid, perimeter, radii, plastic
+// axes; below 1 in the exponent form), plain three decimals (the principal angle in degrees and
+// the shape factors), or the exponent format.
+enum class CellFormat { Length, Decimals, Exponent };
+CellFormat rowFormat(ResultRow row);
+
+// The spacer rows, 150 twips high.
+bool isSpacerRow(int row);
 
 struct Rgb {
     std::uint8_t r = 0, g = 0, b = 0;
@@ -53,7 +66,7 @@ inline constexpr std::string_view kFailureMessage =
 
 class ResultTable : public TableSelection {
 public:
-    static constexpr int kRows = 23;
+    static constexpr int kRows = 50;
 
     ResultTable();  // three columns, all cells empty, visible
 
@@ -107,7 +120,7 @@ private:
 };
 
 // Empties the table and writes the item and symbol columns: widths 1500, 450, 900 twips for
-// columns 0..2, columns 0 and 1 centred, rows 5 and 14 150 twips high. Column count and
+// columns 0..2, columns 0 and 1 centred, the spacer rows 150 twips high. Column count and
 // visibility stay.
 void resetResultTable(ResultTable& grid);
 

@@ -12,13 +12,18 @@
 #include <limits>
 #include <string>
 
+#include "core/PrincipalAxes.h"
+#include "core/SeamEdges.h"
+
 namespace kuvanto {
 
 namespace {
 
 constexpr std::array<std::string_view, kPropertyCount> kSymbols = {
-    "A",  "x_bar", "y_bar", "len", "Ix",  "Iy",  "Zx",  "Zy",  "Ip",
-    "ix", "iy",    "Ix'",   "Iy'", "Zx'", "Zy'", "Ip'", "ix'", "iy'"};
+    "A",       "x_bar", "y_bar", "len", "Ix",  "Iy",  "Zx",  "Zy",     "Ip",        "ix",
+    "iy",      "Ix'",   "Iy'",   "Zx'", "Zy'", "Ip'", "ix'", "iy'",    "Ixy",       "Ixy'",
+    "theta",   "Iu",    "Iv",    "Zu",  "Zv",  "iu",  "iv",  "Zx_top", "Zx_bottom", "Zy_right",
+    "Zy_left", "x_p",   "y_p",   "Zpx", "Zpy", "fx",  "fy",  "Zpu",    "Zpv"};
 
 // The edges of the polygon, closed by index: edge k runs from vertex k to vertex k + 1, and the
 // last edge back to vertex 0 when the list is not closed already.
@@ -60,6 +65,9 @@ std::optional<SectionProperties> allProperties(std::span<const Point> vertices) 
     const Point origin = vertices[0];
 
     // Twice the area and six times the first moments about the first vertex; clockwise positive.
+    // The perimeter leaves out seams (a segment walked once each way), which bound nothing.
+    const SeamEdges seams(vertices, true);
+    auto nextSeam = seams.indices().begin();
     double area2 = 0, momentX6 = 0, momentY6 = 0, len = 0;
     for (std::size_t k = 0; k < n; ++k) {
         const Point& p = edges.from(k);
@@ -70,6 +78,10 @@ std::optional<SectionProperties> allProperties(std::span<const Point> vertices) 
         area2 += cross;
         momentY6 += (u0 + u1) * cross;
         momentX6 += (v0 + v1) * cross;
+        if (nextSeam != seams.indices().end() && *nextSeam == k) {
+            ++nextSeam;
+            continue;
+        }
         const double dx = q.x - p.x, dy = q.y - p.y;
         len += std::sqrt(dx * dx + dy * dy);
     }
@@ -82,8 +94,9 @@ std::optional<SectionProperties> allProperties(std::span<const Point> vertices) 
 
     // Twelve times the second moments about the centroid, and the extreme fibre distances from
     // the centroid and from the axes.
-    double momentX12 = 0, momentY12 = 0;
+    double momentX12 = 0, momentY12 = 0, product24 = 0;
     double cx = 0, cy = 0, cxAxis = 0, cyAxis = 0;
+    double top = 0, bottom = 0, right = 0, left = 0;  // extreme offsets from the centroid
     for (std::size_t k = 0; k < n; ++k) {
         const Point& p = edges.from(k);
         const Point& q = edges.to(k);
@@ -92,6 +105,11 @@ std::optional<SectionProperties> allProperties(std::span<const Point> vertices) 
         const double cross = s1 * t0 - s0 * t1;
         momentX12 += (t0 * t0 + t0 * t1 + t1 * t1) * cross;
         momentY12 += (s0 * s0 + s0 * s1 + s1 * s1) * cross;
+        product24 += (2 * s0 * t0 + s0 * t1 + s1 * t0 + 2 * s1 * t1) * cross;
+        top = std::max(top, t0);
+        bottom = std::min(bottom, t0);
+        right = std::max(right, s0);
+        left = std::min(left, s0);
         cx = std::max(cx, std::fabs(s0));
         cy = std::max(cy, std::fabs(t0));
         cxAxis = std::max(cxAxis, std::fabs(p.x));
@@ -109,6 +127,8 @@ std::optional<SectionProperties> allProperties(std::span<const Point> vertices) 
     // Parallel-axis transfer from the centroid to the coordinate axes.
     p[Property::AxisMomentX] = p[Property::MomentX] + area * yBar * yBar;
     p[Property::AxisMomentY] = p[Property::MomentY] + area * xBar * xBar;
+    p[Property::ProductMoment] = product24 / 24;
+    p[Property::AxisProductMoment] = p[Property::ProductMoment] + area * xBar * yBar;
     p[Property::ModulusX] = p[Property::MomentX] / cy;
     p[Property::ModulusY] = p[Property::MomentY] / cx;
     p[Property::PolarMoment] = p[Property::MomentX] + p[Property::MomentY];
@@ -127,11 +147,43 @@ std::optional<SectionProperties> allProperties(std::span<const Point> vertices) 
         for (Property i :
              {Property::Area, Property::MomentX, Property::MomentY, Property::AxisMomentX,
               Property::AxisMomentY, Property::ModulusX, Property::ModulusY, Property::AxisModulusX,
-              Property::AxisModulusY, Property::PolarMoment, Property::AxisPolarMoment})
+              Property::AxisModulusY, Property::PolarMoment, Property::AxisPolarMoment,
+              Property::ProductMoment, Property::AxisProductMoment})
             p[i] = -p[i];
     }
-    for (Property i : kAllProperties) {
-        if (!std::isfinite(p[i])) return std::nullopt;
+
+    // Moduli per extreme fibre, and the principal axes with the largest vertex distances from
+    // them (one more pass, now that the axes are known).
+    const double absArea = std::fabs(area);
+    p[Property::TopModulusX] = p[Property::MomentX] / top;
+    p[Property::BottomModulusX] = p[Property::MomentX] / -bottom;
+    p[Property::RightModulusY] = p[Property::MomentY] / right;
+    p[Property::LeftModulusY] = p[Property::MomentY] / -left;
+    const PrincipalAxes axes(p[Property::MomentX], p[Property::MomentY],
+                             p[Property::ProductMoment]);
+    double fromMajor = 0, fromMinor = 0;
+    for (std::size_t k = 0; k < n; ++k) {
+        const Point& v = edges.from(k);
+        const double s0 = (v.x - origin.x) - localX, t0 = (v.y - origin.y) - localY;
+        fromMajor = std::max(fromMajor, axes.fromMajorAxis(s0, t0));
+        fromMinor = std::max(fromMinor, axes.fromMinorAxis(s0, t0));
+    }
+    p[Property::PrincipalAngle] = axes.angleDegrees();
+    p[Property::MajorMoment] = axes.majorMoment();
+    p[Property::MinorMoment] = axes.minorMoment();
+    p[Property::MajorModulus] = axes.majorMoment() / fromMajor;
+    p[Property::MinorModulus] = axes.minorMoment() / fromMinor;
+    // A self-intersecting outline can have a negative principal moment; its radius is then not
+    // a number and shows "-", as any value of the added rows that cannot be computed.
+    if (!radiusOfGyration(axes.majorMoment(), absArea, p[Property::MajorRadius]))
+        p[Property::MajorRadius] = std::nan("");
+    if (!radiusOfGyration(axes.minorMoment(), absArea, p[Property::MinorRadius]))
+        p[Property::MinorRadius] = std::nan("");
+    for (std::size_t i = 0; i < kBasicPropertyCount; ++i) {
+        if (!std::isfinite(p[kAllProperties[i]])) return std::nullopt;
+    }
+    for (std::size_t i = kBasicPropertyCount; i < kPropertyCount; ++i) {
+        if (!std::isfinite(p[kAllProperties[i]])) p[kAllProperties[i]] = std::nan("");
     }
     // A figure with an area has positive moments about its centroid; an area or a moment that
     // came out 0 or subnormal was too small for double precision, and its values would be
@@ -144,7 +196,8 @@ std::optional<SectionProperties> allProperties(std::span<const Point> vertices) 
 
 double sectionProperty(std::string_view symbol, std::span<const Point> vertices) {
     const auto found = std::find(kSymbols.begin(), kSymbols.end(), symbol);
-    if (found == kSymbols.end())
+    if (found == kSymbols.end() ||
+        isCombinedOnlyProperty(kAllProperties[static_cast<std::size_t>(found - kSymbols.begin())]))
         throw CalcError("unknown section property: " + std::string(symbol));
     const auto props = allProperties(vertices);
     if (!props) throw CalcError("the figure has no computable section properties");

@@ -14,7 +14,8 @@
 
 namespace kuvanto {
 
-// The eighteen properties in the order the result table shows them.
+// The properties in the order the result table shows them: the eighteen basic ones, then the
+// principal axes, the moduli per extreme fibre and the plastic block of the combined section.
 enum class Property {
     Area,
     CentroidX,
@@ -34,20 +35,38 @@ enum class Property {
     AxisPolarMoment,
     AxisRadiusX,
     AxisRadiusY,
+    ProductMoment,      // integral of (x - x_bar)(y - y_bar) dA
+    AxisProductMoment,  // integral of x y dA
+    PrincipalAngle,     // degrees from the X axis to the major axis u, in (-90, 90]
+    MajorMoment,        // Iu, about the major principal axis
+    MinorMoment,        // Iv
+    MajorModulus,
+    MinorModulus,
+    MajorRadius,
+    MinorRadius,
+    TopModulusX,  // Ix over the distance to the top fibre
+    BottomModulusX,
+    RightModulusY,
+    LeftModulusY,
+    PlasticAxisX,  // x of the plastic neutral axis parallel to Y (combined section only)
+    PlasticAxisY,  // y of the plastic neutral axis parallel to X
+    PlasticModulusX,
+    PlasticModulusY,
+    ShapeFactorX,  // plastic over elastic modulus
+    ShapeFactorY,
+    PlasticModulusU,  // about the principal axes
+    PlasticModulusV,
 };
-inline constexpr std::size_t kPropertyCount = 18;
+inline constexpr std::size_t kPropertyCount = 39;
+// The eighteen basic properties come first.
+inline constexpr std::size_t kBasicPropertyCount = 18;
 
 // Every property in order, for loops over all of them.
-inline constexpr std::array<Property, kPropertyCount> kAllProperties = {
-    Property::Area,         Property::CentroidX,
-    Property::CentroidY,    Property::Perimeter,
-    Property::MomentX,      Property::MomentY,
-    Property::ModulusX,     Property::ModulusY,
-    Property::PolarMoment,  Property::RadiusX,
-    Property::RadiusY,      Property::AxisMomentX,
-    Property::AxisMomentY,  Property::AxisModulusX,
-    Property::AxisModulusY, Property::AxisPolarMoment,
-    Property::AxisRadiusX,  Property::AxisRadiusY};
+inline constexpr std::array<Property, kPropertyCount> kAllProperties = [] {
+    std::array<Property, kPropertyCount> all{};
+    for (std::size_t i = 0; i < kPropertyCount; ++i) all[i] = static_cast<Property>(i);
+    return all;
+}();
 
 // The symbol of each property ("A", "x_bar", ... "iy'"), the selector of sectionProperty.
 std::string_view propertySymbol(Property property);
@@ -55,11 +74,27 @@ std::string_view propertySymbol(Property property);
 // The centroid and the perimeter are positions and lengths: a subtracted figure shows them
 // unsigned. Every other property changes sign with the figure.
 constexpr bool isSignedProperty(Property property) {
-    return property != Property::CentroidX && property != Property::CentroidY &&
-           property != Property::Perimeter;
+    switch (property) {
+        case Property::CentroidX:
+        case Property::CentroidY:
+        case Property::Perimeter:
+        case Property::PrincipalAngle:
+        case Property::PlasticAxisX:
+        case Property::PlasticAxisY:
+        case Property::ShapeFactorX:
+        case Property::ShapeFactorY:
+            return false;
+        default:
+            return true;
+    }
 }
 
-// All eighteen values of one figure (or of the combined section).
+// The plastic properties belong to the combined section only: a figure column shows "-".
+constexpr bool isCombinedOnlyProperty(Property property) {
+    return property >= Property::PlasticAxisX;
+}
+
+// All values of one figure (or of the combined section).
 class SectionProperties {
 public:
     double& operator[](Property property) { return values_[static_cast<std::size_t>(property)]; }
@@ -81,8 +116,8 @@ struct CalcError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-// One property by its symbol (exact, case-sensitive). Throws CalcError when the figure cannot be
-// computed or the symbol is unknown.
+// One property of a figure by its symbol (exact, case-sensitive). Throws CalcError when the
+// figure cannot be computed or the symbol is unknown or of the combined section only.
 double sectionProperty(std::string_view symbol, std::span<const Point> vertices);
 
 // The square root of moment / area, the radius of gyration; false when the ratio is negative

@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include "canvas/ImagePainter.h"
+#include "core/SeamEdges.h"
 
 namespace kuvanto {
 
@@ -62,8 +63,19 @@ void LibraryPreview::paintEvent(QPaintEvent*) {
         painter.drawEllipse(toPixel(at), radius * pixelsPerUnit, radius * pixelsPerUnit);
     };
     painter.setPen(QPen(bgrColor(color_), 1));
-    for (std::size_t i = 0; i + 1 < outline_.size(); ++i)
+    // A pipe's radial seam (out and back along one line) is no edge of the part: left out.
+    std::vector<Point> points;
+    points.reserve(outline_.size());
+    for (const PlanePoint& p : outline_) points.push_back({p.x, p.y});
+    const SeamEdges seams(points, false);
+    auto nextSeam = seams.indices().begin();
+    for (std::size_t i = 0; i + 1 < outline_.size(); ++i) {
+        if (nextSeam != seams.indices().end() && *nextSeam == i) {
+            ++nextSeam;
+            continue;
+        }
         painter.drawLine(toPixel(outline_[i]), toPixel(outline_[i + 1]));
+    }
     const double w = viewWidth();
     for (const PlanePoint& p : basePoints_) disc(p, w / 50, Qt::blue, Qt::blue);
     if (picked_) {

@@ -333,10 +333,15 @@ void TestWorkspace::calculationExportAndErase() {
     const QString out = dir.filePath("result.txt");
     QVERIFY(ws.exportResult(out));
     const QStringList lines = readUtf8(out).split("\r\n");
-    QCOMPARE(lines.size(), 24);  // 23 lines, each ended by CR LF
+    QCOMPARE(lines.size(), 51);  // 50 lines, each ended by CR LF
     QCOMPARE(lines[0], QStringLiteral("項目\t記号\t加算1\t減算2\t総合"));
     QCOMPARE(lines[5], QString());
     QCOMPARE(lines[6], QStringLiteral("[図心回り]"));
+    // The new blocks follow the old rows; the plastic rows of figure columns hold "-".
+    QCOMPARE(lines[23], QString());
+    QCOMPARE(lines[24], QStringLiteral("[主軸]"));
+    QCOMPARE(lines[41], QStringLiteral("[塑性]"));
+    QCOMPARE(lines[44], QStringLiteral("塑性断面係数X\tZpx\t-\t-\t8.7500E5"));
 
     ws.allDel();
     QVERIFY(!ws.hasResults());

@@ -1,6 +1,6 @@
 // The calculation run through the result table texts: the figure columns of the worked sections,
-// the combined column computed from the displayed figure values, heads, signs and colours, the
-// failures that leave the table hidden, the reset of the table, the copied text of a selected
+// the combined column computed from the figures' full-precision values, heads, signs and colours,
+// the failures that leave the table hidden, the reset of the table, the copied text of a selected
 // block, and the mass line.
 #include <QtTest>
 
@@ -73,16 +73,26 @@ void TestCalc::columns_data() {
     QTest::newRow("rectangle combined column")
         << kRect << QStringList{} << 3 << kAllRows
         << QStringList{"総合",     "2.0000E4", "50",       "100",      "600",
-                       "6.6667E7", "1.6667E7", "6.6667E5", "3.3334E5", "8.3334E7",
-                       "57.735",   "28.868",   "2.6667E8", "6.6667E7", "1.3334E6",
-                       "6.6667E5", "3.3334E8", "115.471",  "57.735"};
+                       "6.6667E7", "1.6667E7", "6.6667E5", "3.3333E5", "8.3333E7",
+                       "57.735",   "28.868",   "2.6667E8", "6.6667E7", "1.3333E6",
+                       "6.6667E5", "3.3333E8", "115.47",   "57.735"};
     QTest::newRow("hole subtracted column")
         << kRect << kHole << 3 << QList<int>{0, 1, 2, 3, 4, 7, 12, 13}
         << QStringList{"減算2", "-5.0000E3", "50", "100", "300", "-4.1667E6", "-28.868", "-14.434"};
     QTest::newRow("hole combined column")
         << kRect << kHole << 4 << QList<int>{0, 1, 2, 3, 4, 7, 8, 9, 10, 12}
         << QStringList{"総合",     "1.5000E4", "50",       "100",      "-",
-                       "6.2500E7", "1.5625E7", "6.2500E5", "3.1251E5", "64.55"};
+                       "6.2500E7", "1.5625E7", "6.2500E5", "3.1250E5", "64.55"};
+    // An L in metres: rounding the figures' centroids to three decimals would show (0.003,
+    // 0.004) and an Ix 14 % low; lengths below 1 keep five significant digits.
+    const QStringList metresL{"0,0",      "0.01,0",        "0.01,0.0013",   "0,0.0013", "|",
+                              "0,0.0013", "0.0013,0.0013", "0.0013,0.0113", "0,0.0113"};
+    QTest::newRow("section in metres figure column")
+        << metresL << QStringList{} << 2 << QList<int>{1, 2, 3, 4, 7}
+        << QStringList{"1.3000E-5", "5.0000E-3", "6.5000E-4", "2.2600E-2", "1.8308E-12"};
+    QTest::newRow("section in metres combined column")
+        << metresL << QStringList{} << 4 << QList<int>{1, 2, 3, 7, 12}
+        << QStringList{"2.6000E-5", "2.8250E-3", "3.4750E-3", "3.1766E-10", "3.4954E-3"};
     QTest::newRow("triangle below the axis")
         << QStringList{"10,-20", "70,-20", "10,40", "10,-20"} << QStringList{} << 2
         << QList<int>{1, 2, 3, 7} << QStringList{"1.8000E3", "30", "0", "3.6000E5"};
@@ -156,9 +166,10 @@ void TestCalc::headsSignsAndColours() {
     QCOMPARE(result.cellColor(22, 5), std::optional<Rgb>(kTotalColumnColor));
     QCOMPARE(result.cellColor(0, 5), std::optional<Rgb>());
     QCOMPARE(result.cellColor(3, 1), std::optional<Rgb>());
-    QCOMPARE(result.Row(), 22);
+    QCOMPARE(result.cellColor(ResultTable::kRows - 1, 5), std::optional<Rgb>(kTotalColumnColor));
+    QCOMPARE(result.Row(), ResultTable::kRows - 1);  // the last row of the combined column
     QCOMPARE(result.col(), 5);
-    QCOMPARE(result.rowSel(), 22);
+    QCOMPARE(result.rowSel(), ResultTable::kRows - 1);
     QCOMPARE(result.colSel(), 5);
     // The combined area is the sum of the displayed figure areas.
     QCOMPARE(result.text(1, 5), std::string("2.5000E4"));
@@ -200,16 +211,49 @@ void TestCalc::resetTexts() {
                                 "断面係数Y",
                                 "断面2次極モーメント",
                                 "断面2次半径X",
-                                "断面2次半径Y"}));
-    QCOMPARE(col1, (QStringList{"記号", "A",   "x_bar", "y_bar", "L",   "",    "",   "Ix",
-                                "Iy",   "Zx",  "Zy",    "Ip",    "ix",  "iy",  "",   "",
-                                "Ix'",  "Iy'", "Zx'",   "Zy'",   "Ip'", "ix'", "iy'"}));
+                                "断面2次半径Y",
+                                "",
+                                "[主軸]",
+                                "断面相乗モーメント",
+                                "断面相乗モーメント(座標軸)",
+                                "主軸角",
+                                "主断面2次モーメントU",
+                                "主断面2次モーメントV",
+                                "断面係数U",
+                                "断面係数V",
+                                "断面2次半径U",
+                                "断面2次半径V",
+                                "",
+                                "[縁端別断面係数]",
+                                "断面係数X上縁",
+                                "断面係数X下縁",
+                                "断面係数Y右縁",
+                                "断面係数Y左縁",
+                                "",
+                                "[塑性]",
+                                "塑性中立軸X",
+                                "塑性中立軸Y",
+                                "塑性断面係数X",
+                                "塑性断面係数Y",
+                                "形状係数X",
+                                "形状係数Y",
+                                "塑性断面係数U",
+                                "塑性断面係数V"}));
+    QCOMPARE(col1,
+             (QStringList{
+                 "記号",   "A",         "x_bar",    "y_bar",   "L",   "",   "",    "Ix",  "Iy",
+                 "Zx",     "Zy",        "Ip",       "ix",      "iy",  "",   "",    "Ix'", "Iy'",
+                 "Zx'",    "Zy'",       "Ip'",      "ix'",     "iy'", "",   "",    "Ixy", "Ixy'",
+                 "θ",      "Iu",        "Iv",       "Zu",      "Zv",  "iu", "iv",  "",    "",
+                 "Zx_top", "Zx_bottom", "Zy_right", "Zy_left", "",    "",   "x_p", "y_p", "Zpx",
+                 "Zpy",    "fx",        "fy",       "Zpu",     "Zpv"}));
     QCOMPARE(result.colWidthTwips(0), 1500);
     QCOMPARE(result.colWidthTwips(1), 450);
     QCOMPARE(result.colWidthTwips(2), 900);
     QVERIFY(result.colCentred(0) && result.colCentred(1));
     QCOMPARE(result.rowHeightTwips(5), 150);
     QCOMPARE(result.rowHeightTwips(14), 150);
+    for (int spacer : {23, 34, 40}) QCOMPARE(result.rowHeightTwips(spacer), 150);
     QCOMPARE(result.rowHeightTwips(4), 0);
 }
 

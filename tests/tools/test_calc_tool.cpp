@@ -100,7 +100,7 @@ private slots:
             {"hole: combined Ix", "総合", "Ix", "6.2500E7"},
             {"hole: combined Iy", "総合", "Iy", "1.5625E7"},
             {"hole: combined Zx", "総合", "Zx", "6.2500E5"},
-            {"hole: combined Zy from displayed values", "総合", "Zy", "3.1251E5"},
+            {"hole: combined Zy from full-precision values", "総合", "Zy", "3.1250E5"},
             {"hole: combined ix", "総合", "ix", "64.55"},
             {"hole: subtracted area negative", "減算2", "A", "-5.0000E3"},
             {"hole: subtracted ix negative", "減算2", "ix", "-28.868"},
@@ -121,8 +121,8 @@ private slots:
             {"rectangle: Zx' about the X axis", "加算1", "Zx'", "1.3333E6"},
             {"rectangle: Zy' about the Y axis", "加算1", "Zy'", "6.6667E5"},
             {"rectangle: single figure perimeter copied", "総合", "L", "600"},
-            {"rectangle: combined Zy from displayed values", "総合", "Zy", "3.3334E5"},
-            {"rectangle: combined ix'", "総合", "ix'", "115.471"},
+            {"rectangle: combined Zy as the figure's", "総合", "Zy", "3.3333E5"},
+            {"rectangle: combined ix' as the figure's", "総合", "ix'", "115.47"},
             {"rectangle: combined Zy'", "総合", "Zy'", "6.6667E5"},
         };
         for (const Row& r : rectangleRows)
@@ -173,11 +173,14 @@ private slots:
         QVERIFY(!run.out.contains('\r'));
         QVERIFY(run.out.endsWith('\n'));
         const QStringList lines = QString::fromUtf8(run.out.chopped(1)).split(QLatin1Char('\n'));
-        QCOMPARE(lines.size(), 23);
+        QCOMPARE(lines.size(), 50);
         QCOMPARE(lines[0], QStringLiteral("項目\t記号\t加算1\t減算2\t総合"));
         QCOMPARE(lines[5], QString());
         QCOMPARE(lines[6], QStringLiteral("[図心回り]"));
         QCOMPARE(lines[15], QStringLiteral("[座標軸回り]"));
+        QCOMPARE(lines[24], QStringLiteral("[主軸]"));
+        QCOMPARE(lines[35], QStringLiteral("[縁端別断面係数]"));
+        QCOMPARE(lines[41], QStringLiteral("[塑性]"));
     }
 
     void failures_data() {
@@ -332,8 +335,8 @@ private slots:
         const Outcome run = runCalc(args << Input(kRectangle));
         QCOMPARE(run.status, 0);
         const QStringList lines = QString::fromUtf8(run.out).split(QLatin1Char('\n'));
-        QCOMPARE(lines.size(), 25);  // 23 rows, the mass line, nothing after the last "\n"
-        QCOMPARE(lines[23], lastLine);
+        QCOMPARE(lines.size(), 52);  // 50 rows, the mass line, nothing after the last "\n"
+        QCOMPARE(lines[50], lastLine);
     }
 
     void json() {
@@ -347,12 +350,29 @@ private slots:
 
         QCOMPARE(root.value("heads").toArray(), (QJsonArray{"加算1", "減算2", "総合"}));
         const QJsonArray rows = root.value("rows").toArray();
-        QCOMPARE(rows.size(), 18);
+        QCOMPARE(rows.size(), 39);
         QCOMPARE(rows[0].toObject().value("item").toString(), QStringLiteral("面積"));
         QCOMPARE(rows[0].toObject().value("symbol").toString(), QStringLiteral("A"));
         QCOMPARE(rows[0].toObject().value("cells").toArray(),
                  (QJsonArray{"2.0000E4", "-5.0000E3", "1.5000E4"}));
         QCOMPARE(rows[17].toObject().value("symbol").toString(), QStringLiteral("iy'"));
+        QCOMPARE(rows[38].toObject().value("cells").toArray(), (QJsonArray{"-", "-", "4.3750E5"}));
+
+        // The new keys at full precision: the plastic block in the combined values only.
+        const QJsonObject hole =
+            root.value("figures").toArray()[1].toObject().value("values").toObject();
+        QCOMPARE(hole.value("Iu").toDouble(), -50.0 * 100 * 100 * 100 / 12);
+        QCOMPARE(hole.value("theta").toDouble(), 0.0);
+        QCOMPARE(hole.value("Zx_top").toDouble(), -50.0 * 100 * 100 / 6);
+        QVERIFY(!hole.contains("Zpx"));
+        const QJsonObject combined = root.value("combined").toObject().value("values").toObject();
+        for (const char* key : {"Ixy", "Ixy'", "theta",  "Iu",        "Iv",       "Zu",      "Zv",
+                                "iu",  "iv",   "Zx_top", "Zx_bottom", "Zy_right", "Zy_left", "x_p",
+                                "y_p", "Zpx",  "Zpy",    "fx",        "fy",       "Zpu",     "Zpv"})
+            QVERIFY2(combined.value(key).isDouble(), key);
+        QCOMPARE(combined.value("Zpx").toDouble(), 100.0 * 200 * 200 / 4 - 50.0 * 100 * 100 / 4);
+        QCOMPARE(combined.value("y_p").toDouble(), 100.0);
+        QCOMPARE(combined.value("Ixy'").toDouble(), 15000.0 * 50 * 100);
         QCOMPARE(root.value("mass").toObject().value("value").toString(), QStringLiteral("117"));
         QCOMPARE(root.value("mass").toObject().value("unit").toString(), QStringLiteral("kg/m"));
     }

@@ -7,6 +7,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <cmath>
 
 #include "core/NumberText.h"
 
@@ -18,11 +19,16 @@ QString Q(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// The eighteen values by symbol; a perimeter the column does not show ("-") is null.
+// The values by symbol; a perimeter the column does not show ("-") and a value that could not be
+// computed (shown "-") are null. The plastic block
+// belongs to the combined section only.
 QJsonObject valuesObject(const ColumnValues& column) {
     QJsonObject values;
+    const bool combined = column.kind == kTotalHead;
     for (Property p : kAllProperties) {
-        const bool shown = p != Property::Perimeter || column.hasPerimeter;
+        if (isCombinedOnlyProperty(p) && !combined) continue;
+        const bool shown =
+            (p != Property::Perimeter || column.hasPerimeter) && std::isfinite(column.values[p]);
         values.insert(Q(propertySymbol(p)), shown ? QJsonValue(column.values[p]) : QJsonValue());
     }
     return values;

@@ -1,0 +1,40 @@
+// The section drawn to scale beside the result table: the figures' outlines, the combined
+// centroid, the principal axes u and v through it and the plastic neutral axes, read from the
+// combined column of the result table. Drawn only while the table holds a completed run.
+#pragma once
+
+#include <QWidget>
+
+#include "canvas/TablePoints.h"
+#include "core/CoordTable.h"
+#include "core/ResultTable.h"
+#include "io/ColorFile.h"
+
+namespace kuvanto {
+
+class SectionDiagram : public QWidget {
+    Q_OBJECT
+public:
+    SectionDiagram(const CoordTable& add, const CoordTable& subtracted, const ResultTable& result,
+                   const DrawColors& colors, QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    struct Extent {
+        double xmin = 0, xmax = 0, ymin = 0, ymax = 0;
+        bool known = false;
+    };
+    const Extent& extent();
+
+    const CoordTable& add_;
+    const CoordTable& subtracted_;
+    const ResultTable& result_;
+    const DrawColors& colors_;
+    TablePoints addPoints_;
+    TablePoints subtractedPoints_;
+    Extent extent_;
+};
+
+}  // namespace kuvanto
