@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QCursor>
 
 #include "app/MainWindow.h"
@@ -45,8 +46,8 @@ void installFreehandCommands(MainWindow& window, QCheckBox& canvasSwitch) {
         if (dialog.exec() != QDialog::Accepted) return;
         if (!w->freehand().typeCoordinate(*table, dialog.xValue(), dialog.yValue(),
                                           dialog.relative())) {
-            w->msg().notice(
-                QStringLiteral("座標が大きすぎるか数値でないため、頂点を追加できません。"));
+            w->msg().notice(QCoreApplication::translate(
+                "FreehandCommands", "座標が大きすぎるか数値でないため、頂点を追加できません。"));
             return;
         }
         w->showTableChange();

@@ -4,6 +4,7 @@
 #include "app/PrintSheet.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
@@ -77,10 +78,12 @@ void paintTable(QPainter& painter, double left, double top, const QString& capti
     const double columns[] = {left, left + kItemWidth, left + kItemWidth + kSymbolWidth,
                               left + kTableWidth};
     painter.fillRect(QRectF(left, header, kTableWidth, kRowHeight), QColor(192, 192, 192));
-    const char* heads[] = {"項目", "記号", "結果"};
+    const char* heads[] = {QT_TRANSLATE_NOOP("PrintSheet", "項目"),
+                           QT_TRANSLATE_NOOP("PrintSheet", "記号"),
+                           QT_TRANSLATE_NOOP("PrintSheet", "結果")};
     for (int c = 0; c < 3; ++c) {
         painter.drawText(QRectF(columns[c], header, columns[c + 1] - columns[c], kRowHeight),
-                         Qt::AlignCenter, QString::fromUtf8(heads[c]));
+                         Qt::AlignCenter, QCoreApplication::translate("PrintSheet", heads[c]));
     }
     const double bottom = header + kRowHeight * (1 + static_cast<double>(rows.size()));
     for (std::size_t r = 0; r < rows.size(); ++r) {
@@ -211,8 +214,9 @@ void PrintSheet::paintMoreValues(QPainter& painter) const {
     painter.fillRect(QRectF(0, 0, kWidth, kHeight), Qt::white);
     painter.setPen(Qt::black);
     painter.setFont(sheetFont(QStringLiteral("ＭＳ Ｐ明朝"), 14, true));
-    painter.drawText(QRectF(0, 120, kWidth, 560), Qt::AlignHCenter | Qt::AlignVCenter,
-                     QStringLiteral("Kuvantoシート (2) ") + fileNameText());
+    painter.drawText(
+        QRectF(0, 120, kWidth, 560), Qt::AlignHCenter | Qt::AlignVCenter,
+        QCoreApplication::translate("PrintSheet", "Kuvantoシート (2) ") + fileNameText());
     painter.setPen(pen(Qt::black, 1));
     const QFont label = sheetFont(QStringLiteral("ＭＳ Ｐゴシック"), 10);
     const QFont value = sheetFont(QStringLiteral("ＭＳ Ｐ明朝"), 10);

@@ -18,14 +18,14 @@ namespace kuvanto {
 inline const QString kRowQuestionTitle = QStringLiteral("図形区切りの挿入");
 inline const QString kCannotInsert = QStringLiteral("この行には挿入できません。");
 inline const QString kCannotDelete = QStringLiteral("この行は削除できません。");
-inline const QString kMoveNotFinite =
-    QStringLiteral("移動量が大きすぎるか数値でないため、移動できません。");
-inline const QString kRotateNotFinite =
-    QStringLiteral("回転中心または回転角度が大きすぎるか数値でないため、回転できません。");
-inline const QString kCoordinateNotFinite =
-    QStringLiteral("座標の値が大きすぎます。範囲内の数値を入力して下さい。");
-inline const QString kScaleNotFinite =
-    QStringLiteral("基点または尺度が大きすぎるため、拡大・縮小できません。");
+inline const QString kMoveNotFinite = QStringLiteral(
+    QT_TRANSLATE_NOOP("EditCommands", "移動量が大きすぎるか数値でないため、移動できません。"));
+inline const QString kRotateNotFinite = QStringLiteral(QT_TRANSLATE_NOOP(
+    "EditCommands", "回転中心または回転角度が大きすぎるか数値でないため、回転できません。"));
+inline const QString kCoordinateNotFinite = QStringLiteral(
+    QT_TRANSLATE_NOOP("EditCommands", "座標の値が大きすぎます。範囲内の数値を入力して下さい。"));
+inline const QString kScaleNotFinite = QStringLiteral(
+    QT_TRANSLATE_NOOP("EditCommands", "基点または尺度が大きすぎるため、拡大・縮小できません。"));
 inline const QString kAllDeleteQuestion = QStringLiteral("全データを消去します。よろしいですか？");
 inline const QString kNotANumber = QStringLiteral("数値ではないため入力できません: ");
 

@@ -25,14 +25,16 @@ const QString ShapeLibrary::kBadAddress =
 const QString ShapeLibrary::kBadName =
     QStringLiteral("登録名称にカンマ(,)や引用符(\")は使えません。別の名称を入力して下さい。");
 const QString ShapeLibrary::kBadFileName = QStringLiteral(
-    "データファイルの名前にカンマ(,)や引用符(\")があるため登録できません。"
-    "名前を変えたファイルを選んで下さい。");
+    QT_TRANSLATE_NOOP("ShapeLibrary",
+                      "データファイルの名前にカンマ(,)や引用符(\")があるため登録できません。"
+                      "名前を変えたファイルを選んで下さい。"));
 const QString ShapeLibrary::kOutsideDataFolder = QStringLiteral(
-    "データファイルはライブラリのdataフォルダーにあるものしか登録できません"
-    "（登録されるのはファイル名だけで、データはdataフォルダーから読まれます）。\r"
-    "ファイルを次のフォルダーに置いてから登録して下さい。\r");
-const QString ShapeLibrary::kTargetOutOfRange =
-    QStringLiteral("挿入座標が大きすぎるか数値でないため、挿入できません。");
+    QT_TRANSLATE_NOOP("ShapeLibrary",
+                      "データファイルはライブラリのdataフォルダーにあるものしか登録できません"
+                      "（登録されるのはファイル名だけで、データはdataフォルダーから読まれます）。\r"
+                      "ファイルを次のフォルダーに置いてから登録して下さい。\r"));
+const QString ShapeLibrary::kTargetOutOfRange = QStringLiteral(
+    QT_TRANSLATE_NOOP("ShapeLibrary", "挿入座標が大きすぎるか数値でないため、挿入できません。"));
 const QString ShapeLibrary::kDeleteError = QStringLiteral("エラーが発生しました。");
 
 ShapeLibrary::ShapeLibrary(QString folder) : folder_(std::move(folder)) {}
