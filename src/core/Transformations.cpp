@@ -11,11 +11,10 @@ namespace kuvanto {
 
 namespace {
 
-// Applies `f` to every selected row whose two cells are numbers; returns the count changed. When
-// `f` gives a value that is not finite for any row, no row changes and kNotFinite is returned:
-// a first pass only checks, so the table is never left half transformed.
-template <typename Function>
-int forSelectedVertices(CoordTable& grid, Function f) {
+// Calls `visit(row, x, y)` with the transformed coordinates of every selected row whose two cells
+// are numbers.
+template <typename Function, typename Visit>
+void visitTransformed(const CoordTable& grid, Function& f, Visit visit) {
     const IndexRange rows = selectedRows(grid);
     for (int r = std::max(rows.first, 1); r <= rows.last; ++r) {
         const auto x = parseNumeric(grid.text(r, 0));
@@ -24,20 +23,26 @@ int forSelectedVertices(CoordTable& grid, Function f) {
         if (!y) continue;
         double nx = *x, ny = *y;
         f(nx, ny);
-        if (!std::isfinite(nx) || !std::isfinite(ny)) return kNotFinite;
+        visit(r, nx, ny);
     }
+}
+
+// Applies `f` to every selected row whose two cells are numbers; returns the count changed. When
+// `f` gives a value that is not finite for any row, no row changes and kNotFinite is returned:
+// a first pass only checks, so the table is never left half transformed.
+template <typename Function>
+int forSelectedVertices(CoordTable& grid, Function f) {
+    bool finite = true;
+    visitTransformed(grid, f, [&](int, double x, double y) {
+        finite = finite && std::isfinite(x) && std::isfinite(y);
+    });
+    if (!finite) return kNotFinite;
     int changed = 0;
-    for (int r = std::max(rows.first, 1); r <= rows.last; ++r) {
-        const auto x = parseNumeric(grid.text(r, 0));
-        if (!x) continue;
-        const auto y = parseNumeric(grid.text(r, 1));
-        if (!y) continue;
-        double nx = *x, ny = *y;
-        f(nx, ny);
-        grid.setText(r, 0, numText(nx));
-        grid.setText(r, 1, numText(ny));
+    visitTransformed(grid, f, [&](int r, double x, double y) {
+        grid.setText(r, 0, numText(x));
+        grid.setText(r, 1, numText(y));
         ++changed;
-    }
+    });
     return changed;
 }
 
