@@ -30,7 +30,7 @@ capture() {
   done
 }
 
-compare() {
+compare_folders() {
   local before=$1 after=$2 status=0
   for f in "$before"/*; do
     local name
@@ -42,7 +42,7 @@ compare() {
       *.png)
         # Pixels only: PNG files may differ in their metadata.
         local diff
-        diff=$(compare -metric AE "$f" "$after/$name" null: 2>&1 || true)
+        diff=$(command compare -metric AE "$f" "$after/$name" null: 2>&1 || true)
         if [ "$diff" != "0" ]; then echo "differs: $name ($diff pixels)"; status=1; fi ;;
       *)
         cmp -s "$f" "$after/$name" || { echo "differs: $name"; status=1; } ;;
@@ -54,6 +54,6 @@ compare() {
 
 case "${1:-}" in
   capture) capture "$2" "$3" ;;
-  compare) compare "$2" "$3" ;;
+  compare) compare_folders "$2" "$3" ;;
   *) echo "usage: $0 capture BUILD_DIR OUT_DIR | compare BEFORE_DIR AFTER_DIR" >&2; exit 2 ;;
 esac
