@@ -4,6 +4,7 @@
 #include "app/PrintSheet.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
@@ -31,21 +32,28 @@ constexpr double kItemWidth = 2900;
 constexpr double kSymbolWidth = 1000;
 constexpr double kRowHeight = 330;
 
-struct TableRow {
-    const char* item;
-    const char* symbol;
+// The blocks of the sheet, top to bottom, each a ruled table of the rows that name it.
+struct BlockPlace {
+    SheetBlock block;
+    const char* caption;
+    double top;
+};
+constexpr BlockPlace kBlocks[] = {
+    {SheetBlock::General, QT_TRANSLATE_NOOP("PrintSheet", "[全般]"), 1600},
+    {SheetBlock::Centroidal, QT_TRANSLATE_NOOP("PrintSheet", "[図心回り]"), 3800},
+    {SheetBlock::CoordinateAxes, QT_TRANSLATE_NOOP("PrintSheet", "[座標軸回り]"), 6990},
 };
 
-const TableRow kGeneral[] = {
-    {"面積", "A"}, {"図心X", "x_bar"}, {"図心Y", "y_bar"}, {"周辺長", "L"}};
-const TableRow kCentroidal[] = {{"断面2次モーメントX", "Ix"},  {"断面2次モーメントY", "Iy"},
-                                {"断面係数X", "Zx"},           {"断面係数Y", "Zy"},
-                                {"断面2次極モーメント", "Ip"}, {"断面2次半径X", "ix"},
-                                {"断面2次半径Y", "iy"}};
-const TableRow kCoordinate[] = {{"断面2次モーメントX", "Ix'"},  {"断面2次モーメントY", "Iy'"},
-                                {"断面係数X", "Zx'"},           {"断面係数Y", "Zy'"},
-                                {"断面2次極モーメント", "Ip'"}, {"断面2次半径X", "ix'"},
-                                {"断面2次半径Y", "iy'"}};
+QString sheetText(const char* context, const char* text) {
+    return QCoreApplication::translate(context, text);
+}
+
+std::vector<int> rowsOf(SheetBlock block) {
+    std::vector<int> rows;
+    for (int row = 0; row < kResultRowCount; ++row)
+        if (kResultRowSpecs[static_cast<std::size_t>(row)].sheet == block) rows.push_back(row);
+    return rows;
+}
 
 // A font whose size is given in twips (20 to the point), as the sheet is painted in twips.
 QFont sheetFont(const QString& name, int points, bool bold = false) {
@@ -74,12 +82,20 @@ QString PrintSheet::fileNameText() const {
     return path.mid(slash + 1);
 }
 
-std::array<QString, PrintSheet::kValueCount> PrintSheet::valueTexts() const {
-    std::array<QString, kValueCount> texts;
+std::vector<int> PrintSheet::valueRows() {
+    std::vector<int> rows;
+    for (const BlockPlace& place : kBlocks) {
+        const std::vector<int> block = rowsOf(place.block);
+        rows.insert(rows.end(), block.begin(), block.end());
+    }
+    return rows;
+}
+
+std::vector<QString> PrintSheet::valueTexts() const {
+    std::vector<QString> texts;
     const ResultTable& result = workspace_.resultGrid;
     const int col = result.cols() - 1;
-    for (int i = 0; i < kValueCount; ++i)
-        texts[i] = QString::fromStdString(result.text(kValueRows[i], col));
+    for (int row : valueRows()) texts.push_back(QString::fromStdString(result.text(row, col)));
     return texts;
 }
 
@@ -135,43 +151,47 @@ void PrintSheet::paintSheet(QPainter& painter) const {
     painter.drawText(nameBox.adjusted(1500, 0, -100, 0), Qt::AlignVCenter | Qt::AlignLeft,
                      fileNameText());
 
-    // The three tables.
-    const std::array<QString, kValueCount> values = valueTexts();
-    int next = 0;
-    auto table = [&](double top, const char* caption, std::span<const TableRow> rows) {
+    // The tables of the blocks.
+    const ResultTable& result = workspace_.resultGrid;
+    const int combinedCol = result.cols() - 1;
+    const ResultRowSpec& header = kResultRowSpecs[kHeaderRow];
+    const QString heads[] = {sheetText("ResultRows", header.label),
+                             sheetText("ResultRows", header.symbol),
+                             sheetText("PrintSheet", QT_TRANSLATE_NOOP("PrintSheet", "結果"))};
+    for (const BlockPlace& place : kBlocks) {
+        const std::vector<int> rows = rowsOf(place.block);
+        const double top = place.top;
         painter.setFont(label);
         painter.drawText(QRectF(kLeft, top, kTableWidth, kRowHeight),
-                         Qt::AlignVCenter | Qt::AlignLeft, QString::fromUtf8(caption));
-        const double header = top + kRowHeight;
+                         Qt::AlignVCenter | Qt::AlignLeft, sheetText("PrintSheet", place.caption));
+        const double headRow = top + kRowHeight;
         const double columns[] = {kLeft, kLeft + kItemWidth, kLeft + kItemWidth + kSymbolWidth,
                                   kLeft + kTableWidth};
-        painter.fillRect(QRectF(kLeft, header, kTableWidth, kRowHeight), QColor(192, 192, 192));
-        const char* heads[] = {"項目", "記号", "結果"};
+        painter.fillRect(QRectF(kLeft, headRow, kTableWidth, kRowHeight), QColor(192, 192, 192));
         for (int c = 0; c < 3; ++c) {
-            painter.drawText(QRectF(columns[c], header, columns[c + 1] - columns[c], kRowHeight),
-                             Qt::AlignCenter, QString::fromUtf8(heads[c]));
+            painter.drawText(QRectF(columns[c], headRow, columns[c + 1] - columns[c], kRowHeight),
+                             Qt::AlignCenter, heads[c]);
         }
-        const double bottom = header + kRowHeight * (1 + static_cast<double>(rows.size()));
+        const double bottom = headRow + kRowHeight * (1 + static_cast<double>(rows.size()));
         for (std::size_t r = 0; r < rows.size(); ++r) {
-            const double y = header + kRowHeight * (1 + static_cast<double>(r));
+            const ResultRowSpec& spec = kResultRowSpecs[static_cast<std::size_t>(rows[r])];
+            const double y = headRow + kRowHeight * (1 + static_cast<double>(r));
             painter.setFont(label);
             painter.drawText(QRectF(columns[0] + 80, y, kItemWidth - 80, kRowHeight),
-                             Qt::AlignVCenter | Qt::AlignLeft, QString::fromUtf8(rows[r].item));
+                             Qt::AlignVCenter | Qt::AlignLeft, sheetText("ResultRows", spec.label));
             painter.drawText(QRectF(columns[1], y, kSymbolWidth, kRowHeight), Qt::AlignCenter,
-                             QString::fromUtf8(rows[r].symbol));
+                             QString::fromUtf8(spec.symbol));
             painter.setFont(value);
             painter.drawText(QRectF(columns[2], y, columns[3] - columns[2] - 100, kRowHeight),
-                             Qt::AlignVCenter | Qt::AlignRight, values[next++]);
+                             Qt::AlignVCenter | Qt::AlignRight,
+                             QString::fromStdString(result.text(rows[r], combinedCol)));
         }
         for (std::size_t r = 0; r <= rows.size() + 1; ++r) {
-            const double y = header + kRowHeight * static_cast<double>(r);
+            const double y = headRow + kRowHeight * static_cast<double>(r);
             painter.drawLine(QLineF(kLeft, y, kLeft + kTableWidth, y));
         }
-        for (double x : columns) painter.drawLine(QLineF(x, header, x, bottom));
-    };
-    table(1600, "[全般]", kGeneral);
-    table(3800, "[図心回り]", kCentroidal);
-    table(6990, "[座標軸回り]", kCoordinate);
+        for (double x : columns) painter.drawLine(QLineF(x, headRow, x, bottom));
+    }
 
     paintDrawing(painter);
 
@@ -238,11 +258,9 @@ void PrintSheet::paintDrawing(QPainter& painter) const {
         painter.drawLine(at(-2 * r, 0), at(2 * r, 0));
         painter.drawLine(at(0, 2 * r), at(0, -2 * r));
     }
-    const ResultTable& result = workspace_.resultGrid;
-    const int col = result.cols() - 1;
-    if (showCentroid_ && result.text(0, col) == kTotalHead && !result.text(2, col).empty() &&
-        !result.text(3, col).empty()) {
-        const double x = lenientValue(result.text(2, col)), y = lenientValue(result.text(3, col));
+    const std::optional<Point> centroid = shownCentroid(workspace_.resultGrid);
+    if (showCentroid_ && centroid) {
+        const double x = centroid->x, y = centroid->y;
         const double half = window.width() / 3;
         painter.setPen(pen(QColor(255, 0, 255), 1));
         circle(x, y, r);

@@ -131,12 +131,10 @@ void SectionView::drawOriginMark(SectionPainter& painter) {
 }
 
 bool SectionView::centroidShown(WorldPt* at) const {
-    const int col = result_.cols() - 1;
-    if (result_.text(ResultRow::Header, col) != kTotalHead || !showCentroid) return false;
-    const std::string& xg = result_.text(ResultRow::CentroidX, col);
-    const std::string& yg = result_.text(ResultRow::CentroidY, col);
-    if (xg.empty() || yg.empty()) return false;
-    if (at) *at = WorldPt{lenientValue(xg), lenientValue(yg)};
+    if (!showCentroid) return false;
+    const std::optional<Point> centroid = shownCentroid(result_);
+    if (!centroid) return false;
+    if (at) *at = WorldPt{centroid->x, centroid->y};
     return true;
 }
 

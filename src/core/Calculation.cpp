@@ -15,10 +15,6 @@ namespace kuvanto {
 
 namespace {
 
-std::string formatProperty(Property property, double value) {
-    return isFixed3Row(resultRow(property)) ? fixed3Text(value) : expText(value);
-}
-
 void colourColumn(ResultTable& result, int col, Rgb color) {
     for (int row = 1; row < ResultTable::kRows; ++row) result.setCellColor(row, col, color);
 }
@@ -26,7 +22,7 @@ void colourColumn(ResultTable& result, int col, Rgb color) {
 void openColumn(ResultTable& result, int col, std::string head) {
     result.setColWidthTwips(col, 1000);
     result.setColCentred(col, true);
-    result.setText(ResultRow::Header, col, std::move(head));
+    result.setText(kHeaderRow, col, std::move(head));
 }
 
 // What the combined section takes from one figure (signed as its column shows it).
@@ -35,10 +31,10 @@ struct FigurePart {
 };
 
 FigurePart partFromCells(const ResultTable& result, int col) {
-    auto cell = [&](ResultRow row) { return lenientValue(result.text(row, col)); };
-    return {cell(ResultRow::Area),       cell(ResultRow::CentroidX), cell(ResultRow::CentroidY),
-            cell(ResultRow::MomentX),    cell(ResultRow::MomentY),   cell(ResultRow::AxisMomentX),
-            cell(ResultRow::AxisMomentY)};
+    auto cell = [&](Property p) { return lenientValue(result.text(p, col)); };
+    return {cell(Property::Area),       cell(Property::CentroidX), cell(Property::CentroidY),
+            cell(Property::MomentX),    cell(Property::MomentY),   cell(Property::AxisMomentX),
+            cell(Property::AxisMomentY)};
 }
 
 FigurePart partFromValues(const SectionProperties& p) {
@@ -131,7 +127,8 @@ std::optional<SectionProperties> writeFigureColumn(ResultTable& result, std::str
     if (!props) return std::nullopt;
     for (Property i : kAllProperties) {
         if (isSignedProperty(i)) (*props)[i] *= sign;
-        result.setText(resultRow(i), col, formatProperty(i, (*props)[i]));
+        const bool shown = propertySpec(i).columns == RowColumns::All;
+        result.setText(i, col, shown ? formatProperty(i, (*props)[i]) : std::string("-"));
     }
     colourColumn(result, col, sign > 0 ? kAddColumnColor : kSubtractedColumnColor);
     result.setVisible(true);
@@ -175,10 +172,10 @@ bool runCalculation(const CoordTable& add, const CoordTable& subtracted, ResultT
     for (Property i : kAllProperties) {
         std::string text;
         if (i == Property::Perimeter)
-            text = oneFigure ? result.text(ResultRow::Perimeter, 2) : std::string("-");
+            text = oneFigure ? result.text(Property::Perimeter, 2) : std::string("-");
         else
             text = formatProperty(i, (*props)[i]);
-        result.setText(resultRow(i), totalCol, std::move(text));
+        result.setText(i, totalCol, std::move(text));
     }
     colourColumn(result, totalCol, kTotalColumnColor);
     result.setCol(totalCol);

@@ -1,9 +1,11 @@
-// The result table store (23 rows of text and colour per column, column widths and alignment,
+// The result table store (its rows of text and colour per column, column widths and alignment,
 // row heights, visibility, selection) and its reset, which writes the item and symbol columns.
 #include "core/ResultTable.h"
 
 #include <algorithm>
 #include <utility>
+
+#include "core/NumberText.h"
 
 namespace kuvanto {
 
@@ -11,62 +13,15 @@ namespace {
 
 const std::string kEmpty;
 
-// Item name and symbol of every row, in table order.
-constexpr std::array<std::pair<std::string_view, std::string_view>, ResultTable::kRows> kRowNames{{
-    {"項目", "記号"},
-    {"面積", "A"},
-    {"図心X", "x_bar"},
-    {"図心Y", "y_bar"},
-    {"周辺長", "L"},
-    {"", ""},
-    {"[図心回り]", ""},
-    {"断面2次モーメントX", "Ix"},
-    {"断面2次モーメントY", "Iy"},
-    {"断面係数X", "Zx"},
-    {"断面係数Y", "Zy"},
-    {"断面2次極モーメント", "Ip"},
-    {"断面2次半径X", "ix"},
-    {"断面2次半径Y", "iy"},
-    {"", ""},
-    {"[座標軸回り]", ""},
-    {"断面2次モーメントX", "Ix'"},
-    {"断面2次モーメントY", "Iy'"},
-    {"断面係数X", "Zx'"},
-    {"断面係数Y", "Zy'"},
-    {"断面2次極モーメント", "Ip'"},
-    {"断面2次半径X", "ix'"},
-    {"断面2次半径Y", "iy'"},
-}};
-
 bool inRange(int row, int col, int cols) {
     return row >= 0 && row < ResultTable::kRows && col >= 0 && col < cols;
 }
 
 }  // namespace
 
-ResultRow resultRow(Property property) {
-    // The properties in their order, each block after its heading: four rows under the header,
-    // seven after "[図心回り]" and seven after "[座標軸回り]".
-    const int index = static_cast<int>(property);
-    int row = index + static_cast<int>(ResultRow::Area);
-    if (property >= Property::MomentX) row += 2;      // a spacer and a heading
-    if (property >= Property::AxisMomentX) row += 2;  // likewise
-    return static_cast<ResultRow>(row);
-}
-
-bool isFixed3Row(ResultRow row) {
-    switch (row) {
-        case ResultRow::CentroidX:
-        case ResultRow::CentroidY:
-        case ResultRow::Perimeter:
-        case ResultRow::RadiusX:
-        case ResultRow::RadiusY:
-        case ResultRow::AxisRadiusX:
-        case ResultRow::AxisRadiusY:
-            return true;
-        default:
-            return false;
-    }
+std::string formatProperty(Property property, double value) {
+    return propertySpec(property).format == NumberFormat::Fixed3 ? fixed3Text(value)
+                                                                 : expText(value);
 }
 
 ResultTable::ResultTable() : cols_(3) {}
@@ -150,11 +105,20 @@ void resetResultTable(ResultTable& grid) {
     grid.setColCentred(0, true);
     grid.setColCentred(1, true);
     for (int row = 0; row < ResultTable::kRows; ++row) {
-        grid.setText(row, 0, std::string(kRowNames[static_cast<std::size_t>(row)].first));
-        grid.setText(row, 1, std::string(kRowNames[static_cast<std::size_t>(row)].second));
+        const ResultRowSpec& spec = kResultRowSpecs[static_cast<std::size_t>(row)];
+        grid.setText(row, 0, spec.label);
+        grid.setText(row, 1, spec.symbol);
+        grid.setRowHeightTwips(row, spec.heightTwips);
     }
-    grid.setRowHeightTwips(static_cast<int>(ResultRow::CentroidSpacer), 150);
-    grid.setRowHeightTwips(static_cast<int>(ResultRow::AxisSpacer), 150);
+}
+
+std::optional<Point> shownCentroid(const ResultTable& grid) {
+    const int col = grid.cols() - 1;
+    if (grid.text(kHeaderRow, col) != kTotalHead) return std::nullopt;
+    const std::string& x = grid.text(Property::CentroidX, col);
+    const std::string& y = grid.text(Property::CentroidY, col);
+    if (x.empty() || y.empty()) return std::nullopt;
+    return Point{lenientValue(x), lenientValue(y)};
 }
 
 }  // namespace kuvanto

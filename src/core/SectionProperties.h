@@ -11,46 +11,15 @@
 #include <string_view>
 
 #include "core/Point.h"
+#include "core/ResultRows.h"
 
 namespace kuvanto {
 
-// The eighteen properties in the order the result table shows them.
-enum class Property {
-    Area,
-    CentroidX,
-    CentroidY,
-    Perimeter,
-    MomentX,  // about the horizontal axis through the centroid
-    MomentY,
-    ModulusX,
-    ModulusY,
-    PolarMoment,
-    RadiusX,  // radius of gyration
-    RadiusY,
-    AxisMomentX,  // about the X axis (y = 0)
-    AxisMomentY,
-    AxisModulusX,
-    AxisModulusY,
-    AxisPolarMoment,
-    AxisRadiusX,
-    AxisRadiusY,
-};
-inline constexpr std::size_t kPropertyCount = 18;
-
-// Every property in order, for loops over all of them.
-inline constexpr std::array<Property, kPropertyCount> kAllProperties = {
-    Property::Area,         Property::CentroidX,
-    Property::CentroidY,    Property::Perimeter,
-    Property::MomentX,      Property::MomentY,
-    Property::ModulusX,     Property::ModulusY,
-    Property::PolarMoment,  Property::RadiusX,
-    Property::RadiusY,      Property::AxisMomentX,
-    Property::AxisMomentY,  Property::AxisModulusX,
-    Property::AxisModulusY, Property::AxisPolarMoment,
-    Property::AxisRadiusX,  Property::AxisRadiusY};
-
-// The symbol of each property ("A", "x_bar", ... "iy'"), the selector of sectionProperty.
-std::string_view propertySymbol(Property property);
+// The key of each property ("A", "x_bar", "len", ... "iy'"), the selector of sectionProperty and
+// the name of its value in the calculator's JSON.
+constexpr std::string_view propertySymbol(Property property) {
+    return propertySpec(property).key;
+}
 
 // The centroid and the perimeter are positions and lengths: a subtracted figure shows them
 // unsigned. Every other property changes sign with the figure.

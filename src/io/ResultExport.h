@@ -1,4 +1,4 @@
-// Result export: a line-by-line, tab-separated image of the 23 rows of the result table, in code
+// Result export: a line-by-line, tab-separated image of the rows of the result table, in code
 // page 932 with CR LF.
 #pragma once
 

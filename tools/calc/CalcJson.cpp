@@ -1,7 +1,7 @@
 // Builds the JSON document of a completed calculation: from the result table's cells the figure
-// and combined column heads and one object per value row (the heading and spacer rows carry no
-// values and are left out); from the calculation's full-precision values one object per figure
-// and one for the combined section; and the optional mass per metre.
+// and combined column heads and one object per value row of kResultRowSpecs (the heading and
+// spacer rows carry no values and are left out); from the calculation's full-precision values one
+// object per figure and one for the combined section; and the optional mass per metre.
 #include "CalcJson.h"
 
 #include <QJsonArray>
@@ -18,11 +18,13 @@ QString Q(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// The eighteen values by symbol; a perimeter the column does not show ("-") is null.
+// The values by key; a value the column does not show ("-") is null.
 QJsonObject valuesObject(const ColumnValues& column) {
+    const bool combined = column.kind == kTotalHead;
     QJsonObject values;
     for (Property p : kAllProperties) {
-        const bool shown = p != Property::Perimeter || column.hasPerimeter;
+        const bool shown = (p != Property::Perimeter || column.hasPerimeter) &&
+                           (combined || propertySpec(p).columns == RowColumns::All);
         values.insert(Q(propertySymbol(p)), shown ? QJsonValue(column.values[p]) : QJsonValue());
     }
     return values;
@@ -36,11 +38,12 @@ std::string CalcJson::text(const ResultTable& result, const std::vector<ColumnVa
     constexpr int kFirstValueCol = 2;  // columns 0 and 1 hold the item and the symbol
 
     QJsonArray heads;
-    for (int col = kFirstValueCol; col < result.cols(); ++col) heads.append(Q(result.text(0, col)));
+    for (int col = kFirstValueCol; col < result.cols(); ++col)
+        heads.append(Q(result.text(kHeaderRow, col)));
 
     QJsonArray rows;
-    for (int row = 1; row < ResultTable::kRows; ++row) {
-        if (result.text(row, 1).empty()) continue;  // headings and spacers
+    for (int row = 0; row < ResultTable::kRows; ++row) {
+        if (kResultRowSpecs[static_cast<std::size_t>(row)].kind != RowKind::Value) continue;
         QJsonArray cells;
         for (int col = kFirstValueCol; col < result.cols(); ++col)
             cells.append(Q(result.text(row, col)));
