@@ -735,7 +735,7 @@ void MainWindow::copyResult() {
 void MainWindow::openMassDialog() {
     if (pages_->currentWidget() != resultFrame_) return;
     const ResultTable& grid = ws_.resultGrid;
-    MassDialog form(lenientValue(grid.text(1, grid.col())), this);
+    MassDialog form(lenientValue(grid.text(Property::Area, grid.col())), this);
     form.exec();
 }
 

@@ -34,21 +34,36 @@ constexpr double kItemWidth = 2900;
 constexpr double kSymbolWidth = 1000;
 constexpr double kRowHeight = 330;
 
-struct TableRow {
-    const char* item;
-    const char* symbol;
+// The blocks of the sheet, each a ruled table of the result rows that name it: three on the first
+// page beside the drawing, the principal axes, the moduli per fibre and the plastic values on the
+// second.
+struct BlockPlace {
+    SheetBlock block;
+    const char* caption;
+    int page;
+    double left, top;
+};
+constexpr BlockPlace kBlocks[] = {
+    {SheetBlock::General, QT_TRANSLATE_NOOP("PrintSheet", "[全般]"), 1, kLeft, 1600},
+    {SheetBlock::Centroidal, QT_TRANSLATE_NOOP("PrintSheet", "[図心回り]"), 1, kLeft, 3800},
+    {SheetBlock::CoordinateAxes, QT_TRANSLATE_NOOP("PrintSheet", "[座標軸回り]"), 1, kLeft, 6990},
+    {SheetBlock::PrincipalAxes, QT_TRANSLATE_NOOP("PrintSheet", "[主軸]"), 2, kLeft, 1000},
+    {SheetBlock::ExtremeFibres, QT_TRANSLATE_NOOP("PrintSheet", "[縁端別断面係数]"), 2, kLeft,
+     5000},
+    {SheetBlock::Plastic, QT_TRANSLATE_NOOP("PrintSheet", "[塑性]"), 2, kLeft + kTableWidth + 1500,
+     1000},
 };
 
-const TableRow kGeneral[] = {
-    {"面積", "A"}, {"図心X", "x_bar"}, {"図心Y", "y_bar"}, {"周辺長", "L"}};
-const TableRow kCentroidal[] = {{"断面2次モーメントX", "Ix"},  {"断面2次モーメントY", "Iy"},
-                                {"断面係数X", "Zx"},           {"断面係数Y", "Zy"},
-                                {"断面2次極モーメント", "Ip"}, {"断面2次半径X", "ix"},
-                                {"断面2次半径Y", "iy"}};
-const TableRow kCoordinate[] = {{"断面2次モーメントX", "Ix'"},  {"断面2次モーメントY", "Iy'"},
-                                {"断面係数X", "Zx'"},           {"断面係数Y", "Zy'"},
-                                {"断面2次極モーメント", "Ip'"}, {"断面2次半径X", "ix'"},
-                                {"断面2次半径Y", "iy'"}};
+QString sheetText(const char* context, const char* text) {
+    return QCoreApplication::translate(context, text);
+}
+
+std::vector<int> rowsOf(SheetBlock block) {
+    std::vector<int> rows;
+    for (int row = 0; row < kResultRowCount; ++row)
+        if (kResultRowSpecs[static_cast<std::size_t>(row)].sheet == block) rows.push_back(row);
+    return rows;
+}
 
 // A font whose size is given in twips (20 to the point), as the sheet is painted in twips.
 QFont sheetFont(const QString& name, int points, bool bold = false) {
@@ -78,12 +93,13 @@ void paintTable(QPainter& painter, double left, double top, const QString& capti
     const double columns[] = {left, left + kItemWidth, left + kItemWidth + kSymbolWidth,
                               left + kTableWidth};
     painter.fillRect(QRectF(left, header, kTableWidth, kRowHeight), QColor(192, 192, 192));
-    const char* heads[] = {QT_TRANSLATE_NOOP("PrintSheet", "項目"),
-                           QT_TRANSLATE_NOOP("PrintSheet", "記号"),
-                           QT_TRANSLATE_NOOP("PrintSheet", "結果")};
+    const ResultRowSpec& head = kResultRowSpecs[kHeaderRow];
+    const QString heads[] = {sheetText("ResultRows", head.label),
+                             sheetText("ResultRows", head.symbol),
+                             sheetText("PrintSheet", QT_TRANSLATE_NOOP("PrintSheet", "結果"))};
     for (int c = 0; c < 3; ++c) {
         painter.drawText(QRectF(columns[c], header, columns[c + 1] - columns[c], kRowHeight),
-                         Qt::AlignCenter, QCoreApplication::translate("PrintSheet", heads[c]));
+                         Qt::AlignCenter, heads[c]);
     }
     const double bottom = header + kRowHeight * (1 + static_cast<double>(rows.size()));
     for (std::size_t r = 0; r < rows.size(); ++r) {
@@ -117,13 +133,39 @@ QString PrintSheet::fileNameText() const {
     return path.mid(slash + 1);
 }
 
-std::array<QString, PrintSheet::kValueCount> PrintSheet::valueTexts() const {
-    std::array<QString, kValueCount> texts;
+std::vector<int> PrintSheet::valueRows() {
+    std::vector<int> rows;
+    for (const BlockPlace& place : kBlocks) {
+        const std::vector<int> block = rowsOf(place.block);
+        rows.insert(rows.end(), block.begin(), block.end());
+    }
+    return rows;
+}
+
+std::vector<QString> PrintSheet::valueTexts() const {
+    std::vector<QString> texts;
     const ResultTable& result = workspace_.resultGrid;
     const int col = result.cols() - 1;
-    for (int i = 0; i < kValueCount; ++i)
-        texts[i] = QString::fromStdString(result.text(kValueRows[i], col));
+    for (int row : valueRows()) texts.push_back(QString::fromStdString(result.text(row, col)));
     return texts;
+}
+
+void PrintSheet::paintBlocks(QPainter& painter, int page) const {
+    const QFont label = sheetFont(QStringLiteral("ＭＳ Ｐゴシック"), 10);
+    const QFont value = sheetFont(QStringLiteral("ＭＳ Ｐ明朝"), 10);
+    const ResultTable& result = workspace_.resultGrid;
+    const int col = result.cols() - 1;
+    for (const BlockPlace& place : kBlocks) {
+        if (place.page != page) continue;
+        std::vector<SheetRow> lines;
+        for (int row : rowsOf(place.block)) {
+            const ResultRowSpec& spec = kResultRowSpecs[static_cast<std::size_t>(row)];
+            lines.push_back({sheetText("ResultRows", spec.label), QString::fromUtf8(spec.symbol),
+                             QString::fromStdString(result.text(row, col))});
+        }
+        paintTable(painter, place.left, place.top, sheetText("PrintSheet", place.caption), lines,
+                   label, value);
+    }
 }
 
 QRectF PrintSheet::drawingWindow() const {
@@ -182,19 +224,7 @@ void PrintSheet::paintSheet(QPainter& painter) const {
     painter.drawText(nameBox.adjusted(1500, 0, -100, 0), Qt::AlignVCenter | Qt::AlignLeft,
                      fileNameText());
 
-    // The three tables.
-    const std::array<QString, kValueCount> values = valueTexts();
-    int next = 0;
-    auto table = [&](double top, const char* caption, std::span<const TableRow> rows) {
-        std::vector<SheetRow> lines;
-        for (const TableRow& row : rows)
-            lines.push_back(
-                {QString::fromUtf8(row.item), QString::fromUtf8(row.symbol), values[next++]});
-        paintTable(painter, kLeft, top, QString::fromUtf8(caption), lines, label, value);
-    };
-    table(1600, "[全般]", kGeneral);
-    table(3800, "[図心回り]", kCentroidal);
-    table(6990, "[座標軸回り]", kCoordinate);
+    paintBlocks(painter, 1);
 
     paintDrawing(painter);
 
@@ -218,29 +248,7 @@ void PrintSheet::paintMoreValues(QPainter& painter) const {
         QRectF(0, 120, kWidth, 560), Qt::AlignHCenter | Qt::AlignVCenter,
         QCoreApplication::translate("PrintSheet", "Kuvantoシート (2) ") + fileNameText());
     painter.setPen(pen(Qt::black, 1));
-    const QFont label = sheetFont(QStringLiteral("ＭＳ Ｐゴシック"), 10);
-    const QFont value = sheetFont(QStringLiteral("ＭＳ Ｐ明朝"), 10);
-
-    // Every block of the result table after "[座標軸回り]", from its heading to the next spacer,
-    // with the combined column's texts: two tables on the left, one on the right.
-    const ResultTable& result = workspace_.resultGrid;
-    const int col = result.cols() - 1;
-    const double tops[] = {1000, 5000, 1000};
-    const double lefts[] = {kLeft, kLeft, kLeft + kTableWidth + 1500};
-    int block = 0;
-    for (int row = static_cast<int>(ResultRow::PrincipalHeading);
-         row < ResultTable::kRows && block < 3;) {
-        const QString caption = QString::fromStdString(result.text(row, 0));
-        std::vector<SheetRow> lines;
-        int r = row + 1;
-        for (; r < ResultTable::kRows && !isSpacerRow(r); ++r)
-            lines.push_back({QString::fromStdString(result.text(r, 0)),
-                             QString::fromStdString(result.text(r, 1)),
-                             QString::fromStdString(result.text(r, col))});
-        paintTable(painter, lefts[block], tops[block], caption, lines, label, value);
-        ++block;
-        row = r + 1;  // past the spacer to the next heading
-    }
+    paintBlocks(painter, 2);
 }
 
 void PrintSheet::paintDrawing(QPainter& painter) const {
@@ -294,11 +302,9 @@ void PrintSheet::paintDrawing(QPainter& painter) const {
         painter.drawLine(at(-2 * r, 0), at(2 * r, 0));
         painter.drawLine(at(0, 2 * r), at(0, -2 * r));
     }
-    const ResultTable& result = workspace_.resultGrid;
-    const int col = result.cols() - 1;
-    if (showCentroid_ && result.text(0, col) == kTotalHead && !result.text(2, col).empty() &&
-        !result.text(3, col).empty()) {
-        const double x = lenientValue(result.text(2, col)), y = lenientValue(result.text(3, col));
+    const std::optional<Point> centroid = shownCentroid(workspace_.resultGrid);
+    if (showCentroid_ && centroid) {
+        const double x = centroid->x, y = centroid->y;
         const double half = window.width() / 3;
         painter.setPen(pen(QColor(255, 0, 255), 1));
         circle(x, y, r);

@@ -7,7 +7,7 @@
 
 #include <QRectF>
 #include <QString>
-#include <array>
+#include <vector>
 
 #include "canvas/SectionPainter.h"
 #include "editing/Workspace.h"
@@ -26,10 +26,9 @@ public:
     // The drawing area on the sheet.
     static constexpr QRectF kDrawingArea{6450, 990, 8355, 8235};
 
-    // The number of value fields and the result-table row each shows (column "総合").
-    static constexpr int kValueCount = 18;
-    static constexpr std::array<int, kValueCount> kValueRows = {1,  2,  3,  4,  7,  8,  9,  10, 11,
-                                                                12, 13, 16, 17, 18, 19, 20, 21, 22};
+    // The result-table rows whose combined value the sheet shows, block by block in table order
+    // (the rows that name a sheet block in kResultRowSpecs), the first page's blocks first.
+    static std::vector<int> valueRows();
 
     // The marks follow the window's switches "原点表示" and "図心表示".
     PrintSheet(const Workspace& workspace, bool showOrigin, bool showCentroid);
@@ -37,8 +36,8 @@ public:
     // The text of the "File Name :" field: the file-name part of the last coordinate file, or
     // "Untitled...".
     QString fileNameText() const;
-    // The value fields, in the order of kValueRows.
-    std::array<QString, kValueCount> valueTexts() const;
+    // The value fields, in the order of valueRows(): the texts of the combined column.
+    std::vector<QString> valueTexts() const;
     // The coordinate window of the drawing area (left, top, right, bottom), fitted to the figures.
     QRectF drawingWindow() const;
 
@@ -62,6 +61,8 @@ public:
 private:
     void paintSheet(QPainter& painter) const;
     void paintMoreValues(QPainter& painter) const;
+    // The blocks of result rows on the page.
+    void paintBlocks(QPainter& painter, int page) const;
     void paintDrawing(QPainter& painter) const;
 
     const Workspace& workspace_;

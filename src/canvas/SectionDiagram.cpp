@@ -54,14 +54,14 @@ void SectionDiagram::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), bgrColor(kCanvasBackColor));
     const int col = result_.cols() - 1;
-    if (!result_.visible() || result_.text(ResultRow::Header, col) != kTotalHead) return;
+    if (!result_.visible() || result_.text(kHeaderRow, col) != kTotalHead) return;
     const Extent& e = extent();
     if (!e.known) return;
-    auto value = [&](ResultRow row) { return lenientValue(result_.text(row, col)); };
-    const WorldPt centroid{value(ResultRow::CentroidX), value(ResultRow::CentroidY)};
-    const double theta = value(ResultRow::PrincipalAngle) * std::numbers::pi / 180;
-    const double plasticX = value(ResultRow::PlasticAxisX);
-    const double plasticY = value(ResultRow::PlasticAxisY);
+    auto value = [&](Property row) { return lenientValue(result_.text(row, col)); };
+    const WorldPt centroid{value(Property::CentroidX), value(Property::CentroidY)};
+    const double theta = value(Property::PrincipalAngle) * std::numbers::pi / 180;
+    const double plasticX = value(Property::PlasticAxisX);
+    const double plasticY = value(Property::PlasticAxisY);
 
     // A square window around the figures, a tenth wider on each side.
     const int side = std::min(width(), height()) - 8;
@@ -141,7 +141,7 @@ void SectionDiagram::paintEvent(QPaintEvent*) {
     painter.setPen(QColor(230, 230, 230));
     painter.drawText(
         corner + QPointF(6, side - 8),
-        tr("θ = %1°").arg(QString::fromStdString(result_.text(ResultRow::PrincipalAngle, col))));
+        tr("θ = %1°").arg(QString::fromStdString(result_.text(Property::PrincipalAngle, col))));
 }
 
 }  // namespace kuvanto

@@ -133,12 +133,10 @@ void SectionView::drawOriginMark(SectionPainter& painter) {
 }
 
 bool SectionView::centroidShown(WorldPt* at) const {
-    const int col = result_.cols() - 1;
-    if (result_.text(ResultRow::Header, col) != kTotalHead || !showCentroid) return false;
-    const std::string& xg = result_.text(ResultRow::CentroidX, col);
-    const std::string& yg = result_.text(ResultRow::CentroidY, col);
-    if (xg.empty() || yg.empty()) return false;
-    if (at) *at = WorldPt{lenientValue(xg), lenientValue(yg)};
+    if (!showCentroid) return false;
+    const std::optional<Point> centroid = shownCentroid(result_);
+    if (!centroid) return false;
+    if (at) *at = WorldPt{centroid->x, centroid->y};
     return true;
 }
 
@@ -156,11 +154,11 @@ void SectionView::drawCentroidMark(SectionPainter& painter, WorldPt g) {
 void SectionView::drawPrincipalAxes(SectionPainter& painter) {
     // Through the combined centroid of the last run, whether or not its mark is shown.
     const int col = result_.cols() - 1;
-    if (result_.text(ResultRow::Header, col) != kTotalHead) return;
-    const std::string& angle = result_.text(ResultRow::PrincipalAngle, col);
+    if (result_.text(kHeaderRow, col) != kTotalHead) return;
+    const std::string& angle = result_.text(Property::PrincipalAngle, col);
     if (angle.empty()) return;
-    const WorldPt g{lenientValue(result_.text(ResultRow::CentroidX, col)),
-                    lenientValue(result_.text(ResultRow::CentroidY, col))};
+    const WorldPt g{lenientValue(result_.text(Property::CentroidX, col)),
+                    lenientValue(result_.text(Property::CentroidY, col))};
     const double theta = degreesToRadians(lenientValue(angle));
     const double reach = scaleWidth() / 2;
     drawWidth_ = 1;

@@ -20,19 +20,6 @@ namespace kuvanto {
 
 namespace {
 
-std::string formatProperty(Property property, double value) {
-    if (!std::isfinite(value)) return "-";  // a value of the added rows that has no answer
-    switch (rowFormat(resultRow(property))) {
-        case CellFormat::Length:
-            return lengthCellText(value);
-        case CellFormat::Decimals:
-            return fixed3Text(value);
-        case CellFormat::Exponent:
-            break;
-    }
-    return expText(value);
-}
-
 // What a figure column shows in the rows of the combined section only.
 constexpr std::string_view kNotForFigures = "-";
 
@@ -43,7 +30,7 @@ void colourColumn(ResultTable& result, int col, Rgb color) {
 void openColumn(ResultTable& result, int col, std::string head) {
     result.setColWidthTwips(col, 1000);
     result.setColCentred(col, true);
-    result.setText(ResultRow::Header, col, std::move(head));
+    result.setText(kHeaderRow, col, std::move(head));
 }
 
 // What the combined section takes from one figure (signed as its column shows it).
@@ -175,11 +162,11 @@ std::optional<SectionProperties> writeFigureColumn(ResultTable& result, std::str
     if (!props) return std::nullopt;
     for (Property i : kAllProperties) {
         if (isCombinedOnlyProperty(i)) {
-            result.setText(resultRow(i), col, std::string(kNotForFigures));
+            result.setText(i, col, std::string(kNotForFigures));
             continue;
         }
         if (isSignedProperty(i)) (*props)[i] *= sign;
-        result.setText(resultRow(i), col, formatProperty(i, (*props)[i]));
+        result.setText(i, col, formatProperty(i, (*props)[i]));
     }
     colourColumn(result, col, sign > 0 ? kAddColumnColor : kSubtractedColumnColor);
     result.setVisible(true);
@@ -226,10 +213,10 @@ bool runCalculation(const CoordTable& add, const CoordTable& subtracted, ResultT
     for (Property i : kAllProperties) {
         std::string text;
         if (i == Property::Perimeter)
-            text = oneFigure ? result.text(ResultRow::Perimeter, 2) : std::string("-");
+            text = oneFigure ? result.text(Property::Perimeter, 2) : std::string("-");
         else
             text = formatProperty(i, (*props)[i]);
-        result.setText(resultRow(i), totalCol, std::move(text));
+        result.setText(i, totalCol, std::move(text));
     }
     colourColumn(result, totalCol, kTotalColumnColor);
     result.setCol(totalCol);

@@ -1,9 +1,12 @@
-// The result table store (rows of text and colour per column, column widths and alignment,
+// The result table store (its rows of text and colour per column, column widths and alignment,
 // row heights, visibility, selection) and its reset, which writes the item and symbol columns.
 #include "core/ResultTable.h"
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
+
+#include "core/NumberText.h"
 
 namespace kuvanto {
 
@@ -11,112 +14,24 @@ namespace {
 
 const std::string kEmpty;
 
-// Item name and symbol of every row, in table order.
-constexpr std::array<std::pair<std::string_view, std::string_view>, ResultTable::kRows> kRowNames{{
-    {"項目", "記号"},
-    {"面積", "A"},
-    {"図心X", "x_bar"},
-    {"図心Y", "y_bar"},
-    {"周辺長", "L"},
-    {"", ""},
-    {"[図心回り]", ""},
-    {"断面2次モーメントX", "Ix"},
-    {"断面2次モーメントY", "Iy"},
-    {"断面係数X", "Zx"},
-    {"断面係数Y", "Zy"},
-    {"断面2次極モーメント", "Ip"},
-    {"断面2次半径X", "ix"},
-    {"断面2次半径Y", "iy"},
-    {"", ""},
-    {"[座標軸回り]", ""},
-    {"断面2次モーメントX", "Ix'"},
-    {"断面2次モーメントY", "Iy'"},
-    {"断面係数X", "Zx'"},
-    {"断面係数Y", "Zy'"},
-    {"断面2次極モーメント", "Ip'"},
-    {"断面2次半径X", "ix'"},
-    {"断面2次半径Y", "iy'"},
-    {"", ""},
-    {"[主軸]", ""},
-    {"断面相乗モーメント", "Ixy"},
-    {"断面相乗モーメント(座標軸)", "Ixy'"},
-    {"主軸角", "θ"},
-    {"主断面2次モーメントU", "Iu"},
-    {"主断面2次モーメントV", "Iv"},
-    {"断面係数U", "Zu"},
-    {"断面係数V", "Zv"},
-    {"断面2次半径U", "iu"},
-    {"断面2次半径V", "iv"},
-    {"", ""},
-    {"[縁端別断面係数]", ""},
-    {"断面係数X上縁", "Zx_top"},
-    {"断面係数X下縁", "Zx_bottom"},
-    {"断面係数Y右縁", "Zy_right"},
-    {"断面係数Y左縁", "Zy_left"},
-    {"", ""},
-    {"[塑性]", ""},
-    {"塑性中立軸X", "x_p"},
-    {"塑性中立軸Y", "y_p"},
-    {"塑性断面係数X", "Zpx"},
-    {"塑性断面係数Y", "Zpy"},
-    {"形状係数X", "fx"},
-    {"形状係数Y", "fy"},
-    {"塑性断面係数U", "Zpu"},
-    {"塑性断面係数V", "Zpv"},
-}};
-
 bool inRange(int row, int col, int cols) {
     return row >= 0 && row < ResultTable::kRows && col >= 0 && col < cols;
 }
 
 }  // namespace
 
-ResultRow resultRow(Property property) {
-    // The properties in their order, each block after its spacer and heading: four rows under
-    // the header, then blocks of seven, seven, nine, four and eight rows.
-    const int index = static_cast<int>(property);
-    int row = index + static_cast<int>(ResultRow::Area);
-    for (Property first : {Property::MomentX, Property::AxisMomentX, Property::ProductMoment,
-                           Property::TopModulusX, Property::PlasticAxisX}) {
-        if (property >= first) row += 2;  // a spacer and a heading
+std::string formatProperty(Property property, double value) {
+    if (!std::isfinite(value)) return "-";  // a value of the added rows that has no answer
+    switch (propertySpec(property).format) {
+        case NumberFormat::Length:
+            return lengthCellText(value);
+        case NumberFormat::Decimals:
+            return fixed3Text(value);
+        case NumberFormat::None:
+        case NumberFormat::Exponent:
+            break;
     }
-    return static_cast<ResultRow>(row);
-}
-
-CellFormat rowFormat(ResultRow row) {
-    switch (row) {
-        case ResultRow::CentroidX:
-        case ResultRow::CentroidY:
-        case ResultRow::Perimeter:
-        case ResultRow::RadiusX:
-        case ResultRow::RadiusY:
-        case ResultRow::AxisRadiusX:
-        case ResultRow::AxisRadiusY:
-        case ResultRow::MajorRadius:
-        case ResultRow::MinorRadius:
-        case ResultRow::PlasticAxisX:
-        case ResultRow::PlasticAxisY:
-            return CellFormat::Length;
-        case ResultRow::PrincipalAngle:
-        case ResultRow::ShapeFactorX:
-        case ResultRow::ShapeFactorY:
-            return CellFormat::Decimals;
-        default:
-            return CellFormat::Exponent;
-    }
-}
-
-bool isSpacerRow(int row) {
-    switch (static_cast<ResultRow>(row)) {
-        case ResultRow::CentroidSpacer:
-        case ResultRow::AxisSpacer:
-        case ResultRow::PrincipalSpacer:
-        case ResultRow::FibreSpacer:
-        case ResultRow::PlasticSpacer:
-            return true;
-        default:
-            return false;
-    }
+    return expText(value);
 }
 
 ResultTable::ResultTable() : cols_(3) {}
@@ -200,12 +115,20 @@ void resetResultTable(ResultTable& grid) {
     grid.setColCentred(0, true);
     grid.setColCentred(1, true);
     for (int row = 0; row < ResultTable::kRows; ++row) {
-        grid.setText(row, 0, std::string(kRowNames[static_cast<std::size_t>(row)].first));
-        grid.setText(row, 1, std::string(kRowNames[static_cast<std::size_t>(row)].second));
+        const ResultRowSpec& spec = kResultRowSpecs[static_cast<std::size_t>(row)];
+        grid.setText(row, 0, spec.label);
+        grid.setText(row, 1, spec.symbol);
+        grid.setRowHeightTwips(row, spec.heightTwips);
     }
-    for (int row = 0; row < ResultTable::kRows; ++row) {
-        if (isSpacerRow(row)) grid.setRowHeightTwips(row, 150);
-    }
+}
+
+std::optional<Point> shownCentroid(const ResultTable& grid) {
+    const int col = grid.cols() - 1;
+    if (grid.text(kHeaderRow, col) != kTotalHead) return std::nullopt;
+    const std::string& x = grid.text(Property::CentroidX, col);
+    const std::string& y = grid.text(Property::CentroidY, col);
+    if (x.empty() || y.empty()) return std::nullopt;
+    return Point{lenientValue(x), lenientValue(y)};
 }
 
 }  // namespace kuvanto

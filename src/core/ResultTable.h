@@ -1,7 +1,8 @@
-// The result table: 23 rows of named quantities, one column per figure and a last column "総合"
-// for the combined section. It is both the display and the store of results: the combined column,
-// the export, the mass calculation and the canvas centroid mark read their numbers from its cell
-// texts. Holds texts, per-cell background colours, column widths, visibility and the selection.
+// The result table: the rows of kResultRowSpecs (ResultRows.h), one column per figure and a last
+// column "総合" for the combined section. It is both the display and the store of results: the
+// combined column, the export, the mass calculation and the canvas centroid mark read their numbers
+// from its cell texts. Holds texts, per-cell background colours, column widths, visibility and the
+// selection.
 #pragma once
 
 #include <array>
@@ -12,45 +13,15 @@
 #include <utility>
 #include <vector>
 
+#include "core/Point.h"
+#include "core/ResultRows.h"
 #include "core/SectionProperties.h"
 #include "core/TableSelection.h"
 
 namespace kuvanto {
 
-// The rows of the result table: the header, the value rows of the properties, and before each
-// block after the first a spacer row and a heading.
-// clang-format off
-enum class ResultRow {
-    Header = 0,
-    Area = 1, CentroidX = 2, CentroidY = 3, Perimeter = 4,
-    CentroidSpacer = 5, CentroidHeading = 6,  // "[図心回り]"
-    MomentX = 7, MomentY = 8, ModulusX = 9, ModulusY = 10, PolarMoment = 11,
-    RadiusX = 12, RadiusY = 13,
-    AxisSpacer = 14, AxisHeading = 15,  // "[座標軸回り]"
-    AxisMomentX = 16, AxisMomentY = 17, AxisModulusX = 18, AxisModulusY = 19,
-    AxisPolarMoment = 20, AxisRadiusX = 21, AxisRadiusY = 22,
-    PrincipalSpacer = 23, PrincipalHeading = 24,  // "[主軸]"
-    ProductMoment = 25, AxisProductMoment = 26, PrincipalAngle = 27, MajorMoment = 28,
-    MinorMoment = 29, MajorModulus = 30, MinorModulus = 31, MajorRadius = 32, MinorRadius = 33,
-    FibreSpacer = 34, FibreHeading = 35,  // "[縁端別断面係数]"
-    TopModulusX = 36, BottomModulusX = 37, RightModulusY = 38, LeftModulusY = 39,
-    PlasticSpacer = 40, PlasticHeading = 41,  // "[塑性]"
-    PlasticAxisX = 42, PlasticAxisY = 43, PlasticModulusX = 44, PlasticModulusY = 45,
-    ShapeFactorX = 46, ShapeFactorY = 47, PlasticModulusU = 48, PlasticModulusV = 49,
-};
-// clang-format on
-
-// The row that shows a property.
-ResultRow resultRow(Property property);
-
-// How a row shows its values: lengths with three decimals (centroid, perimeter, radii, plastic
-// axes; below 1 in the exponent form), plain three decimals (the principal angle in degrees and
-// the shape factors), or the exponent format.
-enum class CellFormat { Length, Decimals, Exponent };
-CellFormat rowFormat(ResultRow row);
-
-// The spacer rows, 150 twips high.
-bool isSpacerRow(int row);
+// Formats a property's value as its row shows it.
+std::string formatProperty(Property property, double value);
 
 struct Rgb {
     std::uint8_t r = 0, g = 0, b = 0;
@@ -66,7 +37,7 @@ inline constexpr std::string_view kFailureMessage =
 
 class ResultTable : public TableSelection {
 public:
-    static constexpr int kRows = 50;
+    static constexpr int kRows = kResultRowCount;
 
     ResultTable();  // three columns, all cells empty, visible
 
@@ -75,11 +46,12 @@ public:
 
     const std::string& text(int row, int col) const;  // out of range: empty text
     void setText(int row, int col, std::string text);
-    const std::string& text(ResultRow row, int col) const {
-        return text(static_cast<int>(row), col);
+    // The cell of a property's row.
+    const std::string& text(Property property, int col) const {
+        return text(resultRow(property), col);
     }
-    void setText(ResultRow row, int col, std::string text) {
-        setText(static_cast<int>(row), col, std::move(text));
+    void setText(Property property, int col, std::string text) {
+        setText(resultRow(property), col, std::move(text));
     }
 
     std::optional<Rgb> cellColor(int row, int col) const;  // nothing: the default cell colour
@@ -119,9 +91,14 @@ private:
     std::uint64_t revision_ = 0;
 };
 
-// Empties the table and writes the item and symbol columns: widths 1500, 450, 900 twips for
-// columns 0..2, columns 0 and 1 centred, the spacer rows 150 twips high. Column count and
+// Empties the table and writes the item and symbol columns of every row: widths 1500, 450, 900
+// twips for columns 0..2, columns 0 and 1 centred, the rows' own heights. Column count and
 // visibility stay.
 void resetResultTable(ResultTable& grid);
+
+// The centroid the combined column "総合" shows (the last column), or nothing when the table has
+// no combined column or its centroid cells are empty. The canvas and the printed sheet draw their
+// centroid mark here.
+std::optional<Point> shownCentroid(const ResultTable& grid);
 
 }  // namespace kuvanto

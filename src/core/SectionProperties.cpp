@@ -19,12 +19,6 @@ namespace kuvanto {
 
 namespace {
 
-constexpr std::array<std::string_view, kPropertyCount> kSymbols = {
-    "A",       "x_bar", "y_bar", "len", "Ix",  "Iy",  "Zx",  "Zy",     "Ip",        "ix",
-    "iy",      "Ix'",   "Iy'",   "Zx'", "Zy'", "Ip'", "ix'", "iy'",    "Ixy",       "Ixy'",
-    "theta",   "Iu",    "Iv",    "Zu",  "Zv",  "iu",  "iv",  "Zx_top", "Zx_bottom", "Zy_right",
-    "Zy_left", "x_p",   "y_p",   "Zpx", "Zpy", "fx",  "fy",  "Zpu",    "Zpv"};
-
 // The edges of the polygon, closed by index: edge k runs from vertex k to vertex k + 1, and the
 // last edge back to vertex 0 when the list is not closed already.
 class Edges {
@@ -46,10 +40,6 @@ private:
 };
 
 }  // namespace
-
-std::string_view propertySymbol(Property property) {
-    return kSymbols[static_cast<std::size_t>(property)];
-}
 
 bool radiusOfGyration(double moment, double area, double& radius) {
     const double ratio = moment / area;
@@ -195,13 +185,13 @@ std::optional<SectionProperties> allProperties(std::span<const Point> vertices) 
 }
 
 double sectionProperty(std::string_view symbol, std::span<const Point> vertices) {
-    const auto found = std::find(kSymbols.begin(), kSymbols.end(), symbol);
-    if (found == kSymbols.end() ||
-        isCombinedOnlyProperty(kAllProperties[static_cast<std::size_t>(found - kSymbols.begin())]))
+    const auto found = std::find_if(kAllProperties.begin(), kAllProperties.end(),
+                                    [symbol](Property p) { return propertySymbol(p) == symbol; });
+    if (found == kAllProperties.end() || isCombinedOnlyProperty(*found))
         throw CalcError("unknown section property: " + std::string(symbol));
     const auto props = allProperties(vertices);
     if (!props) throw CalcError("the figure has no computable section properties");
-    return (*props)[kAllProperties[static_cast<std::size_t>(found - kSymbols.begin())]];
+    return (*props)[*found];
 }
 
 }  // namespace kuvanto

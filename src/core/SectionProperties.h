@@ -11,65 +11,15 @@
 #include <string_view>
 
 #include "core/Point.h"
+#include "core/ResultRows.h"
 
 namespace kuvanto {
 
-// The properties in the order the result table shows them: the eighteen basic ones, then the
-// principal axes, the moduli per extreme fibre and the plastic block of the combined section.
-enum class Property {
-    Area,
-    CentroidX,
-    CentroidY,
-    Perimeter,
-    MomentX,  // about the horizontal axis through the centroid
-    MomentY,
-    ModulusX,
-    ModulusY,
-    PolarMoment,
-    RadiusX,  // radius of gyration
-    RadiusY,
-    AxisMomentX,  // about the X axis (y = 0)
-    AxisMomentY,
-    AxisModulusX,
-    AxisModulusY,
-    AxisPolarMoment,
-    AxisRadiusX,
-    AxisRadiusY,
-    ProductMoment,      // integral of (x - x_bar)(y - y_bar) dA
-    AxisProductMoment,  // integral of x y dA
-    PrincipalAngle,     // degrees from the X axis to the major axis u, in (-90, 90]
-    MajorMoment,        // Iu, about the major principal axis
-    MinorMoment,        // Iv
-    MajorModulus,
-    MinorModulus,
-    MajorRadius,
-    MinorRadius,
-    TopModulusX,  // Ix over the distance to the top fibre
-    BottomModulusX,
-    RightModulusY,
-    LeftModulusY,
-    PlasticAxisX,  // x of the plastic neutral axis parallel to Y (combined section only)
-    PlasticAxisY,  // y of the plastic neutral axis parallel to X
-    PlasticModulusX,
-    PlasticModulusY,
-    ShapeFactorX,  // plastic over elastic modulus
-    ShapeFactorY,
-    PlasticModulusU,  // about the principal axes
-    PlasticModulusV,
-};
-inline constexpr std::size_t kPropertyCount = 39;
-// The eighteen basic properties come first.
-inline constexpr std::size_t kBasicPropertyCount = 18;
-
-// Every property in order, for loops over all of them.
-inline constexpr std::array<Property, kPropertyCount> kAllProperties = [] {
-    std::array<Property, kPropertyCount> all{};
-    for (std::size_t i = 0; i < kPropertyCount; ++i) all[i] = static_cast<Property>(i);
-    return all;
-}();
-
-// The symbol of each property ("A", "x_bar", ... "iy'"), the selector of sectionProperty.
-std::string_view propertySymbol(Property property);
+// The key of each property ("A", "x_bar", "len", ... "iy'"), the selector of sectionProperty and
+// the name of its value in the calculator's JSON.
+constexpr std::string_view propertySymbol(Property property) {
+    return propertySpec(property).key;
+}
 
 // The centroid and the perimeter are positions and lengths: a subtracted figure shows them
 // unsigned. Every other property changes sign with the figure.
@@ -89,9 +39,9 @@ constexpr bool isSignedProperty(Property property) {
     }
 }
 
-// The plastic properties belong to the combined section only: a figure column shows "-".
+// The properties of the combined section only (the plastic block): a figure column shows "-".
 constexpr bool isCombinedOnlyProperty(Property property) {
-    return property >= Property::PlasticAxisX;
+    return propertySpec(property).columns == RowColumns::CombinedOnly;
 }
 
 // All values of one figure (or of the combined section).

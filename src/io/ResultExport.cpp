@@ -1,6 +1,7 @@
 // Result export: one line per row of the result table, tab-separated, for spreadsheets and
-// documents. Value rows give every column, heading rows their item text alone, spacer rows an
-// empty line; a row with items but no figure value (a table never calculated) gives no line.
+// documents, placed by the row's kind: the header and value rows give every column, heading rows
+// their item text alone, spacer rows an empty line; a row with items but no figure value (a table
+// never calculated) gives no line.
 #include "io/ResultExport.h"
 
 #include "io/TextFile.h"
@@ -8,19 +9,25 @@
 namespace kuvanto {
 
 std::string exportResultText(const ResultTable& result) {
+    // A table never calculated has no figure column texts: its header and value rows give no
+    // line.
+    constexpr int kFirstFigureCol = 2;
     std::string out;
     for (int r = 0; r < ResultTable::kRows; ++r) {
-        if (!result.text(r, 2).empty()) {
-            for (int c = 0; c < result.cols(); ++c) {
-                if (c > 0) out.push_back('\t');
-                out.append(result.text(r, c));
-            }
-        } else if (result.text(r, 0).empty()) {
-            // spacer row: an empty line
-        } else if (result.text(r, 1).empty()) {
-            out.append(result.text(r, 0));
-        } else {
-            continue;
+        switch (kResultRowSpecs[static_cast<std::size_t>(r)].kind) {
+            case RowKind::Header:
+            case RowKind::Value:
+                if (result.text(r, kFirstFigureCol).empty()) continue;
+                for (int c = 0; c < result.cols(); ++c) {
+                    if (c > 0) out.push_back('\t');
+                    out.append(result.text(r, c));
+                }
+                break;
+            case RowKind::Spacer:
+                break;  // an empty line
+            case RowKind::Heading:
+                out.append(result.text(r, 0));
+                break;
         }
         out.append("\r\n");
     }

@@ -57,7 +57,7 @@ private slots:
         const ResultTable& result = workspace.resultGrid;
         const int total = result.cols() - 1;
         QCOMPARE(result.text(1, total), std::string("1.5000E4"));
-        for (int row : PrintSheet::kValueRows) {
+        for (int row : PrintSheet::valueRows()) {
             const QString value = QString::fromStdString(result.text(row, total));
             QVERIFY2(text.contains(
                          QRegularExpression("\\s" + QRegularExpression::escape(value) + "(\\s|$)")),

@@ -187,17 +187,18 @@ private slots:
             test::coordTableOf({"0,0", "50,0", "50,100", "0,100"}, test::EntryRow::With),
             test::coordTableOf({"10,10", "30,10", "30,20", "10,20"}, test::EntryRow::With),
             result));
-        QCOMPARE(result.text(ResultRow::PrincipalHeading, 0), std::string("[主軸]"));
-        QCOMPARE(result.text(ResultRow::FibreHeading, 0), std::string("[縁端別断面係数]"));
-        QCOMPARE(result.text(ResultRow::PlasticHeading, 0), std::string("[塑性]"));
-        QCOMPARE(result.text(ResultRow::PrincipalAngle, 1), std::string("θ"));
-        QCOMPARE(result.text(ResultRow::PlasticModulusX, 2), std::string("-"));
-        QCOMPARE(result.text(ResultRow::PlasticModulusX, 3), std::string("-"));
-        QCOMPARE(result.text(ResultRow::MajorMoment, 3), std::string("-6.6667E3"));
-        QCOMPARE(result.text(ResultRow::PrincipalAngle, 3), std::string("90"));
-        QCOMPARE(result.text(ResultRow::ShapeFactorX, 2), std::string("-"));
-        QCOMPARE(result.text(ResultRow::PlasticSpacer, 4), std::string());
-        QCOMPARE(result.rowHeightTwips(static_cast<int>(ResultRow::PlasticSpacer)), 150);
+        QCOMPARE(result.text(resultRow(Property::ProductMoment) - 1, 0), std::string("[主軸]"));
+        QCOMPARE(result.text(resultRow(Property::TopModulusX) - 1, 0),
+                 std::string("[縁端別断面係数]"));
+        QCOMPARE(result.text(resultRow(Property::PlasticAxisX) - 1, 0), std::string("[塑性]"));
+        QCOMPARE(result.text(Property::PrincipalAngle, 1), std::string("θ"));
+        QCOMPARE(result.text(Property::PlasticModulusX, 2), std::string("-"));
+        QCOMPARE(result.text(Property::PlasticModulusX, 3), std::string("-"));
+        QCOMPARE(result.text(Property::MajorMoment, 3), std::string("-6.6667E3"));
+        QCOMPARE(result.text(Property::PrincipalAngle, 3), std::string("90"));
+        QCOMPARE(result.text(Property::ShapeFactorX, 2), std::string("-"));
+        QCOMPARE(result.text(resultRow(Property::PlasticAxisX) - 2, 4), std::string());
+        QCOMPARE(result.rowHeightTwips(resultRow(Property::PlasticAxisX) - 2), 150);
         QCOMPARE(result.Row(), ResultTable::kRows - 1);
     }
 };

@@ -12,17 +12,19 @@ using namespace kuvanto::test;
 
 namespace {
 
-// A result table laid out as the calculation leaves it: item and symbol columns, spacer rows 5
-// and 14, headings in rows 6 and 15. With `figures`, one figure column per entry and "総合".
+// A result table laid out as the calculation leaves it: the header, the headings and spacers of
+// the result rows, and made-up items and symbols in the value rows. With `figures`, one figure
+// column per entry and "総合".
 ResultTable Table(const QStringList& figures) {
     ResultTable grid;
     grid.setCols(static_cast<int>(figures.size()) + 3);
     grid.setText(0, 0, "項目");
     grid.setText(0, 1, "記号");
     for (int r = 1; r < ResultTable::kRows; ++r) {
-        if (r == 5 || r == 14) continue;
-        if (r == 6 || r == 15) {
-            grid.setText(r, 0, r == 6 ? "[図心回り]" : "[座標軸回り]");
+        const ResultRowSpec& spec = kResultRowSpecs[static_cast<std::size_t>(r)];
+        if (spec.kind == RowKind::Spacer) continue;
+        if (spec.kind == RowKind::Heading) {
+            grid.setText(r, 0, spec.label);
             continue;
         }
         grid.setText(r, 0, toStd(QString("item%1").arg(r)));
@@ -82,7 +84,8 @@ private slots:
 
     // Before any run the item rows have no values: only headings and spacers give lines.
     void tableWithoutValuesGivesHeadingsOnly() {
-        QCOMPARE(Lines(Table({})), QStringList({"", "[図心回り]", "", "[座標軸回り]"}));
+        QCOMPARE(Lines(Table({})), QStringList({"", "[図心回り]", "", "[座標軸回り]", "", "[主軸]",
+                                                "", "[縁端別断面係数]", "", "[塑性]"}));
     }
 
     void writtenInCodePage932() {

@@ -1,7 +1,7 @@
 // Builds the JSON document of a completed calculation: from the result table's cells the figure
-// and combined column heads and one object per value row (the heading and spacer rows carry no
-// values and are left out); from the calculation's full-precision values one object per figure
-// and one for the combined section; and the optional mass per metre.
+// and combined column heads and one object per value row of kResultRowSpecs (the heading and
+// spacer rows carry no values and are left out); from the calculation's full-precision values one
+// object per figure and one for the combined section; and the optional mass per metre.
 #include "CalcJson.h"
 
 #include <QJsonArray>
@@ -19,12 +19,12 @@ QString Q(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// The values by symbol; a perimeter the column does not show ("-") and a value that could not be
-// computed (shown "-") are null. The plastic block
-// belongs to the combined section only.
+// The values by key; a value the column does not show ("-": a perimeter of several figures, a
+// value that could not be computed) is null, and the rows of the combined section only are left
+// out of the figures.
 QJsonObject valuesObject(const ColumnValues& column) {
-    QJsonObject values;
     const bool combined = column.kind == kTotalHead;
+    QJsonObject values;
     for (Property p : kAllProperties) {
         if (isCombinedOnlyProperty(p) && !combined) continue;
         const bool shown =
@@ -42,11 +42,12 @@ std::string CalcJson::text(const ResultTable& result, const std::vector<ColumnVa
     constexpr int kFirstValueCol = 2;  // columns 0 and 1 hold the item and the symbol
 
     QJsonArray heads;
-    for (int col = kFirstValueCol; col < result.cols(); ++col) heads.append(Q(result.text(0, col)));
+    for (int col = kFirstValueCol; col < result.cols(); ++col)
+        heads.append(Q(result.text(kHeaderRow, col)));
 
     QJsonArray rows;
-    for (int row = 1; row < ResultTable::kRows; ++row) {
-        if (result.text(row, 1).empty()) continue;  // headings and spacers
+    for (int row = 0; row < ResultTable::kRows; ++row) {
+        if (kResultRowSpecs[static_cast<std::size_t>(row)].kind != RowKind::Value) continue;
         QJsonArray cells;
         for (int col = kFirstValueCol; col < result.cols(); ++col)
             cells.append(Q(result.text(row, col)));

@@ -168,7 +168,7 @@ std::string CalcTool::helpText() {
 }
 
 std::optional<std::string> CalcTool::massText(const ResultTable& result, double density) {
-    const double area = lenientValue(result.text(ResultRow::Area, result.cols() - 1));
+    const double area = lenientValue(result.text(Property::Area, result.cols() - 1));
     const double mass = massPerMetre(density, area);
     // Rounding to three decimals scales by 1000; keep that finite as well.
     if (!std::isfinite(mass) || !std::isfinite(mass * 1000.0)) return std::nullopt;

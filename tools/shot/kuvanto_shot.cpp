@@ -8,6 +8,7 @@
 // chosen and its centroid picked as the base point.
 // kuvanto-shot SHEET.pdf --print FILE: reads FILE, calculates, and writes the printed sheet of
 // the section into a PDF file, as printing to "PDFファイル" does, without a dialog.
+// kuvanto-shot OUT.txt --export FILE: the same, writing the result export instead.
 // Output files are written through the program's safe writer under exactly the names given (a
 // read-only file is refused). Exit status 0 on success, 1 when the picture or sheet could not be
 // made or written, 2 for a usage error or a FILE that cannot be read.
@@ -21,6 +22,7 @@
 #include <QTemporaryDir>
 #include <cstdio>
 #include <memory>
+#include <optional>
 
 #include "DialogRegistry.h"
 #include "app/JapaneseFonts.h"
@@ -60,7 +62,8 @@ int Usage() {
                  "usage: kuvanto-shot OUT.png [--tab 1|2|3] [--rows A-B] [--dialog NAME|list] "
                  "[FILE]\n"
                  "       kuvanto-shot OUT.png --library PART\n"
-                 "       kuvanto-shot SHEET.pdf --print FILE\n");
+                 "       kuvanto-shot SHEET.pdf --print FILE\n"
+                 "       kuvanto-shot OUT.txt --export FILE\n");
     return 2;
 }
 
@@ -81,9 +84,11 @@ int savePicture(const QPixmap& picture, const QString& out) {
     return 1;
 }
 
+enum class FileOutput { Sheet, Export };
+
 // Reads the file into a workspace, calculates and writes the sheet with both marks shown (the
-// window's switches start checked).
-int printSheet(const QString& folder, const QString& file, const QString& out) {
+// window's switches start checked) or the result export.
+int writeOutput(const QString& folder, const QString& file, const QString& out, FileOutput what) {
     kuvanto::Workspace workspace(folder);
     QString error;
     if (!workspace.start(&error)) {
@@ -100,7 +105,10 @@ int printSheet(const QString& folder, const QString& file, const QString& out) {
     workspace.dataFileName = file;
     if (!workspace.runCalculation())
         std::fprintf(stderr, "kuvanto-shot: the calculation failed; the sheet shows no values\n");
-    if (!kuvanto::PrintSheet(workspace, true, true).writePdf(out, &error)) {
+    const bool written = what == FileOutput::Sheet
+                             ? kuvanto::PrintSheet(workspace, true, true).writePdf(out, &error)
+                             : workspace.exportResult(out, &error);
+    if (!written) {
         std::fprintf(stderr, "kuvanto-shot: %s\n", qPrintable(error));
         return 1;
     }
@@ -165,13 +173,15 @@ int main(int argc, char* argv[]) {
     int tab = 1;
     QString file;
     QString dialogName;
-    bool print = false;
+    std::optional<FileOutput> fileOutput;
     QString part;
     int firstRow = 0, lastRow = 0;
     while (!args.isEmpty()) {
         const QString arg = args.takeFirst();
         if (arg == QLatin1String("--print")) {
-            print = true;
+            fileOutput = FileOutput::Sheet;
+        } else if (arg == QLatin1String("--export")) {
+            fileOutput = FileOutput::Export;
         } else if (arg == QLatin1String("--library")) {
             if (args.isEmpty()) return Usage();
             part = args.takeFirst();
@@ -205,7 +215,8 @@ int main(int argc, char* argv[]) {
                      qPrintable(folder.errorString()));
         return 1;
     }
-    if (print) return file.isEmpty() ? Usage() : printSheet(folder.path(), file, out);
+    if (fileOutput)
+        return file.isEmpty() ? Usage() : writeOutput(folder.path(), file, out, *fileOutput);
     if (!part.isEmpty()) return libraryDialog(folder.path(), part, out);
     ConsoleMessenger messenger;
     kuvanto::MainWindow window(folder.path(), &messenger);
