@@ -25,6 +25,8 @@ constexpr int kAddTab = 0;
 constexpr int kSubtractedTab = 1;
 constexpr int kShiftOnly = 1;  // CanvasMouse::modifierBits of Shift alone
 constexpr int kNoModifier = 0;
+const QString kNoVertexAbove =
+    QStringLiteral("上の行に頂点がないため、入力した長さの頂点を挿入できません。");
 }  // namespace
 
 WindowEditing::WindowEditing(MainWindow& window)
@@ -36,6 +38,8 @@ WindowEditing::WindowEditing(MainWindow& window)
                                            window.ws_.subtractedGrid, commands_, false);
     for (CoordTableEditor* editor : {addEditor_.get(), subtractedEditor_.get()}) {
         connect(editor, &CoordTableEditor::statusText, &window_, &MainWindow::setStatus);
+        connect(editor, &CoordTableEditor::heldStatusText, &window_, &MainWindow::holdStatus);
+        connect(editor, &CoordTableEditor::statusReleased, &window_, &MainWindow::releaseStatus);
         connect(editor, &CoordTableEditor::redrawRequested, this, [this] {
             window_.redrawSection();
             window_.reportSnapshot();
@@ -155,7 +159,13 @@ void WindowEditing::freehandPress(double x, double y, int modifiers) {
     CoordTable* table = activeTable();
     if (!session.on() || !table) return;
     finishEditing();
+    window_.releaseStatus();
     session.click(*table, Point{x, y}, freehandGridStep(*window_.canvas_), modifiers == kShiftOnly);
+    // The press point of the canvas is the vertex as written (snapped, constrained), so that a
+    // drag and a double click go from there.
+    SectionView& view = window_.canvas_->view();
+    view.pressX = session.press().x;
+    view.pressY = session.press().y;
     window_.showTableChange();
 }
 
@@ -186,7 +196,12 @@ void WindowEditing::freehandMove(double x, double y, int modifiers) {
 void WindowEditing::freehandTypedLength(const QString& text) {
     CoordTable* table = activeTable();
     if (!window_.freehand().on() || !table) return;
-    if (!window_.freehand().typeLength(*table, text.toStdString())) return;
+    bool noVertexAbove = false;
+    if (!window_.freehand().typeLength(*table, text.toStdString(), &noVertexAbove)) {
+        // A length is laid off from the vertex in the row above; say so when there is none.
+        if (noVertexAbove) window_.holdStatus(kNoVertexAbove);
+        return;
+    }
     window_.showTableChange();
 }
 

@@ -32,8 +32,9 @@ public:
     RubberBand move(Point position, std::optional<double> step, bool shiftOnly);
 
     // Enter in the length box: a numeric text adds the vertex along the box's axis; any other
-    // text, or no vertex above the current row, changes nothing.
-    bool typeLength(CoordTable& table, std::string_view text);
+    // text, or no vertex above the current row, changes nothing. `noVertexAbove`, when given,
+    // tells the second case (a number was typed but there is nothing to lay it off from).
+    bool typeLength(CoordTable& table, std::string_view text, bool* noVertexAbove = nullptr);
 
     // The coordinate dialog's OK.
     void typeCoordinate(CoordTable& table, double x, double y, bool relative);
