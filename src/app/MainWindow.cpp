@@ -584,6 +584,8 @@ void MainWindow::syncSelectionFromViews() {
 }
 
 void MainWindow::reportSnapshot() {
+    // A snapshot still being written is watched, so that its failure is told once it is known.
+    if (ws_.undo().writingInBackground() && !snapshotWatch_->isActive()) snapshotWatch_->start();
     const QString error = ws_.snapshotError();
     if (error.isEmpty()) {
         snapshotReported_ = false;  // a later failure is news again

@@ -293,6 +293,10 @@ bool CoordTableEditor::eventFilter(QObject* watched, QEvent* event) {
             // and close the editor that has just opened.
             openedByDoubleClick_ = editing();
             return true;
+        case QEvent::MouseButtonPress:
+            // A double click whose release went elsewhere leaves nothing to wait for.
+            openedByDoubleClick_ = false;
+            return false;
         case QEvent::MouseMove:
             if (!statusHeld_)
                 emit statusText(QString::fromStdString(tableStatusText(grid_, added_)));
