@@ -30,7 +30,7 @@ const std::vector<Command>& commandTable() {
         {"Exit_Prgm", "", "終了(&E)", "", "", I::exit, false, &M::exitProgram},
         {"Exit_Prgm_t", "", "", "Kuvantoを終了", "", I::exit, false, &M::exitProgramFromToolbar},
         // Editing
-        {"Undo_t", "Undo_m", "元に戻す(&Z)", "元に戻す", "", I::undo, false, &M::undoRestore},
+        {"Undo_t", "Undo_m", "元に戻す(&Z)", "元に戻す", "Ctrl+Z", I::undo, false, &M::undoRestore},
         {"Insert_Sep", "Sect_Dgrm1 Sect_Dgrm", "図形区切りの挿入(&Z)", "<<図形区切り>>を挿入", "",
          I::separatorRow},
         {"Copy_Data", "Copy_Pop2 Copy_Pop Copy_Pop1", "コピー(&C)", "座標データをコピー", "",

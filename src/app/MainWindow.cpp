@@ -278,12 +278,12 @@ void MainWindow::buildLayout() {
     pages_->addWidget(resultFrame_);
     outer->addWidget(pages_, 1);
 
-    for (QTableView* view : {addView_, subtractedView_, resultView_}) {
-        connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-                &MainWindow::syncSelectionFromViews);
-        connect(view->selectionModel(), &QItemSelectionModel::currentChanged, this,
-                &MainWindow::syncSelectionFromViews);
-    }
+    // The coordinate tables' selections are read by their editors (CoordTableEditor), which
+    // know when a change of the view's selection was the user's and when it was a command's.
+    connect(resultView_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &MainWindow::syncSelectionFromViews);
+    connect(resultView_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &MainWindow::syncSelectionFromViews);
     setCentralWidget(central);
 
     // Status bar: one text field.
@@ -453,7 +453,16 @@ QString MainWindow::statusText() const {
 }
 
 void MainWindow::setStatus(const QString& text) {
+    if (!statusHeld_) statusLabel_->setText(text);
+}
+
+void MainWindow::holdStatus(const QString& text) {
     statusLabel_->setText(text);
+    statusHeld_ = true;
+}
+
+void MainWindow::releaseStatus() {
+    statusHeld_ = false;
 }
 
 void MainWindow::selectTab(int index) {
@@ -577,12 +586,12 @@ void MainWindow::showTableChange(int topRow) {
 
 void MainWindow::syncSelectionFromViews() {
     if (syncing_) return;
-    readSelection(addView_, ws_.addGrid);
-    readSelection(subtractedView_, ws_.subtractedGrid);
     readSelection(resultView_, ws_.resultGrid);
 }
 
 void MainWindow::reportSnapshot() {
+    // A snapshot still being written is watched, so that its failure is told once it is known.
+    if (ws_.undo().writingInBackground() && !snapshotWatch_->isActive()) snapshotWatch_->start();
     const QString error = ws_.snapshotError();
     if (error.isEmpty()) {
         snapshotReported_ = false;  // a later failure is news again

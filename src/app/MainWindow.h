@@ -121,6 +121,10 @@ public slots:
     void copyResult();
     void openMassDialog();
     void setStatus(const QString& text);
+    // A message that the status readouts of mouse moves leave alone until releaseStatus (the
+    // next key press in a table, the next freehand click): a refusal stays readable.
+    void holdStatus(const QString& text);
+    void releaseStatus();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -180,6 +184,7 @@ private:
 
     ActiveGrid activeGrid_ = ActiveGrid::add;
     bool snapshotReported_ = false;
+    bool statusHeld_ = false;
     // Watches a snapshot being written in the background, so that its failure is told as soon
     // as it is known rather than with the next change.
     QTimer* snapshotWatch_ = nullptr;

@@ -3,6 +3,9 @@
 
 #include <QMenu>
 #include <QTableView>
+#include <cmath>
+#include <span>
+#include <vector>
 
 #include "app/MainWindow.h"
 #include "canvas/CanvasMouse.h"
@@ -25,6 +28,8 @@ constexpr int kAddTab = 0;
 constexpr int kSubtractedTab = 1;
 constexpr int kShiftOnly = 1;  // CanvasMouse::modifierBits of Shift alone
 constexpr int kNoModifier = 0;
+const QString kNoVertexAbove =
+    QStringLiteral("上の行に頂点がないため、入力した長さの頂点を挿入できません。");
 }  // namespace
 
 WindowEditing::WindowEditing(MainWindow& window)
@@ -36,6 +41,8 @@ WindowEditing::WindowEditing(MainWindow& window)
                                            window.ws_.subtractedGrid, commands_, false);
     for (CoordTableEditor* editor : {addEditor_.get(), subtractedEditor_.get()}) {
         connect(editor, &CoordTableEditor::statusText, &window_, &MainWindow::setStatus);
+        connect(editor, &CoordTableEditor::heldStatusText, &window_, &MainWindow::holdStatus);
+        connect(editor, &CoordTableEditor::statusReleased, &window_, &MainWindow::releaseStatus);
         connect(editor, &CoordTableEditor::redrawRequested, this, [this] {
             window_.redrawSection();
             window_.reportSnapshot();
@@ -155,7 +162,13 @@ void WindowEditing::freehandPress(double x, double y, int modifiers) {
     CoordTable* table = activeTable();
     if (!session.on() || !table) return;
     finishEditing();
+    window_.releaseStatus();
     session.click(*table, Point{x, y}, freehandGridStep(*window_.canvas_), modifiers == kShiftOnly);
+    // The press point of the canvas is the vertex as written (snapped, constrained), so that a
+    // drag and a double click go from there.
+    SectionView& view = window_.canvas_->view();
+    view.pressX = session.press().x;
+    view.pressY = session.press().y;
     window_.showTableChange();
 }
 
@@ -186,17 +199,44 @@ void WindowEditing::freehandMove(double x, double y, int modifiers) {
 void WindowEditing::freehandTypedLength(const QString& text) {
     CoordTable* table = activeTable();
     if (!window_.freehand().on() || !table) return;
-    if (!window_.freehand().typeLength(*table, text.toStdString())) return;
+    bool noVertexAbove = false;
+    if (!window_.freehand().typeLength(*table, text.toStdString(), &noVertexAbove)) {
+        // A length is laid off from the vertex in the row above; say so when there is none.
+        if (noVertexAbove) window_.holdStatus(kNoVertexAbove);
+        return;
+    }
     window_.showTableChange();
 }
 
 void WindowEditing::redrawWithMarks(CoordTable& grid, IndexRange rows) {
     window_.redrawSection();
     SectionCanvas& canvas = *window_.canvas_;
-    for (int r = std::max(rows.first, 1); r <= rows.last && r < grid.rows(); ++r) {
-        const auto x = parseNumeric(grid.text(r, 0));
-        const auto y = parseNumeric(grid.text(r, 1));
-        if (x && y) canvas.drawCircle(WorldPt{*x, *y}, canvas.markRadius(), kMarkColor);
+    // A whole figure of a million vertices is marked in the time of a few thousand marks: a mark
+    // whose centre falls on a pixel already marked would draw the same circle again, and a mark
+    // lying wholly off the canvas draws nothing.
+    const int width = canvas.width(), height = canvas.height();
+    const double radius = canvas.markRadius();
+    const double reach =
+        std::fabs(canvas.toWidget(WorldPt{radius, 0}).x() - canvas.toWidget(WorldPt{0, 0}).x()) + 2;
+    std::vector<bool> marked(static_cast<std::size_t>(std::max(width * height, 0)));
+    const std::span<const Point> points = grid.points();
+    const int last = std::min(rows.last, grid.rows() - 1);
+    for (int r = std::max(rows.first, 1); r <= last; ++r) {
+        // The numbers the cells' texts read as (NaN where a cell is not numeric text).
+        const Point p = points[static_cast<std::size_t>(r)];
+        if (std::isnan(p.x) || std::isnan(p.y)) continue;
+        const QPointF at = canvas.toWidget(WorldPt{p.x, p.y});
+        if (at.x() < -reach || at.y() < -reach || at.x() > width + reach || at.y() > height + reach)
+            continue;
+        const int px = static_cast<int>(std::lround(at.x()));
+        const int py = static_cast<int>(std::lround(at.y()));
+        if (px >= 0 && py >= 0 && px < width && py < height) {
+            const auto pixel = static_cast<std::size_t>(py) * static_cast<std::size_t>(width) +
+                               static_cast<std::size_t>(px);
+            if (marked[pixel]) continue;
+            marked[pixel] = true;
+        }
+        canvas.drawCircle(WorldPt{p.x, p.y}, radius, kMarkColor);
     }
 }
 

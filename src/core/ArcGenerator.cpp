@@ -49,19 +49,24 @@ ArcPlan planArc(const ArcInput& in) {
         }
     }
 
-    const double last = std::floor(range / magnitude + 1e-9);
+    const double steps = range / magnitude;
+    const double last = std::floor(steps + 1e-9);
     if (!(last < kMaxArcVertices)) {
         plan.problem = ArcProblem::tooManyVertices;
         return plan;
     }
-    const int count = static_cast<int>(last) + 1;
+    // A rounded step can pass the remainder test without fitting the range (3.6° from 0 to 60):
+    // the last step is then the shorter one that ends at the end angle.
+    plan.shortLastStep = steps - last > 1e-9;
+    const int count = static_cast<int>(last) + 1 + (plan.shortLastStep ? 1 : 0);
     plan.step = ascending ? magnitude : -magnitude;
     plan.closesFigure = std::max(in.angle1, in.angle2) == 360;
     const double radius = in.diameter / 2;
     plan.xs.resize(static_cast<std::size_t>(count));
     plan.ys.resize(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i) {
-        const double t = degreesToRadians(start + i * plan.step);
+        const bool atEnd = plan.shortLastStep && i == count - 1;
+        const double t = degreesToRadians(atEnd ? end : start + i * plan.step);
         plan.xs[static_cast<std::size_t>(i)] = in.centreX + radius * std::cos(t);
         plan.ys[static_cast<std::size_t>(i)] = in.centreY + radius * std::sin(t);
     }

@@ -10,7 +10,7 @@ std::string copyText(const CoordTable& grid) {
     const IndexRange cols = selectedCols(grid);
     std::string out;
     for (int r = rows.first; r <= rows.last; ++r) {
-        if (r > rows.first) out += '\r';
+        if (r > rows.first) out += "\r\n";
         for (int c = cols.first; c <= cols.last; ++c) {
             if (c > cols.first) out += '\t';
             out += grid.text(r, c);
@@ -19,14 +19,27 @@ std::string copyText(const CoordTable& grid) {
     return out;
 }
 
-RowChange pasteText(CoordTable& grid, std::string_view text) {
+RowChange pasteText(CoordTable& grid, std::string_view text, PasteNote* note) {
     RowChange change;
+    const auto tell = [note](PasteNote what) {
+        if (note) *note = what;
+    };
+    tell(PasteNote::none);
+    if (text.empty()) {
+        tell(PasteNote::noText);
+        change.refused = true;
+        return change;
+    }
+    // One line end, whatever the platform wrote: CR LF and a lone LF become CR.
     std::string s;
     s.reserve(text.size());
-    for (char ch : text)
-        if (ch != '\n') s += ch;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+        s += text[i] == '\n' ? '\r' : text[i];
+    }
     const auto n = static_cast<int>(std::count(s.begin(), s.end(), '\r'));
     if (n == 0) {
+        tell(PasteNote::singleLine);
         change.refused = true;
         return change;
     }
@@ -39,6 +52,7 @@ RowChange pasteText(CoordTable& grid, std::string_view text) {
     const int c = grid.col();
     // A block two columns wide cannot start at the Y column: only that column is written.
     const int lastCol = std::min(c + (twoWide ? 1 : 0), 1);
+    if (twoWide && c == 1) tell(PasteNote::onlyYColumn);
     grid.setRow(r);
     grid.setCol(c);
     const int h = r + n;

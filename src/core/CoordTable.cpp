@@ -197,6 +197,17 @@ void regrow(std::vector<T>& items, std::size_t capacity) {
 
 }  // namespace
 
+CoordTable::CoordTable(const CoordTable& other)
+    : TableSelection(other),
+      shared_(other.shared_),
+      own_(other.own_),
+      unused_(other.unused_),
+      revision_(other.revision_) {
+    makeRoom(other.points_.size(), false);
+    spans_.insert(spans_.end(), other.spans_.begin(), other.spans_.end());
+    points_.insert(points_.end(), other.points_.begin(), other.points_.end());
+}
+
 void CoordTable::makeRoom(std::size_t rows, bool growByHalf) {
     if (rows <= points_.capacity()) return;
     // Growing by half at least keeps a series of insertions linear, as the vectors' own growth

@@ -179,11 +179,18 @@ CornerSource readCorner(const CoordTable& table, int row) {
             while (k < table.rows() && isNumericText(table.text(k, col))) ++k;
             closing[col] = k - 1;
         }
-        source.startX = scannedText(table, closing[0] - 1, 0);
-        source.startY = scannedText(table, closing[1] - 1, 1);
+        // The last row is the closing row only when it repeats the corner. An open figure is
+        // valid too (the calculation closes it): its last vertex is the corner's other neighbour
+        // and stays as it is.
+        const bool closed = closing[0] == closing[1] && closing[0] > row &&
+                            table.number(closing[0], 0) == table.number(row, 0) &&
+                            table.number(closing[1], 1) == table.number(row, 1);
+        const int back = closed ? 1 : 0;
+        source.startX = scannedText(table, closing[0] - back, 0);
+        source.startY = scannedText(table, closing[1] - back, 1);
         source.endX = table.text(row + 1, 0);
         source.endY = table.text(row + 1, 1);
-        source.closeRow = closing[0];
+        source.closeRow = closed ? closing[0] : -1;
     } else if (before) {
         source.kind = CornerCase::last;
         source.startX = table.text(row - 1, 0);

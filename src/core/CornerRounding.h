@@ -47,7 +47,8 @@ Fillet computeFillet(Point corner, Point start, Point end, double radius, double
 enum class CornerCase {
     none,      // no numeric neighbours: the start and end point keep their defaults
     interior,  // both neighbours are vertices
-    first,     // the first vertex of its figure: the start point precedes the closing row
+    first,     // the first vertex of its figure: the start point precedes the closing row that
+               // repeats the corner, or is the last vertex of an open figure
     last,      // the last vertex of its figure: the end point is the figure's first vertex
 };
 
@@ -57,7 +58,7 @@ struct CornerSource {
     std::string cornerX = "0", cornerY = "10";
     std::string startX = "0", startY = "10";
     std::string endX = "-10", endY = "20";
-    int closeRow = -1;  // the figure's closing row, for CornerCase::first
+    int closeRow = -1;  // the closing row repeating the corner, for CornerCase::first; -1 for none
 };
 
 CornerSource readCorner(const CoordTable& table, int row);

@@ -41,12 +41,18 @@ RubberBand FreehandSession::move(Point position, std::optional<double> step, boo
     return band;
 }
 
-bool FreehandSession::typeLength(CoordTable& table, std::string_view text) {
+bool FreehandSession::typeLength(CoordTable& table, std::string_view text, bool* noVertexAbove) {
+    if (noVertexAbove) *noVertexAbove = false;
     const std::optional<double> length = parseNumeric(text);
     if (!length || !std::isfinite(*length)) return false;
     const std::optional<Point> vertex =
         addTypedLength(table, boxAxis_, *length, cursorAlongAxis_, press_);
-    if (!vertex) return false;
+    if (!vertex) {
+        const int above = table.Row() - 1;
+        if (noVertexAbove)
+            *noVertexAbove = !(table.number(above, 0) && table.number(above, 1)) || above < 1;
+        return false;
+    }
     press_ = *vertex;
     return true;
 }

@@ -34,8 +34,9 @@ public:
 
     // Enter in the length box: a numeric text adds the vertex along the box's axis; any other
     // text, a length that puts the vertex out of the double range, or no vertex above the
-    // current row, changes nothing.
-    bool typeLength(CoordTable& table, std::string_view text);
+    // current row, changes nothing. `noVertexAbove`, when given, tells the last case (a number
+    // was typed but there is nothing to lay it off from).
+    bool typeLength(CoordTable& table, std::string_view text, bool* noVertexAbove = nullptr);
 
     // The coordinate dialog's OK; false (nothing added) when the vertex would not be finite.
     bool typeCoordinate(CoordTable& table, double x, double y, bool relative);

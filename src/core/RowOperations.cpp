@@ -48,7 +48,9 @@ RowChange deleteGridRows(CoordTable& grid) {
         grid.setRows(2);
         change.appended = 1;
     }
-    grid.setRowSel(range.first);
+    // The current row is the row that now stands where the first deleted row stood; the
+    // selection runs from its current column to column 0.
+    grid.setRow(range.first);
     grid.setColSel(0);
     return change;
 }

@@ -82,16 +82,25 @@ int scaleSelected(CoordTable& grid, double x0, double y0, double factor) {
     });
 }
 
+std::vector<int> basePointRows(const CoordTable& grid) {
+    std::vector<int> rows;
+    const IndexRange range = selectedRows(grid);
+    rows.reserve(static_cast<std::size_t>(std::max(range.count(), 0)));
+    for (int r = std::max(range.first, 1); r <= range.last; ++r)
+        if (grid.isVertexRow(r)) rows.push_back(r);
+    return rows;
+}
+
+std::string basePointItem(const CoordTable& grid, int row) {
+    const std::string& yText = grid.text(row, 1);
+    const auto y = parseNumeric(yText);
+    return "X: " + padTo10(format000(lenientValue(grid.text(row, 0)))) +
+           " - Y: " + padTo10(y ? format000(*y) : yText);
+}
+
 std::vector<std::string> basePointItems(const CoordTable& grid) {
     std::vector<std::string> items;
-    const IndexRange rows = selectedRows(grid);
-    for (int r = std::max(rows.first, 1); r <= rows.last; ++r) {
-        if (!grid.isVertexRow(r)) continue;
-        const std::string& yText = grid.text(r, 1);
-        const auto y = parseNumeric(yText);
-        items.push_back("X: " + padTo10(format000(lenientValue(grid.text(r, 0)))) +
-                        " - Y: " + padTo10(y ? format000(*y) : yText));
-    }
+    for (int r : basePointRows(grid)) items.push_back(basePointItem(grid, r));
     return items;
 }
 

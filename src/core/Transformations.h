@@ -24,6 +24,10 @@ int scaleSelected(CoordTable& grid, double x0, double y0, double factor);
 // One list item per selected vertex row: "X: " + x + " - Y: " + y, each value in the "0.000"
 // pattern padded with blanks (or cut) to ten characters.
 std::vector<std::string> basePointItems(const CoordTable& grid);
+// The same one at a time, for a list that makes its items only when they come into sight: the
+// selected vertex rows, and the item of one row.
+std::vector<int> basePointRows(const CoordTable& grid);
+std::string basePointItem(const CoordTable& grid, int row);
 // The base point an item shows, read back from its two ten-character fields.
 struct BasePoint {
     double x = 0;

@@ -48,6 +48,8 @@ bool CoordTableEditor::editing() const {
 }
 
 void CoordTableEditor::openEditor(const QString& typed) {
+    // A new run of Tabs starts at the cell opened other than by a Tab.
+    if (!tabbing_) tabRunColumn_ = -1;
     const int r = grid_.Row(), c = grid_.col();
     if (r < 1 || r >= grid_.rows() || grid_.text(r, c) == kSeparatorText) return;
     hideEditor();
@@ -93,8 +95,28 @@ void CoordTableEditor::hideEditor() {
 bool CoordTableEditor::commitText() {
     const QString text = editor_->text();
     if (EditCommands::commitCell(grid_, editRow_, editCol_, text)) return true;
-    emit statusText(kNotANumber + text);
+    holdStatus(kNotANumber + text);
     return false;
+}
+
+void CoordTableEditor::holdStatus(const QString& text) {
+    statusHeld_ = true;
+    emit heldStatusText(text);
+}
+
+void CoordTableEditor::releaseStatus() {
+    statusHeld_ = false;
+    emit statusReleased();
+}
+
+void CoordTableEditor::moveAfterEnter(int rowStep) {
+    // Down (or up) from the cell just written: to the column where a run of Tabs began, so
+    // that X Tab Y Enter lands on the next row's X, otherwise to the same column.
+    const int column = tabRunColumn_ >= 0 ? tabRunColumn_ : editCol_;
+    tabRunColumn_ = -1;
+    grid_.setRow(std::clamp(editRow_ + rowStep, 1, grid_.rows() - 1));
+    grid_.setCol(column);
+    showGridSelection();
 }
 
 void CoordTableEditor::closeEditor() {
@@ -108,7 +130,11 @@ void CoordTableEditor::closeEditor() {
 }
 
 void CoordTableEditor::tableChanged(const RowChange& change) {
+    // While rows come and go the view moves its current index along with them; that is the
+    // view's bookkeeping, not the user's choice, and must not be read back into the table.
+    syncing_ = true;
     model_->applyRowChange(change);
+    syncing_ = false;
     showGridSelection();
 }
 
@@ -156,9 +182,11 @@ void CoordTableEditor::copy() {
 void CoordTableEditor::paste() {
     finishEditing();
     const QString text = QApplication::clipboard()->text();
-    if (text.isEmpty()) return;
-    const RowChange change = commands_.paste(grid_, text);
+    PasteNote note = PasteNote::none;
+    const RowChange change = commands_.paste(grid_, text, &note);
     if (!change.refused) tableChanged(change);
+    // The user is told why nothing, or less than the whole block, was pasted.
+    if (note != PasteNote::none) holdStatus(EditCommands::pasteNoteText(note));
 }
 
 void CoordTableEditor::deleteByKey() {
@@ -170,8 +198,18 @@ void CoordTableEditor::deleteByKey() {
 
 bool CoordTableEditor::tableKey(QEvent* event) {
     if (event->type() != QEvent::KeyPress) return false;
+    releaseStatus();
     auto* key = static_cast<QKeyEvent*>(event);
     const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
+    if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+        (mods == Qt::NoModifier || mods == Qt::ShiftModifier)) {
+        // As in a spreadsheet: Enter moves down, Shift+Enter up.
+        editRow_ = grid_.Row();
+        editCol_ = grid_.col();
+        tabRunColumn_ = -1;
+        moveAfterEnter(mods == Qt::ShiftModifier ? -1 : 1);
+        return true;
+    }
     if (mods == Qt::ControlModifier && key->key() == Qt::Key_V) {
         if (!key->isAutoRepeat()) paste();  // once per key stroke
         return true;
@@ -208,11 +246,15 @@ bool CoordTableEditor::editorKey(QEvent* event) {
         return false;
     }
     if (event->type() != QEvent::KeyPress) return false;
+    releaseStatus();
     auto* key = static_cast<QKeyEvent*>(event);
+    const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
     switch (key->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            if (commitText()) closeEditor();
+            if (!commitText()) return true;  // stays open for correction
+            closeEditor();
+            moveAfterEnter(mods & Qt::ShiftModifier ? -1 : 1);
             return true;
         case Qt::Key_Escape:
             closeEditor();
@@ -220,6 +262,7 @@ bool CoordTableEditor::editorKey(QEvent* event) {
         case Qt::Key_Tab: {
             if (!commitText()) return true;
             closeEditor();
+            if (tabRunColumn_ < 0) tabRunColumn_ = editCol_;
             // X -> Y -> the next row's X.
             if (editCol_ == 0) {
                 grid_.setRow(editRow_);
@@ -229,7 +272,9 @@ bool CoordTableEditor::editorKey(QEvent* event) {
                 grid_.setCol(0);
             }
             showGridSelection();
+            tabbing_ = true;
             openEditor();
+            tabbing_ = false;
             return true;
         }
         default:
@@ -244,12 +289,24 @@ bool CoordTableEditor::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
         case QEvent::MouseButtonDblClick:
             openEditor();
+            // The release of the second click belongs to the double click: it must not commit
+            // and close the editor that has just opened.
+            openedByDoubleClick_ = editing();
             return true;
+        case QEvent::MouseButtonPress:
+            // A double click whose release went elsewhere leaves nothing to wait for.
+            openedByDoubleClick_ = false;
+            return false;
         case QEvent::MouseMove:
-            emit statusText(QString::fromStdString(tableStatusText(grid_, added_)));
+            if (!statusHeld_)
+                emit statusText(QString::fromStdString(tableStatusText(grid_, added_)));
             return false;
         case QEvent::MouseButtonRelease: {
             auto* mouse = static_cast<QMouseEvent*>(event);
+            if (mouse->button() == Qt::LeftButton && openedByDoubleClick_) {
+                openedByDoubleClick_ = false;
+                return true;
+            }
             if (mouse->button() == Qt::LeftButton) {
                 finishEditing();
                 readSelection();

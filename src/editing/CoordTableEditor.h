@@ -1,7 +1,9 @@
 // Editing of one coordinate table in its QTableView: the in-place editor (a line edit laid over
 // the current cell, opened by F2, a double click or by typing a character; Enter commits, Esc
-// abandons, Tab commits and moves on X -> Y -> next row's X, losing the focus commits), the keys
-// of the table (Delete, Ctrl+C, Ctrl+V), the status readout of the current row on mouse moves,
+// abandons, Tab commits and moves on X -> Y -> next row's X, losing the focus commits; Enter then
+// moves down as in a spreadsheet, Shift+Enter up), the keys of the table (Enter, Delete, Ctrl+C,
+// Ctrl+V), the status readout of the current row on mouse moves (held back while a refusal or a
+// paste note is shown, until the next key press in the table),
 // the selection kept in step between the view and the table, and the mouse release that redraws
 // with marks or asks for a context menu. The work is done by EditCommands; the window answers
 // the signals by redrawing, marking and showing menus.
@@ -57,6 +59,10 @@ signals:
     // Redraw, then mark the vertices of these rows.
     void marksRequested(IndexRange rows);
     void statusText(const QString& text);
+    // A refusal or a paste note that stays in the status bar until the next key press in the
+    // table; then statusReleased.
+    void heldStatusText(const QString& text);
+    void statusReleased();
     // Right button released over the table; `singleRow` when one row is selected.
     void contextMenuRequested(bool singleRow, const QPoint& globalPos);
 
@@ -72,6 +78,10 @@ private:
     void closeEditor();
     void readSelection();
     void placeEditor();
+    // After Enter: the current cell moves `rowStep` rows from the cell just edited.
+    void moveAfterEnter(int rowStep);
+    void holdStatus(const QString& text);
+    void releaseStatus();
 
     QTableView* view_;
     CoordTableModel* model_;
@@ -84,6 +94,10 @@ private:
     int editCol_ = 0;
     bool closing_ = false;
     bool syncing_ = false;
+    bool tabbing_ = false;              // the editor is being opened by a Tab
+    int tabRunColumn_ = -1;             // where the current run of Tabs began; -1 for none
+    bool openedByDoubleClick_ = false;  // the next left release ends that double click
+    bool statusHeld_ = false;
 };
 
 }  // namespace kuvanto

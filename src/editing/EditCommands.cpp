@@ -80,10 +80,26 @@ QString EditCommands::copyText(const CoordTable& grid) {
     return qtext(kuvanto::copyText(grid));
 }
 
-RowChange EditCommands::paste(CoordTable& grid, const QString& text) {
-    const RowChange change = pasteText(grid, text.toStdString());
+RowChange EditCommands::paste(CoordTable& grid, const QString& text, PasteNote* note) {
+    const RowChange change = pasteText(grid, text.toStdString(), note);
     if (!change.refused) work_.saveUndo();
     return change;
+}
+
+QString EditCommands::pasteNoteText(PasteNote note) {
+    switch (note) {
+        case PasteNote::noText:
+            return QStringLiteral("クリップボードに貼り付ける文字列がありません。");
+        case PasteNote::singleLine:
+            return QStringLiteral(
+                "クリップボードの文字列に改行で区切られた座標の組がないため、貼り付けませんでした"
+                "。");
+        case PasteNote::onlyYColumn:
+            return QStringLiteral("貼付けはY列のみに行いました");
+        case PasteNote::none:
+            break;
+    }
+    return {};
 }
 
 bool EditCommands::commitCell(CoordTable& grid, int row, int col, const QString& text) {

@@ -9,6 +9,7 @@
 #include <QString>
 #include <optional>
 
+#include "core/ClipboardText.h"
 #include "core/RowOperations.h"
 #include "editing/Messenger.h"
 #include "editing/Workspace.h"
@@ -47,7 +48,9 @@ public:
 
     // Copy text of the selected block; paste of clipboard text with its snapshot.
     static QString copyText(const CoordTable& grid);
-    RowChange paste(CoordTable& grid, const QString& text);
+    RowChange paste(CoordTable& grid, const QString& text, PasteNote* note = nullptr);
+    // The status text that tells the user about a paste.
+    static QString pasteNoteText(PasteNote note);
 
     // The in-place editor's text for cell (row, col): empty or numeric text is written as typed
     // and true returned; any other text changes nothing and gives false.

@@ -6,11 +6,12 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QListWidget>
+#include <QListView>
 #include <QVBoxLayout>
 
 #include "core/NumberText.h"
 #include "core/Transformations.h"
+#include "editing/BasePointListModel.h"
 #include "editing/DialogParts.h"
 #include "editing/EditCommands.h"
 
@@ -58,11 +59,14 @@ SelectionMoveDialog::SelectionMoveDialog(CoordTable& grid, EditCommands& command
 
     auto* target = new QGroupBox(QStringLiteral("基点座標→目標座標"), this);
     target->setObjectName(QStringLiteral("Frame2"));
-    list_ = new QListWidget(target);
+    list_ = new QListView(target);
     list_->setObjectName(QStringLiteral("List1"));
     list_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    for (const std::string& item : basePointItems(grid_))
-        list_->addItem(QString::fromStdString(item));
+    // Items of one height, made as they come into sight: a whole large figure opens at once.
+    list_->setUniformItemSizes(true);
+    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    basePoints_ = new BasePointListModel(grid_, list_);
+    list_->setModel(basePoints_);
     list_->setMinimumWidth(list_->fontMetrics().horizontalAdvance(QString(31, QLatin1Char('0'))));
     baseX_ = dialogLabel(target, QStringLiteral("X = 0"), QStringLiteral("X_or_Label"));
     baseY_ = dialogLabel(target, QStringLiteral("Y = 0"), QStringLiteral("Y_or_Label"));
@@ -96,8 +100,8 @@ SelectionMoveDialog::SelectionMoveDialog(CoordTable& grid, EditCommands& command
     connect(targetOk_, &QPushButton::clicked, this, &SelectionMoveDialog::baseToTarget);
     connect(simpleCancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(targetCancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(list_, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { chooseBasePoint(list_->row(item)); });
+    connect(list_, &QListView::clicked, this,
+            [this](const QModelIndex& index) { chooseBasePoint(index.row()); });
     dx_->setFocus();
 }
 
@@ -112,10 +116,9 @@ bool SelectionMoveDialog::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void SelectionMoveDialog::chooseBasePoint(int index) {
-    QListWidgetItem* item = list_->item(index);
-    if (!item) return;
-    list_->setCurrentRow(index);
-    const BasePoint base = basePointOfItem(item->text().toStdString());
+    if (index < 0 || index >= basePoints_->rowCount()) return;
+    list_->setCurrentIndex(basePoints_->index(index));
+    const BasePoint base = basePointOfItem(basePoints_->itemText(index).toStdString());
     baseX_->setText(QStringLiteral("X = ") + QString::fromStdString(numText(base.x)));
     baseY_->setText(QStringLiteral("Y = ") + QString::fromStdString(numText(base.y)));
     targetX_->setText(QString::fromStdString(numText(base.x)));
@@ -130,8 +133,9 @@ void SelectionMoveDialog::simpleMove() {
 
 void SelectionMoveDialog::baseToTarget() {
     BasePoint base;
-    if (QListWidgetItem* item = list_->currentItem(); item && item->isSelected())
-        base = basePointOfItem(item->text().toStdString());
+    if (const QModelIndex current = list_->currentIndex();
+        current.isValid() && list_->selectionModel()->isSelected(current))
+        base = basePointOfItem(basePoints_->itemText(current.row()).toStdString());
     if (commands_.move(grid_, lenientValue(targetX_->text().toStdString()) - base.x,
                        lenientValue(targetY_->text().toStdString()) - base.y))
         accept();

@@ -9,11 +9,12 @@
 
 class QLabel;
 class QLineEdit;
-class QListWidget;
+class QListView;
 class QPushButton;
 
 namespace kuvanto {
 
+class BasePointListModel;
 class CoordTable;
 class EditCommands;
 
@@ -36,7 +37,8 @@ private:
     EditCommands& commands_;
     QLineEdit* dx_;
     QLineEdit* dy_;
-    QListWidget* list_;
+    QListView* list_;
+    BasePointListModel* basePoints_;
     QLabel* baseX_;
     QLabel* baseY_;
     QLineEdit* targetX_;

@@ -5,6 +5,8 @@
 // snapshotError() so that the window can tell the user without undoing the change itself.
 #include "editing/Workspace.h"
 
+#include <memory>
+
 #include "core/Calculation.h"
 #include "io/CoordCsv.h"
 #include "io/CoordText.h"
@@ -18,6 +20,8 @@ namespace {
 
 const QString kBufFile = QStringLiteral("buf.txt");
 const QString kColorFile = QStringLiteral("cl.ini");
+// About what one row takes in the text form of a snapshot (two numbers, a comma, CR LF).
+constexpr std::size_t kSnapshotBytesPerRow = 20;
 
 QString skippedPairsSummary(int skipped) {
     return QStringLiteral("座標データ(X,Y)でないデータがほかに%1組ありました。")
@@ -53,6 +57,23 @@ bool Workspace::start(QString* error) {
 }
 
 bool Workspace::saveUndo(QString* error) {
+    // The snapshot of large tables is made and written on a worker from copies of the tables,
+    // so that a one-cell edit or a row insertion does not wait for a whole file to be written.
+    // It waits only for a snapshot still going to the same file; the outcomes of earlier ones
+    // are taken in when they are known (here, by collectBackgroundSnapshot, or by the next
+    // snapshot).
+    const std::size_t expectedBytes =
+        (static_cast<std::size_t>(addGrid.rows()) + subtractedGrid.rows()) * kSnapshotBytesPerRow;
+    if (expectedBytes >= UndoStore::kBackgroundThreshold) {
+        QString backgroundError;
+        if (undo_.backgroundReady()) undo_.finishBackground(&backgroundError);
+        auto add = std::make_shared<const CoordTable>(addGrid);
+        auto subtracted = std::make_shared<const CoordTable>(subtractedGrid);
+        undo_.saveUndoInBackground([add, subtracted] { return coordText(*add, *subtracted); },
+                                   expectedBytes);
+        snapshotError_ = backgroundError;
+        return true;
+    }
     // A snapshot still being written in the background is finished first; its failure is news
     // even when this snapshot succeeds.
     QString backgroundError;

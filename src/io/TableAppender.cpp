@@ -21,7 +21,12 @@ double numberOf(std::string_view text) {
 
 }  // namespace
 
-TableAppender::TableAppender(CoordTable& grid, std::size_t expectedRows) : grid_(grid) {
+TableAppender::TableAppender(CoordTable& grid, std::size_t expectedRows)
+    : grid_(grid),
+      row_(grid.Row()),
+      col_(grid.col()),
+      rowSel_(grid.rowSel()),
+      colSel_(grid.colSel()) {
     // Only a data row that is empty is an entry row; the header row is never taken.
     const int last = grid_.rows() - 1;
     if (last >= 1 && grid_.textView(last, 0).empty() && grid_.textView(last, 1).empty()) {
@@ -47,6 +52,13 @@ void TableAppender::finish() {
     if (!tookEntryRow_ && !added_) return;
     grid_.appendParsedRow({}, {}, {kNone, kNone});
     grid_.touch();
+    // Taking the entry row off pulled the selection onto the header row of an empty table.
+    // Every table keeps a current data row, shown or not, so that the commands acting at the
+    // current row (the generators, freehand drawing) find one.
+    grid_.setRow(std::max(row_, 1));
+    grid_.setCol(col_);
+    grid_.setRowSel(std::max(rowSel_, 1));
+    grid_.setColSel(colSel_);
 }
 
 void TableAppender::fillSections(std::string_view utf8, CoordTable& add, CoordTable& subtracted,

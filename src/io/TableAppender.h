@@ -29,8 +29,9 @@ public:
     // The same when the caller has read the numbers already (parseNumeric, NaN for nothing).
     void add(std::string_view x, std::string_view y, Point numbers);
 
-    // Puts the empty entry row back behind the new rows and marks the table changed. Called by
-    // the destructor when not called before.
+    // Puts the empty entry row back behind the new rows, gives the table its selection back
+    // (never on the header row) and marks the table changed. Called by the destructor when not
+    // called before.
     void finish();
 
     // Where the records of a coordinate file go before its first marker record.
@@ -56,6 +57,8 @@ private:
                      FirstSection first, const RecordHandler& onRecord, bool copies);
 
     CoordTable& grid_;
+    // The selection before the filling, given back at the end.
+    int row_, col_, rowSel_, colSel_;
     bool tookEntryRow_ = false;
     bool added_ = false;
     bool finished_ = false;

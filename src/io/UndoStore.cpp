@@ -57,33 +57,67 @@ bool UndoStore::saveUndo(const CoordTable& add, const CoordTable& subtracted, QS
 
 void UndoStore::saveUndoInBackground(std::function<std::string()> makeText,
                                      std::size_t expectedBytes) {
-    finishBackground();
-    undoFile_ = Other(undoFile_);
-    backgroundSlot_ = Slot(undoFile_);
-    stale_[backgroundSlot_] = true;  // not whole until the write is done
-    pending_ = true;
+    const QString file = Other(undoFile_);
+    const int slot = Slot(file);
+    // Only a write still going to the same file is waited for; its outcome stays recorded as
+    // the slot being stale, and is given out again by finishBackground.
+    QString earlier;
+    const bool earlierWritten = finishWriter(slot, &earlier);
+    undoFile_ = file;
+    stale_[slot] = true;  // not whole until the write is done
+    Writer& writer = writers_[slot];
+    writer.pending = true;
+    writer.result = WriteResult{};
+    if (!earlierWritten && lostFailure_.isEmpty()) lostFailure_ = earlier;
     if (expectedBytes < kBackgroundThreshold) {
         // Small snapshots take no noticeable time: written at once, as saveUndo does.
-        backgroundResult_.written = writeTextFile(
-            path(undoFile_), makeText(), FileEncoding::Cp932OrUtf8, &backgroundResult_.error);
+        writer.result.written = writeTextFile(path(undoFile_), makeText(),
+                                              FileEncoding::Cp932OrUtf8, &writer.result.error);
         return;
     }
-    backgroundRunning_ = true;
-    worker_ = std::thread([this, filePath = path(undoFile_), makeText = std::move(makeText)] {
-        backgroundResult_.written = writeTextFile(filePath, makeText(), FileEncoding::Cp932OrUtf8,
-                                                  &backgroundResult_.error);
-        backgroundRunning_ = false;  // after the result: whoever sees false may read it
-    });
+    writer.running = true;
+    writer.worker =
+        std::thread([&writer, filePath = path(undoFile_), makeText = std::move(makeText)] {
+            writer.result.written = writeTextFile(filePath, makeText(), FileEncoding::Cp932OrUtf8,
+                                                  &writer.result.error);
+            writer.running = false;  // after the result: whoever sees false may read it
+        });
+}
+
+bool UndoStore::backgroundReady() const {
+    bool pending = false;
+    for (const Writer& writer : writers_) {
+        if (writer.pending && writer.running.load()) return false;
+        pending = pending || writer.pending;
+    }
+    return pending || !lostFailure_.isEmpty();
+}
+
+bool UndoStore::finishWriter(int slot, QString* error) {
+    Writer& writer = writers_[slot];
+    if (!writer.pending) return true;
+    if (writer.worker.joinable()) writer.worker.join();
+    writer.pending = false;
+    const WriteResult result = std::exchange(writer.result, WriteResult{});
+    stale_[slot] = !result.written;
+    if (!result.written && error) *error = result.error;
+    return result.written;
 }
 
 bool UndoStore::finishBackground(QString* error) {
-    if (!pending_) return true;
-    if (worker_.joinable()) worker_.join();
-    pending_ = false;
-    const WriteResult result = std::exchange(backgroundResult_, WriteResult{});
-    stale_[backgroundSlot_] = !result.written;
-    if (!result.written && error) *error = result.error;
-    return result.written;
+    QString first = std::exchange(lostFailure_, QString());
+    bool written = first.isEmpty();
+    // The older snapshot first, so that its failure is the one told.
+    const int latest = Slot(undoFile_);
+    for (const int slot : {1 - latest, latest}) {
+        QString e;
+        if (!finishWriter(slot, &e)) {
+            if (written) first = e;
+            written = false;
+        }
+    }
+    if (!written && error) *error = first;
+    return written;
 }
 
 bool UndoStore::undoRestore(CoordTable& add, CoordTable& subtracted, QString* error) {

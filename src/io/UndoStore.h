@@ -31,18 +31,23 @@ public:
 
     // Switches undoFile like saveUndo and writes the text `makeText` gives. A large snapshot
     // (expectedBytes of kBackgroundThreshold and more) is made and written on a worker thread,
-    // so `makeText` must read only data nobody changes meanwhile (a file's text as read). Until
-    // the write is done the snapshot counts as not whole; undo and the next snapshot wait for
-    // it. Its outcome comes from finishBackground.
+    // so `makeText` must read only data nobody changes meanwhile (a file's text as read, copies
+    // of the tables). Until the write is done the snapshot counts as not whole; undo and the
+    // plain saveUndo wait for it. Each file has its own writer: a snapshot waits only for one
+    // still being written to the file it goes to (the one before the latest), so two snapshots
+    // in a row (a cell written by Tab, the next by Enter) do not wait for each other. Outcomes
+    // come from finishBackground.
     void saveUndoInBackground(std::function<std::string()> makeText, std::size_t expectedBytes);
     static constexpr std::size_t kBackgroundThreshold = 1 << 20;
-    bool writingInBackground() const { return worker_.joinable(); }
-    // Whether a snapshot from saveUndoInBackground waits to be finished and its worker is done,
-    // so that finishBackground gives its outcome without waiting.
-    bool backgroundReady() const { return pending_ && !backgroundRunning_.load(); }
+    bool writingInBackground() const {
+        return writers_[0].worker.joinable() || writers_[1].worker.joinable();
+    }
+    // Whether snapshots from saveUndoInBackground wait to be finished and their workers are all
+    // done, so that finishBackground gives their outcome without waiting.
+    bool backgroundReady() const;
 
-    // Waits for a snapshot being written in the background. False (and `error`) when its write
-    // failed; the failure is given out once.
+    // Waits for the snapshots being written in the background. False (and `error`, the first
+    // failure) when a write failed; a failure is given out once.
     bool finishBackground(QString* error = nullptr);
 
     // Reads the other file into the tables and saves a snapshot; when that file does not exist
@@ -65,11 +70,19 @@ private:
     QString folder_;
     QString undoFile_ = QStringLiteral("udtxt1.txt");
     bool stale_[2] = {false, false};  // the slot's last write failed (or is still going on)
-    bool pending_ = false;            // a snapshot from saveUndoInBackground awaits finishing
-    std::thread worker_;              // writes the background snapshot
-    std::atomic<bool> backgroundRunning_{false};  // the worker has not finished yet
-    WriteResult backgroundResult_;    // set by the worker, read after joining it
-    int backgroundSlot_ = 0;
+    // The writer of one snapshot file.
+    struct Writer {
+        bool pending = false;  // a snapshot from saveUndoInBackground awaits finishing
+        std::thread worker;
+        std::atomic<bool> running{false};  // the worker has not finished yet
+        WriteResult result;                // set by the worker, read after joining it
+    };
+    // Waits for the writer of `slot`; false (and `error`) when its write failed.
+    bool finishWriter(int slot, QString* error);
+    Writer writers_[2];
+    // The failure of a write that a later snapshot to the same file had to wait for, kept to be
+    // given out by finishBackground.
+    QString lostFailure_;
 };
 
 }  // namespace kuvanto

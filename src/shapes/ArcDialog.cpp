@@ -2,6 +2,8 @@
 // diameter, the angle range with the direction, and the division count, then the buttons.
 #include "shapes/ArcDialog.h"
 
+#include <cmath>
+
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -96,6 +98,12 @@ QString ArcDialog::unfitStepMessage(double step) {
            QString::fromStdString(numText(step)) + QStringLiteral("°)\n分割数を自動変更します。");
 }
 
+QString ArcDialog::shortLastStepMessage(double step) {
+    return QStringLiteral("円弧分割数では角度範囲を等分できません。(角度ステップ=") +
+           QString::fromStdString(numText(step)) +
+           QStringLiteral("°)\n最後のステップを短くして角度範囲の終わりで終えます。");
+}
+
 void ArcDialog::accept() {
     ArcPlan plan = planArc(input());
     QLineEdit* culprit = nullptr;
@@ -124,6 +132,7 @@ void ArcDialog::accept() {
         return;
     }
     if (plan.unfitStep) messenger_.notice(unfitStepMessage(*plan.unfitStep));
+    if (plan.shortLastStep) messenger_.notice(shortLastStepMessage(std::fabs(plan.step)));
     plan_ = std::move(plan);
     QDialog::accept();
 }

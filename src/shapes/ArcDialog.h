@@ -28,6 +28,8 @@ public:
 
     // The notice shown when the step does not fit the angles.
     static QString unfitStepMessage(double step);
+    // The steps do not fit the range: the last one is shorter.
+    static QString shortLastStepMessage(double step);
 
 public slots:
     void accept() override;

@@ -56,6 +56,7 @@ private slots:
     void readCsv();
     void undoAfterReadingShowsEmptyTables();
     void largeFileSnapshotIsTheTables();
+    void largeTablesSnapshotsInARow();
     void unreadableFileLeavesEverythingAsItWas_data();
     void unreadableFileLeavesEverythingAsItWas();
     void oversizedColourFileGivesDefaults_data();
@@ -254,6 +255,30 @@ void TestWorkspace::largeFileSnapshotIsTheTables() {
     QVERIFY(snapshot);
     QVERIFY(*snapshot == coordText(ws.addGrid, ws.subtractedGrid));
     QCOMPARE(ws.addGrid.rows(), 120000 + 2 * 120 + 2);
+}
+
+// Large tables are snapshot from copies on workers: two snapshots in a row (a cell written by Tab,
+// the next by Enter) each hold the tables as they were when taken, whatever changes after, and
+// undo and its reversal give them back in turn.
+void TestWorkspace::largeTablesSnapshotsInARow() {
+    QTemporaryDir dir;
+    Workspace ws(dir.path());
+    QVERIFY(ws.start());
+    for (int i = 0; i < 100000; ++i) ws.addGrid.appendRow(std::to_string(i), "0.5");
+    ws.addGrid.setText(1, 0, "first");
+    QVERIFY(ws.saveUndo());
+    QVERIFY(ws.undo().writingInBackground());
+    ws.addGrid.setText(1, 0, "second");
+    QVERIFY(ws.saveUndo());
+    ws.addGrid.setText(1, 0, "changed after the snapshot");
+    ws.addGrid.setRows(5);
+    QVERIFY(ws.undoRestore());
+    QCOMPARE(ws.addGrid.text(1, 0), "first");
+    QCOMPARE(ws.addGrid.rows(), 100003);  // the rows read back and an entry row
+    QVERIFY(ws.undoRestore());
+    QCOMPARE(ws.addGrid.text(1, 0), "second");
+    QCOMPARE(ws.addGrid.text(100001, 0), "99999");
+    QVERIFY(ws.snapshotError().isEmpty());
 }
 
 void TestWorkspace::unreadableFileLeavesEverythingAsItWas_data() {

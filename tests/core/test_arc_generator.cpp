@@ -64,6 +64,14 @@ void TestArcGenerator::plan_data() {
         << 0.0 << 90.0 << 7.0 << up << 3 << 0.0 << 90.0 << false << 360.0 / 7;
     QTest::newRow("0 to 90 with n=100 ends at 90")
         << 0.0 << 90.0 << 100.0 << up << 27 << 0.0 << 90.0 << false << 3.6;
+    QTest::newRow("0 to 60 with n=100 ends at 60 with a shorter last step")
+        << 0.0 << 60.0 << 100.0 << up << 18 << 0.0 << 60.0 << false << 0.0;
+    QTest::newRow("0 to 60 with n=64 ends at 60")
+        << 0.0 << 60.0 << 64.0 << up << 12 << 0.0 << 60.0 << false << 0.0;
+    QTest::newRow("60 to 360 with n=100 ends on the first vertex")
+        << 60.0 << 360.0 << 100.0 << up << 85 << 60.0 << 0.0 << true << 0.0;
+    QTest::newRow("60 to 0 descending with n=100 ends at 0")
+        << 60.0 << 0.0 << 100.0 << down << 18 << 60.0 << 0.0 << false << 0.0;
     QTest::newRow("two turns do not close")
         << 0.0 << 720.0 << 36.0 << up << 73 << 0.0 << 0.0 << false << 0.0;
     QTest::newRow("equal angles that fit give one vertex")

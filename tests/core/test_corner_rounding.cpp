@@ -46,6 +46,7 @@ private slots:
     void crossing();
     void interiorCorner();
     void firstVertexKeepsFigureClosed();
+    void firstVertexOfAnOpenFigure();
     void flipMovesTheFilletInside();
     void sixtyDegreeCorner();
     void arcAcrossPlusX();
@@ -122,6 +123,27 @@ void TestCornerRounding::firstVertexKeepsFigureClosed() {
     const CornerSource last = readCorner(open, 4);
     QCOMPARE(last.kind, CornerCase::last);
     QCOMPARE(QString::fromStdString(last.endX + "," + last.endY), QString("0,0"));
+}
+
+// An open figure is valid (the calculation closes it): rounding its first corner takes the last
+// vertex as the other neighbour and leaves it in place. The square loses only the corner's
+// sliver: 25 less the nine 10° triangles of the fillet, 9 · 25/2 · sin 10°.
+void TestCornerRounding::firstVertexOfAnOpenFigure() {
+    CoordTable table = tableOf({"0,0", "50,0", "50,50", "0,50", "|", ""});
+    const CornerSource source = readCorner(table, 1);
+    QCOMPARE(source.kind, CornerCase::first);
+    QCOMPARE(QString::fromStdString(source.startX + "," + source.startY), QString("0,50"));
+    QCOMPARE(source.closeRow, -1);
+    QVERIFY(applyFillet(table, 1, source, filletAt(source, 5, 36, false)));
+    const QStringList rows = rowsOf(table);
+    QCOMPARE(rows.mid(12, 2), (QStringList{"0,50", "|"}));
+    double twiceArea = 0;
+    for (int i = 0; i < 13; ++i) {
+        const QStringList a = rows[i].split(','), b = rows[(i + 1) % 13].split(',');
+        twiceArea += a[0].toDouble() * b[1].toDouble() - b[0].toDouble() * a[1].toDouble();
+    }
+    QVERIFY2(std::fabs(twiceArea / 2 - (2500 - (25 - 4.5 * 25 * std::sin(M_PI / 18)))) < 0.01,
+             qPrintable(QString::number(twiceArea / 2)));
 }
 
 void TestCornerRounding::flipMovesTheFilletInside() {

@@ -99,7 +99,7 @@ void TestCoordTableEditor::f2AtLastRowAppendsRow() {
 void TestCoordTableEditor::enterWritesNumbersOnly() {
     work_->resultGrid.setText(1, 2, "stale");
     select(2, 1);
-    QSignalSpy status(tableEditor_, &CoordTableEditor::statusText);
+    QSignalSpy status(tableEditor_, &CoordTableEditor::heldStatusText);
     QTest::keyClick(view_, Qt::Key_F2);
     QCOMPARE(editor()->selectedText(), QStringLiteral("0"));
     QTest::keyClicks(editor(), "abc");
@@ -135,7 +135,7 @@ void TestCoordTableEditor::focusLossCommits() {
     QVERIFY(!tableEditor_->editing());
     QCOMPARE(work_->addGrid.text(1, 0), "42");
     // Text that is not a number is refused on focus loss too.
-    QSignalSpy status(tableEditor_, &CoordTableEditor::statusText);
+    QSignalSpy status(tableEditor_, &CoordTableEditor::heldStatusText);
     select(1, 1);
     QTest::keyClick(view_, Qt::Key_F2);
     QTest::keyClicks(editor(), "x");

@@ -3,7 +3,7 @@
 // refusing a field that is not a number, the coordinate dialog storing any text, and Cancel.
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -65,9 +65,10 @@ void TestEditingDialogs::cleanup() {
 void TestEditingDialogs::moveBaseToTarget() {
     SelectionMoveDialog dialog(work_->addGrid, *commands_);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("選択座標移動"));
-    auto* list = child<QListWidget>(&dialog, "List1");
-    QCOMPARE(list->count(), 2);
-    QCOMPARE(list->item(0)->text(), QStringLiteral("X: 1.235      - Y: 2.000     "));
+    auto* list = child<QListView>(&dialog, "List1");
+    QCOMPARE(list->model()->rowCount(), 2);
+    QCOMPARE(list->model()->index(0, 0).data().toString(),
+             QStringLiteral("X: 1.235      - Y: 2.000     "));
     dialog.chooseBasePoint(0);
     QCOMPARE(child<QLabel>(&dialog, "X_or_Label")->text(), QStringLiteral("X = 1.235"));
     QCOMPARE(child<QLabel>(&dialog, "Y_or_Label")->text(), QStringLiteral("Y = 2"));

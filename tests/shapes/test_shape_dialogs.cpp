@@ -143,6 +143,22 @@ void TestShapeDialogs::arcMessages() {
     QCOMPARE(messenger.notices[0].title, QString("Kuvanto"));
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(int(dialog.plan().xs.size()), 9);
+
+    // A rounded step that passes the remainder test but does not fit the range: the arc still
+    // ends at its end angle, with a shorter last step, and the user is told so.
+    messenger.notices.clear();
+    ArcDialog shortLast(messenger);
+    shortLast.show();
+    setField(shortLast, "St_deg_Text", "0");
+    setField(shortLast, "En_deg_Text", "60");
+    setField(shortLast, "dev_Text", "100");
+    shortLast.accept();
+    QCOMPARE(messenger.noticeTexts(),
+             QStringList{"円弧分割数では角度範囲を等分できません。(角度ステップ=3.6°)\n"
+                         "最後のステップを短くして角度範囲の終わりで終えます。"});
+    QCOMPARE(shortLast.result(), int(QDialog::Accepted));
+    QCOMPARE(int(shortLast.plan().xs.size()), 18);
+    QVERIFY(shortLast.plan().shortLastStep);
 }
 
 void TestShapeDialogs::cornerPreview() {
