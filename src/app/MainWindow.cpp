@@ -43,6 +43,7 @@
 #include "canvas/ViewPanel.h"
 #include "core/Calculation.h"
 #include "core/NumberText.h"
+#include "core/Version.h"
 #include "editing/CoordTableModel.h"
 #include "editing/DirectEditDialog.h"
 #include "editing/Messenger.h"
@@ -65,10 +66,7 @@ const QString kSnapshotFailed =
     QStringLiteral("元に戻すための保存ファイルを書き込めませんでした。元に戻す操作は使えません。");
 
 QString versionText() {
-    return QStringLiteral("%1.%2.%3")
-        .arg(KUVANTO_VERSION_MAJOR)
-        .arg(KUVANTO_VERSION_MINOR)
-        .arg(KUVANTO_VERSION_PATCH);
+    return QString::fromLatin1(version::kText);
 }
 
 int twipsToPixels(const QWidget* w, int twips) {

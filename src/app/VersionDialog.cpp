@@ -12,13 +12,12 @@
 #include <QPainterPath>
 #include <QVBoxLayout>
 
+#include "core/Version.h"
+
 namespace kuvanto {
 
 QString VersionDialog::versionText() {
-    return QStringLiteral("Version %1.%2.%3")
-        .arg(KUVANTO_VERSION_MAJOR)
-        .arg(KUVANTO_VERSION_MINOR)
-        .arg(KUVANTO_VERSION_PATCH);
+    return QStringLiteral("Version ") + QString::fromLatin1(version::kText);
 }
 
 QPixmap VersionDialog::logoPicture(int size) {
@@ -80,13 +79,22 @@ VersionDialog::VersionDialog(QWidget* parent) : QDialog(parent) {
     auto* versionLabel = new QLabel(versionText(), panel);
     versionLabel->setObjectName(QStringLiteral("lblVersion"));
 
-    auto* noticeLabel = new QLabel(QStringLiteral("断面の幾何特性(断面積、図心、断面二次モーメント、"
-                                                 "断面係数、断面二次半径など)を計算します。\n"
-                                                 "計算結果は設計の参考値です。使用者の責任で"
-                                                 "確認のうえお使いください。"),
-                                  panel);
+    auto* noticeLabel =
+        new QLabel(QStringLiteral("断面の幾何特性(断面積、図心、断面二次モーメント、"
+                                  "断面係数、断面二次半径など)を計算します。\n"
+                                  "計算結果は設計の参考値です。使用者の責任で"
+                                  "確認のうえお使いください。"),
+                   panel);
     noticeLabel->setObjectName(QStringLiteral("lblNotice"));
     noticeLabel->setWordWrap(true);
+
+    auto* licenceLabel =
+        new QLabel(QStringLiteral("ライセンス: GNU General Public License バージョン3以降 (%1)。\n"
+                                  "このプログラムは無保証です。")
+                       .arg(QString::fromLatin1(version::kLicence)),
+                   panel);
+    licenceLabel->setObjectName(QStringLiteral("lblLicence"));
+    licenceLabel->setWordWrap(true);
 
     auto* closeHint = new QLabel(QStringLiteral("クリック又はキー入力で閉じます。"), panel);
     closeHint->setObjectName(QStringLiteral("lblClose"));
@@ -96,6 +104,8 @@ VersionDialog::VersionDialog(QWidget* parent) : QDialog(parent) {
     texts->addWidget(versionLabel);
     texts->addSpacing(12);
     texts->addWidget(noticeLabel);
+    texts->addSpacing(6);
+    texts->addWidget(licenceLabel);
     texts->addStretch();
     texts->addWidget(closeHint, 0, Qt::AlignRight);
 
