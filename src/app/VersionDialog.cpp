@@ -12,12 +12,14 @@
 #include <QPainterPath>
 #include <QVBoxLayout>
 
-#include "core/Version.h"
-
 namespace kuvanto {
 
 QString VersionDialog::versionText() {
-    return QStringLiteral("Version ") + QString::fromLatin1(version::kText);
+    // The numbers come from the project version of the build, the one place they are set.
+    return QStringLiteral("Version %1.%2.%3")
+        .arg(KUVANTO_VERSION_MAJOR)
+        .arg(KUVANTO_VERSION_MINOR)
+        .arg(KUVANTO_VERSION_PATCH);
 }
 
 QPixmap VersionDialog::logoPicture(int size) {
@@ -91,7 +93,7 @@ VersionDialog::VersionDialog(QWidget* parent) : QDialog(parent) {
     auto* licenceLabel =
         new QLabel(QStringLiteral("ライセンス: GNU General Public License バージョン3以降 (%1)。\n"
                                   "このプログラムは無保証です。")
-                       .arg(QString::fromLatin1(version::kLicence)),
+                       .arg(QStringLiteral("GPL-3.0-or-later")),
                    panel);
     licenceLabel->setObjectName(QStringLiteral("lblLicence"));
     licenceLabel->setWordWrap(true);

@@ -1,12 +1,8 @@
-// One-level undo over two alternating snapshot files. Each snapshot goes to the file that does
-// not hold the latest one; undo reads that other file back and makes it the latest. The store
-// remembers which file's last write failed, so that an outdated snapshot is never taken for the
-// state before the latest change. A snapshot written in the background marks its file stale until
-// the write is known to have succeeded, so nothing reads a file that is not whole. A snapshot file
-// that does not exist yet (the first run) stands for the empty tables.
+// Two alternating snapshot files. Each snapshot goes to the file that does not hold the latest
+// one, so that a write cut short leaves the other file whole. A snapshot written in the
+// background is finished (joined) before the next one starts.
 #include "io/UndoStore.h"
 
-#include <QFileInfo>
 #include <string>
 #include <thread>
 #include <utility>
@@ -21,9 +17,6 @@ namespace {
 const QString kFirstSnapshotFile = QStringLiteral("udtxt1.txt");
 const QString kSecondSnapshotFile = QStringLiteral("udtxt2.txt");
 
-int Slot(const QString& name) {
-    return name == kFirstSnapshotFile ? 0 : 1;
-}
 QString Other(const QString& name) {
     return name == kFirstSnapshotFile ? kSecondSnapshotFile : kFirstSnapshotFile;
 }
@@ -43,24 +36,19 @@ QString UndoStore::path(const QString& name) const {
 bool UndoStore::start(const CoordTable& add, const CoordTable& subtracted, QString* error) {
     finishBackground();
     undoFile_ = kFirstSnapshotFile;
-    stale_[0] = stale_[1] = false;  // "udtxt1.txt" may hold the last state of an earlier run
     return saveUndo(add, subtracted, error);
 }
 
 bool UndoStore::saveUndo(const CoordTable& add, const CoordTable& subtracted, QString* error) {
-    finishBackground();  // a failure there stays recorded as the slot being stale
+    finishBackground();
     undoFile_ = Other(undoFile_);
-    const bool written = writeCoordText(path(undoFile_), add, subtracted, error);
-    stale_[Slot(undoFile_)] = !written;
-    return written;
+    return writeCoordText(path(undoFile_), add, subtracted, error);
 }
 
 void UndoStore::saveUndoInBackground(std::function<std::string()> makeText,
                                      std::size_t expectedBytes) {
     finishBackground();
     undoFile_ = Other(undoFile_);
-    backgroundSlot_ = Slot(undoFile_);
-    stale_[backgroundSlot_] = true;  // not whole until the write is done
     pending_ = true;
     if (expectedBytes < kBackgroundThreshold) {
         // Small snapshots take no noticeable time: written at once, as saveUndo does.
@@ -81,28 +69,8 @@ bool UndoStore::finishBackground(QString* error) {
     if (worker_.joinable()) worker_.join();
     pending_ = false;
     const WriteResult result = std::exchange(backgroundResult_, WriteResult{});
-    stale_[backgroundSlot_] = !result.written;
     if (!result.written && error) *error = result.error;
     return result.written;
-}
-
-bool UndoStore::undoRestore(CoordTable& add, CoordTable& subtracted, QString* error) {
-    finishBackground();
-    const QString previous = Other(undoFile_);
-    if (stale_[Slot(previous)]) {
-        if (error) {
-            *error = QStringLiteral("元に戻せません。直前の状態 %1 の保存に失敗しています。")
-                         .arg(path(previous));
-        }
-        return false;
-    }
-    if (!QFileInfo::exists(path(previous))) {
-        // No snapshot from an earlier run: the state before the first change is the empty one.
-        resetCoordTable(add, subtracted);
-        return saveUndo(add, subtracted, error);
-    }
-    if (!readCoordText(path(previous), add, subtracted, error)) return false;
-    return saveUndo(add, subtracted, error);
 }
 
 }  // namespace kuvanto
