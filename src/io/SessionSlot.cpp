@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <filesystem>
 
 namespace kuvanto {
 
@@ -42,12 +43,23 @@ SessionSlot::~SessionSlot() {
 }
 
 QString SessionSlot::newestSnapshot() const {
-    const QFileInfo first(folder_ + QStringLiteral("/udtxt1.txt"));
-    const QFileInfo second(folder_ + QStringLiteral("/udtxt2.txt"));
-    if (!first.exists() && !second.exists()) return QString();
-    if (!second.exists()) return first.fileName();
-    if (!first.exists()) return second.fileName();
-    return first.lastModified() > second.lastModified() ? first.fileName() : second.fileName();
+    // File times to the nanosecond the file system keeps; QFileInfo gives milliseconds only.
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const auto time = [&](const char* name) {
+        return fs::last_write_time(fs::path((folder_ + QLatin1Char('/')).toStdString() + name),
+                                   error);
+    };
+    const auto first = time("udtxt1.txt");
+    const bool hasFirst = !error;
+    const auto second = time("udtxt2.txt");
+    const bool hasSecond = !error;
+    if (!hasFirst && !hasSecond) return QString();
+    if (!hasSecond) return QStringLiteral("udtxt1.txt");
+    if (!hasFirst) return QStringLiteral("udtxt2.txt");
+    // Equal times (a change right after the start, within the clock's step): the start writes
+    // the second file, the first change the first one.
+    return first >= second ? QStringLiteral("udtxt1.txt") : QStringLiteral("udtxt2.txt");
 }
 
 }  // namespace kuvanto
