@@ -10,6 +10,7 @@ KUVANTO_PACKAGES=(
   fonts-ipafont-gothic fonts-ipafont-mincho fontconfig
   xvfb xauth poppler-utils
   clang libclang-rt-14-dev
+  librsvg2-bin help2man gzip dpkg-dev fakeroot file lintian appstream desktop-file-utils
 )
 
 missing=()

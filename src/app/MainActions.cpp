@@ -31,6 +31,7 @@ const std::vector<Command>& commandTable() {
         {"Exit_Prgm_t", "", "", "Kuvantoを終了", "", I::exit, false, &M::exitProgramFromToolbar},
         // Editing
         {"Undo_t", "Undo_m", "元に戻す(&Z)", "元に戻す", "Ctrl+Z", I::undo, false, &M::undoRestore},
+        {"Redo_t", "Redo_m", "やり直し(&Y)", "やり直し", "", I::redo},
         {"Insert_Sep", "Sect_Dgrm1 Sect_Dgrm", "図形区切りの挿入(&Z)", "<<図形区切り>>を挿入", "",
          I::separatorRow},
         {"Copy_Data", "Copy_Pop2 Copy_Pop Copy_Pop1", "コピー(&C)", "座標データをコピー", "",
@@ -96,6 +97,7 @@ const std::vector<MenuItem>& menuLayout() {
 
         {kMenuBar, K::submenu, "Edit_Menu", "編集(&E)"},
         {"Edit_Menu", K::command, "Undo_m"},
+        {"Edit_Menu", K::command, "Redo_m"},
         {"Edit_Menu", K::separator, "sep17"},
         {"Edit_Menu", K::command, "Sect_Dgrm1"},
         {"Edit_Menu", K::separator, "sep16"},

@@ -32,9 +32,11 @@
 #include "app/FigurePage.h"
 #include "app/FreehandCommands.h"
 #include "app/HelpWindow.h"
+#include "app/HistoryCommands.h"
 #include "app/JapaneseFonts.h"
 #include "app/MainActions.h"
 #include "app/MassDialog.h"
+#include "app/RecentFiles.h"
 #include "app/ShapeMenuCommands.h"
 #include "app/ToolbarIcons.h"
 #include "app/VersionDialog.h"
@@ -62,6 +64,8 @@ const QString kCsvFilter = QStringLiteral("*.csv|*.csv");
 const QString kTxtFilter = QStringLiteral("*.txt|*.txt");
 const QString kTabHint = QStringLiteral("図形入力画面又は、結果表示画面を切り替えます。");
 const QString kGeometryKey = QStringLiteral("window/geometry");
+const QString kUnsavedChanges = QStringLiteral("保存されていない変更があります。");
+const QString kNothingToUndo = QStringLiteral("元に戻す操作はありません。");
 const QString kSnapshotFailed =
     QStringLiteral("元に戻すための保存ファイルを書き込めませんでした。元に戻す操作は使えません。");
 
@@ -157,6 +161,8 @@ MainWindow::MainWindow(const QString& folder, Messenger* messenger, QWidget* par
     installShapeCommands(*this);
     installFreehandCommands(*this, *canvas_->freeHandCheck());
     LibraryPrintCommands::install(*this);
+    HistoryCommands::install(*this);
+    RecentFiles::install(*this);
 
     // Start-up: grid step "None", title, fresh tables and result table, colours, addGrid
     // active, the first snapshot, then the first tab. (The context menus are menus of their own,
@@ -509,6 +515,7 @@ void MainWindow::tabStrip1Click() {
         refreshViews(false);
         applyEnabling(tabEnabling(caption, ok));
     }
+    HistoryCommands::historyChanged(*this);  // redo is a figure-tab command too
 }
 
 void MainWindow::startFreehand() {
@@ -592,6 +599,7 @@ void MainWindow::syncSelectionFromViews() {
 void MainWindow::reportSnapshot() {
     // A snapshot still being written is watched, so that its failure is told once it is known.
     if (ws_.undo().writingInBackground() && !snapshotWatch_->isActive()) snapshotWatch_->start();
+    HistoryCommands::historyChanged(*this);
     const QString error = ws_.snapshotError();
     if (error.isEmpty()) {
         snapshotReported_ = false;  // a later failure is news again
@@ -614,6 +622,7 @@ void MainWindow::rememberFolder(const QString& path) {
 }
 
 void MainWindow::readCsv() {
+    if (!askBeforeLosingChanges(QString())) return;
     const QString path = msg().chooseOpenFile(kOpenTitle, kCsvFilter, startFolder());
     if (path.isEmpty()) {
         ws_.dataFileName.clear();
@@ -633,6 +642,7 @@ bool MainWindow::openCsvFile(const QString& path) {
     }
     ws_.dataFileName = path;
     rememberFolder(path);
+    if (rememberGeometry_) RecentFiles::add(path);  // the program's settings, not a test's
     selectTab(0);
     reportSnapshot();
     if (ws_.undo().writingInBackground()) snapshotWatch_->start();
@@ -640,13 +650,42 @@ bool MainWindow::openCsvFile(const QString& path) {
 }
 
 void MainWindow::writeCsv() {
+    saveCsvAs();
+}
+
+bool MainWindow::saveCsvAs() {
     const QString path =
         msg().chooseSaveFile(kSaveTitle, kCsvFilter, startFolder(), ws_.dataFileName);
     ws_.dataFileName = path;
-    if (path.isEmpty()) return;
+    if (path.isEmpty()) {
+        HistoryCommands::historyChanged(*this);
+        return false;
+    }
     rememberFolder(path);
     QString error;
-    if (!ws_.writeCsv(path, &error)) msg().notice(error);
+    if (!ws_.writeCsv(path, &error)) {
+        msg().notice(error);
+        return false;
+    }
+    ws_.markSaved();
+    if (rememberGeometry_) RecentFiles::add(path);
+    HistoryCommands::historyChanged(*this);
+    return true;
+}
+
+bool MainWindow::askBeforeLosingChanges(const QString& question) {
+    if (!ws_.modified()) return question.isEmpty() || msg().confirm(question, kNoticeTitle);
+    const QString text =
+        question.isEmpty() ? kUnsavedChanges : question + QLatin1Char('\n') + kUnsavedChanges;
+    switch (msg().askSaveFirst(text, kNoticeTitle)) {
+        case Messenger::SaveChoice::Save:
+            return saveCsvAs();
+        case Messenger::SaveChoice::Proceed:
+            return true;
+        case Messenger::SaveChoice::Cancel:
+            break;
+    }
+    return false;
 }
 
 void MainWindow::exportResult() {
@@ -663,11 +702,11 @@ void MainWindow::exportResultOnResultTab() {
 }
 
 void MainWindow::exitProgram() {
-    if (msg().confirm(kMenuExitQuestion, kNoticeTitle)) endProgram();
+    if (askBeforeLosingChanges(kMenuExitQuestion)) endProgram();
 }
 
 void MainWindow::exitProgramFromToolbar() {
-    if (msg().confirm(kExitQuestion, kNoticeTitle)) endProgram();
+    if (askBeforeLosingChanges(kExitQuestion)) endProgram();
 }
 
 void MainWindow::endProgram() {
@@ -677,7 +716,7 @@ void MainWindow::endProgram() {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (!ending_) {
-        if (!msg().confirm(kExitQuestion, kNoticeTitle)) {
+        if (!askBeforeLosingChanges(kExitQuestion)) {
             event->ignore();
             return;
         }
@@ -694,7 +733,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 void MainWindow::undoRestore() {
     QString error;
-    if (!ws_.undoRestore(&error)) msg().notice(error);
+    if (!ws_.undoRestore(&error)) setStatus(kNothingToUndo);
     refreshViews();
     reportSnapshot();
 }

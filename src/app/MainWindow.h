@@ -76,7 +76,8 @@ public:
     void finishCellEditing();
 
     // Restores the size and position saved by an earlier run and saves them when the window
-    // closes (the program does this; tests and snapshots keep the default size).
+    // closes, and keeps the list of recent files (the program does this; tests and snapshots
+    // keep the default size and leave the settings alone).
     void rememberGeometry();
 
     QString selectedTabCaption() const;
@@ -88,6 +89,13 @@ public:
     // Reads a coordinate file as the reading command does after its dialog; false (and a notice)
     // when the file cannot be read.
     bool openCsvFile(const QString& path);
+    // Writes the tables to a CSV file the user chooses; true when written (the changes count as
+    // saved from then on).
+    bool saveCsvAs();
+    // Before a command that replaces the tables: asks `question` (none when empty) as the
+    // command always does; when there are unsaved changes the question says so and offers to
+    // save first. True when the command may go on.
+    bool askBeforeLosingChanges(const QString& question);
     // Brings the tables, the result view and the canvas up to date with the workspace.
     void refreshViews(bool redraw = true);
     // The coordinate table commands act on: the one of the figure tab shown, or null on the

@@ -221,8 +221,11 @@ void PrintSheet::paintSheet(QPainter& painter) const {
     painter.drawText(nameBox.adjusted(100, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft,
                      QStringLiteral("File Name :"));
     painter.setFont(value);
-    painter.drawText(nameBox.adjusted(1500, 0, -100, 0), Qt::AlignVCenter | Qt::AlignLeft,
-                     fileNameText());
+    // A name longer than the box is cut with "…" rather than at the box's edge.
+    const QRectF nameText = nameBox.adjusted(1500, 0, -100, 0);
+    painter.drawText(
+        nameText, Qt::AlignVCenter | Qt::AlignLeft,
+        painter.fontMetrics().elidedText(fileNameText(), Qt::ElideMiddle, int(nameText.width())));
 
     paintBlocks(painter, 1);
 
@@ -296,11 +299,14 @@ void PrintSheet::paintDrawing(QPainter& painter) const {
 
     const double r = window.width() / 100;
     if (showOrigin_) {
-        painter.setPen(pen(QColor(255, 255, 0), 1));
-        circle(0, 0, r);
-        circle(0, 0, r / 2);
-        painter.drawLine(at(-2 * r, 0), at(2 * r, 0));
-        painter.drawLine(at(0, 2 * r), at(0, -2 * r));
+        // Yellow on a dark outline, so that the mark stays visible on white paper.
+        for (const QPen& stroke : {pen(QColor(64, 64, 64), 3), pen(QColor(255, 255, 0), 1)}) {
+            painter.setPen(stroke);
+            circle(0, 0, r);
+            circle(0, 0, r / 2);
+            painter.drawLine(at(-2 * r, 0), at(2 * r, 0));
+            painter.drawLine(at(0, 2 * r), at(0, -2 * r));
+        }
     }
     const std::optional<Point> centroid = shownCentroid(workspace_.resultGrid);
     if (showCentroid_ && centroid) {

@@ -1,4 +1,5 @@
-// The printer choice: a list and OK / Cancel; OK or a double click takes the selected entry.
+// The printer choice: a list and OK / Cancel; OK or a double click takes the selected entry, OK
+// without a selection the default printer (the PDF file when there is none).
 #include "app/PrinterDialog.h"
 
 #include <QHBoxLayout>
@@ -31,6 +32,8 @@ PrinterDialog::PrinterDialog(const QStringList& printers, const QString& default
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("List1"));
     list_->addItems(entries(printers));
+    fallback_ =
+        !defaultPrinter.isEmpty() && printers.contains(defaultPrinter) ? defaultPrinter : kPdfEntry;
     const QList<QListWidgetItem*> found = list_->findItems(defaultPrinter, Qt::MatchExactly);
     if (!defaultPrinter.isEmpty() && !found.isEmpty())
         list_->setCurrentItem(found.front());
@@ -58,7 +61,7 @@ PrinterDialog::PrinterDialog(const QStringList& printers, const QString& default
 
 void PrinterDialog::choose() {
     const QListWidgetItem* item = list_->currentItem();
-    chosen_ = item && item->isSelected() ? item->text() : QString();
+    chosen_ = item && item->isSelected() ? item->text() : fallback_;
     accept();
 }
 

@@ -25,7 +25,8 @@ public:
     static QStringList entries(const QStringList& printers);
 
     QListWidget* list() const { return list_; }
-    // The selected entry after OK (empty when none was selected).
+    // The selected entry after OK; when none was selected, the default printer, or the PDF
+    // entry when there is no default printer.
     QString chosen() const { return chosen_; }
 
 private:
@@ -33,6 +34,7 @@ private:
 
     QListWidget* list_ = nullptr;
     QString chosen_;
+    QString fallback_;  // what OK without a selection takes
 };
 
 }  // namespace kuvanto

@@ -164,6 +164,16 @@ void drawPicture(QPainter& p, ToolIcon picture, const Palette& c) {
             arrowHead(p, QPointF(3, 9), 180, c.blue);
             break;
         }
+        case ToolIcon::redo: {
+            QPainterPath path(QPointF(17, 9));
+            path.lineTo(9, 9);
+            path.cubicTo(3, 9, 3, 19, 9, 19);
+            path.lineTo(15, 19);
+            p.setPen(pen(c.blue, 2.2));
+            p.drawPath(path);
+            arrowHead(p, QPointF(21, 9), 0, c.blue);
+            break;
+        }
         case ToolIcon::exit:
             p.setPen(pen(c.ink, 1.2));
             p.setBrush(c.yellow.darker(140));

@@ -14,6 +14,7 @@ enum class ToolIcon {
     exportText,
     print,
     undo,
+    redo,
     exit,
     copy,
     paste,

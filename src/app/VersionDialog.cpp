@@ -15,6 +15,7 @@
 namespace kuvanto {
 
 QString VersionDialog::versionText() {
+    // The numbers come from the project version of the build, the one place they are set.
     return QStringLiteral("Version %1.%2.%3")
         .arg(KUVANTO_VERSION_MAJOR)
         .arg(KUVANTO_VERSION_MINOR)
@@ -80,13 +81,22 @@ VersionDialog::VersionDialog(QWidget* parent) : QDialog(parent) {
     auto* versionLabel = new QLabel(versionText(), panel);
     versionLabel->setObjectName(QStringLiteral("lblVersion"));
 
-    auto* noticeLabel = new QLabel(QStringLiteral("断面の幾何特性(断面積、図心、断面二次モーメント、"
-                                                 "断面係数、断面二次半径など)を計算します。\n"
-                                                 "計算結果は設計の参考値です。使用者の責任で"
-                                                 "確認のうえお使いください。"),
-                                  panel);
+    auto* noticeLabel =
+        new QLabel(QStringLiteral("断面の幾何特性(断面積、図心、断面二次モーメント、"
+                                  "断面係数、断面二次半径など)を計算します。\n"
+                                  "計算結果は設計の参考値です。使用者の責任で"
+                                  "確認のうえお使いください。"),
+                   panel);
     noticeLabel->setObjectName(QStringLiteral("lblNotice"));
     noticeLabel->setWordWrap(true);
+
+    auto* licenceLabel =
+        new QLabel(QStringLiteral("ライセンス: GNU General Public License バージョン3以降 (%1)。\n"
+                                  "このプログラムは無保証です。")
+                       .arg(QStringLiteral("GPL-3.0-or-later")),
+                   panel);
+    licenceLabel->setObjectName(QStringLiteral("lblLicence"));
+    licenceLabel->setWordWrap(true);
 
     auto* closeHint = new QLabel(QStringLiteral("クリック又はキー入力で閉じます。"), panel);
     closeHint->setObjectName(QStringLiteral("lblClose"));
@@ -96,6 +106,8 @@ VersionDialog::VersionDialog(QWidget* parent) : QDialog(parent) {
     texts->addWidget(versionLabel);
     texts->addSpacing(12);
     texts->addWidget(noticeLabel);
+    texts->addSpacing(6);
+    texts->addWidget(licenceLabel);
     texts->addStretch();
     texts->addWidget(closeHint, 0, Qt::AlignRight);
 

@@ -264,7 +264,13 @@ void WindowEditing::insertSeparator() {
 
 void WindowEditing::allDelete() {
     finishEditing();
-    if (!commands_.allDelete(true)) return;
+    if (window_.work().modified()) {
+        // The same question, saying that there are unsaved changes and offering to save first.
+        if (!window_.askBeforeLosingChanges(kAllDeleteQuestion)) return;
+        commands_.allDelete(false);
+    } else if (!commands_.allDelete(true)) {
+        return;
+    }
     hideEditors();
     window_.refreshViews();
     window_.reportSnapshot();

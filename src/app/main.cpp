@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QMessageBox>
 
+#include "app/HistoryCommands.h"
 #include "app/JapaneseFonts.h"
 #include "app/MainWindow.h"
 #include "io/NativePath.h"
@@ -26,6 +27,8 @@ int main(int argc, char* argv[]) {
     kuvanto::MainWindow window(kuvanto::workFolder());
     window.rememberGeometry();  // size and place of the last run, from the user's settings
     window.show();
+    // After an abnormal end of the previous run: its tables back, if the user wants them.
+    kuvanto::HistoryCommands::offerRecovery(window);
     // The name as the raw bytes of the argument (QApplication has taken its own options out of
     // argv), so that a name that is not valid UTF-8 opens too.
     if (argc > 1) window.openCsvFile(kuvanto::decodePath(QByteArray(argv[1])));

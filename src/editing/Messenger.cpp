@@ -2,6 +2,7 @@
 // icon, file dialogs with the command's title, filter, folder and initial name.
 #include "editing/Messenger.h"
 
+#include <QAbstractButton>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -38,13 +39,32 @@ bool WidgetMessenger::confirm(const QString& text, const QString& title) {
     return box.exec() == QMessageBox::Yes;
 }
 
+Messenger::SaveChoice WidgetMessenger::askSaveFirst(const QString& text, const QString& title) {
+    QMessageBox box(QMessageBox::NoIcon, title, messageLines(text),
+                    QMessageBox::Save | QMessageBox::Yes | QMessageBox::No, parent_);
+    box.setTextFormat(Qt::PlainText);
+    box.button(QMessageBox::Save)->setText(QStringLiteral("保存する(&S)"));
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("保存しないで続ける(&Y)"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("キャンセル(&N)"));
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::No);
+    switch (box.exec()) {
+        case QMessageBox::Save:
+            return SaveChoice::Save;
+        case QMessageBox::Yes:
+            return SaveChoice::Proceed;
+        default:
+            return SaveChoice::Cancel;
+    }
+}
+
 QString WidgetMessenger::chooseOpenFile(const QString& title, const QString& filter,
-                                          const QString& folder) {
+                                        const QString& folder) {
     return QFileDialog::getOpenFileName(parent_, title, folder, FileDialogFilter::toQt(filter));
 }
 
 QString WidgetMessenger::chooseSaveFile(const QString& title, const QString& filter,
-                                          const QString& folder, const QString& initialName) {
+                                        const QString& folder, const QString& initialName) {
     // A full path as initial name (the file last used) stands as it is; a bare name is placed
     // in the folder.
     const QString start = initialName.isEmpty() ? folder : QDir(folder).filePath(initialName);

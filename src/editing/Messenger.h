@@ -19,11 +19,18 @@ public:
     virtual void notice(const QString& text, const QString& title = kAppTitle) = 0;
     // A Yes/No question without icon; true for Yes.
     virtual bool confirm(const QString& text, const QString& title = kAppTitle) = 0;
+    // A question before a command that would lose changes not yet saved: save first, go on
+    // without saving, or cancel. Unless a messenger words it otherwise, a Yes/No question whose
+    // Yes goes on without saving.
+    enum class SaveChoice { Save, Proceed, Cancel };
+    virtual SaveChoice askSaveFirst(const QString& text, const QString& title = kAppTitle) {
+        return confirm(text, title) ? SaveChoice::Proceed : SaveChoice::Cancel;
+    }
     // File dialogs; an empty path when cancelled. `filter` as in "*.csv|*.csv".
     virtual QString chooseOpenFile(const QString& title, const QString& filter,
-                                     const QString& folder) = 0;
+                                   const QString& folder) = 0;
     virtual QString chooseSaveFile(const QString& title, const QString& filter,
-                                     const QString& folder, const QString& initialName) = 0;
+                                   const QString& folder, const QString& initialName) = 0;
 };
 
 // Real dialogs, owned by a parent window.
@@ -32,10 +39,11 @@ public:
     explicit WidgetMessenger(QWidget* parent) : parent_(parent) {}
     void notice(const QString& text, const QString& title = kAppTitle) override;
     bool confirm(const QString& text, const QString& title = kAppTitle) override;
+    SaveChoice askSaveFirst(const QString& text, const QString& title = kAppTitle) override;
     QString chooseOpenFile(const QString& title, const QString& filter,
-                             const QString& folder) override;
+                           const QString& folder) override;
     QString chooseSaveFile(const QString& title, const QString& filter, const QString& folder,
-                             const QString& initialName) override;
+                           const QString& initialName) override;
 
 private:
     QWidget* parent_;

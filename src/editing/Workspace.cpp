@@ -1,17 +1,17 @@
-// The open section's commands without a window: start-up, snapshots and undo, direct editing
+// The open section's commands without a window: start-up and recovery, the undo history and its
+// snapshot files, direct editing
 // through the buffer file, erasing, reading and writing coordinate files, the calculation run,
 // the result export and the colour file. A command that cannot read or write its file leaves the
 // tables as they were and says why; a snapshot that cannot be written is remembered in
 // snapshotError() so that the window can tell the user without undoing the change itself.
 #include "editing/Workspace.h"
 
-#include <memory>
-
 #include "core/Calculation.h"
 #include "io/CoordCsv.h"
 #include "io/CoordText.h"
 #include "io/ResultExport.h"
 #include "io/SafeWrite.h"
+#include "io/SessionSlot.h"
 #include "io/TextFile.h"
 
 namespace kuvanto {
@@ -20,8 +20,8 @@ namespace {
 
 const QString kBufFile = QStringLiteral("buf.txt");
 const QString kColorFile = QStringLiteral("cl.ini");
-// About what one row takes in the text form of a snapshot (two numbers, a comma, CR LF).
-constexpr std::size_t kSnapshotBytesPerRow = 20;
+// A row's share of a snapshot file, to tell large tables from small ones before writing.
+constexpr std::size_t kBytesPerRowGuess = 20;
 
 QString skippedPairsSummary(int skipped) {
     return QStringLiteral("座標データ(X,Y)でないデータがほかに%1組ありました。")
@@ -35,7 +35,8 @@ void setError(QString* error, const QString& text) {
 
 }  // namespace
 
-Workspace::Workspace(QString folder) : folder_(std::move(folder)), undo_(folder_) {}
+Workspace::Workspace(QString folder)
+    : folder_(std::move(folder)), session_(folder_), undo_(session_.folder()) {}
 
 QString Workspace::path(const QString& name) const {
     return folder_ + QLatin1Char('/') + name;
@@ -45,10 +46,13 @@ bool Workspace::start(QString* error) {
     // A copy of the program killed while writing leaves its temporary file behind; no later
     // write would ever take it up again.
     removeStaleTemporaryFiles(folder_);
+    keepRecovery();
     resetCoordTable(addGrid, subtractedGrid);
     resetResultTable(resultGrid);
     hasResults_ = false;
     loadColors();
+    history_.reset(addGrid, subtractedGrid);
+    markSaved();  // the empty start has nothing to save
     QString e;
     const bool ok = undo_.start(addGrid, subtractedGrid, &e);
     snapshotError_ = ok ? QString() : e;
@@ -56,33 +60,64 @@ bool Workspace::start(QString* error) {
     return ok;
 }
 
-bool Workspace::saveUndo(QString* error) {
-    // The snapshot of large tables is made and written on a worker from copies of the tables,
-    // so that a one-cell edit or a row insertion does not wait for a whole file to be written.
-    // It waits only for a snapshot still going to the same file; the outcomes of earlier ones
-    // are taken in when they are known (here, by collectBackgroundSnapshot, or by the next
-    // snapshot).
+void Workspace::keepRecovery() {
+    recovery_.reset();
+    if (!session_.previousRunEndedAbnormally()) return;
+    const QString newest = session_.newestSnapshot();
+    if (newest.isEmpty()) return;
+    auto tables = std::make_unique<Tables>();
+    if (!readCoordText(session_.folder() + QLatin1Char('/') + newest, tables->add,
+                       tables->subtracted))
+        return;
+    // Nothing to offer when the last run ended with empty tables.
+    if (tables->add.rows() <= 2 && tables->subtracted.rows() <= 2) return;
+    recovery_ = std::move(tables);
+}
+
+bool Workspace::restoreRecovery() {
+    if (!recovery_) return false;
+    addGrid = std::move(recovery_->add);
+    subtractedGrid = std::move(recovery_->subtracted);
+    recovery_.reset();
+    addGrid.touch();
+    subtractedGrid.touch();
+    resetResults();
+    saveUndo();
+    return true;
+}
+
+bool Workspace::writeSnapshot(QString* error) {
+    QString backgroundError;
     const std::size_t expectedBytes =
-        (static_cast<std::size_t>(addGrid.rows()) + subtractedGrid.rows()) * kSnapshotBytesPerRow;
+        (static_cast<std::size_t>(addGrid.rows()) + subtractedGrid.rows()) * kBytesPerRowGuess;
     if (expectedBytes >= UndoStore::kBackgroundThreshold) {
-        QString backgroundError;
+        // Large tables: the user does not wait for their text to be made and written. The
+        // worker gets copies (the cell texts of a file as read are shared, not copied). It waits
+        // only for a snapshot still going to the same file, so that two snapshots in a row (a
+        // cell written by Tab, the next by Enter) do not wait for each other; the outcomes of
+        // earlier ones are taken in when they are known.
         if (undo_.backgroundReady()) undo_.finishBackground(&backgroundError);
         auto add = std::make_shared<const CoordTable>(addGrid);
         auto subtracted = std::make_shared<const CoordTable>(subtractedGrid);
         undo_.saveUndoInBackground([add, subtracted] { return coordText(*add, *subtracted); },
                                    expectedBytes);
         snapshotError_ = backgroundError;
+        collectBackgroundSnapshot();
         return true;
     }
     // A snapshot still being written in the background is finished first; its failure is news
     // even when this snapshot succeeds.
-    QString backgroundError;
     undo_.finishBackground(&backgroundError);
     QString e;
     const bool ok = undo_.saveUndo(addGrid, subtractedGrid, &e);
     snapshotError_ = ok ? backgroundError : e;
     if (!ok) setError(error, e);
     return ok;
+}
+
+bool Workspace::saveUndo(QString* error) {
+    history_.record(addGrid, subtractedGrid);
+    return writeSnapshot(error);
 }
 
 bool Workspace::collectBackgroundSnapshot() {
@@ -93,22 +128,15 @@ bool Workspace::collectBackgroundSnapshot() {
 }
 
 bool Workspace::undoRestore(QString* error) {
-    QString backgroundError;
-    undo_.finishBackground(&backgroundError);
-    const auto addRev = addGrid.revision();
-    const auto subtractedRev = subtractedGrid.revision();
-    QString e;
-    if (undo_.undoRestore(addGrid, subtractedGrid, &e)) {
-        snapshotError_ = backgroundError;
-        return true;
-    }
-    if (addGrid.revision() != addRev || subtractedGrid.revision() != subtractedRev) {
-        // The earlier state came back; only the snapshot of it could not be written.
-        snapshotError_ = e;
-        return true;
-    }
-    setError(error, e);
-    return false;
+    if (!history_.undo(addGrid, subtractedGrid)) return false;
+    writeSnapshot(error);
+    return true;
+}
+
+bool Workspace::redo(QString* error) {
+    if (!history_.redo(addGrid, subtractedGrid)) return false;
+    writeSnapshot(error);
+    return true;
 }
 
 std::optional<QString> Workspace::directEditText(QString* error) {
@@ -165,6 +193,8 @@ bool Workspace::readCsv(const QString& path, const std::function<void(const QStr
         if (++skipped <= kShownSkippedPairs && onSkip) onSkip(QString::fromStdString(message));
     });
     if (skipped > kShownSkippedPairs && onSkip) onSkip(skippedPairsSummary(skipped));
+    history_.record(addGrid, subtractedGrid);
+    markSaved();
     // The snapshot of a large file takes a while to make and write; the user does not wait for
     // it. The worker reads the same text into tables of its own, which come out as these
     // (both start empty), and writes their text form. Undo and the next snapshot wait for it;

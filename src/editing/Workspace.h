@@ -1,17 +1,20 @@
 // The open section and its working state: both coordinate tables, the result table, the undo
-// snapshots, the drawing colours and the last coordinate file. Every command's logic lives here
-// as a function that tests call without a window; the widgets only collect input and show
-// results. Files live in the working folder given at construction.
+// history and its snapshot files, the drawing colours and the last coordinate file. Every command's
+// logic lives here as a function that tests call without a window; the widgets only collect input
+// and show results. Files live in the working folder given at construction.
 #pragma once
 
 #include <QString>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "core/CoordTable.h"
+#include "core/EditHistory.h"
 #include "core/ResultTable.h"
 #include "io/ColorFile.h"
+#include "io/SessionSlot.h"
 #include "io/UndoStore.h"
 
 namespace kuvanto {
@@ -29,14 +32,39 @@ public:
     QString folder() const { return folder_; }
     QString path(const QString& name) const;  // a file in the working folder
     UndoStore& undo() { return undo_; }
+    const EditHistory& history() const { return history_; }
+    // This running copy's folder of undo snapshots (the working folder, or a subfolder of its
+    // own when another copy runs on the same working folder).
+    QString snapshotFolder() const { return session_.folder(); }
 
     // Start-up: reset the tables and the result table, load the colours from "cl.ini", and take
-    // the first snapshot. False (and `error`) when the snapshot cannot be written.
+    // the first snapshot. When the previous run of this snapshot folder ended abnormally, its
+    // last tables are kept for restoreRecovery first. False (and `error`) when the snapshot
+    // cannot be written.
     bool start(QString* error = nullptr);
 
-    // Snapshot after a change / the undo command.
+    // Snapshot after a change: the change becomes a step of the undo history (a new change ends
+    // the steps that could be redone) and the tables are written to the next snapshot file.
     bool saveUndo(QString* error = nullptr);
+    // Undo and redo one step. False when there is no step to undo (redo); a failed snapshot write
+    // is reported through snapshotError() and does not stop the step.
     bool undoRestore(QString* error = nullptr);
+    bool redo(QString* error = nullptr);
+    bool canUndo() const { return history_.canUndo(); }
+    bool canRedo() const { return history_.canRedo(); }
+    // Undo steps dropped to keep the history within its memory bound since the last call.
+    int takeDroppedUndoSteps() { return history_.takeDroppedSteps(); }
+
+    // Whether the tables differ from the last file read or written (or from the empty start).
+    bool modified() const { return history_.stateId() != savedState_; }
+    // The tables as they are now were written to a file (or read from one).
+    void markSaved() { savedState_ = history_.stateId(); }
+
+    // Recovery after an abnormal end: whether the previous run left tables that are not empty,
+    // putting them in place of the tables (an undoable step), and forgetting them.
+    bool hasRecovery() const { return recovery_ != nullptr; }
+    bool restoreRecovery();
+    void dropRecovery() { recovery_.reset(); }
 
     // Direct editing: the text form written to "buf.txt" and returned for the dialog (nothing
     // when the buffer cannot be written); applying the edited text writes it back with a line end,
@@ -80,8 +108,20 @@ public:
     bool saveColors(const DrawColors& colors, QString* error = nullptr);
 
 private:
+    struct Tables {
+        CoordTable add;
+        CoordTable subtracted;
+    };
+    // Writes the tables to the next snapshot file; large tables from a copy on a worker thread.
+    bool writeSnapshot(QString* error);
+    void keepRecovery();
+
     QString folder_;
+    SessionSlot session_;
     UndoStore undo_;
+    EditHistory history_;
+    std::unique_ptr<Tables> recovery_;
+    std::uint64_t savedState_ = 0;
     bool hasResults_ = false;
     QString snapshotError_;
 };

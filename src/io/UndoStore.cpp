@@ -1,12 +1,8 @@
-// One-level undo over two alternating snapshot files. Each snapshot goes to the file that does
-// not hold the latest one; undo reads that other file back and makes it the latest. The store
-// remembers which file's last write failed, so that an outdated snapshot is never taken for the
-// state before the latest change. A snapshot written in the background marks its file stale until
-// the write is known to have succeeded, so nothing reads a file that is not whole. A snapshot file
-// that does not exist yet (the first run) stands for the empty tables.
+// Two alternating snapshot files. Each snapshot goes to the file that does not hold the latest
+// one, so that a write cut short leaves the other file whole. Each file has its own background
+// writer: a snapshot waits only for one still being written to the file it goes to.
 #include "io/UndoStore.h"
 
-#include <QFileInfo>
 #include <string>
 #include <thread>
 #include <utility>
@@ -43,28 +39,24 @@ QString UndoStore::path(const QString& name) const {
 bool UndoStore::start(const CoordTable& add, const CoordTable& subtracted, QString* error) {
     finishBackground();
     undoFile_ = kFirstSnapshotFile;
-    stale_[0] = stale_[1] = false;  // "udtxt1.txt" may hold the last state of an earlier run
     return saveUndo(add, subtracted, error);
 }
 
 bool UndoStore::saveUndo(const CoordTable& add, const CoordTable& subtracted, QString* error) {
-    finishBackground();  // a failure there stays recorded as the slot being stale
+    finishBackground();
     undoFile_ = Other(undoFile_);
-    const bool written = writeCoordText(path(undoFile_), add, subtracted, error);
-    stale_[Slot(undoFile_)] = !written;
-    return written;
+    return writeCoordText(path(undoFile_), add, subtracted, error);
 }
 
 void UndoStore::saveUndoInBackground(std::function<std::string()> makeText,
                                      std::size_t expectedBytes) {
     const QString file = Other(undoFile_);
     const int slot = Slot(file);
-    // Only a write still going to the same file is waited for; its outcome stays recorded as
-    // the slot being stale, and is given out again by finishBackground.
+    // Only a write still going to the same file is waited for; its failure is kept and given
+    // out by finishBackground.
     QString earlier;
     const bool earlierWritten = finishWriter(slot, &earlier);
     undoFile_ = file;
-    stale_[slot] = true;  // not whole until the write is done
     Writer& writer = writers_[slot];
     writer.pending = true;
     writer.result = WriteResult{};
@@ -99,7 +91,6 @@ bool UndoStore::finishWriter(int slot, QString* error) {
     if (writer.worker.joinable()) writer.worker.join();
     writer.pending = false;
     const WriteResult result = std::exchange(writer.result, WriteResult{});
-    stale_[slot] = !result.written;
     if (!result.written && error) *error = result.error;
     return result.written;
 }
@@ -118,25 +109,6 @@ bool UndoStore::finishBackground(QString* error) {
     }
     if (!written && error) *error = first;
     return written;
-}
-
-bool UndoStore::undoRestore(CoordTable& add, CoordTable& subtracted, QString* error) {
-    finishBackground();
-    const QString previous = Other(undoFile_);
-    if (stale_[Slot(previous)]) {
-        if (error) {
-            *error = QStringLiteral("元に戻せません。直前の状態 %1 の保存に失敗しています。")
-                         .arg(path(previous));
-        }
-        return false;
-    }
-    if (!QFileInfo::exists(path(previous))) {
-        // No snapshot from an earlier run: the state before the first change is the empty one.
-        resetCoordTable(add, subtracted);
-        return saveUndo(add, subtracted, error);
-    }
-    if (!readCoordText(path(previous), add, subtracted, error)) return false;
-    return saveUndo(add, subtracted, error);
 }
 
 }  // namespace kuvanto

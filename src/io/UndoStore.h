@@ -1,8 +1,9 @@
-// One-level undo over whole snapshots of both tables, kept in two files that alternate
-// ("udtxt1.txt", "udtxt2.txt" in the working folder). Undo reads the file before the latest one
-// and makes it the latest, so undo and its reversal alternate. A snapshot that could not be
-// written is never read back in place of the tables. A large snapshot can be written on a worker
-// thread so that the user does not wait for it; every other use of the store waits for it first.
+// The snapshot files of both tables: after every change (and every undo and redo) the tables are
+// written to one of two files that alternate ("udtxt1.txt", "udtxt2.txt" in the running copy's
+// snapshot folder), so that the latest state is on disk for recovery after an abnormal end and
+// for anyone reading them. The steps of undo and redo themselves are kept in memory
+// (EditHistory). A large snapshot can be written on a worker thread so that the user does not
+// wait for it; every other use of the store waits for it first.
 #pragma once
 
 #include <QString>
@@ -32,8 +33,7 @@ public:
     // Switches undoFile like saveUndo and writes the text `makeText` gives. A large snapshot
     // (expectedBytes of kBackgroundThreshold and more) is made and written on a worker thread,
     // so `makeText` must read only data nobody changes meanwhile (a file's text as read, copies
-    // of the tables). Until the write is done the snapshot counts as not whole; undo and the
-    // plain saveUndo wait for it. Each file has its own writer: a snapshot waits only for one
+    // of the tables). The plain saveUndo waits for it. Each file has its own writer: a snapshot waits only for one
     // still being written to the file it goes to (the one before the latest), so two snapshots
     // in a row (a cell written by Tab, the next by Enter) do not wait for each other. Outcomes
     // come from finishBackground.
@@ -50,13 +50,6 @@ public:
     // failure) when a write failed; a failure is given out once.
     bool finishBackground(QString* error = nullptr);
 
-    // Reads the other file into the tables and saves a snapshot; when that file does not exist
-    // (undo right after the first start), the tables are emptied instead. When it is unreadable
-    // or known to be stale (its last write failed), the tables stay as they are and false is
-    // returned with `error`. False with `error` also when the tables were restored but
-    // the snapshot after it could not be written.
-    bool undoRestore(CoordTable& add, CoordTable& subtracted, QString* error = nullptr);
-
     QString undoFile() const { return undoFile_; }  // "udtxt1.txt" or "udtxt2.txt"
     QString folder() const { return folder_; }
 
@@ -69,7 +62,6 @@ private:
     QString path(const QString& name) const;
     QString folder_;
     QString undoFile_ = QStringLiteral("udtxt1.txt");
-    bool stale_[2] = {false, false};  // the slot's last write failed (or is still going on)
     // The writer of one snapshot file.
     struct Writer {
         bool pending = false;  // a snapshot from saveUndoInBackground awaits finishing

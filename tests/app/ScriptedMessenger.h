@@ -23,18 +23,20 @@ public:
     QList<Asked> notices;
     QList<Asked> questions;
     QList<Dialog> dialogs;
-    QList<bool> answers;  // next answers to confirm
-    QStringList paths;    // next paths of file dialogs
+    QList<bool> answers;            // next answers to confirm
+    QStringList paths;              // next paths of file dialogs
+    QList<SaveChoice> saveChoices;  // next answers to askSaveFirst (confirm's when empty)
 
     // The texts of the notices so far, in order.
     QStringList noticeTexts() const;
 
     void notice(const QString& text, const QString& title) override;
     bool confirm(const QString& text, const QString& title) override;
+    SaveChoice askSaveFirst(const QString& text, const QString& title) override;
     QString chooseOpenFile(const QString& title, const QString& filter,
-                             const QString& folder) override;
+                           const QString& folder) override;
     QString chooseSaveFile(const QString& title, const QString& filter, const QString& folder,
-                             const QString& initialName) override;
+                           const QString& initialName) override;
 };
 
 }  // namespace kuvanto

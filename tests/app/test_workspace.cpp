@@ -1,5 +1,5 @@
-// The workspace commands without a window: start-up, undo over the two snapshot files, direct
-// editing through the buffer, reading and writing coordinate files, the calculation and the
+// The workspace commands without a window: start-up, undo and redo with their snapshot files,
+// direct editing through the buffer, reading and writing coordinate files, the calculation and the
 // export, and what happens when one of the working files cannot be written or read.
 #include <QDir>
 #include <QFile>
@@ -47,9 +47,9 @@ class TestWorkspace : public QObject {
 private slots:
     void startResetsEverythingAndRecordsTheEmptyState();
     void startLoadsTheColourFile();
-    void undoAlternatesBetweenTheLastTwoStates();
-    void undoWithoutAnEarlierSnapshotEmptiesTheTables();
-    void undoNeverReadsBackASnapshotThatFailed();
+    void undoGoesBackStepByStepAndRedoForward();
+    void undoTakesBackAChangeNoCommandRecorded();
+    void undoWorksWhenTheSnapshotFilesCannotBeWritten();
     void directEditingReadsTheEditedText();
     void directEditingWithAnUnwritableBufferChangesNothing();
     void readCsv_data();
@@ -90,37 +90,62 @@ void TestWorkspace::startLoadsTheColourFile() {
     QCOMPARE(ws.colors, (DrawColors{1, 2, 3}));
 }
 
-void TestWorkspace::undoAlternatesBetweenTheLastTwoStates() {
+void TestWorkspace::undoGoesBackStepByStepAndRedoForward() {
     QTemporaryDir dir;
     Workspace ws(dir.path());
     ws.start();
     QVERIFY(ws.applyDirectEdit(kTextA));
     QVERIFY(ws.applyDirectEdit(kTextB));
     const QStringList a{"1|1", "2|2"}, b{"5|5"};
-    QCOMPARE(rows(ws.addGrid), b);
     QVERIFY(ws.undoRestore());
     QCOMPARE(rows(ws.addGrid), a);
     QCOMPARE(rows(ws.subtractedGrid), QStringList());
+    // The latest snapshot file holds what the tables show, in the text form.
+    QCOMPARE(readUtf8(dir.filePath(ws.undo().undoFile())),
+             QStringLiteral("<<加算>>,\r\n1,1\r\n2,2\r\n<<減算>>,\r\n"));
     QVERIFY(ws.undoRestore());
+    QCOMPARE(rows(ws.addGrid), QStringList());
+    QVERIFY(!ws.canUndo());
+    QVERIFY(!ws.undoRestore());  // nothing more to undo: the tables stay
+    QCOMPARE(ws.addGrid.rows(), 2);
+
+    QVERIFY(ws.redo());
+    QCOMPARE(rows(ws.addGrid), a);
+    QVERIFY(ws.redo());
     QCOMPARE(rows(ws.addGrid), b);
     QCOMPARE(rows(ws.subtractedGrid), QStringList{"7|7"});
+    QVERIFY(!ws.redo());
+
+    // A new change after an undo ends the steps that could be redone.
+    QVERIFY(ws.undoRestore());
+    QVERIFY(ws.canRedo());
+    ws.addGrid.setText(1, 0, "9");
+    ws.saveUndo();
+    QVERIFY(!ws.canRedo());
+    QVERIFY(!ws.redo());
+    QCOMPARE(rows(ws.addGrid), (QStringList{"9|1", "2|2"}));
+    QVERIFY(ws.undoRestore());
+    QCOMPARE(rows(ws.addGrid), a);
 }
 
-void TestWorkspace::undoWithoutAnEarlierSnapshotEmptiesTheTables() {
-    // First run: "udtxt1.txt" does not exist; the state before the first change is the empty one.
+void TestWorkspace::undoTakesBackAChangeNoCommandRecorded() {
+    // A change that took no snapshot is undone first, as a step of its own, and can be redone.
     QTemporaryDir dir;
     Workspace ws(dir.path());
     ws.start();
+    QVERIFY(ws.applyDirectEdit(kTextA));
     ws.addGrid.setText(1, 0, "3");
-    ws.addGrid.setText(1, 1, "4");
-    ws.addGrid.setRows(3);
     QString error;
     QVERIFY2(ws.undoRestore(&error), qPrintable(error));
-    QCOMPARE(rows(ws.addGrid), QStringList());
+    QCOMPARE(rows(ws.addGrid), (QStringList{"1|1", "2|2"}));
+    QVERIFY(ws.redo());
+    QCOMPARE(rows(ws.addGrid), (QStringList{"3|1", "2|2"}));
     QVERIFY(ws.snapshotError().isEmpty());
 }
 
-void TestWorkspace::undoNeverReadsBackASnapshotThatFailed() {
+void TestWorkspace::undoWorksWhenTheSnapshotFilesCannotBeWritten() {
+    // The steps are kept in memory: a snapshot file that cannot be written is reported, and
+    // undo still brings back exactly the state before each change.
     QTemporaryDir dir;
     Workspace ws(dir.path());
     ws.start();
@@ -130,10 +155,11 @@ void TestWorkspace::undoNeverReadsBackASnapshotThatFailed() {
     QCOMPARE(rows(ws.addGrid), (QStringList{"1|1", "2|2"}));
     QVERIFY(ws.applyDirectEdit(kTextB));  // this snapshot goes to the other file
     QVERIFY(ws.snapshotError().isEmpty());
-    QString error;
-    QVERIFY(!ws.undoRestore(&error));
-    QVERIFY(!error.isEmpty());
-    QCOMPARE(rows(ws.addGrid), QStringList{"5|5"});
+    QVERIFY(ws.undoRestore());
+    QCOMPARE(rows(ws.addGrid), (QStringList{"1|1", "2|2"}));
+    QVERIFY(!ws.snapshotError().isEmpty());  // written to the blocked file
+    QVERIFY(ws.undoRestore());
+    QCOMPARE(rows(ws.addGrid), QStringList());
 }
 
 void TestWorkspace::directEditingReadsTheEditedText() {
@@ -258,8 +284,7 @@ void TestWorkspace::largeFileSnapshotIsTheTables() {
 }
 
 // Large tables are snapshot from copies on workers: two snapshots in a row (a cell written by Tab,
-// the next by Enter) each hold the tables as they were when taken, whatever changes after, and
-// undo and its reversal give them back in turn.
+// the next by Enter) each hold the tables as they were when taken, whatever changes after.
 void TestWorkspace::largeTablesSnapshotsInARow() {
     QTemporaryDir dir;
     Workspace ws(dir.path());
@@ -268,16 +293,21 @@ void TestWorkspace::largeTablesSnapshotsInARow() {
     ws.addGrid.setText(1, 0, "first");
     QVERIFY(ws.saveUndo());
     QVERIFY(ws.undo().writingInBackground());
+    const QString firstFile = ws.undo().folder() + '/' + ws.undo().undoFile();
     ws.addGrid.setText(1, 0, "second");
     QVERIFY(ws.saveUndo());
+    const QString secondFile = ws.undo().folder() + '/' + ws.undo().undoFile();
+    QVERIFY(firstFile != secondFile);
     ws.addGrid.setText(1, 0, "changed after the snapshot");
     ws.addGrid.setRows(5);
-    QVERIFY(ws.undoRestore());
-    QCOMPARE(ws.addGrid.text(1, 0), "first");
-    QCOMPARE(ws.addGrid.rows(), 100003);  // the rows read back and an entry row
-    QVERIFY(ws.undoRestore());
-    QCOMPARE(ws.addGrid.text(1, 0), "second");
-    QCOMPARE(ws.addGrid.text(100001, 0), "99999");
+    QVERIFY(ws.undo().finishBackground());
+    for (const auto& [file, first] : {std::pair{firstFile, "first"}, {secondFile, "second"}}) {
+        CoordTable add, subtracted;
+        QVERIFY(readCoordText(file, add, subtracted));
+        QCOMPARE(add.text(1, 0), first);
+        QCOMPARE(add.rows(), 100003);  // the rows read back and an entry row
+        QCOMPARE(add.text(100001, 0), "99999");
+    }
     QVERIFY(ws.snapshotError().isEmpty());
 }
 

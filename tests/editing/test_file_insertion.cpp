@@ -62,9 +62,12 @@ private slots:
         FileInsertion::insertFile(workspace, workspace.addGrid, path, messenger);
         QCOMPARE(test::dump(workspace.addGrid), expected);
         QCOMPARE(messenger.noticeTexts(), message.isEmpty() ? QStringList() : QStringList{message});
-        // The snapshot holds the new state: undo goes back to the table before the insertion.
-        QVERIFY(workspace.undoRestore());
-        QCOMPARE(test::dump(workspace.addGrid), table);
+        // The snapshot holds the new state: undo goes back to the table before the insertion
+        // (an insertion that changed nothing is no step of its own).
+        if (expected != table) {
+            QVERIFY(workspace.undoRestore());
+            QCOMPARE(test::dump(workspace.addGrid), table);
+        }
     }
 
     void unreadableFileChangesNothing() {

@@ -7,8 +7,8 @@
 #include "app/JapaneseFonts.h"
 #include "app/VersionDialog.h"
 
-using kuvanto::VersionDialog;
 using kuvanto::HelpWindow;
+using kuvanto::VersionDialog;
 
 class InfoWindowsTest : public QObject {
     Q_OBJECT
@@ -79,6 +79,9 @@ private slots:
         QCOMPARE(splash.findChild<QLabel*>(QStringLiteral("lblProductName"))->text(),
                  QStringLiteral("Kuvanto"));
         QVERIFY(!splash.findChild<QLabel*>(QStringLiteral("imgLogo"))->pixmap().isNull());
+        QVERIFY(splash.findChild<QLabel*>(QStringLiteral("lblLicence"))
+                    ->text()
+                    .contains(QStringLiteral("GPL-3.0-or-later")));
     }
 
     void splashCloses_data() {

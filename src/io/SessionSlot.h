@@ -1,0 +1,45 @@
+// The folder where one running copy of the program keeps its undo snapshots. The first copy uses
+// the working folder itself; a copy started while another runs takes a subfolder of its own
+// ("undo-2", "undo-3", ...), so that undo in one window never reads another window's tables. The
+// files both share on purpose (colours, the shape library) stay in the working folder.
+//
+// Each slot is held by a lock file that a normal end removes. A lock file left behind by a
+// program that is no longer running means that the slot's last run ended abnormally (a crash, a
+// kill, a power cut): its newest snapshot holds the tables of that run and can be offered back.
+#pragma once
+
+#include <QLockFile>
+#include <QString>
+#include <memory>
+
+namespace kuvanto {
+
+class SessionSlot {
+public:
+    static constexpr int kMaxSlots = 32;
+    static inline const QString kLockFile = QStringLiteral("kuvanto.lock");
+
+    // Claims the first free slot in `workFolder`.
+    explicit SessionSlot(const QString& workFolder);
+    ~SessionSlot();  // a normal end: the lock file goes
+    SessionSlot(const SessionSlot&) = delete;
+    SessionSlot& operator=(const SessionSlot&) = delete;
+
+    QString folder() const { return folder_; }  // where this copy's snapshots go
+    int number() const { return number_; }      // 1 for the working folder itself
+    bool locked() const { return lock_ != nullptr; }
+
+    // Whether the slot's previous run ended without removing its lock file.
+    bool previousRunEndedAbnormally() const { return abnormalEnd_; }
+    // The newest snapshot file of the slot ("udtxt1.txt" or "udtxt2.txt"), or empty when there
+    // is none.
+    QString newestSnapshot() const;
+
+private:
+    QString folder_;
+    int number_ = 0;
+    bool abnormalEnd_ = false;
+    std::unique_ptr<QLockFile> lock_;
+};
+
+}  // namespace kuvanto
