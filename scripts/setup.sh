@@ -10,6 +10,7 @@ KUVANTO_PACKAGES=(
   fonts-ipafont-gothic fonts-ipafont-mincho fontconfig
   xvfb xauth poppler-utils
   clang libclang-rt-14-dev
+  libdxflib-dev python3-ezdxf
 )
 
 missing=()
