@@ -4,6 +4,7 @@
 // questions, dialogs) around the Workspace functions that do the work.
 #include "app/MainWindow.h"
 
+#include "app/DxfCommands.h"
 #include "app/LibraryPrintCommands.h"
 
 #include <QApplication>
@@ -156,6 +157,7 @@ MainWindow::MainWindow(const QString& folder, Messenger* messenger, QWidget* par
     installShapeCommands(*this);
     installFreehandCommands(*this, *canvas_->freeHandCheck());
     LibraryPrintCommands::install(*this);
+    DxfCommands::install(*this);
 
     // Start-up: grid step "None", title, fresh tables and result table, colours, addGrid
     // active, the first snapshot, then the first tab. (The context menus are menus of their own,
