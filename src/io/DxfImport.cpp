@@ -65,8 +65,7 @@ bool DxfImport::outline(const CadDrawing& drawing, const DxfImportOptions& optio
     if (options.chordError > 0 && factor > 0) rule.chordError = options.chordError / factor;
     if (DrawingSections::outlineLayers(drawing, rule, layers)) return true;
     if (error)
-        *error = tr("The drawing would need more than %1 points at this chord error.")
-                     .arg(DrawingSections::kPointLimit);
+        *error = tr("この弦の誤差では図面の点が%1個を超えます。").arg(DrawingSections::kPointLimit);
     return false;
 }
 

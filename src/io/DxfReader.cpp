@@ -220,8 +220,8 @@ public:
         for (const PlacedShape& placed : container.shapes) {
             edges_ += placed.shape.edges.size();
             if (edges_ > DxfReader::kMaxEdges) {
-                error = tr("The drawing has more than %1 edges once its blocks are inserted.")
-                            .arg(DxfReader::kMaxEdges);
+                error =
+                    tr("ブロックを展開すると図面の辺が%1本を超えます。").arg(DxfReader::kMaxEdges);
                 return false;
             }
             CadShape shape = placed.shape;
@@ -239,8 +239,8 @@ public:
                 continue;
             }
             if (depth >= DxfReader::kMaxBlockDepth || onPath(insertion.block)) {
-                error = tr("The block \"%1\" is inserted into itself or nested deeper than %2 "
-                           "levels.")
+                error = tr("ブロック「%1」が自分自身を挿入しているか、%"
+                           "2段より深く入れ子になっています。")
                             .arg(QString::fromStdString(layerName(insertion.block)))
                             .arg(DxfReader::kMaxBlockDepth);
                 return false;
@@ -258,7 +258,7 @@ public:
                                             .then(Affine::translation(offset.x, offset.y))
                                             .then(place);
                     if (++copies_ > DxfReader::kMaxEdges) {
-                        error = tr("The drawing inserts its blocks more than %1 times.")
+                        error = tr("図面がブロックを%1回より多く挿入しています。")
                                     .arg(DxfReader::kMaxEdges);
                         return false;
                     }
@@ -318,9 +318,9 @@ bool DxfReader::read(std::string_view bytes, CadDrawing& drawing, QString* error
     try {
         DL_Dxf dxf;
         std::istringstream stream(std::move(scanned.text));
-        if (!dxf.in(stream, &collector)) return fail(tr("The DXF file could not be read."));
+        if (!dxf.in(stream, &collector)) return fail(tr("DXFファイルを読み込めませんでした。"));
     } catch (const std::exception&) {
-        return fail(tr("The DXF file could not be read."));
+        return fail(tr("DXFファイルを読み込めませんでした。"));
     }
 
     CadDrawing result;
@@ -330,9 +330,7 @@ bool DxfReader::read(std::string_view bytes, CadDrawing& drawing, QString* error
     Expander expander(collector, result);
     if (!expander.expand(collector.model, Affine{}, "", 0)) return fail(expander.error);
     if (!finiteDrawing(result))
-        return fail(
-            tr("The drawing's blocks place it beyond the coordinates a section can "
-               "have."));
+        return fail(tr("ブロックの配置により、図面の座標が断面として扱える範囲を超えます。"));
     drawing = std::move(result);
     return true;
 }
@@ -343,16 +341,16 @@ bool DxfReader::readFile(const QString& path, CadDrawing& drawing, QString* erro
         if (error) *error = message;
         return false;
     };
-    if (!info.exists()) return fail(tr("The file %1 does not exist.").arg(path));
-    if (!info.isFile()) return fail(tr("%1 is not a regular file.").arg(path));
+    if (!info.exists()) return fail(tr("ファイル %1 がありません。").arg(path));
+    if (!info.isFile()) return fail(tr("%1 は通常のファイルではありません。").arg(path));
     if (static_cast<std::size_t>(info.size()) > DxfPrescan::kMaxBytes)
-        return fail(tr("The file is larger than %1 MB.").arg(DxfPrescan::kMaxBytes >> 20));
+        return fail(tr("ファイルが%1 MBを超えています。").arg(DxfPrescan::kMaxBytes >> 20));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return fail(tr("%1 cannot be read: %2").arg(path, file.errorString()));
+        return fail(tr("%1 を読み込めません: %2").arg(path, file.errorString()));
     const QByteArray bytes = file.read(static_cast<qint64>(DxfPrescan::kMaxBytes) + 1);
     if (file.error() != QFileDevice::NoError)
-        return fail(tr("%1 cannot be read: %2").arg(path, file.errorString()));
+        return fail(tr("%1 を読み込めません: %2").arg(path, file.errorString()));
     return read(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
                 drawing, error);
 }

@@ -264,12 +264,13 @@ void TestDxfImport::hostileFilesAreRefused_data() {
     auto blocks = [](const QByteArray& body) {
         return "0\nSECTION\n2\nBLOCKS\n" + body + "0\nENDSEC\n";
     };
-    QTest::newRow("truncated") << whole.left(whole.size() / 2) << "";
-    QTest::newRow("cut after a code") << whole.left(whole.indexOf("LWPOLYLINE") - 1) << "";
+    QTest::newRow("truncated") << whole.left(whole.size() / 2) << "途中で切れて";
+    QTest::newRow("cut after a code")
+        << whole.left(whole.indexOf("LWPOLYLINE") - 1) << "途中で切れて";
     QTest::newRow("binary") << QByteArray("AutoCAD Binary DXF\r\n\x1a\0", 22) + QByteArray(100, 'x')
-                            << "binary";
-    QTest::newRow("zero bytes") << QByteArray("0\nSECTION\n\0\0", 12) << "binary";
-    QTest::newRow("code not a number") << entities("0\nLINE\nxx\n0\n") << "group code";
+                            << "バイナリ形式";
+    QTest::newRow("zero bytes") << QByteArray("0\nSECTION\n\0\0", 12) << "バイナリデータ";
+    QTest::newRow("code not a number") << entities("0\nLINE\nxx\n0\n") << "グループコード";
     QTest::newRow("NaN coordinate")
         << entities("0\nLINE\n8\n0\n10\nnan\n20\n0\n11\n1\n21\n1\n") << "nan";
     QTest::newRow("infinite coordinate")
@@ -282,7 +283,7 @@ void TestDxfImport::hostileFilesAreRefused_data() {
     QTest::newRow("recursive block")
         << blocks("0\nBLOCK\n2\nA\n10\n0\n20\n0\n0\nINSERT\n2\nA\n10\n1\n20\n0\n0\nENDBLK\n") +
                entities("0\nINSERT\n2\nA\n10\n0\n20\n0\n")
-        << "\"A\"";
+        << "「A」";
     QByteArray deep;
     for (int k = 0; k < 40; ++k)
         deep += "0\nBLOCK\n2\nB" + QByteArray::number(k) + "\n10\n0\n20\n0\n0\nINSERT\n2\nB" +

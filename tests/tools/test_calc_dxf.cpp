@@ -96,7 +96,7 @@ void CalcDxfTest::refusesBadInput_data() {
     QTest::newRow("not a drawing")
         << QStringList{QStringLiteral(KUVANTO_FIXTURES "/dxf/make_fixtures.py")
                            .replace(".py", ".dxf")}
-        << "does not exist";
+        << "がありません";
 }
 
 void CalcDxfTest::refusesBadInput() {
