@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <numbers>
@@ -115,7 +116,10 @@ public:
     void addVertex(const DL_VertexData& d) override {
         if (polylineOpen_) vertices_.push_back({d.x, d.y, d.bulge});
     }
-    void endEntity() override { finishPolyline(); }
+    void endEntity() override {
+        finishPolyline();
+        finishSpline();
+    }
     void endSequence() override { finishPolyline(); }
 
     void addInsert(const DL_InsertData& d) override {
@@ -137,9 +141,23 @@ public:
         current_->insertions.push_back(std::move(insertion));
     }
 
-    void addSpline(const DL_SplineData&) override {
+    void addSpline(const DL_SplineData& d) override {
         finishPolyline();
-        ignore();
+        splineOpen_ = true;
+        spline_ = Spline{};
+        spline_.degree = static_cast<int>(d.degree);
+        spline_.closed = (d.flags & 1) != 0;
+        spline_.usable = flat();
+        spline_.layer = getAttributes().getLayer();
+    }
+    void addControlPoint(const DL_ControlPointData& d) override {
+        if (splineOpen_) spline_.control.push_back({d.x, d.y, d.w});
+    }
+    void addFitPoint(const DL_FitPointData& d) override {
+        if (splineOpen_) spline_.fit.push_back({d.x, d.y});
+    }
+    void addKnot(const DL_KnotData& d) override {
+        if (splineOpen_) spline_.knots.push_back(d.k);
     }
 
 private:
@@ -194,6 +212,111 @@ private:
         if (polylineMirror_) shape.transform(Affine::scaling(-1, 1));
         current_->shapes.push_back({polylineLayer_, std::move(shape)});
     }
+
+    // A spline becomes straight edges: its B-spline (rational with weights) is evaluated by de
+    // Boor's rule and each knot span halved until the middle of every piece lies within a
+    // hundred-thousandth of the control points' extent of its chord. A spline given only by fit
+    // points runs through them straight.
+    struct Spline {
+        struct Weighted {
+            double x, y, w;
+        };
+        int degree = 3;
+        bool closed = false;
+        bool usable = true;
+        std::string layer;
+        std::vector<Weighted> control;
+        std::vector<Point> fit;
+        std::vector<double> knots;
+    };
+
+    static Point splineAt(const Spline& s, std::size_t span, double t) {
+        const int p = s.degree;
+        std::vector<Spline::Weighted> d(static_cast<std::size_t>(p) + 1);
+        for (int j = 0; j <= p; ++j) {
+            const Spline::Weighted& c =
+                s.control[span - static_cast<std::size_t>(p) + static_cast<std::size_t>(j)];
+            d[static_cast<std::size_t>(j)] = {c.x * c.w, c.y * c.w, c.w};
+        }
+        for (int r = 1; r <= p; ++r)
+            for (int j = p; j >= r; --j) {
+                const std::size_t i =
+                    span - static_cast<std::size_t>(p) + static_cast<std::size_t>(j);
+                const double left = s.knots[i], right = s.knots[i + static_cast<std::size_t>(p) +
+                                                                1 - static_cast<std::size_t>(r)];
+                const double a = right > left ? (t - left) / (right - left) : 0;
+                auto& to = d[static_cast<std::size_t>(j)];
+                const auto& from = d[static_cast<std::size_t>(j) - 1];
+                to = {(1 - a) * from.x + a * to.x, (1 - a) * from.y + a * to.y,
+                      (1 - a) * from.w + a * to.w};
+            }
+        const auto& r = d[static_cast<std::size_t>(p)];
+        return r.w != 0 ? Point{r.x / r.w, r.y / r.w} : Point{r.x, r.y};
+    }
+
+    void finishSpline() {
+        if (!splineOpen_) return;
+        splineOpen_ = false;
+        Spline& s = spline_;
+        std::vector<Point> points;
+        const std::size_t n = s.control.size();
+        const bool bspline = s.degree >= 1 && s.degree <= 10 &&
+                             n > static_cast<std::size_t>(s.degree) &&
+                             s.knots.size() == n + static_cast<std::size_t>(s.degree) + 1 &&
+                             std::is_sorted(s.knots.begin(), s.knots.end());
+        if (!s.usable || (!bspline && s.fit.size() < 2)) {
+            ++current_->ignored[s.layer];
+            return;
+        }
+        if (bspline) {
+            double minX = HUGE_VAL, maxX = -HUGE_VAL, minY = HUGE_VAL, maxY = -HUGE_VAL;
+            for (const auto& c : s.control) {
+                minX = std::min(minX, c.x), maxX = std::max(maxX, c.x);
+                minY = std::min(minY, c.y), maxY = std::max(maxY, c.y);
+                if (!(c.w > 0)) {
+                    ++current_->ignored[s.layer];
+                    return;
+                }
+            }
+            const double tolerance = std::max(maxX - minX, maxY - minY) * 1e-5;
+            const std::size_t p = static_cast<std::size_t>(s.degree);
+            for (std::size_t span = p; span < n; ++span) {
+                const double t0 = s.knots[span], t1 = s.knots[span + 1];
+                if (!(t1 > t0)) continue;
+                if (points.empty()) points.push_back(splineAt(s, span, t0));
+                subdivide(s, span, t0, t1, points.back(), splineAt(s, span, t1), tolerance, 0,
+                          points);
+            }
+        } else {
+            points = s.fit;
+        }
+        if (points.size() < 2 || points.size() > DxfReader::kMaxEdges) {
+            ++current_->ignored[s.layer];
+            return;
+        }
+        CadShape shape;
+        shape.closed = s.closed;
+        for (std::size_t i = 0; i + 1 < points.size(); ++i)
+            shape.edges.push_back({points[i], points[i + 1], false, {}});
+        current_->shapes.push_back({s.layer, std::move(shape)});
+    }
+
+    static void subdivide(const Spline& s, std::size_t span, double t0, double t1, Point a, Point b,
+                          double tolerance, int depth, std::vector<Point>& out) {
+        const double tm = (t0 + t1) / 2;
+        const Point m = splineAt(s, span, tm);
+        const double deviation = std::abs((b.x - a.x) * (m.y - a.y) - (b.y - a.y) * (m.x - a.x)) /
+                                 std::max(std::hypot(b.x - a.x, b.y - a.y), 1e-300);
+        if (depth < 12 && (depth < 2 || deviation > tolerance)) {
+            subdivide(s, span, t0, tm, a, m, tolerance, depth + 1, out);
+            subdivide(s, span, tm, t1, m, b, tolerance, depth + 1, out);
+        } else {
+            out.push_back(b);
+        }
+    }
+
+    bool splineOpen_ = false;
+    Spline spline_;
 
     struct Vertex {
         Point point;

@@ -123,6 +123,11 @@ void TestDxfImport::fixturesMatchClosedForms_data() {
         << (a1 * 10 + a2 * 90) / (a1 + a2) << cy
         << i1 + a1 * (5 - cy) * (5 - cy) + i2 + a2 * (20 - cy) * (20 - cy) << 2 * kPi * 6;
 
+    // Splines are flattened to a hundred-thousandth of their size, finer than this chord error.
+    QTest::newRow("rational spline circle")
+        << fixture("spline-circle.dxf") << 1 << 1 << 1600 - 100 * kPi << 0.0 << 0.0
+        << 2560000.0 / 12 - kPi * 1e4 / 4 << 2 * kPi * 10;
+
     const double metreCx = (20000.0 * 100 - 1000 * 75) / 19000;
     QTest::newRow("drawing in metres") << fixture("metres.dxf") << 1 << 1 << 19000.0 << metreCx
                                        << 50.0 << 200.0 * 1e6 / 12 - 50.0 * 8000 / 12 << 0.0;
