@@ -84,6 +84,7 @@ private slots:
     void hostileFilesAreRefused_data();
     void hostileFilesAreRefused();
     void hostileCountsAreReadSafely();
+    void codePageLayerNames();
     void millionSegmentLoopReads();
     void writtenSectionReadsBack();
 };
@@ -101,6 +102,11 @@ void TestDxfImport::fixturesMatchClosedForms_data() {
     QTest::newRow("plate with holes")
         << fixture("plate-with-holes.dxf") << 1 << 2 << 20000 - 200 * kPi << 100.0 << 50.0
         << 200.0 * 1e6 / 12 - 2 * kPi * 1e4 / 4 << 4 * kPi * 10;
+    for (const char* version : {"r2000", "r2018"})
+        QTest::newRow(qPrintable(QStringLiteral("plate with holes, %1").arg(version)))
+            << fixture(qPrintable(QStringLiteral("plate-with-holes-%1.dxf").arg(version))) << 1 << 2
+            << 20000 - 200 * kPi << 100.0 << 50.0 << 200.0 * 1e6 / 12 - 2 * kPi * 1e4 / 4
+            << 4 * kPi * 10;
 
     const double H = 200, B = 100, tw = 6, tf = 10, r = 12, h1 = H / 2 - tf;
     const double hArea = 2 * B * tf + (H - 2 * tf) * tw + 4 * r * r * (1 - kPi / 4);
@@ -340,6 +346,18 @@ void TestDxfImport::hostileCountsAreReadSafely() {
     QVERIFY(DxfImport::outline(drawing, {}, layers, &error));
     QCOMPARE(DxfImport::figures(layers, {}).added.size(), std::size_t{1});
     QCOMPARE(drawing.layer("S").ignored, std::size_t{1});
+}
+
+void TestDxfImport::codePageLayerNames() {
+    // Files before AutoCAD 2007 are in the drawing's code page: a layer "断面" in code page 932.
+    const QByteArray bytes =
+        "0\nSECTION\n2\nENTITIES\n0\nLWPOLYLINE\n8\n\x92\x66\x96\xca\n90\n3\n"
+        "70\n1\n10\n0\n20\n0\n10\n1\n20\n0\n10\n0\n20\n1\n0\nENDSEC\n0\nEOF\n";
+    CadDrawing drawing;
+    QString error;
+    QVERIFY(DxfReader::read(std::string_view(bytes.constData(), bytes.size()), drawing, &error));
+    QCOMPARE(drawing.layers.size(), std::size_t{1});
+    QCOMPARE(QString::fromStdString(drawing.layers[0].name), QStringLiteral("断面"));
 }
 
 void TestDxfImport::millionSegmentLoopReads() {
