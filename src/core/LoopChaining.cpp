@@ -23,6 +23,8 @@ struct UnionFind {
     void join(int a, int b) { parent[find(a)] = find(b); }
 };
 
+constexpr std::size_t kKeptPerCell = 8;
+
 std::uint64_t cellKey(std::int64_t cx, std::int64_t cy) {
     return static_cast<std::uint64_t>(cx) * 0x9E3779B97F4A7C15ull ^ static_cast<std::uint64_t>(cy);
 }
@@ -89,7 +91,11 @@ void LoopChaining::chain(const std::vector<std::vector<Point>>& pieces, double t
                         joints.join(e, other);
                 }
             }
-        grid[cellKey(cx, cy)].push_back(e);
+        // Ends in one cell are within the tolerance of each other and already joined above; a
+        // cell keeps a few of them for its neighbours, so that many ends in one place cost no
+        // more than a few comparisons each.
+        std::vector<int>& cell = grid[cellKey(cx, cy)];
+        if (cell.size() < kKeptPerCell) cell.push_back(e);
     }
     grid.clear();
 

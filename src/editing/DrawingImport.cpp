@@ -10,8 +10,7 @@ namespace kuvanto {
 
 DrawingImport::DrawingImport(CadDrawing drawing) : drawing_(std::move(drawing)) {
     options_.unit = DxfImport::unitOfDrawing(drawing_);
-    QString ignored;
-    setOptions(options_, &ignored);
+    setOptions(options_, &firstError_);
 }
 
 bool DrawingImport::setOptions(const DxfImportOptions& options, QString* error) {

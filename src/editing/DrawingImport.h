@@ -28,6 +28,8 @@ public:
     // points (the previous loops stay).
     bool setOptions(const DxfImportOptions& options, QString* error);
     const std::vector<LayerOutlines>& layers() const { return layers_; }
+    // Why the drawing gave no loops at the options first set; empty when it did.
+    const QString& firstError() const { return firstError_; }
     // Table units per drawing unit.
     double factor() const;
 
@@ -46,6 +48,7 @@ private:
     CadDrawing drawing_;
     DxfImportOptions options_;
     std::vector<LayerOutlines> layers_;
+    QString firstError_;
 };
 
 }  // namespace kuvanto

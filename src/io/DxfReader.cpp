@@ -12,6 +12,7 @@
 #include <map>
 #include <numbers>
 #include <sstream>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -30,6 +31,17 @@ QString tr(const char* text) {
 }
 
 constexpr double kDegree = std::numbers::pi / 180;
+constexpr double kTurn = 2 * std::numbers::pi;
+
+// The angles of an arc drawn counter-clockwise from `start` to `end`: start within one turn,
+// end after it by more than nothing and at most a whole turn (equal angles give a whole turn).
+std::pair<double, double> counterClockwise(double start, double end) {
+    double sweep = std::fmod(end - start, kTurn);
+    if (!(sweep > 0)) sweep += kTurn;
+    if (!(sweep > 0) || sweep > kTurn) sweep = kTurn;
+    start = std::fmod(start, kTurn);
+    return {start, start + sweep};
+}
 
 struct Insertion {
     std::string block;
@@ -37,7 +49,8 @@ struct Insertion {
     Affine place;  // block coordinates (after the base point) to the container's
     int columns = 1, rows = 1;
     double columnSpacing = 0, rowSpacing = 0;
-    double angle = 0;  // radians
+    double angle = 0;       // radians
+    bool mirrored = false;  // seen from below: X mirrored after placing
 };
 
 struct PlacedShape {
@@ -78,10 +91,7 @@ public:
     }
     void addArc(const DL_ArcData& d) override {
         finishPolyline();
-        double start = d.angle1 * kDegree;
-        double end = d.angle2 * kDegree;
-        while (end <= start) end += 2 * std::numbers::pi;
-        while (end - start > 2 * std::numbers::pi) end -= 2 * std::numbers::pi;
+        const auto [start, end] = counterClockwise(d.angle1 * kDegree, d.angle2 * kDegree);
         put(arcShape({d.cx, d.cy}, {d.radius, 0}, {0, d.radius}, start, end), true);
     }
     void addCircle(const DL_CircleData& d) override {
@@ -95,10 +105,7 @@ public:
         const double side = n[2] < 0 ? -1 : 1;  // the minor axis is the major turned about N
         const Point major{d.mx, d.my};
         const Point minor{-side * d.ratio * d.my, side * d.ratio * d.mx};
-        double start = d.angle1;
-        double end = d.angle2;
-        while (end <= start) end += 2 * std::numbers::pi;
-        while (end - start > 2 * std::numbers::pi) end -= 2 * std::numbers::pi;
+        const auto [start, end] = counterClockwise(d.angle1, d.angle2);
         CadShape shape = arcShape({d.cx, d.cy}, major, minor, start, end);
         put(std::move(shape), false);
     }
@@ -132,12 +139,11 @@ public:
         insertion.place = Affine::scaling(d.sx, d.sy)
                               .then(Affine::rotation(insertion.angle))
                               .then(Affine::translation(d.ipx, d.ipy));
-        if (mirrored()) insertion.place = insertion.place.then(Affine::scaling(-1, 1));
+        insertion.mirrored = mirrored();
         insertion.columns = std::max(1, d.cols);
         insertion.rows = std::max(1, d.rows);
         insertion.columnSpacing = d.colSp;
         insertion.rowSpacing = d.rowSp;
-        if (mirrored()) insertion.columnSpacing = d.colSp, insertion.angle = insertion.angle;
         current_->insertions.push_back(std::move(insertion));
     }
 
@@ -377,9 +383,10 @@ public:
                     const Point offset =
                         Affine::rotation(insertion.angle)
                             .mapVector({c * insertion.columnSpacing, r * insertion.rowSpacing});
-                    const Affine copy = toBase.then(insertion.place)
-                                            .then(Affine::translation(offset.x, offset.y))
-                                            .then(place);
+                    Affine copy =
+                        toBase.then(insertion.place).then(Affine::translation(offset.x, offset.y));
+                    if (insertion.mirrored) copy = copy.then(Affine::scaling(-1, 1));
+                    copy = copy.then(place);
                     if (++copies_ > DxfReader::kMaxEdges) {
                         error = tr("図面がブロックを%1回より多く挿入しています。")
                                     .arg(DxfReader::kMaxEdges);

@@ -184,6 +184,8 @@ void DxfImportDialog::showFigures() {
     problemList_->clear();
     problemList_->addItems(import_.problemTexts());
     ok_->setEnabled(!figures.added.empty() || !figures.subtracted.empty());
+    if (import_.layers().empty() && !import_.firstError().isEmpty())
+        summary_->setText(import_.firstError());
 }
 
 void DxfImportDialog::accept() {

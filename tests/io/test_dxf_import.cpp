@@ -84,6 +84,8 @@ private slots:
     void hostileFilesAreRefused_data();
     void hostileFilesAreRefused();
     void hostileCountsAreReadSafely();
+    void hostileGeometryEndsQuickly_data();
+    void hostileGeometryEndsQuickly();
     void codePageLayerNames();
     void millionSegmentLoopReads();
     void writtenSectionReadsBack();
@@ -346,6 +348,47 @@ void TestDxfImport::hostileCountsAreReadSafely() {
     QVERIFY(DxfImport::outline(drawing, {}, layers, &error));
     QCOMPARE(DxfImport::figures(layers, {}).added.size(), std::size_t{1});
     QCOMPARE(drawing.layer("S").ignored, std::size_t{1});
+}
+
+void TestDxfImport::hostileGeometryEndsQuickly_data() {
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<bool>("reads");
+    QTest::newRow("arc angles of 1e11 degrees")
+        << QByteArray("0\nARC\n10\n0\n20\n0\n40\n1\n50\n1e11\n51\n-1e11\n") << true;
+    QTest::newRow("ellipse parameters of 1e12")
+        << QByteArray("0\nELLIPSE\n10\n0\n20\n0\n11\n1\n21\n0\n40\n0.5\n41\n-1e12\n42\n1e12\n")
+        << true;
+    QByteArray same;
+    for (int i = 0; i < 200000; ++i) same += "0\nLINE\n10\n0\n20\n0\n11\n0\n21\n0\n";
+    QTest::newRow("2*10^5 ends in one point") << same << true;
+    QTest::newRow("bulge of 1e12")
+        << QByteArray("0\nLWPOLYLINE\n90\n2\n70\n1\n10\n0\n20\n0\n42\n1e12\n10\n1e6\n20\n0\n")
+        << false;
+    QTest::newRow("array of 2*10^9 copies")
+        << QByteArray("0\nINSERT\n2\nE\n10\n0\n20\n0\n70\n2000000000\n71\n2000000000\n") << false;
+}
+
+void TestDxfImport::hostileGeometryEndsQuickly() {
+    QFETCH(QByteArray, body);
+    QFETCH(bool, reads);
+    const QByteArray bytes =
+        "0\nSECTION\n2\nBLOCKS\n0\nBLOCK\n2\nE\n10\n0\n20\n0\n0\nENDBLK\n"
+        "0\nENDSEC\n0\nSECTION\n2\nENTITIES\n" +
+        body + "0\nENDSEC\n0\nEOF\n";
+    QElapsedTimer timer;
+    timer.start();
+    CadDrawing drawing;
+    QString error;
+    const bool read =
+        DxfReader::read(std::string_view(bytes.constData(), bytes.size()), drawing, &error);
+    std::vector<LayerOutlines> layers;
+    DxfImportOptions options;
+    options.chordError = 0.01;
+    const bool outlined = read && DxfImport::outline(drawing, options, layers, &error);
+    if (outlined) DxfImport::figures(layers, options);
+    QCOMPARE(outlined, reads);
+    if (!outlined) QVERIFY(!error.isEmpty());
+    QVERIFY2(timer.elapsed() < 60000, "took a minute");
 }
 
 void TestDxfImport::codePageLayerNames() {
