@@ -26,9 +26,9 @@ double DrawingSections::joinTolerance(const CadDrawing& drawing) {
 }
 
 bool DrawingSections::outlineLayers(const CadDrawing& drawing, const ChordRule& rule,
-                                    std::vector<LayerOutlines>& layers) {
+                                    std::vector<LayerOutlines>& layers, std::size_t pointLimit) {
     const double tolerance = joinTolerance(drawing);
-    std::size_t budget = kPointLimit;
+    std::size_t budget = pointLimit;
     layers.clear();
     for (const CadLayer& layer : drawing.layers) {
         LayerOutlines out;

@@ -40,7 +40,8 @@ public:
     // Flattens and chains every layer of the drawing with the rule (in drawing units). False
     // when the drawing would need more than kPointLimit points; `layers` is then incomplete.
     static bool outlineLayers(const CadDrawing& drawing, const ChordRule& rule,
-                              std::vector<LayerOutlines>& layers);
+                              std::vector<LayerOutlines>& layers,
+                              std::size_t pointLimit = kPointLimit);
 
     // The figures of the chosen layers' loops, scaled by `scale` (drawing to table units).
     static SectionFigures figures(const std::vector<const LayerOutlines*>& layers, double scale);

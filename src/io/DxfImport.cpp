@@ -63,9 +63,8 @@ bool DxfImport::outline(const CadDrawing& drawing, const DxfImportOptions& optio
     const double factor = unitFactor(options.unit) * options.scale;
     ChordRule rule;
     if (options.chordError > 0 && factor > 0) rule.chordError = options.chordError / factor;
-    if (DrawingSections::outlineLayers(drawing, rule, layers)) return true;
-    if (error)
-        *error = tr("この弦の誤差では図面の点が%1個を超えます。").arg(DrawingSections::kPointLimit);
+    if (DrawingSections::outlineLayers(drawing, rule, layers, options.pointLimit)) return true;
+    if (error) *error = tr("この弦の誤差では図面の点が%1個を超えます。").arg(options.pointLimit);
     return false;
 }
 

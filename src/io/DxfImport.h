@@ -20,6 +20,7 @@ struct DxfImportOptions {
     DrawingUnit unit = DrawingUnit::Millimetre;
     double scale = 1;       // applied after the unit
     double chordError = 0;  // in table units; 0 follows the shape library's fillet density
+    std::size_t pointLimit = DrawingSections::kPointLimit;  // most points of the whole drawing
 };
 
 class DxfImport {

@@ -341,16 +341,15 @@ private:
 
 class Expander {
 public:
-    Expander(const Collector& collector, CadDrawing& drawing)
-        : collector_(collector), drawing_(drawing) {}
+    Expander(const Collector& collector, CadDrawing& drawing, std::size_t maxEdges)
+        : collector_(collector), drawing_(drawing), maxEdges_(maxEdges) {}
 
     bool expand(const Container& container, const Affine& place, const std::string& outerLayer,
                 int depth) {
         for (const PlacedShape& placed : container.shapes) {
             edges_ += placed.shape.edges.size();
-            if (edges_ > DxfReader::kMaxEdges) {
-                error =
-                    tr("ブロックを展開すると図面の辺が%1本を超えます。").arg(DxfReader::kMaxEdges);
+            if (edges_ > maxEdges_) {
+                error = tr("ブロックを展開すると図面の辺が%1本を超えます。").arg(maxEdges_);
                 return false;
             }
             CadShape shape = placed.shape;
@@ -387,9 +386,8 @@ public:
                         toBase.then(insertion.place).then(Affine::translation(offset.x, offset.y));
                     if (insertion.mirrored) copy = copy.then(Affine::scaling(-1, 1));
                     copy = copy.then(place);
-                    if (++copies_ > DxfReader::kMaxEdges) {
-                        error = tr("図面がブロックを%1回より多く挿入しています。")
-                                    .arg(DxfReader::kMaxEdges);
+                    if (++copies_ > maxEdges_) {
+                        error = tr("図面がブロックを%1回より多く挿入しています。").arg(maxEdges_);
                         return false;
                     }
                     if (!expand(inner, copy, layer, depth + 1)) return false;
@@ -415,6 +413,7 @@ private:
     const Collector& collector_;
     CadDrawing& drawing_;
     std::vector<std::string> path_;
+    std::size_t maxEdges_;
     std::size_t edges_ = 0;
     std::size_t copies_ = 0;
 };
@@ -436,7 +435,8 @@ bool finiteDrawing(const CadDrawing& drawing) {
 
 }  // namespace
 
-bool DxfReader::read(std::string_view bytes, CadDrawing& drawing, QString* error) {
+bool DxfReader::read(std::string_view bytes, CadDrawing& drawing, QString* error,
+                     std::size_t maxEdges) {
     auto fail = [&](const QString& message) {
         if (error) *error = message;
         return false;
@@ -457,7 +457,7 @@ bool DxfReader::read(std::string_view bytes, CadDrawing& drawing, QString* error
     result.unitCode = scanned.unitCode;
     for (const auto& [layer, count] : scanned.ignoredByLayer)
         result.layer(layerName(layer)).ignored += count;
-    Expander expander(collector, result);
+    Expander expander(collector, result, maxEdges);
     if (!expander.expand(collector.model, Affine{}, "", 0)) return fail(expander.error);
     if (!finiteDrawing(result))
         return fail(tr("ブロックの配置により、図面の座標が断面として扱える範囲を超えます。"));

@@ -116,11 +116,14 @@ std::string DxfWriter::text(const CoordTable& add, const CoordTable& subtracted,
     Bounds bounds;
     int counter = 0;
     for (auto [grid, kind, layer] : {std::tuple{&add, kAddKind, kAddedLayer},
-                                     std::tuple{&subtracted, kSubtractedKind, kSubtractedLayer}})
+                                     std::tuple{&subtracted, kSubtractedKind, kSubtractedLayer}}) {
+        // A copy: clang does not let a lambda capture a structured binding.
+        const char* figureLayer = layer;
         buildFigures(*grid, kind, counter, [&](const Figure& figure) {
-            polyline(out, figure.vertices, layer, bounds);
+            polyline(out, figure.vertices, figureLayer, bounds);
             return true;
         });
+    }
     if (result) {
         // One text line per result line, right of the drawing, a fortieth of its height tall.
         const double height =
