@@ -11,6 +11,7 @@ KUVANTO_PACKAGES=(
   xvfb xauth poppler-utils
   clang libclang-rt-14-dev
   librsvg2-bin help2man gzip dpkg-dev fakeroot file lintian appstream desktop-file-utils
+  libdxflib-dev python3-ezdxf
 )
 
 missing=()

@@ -25,6 +25,8 @@ const std::vector<Command>& commandTable() {
         {"Export_Result", "", "計算結果書出し(Tab区切り)(&R)",
          "計算結果をタブ区切りテキストで書き出し", "", I::exportText, false,
          &M::exportResultOnResultTab},
+        {"Read_DXF", "", "DXFファイルの読み込み...", "", "", I::none},
+        {"Write_DXF", "", "DXFファイルへの書き出し...", "", "", I::none},
         {"Print_Out", "Print_Out_Pop", "計算結果印刷(&P)", "計算結果及び図形を出力", "", I::print},
         // The menu and the toolbar ask different questions before the program ends.
         {"Exit_Prgm", "", "終了(&E)", "", "", I::exit, false, &M::exitProgram},
@@ -89,6 +91,9 @@ const std::vector<MenuItem>& menuLayout() {
         {kMenuBar, K::submenu, "File", "ファイル(&F)"},
         {"File", K::command, "Read_CSV"},
         {"File", K::command, "Write_CSV"},
+        {"File", K::separator, "sep_dxf"},
+        {"File", K::command, "Read_DXF"},
+        {"File", K::command, "Write_DXF"},
         {"File", K::separator, "sep6"},
         {"File", K::command, "Export_Result"},
         {"File", K::command, "Print_Out"},

@@ -4,6 +4,7 @@
 // questions, dialogs) around the Workspace functions that do the work.
 #include "app/MainWindow.h"
 
+#include "app/DxfCommands.h"
 #include "app/LibraryPrintCommands.h"
 
 #include <QApplication>
@@ -163,6 +164,7 @@ MainWindow::MainWindow(const QString& folder, Messenger* messenger, QWidget* par
     LibraryPrintCommands::install(*this);
     HistoryCommands::install(*this);
     RecentFiles::install(*this);
+    DxfCommands::install(*this);
 
     // Start-up: grid step "None", title, fresh tables and result table, colours, addGrid
     // active, the first snapshot, then the first tab. (The context menus are menus of their own,

@@ -85,6 +85,9 @@ std::optional<CalcOptions> CalcTool::parseArgs(const QStringList& args, QString*
             const QString value = arg.mid(10);
             if (!setDensity(value))
                 return fail(QStringLiteral("--density: %1 is not a number").arg(Quoted(value)));
+        } else if (const std::optional<bool> taken =
+                       CalcDxf::parseOption(args, i, options.dxf, error)) {
+            if (!*taken) return std::nullopt;
         } else {
             return fail(QStringLiteral("unknown option %1").arg(Quoted(arg)));
         }
@@ -105,7 +108,8 @@ std::optional<CalcOptions> CalcTool::parseArgs(const QStringList& args, QString*
 }
 
 std::string CalcTool::helpText() {
-    return "Usage: kuvanto-calc [--density RHO] [--json] FILE\n"
+    return std::string("Usage: kuvanto-calc [--density RHO] [--json] FILE\n") +
+           "       kuvanto-calc [DXF options] [--density RHO] [--json] DRAWING.dxf\n"
            "       kuvanto-calc [--density RHO] [--json] --shape NAME\n"
            "       kuvanto-calc --library\n"
            "\n"
@@ -124,6 +128,9 @@ std::string CalcTool::helpText() {
            "the headings \"[図心回り]\", \"[座標軸回り]\", \"[主軸]\", \"[縁端別断面係数]\"\n"
            "and \"[塑性]\", each after an empty spacer line. The plastic rows hold \"-\" in\n"
            "the figure columns.\n"
+           "\n"
+           "\n" +
+           CalcDxf::helpText() +
            "\n"
            "Options:\n"
            "  --density RHO  also give the mass per metre of the combined section for the\n"
@@ -261,6 +268,11 @@ int CalcTool::produce(const CalcOptions& options, std::FILE* out, std::FILE* err
                            .arg(Quoted(options.file))
                            .toStdString());
         return kExitUsage;
+    }
+    if (CalcDxf::isDxfFile(options.file)) {
+        if (!CalcDxf::fillTables(options.file, options.dxf, add, subtracted, err))
+            return kExitUsage;
+        return calculate(options, add, subtracted, out, err);
     }
     QString readError;
     std::optional<std::string> text = readTextFile(options.file, &readError);

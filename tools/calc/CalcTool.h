@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "CalcDxf.h"
 #include "core/CoordTable.h"
 #include "core/ResultTable.h"
 
@@ -23,6 +24,7 @@ struct CalcOptions {
     bool json = false;
     bool help = false;
     std::optional<double> density;  // g/cm³
+    DxfCalcOptions dxf;             // for a .dxf FILE
 };
 
 class CalcTool {

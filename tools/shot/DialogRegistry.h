@@ -40,5 +40,7 @@ private:
 void registerShapeDialogs(DialogRegistry& registry);
 // The editing dialogs, acting on `grid` (the shown coordinate table with its selection).
 void registerEditingDialogs(DialogRegistry& registry, CoordTable& grid);
+// The DXF import dialog over the drawing file (a made-up drawing when the path is empty).
+void registerDrawingDialogs(DialogRegistry& registry, const QString& drawingFile);
 
 }  // namespace kuvanto

@@ -221,8 +221,9 @@ int main(int argc, char* argv[]) {
     ConsoleMessenger messenger;
     kuvanto::MainWindow window(folder.path(), &messenger);
     window.show();
-    // The window has told why (on standard error): a file that cannot be read is a usage error.
-    if (!file.isEmpty() && !window.openCsvFile(file)) return 2;
+    // A drawing is for the DXF import dialog, not for the tables.
+    const bool drawing = file.endsWith(QLatin1String(".dxf"), Qt::CaseInsensitive);
+    if (!file.isEmpty() && !drawing && !window.openCsvFile(file)) return 2;
     window.selectTab(tab - 1);
     kuvanto::CoordTable& grid = tab == 2 ? window.work().subtractedGrid : window.work().addGrid;
     if (firstRow > 0) {
@@ -240,6 +241,7 @@ int main(int argc, char* argv[]) {
         kuvanto::DialogRegistry registry;
         kuvanto::registerShapeDialogs(registry);
         kuvanto::registerEditingDialogs(registry, grid);
+        kuvanto::registerDrawingDialogs(registry, drawing ? file : QString());
         if (dialogName == QLatin1String("list")) {
             std::printf("%s\n", qPrintable(registry.names().join('\n')));
             return 0;

@@ -1,0 +1,47 @@
+// The section import of a DXF drawing as the dialog and the calculator use it: the drawing's
+// unit and the user's scale give the factor from drawing to table units (millimetres), the chord
+// error is taken in table units, and the chosen layers' loops become the figures of the two
+// tables. Also the texts that tell the user about the loops left out.
+#pragma once
+
+#include <QString>
+#include <string>
+#include <vector>
+
+#include "core/CadDrawing.h"
+#include "core/DrawingSections.h"
+
+namespace kuvanto {
+
+enum class DrawingUnit { Millimetre, Centimetre, Metre, Inch };
+
+struct DxfImportOptions {
+    std::vector<std::string> layers;  // empty: every layer
+    DrawingUnit unit = DrawingUnit::Millimetre;
+    double scale = 1;       // applied after the unit
+    double chordError = 0;  // in table units; 0 follows the shape library's fillet density
+    std::size_t pointLimit = DrawingSections::kPointLimit;  // most points of the whole drawing
+};
+
+class DxfImport {
+public:
+    // Millimetres per unit.
+    static double unitFactor(DrawingUnit unit);
+    // The unit a drawing declares ($INSUNITS), millimetres when it declares none we know.
+    static DrawingUnit unitOfDrawing(const CadDrawing& drawing);
+    // Parses "mm", "cm", "m", "inch" (also "in").
+    static bool parseUnit(const QString& text, DrawingUnit* unit);
+
+    // Every layer's loops and faults for the options' unit, scale and chord error. False with
+    // `error` set when the drawing needs too many points.
+    static bool outline(const CadDrawing& drawing, const DxfImportOptions& options,
+                        std::vector<LayerOutlines>& layers, QString* error);
+    // The figures of the chosen layers in table units.
+    static SectionFigures figures(const std::vector<LayerOutlines>& layers,
+                                  const DxfImportOptions& options);
+
+    // "開いた輪郭 (x, y)"-style description of a left-out loop (coordinates in table units).
+    static QString problemText(const LoopProblem& problem, double factor);
+};
+
+}  // namespace kuvanto

@@ -1,0 +1,279 @@
+// The file is split into (code, value) pairs; sections are followed by name, and within BLOCKS
+// and ENTITIES each entity's pairs are checked and copied or dropped as a whole.
+#include "io/DxfPrescan.h"
+
+#include <QCoreApplication>
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <vector>
+
+namespace kuvanto {
+
+namespace {
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("DxfReader", text);
+}
+
+struct Pair {
+    int code = 0;
+    std::string_view value;
+    std::size_t line = 0;  // line number of the group code, from 1
+};
+
+std::string_view trimmed(std::string_view s) {
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r'))
+        s.remove_suffix(1);
+    return s;
+}
+
+bool isKeptEntity(std::string_view type) {
+    static constexpr std::array<std::string_view, 10> kept = {
+        "LINE",     "ARC",    "CIRCLE", "ELLIPSE", "LWPOLYLINE",
+        "POLYLINE", "VERTEX", "SEQEND", "SPLINE",  "INSERT"};
+    return std::find(kept.begin(), kept.end(), type) != kept.end();
+}
+
+constexpr std::size_t kMaxVertices = 5'000'000;
+
+bool isRealCode(int code) {
+    return (code >= 10 && code <= 59) || (code >= 210 && code <= 239);
+}
+
+// The value as the library's integer reading (strtol, then int) sees it.
+long libraryInt(std::string_view value) {
+    const std::string text(value);
+    return static_cast<int>(std::strtol(text.c_str(), nullptr, 10));
+}
+
+class Scanner {
+public:
+    explicit Scanner(DxfPrescanResult& result) : result_(result) {}
+
+    bool split(std::string_view bytes) {
+        std::vector<std::string_view> lines;
+        std::size_t start = 0;
+        while (start < bytes.size()) {
+            std::size_t end = bytes.find('\n', start);
+            if (end == std::string_view::npos) end = bytes.size();
+            lines.push_back(trimmed(bytes.substr(start, end - start)));
+            start = end + 1;
+        }
+        while (!lines.empty() && lines.back().empty()) lines.pop_back();
+        if (lines.size() % 2 != 0)
+            return fail(tr("ファイルがグループの途中（%"
+                           "1行目）で終わっています。ファイルが途中で切れています。")
+                            .arg(lines.size()));
+        pairs_.reserve(lines.size() / 2);
+        for (std::size_t i = 0; i < lines.size(); i += 2) {
+            int code = 0;
+            const std::string_view c = lines[i];
+            const auto [end, ec] = std::from_chars(c.data(), c.data() + c.size(), code);
+            if (ec != std::errc() || end != c.data() + c.size() || code < -5 || code > 1071)
+                return fail(tr("%1行目はグループコードのはずですが「%2」です。")
+                                .arg(i + 1)
+                                .arg(QString::fromUtf8(c.substr(0, 40))));
+            pairs_.push_back({code, lines[i + 1], i + 1});
+        }
+        return true;
+    }
+
+    bool walk() {
+        std::size_t i = 0;
+        bool ended = false;
+        while (i < pairs_.size()) {
+            const Pair& p = pairs_[i];
+            if (p.code == 0 && p.value == "EOF") {
+                ended = true;
+                break;
+            }
+            if (p.code == 0 && p.value == "SECTION") {
+                if (i + 1 >= pairs_.size() || pairs_[i + 1].code != 2)
+                    return fail(tr("%1行目のセクションに名前がありません。").arg(p.line));
+                const std::string_view name = pairs_[i + 1].value;
+                i += 2;
+                const std::size_t end = sectionEnd(i);
+                if (end >= pairs_.size())
+                    return fail(tr("セクション %1 が閉じていません。ファイルが途中で切れています。")
+                                    .arg(QString::fromUtf8(name.substr(0, 40))));
+                if (name == "HEADER")
+                    header(i, end);
+                else if (name == "BLOCKS" || name == "ENTITIES") {
+                    if (!entities(i, end, name == "BLOCKS")) return false;
+                }
+                i = end + 1;
+                continue;
+            }
+            ++i;
+        }
+        if (!ended)
+            return fail(
+                tr("ファイルに終わりの印（EOF）がありません。ファイルが途中で切れています。"));
+        result_.text = "0\nSECTION\n2\nBLOCKS\n" + blocks_ +
+                       "0\nENDSEC\n0\nSECTION\n2\nENTITIES\n" + model_ + "0\nENDSEC\n0\nEOF\n";
+        return true;
+    }
+
+private:
+    bool fail(const QString& message) {
+        result_.error = message;
+        return false;
+    }
+
+    std::size_t sectionEnd(std::size_t i) const {
+        while (i < pairs_.size() && !(pairs_[i].code == 0 && pairs_[i].value == "ENDSEC")) {
+            if (pairs_[i].code == 0 && (pairs_[i].value == "EOF" || pairs_[i].value == "SECTION"))
+                return pairs_.size();
+            ++i;
+        }
+        return i;
+    }
+
+    void header(std::size_t i, std::size_t end) {
+        for (; i + 1 < end; ++i)
+            if (pairs_[i].code == 9 && pairs_[i].value == "$INSUNITS" && pairs_[i + 1].code == 70)
+                result_.unitCode = static_cast<int>(libraryInt(pairs_[i + 1].value));
+    }
+
+    void put(int code, std::string_view value) {
+        std::string& out = inBlocks_ ? blocks_ : model_;
+        out += std::to_string(code);
+        out += '\n';
+        out += value;
+        out += '\n';
+    }
+
+    bool entities(std::size_t i, std::size_t end, bool blocks) {
+        inBlocks_ = blocks;
+        while (i < end) {
+            std::size_t next = i + 1;
+            while (next < end && pairs_[next].code != 0) ++next;
+            if (pairs_[i].code == 0 && !entity(i, next)) return false;
+            i = next;
+        }
+        if (blockOpen_) put(0, "ENDBLK");
+        blockOpen_ = false;
+        return true;
+    }
+
+    std::string_view layerOf(std::size_t from, std::size_t to) const {
+        for (std::size_t k = from; k < to; ++k)
+            if (pairs_[k].code == 8) return pairs_[k].value;
+        return "0";
+    }
+
+    bool entity(std::size_t from, std::size_t to) {
+        const std::string_view type = pairs_[from].value;
+        if (type == "BLOCK" || type == "ENDBLK") {
+            if (!inBlocks_) return true;
+            if (type == "BLOCK" && blockOpen_) put(0, "ENDBLK");
+            blockOpen_ = type == "BLOCK";
+            return copy(from, to);
+        }
+        bool paperSpace = false;
+        for (std::size_t k = from; k < to; ++k)
+            if (pairs_[k].code == 67 && libraryInt(pairs_[k].value) == 1) paperSpace = true;
+        if (!isKeptEntity(type) || (paperSpace && !inBlocks_) || (inBlocks_ && !blockOpen_)) {
+            ++result_.ignoredByLayer[std::string(layerOf(from, to))];
+            return true;
+        }
+        ++result_.entities;
+        return copy(from, to);
+    }
+
+    // Copies an entity's pairs after checking its numbers; the counts the library allocates by
+    // are written first and set to what follows.
+    bool copy(std::size_t from, std::size_t to) {
+        const std::string_view type = pairs_[from].value;
+        for (std::size_t k = from; k < to; ++k) {
+            const Pair& p = pairs_[k];
+            if (p.value.size() > DxfPrescan::kMaxLine)
+                return fail(
+                    tr("%1行目が%2文字を超えています。").arg(p.line + 1).arg(DxfPrescan::kMaxLine));
+            if (!isRealCode(p.code)) continue;
+            double value = 0;
+            const auto [end, ec] =
+                std::from_chars(p.value.data(), p.value.data() + p.value.size(), value);
+            if (ec != std::errc() || end != p.value.data() + p.value.size() ||
+                !std::isfinite(value))
+                return fail(tr("%1行目は数値のはずですが「%2」です。")
+                                .arg(p.line + 1)
+                                .arg(QString::fromUtf8(p.value.substr(0, 40))));
+            if (std::abs(value) > DxfPrescan::kMaxCoordinate)
+                return fail(tr("%2行目の数値 %1 は断面の座標として大きすぎます（1e12まで）。")
+                                .arg(QString::fromUtf8(p.value.substr(0, 40)))
+                                .arg(p.line + 1));
+        }
+        auto count = [&](int code) {
+            std::size_t n = 0;
+            for (std::size_t k = from + 1; k < to; ++k) n += pairs_[k].code == code;
+            return n;
+        };
+        if (count(10) > kMaxVertices)
+            return fail(tr("%1行目の要素の頂点が%2個を超えています。")
+                            .arg(pairs_[from].line)
+                            .arg(kMaxVertices));
+        put(0, type);
+        std::vector<int> counts;
+        if (type == "LWPOLYLINE")
+            counts = {90};
+        else if (type == "SPLINE")
+            counts = {72, 73, 74};
+        const std::array<int, 3> counted = {10, 40, 11};
+        for (int code : counts) {
+            const int of = code == 90 || code == 73 ? counted[0]
+                           : code == 72             ? counted[1]
+                                                    : counted[2];
+            put(code, std::to_string(count(of)));
+        }
+        bool vertexSeen = false;
+        for (std::size_t k = from + 1; k < to; ++k) {
+            const Pair& p = pairs_[k];
+            if (std::find(counts.begin(), counts.end(), p.code) != counts.end()) continue;
+            // Extended data, comments and header-variable codes are not used; the library would
+            // take the latter two for the start of something else.
+            if (p.code >= 999 || p.code == 9 || p.code < 0) continue;
+            if (type == "LWPOLYLINE" && p.code == 10) vertexSeen = true;
+            // A bulge before the first vertex would be stored in front of the library's array.
+            if (type == "LWPOLYLINE" && p.code == 42 && !vertexSeen) continue;
+            put(p.code, p.value);
+        }
+        return true;
+    }
+
+    DxfPrescanResult& result_;
+    std::vector<Pair> pairs_;
+    std::string blocks_;
+    std::string model_;
+    bool inBlocks_ = false;
+    bool blockOpen_ = false;
+};
+
+}  // namespace
+
+DxfPrescanResult DxfPrescan::scan(std::string_view bytes) {
+    DxfPrescanResult result;
+    if (bytes.size() > kMaxBytes) {
+        result.error = tr("ファイルが%1 MBを超えています。").arg(kMaxBytes >> 20);
+        return result;
+    }
+    if (bytes.substr(0, 18) == "AutoCAD Binary DXF") {
+        result.error =
+            tr("バイナリ形式のDXFファイルです。テキスト形式のDXFファイルだけを読み込めます。");
+        return result;
+    }
+    if (bytes.find('\0') != std::string_view::npos) {
+        result.error = tr("テキスト形式のDXFファイルではありません（バイナリデータを含みます）。");
+        return result;
+    }
+    Scanner scanner(result);
+    if (scanner.split(bytes)) scanner.walk();
+    if (!result.error.isEmpty()) result.text.clear();
+    return result;
+}
+
+}  // namespace kuvanto

@@ -1,0 +1,35 @@
+// The first pass over a DXF file, before any of it reaches the DXF library. The library keeps
+// fixed-size arrays whose sizes the file states and lines in a fixed buffer, so a hostile file
+// could make it write out of bounds, allocate without limit or read without end. This pass
+// checks the whole text (size, binary form, group codes, numbers, the end of file) and hands on
+// a rewritten text with only the entities the import uses, every count the library allocates
+// by set to what actually follows, and no line longer than its buffer. Everything dropped is
+// counted per layer.
+#pragma once
+
+#include <QString>
+#include <cstddef>
+#include <map>
+#include <string>
+#include <string_view>
+
+namespace kuvanto {
+
+struct DxfPrescanResult {
+    QString error;                                      // empty when the text can be read
+    std::string text;                                   // the rewritten text for the DXF library
+    std::map<std::string, std::size_t> ignoredByLayer;  // entities dropped, by layer name
+    int unitCode = 0;                                   // $INSUNITS, 0 when not given
+    std::size_t entities = 0;                           // entities kept
+};
+
+class DxfPrescan {
+public:
+    static constexpr std::size_t kMaxBytes = 256u << 20;  // larger files are refused
+    static constexpr std::size_t kMaxLine = 1000;         // the library's line buffer is 1024
+    static constexpr double kMaxCoordinate = 1e12;
+
+    static DxfPrescanResult scan(std::string_view bytes);
+};
+
+}  // namespace kuvanto

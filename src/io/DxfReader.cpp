@@ -1,0 +1,488 @@
+// The DXF library calls a collector for every entity; polylines arrive as a start, their
+// vertices and an end. Coordinates in an entity's own plane (arcs, circles, polylines,
+// insertions) are turned into drawing coordinates: the plane is the drawing's, seen from below
+// when the entity's extrusion points down, which mirrors X.
+#include "io/DxfReader.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <numbers>
+#include <sstream>
+#include <utility>
+#include <variant>
+#include <vector>
+
+#include <dl_creationadapter.h>
+#include <dl_dxf.h>
+
+#include "io/DxfPrescan.h"
+#include "io/TextFile.h"
+
+namespace kuvanto {
+
+namespace {
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("DxfReader", text);
+}
+
+constexpr double kDegree = std::numbers::pi / 180;
+constexpr double kTurn = 2 * std::numbers::pi;
+
+// The angles of an arc drawn counter-clockwise from `start` to `end`: start within one turn,
+// end after it by more than nothing and at most a whole turn (equal angles give a whole turn).
+std::pair<double, double> counterClockwise(double start, double end) {
+    double sweep = std::fmod(end - start, kTurn);
+    if (!(sweep > 0)) sweep += kTurn;
+    if (!(sweep > 0) || sweep > kTurn) sweep = kTurn;
+    start = std::fmod(start, kTurn);
+    return {start, start + sweep};
+}
+
+struct Insertion {
+    std::string block;
+    std::string layer;
+    Affine place;  // block coordinates (after the base point) to the container's
+    int columns = 1, rows = 1;
+    double columnSpacing = 0, rowSpacing = 0;
+    double angle = 0;       // radians
+    bool mirrored = false;  // seen from below: X mirrored after placing
+};
+
+struct PlacedShape {
+    std::string layer;
+    CadShape shape;
+};
+
+struct Container {
+    Point base;
+    std::vector<PlacedShape> shapes;
+    std::vector<Insertion> insertions;
+    std::map<std::string, std::size_t> ignored;
+};
+
+std::string layerName(const std::string& raw) {
+    return isValidUtf8(raw) ? raw : decodeFileBytes(std::string_view(raw));
+}
+
+class Collector : public DL_CreationAdapter {
+public:
+    Container model;
+    std::map<std::string, Container> blocks;
+
+    void addBlock(const DL_BlockData& data) override {
+        current_ = &blocks[data.name];
+        *current_ = Container{{data.bpx, data.bpy}, {}, {}, {}};
+    }
+    void endBlock() override {
+        finishPolyline();
+        current_ = &model;
+    }
+
+    void addLine(const DL_LineData& d) override {
+        finishPolyline();
+        CadShape shape;
+        shape.edges.push_back({{d.x1, d.y1}, {d.x2, d.y2}, false, {}});
+        put(std::move(shape), false);
+    }
+    void addArc(const DL_ArcData& d) override {
+        finishPolyline();
+        const auto [start, end] = counterClockwise(d.angle1 * kDegree, d.angle2 * kDegree);
+        put(arcShape({d.cx, d.cy}, {d.radius, 0}, {0, d.radius}, start, end), true);
+    }
+    void addCircle(const DL_CircleData& d) override {
+        finishPolyline();
+        put(arcShape({d.cx, d.cy}, {d.radius, 0}, {0, d.radius}, 0, 2 * std::numbers::pi), true);
+    }
+    void addEllipse(const DL_EllipseData& d) override {
+        finishPolyline();
+        const double* n = getExtrusion()->getDirection();
+        if (!flat()) return ignore();
+        const double side = n[2] < 0 ? -1 : 1;  // the minor axis is the major turned about N
+        const Point major{d.mx, d.my};
+        const Point minor{-side * d.ratio * d.my, side * d.ratio * d.mx};
+        const auto [start, end] = counterClockwise(d.angle1, d.angle2);
+        CadShape shape = arcShape({d.cx, d.cy}, major, minor, start, end);
+        put(std::move(shape), false);
+    }
+
+    void addPolyline(const DL_PolylineData& d) override {
+        finishPolyline();
+        polylineOpen_ = true;
+        // 3D polylines, meshes and polyface meshes are no outlines.
+        polylineUsable_ = (d.flags & (8 | 16 | 64)) == 0 && flat();
+        polylineClosed_ = (d.flags & 1) != 0;
+        polylineMirror_ = mirrored();
+        polylineLayer_ = getAttributes().getLayer();
+        vertices_.clear();
+    }
+    void addVertex(const DL_VertexData& d) override {
+        if (polylineOpen_) vertices_.push_back({d.x, d.y, d.bulge});
+    }
+    void endEntity() override {
+        finishPolyline();
+        finishSpline();
+    }
+    void endSequence() override { finishPolyline(); }
+
+    void addInsert(const DL_InsertData& d) override {
+        finishPolyline();
+        if (!flat()) return ignore();
+        Insertion insertion;
+        insertion.block = d.name;
+        insertion.layer = getAttributes().getLayer();
+        insertion.angle = d.angle * kDegree;
+        insertion.place = Affine::scaling(d.sx, d.sy)
+                              .then(Affine::rotation(insertion.angle))
+                              .then(Affine::translation(d.ipx, d.ipy));
+        insertion.mirrored = mirrored();
+        insertion.columns = std::max(1, d.cols);
+        insertion.rows = std::max(1, d.rows);
+        insertion.columnSpacing = d.colSp;
+        insertion.rowSpacing = d.rowSp;
+        current_->insertions.push_back(std::move(insertion));
+    }
+
+    void addSpline(const DL_SplineData& d) override {
+        finishPolyline();
+        splineOpen_ = true;
+        spline_ = Spline{};
+        spline_.degree = static_cast<int>(d.degree);
+        spline_.closed = (d.flags & 1) != 0;
+        spline_.usable = flat();
+        spline_.layer = getAttributes().getLayer();
+    }
+    void addControlPoint(const DL_ControlPointData& d) override {
+        if (splineOpen_) spline_.control.push_back({d.x, d.y, d.w});
+    }
+    void addFitPoint(const DL_FitPointData& d) override {
+        if (splineOpen_) spline_.fit.push_back({d.x, d.y});
+    }
+    void addKnot(const DL_KnotData& d) override {
+        if (splineOpen_) spline_.knots.push_back(d.k);
+    }
+
+private:
+    bool flat() {
+        const double* n = getExtrusion()->getDirection();
+        return std::abs(n[0]) < 1e-9 && std::abs(n[1]) < 1e-9 && n[2] != 0;
+    }
+    bool mirrored() { return getExtrusion()->getDirection()[2] < 0; }
+    void ignore() { ++current_->ignored[getAttributes().getLayer()]; }
+
+    CadShape arcShape(Point c, Point u, Point v, double start, double end) {
+        EllipticArc arc{c, u, v, start, end};
+        CadShape shape;
+        shape.closed = end - start >= 2 * std::numbers::pi - 1e-12;
+        shape.edges.push_back(
+            {arc.at(start), shape.closed ? arc.at(start) : arc.at(end), true, arc});
+        return shape;
+    }
+
+    // `planar`: coordinates in the entity's own plane.
+    void put(CadShape shape, bool planar) {
+        if (planar) {
+            if (!flat()) return ignore();
+            if (mirrored()) shape.transform(Affine::scaling(-1, 1));
+        }
+        current_->shapes.push_back({getAttributes().getLayer(), std::move(shape)});
+    }
+
+    void finishPolyline() {
+        if (!polylineOpen_) return;
+        polylineOpen_ = false;
+        if (!polylineUsable_) {
+            ++current_->ignored[polylineLayer_];
+            return;
+        }
+        CadShape shape;
+        shape.closed = polylineClosed_;
+        const std::size_t n = vertices_.size();
+        // A closed polyline whose last vertex repeats the first closes by itself.
+        const bool repeats = n > 1 && vertices_.front().point == vertices_.back().point;
+        if (n < 2) {
+            ++current_->ignored[polylineLayer_];
+            return;
+        }
+        const std::size_t edges = polylineClosed_ && !repeats ? n : n - 1;
+        for (std::size_t i = 0; i < edges; ++i) {
+            const Vertex& a = vertices_[i];
+            const Vertex& b = vertices_[(i + 1) % n];
+            shape.edges.push_back(bulgeEdge(a.point, b.point, a.bulge));
+        }
+        if (repeats) shape.closed = true;
+        if (polylineMirror_) shape.transform(Affine::scaling(-1, 1));
+        current_->shapes.push_back({polylineLayer_, std::move(shape)});
+    }
+
+    // A spline becomes straight edges: its B-spline (rational with weights) is evaluated by de
+    // Boor's rule and each knot span halved until the middle of every piece lies within a
+    // hundred-thousandth of the control points' extent of its chord. A spline given only by fit
+    // points runs through them straight.
+    struct Spline {
+        struct Weighted {
+            double x, y, w;
+        };
+        int degree = 3;
+        bool closed = false;
+        bool usable = true;
+        std::string layer;
+        std::vector<Weighted> control;
+        std::vector<Point> fit;
+        std::vector<double> knots;
+    };
+
+    static Point splineAt(const Spline& s, std::size_t span, double t) {
+        const int p = s.degree;
+        std::vector<Spline::Weighted> d(static_cast<std::size_t>(p) + 1);
+        for (int j = 0; j <= p; ++j) {
+            const Spline::Weighted& c =
+                s.control[span - static_cast<std::size_t>(p) + static_cast<std::size_t>(j)];
+            d[static_cast<std::size_t>(j)] = {c.x * c.w, c.y * c.w, c.w};
+        }
+        for (int r = 1; r <= p; ++r)
+            for (int j = p; j >= r; --j) {
+                const std::size_t i =
+                    span - static_cast<std::size_t>(p) + static_cast<std::size_t>(j);
+                const double left = s.knots[i], right = s.knots[i + static_cast<std::size_t>(p) +
+                                                                1 - static_cast<std::size_t>(r)];
+                const double a = right > left ? (t - left) / (right - left) : 0;
+                auto& to = d[static_cast<std::size_t>(j)];
+                const auto& from = d[static_cast<std::size_t>(j) - 1];
+                to = {(1 - a) * from.x + a * to.x, (1 - a) * from.y + a * to.y,
+                      (1 - a) * from.w + a * to.w};
+            }
+        const auto& r = d[static_cast<std::size_t>(p)];
+        return r.w != 0 ? Point{r.x / r.w, r.y / r.w} : Point{r.x, r.y};
+    }
+
+    void finishSpline() {
+        if (!splineOpen_) return;
+        splineOpen_ = false;
+        Spline& s = spline_;
+        std::vector<Point> points;
+        const std::size_t n = s.control.size();
+        const bool bspline = s.degree >= 1 && s.degree <= 10 &&
+                             n > static_cast<std::size_t>(s.degree) &&
+                             s.knots.size() == n + static_cast<std::size_t>(s.degree) + 1 &&
+                             std::is_sorted(s.knots.begin(), s.knots.end());
+        if (!s.usable || (!bspline && s.fit.size() < 2)) {
+            ++current_->ignored[s.layer];
+            return;
+        }
+        if (bspline) {
+            double minX = HUGE_VAL, maxX = -HUGE_VAL, minY = HUGE_VAL, maxY = -HUGE_VAL;
+            for (const auto& c : s.control) {
+                minX = std::min(minX, c.x), maxX = std::max(maxX, c.x);
+                minY = std::min(minY, c.y), maxY = std::max(maxY, c.y);
+                if (!(c.w > 0)) {
+                    ++current_->ignored[s.layer];
+                    return;
+                }
+            }
+            const double tolerance = std::max(maxX - minX, maxY - minY) * 1e-5;
+            const std::size_t p = static_cast<std::size_t>(s.degree);
+            for (std::size_t span = p; span < n; ++span) {
+                const double t0 = s.knots[span], t1 = s.knots[span + 1];
+                if (!(t1 > t0)) continue;
+                if (points.empty()) points.push_back(splineAt(s, span, t0));
+                subdivide(s, span, t0, t1, points.back(), splineAt(s, span, t1), tolerance, 0,
+                          points);
+            }
+        } else {
+            points = s.fit;
+        }
+        if (points.size() < 2 || points.size() > DxfReader::kMaxEdges) {
+            ++current_->ignored[s.layer];
+            return;
+        }
+        CadShape shape;
+        shape.closed = s.closed;
+        for (std::size_t i = 0; i + 1 < points.size(); ++i)
+            shape.edges.push_back({points[i], points[i + 1], false, {}});
+        current_->shapes.push_back({s.layer, std::move(shape)});
+    }
+
+    static void subdivide(const Spline& s, std::size_t span, double t0, double t1, Point a, Point b,
+                          double tolerance, int depth, std::vector<Point>& out) {
+        const double tm = (t0 + t1) / 2;
+        const Point m = splineAt(s, span, tm);
+        const double deviation = std::abs((b.x - a.x) * (m.y - a.y) - (b.y - a.y) * (m.x - a.x)) /
+                                 std::max(std::hypot(b.x - a.x, b.y - a.y), 1e-300);
+        if (depth < 12 && (depth < 2 || deviation > tolerance)) {
+            subdivide(s, span, t0, tm, a, m, tolerance, depth + 1, out);
+            subdivide(s, span, tm, t1, m, b, tolerance, depth + 1, out);
+        } else {
+            out.push_back(b);
+        }
+    }
+
+    bool splineOpen_ = false;
+    Spline spline_;
+
+    struct Vertex {
+        Point point;
+        double bulge = 0;
+        Vertex(double x, double y, double b) : point{x, y}, bulge(b) {}
+    };
+
+    Container* current_ = &model;
+    bool polylineOpen_ = false;
+    bool polylineUsable_ = false;
+    bool polylineClosed_ = false;
+    bool polylineMirror_ = false;
+    std::string polylineLayer_;
+    std::vector<Vertex> vertices_;
+};
+
+class Expander {
+public:
+    Expander(const Collector& collector, CadDrawing& drawing, std::size_t maxEdges)
+        : collector_(collector), drawing_(drawing), maxEdges_(maxEdges) {}
+
+    bool expand(const Container& container, const Affine& place, const std::string& outerLayer,
+                int depth) {
+        for (const PlacedShape& placed : container.shapes) {
+            edges_ += placed.shape.edges.size();
+            if (edges_ > maxEdges_) {
+                error = tr("ブロックを展開すると図面の辺が%1本を超えます。").arg(maxEdges_);
+                return false;
+            }
+            CadShape shape = placed.shape;
+            shape.transform(place);
+            drawing_.layer(layerName(effectiveLayer(placed.layer, outerLayer)))
+                .shapes.push_back(std::move(shape));
+        }
+        for (const auto& [layer, count] : container.ignored)
+            drawing_.layer(layerName(effectiveLayer(layer, outerLayer))).ignored += count;
+        for (const Insertion& insertion : container.insertions) {
+            const auto block = collector_.blocks.find(insertion.block);
+            const std::string layer = effectiveLayer(insertion.layer, outerLayer);
+            if (block == collector_.blocks.end()) {
+                ++drawing_.layer(layerName(layer)).ignored;
+                continue;
+            }
+            if (depth >= DxfReader::kMaxBlockDepth || onPath(insertion.block)) {
+                error = tr("ブロック「%1」が自分自身を挿入しているか、%"
+                           "2段より深く入れ子になっています。")
+                            .arg(QString::fromStdString(layerName(insertion.block)))
+                            .arg(DxfReader::kMaxBlockDepth);
+                return false;
+            }
+            path_.push_back(insertion.block);
+            const Container& inner = block->second;
+            const Affine toBase = Affine::translation(-inner.base.x, -inner.base.y);
+            for (int r = 0; r < insertion.rows; ++r)
+                for (int c = 0; c < insertion.columns; ++c) {
+                    // Array copies are spaced along the insertion's turned axes.
+                    const Point offset =
+                        Affine::rotation(insertion.angle)
+                            .mapVector({c * insertion.columnSpacing, r * insertion.rowSpacing});
+                    Affine copy =
+                        toBase.then(insertion.place).then(Affine::translation(offset.x, offset.y));
+                    if (insertion.mirrored) copy = copy.then(Affine::scaling(-1, 1));
+                    copy = copy.then(place);
+                    if (++copies_ > maxEdges_) {
+                        error = tr("図面がブロックを%1回より多く挿入しています。").arg(maxEdges_);
+                        return false;
+                    }
+                    if (!expand(inner, copy, layer, depth + 1)) return false;
+                }
+            path_.pop_back();
+        }
+        return true;
+    }
+
+    QString error;
+
+private:
+    // Entities on layer 0 inside a block take the layer of the insertion.
+    static std::string effectiveLayer(const std::string& own, const std::string& outer) {
+        return own == "0" && !outer.empty() ? outer : own;
+    }
+    bool onPath(const std::string& block) const {
+        for (const std::string& b : path_)
+            if (b == block) return true;
+        return false;
+    }
+
+    const Collector& collector_;
+    CadDrawing& drawing_;
+    std::vector<std::string> path_;
+    std::size_t maxEdges_;
+    std::size_t edges_ = 0;
+    std::size_t copies_ = 0;
+};
+
+bool finiteDrawing(const CadDrawing& drawing) {
+    auto ok = [](Point p) {
+        return std::isfinite(p.x) && std::isfinite(p.y) &&
+               std::abs(p.x) <= DxfPrescan::kMaxCoordinate * 1e3 &&
+               std::abs(p.y) <= DxfPrescan::kMaxCoordinate * 1e3;
+    };
+    for (const CadLayer& layer : drawing.layers)
+        for (const CadShape& shape : layer.shapes)
+            for (const CadEdge& edge : shape.edges)
+                if (!ok(edge.start) || !ok(edge.end) ||
+                    (edge.curved && (!ok(edge.arc.center) || !ok(edge.arc.u) || !ok(edge.arc.v))))
+                    return false;
+    return true;
+}
+
+}  // namespace
+
+bool DxfReader::read(std::string_view bytes, CadDrawing& drawing, QString* error,
+                     std::size_t maxEdges) {
+    auto fail = [&](const QString& message) {
+        if (error) *error = message;
+        return false;
+    };
+    DxfPrescanResult scanned = DxfPrescan::scan(bytes);
+    if (!scanned.error.isEmpty()) return fail(scanned.error);
+
+    Collector collector;
+    try {
+        DL_Dxf dxf;
+        std::istringstream stream(std::move(scanned.text));
+        if (!dxf.in(stream, &collector)) return fail(tr("DXFファイルを読み込めませんでした。"));
+    } catch (const std::exception&) {
+        return fail(tr("DXFファイルを読み込めませんでした。"));
+    }
+
+    CadDrawing result;
+    result.unitCode = scanned.unitCode;
+    for (const auto& [layer, count] : scanned.ignoredByLayer)
+        result.layer(layerName(layer)).ignored += count;
+    Expander expander(collector, result, maxEdges);
+    if (!expander.expand(collector.model, Affine{}, "", 0)) return fail(expander.error);
+    if (!finiteDrawing(result))
+        return fail(tr("ブロックの配置により、図面の座標が断面として扱える範囲を超えます。"));
+    drawing = std::move(result);
+    return true;
+}
+
+bool DxfReader::readFile(const QString& path, CadDrawing& drawing, QString* error) {
+    const QFileInfo info(path);
+    auto fail = [&](const QString& message) {
+        if (error) *error = message;
+        return false;
+    };
+    if (!info.exists()) return fail(tr("ファイル %1 がありません。").arg(path));
+    if (!info.isFile()) return fail(tr("%1 は通常のファイルではありません。").arg(path));
+    if (static_cast<std::size_t>(info.size()) > DxfPrescan::kMaxBytes)
+        return fail(tr("ファイルが%1 MBを超えています。").arg(DxfPrescan::kMaxBytes >> 20));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return fail(tr("%1 を読み込めません: %2").arg(path, file.errorString()));
+    const QByteArray bytes = file.read(static_cast<qint64>(DxfPrescan::kMaxBytes) + 1);
+    if (file.error() != QFileDevice::NoError)
+        return fail(tr("%1 を読み込めません: %2").arg(path, file.errorString()));
+    return read(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+                drawing, error);
+}
+
+}  // namespace kuvanto

@@ -1,0 +1,112 @@
+// Runs the built kuvanto-calc on DXF drawings as a batch script would: the figures of the whole
+// drawing or of chosen layers, unit and scale, loops left out reported on standard error, the
+// JSON form, and bad options or files ending in a usage error instead of a crash.
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QtTest>
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+struct Outcome {
+    int status = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+Outcome runCalc(const QStringList& args) {
+    QProcess process;
+    process.start(QStringLiteral(KUVANTO_CALC), args);
+    Outcome outcome;
+    if (!process.waitForStarted() || !process.waitForFinished(120000)) {
+        process.kill();
+        process.waitForFinished();
+        return outcome;
+    }
+    if (process.exitStatus() != QProcess::NormalExit) return outcome;
+    outcome.status = process.exitCode();
+    outcome.out = process.readAllStandardOutput();
+    outcome.err = process.readAllStandardError();
+    return outcome;
+}
+
+QString drawing(const char* name) {
+    return QStringLiteral(KUVANTO_FIXTURES "/dxf/") + QString::fromLatin1(name);
+}
+
+double combinedArea(const QByteArray& json) {
+    return QJsonDocument::fromJson(json)["combined"]["values"]["A"].toDouble();
+}
+
+}  // namespace
+
+class CalcDxfTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void computesDrawings_data();
+    void computesDrawings();
+    void reportsLoopsLeftOut();
+    void refusesBadInput_data();
+    void refusesBadInput();
+};
+
+void CalcDxfTest::computesDrawings_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<double>("area");
+    constexpr double pi = std::numbers::pi;
+    QTest::newRow("plate, every layer")
+        << QStringList{"--chord-error", "0.0001", drawing("plate-with-holes.dxf")}
+        << 20000 - 200 * pi;
+    QTest::newRow("metres to mm") << QStringList{drawing("metres.dxf")} << 19000.0;
+    QTest::newRow("unit and scale given")
+        << QStringList{"--unit", "cm", "--scale=2", drawing("metres.dxf")} << 7.6;
+    QTest::newRow("one layer") << QStringList{"--layer", "GOOD", drawing("faults.dxf")} << 100.0;
+}
+
+void CalcDxfTest::computesDrawings() {
+    QFETCH(QStringList, args);
+    QFETCH(double, area);
+    const Outcome outcome = runCalc(QStringList{"--json"} + args);
+    QCOMPARE(outcome.status, 0);
+    QVERIFY(std::abs(combinedArea(outcome.out) - area) <= 1e-2 + 1e-9 * area);
+}
+
+void CalcDxfTest::reportsLoopsLeftOut() {
+    const Outcome outcome = runCalc({drawing("faults.dxf")});
+    QCOMPARE(outcome.status, 0);
+    const QString err = QString::fromUtf8(outcome.err);
+    QVERIFY(err.contains(QStringLiteral("layer \"CROSSING\": 自己交差する輪郭 (23.750, 3.750)")));
+    QCOMPARE(err.count(QStringLiteral("layer \"OPEN\"")), 2);
+    QVERIFY(outcome.out.startsWith("項目\t記号\t加算1\t総合\n"));
+}
+
+void CalcDxfTest::refusesBadInput_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("says");
+    QTest::newRow("missing layer")
+        << QStringList{"--layer", "NONE", drawing("faults.dxf")} << "no layer \"NONE\"";
+    QTest::newRow("unknown unit") << QStringList{"--unit", "yard", drawing("faults.dxf")}
+                                  << "--unit";
+    QTest::newRow("zero scale") << QStringList{"--scale", "0", drawing("faults.dxf")} << "--scale";
+    QTest::newRow("NaN chord error")
+        << QStringList{"--chord-error=nan", drawing("faults.dxf")} << "--chord-error";
+    QTest::newRow("not a drawing")
+        << QStringList{QStringLiteral(KUVANTO_FIXTURES "/dxf/make_fixtures.py")
+                           .replace(".py", ".dxf")}
+        << "がありません";
+}
+
+void CalcDxfTest::refusesBadInput() {
+    QFETCH(QStringList, args);
+    QFETCH(QString, says);
+    const Outcome outcome = runCalc(args);
+    QCOMPARE(outcome.status, 2);
+    QVERIFY2(QString::fromUtf8(outcome.err).contains(says), outcome.err.constData());
+    QVERIFY(outcome.out.isEmpty());
+}
+
+QTEST_GUILESS_MAIN(CalcDxfTest)
+#include "test_calc_dxf.moc"

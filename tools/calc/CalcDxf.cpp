@@ -1,0 +1,120 @@
+// DXF options and reading for kuvanto-calc.
+#include "CalcDxf.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/DrawingSections.h"
+#include "core/NumberText.h"
+#include "io/DxfReader.h"
+
+namespace kuvanto {
+
+namespace {
+
+void writeLine(std::FILE* stream, const QString& text) {
+    const QByteArray bytes = (QStringLiteral("kuvanto-calc: ") + text + '\n').toUtf8();
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
+}
+
+}  // namespace
+
+bool CalcDxf::isDxfFile(const QString& path) {
+    return path.endsWith(QLatin1String(".dxf"), Qt::CaseInsensitive);
+}
+
+std::optional<bool> CalcDxf::parseOption(const QStringList& args, int& i, DxfCalcOptions& options,
+                                         QString* error) {
+    const QString& arg = args[i];
+    static const QStringList names = {"--layer", "--unit", "--scale", "--chord-error"};
+    QString name = arg;
+    QString value;
+    const int equals = arg.indexOf('=');
+    if (equals > 0) {
+        name = arg.left(equals);
+        value = arg.mid(equals + 1);
+    }
+    if (!names.contains(name)) return std::nullopt;
+    auto fail = [&](const QString& reason) {
+        if (error) *error = reason;
+        return false;
+    };
+    if (equals < 0) {
+        if (i + 1 >= args.size()) return fail(QStringLiteral("%1 needs a value").arg(name));
+        value = args[++i];
+    }
+    if (name == QLatin1String("--layer")) {
+        options.layers << value;
+        return true;
+    }
+    if (name == QLatin1String("--unit")) {
+        DrawingUnit unit;
+        if (!DxfImport::parseUnit(value, &unit))
+            return fail(QStringLiteral("--unit: \"%1\" is not mm, cm, m or inch").arg(value));
+        options.unit = unit;
+        return true;
+    }
+    const std::optional<double> number = parseNumeric(value.toStdString());
+    if (!number || !std::isfinite(*number) || *number <= 0 ||
+        (name == QLatin1String("--chord-error") && *number > 1e6) ||
+        (name == QLatin1String("--scale") && (*number > 1e6 || *number < 1e-6)))
+        return fail(QStringLiteral("%1: \"%2\" is not a usable positive number").arg(name, value));
+    (name == QLatin1String("--scale") ? options.scale : options.chordError) = *number;
+    return true;
+}
+
+bool CalcDxf::fillTables(const QString& path, const DxfCalcOptions& options, CoordTable& add,
+                         CoordTable& subtracted, std::FILE* err) {
+    CadDrawing drawing;
+    QString error;
+    if (!DxfReader::readFile(path, drawing, &error)) {
+        writeLine(err, error);
+        return false;
+    }
+    DxfImportOptions import;
+    import.unit = options.unit.value_or(DxfImport::unitOfDrawing(drawing));
+    import.scale = options.scale;
+    import.chordError = options.chordError;
+    for (const QString& layer : options.layers) {
+        const std::string name = layer.toStdString();
+        if (std::none_of(drawing.layers.begin(), drawing.layers.end(),
+                         [&](const CadLayer& l) { return l.name == name; })) {
+            writeLine(err, QStringLiteral("no layer \"%1\" in %2").arg(layer, path));
+            return false;
+        }
+        import.layers.push_back(name);
+    }
+    std::vector<LayerOutlines> layers;
+    if (!DxfImport::outline(drawing, import, layers, &error)) {
+        writeLine(err, error);
+        return false;
+    }
+    const double factor = DxfImport::unitFactor(import.unit) * import.scale;
+    for (const LayerOutlines& layer : layers) {
+        if (!import.layers.empty() && std::find(import.layers.begin(), import.layers.end(),
+                                                layer.name) == import.layers.end())
+            continue;
+        for (const LoopProblem& problem : layer.problems)
+            writeLine(err, QStringLiteral("layer \"%1\": %2 (left out)")
+                               .arg(QString::fromStdString(layer.name),
+                                    DxfImport::problemText(problem, factor)));
+    }
+    DrawingSections::replaceTables(add, subtracted, DxfImport::figures(layers, import));
+    return true;
+}
+
+std::string CalcDxf::helpText() {
+    return "A FILE ending in .dxf is read as a DXF drawing (text DXF, R12 to 2018): its closed\n"
+           "outlines (polylines with bulges, circles, ellipses, lines and arcs joined end to\n"
+           "end, blocks as inserted) become figures; a loop inside an odd number of others is\n"
+           "subtracted. Open and self-intersecting loops are reported on standard error and\n"
+           "left out. DXF options:\n"
+           "  --layer NAME   use only this layer (repeatable); default every layer.\n"
+           "  --unit U       the drawing's unit: mm, cm, m or inch (default: the unit the\n"
+           "                 drawing declares, else mm); results are in mm.\n"
+           "  --scale S      multiply the drawing by S after the unit.\n"
+           "  --chord-error E  largest distance in mm of a chord from its arc; default 64\n"
+           "                 chords per quarter circle, as the shape library's fillets.\n";
+}
+
+}  // namespace kuvanto
