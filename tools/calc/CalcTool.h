@@ -23,6 +23,9 @@ struct CalcOptions {
     bool json = false;
     bool help = false;
     std::optional<double> density;  // g/cm³
+    bool torsion = false;           // --torsion: the finite-element torsion and shear block
+    double poissonRatio = 0.3;      // --nu
+    double meshSize = 0;            // --mesh-size: largest element edge; 0 for the default
 };
 
 class CalcTool {
