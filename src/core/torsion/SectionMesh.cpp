@@ -12,6 +12,7 @@
 #include <CGAL/Triangulation_face_base_with_info_2.h>
 #include <CGAL/Triangulation_vertex_base_with_info_2.h>
 
+#include <algorithm>
 #include <cmath>
 #include <exception>
 #include <vector>
@@ -141,7 +142,8 @@ SectionMesh::Status SectionMesh::build(std::span<const SectionFigure> figures, d
              ++face) {
             const int region = face->info();
             const int count = region >= 0 ? coverage[region] : 0;
-            if (count < 0) return Status::NegativeCoverage;
+            // A region of negative coverage is left to the check of the finished mesh, which
+            // tells it from a sliver that rounding made.
             face->set_in_domain(count > 0);
         }
 
@@ -156,28 +158,22 @@ SectionMesh::Status SectionMesh::build(std::span<const SectionFigure> figures, d
             if (limits.cancelled && limits.cancelled()) return Status::Cancelled;
         }
 
+        // Every finite face with its coverage, slivers included: removeSlivers() needs them to
+        // join the material on both sides of a sliver.
         coverage = regionCoverage(triangulation, usable);
+        int vertexCount = 0;
         for (auto vertex = triangulation.finite_vertices_begin();
-             vertex != triangulation.finite_vertices_end(); ++vertex)
-            vertex->info() = -1;
-        for (auto face = triangulation.finite_faces_begin();
-             face != triangulation.finite_faces_end(); ++face) {
-            const int count = coverage[face->info()];
-            if (count < 0) return Status::NegativeCoverage;
-            if (count == 0) continue;
-            Triangle triangle;
-            triangle.coverage = count;
-            if (count > 1) mesh.overlapping_ = true;
-            for (int i = 0; i < 3; ++i) {
-                const auto vertex = face->vertex(i);
-                if (vertex->info() < 0) {
-                    vertex->info() = static_cast<int>(mesh.points_.size());
-                    mesh.points_.push_back({vertex->point().x(), vertex->point().y()});
-                }
-                triangle.corners[i] = vertex->info();
-            }
-            mesh.triangles_.push_back(triangle);
+             vertex != triangulation.finite_vertices_end(); ++vertex) {
+            vertex->info() = vertexCount++;
+            mesh.points_.push_back({vertex->point().x(), vertex->point().y()});
         }
+        for (auto face = triangulation.finite_faces_begin();
+             face != triangulation.finite_faces_end(); ++face)
+            mesh.triangles_.push_back(
+                {{face->vertex(0)->info(), face->vertex(1)->info(), face->vertex(2)->info()},
+                 coverage[face->info()]});
+        triangulation.clear();
+        if (!mesh.keepMaterial()) return Status::NegativeCoverage;
         if (mesh.triangles_.empty()) return Status::Empty;
         return Status::Ok;
     } catch (const std::bad_alloc&) {

@@ -51,15 +51,26 @@ public:
     // The same section with every triangle cut into four at its edge midpoints.
     SectionMesh subdivided() const;
 
-    // A length scale for the default element size: twice the area over the perimeter of the figures
-    // (about the wall thickness of a thin-walled section).
-    static double defaultElementSize(std::span<const SectionFigure> figures);
+    // The net area of the figures (added less subtracted) and the length of all their edges,
+    // from which the default element size is chosen.
+    struct Extent {
+        double area = 0;
+        double perimeter = 0;
+    };
+    static Extent extent(std::span<const SectionFigure> figures);
 
     // Estimated triangle count of build() with maxEdge, from the area and the boundary
     // vertices, to refuse a hopeless request before meshing.
     static double estimatedTriangles(std::span<const SectionFigure> figures, double maxEdge);
 
 private:
+    // Turns the triangulation's faces (all of them, with their coverage) into the mesh: slivers
+    // of no area are removed and their material neighbours split at the sliver's middle vertex,
+    // uncovered triangles are dropped and the points renumbered. Slivers come from figures that
+    // touch along an edge only up to rounding (a section rotated by the program): without this,
+    // the two figures would meet at a crack. False when material is covered negatively.
+    bool keepMaterial();
+
     std::vector<Point> points_;
     std::vector<Triangle> triangles_;
     bool overlapping_ = false;

@@ -1,5 +1,6 @@
 // The parts of SectionMesh that need no triangulation library: the uniform subdivision used for
 // the error estimate and the length scales that choose and check element sizes.
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <unordered_map>
@@ -28,7 +29,105 @@ double polygonPerimeter(const std::vector<Point>& outline) {
     return length;
 }
 
+// Twice the signed area of the triangle abc, and whether it is a sliver: its area is nothing
+// against its longest edge squared.
+double twiceArea(Point a, Point b, Point c) {
+    return (b.x - a.x) * (c.y - a.y) - (c.x - a.x) * (b.y - a.y);
+}
+
+double squaredLength(Point a, Point b) {
+    return (b.x - a.x) * (b.x - a.x) + (b.y - a.y) * (b.y - a.y);
+}
+
+std::uint64_t edgeKey(int from, int to) {
+    return static_cast<std::uint64_t>(static_cast<std::uint32_t>(from)) << 32 |
+           static_cast<std::uint32_t>(to);
+}
+
 }  // namespace
+
+bool SectionMesh::keepMaterial() {
+    constexpr double kSliver = 1e-9;
+    // Faces by their directed edges (counter-clockwise), to find the neighbour across an edge.
+    std::vector<Triangle> faces = std::move(triangles_);
+    std::vector<bool> removed(faces.size(), false);
+    std::unordered_map<std::uint64_t, std::size_t> byEdge;
+    byEdge.reserve(faces.size() * 3);
+    auto enter = [&](std::size_t f) {
+        for (int i = 0; i < 3; ++i)
+            byEdge[edgeKey(faces[f].corners[i], faces[f].corners[(i + 1) % 3])] = f;
+    };
+    for (std::size_t f = 0; f < faces.size(); ++f) enter(f);
+    auto longestEdge = [&](const Triangle& t, double* squared) {
+        int longest = 0;
+        *squared = -1;
+        for (int i = 0; i < 3; ++i) {
+            const double length =
+                squaredLength(points_[t.corners[i]], points_[t.corners[(i + 1) % 3]]);
+            if (length > *squared) {
+                *squared = length;
+                longest = i;
+            }
+        }
+        return longest;
+    };
+    auto isSliver = [&](const Triangle& t) {
+        double squared = 0;
+        longestEdge(t, &squared);
+        return std::abs(twiceArea(points_[t.corners[0]], points_[t.corners[1]],
+                                  points_[t.corners[2]])) <= kSliver * squared;
+    };
+
+    std::vector<std::size_t> slivers;
+    for (std::size_t f = 0; f < faces.size(); ++f)
+        if (isSliver(faces[f])) slivers.push_back(f);
+    while (!slivers.empty()) {
+        const std::size_t f = slivers.back();
+        slivers.pop_back();
+        if (removed[f]) continue;
+        removed[f] = true;
+        double squared = 0;
+        const int i = longestEdge(faces[f], &squared);
+        const int a = faces[f].corners[i];
+        const int b = faces[f].corners[(i + 1) % 3];
+        const int middle = faces[f].corners[(i + 2) % 3];
+        const auto across = byEdge.find(edgeKey(b, a));
+        if (across == byEdge.end() || removed[across->second]) continue;
+        // The neighbour (b, a, c) becomes (b, middle, c) and (middle, a, c).
+        const std::size_t g = across->second;
+        const Triangle neighbour = faces[g];
+        int at = 0;
+        while (neighbour.corners[at] != b) ++at;
+        const int c = neighbour.corners[(at + 2) % 3];
+        faces[g] = {{b, middle, c}, neighbour.coverage};
+        faces.push_back({{middle, a, c}, neighbour.coverage});
+        removed.push_back(false);
+        enter(g);
+        enter(faces.size() - 1);
+        if (isSliver(faces[g])) slivers.push_back(g);
+        if (isSliver(faces.back())) slivers.push_back(faces.size() - 1);
+    }
+
+    // Keep the covered triangles and the points they use.
+    std::vector<int> renumbered(points_.size(), -1);
+    std::vector<Point> used;
+    for (std::size_t f = 0; f < faces.size(); ++f) {
+        if (removed[f] || faces[f].coverage == 0) continue;
+        if (faces[f].coverage < 0) return false;
+        Triangle t = faces[f];
+        for (int& corner : t.corners) {
+            if (renumbered[corner] < 0) {
+                renumbered[corner] = static_cast<int>(used.size());
+                used.push_back(points_[corner]);
+            }
+            corner = renumbered[corner];
+        }
+        if (t.coverage > 1) overlapping_ = true;
+        triangles_.push_back(t);
+    }
+    points_ = std::move(used);
+    return true;
+}
 
 SectionMesh SectionMesh::subdivided() const {
     SectionMesh fine;
@@ -60,15 +159,13 @@ SectionMesh SectionMesh::subdivided() const {
     return fine;
 }
 
-double SectionMesh::defaultElementSize(std::span<const SectionFigure> figures) {
-    double area = 0;
-    double perimeter = 0;
+SectionMesh::Extent SectionMesh::extent(std::span<const SectionFigure> figures) {
+    Extent extent;
     for (const SectionFigure& figure : figures) {
-        area += figure.sign * polygonArea(figure.outline);
-        perimeter += polygonPerimeter(figure.outline);
+        extent.area += figure.sign * polygonArea(figure.outline);
+        extent.perimeter += polygonPerimeter(figure.outline);
     }
-    if (!(area > 0) || !(perimeter > 0)) return 0;
-    return 2 * area / perimeter;
+    return extent;
 }
 
 double SectionMesh::estimatedTriangles(std::span<const SectionFigure> figures, double maxEdge) {

@@ -2,6 +2,7 @@
 // the error estimate from their difference.
 #include "core/torsion/TorsionAnalysis.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/Figures.h"
@@ -22,7 +23,10 @@ double relativeChange(double coarse, double fine, double floor) {
 }  // namespace
 
 double TorsionAnalysis::defaultElementSize(std::span<const SectionFigure> figures) {
-    return kDefaultSizeFactor * SectionMesh::defaultElementSize(figures);
+    const SectionMesh::Extent extent = SectionMesh::extent(figures);
+    if (!(extent.area > 0) || !(extent.perimeter > 0) || !std::isfinite(extent.area)) return 0;
+    return std::min(kDefaultSizeFactor * 2 * extent.area / extent.perimeter,
+                    std::sqrt(extent.area) / kDefaultDivisions);
 }
 
 std::vector<SectionFigure> TorsionAnalysis::figuresOf(const CoordTable& added,

@@ -40,8 +40,12 @@ struct TorsionOutcome {
 class TorsionAnalysis {
 public:
     // The default element size is this fraction of twice the area over the perimeter (the wall
-    // thickness of a thin-walled section, half the diameter of a round bar).
+    // thickness of a thin-walled section, half the diameter of a round bar), and at most the
+    // square root of the area over kDefaultDivisions, for compact sections with few vertices.
+    // Measured: J of a 50 x 100 rectangle within 3e-5 of the series solution, J and Iw of the
+    // shipped parts within about 1e-4.
     static constexpr double kDefaultSizeFactor = 0.5;
+    static constexpr double kDefaultDivisions = 10;
     // Largest number of nodes of the refined mesh's solution: its factorisation stays within
     // about 2 GB (measured: see bench/torsion).
     static constexpr std::size_t kMaxRefinedNodes = 2'500'000;
