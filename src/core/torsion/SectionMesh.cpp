@@ -3,6 +3,8 @@
 // the covered regions only. The only file that includes CGAL, which compiles slowly.
 #include "core/torsion/SectionMesh.h"
 
+#include "core/torsion/WindingIndex.h"
+
 #include <CGAL/Constrained_Delaunay_triangulation_2.h>
 #include <CGAL/Delaunay_mesh_face_base_2.h>
 #include <CGAL/Delaunay_mesh_size_criteria_2.h>
@@ -15,6 +17,7 @@
 #include <algorithm>
 #include <cmath>
 #include <exception>
+#include <memory>
 #include <vector>
 
 namespace kuvanto {
@@ -40,23 +43,6 @@ using FaceHandle = Triangulation::Face_handle;
 // reaches without endless splitting.
 constexpr double kShapeBound = 0.125;
 
-// Winding number of the closed polygon about p (0 outside, ±1 inside a simple polygon).
-int windingNumber(const std::vector<Point>& outline, Point p) {
-    int winding = 0;
-    const std::size_t n = outline.size();
-    for (std::size_t i = 0; i < n; ++i) {
-        const Point a = outline[i];
-        const Point b = outline[(i + 1) % n];
-        const double side = (b.x - a.x) * (p.y - a.y) - (p.x - a.x) * (b.y - a.y);
-        if (a.y <= p.y) {
-            if (b.y > p.y && side > 0) ++winding;
-        } else if (b.y <= p.y && side < 0) {
-            --winding;
-        }
-    }
-    return winding;
-}
-
 double signedArea(const std::vector<Point>& outline) {
     double twice = 0;
     for (std::size_t i = 0, n = outline.size(); i < n; ++i) {
@@ -68,7 +54,7 @@ double signedArea(const std::vector<Point>& outline) {
 }
 
 struct UsableFigure {
-    const std::vector<Point>* outline;
+    std::shared_ptr<const WindingIndex> index;
     int weight;  // the figure's sign, turned so that its inside counts it whatever its orientation
 };
 
@@ -88,7 +74,7 @@ std::vector<int> regionCoverage(Triangulation& triangulation,
                                            face->vertex(2)->point());
         int count = 0;
         for (const UsableFigure& figure : figures)
-            count += figure.weight * windingNumber(*figure.outline, {centre.x(), centre.y()});
+            count += figure.weight * figure.index->windingNumber({centre.x(), centre.y()});
         coverage.push_back(count);
         face->info() = region;
         stack.assign(1, face);
@@ -127,7 +113,8 @@ SectionMesh::Status SectionMesh::build(std::span<const SectionFigure> figures, d
             while (outline.size() > 1 && outline.back() == outline.front()) outline.pop_back();
             const double area = outline.size() >= 3 ? signedArea(outline) : 0.0;
             if (area == 0 || !std::isfinite(area)) continue;
-            usable.push_back({&outline, (area > 0 ? 1 : -1) * figures[f].sign});
+            usable.push_back({std::make_shared<const WindingIndex>(outline),
+                              (area > 0 ? 1 : -1) * figures[f].sign});
             std::vector<Triangulation::Point> points;
             points.reserve(outline.size());
             for (const Point& p : outline) points.emplace_back(p.x, p.y);
