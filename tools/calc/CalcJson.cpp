@@ -38,7 +38,7 @@ QJsonObject valuesObject(const ColumnValues& column) {
 
 std::string CalcJson::text(const ResultTable& result, const std::vector<ColumnValues>& values,
                            const std::optional<double>& density,
-                           const std::optional<std::string>& mass) {
+                           const std::optional<std::string>& mass, const QJsonObject& extra) {
     constexpr int kFirstValueCol = 2;  // columns 0 and 1 hold the item and the symbol
 
     QJsonArray heads;
@@ -91,6 +91,7 @@ std::string CalcJson::text(const ResultTable& result, const std::vector<ColumnVa
         m.insert(QStringLiteral("unit"), QStringLiteral("kg/m"));
         root.insert(QStringLiteral("mass"), m);
     }
+    for (auto it = extra.begin(); it != extra.end(); ++it) root.insert(it.key(), it.value());
     QByteArray json = QJsonDocument(root).toJson(QJsonDocument::Indented);
     if (!json.endsWith('\n')) json.append('\n');
     return json.toStdString();

@@ -4,6 +4,7 @@
 // density was given.
 #pragma once
 
+#include <QJsonObject>
 #include <optional>
 #include <string>
 #include <vector>
@@ -20,10 +21,11 @@ public:
     //  "combined": {"head", "values": {symbol: number}},
     //  "mass": {"density", "density_unit", "value", "unit"}} as indented UTF-8 ending in "\n".
     // `values` are the columns runCalculation handed back (the combined one last). `mass` is the
-    // text of the mass per metre for `density`; both are given or neither.
+    // text of the mass per metre for `density`; both are given or neither. The members of
+    // `extra` (the torsion block) follow at the end.
     static std::string text(const ResultTable& result, const std::vector<ColumnValues>& values,
                             const std::optional<double>& density,
-                            const std::optional<std::string>& mass);
+                            const std::optional<std::string>& mass, const QJsonObject& extra = {});
 };
 
 }  // namespace kuvanto

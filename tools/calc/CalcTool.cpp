@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "CalcJson.h"
+#include "CalcTorsion.h"
 #include "core/Calculation.h"
 #include "core/CoordTable.h"
 #include "core/Mass.h"
@@ -50,6 +51,13 @@ std::optional<CalcOptions> CalcTool::parseArgs(const QStringList& args, QString*
         if (error) *error = reason;
         return std::nullopt;
     };
+    bool torsionSetting = false;  // --nu or --mesh-size given
+    auto positiveNumber = [](const QString& text, double* value) -> bool {
+        const std::optional<double> number = parseNumeric(text.toStdString());
+        if (!number || !std::isfinite(*number)) return false;
+        *value = *number;
+        return true;
+    };
     auto setDensity = [&](const QString& text) -> bool {
         // The strict numeric grammar of the coordinate cells: "nan", "inf", "1,5" are refused.
         const std::optional<double> value = parseNumeric(text.toStdString());
@@ -73,6 +81,26 @@ std::optional<CalcOptions> CalcTool::parseArgs(const QStringList& args, QString*
             options.shape = args[++i];
         } else if (arg.startsWith(QLatin1String("--shape="))) {
             options.shape = arg.mid(8);
+        } else if (arg == QLatin1String("--torsion")) {
+            options.torsion = true;
+        } else if (arg == QLatin1String("--nu") || arg.startsWith(QLatin1String("--nu="))) {
+            if (arg == QLatin1String("--nu") && i + 1 >= args.size())
+                return fail(QStringLiteral("--nu needs a value (Poisson's ratio)"));
+            const QString value = arg == QLatin1String("--nu") ? args[++i] : arg.mid(5);
+            if (!positiveNumber(value, &options.poissonRatio) || options.poissonRatio < 0 ||
+                options.poissonRatio >= 0.5)
+                return fail(QStringLiteral("--nu: %1 is not a number from 0 to below 0.5")
+                                .arg(Quoted(value)));
+            torsionSetting = true;
+        } else if (arg == QLatin1String("--mesh-size") ||
+                   arg.startsWith(QLatin1String("--mesh-size="))) {
+            if (arg == QLatin1String("--mesh-size") && i + 1 >= args.size())
+                return fail(QStringLiteral("--mesh-size needs a value (mm)"));
+            const QString value = arg == QLatin1String("--mesh-size") ? args[++i] : arg.mid(12);
+            if (!positiveNumber(value, &options.meshSize) || !(options.meshSize > 0))
+                return fail(
+                    QStringLiteral("--mesh-size: %1 is not a positive number").arg(Quoted(value)));
+            torsionSetting = true;
         } else if (arg == QLatin1String("--json")) {
             options.json = true;
         } else if (arg == QLatin1String("--density")) {
@@ -93,6 +121,8 @@ std::optional<CalcOptions> CalcTool::parseArgs(const QStringList& args, QString*
         }
     }
     if (options.help) return options;
+    if (torsionSetting && !options.torsion)
+        return fail(QStringLiteral("--nu and --mesh-size need --torsion"));
     if (options.library || !options.shape.isEmpty()) {
         if (options.library && !options.shape.isEmpty())
             return fail(QStringLiteral("--library and --shape exclude each other"));
@@ -108,9 +138,11 @@ std::optional<CalcOptions> CalcTool::parseArgs(const QStringList& args, QString*
 }
 
 std::string CalcTool::helpText() {
-    return std::string("Usage: kuvanto-calc [--density RHO] [--json] FILE\n") +
-           "       kuvanto-calc [DXF options] [--density RHO] [--json] DRAWING.dxf\n"
-           "       kuvanto-calc [--density RHO] [--json] --shape NAME\n"
+    return std::string(
+               "Usage: kuvanto-calc [--density RHO] [--json] [--torsion [--nu V] [--mesh-size H]] "
+               "FILE\n") +
+           "       kuvanto-calc [DXF options] [--density RHO] [--json] [--torsion ...] DRAWING.dxf\n"
+           "       kuvanto-calc [--density RHO] [--json] [--torsion ...] --shape NAME\n"
            "       kuvanto-calc --library\n"
            "\n"
            "Computes the section properties of the figures in the coordinate file FILE and\n"
@@ -157,6 +189,25 @@ std::string CalcTool::helpText() {
            "                 program (for example H-200x100x5.5x8) instead of a file: its\n"
            "                 outline as one added figure, placed as the library draws it.\n"
            "                 Also written --shape=NAME.\n"
+           "  --torsion      also compute the torsion and shear block by finite elements\n"
+           "                 on a triangle mesh of the combined section: the torsion\n"
+           "                 constant J, the warping constant Iw about the shear centre,\n"
+           "                 the shear centre (x_s, y_s from the shear functions, and by\n"
+           "                 the Trefftz definition), the shear areas along x and y and\n"
+           "                 along the principal axes u and v, Poisson's ratio, the\n"
+           "                 element count and the estimated error (the relative change\n"
+           "                 of J and Iw on the mesh refined once). The text output gets\n"
+           "                 the block \"[ねじり・せん断]\" after the table, the JSON an object\n"
+           "                   \"torsion\": {\"J\", \"Iw\", \"x_s\", \"y_s\", \"x_s_trefftz\",\n"
+           "                     \"y_s_trefftz\", \"Asx\", \"Asy\", \"nu\", \"elements\",\n"
+           "                     \"estimated_error\": {\"J\", \"Iw\"}}\n"
+           "                 When the block cannot be computed, the reason goes to standard\n"
+           "                 error (and to \"torsion\": {\"error\"}) and the exit status is 1.\n"
+           "  --nu V         Poisson's ratio for the shear functions, 0 <= V < 0.5\n"
+           "                 (default 0.3). Also written --nu=V.\n"
+           "  --mesh-size H  largest element edge in the units of the coordinates (default:\n"
+           "                 half of twice the area over the perimeter, about half the wall\n"
+           "                 thickness). Also written --mesh-size=H.\n"
            "  --library      list the shipped library: per category a line\n"
            "                   CATEGORY<TAB>DATA-FILE\n"
            "                 followed by its part names, one a line, indented by two blanks.\n"
@@ -309,15 +360,40 @@ int CalcTool::calculate(const CalcOptions& options, const CoordTable& add,
         }
     }
 
+    // The finite-element block only when asked for: nothing is meshed otherwise.
+    std::optional<TorsionOutcome> torsion;
+    if (options.torsion) {
+        torsion = CalcTorsion::run(add, subtracted, options.poissonRatio, options.meshSize);
+        if (torsion->status != TorsionStatus::Ok)
+            writeLine(err, std::string(TorsionAnalysis::message(torsion->status)));
+        else if (torsion->result.overlapping)
+            writeLine(err, std::string(TorsionAnalysis::overlapNotice()));
+    }
+    const bool torsionOk = !torsion || torsion->status == TorsionStatus::Ok;
+
     if (options.json) {
-        Write(out, CalcJson::text(result, values, options.density, mass));
+        QJsonObject extra;
+        if (torsion) {
+            QJsonObject failed;
+            if (!torsionOk)
+                failed.insert(
+                    QStringLiteral("error"),
+                    QString::fromUtf8(
+                        TorsionAnalysis::message(torsion->status).data(),
+                        static_cast<qsizetype>(TorsionAnalysis::message(torsion->status).size())));
+            extra.insert(QStringLiteral("torsion"),
+                         torsionOk ? CalcTorsion::jsonObject(torsion->result) : failed);
+        }
+        Write(out, CalcJson::text(result, values, options.density, mass, extra));
     } else {
         std::string lines = unixLines(exportResultText(result));
         if (!lines.empty() && lines.back() != '\n') lines += '\n';
+        if (torsion && torsionOk)
+            lines += CalcTorsion::tableLines(torsion->result, result.cols() - 2);
         if (mass) lines += std::string(kMassLabel) + '\t' + *mass + '\t' + kMassUnit + '\n';
         Write(out, lines);
     }
-    return kExitOk;
+    return torsionOk ? kExitOk : kExitCalcFailed;
 }
 
 }  // namespace kuvanto

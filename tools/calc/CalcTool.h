@@ -25,6 +25,9 @@ struct CalcOptions {
     bool help = false;
     std::optional<double> density;  // g/cm³
     DxfCalcOptions dxf;             // for a .dxf FILE
+    bool torsion = false;           // --torsion: the finite-element torsion and shear block
+    double poissonRatio = 0.3;      // --nu
+    double meshSize = 0;            // --mesh-size: largest element edge; 0 for the default
 };
 
 class CalcTool {

@@ -1,0 +1,176 @@
+// Building a section mesh with CGAL: the constrained Delaunay triangulation of all figure edges,
+// the coverage of each region between constraints by winding numbers, and Delaunay refinement of
+// the covered regions only. The only file that includes CGAL, which compiles slowly.
+#include "core/torsion/SectionMesh.h"
+
+#include "core/torsion/WindingIndex.h"
+
+#include <CGAL/Constrained_Delaunay_triangulation_2.h>
+#include <CGAL/Delaunay_mesh_face_base_2.h>
+#include <CGAL/Delaunay_mesh_size_criteria_2.h>
+#include <CGAL/Delaunay_mesh_vertex_base_2.h>
+#include <CGAL/Delaunay_mesher_2.h>
+#include <CGAL/Exact_predicates_inexact_constructions_kernel.h>
+#include <CGAL/Triangulation_face_base_with_info_2.h>
+#include <CGAL/Triangulation_vertex_base_with_info_2.h>
+
+#include <algorithm>
+#include <cmath>
+#include <exception>
+#include <memory>
+#include <vector>
+
+namespace kuvanto {
+
+namespace {
+
+using Kernel = CGAL::Exact_predicates_inexact_constructions_kernel;
+using VertexBase =
+    CGAL::Delaunay_mesh_vertex_base_2<Kernel,
+                                      CGAL::Triangulation_vertex_base_with_info_2<int, Kernel>>;
+using FaceBase = CGAL::Delaunay_mesh_face_base_2<
+    Kernel, CGAL::Triangulation_face_base_with_info_2<
+                int, Kernel, CGAL::Constrained_Delaunay_triangulation_face_base_2<Kernel>>>;
+using DataStructure = CGAL::Triangulation_data_structure_2<VertexBase, FaceBase>;
+// Figures may cross each other: their intersections become vertices.
+using Triangulation =
+    CGAL::Constrained_Delaunay_triangulation_2<Kernel, DataStructure, CGAL::Exact_predicates_tag>;
+using Criteria = CGAL::Delaunay_mesh_size_criteria_2<Triangulation>;
+using Mesher = CGAL::Delaunay_mesher_2<Triangulation, Criteria>;
+using FaceHandle = Triangulation::Face_handle;
+
+// The smallest angle the refinement aims at: sin²(20.7°) = 0.125, which Delaunay refinement
+// reaches without endless splitting.
+constexpr double kShapeBound = 0.125;
+
+double signedArea(const std::vector<Point>& outline) {
+    double twice = 0;
+    for (std::size_t i = 0, n = outline.size(); i < n; ++i) {
+        const Point a = outline[i];
+        const Point b = outline[(i + 1) % n];
+        twice += a.x * b.y - b.x * a.y;
+    }
+    return twice / 2;
+}
+
+struct UsableFigure {
+    std::shared_ptr<const WindingIndex> index;
+    int weight;  // the figure's sign, turned so that its inside counts it whatever its orientation
+};
+
+// Numbers the regions between constraints (face info) and gives each finite face its coverage
+// through the winding numbers of one point per region. Infinite faces get region -1.
+std::vector<int> regionCoverage(Triangulation& triangulation,
+                                const std::vector<UsableFigure>& figures) {
+    for (auto face = triangulation.all_faces_begin(); face != triangulation.all_faces_end(); ++face)
+        face->info() = -1;
+    std::vector<int> coverage;
+    std::vector<FaceHandle> stack;
+    for (auto face = triangulation.finite_faces_begin(); face != triangulation.finite_faces_end();
+         ++face) {
+        if (face->info() >= 0) continue;
+        const int region = static_cast<int>(coverage.size());
+        const auto centre = CGAL::centroid(face->vertex(0)->point(), face->vertex(1)->point(),
+                                           face->vertex(2)->point());
+        int count = 0;
+        for (const UsableFigure& figure : figures)
+            count += figure.weight * figure.index->windingNumber({centre.x(), centre.y()});
+        coverage.push_back(count);
+        face->info() = region;
+        stack.assign(1, face);
+        while (!stack.empty()) {
+            const FaceHandle current = stack.back();
+            stack.pop_back();
+            for (int i = 0; i < 3; ++i) {
+                const FaceHandle next = current->neighbor(i);
+                if (current->is_constrained(i) || next->info() >= 0 ||
+                    triangulation.is_infinite(next))
+                    continue;
+                next->info() = region;
+                stack.push_back(next);
+            }
+        }
+    }
+    return coverage;
+}
+
+}  // namespace
+
+SectionMesh::Status SectionMesh::build(std::span<const SectionFigure> figures, double maxEdge,
+                                       const Limits& limits, SectionMesh& mesh) {
+    mesh = SectionMesh();
+    if (!(maxEdge > 0) || !std::isfinite(maxEdge)) return Status::Failed;
+    try {
+        Triangulation triangulation;
+        std::vector<UsableFigure> usable;
+        std::vector<std::vector<Point>> cleaned(figures.size());
+        for (std::size_t f = 0; f < figures.size(); ++f) {
+            std::vector<Point>& outline = cleaned[f];
+            for (const Point& p : figures[f].outline) {
+                if (!std::isfinite(p.x) || !std::isfinite(p.y)) return Status::Failed;
+                if (outline.empty() || !(outline.back() == p)) outline.push_back(p);
+            }
+            while (outline.size() > 1 && outline.back() == outline.front()) outline.pop_back();
+            const double area = outline.size() >= 3 ? signedArea(outline) : 0.0;
+            if (area == 0 || !std::isfinite(area)) continue;
+            usable.push_back({std::make_shared<const WindingIndex>(outline),
+                              (area > 0 ? 1 : -1) * figures[f].sign});
+            std::vector<Triangulation::Point> points;
+            points.reserve(outline.size());
+            for (const Point& p : outline) points.emplace_back(p.x, p.y);
+            triangulation.insert_constraint(points.begin(), points.end(), true);
+        }
+        if (usable.empty() || triangulation.dimension() < 2) return Status::Empty;
+
+        // Mark the covered regions as the domain to refine; a region covered negatively (a
+        // subtracted figure reaching outside the material) cannot be material.
+        std::vector<int> coverage = regionCoverage(triangulation, usable);
+        for (auto face = triangulation.all_faces_begin(); face != triangulation.all_faces_end();
+             ++face) {
+            const int region = face->info();
+            const int count = region >= 0 ? coverage[region] : 0;
+            // A region of negative coverage is left to the check of the finished mesh, which
+            // tells it from a sliver that rounding made.
+            face->set_in_domain(count > 0);
+        }
+
+        Mesher mesher(triangulation, Criteria(kShapeBound, maxEdge));
+        mesher.init(true);
+        std::size_t steps = 0;
+        while (!mesher.is_refinement_done()) {
+            mesher.step_by_step_refine_mesh();
+            if (++steps % 1024 != 0) continue;
+            if (limits.maxVertices && triangulation.number_of_vertices() > limits.maxVertices)
+                return Status::TooLarge;
+            if (limits.cancelled && limits.cancelled()) return Status::Cancelled;
+        }
+
+        // Every finite face with its coverage, slivers included: removeSlivers() needs them to
+        // join the material on both sides of a sliver.
+        coverage = regionCoverage(triangulation, usable);
+        int vertexCount = 0;
+        for (auto vertex = triangulation.finite_vertices_begin();
+             vertex != triangulation.finite_vertices_end(); ++vertex) {
+            vertex->info() = vertexCount++;
+            mesh.points_.push_back({vertex->point().x(), vertex->point().y()});
+        }
+        for (auto face = triangulation.finite_faces_begin();
+             face != triangulation.finite_faces_end(); ++face)
+            mesh.triangles_.push_back(
+                {{face->vertex(0)->info(), face->vertex(1)->info(), face->vertex(2)->info()},
+                 coverage[face->info()]});
+        triangulation.clear();
+        if (!mesh.keepMaterial()) return Status::NegativeCoverage;
+        if (mesh.triangles_.empty()) return Status::Empty;
+        return Status::Ok;
+    } catch (const std::bad_alloc&) {
+        mesh = SectionMesh();
+        return Status::TooLarge;
+    } catch (const std::exception&) {
+        // CGAL reports a broken precondition (degenerate input it cannot handle) by throwing.
+        mesh = SectionMesh();
+        return Status::Failed;
+    }
+}
+
+}  // namespace kuvanto

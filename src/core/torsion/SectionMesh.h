@@ -1,0 +1,79 @@
+// The triangle mesh of a section for the finite-element torsion analysis. Every edge of every
+// figure is a constraint of a constrained Delaunay triangulation, which is then refined to a size
+// bound and a minimum angle. Each triangle carries the signed number of figures covering it
+// (added figures count +1, subtracted ones -1): a hole has 0 and is left out, a part covered by
+// two added figures counts twice, as the area of the section does.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "core/Point.h"
+
+namespace kuvanto {
+
+// One figure of the section: its outline (either orientation, closed implicitly) and +1 for an
+// added figure, -1 for a subtracted one.
+struct SectionFigure {
+    std::vector<Point> outline;
+    int sign = 1;
+};
+
+class SectionMesh {
+public:
+    struct Triangle {
+        std::array<int, 3> corners{};  // counter-clockwise indices into points()
+        int coverage = 1;              // figures covering it; at least 1 in a mesh
+    };
+
+    // Limits of a build: the mesh is refused rather than grown beyond maxVertices.
+    struct Limits {
+        std::size_t maxVertices = 0;  // 0: no limit
+        // Asked now and then during refinement; true stops the build (cancelled).
+        std::function<bool()> cancelled;
+    };
+
+    enum class Status { Ok, Empty, NegativeCoverage, TooLarge, Cancelled, Failed };
+
+    // Meshes the figures with triangles of edges up to maxEdge (positive). Figures with fewer
+    // than three distinct vertices or no area are passed over.
+    static Status build(std::span<const SectionFigure> figures, double maxEdge,
+                        const Limits& limits, SectionMesh& mesh);
+
+    const std::vector<Point>& points() const { return points_; }
+    const std::vector<Triangle>& triangles() const { return triangles_; }
+    // Some part of the material is covered by more than one added figure.
+    bool overlapping() const { return overlapping_; }
+
+    // The same section with every triangle cut into four at its edge midpoints.
+    SectionMesh subdivided() const;
+
+    // The net area of the figures (added less subtracted) and the length of all their edges,
+    // from which the default element size is chosen.
+    struct Extent {
+        double area = 0;
+        double perimeter = 0;
+    };
+    static Extent extent(std::span<const SectionFigure> figures);
+
+    // Estimated triangle count of build() with maxEdge, from the area and the boundary
+    // vertices, to refuse a hopeless request before meshing.
+    static double estimatedTriangles(std::span<const SectionFigure> figures, double maxEdge);
+
+private:
+    // Turns the triangulation's faces (all of them, with their coverage) into the mesh: slivers
+    // of no area are removed and their material neighbours split at the sliver's middle vertex,
+    // uncovered triangles are dropped and the points renumbered. Slivers come from figures that
+    // touch along an edge only up to rounding (a section rotated by the program): without this,
+    // the two figures would meet at a crack. False when material is covered negatively.
+    bool keepMaterial();
+
+    std::vector<Point> points_;
+    std::vector<Triangle> triangles_;
+    bool overlapping_ = false;
+};
+
+}  // namespace kuvanto

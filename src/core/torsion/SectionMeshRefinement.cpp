@@ -1,0 +1,183 @@
+// The parts of SectionMesh that need no triangulation library: the uniform subdivision used for
+// the error estimate and the length scales that choose and check element sizes.
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <unordered_map>
+
+#include "core/torsion/SectionMesh.h"
+
+namespace kuvanto {
+
+namespace {
+
+double polygonArea(const std::vector<Point>& outline) {
+    double twice = 0;
+    for (std::size_t i = 0, n = outline.size(); i < n; ++i) {
+        const Point a = outline[i];
+        const Point b = outline[(i + 1) % n];
+        twice += a.x * b.y - b.x * a.y;
+    }
+    return std::abs(twice) / 2;
+}
+
+double polygonPerimeter(const std::vector<Point>& outline) {
+    double length = 0;
+    for (std::size_t i = 0, n = outline.size(); i < n; ++i)
+        length += std::hypot(outline[(i + 1) % n].x - outline[i].x,
+                             outline[(i + 1) % n].y - outline[i].y);
+    return length;
+}
+
+// Twice the signed area of the triangle abc, and whether it is a sliver: its area is nothing
+// against its longest edge squared.
+double twiceArea(Point a, Point b, Point c) {
+    return (b.x - a.x) * (c.y - a.y) - (c.x - a.x) * (b.y - a.y);
+}
+
+double squaredLength(Point a, Point b) {
+    return (b.x - a.x) * (b.x - a.x) + (b.y - a.y) * (b.y - a.y);
+}
+
+std::uint64_t edgeKey(int from, int to) {
+    return static_cast<std::uint64_t>(static_cast<std::uint32_t>(from)) << 32 |
+           static_cast<std::uint32_t>(to);
+}
+
+}  // namespace
+
+bool SectionMesh::keepMaterial() {
+    constexpr double kSliver = 1e-9;
+    // Faces by their directed edges (counter-clockwise), to find the neighbour across an edge.
+    std::vector<Triangle> faces = std::move(triangles_);
+    std::vector<bool> removed(faces.size(), false);
+    std::unordered_map<std::uint64_t, std::size_t> byEdge;
+    byEdge.reserve(faces.size() * 3);
+    auto enter = [&](std::size_t f) {
+        for (int i = 0; i < 3; ++i)
+            byEdge[edgeKey(faces[f].corners[i], faces[f].corners[(i + 1) % 3])] = f;
+    };
+    for (std::size_t f = 0; f < faces.size(); ++f) enter(f);
+    auto longestEdge = [&](const Triangle& t, double* squared) {
+        int longest = 0;
+        *squared = -1;
+        for (int i = 0; i < 3; ++i) {
+            const double length =
+                squaredLength(points_[t.corners[i]], points_[t.corners[(i + 1) % 3]]);
+            if (length > *squared) {
+                *squared = length;
+                longest = i;
+            }
+        }
+        return longest;
+    };
+    auto isSliver = [&](const Triangle& t) {
+        double squared = 0;
+        longestEdge(t, &squared);
+        return std::abs(twiceArea(points_[t.corners[0]], points_[t.corners[1]],
+                                  points_[t.corners[2]])) <= kSliver * squared;
+    };
+
+    std::vector<std::size_t> slivers;
+    for (std::size_t f = 0; f < faces.size(); ++f)
+        if (isSliver(faces[f])) slivers.push_back(f);
+    while (!slivers.empty()) {
+        const std::size_t f = slivers.back();
+        slivers.pop_back();
+        if (removed[f]) continue;
+        removed[f] = true;
+        double squared = 0;
+        const int i = longestEdge(faces[f], &squared);
+        const int a = faces[f].corners[i];
+        const int b = faces[f].corners[(i + 1) % 3];
+        const int middle = faces[f].corners[(i + 2) % 3];
+        const auto across = byEdge.find(edgeKey(b, a));
+        if (across == byEdge.end() || removed[across->second]) continue;
+        // The neighbour (b, a, c) becomes (b, middle, c) and (middle, a, c).
+        const std::size_t g = across->second;
+        const Triangle neighbour = faces[g];
+        int at = 0;
+        while (neighbour.corners[at] != b) ++at;
+        const int c = neighbour.corners[(at + 2) % 3];
+        faces[g] = {{b, middle, c}, neighbour.coverage};
+        faces.push_back({{middle, a, c}, neighbour.coverage});
+        removed.push_back(false);
+        enter(g);
+        enter(faces.size() - 1);
+        if (isSliver(faces[g])) slivers.push_back(g);
+        if (isSliver(faces.back())) slivers.push_back(faces.size() - 1);
+    }
+
+    // Keep the covered triangles and the points they use.
+    std::vector<int> renumbered(points_.size(), -1);
+    std::vector<Point> used;
+    for (std::size_t f = 0; f < faces.size(); ++f) {
+        if (removed[f] || faces[f].coverage == 0) continue;
+        if (faces[f].coverage < 0) return false;
+        Triangle t = faces[f];
+        for (int& corner : t.corners) {
+            if (renumbered[corner] < 0) {
+                renumbered[corner] = static_cast<int>(used.size());
+                used.push_back(points_[corner]);
+            }
+            corner = renumbered[corner];
+        }
+        if (t.coverage > 1) overlapping_ = true;
+        triangles_.push_back(t);
+    }
+    points_ = std::move(used);
+    return true;
+}
+
+SectionMesh SectionMesh::subdivided() const {
+    SectionMesh fine;
+    fine.points_ = points_;
+    fine.overlapping_ = overlapping_;
+    fine.triangles_.reserve(triangles_.size() * 4);
+    std::unordered_map<std::uint64_t, int> midpoints;
+    midpoints.reserve(triangles_.size() * 2);
+    auto midpoint = [&](int a, int b) {
+        const auto low = static_cast<std::uint64_t>(std::min(a, b));
+        const auto high = static_cast<std::uint64_t>(std::max(a, b));
+        const auto [it, added] =
+            midpoints.try_emplace(low << 32 | high, static_cast<int>(fine.points_.size()));
+        if (added)
+            fine.points_.push_back(
+                {(points_[a].x + points_[b].x) / 2, (points_[a].y + points_[b].y) / 2});
+        return it->second;
+    };
+    for (const Triangle& t : triangles_) {
+        const auto [a, b, c] = t.corners;
+        const int ab = midpoint(a, b);
+        const int bc = midpoint(b, c);
+        const int ca = midpoint(c, a);
+        fine.triangles_.push_back({{a, ab, ca}, t.coverage});
+        fine.triangles_.push_back({{ab, b, bc}, t.coverage});
+        fine.triangles_.push_back({{ca, bc, c}, t.coverage});
+        fine.triangles_.push_back({{ab, bc, ca}, t.coverage});
+    }
+    return fine;
+}
+
+SectionMesh::Extent SectionMesh::extent(std::span<const SectionFigure> figures) {
+    Extent extent;
+    for (const SectionFigure& figure : figures) {
+        extent.area += figure.sign * polygonArea(figure.outline);
+        extent.perimeter += polygonPerimeter(figure.outline);
+    }
+    return extent;
+}
+
+double SectionMesh::estimatedTriangles(std::span<const SectionFigure> figures, double maxEdge) {
+    double area = 0;
+    double vertices = 0;
+    for (const SectionFigure& figure : figures) {
+        area += polygonArea(figure.outline);
+        vertices += static_cast<double>(figure.outline.size());
+    }
+    // An equilateral triangle of side maxEdge has area 0.433 maxEdge²; refinement leaves most
+    // triangles smaller than the bound. Every boundary vertex brings a few triangles of its own.
+    return area / (0.2 * maxEdge * maxEdge) + 4 * vertices;
+}
+
+}  // namespace kuvanto

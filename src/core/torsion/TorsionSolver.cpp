@@ -1,0 +1,331 @@
+// The torsion and shear solution on 6-node triangles. The warping function ω (∇²ω = 0,
+// ∂ω/∂n = y·n_x − x·n_y) and the shear functions Ψ and Φ of the elasticity solution of a beam in
+// shear (with Poisson's ratio ν) share one stiffness matrix, factorised once. Every figure edge
+// is straight, so the six-point rule of degree four integrates all products exactly (the highest
+// is ω², of degree four). Each separately connected part of the section gets one fixed node,
+// which removes the free constant of its Neumann problem, and its warping is normalised to mean
+// zero on its own.
+#include "core/torsion/TorsionSolver.h"
+
+#include <Eigen/Sparse>
+#include <Eigen/SparseCholesky>
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <new>
+#include <numeric>
+#include <unordered_map>
+#include <vector>
+
+namespace kuvanto {
+
+namespace {
+
+// Six-point rule of degree four on a triangle: area coordinates and weights (summing to 1).
+struct QuadraturePoint {
+    std::array<double, 3> area;
+    double weight;
+};
+constexpr double kA = 0.445948490915965, kB = 1 - 2 * kA, kWeightA = 0.223381589678011;
+constexpr double kC = 0.091576213509771, kD = 1 - 2 * kC, kWeightC = 0.109951743655322;
+constexpr std::array<QuadraturePoint, 6> kRule{{
+    {{kB, kA, kA}, kWeightA},
+    {{kA, kB, kA}, kWeightA},
+    {{kA, kA, kB}, kWeightA},
+    {{kD, kC, kC}, kWeightC},
+    {{kC, kD, kC}, kWeightC},
+    {{kC, kC, kD}, kWeightC},
+}};
+
+// A 6-node element: corners 0-2, then the midside nodes of edges 01, 12, 20.
+using ElementNodes = std::array<int, 6>;
+
+// Shape functions and their gradients at one point of an element.
+struct ShapeValues {
+    std::array<double, 6> value;
+    std::array<double, 6> dx, dy;
+};
+
+struct ElementGeometry {
+    std::array<double, 3> x, y;                  // corners about the centroid
+    std::array<double, 3> gradientX, gradientY;  // of the area coordinates
+    double area = 0;
+};
+
+ElementGeometry geometry(const SectionMesh& mesh, const SectionMesh::Triangle& triangle,
+                         double centroidX, double centroidY) {
+    ElementGeometry g;
+    for (int i = 0; i < 3; ++i) {
+        g.x[i] = mesh.points()[triangle.corners[i]].x - centroidX;
+        g.y[i] = mesh.points()[triangle.corners[i]].y - centroidY;
+    }
+    const double twice =
+        (g.x[1] - g.x[0]) * (g.y[2] - g.y[0]) - (g.x[2] - g.x[0]) * (g.y[1] - g.y[0]);
+    g.area = twice / 2;
+    for (int i = 0; i < 3; ++i) {
+        const int j = (i + 1) % 3, k = (i + 2) % 3;
+        g.gradientX[i] = (g.y[j] - g.y[k]) / twice;
+        g.gradientY[i] = (g.x[k] - g.x[j]) / twice;
+    }
+    return g;
+}
+
+ShapeValues shape(const ElementGeometry& g, const std::array<double, 3>& l) {
+    ShapeValues s;
+    for (int i = 0; i < 3; ++i) {
+        s.value[i] = l[i] * (2 * l[i] - 1);
+        s.dx[i] = (4 * l[i] - 1) * g.gradientX[i];
+        s.dy[i] = (4 * l[i] - 1) * g.gradientY[i];
+        const int j = (i + 1) % 3;
+        s.value[3 + i] = 4 * l[i] * l[j];
+        s.dx[3 + i] = 4 * (l[j] * g.gradientX[i] + l[i] * g.gradientX[j]);
+        s.dy[3 + i] = 4 * (l[j] * g.gradientY[i] + l[i] * g.gradientY[j]);
+    }
+    return s;
+}
+
+double at(const std::array<double, 3>& corner, const std::array<double, 3>& l) {
+    return corner[0] * l[0] + corner[1] * l[1] + corner[2] * l[2];
+}
+
+struct UnionFind {
+    std::vector<int> parent;
+    explicit UnionFind(std::size_t n) : parent(n) { std::iota(parent.begin(), parent.end(), 0); }
+    int find(int a) {
+        while (parent[a] != a) a = parent[a] = parent[parent[a]];
+        return a;
+    }
+    void join(int a, int b) { parent[find(a)] = find(b); }
+};
+
+// The 6-node numbering of the mesh: corners keep their numbers, midside nodes follow.
+std::vector<ElementNodes> numberNodes(const SectionMesh& mesh, int& nodeCount) {
+    std::vector<ElementNodes> elements(mesh.triangles().size());
+    std::unordered_map<std::uint64_t, int> midside;
+    midside.reserve(mesh.triangles().size() * 2);
+    nodeCount = static_cast<int>(mesh.points().size());
+    for (std::size_t e = 0; e < elements.size(); ++e) {
+        const auto& corners = mesh.triangles()[e].corners;
+        for (int i = 0; i < 3; ++i) {
+            const int a = corners[i], b = corners[(i + 1) % 3];
+            const auto key = static_cast<std::uint64_t>(std::min(a, b)) << 32 |
+                             static_cast<std::uint64_t>(std::max(a, b));
+            const auto [it, added] = midside.try_emplace(key, nodeCount);
+            if (added) ++nodeCount;
+            elements[e][i] = a;
+            elements[e][3 + i] = it->second;
+        }
+    }
+    return elements;
+}
+
+}  // namespace
+
+std::size_t TorsionSolver::nodeCount(const SectionMesh& mesh) {
+    // Edges of a triangulated region: about the vertices plus the triangles.
+    return 2 * mesh.points().size() + mesh.triangles().size();
+}
+
+std::optional<TorsionValues> TorsionSolver::solve(const SectionMesh& mesh, double nu,
+                                                  const std::function<bool()>& cancelled) {
+    using Matrix = Eigen::SparseMatrix<double>;
+    try {
+        TorsionValues v;
+        const auto& triangles = mesh.triangles();
+        v.elements = static_cast<int>(triangles.size());
+        if (triangles.empty()) return std::nullopt;
+
+        // Area and centroid: triangle centroids are exact.
+        double area = 0, firstX = 0, firstY = 0;
+        for (const auto& t : triangles) {
+            const ElementGeometry g = geometry(mesh, t, 0, 0);
+            const double weight = t.coverage * g.area;
+            area += weight;
+            firstX += weight * (g.x[0] + g.x[1] + g.x[2]) / 3;
+            firstY += weight * (g.y[0] + g.y[1] + g.y[2]) / 3;
+        }
+        if (!(area > 0)) return std::nullopt;
+        const double cx = firstX / area, cy = firstY / area;
+        v.area = area;
+        v.centroidX = cx;
+        v.centroidY = cy;
+
+        double ixx = 0, iyy = 0, ixy = 0;
+        for (const auto& t : triangles) {
+            const ElementGeometry g = geometry(mesh, t, cx, cy);
+            for (const auto& q : kRule) {
+                const double w = q.weight * g.area * t.coverage;
+                const double x = at(g.x, q.area), y = at(g.y, q.area);
+                ixx += w * y * y;
+                iyy += w * x * x;
+                ixy += w * x * y;
+            }
+        }
+        v.momentX = ixx;
+        v.momentY = iyy;
+        v.productMoment = ixy;
+
+        int nodes = 0;
+        const std::vector<ElementNodes> elements = numberNodes(mesh, nodes);
+
+        // One fixed node per connected part.
+        UnionFind parts(mesh.points().size());
+        for (const auto& t : triangles) {
+            parts.join(t.corners[0], t.corners[1]);
+            parts.join(t.corners[1], t.corners[2]);
+        }
+        std::vector<int> partOf(mesh.points().size(), -1);
+        std::vector<int> partIndex(mesh.points().size(), -1);
+        std::vector<int> dof(nodes, 0);
+        int partCount = 0;
+        for (const auto& t : triangles) {
+            const int root = parts.find(t.corners[0]);
+            if (partIndex[root] < 0) {
+                partIndex[root] = partCount++;
+                dof[t.corners[0]] = -1;  // the part's fixed node
+            }
+        }
+        v.parts = partCount;
+        int unknowns = 0;
+        for (int& d : dof) d = d < 0 ? -1 : unknowns++;
+        std::vector<int> elementPart(triangles.size());
+        for (std::size_t e = 0; e < triangles.size(); ++e)
+            elementPart[e] = partIndex[parts.find(triangles[e].corners[0])];
+
+        // Stiffness (lower triangle) and the three load vectors.
+        std::vector<Eigen::Triplet<double>> entries;
+        entries.reserve(triangles.size() * 21);
+        Eigen::MatrixXd loads = Eigen::MatrixXd::Zero(nodes, 3);  // ω, Ψ, Φ
+        double centreIntegralX = 0, centreIntegralY = 0;
+        for (std::size_t e = 0; e < triangles.size(); ++e) {
+            const ElementGeometry g = geometry(mesh, triangles[e], cx, cy);
+            const double coverage = triangles[e].coverage;
+            std::array<std::array<double, 6>, 6> k{};
+            for (const auto& q : kRule) {
+                const ShapeValues s = shape(g, q.area);
+                const double w = q.weight * g.area * coverage;
+                const double x = at(g.x, q.area), y = at(g.y, q.area);
+                const double r = x * x - y * y, qq = 2 * x * y;
+                const double d1 = ixx * r - ixy * qq, d2 = ixy * r + ixx * qq;
+                const double h1 = -ixy * r + iyy * qq, h2 = -iyy * r - ixy * qq;
+                for (int i = 0; i < 6; ++i) {
+                    for (int j = 0; j <= i; ++j)
+                        k[i][j] += w * (s.dx[i] * s.dx[j] + s.dy[i] * s.dy[j]);
+                    const int node = elements[e][i];
+                    loads(node, 0) += w * (y * s.dx[i] - x * s.dy[i]);
+                    loads(node, 1) += w * (nu / 2 * (s.dx[i] * d1 + s.dy[i] * d2) +
+                                           2 * (1 + nu) * s.value[i] * (ixx * x - ixy * y));
+                    loads(node, 2) += w * (nu / 2 * (s.dx[i] * h1 + s.dy[i] * h2) +
+                                           2 * (1 + nu) * s.value[i] * (iyy * y - ixy * x));
+                }
+                centreIntegralX += w * (iyy * x + ixy * y) * (x * x + y * y);
+                centreIntegralY += w * (ixx * y + ixy * x) * (x * x + y * y);
+            }
+            for (int i = 0; i < 6; ++i) {
+                const int row = dof[elements[e][i]];
+                if (row < 0) continue;
+                for (int j = 0; j <= i; ++j) {
+                    const int col = dof[elements[e][j]];
+                    if (col < 0) continue;
+                    entries.emplace_back(std::max(row, col), std::min(row, col), k[i][j]);
+                }
+            }
+        }
+        if (cancelled && cancelled()) return std::nullopt;
+
+        Matrix stiffness(unknowns, unknowns);
+        stiffness.setFromTriplets(entries.begin(), entries.end());
+        std::vector<Eigen::Triplet<double>>().swap(entries);
+        Eigen::SimplicialLDLT<Matrix, Eigen::Lower, Eigen::AMDOrdering<int>> factor(stiffness);
+        if (factor.info() != Eigen::Success) return std::nullopt;
+        if (cancelled && cancelled()) return std::nullopt;
+
+        Eigen::MatrixXd freeLoads(unknowns, 3);
+        for (int node = 0; node < nodes; ++node)
+            if (dof[node] >= 0) freeLoads.row(dof[node]) = loads.row(node);
+        const Eigen::MatrixXd freeSolution = factor.solve(freeLoads);
+        if (factor.info() != Eigen::Success || !freeSolution.allFinite()) return std::nullopt;
+        Eigen::MatrixXd solution = Eigen::MatrixXd::Zero(nodes, 3);
+        for (int node = 0; node < nodes; ++node)
+            if (dof[node] >= 0) solution.row(node) = freeSolution.row(dof[node]);
+        const auto omega = solution.col(0), psi = solution.col(1), phi = solution.col(2);
+
+        // J = Ix + Iy − ∫(x ∂ω/∂y − y ∂ω/∂x) dA, the integral being −ωᵀ·(load of ω).
+        v.torsionConstant = ixx + iyy - loads.col(0).dot(omega);
+
+        // Shear centre from the shear functions (elasticity).
+        const double determinant = ixx * iyy - ixy * ixy;
+        const double shearDelta = 2 * (1 + nu) * determinant;
+        const double centreX = (nu / 2 * centreIntegralX - loads.col(2).dot(omega)) / shearDelta;
+        const double centreY = (nu / 2 * centreIntegralY + loads.col(1).dot(omega)) / shearDelta;
+        v.shearCentreX = cx + centreX;
+        v.shearCentreY = cy + centreY;
+
+        // Warping normalised per part, its moments (Trefftz centre), and the shear energies.
+        std::vector<double> partArea(partCount), partOmega(partCount);
+        for (std::size_t e = 0; e < triangles.size(); ++e) {
+            const ElementGeometry g = geometry(mesh, triangles[e], cx, cy);
+            for (const auto& q : kRule) {
+                const ShapeValues s = shape(g, q.area);
+                const double w = q.weight * g.area * triangles[e].coverage;
+                double value = 0;
+                for (int i = 0; i < 6; ++i) value += s.value[i] * omega[elements[e][i]];
+                partArea[elementPart[e]] += w;
+                partOmega[elementPart[e]] += w * value;
+            }
+        }
+        double omegaX = 0, omegaY = 0, kappaX = 0, kappaY = 0, kappaXY = 0;
+        std::vector<double> sectorial(partCount), sectorialSquare(partCount);
+        for (std::size_t e = 0; e < triangles.size(); ++e) {
+            const ElementGeometry g = geometry(mesh, triangles[e], cx, cy);
+            const double mean = partOmega[elementPart[e]] / partArea[elementPart[e]];
+            for (const auto& q : kRule) {
+                const ShapeValues s = shape(g, q.area);
+                const double w = q.weight * g.area * triangles[e].coverage;
+                const double x = at(g.x, q.area), y = at(g.y, q.area);
+                double value = -mean, psiX = 0, psiY = 0, phiX = 0, phiY = 0;
+                for (int i = 0; i < 6; ++i) {
+                    const int node = elements[e][i];
+                    value += s.value[i] * omega[node];
+                    psiX += s.dx[i] * psi[node];
+                    psiY += s.dy[i] * psi[node];
+                    phiX += s.dx[i] * phi[node];
+                    phiY += s.dy[i] * phi[node];
+                }
+                omegaX += w * value * x;
+                omegaY += w * value * y;
+                const double about = value - centreY * x + centreX * y;  // about the shear centre
+                sectorial[elementPart[e]] += w * about;
+                sectorialSquare[elementPart[e]] += w * about * about;
+                const double r = x * x - y * y, qq = 2 * x * y;
+                const double d1 = nu / 2 * (ixx * r - ixy * qq), d2 = nu / 2 * (ixy * r + ixx * qq);
+                const double h1 = nu / 2 * (-ixy * r + iyy * qq),
+                             h2 = nu / 2 * (-iyy * r - ixy * qq);
+                kappaX += w * ((psiX - d1) * (psiX - d1) + (psiY - d2) * (psiY - d2));
+                kappaY += w * ((phiX - h1) * (phiX - h1) + (phiY - h2) * (phiY - h2));
+                kappaXY += w * ((psiX - d1) * (phiX - h1) + (psiY - d2) * (phiY - h2));
+            }
+        }
+        v.trefftzCentreX = cx + (ixy * omegaX - iyy * omegaY) / determinant;
+        v.trefftzCentreY = cy + (ixx * omegaX - ixy * omegaY) / determinant;
+        double warping = 0;
+        for (int p = 0; p < partCount; ++p)
+            warping += sectorialSquare[p] - sectorial[p] * sectorial[p] / partArea[p];
+        v.warpingConstant = std::max(0.0, warping);
+
+        // Shear areas A/α with α = κ·A/Δs², along x and y and along the principal axes.
+        const double scale = area / (shearDelta * shearDelta);
+        const double alphaX = kappaX * scale, alphaY = kappaY * scale, alphaXY = kappaXY * scale;
+        v.shearAreaX = area / alphaX;
+        v.shearAreaY = area / alphaY;
+        const double angle = 0.5 * std::atan2(-2 * ixy, ixx - iyy);  // of the major axis u
+        const double c = std::cos(angle), s = std::sin(angle);
+        v.shearAreaMajor = area / (c * c * alphaX + 2 * c * s * alphaXY + s * s * alphaY);
+        v.shearAreaMinor = area / (s * s * alphaX - 2 * c * s * alphaXY + c * c * alphaY);
+        return v;
+    } catch (const std::bad_alloc&) {
+        return std::nullopt;
+    }
+}
+
+}  // namespace kuvanto

@@ -1,0 +1,228 @@
+// The torsion and shear analysis against closed forms (circle, equilateral triangle, rectangle,
+// thin-walled I and channel), and its handling of sections: disjoint parts, moved and rotated
+// sections, overlapping and negative coverage, sizes too large to mesh.
+#include <QTest>
+#include <cmath>
+#include <numbers>
+
+#include "core/torsion/TorsionAnalysis.h"
+
+using namespace kuvanto;
+
+namespace {
+
+using Figures = std::vector<SectionFigure>;
+
+SectionFigure rectangle(double x, double y, double width, double height, int sign = 1) {
+    return {{{x, y}, {x + width, y}, {x + width, y + height}, {x, y + height}}, sign};
+}
+
+SectionFigure regularPolygon(double radius, int sides) {
+    SectionFigure figure;
+    for (int i = 0; i < sides; ++i) {
+        const double angle = 2 * std::numbers::pi * i / sides;
+        figure.outline.push_back({radius * std::cos(angle), radius * std::sin(angle)});
+    }
+    return figure;
+}
+
+// A thin I of flange width b, depth h and thickness t between centre lines, centred at 0.
+Figures thinI(double b, double h, double t) {
+    return {rectangle(-b / 2, h / 2 - t / 2, b, t), rectangle(-b / 2, -h / 2 - t / 2, b, t),
+            rectangle(-t / 2, -h / 2 + t / 2, t, h - t)};
+}
+
+// A thin channel, web centre line on x = 0, flanges of width b to the right.
+Figures thinChannel(double b, double h, double t) {
+    return {rectangle(-t / 2, h / 2 - t / 2, b + t / 2, t),
+            rectangle(-t / 2, -h / 2 - t / 2, b + t / 2, t),
+            rectangle(-t / 2, -h / 2 + t / 2, t, h - t)};
+}
+
+Point transformed(Point p, double angle, Point shift) {
+    const double c = std::cos(angle), s = std::sin(angle);
+    return {c * p.x - s * p.y + shift.x, s * p.x + c * p.y + shift.y};
+}
+
+TorsionResult analyse(const Figures& figures, double nu = 0.3, double size = 0) {
+    TorsionOptions options;
+    options.poissonRatio = nu;
+    options.elementSize = size;
+    const TorsionOutcome outcome = TorsionAnalysis::run(figures, options);
+    if (outcome.status != TorsionStatus::Ok)
+        qWarning("status %d", static_cast<int>(outcome.status));
+    return outcome.result;
+}
+
+double relative(double value, double expected) {
+    return std::abs(value - expected) / std::abs(expected);
+}
+
+enum class Quantity { TorsionConstant, WarpingConstant, ShearCentreX, ShearAreaY };
+
+}  // namespace
+
+Q_DECLARE_METATYPE(Figures)
+Q_DECLARE_METATYPE(Quantity)
+
+class TestTorsionAnalysis : public QObject {
+    Q_OBJECT
+private slots:
+    void closedForms_data();
+    void closedForms();
+    void disjointPartsAddTheirTorsionConstants();
+    void movedAndRotatedSection();
+    void overlapCountsTwice();
+    void refusedSections_data();
+    void refusedSections();
+};
+
+void TestTorsionAnalysis::closedForms_data() {
+    QTest::addColumn<Figures>("figures");
+    QTest::addColumn<double>("nu");
+    QTest::addColumn<Quantity>("quantity");
+    QTest::addColumn<double>("expected");
+    QTest::addColumn<double>("tolerance");  // relative
+    const double pi = std::numbers::pi;
+    // A 720-gon's J lies 3e-5 below the circle's.
+    QTest::newRow("circle d=100: J = pi d^4 / 32")
+        << Figures{regularPolygon(50, 720)} << 0.3 << Quantity::TorsionConstant
+        << pi * std::pow(100.0, 4) / 32 << 1e-4;
+    const double a = 100;
+    QTest::newRow("equilateral triangle a=100: J = sqrt(3) a^4 / 80")
+        << Figures{{{{0, 0}, {a, 0}, {a / 2, a * std::sqrt(3.0) / 2}}, 1}} << 0.3
+        << Quantity::TorsionConstant << std::sqrt(3.0) * std::pow(a, 4) / 80 << 2e-4;
+    QTest::newRow("rectangle 50 x 100: J by the series solution")
+        << Figures{rectangle(0, 0, 50, 100)} << 0.3 << Quantity::TorsionConstant << 2858520.9656
+        << 5e-4;
+    // With nu = 0 the shear stress of a rectangle is the parabola of beam theory: As = 5/6 A.
+    QTest::newRow("rectangle 50 x 100, nu = 0: Asy = 5/6 A")
+        << Figures{rectangle(0, 0, 50, 100)} << 0.0 << Quantity::ShearAreaY << 5000.0 * 5 / 6
+        << 1e-4;
+    // Thin walls: Iw = Iy h² / 4 = t b³ h² / 24 and e = 3 b² t / (6 b t + h t), both between
+    // centre lines; the thin-wall theory itself is off by about t/b.
+    const double b = 200, h = 400, t = 2;
+    QTest::newRow("thin I 200 x 400 x 2: Iw = Iy h^2 / 4")
+        << thinI(b, h, t) << 0.3 << Quantity::WarpingConstant << t * b * b * b * h * h / 24 << 0.01;
+    QTest::newRow("thin channel 100 x 200 x 2: e = 3 b^2 t / (6 b t + h t)")
+        << thinChannel(100, 200, t) << 0.3 << Quantity::ShearCentreX
+        << -3 * 100.0 * 100 * t / (6 * 100 * t + 200 * t) << 0.02;
+}
+
+void TestTorsionAnalysis::closedForms() {
+    QFETCH(Figures, figures);
+    QFETCH(double, nu);
+    QFETCH(Quantity, quantity);
+    QFETCH(double, expected);
+    QFETCH(double, tolerance);
+    const TorsionResult result = analyse(figures, nu);
+    const TorsionValues& v = result.values;
+    double value = 0;
+    switch (quantity) {
+        case Quantity::TorsionConstant:
+            value = v.torsionConstant;
+            break;
+        case Quantity::WarpingConstant:
+            value = v.warpingConstant;
+            break;
+        case Quantity::ShearCentreX:
+            value = v.shearCentreX;
+            break;
+        case Quantity::ShearAreaY:
+            value = v.shearAreaY;
+            break;
+    }
+    QVERIFY2(relative(value, expected) < tolerance,
+             qPrintable(
+                 QStringLiteral("%1 against %2").arg(value, 0, 'g', 10).arg(expected, 0, 'g', 10)));
+    QVERIFY(result.errorJ < 1e-3);
+    QVERIFY(v.elements > 0);
+}
+
+void TestTorsionAnalysis::disjointPartsAddTheirTorsionConstants() {
+    const SectionFigure first = rectangle(0, 0, 50, 100);
+    const SectionFigure second = rectangle(200, 30, 20, 60);
+    const double alone =
+        analyse({first}).values.torsionConstant + analyse({second}).values.torsionConstant;
+    const TorsionResult both = analyse({first, second});
+    QCOMPARE(both.values.parts, 2);
+    QVERIFY(relative(both.values.torsionConstant, alone) < 1e-4);
+}
+
+void TestTorsionAnalysis::movedAndRotatedSection() {
+    const Figures channel = thinChannel(60, 150, 6);
+    const double angle = 0.5;
+    const Point shift{1000, -400};
+    Figures moved = channel;
+    for (SectionFigure& figure : moved)
+        for (Point& p : figure.outline) p = transformed(p, angle, shift);
+    const TorsionValues original = analyse(channel).values;
+    const TorsionValues result = analyse(moved).values;
+
+    QVERIFY(relative(result.torsionConstant, original.torsionConstant) < 2e-4);
+    QVERIFY(relative(result.warpingConstant, original.warpingConstant) < 2e-4);
+    // The shear centre moves with the section; the shear areas along the principal axes are
+    // those along x and y of the unrotated channel, whose axes are principal.
+    const Point centre = transformed({original.shearCentreX, original.shearCentreY}, angle, shift);
+    QVERIFY(std::hypot(result.shearCentreX - centre.x, result.shearCentreY - centre.y) < 0.01);
+    const Point trefftz =
+        transformed({original.trefftzCentreX, original.trefftzCentreY}, angle, shift);
+    QVERIFY(std::hypot(result.trefftzCentreX - trefftz.x, result.trefftzCentreY - trefftz.y) <
+            0.01);
+    QVERIFY(original.shearCentreX < -6);  // outside the web, away from the flanges
+    QVERIFY(relative(result.shearAreaMajor, original.shearAreaX) < 1e-3);
+    QVERIFY(relative(result.shearAreaMinor, original.shearAreaY) < 1e-3);
+}
+
+void TestTorsionAnalysis::overlapCountsTwice() {
+    const SectionFigure bar = rectangle(0, 0, 50, 100);
+    const TorsionResult once = analyse({bar}, 0.3, 5);
+    const TorsionResult twice = analyse({bar, bar}, 0.3, 5);
+    QVERIFY(!once.overlapping);
+    QVERIFY(twice.overlapping);
+    QVERIFY(relative(twice.values.torsionConstant, 2 * once.values.torsionConstant) < 1e-6);
+    QVERIFY(relative(twice.values.area, 2 * once.values.area) < 1e-12);
+
+    // A hole is no material: a tube's J is that of the outer circle less the inner one's.
+    const TorsionResult tube =
+        analyse({regularPolygon(50, 360), {regularPolygon(40, 360).outline, -1}});
+    const double expected = std::numbers::pi / 2 * (std::pow(50.0, 4) - std::pow(40.0, 4));
+    QVERIFY(relative(tube.values.torsionConstant, expected) < 5e-4);
+}
+
+void TestTorsionAnalysis::refusedSections_data() {
+    QTest::addColumn<Figures>("figures");
+    QTest::addColumn<double>("nu");
+    QTest::addColumn<double>("size");
+    QTest::addColumn<int>("status");
+    QTest::newRow("no figures") << Figures{} << 0.3 << 0.0 << int(TorsionStatus::NoSection);
+    QTest::newRow("a line, no area")
+        << Figures{{{{0, 0}, {10, 0}, {20, 0}}, 1}} << 0.3 << 0.0 << int(TorsionStatus::NoSection);
+    QTest::newRow("subtracted figure outside the material")
+        << Figures{rectangle(0, 0, 10, 10), rectangle(20, 0, 5, 5, -1)} << 0.3 << 0.0
+        << int(TorsionStatus::NegativeCoverage);
+    QTest::newRow("elements far too small")
+        << Figures{rectangle(0, 0, 1000, 1000)} << 0.3 << 0.01 << int(TorsionStatus::TooLarge);
+    QTest::newRow("Poisson's ratio 0.5")
+        << Figures{rectangle(0, 0, 10, 10)} << 0.5 << 0.0 << int(TorsionStatus::BadPoissonRatio);
+    QTest::newRow("crossing figures are meshed")
+        << Figures{rectangle(0, 0, 100, 10), rectangle(45, -45, 10, 100)} << 0.0 << 0.0
+        << int(TorsionStatus::Ok);
+}
+
+void TestTorsionAnalysis::refusedSections() {
+    QFETCH(Figures, figures);
+    QFETCH(double, nu);
+    QFETCH(double, size);
+    QFETCH(int, status);
+    TorsionOptions options;
+    options.poissonRatio = nu;
+    options.elementSize = size;
+    const TorsionOutcome outcome = TorsionAnalysis::run(figures, options);
+    QCOMPARE(int(outcome.status), status);
+    if (outcome.status != TorsionStatus::Ok)
+        QVERIFY(!TorsionAnalysis::message(outcome.status).empty());
+}
+
+QTEST_APPLESS_MAIN(TestTorsionAnalysis)
+#include "test_torsion_analysis.moc"
