@@ -61,7 +61,7 @@ QString sheetText(const char* context, const char* text) {
 std::vector<int> rowsOf(SheetBlock block) {
     std::vector<int> rows;
     for (int row = 0; row < kResultRowCount; ++row)
-        if (kResultRowSpecs[static_cast<std::size_t>(row)].sheet == block) rows.push_back(row);
+        if (kResultRows[static_cast<std::size_t>(row)].sheet == block) rows.push_back(row);
     return rows;
 }
 
@@ -93,7 +93,7 @@ void paintTable(QPainter& painter, double left, double top, const QString& capti
     const double columns[] = {left, left + kItemWidth, left + kItemWidth + kSymbolWidth,
                               left + kTableWidth};
     painter.fillRect(QRectF(left, header, kTableWidth, kRowHeight), QColor(192, 192, 192));
-    const ResultRowSpec& head = kResultRowSpecs[kHeaderRow];
+    const ResultRowEntry& head = kResultRows[kHeaderRow];
     const QString heads[] = {sheetText("ResultRows", head.label),
                              sheetText("ResultRows", head.symbol),
                              sheetText("PrintSheet", QT_TRANSLATE_NOOP("PrintSheet", "結果"))};
@@ -159,8 +159,8 @@ void PrintSheet::paintBlocks(QPainter& painter, int page) const {
         if (place.page != page) continue;
         std::vector<SheetRow> lines;
         for (int row : rowsOf(place.block)) {
-            const ResultRowSpec& spec = kResultRowSpecs[static_cast<std::size_t>(row)];
-            lines.push_back({sheetText("ResultRows", spec.label), QString::fromUtf8(spec.symbol),
+            const ResultRowEntry& entry = kResultRows[static_cast<std::size_t>(row)];
+            lines.push_back({sheetText("ResultRows", entry.label), QString::fromUtf8(entry.symbol),
                              QString::fromStdString(result.text(row, col))});
         }
         paintTable(painter, place.left, place.top, sheetText("PrintSheet", place.caption), lines,

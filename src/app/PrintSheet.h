@@ -27,7 +27,7 @@ public:
     static constexpr QRectF kDrawingArea{6450, 990, 8355, 8235};
 
     // The result-table rows whose combined value the sheet shows, block by block in table order
-    // (the rows that name a sheet block in kResultRowSpecs), the first page's blocks first.
+    // (the rows that name a sheet block in kResultRows), the first page's blocks first.
     static std::vector<int> valueRows();
 
     // The marks follow the window's switches "原点表示" and "図心表示".

@@ -94,7 +94,7 @@ enum class SheetBlock {
     Plastic,         // "[塑性]"
 };
 
-struct ResultRowSpec {
+struct ResultRowEntry {
     RowKind kind = RowKind::Spacer;
     Property property = Property::Count;  // value rows only
     const char* label = "";               // the item column's text (marked for translation)
@@ -106,148 +106,149 @@ struct ResultRowSpec {
     int heightTwips = 0;  // 0: the default row height
 
     // The rows of each kind, as the table below writes them.
-    static constexpr ResultRowSpec header(const char* item, const char* symbol) {
+    static constexpr ResultRowEntry header(const char* item, const char* symbol) {
         return {RowKind::Header, Property::Count, item, symbol};
     }
-    static constexpr ResultRowSpec value(Property property, const char* label, const char* symbol,
-                                         const char* key, NumberFormat format, SheetBlock sheet,
-                                         RowColumns columns = RowColumns::All) {
+    static constexpr ResultRowEntry value(Property property, const char* label, const char* symbol,
+                                          const char* key, NumberFormat format, SheetBlock sheet,
+                                          RowColumns columns = RowColumns::All) {
         return {RowKind::Value, property, label, symbol, key, format, columns, sheet};
     }
-    static constexpr ResultRowSpec spacer() {
+    static constexpr ResultRowEntry spacer() {
         return {RowKind::Spacer, Property::Count,  "", "", "", NumberFormat::None,
                 RowColumns::All, SheetBlock::None, 150};
     }
-    static constexpr ResultRowSpec heading(const char* label) {
+    static constexpr ResultRowEntry heading(const char* label) {
         return {RowKind::Heading, Property::Count, label};
     }
 };
 
-inline constexpr std::array kResultRowSpecs = {
-    ResultRowSpec::header(QT_TRANSLATE_NOOP("ResultRows", "項目"),
-                          QT_TRANSLATE_NOOP("ResultRows", "記号")),
-    ResultRowSpec::value(Property::Area, QT_TRANSLATE_NOOP("ResultRows", "面積"), "A", "A",
-                         NumberFormat::Exponent, SheetBlock::General),
-    ResultRowSpec::value(Property::CentroidX, QT_TRANSLATE_NOOP("ResultRows", "図心X"), "x_bar",
-                         "x_bar", NumberFormat::Length, SheetBlock::General),
-    ResultRowSpec::value(Property::CentroidY, QT_TRANSLATE_NOOP("ResultRows", "図心Y"), "y_bar",
-                         "y_bar", NumberFormat::Length, SheetBlock::General),
-    ResultRowSpec::value(Property::Perimeter, QT_TRANSLATE_NOOP("ResultRows", "周辺長"), "L", "len",
-                         NumberFormat::Length, SheetBlock::General),
-    ResultRowSpec::spacer(),
-    ResultRowSpec::heading(QT_TRANSLATE_NOOP("ResultRows", "[図心回り]")),
-    ResultRowSpec::value(Property::MomentX, QT_TRANSLATE_NOOP("ResultRows", "断面2次モーメントX"),
-                         "Ix", "Ix", NumberFormat::Exponent, SheetBlock::Centroidal),
-    ResultRowSpec::value(Property::MomentY, QT_TRANSLATE_NOOP("ResultRows", "断面2次モーメントY"),
-                         "Iy", "Iy", NumberFormat::Exponent, SheetBlock::Centroidal),
-    ResultRowSpec::value(Property::ModulusX, QT_TRANSLATE_NOOP("ResultRows", "断面係数X"), "Zx",
-                         "Zx", NumberFormat::Exponent, SheetBlock::Centroidal),
-    ResultRowSpec::value(Property::ModulusY, QT_TRANSLATE_NOOP("ResultRows", "断面係数Y"), "Zy",
-                         "Zy", NumberFormat::Exponent, SheetBlock::Centroidal),
-    ResultRowSpec::value(Property::PolarMoment,
-                         QT_TRANSLATE_NOOP("ResultRows", "断面2次極モーメント"), "Ip", "Ip",
-                         NumberFormat::Exponent, SheetBlock::Centroidal),
-    ResultRowSpec::value(Property::RadiusX, QT_TRANSLATE_NOOP("ResultRows", "断面2次半径X"), "ix",
-                         "ix", NumberFormat::Length, SheetBlock::Centroidal),
-    ResultRowSpec::value(Property::RadiusY, QT_TRANSLATE_NOOP("ResultRows", "断面2次半径Y"), "iy",
-                         "iy", NumberFormat::Length, SheetBlock::Centroidal),
-    ResultRowSpec::spacer(),
-    ResultRowSpec::heading(QT_TRANSLATE_NOOP("ResultRows", "[座標軸回り]")),
-    ResultRowSpec::value(Property::AxisMomentX,
-                         QT_TRANSLATE_NOOP("ResultRows", "断面2次モーメントX"), "Ix'", "Ix'",
-                         NumberFormat::Exponent, SheetBlock::CoordinateAxes),
-    ResultRowSpec::value(Property::AxisMomentY,
-                         QT_TRANSLATE_NOOP("ResultRows", "断面2次モーメントY"), "Iy'", "Iy'",
-                         NumberFormat::Exponent, SheetBlock::CoordinateAxes),
-    ResultRowSpec::value(Property::AxisModulusX, QT_TRANSLATE_NOOP("ResultRows", "断面係数X"),
-                         "Zx'", "Zx'", NumberFormat::Exponent, SheetBlock::CoordinateAxes),
-    ResultRowSpec::value(Property::AxisModulusY, QT_TRANSLATE_NOOP("ResultRows", "断面係数Y"),
-                         "Zy'", "Zy'", NumberFormat::Exponent, SheetBlock::CoordinateAxes),
-    ResultRowSpec::value(Property::AxisPolarMoment,
-                         QT_TRANSLATE_NOOP("ResultRows", "断面2次極モーメント"), "Ip'", "Ip'",
-                         NumberFormat::Exponent, SheetBlock::CoordinateAxes),
-    ResultRowSpec::value(Property::AxisRadiusX, QT_TRANSLATE_NOOP("ResultRows", "断面2次半径X"),
-                         "ix'", "ix'", NumberFormat::Length, SheetBlock::CoordinateAxes),
-    ResultRowSpec::value(Property::AxisRadiusY, QT_TRANSLATE_NOOP("ResultRows", "断面2次半径Y"),
-                         "iy'", "iy'", NumberFormat::Length, SheetBlock::CoordinateAxes),
-    ResultRowSpec::spacer(),
-    ResultRowSpec::heading(QT_TRANSLATE_NOOP("ResultRows", "[主軸]")),
-    ResultRowSpec::value(Property::ProductMoment,
-                         QT_TRANSLATE_NOOP("ResultRows", "断面相乗モーメント"), "Ixy", "Ixy",
-                         NumberFormat::Exponent, SheetBlock::PrincipalAxes),
-    ResultRowSpec::value(Property::AxisProductMoment,
-                         QT_TRANSLATE_NOOP("ResultRows", "断面相乗モーメント(座標軸)"), "Ixy'",
-                         "Ixy'", NumberFormat::Exponent, SheetBlock::PrincipalAxes),
-    ResultRowSpec::value(Property::PrincipalAngle, QT_TRANSLATE_NOOP("ResultRows", "主軸角"), "θ",
-                         "theta", NumberFormat::Decimals, SheetBlock::PrincipalAxes),
-    ResultRowSpec::value(Property::MajorMoment,
-                         QT_TRANSLATE_NOOP("ResultRows", "主断面2次モーメントU"), "Iu", "Iu",
-                         NumberFormat::Exponent, SheetBlock::PrincipalAxes),
-    ResultRowSpec::value(Property::MinorMoment,
-                         QT_TRANSLATE_NOOP("ResultRows", "主断面2次モーメントV"), "Iv", "Iv",
-                         NumberFormat::Exponent, SheetBlock::PrincipalAxes),
-    ResultRowSpec::value(Property::MajorModulus, QT_TRANSLATE_NOOP("ResultRows", "断面係数U"), "Zu",
-                         "Zu", NumberFormat::Exponent, SheetBlock::PrincipalAxes),
-    ResultRowSpec::value(Property::MinorModulus, QT_TRANSLATE_NOOP("ResultRows", "断面係数V"), "Zv",
-                         "Zv", NumberFormat::Exponent, SheetBlock::PrincipalAxes),
-    ResultRowSpec::value(Property::MajorRadius, QT_TRANSLATE_NOOP("ResultRows", "断面2次半径U"),
-                         "iu", "iu", NumberFormat::Length, SheetBlock::PrincipalAxes),
-    ResultRowSpec::value(Property::MinorRadius, QT_TRANSLATE_NOOP("ResultRows", "断面2次半径V"),
-                         "iv", "iv", NumberFormat::Length, SheetBlock::PrincipalAxes),
-    ResultRowSpec::spacer(),
-    ResultRowSpec::heading(QT_TRANSLATE_NOOP("ResultRows", "[縁端別断面係数]")),
-    ResultRowSpec::value(Property::TopModulusX, QT_TRANSLATE_NOOP("ResultRows", "断面係数X上縁"),
-                         "Zx_top", "Zx_top", NumberFormat::Exponent, SheetBlock::ExtremeFibres),
-    ResultRowSpec::value(Property::BottomModulusX, QT_TRANSLATE_NOOP("ResultRows", "断面係数X下縁"),
-                         "Zx_bottom", "Zx_bottom", NumberFormat::Exponent,
-                         SheetBlock::ExtremeFibres),
-    ResultRowSpec::value(Property::RightModulusY, QT_TRANSLATE_NOOP("ResultRows", "断面係数Y右縁"),
-                         "Zy_right", "Zy_right", NumberFormat::Exponent, SheetBlock::ExtremeFibres),
-    ResultRowSpec::value(Property::LeftModulusY, QT_TRANSLATE_NOOP("ResultRows", "断面係数Y左縁"),
-                         "Zy_left", "Zy_left", NumberFormat::Exponent, SheetBlock::ExtremeFibres),
-    ResultRowSpec::spacer(),
-    ResultRowSpec::heading(QT_TRANSLATE_NOOP("ResultRows", "[塑性]")),
-    ResultRowSpec::value(Property::PlasticAxisX, QT_TRANSLATE_NOOP("ResultRows", "塑性中立軸X"),
-                         "x_p", "x_p", NumberFormat::Length, SheetBlock::Plastic,
-                         RowColumns::CombinedOnly),
-    ResultRowSpec::value(Property::PlasticAxisY, QT_TRANSLATE_NOOP("ResultRows", "塑性中立軸Y"),
-                         "y_p", "y_p", NumberFormat::Length, SheetBlock::Plastic,
-                         RowColumns::CombinedOnly),
-    ResultRowSpec::value(Property::PlasticModulusX,
-                         QT_TRANSLATE_NOOP("ResultRows", "塑性断面係数X"), "Zpx", "Zpx",
-                         NumberFormat::Exponent, SheetBlock::Plastic, RowColumns::CombinedOnly),
-    ResultRowSpec::value(Property::PlasticModulusY,
-                         QT_TRANSLATE_NOOP("ResultRows", "塑性断面係数Y"), "Zpy", "Zpy",
-                         NumberFormat::Exponent, SheetBlock::Plastic, RowColumns::CombinedOnly),
-    ResultRowSpec::value(Property::ShapeFactorX, QT_TRANSLATE_NOOP("ResultRows", "形状係数X"), "fx",
-                         "fx", NumberFormat::Decimals, SheetBlock::Plastic,
-                         RowColumns::CombinedOnly),
-    ResultRowSpec::value(Property::ShapeFactorY, QT_TRANSLATE_NOOP("ResultRows", "形状係数Y"), "fy",
-                         "fy", NumberFormat::Decimals, SheetBlock::Plastic,
-                         RowColumns::CombinedOnly),
-    ResultRowSpec::value(Property::PlasticModulusU,
-                         QT_TRANSLATE_NOOP("ResultRows", "塑性断面係数U"), "Zpu", "Zpu",
-                         NumberFormat::Exponent, SheetBlock::Plastic, RowColumns::CombinedOnly),
-    ResultRowSpec::value(Property::PlasticModulusV,
-                         QT_TRANSLATE_NOOP("ResultRows", "塑性断面係数V"), "Zpv", "Zpv",
-                         NumberFormat::Exponent, SheetBlock::Plastic, RowColumns::CombinedOnly),
+inline constexpr std::array kResultRows = {
+    ResultRowEntry::header(QT_TRANSLATE_NOOP("ResultRows", "項目"),
+                           QT_TRANSLATE_NOOP("ResultRows", "記号")),
+    ResultRowEntry::value(Property::Area, QT_TRANSLATE_NOOP("ResultRows", "面積"), "A", "A",
+                          NumberFormat::Exponent, SheetBlock::General),
+    ResultRowEntry::value(Property::CentroidX, QT_TRANSLATE_NOOP("ResultRows", "図心X"), "x_bar",
+                          "x_bar", NumberFormat::Length, SheetBlock::General),
+    ResultRowEntry::value(Property::CentroidY, QT_TRANSLATE_NOOP("ResultRows", "図心Y"), "y_bar",
+                          "y_bar", NumberFormat::Length, SheetBlock::General),
+    ResultRowEntry::value(Property::Perimeter, QT_TRANSLATE_NOOP("ResultRows", "周辺長"), "L",
+                          "len", NumberFormat::Length, SheetBlock::General),
+    ResultRowEntry::spacer(),
+    ResultRowEntry::heading(QT_TRANSLATE_NOOP("ResultRows", "[図心回り]")),
+    ResultRowEntry::value(Property::MomentX, QT_TRANSLATE_NOOP("ResultRows", "断面2次モーメントX"),
+                          "Ix", "Ix", NumberFormat::Exponent, SheetBlock::Centroidal),
+    ResultRowEntry::value(Property::MomentY, QT_TRANSLATE_NOOP("ResultRows", "断面2次モーメントY"),
+                          "Iy", "Iy", NumberFormat::Exponent, SheetBlock::Centroidal),
+    ResultRowEntry::value(Property::ModulusX, QT_TRANSLATE_NOOP("ResultRows", "断面係数X"), "Zx",
+                          "Zx", NumberFormat::Exponent, SheetBlock::Centroidal),
+    ResultRowEntry::value(Property::ModulusY, QT_TRANSLATE_NOOP("ResultRows", "断面係数Y"), "Zy",
+                          "Zy", NumberFormat::Exponent, SheetBlock::Centroidal),
+    ResultRowEntry::value(Property::PolarMoment,
+                          QT_TRANSLATE_NOOP("ResultRows", "断面2次極モーメント"), "Ip", "Ip",
+                          NumberFormat::Exponent, SheetBlock::Centroidal),
+    ResultRowEntry::value(Property::RadiusX, QT_TRANSLATE_NOOP("ResultRows", "断面2次半径X"), "ix",
+                          "ix", NumberFormat::Length, SheetBlock::Centroidal),
+    ResultRowEntry::value(Property::RadiusY, QT_TRANSLATE_NOOP("ResultRows", "断面2次半径Y"), "iy",
+                          "iy", NumberFormat::Length, SheetBlock::Centroidal),
+    ResultRowEntry::spacer(),
+    ResultRowEntry::heading(QT_TRANSLATE_NOOP("ResultRows", "[座標軸回り]")),
+    ResultRowEntry::value(Property::AxisMomentX,
+                          QT_TRANSLATE_NOOP("ResultRows", "断面2次モーメントX"), "Ix'", "Ix'",
+                          NumberFormat::Exponent, SheetBlock::CoordinateAxes),
+    ResultRowEntry::value(Property::AxisMomentY,
+                          QT_TRANSLATE_NOOP("ResultRows", "断面2次モーメントY"), "Iy'", "Iy'",
+                          NumberFormat::Exponent, SheetBlock::CoordinateAxes),
+    ResultRowEntry::value(Property::AxisModulusX, QT_TRANSLATE_NOOP("ResultRows", "断面係数X"),
+                          "Zx'", "Zx'", NumberFormat::Exponent, SheetBlock::CoordinateAxes),
+    ResultRowEntry::value(Property::AxisModulusY, QT_TRANSLATE_NOOP("ResultRows", "断面係数Y"),
+                          "Zy'", "Zy'", NumberFormat::Exponent, SheetBlock::CoordinateAxes),
+    ResultRowEntry::value(Property::AxisPolarMoment,
+                          QT_TRANSLATE_NOOP("ResultRows", "断面2次極モーメント"), "Ip'", "Ip'",
+                          NumberFormat::Exponent, SheetBlock::CoordinateAxes),
+    ResultRowEntry::value(Property::AxisRadiusX, QT_TRANSLATE_NOOP("ResultRows", "断面2次半径X"),
+                          "ix'", "ix'", NumberFormat::Length, SheetBlock::CoordinateAxes),
+    ResultRowEntry::value(Property::AxisRadiusY, QT_TRANSLATE_NOOP("ResultRows", "断面2次半径Y"),
+                          "iy'", "iy'", NumberFormat::Length, SheetBlock::CoordinateAxes),
+    ResultRowEntry::spacer(),
+    ResultRowEntry::heading(QT_TRANSLATE_NOOP("ResultRows", "[主軸]")),
+    ResultRowEntry::value(Property::ProductMoment,
+                          QT_TRANSLATE_NOOP("ResultRows", "断面相乗モーメント"), "Ixy", "Ixy",
+                          NumberFormat::Exponent, SheetBlock::PrincipalAxes),
+    ResultRowEntry::value(Property::AxisProductMoment,
+                          QT_TRANSLATE_NOOP("ResultRows", "断面相乗モーメント(座標軸)"), "Ixy'",
+                          "Ixy'", NumberFormat::Exponent, SheetBlock::PrincipalAxes),
+    ResultRowEntry::value(Property::PrincipalAngle, QT_TRANSLATE_NOOP("ResultRows", "主軸角"), "θ",
+                          "theta", NumberFormat::Decimals, SheetBlock::PrincipalAxes),
+    ResultRowEntry::value(Property::MajorMoment,
+                          QT_TRANSLATE_NOOP("ResultRows", "主断面2次モーメントU"), "Iu", "Iu",
+                          NumberFormat::Exponent, SheetBlock::PrincipalAxes),
+    ResultRowEntry::value(Property::MinorMoment,
+                          QT_TRANSLATE_NOOP("ResultRows", "主断面2次モーメントV"), "Iv", "Iv",
+                          NumberFormat::Exponent, SheetBlock::PrincipalAxes),
+    ResultRowEntry::value(Property::MajorModulus, QT_TRANSLATE_NOOP("ResultRows", "断面係数U"),
+                          "Zu", "Zu", NumberFormat::Exponent, SheetBlock::PrincipalAxes),
+    ResultRowEntry::value(Property::MinorModulus, QT_TRANSLATE_NOOP("ResultRows", "断面係数V"),
+                          "Zv", "Zv", NumberFormat::Exponent, SheetBlock::PrincipalAxes),
+    ResultRowEntry::value(Property::MajorRadius, QT_TRANSLATE_NOOP("ResultRows", "断面2次半径U"),
+                          "iu", "iu", NumberFormat::Length, SheetBlock::PrincipalAxes),
+    ResultRowEntry::value(Property::MinorRadius, QT_TRANSLATE_NOOP("ResultRows", "断面2次半径V"),
+                          "iv", "iv", NumberFormat::Length, SheetBlock::PrincipalAxes),
+    ResultRowEntry::spacer(),
+    ResultRowEntry::heading(QT_TRANSLATE_NOOP("ResultRows", "[縁端別断面係数]")),
+    ResultRowEntry::value(Property::TopModulusX, QT_TRANSLATE_NOOP("ResultRows", "断面係数X上縁"),
+                          "Zx_top", "Zx_top", NumberFormat::Exponent, SheetBlock::ExtremeFibres),
+    ResultRowEntry::value(Property::BottomModulusX,
+                          QT_TRANSLATE_NOOP("ResultRows", "断面係数X下縁"), "Zx_bottom",
+                          "Zx_bottom", NumberFormat::Exponent, SheetBlock::ExtremeFibres),
+    ResultRowEntry::value(Property::RightModulusY, QT_TRANSLATE_NOOP("ResultRows", "断面係数Y右縁"),
+                          "Zy_right", "Zy_right", NumberFormat::Exponent,
+                          SheetBlock::ExtremeFibres),
+    ResultRowEntry::value(Property::LeftModulusY, QT_TRANSLATE_NOOP("ResultRows", "断面係数Y左縁"),
+                          "Zy_left", "Zy_left", NumberFormat::Exponent, SheetBlock::ExtremeFibres),
+    ResultRowEntry::spacer(),
+    ResultRowEntry::heading(QT_TRANSLATE_NOOP("ResultRows", "[塑性]")),
+    ResultRowEntry::value(Property::PlasticAxisX, QT_TRANSLATE_NOOP("ResultRows", "塑性中立軸X"),
+                          "x_p", "x_p", NumberFormat::Length, SheetBlock::Plastic,
+                          RowColumns::CombinedOnly),
+    ResultRowEntry::value(Property::PlasticAxisY, QT_TRANSLATE_NOOP("ResultRows", "塑性中立軸Y"),
+                          "y_p", "y_p", NumberFormat::Length, SheetBlock::Plastic,
+                          RowColumns::CombinedOnly),
+    ResultRowEntry::value(Property::PlasticModulusX,
+                          QT_TRANSLATE_NOOP("ResultRows", "塑性断面係数X"), "Zpx", "Zpx",
+                          NumberFormat::Exponent, SheetBlock::Plastic, RowColumns::CombinedOnly),
+    ResultRowEntry::value(Property::PlasticModulusY,
+                          QT_TRANSLATE_NOOP("ResultRows", "塑性断面係数Y"), "Zpy", "Zpy",
+                          NumberFormat::Exponent, SheetBlock::Plastic, RowColumns::CombinedOnly),
+    ResultRowEntry::value(Property::ShapeFactorX, QT_TRANSLATE_NOOP("ResultRows", "形状係数X"),
+                          "fx", "fx", NumberFormat::Decimals, SheetBlock::Plastic,
+                          RowColumns::CombinedOnly),
+    ResultRowEntry::value(Property::ShapeFactorY, QT_TRANSLATE_NOOP("ResultRows", "形状係数Y"),
+                          "fy", "fy", NumberFormat::Decimals, SheetBlock::Plastic,
+                          RowColumns::CombinedOnly),
+    ResultRowEntry::value(Property::PlasticModulusU,
+                          QT_TRANSLATE_NOOP("ResultRows", "塑性断面係数U"), "Zpu", "Zpu",
+                          NumberFormat::Exponent, SheetBlock::Plastic, RowColumns::CombinedOnly),
+    ResultRowEntry::value(Property::PlasticModulusV,
+                          QT_TRANSLATE_NOOP("ResultRows", "塑性断面係数V"), "Zpv", "Zpv",
+                          NumberFormat::Exponent, SheetBlock::Plastic, RowColumns::CombinedOnly),
 };
 
-inline constexpr int kResultRowCount = static_cast<int>(kResultRowSpecs.size());
+inline constexpr int kResultRowCount = static_cast<int>(kResultRows.size());
 inline constexpr int kHeaderRow = 0;
 
 // The row that shows a property.
 constexpr int resultRow(Property property) {
     for (int row = 0; row < kResultRowCount; ++row) {
-        const ResultRowSpec& spec = kResultRowSpecs[static_cast<std::size_t>(row)];
-        if (spec.kind == RowKind::Value && spec.property == property) return row;
+        const ResultRowEntry& entry = kResultRows[static_cast<std::size_t>(row)];
+        if (entry.kind == RowKind::Value && entry.property == property) return row;
     }
     return -1;
 }
 
 // The description of a property's row.
-constexpr const ResultRowSpec& propertySpec(Property property) {
-    return kResultRowSpecs[static_cast<std::size_t>(resultRow(property))];
+constexpr const ResultRowEntry& propertyEntry(Property property) {
+    return kResultRows[static_cast<std::size_t>(resultRow(property))];
 }
 
 // Every property in order, for loops over all of them.
@@ -262,14 +263,15 @@ namespace detail {
 // The value rows name every property once, in the order of the enum, and nothing else does.
 constexpr bool valueRowsFollowProperties() {
     std::size_t next = 0;
-    for (const ResultRowSpec& spec : kResultRowSpecs) {
-        if (spec.kind != RowKind::Value) {
-            if (spec.property != Property::Count || spec.format != NumberFormat::None) return false;
+    for (const ResultRowEntry& entry : kResultRows) {
+        if (entry.kind != RowKind::Value) {
+            if (entry.property != Property::Count || entry.format != NumberFormat::None)
+                return false;
             continue;
         }
-        if (spec.property != static_cast<Property>(next) || spec.format == NumberFormat::None)
+        if (entry.property != static_cast<Property>(next) || entry.format == NumberFormat::None)
             return false;
-        if (std::string_view(spec.symbol).empty() || std::string_view(spec.key).empty())
+        if (std::string_view(entry.symbol).empty() || std::string_view(entry.key).empty())
             return false;
         ++next;
     }
@@ -277,10 +279,10 @@ constexpr bool valueRowsFollowProperties() {
 }
 
 constexpr bool keysAreUnique() {
-    for (std::size_t i = 0; i < kResultRowSpecs.size(); ++i) {
-        for (std::size_t j = i + 1; j < kResultRowSpecs.size(); ++j) {
-            const std::string_view a = kResultRowSpecs[i].key;
-            if (!a.empty() && a == std::string_view(kResultRowSpecs[j].key)) return false;
+    for (std::size_t i = 0; i < kResultRows.size(); ++i) {
+        for (std::size_t j = i + 1; j < kResultRows.size(); ++j) {
+            const std::string_view a = kResultRows[i].key;
+            if (!a.empty() && a == std::string_view(kResultRows[j].key)) return false;
         }
     }
     return true;
@@ -288,11 +290,13 @@ constexpr bool keysAreUnique() {
 
 // Spacers are blank, headings carry a text and nothing else.
 constexpr bool blankRowsAreBlank() {
-    for (const ResultRowSpec& spec : kResultRowSpecs) {
-        const bool blankSymbol = std::string_view(spec.symbol).empty();
-        if (spec.kind == RowKind::Spacer && (!std::string_view(spec.label).empty() || !blankSymbol))
+    for (const ResultRowEntry& entry : kResultRows) {
+        const bool blankSymbol = std::string_view(entry.symbol).empty();
+        if (entry.kind == RowKind::Spacer &&
+            (!std::string_view(entry.label).empty() || !blankSymbol))
             return false;
-        if (spec.kind == RowKind::Heading && (std::string_view(spec.label).empty() || !blankSymbol))
+        if (entry.kind == RowKind::Heading &&
+            (std::string_view(entry.label).empty() || !blankSymbol))
             return false;
     }
     return true;
@@ -300,7 +304,7 @@ constexpr bool blankRowsAreBlank() {
 
 }  // namespace detail
 
-static_assert(kResultRowSpecs[kHeaderRow].kind == RowKind::Header,
+static_assert(kResultRows[kHeaderRow].kind == RowKind::Header,
               "the first row of the result table is its header");
 static_assert(detail::valueRowsFollowProperties(),
               "every property needs exactly one value row, in the order of enum Property");

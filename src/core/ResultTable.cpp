@@ -22,7 +22,7 @@ bool inRange(int row, int col, int cols) {
 
 std::string formatProperty(Property property, double value) {
     if (!std::isfinite(value)) return "-";  // a value of the added rows that has no answer
-    switch (propertySpec(property).format) {
+    switch (propertyEntry(property).format) {
         case NumberFormat::Length:
             return lengthCellText(value);
         case NumberFormat::Decimals:
@@ -115,10 +115,10 @@ void resetResultTable(ResultTable& grid) {
     grid.setColCentred(0, true);
     grid.setColCentred(1, true);
     for (int row = 0; row < ResultTable::kRows; ++row) {
-        const ResultRowSpec& spec = kResultRowSpecs[static_cast<std::size_t>(row)];
-        grid.setText(row, 0, spec.label);
-        grid.setText(row, 1, spec.symbol);
-        grid.setRowHeightTwips(row, spec.heightTwips);
+        const ResultRowEntry& entry = kResultRows[static_cast<std::size_t>(row)];
+        grid.setText(row, 0, entry.label);
+        grid.setText(row, 1, entry.symbol);
+        grid.setRowHeightTwips(row, entry.heightTwips);
     }
 }
 

@@ -1,4 +1,4 @@
-// The result table: the rows of kResultRowSpecs (ResultRows.h), one column per figure and a last
+// The result table: the rows of kResultRows (ResultRows.h), one column per figure and a last
 // column "総合" for the combined section. It is both the display and the store of results: the
 // combined column, the export, the mass calculation and the canvas centroid mark read their numbers
 // from its cell texts. Holds texts, per-cell background colours, column widths, visibility and the

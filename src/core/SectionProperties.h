@@ -18,7 +18,7 @@ namespace kuvanto {
 // The key of each property ("A", "x_bar", "len", ... "iy'"), the selector of sectionProperty and
 // the name of its value in the calculator's JSON.
 constexpr std::string_view propertySymbol(Property property) {
-    return propertySpec(property).key;
+    return propertyEntry(property).key;
 }
 
 // The centroid and the perimeter are positions and lengths: a subtracted figure shows them
@@ -41,7 +41,7 @@ constexpr bool isSignedProperty(Property property) {
 
 // The properties of the combined section only (the plastic block): a figure column shows "-".
 constexpr bool isCombinedOnlyProperty(Property property) {
-    return propertySpec(property).columns == RowColumns::CombinedOnly;
+    return propertyEntry(property).columns == RowColumns::CombinedOnly;
 }
 
 // All values of one figure (or of the combined section).

@@ -14,7 +14,7 @@ std::string exportResultText(const ResultTable& result) {
     constexpr int kFirstFigureCol = 2;
     std::string out;
     for (int r = 0; r < ResultTable::kRows; ++r) {
-        switch (kResultRowSpecs[static_cast<std::size_t>(r)].kind) {
+        switch (kResultRows[static_cast<std::size_t>(r)].kind) {
             case RowKind::Header:
             case RowKind::Value:
                 if (result.text(r, kFirstFigureCol).empty()) continue;

@@ -26,8 +26,8 @@ namespace {
 
 const QString kFile = QStringLiteral(KUVANTO_FIXTURES "/two-added-one-subtracted.csv");
 
-const ResultRowSpec& specOf(int row) {
-    return kResultRowSpecs[static_cast<std::size_t>(row)];
+const ResultRowEntry& entryOf(int row) {
+    return kResultRows[static_cast<std::size_t>(row)];
 }
 
 QString textOf(const char* text) {
@@ -72,18 +72,18 @@ void TestResultRows::everyRowShowsInTheWindow() {
     QCOMPARE(model.rowCount(), kResultRowCount - 1);  // the header row is the view's header
     const int cols = model.columnCount();
     QCOMPARE(cols, 6);  // item, symbol, three figures, combined
-    QCOMPARE(model.headerData(0, Qt::Horizontal).toString(), textOf(specOf(kHeaderRow).label));
-    QCOMPARE(model.headerData(1, Qt::Horizontal).toString(), textOf(specOf(kHeaderRow).symbol));
+    QCOMPARE(model.headerData(0, Qt::Horizontal).toString(), textOf(entryOf(kHeaderRow).label));
+    QCOMPARE(model.headerData(1, Qt::Horizontal).toString(), textOf(entryOf(kHeaderRow).symbol));
     for (int row = 1; row < kResultRowCount; ++row) {
-        const ResultRowSpec& spec = specOf(row);
+        const ResultRowEntry& entry = entryOf(row);
         auto cell = [&](int col) { return model.index(row - 1, col).data().toString(); };
-        QCOMPARE(cell(0), textOf(spec.label));
-        QCOMPARE(cell(1), textOf(spec.symbol));
+        QCOMPARE(cell(0), textOf(entry.label));
+        QCOMPARE(cell(1), textOf(entry.symbol));
         for (int col = 2; col < cols; ++col) {
             const QString text = cell(col);
-            if (spec.kind != RowKind::Value)
+            if (entry.kind != RowKind::Value)
                 QVERIFY2(text.isEmpty(), qPrintable(text));
-            else if (spec.columns == RowColumns::CombinedOnly && col < cols - 1)
+            else if (entry.columns == RowColumns::CombinedOnly && col < cols - 1)
                 QCOMPARE(text, QStringLiteral("-"));
             else
                 QVERIFY2(!text.isEmpty(), qPrintable(QString("row %1 col %2").arg(row).arg(col)));
@@ -102,21 +102,21 @@ void TestResultRows::everyRowShowsInTheExport() {
     const QStringList lines = text.split("\r\n");
     QCOMPARE(lines.size(), kResultRowCount);
     for (int row = 0; row < kResultRowCount; ++row) {
-        const ResultRowSpec& spec = specOf(row);
+        const ResultRowEntry& entry = entryOf(row);
         const QStringList fields = lines[row].split('\t');
-        switch (spec.kind) {
+        switch (entry.kind) {
             case RowKind::Header:
             case RowKind::Value:
                 QCOMPARE(fields.size(), 6);
-                QCOMPARE(fields[0], textOf(spec.label));
-                QCOMPARE(fields[1], textOf(spec.symbol));
+                QCOMPARE(fields[0], textOf(entry.label));
+                QCOMPARE(fields[1], textOf(entry.symbol));
                 for (const QString& field : fields) QVERIFY(!field.isEmpty());
                 break;
             case RowKind::Spacer:
                 QCOMPARE(lines[row], QString());
                 break;
             case RowKind::Heading:
-                QCOMPARE(lines[row], textOf(spec.label));
+                QCOMPARE(lines[row], textOf(entry.label));
                 break;
         }
     }
@@ -138,20 +138,20 @@ void TestResultRows::everySheetRowShowsOnTheSheet() {
     const int combined = result.cols() - 1;
     int shown = 0;
     for (int row = 0; row < kResultRowCount; ++row) {
-        const ResultRowSpec& spec = specOf(row);
-        if (spec.sheet == SheetBlock::None) continue;
+        const ResultRowEntry& entry = entryOf(row);
+        if (entry.sheet == SheetBlock::None) continue;
         ++shown;
         // Item, symbol and value on one line of the sheet, in that order (a table beside it may
         // stand before or after it on the same line).
         const QString value = QString::fromStdString(result.text(row, combined));
         const QRegularExpression line("(^|\\n|\\s{2,})\\s*" +
-                                      QRegularExpression::escape(textOf(spec.label)) + "\\s+" +
-                                      QRegularExpression::escape(textOf(spec.symbol)) + "\\s+" +
+                                      QRegularExpression::escape(textOf(entry.label)) + "\\s+" +
+                                      QRegularExpression::escape(textOf(entry.symbol)) + "\\s+" +
                                       QRegularExpression::escape(value) + "(\\s*(\\n|$)|\\s{2,})");
         QVERIFY2(text.contains(line),
                  qPrintable(QString("row %1: %2 %3 %4")
                                 .arg(row)
-                                .arg(textOf(spec.label), textOf(spec.symbol), value)));
+                                .arg(textOf(entry.label), textOf(entry.symbol), value)));
     }
     QCOMPARE(static_cast<int>(PrintSheet::valueRows().size()), shown);
 }
@@ -169,19 +169,19 @@ void TestResultRows::everyValueRowShowsInTheJson() {
 
     int next = 0;
     for (int row = 0; row < kResultRowCount; ++row) {
-        const ResultRowSpec& spec = specOf(row);
-        if (spec.kind != RowKind::Value) continue;
+        const ResultRowEntry& entry = entryOf(row);
+        if (entry.kind != RowKind::Value) continue;
         const QJsonObject line = rows.at(next++).toObject();
-        QCOMPARE(line.value("item").toString(), textOf(spec.label));
-        QCOMPARE(line.value("symbol").toString(), textOf(spec.symbol));
+        QCOMPARE(line.value("item").toString(), textOf(entry.label));
+        QCOMPARE(line.value("symbol").toString(), textOf(entry.symbol));
         QCOMPARE(line.value("cells").toArray().size(), 4);
-        const QString key = textOf(spec.key);
+        const QString key = textOf(entry.key);
         QVERIFY2(combined.contains(key), qPrintable(key));
         for (const QJsonValue& figure : figures) {
             const QJsonObject values = figure.toObject().value("values").toObject();
             // A figure has no values of the combined section's own rows.
-            QVERIFY2(values.contains(key) == (spec.columns == RowColumns::All), qPrintable(key));
-            if (spec.columns == RowColumns::All)
+            QVERIFY2(values.contains(key) == (entry.columns == RowColumns::All), qPrintable(key));
+            if (entry.columns == RowColumns::All)
                 QVERIFY2(values.value(key).isDouble(), qPrintable(key));
         }
     }

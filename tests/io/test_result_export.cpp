@@ -21,10 +21,10 @@ ResultTable Table(const QStringList& figures) {
     grid.setText(0, 0, "項目");
     grid.setText(0, 1, "記号");
     for (int r = 1; r < ResultTable::kRows; ++r) {
-        const ResultRowSpec& spec = kResultRowSpecs[static_cast<std::size_t>(r)];
-        if (spec.kind == RowKind::Spacer) continue;
-        if (spec.kind == RowKind::Heading) {
-            grid.setText(r, 0, spec.label);
+        const ResultRowEntry& entry = kResultRows[static_cast<std::size_t>(r)];
+        if (entry.kind == RowKind::Spacer) continue;
+        if (entry.kind == RowKind::Heading) {
+            grid.setText(r, 0, entry.label);
             continue;
         }
         grid.setText(r, 0, toStd(QString("item%1").arg(r)));

@@ -1,5 +1,5 @@
 // Builds the JSON document of a completed calculation: from the result table's cells the figure
-// and combined column heads and one object per value row of kResultRowSpecs (the heading and
+// and combined column heads and one object per value row of kResultRows (the heading and
 // spacer rows carry no values and are left out); from the calculation's full-precision values one
 // object per figure and one for the combined section; and the optional mass per metre.
 #include "CalcJson.h"
@@ -47,7 +47,7 @@ std::string CalcJson::text(const ResultTable& result, const std::vector<ColumnVa
 
     QJsonArray rows;
     for (int row = 0; row < ResultTable::kRows; ++row) {
-        if (kResultRowSpecs[static_cast<std::size_t>(row)].kind != RowKind::Value) continue;
+        if (kResultRows[static_cast<std::size_t>(row)].kind != RowKind::Value) continue;
         QJsonArray cells;
         for (int col = kFirstValueCol; col < result.cols(); ++col)
             cells.append(Q(result.text(row, col)));
