@@ -6,6 +6,7 @@
 #include "core/CoordTable.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
 #include <limits>
 
@@ -94,6 +95,7 @@ void CoordTable::compact() {
 void CoordTable::setRows(int rows) {
     rows = std::max(rows, 1);
     if (rows == this->rows()) return;
+    noteChange(std::min(rows, this->rows()), 0);
     const auto n = static_cast<std::size_t>(rows);
     if (n < points_.size()) release(std::span<const Span>(spans_).subspan(2 * n));
     makeRoom(n);
@@ -111,6 +113,7 @@ std::string_view CoordTable::textView(int row, int col) const {
 void CoordTable::setText(int row, int col, std::string_view text) {
     if (row < 0 || row >= rows() || col < 0 || col > 1) return;
     const std::size_t cell = static_cast<std::size_t>(row) * 2 + static_cast<std::size_t>(col);
+    noteChange(row, rows() - 1 - row);
     const Span old = spans_[cell];
     spans_[cell] = store(text);
     Point& p = points_[static_cast<std::size_t>(row)];
@@ -133,6 +136,7 @@ Point CoordTable::point(int row) const {
 }
 
 void CoordTable::clear() {
+    noteChange(0, 0);
     std::fill(spans_.begin(), spans_.end(), Span{});
     std::fill(points_.begin(), points_.end(), kNoNumbers);
     shared_.reset();
@@ -149,6 +153,7 @@ void CoordTable::insertRows(int row, int count) {
     makeRoom(points_.size() + n);
     spans_.insert(spans_.begin() + static_cast<std::ptrdiff_t>(2 * at), 2 * n, Span{});
     points_.insert(points_.begin() + static_cast<std::ptrdiff_t>(at), n, kNoNumbers);
+    noteChange(row, rows() - row - count);
     touch();
 }
 
@@ -162,6 +167,7 @@ void CoordTable::removeRows(int row, int count) {
                  spans_.begin() + static_cast<std::ptrdiff_t>(2 * last));
     points_.erase(points_.begin() + static_cast<std::ptrdiff_t>(first),
                   points_.begin() + static_cast<std::ptrdiff_t>(last));
+    noteChange(row, rows() - row);
     release({});
     keepInside();
     touch();
@@ -202,7 +208,8 @@ CoordTable::CoordTable(const CoordTable& other)
       shared_(other.shared_),
       own_(other.own_),
       unused_(other.unused_),
-      revision_(other.revision_) {
+      revision_(other.revision_),
+      window_(other.window_) {
     makeRoom(other.points_.size(), false);
     spans_.insert(spans_.end(), other.spans_.begin(), other.spans_.end());
     points_.insert(points_.end(), other.points_.begin(), other.points_.end());
@@ -240,9 +247,18 @@ void CoordTable::shareText(std::shared_ptr<const std::string> text) {
 }
 
 void CoordTable::appendParsedRow(std::string_view x, std::string_view y, Point numbers) {
+    noteChange(rows(), 0);
     spans_.push_back(store(x));
     spans_.push_back(store(y));
     points_.push_back(numbers);
+}
+
+std::uint64_t CoordTable::markUnchanged() {
+    // Marks are unique across every table of the program, so that a table replaced by another
+    // (a file read, a restored state) never passes for the state it replaced.
+    static std::atomic<std::uint64_t> lastMark{0};
+    window_ = {++lastMark, rows(), rows()};
+    return window_.mark;
 }
 
 bool CoordTable::isVertexRow(int row) const {

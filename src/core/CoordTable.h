@@ -10,6 +10,7 @@
 // was read, so that its cells point into it instead of being copied.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -93,6 +94,20 @@ public:
     // Grows on every change of cells or rows, so that views can tell when to refresh.
     std::uint64_t revision() const { return revision_; }
 
+    // Where the table may differ from its state at the last markUnchanged(): the rows before
+    // changedFrom() and the last unchangedTail() rows are those of that state (the tail perhaps
+    // shifted by inserted or removed rows). The edit history compares only the rows between, so
+    // that recording a one-cell edit does not read a million rows. `mark` names the state; a
+    // table never marked has mark 0 and counts as changed throughout. Copies keep the window.
+    struct ChangeWindow {
+        std::uint64_t mark = 0;
+        int changedFrom = 0;
+        int unchangedTail = 0;
+    };
+    const ChangeWindow& changeWindow() const { return window_; }
+    // Names the current state with a new mark and empties the window; returns the mark.
+    std::uint64_t markUnchanged();
+
 private:
     // Where a cell's text is: offsets below the shared text's size point into it, the others
     // into own_ (less that size). Six bytes a cell. A text of kLongText bytes or more is kept in
@@ -126,6 +141,13 @@ private:
     std::string own_;
     std::size_t unused_ = 0;  // bytes of own_ that no cell uses any more
     std::uint64_t revision_ = 0;
+    ChangeWindow window_;
+    // Widens the window by a change of the rows from `first` on whose last `tail` rows (counted
+    // after the change) are old rows.
+    void noteChange(int first, int tail) {
+        window_.changedFrom = std::min(window_.changedFrom, first);
+        window_.unchangedTail = std::min(window_.unchangedTail, tail);
+    }
 };
 
 // Resets one table to the fresh state: texts removed, header "X" / "Y", two rows, selection at

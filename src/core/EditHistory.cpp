@@ -15,9 +15,10 @@ bool sameRow(const CoordTable& a, int rowA, const CoordTable& b, int rowB) {
 
 }  // namespace
 
-void EditHistory::reset(const CoordTable& add, const CoordTable& subtracted) {
+void EditHistory::reset(CoordTable& add, CoordTable& subtracted) {
     recordedAdd_ = add;
     recordedSubtracted_ = subtracted;
+    markRecorded(add, subtracted);
     steps_.clear();
     undoSteps_ = 0;
     bytes_ = 0;
@@ -43,17 +44,26 @@ EditHistory::RowSpan EditHistory::copyRows(const CoordTable& table, int first, i
     return span;
 }
 
-EditHistory::TableChange EditHistory::diff(const CoordTable& recorded, const CoordTable& now) {
+void EditHistory::markRecorded(CoordTable& add, CoordTable& subtracted) {
+    addMark_ = add.markUnchanged();
+    subtractedMark_ = subtracted.markUnchanged();
+}
+
+EditHistory::TableChange EditHistory::diff(const CoordTable& recorded, const CoordTable& now,
+                                           std::uint64_t recordedMark) {
     const int before = recorded.rows();
     const int after = now.rows();
     const int shorter = std::min(before, after);
-    int top = 0;
+    // Rows outside the table's change window are known to be the recorded ones.
+    const CoordTable::ChangeWindow& window = now.changeWindow();
+    const bool windowHolds = window.mark != 0 && window.mark == recordedMark;
+    int top = windowHolds ? std::min(window.changedFrom, shorter) : 0;
     while (top < shorter && sameRow(recorded, top, now, top)) ++top;
     if (top == before && top == after) return {};
     // The unchanged rows at the bottom; row 0 stays inside the changed span when it changed, so
     // that the span never starts above the header.
-    int bottom = 0;
     const int bottomLimit = shorter - std::max(top, 1);
+    int bottom = windowHolds ? std::clamp(window.unchangedTail, 0, std::max(bottomLimit, 0)) : 0;
     while (bottom < bottomLimit && sameRow(recorded, before - 1 - bottom, now, after - 1 - bottom))
         ++bottom;
     TableChange change;
@@ -81,10 +91,11 @@ void EditHistory::replaceRows(CoordTable& table, const RowSpan& remove, const Ro
     table.touch();
 }
 
-bool EditHistory::record(const CoordTable& add, const CoordTable& subtracted) {
+bool EditHistory::record(CoordTable& add, CoordTable& subtracted) {
     Step step;
-    step.add = diff(recordedAdd_, add);
-    step.subtracted = diff(recordedSubtracted_, subtracted);
+    step.add = diff(recordedAdd_, add, addMark_);
+    step.subtracted = diff(recordedSubtracted_, subtracted, subtractedMark_);
+    markRecorded(add, subtracted);
     if (step.add.empty() && step.subtracted.empty()) return false;
     step.id = nextId_++;
     replaceRows(recordedAdd_, step.add.before, step.add.after);
@@ -112,6 +123,7 @@ bool EditHistory::undo(CoordTable& add, CoordTable& subtracted) {
         replaceRows(*table, step.add.after, step.add.before);
     for (CoordTable* table : {&subtracted, &recordedSubtracted_})
         replaceRows(*table, step.subtracted.after, step.subtracted.before);
+    markRecorded(add, subtracted);
     return true;
 }
 
@@ -125,6 +137,7 @@ bool EditHistory::redo(CoordTable& add, CoordTable& subtracted) {
         replaceRows(*table, step.add.before, step.add.after);
     for (CoordTable* table : {&subtracted, &recordedSubtracted_})
         replaceRows(*table, step.subtracted.before, step.subtracted.after);
+    markRecorded(add, subtracted);
     return true;
 }
 

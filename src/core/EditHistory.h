@@ -20,13 +20,15 @@ class EditHistory {
 public:
     static constexpr std::size_t kDefaultLimitBytes = std::size_t{512} << 20;
 
-    // Forgets every step and takes the tables as the recorded state.
-    void reset(const CoordTable& add, const CoordTable& subtracted);
+    // Forgets every step and takes the tables as the recorded state. Recording, undo and redo
+    // mark the tables unchanged (CoordTable::markUnchanged) when they equal the recorded state,
+    // so that the next recording compares only the rows changed since.
+    void reset(CoordTable& add, CoordTable& subtracted);
 
     // Records the change from the recorded state to the tables as one step and makes the tables
     // the recorded state. A new step clears the steps that could be redone. Nothing is recorded
     // when the tables equal the recorded state. True when a step was recorded.
-    bool record(const CoordTable& add, const CoordTable& subtracted);
+    bool record(CoordTable& add, CoordTable& subtracted);
 
     bool canUndo() const { return undoSteps_ > 0; }
     bool canRedo() const { return undoSteps_ < steps_.size(); }
@@ -72,7 +74,12 @@ private:
         std::uint64_t id = 0;
     };
 
-    static TableChange diff(const CoordTable& recorded, const CoordTable& now);
+    // The rows where `now` differs from `recorded`; only the rows inside `now`'s change window
+    // when its mark is `recordedMark`.
+    static TableChange diff(const CoordTable& recorded, const CoordTable& now,
+                            std::uint64_t recordedMark);
+    // Marks both tables unchanged, now that they equal the recorded copies.
+    void markRecorded(CoordTable& add, CoordTable& subtracted);
     static RowSpan copyRows(const CoordTable& table, int first, int count);
     // Replaces the rows `remove` describes by the rows of `insert` (both start at the same row).
     static void replaceRows(CoordTable& table, const RowSpan& remove, const RowSpan& insert);
@@ -80,6 +87,8 @@ private:
 
     CoordTable recordedAdd_;
     CoordTable recordedSubtracted_;
+    std::uint64_t addMark_ = 0;  // the marks of the tables when they last equalled the copies
+    std::uint64_t subtractedMark_ = 0;
     std::deque<Step> steps_;
     std::size_t undoSteps_ = 0;  // steps_[0, undoSteps_) can be undone, the rest redone
     std::size_t bytes_ = 0;

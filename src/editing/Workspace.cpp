@@ -92,13 +92,12 @@ bool Workspace::writeSnapshot(QString* error) {
         (static_cast<std::size_t>(addGrid.rows()) + subtractedGrid.rows()) * kBytesPerRowGuess;
     if (expectedBytes >= UndoStore::kBackgroundThreshold) {
         // Large tables: the user does not wait for their text to be made and written. The
-        // worker gets copies (the cell texts of a file as read are shared, not copied). It waits
-        // only for a snapshot still going to the same file, so that two snapshots in a row (a
-        // cell written by Tab, the next by Enter) do not wait for each other; the outcomes of
-        // earlier ones are taken in when they are known.
+        // worker gets copies (the cell texts of a file as read are shared, not copied), and the
+        // store never makes the user wait for the disk (see saveUndoInBackground); the outcomes
+        // of earlier snapshots are taken in when they are known.
         if (undo_.backgroundReady()) undo_.finishBackground(&backgroundError);
-        auto add = std::make_shared<const CoordTable>(addGrid);
-        auto subtracted = std::make_shared<const CoordTable>(subtractedGrid);
+        auto add = addCopies_.copyOf(addGrid);
+        auto subtracted = subtractedCopies_.copyOf(subtractedGrid);
         undo_.saveUndoInBackground([add, subtracted] { return coordText(*add, *subtracted); },
                                    expectedBytes);
         snapshotError_ = backgroundError;
@@ -106,8 +105,10 @@ bool Workspace::writeSnapshot(QString* error) {
         return true;
     }
     // A snapshot still being written in the background is finished first; its failure is news
-    // even when this snapshot succeeds.
+    // even when this snapshot succeeds. The copies kept for large tables are not needed now.
     undo_.finishBackground(&backgroundError);
+    addCopies_.clear();
+    subtractedCopies_.clear();
     QString e;
     const bool ok = undo_.saveUndo(addGrid, subtractedGrid, &e);
     snapshotError_ = ok ? backgroundError : e;

@@ -13,6 +13,7 @@
 #include "core/CoordTable.h"
 #include "core/EditHistory.h"
 #include "core/ResultTable.h"
+#include "editing/SnapshotCopies.h"
 #include "io/ColorFile.h"
 #include "io/SessionSlot.h"
 #include "io/UndoStore.h"
@@ -119,6 +120,8 @@ private:
     QString folder_;
     SessionSlot session_;
     UndoStore undo_;
+    SnapshotCopies addCopies_;  // the copies that large snapshots are made from
+    SnapshotCopies subtractedCopies_;
     EditHistory history_;
     std::unique_ptr<Tables> recovery_;
     std::uint64_t savedState_ = 0;

@@ -1,6 +1,6 @@
 // Two alternating snapshot files. Each snapshot goes to the file that does not hold the latest
-// one, so that a write cut short leaves the other file whole. Each file has its own background
-// writer: a snapshot waits only for one still being written to the file it goes to.
+// one, so that a write cut short leaves the other file whole. Large snapshots are written by one
+// worker in the order they were taken, with at most one waiting.
 #include "io/UndoStore.h"
 
 #include <string>
@@ -17,9 +17,6 @@ namespace {
 const QString kFirstSnapshotFile = QStringLiteral("udtxt1.txt");
 const QString kSecondSnapshotFile = QStringLiteral("udtxt2.txt");
 
-int Slot(const QString& name) {
-    return name == kFirstSnapshotFile ? 0 : 1;
-}
 QString Other(const QString& name) {
     return name == kFirstSnapshotFile ? kSecondSnapshotFile : kFirstSnapshotFile;
 }
@@ -50,65 +47,69 @@ bool UndoStore::saveUndo(const CoordTable& add, const CoordTable& subtracted, QS
 
 void UndoStore::saveUndoInBackground(std::function<std::string()> makeText,
                                      std::size_t expectedBytes) {
-    const QString file = Other(undoFile_);
-    const int slot = Slot(file);
-    // Only a write still going to the same file is waited for; its failure is kept and given
-    // out by finishBackground.
-    QString earlier;
-    const bool earlierWritten = finishWriter(slot, &earlier);
-    undoFile_ = file;
-    Writer& writer = writers_[slot];
-    writer.pending = true;
-    writer.result = WriteResult{};
-    if (!earlierWritten && lostFailure_.isEmpty()) lostFailure_ = earlier;
+    pending_ = true;
     if (expectedBytes < kBackgroundThreshold) {
-        // Small snapshots take no noticeable time: written at once, as saveUndo does.
-        writer.result.written = writeTextFile(path(undoFile_), makeText(),
-                                              FileEncoding::Cp932OrUtf8, &writer.result.error);
+        // Small snapshots take no noticeable time: written at once, after any large one still
+        // going, as saveUndo does.
+        QString earlier;
+        const bool earlierWritten = finishBackground(&earlier);
+        pending_ = true;
+        undoFile_ = Other(undoFile_);
+        QString error;
+        const bool written =
+            writeTextFile(path(undoFile_), makeText(), FileEncoding::Cp932OrUtf8, &error);
+        failure_ = !earlierWritten ? earlier : written ? QString() : error;
         return;
     }
-    writer.running = true;
-    writer.worker =
-        std::thread([&writer, filePath = path(undoFile_), makeText = std::move(makeText)] {
-            writer.result.written = writeTextFile(filePath, makeText(), FileEncoding::Cp932OrUtf8,
-                                                  &writer.result.error);
-            writer.running = false;  // after the result: whoever sees false may read it
-        });
+    {
+        const std::lock_guard lock(mutex_);
+        if (running_) {
+            // The worker takes the queued snapshot when it is done; a newer one replaces a
+            // snapshot still waiting and goes to the same file.
+            if (queued_) {
+                queued_->makeText = std::move(makeText);
+            } else {
+                undoFile_ = Other(undoFile_);
+                queued_ = Job{path(undoFile_), std::move(makeText)};
+            }
+            return;
+        }
+    }
+    if (worker_.joinable()) worker_.join();  // done with its jobs, not yet joined
+    undoFile_ = Other(undoFile_);
+    running_ = true;
+    worker_ = std::thread(&UndoStore::writeJobs, this, Job{path(undoFile_), std::move(makeText)});
+}
+
+void UndoStore::writeJobs(Job job) {
+    for (;;) {
+        QString error;
+        const bool written =
+            writeTextFile(job.filePath, job.makeText(), FileEncoding::Cp932OrUtf8, &error);
+        job.makeText = nullptr;  // lets go of the copies of the tables
+        const std::lock_guard lock(mutex_);
+        if (!written && failure_.isEmpty()) failure_ = error;
+        if (!queued_) {
+            running_ = false;
+            return;
+        }
+        job = std::move(*queued_);
+        queued_.reset();
+    }
 }
 
 bool UndoStore::backgroundReady() const {
-    bool pending = false;
-    for (const Writer& writer : writers_) {
-        if (writer.pending && writer.running.load()) return false;
-        pending = pending || writer.pending;
-    }
-    return pending || !lostFailure_.isEmpty();
-}
-
-bool UndoStore::finishWriter(int slot, QString* error) {
-    Writer& writer = writers_[slot];
-    if (!writer.pending) return true;
-    if (writer.worker.joinable()) writer.worker.join();
-    writer.pending = false;
-    const WriteResult result = std::exchange(writer.result, WriteResult{});
-    if (!result.written && error) *error = result.error;
-    return result.written;
+    const std::lock_guard lock(mutex_);
+    return pending_ && !running_;
 }
 
 bool UndoStore::finishBackground(QString* error) {
-    QString first = std::exchange(lostFailure_, QString());
-    bool written = first.isEmpty();
-    // The older snapshot first, so that its failure is the one told.
-    const int latest = Slot(undoFile_);
-    for (const int slot : {1 - latest, latest}) {
-        QString e;
-        if (!finishWriter(slot, &e)) {
-            if (written) first = e;
-            written = false;
-        }
-    }
-    if (!written && error) *error = first;
-    return written;
+    if (!pending_) return true;
+    if (worker_.joinable()) worker_.join();  // the worker leaves once its queue is empty
+    pending_ = false;
+    const QString failure = std::exchange(failure_, QString());
+    if (!failure.isEmpty() && error) *error = failure;
+    return failure.isEmpty();
 }
 
 }  // namespace kuvanto

@@ -7,9 +7,10 @@
 #pragma once
 
 #include <QString>
-#include <atomic>
 #include <cstddef>
 #include <functional>
+#include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 
@@ -33,17 +34,16 @@ public:
     // Switches undoFile like saveUndo and writes the text `makeText` gives. A large snapshot
     // (expectedBytes of kBackgroundThreshold and more) is made and written on a worker thread,
     // so `makeText` must read only data nobody changes meanwhile (a file's text as read, copies
-    // of the tables). The plain saveUndo waits for it. Each file has its own writer: a snapshot waits only for one
-    // still being written to the file it goes to (the one before the latest), so two snapshots
-    // in a row (a cell written by Tab, the next by Enter) do not wait for each other. Outcomes
-    // come from finishBackground.
+    // of the tables). The caller never waits for the disk: while the worker writes, a new
+    // snapshot waits in a queue of one, and a still newer one takes its place (only the latest
+    // state matters on disk), so a burst of edits costs one write after the current one. The
+    // files still alternate in the order the snapshots are written. The plain saveUndo waits
+    // for the worker. Outcomes come from finishBackground.
     void saveUndoInBackground(std::function<std::string()> makeText, std::size_t expectedBytes);
     static constexpr std::size_t kBackgroundThreshold = 1 << 20;
-    bool writingInBackground() const {
-        return writers_[0].worker.joinable() || writers_[1].worker.joinable();
-    }
-    // Whether snapshots from saveUndoInBackground wait to be finished and their workers are all
-    // done, so that finishBackground gives their outcome without waiting.
+    bool writingInBackground() const { return worker_.joinable(); }
+    // Whether snapshots from saveUndoInBackground wait to be finished and the worker is done, so
+    // that finishBackground gives their outcome without waiting.
     bool backgroundReady() const;
 
     // Waits for the snapshots being written in the background. False (and `error`, the first
@@ -60,21 +60,21 @@ private:
     };
 
     QString path(const QString& name) const;
+    // The worker: writes its job, then the queued one if any, until the queue is empty.
+    struct Job {
+        QString filePath;
+        std::function<std::string()> makeText;
+    };
+    void writeJobs(Job job);
+
     QString folder_;
     QString undoFile_ = QStringLiteral("udtxt1.txt");
-    // The writer of one snapshot file.
-    struct Writer {
-        bool pending = false;  // a snapshot from saveUndoInBackground awaits finishing
-        std::thread worker;
-        std::atomic<bool> running{false};  // the worker has not finished yet
-        WriteResult result;                // set by the worker, read after joining it
-    };
-    // Waits for the writer of `slot`; false (and `error`) when its write failed.
-    bool finishWriter(int slot, QString* error);
-    Writer writers_[2];
-    // The failure of a write that a later snapshot to the same file had to wait for, kept to be
-    // given out by finishBackground.
-    QString lostFailure_;
+    bool pending_ = false;  // snapshots from saveUndoInBackground await finishing (UI side)
+    std::thread worker_;
+    mutable std::mutex mutex_;  // guards the members below, shared with the worker
+    bool running_ = false;      // the worker has jobs left
+    std::optional<Job> queued_;
+    QString failure_;  // the first failed write since the last finishBackground
 };
 
 }  // namespace kuvanto

@@ -2,6 +2,7 @@
 // copies of the tables, more than a hundred steps, steps that cost what they changed, a new
 // change ending the redo steps, and the memory bound dropping the oldest steps.
 #include <QtTest>
+#include <algorithm>
 #include <random>
 #include <string>
 #include <vector>
@@ -42,12 +43,13 @@ CoordTable tableOfRows(int rows) {
 }
 
 // One random edit of the kinds the commands make: a cell, rows inserted or removed anywhere
-// (the top and bottom rows included), the header changed, the whole table replaced.
+// (the top and bottom rows included), the header changed, the row count changed, a changed copy
+// put in the table's place, the whole table replaced.
 void randomEdit(std::mt19937& random, CoordTable& t) {
     const auto pick = [&](int low, int high) {
         return std::uniform_int_distribution<int>(low, high)(random);
     };
-    switch (pick(0, 5)) {
+    switch (pick(0, 7)) {
         case 0:
             t.setText(pick(1, t.rows() - 1), pick(0, 1), std::to_string(pick(-99, 99)));
             break;
@@ -63,6 +65,18 @@ void randomEdit(std::mt19937& random, CoordTable& t) {
         case 4:
             t.appendRow("<<図形区切り>>", "");
             break;
+        case 5:
+            t.setRows(std::max(2, t.rows() + pick(-2, 2)));
+            break;
+        case 6: {
+            // A copy changed and put in the table's place, as a command working on a copy does:
+            // the copy carries the table's record of what changed.
+            CoordTable copy(t);
+            copy.setText(pick(0, copy.rows() - 1), pick(0, 1), "copied");
+            if (copy.rows() > 2) copy.removeRows(pick(1, copy.rows() - 1), 1);
+            t = std::move(copy);
+            break;
+        }
         default:
             t = tableOfRows(pick(0, 6));
             break;
@@ -76,7 +90,7 @@ class TestEditHistory : public QObject {
 private slots:
     void randomEditsUndoAndRedoExactly() {
         std::mt19937 random(20);
-        for (int round = 0; round < 20; ++round) {
+        for (int round = 0; round < 60; ++round) {
             CoordTable add = tableOfRows(5), subtracted = tableOfRows(2);
             EditHistory history;
             history.reset(add, subtracted);
