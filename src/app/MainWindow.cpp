@@ -157,7 +157,9 @@ MainWindow::MainWindow(const QString& folder, Messenger* messenger, QWidget* par
         }
     });
     buildLayout();
-    buildCommands();
+    commands_ = new CommandRegistry(
+        *this, [this] { finishCellEditing(); }, this);
+    registerOwnCommands();
     editing_ = std::make_unique<WindowEditing>(*this);
     installShapeCommands(*this);
     installFreehandCommands(*this, *canvas_->freeHandCheck());
@@ -165,6 +167,7 @@ MainWindow::MainWindow(const QString& folder, Messenger* messenger, QWidget* par
     HistoryCommands::install(*this);
     RecentFiles::install(*this);
     DxfCommands::install(*this);
+    commands_->requireEveryHandler();
 
     // Start-up: grid step "None", title, fresh tables and result table, colours, addGrid
     // active, the first snapshot, then the first tab. (The context menus are menus of their own,
@@ -172,9 +175,9 @@ MainWindow::MainWindow(const QString& folder, Messenger* messenger, QWidget* par
     panel_->gridStepBox()->setCurrentText(QStringLiteral("None"));
     setWindowTitle(QStringLiteral("Kuvanto Ver") + versionText());
     ws_.start();
-    activeGrid_ = ActiveGrid::add;
+    shownTab_ = WindowTab::added;
     reportSnapshot();
-    tabStrip1Click();
+    switchToSelectedTab();
 }
 
 MainWindow::~MainWindow() {
@@ -215,9 +218,9 @@ void MainWindow::buildLayout() {
     tabStrip_->installEventFilter(this);
     connect(tabStrip_, &QTabBar::tabBarClicked, this, [this](int index) {
         // A click on the tab already selected runs the switch too.
-        if (index == tabStrip_->currentIndex()) tabStrip1Click();
+        if (index == tabStrip_->currentIndex()) switchToSelectedTab();
     });
-    connect(tabStrip_, &QTabBar::currentChanged, this, [this] { tabStrip1Click(); });
+    connect(tabStrip_, &QTabBar::currentChanged, this, [this] { switchToSelectedTab(); });
     outer->addWidget(tabStrip_);
 
     // Figure view: the coordinate table, the square canvas, the view panel.
@@ -308,104 +311,21 @@ void MainWindow::buildLayout() {
     resize(1024, 720);
 }
 
-void MainWindow::buildCommands() {
-    // One action per command, found by its id and by every name it goes by.
-    for (const Command& c : commandTable()) {
-        auto* a = new QAction(toolIcon(c.icon), QString::fromUtf8(c.caption), this);
-        const QString id = QString::fromLatin1(c.id);
-        a->setObjectName(id);
-        if (c.tip[0]) a->setToolTip(QString::fromUtf8(c.tip));
-        if (c.shortcut[0]) a->setShortcut(QKeySequence(QString::fromLatin1(c.shortcut)));
-        a->setCheckable(c.checkable);
-        a->setIconVisibleInMenu(false);
-        if (c.handler) {
-            connect(a, &QAction::triggered, this, [this, handler = c.handler] {
-                finishCellEditing();
-                (this->*handler)();
-            });
-        }
-        available_.insert(a, c.handler != nullptr);
-        allowed_.insert(a, true);
-        commands_.insert(id, a);
-        for (const QString& alias :
-             QString::fromLatin1(c.aliases).split(QLatin1Char(' '), Qt::SkipEmptyParts))
-            commands_.insert(alias, a);
-        updateEnabling(a);
-    }
-
-    // Menus: the menu bar's, and the four context menus as menus of their own.
-    for (const char* name : kContextMenus) {
-        auto* menu = new QMenu(this);
-        menu->setObjectName(QString::fromLatin1(name));
-        menus_.insert(menu->objectName(), menu);
-    }
-    for (const MenuItem& item : menuLayout()) {
-        const QString name = QString::fromLatin1(item.name);
-        const QString caption = QString::fromUtf8(item.caption);
-        const QString holder = QString::fromLatin1(item.holder);
-        QMenu* parent = holder.isEmpty() ? nullptr : menus_.value(holder);
-        switch (item.kind) {
-            case MenuItemKind::submenu: {
-                QMenu* menu = parent ? parent->addMenu(caption) : menuBar()->addMenu(caption);
-                menu->setObjectName(name);
-                menu->menuAction()->setObjectName(name);
-                menus_.insert(name, menu);
-                break;
-            }
-            case MenuItemKind::separator:
-                parent->addSeparator()->setObjectName(name);
-                break;
-            case MenuItemKind::command: {
-                QAction* shared = commands_.value(name);
-                Q_ASSERT(shared);
-                if (caption.isEmpty()) {
-                    parent->addAction(shared);
-                    break;
-                }
-                // A context menu that words the command its own way: an item that runs the command
-                // and follows its enabled state.
-                QAction* worded = parent->addAction(caption);
-                worded->setObjectName(name);
-                worded->setEnabled(shared->isEnabled());
-                connect(worded, &QAction::triggered, shared, &QAction::trigger);
-                connect(shared, &QAction::changed, worded,
-                        [worded, shared] { worded->setEnabled(shared->isEnabled()); });
-                break;
-            }
-        }
-    }
-
-    // Toolbar: buttons 1..32 show the commands' actions; button 6 holds its place and does
-    // nothing.
-    toolbar_ = addToolBar(QStringLiteral("Toolbar1"));
-    toolbar_->setObjectName(QStringLiteral("Toolbar1"));
-    toolbar_->setMovable(false);
-    toolbar_->setFloatable(false);
-    toolbar_->setIconSize(QSize(24, 24));
-    toolbar_->installEventFilter(this);
-    buttons_.assign(1, nullptr);
-    for (const ToolbarSlot& slot : toolbarLayout()) {
-        const QString key = QString::fromLatin1(slot.key);
-        QAction* a = nullptr;
-        if (slot.separator) {
-            a = toolbar_->addSeparator();
-            a->setObjectName(key);
-        } else if (key.isEmpty()) {
-            a = toolbar_->addAction(QString());
-            a->setEnabled(false);
-        } else {
-            a = commands_.value(key);
-            Q_ASSERT(a);
-            if (a->toolTip().isEmpty()) a->setToolTip(a->text());
-            toolbar_->addAction(a);
-        }
-        if (QWidget* button = toolbar_->widgetForAction(a)) {
-            button->setObjectName(key);
-            button->setMouseTracking(true);
-            button->installEventFilter(this);
-        }
-        buttons_.push_back(a);
-    }
+void MainWindow::registerOwnCommands() {
+    const auto on = [this](CommandId id, void (MainWindow::*handler)()) {
+        commands_->setHandler(id, [this, handler] { (this->*handler)(); });
+    };
+    on(CommandId::readCsv, &MainWindow::readCsv);
+    on(CommandId::writeCsv, &MainWindow::writeCsv);
+    on(CommandId::exportResult, &MainWindow::exportResultOnResultTab);
+    on(CommandId::exitFromMenu, &MainWindow::exitProgram);
+    on(CommandId::exitFromToolbar, &MainWindow::exitProgramFromToolbar);
+    on(CommandId::undo, &MainWindow::undoRestore);
+    on(CommandId::editAsText, &MainWindow::editCoord);
+    on(CommandId::copyResult, &MainWindow::copyResult);
+    on(CommandId::massPerLength, &MainWindow::openMassDialog);
+    on(CommandId::colorSettings, &MainWindow::setColorWindow);
+    on(CommandId::version, &MainWindow::version);
 }
 
 void MainWindow::finishCellEditing() {
@@ -415,41 +335,24 @@ void MainWindow::finishCellEditing() {
     if (editing_) editing_->finishEditing();
 }
 
-void MainWindow::setCommandHandler(const QString& id, std::function<void()> handler,
-                                   std::function<bool()> allowed) {
-    QAction* a = commands_.value(id);
-    if (!a) return;
-    connect(a, &QAction::triggered, this, [this, handler = std::move(handler)] {
-        finishCellEditing();
-        handler();
-    });
-    available_.insert(a, true);
-    if (allowed)
-        rules_.insert(a, std::move(allowed));
-    else
-        rules_.remove(a);
-    updateEnabling(a);
-}
-
-void MainWindow::updateEnabling(QAction* action) {
-    const auto rule = rules_.find(action);
-    action->setEnabled(allowed_.value(action, true) && available_.value(action) &&
-                       (rule == rules_.end() || (*rule)()));
-}
-
 void MainWindow::updateCommandEnabling() {
-    for (const Command& c : commandTable())
-        updateEnabling(commands_.value(QString::fromLatin1(c.id)));
+    commands_->updateEnabling();
 }
 
-void MainWindow::setAllowed(QAction* action, bool allowed) {
-    if (!action || !available_.contains(action)) return;
-    allowed_.insert(action, allowed);
-    updateEnabling(action);
+QAction* MainWindow::command(CommandId id) const {
+    return commands_->action(id);
 }
 
-QAction* MainWindow::toolbarButton(int index) const {
-    return index >= 1 && index < int(buttons_.size()) ? buttons_[index] : nullptr;
+QAction* MainWindow::command(const QString& name) const {
+    return commands_->action(name);
+}
+
+QMenu* MainWindow::menu(const QString& name) const {
+    return commands_->menu(name);
+}
+
+QAction* MainWindow::toolbarButton(int number) const {
+    return commands_->toolbarButton(number);
 }
 
 QString MainWindow::selectedTabCaption() const {
@@ -475,56 +378,45 @@ void MainWindow::releaseStatus() {
 
 void MainWindow::selectTab(int index) {
     if (tabStrip_->currentIndex() == index) {
-        tabStrip1Click();
+        switchToSelectedTab();
     } else {
         tabStrip_->setCurrentIndex(index);  // runs the switch
     }
-}
-
-void MainWindow::applyEnabling(const TabEnabling& rule) {
-    // A command on the toolbar is allowed where its button is, in every menu that shows it.
-    for (int i = 1; i <= kToolbarButtons; ++i) setAllowed(toolbarButton(i), rule.buttons[i]);
-    menus_.value(QStringLiteral("Edit_Menu"))->menuAction()->setEnabled(rule.editMenu);
-    menus_.value(QStringLiteral("Insert_Dgrm"))->menuAction()->setEnabled(rule.insertMenu);
-    setAllowed(command(QStringLiteral("Export_Result")), rule.exportMenu);
-    setAllowed(command(QStringLiteral("Print_Out")), rule.printMenu);
 }
 
 void MainWindow::showCoordTable(bool add) {
     coordStack_->setCurrentWidget(add ? addView_ : subtractedView_);
 }
 
-void MainWindow::tabStrip1Click() {
-    for (int i = 1; i <= kToolbarButtons; ++i) setAllowed(toolbarButton(i), false);
-    const QString caption = selectedTabCaption();
-    if (caption == kAddTabCaption || caption == kSubtractedTabCaption) {
-        const bool add = caption == kAddTabCaption;
+void MainWindow::switchToSelectedTab() {
+    const auto tab = WindowTab(std::clamp(tabStrip_->currentIndex(), 0, 2));
+    if (tab != WindowTab::result) {
         pages_->setCurrentWidget(coordFrame_);
-        showCoordTable(add);
+        showCoordTable(tab == WindowTab::added);
         panel_->setViewControlsEnabled(true);
         refreshViews();
-        activeGrid_ = add ? ActiveGrid::add : ActiveGrid::Subtracted;
-        applyEnabling(tabEnabling(caption, false));
+        shownTab_ = tab;
+        commands_->allowForTab(tab, false);
         endFreehand();
-    } else if (caption == kResultTabCaption) {
+    } else {
         pages_->setCurrentWidget(resultFrame_);
-        applyEnabling(tabEnabling(caption, false));  // exit only, until the run succeeds
+        commands_->allowForTab(tab, false);  // what every tab allows, until the run succeeds
         panel_->setViewControlsEnabled(false);
-        activeGrid_ = ActiveGrid::Result;
+        shownTab_ = tab;
         // Leaving a figure tab always ends freehand drawing, whatever the calculation gives.
         endFreehand();
         const bool ok = ws_.runCalculation();
         refreshViews(false);
-        applyEnabling(tabEnabling(caption, ok));
+        commands_->allowForTab(tab, ok);
     }
-    HistoryCommands::historyChanged(*this);  // redo is a figure-tab command too
+    HistoryCommands::historyChanged(*this);  // redo follows the history as well as the tab
 }
 
 void MainWindow::startFreehand() {
     freehand_.start();
     canvas_->freeHandCheck()->setChecked(true);
     canvas_->freeHandCheck()->show();
-    if (QAction* button = toolbarButton(30)) button->setChecked(true);
+    command(CommandId::freehand)->setChecked(true);
 }
 
 void MainWindow::endFreehand() {
@@ -532,7 +424,7 @@ void MainWindow::endFreehand() {
     freehand_.end();
     canvas_->freeHandCheck()->setChecked(false);
     canvas_->freeHandCheck()->hide();
-    if (QAction* button = toolbarButton(30)) button->setChecked(false);
+    command(CommandId::freehand)->setChecked(false);
     if (wasOn) redrawSection();
 }
 
@@ -573,12 +465,12 @@ void MainWindow::refreshViews(bool redraw) {
 }
 
 CoordTable* MainWindow::activeCoordTable() {
-    switch (activeGrid_) {
-        case ActiveGrid::add:
+    switch (shownTab_) {
+        case WindowTab::added:
             return &ws_.addGrid;
-        case ActiveGrid::Subtracted:
+        case WindowTab::subtracted:
             return &ws_.subtractedGrid;
-        case ActiveGrid::Result:
+        case WindowTab::result:
             break;
     }
     return nullptr;
@@ -587,8 +479,8 @@ CoordTable* MainWindow::activeCoordTable() {
 void MainWindow::showTableChange(int topRow) {
     refreshViews();
     reportSnapshot();
-    QTableView* view = activeGrid_ == ActiveGrid::add ? addView_ : subtractedView_;
-    if (topRow >= 0 && activeGrid_ != ActiveGrid::Result)
+    QTableView* view = shownTab_ == WindowTab::added ? addView_ : subtractedView_;
+    if (topRow >= 0 && shownTab_ != WindowTab::result)
         view->scrollTo(view->model()->index(std::max(0, CoordTableModel::modelRow(topRow)), 0),
                        QAbstractItemView::PositionAtTop);
 }
@@ -700,7 +592,7 @@ void MainWindow::exportResult() {
 }
 
 void MainWindow::exportResultOnResultTab() {
-    if (selectedTabCaption() == kResultTabCaption) exportResult();
+    if (shownTab_ == WindowTab::result) exportResult();
 }
 
 void MainWindow::exitProgram() {
@@ -790,7 +682,7 @@ void MainWindow::openMassDialog() {
 }
 
 void MainWindow::resultGridContext(const QPoint& globalPos) {
-    menus_.value(QStringLiteral("Dummy_Menu3"))->popup(globalPos);
+    menu(QStringLiteral("Dummy_Menu3"))->popup(globalPos);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -810,7 +702,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == tabStrip_) {
         setStatus(kTabHint);
         statusBar()->setFont(japaneseFont(QStringLiteral("ＭＳ Ｐゴシック"), font().pointSize()));
-    } else if (watched == toolbar_ || watched->parent() == toolbar_) {
+    } else if (watched == commands_->toolbar() || watched->parent() == commands_->toolbar()) {
         setStatus(QString());
     } else if (watched == statusBar() || watched == statusLabel_) {
         setStatus(QStringLiteral("Ver.") + versionText());

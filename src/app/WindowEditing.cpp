@@ -83,30 +83,31 @@ WindowEditing::WindowEditing(MainWindow& window)
 WindowEditing::~WindowEditing() = default;
 
 void WindowEditing::registerCommands() {
-    const auto onTable = [this] { return window_.activeGrid_ != MainWindow::ActiveGrid::Result; };
-    const auto on = [&](const char* id, void (WindowEditing::*handler)()) {
-        window_.setCommandHandler(
-            QString::fromLatin1(id), [this, handler] { (this->*handler)(); }, onTable);
+    // The tabs each command is allowed on are in its row of the command table.
+    const auto on = [this](CommandId id, void (WindowEditing::*handler)()) {
+        window_.setCommandHandler(id, [this, handler] { (this->*handler)(); });
     };
-    on("Insert_Row", &WindowEditing::insertRow);
-    on("Delete_Row", &WindowEditing::deleteRow);
-    on("Insert_Sep", &WindowEditing::insertSeparator);
-    on("Copy_Data", &WindowEditing::copy);
-    on("Paste_Data", &WindowEditing::paste);
-    on("Sel_Dgrm", &WindowEditing::selectFigure);
-    on("Move_Cood", &WindowEditing::moveSelection);
-    on("Rotate_Cood", &WindowEditing::rotateSelection);
-    on("Scaling_Cood", &WindowEditing::scaleSelection);
-    // Erasing everything is offered on the result tab too.
-    window_.setCommandHandler(QStringLiteral("All_Delete"), [this] { allDelete(); });
-    window_.setCommandHandler(QStringLiteral("Sel_Zukei"), [this] { showResultFigure(); });
+    const auto asking = [this](CommandId id, void (WindowEditing::*handler)(bool)) {
+        window_.setCommandHandler(id, [this, handler](bool ask) { (this->*handler)(ask); });
+    };
+    asking(CommandId::insertRow, &WindowEditing::insertRow);
+    asking(CommandId::deleteRow, &WindowEditing::deleteRow);
+    asking(CommandId::insertSeparator, &WindowEditing::insertSeparator);
+    on(CommandId::copyRows, &WindowEditing::copy);
+    on(CommandId::pasteRows, &WindowEditing::paste);
+    on(CommandId::selectFigure, &WindowEditing::selectFigure);
+    on(CommandId::moveSelection, &WindowEditing::moveSelection);
+    on(CommandId::rotateSelection, &WindowEditing::rotateSelection);
+    on(CommandId::scaleSelection, &WindowEditing::scaleSelection);
+    on(CommandId::eraseAll, &WindowEditing::allDelete);
+    on(CommandId::showResultFigure, &WindowEditing::showResultFigure);
 }
 
 CoordTable* WindowEditing::activeTable() {
-    switch (window_.activeGrid_) {
-        case MainWindow::ActiveGrid::add:
+    switch (window_.shownTab_) {
+        case WindowTab::added:
             return &window_.ws_.addGrid;
-        case MainWindow::ActiveGrid::Subtracted:
+        case WindowTab::subtracted:
             return &window_.ws_.subtractedGrid;
         default:
             return nullptr;
@@ -114,10 +115,10 @@ CoordTable* WindowEditing::activeTable() {
 }
 
 CoordTableEditor* WindowEditing::activeEditor() {
-    switch (window_.activeGrid_) {
-        case MainWindow::ActiveGrid::add:
+    switch (window_.shownTab_) {
+        case WindowTab::added:
             return addEditor_.get();
-        case MainWindow::ActiveGrid::Subtracted:
+        case WindowTab::subtracted:
             return subtractedEditor_.get();
         default:
             return nullptr;
@@ -137,9 +138,7 @@ void WindowEditing::hideEditors() {
 void WindowEditing::showMenu(const char* name, const QPoint& globalPos) {
     QMenu* menu = window_.menu(QString::fromLatin1(name));
     if (!menu) return;
-    fromContextMenu_ = true;
     menu->exec(globalPos);
-    fromContextMenu_ = false;
 }
 
 void WindowEditing::afterRowChange(const RowChange& change) {
@@ -240,25 +239,25 @@ void WindowEditing::redrawWithMarks(CoordTable& grid, IndexRange rows) {
     }
 }
 
-void WindowEditing::insertRow() {
+void WindowEditing::insertRow(bool ask) {
     CoordTable* grid = activeTable();
     if (!grid) return;
     finishEditing();
-    afterRowChange(commands_.insertRows(*grid, !fromContextMenu_));
+    afterRowChange(commands_.insertRows(*grid, ask));
 }
 
-void WindowEditing::deleteRow() {
+void WindowEditing::deleteRow(bool ask) {
     CoordTable* grid = activeTable();
     if (!grid) return;
     finishEditing();
-    afterRowChange(commands_.deleteRows(*grid, !fromContextMenu_));
+    afterRowChange(commands_.deleteRows(*grid, ask));
 }
 
-void WindowEditing::insertSeparator() {
+void WindowEditing::insertSeparator(bool ask) {
     CoordTable* grid = activeTable();
     if (!grid) return;
     finishEditing();
-    const RowChange change = commands_.insertSeparator(*grid, !fromContextMenu_);
+    const RowChange change = commands_.insertSeparator(*grid, ask);
     if (!change.refused) afterRowChange(change);
 }
 

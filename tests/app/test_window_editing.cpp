@@ -111,12 +111,12 @@ void TestWindowEditing::commandsCommitAnOpenEditor() {
 
 void TestWindowEditing::pickingSwitchesTable() {
     QVERIFY(window_->editing().pickVertexAt(75.5, 150, 0));
-    QCOMPARE(window_->activeGrid(), MainWindow::ActiveGrid::Subtracted);
+    QCOMPARE(window_->shownTab(), WindowTab::subtracted);
     QCOMPARE(window_->selectedTabCaption(), QStringLiteral("減算図形"));
     QCOMPARE(window_->work().subtractedGrid.Row(), 3);
     // Far from every vertex nothing is picked and nothing moves.
     QVERIFY(!window_->editing().pickVertexAt(150, 150, 0));
-    QCOMPARE(window_->activeGrid(), MainWindow::ActiveGrid::Subtracted);
+    QCOMPARE(window_->shownTab(), WindowTab::subtracted);
 }
 
 void TestWindowEditing::shiftPickSelectsFigure() {
@@ -136,7 +136,7 @@ void TestWindowEditing::resultColumnFindsFigure() {
     QAction* show = window_->command(QStringLiteral("Sel_Zukei"));
     QVERIFY(show->isEnabled());
     show->trigger();
-    QCOMPARE(window_->activeGrid(), MainWindow::ActiveGrid::Subtracted);
+    QCOMPARE(window_->shownTab(), WindowTab::subtracted);
     const CoordTable& grid = window_->work().subtractedGrid;
     QCOMPARE(grid.Row(), 1);
     QCOMPARE(grid.rowSel(), 5);
@@ -144,7 +144,7 @@ void TestWindowEditing::resultColumnFindsFigure() {
     window_->selectTab(2);
     result.setCol(result.cols() - 1);
     show->trigger();
-    QCOMPARE(window_->activeGrid(), MainWindow::ActiveGrid::Result);
+    QCOMPARE(window_->shownTab(), WindowTab::result);
 }
 
 void TestWindowEditing::canvasStatusText() {
