@@ -81,7 +81,7 @@ int twipsToPixels(const QWidget* w, int twips) {
     return twips * w->logicalDpiX() / 1440;
 }
 
-// Table selection <-> view selection. The table's Row/col is the anchor of the selection and
+// Table selection <-> view selection. The table's row/col is the anchor of the selection and
 // rowSel/colSel its moving end, which is the view's current index.
 template <class Grid>
 void readSelection(const QTableView* view, Grid& grid) {
@@ -108,7 +108,7 @@ void showSelection(QTableView* view, const Grid& grid) {
     if (model->rowCount() == 0 || model->columnCount() == 0) return;
     auto clampRow = [&](int r) { return std::clamp(r - 1, 0, model->rowCount() - 1); };
     auto clampCol = [&](int c) { return std::clamp(c, 0, model->columnCount() - 1); };
-    const QModelIndex anchor = model->index(clampRow(grid.Row()), clampCol(grid.col()));
+    const QModelIndex anchor = model->index(clampRow(grid.row()), clampCol(grid.col()));
     const QModelIndex end = model->index(clampRow(grid.rowSel()), clampCol(grid.colSel()));
     const QModelIndex tl =
         model->index(std::min(anchor.row(), end.row()), std::min(anchor.column(), end.column()));
