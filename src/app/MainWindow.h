@@ -1,9 +1,9 @@
 // The main window: menu bar, toolbar, the tab strip with the figure view (coordinate table, canvas
-// and view panel) and the result view, and the status bar. It runs the start-up sequence and the
-// tab switch, makes one action per command of the command table and shows it in the menus, the
-// context menus and the toolbar, and asks before the program ends. The commands' work is done by
-// the Workspace; this window collects the user's choices through the Messenger and shows the
-// outcome.
+// and view panel) and the result view, and the status bar. Its widgets come from the layout
+// builder (WindowLayout) and its actions, menus and toolbar from the command registry; the window
+// wires them, runs the start-up sequence and the tab switch, and asks before the program ends.
+// The commands' work is done by the Workspace; this window collects the user's choices through
+// the Messenger and shows the outcome.
 #pragma once
 
 #include <QMainWindow>
@@ -14,28 +14,16 @@
 
 #include "app/CommandRegistry.h"
 #include "app/TabRules.h"
+#include "app/WindowLayout.h"
 #include "core/FreehandSession.h"
 #include "editing/Workspace.h"
 
 class QAction;
-class QHeaderView;
-class QLabel;
 class QMenu;
-class QStackedWidget;
-class QTabBar;
-class QTableView;
-class QToolBar;
 
 namespace kuvanto {
 
-class CommandRegistry;
-class CoordTableModel;
-class SectionDiagram;
-class FigurePage;
-class SectionCanvas;
 class Messenger;
-class ResultTableModel;
-class ViewPanel;
 class WindowEditing;
 
 class MainWindow : public QMainWindow {
@@ -52,7 +40,7 @@ public:
     // The table editors, the canvas mouse and the editing commands.
     WindowEditing& editing() { return *editing_; }
     Messenger& msg() { return *messenger_; }
-    SectionCanvas* canvas() const { return canvas_; }
+    SectionCanvas* canvas() const { return ui_.canvas; }
     // The folder the file dialogs start in.
     QString fileFolder() const { return startFolder(); }
 
@@ -147,7 +135,7 @@ protected:
 private:
     friend class WindowEditing;
 
-    void buildLayout();
+    void wireLayout();
     void registerOwnCommands();
     QString startFolder() const;
     void rememberFolder(const QString& path);
@@ -165,26 +153,10 @@ private:
 
     CommandRegistry* commands_ = nullptr;
 
-    QTabBar* tabStrip_ = nullptr;
-    QStackedWidget* pages_ = nullptr;        // Cood_Frame | Result_Frame
-    QStackedWidget* coordStack_ = nullptr;   // addGrid | subtractedGrid
-    QStackedWidget* resultStack_ = nullptr;  // resultGrid | Label1
-    SectionDiagram* resultDiagram_ = nullptr;
-    FigurePage* coordFrame_ = nullptr;
-    QWidget* resultFrame_ = nullptr;
-    QTableView* addView_ = nullptr;
-    QTableView* subtractedView_ = nullptr;
-    QTableView* resultView_ = nullptr;
+    WindowLayout ui_;
     // Compared by address only: the filter may see them while the views are being destroyed.
     const QObject* resultViewport_ = nullptr;
     const QObject* resultHeaderViewport_ = nullptr;
-    QLabel* failureLabel_ = nullptr;
-    QLabel* statusLabel_ = nullptr;
-    CoordTableModel* addModel_ = nullptr;
-    CoordTableModel* subtractedModel_ = nullptr;
-    ResultTableModel* resultModel_ = nullptr;
-    SectionCanvas* canvas_ = nullptr;
-    ViewPanel* panel_ = nullptr;
     std::unique_ptr<WindowEditing> editing_;
 
     WindowTab shownTab_ = WindowTab::added;
