@@ -34,8 +34,8 @@ struct ReadJob {
 
 void DxfCommands::install(MainWindow& window) {
     MainWindow* w = &window;
-    window.setCommandHandler(QStringLiteral("Read_DXF"), [w] { importDrawing(*w); });
-    window.setCommandHandler(QStringLiteral("Write_DXF"), [w] { exportDrawing(*w); });
+    window.setCommandHandler(CommandId::readDxf, [w] { importDrawing(*w); });
+    window.setCommandHandler(CommandId::writeDxf, [w] { exportDrawing(*w); });
 }
 
 void DxfCommands::importDrawing(MainWindow& window) {

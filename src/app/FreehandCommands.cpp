@@ -15,8 +15,8 @@ namespace kuvanto {
 
 void installFreehandCommands(MainWindow& window, QCheckBox& canvasSwitch) {
     MainWindow* w = &window;
-    window.setCommandHandler(QStringLiteral("FreeHand"), [w] {
-        QAction* button = w->command(QStringLiteral("FreeHand"));
+    window.setCommandHandler(CommandId::freehand, [w] {
+        QAction* button = w->command(CommandId::freehand);
         if (w->freehand().on()) {
             w->endFreehand();
             return;
@@ -30,15 +30,15 @@ void installFreehandCommands(MainWindow& window, QCheckBox& canvasSwitch) {
     QObject::connect(&canvasSwitch, &QCheckBox::clicked, w, [w](bool checked) {
         if (!checked) w->endFreehand();
     });
-    window.setCommandHandler(QStringLiteral("FreeHand_End"), [w] { w->endFreehand(); });
-    window.setCommandHandler(QStringLiteral("Close_Dgrm"), [w] {
+    window.setCommandHandler(CommandId::endFreehand, [w] { w->endFreehand(); });
+    window.setCommandHandler(CommandId::closeFreehandFigure, [w] {
         CoordTable* table = w->activeCoordTable();
         if (!table || !w->freehand().close(*table)) return;
         w->endFreehand();
         w->work().saveUndo();
         w->showTableChange();
     });
-    window.setCommandHandler(QStringLiteral("Input_Cood_FH"), [w] {
+    window.setCommandHandler(CommandId::typeFreehandVertex, [w] {
         CoordTable* table = w->activeCoordTable();
         if (!table) return;
         CoordInputDialog dialog(w);

@@ -1,12 +1,10 @@
-// Redo is a command of its own beside undo. Its toolbar button is placed after the undo button
-// without taking one of the toolbar's numbered places, so that the numbering the tab switch
-// enables by stays as it is.
+// Redo is a command of its own beside undo; its button sits right after the undo button without a
+// number of its own (see the command table). Redo is allowed while there is a step to redo.
 #include "app/HistoryCommands.h"
 
 #include <QAction>
 #include <QFileInfo>
 #include <QKeySequence>
-#include <QToolBar>
 
 #include "app/MainWindow.h"
 #include "app/TabRules.h"
@@ -16,7 +14,6 @@ namespace kuvanto {
 
 namespace {
 
-const QString kRedoId = QStringLiteral("Redo_t");
 const QString kNothingToRedo = QStringLiteral("やり直す操作はありません。");
 const QString kDroppedSteps =
     QStringLiteral("元に戻す履歴がメモリの上限を超えたため、古い%1件を削除しました。");
@@ -27,12 +24,8 @@ const QString kRestoredNote =
 
 void HistoryCommands::install(MainWindow& window) {
     MainWindow* w = &window;
-    QAction* redo = window.command(kRedoId);
-    if (!redo) return;
-    redo->setShortcuts(
-        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     window.setCommandHandler(
-        kRedoId,
+        CommandId::redo,
         [w] {
             QString error;
             if (!w->work().redo(&error)) {
@@ -41,20 +34,12 @@ void HistoryCommands::install(MainWindow& window) {
             }
             w->showTableChange();
         },
-        [w] { return w->selectedTabCaption() != kResultTabCaption && w->work().canRedo(); });
-    // On the toolbar right after the undo button.
-    if (auto* toolbar = window.findChild<QToolBar*>(QStringLiteral("Toolbar1"))) {
-        toolbar->insertAction(window.toolbarButton(8), redo);
-        if (QWidget* button = toolbar->widgetForAction(redo)) button->setObjectName(kRedoId);
-    }
+        [w] { return w->work().canRedo(); });
 }
 
 void HistoryCommands::historyChanged(MainWindow& window) {
-    if (QAction* redo = window.command(kRedoId)) {
-        const bool allowed =
-            window.selectedTabCaption() != kResultTabCaption && window.work().canRedo();
-        if (redo->isEnabled() != allowed) window.updateCommandEnabling();
-    }
+    const bool allowed = window.shownTab() != WindowTab::result && window.work().canRedo();
+    if (window.command(CommandId::redo)->isEnabled() != allowed) window.updateCommandEnabling();
     if (const int dropped = window.work().takeDroppedUndoSteps())
         window.setStatus(kDroppedSteps.arg(dropped));
     window.setWindowTitle(windowTitle(window.work().dataFileName, window.work().modified()));

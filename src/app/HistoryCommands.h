@@ -14,7 +14,8 @@ inline const QString kRecoveryQuestion = QStringLiteral("前回の作業内容�
 
 class HistoryCommands {
 public:
-    // Gives the redo command its handler, its keys and its toolbar button.
+    // Gives the redo command its handler (its keys and its toolbar place are in its row of the
+    // command table).
     static void install(MainWindow& window);
     // Brings the redo command's enabled state and the window title up to date and shows in the
     // status bar when old undo steps were dropped (after every change).

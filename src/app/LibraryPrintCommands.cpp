@@ -20,12 +20,12 @@ namespace {
 
 // The coordinate table on screen; nothing while the results are shown.
 CoordTable* shownTable(MainWindow& window) {
-    switch (window.activeGrid()) {
-        case MainWindow::ActiveGrid::add:
+    switch (window.shownTab()) {
+        case WindowTab::added:
             return &window.work().addGrid;
-        case MainWindow::ActiveGrid::Subtracted:
+        case WindowTab::subtracted:
             return &window.work().subtractedGrid;
-        case MainWindow::ActiveGrid::Result:
+        case WindowTab::result:
             return nullptr;
     }
     return nullptr;
@@ -38,9 +38,9 @@ const QString LibraryPrintCommands::kPdfTitle = QStringLiteral("PDFファイル�
 
 void LibraryPrintCommands::install(MainWindow& window) {
     MainWindow* w = &window;
-    window.setCommandHandler(QStringLiteral("Insert_csv"), [w] { insertCsv(*w); });
-    window.setCommandHandler(QStringLiteral("PreRst_Import"), [w] { insertLibraryShape(*w); });
-    window.setCommandHandler(QStringLiteral("Print_Out"), [w] { printOut(*w); });
+    window.setCommandHandler(CommandId::insertCsvFile, [w] { insertCsv(*w); });
+    window.setCommandHandler(CommandId::insertLibraryShape, [w] { insertLibraryShape(*w); });
+    window.setCommandHandler(CommandId::printOut, [w] { printOut(*w); });
 }
 
 void LibraryPrintCommands::insertCsv(MainWindow& window) {

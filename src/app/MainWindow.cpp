@@ -1,5 +1,4 @@
-// The main window: makes the commands' actions and the menus, context menus and toolbar that show
-// them, lays out the tab strip with the figure view and the result view, runs the start-up
+// The main window: wires the layout's widgets and the registry's commands, runs the start-up
 // sequence and the tab switch, and carries out the commands that need the user (file dialogs,
 // questions, dialogs) around the Workspace functions that do the work.
 #include "app/MainWindow.h"
@@ -13,12 +12,9 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
-#include <QMenuBar>
-#include <QScrollBar>
 #include <QSettings>
 #include <QStackedWidget>
 #include <QStandardPaths>
@@ -26,8 +22,6 @@
 #include <QTabBar>
 #include <QTableView>
 #include <QToolBar>
-#include <QToolButton>
-#include <QVBoxLayout>
 
 #include "app/ColorDialog.h"
 #include "app/FigurePage.h"
@@ -35,13 +29,12 @@
 #include "app/HelpWindow.h"
 #include "app/HistoryCommands.h"
 #include "app/JapaneseFonts.h"
-#include "app/MainActions.h"
 #include "app/MassDialog.h"
 #include "app/RecentFiles.h"
 #include "app/ShapeMenuCommands.h"
-#include "app/ToolbarIcons.h"
 #include "app/VersionDialog.h"
 #include "app/WindowEditing.h"
+#include "app/WindowLayout.h"
 #include "canvas/SectionCanvas.h"
 #include "canvas/SectionDiagram.h"
 #include "canvas/ViewPanel.h"
@@ -77,64 +70,6 @@ QString versionText() {
         .arg(KUVANTO_VERSION_PATCH);
 }
 
-int twipsToPixels(const QWidget* w, int twips) {
-    return twips * w->logicalDpiX() / 1440;
-}
-
-// Table selection <-> view selection. The table's Row/col is the anchor of the selection and
-// rowSel/colSel its moving end, which is the view's current index.
-template <class Grid>
-void readSelection(const QTableView* view, Grid& grid) {
-    const QModelIndex cur = view->currentIndex();
-    if (!cur.isValid()) return;
-    int top = cur.row(), bottom = cur.row(), left = cur.column(), right = cur.column();
-    for (const QItemSelectionRange& r : view->selectionModel()->selection()) {
-        top = std::min(top, r.top());
-        bottom = std::max(bottom, r.bottom());
-        left = std::min(left, r.left());
-        right = std::max(right, r.right());
-    }
-    const int anchorRow = cur.row() == top ? bottom : top;
-    const int anchorCol = cur.column() == left ? right : left;
-    grid.setRow(anchorRow + 1);
-    grid.setCol(anchorCol);
-    grid.setRowSel(cur.row() + 1);
-    grid.setColSel(cur.column());
-}
-
-template <class Grid>
-void showSelection(QTableView* view, const Grid& grid) {
-    QAbstractItemModel* model = view->model();
-    if (model->rowCount() == 0 || model->columnCount() == 0) return;
-    auto clampRow = [&](int r) { return std::clamp(r - 1, 0, model->rowCount() - 1); };
-    auto clampCol = [&](int c) { return std::clamp(c, 0, model->columnCount() - 1); };
-    const QModelIndex anchor = model->index(clampRow(grid.Row()), clampCol(grid.col()));
-    const QModelIndex end = model->index(clampRow(grid.rowSel()), clampCol(grid.colSel()));
-    const QModelIndex tl =
-        model->index(std::min(anchor.row(), end.row()), std::min(anchor.column(), end.column()));
-    const QModelIndex br =
-        model->index(std::max(anchor.row(), end.row()), std::max(anchor.column(), end.column()));
-    view->selectionModel()->setCurrentIndex(end, QItemSelectionModel::NoUpdate);
-    view->selectionModel()->select(QItemSelection(tl, br), QItemSelectionModel::ClearAndSelect);
-}
-
-QTableView* makeTable(const QString& name, QWidget* parent) {
-    auto* view = new QTableView(parent);
-    view->setObjectName(name);
-    view->setSelectionMode(QAbstractItemView::ContiguousSelection);
-    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    view->setWordWrap(false);
-    view->setCornerButtonEnabled(false);
-    // rows of one height and no sizing from contents: a million rows scroll like ten.
-    QHeaderView* rows = view->verticalHeader();
-    rows->setSectionResizeMode(QHeaderView::Fixed);
-    rows->setDefaultSectionSize(view->fontMetrics().height() + 6);
-    rows->hide();
-    view->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    view->horizontalHeader()->setHighlightSections(false);
-    return view;
-}
-
 }  // namespace
 
 MainWindow::MainWindow(const QString& folder, Messenger* messenger, QWidget* parent)
@@ -156,25 +91,29 @@ MainWindow::MainWindow(const QString& folder, Messenger* messenger, QWidget* par
             snapshotWatch_->stop();  // finished by a later command, which reported it
         }
     });
-    buildLayout();
-    buildCommands();
+    ui_ = WindowLayout::build(*this, ws_);
+    wireLayout();
+    commands_ = new CommandRegistry(
+        *this, [this] { finishCellEditing(); }, this);
+    registerOwnCommands();
     editing_ = std::make_unique<WindowEditing>(*this);
     installShapeCommands(*this);
-    installFreehandCommands(*this, *canvas_->freeHandCheck());
+    installFreehandCommands(*this, *ui_.canvas->freeHandCheck());
     LibraryPrintCommands::install(*this);
     HistoryCommands::install(*this);
     RecentFiles::install(*this);
     DxfCommands::install(*this);
+    commands_->requireEveryHandler();
 
     // Start-up: grid step "None", title, fresh tables and result table, colours, addGrid
     // active, the first snapshot, then the first tab. (The context menus are menus of their own,
     // never part of the menu bar.)
-    panel_->gridStepBox()->setCurrentText(QStringLiteral("None"));
+    ui_.panel->gridStepBox()->setCurrentText(QStringLiteral("None"));
     setWindowTitle(QStringLiteral("Kuvanto Ver") + versionText());
     ws_.start();
-    activeGrid_ = ActiveGrid::add;
+    shownTab_ = WindowTab::added;
     reportSnapshot();
-    tabStrip1Click();
+    switchToSelectedTab();
 }
 
 MainWindow::~MainWindow() {
@@ -196,216 +135,46 @@ void MainWindow::saveGeometrySettings() {
     if (rememberGeometry_) QSettings().setValue(kGeometryKey, saveGeometry());
 }
 
-void MainWindow::buildLayout() {
-    auto* central = new QWidget(this);
-    auto* outer = new QVBoxLayout(central);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->setSpacing(0);
-
-    // The tab strip directly under the toolbar, its tabs sharing the whole width.
-    tabStrip_ = new QTabBar(central);
-    tabStrip_->setObjectName(QStringLiteral("TabStrip1"));
-    tabStrip_->setExpanding(true);
-    tabStrip_->setDocumentMode(true);
-    tabStrip_->setMouseTracking(true);
-    const std::pair<QString, QString> tabs[] = {{kAddTabCaption, kAddTabKey},
-                                                {kSubtractedTabCaption, kSubtractedTabKey},
-                                                {kResultTabCaption, kResultTabKey}};
-    for (const auto& [caption, key] : tabs) tabStrip_->setTabData(tabStrip_->addTab(caption), key);
-    tabStrip_->installEventFilter(this);
-    connect(tabStrip_, &QTabBar::tabBarClicked, this, [this](int index) {
-        // A click on the tab already selected runs the switch too.
-        if (index == tabStrip_->currentIndex()) tabStrip1Click();
+void MainWindow::wireLayout() {
+    // A click on the tab already selected runs the switch too.
+    ui_.tabStrip->installEventFilter(this);
+    connect(ui_.tabStrip, &QTabBar::tabBarClicked, this, [this](int index) {
+        if (index == ui_.tabStrip->currentIndex()) switchToSelectedTab();
     });
-    connect(tabStrip_, &QTabBar::currentChanged, this, [this] { tabStrip1Click(); });
-    outer->addWidget(tabStrip_);
-
-    // Figure view: the coordinate table, the square canvas, the view panel.
-    pages_ = new QStackedWidget(central);
-    canvas_ = new SectionCanvas(ws_.addGrid, ws_.subtractedGrid, ws_.resultGrid, ws_.colors);
-    panel_ = new ViewPanel(*canvas_);
-    connect(panel_, &ViewPanel::statusHint, this, &MainWindow::setStatus);
-    connect(panel_, &ViewPanel::helpRequested, this, &MainWindow::showHelp);
-    coordStack_ = new QStackedWidget;
-    addView_ = makeTable(QStringLiteral("Add_Grid"), coordStack_);
-    subtractedView_ = makeTable(QStringLiteral("Sbtrt_Grid"), coordStack_);
-    addModel_ = new CoordTableModel(ws_.addGrid, this);
-    subtractedModel_ = new CoordTableModel(ws_.subtractedGrid, this);
-    addView_->setModel(addModel_);
-    subtractedView_->setModel(subtractedModel_);
-    int tableWidth = 0;
-    for (QTableView* view : {addView_, subtractedView_}) {
-        // Both columns share the table's width; each is wide enough for a separator row.
-        const int column = std::max(twipsToPixels(view, CoordTable::kColWidthTwips),
-                                    view->fontMetrics().horizontalAdvance(QString::fromUtf8(
-                                        kSeparatorText.data(), kSeparatorText.size())) +
-                                        16);
-        view->horizontalHeader()->setMinimumSectionSize(column);
-        view->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-        view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-        coordStack_->addWidget(view);
-        tableWidth =
-            std::max(tableWidth, 2 * column + view->verticalScrollBar()->sizeHint().width() +
-                                     2 * view->frameWidth());
-    }
-    coordFrame_ = new FigurePage(coordStack_, canvas_, panel_, pages_);
-    coordFrame_->setObjectName(QStringLiteral("Cood_Frame"));
-    coordFrame_->setMinimumTableWidth(tableWidth);
-    pages_->addWidget(coordFrame_);
-
-    // Result view: the result table over its failure message.
-    resultFrame_ = new QWidget(pages_);
-    resultFrame_->setObjectName(QStringLiteral("Result_Frame"));
-    auto* resultLayout = new QHBoxLayout(resultFrame_);
-    resultLayout->setContentsMargins(2, 2, 2, 2);
-    resultStack_ = new QStackedWidget(resultFrame_);
-    resultView_ = makeTable(QStringLiteral("Result_Grid"), resultStack_);
-    resultModel_ = new ResultTableModel(ws_.resultGrid, this);
-    resultView_->setModel(resultModel_);
-    resultView_->verticalHeader()->setMinimumSectionSize(1);  // the thin spacer rows
-    // The context menu opens on the right button's release, over the cells and the heading row.
-    resultView_->setContextMenuPolicy(Qt::PreventContextMenu);
-    resultView_->horizontalHeader()->setContextMenuPolicy(Qt::PreventContextMenu);
-    resultViewport_ = resultView_->viewport();
-    resultHeaderViewport_ = resultView_->horizontalHeader()->viewport();
-    resultView_->viewport()->installEventFilter(this);
-    resultView_->horizontalHeader()->viewport()->installEventFilter(this);
-    failureLabel_ =
-        new QLabel(QString::fromUtf8(kFailureMessage.data(), kFailureMessage.size()), resultStack_);
-    failureLabel_->setObjectName(QStringLiteral("Label1"));
-    failureLabel_->setAlignment(Qt::AlignCenter);
-    failureLabel_->setAutoFillBackground(true);
-    failureLabel_->setBackgroundRole(QPalette::Base);
-    resultStack_->addWidget(resultView_);
-    resultStack_->addWidget(failureLabel_);
-    resultLayout->addWidget(resultStack_, 3);
-    // The right half: the section to scale with its centroid and axes.
-    resultDiagram_ = new SectionDiagram(ws_.addGrid, ws_.subtractedGrid, ws_.resultGrid, ws_.colors,
-                                        resultFrame_);
-    resultLayout->addWidget(resultDiagram_, 2);
-    pages_->addWidget(resultFrame_);
-    outer->addWidget(pages_, 1);
-
+    connect(ui_.tabStrip, &QTabBar::currentChanged, this, [this] { switchToSelectedTab(); });
+    connect(ui_.panel, &ViewPanel::statusHint, this, &MainWindow::setStatus);
+    connect(ui_.panel, &ViewPanel::helpRequested, this, &MainWindow::showHelp);
+    // The result table's context menu opens on the right button's release, over the cells and
+    // the heading row.
+    resultViewport_ = ui_.resultView->viewport();
+    resultHeaderViewport_ = ui_.resultView->horizontalHeader()->viewport();
+    ui_.resultView->viewport()->installEventFilter(this);
+    ui_.resultView->horizontalHeader()->viewport()->installEventFilter(this);
     // The coordinate tables' selections are read by their editors (CoordTableEditor), which
     // know when a change of the view's selection was the user's and when it was a command's.
-    connect(resultView_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+    connect(ui_.resultView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &MainWindow::syncSelectionFromViews);
-    connect(resultView_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+    connect(ui_.resultView->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &MainWindow::syncSelectionFromViews);
-    setCentralWidget(central);
-
-    // Status bar: one text field.
-    statusBar()->setObjectName(QStringLiteral("StatusBar1"));
-    statusBar()->setSizeGripEnabled(false);
-    statusLabel_ = new QLabel(statusBar());
-    statusLabel_->setObjectName(QStringLiteral("StatusText"));
-    statusBar()->addWidget(statusLabel_, 1);
     statusBar()->installEventFilter(this);
-    statusBar()->setMouseTracking(true);
-    statusLabel_->setMouseTracking(true);
-    statusLabel_->installEventFilter(this);
-
-    resize(1024, 720);
+    ui_.statusLabel->installEventFilter(this);
 }
 
-void MainWindow::buildCommands() {
-    // One action per command, found by its id and by every name it goes by.
-    for (const Command& c : commandTable()) {
-        auto* a = new QAction(toolIcon(c.icon), QString::fromUtf8(c.caption), this);
-        const QString id = QString::fromLatin1(c.id);
-        a->setObjectName(id);
-        if (c.tip[0]) a->setToolTip(QString::fromUtf8(c.tip));
-        if (c.shortcut[0]) a->setShortcut(QKeySequence(QString::fromLatin1(c.shortcut)));
-        a->setCheckable(c.checkable);
-        a->setIconVisibleInMenu(false);
-        if (c.handler) {
-            connect(a, &QAction::triggered, this, [this, handler = c.handler] {
-                finishCellEditing();
-                (this->*handler)();
-            });
-        }
-        available_.insert(a, c.handler != nullptr);
-        allowed_.insert(a, true);
-        commands_.insert(id, a);
-        for (const QString& alias :
-             QString::fromLatin1(c.aliases).split(QLatin1Char(' '), Qt::SkipEmptyParts))
-            commands_.insert(alias, a);
-        updateEnabling(a);
-    }
-
-    // Menus: the menu bar's, and the four context menus as menus of their own.
-    for (const char* name : kContextMenus) {
-        auto* menu = new QMenu(this);
-        menu->setObjectName(QString::fromLatin1(name));
-        menus_.insert(menu->objectName(), menu);
-    }
-    for (const MenuItem& item : menuLayout()) {
-        const QString name = QString::fromLatin1(item.name);
-        const QString caption = QString::fromUtf8(item.caption);
-        const QString holder = QString::fromLatin1(item.holder);
-        QMenu* parent = holder.isEmpty() ? nullptr : menus_.value(holder);
-        switch (item.kind) {
-            case MenuItemKind::submenu: {
-                QMenu* menu = parent ? parent->addMenu(caption) : menuBar()->addMenu(caption);
-                menu->setObjectName(name);
-                menu->menuAction()->setObjectName(name);
-                menus_.insert(name, menu);
-                break;
-            }
-            case MenuItemKind::separator:
-                parent->addSeparator()->setObjectName(name);
-                break;
-            case MenuItemKind::command: {
-                QAction* shared = commands_.value(name);
-                Q_ASSERT(shared);
-                if (caption.isEmpty()) {
-                    parent->addAction(shared);
-                    break;
-                }
-                // A context menu that words the command its own way: an item that runs the command
-                // and follows its enabled state.
-                QAction* worded = parent->addAction(caption);
-                worded->setObjectName(name);
-                worded->setEnabled(shared->isEnabled());
-                connect(worded, &QAction::triggered, shared, &QAction::trigger);
-                connect(shared, &QAction::changed, worded,
-                        [worded, shared] { worded->setEnabled(shared->isEnabled()); });
-                break;
-            }
-        }
-    }
-
-    // Toolbar: buttons 1..32 show the commands' actions; button 6 holds its place and does
-    // nothing.
-    toolbar_ = addToolBar(QStringLiteral("Toolbar1"));
-    toolbar_->setObjectName(QStringLiteral("Toolbar1"));
-    toolbar_->setMovable(false);
-    toolbar_->setFloatable(false);
-    toolbar_->setIconSize(QSize(24, 24));
-    toolbar_->installEventFilter(this);
-    buttons_.assign(1, nullptr);
-    for (const ToolbarSlot& slot : toolbarLayout()) {
-        const QString key = QString::fromLatin1(slot.key);
-        QAction* a = nullptr;
-        if (slot.separator) {
-            a = toolbar_->addSeparator();
-            a->setObjectName(key);
-        } else if (key.isEmpty()) {
-            a = toolbar_->addAction(QString());
-            a->setEnabled(false);
-        } else {
-            a = commands_.value(key);
-            Q_ASSERT(a);
-            if (a->toolTip().isEmpty()) a->setToolTip(a->text());
-            toolbar_->addAction(a);
-        }
-        if (QWidget* button = toolbar_->widgetForAction(a)) {
-            button->setObjectName(key);
-            button->setMouseTracking(true);
-            button->installEventFilter(this);
-        }
-        buttons_.push_back(a);
-    }
+void MainWindow::registerOwnCommands() {
+    const auto on = [this](CommandId id, void (MainWindow::*handler)()) {
+        commands_->setHandler(id, [this, handler] { (this->*handler)(); });
+    };
+    on(CommandId::readCsv, &MainWindow::readCsv);
+    on(CommandId::writeCsv, &MainWindow::writeCsv);
+    on(CommandId::exportResult, &MainWindow::exportResultOnResultTab);
+    on(CommandId::exitFromMenu, &MainWindow::exitProgram);
+    on(CommandId::exitFromToolbar, &MainWindow::exitProgramFromToolbar);
+    on(CommandId::undo, &MainWindow::undoRestore);
+    on(CommandId::editAsText, &MainWindow::editCoord);
+    on(CommandId::copyResult, &MainWindow::copyResult);
+    on(CommandId::massPerLength, &MainWindow::openMassDialog);
+    on(CommandId::colorSettings, &MainWindow::setColorWindow);
+    on(CommandId::version, &MainWindow::version);
 }
 
 void MainWindow::finishCellEditing() {
@@ -415,57 +184,40 @@ void MainWindow::finishCellEditing() {
     if (editing_) editing_->finishEditing();
 }
 
-void MainWindow::setCommandHandler(const QString& id, std::function<void()> handler,
-                                   std::function<bool()> allowed) {
-    QAction* a = commands_.value(id);
-    if (!a) return;
-    connect(a, &QAction::triggered, this, [this, handler = std::move(handler)] {
-        finishCellEditing();
-        handler();
-    });
-    available_.insert(a, true);
-    if (allowed)
-        rules_.insert(a, std::move(allowed));
-    else
-        rules_.remove(a);
-    updateEnabling(a);
-}
-
-void MainWindow::updateEnabling(QAction* action) {
-    const auto rule = rules_.find(action);
-    action->setEnabled(allowed_.value(action, true) && available_.value(action) &&
-                       (rule == rules_.end() || (*rule)()));
-}
-
 void MainWindow::updateCommandEnabling() {
-    for (const Command& c : commandTable())
-        updateEnabling(commands_.value(QString::fromLatin1(c.id)));
+    commands_->updateEnabling();
 }
 
-void MainWindow::setAllowed(QAction* action, bool allowed) {
-    if (!action || !available_.contains(action)) return;
-    allowed_.insert(action, allowed);
-    updateEnabling(action);
+QAction* MainWindow::command(CommandId id) const {
+    return commands_->action(id);
 }
 
-QAction* MainWindow::toolbarButton(int index) const {
-    return index >= 1 && index < int(buttons_.size()) ? buttons_[index] : nullptr;
+QAction* MainWindow::command(const QString& name) const {
+    return commands_->action(name);
+}
+
+QMenu* MainWindow::menu(const QString& name) const {
+    return commands_->menu(name);
+}
+
+QAction* MainWindow::toolbarButton(int number) const {
+    return commands_->toolbarButton(number);
 }
 
 QString MainWindow::selectedTabCaption() const {
-    return tabStrip_->tabText(tabStrip_->currentIndex());
+    return ui_.tabStrip->tabText(ui_.tabStrip->currentIndex());
 }
 
 QString MainWindow::statusText() const {
-    return statusLabel_->text();
+    return ui_.statusLabel->text();
 }
 
 void MainWindow::setStatus(const QString& text) {
-    if (!statusHeld_) statusLabel_->setText(text);
+    if (!statusHeld_) ui_.statusLabel->setText(text);
 }
 
 void MainWindow::holdStatus(const QString& text) {
-    statusLabel_->setText(text);
+    ui_.statusLabel->setText(text);
     statusHeld_ = true;
 }
 
@@ -474,111 +226,101 @@ void MainWindow::releaseStatus() {
 }
 
 void MainWindow::selectTab(int index) {
-    if (tabStrip_->currentIndex() == index) {
-        tabStrip1Click();
+    if (ui_.tabStrip->currentIndex() == index) {
+        switchToSelectedTab();
     } else {
-        tabStrip_->setCurrentIndex(index);  // runs the switch
+        ui_.tabStrip->setCurrentIndex(index);  // runs the switch
     }
 }
 
-void MainWindow::applyEnabling(const TabEnabling& rule) {
-    // A command on the toolbar is allowed where its button is, in every menu that shows it.
-    for (int i = 1; i <= kToolbarButtons; ++i) setAllowed(toolbarButton(i), rule.buttons[i]);
-    menus_.value(QStringLiteral("Edit_Menu"))->menuAction()->setEnabled(rule.editMenu);
-    menus_.value(QStringLiteral("Insert_Dgrm"))->menuAction()->setEnabled(rule.insertMenu);
-    setAllowed(command(QStringLiteral("Export_Result")), rule.exportMenu);
-    setAllowed(command(QStringLiteral("Print_Out")), rule.printMenu);
-}
-
 void MainWindow::showCoordTable(bool add) {
-    coordStack_->setCurrentWidget(add ? addView_ : subtractedView_);
+    ui_.coordStack->setCurrentWidget(add ? ui_.addView : ui_.subtractedView);
 }
 
-void MainWindow::tabStrip1Click() {
-    for (int i = 1; i <= kToolbarButtons; ++i) setAllowed(toolbarButton(i), false);
-    const QString caption = selectedTabCaption();
-    if (caption == kAddTabCaption || caption == kSubtractedTabCaption) {
-        const bool add = caption == kAddTabCaption;
-        pages_->setCurrentWidget(coordFrame_);
-        showCoordTable(add);
-        panel_->setViewControlsEnabled(true);
+void MainWindow::switchToSelectedTab() {
+    const auto tab = WindowTab(std::clamp(ui_.tabStrip->currentIndex(), 0, 2));
+    if (tab != WindowTab::result) {
+        ui_.pages->setCurrentWidget(ui_.coordFrame);
+        showCoordTable(tab == WindowTab::added);
+        ui_.panel->setViewControlsEnabled(true);
         refreshViews();
-        activeGrid_ = add ? ActiveGrid::add : ActiveGrid::Subtracted;
-        applyEnabling(tabEnabling(caption, false));
+        shownTab_ = tab;
+        commands_->allowForTab(tab, false);
         endFreehand();
-    } else if (caption == kResultTabCaption) {
-        pages_->setCurrentWidget(resultFrame_);
-        applyEnabling(tabEnabling(caption, false));  // exit only, until the run succeeds
-        panel_->setViewControlsEnabled(false);
-        activeGrid_ = ActiveGrid::Result;
+    } else {
+        ui_.pages->setCurrentWidget(ui_.resultFrame);
+        commands_->allowForTab(tab, false);  // what every tab allows, until the run succeeds
+        ui_.panel->setViewControlsEnabled(false);
+        shownTab_ = tab;
         // Leaving a figure tab always ends freehand drawing, whatever the calculation gives.
         endFreehand();
         const bool ok = ws_.runCalculation();
         refreshViews(false);
-        applyEnabling(tabEnabling(caption, ok));
+        commands_->allowForTab(tab, ok);
     }
-    HistoryCommands::historyChanged(*this);  // redo is a figure-tab command too
+    HistoryCommands::historyChanged(*this);  // redo follows the history as well as the tab
 }
 
 void MainWindow::startFreehand() {
     freehand_.start();
-    canvas_->freeHandCheck()->setChecked(true);
-    canvas_->freeHandCheck()->show();
-    if (QAction* button = toolbarButton(30)) button->setChecked(true);
+    ui_.canvas->freeHandCheck()->setChecked(true);
+    ui_.canvas->freeHandCheck()->show();
+    command(CommandId::freehand)->setChecked(true);
 }
 
 void MainWindow::endFreehand() {
     const bool wasOn = freehand_.on();
     freehand_.end();
-    canvas_->freeHandCheck()->setChecked(false);
-    canvas_->freeHandCheck()->hide();
-    if (QAction* button = toolbarButton(30)) button->setChecked(false);
+    ui_.canvas->freeHandCheck()->setChecked(false);
+    ui_.canvas->freeHandCheck()->hide();
+    command(CommandId::freehand)->setChecked(false);
     if (wasOn) redrawSection();
 }
 
 void MainWindow::redrawSection() {
-    canvas_->redrawSection();
+    ui_.canvas->redrawSection();
 }
 
 void MainWindow::refreshViews(bool redraw) {
     syncing_ = true;
-    if (addModel_->refresh()) showSelection(addView_, ws_.addGrid);
-    if (subtractedModel_->refresh()) showSelection(subtractedView_, ws_.subtractedGrid);
-    if (resultModel_->refresh()) {
+    if (ui_.addModel->refresh()) WindowLayout::showSelection(ui_.addView, ws_.addGrid);
+    if (ui_.subtractedModel->refresh())
+        WindowLayout::showSelection(ui_.subtractedView, ws_.subtractedGrid);
+    if (ui_.resultModel->refresh()) {
         const ResultTable& grid = ws_.resultGrid;
-        const QFontMetrics metrics(resultView_->font());
+        const QFontMetrics metrics(ui_.resultView->font());
         for (int c = 0; c < grid.cols(); ++c) {
             // The stored widths, widened where this platform's font needs more room.
-            int width = twipsToPixels(resultView_, grid.colWidthTwips(c));
+            int width = WindowLayout::twipsToPixels(ui_.resultView, grid.colWidthTwips(c));
             for (int r = 0; r < ResultTable::kRows; ++r) {
                 const QString text = QString::fromStdString(grid.text(r, c));
                 width = std::max(width, metrics.horizontalAdvance(text) + 12);
             }
-            resultView_->setColumnWidth(c, width);
+            ui_.resultView->setColumnWidth(c, width);
         }
         for (int r = 1; r < ResultTable::kRows; ++r) {
             const int twips = grid.rowHeightTwips(r);
-            resultView_->setRowHeight(ResultTableModel::modelRow(r),
-                                      twips > 0
-                                          ? twipsToPixels(resultView_, twips)
-                                          : resultView_->verticalHeader()->defaultSectionSize());
+            ui_.resultView->setRowHeight(
+                ResultTableModel::modelRow(r),
+                twips > 0 ? WindowLayout::twipsToPixels(ui_.resultView, twips)
+                          : ui_.resultView->verticalHeader()->defaultSectionSize());
         }
-        showSelection(resultView_, grid);
-        resultDiagram_->update();
+        WindowLayout::showSelection(ui_.resultView, grid);
+        ui_.resultDiagram->update();
     }
-    resultStack_->setCurrentWidget(ws_.resultGrid.visible() ? static_cast<QWidget*>(resultView_)
-                                                            : failureLabel_);
+    ui_.resultStack->setCurrentWidget(
+        ws_.resultGrid.visible() ? static_cast<QWidget*>(ui_.resultView) : ui_.failureLabel);
     syncing_ = false;
     if (redraw) redrawSection();
 }
 
 CoordTable* MainWindow::activeCoordTable() {
-    switch (activeGrid_) {
-        case ActiveGrid::add:
+    switch (shownTab_) {
+        case WindowTab::added:
             return &ws_.addGrid;
-        case ActiveGrid::Subtracted:
+        case WindowTab::subtracted:
             return &ws_.subtractedGrid;
-        case ActiveGrid::Result:
+        case WindowTab::result:
             break;
     }
     return nullptr;
@@ -587,15 +329,15 @@ CoordTable* MainWindow::activeCoordTable() {
 void MainWindow::showTableChange(int topRow) {
     refreshViews();
     reportSnapshot();
-    QTableView* view = activeGrid_ == ActiveGrid::add ? addView_ : subtractedView_;
-    if (topRow >= 0 && activeGrid_ != ActiveGrid::Result)
+    QTableView* view = shownTab_ == WindowTab::added ? ui_.addView : ui_.subtractedView;
+    if (topRow >= 0 && shownTab_ != WindowTab::result)
         view->scrollTo(view->model()->index(std::max(0, CoordTableModel::modelRow(topRow)), 0),
                        QAbstractItemView::PositionAtTop);
 }
 
 void MainWindow::syncSelectionFromViews() {
     if (syncing_) return;
-    readSelection(resultView_, ws_.resultGrid);
+    WindowLayout::readSelection(ui_.resultView, ws_.resultGrid);
 }
 
 void MainWindow::reportSnapshot() {
@@ -700,7 +442,7 @@ void MainWindow::exportResult() {
 }
 
 void MainWindow::exportResultOnResultTab() {
-    if (selectedTabCaption() == kResultTabCaption) exportResult();
+    if (shownTab_ == WindowTab::result) exportResult();
 }
 
 void MainWindow::exitProgram() {
@@ -783,14 +525,14 @@ void MainWindow::copyResult() {
 }
 
 void MainWindow::openMassDialog() {
-    if (pages_->currentWidget() != resultFrame_) return;
+    if (ui_.pages->currentWidget() != ui_.resultFrame) return;
     const ResultTable& grid = ws_.resultGrid;
     MassDialog form(lenientValue(grid.text(Property::Area, grid.col())), this);
     form.exec();
 }
 
 void MainWindow::resultGridContext(const QPoint& globalPos) {
-    menus_.value(QStringLiteral("Dummy_Menu3"))->popup(globalPos);
+    menu(QStringLiteral("Dummy_Menu3"))->popup(globalPos);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -807,12 +549,12 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     if (type != QEvent::Enter && type != QEvent::MouseMove) return false;
-    if (watched == tabStrip_) {
+    if (watched == ui_.tabStrip) {
         setStatus(kTabHint);
         statusBar()->setFont(japaneseFont(QStringLiteral("ＭＳ Ｐゴシック"), font().pointSize()));
-    } else if (watched == toolbar_ || watched->parent() == toolbar_) {
+    } else if (watched == commands_->toolbar() || watched->parent() == commands_->toolbar()) {
         setStatus(QString());
-    } else if (watched == statusBar() || watched == statusLabel_) {
+    } else if (watched == statusBar() || watched == ui_.statusLabel) {
         setStatus(QStringLiteral("Ver.") + versionText());
     }
     return false;

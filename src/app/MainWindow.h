@@ -1,49 +1,34 @@
 // The main window: menu bar, toolbar, the tab strip with the figure view (coordinate table, canvas
-// and view panel) and the result view, and the status bar. It runs the start-up sequence and the
-// tab switch, makes one action per command of the command table and shows it in the menus, the
-// context menus and the toolbar, and asks before the program ends. The commands' work is done by
-// the Workspace; this window collects the user's choices through the Messenger and shows the
-// outcome.
+// and view panel) and the result view, and the status bar. Its widgets come from the layout
+// builder (WindowLayout) and its actions, menus and toolbar from the command registry; the window
+// wires them, runs the start-up sequence and the tab switch, and asks before the program ends.
+// The commands' work is done by the Workspace; this window collects the user's choices through
+// the Messenger and shows the outcome.
 #pragma once
 
-#include <QHash>
 #include <QMainWindow>
 #include <QString>
 #include <QTimer>
 #include <functional>
 #include <memory>
-#include <vector>
 
+#include "app/CommandRegistry.h"
 #include "app/TabRules.h"
+#include "app/WindowLayout.h"
 #include "core/FreehandSession.h"
 #include "editing/Workspace.h"
 
 class QAction;
-class QHeaderView;
-class QLabel;
 class QMenu;
-class QStackedWidget;
-class QTabBar;
-class QTableView;
-class QToolBar;
 
 namespace kuvanto {
 
-class SectionDiagram;
-
-class CoordTableModel;
-class FigurePage;
-class SectionCanvas;
 class Messenger;
-class ResultTableModel;
-class ViewPanel;
 class WindowEditing;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    enum class ActiveGrid { add, Subtracted, Result };
-
     // `folder` is the working folder (snapshots, buffer, colour file). `messenger` replaces the
     // message boxes and file dialogs when given (tests script the answers; not owned). Runs the
     // whole start-up sequence except showing the window.
@@ -55,21 +40,28 @@ public:
     // The table editors, the canvas mouse and the editing commands.
     WindowEditing& editing() { return *editing_; }
     Messenger& msg() { return *messenger_; }
-    SectionCanvas* canvas() const { return canvas_; }
+    SectionCanvas* canvas() const { return ui_.canvas; }
     // The folder the file dialogs start in.
     QString fileFolder() const { return startFolder(); }
 
-    // The action of a command, by its id or any item name it goes by in the menus and on the
-    // toolbar ("Copy_Data", "Copy_Pop2" and "Copy_Pop1" give the same action). Menus and the four
-    // context menus ("Dummy_Menu" ...) by name; toolbar buttons by index 1..32.
-    QAction* command(const QString& id) const { return commands_.value(id); }
-    QMenu* menu(const QString& id) const { return menus_.value(id); }
-    QAction* toolbarButton(int index) const;
-
-    // Gives a command its handler; the command is enabled from then on wherever its tab allows.
-    // `allowed`, when given, is asked as well each time the enabling is brought up to date.
-    void setCommandHandler(const QString& id, std::function<void()> handler,
-                           std::function<bool()> allowed = {});
+    // The commands: their actions, menus and toolbar, handlers and enabling.
+    CommandRegistry& commands() { return *commands_; }
+    // The action of a command, by its id, or by its name or any item name it goes by in the menus
+    // and on the toolbar ("Copy_Data", "Copy_Pop2" and "Copy_Pop1" give the same action). Menus
+    // and the four context menus ("Dummy_Menu" ...) by name; toolbar places by number 1..32.
+    QAction* command(CommandId id) const;
+    QAction* command(const QString& name) const;
+    QMenu* menu(const QString& name) const;
+    QAction* toolbarButton(int number) const;
+    // Gives a command its handler (see CommandRegistry::setHandler).
+    void setCommandHandler(CommandId id, std::function<void(bool ask)> handler,
+                           std::function<bool()> allowed = {}) {
+        commands_->setHandler(id, std::move(handler), std::move(allowed));
+    }
+    void setCommandHandler(CommandId id, std::function<void()> handler,
+                           std::function<bool()> allowed = {}) {
+        commands_->setHandler(id, std::move(handler), std::move(allowed));
+    }
     // Brings every command's enabled state up to date (after a change that an enabling rule reads).
     void updateCommandEnabling();
     // Commits an open cell editor, as every command does before it runs.
@@ -81,7 +73,7 @@ public:
     void rememberGeometry();
 
     QString selectedTabCaption() const;
-    ActiveGrid activeGrid() const { return activeGrid_; }
+    WindowTab shownTab() const { return shownTab_; }
     QString statusText() const;
 
     // Selects a tab (0..2) and runs the tab switch, also when the tab was selected already.
@@ -114,7 +106,9 @@ public:
     void endFreehand();
 
 public slots:
-    void tabStrip1Click();
+    // The tab switch: shows the selected tab's page, runs the calculation on the result tab and
+    // allows the commands of that tab.
+    void switchToSelectedTab();
     void readCsv();
     void writeCsv();
     void exportResult();
@@ -141,11 +135,8 @@ protected:
 private:
     friend class WindowEditing;
 
-    void buildLayout();
-    void buildCommands();
-    void applyEnabling(const TabEnabling& rule);
-    void setAllowed(QAction* action, bool allowed);
-    void updateEnabling(QAction* action);
+    void wireLayout();
+    void registerOwnCommands();
     QString startFolder() const;
     void rememberFolder(const QString& path);
     void showCoordTable(bool add);
@@ -160,37 +151,15 @@ private:
     std::unique_ptr<Messenger> ownMessenger_;
     Messenger* messenger_ = nullptr;
 
-    QToolBar* toolbar_ = nullptr;
-    std::vector<QAction*> buttons_;      // index 1..32; [0] unused
-    QHash<QString, QAction*> commands_;  // by id and by every alias
-    QHash<QString, QMenu*> menus_;
-    QHash<QAction*, bool> available_;  // has a handler behind it
-    QHash<QAction*, bool> allowed_;    // allowed by the tab switch
-    QHash<QAction*, std::function<bool()>> rules_;
+    CommandRegistry* commands_ = nullptr;
 
-    QTabBar* tabStrip_ = nullptr;
-    QStackedWidget* pages_ = nullptr;        // Cood_Frame | Result_Frame
-    QStackedWidget* coordStack_ = nullptr;   // addGrid | subtractedGrid
-    QStackedWidget* resultStack_ = nullptr;  // resultGrid | Label1
-    SectionDiagram* resultDiagram_ = nullptr;
-    FigurePage* coordFrame_ = nullptr;
-    QWidget* resultFrame_ = nullptr;
-    QTableView* addView_ = nullptr;
-    QTableView* subtractedView_ = nullptr;
-    QTableView* resultView_ = nullptr;
+    WindowLayout ui_;
     // Compared by address only: the filter may see them while the views are being destroyed.
     const QObject* resultViewport_ = nullptr;
     const QObject* resultHeaderViewport_ = nullptr;
-    QLabel* failureLabel_ = nullptr;
-    QLabel* statusLabel_ = nullptr;
-    CoordTableModel* addModel_ = nullptr;
-    CoordTableModel* subtractedModel_ = nullptr;
-    ResultTableModel* resultModel_ = nullptr;
-    SectionCanvas* canvas_ = nullptr;
-    ViewPanel* panel_ = nullptr;
     std::unique_ptr<WindowEditing> editing_;
 
-    ActiveGrid activeGrid_ = ActiveGrid::add;
+    WindowTab shownTab_ = WindowTab::added;
     bool snapshotReported_ = false;
     bool statusHeld_ = false;
     // Watches a snapshot being written in the background, so that its failure is told as soon

@@ -66,11 +66,11 @@ MassDialog::MassDialog(double area, QWidget* parent) : QDialog(parent), combined
 
     // The initial "0" is not evaluated: the result line keeps its dashes until the text changes.
     densityEdit_->setText(QStringLiteral("0"));
-    connect(densityEdit_, &QLineEdit::textChanged, this, &MassDialog::rhoTextChange);
+    connect(densityEdit_, &QLineEdit::textChanged, this, &MassDialog::showMassForDensity);
     densityEdit_->setFocus();
 }
 
-void MassDialog::rhoTextChange(const QString& text) {
+void MassDialog::showMassForDensity(const QString& text) {
     massLabel_->setText(QString::fromStdString(massLine(text.toStdString(), combinedArea_)));
 }
 

@@ -18,7 +18,7 @@ public:
     double massArea() const { return combinedArea_; }
 
 private:
-    void rhoTextChange(const QString& text);
+    void showMassForDensity(const QString& text);
 
     double combinedArea_;
     QLineEdit* densityEdit_;

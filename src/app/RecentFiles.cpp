@@ -66,7 +66,7 @@ RecentFiles* RecentFiles::install(MainWindow& window) {
         QAction* before = nullptr;
         const QList<QAction*> actions = file->actions();
         for (int i = 0; i + 1 < actions.size(); ++i) {
-            if (actions[i] == window.command(QStringLiteral("Write_CSV"))) before = actions[i + 1];
+            if (actions[i] == window.command(CommandId::writeCsv)) before = actions[i + 1];
         }
         file->insertMenu(before, recent->menu_);
         connect(recent->menu_, &QMenu::aboutToShow, recent, &RecentFiles::fillMenu);

@@ -28,20 +28,19 @@ void installShapeCommands(MainWindow& window) {
             runOnActiveTable(*w, [mode](const ShapeTarget& t) { return runLineCommand(t, mode); });
         };
     };
-    window.setCommandHandler(QStringLiteral("Len_Angle"), line(LineMode::lengthAngle));
-    window.setCommandHandler(QStringLiteral("dx_Angle"), line(LineMode::xIncrementAngle));
-    window.setCommandHandler(QStringLiteral("dy_Angle"), line(LineMode::yIncrementAngle));
-    window.setCommandHandler(QStringLiteral("Insert_Rect"), [w] {
-        runOnActiveTable(*w, [](const ShapeTarget& t) { return runRectangleCommand(t, true); });
+    window.setCommandHandler(CommandId::lineLengthAngle, line(LineMode::lengthAngle));
+    window.setCommandHandler(CommandId::lineXIncrementAngle, line(LineMode::xIncrementAngle));
+    window.setCommandHandler(CommandId::lineYIncrementAngle, line(LineMode::yIncrementAngle));
+    // From a context menu the rectangle and the circle open their dialogs without asking, and
+    // corner rounding takes the row as it is without checking for a corner.
+    window.setCommandHandler(CommandId::insertRectangle, [w](bool ask) {
+        runOnActiveTable(*w, [ask](const ShapeTarget& t) { return runRectangleCommand(t, ask); });
     });
-    window.setCommandHandler(QStringLiteral("Insert_Arc"), [w] {
-        runOnActiveTable(*w, [](const ShapeTarget& t) { return runArcCommand(t, true); });
+    window.setCommandHandler(CommandId::insertArc, [w](bool ask) {
+        runOnActiveTable(*w, [ask](const ShapeTarget& t) { return runArcCommand(t, ask); });
     });
-    window.setCommandHandler(QStringLiteral("CornerR"), [w] {
-        runOnActiveTable(*w, [](const ShapeTarget& t) { return runCornerCommand(t, true); });
-    });
-    window.setCommandHandler(QStringLiteral("CornerR_Pop"), [w] {
-        runOnActiveTable(*w, [](const ShapeTarget& t) { return runCornerCommand(t, false); });
+    window.setCommandHandler(CommandId::roundCorner, [w](bool ask) {
+        runOnActiveTable(*w, [ask](const ShapeTarget& t) { return runCornerCommand(t, ask); });
     });
 }
 

@@ -1,25 +1,23 @@
-// The enabling rule of the tab switch: figure tabs allow every toolbar button but the result
-// export and the printout; the result tab allows reading, export, printout, exit and erasing after
-// a successful run, and only exit after a failed one.
+// The enabling rule of the tab switch: figure tabs allow the editing commands but not the result
+// export and the printout; the result tab allows reading, export, printout and erasing after a
+// successful run, and only what every tab allows (such as exit) after a failed one.
 #include "app/TabRules.h"
 
 namespace kuvanto {
 
-TabEnabling tabEnabling(const QString& caption, bool calcOk) {
-    TabEnabling e;
-    if (caption == kAddTabCaption || caption == kSubtractedTabCaption) {
-        for (int i = 1; i <= kToolbarButtons; ++i) e.buttons[i] = i != 4 && i != 5;
-        e.editMenu = true;
-        e.insertMenu = true;
-    } else if (caption == kResultTabCaption) {
-        e.buttons[9] = true;
-        if (calcOk) {
-            for (int i : {2, 4, 5, 16}) e.buttons[i] = true;
-            e.exportMenu = true;
-            e.printMenu = true;
-        }
+bool tabAllows(TabScope scope, WindowTab tab, bool calcOk) {
+    const bool figures = tab != WindowTab::result;
+    switch (scope) {
+        case TabScope::everyTab:
+            return true;
+        case TabScope::figureTabs:
+            return figures;
+        case TabScope::figureTabsAndResults:
+            return figures || calcOk;
+        case TabScope::resultsAfterRun:
+            return !figures && calcOk;
     }
-    return e;
+    return false;
 }
 
 }  // namespace kuvanto

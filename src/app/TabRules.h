@@ -1,15 +1,13 @@
 // What each tab of the main window shows and allows: the tab captions and keys, and the one rule
-// that decides which toolbar buttons and menus the tab switch enables. Kept apart from the window
-// so that the rule is read and tested in one place; the window enables an entry only when this
-// rule allows it and the entry has a command behind it.
+// that decides which commands and menus the tab switch allows. Kept apart from the window so that
+// the rule is read and tested in one place; each command names the tabs it is allowed on
+// (Command::allowedOn), and the window enables it only when this rule allows it there and it has a
+// handler behind it.
 #pragma once
 
 #include <QString>
-#include <array>
 
 namespace kuvanto {
-
-inline constexpr int kToolbarButtons = 32;
 
 inline const QString kAddTabCaption = QStringLiteral("加算図形");
 inline const QString kSubtractedTabCaption = QStringLiteral("減算図形");
@@ -18,18 +16,29 @@ inline const QString kAddTabKey = QStringLiteral("Add_Dgrm");
 inline const QString kSubtractedTabKey = QStringLiteral("Subtraction_Dgrm");
 inline const QString kResultTabKey = QStringLiteral("Result_tab");
 
-struct TabEnabling {
-    std::array<bool, kToolbarButtons + 1> buttons{};  // indexed 1..32; [0] unused
-    bool editMenu = false;                           // "編集(&E)"
-    bool insertMenu = false;                         // "図形の挿入(&D)"
-    bool exportMenu = false;                         // "計算結果書出し(Tab区切り)(&R)"
-    bool printMenu = false;                          // "計算結果印刷(&P)"
+// The three tabs in their order on the tab strip.
+enum class WindowTab {
+    added,
+    subtracted,
+    result,
 };
 
-// The enabling after the tab switch to the tab of this caption. `calc_ok` is the outcome of the
-// calculation run on the result tab (ignored on the figure tabs). The result export and the
-// printout are allowed only after a successful run, so that old results are never passed on as
-// current ones.
-TabEnabling tabEnabling(const QString& caption, bool calcOk);
+// The tabs a command is allowed on. The result export and the printout are allowed only after a
+// successful run, so that old results are never passed on as current ones.
+enum class TabScope {
+    everyTab,
+    figureTabs,            // the two coordinate tables
+    figureTabsAndResults,  // the coordinate tables, and the result tab after a successful run
+    resultsAfterRun,       // the result tab after a successful run
+};
+
+// Whether a command of `scope` is allowed on `tab`; `calcOk` is the outcome of the calculation
+// run on the result tab (ignored on the figure tabs).
+bool tabAllows(TabScope scope, WindowTab tab, bool calcOk);
+
+// The edit and insert menus of the menu bar are open on the figure tabs only.
+inline bool editMenusEnabled(WindowTab tab) {
+    return tab != WindowTab::result;
+}
 
 }  // namespace kuvanto

@@ -34,10 +34,10 @@ const QString kNoVertexAbove =
 
 WindowEditing::WindowEditing(MainWindow& window)
     : window_(window), commands_(window.ws_, window.msg()) {
-    addEditor_ = std::make_unique<CoordTableEditor>(window.addView_, window.addModel_,
+    addEditor_ = std::make_unique<CoordTableEditor>(window.ui_.addView, window.ui_.addModel,
                                                     window.ws_.addGrid, commands_, true);
     subtractedEditor_ =
-        std::make_unique<CoordTableEditor>(window.subtractedView_, window.subtractedModel_,
+        std::make_unique<CoordTableEditor>(window.ui_.subtractedView, window.ui_.subtractedModel,
                                            window.ws_.subtractedGrid, commands_, false);
     for (CoordTableEditor* editor : {addEditor_.get(), subtractedEditor_.get()}) {
         connect(editor, &CoordTableEditor::statusText, &window_, &MainWindow::setStatus);
@@ -55,7 +55,7 @@ WindowEditing::WindowEditing(MainWindow& window)
                 });
     }
 
-    mouse_ = std::make_unique<CanvasMouse>(window.canvas_);
+    mouse_ = std::make_unique<CanvasMouse>(window.ui_.canvas);
     connect(mouse_.get(), &CanvasMouse::statusText, &window_, &MainWindow::setStatus);
     connect(mouse_.get(), &CanvasMouse::pickRequested, this,
             [this](double x, double y, int shift) { pickVertexAt(x, y, shift); });
@@ -65,16 +65,16 @@ WindowEditing::WindowEditing(MainWindow& window)
             });
     connect(mouse_.get(), &CanvasMouse::editRequested, this, &WindowEditing::editPickedVertex);
     connect(mouse_.get(), &CanvasMouse::endFreehandRequested, this, [this] {
-        const bool wasOn = window_.canvas_->freeHandCheck()->isChecked();
+        const bool wasOn = window_.ui_.canvas->freeHandCheck()->isChecked();
         window_.endFreehand();
         if (wasOn) window_.redrawSection();
     });
-    lengthBox_ = new FreehandLengthBox(window.canvas_);
+    lengthBox_ = new FreehandLengthBox(window.ui_.canvas);
     connect(mouse_.get(), &CanvasMouse::freehandPressed, this, &WindowEditing::freehandPress);
     connect(mouse_.get(), &CanvasMouse::freehandMoved, this, &WindowEditing::freehandMove);
     connect(lengthBox_, &FreehandLengthBox::lengthEntered, this,
             &WindowEditing::freehandTypedLength);
-    connect(window.canvas_->freeHandCheck(), &QCheckBox::toggled, this, [this](bool on) {
+    connect(window.ui_.canvas->freeHandCheck(), &QCheckBox::toggled, this, [this](bool on) {
         if (!on) lengthBox_->dismiss();
     });
     registerCommands();
@@ -83,30 +83,31 @@ WindowEditing::WindowEditing(MainWindow& window)
 WindowEditing::~WindowEditing() = default;
 
 void WindowEditing::registerCommands() {
-    const auto onTable = [this] { return window_.activeGrid_ != MainWindow::ActiveGrid::Result; };
-    const auto on = [&](const char* id, void (WindowEditing::*handler)()) {
-        window_.setCommandHandler(
-            QString::fromLatin1(id), [this, handler] { (this->*handler)(); }, onTable);
+    // The tabs each command is allowed on are in its row of the command table.
+    const auto on = [this](CommandId id, void (WindowEditing::*handler)()) {
+        window_.setCommandHandler(id, [this, handler] { (this->*handler)(); });
     };
-    on("Insert_Row", &WindowEditing::insertRow);
-    on("Delete_Row", &WindowEditing::deleteRow);
-    on("Insert_Sep", &WindowEditing::insertSeparator);
-    on("Copy_Data", &WindowEditing::copy);
-    on("Paste_Data", &WindowEditing::paste);
-    on("Sel_Dgrm", &WindowEditing::selectFigure);
-    on("Move_Cood", &WindowEditing::moveSelection);
-    on("Rotate_Cood", &WindowEditing::rotateSelection);
-    on("Scaling_Cood", &WindowEditing::scaleSelection);
-    // Erasing everything is offered on the result tab too.
-    window_.setCommandHandler(QStringLiteral("All_Delete"), [this] { allDelete(); });
-    window_.setCommandHandler(QStringLiteral("Sel_Zukei"), [this] { showResultFigure(); });
+    const auto asking = [this](CommandId id, void (WindowEditing::*handler)(bool)) {
+        window_.setCommandHandler(id, [this, handler](bool ask) { (this->*handler)(ask); });
+    };
+    asking(CommandId::insertRow, &WindowEditing::insertRow);
+    asking(CommandId::deleteRow, &WindowEditing::deleteRow);
+    asking(CommandId::insertSeparator, &WindowEditing::insertSeparator);
+    on(CommandId::copyRows, &WindowEditing::copy);
+    on(CommandId::pasteRows, &WindowEditing::paste);
+    on(CommandId::selectFigure, &WindowEditing::selectFigure);
+    on(CommandId::moveSelection, &WindowEditing::moveSelection);
+    on(CommandId::rotateSelection, &WindowEditing::rotateSelection);
+    on(CommandId::scaleSelection, &WindowEditing::scaleSelection);
+    on(CommandId::eraseAll, &WindowEditing::allDelete);
+    on(CommandId::showResultFigure, &WindowEditing::showResultFigure);
 }
 
 CoordTable* WindowEditing::activeTable() {
-    switch (window_.activeGrid_) {
-        case MainWindow::ActiveGrid::add:
+    switch (window_.shownTab_) {
+        case WindowTab::added:
             return &window_.ws_.addGrid;
-        case MainWindow::ActiveGrid::Subtracted:
+        case WindowTab::subtracted:
             return &window_.ws_.subtractedGrid;
         default:
             return nullptr;
@@ -114,10 +115,10 @@ CoordTable* WindowEditing::activeTable() {
 }
 
 CoordTableEditor* WindowEditing::activeEditor() {
-    switch (window_.activeGrid_) {
-        case MainWindow::ActiveGrid::add:
+    switch (window_.shownTab_) {
+        case WindowTab::added:
             return addEditor_.get();
-        case MainWindow::ActiveGrid::Subtracted:
+        case WindowTab::subtracted:
             return subtractedEditor_.get();
         default:
             return nullptr;
@@ -137,9 +138,7 @@ void WindowEditing::hideEditors() {
 void WindowEditing::showMenu(const char* name, const QPoint& globalPos) {
     QMenu* menu = window_.menu(QString::fromLatin1(name));
     if (!menu) return;
-    fromContextMenu_ = true;
     menu->exec(globalPos);
-    fromContextMenu_ = false;
 }
 
 void WindowEditing::afterRowChange(const RowChange& change) {
@@ -163,10 +162,11 @@ void WindowEditing::freehandPress(double x, double y, int modifiers) {
     if (!session.on() || !table) return;
     finishEditing();
     window_.releaseStatus();
-    session.click(*table, Point{x, y}, freehandGridStep(*window_.canvas_), modifiers == kShiftOnly);
+    session.click(*table, Point{x, y}, freehandGridStep(*window_.ui_.canvas),
+                  modifiers == kShiftOnly);
     // The press point of the canvas is the vertex as written (snapped, constrained), so that a
     // drag and a double click go from there.
-    SectionView& view = window_.canvas_->view();
+    SectionView& view = window_.ui_.canvas->view();
     view.pressX = session.press().x;
     view.pressY = session.press().y;
     window_.showTableChange();
@@ -175,7 +175,7 @@ void WindowEditing::freehandPress(double x, double y, int modifiers) {
 void WindowEditing::freehandMove(double x, double y, int modifiers) {
     FreehandSession& session = window_.freehand();
     if (!session.on() || !session.drawing()) return;
-    SectionCanvas& canvas = *window_.canvas_;
+    SectionCanvas& canvas = *window_.ui_.canvas;
     canvas.setDrawWidth(2);
     canvas.redrawSection();
     // Other modifier states (Ctrl for panning and zooming) only redraw.
@@ -210,7 +210,7 @@ void WindowEditing::freehandTypedLength(const QString& text) {
 
 void WindowEditing::redrawWithMarks(CoordTable& grid, IndexRange rows) {
     window_.redrawSection();
-    SectionCanvas& canvas = *window_.canvas_;
+    SectionCanvas& canvas = *window_.ui_.canvas;
     // A whole figure of a million vertices is marked in the time of a few thousand marks: a mark
     // whose centre falls on a pixel already marked would draw the same circle again, and a mark
     // lying wholly off the canvas draws nothing.
@@ -240,25 +240,25 @@ void WindowEditing::redrawWithMarks(CoordTable& grid, IndexRange rows) {
     }
 }
 
-void WindowEditing::insertRow() {
+void WindowEditing::insertRow(bool ask) {
     CoordTable* grid = activeTable();
     if (!grid) return;
     finishEditing();
-    afterRowChange(commands_.insertRows(*grid, !fromContextMenu_));
+    afterRowChange(commands_.insertRows(*grid, ask));
 }
 
-void WindowEditing::deleteRow() {
+void WindowEditing::deleteRow(bool ask) {
     CoordTable* grid = activeTable();
     if (!grid) return;
     finishEditing();
-    afterRowChange(commands_.deleteRows(*grid, !fromContextMenu_));
+    afterRowChange(commands_.deleteRows(*grid, ask));
 }
 
-void WindowEditing::insertSeparator() {
+void WindowEditing::insertSeparator(bool ask) {
     CoordTable* grid = activeTable();
     if (!grid) return;
     finishEditing();
-    const RowChange change = commands_.insertSeparator(*grid, !fromContextMenu_);
+    const RowChange change = commands_.insertSeparator(*grid, ask);
     if (!change.refused) afterRowChange(change);
 }
 
@@ -299,7 +299,7 @@ void WindowEditing::selectFigure() {
 }
 
 bool WindowEditing::pickVertexAt(double x, double y, int shift) {
-    SectionCanvas& canvas = *window_.canvas_;
+    SectionCanvas& canvas = *window_.ui_.canvas;
     const auto pick =
         pickVertex(window_.ws_.addGrid, window_.ws_.subtractedGrid, x, y, canvas.scaleWidth());
     vertexPicked_ = pick.has_value();

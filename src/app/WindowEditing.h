@@ -2,8 +2,8 @@
 // canvas mouse, and the handlers of the editing commands (row insertion and deletion, separator,
 // erasing, copy and paste, figure selection, the transformation dialogs, the figure of a result
 // column). It runs the EditCommands on the active table and brings the views, the canvas, the
-// marks and the status bar up to date. The commands that several menus share ask their question
-// from the menu bar and the toolbar and act at once from a table's context menu.
+// marks and the status bar up to date. Row insertion, deletion and the separator ask their
+// question from the menu bar and the toolbar and act at once from a context menu.
 #pragma once
 
 #include <QObject>
@@ -42,10 +42,10 @@ public:
     void finishEditing();
     void hideEditors();
 
-    // The command handlers.
-    void insertRow();
-    void deleteRow();
-    void insertSeparator();
+    // The command handlers. `ask`: ask before acting (not from a context menu).
+    void insertRow(bool ask);
+    void deleteRow(bool ask);
+    void insertSeparator(bool ask);
     void allDelete();
     void copy();
     void paste();
@@ -78,7 +78,6 @@ private:
     std::unique_ptr<CoordTableEditor> subtractedEditor_;
     std::unique_ptr<CanvasMouse> mouse_;
     FreehandLengthBox* lengthBox_ = nullptr;  // owned by the canvas
-    bool fromContextMenu_ = false;
     bool vertexPicked_ = false;
 };
 

@@ -72,7 +72,7 @@ ViewPanel::ViewPanel(SectionCanvas& canvas, QWidget* parent) : QWidget(parent), 
     autoScaleCheck_->setObjectName(QStringLiteral("Auto_Scale_Check"));
     autoScaleCheck_->setChecked(canvas_.autoScale());
     connect(autoScaleCheck_, &QCheckBox::clicked, this,
-            [this](bool checked) { autoScaleCheckClick(checked); });
+            [this](bool checked) { setAutoScale(checked); });
     connect(&canvas_, &SectionCanvas::autoScaleChanged, autoScaleCheck_,
             [this](bool on) { autoScaleCheck_->setChecked(on); });
     hintOnHover(autoScaleCheck_, kAutoScaleHint);
@@ -150,7 +150,7 @@ void ViewPanel::zoom(ZoomStep step) {
     canvas_.redrawSection();
 }
 
-void ViewPanel::autoScaleCheckClick(bool checked) {
+void ViewPanel::setAutoScale(bool checked) {
     canvas_.setAutoScale(checked);
     if (checked) canvas_.redrawSection();
 }

@@ -52,7 +52,7 @@ protected:
 private:
     void pan(PanDirection direction);
     void zoom(ZoomStep step);
-    void autoScaleCheckClick(bool checked);
+    void setAutoScale(bool checked);
     void gridStepChosen(int index);
     void hintOnHover(QWidget* widget, const QString& text);
 

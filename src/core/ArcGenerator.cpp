@@ -74,7 +74,7 @@ ArcPlan planArc(const ArcInput& in) {
 }
 
 int insertArc(CoordTable& table, const ArcPlan& plan) {
-    const int row = table.Row();
+    const int row = table.row();
     if (row < 1 || plan.problem != ArcProblem::none || plan.xs.empty()) return -1;
     const int count = static_cast<int>(plan.xs.size());
     table.insertRows(row, count + (plan.closesFigure ? 1 : 0));
@@ -87,7 +87,7 @@ int insertArc(CoordTable& table, const ArcPlan& plan) {
         table.setRows(table.rows() + 2);
     }
     table.setRow(row + count);
-    return std::max(1, table.Row() - 5);
+    return std::max(1, table.row() - 5);
 }
 
 }  // namespace kuvanto

@@ -43,12 +43,12 @@ RowChange pasteText(CoordTable& grid, std::string_view text, PasteNote* note) {
         change.refused = true;
         return change;
     }
-    if (grid.Row() < 1) {  // the header row is never written
+    if (grid.row() < 1) {  // the header row is never written
         change.refused = true;
         return change;
     }
     const bool twoWide = s.find('\t') != std::string::npos;
-    const int r = grid.Row();
+    const int r = grid.row();
     const int c = grid.col();
     // A block two columns wide cannot start at the Y column: only that column is written.
     const int lastCol = std::min(c + (twoWide ? 1 : 0), 1);

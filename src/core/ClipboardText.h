@@ -25,7 +25,7 @@ enum class PasteNote {
 };
 
 // Pastes `text` at the current cell. Every line end (CR LF, LF or CR) ends a line; text without
-// a line end is refused. The block covers rows Row .. Row + n (n = the count of line ends) and
+// a line end is refused. The block covers rows row .. row + n (n = the count of line ends) and
 // one column, or two when the text holds a tab and the current column is X; the table grows so
 // that a row follows the block, and the block is left selected. Fields outside the block are
 // dropped, cells without a field keep their text, and the empty text after a final line end

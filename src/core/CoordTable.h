@@ -88,7 +88,7 @@ public:
     bool isVertexRow(int row) const;
     bool isSeparatorRow(int row) const;
 
-    // The selection (Row, col, rowSel, colSel and their setters) comes from TableSelection and
+    // The selection (row, col, rowSel, colSel and their setters) comes from TableSelection and
     // stays inside the table when rows are removed.
 
     // Grows on every change of cells or rows, so that views can tell when to refresh.

@@ -13,6 +13,8 @@ namespace kuvanto {
 
 namespace {
 
+// Pi and 2 pi as the degree conversions take them (degreesToRadians), so that the angles of a
+// corner compared here agree exactly with the ones converted there.
 constexpr double kPi = 3.14159265358979;
 constexpr double kTwoPi = 6.28318530717958;
 

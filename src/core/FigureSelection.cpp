@@ -40,7 +40,7 @@ std::optional<VertexPick> pickVertex(const CoordTable& add, const CoordTable& su
 }
 
 std::optional<IndexRange> selectFigureRows(CoordTable& grid) {
-    const int r0 = grid.Row();
+    const int r0 = grid.row();
     const int lastRow = grid.rows() - 1;
     if (r0 >= lastRow) return std::nullopt;
     int first = 1;

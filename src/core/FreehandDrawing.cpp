@@ -17,7 +17,7 @@ bool rowIsVertex(const CoordTable& table, int row) {
 
 // One empty row at the current row, written with two texts; the current row moves below it.
 void insertVertexRow(CoordTable& table, std::string x, std::string y) {
-    const int row = table.Row();
+    const int row = table.row();
     table.insertRows(row, 1);
     table.setText(row, 0, std::move(x));
     table.setText(row, 1, std::move(y));
@@ -50,7 +50,7 @@ Point snapToGrid(Point position, std::optional<double> step) {
 }
 
 Point constrainOrthogonal(const CoordTable& table, Point press, Point position) {
-    const int above = table.Row() - 1;
+    const int above = table.row() - 1;
     if (above < 1 || !isNumericText(table.text(above, 0)) || !isNumericText(table.text(above, 1)))
         return position;
     const double dx = std::fabs(press.x - position.x), dy = std::fabs(press.y - position.y);
@@ -61,15 +61,15 @@ Point constrainOrthogonal(const CoordTable& table, Point press, Point position) 
 
 std::optional<Point> addClickedVertex(CoordTable& table, Point position, std::optional<double> step,
                                       bool shiftOnly, Point press) {
-    if (table.Row() < 1) return press;
+    if (table.row() < 1) return press;
     Point p = snapToGrid(position, step);
     // The constraint reads the row above the current one, which the insertion below keeps.
     if (shiftOnly) p = constrainOrthogonal(table, press, p);
     const float x = static_cast<float>(p.x), y = static_cast<float>(p.y);
     // A point beyond single precision would be written "INF": no vertex, nothing inserted.
     if (!std::isfinite(x) || !std::isfinite(y)) return std::nullopt;
-    table.insertRows(table.Row(), 1);
-    const int row = table.Row();
+    table.insertRows(table.row(), 1);
+    const int row = table.row();
     table.setText(row, 0, singleText(x));
     table.setText(row, 1, singleText(y));
     table.setRow(row + 1);
@@ -103,7 +103,7 @@ RubberBand rubberBand(Point press, Point cursor, std::optional<double> step, boo
 
 std::optional<Point> addTypedLength(CoordTable& table, BandAxis axis, double length,
                                     double cursorAlongAxis, Point press) {
-    const int above = table.Row() - 1;
+    const int above = table.row() - 1;
     if (axis == BandAxis::none || !rowIsVertex(table, above)) return std::nullopt;
     Point p{lenientValue(table.text(above, 0)), lenientValue(table.text(above, 1))};
     if (axis == BandAxis::horizontal)
@@ -117,7 +117,7 @@ std::optional<Point> addTypedLength(CoordTable& table, BandAxis axis, double len
 
 std::optional<Point> addTypedCoordinate(CoordTable& table, Point press, double dx, double dy,
                                         bool relative) {
-    if (table.Row() < 1) return press;
+    if (table.row() < 1) return press;
     const Point p = relative ? Point{press.x + dx, press.y + dy} : Point{dx, dy};
     if (!std::isfinite(p.x) || !std::isfinite(p.y)) return std::nullopt;
     insertVertexRow(table, numText(p.x), numText(p.y));
@@ -125,7 +125,7 @@ std::optional<Point> addTypedCoordinate(CoordTable& table, Point press, double d
 }
 
 bool closeFigure(CoordTable& table) {
-    const int row = table.Row();
+    const int row = table.row();
     if (row < 1) return false;
     // The figure ends above the current row, which may itself be the separator row that the
     // drawing pushed down.

@@ -48,7 +48,7 @@ bool FreehandSession::typeLength(CoordTable& table, std::string_view text, bool*
     const std::optional<Point> vertex =
         addTypedLength(table, boxAxis_, *length, cursorAlongAxis_, press_);
     if (!vertex) {
-        const int above = table.Row() - 1;
+        const int above = table.row() - 1;
         if (noVertexAbove)
             *noVertexAbove = !(table.number(above, 0) && table.number(above, 1)) || above < 1;
         return false;
@@ -65,7 +65,7 @@ bool FreehandSession::typeCoordinate(CoordTable& table, double x, double y, bool
 }
 
 bool FreehandSession::close(CoordTable& table) {
-    if (table.Row() < 1) return false;
+    if (table.row() < 1) return false;
     closeFigure(table);
     end();
     return true;

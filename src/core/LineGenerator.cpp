@@ -52,7 +52,7 @@ Increment lineIncrement(LineMode mode, double amount, double angleDegrees) {
 }
 
 bool insertLineVertex(CoordTable& table, LineMode mode, double amount, double angleDegrees) {
-    const int row = table.Row();
+    const int row = table.row();
     if (row < 1) return false;
     double x0 = 0, y0 = 0;
     if (isNumericText(table.text(row - 1, 0))) {

@@ -374,12 +374,21 @@ bool textGreater(double a, double b) {
     return round15(a) > round15(b);
 }
 
+namespace {
+
+// 2 pi as the program has always taken it in its angle conversions, so that coordinates computed
+// from typed angles stay the ones it has always given (the huge increment of a line at 90 degrees
+// among them). Other angle work uses std::numbers::pi.
+constexpr double kTwoPi = 6.28318530717958;
+
+}  // namespace
+
 double degreesToRadians(double degrees) {
-    return degrees / 360 * 6.28318530717958;
+    return degrees / 360 * kTwoPi;
 }
 
 double radiansToDegrees(double radians) {
-    return radians / 6.28318530717958 * 360;
+    return radians / kTwoPi * 360;
 }
 
 }  // namespace kuvanto

@@ -76,7 +76,7 @@ inline double minValue(double a, double b) {
     return textGreater(b, a) ? a : b;
 }
 
-// Angle conversions with 2*pi written as 6.28318530717958.
+// Angle conversions between degrees and radians.
 double degreesToRadians(double degrees);
 double radiansToDegrees(double radians);
 

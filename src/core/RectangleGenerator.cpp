@@ -11,7 +11,7 @@
 namespace kuvanto {
 
 int insertRectangle(CoordTable& table, const RectangleCorners& c) {
-    const int row = table.Row();
+    const int row = table.row();
     if (row < 1) return -1;
     // The texts go in as typed; one whose number is beyond the double range would be infinite.
     for (const std::string* text : {&c.startX, &c.startY, &c.endX, &c.endY}) {

@@ -7,7 +7,7 @@
 namespace kuvanto {
 
 IndexRange selectedRows(const CoordTable& grid) {
-    return {std::min(grid.Row(), grid.rowSel()), std::max(grid.Row(), grid.rowSel())};
+    return {std::min(grid.row(), grid.rowSel()), std::max(grid.row(), grid.rowSel())};
 }
 
 IndexRange selectedCols(const CoordTable& grid) {
@@ -22,7 +22,7 @@ RowChange insertGridRows(CoordTable& grid) {
         return change;
     }
     // Inserting rows does not move the selection corners: they keep their indices.
-    const int row = grid.Row(), col = grid.col(), rowSel = grid.rowSel(), colSel = grid.colSel();
+    const int row = grid.row(), col = grid.col(), rowSel = grid.rowSel(), colSel = grid.colSel();
     grid.insertRows(range.first, range.count());
     grid.setRow(row);
     grid.setCol(col);
@@ -58,9 +58,9 @@ RowChange deleteGridRows(CoordTable& grid) {
 RowChange insertSeparator(CoordTable& grid) {
     RowChange change = insertGridRows(grid);
     if (change.refused) return change;
-    grid.setText(grid.Row(), 0, std::string(kSeparatorText));
-    grid.setRow(grid.Row() + 1);
-    if (grid.Row() == grid.rows() - 1) {
+    grid.setText(grid.row(), 0, std::string(kSeparatorText));
+    grid.setRow(grid.row() + 1);
+    if (grid.row() == grid.rows() - 1) {
         grid.setRows(grid.rows() + 1);
         change.appended = 1;
     }
@@ -81,7 +81,7 @@ RowChange insertRowTexts(CoordTable& grid, int at, const RowTexts& rows) {
         return change;
     }
     if (rows.empty()) return change;
-    const int row = grid.Row(), col = grid.col(), rowSel = grid.rowSel(), colSel = grid.colSel();
+    const int row = grid.row(), col = grid.col(), rowSel = grid.rowSel(), colSel = grid.colSel();
     grid.insertRows(at, static_cast<int>(rows.size()));
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const int r = at + static_cast<int>(i);

@@ -21,7 +21,7 @@ struct IndexRange {
     int count() const { return last - first + 1; }
 };
 
-// The selected rows (smaller to larger of Row and rowSel) and columns of a table.
+// The selected rows (smaller to larger of row and rowSel) and columns of a table.
 IndexRange selectedRows(const CoordTable& grid);
 IndexRange selectedCols(const CoordTable& grid);
 
@@ -35,7 +35,7 @@ struct RowChange {
     int appended = 0;
 };
 
-// Inserts one empty row before the first selected row for every selected row. Row and rowSel keep
+// Inserts one empty row before the first selected row for every selected row. row and rowSel keep
 // their index values, so they designate rows of the new empty block. Refused when the range
 // starts at the header row.
 RowChange insertGridRows(CoordTable& grid);

@@ -11,7 +11,6 @@ namespace kuvanto {
 
 namespace {
 
-constexpr double kPi = std::numbers::pi;
 
 PlanePoint minus(PlanePoint a, PlanePoint b) {
     return {a.x - b.x, a.y - b.y};
@@ -29,7 +28,7 @@ void appendArc(std::vector<PlanePoint>& out, PlanePoint before, PlanePoint at, P
     const PlanePoint v = unit(minus(after, at));
     const double cosine = std::clamp(u.x * v.x + u.y * v.y, -1.0, 1.0);
     const double half = std::acos(cosine) / 2;  // half the angle between the two edges
-    if (half <= 0 || half >= kPi / 2) {         // no corner to round
+    if (half <= 0 || half >= std::numbers::pi / 2) {         // no corner to round
         out.push_back(at);
         return;
     }
@@ -41,13 +40,13 @@ void appendArc(std::vector<PlanePoint>& out, PlanePoint before, PlanePoint at, P
     const PlanePoint end{at.x + v.x * tangent, at.y + v.y * tangent};
     const double a0 = std::atan2(start.y - centre.y, start.x - centre.x);
     double sweep = std::atan2(end.y - centre.y, end.x - centre.x) - a0;
-    while (sweep > kPi) sweep -= 2 * kPi;
-    while (sweep < -kPi) sweep += 2 * kPi;
+    while (sweep > std::numbers::pi) sweep -= 2 * std::numbers::pi;
+    while (sweep < -std::numbers::pi) sweep += 2 * std::numbers::pi;
     // The arc's sweep is the exterior angle of the corner, fixed by the shape's geometry, so every
     // size of one shape gets the same number of chords.
     const int chords = std::max(
         chordsPerQuarter,
-        static_cast<int>(std::ceil(chordsPerQuarter * std::fabs(sweep) / (kPi / 2) - 1e-9)));
+        static_cast<int>(std::ceil(chordsPerQuarter * std::fabs(sweep) / (std::numbers::pi / 2) - 1e-9)));
     out.push_back(start);
     for (int i = 1; i < chords; ++i) {
         const double angle = a0 + sweep * i / chords;
@@ -60,7 +59,7 @@ void appendArc(std::vector<PlanePoint>& out, PlanePoint before, PlanePoint at, P
 void appendCircle(std::vector<PlanePoint>& out, double radius, bool clockwise) {
     const int chords = 4 * ShapeOutlines::kCircleChordsPerQuarter;
     for (int i = 0; i <= chords; ++i) {
-        const double angle = 2 * kPi * (i % chords) / chords * (clockwise ? -1 : 1);
+        const double angle = 2 * std::numbers::pi * (i % chords) / chords * (clockwise ? -1 : 1);
         out.push_back({radius * std::cos(angle), radius * std::sin(angle)});
     }
 }
@@ -80,10 +79,10 @@ FlangeFace flangeFace(double web, double tip, double flange, double slope) {
 }  // namespace
 
 double ShapeOutlines::iShapeSlope() {
-    return std::tan(8.0 / 180.0 * kPi);
+    return std::tan(8.0 / 180.0 * std::numbers::pi);
 }
 double ShapeOutlines::channelSlope() {
-    return std::tan(5.0 / 180.0 * kPi);
+    return std::tan(5.0 / 180.0 * std::numbers::pi);
 }
 
 std::vector<PlanePoint> ShapeOutlines::roundCorners(const std::vector<RoundedCorner>& corners,

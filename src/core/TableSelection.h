@@ -1,5 +1,5 @@
-// The selection of a table: the current cell (Row, col) and the opposite corner (rowSel, colSel).
-// Setting Row or col collapses the selection to that cell; setting rowSel or colSel afterwards
+// The selection of a table: the current cell (row, col) and the opposite corner (rowSel, colSel).
+// Setting row or col collapses the selection to that cell; setting rowSel or colSel afterwards
 // widens it. The selected block runs from the smaller to the larger corner, whichever way it was
 // made. Shared by the coordinate tables and the result table, which keep it inside their bounds.
 #pragma once
@@ -10,7 +10,7 @@ namespace kuvanto {
 
 class TableSelection {
 public:
-    int Row() const { return row_; }
+    int row() const { return row_; }
     int col() const { return col_; }
     int rowSel() const { return rowSel_; }
     int colSel() const { return colSel_; }

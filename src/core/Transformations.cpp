@@ -120,8 +120,8 @@ std::string canvasStatusText(double x, double y, double viewMult, double viewOfs
 
 std::string tableStatusText(const CoordTable& grid, bool added) {
     const std::string head = added ? "選択座標(加算図形)　：X=" : "選択座標(減算図形)　：X=";
-    return head + cellShown(grid.text(grid.Row(), 0)) +
-           " , Y=" + cellShown(grid.text(grid.Row(), 1));
+    return head + cellShown(grid.text(grid.row(), 0)) +
+           " , Y=" + cellShown(grid.text(grid.row(), 1));
 }
 
 double dragZoomMultiplier(double pressMult, double currentMult, double dy, double scaleHeight) {

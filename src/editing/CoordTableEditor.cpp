@@ -37,7 +37,7 @@ CoordTableEditor::CoordTableEditor(QTableView* view, CoordTableModel* model, Coo
     const auto userSelection = [this] {
         if (syncing_) return;
         readSelection();
-        emit marksRequested({grid_.Row(), grid_.Row()});
+        emit marksRequested({grid_.row(), grid_.row()});
     };
     connect(view_->selectionModel(), &QItemSelectionModel::selectionChanged, this, userSelection);
     connect(view_->selectionModel(), &QItemSelectionModel::currentChanged, this, userSelection);
@@ -50,7 +50,7 @@ bool CoordTableEditor::editing() const {
 void CoordTableEditor::openEditor(const QString& typed) {
     // A new run of Tabs starts at the cell opened other than by a Tab.
     if (!tabbing_) tabRunColumn_ = -1;
-    const int r = grid_.Row(), c = grid_.col();
+    const int r = grid_.row(), c = grid_.col();
     if (r < 1 || r >= grid_.rows() || grid_.text(r, c) == kSeparatorText) return;
     hideEditor();
     editRow_ = r;
@@ -143,7 +143,7 @@ void CoordTableEditor::showGridSelection() {
     if (rows == 0) return;
     syncing_ = true;
     const auto row = [&](int r) { return model_->index(std::clamp(r - 1, 0, rows - 1), 0).row(); };
-    const QModelIndex anchor = model_->index(row(grid_.Row()), grid_.col());
+    const QModelIndex anchor = model_->index(row(grid_.row()), grid_.col());
     const QModelIndex end = model_->index(row(grid_.rowSel()), grid_.colSel());
     const QModelIndex topLeft =
         model_->index(std::min(anchor.row(), end.row()), std::min(anchor.column(), end.column()));
@@ -204,7 +204,7 @@ bool CoordTableEditor::tableKey(QEvent* event) {
     if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
         (mods == Qt::NoModifier || mods == Qt::ShiftModifier)) {
         // As in a spreadsheet: Enter moves down, Shift+Enter up.
-        editRow_ = grid_.Row();
+        editRow_ = grid_.row();
         editCol_ = grid_.col();
         tabRunColumn_ = -1;
         moveAfterEnter(mods == Qt::ShiftModifier ? -1 : 1);
@@ -312,7 +312,7 @@ bool CoordTableEditor::eventFilter(QObject* watched, QEvent* event) {
                 readSelection();
                 emit marksRequested(selectedRows(grid_));
             } else if (mouse->button() == Qt::RightButton) {
-                emit contextMenuRequested(grid_.Row() == grid_.rowSel(),
+                emit contextMenuRequested(grid_.row() == grid_.rowSel(),
                                           mouse->globalPosition().toPoint());
             }
             return false;

@@ -50,7 +50,7 @@ int DrawingImport::apply(Workspace& work, Placement placement) const {
     } else {
         for (auto [grid, list] : {std::pair{&work.addGrid, &section.added},
                                   {&work.subtractedGrid, &section.subtracted}}) {
-            const int row = grid->Row();
+            const int row = grid->row();
             const int inserted = DrawingSections::insertFigures(*grid, row, *list);
             grid->setRow(std::clamp(row + inserted, 1, grid->rows() - 1));
         }

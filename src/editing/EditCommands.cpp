@@ -24,8 +24,8 @@ QString qtext(const std::string& text) {
 }  // namespace
 
 QString EditCommands::rowQuestion(const CoordTable& grid, const QString& tail) {
-    return QStringLiteral("X=") + qtext(grid.text(grid.Row(), 0)) + QStringLiteral(" , Y=") +
-           qtext(grid.text(grid.Row(), 1)) + tail + QLatin1Char('\n') +
+    return QStringLiteral("X=") + qtext(grid.text(grid.row(), 0)) + QStringLiteral(" , Y=") +
+           qtext(grid.text(grid.row(), 1)) + tail + QLatin1Char('\n') +
            QStringLiteral("よろしいですか？");
 }
 
@@ -152,8 +152,8 @@ bool EditCommands::editCoordinate(CoordTable& grid, const QString& x, const QStr
             return false;
         }
     }
-    grid.setText(grid.Row(), 0, x.toStdString());
-    grid.setText(grid.Row(), 1, y.toStdString());
+    grid.setText(grid.row(), 0, x.toStdString());
+    grid.setText(grid.row(), 1, y.toStdString());
     work_.saveUndo();
     return true;
 }

@@ -17,9 +17,9 @@ EditCoordDialog::EditCoordDialog(CoordTable& grid, EditCommands& commands, QWidg
     setModal(true);
 
     x_ = dialogField(this, QStringLiteral("dX_Text"),
-                     QString::fromStdString(grid.text(grid.Row(), 0)));
+                     QString::fromStdString(grid.text(grid.row(), 0)));
     y_ = dialogField(this, QStringLiteral("dY_Text"),
-                     QString::fromStdString(grid.text(grid.Row(), 1)));
+                     QString::fromStdString(grid.text(grid.row(), 1)));
     auto* ok = dialogButton(this, QStringLiteral("Command1"), QStringLiteral("OK"));
     auto* cancel = dialogButton(this, QStringLiteral("Command2"), QStringLiteral("Cancel"));
     ok->setDefault(true);

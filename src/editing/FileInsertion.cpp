@@ -22,7 +22,7 @@ int FileInsertion::insertFile(Workspace& workspace, CoordTable& grid, const QStr
         return 0;
     }
     const InsertPairs pairs = readInsertPairs(*text);
-    insertPairs(grid, grid.Row(), pairs);
+    insertPairs(grid, grid.row(), pairs);
     const int inserted = static_cast<int>(pairs.pairs.size());
     if (pairs.stopped)
         messenger.notice(QString::fromUtf8(kInsertStopMessage.data(), kInsertStopMessage.size()));

@@ -23,7 +23,7 @@ double numberOf(std::string_view text) {
 
 TableAppender::TableAppender(CoordTable& grid, std::size_t expectedRows)
     : grid_(grid),
-      row_(grid.Row()),
+      row_(grid.row()),
       col_(grid.col()),
       rowSel_(grid.rowSel()),
       colSel_(grid.colSel()) {

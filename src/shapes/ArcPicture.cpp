@@ -3,6 +3,7 @@
 
 #include <QPainter>
 #include <cmath>
+#include <numbers>
 
 #include "shapes/PictureDrawing.h"
 
@@ -11,7 +12,7 @@ namespace kuvanto {
 namespace {
 
 QPointF onCircle(QPointF centre, double radius, double degrees) {
-    const double a = degrees * M_PI / 180;
+    const double a = degrees * std::numbers::pi / 180;
     return centre + QPointF(std::cos(a), -std::sin(a)) * radius;
 }
 

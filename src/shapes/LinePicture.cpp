@@ -3,6 +3,7 @@
 
 #include <QPainter>
 #include <cmath>
+#include <numbers>
 
 #include "shapes/PictureDrawing.h"
 
@@ -25,7 +26,7 @@ void LinePicture::paintEvent(QPaintEvent*) {
     p.setPen(QPen(Qt::black, 1.2));
     const double arcRadius = 38;
     p.drawArc(QRectF(start.x() - arcRadius, start.y() - arcRadius, 2 * arcRadius, 2 * arcRadius), 0,
-              int(angle * 180 / M_PI * 16));
+              int(angle * 180 / std::numbers::pi * 16));
     const QPointF arcEnd = start + QPointF(std::cos(angle), -std::sin(angle)) * arcRadius;
     picture::arrowHead(p, arcEnd + QPointF(3, 4), arcEnd, 7);
     picture::label(p, start + QPointF(std::cos(angle / 2), -std::sin(angle / 2)) * 52,

@@ -52,7 +52,7 @@ ShapeOutcome runLineCommand(const ShapeTarget& target, LineMode mode) {
     if (dialog.exec() != QDialog::Accepted) return {};
     const ShapeOutcome outcome =
         applyLine(target.work, target.table, mode, dialog.amount(), dialog.angle());
-    if (!outcome.changed && target.table.Row() >= 1) target.messenger.notice(kLineOutOfRange);
+    if (!outcome.changed && target.table.row() >= 1) target.messenger.notice(kLineOutOfRange);
     return outcome;
 }
 
@@ -61,7 +61,7 @@ ShapeOutcome runRectangleCommand(const ShapeTarget& target, bool ask) {
     RectangleDialog dialog(target.parent);
     if (dialog.exec() != QDialog::Accepted) return {};
     const ShapeOutcome outcome = applyRectangle(target.work, target.table, dialog.corners());
-    if (!outcome.changed && target.table.Row() >= 1) target.messenger.notice(kRectangleOutOfRange);
+    if (!outcome.changed && target.table.row() >= 1) target.messenger.notice(kRectangleOutOfRange);
     return outcome;
 }
 
@@ -74,7 +74,7 @@ ShapeOutcome runArcCommand(const ShapeTarget& target, bool ask) {
 
 ShapeOutcome runCornerCommand(const ShapeTarget& target, bool checkCorner) {
     CoordTable& table = target.table;
-    const int row = table.Row();
+    const int row = table.row();
     if (checkCorner &&
         !(isNumericText(table.text(row, 0)) && isNumericText(table.text(row, 1)) && row >= 1)) {
         target.messenger.notice(

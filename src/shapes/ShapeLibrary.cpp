@@ -114,7 +114,7 @@ bool ShapeLibrary::insertPart(Workspace& workspace, CoordTable& grid, const QStr
                               int index, PlanePoint base, PlanePoint target) {
     LibraryPart part;
     if (!readPart(dataPath, index, part)) return false;
-    const int after = insertOutline(grid, grid.Row(), part.outline, base, target);
+    const int after = insertOutline(grid, grid.row(), part.outline, base, target);
     if (after < 0) return false;  // a point beyond the double range: nothing inserted
     grid.setRow(after);
     workspace.saveUndo();

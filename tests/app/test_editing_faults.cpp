@@ -107,7 +107,7 @@ void TestEditingFaults::typingGoesOnBelowAnInsertedSeparator() {
     typeKeys("20 Tab 0 Tab 30 Tab 0 Tab");
     const CoordTable& grid = window_->work().addGrid;
     QCOMPARE(rowsOf(grid).mid(0, 6), (QStringList{"0,0", "10,0", "10,10", "|", "20,0", "30,0"}));
-    QCOMPARE(grid.Row(), 7);
+    QCOMPARE(grid.row(), 7);
     QCOMPARE(grid.col(), 0);
 }
 
@@ -142,13 +142,13 @@ void TestEditingFaults::deletingKeepsTheCurrentRow() {
     fill(window_->work().addGrid, {"1,1", "2,2", "3,3", "4,4", "5,5", "6,6", "7,7", ","});
     clickAt(addView(), cellPoint(addView(), 3, 1));
     const CoordTable& grid = window_->work().addGrid;
-    QCOMPARE(grid.Row(), 3);
+    QCOMPARE(grid.row(), 3);
     for (int i = 0; i < 2; ++i) {
         msg_.answers = {true};
         clickToolbar("Delete_Row");
     }
     QCOMPARE(rowsOf(grid), (QStringList{"1,1", "2,2", "5,5", "6,6", "7,7", ","}));
-    QCOMPARE(grid.Row(), 3);
+    QCOMPARE(grid.row(), 3);
     QCOMPARE(grid.col(), 1);
     QCOMPARE(grid.rowSel(), 3);
     QCOMPARE(grid.colSel(), 0);
@@ -203,7 +203,7 @@ void TestEditingFaults::generatorsFillATableNotOnScreenAfterUndo() {
     selectTabByClick(insertOn);
     CoordTable& grid = insertOn == 0 ? window_->work().addGrid : window_->work().subtractedGrid;
     QCOMPARE(window_->activeCoordTable(), &grid);
-    QCOMPARE(grid.Row(), 1);
+    QCOMPARE(grid.row(), 1);
     msg_.answers = {true};
     if (command == QLatin1String("FreeHand")) {
         window_->command(command)->trigger();

@@ -123,7 +123,7 @@ void TestEditingHabits::enterMovesDown() {
     clickCell(row, col);
     typeKeys(keys);
     QCOMPARE(rowsOf(grid()).mid(0, 3), rows);
-    QCOMPARE(grid().Row(), endRow);
+    QCOMPARE(grid().row(), endRow);
     QCOMPARE(grid().col(), endCol);
     QCOMPARE(addView()->currentIndex(),
              addView()->model()->index(CoordTableModel::modelRow(endRow), endCol));

@@ -1,16 +1,21 @@
-// The printed sheet as a PDF read back as text: the file name and the combined values of the
-// section, "Untitled..." without a file, the clipboard left alone, and a failed write that says
-// so and keeps the old file.
+// The printed sheet as a PDF read back as text: the whole layout of a worked section against a
+// golden text (each line's label, symbol and value in order, block by block), the file name and
+// the combined values of the section, "Untitled..." without a file, the clipboard left alone, and
+// a failed write that says so and keeps the old file.
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <cerrno>
 
 #include "app/JapaneseFonts.h"
 #include "app/PrintSheet.h"
 #include "editing/Workspace.h"
+#include "io/SafeWrite.h"
 
 using namespace kuvanto;
 
@@ -23,6 +28,34 @@ QString pdfText(const QString& path) {
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
+// The text's non-empty lines with each run of blanks made one blank: what stands on each line
+// and in which order, whatever the exact column positions the text extraction finds.
+QStringList layoutLines(const QString& text) {
+    QStringList lines;
+    for (QString line : text.split(QRegularExpression("[\n\f]"))) {
+        line = line.simplified();
+        if (!line.isEmpty()) lines << line;
+    }
+    return lines;
+}
+
+QByteArray fileBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// A workspace with a fixture read and calculated, its file name set as the reading command does.
+bool loadAndCalculate(Workspace& workspace, const QString& file) {
+    if (!workspace.start() || !workspace.readCsv(file, [](const QString&) {})) return false;
+    workspace.dataFileName = file;
+    return workspace.runCalculation();
+}
+
+ssize_t failingWrite(int, const void*, size_t) {
+    errno = ENOSPC;
+    return -1;
+}
+
 }  // namespace
 
 class PrintSheetTest : public QObject {
@@ -33,6 +66,28 @@ private slots:
         installJapaneseFonts();
         QVERIFY2(!QStandardPaths::findExecutable("pdftotext").isEmpty(),
                  "pdftotext (poppler-utils) is needed: scripts/setup.sh installs it");
+    }
+
+    // 100 x 200 with a 50 x 100 hole. The golden text was read from the sheet as printed before
+    // the sheet's code was reorganised; a changed label, symbol, value or block shows as the
+    // first line that differs.
+    void sheetLayoutEqualsTheGoldenText() {
+        QTemporaryDir dir;
+        Workspace workspace(dir.path());
+        QVERIFY(loadAndCalculate(workspace, KUVANTO_FIXTURES "/rectangle-with-hole.csv"));
+        const QString pdf = dir.filePath("sheet.pdf");
+        QString error;
+        QVERIFY2(PrintSheet(workspace, true, true).writePdf(pdf, &error), qPrintable(error));
+
+        const QStringList actual = layoutLines(pdfText(pdf));
+        const QStringList golden = layoutLines(QString::fromUtf8(
+            fileBytes(QStringLiteral(KUVANTO_FIXTURES "/sheet-rectangle-with-hole.txt"))));
+        QVERIFY(golden.size() > 40);
+        for (int i = 0; i < std::min(actual.size(), golden.size()); ++i)
+            QVERIFY2(actual[i] == golden[i], qPrintable(QString("line %1: \"%2\", golden \"%3\"")
+                                                            .arg(i + 1)
+                                                            .arg(actual[i], golden[i])));
+        QCOMPARE(actual.size(), golden.size());
     }
 
     void sheetCarriesFileNameAndCombinedValues() {
@@ -82,11 +137,30 @@ private slots:
     void failedWriteSaysSoAndKeepsOldFile() {
         QTemporaryDir dir;
         Workspace workspace(dir.path());
-        QVERIFY(workspace.start());
+        QVERIFY(loadAndCalculate(workspace, KUVANTO_FIXTURES "/rectangle-with-hole.csv"));
+        QTemporaryDir out;
+        const QString path = out.filePath("sheet.pdf");
+        const QByteArray old = "%PDF-1.4 the sheet printed yesterday";
+        {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(old) == old.size());
+        }
+        // The disk fills up while the new sheet is written.
+        const FileWriteCalls system = systemFileWriteCalls();
+        const FileWriteCalls before = setFileWriteCalls({&failingWrite, system.sync, system.close});
         QString error;
-        QVERIFY(
-            !PrintSheet(workspace, true, true).writePdf(dir.filePath("missing/sheet.pdf"), &error));
+        const bool written = PrintSheet(workspace, true, true).writePdf(path, &error);
+        setFileWriteCalls(before);
+        QVERIFY(!written);
         QVERIFY2(error.contains("sheet.pdf"), qPrintable(error));
+        QCOMPARE(fileBytes(path), old);
+        QCOMPARE(QDir(out.path()).entryList(QDir::Files), QStringList{"sheet.pdf"});
+
+        // A folder that does not exist: nothing is made.
+        QVERIFY(
+            !PrintSheet(workspace, true, true).writePdf(out.filePath("missing/sheet.pdf"), &error));
+        QVERIFY2(error.contains("sheet.pdf"), qPrintable(error));
+        QVERIFY(!QFileInfo::exists(out.filePath("missing")));
     }
 };
 

@@ -111,18 +111,18 @@ void TestWindowEditing::commandsCommitAnOpenEditor() {
 
 void TestWindowEditing::pickingSwitchesTable() {
     QVERIFY(window_->editing().pickVertexAt(75.5, 150, 0));
-    QCOMPARE(window_->activeGrid(), MainWindow::ActiveGrid::Subtracted);
+    QCOMPARE(window_->shownTab(), WindowTab::subtracted);
     QCOMPARE(window_->selectedTabCaption(), QStringLiteral("減算図形"));
-    QCOMPARE(window_->work().subtractedGrid.Row(), 3);
+    QCOMPARE(window_->work().subtractedGrid.row(), 3);
     // Far from every vertex nothing is picked and nothing moves.
     QVERIFY(!window_->editing().pickVertexAt(150, 150, 0));
-    QCOMPARE(window_->activeGrid(), MainWindow::ActiveGrid::Subtracted);
+    QCOMPARE(window_->shownTab(), WindowTab::subtracted);
 }
 
 void TestWindowEditing::shiftPickSelectsFigure() {
     QVERIFY(window_->editing().pickVertexAt(300, 50, 1));
     const CoordTable& grid = window_->work().addGrid;
-    QCOMPARE(grid.Row(), 6);
+    QCOMPARE(grid.row(), 6);
     QCOMPARE(grid.rowSel(), 11);
     auto* view = window_->findChild<QTableView*>(QStringLiteral("Add_Grid"));
     QCOMPARE(view->selectionModel()->selectedIndexes().size(), 12);
@@ -136,15 +136,15 @@ void TestWindowEditing::resultColumnFindsFigure() {
     QAction* show = window_->command(QStringLiteral("Sel_Zukei"));
     QVERIFY(show->isEnabled());
     show->trigger();
-    QCOMPARE(window_->activeGrid(), MainWindow::ActiveGrid::Subtracted);
+    QCOMPARE(window_->shownTab(), WindowTab::subtracted);
     const CoordTable& grid = window_->work().subtractedGrid;
-    QCOMPARE(grid.Row(), 1);
+    QCOMPARE(grid.row(), 1);
     QCOMPARE(grid.rowSel(), 5);
     // The combined column finds nothing.
     window_->selectTab(2);
     result.setCol(result.cols() - 1);
     show->trigger();
-    QCOMPARE(window_->activeGrid(), MainWindow::ActiveGrid::Result);
+    QCOMPARE(window_->shownTab(), WindowTab::result);
 }
 
 void TestWindowEditing::canvasStatusText() {
@@ -171,7 +171,7 @@ void TestWindowEditing::freehandClicksAddVertices() {
     QCOMPARE(grid.text(start, 1), "20");
     QCOMPARE(grid.text(start + 1, 0), "60");
     QCOMPARE(grid.text(start + 1, 1), "20");
-    QCOMPARE(grid.Row(), start + 2);
+    QCOMPARE(grid.row(), start + 2);
     auto* view = window_->findChild<QTableView*>(QStringLiteral("Add_Grid"));
     QCOMPARE(view->model()->rowCount(), grid.rows() - 1);
 

@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include <cmath>
+#include <numbers>
 
 #include "GeneratorTestUtil.h"
 #include "core/ArcGenerator.h"
@@ -19,7 +20,7 @@ namespace {
 
 // The angle of a vertex of an arc around the origin, in degrees 0..360.
 double angleOf(const ArcPlan& plan, std::size_t i) {
-    double a = std::atan2(plan.ys[i], plan.xs[i]) * 180 / M_PI;
+    double a = std::atan2(plan.ys[i], plan.xs[i]) * 180 / std::numbers::pi;
     if (a < -1e-9) a += 360;
     return std::fabs(a) < 1e-9 ? 0 : a;
 }
@@ -149,7 +150,7 @@ void TestArcGenerator::insertion() {
     in.divisions = 4;
     insertArc(table, planArc(in));
     QCOMPARE(rowsOf(table), (QStringList{"0,0", "125,0", "100,25", "9,9", ""}));
-    QCOMPARE(table.Row(), 4);
+    QCOMPARE(table.row(), 4);
 
     // A closed circle ends with a separator row (current) and two more empty rows at the end.
     CoordTable circle = tableOf({""});
@@ -158,7 +159,7 @@ void TestArcGenerator::insertion() {
     full.divisions = 4;
     const int top = insertArc(circle, planArc(full));
     QCOMPARE(rowsOf(circle), (QStringList{"1,0", "0,1", "-1,0", "0,-1", "1,0", "|", "", "", ""}));
-    QCOMPARE(circle.Row(), 6);
+    QCOMPARE(circle.row(), 6);
     QCOMPARE(top, 1);
 }
 

@@ -167,7 +167,7 @@ void TestCalc::headsSignsAndColours() {
     QCOMPARE(result.cellColor(0, 5), std::optional<Rgb>());
     QCOMPARE(result.cellColor(3, 1), std::optional<Rgb>());
     QCOMPARE(result.cellColor(ResultTable::kRows - 1, 5), std::optional<Rgb>(kTotalColumnColor));
-    QCOMPARE(result.Row(), ResultTable::kRows - 1);  // the last row of the combined column
+    QCOMPARE(result.row(), ResultTable::kRows - 1);  // the last row of the combined column
     QCOMPARE(result.col(), 5);
     QCOMPARE(result.rowSel(), ResultTable::kRows - 1);
     QCOMPARE(result.colSel(), 5);

@@ -39,7 +39,7 @@ void TestClipboardText::pasteGrowsTable() {
     QCOMPARE(grid.rows(), 10);
     QCOMPARE(change.appended, 2);
     QCOMPARE(rowsOf(grid).mid(5), (QStringList{"2,2", "3,3", "4,4", ","}));
-    QCOMPARE(grid.Row(), 6);
+    QCOMPARE(grid.row(), 6);
     QCOMPARE(grid.rowSel(), 8);
     QCOMPARE(grid.colSel(), 1);
 }
@@ -105,7 +105,7 @@ void TestClipboardText::paste() {
     QCOMPARE(grid.text(0, 0), "X");
     QCOMPARE(grid.text(0, 1), "Y");
     if (rowsOf(grid) != rows) {
-        QCOMPARE(grid.Row(), row);
+        QCOMPARE(grid.row(), row);
         QCOMPARE(grid.rowSel(), rowSel);
         QCOMPARE(grid.colSel(), colSel);
     }

@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include <cmath>
+#include <numbers>
 
 #include "GeneratorTestUtil.h"
 #include "core/CornerRounding.h"
@@ -101,7 +102,7 @@ void TestCornerRounding::interiorCorner() {
     QCOMPARE(table.rows(), squareTable().rows() + 9);
     QCOMPARE(rowsOf(table).mid(0, 2), (QStringList{"0,0", "45,0"}));
     QCOMPARE(rowsOf(table).mid(10, 2), (QStringList{"50,5", "50,50"}));
-    QCOMPARE(table.Row(), 2);
+    QCOMPARE(table.row(), 2);
 }
 
 void TestCornerRounding::firstVertexKeepsFigureClosed() {
@@ -142,7 +143,7 @@ void TestCornerRounding::firstVertexOfAnOpenFigure() {
         const QStringList a = rows[i].split(','), b = rows[(i + 1) % 13].split(',');
         twiceArea += a[0].toDouble() * b[1].toDouble() - b[0].toDouble() * a[1].toDouble();
     }
-    QVERIFY2(std::fabs(twiceArea / 2 - (2500 - (25 - 4.5 * 25 * std::sin(M_PI / 18)))) < 0.01,
+    QVERIFY2(std::fabs(twiceArea / 2 - (2500 - (25 - 4.5 * 25 * std::sin(std::numbers::pi / 18)))) < 0.01,
              qPrintable(QString::number(twiceArea / 2)));
 }
 

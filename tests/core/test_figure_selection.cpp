@@ -48,14 +48,14 @@ void TestFigureSelection::wholeFigure() {
     const auto range = selectFigureRows(grid);
     if (first == 0) {
         QVERIFY(!range);
-        QCOMPARE(grid.Row(), from);
+        QCOMPARE(grid.row(), from);
         QCOMPARE(grid.col(), 1);
         return;
     }
     QVERIFY(range);
     QCOMPARE(range->first, first);
     QCOMPARE(range->last, last);
-    QCOMPARE(grid.Row(), first);
+    QCOMPARE(grid.row(), first);
     QCOMPARE(grid.col(), 0);
     QCOMPARE(grid.rowSel(), last);
     QCOMPARE(grid.colSel(), 1);
@@ -126,7 +126,7 @@ void TestFigureSelection::resultColumnToFigure() {
     result.setCol(column);
     const auto figure = resultFigure(result);
     QCOMPARE(bool(figure), found);
-    QCOMPARE(result.Row(), 0);
+    QCOMPARE(result.row(), 0);
     if (!found) return;
     QCOMPARE(int(figure->table), table);
     QCOMPARE(figure->number, number);

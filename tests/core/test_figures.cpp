@@ -52,7 +52,7 @@ void TestFigures::freshTable() {
     QCOMPARE(grid.text(0, 0), std::string("X"));
     QCOMPARE(grid.text(0, 1), std::string("Y"));
     QCOMPARE(grid.text(1, 0), std::string());
-    QCOMPARE(grid.Row(), 1);
+    QCOMPARE(grid.row(), 1);
     QCOMPARE(grid.col(), 0);
 }
 
@@ -68,7 +68,7 @@ void TestFigures::rowsAndSelection() {
     grid.setRow(5);
     grid.setCol(1);
     grid.setRowSel(2);
-    QCOMPARE(grid.Row(), 5);
+    QCOMPARE(grid.row(), 5);
     QCOMPARE(grid.rowSel(), 2);
     QCOMPARE(grid.colSel(), 1);
     grid.setRow(3);  // collapses the selection
@@ -77,7 +77,7 @@ void TestFigures::rowsAndSelection() {
 
     grid.removeRows(2, 100);  // clipped at the end, the header stays
     QCOMPARE(grid.rows(), 2);
-    QCOMPARE(grid.Row(), 1);
+    QCOMPARE(grid.row(), 1);
     grid.removeRows(0, 1);
     QCOMPARE(grid.text(0, 0), std::string("X"));
     QCOMPARE(grid.text(5, 0), std::string());  // out of range reads empty

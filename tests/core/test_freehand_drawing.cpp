@@ -74,7 +74,7 @@ void TestFreehandDrawing::snapping() {
     const Point press = *addClickedVertex(table, {x, y}, 10.0, false, {});
     QCOMPARE(rowsOf(table), (QStringList{written, ""}));
     QCOMPARE(textOf(press), written);
-    QCOMPARE(table.Row(), 2);
+    QCOMPARE(table.row(), 2);
     // Without a step the position is only made single precision.
     QCOMPARE(textOf(snapToGrid({0.1, 2.75}, std::nullopt)), QString("0.1,2.75"));
 }
@@ -125,7 +125,7 @@ void TestFreehandDrawing::rubberBandAndTypedLength() {
     QCOMPARE(QString::fromStdString(band.caption), QString("⊿Y="));
     addTypedLength(table, band.axis, 5, band.cursorAlongAxis, press);
     QCOMPARE(rowsOf(table).value(4), QString("10,5"));
-    QCOMPARE(table.Row(), 6);
+    QCOMPARE(table.row(), 6);
 
     // Without Shift a plain band to the cursor; at equal distances with Shift none is drawn.
     QCOMPARE(rubberBand(press, {3, 4}, std::nullopt, false).axis, BandAxis::none);
@@ -188,7 +188,7 @@ void TestFreehandDrawing::nonFiniteVertexRefused() {
     }
     QVERIFY(!added);
     QCOMPARE(rowsOf(table), (QStringList{"1.7e308,0", ""}));
-    QCOMPARE(table.Row(), 2);
+    QCOMPARE(table.row(), 2);
 
     // The session refuses the typed text "1e999" as it refuses any other non-number.
     FreehandSession session;
@@ -202,7 +202,7 @@ void TestFreehandDrawing::closeAtTheEnd() {
     table.setRow(4);
     QVERIFY(closeFigure(table));
     QCOMPARE(rowsOf(table), (QStringList{"0,0", "10,0", "10,10", "0,0", "|", ""}));
-    QCOMPARE(table.Row(), 6);
+    QCOMPARE(table.row(), 6);
     table.setRow(0);
     QVERIFY(!closeFigure(table));
 }
@@ -215,7 +215,7 @@ void TestFreehandDrawing::closeInTheMiddle() {
     QVERIFY(closeFigure(table));
     QCOMPARE(rowsOf(table), (QStringList{"1,1", "2,2", "1,1", "|", "5,5", "6,5", "7,7", "5,5", "|",
                                          "|", "8,8", ""}));
-    QCOMPARE(table.Row(), 10);
+    QCOMPARE(table.row(), 10);
 }
 
 void TestFreehandDrawing::session() {

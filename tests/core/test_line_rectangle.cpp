@@ -63,7 +63,7 @@ void TestLineRectangle::lineVertex() {
     const QString got = rowsOf(table).value(1);
     if (written.isEmpty()) {
         QCOMPARE(got, QString());
-        QCOMPARE(table.Row(), 2);
+        QCOMPARE(table.row(), 2);
         return;
     }
     if (written.contains('E')) {  // only the order of magnitude is stable
@@ -81,7 +81,7 @@ void TestLineRectangle::lineStartAndRows() {
     table.setRow(1);
     insertLineVertex(table, LineMode::lengthAngle, 10, 90);
     QCOMPARE(rowsOf(table).value(0), QString("0,10"));
-    QCOMPARE(table.Row(), 2);
+    QCOMPARE(table.row(), 2);
     table.setRow(3);
     insertLineVertex(table, LineMode::lengthAngle, 5, 0);
     QCOMPARE(rowsOf(table), (QStringList{"0,10", "|", "5,0", "9,9"}));
@@ -90,7 +90,7 @@ void TestLineRectangle::lineStartAndRows() {
     table.setRow(4);
     insertLineVertex(table, LineMode::yIncrementAngle, 1, 0);
     QCOMPARE(rowsOf(table), (QStringList{"0,10", "|", "5,0", "5,1", ""}));
-    QCOMPARE(table.Row(), 5);
+    QCOMPARE(table.row(), 5);
 }
 
 void TestLineRectangle::rectangle_data() {
@@ -123,7 +123,7 @@ void TestLineRectangle::rectangle() {
     const int top = insertRectangle(table, {corners[0].toStdString(), corners[1].toStdString(),
                                             corners[2].toStdString(), corners[3].toStdString()});
     QCOMPARE(rowsOf(table), after);
-    QCOMPARE(table.Row(), current);
+    QCOMPARE(table.row(), current);
     QCOMPARE(top, current == row ? -1 : row);
 }
 

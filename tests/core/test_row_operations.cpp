@@ -49,7 +49,7 @@ void TestRowOperations::insertRanges() {
     QCOMPARE(change.at, std::min(row, rowSel));
     QCOMPARE(change.inserted, std::abs(row - rowSel) + 1);
     // The corners keep their indices and so designate the empty block.
-    QCOMPARE(grid.Row(), row);
+    QCOMPARE(grid.row(), row);
     QCOMPARE(grid.rowSel(), rowSel);
 }
 
@@ -95,7 +95,7 @@ void TestRowOperations::separatorAtEntryRow() {
     selectRows(grid, 3, 3);
     const RowChange change = insertSeparator(grid);
     QCOMPARE(rowsOf(grid), (QStringList{"1,1", "2,2", "|", ",", ","}));
-    QCOMPARE(grid.Row(), 4);
+    QCOMPARE(grid.row(), 4);
     QCOMPARE(change.inserted, 1);
     QCOMPARE(change.appended, 1);
 }
@@ -105,7 +105,7 @@ void TestRowOperations::separatorInsideTable() {
     selectRows(grid, 4, 3);
     insertSeparator(grid);
     QCOMPARE(rowsOf(grid), (QStringList{"1,1", "2,2", ",", "|", "3,3", "4,4", "5,5", ","}));
-    QCOMPARE(grid.Row(), 5);
+    QCOMPARE(grid.row(), 5);
     QCOMPARE(grid.rowSel(), 5);
 }
 
@@ -127,7 +127,7 @@ void TestRowOperations::insertRowTextsInOneStep() {
     QCOMPARE(rowsOf(grid), (QStringList{"1,1", "5,6", "7,8", "|", ","}));
     QCOMPARE(change.at, 2);
     QCOMPARE(change.inserted, 3);
-    QCOMPARE(grid.Row(), 2);
+    QCOMPARE(grid.row(), 2);
     QVERIFY(insertRowTexts(grid, 0, {{"1", "2"}}).refused);
     QVERIFY(insertRowTexts(grid, grid.rows() + 1, {{"1", "2"}}).refused);
 }

@@ -153,7 +153,7 @@ void TestCoordTableEditor::tabMovesOn() {
     QTest::keyClicks(editor(), "8");
     QTest::keyClick(editor(), Qt::Key_Tab);
     QVERIFY(tableEditor_->editing());
-    QCOMPARE(work_->addGrid.Row(), 2);
+    QCOMPARE(work_->addGrid.row(), 2);
     QCOMPARE(work_->addGrid.col(), 0);
     QCOMPARE(rowsOf(work_->addGrid).first(), QStringLiteral("7,8"));
 }

@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <cmath>
+#include <numbers>
 
 #include "core/NumberText.h"
 #include "editing/Workspace.h"
@@ -56,7 +57,7 @@ void TestGeneratedSection::roundedRectangleWithHole() {
     const double value = lenientValue(shown);
     const int exponent = std::stoi(shown.substr(shown.find('E') + 1));
     const double lastDigit = std::pow(10.0, exponent - 4);  // "0.0000E-0": four decimals
-    const double expected = 100.0 * 200 - (4 - M_PI) * 100 - M_PI * 625;
+    const double expected = 100.0 * 200 - (4 - std::numbers::pi) * 100 - std::numbers::pi * 625;
     qInfo("combined area %s, exact %.4f", shown.c_str(), expected);
     QVERIFY2(std::fabs(value - expected) <= lastDigit,
              qPrintable(QString("shown %1, expected %2").arg(shown.c_str()).arg(expected)));

@@ -223,7 +223,7 @@ void TestShapeDialogs::commandsAskAndRunModally() {
     QVERIFY(arc.changed);
     QCOMPARE(rowsOf(table).value(6), QString("-25,0"));  // half circle from 180° to 360°
     QCOMPARE(rowsOf(table).value(25), QString("<<図形区切り>>,"));
-    QCOMPARE(table.Row(), 26);
+    QCOMPARE(table.row(), 26);
 
     table.setRow(2);
     onNextDialog([](QDialog& d) { d.accept(); });

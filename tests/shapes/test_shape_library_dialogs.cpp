@@ -96,7 +96,7 @@ void ShapeLibraryDialogsTest::insertedCoordinates() {
     QVERIFY(ShapeLibrary::insertPart(workspace, workspace.addGrid, library.dataPath("t.csv"), 0,
                                      {10, 20}, {100, 0}));
     QCOMPARE(test::dump(workspace.addGrid), expected);
-    QCOMPARE(workspace.addGrid.Row(), row + 2);  // on the row that was current
+    QCOMPARE(workspace.addGrid.row(), row + 2);  // on the row that was current
     // A file that cannot be read changes nothing.
     QVERIFY(!ShapeLibrary::insertPart(workspace, workspace.addGrid, library.dataPath("no.csv"), 0,
                                       {0, 0}, {0, 0}));
