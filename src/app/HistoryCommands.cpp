@@ -11,17 +11,23 @@
 #include "app/MainWindow.h"
 #include "app/TabRules.h"
 #include "editing/Messenger.h"
+#include "io/UiText.h"
 
 namespace kuvanto {
 
 namespace {
 
 const QString kRedoId = QStringLiteral("Redo_t");
-const QString kNothingToRedo = QStringLiteral("やり直す操作はありません。");
-const QString kDroppedSteps =
-    QStringLiteral("元に戻す履歴がメモリの上限を超えたため、古い%1件を削除しました。");
-const QString kRestoredNote =
-    QStringLiteral("前回の作業内容を復元しました。「元に戻す」で復元前に戻せます。");
+constexpr UiText kNothingToRedo{"HistoryCommands",
+                                QT_TRANSLATE_NOOP("HistoryCommands", "やり直す操作はありません。")};
+constexpr UiText kDroppedSteps{
+    "HistoryCommands",
+    QT_TRANSLATE_NOOP("HistoryCommands",
+                      "元に戻す履歴がメモリの上限を超えたため、古い%1件を削除しました。")};
+constexpr UiText kRestoredNote{
+    "HistoryCommands",
+    QT_TRANSLATE_NOOP("HistoryCommands",
+                      "前回の作業内容を復元しました。「元に戻す」で復元前に戻せます。")};
 
 }  // namespace
 
@@ -41,7 +47,7 @@ void HistoryCommands::install(MainWindow& window) {
             }
             w->showTableChange();
         },
-        [w] { return w->selectedTabCaption() != kResultTabCaption && w->work().canRedo(); });
+        [w] { return w->selectedTab() != Tab::Result && w->work().canRedo(); });
     // On the toolbar right after the undo button.
     if (auto* toolbar = window.findChild<QToolBar*>(QStringLiteral("Toolbar1"))) {
         toolbar->insertAction(window.toolbarButton(8), redo);
@@ -51,8 +57,7 @@ void HistoryCommands::install(MainWindow& window) {
 
 void HistoryCommands::historyChanged(MainWindow& window) {
     if (QAction* redo = window.command(kRedoId)) {
-        const bool allowed =
-            window.selectedTabCaption() != kResultTabCaption && window.work().canRedo();
+        const bool allowed = window.selectedTab() != Tab::Result && window.work().canRedo();
         if (redo->isEnabled() != allowed) window.updateCommandEnabling();
     }
     if (const int dropped = window.work().takeDroppedUndoSteps())

@@ -35,6 +35,7 @@
 #include "app/HelpWindow.h"
 #include "app/HistoryCommands.h"
 #include "app/JapaneseFonts.h"
+#include "app/LanguageMenu.h"
 #include "app/MainActions.h"
 #include "app/MassDialog.h"
 #include "app/RecentFiles.h"
@@ -51,24 +52,42 @@
 #include "editing/DirectEditDialog.h"
 #include "editing/Messenger.h"
 #include "editing/ResultTableModel.h"
+#include "io/ResultTexts.h"
+#include "io/UiText.h"
 
 namespace kuvanto {
 
 namespace {
 
-const QString kNoticeTitle = QStringLiteral("Notice!");
-const QString kMenuExitQuestion = QStringLiteral("ソフトを終了します。よろしいですか？");
-const QString kExitQuestion = QStringLiteral("Kuvantoを終了します。よろしいですか？");
-const QString kOpenTitle = QStringLiteral("データファイルを選択して下さい。");
-const QString kSaveTitle = QStringLiteral("保存するファイル名を指定して下さい。");
+constexpr UiText kNoticeTitle{"Messages", QT_TRANSLATE_NOOP("Messages", "Notice!")};
+constexpr UiText kMenuExitQuestion{
+    "MainWindow", QT_TRANSLATE_NOOP("MainWindow", "ソフトを終了します。よろしいですか？")};
+constexpr UiText kExitQuestion{
+    "MainWindow", QT_TRANSLATE_NOOP("MainWindow", "Kuvantoを終了します。よろしいですか？")};
+constexpr UiText kOpenTitle{"MainWindow",
+                            QT_TRANSLATE_NOOP("MainWindow", "データファイルを選択して下さい。")};
+constexpr UiText kSaveTitle{
+    "MainWindow", QT_TRANSLATE_NOOP("MainWindow", "保存するファイル名を指定して下さい。")};
 const QString kCsvFilter = QStringLiteral("*.csv|*.csv");
 const QString kTxtFilter = QStringLiteral("*.txt|*.txt");
-const QString kTabHint = QStringLiteral("図形入力画面又は、結果表示画面を切り替えます。");
+constexpr UiText kTabHint{
+    "MainWindow",
+    QT_TRANSLATE_NOOP("MainWindow", "図形入力画面又は、結果表示画面を切り替えます。")};
 const QString kGeometryKey = QStringLiteral("window/geometry");
-const QString kUnsavedChanges = QStringLiteral("保存されていない変更があります。");
-const QString kNothingToUndo = QStringLiteral("元に戻す操作はありません。");
-const QString kSnapshotFailed =
-    QStringLiteral("元に戻すための保存ファイルを書き込めませんでした。元に戻す操作は使えません。");
+constexpr UiText kUnsavedChanges{
+    "MainWindow", QT_TRANSLATE_NOOP("MainWindow", "保存されていない変更があります。")};
+constexpr UiText kNothingToUndo{"MainWindow",
+                                QT_TRANSLATE_NOOP("MainWindow", "元に戻す操作はありません。")};
+constexpr UiText kSnapshotFailed{
+    "MainWindow",
+    QT_TRANSLATE_NOOP(
+        "MainWindow",
+        "元に戻すための保存ファイルを書き込めませんでした。元に戻す操作は使えません。")};
+
+// A caption or tooltip of the command table, in the interface language.
+QString commandText(const char* text) {
+    return text[0] ? QCoreApplication::translate("Commands", text) : QString();
+}
 
 QString versionText() {
     return QStringLiteral("%1.%2.%3")
@@ -164,6 +183,7 @@ MainWindow::MainWindow(const QString& folder, Messenger* messenger, QWidget* par
     LibraryPrintCommands::install(*this);
     HistoryCommands::install(*this);
     RecentFiles::install(*this);
+    LanguageMenu::install(*this);
     DxfCommands::install(*this);
 
     // Start-up: grid step "None", title, fresh tables and result table, colours, addGrid
@@ -208,9 +228,9 @@ void MainWindow::buildLayout() {
     tabStrip_->setExpanding(true);
     tabStrip_->setDocumentMode(true);
     tabStrip_->setMouseTracking(true);
-    const std::pair<QString, QString> tabs[] = {{kAddTabCaption, kAddTabKey},
-                                                {kSubtractedTabCaption, kSubtractedTabKey},
-                                                {kResultTabCaption, kResultTabKey}};
+    const std::pair<QString, QString> tabs[] = {{tr("加算図形"), kAddTabKey},
+                                                {tr("減算図形"), kSubtractedTabKey},
+                                                {tr("断面特性(結果)"), kResultTabKey}};
     for (const auto& [caption, key] : tabs) tabStrip_->setTabData(tabStrip_->addTab(caption), key);
     tabStrip_->installEventFilter(this);
     connect(tabStrip_, &QTabBar::tabBarClicked, this, [this](int index) {
@@ -270,8 +290,8 @@ void MainWindow::buildLayout() {
     resultHeaderViewport_ = resultView_->horizontalHeader()->viewport();
     resultView_->viewport()->installEventFilter(this);
     resultView_->horizontalHeader()->viewport()->installEventFilter(this);
-    failureLabel_ =
-        new QLabel(QString::fromUtf8(kFailureMessage.data(), kFailureMessage.size()), resultStack_);
+    failureLabel_ = new QLabel(QCoreApplication::translate("ResultTable", kFailureMessage.data()),
+                               resultStack_);
     failureLabel_->setObjectName(QStringLiteral("Label1"));
     failureLabel_->setAlignment(Qt::AlignCenter);
     failureLabel_->setAutoFillBackground(true);
@@ -311,10 +331,10 @@ void MainWindow::buildLayout() {
 void MainWindow::buildCommands() {
     // One action per command, found by its id and by every name it goes by.
     for (const Command& c : commandTable()) {
-        auto* a = new QAction(toolIcon(c.icon), QString::fromUtf8(c.caption), this);
+        auto* a = new QAction(toolIcon(c.icon), commandText(c.caption), this);
         const QString id = QString::fromLatin1(c.id);
         a->setObjectName(id);
-        if (c.tip[0]) a->setToolTip(QString::fromUtf8(c.tip));
+        if (c.tip[0]) a->setToolTip(commandText(c.tip));
         if (c.shortcut[0]) a->setShortcut(QKeySequence(QString::fromLatin1(c.shortcut)));
         a->setCheckable(c.checkable);
         a->setIconVisibleInMenu(false);
@@ -341,7 +361,7 @@ void MainWindow::buildCommands() {
     }
     for (const MenuItem& item : menuLayout()) {
         const QString name = QString::fromLatin1(item.name);
-        const QString caption = QString::fromUtf8(item.caption);
+        const QString caption = commandText(item.caption);
         const QString holder = QString::fromLatin1(item.holder);
         QMenu* parent = holder.isEmpty() ? nullptr : menus_.value(holder);
         switch (item.kind) {
@@ -452,8 +472,15 @@ QAction* MainWindow::toolbarButton(int index) const {
     return index >= 1 && index < int(buttons_.size()) ? buttons_[index] : nullptr;
 }
 
-QString MainWindow::selectedTabCaption() const {
-    return tabStrip_->tabText(tabStrip_->currentIndex());
+Tab MainWindow::selectedTab() const {
+    switch (tabStrip_->currentIndex()) {
+        case 1:
+            return Tab::Subtracted;
+        case 2:
+            return Tab::Result;
+        default:
+            return Tab::Added;
+    }
 }
 
 QString MainWindow::statusText() const {
@@ -496,26 +523,26 @@ void MainWindow::showCoordTable(bool add) {
 
 void MainWindow::tabStrip1Click() {
     for (int i = 1; i <= kToolbarButtons; ++i) setAllowed(toolbarButton(i), false);
-    const QString caption = selectedTabCaption();
-    if (caption == kAddTabCaption || caption == kSubtractedTabCaption) {
-        const bool add = caption == kAddTabCaption;
+    const Tab tab = selectedTab();
+    if (tab == Tab::Added || tab == Tab::Subtracted) {
+        const bool add = tab == Tab::Added;
         pages_->setCurrentWidget(coordFrame_);
         showCoordTable(add);
         panel_->setViewControlsEnabled(true);
         refreshViews();
         activeGrid_ = add ? ActiveGrid::add : ActiveGrid::Subtracted;
-        applyEnabling(tabEnabling(caption, false));
+        applyEnabling(tabEnabling(tab, false));
         endFreehand();
-    } else if (caption == kResultTabCaption) {
+    } else {
         pages_->setCurrentWidget(resultFrame_);
-        applyEnabling(tabEnabling(caption, false));  // exit only, until the run succeeds
+        applyEnabling(tabEnabling(tab, false));  // exit only, until the run succeeds
         panel_->setViewControlsEnabled(false);
         activeGrid_ = ActiveGrid::Result;
         // Leaving a figure tab always ends freehand drawing, whatever the calculation gives.
         endFreehand();
         const bool ok = ws_.runCalculation();
         refreshViews(false);
-        applyEnabling(tabEnabling(caption, ok));
+        applyEnabling(tabEnabling(tab, ok));
     }
     HistoryCommands::historyChanged(*this);  // redo is a figure-tab command too
 }
@@ -547,13 +574,16 @@ void MainWindow::refreshViews(bool redraw) {
     if (resultModel_->refresh()) {
         const ResultTable& grid = ws_.resultGrid;
         const QFontMetrics metrics(resultView_->font());
+        const QFontMetrics headMetrics(resultView_->horizontalHeader()->font());
         for (int c = 0; c < grid.cols(); ++c) {
-            // The stored widths, widened where this platform's font needs more room.
+            // The stored widths, widened where this platform's font or the interface language
+            // needs more room.
             int width = twipsToPixels(resultView_, grid.colWidthTwips(c));
-            for (int r = 0; r < ResultTable::kRows; ++r) {
-                const QString text = QString::fromStdString(grid.text(r, c));
-                width = std::max(width, metrics.horizontalAdvance(text) + 12);
-            }
+            width = std::max(width,
+                             headMetrics.horizontalAdvance(ResultTexts::columnHead(grid, c)) + 12);
+            for (int r = 1; r < ResultTable::kRows; ++r)
+                width =
+                    std::max(width, metrics.horizontalAdvance(ResultTexts::cell(grid, r, c)) + 12);
             resultView_->setColumnWidth(c, width);
         }
         for (int r = 1; r < ResultTable::kRows; ++r) {
@@ -700,7 +730,7 @@ void MainWindow::exportResult() {
 }
 
 void MainWindow::exportResultOnResultTab() {
-    if (selectedTabCaption() == kResultTabCaption) exportResult();
+    if (selectedTab() == Tab::Result) exportResult();
 }
 
 void MainWindow::exitProgram() {

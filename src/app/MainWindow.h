@@ -80,7 +80,7 @@ public:
     // keep the default size and leave the settings alone).
     void rememberGeometry();
 
-    QString selectedTabCaption() const;
+    Tab selectedTab() const;
     ActiveGrid activeGrid() const { return activeGrid_; }
     QString statusText() const;
 

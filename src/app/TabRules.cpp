@@ -5,13 +5,13 @@
 
 namespace kuvanto {
 
-TabEnabling tabEnabling(const QString& caption, bool calcOk) {
+TabEnabling tabEnabling(Tab tab, bool calcOk) {
     TabEnabling e;
-    if (caption == kAddTabCaption || caption == kSubtractedTabCaption) {
+    if (tab == Tab::Added || tab == Tab::Subtracted) {
         for (int i = 1; i <= kToolbarButtons; ++i) e.buttons[i] = i != 4 && i != 5;
         e.editMenu = true;
         e.insertMenu = true;
-    } else if (caption == kResultTabCaption) {
+    } else {
         e.buttons[9] = true;
         if (calcOk) {
             for (int i : {2, 4, 5, 16}) e.buttons[i] = true;

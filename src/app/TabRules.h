@@ -11,25 +11,25 @@ namespace kuvanto {
 
 inline constexpr int kToolbarButtons = 32;
 
-inline const QString kAddTabCaption = QStringLiteral("加算図形");
-inline const QString kSubtractedTabCaption = QStringLiteral("減算図形");
-inline const QString kResultTabCaption = QStringLiteral("断面特性(結果)");
+// The tabs, in the order the tab strip shows them.
+enum class Tab { Added, Subtracted, Result };
+
 inline const QString kAddTabKey = QStringLiteral("Add_Dgrm");
 inline const QString kSubtractedTabKey = QStringLiteral("Subtraction_Dgrm");
 inline const QString kResultTabKey = QStringLiteral("Result_tab");
 
 struct TabEnabling {
     std::array<bool, kToolbarButtons + 1> buttons{};  // indexed 1..32; [0] unused
-    bool editMenu = false;                           // "編集(&E)"
-    bool insertMenu = false;                         // "図形の挿入(&D)"
-    bool exportMenu = false;                         // "計算結果書出し(Tab区切り)(&R)"
-    bool printMenu = false;                          // "計算結果印刷(&P)"
+    bool editMenu = false;                            // "編集(&E)"
+    bool insertMenu = false;                          // "図形の挿入(&D)"
+    bool exportMenu = false;                          // "計算結果書出し(Tab区切り)(&R)"
+    bool printMenu = false;                           // "計算結果印刷(&P)"
 };
 
-// The enabling after the tab switch to the tab of this caption. `calc_ok` is the outcome of the
+// The enabling after the switch to this tab. `calc_ok` is the outcome of the
 // calculation run on the result tab (ignored on the figure tabs). The result export and the
 // printout are allowed only after a successful run, so that old results are never passed on as
 // current ones.
-TabEnabling tabEnabling(const QString& caption, bool calcOk);
+TabEnabling tabEnabling(Tab tab, bool calcOk);
 
 }  // namespace kuvanto

@@ -111,7 +111,7 @@ void TestMainForm::startUp() {
     Window t;
     MainWindow& w = *t.w;
     QCOMPARE(w.windowTitle(), QStringLiteral("Kuvanto Ver3.1.0"));
-    QCOMPARE(w.selectedTabCaption(), QStringLiteral("加算図形"));
+    QCOMPARE(w.selectedTab(), Tab::Added);
     QCOMPARE(w.activeGrid(), MainWindow::ActiveGrid::add);
     QVERIFY(w.findChild<QTableView*>("Add_Grid")->isVisible());
     QVERIFY(!w.findChild<QTableView*>("Sbtrt_Grid")->isVisible());
@@ -165,7 +165,7 @@ void TestMainForm::tabSwitchEnabling() {
         QVERIFY(w.work().applyDirectEdit(content));
     w.selectTab(tab);
 
-    const TabEnabling rule = tabEnabling(w.selectedTabCaption(), exporting || tab < 2);
+    const TabEnabling rule = tabEnabling(w.selectedTab(), exporting || tab < 2);
     for (int i = 1; i <= kToolbarButtons; ++i) {
         QCOMPARE(rule.buttons[i], allowed.contains(i));
         if (w.toolbarButton(i)->isSeparator()) continue;
@@ -375,7 +375,7 @@ void TestMainForm::readCsv() {
     // The dialog starts in the folder of the last file used, never in the working folder.
     QCOMPARE(t.msg.dialogs[0].folder, QFileInfo(Fixture("two-added-one-subtracted.csv")).path());
     QCOMPARE(t.w->work().dataFileName, Fixture("rectangle-with-hole.csv"));
-    QCOMPARE(t.w->selectedTabCaption(), QStringLiteral("加算図形"));
+    QCOMPARE(t.w->selectedTab(), Tab::Added);
     QCOMPARE(viewRows(*t.w, "Add_Grid"), (QStringList{"0|0", "100|0", "100|200", "0|200", "0|0"}));
     QCOMPARE(viewRows(*t.w, "Sbtrt_Grid").size(), 5);
     // A cancelled dialog forgets the file name and changes nothing else.

@@ -112,7 +112,7 @@ void TestWindowEditing::commandsCommitAnOpenEditor() {
 void TestWindowEditing::pickingSwitchesTable() {
     QVERIFY(window_->editing().pickVertexAt(75.5, 150, 0));
     QCOMPARE(window_->activeGrid(), MainWindow::ActiveGrid::Subtracted);
-    QCOMPARE(window_->selectedTabCaption(), QStringLiteral("減算図形"));
+    QCOMPARE(window_->selectedTab(), Tab::Subtracted);
     QCOMPARE(window_->work().subtractedGrid.Row(), 3);
     // Far from every vertex nothing is picked and nothing moves.
     QVERIFY(!window_->editing().pickVertexAt(150, 150, 0));
