@@ -12,6 +12,7 @@
 #include <unistd.h>
 
 #include "core/NumberText.h"
+#include "io/FileTokens.h"
 #include "io/TextFile.h"
 
 namespace kuvanto::bench {
@@ -35,7 +36,7 @@ Circle makeCircle(int vertices) {
     c.points.reserve(vertices);
     for (int k = 0; k < vertices; ++k) c.points.push_back({c.xs[k], c.ys[k]});
 
-    c.csvText = std::string(kAddMarker) + ",\r\n";
+    c.csvText = std::string(kAddedSectionToken) + ",\r\n";
     c.csvText.reserve(static_cast<std::size_t>(vertices) * 24);
     for (int k = 0; k < vertices; ++k) {
         std::string x = numText(c.xs[k]);
@@ -48,7 +49,7 @@ Circle makeCircle(int vertices) {
         c.cells.push_back(std::move(x));
         c.cells.push_back(std::move(y));
     }
-    c.csvText += std::string(kSubtractedMarker) + ",\r\n";
+    c.csvText += std::string(kSubtractedSectionToken) + ",\r\n";
     return c;
 }
 

@@ -22,13 +22,12 @@ ColorDialog::ColorDialog(const QString& clIniPath, Messenger& messenger, QWidget
       chooser_(&ColorDialog::getColorValue) {
     qRegisterMetaType<kuvanto::DrawColors>();
     setObjectName(QStringLiteral("Set_Color_Form"));
-    setWindowTitle(QStringLiteral("色設定"));
+    setWindowTitle(tr("色設定"));
     setModal(false);
     setAttribute(Qt::WA_DeleteOnClose);
 
     auto* rows = new QGridLayout;
-    const QString captions[3] = {QStringLiteral("加算図形："), QStringLiteral("減算図形："),
-                                 QStringLiteral("補助Grid：")};
+    const QString captions[3] = {tr("加算図形："), tr("減算図形："), tr("補助Grid：")};
     ColorSwatch* swatches[3];
     for (int i = 0; i < 3; ++i) {
         auto* label = new QLabel(captions[i], this);
@@ -44,11 +43,11 @@ ColorDialog::ColorDialog(const QString& clIniPath, Messenger& messenger, QWidget
     subtractedSwatch_ = swatches[1];
     gridSwatch_ = swatches[2];
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("Command1"));
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
     cancel->setObjectName(QStringLiteral("Command2"));
-    auto* defaults = new QPushButton(QStringLiteral("Default"), this);
+    auto* defaults = new QPushButton(tr("Default"), this);
     defaults->setObjectName(QStringLiteral("Command3"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &ColorDialog::okClicked);
@@ -83,7 +82,8 @@ void ColorDialog::setColorChooser(ColorChooser chooser) {
 }
 
 DrawColors ColorDialog::swatchColors() const {
-    return DrawColors{addedSwatch_->colorValue(), subtractedSwatch_->colorValue(), gridSwatch_->colorValue()};
+    return DrawColors{addedSwatch_->colorValue(), subtractedSwatch_->colorValue(),
+                      gridSwatch_->colorValue()};
 }
 
 void ColorDialog::setSwatches(const DrawColors& colors) {
@@ -107,8 +107,7 @@ void ColorDialog::okClicked() {
     const DrawColors colors = swatchColors();
     QString error;
     if (!saveColorVal(clIniPath_, colors, &error)) {
-        messenger_.notice(
-            QStringLiteral("色設定を保存できませんでした。\n%1\n%2").arg(clIniPath_, error));
+        messenger_.notice(tr("色設定を保存できませんでした。\n%1\n%2").arg(clIniPath_, error));
         return;
     }
     emit colorsAccepted(colors);

@@ -24,7 +24,9 @@ void installFreehandCommands(MainWindow& window, QCheckBox& canvasSwitch) {
         // The action toggled itself; it shows pressed only once the mode is really on.
         button->setChecked(false);
         if (!w->activeCoordTable()) return;
-        if (!confirmInsertion(w->msg(), QStringLiteral("フリーハンド描画"))) return;
+        if (!confirmInsertion(w->msg(),
+                              QCoreApplication::translate("FreehandCommands", "フリーハンド描画")))
+            return;
         w->startFreehand();
     });
     QObject::connect(&canvasSwitch, &QCheckBox::clicked, w, [w](bool checked) {

@@ -13,25 +13,25 @@ namespace kuvanto {
 
 QStringList HelpWindow::helpLines() {
     return {
-        QStringLiteral("[図形又は座標のの選択]"),
-        QStringLiteral("　左クリック(各頂点で)　　 　　　：頂点選択"),
-        QStringLiteral("　Shift + 左クリック　　　 　　　：連続図形選択"),
+        tr("[図形又は座標のの選択]"),
+        tr("　左クリック(各頂点で)　　 　　　：頂点選択"),
+        tr("　Shift + 左クリック　　　 　　　：連続図形選択"),
         QString(),
-        QStringLiteral("[座標編集]"),
-        QStringLiteral("　左ダブルクリック(各頂点で) 　　：座標編集"),
+        tr("[座標編集]"),
+        tr("　左ダブルクリック(各頂点で) 　　：座標編集"),
         QString(),
-        QStringLiteral("[画面表示移動]"),
-        QStringLiteral("　Ctrl + 左ドラッグ 　　　 　　　：画面表示 移動"),
-        QStringLiteral("　Ctrl + 右ドラッグ(上下)　　　　：画面表示 拡大/縮小"),
+        tr("[画面表示移動]"),
+        tr("　Ctrl + 左ドラッグ 　　　 　　　：画面表示 移動"),
+        tr("　Ctrl + 右ドラッグ(上下)　　　　：画面表示 拡大/縮小"),
         QString(),
-        QStringLiteral("[フリーハンドモード]"),
-        QStringLiteral("　Shift + 左ドラッグ又はクリック ：直交モード"),
+        tr("[フリーハンドモード]"),
+        tr("　Shift + 左ドラッグ又はクリック ：直交モード"),
     };
 }
 
 HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Help_Form"));
-    setWindowTitle(QStringLiteral("Help"));
+    setWindowTitle(tr("Help"));
     setModal(false);
     setAttribute(Qt::WA_DeleteOnClose);
 

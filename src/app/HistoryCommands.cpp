@@ -9,16 +9,22 @@
 #include "app/MainWindow.h"
 #include "app/TabRules.h"
 #include "editing/Messenger.h"
+#include "io/UiText.h"
 
 namespace kuvanto {
 
 namespace {
 
-const QString kNothingToRedo = QStringLiteral("やり直す操作はありません。");
-const QString kDroppedSteps =
-    QStringLiteral("元に戻す履歴がメモリの上限を超えたため、古い%1件を削除しました。");
-const QString kRestoredNote =
-    QStringLiteral("前回の作業内容を復元しました。「元に戻す」で復元前に戻せます。");
+constexpr UiText kNothingToRedo{"HistoryCommands",
+                                QT_TRANSLATE_NOOP("HistoryCommands", "やり直す操作はありません。")};
+constexpr UiText kDroppedSteps{
+    "HistoryCommands",
+    QT_TRANSLATE_NOOP("HistoryCommands",
+                      "元に戻す履歴がメモリの上限を超えたため、古い%1件を削除しました。")};
+constexpr UiText kRestoredNote{
+    "HistoryCommands",
+    QT_TRANSLATE_NOOP("HistoryCommands",
+                      "前回の作業内容を復元しました。「元に戻す」で復元前に戻せます。")};
 
 }  // namespace
 

@@ -4,13 +4,15 @@
 #pragma once
 
 #include <QString>
+#include "io/UiText.h"
 
 namespace kuvanto {
 
 class MainWindow;
 
 // The question asked at start when the previous run left its tables behind.
-inline const QString kRecoveryQuestion = QStringLiteral("前回の作業内容を復元しますか？");
+inline constexpr UiText kRecoveryQuestion{
+    "HistoryCommands", QT_TRANSLATE_NOOP("HistoryCommands", "前回の作業内容を復元しますか？")};
 
 class HistoryCommands {
 public:

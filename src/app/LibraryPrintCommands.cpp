@@ -2,6 +2,7 @@
 #include "app/LibraryPrintCommands.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include "app/MainWindow.h"
@@ -11,6 +12,7 @@
 #include "editing/FileInsertion.h"
 #include "editing/Messenger.h"
 #include "io/ShippedLibrary.h"
+#include "io/UiText.h"
 #include "shapes/ShapeInsertDialog.h"
 #include "shapes/ShapeLibrary.h"
 
@@ -33,8 +35,11 @@ CoordTable* shownTable(MainWindow& window) {
 
 }  // namespace
 
-const QString LibraryPrintCommands::kPrintDone = QStringLiteral("印刷終了");
-const QString LibraryPrintCommands::kPdfTitle = QStringLiteral("PDFファイル名を指定して下さい。");
+const UiText LibraryPrintCommands::kPrintDone{
+    "LibraryPrintCommands", QT_TRANSLATE_NOOP("LibraryPrintCommands", "印刷終了")};
+const UiText LibraryPrintCommands::kPdfTitle{
+    "LibraryPrintCommands",
+    QT_TRANSLATE_NOOP("LibraryPrintCommands", "PDFファイル名を指定して下さい。")};
 
 void LibraryPrintCommands::install(MainWindow& window) {
     MainWindow* w = &window;
@@ -103,7 +108,10 @@ bool LibraryPrintCommands::printTo(MainWindow& window, const QString& entry) {
     } else {
         printed = sheet.printTo(entry, &error);
     }
-    messenger.notice(printed ? kPrintDone : QStringLiteral("印刷できませんでした。\r") + error);
+    messenger.notice(
+        printed ? kPrintDone
+                : QCoreApplication::translate("LibraryPrintCommands", "印刷できませんでした。\r") +
+                      error);
     return printed;
 }
 

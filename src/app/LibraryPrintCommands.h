@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include "io/UiText.h"
 
 namespace kuvanto {
 
@@ -11,8 +12,8 @@ class MainWindow;
 
 class LibraryPrintCommands {
 public:
-    static const QString kPrintDone;  // "印刷終了"
-    static const QString kPdfTitle;   // the save dialog's title for the PDF file
+    static const UiText kPrintDone;  // "印刷終了"
+    static const UiText kPdfTitle;   // the save dialog's title for the PDF file
 
     // Gives the three commands their handlers in the window's command table.
     static void install(MainWindow& window);

@@ -29,6 +29,7 @@
 #include "app/HelpWindow.h"
 #include "app/HistoryCommands.h"
 #include "app/JapaneseFonts.h"
+#include "app/LanguageMenu.h"
 #include "app/MassDialog.h"
 #include "app/RecentFiles.h"
 #include "app/ShapeMenuCommands.h"
@@ -44,24 +45,42 @@
 #include "editing/DirectEditDialog.h"
 #include "editing/Messenger.h"
 #include "editing/ResultTableModel.h"
+#include "io/ResultTexts.h"
+#include "io/UiText.h"
 
 namespace kuvanto {
 
 namespace {
 
-const QString kNoticeTitle = QStringLiteral("Notice!");
-const QString kMenuExitQuestion = QStringLiteral("ソフトを終了します。よろしいですか？");
-const QString kExitQuestion = QStringLiteral("Kuvantoを終了します。よろしいですか？");
-const QString kOpenTitle = QStringLiteral("データファイルを選択して下さい。");
-const QString kSaveTitle = QStringLiteral("保存するファイル名を指定して下さい。");
+constexpr UiText kNoticeTitle{"Messages", QT_TRANSLATE_NOOP("Messages", "Notice!")};
+constexpr UiText kMenuExitQuestion{
+    "MainWindow", QT_TRANSLATE_NOOP("MainWindow", "ソフトを終了します。よろしいですか？")};
+constexpr UiText kExitQuestion{
+    "MainWindow", QT_TRANSLATE_NOOP("MainWindow", "Kuvantoを終了します。よろしいですか？")};
+constexpr UiText kOpenTitle{"MainWindow",
+                            QT_TRANSLATE_NOOP("MainWindow", "データファイルを選択して下さい。")};
+constexpr UiText kSaveTitle{
+    "MainWindow", QT_TRANSLATE_NOOP("MainWindow", "保存するファイル名を指定して下さい。")};
 const QString kCsvFilter = QStringLiteral("*.csv|*.csv");
 const QString kTxtFilter = QStringLiteral("*.txt|*.txt");
-const QString kTabHint = QStringLiteral("図形入力画面又は、結果表示画面を切り替えます。");
+constexpr UiText kTabHint{
+    "MainWindow",
+    QT_TRANSLATE_NOOP("MainWindow", "図形入力画面又は、結果表示画面を切り替えます。")};
 const QString kGeometryKey = QStringLiteral("window/geometry");
-const QString kUnsavedChanges = QStringLiteral("保存されていない変更があります。");
-const QString kNothingToUndo = QStringLiteral("元に戻す操作はありません。");
-const QString kSnapshotFailed =
-    QStringLiteral("元に戻すための保存ファイルを書き込めませんでした。元に戻す操作は使えません。");
+constexpr UiText kUnsavedChanges{
+    "MainWindow", QT_TRANSLATE_NOOP("MainWindow", "保存されていない変更があります。")};
+constexpr UiText kNothingToUndo{"MainWindow",
+                                QT_TRANSLATE_NOOP("MainWindow", "元に戻す操作はありません。")};
+constexpr UiText kSnapshotFailed{
+    "MainWindow",
+    QT_TRANSLATE_NOOP(
+        "MainWindow",
+        "元に戻すための保存ファイルを書き込めませんでした。元に戻す操作は使えません。")};
+
+// A caption or tooltip of the command table, in the interface language.
+QString commandText(const char* text) {
+    return text[0] ? QCoreApplication::translate("Commands", text) : QString();
+}
 
 QString versionText() {
     return QStringLiteral("%1.%2.%3")
@@ -102,6 +121,7 @@ MainWindow::MainWindow(const QString& folder, Messenger* messenger, QWidget* par
     LibraryPrintCommands::install(*this);
     HistoryCommands::install(*this);
     RecentFiles::install(*this);
+    LanguageMenu::install(*this);
     DxfCommands::install(*this);
     commands_->requireEveryHandler();
 
@@ -289,13 +309,16 @@ void MainWindow::refreshViews(bool redraw) {
     if (ui_.resultModel->refresh()) {
         const ResultTable& grid = ws_.resultGrid;
         const QFontMetrics metrics(ui_.resultView->font());
+        const QFontMetrics headMetrics(ui_.resultView->horizontalHeader()->font());
         for (int c = 0; c < grid.cols(); ++c) {
-            // The stored widths, widened where this platform's font needs more room.
+            // The stored widths, widened where this platform's font or the interface language
+            // needs more room.
             int width = WindowLayout::twipsToPixels(ui_.resultView, grid.colWidthTwips(c));
-            for (int r = 0; r < ResultTable::kRows; ++r) {
-                const QString text = QString::fromStdString(grid.text(r, c));
-                width = std::max(width, metrics.horizontalAdvance(text) + 12);
-            }
+            width = std::max(width,
+                             headMetrics.horizontalAdvance(ResultTexts::columnHead(grid, c)) + 12);
+            for (int r = 1; r < ResultTable::kRows; ++r)
+                width =
+                    std::max(width, metrics.horizontalAdvance(ResultTexts::cell(grid, r, c)) + 12);
             ui_.resultView->setColumnWidth(c, width);
         }
         for (int r = 1; r < ResultTable::kRows; ++r) {

@@ -16,16 +16,16 @@ namespace kuvanto {
 
 MassDialog::MassDialog(double area, QWidget* parent) : QDialog(parent), combinedArea_(area) {
     setObjectName(QStringLiteral("Wt_Form"));
-    setWindowTitle(QStringLiteral("単位長さ当たりの質量"));
+    setWindowTitle(tr("単位長さ当たりの質量"));
     setModal(true);
 
-    const QString hint = QStringLiteral("鉄：7.8、アルミ：2.7");
+    const QString hint = tr("鉄：7.8、アルミ：2.7");
 
     auto* densityFrame = new QFrame(this);
     densityFrame->setObjectName(QStringLiteral("Frame1"));
     densityFrame->setFrameShape(QFrame::StyledPanel);
 
-    auto* densityLabel = new QLabel(QStringLiteral("密度："), densityFrame);
+    auto* densityLabel = new QLabel(tr("密度："), densityFrame);
     densityLabel->setObjectName(QStringLiteral("Rho_Label"));
     densityLabel->setToolTip(hint);
 
@@ -39,8 +39,7 @@ MassDialog::MassDialog(double area, QWidget* parent) : QDialog(parent), combined
     unitLabel->setObjectName(QStringLiteral("Label3"));
     unitLabel->setToolTip(hint);
 
-    auto* resultCaption =
-        new QLabel(QStringLiteral("総合図形の単位長さ(m)当たりの質量；"), densityFrame);
+    auto* resultCaption = new QLabel(tr("総合図形の単位長さ(m)当たりの質量；"), densityFrame);
     resultCaption->setObjectName(QStringLiteral("Label1"));
 
     massLabel_ = new QLabel(QStringLiteral("--------- kg/m"), densityFrame);
@@ -55,7 +54,7 @@ MassDialog::MassDialog(double area, QWidget* parent) : QDialog(parent), combined
     grid->addWidget(resultCaption, 1, 0, 1, 3);
     grid->addWidget(massLabel_, 2, 0, 1, 3);
 
-    auto* closeButton = new QPushButton(QStringLiteral("Close"), this);
+    auto* closeButton = new QPushButton(tr("Close"), this);
     closeButton->setObjectName(QStringLiteral("Command1"));
     closeButton->setAutoDefault(false);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::accept);

@@ -204,9 +204,10 @@ void PrintSheet::paintSheet(QPainter& painter) const {
     painter.setFont(sheetFont(QStringLiteral("ＭＳ Ｐ明朝"), 20, true));
     const QRectF titleBox(0, 120, kWidth, 560);
     painter.drawText(titleBox, Qt::AlignHCenter | Qt::AlignVCenter,
-                     QStringLiteral("Kuvantoシート"));
-    const double titleWidth =
-        painter.fontMetrics().horizontalAdvance(QStringLiteral("Kuvantoシート")) + 1200;
+                     QCoreApplication::translate("PrintSheet", "Kuvantoシート"));
+    const double titleWidth = painter.fontMetrics().horizontalAdvance(
+                                  QCoreApplication::translate("PrintSheet", "Kuvantoシート")) +
+                              1200;
     const double titleLeft = (kWidth - titleWidth) / 2;
     painter.setPen(pen(black, 1));
     painter.drawLine(QLineF(titleLeft, 720, titleLeft + titleWidth, 720));
@@ -219,7 +220,7 @@ void PrintSheet::paintSheet(QPainter& painter) const {
     painter.drawRect(nameBox);
     painter.setFont(label);
     painter.drawText(nameBox.adjusted(100, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft,
-                     QStringLiteral("File Name :"));
+                     QCoreApplication::translate("PrintSheet", "File Name :"));
     painter.setFont(value);
     // A name longer than the box is cut with "…" rather than at the box's edge.
     const QRectF nameText = nameBox.adjusted(1500, 0, -100, 0);
@@ -240,7 +241,8 @@ void PrintSheet::paintSheet(QPainter& painter) const {
         QLineF(memo.left(), memo.top() + kRowHeight, memo.right(), memo.top() + kRowHeight));
     painter.setFont(label);
     painter.drawText(QRectF(memo.left() + 100, memo.top(), 2000, kRowHeight),
-                     Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("Memo"));
+                     Qt::AlignVCenter | Qt::AlignLeft,
+                     QCoreApplication::translate("PrintSheet", "Memo"));
 }
 
 void PrintSheet::paintMoreValues(QPainter& painter) const {
@@ -340,7 +342,7 @@ bool PrintSheet::printOn(QPagedPaintDevice& device, QString* error) const {
         QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(0, 0, 0, 0)));
     QPainter painter;
     if (!painter.begin(&device)) {
-        if (error) *error = QStringLiteral("印刷を開始できません。");
+        if (error) *error = QCoreApplication::translate("PrintSheet", "印刷を開始できません。");
         return false;
     }
     for (int page = 1; page <= kPages; ++page) {
@@ -348,7 +350,7 @@ bool PrintSheet::printOn(QPagedPaintDevice& device, QString* error) const {
         paint(painter, QSizeF(device.width(), device.height()), device.logicalDpiX(), page);
     }
     if (!painter.end()) {
-        if (error) *error = QStringLiteral("印刷データを送れません。");
+        if (error) *error = QCoreApplication::translate("PrintSheet", "印刷データを送れません。");
         return false;
     }
     return true;
@@ -358,17 +360,21 @@ bool PrintSheet::printTo(const QString& printerName, QString* error) const {
     const QPrinterInfo info = QPrinterInfo::printerInfo(printerName);
     if (printerName.isEmpty() || info.isNull()) {
         if (error)
-            *error = printerName.isEmpty()
-                         ? QStringLiteral("プリンタが選択されていません。")
-                         : QStringLiteral("プリンタ %1 が見つかりません。").arg(printerName);
+            *error =
+                printerName.isEmpty()
+                    ? QCoreApplication::translate("PrintSheet", "プリンタが選択されていません。")
+                    : QCoreApplication::translate("PrintSheet", "プリンタ %1 が見つかりません。")
+                          .arg(printerName);
         return false;
     }
     QPrinter printer(info, QPrinter::HighResolution);
     printer.setFullPage(true);
-    printer.setDocName(QStringLiteral("Kuvantoシート"));
+    printer.setDocName(QCoreApplication::translate("PrintSheet", "Kuvantoシート"));
     if (!printOn(printer, error)) return false;
     if (printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted) {
-        if (error) *error = QStringLiteral("プリンタ %1 に送れませんでした。").arg(printerName);
+        if (error)
+            *error = QCoreApplication::translate("PrintSheet", "プリンタ %1 に送れませんでした。")
+                         .arg(printerName);
         return false;
     }
     return true;
@@ -381,7 +387,7 @@ bool PrintSheet::writePdf(const QString& path, QString* error) const {
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&buffer);
-        writer.setTitle(QStringLiteral("Kuvantoシート"));
+        writer.setTitle(QCoreApplication::translate("PrintSheet", "Kuvantoシート"));
         writer.setCreator(QStringLiteral("Kuvanto"));
         if (!printOn(writer, error)) return false;
     }

@@ -8,10 +8,12 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include "io/UiText.h"
 
 namespace kuvanto {
 
-const QString PrinterDialog::kPdfEntry = QStringLiteral("PDFファイル");
+const UiText PrinterDialog::kPdfEntry{"PrinterDialog",
+                                      QT_TRANSLATE_NOOP("PrinterDialog", "PDFファイル")};
 
 QStringList PrinterDialog::entries(const QStringList& printers) {
     QStringList list = printers;
@@ -28,7 +30,7 @@ PrinterDialog::PrinterDialog(const QStringList& printers, const QString& default
                              QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("Print_Out_Form"));
-    setWindowTitle(QStringLiteral("プリンタ選択"));
+    setWindowTitle(tr("プリンタ選択"));
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("List1"));
     list_->addItems(entries(printers));
@@ -40,17 +42,17 @@ PrinterDialog::PrinterDialog(const QStringList& printers, const QString& default
     else if (printers.isEmpty())
         list_->setCurrentRow(0);  // only the PDF entry
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("Command1"));
     ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
     cancel->setObjectName(QStringLiteral("Command2"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("出力するプリンタを選択してください。"), this));
+    layout->addWidget(new QLabel(tr("出力するプリンタを選択してください。"), this));
     layout->addWidget(list_);
     layout->addLayout(buttons);
 

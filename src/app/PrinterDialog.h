@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <QStringList>
+#include "io/UiText.h"
 
 class QListWidget;
 
@@ -13,7 +14,7 @@ namespace kuvanto {
 class PrinterDialog : public QDialog {
     Q_OBJECT
 public:
-    static const QString kPdfEntry;  // "PDFファイル"
+    static const UiText kPdfEntry;  // "PDFファイル"
 
     // `printers` in order and the default printer's name (empty: none).
     PrinterDialog(const QStringList& printers, const QString& defaultPrinter,

@@ -13,15 +13,20 @@
 
 #include "app/MainWindow.h"
 #include "editing/Messenger.h"
+#include "io/UiText.h"
 
 namespace kuvanto {
 
 namespace {
 
-const QString kMenuCaption = QStringLiteral("最近使ったファイル(&J)");
-const QString kEmptyCaption = QStringLiteral("(なし)");
-const QString kMissingFile =
-    QStringLiteral("ファイルが見つかりません。\n%1\n最近使ったファイルの一覧から削除しました。");
+constexpr UiText kMenuCaption{"RecentFiles",
+                              QT_TRANSLATE_NOOP("RecentFiles", "最近使ったファイル(&J)")};
+constexpr UiText kEmptyCaption{"RecentFiles", QT_TRANSLATE_NOOP("RecentFiles", "(なし)")};
+constexpr UiText kMissingFile{
+    "RecentFiles",
+    QT_TRANSLATE_NOOP(
+        "RecentFiles",
+        "ファイルが見つかりません。\n%1\n最近使ったファイルの一覧から削除しました。")};
 
 // The local file a drop carries, when it carries exactly one coordinate file.
 QString droppedFile(const QMimeData* data) {

@@ -7,11 +7,16 @@
 
 #include <QString>
 
+#include "io/UiText.h"
+
 namespace kuvanto {
 
-inline const QString kAddTabCaption = QStringLiteral("加算図形");
-inline const QString kSubtractedTabCaption = QStringLiteral("減算図形");
-inline const QString kResultTabCaption = QStringLiteral("断面特性(結果)");
+inline constexpr UiText kAddTabCaption{"kuvanto::MainWindow",
+                                       QT_TRANSLATE_NOOP("kuvanto::MainWindow", "加算図形")};
+inline constexpr UiText kSubtractedTabCaption{"kuvanto::MainWindow",
+                                              QT_TRANSLATE_NOOP("kuvanto::MainWindow", "減算図形")};
+inline constexpr UiText kResultTabCaption{
+    "kuvanto::MainWindow", QT_TRANSLATE_NOOP("kuvanto::MainWindow", "断面特性(結果)")};
 inline const QString kAddTabKey = QStringLiteral("Add_Dgrm");
 inline const QString kSubtractedTabKey = QStringLiteral("Subtraction_Dgrm");
 inline const QString kResultTabKey = QStringLiteral("Result_tab");

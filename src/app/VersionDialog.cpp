@@ -60,7 +60,7 @@ QPixmap VersionDialog::logoPicture(int size) {
 
 VersionDialog::VersionDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmSplash"));
-    setWindowTitle(QStringLiteral("バージョン情報"));
+    setWindowTitle(tr("バージョン情報"));
     setModal(true);
 
     auto* panel = new QFrame(this);
@@ -81,24 +81,23 @@ VersionDialog::VersionDialog(QWidget* parent) : QDialog(parent) {
     auto* versionLabel = new QLabel(versionText(), panel);
     versionLabel->setObjectName(QStringLiteral("lblVersion"));
 
-    auto* noticeLabel =
-        new QLabel(QStringLiteral("断面の幾何特性(断面積、図心、断面二次モーメント、"
-                                  "断面係数、断面二次半径など)を計算します。\n"
-                                  "計算結果は設計の参考値です。使用者の責任で"
-                                  "確認のうえお使いください。"),
-                   panel);
+    auto* noticeLabel = new QLabel(tr("断面の幾何特性(断面積、図心、断面二次モーメント、"
+                                      "断面係数、断面二次半径など)を計算します。\n"
+                                      "計算結果は設計の参考値です。使用者の責任で"
+                                      "確認のうえお使いください。"),
+                                   panel);
     noticeLabel->setObjectName(QStringLiteral("lblNotice"));
     noticeLabel->setWordWrap(true);
 
     auto* licenceLabel =
-        new QLabel(QStringLiteral("ライセンス: GNU General Public License バージョン3以降 (%1)。\n"
-                                  "このプログラムは無保証です。")
+        new QLabel(tr("ライセンス: GNU General Public License バージョン3以降 (%1)。\n"
+                      "このプログラムは無保証です。")
                        .arg(QStringLiteral("GPL-3.0-or-later")),
                    panel);
     licenceLabel->setObjectName(QStringLiteral("lblLicence"));
     licenceLabel->setWordWrap(true);
 
-    auto* closeHint = new QLabel(QStringLiteral("クリック又はキー入力で閉じます。"), panel);
+    auto* closeHint = new QLabel(tr("クリック又はキー入力で閉じます。"), panel);
     closeHint->setObjectName(QStringLiteral("lblClose"));
 
     auto* texts = new QVBoxLayout;

@@ -19,17 +19,20 @@
 #include "editing/SelectionMoveDialog.h"
 #include "editing/SelectionRotateDialog.h"
 #include "editing/SelectionScalingDialog.h"
+#include "io/UiText.h"
 
 namespace kuvanto {
 
 namespace {
 constexpr std::uint32_t kMarkColor = 0x0000FF00;  // pure green as 0x00BBGGRR
-constexpr int kAddTab = 0;
-constexpr int kSubtractedTab = 1;
+constexpr int kAddTab = static_cast<int>(WindowTab::added);
+constexpr int kSubtractedTab = static_cast<int>(WindowTab::subtracted);
 constexpr int kShiftOnly = 1;  // CanvasMouse::modifierBits of Shift alone
 constexpr int kNoModifier = 0;
-const QString kNoVertexAbove =
-    QStringLiteral("上の行に頂点がないため、入力した長さの頂点を挿入できません。");
+constexpr UiText kNoVertexAbove{
+    "WindowEditing",
+    QT_TRANSLATE_NOOP("WindowEditing",
+                      "上の行に頂点がないため、入力した長さの頂点を挿入できません。")};
 }  // namespace
 
 WindowEditing::WindowEditing(MainWindow& window)

@@ -3,6 +3,7 @@
 
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMainWindow>
 #include <QScrollBar>
@@ -113,7 +114,7 @@ WindowLayout WindowLayout::build(QMainWindow& window, Workspace& work) {
     // and the heading row.
     ui.resultView->setContextMenuPolicy(Qt::PreventContextMenu);
     ui.resultView->horizontalHeader()->setContextMenuPolicy(Qt::PreventContextMenu);
-    ui.failureLabel = new QLabel(QString::fromUtf8(kFailureMessage.data(), kFailureMessage.size()),
+    ui.failureLabel = new QLabel(QCoreApplication::translate("ResultTable", kFailureMessage.data()),
                                  ui.resultStack);
     ui.failureLabel->setObjectName(QStringLiteral("Label1"));
     ui.failureLabel->setAlignment(Qt::AlignCenter);

@@ -96,10 +96,10 @@ SectionCanvas::SectionCanvas(const CoordTable& add, const CoordTable& subtracted
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize(120, 120);
 
-    showOrigin_ = new QCheckBox(QStringLiteral("原点表示"));
+    showOrigin_ = new QCheckBox(tr("原点表示"));
     showOrigin_->setObjectName(QStringLiteral("Check1"));
     showOrigin_->setChecked(true);
-    showCentroid_ = new QCheckBox(QStringLiteral("図心表示"));
+    showCentroid_ = new QCheckBox(tr("図心表示"));
     showCentroid_->setObjectName(QStringLiteral("Check2"));
     showCentroid_->setChecked(true);
     showPrincipalAxes_ = new QCheckBox(tr("主軸表示"));
@@ -119,7 +119,7 @@ SectionCanvas::SectionCanvas(const CoordTable& add, const CoordTable& subtracted
     column->addWidget(switchWithLegend(showPrincipalAxes_, kMajorAxisColor, switches_));
     switches_->adjustSize();
 
-    freehandCheck_ = new QCheckBox(QStringLiteral("FreeHandモード解除"), this);
+    freehandCheck_ = new QCheckBox(tr("FreeHandモード解除"), this);
     freehandCheck_->setObjectName(QStringLiteral("FreeHand_Check"));
     freehandCheck_->setChecked(false);
     freehandCheck_->setFocusPolicy(Qt::NoFocus);

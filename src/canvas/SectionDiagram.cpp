@@ -54,7 +54,7 @@ void SectionDiagram::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), bgrColor(kCanvasBackColor));
     const int col = result_.cols() - 1;
-    if (!result_.visible() || result_.text(kHeaderRow, col) != kTotalHead) return;
+    if (!result_.visible() || result_.columnKind(col) != ColumnKind::Combined) return;
     const Extent& e = extent();
     if (!e.known) return;
     auto value = [&](Property row) { return lenientValue(result_.text(row, col)); };

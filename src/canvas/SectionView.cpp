@@ -154,7 +154,7 @@ void SectionView::drawCentroidMark(SectionPainter& painter, WorldPt g) {
 void SectionView::drawPrincipalAxes(SectionPainter& painter) {
     // Through the combined centroid of the last run, whether or not its mark is shown.
     const int col = result_.cols() - 1;
-    if (result_.text(kHeaderRow, col) != kTotalHead) return;
+    if (result_.columnKind(col) != ColumnKind::Combined) return;
     const std::string& angle = result_.text(Property::PrincipalAngle, col);
     if (angle.empty()) return;
     const WorldPt g{lenientValue(result_.text(Property::CentroidX, col)),

@@ -6,6 +6,7 @@
 #include <QGridLayout>
 #include <QVariant>
 #include <utility>
+#include "io/UiText.h"
 
 namespace kuvanto {
 
@@ -13,15 +14,23 @@ namespace {
 
 const char* const kHintProperty = "kuvantoStatusHint";
 
-const QString kMoveTip = QStringLiteral("Ctrl+左クリックドラッグ");
-const QString kZoomTip = QStringLiteral("Ctrl+右クリックドラッグ");
-const QString kAutoScaleHint = QStringLiteral(
-    "チェックを入れることにより手動にて尺度変更又は移動した表示をオートスケールに戻します。");
-const QString kViewButtonHint =
-    QStringLiteral("図形画面表示の尺度変更又は移動を行ないます。(マウスでも可)");
-const QString kGridLabelHint = QStringLiteral(
-    "座標グリッドの表示及び、フリーハンド描画モードにおける座標入力制限を行ないます。");
-const QString kComboTip = QStringLiteral("フリーハンド描画モードにて利用できます。");
+constexpr UiText kMoveTip{"ViewPanel", QT_TRANSLATE_NOOP("ViewPanel", "Ctrl+左クリックドラッグ")};
+constexpr UiText kZoomTip{"ViewPanel", QT_TRANSLATE_NOOP("ViewPanel", "Ctrl+右クリックドラッグ")};
+constexpr UiText kAutoScaleHint{
+    "ViewPanel",
+    QT_TRANSLATE_NOOP(
+        "ViewPanel",
+        "チェックを入れることにより手動にて尺度変更又は移動した表示をオートスケールに戻します。")};
+constexpr UiText kViewButtonHint{
+    "ViewPanel",
+    QT_TRANSLATE_NOOP("ViewPanel", "図形画面表示の尺度変更又は移動を行ないます。(マウスでも可)")};
+constexpr UiText kGridLabelHint{
+    "ViewPanel",
+    QT_TRANSLATE_NOOP(
+        "ViewPanel",
+        "座標グリッドの表示及び、フリーハンド描画モードにおける座標入力制限を行ないます。")};
+constexpr UiText kComboTip{
+    "ViewPanel", QT_TRANSLATE_NOOP("ViewPanel", "フリーハンド描画モードにて利用できます。")};
 
 constexpr int kButtonWidth = 30;
 constexpr int kButtonHeight = 24;
@@ -68,7 +77,7 @@ ViewPanel::ViewPanel(SectionCanvas& canvas, QWidget* parent) : QWidget(parent), 
         hintOnHover(zoomCmd_[i], kViewButtonHint);
     }
 
-    autoScaleCheck_ = new QCheckBox(QStringLiteral("AutoScale"), this);
+    autoScaleCheck_ = new QCheckBox(tr("AutoScale"), this);
     autoScaleCheck_->setObjectName(QStringLiteral("Auto_Scale_Check"));
     autoScaleCheck_->setChecked(canvas_.autoScale());
     connect(autoScaleCheck_, &QCheckBox::clicked, this,
@@ -77,7 +86,7 @@ ViewPanel::ViewPanel(SectionCanvas& canvas, QWidget* parent) : QWidget(parent), 
             [this](bool on) { autoScaleCheck_->setChecked(on); });
     hintOnHover(autoScaleCheck_, kAutoScaleHint);
 
-    gridLabel_ = new QLabel(QStringLiteral("補助Grid"), this);
+    gridLabel_ = new QLabel(tr("補助Grid"), this);
     gridLabel_->setObjectName(QStringLiteral("Grid_Label"));
     hintOnHover(gridLabel_, kGridLabelHint);
 

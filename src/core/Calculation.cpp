@@ -27,10 +27,15 @@ void colourColumn(ResultTable& result, int col, Rgb color) {
     for (int row = 1; row < ResultTable::kRows; ++row) result.setCellColor(row, col, color);
 }
 
-void openColumn(ResultTable& result, int col, std::string head) {
+void openColumn(ResultTable& result, int col, ColumnKind kind, int figure) {
     result.setColWidthTwips(col, 1000);
     result.setColCentred(col, true);
-    result.setText(kHeaderRow, col, std::move(head));
+    result.setColumnKind(col, kind, figure);
+    result.setText(kHeaderRow, col, columnHead(kind, figure));
+}
+
+ColumnKind columnKindOf(TableKind table) {
+    return table == TableKind::Added ? ColumnKind::Added : ColumnKind::Subtracted;
 }
 
 // What the combined section takes from one figure (signed as its column shows it).
@@ -59,7 +64,7 @@ public:
             copies_.emplace_back(figure.vertices.begin(), figure.vertices.end());
             vertices = copies_.back();
         }
-        outlines_.push_back({vertices, figure.kind == kAddKind ? 1.0 : -1.0});
+        outlines_.push_back({vertices, figure.kind == TableKind::Added ? 1.0 : -1.0});
     }
     PlasticModuli about(Point centroid) const {
         PlasticModuli plastic(centroid);
@@ -149,14 +154,14 @@ std::optional<SectionProperties> combinedProperties(const std::vector<FigurePart
 
 }  // namespace
 
-std::optional<SectionProperties> writeFigureColumn(ResultTable& result, std::string_view kind,
-                                                   int number, std::span<const Point> vertices) {
-    const double sign = kind == kAddKind ? 1.0 : -1.0;
+std::optional<SectionProperties> writeFigureColumn(ResultTable& result, TableKind kind, int number,
+                                                   std::span<const Point> vertices) {
+    const double sign = kind == TableKind::Added ? 1.0 : -1.0;
     result.setVisible(false);
     if (number < 1) return std::nullopt;
     result.setCols(number + 2);
     const int col = number + 1;
-    openColumn(result, col, std::string(kind) + std::to_string(number));
+    openColumn(result, col, columnKindOf(kind), number);
 
     auto props = allProperties(vertices);
     if (!props) return std::nullopt;
@@ -189,14 +194,14 @@ bool runCalculation(const CoordTable& add, const CoordTable& subtracted, ResultT
         exactParts.push_back(partFromValues(*props));
         outlines.add(figure, *building);
         if (values)
-            values->push_back({std::string(figure.kind) + std::to_string(figure.number),
-                               figure.kind, figure.number, *props, true});
+            values->push_back({columnHead(columnKindOf(figure.kind), figure.number),
+                               columnKindOf(figure.kind), figure.number, *props, true});
         return true;
     };
     int counter = 0;
-    bool built = buildFigures(add, kAddKind, counter, sink);
+    bool built = buildFigures(add, TableKind::Added, counter, sink);
     building = &subtracted;
-    built = built && buildFigures(subtracted, kSubtractedKind, counter, sink);
+    built = built && buildFigures(subtracted, TableKind::Subtracted, counter, sink);
     if (!built || counter == 0) {
         result.setVisible(false);
         return false;
@@ -205,7 +210,7 @@ bool runCalculation(const CoordTable& add, const CoordTable& subtracted, ResultT
     result.setVisible(false);
     const int totalCol = result.cols();
     result.setCols(totalCol + 1);
-    openColumn(result, totalCol, std::string(kTotalHead));
+    openColumn(result, totalCol, ColumnKind::Combined, 0);
 
     const auto props = combinedProperties(exactParts, add, outlines);
     if (!props) return false;
@@ -224,7 +229,7 @@ bool runCalculation(const CoordTable& add, const CoordTable& subtracted, ResultT
     result.setVisible(true);
 
     if (values) {
-        ColumnValues total{std::string(kTotalHead), kTotalHead, 0, *props, oneFigure};
+        ColumnValues total{std::string(kTotalHead), ColumnKind::Combined, 0, *props, oneFigure};
         if (oneFigure && !values->empty())
             total.values[Property::Perimeter] = values->front().values[Property::Perimeter];
         values->push_back(total);

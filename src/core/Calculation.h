@@ -20,19 +20,19 @@ namespace kuvanto {
 
 // The values behind one result column at full precision, signed as the column shows them.
 struct ColumnValues {
-    std::string head;       // the column head: "加算1", "減算3", "総合"
-    std::string_view kind;  // kAddKind, kSubtractedKind, or kTotalHead for the combined column
-    int number = 0;         // the figure number; 0 for the combined column
+    std::string head;  // the column head: "加算1", "減算3", "総合"
+    ColumnKind kind = ColumnKind::Combined;
+    int number = 0;  // the figure number; 0 for the combined column
     SectionProperties values;
     // False for the combined column of more than one figure, whose perimeter shows "-".
     bool hasPerimeter = true;
 };
 
-// Writes figure column n + 1 of the result table for one figure (kind kAddKind or
-// kSubtractedKind). Returns the values as written (signed by the kind) at full precision, or
-// nothing when the figure cannot be computed; the table is then left hidden.
-std::optional<SectionProperties> writeFigureColumn(ResultTable& result, std::string_view kind,
-                                                   int number, std::span<const Point> vertices);
+// Writes figure column n + 1 of the result table for one figure of the given table. Returns the
+// values as written (signed by the kind) at full precision, or nothing when the figure cannot be
+// computed; the table is then left hidden.
+std::optional<SectionProperties> writeFigureColumn(ResultTable& result, TableKind kind, int number,
+                                                   std::span<const Point> vertices);
 
 // The whole run. Returns true and leaves the table shown, with the current cell in the last row
 // of the combined column, on success; returns false and leaves the table hidden on any failure

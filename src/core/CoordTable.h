@@ -24,11 +24,12 @@
 
 namespace kuvanto {
 
+// The text of a separator row. It is the table's data, the same in files and in every interface
+// language.
 inline constexpr std::string_view kSeparatorText = "<<図形区切り>>";
-inline constexpr std::string_view kAddMarker = "<<加算>>";
-inline constexpr std::string_view kSubtractedMarker = "<<減算>>";
-inline constexpr std::string_view kAddKind = "加算";
-inline constexpr std::string_view kSubtractedKind = "減算";
+
+// The two coordinate tables: figures that add to the section and figures cut out of it.
+enum class TableKind { Added, Subtracted };
 
 class CoordTable : public TableSelection {
 public:

@@ -70,20 +70,18 @@ std::optional<IndexRange> selectFigureRows(CoordTable& grid) {
 
 std::optional<ResultFigure> resultFigure(ResultTable& result) {
     result.setRow(0);
-    const std::string head = result.text(0, result.col());
-    // The kind is the first two characters: two Japanese characters of three bytes each.
-    const std::size_t kindBytes = kAddKind.size();
-    if (head.size() < kindBytes) return std::nullopt;
-    const std::string_view kind(head.data(), kindBytes);
-    if (kind != kAddKind && kind != kSubtractedKind) return std::nullopt;
-    int number = static_cast<int>(lenientValue(std::string_view(head).substr(kindBytes)));
+    const int col = result.col();
+    const ColumnKind kind = result.columnKind(col);
+    if (kind != ColumnKind::Added && kind != ColumnKind::Subtracted) return std::nullopt;
+    int number = result.columnFigure(col);
     int addedColumns = 0;
     for (int c = 2; c < result.cols(); ++c) {
         result.setCol(c);
-        if (result.text(0, c).starts_with(kAddKind)) ++addedColumns;
+        if (result.columnKind(c) == ColumnKind::Added) ++addedColumns;
     }
-    if (kind == kSubtractedKind) number -= addedColumns;
-    return ResultFigure{kind == kAddKind ? TableKind::Added : TableKind::Subtracted, number};
+    if (kind == ColumnKind::Subtracted) number -= addedColumns;
+    return ResultFigure{kind == ColumnKind::Added ? TableKind::Added : TableKind::Subtracted,
+                        number};
 }
 
 std::optional<int> figureProbeRow(const CoordTable& grid, int number) {

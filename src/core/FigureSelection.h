@@ -12,8 +12,6 @@
 
 namespace kuvanto {
 
-enum class TableKind { Added, Subtracted };
-
 struct VertexPick {
     TableKind table = TableKind::Added;
     int row = 0;

@@ -11,7 +11,7 @@
 
 namespace kuvanto {
 
-bool buildFigures(const CoordTable& grid, std::string_view kind, int& counter,
+bool buildFigures(const CoordTable& grid, TableKind kind, int& counter,
                   const std::function<bool(const Figure&)>& sink) {
     const std::span<const Point> points = grid.points();
     const std::size_t rows = points.size();
@@ -25,8 +25,8 @@ bool buildFigures(const CoordTable& grid, std::string_view kind, int& counter,
         Figure figure;
         figure.kind = kind;
         figure.number = ++counter;
-        figure.vertices = gathered ? std::span<const Point>(gathering)
-                                   : points.subspan(first, last - first + 1);
+        figure.vertices =
+            gathered ? std::span<const Point>(gathering) : points.subspan(first, last - first + 1);
         const bool goOn = sink(figure);
         first = last = kNone;
         gathered = false;

@@ -5,7 +5,6 @@
 
 #include <functional>
 #include <span>
-#include <string_view>
 
 #include "core/CoordTable.h"
 #include "core/Point.h"
@@ -13,7 +12,7 @@
 namespace kuvanto {
 
 struct Figure {
-    std::string_view kind;  // kAddKind or kSubtractedKind
+    TableKind kind = TableKind::Added;
     int number = 0;
     // The vertices in table order. They point into the table's numbers when the figure's rows
     // follow each other, so a figure of a million rows is not copied; valid until the sink
@@ -27,7 +26,7 @@ struct Figure {
 // when a vertex row's Y cell is not a number (the calculation fails); figures handed over before
 // that stay handed over. The sink returns false to stop the build (a failure it met), which also
 // makes this return false.
-bool buildFigures(const CoordTable& grid, std::string_view kind, int& counter,
+bool buildFigures(const CoordTable& grid, TableKind kind, int& counter,
                   const std::function<bool(const Figure&)>& sink);
 
 }  // namespace kuvanto

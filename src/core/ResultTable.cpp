@@ -55,6 +55,23 @@ void ResultTable::setText(int row, int col, std::string text) {
     ++revision_;
 }
 
+ColumnKind ResultTable::columnKind(int col) const {
+    if (col < 0 || col >= cols()) return ColumnKind::Other;
+    return cols_[static_cast<std::size_t>(col)].kind;
+}
+
+int ResultTable::columnFigure(int col) const {
+    if (col < 0 || col >= cols()) return 0;
+    return cols_[static_cast<std::size_t>(col)].figure;
+}
+
+void ResultTable::setColumnKind(int col, ColumnKind kind, int figure) {
+    if (col < 0 || col >= cols()) return;
+    cols_[static_cast<std::size_t>(col)].kind = kind;
+    cols_[static_cast<std::size_t>(col)].figure = figure;
+    ++revision_;
+}
+
 std::optional<Rgb> ResultTable::cellColor(int row, int col) const {
     if (!inRange(row, col, cols())) return std::nullopt;
     return cols_[static_cast<std::size_t>(col)].color[static_cast<std::size_t>(row)];
@@ -103,6 +120,8 @@ void ResultTable::clear() {
     for (auto& col : cols_) {
         col.text.fill(std::string());
         col.color.fill(std::nullopt);
+        col.kind = ColumnKind::Other;
+        col.figure = 0;
     }
     ++revision_;
 }
@@ -122,9 +141,23 @@ void resetResultTable(ResultTable& grid) {
     }
 }
 
+std::string columnHead(ColumnKind kind, int figure) {
+    switch (kind) {
+        case ColumnKind::Added:
+            return std::string(kAddedHead) + std::to_string(figure);
+        case ColumnKind::Subtracted:
+            return std::string(kSubtractedHead) + std::to_string(figure);
+        case ColumnKind::Combined:
+            return std::string(kTotalHead);
+        case ColumnKind::Other:
+            break;
+    }
+    return {};
+}
+
 std::optional<Point> shownCentroid(const ResultTable& grid) {
     const int col = grid.cols() - 1;
-    if (grid.text(kHeaderRow, col) != kTotalHead) return std::nullopt;
+    if (grid.columnKind(col) != ColumnKind::Combined) return std::nullopt;
     const std::string& x = grid.text(Property::CentroidX, col);
     const std::string& y = grid.text(Property::CentroidY, col);
     if (x.empty() || y.empty()) return std::nullopt;

@@ -17,6 +17,7 @@
 #include "core/ResultRows.h"
 #include "core/SectionProperties.h"
 #include "core/TableSelection.h"
+#include "core/TranslationMarker.h"
 
 namespace kuvanto {
 
@@ -31,9 +32,19 @@ struct Rgb {
 inline constexpr Rgb kAddColumnColor{255, 192, 192};
 inline constexpr Rgb kSubtractedColumnColor{192, 192, 255};
 inline constexpr Rgb kTotalColumnColor{192, 192, 0};
+// What a column of the result table holds. Views, the canvas and the tools tell the columns apart
+// by this, never by their head texts, which are translated where they are shown.
+enum class ColumnKind { Other, Added, Subtracted, Combined };
+
+// The head texts the table stores (the export writes them as they are): a figure column's head is
+// its kind's word followed by the figure number ("加算1", "減算3").
+inline constexpr std::string_view kAddedHead = "加算";
+inline constexpr std::string_view kSubtractedHead = "減算";
 inline constexpr std::string_view kTotalHead = "総合";
-inline constexpr std::string_view kFailureMessage =
-    "<<有効なデータがないか、計算にエラーがあり表示できません。>>";
+// Shown in place of the results after a failed run (translated where shown, context
+// "ResultTable").
+inline constexpr std::string_view kFailureMessage = QT_TRANSLATE_NOOP(
+    "ResultTable", "<<有効なデータがないか、計算にエラーがあり表示できません。>>");
 
 class ResultTable : public TableSelection {
 public:
@@ -54,6 +65,12 @@ public:
         setText(resultRow(property), col, std::move(text));
     }
 
+    // What the column holds and, for a figure column, its figure number (counted over both
+    // tables, as in the head).
+    ColumnKind columnKind(int col) const;
+    int columnFigure(int col) const;
+    void setColumnKind(int col, ColumnKind kind, int figure = 0);
+
     std::optional<Rgb> cellColor(int row, int col) const;  // nothing: the default cell colour
     void setCellColor(int row, int col, Rgb color);
 
@@ -70,7 +87,8 @@ public:
         ++revision_;
     }
 
-    // Removes the text (and colours) of every cell; columns, widths and visibility stay.
+    // Removes the text (and colours and column kinds) of every cell; columns, widths and
+    // visibility stay.
     void clear();
 
     std::uint64_t revision() const { return revision_; }
@@ -84,6 +102,8 @@ private:
         std::array<std::optional<Rgb>, kRows> color;
         int widthTwips = 0;
         bool centred = false;
+        ColumnKind kind = ColumnKind::Other;
+        int figure = 0;
     };
     std::vector<Column> cols_;
     std::array<int, kRows> rowHeights_{};
@@ -95,6 +115,10 @@ private:
 // twips for columns 0..2, columns 0 and 1 centred, the rows' own heights. Column count and
 // visibility stay.
 void resetResultTable(ResultTable& grid);
+
+// The head text the table stores for a column of this kind: "加算1", "減算3", "総合"; empty for
+// other columns.
+std::string columnHead(ColumnKind kind, int figure);
 
 // The centroid the combined column "総合" shows (the last column), or nothing when the table has
 // no combined column or its centroid cells are empty. The canvas and the printed sheet draw their

@@ -104,11 +104,11 @@ std::vector<std::string> basePointItems(const CoordTable& grid) {
     return items;
 }
 
-BasePoint basePointOfItem(const std::string& item) {
-    const auto field = [&](std::size_t at) {
-        return at < item.size() ? lenientValue(std::string_view(item).substr(at, 10)) : 0.0;
-    };
-    return {field(3), field(19)};
+BasePoint basePointOfRow(const CoordTable& grid, int row) {
+    const auto shown = [](double value) { return lenientValue(format000(value)); };
+    const std::string& yText = grid.text(row, 1);
+    const auto y = parseNumeric(yText);
+    return {shown(lenientValue(grid.text(row, 0))), y ? shown(*y) : lenientValue(yText)};
 }
 
 std::string canvasStatusText(double x, double y, double viewMult, double viewOfsX,
@@ -118,9 +118,8 @@ std::string canvasStatusText(double x, double y, double viewMult, double viewOfs
            " , Ym:" + format000(-viewOfsY) + "]";
 }
 
-std::string tableStatusText(const CoordTable& grid, bool added) {
-    const std::string head = added ? "選択座標(加算図形)　：X=" : "選択座標(減算図形)　：X=";
-    return head + cellShown(grid.text(grid.row(), 0)) +
+std::string tableStatusText(const CoordTable& grid, std::string_view head) {
+    return std::string(head) + cellShown(grid.text(grid.row(), 0)) +
            " , Y=" + cellShown(grid.text(grid.row(), 1));
 }
 

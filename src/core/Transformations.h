@@ -5,9 +5,11 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/CoordTable.h"
+#include "core/TranslationMarker.h"
 
 namespace kuvanto {
 
@@ -28,18 +30,24 @@ std::vector<std::string> basePointItems(const CoordTable& grid);
 // selected vertex rows, and the item of one row.
 std::vector<int> basePointRows(const CoordTable& grid);
 std::string basePointItem(const CoordTable& grid, int row);
-// The base point an item shows, read back from its two ten-character fields.
+// The base point the item of a row shows: its numbers as rounded for the item (a Y cell that is
+// not numeric text reads leniently, as its item shows it).
 struct BasePoint {
     double x = 0;
     double y = 0;
 };
-BasePoint basePointOfItem(const std::string& item);
+BasePoint basePointOfRow(const CoordTable& grid, int row);
 
 // "X=  12.500 , Y=  40.000       [ZoomFactor:1.000 , Xm:0.000 , Ym:0.000]"
 std::string canvasStatusText(double x, double y, double viewMult, double viewOfsX, double viewOfsY);
-// "選択座標(加算図形)　：X=  12.500 , Y=  40.000" for the current row of a table; cells that
-// are not numbers are shown as they stand.
-std::string tableStatusText(const CoordTable& grid, bool added);
+// "選択座標(加算図形)　：X=  12.500 , Y=  40.000" for the current row of a table: the head of
+// the table's kind (one of the two below, translated where it is shown) and the row's cells, those
+// that are not numbers shown as they stand.
+inline constexpr const char* kAddedStatusHead =
+    QT_TRANSLATE_NOOP("Transformations", "選択座標(加算図形)　：X=");
+inline constexpr const char* kSubtractedStatusHead =
+    QT_TRANSLATE_NOOP("Transformations", "選択座標(減算図形)　：X=");
+std::string tableStatusText(const CoordTable& grid, std::string_view head);
 
 // The zoom rule of a Ctrl + right drag: the multiplier for a vertical distance dy (press minus
 // current, world units) in a window of scale height `scaleHeight`, from `pressMult`, kept

@@ -1,6 +1,8 @@
 // Base-point list items made on demand from the table rows.
 #include "editing/BasePointListModel.h"
 
+#include <QPointF>
+
 #include "core/CoordTable.h"
 #include "core/Transformations.h"
 
@@ -19,8 +21,14 @@ QString BasePointListModel::itemText(int index) const {
 }
 
 QVariant BasePointListModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || role != Qt::DisplayRole) return {};
-    return itemText(index.row());
+    if (!index.isValid() || index.row() >= static_cast<int>(rows_.size())) return {};
+    const int row = rows_[static_cast<std::size_t>(index.row())];
+    if (role == Qt::DisplayRole) return itemText(index.row());
+    if (role == kBasePointRole) {
+        const BasePoint base = basePointOfRow(grid_, row);
+        return QPointF(base.x, base.y);
+    }
+    return {};
 }
 
 }  // namespace kuvanto

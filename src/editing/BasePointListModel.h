@@ -1,6 +1,7 @@
 // The base-point list of the move dialog as a model: one item per selected vertex row, its text
-// made only when the list shows it. A whole figure of a million vertices opens the dialog as
-// fast as one vertex does.
+// made only when the list shows it. Each item carries its base point as data (kBasePointRole), so
+// that the dialog never reads numbers back from the item text. A whole figure of a million vertices
+// opens the dialog as fast as one vertex does.
 #pragma once
 
 #include <QAbstractListModel>
@@ -13,6 +14,9 @@ class CoordTable;
 class BasePointListModel : public QAbstractListModel {
     Q_OBJECT
 public:
+    // The role of an item's base point, a QPointF.
+    static constexpr int kBasePointRole = Qt::UserRole;
+
     // The vertex rows of the table's selection, as it is now.
     explicit BasePointListModel(const CoordTable& grid, QObject* parent = nullptr);
 

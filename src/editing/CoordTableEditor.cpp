@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
@@ -299,7 +300,10 @@ bool CoordTableEditor::eventFilter(QObject* watched, QEvent* event) {
             return false;
         case QEvent::MouseMove:
             if (!statusHeld_)
-                emit statusText(QString::fromStdString(tableStatusText(grid_, added_)));
+                emit statusText(QString::fromStdString(tableStatusText(
+                    grid_, QCoreApplication::translate(
+                               "Transformations", added_ ? kAddedStatusHead : kSubtractedStatusHead)
+                               .toStdString())));
             return false;
         case QEvent::MouseButtonRelease: {
             auto* mouse = static_cast<QMouseEvent*>(event);

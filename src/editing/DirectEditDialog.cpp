@@ -42,7 +42,7 @@ QString groupedLines(const QString& text) {
 
 DirectEditDialog::DirectEditDialog(const QString& text, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Edit_Form"));
-    setWindowTitle(QStringLiteral("直接編集"));
+    setWindowTitle(tr("直接編集"));
     setModal(true);
 
     editor_ = new QPlainTextEdit(this);
@@ -55,10 +55,10 @@ DirectEditDialog::DirectEditDialog(const QString& text, QWidget* parent) : QDial
     editor_->setPlainText(groupedLines(text));
     QApplication::restoreOverrideCursor();
 
-    auto* okButton = new QPushButton(QStringLiteral("OK"), this);
+    auto* okButton = new QPushButton(tr("OK"), this);
     okButton->setObjectName(QStringLiteral("Command1"));
     okButton->setAutoDefault(false);
-    auto* cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* cancelButton = new QPushButton(tr("Cancel"), this);
     cancelButton->setObjectName(QStringLiteral("Command2"));
     cancelButton->setAutoDefault(false);
     connect(okButton, &QPushButton::clicked, this, &QDialog::accept);

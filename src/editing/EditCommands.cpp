@@ -7,15 +7,18 @@
 #include "core/ClipboardText.h"
 #include "core/NumberText.h"
 #include "core/Transformations.h"
+#include "io/UiText.h"
 
 namespace kuvanto {
 
 namespace {
 
-const QString kInsertTail = QStringLiteral(" に空白行を挿入します。");
-const QString kDeleteTail = QStringLiteral(" を削除します。");
-const QString kSeparatorTail = QStringLiteral(" に図形区切りを挿入します。");
-const QString kNoticeTitle = QStringLiteral("Notice!");
+constexpr UiText kInsertTail{"EditCommands",
+                             QT_TRANSLATE_NOOP("EditCommands", " に空白行を挿入します。")};
+constexpr UiText kDeleteTail{"EditCommands", QT_TRANSLATE_NOOP("EditCommands", " を削除します。")};
+constexpr UiText kSeparatorTail{"EditCommands",
+                                QT_TRANSLATE_NOOP("EditCommands", " に図形区切りを挿入します。")};
+constexpr UiText kNoticeTitle{"Messages", QT_TRANSLATE_NOOP("Messages", "Notice!")};
 
 QString qtext(const std::string& text) {
     return QString::fromStdString(text);
@@ -26,7 +29,7 @@ QString qtext(const std::string& text) {
 QString EditCommands::rowQuestion(const CoordTable& grid, const QString& tail) {
     return QStringLiteral("X=") + qtext(grid.text(grid.row(), 0)) + QStringLiteral(" , Y=") +
            qtext(grid.text(grid.row(), 1)) + tail + QLatin1Char('\n') +
-           QStringLiteral("よろしいですか？");
+           QCoreApplication::translate("EditCommands", "よろしいですか？");
 }
 
 RowChange EditCommands::insertRows(CoordTable& grid, bool ask) {
@@ -89,13 +92,15 @@ RowChange EditCommands::paste(CoordTable& grid, const QString& text, PasteNote* 
 QString EditCommands::pasteNoteText(PasteNote note) {
     switch (note) {
         case PasteNote::noText:
-            return QStringLiteral("クリップボードに貼り付ける文字列がありません。");
+            return QCoreApplication::translate("EditCommands",
+                                               "クリップボードに貼り付ける文字列がありません。");
         case PasteNote::singleLine:
-            return QStringLiteral(
+            return QCoreApplication::translate(
+                "EditCommands",
                 "クリップボードの文字列に改行で区切られた座標の組がないため、貼り付けませんでした"
                 "。");
         case PasteNote::onlyYColumn:
-            return QStringLiteral("貼付けはY列のみに行いました");
+            return QCoreApplication::translate("EditCommands", "貼付けはY列のみに行いました");
         case PasteNote::none:
             break;
     }

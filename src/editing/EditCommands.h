@@ -13,22 +13,33 @@
 #include "core/RowOperations.h"
 #include "editing/Messenger.h"
 #include "editing/Workspace.h"
+#include "io/UiText.h"
 
 namespace kuvanto {
 
-inline const QString kRowQuestionTitle = QStringLiteral("図形区切りの挿入");
-inline const QString kCannotInsert = QStringLiteral("この行には挿入できません。");
-inline const QString kCannotDelete = QStringLiteral("この行は削除できません。");
-inline const QString kMoveNotFinite = QStringLiteral(
-    QT_TRANSLATE_NOOP("EditCommands", "移動量が大きすぎるか数値でないため、移動できません。"));
-inline const QString kRotateNotFinite = QStringLiteral(QT_TRANSLATE_NOOP(
-    "EditCommands", "回転中心または回転角度が大きすぎるか数値でないため、回転できません。"));
-inline const QString kCoordinateNotFinite = QStringLiteral(
-    QT_TRANSLATE_NOOP("EditCommands", "座標の値が大きすぎます。範囲内の数値を入力して下さい。"));
-inline const QString kScaleNotFinite = QStringLiteral(
-    QT_TRANSLATE_NOOP("EditCommands", "基点または尺度が大きすぎるため、拡大・縮小できません。"));
-inline const QString kAllDeleteQuestion = QStringLiteral("全データを消去します。よろしいですか？");
-inline const QString kNotANumber = QStringLiteral("数値ではないため入力できません: ");
+inline constexpr UiText kRowQuestionTitle{"EditCommands",
+                                          QT_TRANSLATE_NOOP("EditCommands", "図形区切りの挿入")};
+inline constexpr UiText kCannotInsert{
+    "EditCommands", QT_TRANSLATE_NOOP("EditCommands", "この行には挿入できません。")};
+inline constexpr UiText kCannotDelete{
+    "EditCommands", QT_TRANSLATE_NOOP("EditCommands", "この行は削除できません。")};
+inline constexpr UiText kMoveNotFinite{
+    "EditCommands",
+    QT_TRANSLATE_NOOP("EditCommands", "移動量が大きすぎるか数値でないため、移動できません。")};
+inline constexpr UiText kRotateNotFinite{
+    "EditCommands",
+    QT_TRANSLATE_NOOP("EditCommands",
+                      "回転中心または回転角度が大きすぎるか数値でないため、回転できません。")};
+inline constexpr UiText kCoordinateNotFinite{
+    "EditCommands",
+    QT_TRANSLATE_NOOP("EditCommands", "座標の値が大きすぎます。範囲内の数値を入力して下さい。")};
+inline constexpr UiText kScaleNotFinite{
+    "EditCommands",
+    QT_TRANSLATE_NOOP("EditCommands", "基点または尺度が大きすぎるため、拡大・縮小できません。")};
+inline constexpr UiText kAllDeleteQuestion{
+    "EditCommands", QT_TRANSLATE_NOOP("EditCommands", "全データを消去します。よろしいですか？")};
+inline constexpr UiText kNotANumber{
+    "EditCommands", QT_TRANSLATE_NOOP("EditCommands", "数値ではないため入力できません: ")};
 
 class EditCommands {
 public:

@@ -13,7 +13,7 @@ namespace kuvanto {
 EditCoordDialog::EditCoordDialog(CoordTable& grid, EditCommands& commands, QWidget* parent)
     : QDialog(parent), grid_(grid), commands_(commands) {
     setObjectName(QStringLiteral("EditCood_Form"));
-    setWindowTitle(QStringLiteral("座標編集"));
+    setWindowTitle(tr("座標編集"));
     setModal(true);
 
     x_ = dialogField(this, QStringLiteral("dX_Text"),
@@ -34,7 +34,7 @@ EditCoordDialog::EditCoordDialog(CoordTable& grid, EditCommands& commands, QWidg
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(dialogLabel(this, QStringLiteral("新しい座標を入力して下さい。")));
+    layout->addWidget(dialogLabel(this, tr("新しい座標を入力して下さい。")));
     layout->addLayout(fields);
     layout->addLayout(buttons);
 

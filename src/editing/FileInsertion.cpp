@@ -1,17 +1,23 @@
 // File insertion: read whole, cut into pairs by the insertion-file reader, inserted in one go.
 #include "editing/FileInsertion.h"
 
+#include <QCoreApplication>
 #include "editing/Messenger.h"
 #include "editing/Workspace.h"
+
 #include "io/InsertFile.h"
 #include "io/TextFile.h"
+#include "io/UiText.h"
 
 namespace kuvanto {
 
-const QString FileInsertion::kTitle = QStringLiteral("csvファイル(座標データ)");
-const QString FileInsertion::kQuestion =
-    QStringLiteral("選択行からデータを挿入します。\rよろしいですか？");
-const QString FileInsertion::kDialogTitle = QStringLiteral("csvファイルを選択して下さい。");
+const UiText FileInsertion::kTitle{"FileInsertion",
+                                   QT_TRANSLATE_NOOP("FileInsertion", "csvファイル(座標データ)")};
+const UiText FileInsertion::kQuestion{
+    "FileInsertion",
+    QT_TRANSLATE_NOOP("FileInsertion", "選択行からデータを挿入します。\rよろしいですか？")};
+const UiText FileInsertion::kDialogTitle{
+    "FileInsertion", QT_TRANSLATE_NOOP("FileInsertion", "csvファイルを選択して下さい。")};
 
 int FileInsertion::insertFile(Workspace& workspace, CoordTable& grid, const QString& path,
                               Messenger& messenger) {
@@ -25,7 +31,7 @@ int FileInsertion::insertFile(Workspace& workspace, CoordTable& grid, const QStr
     insertPairs(grid, grid.row(), pairs);
     const int inserted = static_cast<int>(pairs.pairs.size());
     if (pairs.stopped)
-        messenger.notice(QString::fromUtf8(kInsertStopMessage.data(), kInsertStopMessage.size()));
+        messenger.notice(QCoreApplication::translate("InsertFile", kInsertStopMessage.data()));
     workspace.saveUndo();
     return inserted;
 }

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include "core/CoordTable.h"
+#include "io/UiText.h"
 
 namespace kuvanto {
 
@@ -14,9 +15,9 @@ class Workspace;
 
 class FileInsertion {
 public:
-    static const QString kTitle;  // "csvファイル(座標データ)"
-    static const QString kQuestion;  // "選択行からデータを挿入します。" CR "よろしいですか？"
-    static const QString kDialogTitle;  // "csvファイルを選択して下さい。"
+    static const UiText kTitle;  // "csvファイル(座標データ)"
+    static const UiText kQuestion;  // "選択行からデータを挿入します。" CR "よろしいですか？"
+    static const UiText kDialogTitle;  // "csvファイルを選択して下さい。"
 
     // Inserts the pairs of the file before the current row of `grid` and takes a snapshot. A
     // pair that is not two numbers ends the reading with the stop message (the rows before it

@@ -3,6 +3,7 @@
 #include "editing/Messenger.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -43,9 +44,12 @@ Messenger::SaveChoice WidgetMessenger::askSaveFirst(const QString& text, const Q
     QMessageBox box(QMessageBox::NoIcon, title, messageLines(text),
                     QMessageBox::Save | QMessageBox::Yes | QMessageBox::No, parent_);
     box.setTextFormat(Qt::PlainText);
-    box.button(QMessageBox::Save)->setText(QStringLiteral("保存する(&S)"));
-    box.button(QMessageBox::Yes)->setText(QStringLiteral("保存しないで続ける(&Y)"));
-    box.button(QMessageBox::No)->setText(QStringLiteral("キャンセル(&N)"));
+    box.button(QMessageBox::Save)
+        ->setText(QCoreApplication::translate("Messenger", "保存する(&S)"));
+    box.button(QMessageBox::Yes)
+        ->setText(QCoreApplication::translate("Messenger", "保存しないで続ける(&Y)"));
+    box.button(QMessageBox::No)
+        ->setText(QCoreApplication::translate("Messenger", "キャンセル(&N)"));
     box.setDefaultButton(QMessageBox::Save);
     box.setEscapeButton(QMessageBox::No);
     switch (box.exec()) {

@@ -1,4 +1,5 @@
-// Shows the result table straight from its store: cell texts, the per-cell background colours of
+// Shows the result table straight from its store: cell texts (translated where they are
+// interface: items and column heads), the per-cell background colours of
 // the figure and combined columns, centring, and the fixed-cell look of the item and symbol
 // columns.
 #include "editing/ResultTableModel.h"
@@ -8,6 +9,8 @@
 #include <QFont>
 #include <QGuiApplication>
 #include <QPalette>
+
+#include "io/ResultTexts.h"
 
 namespace kuvanto {
 
@@ -31,7 +34,7 @@ QVariant ResultTableModel::data(const QModelIndex& index, int role) const {
     const int col = index.column();
     switch (role) {
         case Qt::DisplayRole:
-            return QString::fromStdString(grid_.text(row, col));
+            return ResultTexts::cell(grid_, row, col);
         case Qt::TextAlignmentRole:
             return int(grid_.colCentred(col) ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
         case Qt::BackgroundRole: {
@@ -55,7 +58,7 @@ QVariant ResultTableModel::headerData(int section, Qt::Orientation orientation, 
     }
     switch (role) {
         case Qt::DisplayRole:
-            return QString::fromStdString(grid_.text(0, section));
+            return ResultTexts::columnHead(grid_, section);
         case Qt::TextAlignmentRole:
             return int(Qt::AlignCenter);
         default:

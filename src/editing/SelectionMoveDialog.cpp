@@ -42,22 +42,22 @@ QHBoxLayout* buttonRow(QPushButton* ok, QPushButton* cancel) {
 SelectionMoveDialog::SelectionMoveDialog(CoordTable& grid, EditCommands& commands, QWidget* parent)
     : QDialog(parent), grid_(grid), commands_(commands) {
     setObjectName(QStringLiteral("Selection_Move_Form"));
-    setWindowTitle(QStringLiteral("選択座標移動"));
+    setWindowTitle(tr("選択座標移動"));
     setModal(true);
 
-    auto* simple = new QGroupBox(QStringLiteral("単純移動"), this);
+    auto* simple = new QGroupBox(tr("単純移動"), this);
     simple->setObjectName(QStringLiteral("Frame1"));
     dx_ = dialogField(simple, QStringLiteral("dX_Text"), QStringLiteral("0"));
     dy_ = dialogField(simple, QStringLiteral("dY_Text"), QStringLiteral("0"));
     simpleOk_ = dialogButton(simple, QStringLiteral("Command1"), QStringLiteral("OK"));
     auto* simpleCancel = dialogButton(simple, QStringLiteral("Command2"), QStringLiteral("Cancel"));
     auto* simpleLayout = new QVBoxLayout(simple);
-    simpleLayout->addWidget(dialogLabel(simple, QStringLiteral("移動距離を入力して下さい。")));
+    simpleLayout->addWidget(dialogLabel(simple, tr("移動距離を入力して下さい。")));
     simpleLayout->addLayout(pairRow(simple, dx_, dy_));
     simpleLayout->addStretch(1);
     simpleLayout->addLayout(buttonRow(simpleOk_, simpleCancel));
 
-    auto* target = new QGroupBox(QStringLiteral("基点座標→目標座標"), this);
+    auto* target = new QGroupBox(tr("基点座標→目標座標"), this);
     target->setObjectName(QStringLiteral("Frame2"));
     list_ = new QListView(target);
     list_->setObjectName(QStringLiteral("List1"));
@@ -80,10 +80,10 @@ SelectionMoveDialog::SelectionMoveDialog(CoordTable& grid, EditCommands& command
     baseRow->addWidget(baseY_);
     baseRow->addStretch(1);
     auto* targetLayout = new QVBoxLayout(target);
-    targetLayout->addWidget(dialogLabel(target, QStringLiteral("基点座標を選択して下さい。")));
+    targetLayout->addWidget(dialogLabel(target, tr("基点座標を選択して下さい。")));
     targetLayout->addWidget(list_, 1);
     targetLayout->addLayout(baseRow);
-    targetLayout->addWidget(dialogLabel(target, QStringLiteral("目標座標を入力して下さい。")));
+    targetLayout->addWidget(dialogLabel(target, tr("目標座標を入力して下さい。")));
     targetLayout->addLayout(pairRow(target, targetX_, targetY_));
     targetLayout->addLayout(buttonRow(targetOk_, targetCancel));
 
@@ -118,11 +118,12 @@ bool SelectionMoveDialog::eventFilter(QObject* watched, QEvent* event) {
 void SelectionMoveDialog::chooseBasePoint(int index) {
     if (index < 0 || index >= basePoints_->rowCount()) return;
     list_->setCurrentIndex(basePoints_->index(index));
-    const BasePoint base = basePointOfItem(basePoints_->itemText(index).toStdString());
-    baseX_->setText(QStringLiteral("X = ") + QString::fromStdString(numText(base.x)));
-    baseY_->setText(QStringLiteral("Y = ") + QString::fromStdString(numText(base.y)));
-    targetX_->setText(QString::fromStdString(numText(base.x)));
-    targetY_->setText(QString::fromStdString(numText(base.y)));
+    const QPointF base =
+        basePoints_->index(index).data(BasePointListModel::kBasePointRole).toPointF();
+    baseX_->setText(QStringLiteral("X = ") + QString::fromStdString(numText(base.x())));
+    baseY_->setText(QStringLiteral("Y = ") + QString::fromStdString(numText(base.y())));
+    targetX_->setText(QString::fromStdString(numText(base.x())));
+    targetY_->setText(QString::fromStdString(numText(base.y())));
 }
 
 void SelectionMoveDialog::simpleMove() {
@@ -132,12 +133,12 @@ void SelectionMoveDialog::simpleMove() {
 }
 
 void SelectionMoveDialog::baseToTarget() {
-    BasePoint base;
+    QPointF base;
     if (const QModelIndex current = list_->currentIndex();
         current.isValid() && list_->selectionModel()->isSelected(current))
-        base = basePointOfItem(basePoints_->itemText(current.row()).toStdString());
-    if (commands_.move(grid_, lenientValue(targetX_->text().toStdString()) - base.x,
-                       lenientValue(targetY_->text().toStdString()) - base.y))
+        base = current.data(BasePointListModel::kBasePointRole).toPointF();
+    if (commands_.move(grid_, lenientValue(targetX_->text().toStdString()) - base.x(),
+                       lenientValue(targetY_->text().toStdString()) - base.y()))
         accept();
 }
 

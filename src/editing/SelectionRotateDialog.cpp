@@ -15,7 +15,7 @@ SelectionRotateDialog::SelectionRotateDialog(CoordTable& grid, EditCommands& com
                                              QWidget* parent)
     : QDialog(parent), grid_(grid), commands_(commands) {
     setObjectName(QStringLiteral("Selection_Rotate_Form"));
-    setWindowTitle(QStringLiteral("選択座標回転"));
+    setWindowTitle(tr("選択座標回転"));
     setModal(true);
 
     centreX_ = dialogField(this, QStringLiteral("X_Text"), QStringLiteral("0"));
@@ -26,19 +26,18 @@ SelectionRotateDialog::SelectionRotateDialog(CoordTable& grid, EditCommands& com
     ok->setDefault(true);
 
     auto* fields = new QGridLayout;
-    fields->addWidget(dialogLabel(this, QStringLiteral("中心 X")), 0, 0, Qt::AlignRight);
+    fields->addWidget(dialogLabel(this, tr("中心 X")), 0, 0, Qt::AlignRight);
     fields->addWidget(centreX_, 0, 1);
     fields->addWidget(dialogLabel(this, QStringLiteral(", Y")), 0, 2);
     fields->addWidget(centreY_, 0, 3);
-    fields->addWidget(dialogLabel(this, QStringLiteral("角度 θ")), 1, 0, Qt::AlignRight);
+    fields->addWidget(dialogLabel(this, tr("角度 θ")), 1, 0, Qt::AlignRight);
     fields->addWidget(angle_, 1, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(
-        dialogLabel(this, QStringLiteral("回転中心座標および回転角度を入力して下さい。")));
+    layout->addWidget(dialogLabel(this, tr("回転中心座標および回転角度を入力して下さい。")));
     layout->addLayout(fields);
     layout->addLayout(buttons);
 

@@ -15,7 +15,7 @@ SelectionScalingDialog::SelectionScalingDialog(CoordTable& grid, EditCommands& c
                                                Messenger& messenger, QWidget* parent)
     : QDialog(parent), grid_(grid), commands_(commands), msg_(messenger) {
     setObjectName(QStringLiteral("Selection_Scaling_Form"));
-    setWindowTitle(QStringLiteral("選択座標拡大･縮小"));
+    setWindowTitle(tr("選択座標拡大･縮小"));
     setModal(true);
 
     baseX_ = dialogField(this, QStringLiteral("X_Text"), QStringLiteral("0"));
@@ -26,18 +26,18 @@ SelectionScalingDialog::SelectionScalingDialog(CoordTable& grid, EditCommands& c
     ok->setDefault(true);
 
     auto* fields = new QGridLayout;
-    fields->addWidget(dialogLabel(this, QStringLiteral("基点 X")), 0, 0, Qt::AlignRight);
+    fields->addWidget(dialogLabel(this, tr("基点 X")), 0, 0, Qt::AlignRight);
     fields->addWidget(baseX_, 0, 1);
     fields->addWidget(dialogLabel(this, QStringLiteral(", Y")), 0, 2);
     fields->addWidget(baseY_, 0, 3);
-    fields->addWidget(dialogLabel(this, QStringLiteral("尺度 α")), 1, 0, Qt::AlignRight);
+    fields->addWidget(dialogLabel(this, tr("尺度 α")), 1, 0, Qt::AlignRight);
     fields->addWidget(factor_, 1, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(dialogLabel(this, QStringLiteral("基点及び尺度を入力して下さい。")));
+    layout->addWidget(dialogLabel(this, tr("基点及び尺度を入力して下さい。")));
     layout->addLayout(fields);
     layout->addLayout(buttons);
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QDialog>
+#include "io/UiText.h"
 
 class QLineEdit;
 
@@ -14,7 +15,9 @@ class CoordTable;
 class EditCommands;
 class Messenger;
 
-inline const QString kScalingNotANumber = QStringLiteral("基点及び尺度には数値を入力して下さい。");
+inline constexpr UiText kScalingNotANumber{
+    "SelectionScalingDialog",
+    QT_TRANSLATE_NOOP("SelectionScalingDialog", "基点及び尺度には数値を入力して下さい。")};
 
 class SelectionScalingDialog : public QDialog {
     Q_OBJECT

@@ -6,6 +6,8 @@
 // snapshotError() so that the window can tell the user without undoing the change itself.
 #include "editing/Workspace.h"
 
+#include <QCoreApplication>
+
 #include "core/Calculation.h"
 #include "io/CoordCsv.h"
 #include "io/CoordText.h"
@@ -24,9 +26,12 @@ const QString kColorFile = QStringLiteral("cl.ini");
 constexpr std::size_t kBytesPerRowGuess = 20;
 
 QString skippedPairsSummary(int skipped) {
-    return QStringLiteral("座標データ(X,Y)でないデータがほかに%1組ありました。")
+    return QCoreApplication::translate("Workspace",
+                                       "座標データ(X,Y)でないデータがほかに%1組ありました。")
                .arg(skipped - Workspace::kShownSkippedPairs) +
-           QLatin1Char('\r') + QStringLiteral("省略したデータは合わせて%1組です。").arg(skipped);
+           QLatin1Char('\r') +
+           QCoreApplication::translate("Workspace", "省略したデータは合わせて%1組です。")
+               .arg(skipped);
 }
 
 void setError(QString* error, const QString& text) {

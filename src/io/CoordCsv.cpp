@@ -3,8 +3,11 @@
 // pair or a separator row for two numbers and reports the ones it has to leave out.
 #include "io/CoordCsv.h"
 
+#include <QCoreApplication>
+
 #include "core/NumberText.h"
 #include "io/CoordText.h"
+#include "io/FileTokens.h"
 #include "io/TableAppender.h"
 #include "io/TextFile.h"
 
@@ -23,12 +26,14 @@ std::string quotedExcerpt(std::string_view field) {
 }
 
 std::string skippedPairMessage(std::string_view first, std::string_view second) {
-    std::string message = "座標データ(X,Y)でないデータ(";
-    message.append(quotedExcerpt(first));
-    message.push_back(',');
-    message.append(quotedExcerpt(second));
-    message.append(")が含まれています。\rこの行を省略して読込みを続けます。");
-    return message;
+    const auto quoted = [](std::string_view field) {
+        return QString::fromStdString(quotedExcerpt(field));
+    };
+    return QCoreApplication::translate("CoordCsv",
+                                       "座標データ(X,Y)でないデータ(%1,%2)が含まれています。\r"
+                                       "この行を省略して読込みを続けます。")
+        .arg(quoted(first), quoted(second))
+        .toStdString();
 }
 
 namespace {
@@ -37,7 +42,7 @@ namespace {
 TableAppender::RecordHandler csvRecords(const std::function<void(const std::string&)>& onSkip) {
     return [onSkip](TableAppender* section, std::string_view first, std::string_view second) {
         if (first.empty() && second.empty()) return;
-        if (first == kSeparatorText) {
+        if (first == kSeparatorToken) {
             section->add(first, second);
             return;
         }

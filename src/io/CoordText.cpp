@@ -4,6 +4,7 @@
 #include "io/CoordText.h"
 
 #include "io/FieldReader.h"
+#include "io/FileTokens.h"
 #include "io/TableAppender.h"
 #include "io/TextFile.h"
 
@@ -43,8 +44,8 @@ std::size_t sizeHint(const CoordTable& grid) {
 std::string coordText(const CoordTable& add, const CoordTable& subtracted) {
     std::string out;
     out.reserve(sizeHint(add) + sizeHint(subtracted) + 32);
-    appendSection(out, kAddMarker, add);
-    appendSection(out, kSubtractedMarker, subtracted);
+    appendSection(out, kAddedSectionToken, add);
+    appendSection(out, kSubtractedSectionToken, subtracted);
     return out;
 }
 

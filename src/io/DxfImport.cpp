@@ -8,13 +8,7 @@
 
 namespace kuvanto {
 
-namespace {
-
-QString tr(const char* text) {
-    return QCoreApplication::translate("DxfImport", text);
-}
-
-}  // namespace
+namespace {}  // namespace
 
 double DxfImport::unitFactor(DrawingUnit unit) {
     switch (unit) {
@@ -64,7 +58,10 @@ bool DxfImport::outline(const CadDrawing& drawing, const DxfImportOptions& optio
     ChordRule rule;
     if (options.chordError > 0 && factor > 0) rule.chordError = options.chordError / factor;
     if (DrawingSections::outlineLayers(drawing, rule, layers, options.pointLimit)) return true;
-    if (error) *error = tr("この弦の誤差では図面の点が%1個を超えます。").arg(options.pointLimit);
+    if (error)
+        *error =
+            QCoreApplication::translate("DxfImport", "この弦の誤差では図面の点が%1個を超えます。")
+                .arg(options.pointLimit);
     return false;
 }
 
@@ -84,15 +81,15 @@ QString DxfImport::problemText(const LoopProblem& problem, double factor) {
                                    QString::fromStdString(format000(problem.where.y * factor)));
     switch (problem.kind) {
         case LoopProblem::Kind::OpenEnd:
-            return tr("開いた輪郭の端 %1").arg(where);
+            return QCoreApplication::translate("DxfImport", "開いた輪郭の端 %1").arg(where);
         case LoopProblem::Kind::Branch:
-            return tr("3本以上の線が集まる点 %1").arg(where);
+            return QCoreApplication::translate("DxfImport", "3本以上の線が集まる点 %1").arg(where);
         case LoopProblem::Kind::SelfIntersection:
-            return tr("自己交差する輪郭 %1").arg(where);
+            return QCoreApplication::translate("DxfImport", "自己交差する輪郭 %1").arg(where);
         case LoopProblem::Kind::Degenerate:
-            return tr("面積のない輪郭 %1").arg(where);
+            return QCoreApplication::translate("DxfImport", "面積のない輪郭 %1").arg(where);
         case LoopProblem::Kind::TooComplex:
-            return tr("検査できない複雑な輪郭 %1").arg(where);
+            return QCoreApplication::translate("DxfImport", "検査できない複雑な輪郭 %1").arg(where);
     }
     return where;
 }

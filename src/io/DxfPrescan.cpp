@@ -14,10 +14,6 @@ namespace kuvanto {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("DxfReader", text);
-}
-
 struct Pair {
     int code = 0;
     std::string_view value;
@@ -65,8 +61,10 @@ public:
         }
         while (!lines.empty() && lines.back().empty()) lines.pop_back();
         if (lines.size() % 2 != 0)
-            return fail(tr("ファイルがグループの途中（%"
-                           "1行目）で終わっています。ファイルが途中で切れています。")
+            return fail(QCoreApplication::translate(
+                            "DxfReader",
+                            "ファイルがグループの途中（%"
+                            "1行目）で終わっています。ファイルが途中で切れています。")
                             .arg(lines.size()));
         pairs_.reserve(lines.size() / 2);
         for (std::size_t i = 0; i < lines.size(); i += 2) {
@@ -74,7 +72,8 @@ public:
             const std::string_view c = lines[i];
             const auto [end, ec] = std::from_chars(c.data(), c.data() + c.size(), code);
             if (ec != std::errc() || end != c.data() + c.size() || code < -5 || code > 1071)
-                return fail(tr("%1行目はグループコードのはずですが「%2」です。")
+                return fail(QCoreApplication::translate(
+                                "DxfReader", "%1行目はグループコードのはずですが「%2」です。")
                                 .arg(i + 1)
                                 .arg(QString::fromUtf8(c.substr(0, 40))));
             pairs_.push_back({code, lines[i + 1], i + 1});
@@ -93,13 +92,18 @@ public:
             }
             if (p.code == 0 && p.value == "SECTION") {
                 if (i + 1 >= pairs_.size() || pairs_[i + 1].code != 2)
-                    return fail(tr("%1行目のセクションに名前がありません。").arg(p.line));
+                    return fail(QCoreApplication::translate(
+                                    "DxfReader", "%1行目のセクションに名前がありません。")
+                                    .arg(p.line));
                 const std::string_view name = pairs_[i + 1].value;
                 i += 2;
                 const std::size_t end = sectionEnd(i);
                 if (end >= pairs_.size())
-                    return fail(tr("セクション %1 が閉じていません。ファイルが途中で切れています。")
-                                    .arg(QString::fromUtf8(name.substr(0, 40))));
+                    return fail(
+                        QCoreApplication::translate(
+                            "DxfReader",
+                            "セクション %1 が閉じていません。ファイルが途中で切れています。")
+                            .arg(QString::fromUtf8(name.substr(0, 40))));
                 if (name == "HEADER")
                     header(i, end);
                 else if (name == "BLOCKS" || name == "ENTITIES") {
@@ -111,8 +115,9 @@ public:
             ++i;
         }
         if (!ended)
-            return fail(
-                tr("ファイルに終わりの印（EOF）がありません。ファイルが途中で切れています。"));
+            return fail(QCoreApplication::translate(
+                "DxfReader",
+                "ファイルに終わりの印（EOF）がありません。ファイルが途中で切れています。"));
         result_.text = "0\nSECTION\n2\nBLOCKS\n" + blocks_ +
                        "0\nENDSEC\n0\nSECTION\n2\nENTITIES\n" + model_ + "0\nENDSEC\n0\nEOF\n";
         return true;
@@ -193,20 +198,25 @@ private:
             const Pair& p = pairs_[k];
             if (p.value.size() > DxfPrescan::kMaxLine)
                 return fail(
-                    tr("%1行目が%2文字を超えています。").arg(p.line + 1).arg(DxfPrescan::kMaxLine));
+                    QCoreApplication::translate("DxfReader", "%1行目が%2文字を超えています。")
+                        .arg(p.line + 1)
+                        .arg(DxfPrescan::kMaxLine));
             if (!isRealCode(p.code)) continue;
             double value = 0;
             const auto [end, ec] =
                 std::from_chars(p.value.data(), p.value.data() + p.value.size(), value);
             if (ec != std::errc() || end != p.value.data() + p.value.size() ||
                 !std::isfinite(value))
-                return fail(tr("%1行目は数値のはずですが「%2」です。")
-                                .arg(p.line + 1)
-                                .arg(QString::fromUtf8(p.value.substr(0, 40))));
+                return fail(
+                    QCoreApplication::translate("DxfReader", "%1行目は数値のはずですが「%2」です。")
+                        .arg(p.line + 1)
+                        .arg(QString::fromUtf8(p.value.substr(0, 40))));
             if (std::abs(value) > DxfPrescan::kMaxCoordinate)
-                return fail(tr("%2行目の数値 %1 は断面の座標として大きすぎます（1e12まで）。")
-                                .arg(QString::fromUtf8(p.value.substr(0, 40)))
-                                .arg(p.line + 1));
+                return fail(
+                    QCoreApplication::translate(
+                        "DxfReader", "%2行目の数値 %1 は断面の座標として大きすぎます（1e12まで）。")
+                        .arg(QString::fromUtf8(p.value.substr(0, 40)))
+                        .arg(p.line + 1));
         }
         auto count = [&](int code) {
             std::size_t n = 0;
@@ -214,9 +224,10 @@ private:
             return n;
         };
         if (count(10) > kMaxVertices)
-            return fail(tr("%1行目の要素の頂点が%2個を超えています。")
-                            .arg(pairs_[from].line)
-                            .arg(kMaxVertices));
+            return fail(
+                QCoreApplication::translate("DxfReader", "%1行目の要素の頂点が%2個を超えています。")
+                    .arg(pairs_[from].line)
+                    .arg(kMaxVertices));
         put(0, type);
         std::vector<int> counts;
         if (type == "LWPOLYLINE")
@@ -258,16 +269,19 @@ private:
 DxfPrescanResult DxfPrescan::scan(std::string_view bytes) {
     DxfPrescanResult result;
     if (bytes.size() > kMaxBytes) {
-        result.error = tr("ファイルが%1 MBを超えています。").arg(kMaxBytes >> 20);
+        result.error = QCoreApplication::translate("DxfReader", "ファイルが%1 MBを超えています。")
+                           .arg(kMaxBytes >> 20);
         return result;
     }
     if (bytes.substr(0, 18) == "AutoCAD Binary DXF") {
-        result.error =
-            tr("バイナリ形式のDXFファイルです。テキスト形式のDXFファイルだけを読み込めます。");
+        result.error = QCoreApplication::translate(
+            "DxfReader",
+            "バイナリ形式のDXFファイルです。テキスト形式のDXFファイルだけを読み込めます。");
         return result;
     }
     if (bytes.find('\0') != std::string_view::npos) {
-        result.error = tr("テキスト形式のDXFファイルではありません（バイナリデータを含みます）。");
+        result.error = QCoreApplication::translate(
+            "DxfReader", "テキスト形式のDXFファイルではありません（バイナリデータを含みます）。");
         return result;
     }
     Scanner scanner(result);

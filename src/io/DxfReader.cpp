@@ -26,10 +26,6 @@ namespace kuvanto {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("DxfReader", text);
-}
-
 constexpr double kDegree = std::numbers::pi / 180;
 constexpr double kTurn = 2 * std::numbers::pi;
 
@@ -349,7 +345,9 @@ public:
         for (const PlacedShape& placed : container.shapes) {
             edges_ += placed.shape.edges.size();
             if (edges_ > maxEdges_) {
-                error = tr("ブロックを展開すると図面の辺が%1本を超えます。").arg(maxEdges_);
+                error = QCoreApplication::translate(
+                            "DxfReader", "ブロックを展開すると図面の辺が%1本を超えます。")
+                            .arg(maxEdges_);
                 return false;
             }
             CadShape shape = placed.shape;
@@ -367,8 +365,9 @@ public:
                 continue;
             }
             if (depth >= DxfReader::kMaxBlockDepth || onPath(insertion.block)) {
-                error = tr("ブロック「%1」が自分自身を挿入しているか、%"
-                           "2段より深く入れ子になっています。")
+                error = QCoreApplication::translate("DxfReader",
+                                                    "ブロック「%1」が自分自身を挿入しているか、%"
+                                                    "2段より深く入れ子になっています。")
                             .arg(QString::fromStdString(layerName(insertion.block)))
                             .arg(DxfReader::kMaxBlockDepth);
                 return false;
@@ -387,7 +386,9 @@ public:
                     if (insertion.mirrored) copy = copy.then(Affine::scaling(-1, 1));
                     copy = copy.then(place);
                     if (++copies_ > maxEdges_) {
-                        error = tr("図面がブロックを%1回より多く挿入しています。").arg(maxEdges_);
+                        error = QCoreApplication::translate(
+                                    "DxfReader", "図面がブロックを%1回より多く挿入しています。")
+                                    .arg(maxEdges_);
                         return false;
                     }
                     if (!expand(inner, copy, layer, depth + 1)) return false;
@@ -448,9 +449,12 @@ bool DxfReader::read(std::string_view bytes, CadDrawing& drawing, QString* error
     try {
         DL_Dxf dxf;
         std::istringstream stream(std::move(scanned.text));
-        if (!dxf.in(stream, &collector)) return fail(tr("DXFファイルを読み込めませんでした。"));
+        if (!dxf.in(stream, &collector))
+            return fail(
+                QCoreApplication::translate("DxfReader", "DXFファイルを読み込めませんでした。"));
     } catch (const std::exception&) {
-        return fail(tr("DXFファイルを読み込めませんでした。"));
+        return fail(
+            QCoreApplication::translate("DxfReader", "DXFファイルを読み込めませんでした。"));
     }
 
     CadDrawing result;
@@ -460,7 +464,8 @@ bool DxfReader::read(std::string_view bytes, CadDrawing& drawing, QString* error
     Expander expander(collector, result, maxEdges);
     if (!expander.expand(collector.model, Affine{}, "", 0)) return fail(expander.error);
     if (!finiteDrawing(result))
-        return fail(tr("ブロックの配置により、図面の座標が断面として扱える範囲を超えます。"));
+        return fail(QCoreApplication::translate(
+            "DxfReader", "ブロックの配置により、図面の座標が断面として扱える範囲を超えます。"));
     drawing = std::move(result);
     return true;
 }
@@ -471,16 +476,23 @@ bool DxfReader::readFile(const QString& path, CadDrawing& drawing, QString* erro
         if (error) *error = message;
         return false;
     };
-    if (!info.exists()) return fail(tr("ファイル %1 がありません。").arg(path));
-    if (!info.isFile()) return fail(tr("%1 は通常のファイルではありません。").arg(path));
+    if (!info.exists())
+        return fail(
+            QCoreApplication::translate("DxfReader", "ファイル %1 がありません。").arg(path));
+    if (!info.isFile())
+        return fail(QCoreApplication::translate("DxfReader", "%1 は通常のファイルではありません。")
+                        .arg(path));
     if (static_cast<std::size_t>(info.size()) > DxfPrescan::kMaxBytes)
-        return fail(tr("ファイルが%1 MBを超えています。").arg(DxfPrescan::kMaxBytes >> 20));
+        return fail(QCoreApplication::translate("DxfReader", "ファイルが%1 MBを超えています。")
+                        .arg(DxfPrescan::kMaxBytes >> 20));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return fail(tr("%1 を読み込めません: %2").arg(path, file.errorString()));
+        return fail(QCoreApplication::translate("DxfReader", "%1 を読み込めません: %2")
+                        .arg(path, file.errorString()));
     const QByteArray bytes = file.read(static_cast<qint64>(DxfPrescan::kMaxBytes) + 1);
     if (file.error() != QFileDevice::NoError)
-        return fail(tr("%1 を読み込めません: %2").arg(path, file.errorString()));
+        return fail(QCoreApplication::translate("DxfReader", "%1 を読み込めません: %2")
+                        .arg(path, file.errorString()));
     return read(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
                 drawing, error);
 }

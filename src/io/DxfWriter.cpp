@@ -115,8 +115,9 @@ std::string DxfWriter::text(const CoordTable& add, const CoordTable& subtracted,
     out.add(2, "ENTITIES");
     Bounds bounds;
     int counter = 0;
-    for (auto [grid, kind, layer] : {std::tuple{&add, kAddKind, kAddedLayer},
-                                     std::tuple{&subtracted, kSubtractedKind, kSubtractedLayer}}) {
+    for (auto [grid, kind, layer] :
+         {std::tuple{&add, TableKind::Added, kAddedLayer},
+          std::tuple{&subtracted, TableKind::Subtracted, kSubtractedLayer}}) {
         // A copy: clang does not let a lambda capture a structured binding.
         const char* figureLayer = layer;
         buildFigures(*grid, kind, counter, [&](const Figure& figure) {

@@ -1,21 +1,30 @@
 // Japanese reasons for failed file reads and writes.
 #include "io/FileErrorText.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
+#include "io/UiText.h"
 
 namespace kuvanto {
 
 namespace {
 
-const QString kNotFound = QStringLiteral("ファイルが見つかりません");
-const QString kFolderNotFound = QStringLiteral("保存先のフォルダーが見つかりません");
-const QString kNoPermission = QStringLiteral("アクセスする権限がありません");
-const QString kDiskFull = QStringLiteral("ディスクの空き容量が足りません");
-const QString kIsFolder = QStringLiteral("フォルダーであり、通常のファイルではありません");
-const QString kNotRegular = QStringLiteral("通常のファイルではありません");
+constexpr UiText kNotFound{"FileErrorText",
+                           QT_TRANSLATE_NOOP("FileErrorText", "ファイルが見つかりません")};
+constexpr UiText kFolderNotFound{
+    "FileErrorText", QT_TRANSLATE_NOOP("FileErrorText", "保存先のフォルダーが見つかりません")};
+constexpr UiText kNoPermission{"FileErrorText",
+                               QT_TRANSLATE_NOOP("FileErrorText", "アクセスする権限がありません")};
+constexpr UiText kDiskFull{"FileErrorText",
+                           QT_TRANSLATE_NOOP("FileErrorText", "ディスクの空き容量が足りません")};
+constexpr UiText kIsFolder{
+    "FileErrorText",
+    QT_TRANSLATE_NOOP("FileErrorText", "フォルダーであり、通常のファイルではありません")};
+constexpr UiText kNotRegular{"FileErrorText",
+                             QT_TRANSLATE_NOOP("FileErrorText", "通常のファイルではありません")};
 
 QString fromPath(const QString& path, FileAccess access) {
     const QFileInfo info(path);
@@ -28,7 +37,8 @@ QString fromPath(const QString& path, FileAccess access) {
     }
     const QFileInfo folder(info.absolutePath());
     if (!folder.exists()) return kFolderNotFound;
-    if (!folder.isDir()) return QStringLiteral("保存先がフォルダーではありません");
+    if (!folder.isDir())
+        return QCoreApplication::translate("FileErrorText", "保存先がフォルダーではありません");
     if (info.isDir()) return kIsFolder;
     if (info.exists() && !info.isFile()) return kNotRegular;
     // A file without any write permission is read-only even for the superuser, whom the system
@@ -36,8 +46,10 @@ QString fromPath(const QString& path, FileAccess access) {
     constexpr QFile::Permissions anyWrite =
         QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
     if (info.exists() && (!info.isWritable() || !(info.permissions() & anyWrite)))
-        return QStringLiteral("書き込みが禁止されています");
-    if (!folder.isWritable()) return QStringLiteral("保存先のフォルダーに書き込む権限がありません");
+        return QCoreApplication::translate("FileErrorText", "書き込みが禁止されています");
+    if (!folder.isWritable())
+        return QCoreApplication::translate("FileErrorText",
+                                           "保存先のフォルダーに書き込む権限がありません");
     return {};
 }
 
@@ -56,23 +68,24 @@ QString fromSystemError(int systemError, FileAccess access) {
         case EISDIR:
             return kIsFolder;
         case ENOTDIR:
-            return QStringLiteral("パスの途中にフォルダーでないものがあります");
+            return QCoreApplication::translate("FileErrorText",
+                                               "パスの途中にフォルダーでないものがあります");
         case EROFS:
-            return QStringLiteral("読み取り専用の場所です");
+            return QCoreApplication::translate("FileErrorText", "読み取り専用の場所です");
         case ENAMETOOLONG:
-            return QStringLiteral("ファイル名が長すぎます");
+            return QCoreApplication::translate("FileErrorText", "ファイル名が長すぎます");
         case EMFILE:
         case ENFILE:
-            return QStringLiteral("開いているファイルが多すぎます");
+            return QCoreApplication::translate("FileErrorText", "開いているファイルが多すぎます");
         case EBUSY:
         case ETXTBSY:
-            return QStringLiteral("ファイルが使用中です");
+            return QCoreApplication::translate("FileErrorText", "ファイルが使用中です");
         case EIO:
-            return QStringLiteral("装置の入出力エラーです");
+            return QCoreApplication::translate("FileErrorText", "装置の入出力エラーです");
         case EFBIG:
-            return QStringLiteral("ファイルが大きすぎます");
+            return QCoreApplication::translate("FileErrorText", "ファイルが大きすぎます");
         case ENOMEM:
-            return QStringLiteral("メモリが足りません");
+            return QCoreApplication::translate("FileErrorText", "メモリが足りません");
         default:
             return {};
     }
@@ -91,13 +104,13 @@ QString fileErrorReason(const QString& path, FileAccess access, QFileDevice::Fil
         case QFileDevice::PermissionsError:
             return kNoPermission;
         case QFileDevice::ReadError:
-            return QStringLiteral("読み込み中にエラーが起きました");
+            return QCoreApplication::translate("FileErrorText", "読み込み中にエラーが起きました");
         case QFileDevice::WriteError:
-            return QStringLiteral("書き込み中にエラーが起きました");
+            return QCoreApplication::translate("FileErrorText", "書き込み中にエラーが起きました");
         case QFileDevice::OpenError:
-            return QStringLiteral("ファイルを開けません");
+            return QCoreApplication::translate("FileErrorText", "ファイルを開けません");
         default:
-            return QStringLiteral("原因不明のエラーです");
+            return QCoreApplication::translate("FileErrorText", "原因不明のエラーです");
     }
 }
 

@@ -6,11 +6,13 @@
 #include <vector>
 
 #include "core/CoordTable.h"
+#include "core/TranslationMarker.h"
 
 namespace kuvanto {
 
-inline constexpr std::string_view kInsertStopMessage =
-    "座標データ(X,Y)でないデータが含まれています。読込みを中断します。";
+// Translated where it is shown, with the context "InsertFile".
+inline constexpr std::string_view kInsertStopMessage = QT_TRANSLATE_NOOP(
+    "InsertFile", "座標データ(X,Y)でないデータが含まれています。読込みを中断します。");
 
 struct InsertPairs {
     std::vector<std::pair<std::string, std::string>> pairs;  // the numeric pairs before a stop

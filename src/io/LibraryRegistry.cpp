@@ -5,6 +5,7 @@
 // writer, so a failed write leaves the old registry whole and a link is written through.
 #include "io/LibraryRegistry.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -153,12 +154,15 @@ std::string LibraryRegistry::withoutItem(std::string_view bytes, const std::stri
 
 bool LibraryRegistry::append(const QString& path, const RegistryEntry& entry, QString* error) {
     if (!isStorableName(QString::fromStdString(entry.name))) {
-        if (error) *error = QStringLiteral("登録名称にカンマ(,)や引用符(\")は使えません。");
+        if (error)
+            *error = QCoreApplication::translate("LibraryRegistry",
+                                                 "登録名称にカンマ(,)や引用符(\")は使えません。");
         return false;
     }
     if (!isStorableName(QString::fromStdString(entry.file))) {
         if (error)
-            *error = QStringLiteral("データファイルの名前にカンマ(,)や引用符(\")は使えません。");
+            *error = QCoreApplication::translate(
+                "LibraryRegistry", "データファイルの名前にカンマ(,)や引用符(\")は使えません。");
         return false;
     }
     std::string old;
@@ -170,9 +174,10 @@ bool LibraryRegistry::append(const QString& path, const RegistryEntry& entry, QS
     const std::optional<std::string> text = appended(old, entry);
     if (!text) {
         if (error)
-            *error = QStringLiteral(
-                "登録名称かファイル名に、pre.ini の文字コード(CP932)で"
-                "書けない文字があります。");
+            *error =
+                QCoreApplication::translate("LibraryRegistry",
+                                            "登録名称かファイル名に、pre.ini の文字コード(CP932)で"
+                                            "書けない文字があります。");
         return false;
     }
     return writeFileSafely(path, *text, error);

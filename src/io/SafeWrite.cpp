@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QDir>
 #include <QRandomGenerator>
 #include <QRegularExpression>
@@ -130,9 +131,10 @@ bool writeFileSafely(const QString& path, std::string_view bytes, QString* error
     const FileWriteCalls& calls = activeCalls();
     auto fail = [&](int reason) {
         if (error) {
-            *error = QStringLiteral("ファイル %1 に書き込めません（%2）。")
-                         .arg(displayPath(path), fileErrorReason(path, FileAccess::write,
-                                                                 QFileDevice::WriteError, reason));
+            *error =
+                QCoreApplication::translate("SafeWrite", "ファイル %1 に書き込めません（%2）。")
+                    .arg(displayPath(path),
+                         fileErrorReason(path, FileAccess::write, QFileDevice::WriteError, reason));
         }
         return false;
     };

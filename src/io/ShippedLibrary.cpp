@@ -2,6 +2,7 @@
 // holds the parts of one category.
 #include "io/ShippedLibrary.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -33,7 +34,7 @@ bool ShippedLibrary::installInto(const QString& workFolder, QString* error) {
     if (QFileInfo::exists(target.filePath(kRegistryFileName))) return true;
     if (!target.mkpath(kLibraryDataFolder)) {
         if (error)
-            *error = QStringLiteral("フォルダ %1 を作成できません。")
+            *error = QCoreApplication::translate("ShippedLibrary", "フォルダ %1 を作成できません。")
                          .arg(target.filePath(kLibraryDataFolder));
         return false;
     }

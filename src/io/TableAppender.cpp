@@ -8,6 +8,7 @@
 
 #include "core/NumberText.h"
 #include "io/FieldReader.h"
+#include "io/FileTokens.h"
 
 namespace kuvanto {
 
@@ -69,7 +70,7 @@ void TableAppender::fillSections(std::string_view utf8, CoordTable& add, CoordTa
 void TableAppender::fill(std::string_view utf8, CoordTable& add, CoordTable& subtracted,
                          FirstSection first, const RecordHandler& onRecord, bool copies) {
     // Rows before the subtracted marker go mostly to the added table, the rest to the other.
-    const std::size_t split = std::min(utf8.find(kSubtractedMarker), utf8.size());
+    const std::size_t split = std::min(utf8.find(kSubtractedSectionToken), utf8.size());
     const auto linesIn = [&](std::size_t from, std::size_t to) {
         return static_cast<std::size_t>(std::count(utf8.begin() + static_cast<std::ptrdiff_t>(from),
                                                    utf8.begin() + static_cast<std::ptrdiff_t>(to),
@@ -88,9 +89,9 @@ void TableAppender::fill(std::string_view utf8, CoordTable& add, CoordTable& sub
     std::string_view x, y;
     std::string xScratch, yScratch;
     while (reader.nextPair(x, y, xScratch, yScratch)) {
-        if (x == kAddMarker)
+        if (x == kAddedSectionToken)
             section = &addRows;
-        else if (x == kSubtractedMarker)
+        else if (x == kSubtractedSectionToken)
             section = &subtractedRows;
         else
             onRecord(section, x, y);

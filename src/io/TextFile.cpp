@@ -5,6 +5,8 @@
 // half-written file behind and is never reported as a success.
 #include "io/TextFile.h"
 
+#include <QCoreApplication>
+
 #include <fcntl.h>
 #include <iconv.h>
 #include <sys/stat.h>
@@ -292,7 +294,7 @@ void decodeCp932InPlace(std::string& bytes) {
 
 void setReadError(QString* error, const QString& path, int reason) {
     if (error) {
-        *error = QStringLiteral("ファイル %1 を読み込めません（%2）。")
+        *error = QCoreApplication::translate("TextFile", "ファイル %1 を読み込めません（%2）。")
                      .arg(displayPath(path),
                           fileErrorReason(path, FileAccess::read, QFileDevice::ReadError, reason));
     }

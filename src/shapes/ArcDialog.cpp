@@ -21,7 +21,7 @@ namespace kuvanto {
 ArcDialog::ArcDialog(Messenger& messenger, QWidget* parent)
     : QDialog(parent), messenger_(messenger) {
     setObjectName(QStringLiteral("Arc_Insert_Form"));
-    setWindowTitle(QStringLiteral("円（円弧）の挿入"));
+    setWindowTitle(tr("円（円弧）の挿入"));
     setModal(true);
 
     auto* picture = new ArcPicture(this);
@@ -33,33 +33,33 @@ ArcDialog::ArcDialog(Messenger& messenger, QWidget* parent)
     angle1_ = namedField(QStringLiteral("St_deg_Text"), QStringLiteral("0"), this);
     angle2_ = namedField(QStringLiteral("En_deg_Text"), QStringLiteral("360"), this);
     divisions_ = namedField(QStringLiteral("dev_Text"), QStringLiteral("36"), this);
-    divisions_->setToolTip(QStringLiteral("分割数を少なくするとことで多角形"));
+    divisions_->setToolTip(tr("分割数を少なくするとことで多角形"));
 
-    ascending_ = new QRadioButton(QStringLiteral("右回り"), this);
+    ascending_ = new QRadioButton(tr("右回り"), this);
     ascending_->setObjectName(QStringLiteral("Option1_0"));
     ascending_->setChecked(true);
-    descending_ = new QRadioButton(QStringLiteral("左回り"), this);
+    descending_ = new QRadioButton(tr("左回り"), this);
     descending_->setObjectName(QStringLiteral("Option1_1"));
 
     auto* grid = new QGridLayout;
     int row = 0;
-    grid->addWidget(namedLabel(QStringLiteral("Label1"), QStringLiteral("中心座標"), this), row, 0);
+    grid->addWidget(namedLabel(QStringLiteral("Label1"), tr("中心座標"), this), row, 0);
     grid->addWidget(namedLabel(QStringLiteral("Label3"), QStringLiteral("X"), this), row, 1,
                     Qt::AlignRight);
     grid->addWidget(centreX_, row, 2);
     grid->addWidget(namedLabel(QStringLiteral("Label4"), QStringLiteral(", Y"), this), row, 3);
     grid->addWidget(centreY_, row, 4);
     ++row;
-    grid->addWidget(namedLabel(QStringLiteral("Label11"), QStringLiteral("直径"), this), row, 0);
+    grid->addWidget(namedLabel(QStringLiteral("Label11"), tr("直径"), this), row, 0);
     grid->addWidget(namedLabel(QStringLiteral("Label10"), QStringLiteral("D"), this), row, 1,
                     Qt::AlignRight);
     grid->addWidget(diameter_, row, 2);
     ++row;
-    grid->addWidget(namedLabel(QStringLiteral("Label6"), QStringLiteral("角度範囲"), this), row, 0);
-    grid->addWidget(namedLabel(QStringLiteral("Label5"), QStringLiteral("角度1"), this), row, 1,
+    grid->addWidget(namedLabel(QStringLiteral("Label6"), tr("角度範囲"), this), row, 0);
+    grid->addWidget(namedLabel(QStringLiteral("Label5"), tr("角度1"), this), row, 1,
                     Qt::AlignRight);
     grid->addWidget(angle1_, row, 2);
-    grid->addWidget(namedLabel(QStringLiteral("Label2"), QStringLiteral("角度2"), this), row, 3);
+    grid->addWidget(namedLabel(QStringLiteral("Label2"), tr("角度2"), this), row, 3);
     grid->addWidget(angle2_, row, 4);
     ++row;
     auto* directions = new QHBoxLayout;
@@ -68,12 +68,11 @@ ArcDialog::ArcDialog(Messenger& messenger, QWidget* parent)
     directions->addStretch(1);
     grid->addLayout(directions, row, 1, 1, 4);
     ++row;
-    grid->addWidget(namedLabel(QStringLiteral("Label9"), QStringLiteral("円弧分割数"), this), row,
-                    0);
+    grid->addWidget(namedLabel(QStringLiteral("Label9"), tr("円弧分割数"), this), row, 0);
     grid->addWidget(namedLabel(QStringLiteral("Label7"), QStringLiteral("360°/"), this), row, 1,
                     Qt::AlignRight);
     grid->addWidget(divisions_, row, 2);
-    grid->addWidget(namedLabel(QStringLiteral("Label8"), QStringLiteral("分割"), this), row, 3);
+    grid->addWidget(namedLabel(QStringLiteral("Label8"), tr("分割"), this), row, 3);
 
     layOutWithPicture(this, picture, grid);
 
@@ -94,14 +93,14 @@ ArcInput ArcDialog::input() const {
 }
 
 QString ArcDialog::unfitStepMessage(double step) {
-    return QStringLiteral("円弧分割数が低く、角度を正確に模擬できません。(角度ステップ=") +
-           QString::fromStdString(numText(step)) + QStringLiteral("°)\n分割数を自動変更します。");
+    return tr("円弧分割数が低く、角度を正確に模擬できません。(角度ステップ=") +
+           QString::fromStdString(numText(step)) + tr("°)\n分割数を自動変更します。");
 }
 
 QString ArcDialog::shortLastStepMessage(double step) {
-    return QStringLiteral("円弧分割数では角度範囲を等分できません。(角度ステップ=") +
+    return tr("円弧分割数では角度範囲を等分できません。(角度ステップ=") +
            QString::fromStdString(numText(step)) +
-           QStringLiteral("°)\n最後のステップを短くして角度範囲の終わりで終えます。");
+           tr("°)\n最後のステップを短くして角度範囲の終わりで終えます。");
 }
 
 void ArcDialog::accept() {
@@ -109,18 +108,16 @@ void ArcDialog::accept() {
     QLineEdit* culprit = nullptr;
     switch (plan.problem) {
         case ArcProblem::unusableDivisions:
-            messenger_.notice(
-                QStringLiteral("円弧分割数は0より大きく720未満の値を入力して下さい。"));
+            messenger_.notice(tr("円弧分割数は0より大きく720未満の値を入力して下さい。"));
             culprit = divisions_;
             break;
         case ArcProblem::equalAnglesUnfit:
-            messenger_.notice(QStringLiteral(
-                "角度1と角度2が等しく、角度ステップの倍数でもないため、円弧を挿入できません。"));
+            messenger_.notice(
+                tr("角度1と角度2が等しく、角度ステップの倍数でもないため、円弧を挿入できません。"));
             culprit = angle1_;
             break;
         case ArcProblem::tooManyVertices:
-            messenger_.notice(
-                QStringLiteral("角度範囲または入力値が大きすぎるため、円弧を挿入できません。"));
+            messenger_.notice(tr("角度範囲または入力値が大きすぎるため、円弧を挿入できません。"));
             culprit = angle2_;
             break;
         case ArcProblem::none:

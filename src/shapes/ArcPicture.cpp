@@ -61,8 +61,8 @@ void ArcPicture::paintEvent(QPaintEvent*) {
     picture::label(p, QPointF(centre.x() + 18, centre.y() + radius + 11), QStringLiteral("270°"),
                    11);
     p.setPen(QColor(180, 0, 0));
-    picture::label(p, onCircle(centre, radius + 22, angle1), QStringLiteral("角度1"), 12);
-    picture::label(p, onCircle(centre, radius + 20, angle2 + 8), QStringLiteral("角度2"), 12);
+    picture::label(p, onCircle(centre, radius + 22, angle1), tr("角度1"), 12);
+    picture::label(p, onCircle(centre, radius + 20, angle2 + 8), tr("角度2"), 12);
 }
 
 }  // namespace kuvanto

@@ -16,17 +16,17 @@ namespace kuvanto {
 
 CoordInputDialog::CoordInputDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Input_Cood_Form"));
-    setWindowTitle(QStringLiteral("座標入力"));
+    setWindowTitle(tr("座標入力"));
     setModal(true);
 
-    const QString hint = QStringLiteral("相対座標は、現在座標に対するx,y増分を現します。");
-    auto* frame = new QGroupBox(QStringLiteral("直接座標入力"), this);
+    const QString hint = tr("相対座標は、現在座標に対するx,y増分を現します。");
+    auto* frame = new QGroupBox(tr("直接座標入力"), this);
     frame->setObjectName(QStringLiteral("Frame1"));
-    relative_ = new QRadioButton(QStringLiteral("相対"), frame);
+    relative_ = new QRadioButton(tr("相対"), frame);
     relative_->setObjectName(QStringLiteral("Option1_0"));
     relative_->setToolTip(hint);
     relative_->setChecked(true);
-    absolute_ = new QRadioButton(QStringLiteral("絶対"), frame);
+    absolute_ = new QRadioButton(tr("絶対"), frame);
     absolute_->setObjectName(QStringLiteral("Option1_1"));
     absolute_->setToolTip(hint);
     auto* choices = new QHBoxLayout(frame);
@@ -44,8 +44,7 @@ CoordInputDialog::CoordInputDialog(QWidget* parent) : QDialog(parent) {
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(frame);
-    layout->addWidget(
-        namedLabel(QStringLiteral("Label1"), QStringLiteral("座標を入力して下さい。"), this));
+    layout->addWidget(namedLabel(QStringLiteral("Label1"), tr("座標を入力して下さい。"), this));
     layout->addLayout(fields);
     layout->addWidget(okCancelButtons(this));
 

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "core/NumberText.h"
+#include "io/UiText.h"
 #include "shapes/CornerPreview.h"
 #include "shapes/DialogParts.h"
 
@@ -19,7 +20,8 @@ namespace kuvanto {
 
 namespace {
 
-const QString kFlipHint = QStringLiteral("R方向の修正は図をクリック");
+constexpr UiText kFlipHint{"CornerRoundingDialog",
+                           QT_TRANSLATE_NOOP("CornerRoundingDialog", "R方向の修正は図をクリック")};
 
 QLineEdit* display(const QString& name, const std::string& text, QWidget* parent) {
     QLineEdit* field = namedField(name, QString::fromStdString(text), parent);
@@ -32,13 +34,13 @@ QLineEdit* display(const QString& name, const std::string& text, QWidget* parent
 QString CornerRoundingDialog::problemText(FilletProblem problem) {
     switch (problem) {
         case FilletProblem::unusableDivisions:
-            return QStringLiteral("円弧分割数は0より大きく720未満の値を入力して下さい。");
+            return tr("円弧分割数は0より大きく720未満の値を入力して下さい。");
         case FilletProblem::unusableRadius:
-            return QStringLiteral("半径は正の値を入力して下さい。");
+            return tr("半径は正の値を入力して下さい。");
         case FilletProblem::coincidentPoint:
-            return QStringLiteral("コーナーと隣の座標が同じため、R付けできません。");
+            return tr("コーナーと隣の座標が同じため、R付けできません。");
         case FilletProblem::collinearLegs:
-            return QStringLiteral("コーナーの前後の辺が一直線上にあるため、R付けできません。");
+            return tr("コーナーの前後の辺が一直線上にあるため、R付けできません。");
         case FilletProblem::none:
             break;
     }
@@ -48,7 +50,7 @@ QString CornerRoundingDialog::problemText(FilletProblem problem) {
 CornerRoundingDialog::CornerRoundingDialog(const CornerSource& source, QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("Arc3P_Insert_Form"));
-    setWindowTitle(QStringLiteral("円（円弧）の挿入"));
+    setWindowTitle(tr("円（円弧）の挿入"));
     setModal(true);
 
     const auto value = [](const std::string& text) { return lenientValue(text); };
@@ -57,8 +59,7 @@ CornerRoundingDialog::CornerRoundingDialog(const CornerSource& source, QWidget* 
     end_ = {value(source.endX), value(source.endY)};
 
     auto* points = new QGridLayout;
-    points->addWidget(namedLabel(QStringLiteral("Label1"), QStringLiteral("通過座標"), this), 0, 0,
-                      1, 4);
+    points->addWidget(namedLabel(QStringLiteral("Label1"), tr("通過座標"), this), 0, 0, 1, 4);
     // One row of a point: caption, X display, ", Y" caption, Y display (design object names).
     const auto addPoint = [&](int row, const QStringList& names, const QString& caption,
                               const QString& yCaption, const std::string& x, const std::string& y) {
@@ -67,27 +68,26 @@ CornerRoundingDialog::CornerRoundingDialog(const CornerSource& source, QWidget* 
         points->addWidget(namedLabel(names[2], yCaption, this), row, 2);
         points->addWidget(display(names[3], y, this), row, 3);
     };
-    addPoint(1, {"Label3", "X1_Text", "Label4", "Y1_Text"}, QStringLiteral("始点　X1"),
-             QStringLiteral(", Y1"), source.startX, source.startY);
-    addPoint(2, {"Label2", "X2_Text", "Label5", "Y2_Text"}, QStringLiteral("終点　X2"),
-             QStringLiteral(", Y2"), source.endX, source.endY);
-    addPoint(3, {"Label12", "Xc_Text", "Label13", "Yc_Text"}, QStringLiteral("交点　Xc"),
+    addPoint(1, {"Label3", "X1_Text", "Label4", "Y1_Text"}, tr("始点　X1"), QStringLiteral(", Y1"),
+             source.startX, source.startY);
+    addPoint(2, {"Label2", "X2_Text", "Label5", "Y2_Text"}, tr("終点　X2"), QStringLiteral(", Y2"),
+             source.endX, source.endY);
+    addPoint(3, {"Label12", "Xc_Text", "Label13", "Yc_Text"}, tr("交点　Xc"),
              QStringLiteral(", Yc"), source.cornerX, source.cornerY);
 
     radius_ = namedField(QStringLiteral("R_Text"), QStringLiteral("5"), this);
     divisions_ = namedField(QStringLiteral("dev_Text"), QStringLiteral("36"), this);
-    divisions_->setToolTip(QStringLiteral("分割数を少なくするとことで多角形"));
+    divisions_->setToolTip(tr("分割数を少なくするとことで多角形"));
     auto* inputs = new QGridLayout;
-    inputs->addWidget(namedLabel(QStringLiteral("Label11"), QStringLiteral("半径"), this), 0, 0);
+    inputs->addWidget(namedLabel(QStringLiteral("Label11"), tr("半径"), this), 0, 0);
     inputs->addWidget(namedLabel(QStringLiteral("Label10"), QStringLiteral("R"), this), 0, 1,
                       Qt::AlignRight);
     inputs->addWidget(radius_, 0, 2);
-    inputs->addWidget(namedLabel(QStringLiteral("Label9"), QStringLiteral("円弧分割数"), this), 1,
-                      0);
+    inputs->addWidget(namedLabel(QStringLiteral("Label9"), tr("円弧分割数"), this), 1, 0);
     inputs->addWidget(namedLabel(QStringLiteral("Label7"), QStringLiteral("360°/"), this), 1, 1,
                       Qt::AlignRight);
     inputs->addWidget(divisions_, 1, 2);
-    inputs->addWidget(namedLabel(QStringLiteral("Label8"), QStringLiteral("分割"), this), 1, 3);
+    inputs->addWidget(namedLabel(QStringLiteral("Label8"), tr("分割"), this), 1, 3);
 
     preview_ = new CornerPreview(this);
     preview_->setObjectName(QStringLiteral("Picture1"));

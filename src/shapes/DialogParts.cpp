@@ -1,6 +1,7 @@
 // Labels, fields, buttons and field reading of the generator dialogs.
 #include "shapes/DialogParts.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -47,10 +48,12 @@ void layOutWithPicture(QDialog* dialog, QWidget* picture, QLayout* fields, QWidg
 
 QDialogButtonBox* okCancelButtons(QDialog* dialog, QPushButton** ok) {
     auto* box = new QDialogButtonBox(dialog);
-    auto* okButton = box->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    auto* okButton = box->addButton(QCoreApplication::translate("DialogParts", "OK"),
+                                    QDialogButtonBox::AcceptRole);
     okButton->setObjectName(QStringLiteral("Command1"));
     okButton->setDefault(true);
-    auto* cancel = box->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    auto* cancel = box->addButton(QCoreApplication::translate("DialogParts", "Cancel"),
+                                  QDialogButtonBox::RejectRole);
     cancel->setObjectName(QStringLiteral("Command2"));
     QObject::connect(box, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
     QObject::connect(box, &QDialogButtonBox::rejected, dialog, &QDialog::reject);

@@ -15,8 +15,8 @@
 #include <QVBoxLayout>
 
 #include "editing/Messenger.h"
-#include "io/TextFile.h"
 #include "editing/SelectAllOnFocus.h"
+#include "io/TextFile.h"
 #include "shapes/ShapeLibrary.h"
 
 namespace kuvanto {
@@ -25,9 +25,9 @@ LibraryManageDialog::LibraryManageDialog(const ShapeLibrary& library, Messenger&
                                          QWidget* parent)
     : QDialog(parent), library_(library), messenger_(messenger) {
     setObjectName(QStringLiteral("JIS_PreRst_Mgmt_Form"));
-    setWindowTitle(QStringLiteral("登録図形データファイルの管理"));
+    setWindowTitle(tr("登録図形データファイルの管理"));
 
-    auto* add = new QGroupBox(QStringLiteral("データファイル登録"), this);
+    auto* add = new QGroupBox(tr("データファイル登録"), this);
     file_ = new QLineEdit(add);
     file_->setObjectName(QStringLiteral("DT_AddresText"));
     file_->setMinimumWidth(320);
@@ -35,26 +35,26 @@ LibraryManageDialog::LibraryManageDialog(const ShapeLibrary& library, Messenger&
     browseButton->setObjectName(QStringLiteral("Command1"));
     name_ = new QLineEdit(add);
     name_->setObjectName(QStringLiteral("NM_Text"));
-    name_->setPlaceholderText(QStringLiteral("任意の名前を入力して下さい。"));
+    name_->setPlaceholderText(tr("任意の名前を入力して下さい。"));
     name_->setText(QStringLiteral("Untitled...(") +
                    QLocale::system().toString(QDateTime::currentDateTime(), QLocale::ShortFormat) +
                    QLatin1Char(')'));
     SelectAllOnFocus::install(file_);
     SelectAllOnFocus::install(name_);
-    auto* ok = new QPushButton(QStringLiteral("OK"), add);
+    auto* ok = new QPushButton(tr("OK"), add);
     ok->setObjectName(QStringLiteral("Command3"));
     auto* addLayout = new QGridLayout(add);
-    addLayout->addWidget(new QLabel(QStringLiteral("データファイル："), add), 0, 0);
+    addLayout->addWidget(new QLabel(tr("データファイル："), add), 0, 0);
     addLayout->addWidget(file_, 0, 1);
     addLayout->addWidget(browseButton, 0, 2);
-    addLayout->addWidget(new QLabel(QStringLiteral("登録名称："), add), 1, 0);
+    addLayout->addWidget(new QLabel(tr("登録名称："), add), 1, 0);
     addLayout->addWidget(name_, 1, 1);
     addLayout->addWidget(ok, 1, 2);
 
-    auto* remove = new QGroupBox(QStringLiteral("登録削除"), this);
+    auto* remove = new QGroupBox(tr("登録削除"), this);
     list_ = new QListWidget(remove);
     list_->setObjectName(QStringLiteral("List1"));
-    auto* deleteButton = new QPushButton(QStringLiteral("Delete"), remove);
+    auto* deleteButton = new QPushButton(tr("Delete"), remove);
     deleteButton->setObjectName(QStringLiteral("Command2"));
     auto* removeLayout = new QHBoxLayout(remove);
     removeLayout->addWidget(list_, 1);
@@ -79,11 +79,11 @@ LibraryManageDialog::LibraryManageDialog(const ShapeLibrary& library, Messenger&
 
 void LibraryManageDialog::browse() {
     const QString folder = QDir::toNativeSeparators(library_.dataFolder() + QLatin1Char('/'));
-    messenger_.notice(QStringLiteral("データファイルはcsv形式で、フォーマットが決まっています。\r"
-                                     "又、登録場所(保存フィルダ)は以下の通りとしてください。\r\r") +
+    messenger_.notice(tr("データファイルはcsv形式で、フォーマットが決まっています。\r"
+                         "又、登録場所(保存フィルダ)は以下の通りとしてください。\r\r") +
                       folder);
     const QString path =
-        messenger_.chooseOpenFile(QStringLiteral("データファイルを選択して下さい。"),
+        messenger_.chooseOpenFile(tr("データファイルを選択して下さい。"),
                                   QStringLiteral("*.csv|*.csv"), library_.dataFolder());
     if (!path.isEmpty()) file_->setText(path);
 }

@@ -2,6 +2,7 @@
 // and the buttons below them.
 #include "shapes/LineDialog.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,25 +24,31 @@ struct ModeTexts {
 ModeTexts textsOf(LineMode mode) {
     switch (mode) {
         case LineMode::xIncrementAngle:
-            return {"ラインの挿入(X増分・角度)", "X増分・角度を入力して下さい。", "X増分", "dx"};
+            return {QT_TRANSLATE_NOOP("LineDialog", "ラインの挿入(X増分・角度)"),
+                    QT_TRANSLATE_NOOP("LineDialog", "X増分・角度を入力して下さい。"),
+                    QT_TRANSLATE_NOOP("LineDialog", "X増分"), "dx"};
         case LineMode::yIncrementAngle:
-            return {"ラインの挿入(Y増分・角度)", "Y増分・角度を入力して下さい。", "Y増分", "dy"};
+            return {QT_TRANSLATE_NOOP("LineDialog", "ラインの挿入(Y増分・角度)"),
+                    QT_TRANSLATE_NOOP("LineDialog", "Y増分・角度を入力して下さい。"),
+                    QT_TRANSLATE_NOOP("LineDialog", "Y増分"), "dy"};
         case LineMode::lengthAngle:
             break;
     }
-    return {"ラインの挿入(長さ・角度)", "長さ・角度を入力して下さい。", "長さ", "L"};
+    return {QT_TRANSLATE_NOOP("LineDialog", "ラインの挿入(長さ・角度)"),
+            QT_TRANSLATE_NOOP("LineDialog", "長さ・角度を入力して下さい。"),
+            QT_TRANSLATE_NOOP("LineDialog", "長さ"), "L"};
 }
 
 }  // namespace
 
 QString LineDialog::titleOf(LineMode mode) {
-    return QString::fromUtf8(textsOf(mode).title);
+    return QCoreApplication::translate("LineDialog", textsOf(mode).title);
 }
 
 LineDialog::LineDialog(LineMode mode, QWidget* parent) : QDialog(parent), mode_(mode) {
     const ModeTexts texts = textsOf(mode);
     setObjectName(QStringLiteral("Angline_Insert_Form"));
-    setWindowTitle(QString::fromUtf8(texts.title));
+    setWindowTitle(QCoreApplication::translate("LineDialog", texts.title));
     setModal(true);
 
     auto* picture = new LinePicture(mode, this);
@@ -51,12 +58,13 @@ LineDialog::LineDialog(LineMode mode, QWidget* parent) : QDialog(parent), mode_(
     angleField_ = namedField(QStringLiteral("Text2"), QStringLiteral("45"), this);
 
     auto* fields = new QGridLayout;
-    fields->addWidget(namedLabel(QStringLiteral("Label2"), QString::fromUtf8(texts.quantity), this),
+    fields->addWidget(namedLabel(QStringLiteral("Label2"),
+                                 QCoreApplication::translate("LineDialog", texts.quantity), this),
                       0, 0);
     fields->addWidget(namedLabel(QStringLiteral("Label3"), QString::fromUtf8(texts.symbol), this),
                       0, 1, Qt::AlignRight);
     fields->addWidget(amountField_, 0, 2);
-    fields->addWidget(namedLabel(QStringLiteral("Label4"), QStringLiteral("角度"), this), 1, 0);
+    fields->addWidget(namedLabel(QStringLiteral("Label4"), tr("角度"), this), 1, 0);
     fields->addWidget(namedLabel(QStringLiteral("Label5"), QStringLiteral("θ"), this), 1, 1,
                       Qt::AlignRight);
     fields->addWidget(angleField_, 1, 2);
@@ -64,7 +72,8 @@ LineDialog::LineDialog(LineMode mode, QWidget* parent) : QDialog(parent), mode_(
     fields->setRowStretch(2, 1);
 
     layOutWithPicture(this, picture, fields,
-                      namedLabel(QStringLiteral("Label1"), QString::fromUtf8(texts.prompt), this));
+                      namedLabel(QStringLiteral("Label1"),
+                                 QCoreApplication::translate("LineDialog", texts.prompt), this));
 
     amountField_->setFocus();
     amountField_->selectAll();

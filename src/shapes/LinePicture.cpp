@@ -38,8 +38,8 @@ void LinePicture::paintEvent(QPaintEvent*) {
     picture::point(p, start);
     picture::point(p, end);
     p.setPen(Qt::black);
-    picture::label(p, QPointF(20, start.y()), QStringLiteral("始点"));
-    picture::label(p, QPointF(end.x(), end.y() - 16), QStringLiteral("終点"));
+    picture::label(p, QPointF(20, start.y()), tr("始点"));
+    picture::label(p, QPointF(end.x(), end.y() - 16), tr("終点"));
 
     // The quantity of the mode.
     p.setPen(QPen(QColor(180, 0, 0), 1.2));

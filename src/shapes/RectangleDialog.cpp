@@ -13,7 +13,7 @@ namespace kuvanto {
 
 RectangleDialog::RectangleDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Rect_Insert_Form"));
-    setWindowTitle(QStringLiteral("矩形図形の挿入"));
+    setWindowTitle(tr("矩形図形の挿入"));
     setModal(true);
 
     auto* picture = new RectanglePicture(this);
@@ -25,22 +25,21 @@ RectangleDialog::RectangleDialog(QWidget* parent) : QDialog(parent) {
     endY_ = namedField(QStringLiteral("En_Y_Text"), QStringLiteral("50"), this);
 
     auto* fields = new QGridLayout;
-    fields->addWidget(namedLabel(QStringLiteral("Label2"), QStringLiteral("始点"), this), 0, 0);
+    fields->addWidget(namedLabel(QStringLiteral("Label2"), tr("始点"), this), 0, 0);
     fields->addWidget(namedLabel(QStringLiteral("Label3"), QStringLiteral("X"), this), 0, 1,
                       Qt::AlignRight);
     fields->addWidget(startX_, 0, 2);
     fields->addWidget(namedLabel(QStringLiteral("Label4"), QStringLiteral(", Y"), this), 0, 3);
     fields->addWidget(startY_, 0, 4);
-    fields->addWidget(namedLabel(QStringLiteral("Label5"), QStringLiteral("終点"), this), 1, 0);
+    fields->addWidget(namedLabel(QStringLiteral("Label5"), tr("終点"), this), 1, 0);
     fields->addWidget(namedLabel(QStringLiteral("Label6"), QStringLiteral("X"), this), 1, 1,
                       Qt::AlignRight);
     fields->addWidget(endX_, 1, 2);
     fields->addWidget(namedLabel(QStringLiteral("Label7"), QStringLiteral(", Y"), this), 1, 3);
     fields->addWidget(endY_, 1, 4);
 
-    layOutWithPicture(
-        this, picture, fields,
-        namedLabel(QStringLiteral("Label1"), QStringLiteral("対角座標を入力して下さい。"), this));
+    layOutWithPicture(this, picture, fields,
+                      namedLabel(QStringLiteral("Label1"), tr("対角座標を入力して下さい。"), this));
 
     startX_->setFocus();
     startX_->selectAll();

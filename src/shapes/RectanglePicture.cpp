@@ -30,8 +30,8 @@ void RectanglePicture::paintEvent(QPaintEvent*) {
     picture::point(p, start);
     picture::point(p, end);
     p.setPen(Qt::black);
-    picture::label(p, start + QPointF(0, 18), QStringLiteral("始点 (X, Y)"));
-    picture::label(p, end - QPointF(0, 18), QStringLiteral("終点 (X, Y)"));
+    picture::label(p, start + QPointF(0, 18), tr("始点 (X, Y)"));
+    picture::label(p, end - QPointF(0, 18), tr("終点 (X, Y)"));
 }
 
 }  // namespace kuvanto

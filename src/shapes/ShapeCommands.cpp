@@ -1,6 +1,7 @@
 // The generator commands: the question, the modal dialog, the insertion and the snapshot.
 #include "shapes/ShapeCommands.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include "core/CoordTable.h"
@@ -43,8 +44,10 @@ ShapeOutcome applyFillet(Workspace& work, CoordTable& table, int row, const Corn
 }
 
 bool confirmInsertion(Messenger& messenger, const QString& title) {
-    return messenger.confirm(QStringLiteral("選択行からデータを挿入します。\nよろしいですか？"),
-                             title);
+    return messenger.confirm(
+        QCoreApplication::translate("ShapeCommands",
+                                    "選択行からデータを挿入します。\nよろしいですか？"),
+        title);
 }
 
 ShapeOutcome runLineCommand(const ShapeTarget& target, LineMode mode) {
@@ -57,7 +60,9 @@ ShapeOutcome runLineCommand(const ShapeTarget& target, LineMode mode) {
 }
 
 ShapeOutcome runRectangleCommand(const ShapeTarget& target, bool ask) {
-    if (ask && !confirmInsertion(target.messenger, QStringLiteral("矩形の挿入"))) return {};
+    if (ask && !confirmInsertion(target.messenger,
+                                 QCoreApplication::translate("ShapeCommands", "矩形の挿入")))
+        return {};
     RectangleDialog dialog(target.parent);
     if (dialog.exec() != QDialog::Accepted) return {};
     const ShapeOutcome outcome = applyRectangle(target.work, target.table, dialog.corners());
@@ -66,7 +71,9 @@ ShapeOutcome runRectangleCommand(const ShapeTarget& target, bool ask) {
 }
 
 ShapeOutcome runArcCommand(const ShapeTarget& target, bool ask) {
-    if (ask && !confirmInsertion(target.messenger, QStringLiteral("円（円弧）の挿入"))) return {};
+    if (ask && !confirmInsertion(target.messenger,
+                                 QCoreApplication::translate("ShapeCommands", "円（円弧）の挿入")))
+        return {};
     ArcDialog dialog(target.messenger, target.parent);
     if (dialog.exec() != QDialog::Accepted) return {};
     return applyArc(target.work, target.table, dialog.plan());
@@ -77,8 +84,8 @@ ShapeOutcome runCornerCommand(const ShapeTarget& target, bool checkCorner) {
     const int row = table.row();
     if (checkCorner &&
         !(isNumericText(table.text(row, 0)) && isNumericText(table.text(row, 1)) && row >= 1)) {
-        target.messenger.notice(
-            QStringLiteral("コーナーを選択してからコマンドを実行してください。"));
+        target.messenger.notice(QCoreApplication::translate(
+            "ShapeCommands", "コーナーを選択してからコマンドを実行してください。"));
         return {};
     }
     const CornerSource source = readCorner(table, row);

@@ -10,6 +10,7 @@
 #include "core/RectangleGenerator.h"
 
 #include <QString>
+#include "io/UiText.h"
 
 class QWidget;
 
@@ -28,10 +29,13 @@ struct ShapeTarget {
 };
 
 // The refusals of values that would put a coordinate beyond the double range.
-inline const QString kLineOutOfRange = QStringLiteral(QT_TRANSLATE_NOOP(
-    "ShapeCommands", "長さ(増分)または角度が大きすぎるか数値でないため、線分を挿入できません。"));
-inline const QString kRectangleOutOfRange = QStringLiteral(
-    QT_TRANSLATE_NOOP("ShapeCommands", "座標が大きすぎるため、矩形を挿入できません。"));
+inline constexpr UiText kLineOutOfRange{
+    "ShapeCommands",
+    QT_TRANSLATE_NOOP("ShapeCommands",
+                      "長さ(増分)または角度が大きすぎるか数値でないため、線分を挿入できません。")};
+inline constexpr UiText kRectangleOutOfRange{
+    "ShapeCommands",
+    QT_TRANSLATE_NOOP("ShapeCommands", "座標が大きすぎるため、矩形を挿入できません。")};
 
 struct ShapeOutcome {
     bool changed = false;

@@ -48,7 +48,7 @@ ShapeInsertDialog::ShapeInsertDialog(Workspace& workspace, CoordTable& grid,
       library_(library),
       messenger_(messenger) {
     setObjectName(QStringLiteral("PreRst_Form"));
-    setWindowTitle(QStringLiteral("登録図形の挿入"));
+    setWindowTitle(tr("登録図形の挿入"));
 
     categories_ = new QComboBox(this);
     categories_->setObjectName(QStringLiteral("Combo1"));
@@ -65,10 +65,10 @@ ShapeInsertDialog::ShapeInsertDialog(Workspace& workspace, CoordTable& grid,
     QPalette dark = strip->palette();
     dark.setColor(QPalette::Window, QColor(64, 64, 64));
     strip->setPalette(dark);
-    hint_ = named(new QLabel(QStringLiteral("青又は黄緑丸から挿入基点を選択"), strip), "Label1");
+    hint_ = named(new QLabel(tr("青又は黄緑丸から挿入基点を選択"), strip), "Label1");
     setTextColor(hint_, kHintGrey);
-    auto* baseCaption = named(new QLabel(QStringLiteral("基点座標 X："), strip), "Label5");
-    auto* baseComma = named(new QLabel(QStringLiteral(", Y："), strip), "Label7");
+    auto* baseCaption = named(new QLabel(tr("基点座標 X："), strip), "Label5");
+    auto* baseComma = named(new QLabel(tr(", Y："), strip), "Label7");
     baseX_ = named(new QLabel(QStringLiteral("xx.xxxxx"), strip), "x_Label");
     baseY_ = named(new QLabel(QStringLiteral("xx.xxxxx"), strip), "y_Label");
     for (QLabel* label : {baseCaption, baseComma, baseX_, baseY_}) setTextColor(label, kValueGrey);
@@ -90,24 +90,24 @@ ShapeInsertDialog::ShapeInsertDialog(Workspace& workspace, CoordTable& grid,
     SelectAllOnFocus::install(targetX_);
     SelectAllOnFocus::install(targetY_);
 
-    ok_ = new QPushButton(QStringLiteral("OK"), this);
+    ok_ = new QPushButton(tr("OK"), this);
     ok_->setObjectName(QStringLiteral("Command1"));
     ok_->setEnabled(false);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
     cancel->setObjectName(QStringLiteral("Command2"));
     timer_ = new QTimer(this);
     timer_->setObjectName(QStringLiteral("Timer1"));
     timer_->setInterval(250);
 
     auto* lists = new QVBoxLayout;
-    lists->addWidget(named(new QLabel(QStringLiteral("種別リスト"), this), "Label6"));
+    lists->addWidget(named(new QLabel(tr("種別リスト"), this), "Label6"));
     auto* categoryRow = new QHBoxLayout;
     categoryRow->addWidget(categories_, 1);
     categoryRow->addWidget(manage_);
     lists->addLayout(categoryRow);
-    lists->addWidget(named(new QLabel(QStringLiteral("部品リスト"), this), "Label8"));
+    lists->addWidget(named(new QLabel(tr("部品リスト"), this), "Label8"));
     lists->addWidget(parts_, 1);
-    lists->addWidget(named(new QLabel(QStringLiteral("挿入座標"), this), "Label2"));
+    lists->addWidget(named(new QLabel(tr("挿入座標"), this), "Label2"));
     auto* target = new QHBoxLayout;
     target->addWidget(named(new QLabel(QStringLiteral("X"), this), "Label3"));
     target->addWidget(targetX_);

@@ -2,6 +2,7 @@
 // inserted with one bulk row insertion, registrations written atomically.
 #include "shapes/ShapeLibrary.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <cmath>
@@ -10,32 +11,45 @@
 #include "editing/Messenger.h"
 #include "editing/Workspace.h"
 #include "io/TextFile.h"
+#include "io/UiText.h"
 
 namespace kuvanto {
 
-const QString ShapeLibrary::kInsertTitle = QStringLiteral("登録図形の挿入");
-const QString ShapeLibrary::kInsertQuestion =
-    QStringLiteral("選択行からデータを挿入します。\rよろしいですか？");
-const QString ShapeLibrary::kRegistryReadError =
-    QStringLiteral("登録図形管理ファイル(pre.ini)の読込みにおいてエラーが発生しました。");
-const QString ShapeLibrary::kRegistryWriteError =
-    QStringLiteral("登録図形管理ファイル(pre.ini)への登録時にエラーが発生しました。");
-const QString ShapeLibrary::kBadAddress =
-    QStringLiteral("データファイル(csv)のアドレスが不正です。");
-const QString ShapeLibrary::kBadName =
-    QStringLiteral("登録名称にカンマ(,)や引用符(\")は使えません。別の名称を入力して下さい。");
-const QString ShapeLibrary::kBadFileName = QStringLiteral(
+const UiText ShapeLibrary::kInsertTitle{"ShapeLibrary",
+                                        QT_TRANSLATE_NOOP("ShapeLibrary", "登録図形の挿入")};
+const UiText ShapeLibrary::kInsertQuestion{
+    "ShapeLibrary",
+    QT_TRANSLATE_NOOP("ShapeLibrary", "選択行からデータを挿入します。\rよろしいですか？")};
+const UiText ShapeLibrary::kRegistryReadError{
+    "ShapeLibrary",
+    QT_TRANSLATE_NOOP("ShapeLibrary",
+                      "登録図形管理ファイル(pre.ini)の読込みにおいてエラーが発生しました。")};
+const UiText ShapeLibrary::kRegistryWriteError{
+    "ShapeLibrary",
+    QT_TRANSLATE_NOOP("ShapeLibrary",
+                      "登録図形管理ファイル(pre.ini)への登録時にエラーが発生しました。")};
+const UiText ShapeLibrary::kBadAddress{
+    "ShapeLibrary", QT_TRANSLATE_NOOP("ShapeLibrary", "データファイル(csv)のアドレスが不正です。")};
+const UiText ShapeLibrary::kBadName{
+    "ShapeLibrary",
+    QT_TRANSLATE_NOOP("ShapeLibrary",
+                      "登録名称にカンマ(,)や引用符(\")は使えません。別の名称を入力して下さい。")};
+const UiText ShapeLibrary::kBadFileName{
+    "ShapeLibrary",
     QT_TRANSLATE_NOOP("ShapeLibrary",
                       "データファイルの名前にカンマ(,)や引用符(\")があるため登録できません。"
-                      "名前を変えたファイルを選んで下さい。"));
-const QString ShapeLibrary::kOutsideDataFolder = QStringLiteral(
+                      "名前を変えたファイルを選んで下さい。")};
+const UiText ShapeLibrary::kOutsideDataFolder{
+    "ShapeLibrary",
     QT_TRANSLATE_NOOP("ShapeLibrary",
                       "データファイルはライブラリのdataフォルダーにあるものしか登録できません"
                       "（登録されるのはファイル名だけで、データはdataフォルダーから読まれます）。\r"
-                      "ファイルを次のフォルダーに置いてから登録して下さい。\r"));
-const QString ShapeLibrary::kTargetOutOfRange = QStringLiteral(
-    QT_TRANSLATE_NOOP("ShapeLibrary", "挿入座標が大きすぎるか数値でないため、挿入できません。"));
-const QString ShapeLibrary::kDeleteError = QStringLiteral("エラーが発生しました。");
+                      "ファイルを次のフォルダーに置いてから登録して下さい。\r")};
+const UiText ShapeLibrary::kTargetOutOfRange{
+    "ShapeLibrary",
+    QT_TRANSLATE_NOOP("ShapeLibrary", "挿入座標が大きすぎるか数値でないため、挿入できません。")};
+const UiText ShapeLibrary::kDeleteError{
+    "ShapeLibrary", QT_TRANSLATE_NOOP("ShapeLibrary", "エラーが発生しました。")};
 
 ShapeLibrary::ShapeLibrary(QString folder) : folder_(std::move(folder)) {}
 
@@ -52,8 +66,9 @@ QString ShapeLibrary::dataPath(const QString& file) const {
 }
 
 QString ShapeLibrary::partReadError(const QString& dataPath) {
-    return QStringLiteral("登録図形座標ファイル(") + QDir::toNativeSeparators(dataPath) +
-           QStringLiteral(")の読込みにおいてエラーが発生しました。");
+    return QCoreApplication::translate("ShapeLibrary", "登録図形座標ファイル(") +
+           QDir::toNativeSeparators(dataPath) +
+           QCoreApplication::translate("ShapeLibrary", ")の読込みにおいてエラーが発生しました。");
 }
 
 RegistryRead ShapeLibrary::categories() const {
@@ -156,8 +171,9 @@ bool ShapeLibrary::registerFile(const QString& name, const QString& dataFile,
 bool ShapeLibrary::deleteItem(const QString& item, Messenger& messenger) const {
     if (item.isEmpty()) return false;
     if (!messenger.confirm(
-            item + QStringLiteral("を削除します。\rよろしいですか？(なお、csvデータは"
-                                  "削除されません。)"),
+            item + QCoreApplication::translate("ShapeLibrary",
+                                               "を削除します。\rよろしいですか？(なお、csvデータは"
+                                               "削除されません。)"),
             kInsertTitle))
         return false;
     QString error;

@@ -12,6 +12,7 @@
 #include "core/CoordTable.h"
 #include "io/LibraryRegistry.h"
 #include "io/ShapeDataFile.h"
+#include "io/UiText.h"
 
 namespace kuvanto {
 
@@ -20,16 +21,16 @@ class Workspace;
 
 class ShapeLibrary {
 public:
-    static const QString kInsertTitle;  // "登録図形の挿入"
-    static const QString kInsertQuestion;  // "選択行からデータを挿入します。" CR "よろしいですか？"
-    static const QString kRegistryReadError;   // the "pre.ini" read error
-    static const QString kRegistryWriteError;  // the registration write error
-    static const QString kBadAddress;  // "データファイル(csv)のアドレスが不正です。"
-    static const QString kBadName;     // a name that cannot be stored in "pre.ini"
-    static const QString kBadFileName;  // a data file whose name cannot be stored in "pre.ini"
-    static const QString kOutsideDataFolder;  // a data file outside the data folder
-    static const QString kTargetOutOfRange;   // an insertion point that gives no finite vertex
-    static const QString kDeleteError;        // "エラーが発生しました。"
+    static const UiText kInsertTitle;  // "登録図形の挿入"
+    static const UiText kInsertQuestion;  // "選択行からデータを挿入します。" CR "よろしいですか？"
+    static const UiText kRegistryReadError;   // the "pre.ini" read error
+    static const UiText kRegistryWriteError;  // the registration write error
+    static const UiText kBadAddress;  // "データファイル(csv)のアドレスが不正です。"
+    static const UiText kBadName;     // a name that cannot be stored in "pre.ini"
+    static const UiText kBadFileName;        // a data file whose name cannot be stored in "pre.ini"
+    static const UiText kOutsideDataFolder;  // a data file outside the data folder
+    static const UiText kTargetOutOfRange;   // an insertion point that gives no finite vertex
+    static const UiText kDeleteError;        // "エラーが発生しました。"
 
     // `folder` holds "pre.ini" and the "data" folder.
     explicit ShapeLibrary(QString folder);

@@ -225,8 +225,9 @@ private slots:
         QTest::newRow("the default printer") << QStringList{"office", "lab"} << "lab"
                                              << "lab";
         QTest::newRow("no default printer")
-            << QStringList{"office"} << QString() << PrinterDialog::kPdfEntry;
-        QTest::newRow("no printer") << QStringList{} << QString() << PrinterDialog::kPdfEntry;
+            << QStringList{"office"} << QString() << QString(PrinterDialog::kPdfEntry);
+        QTest::newRow("no printer")
+            << QStringList{} << QString() << QString(PrinterDialog::kPdfEntry);
     }
     void printerOkWithoutSelection() {
         QFETCH(QStringList, printers);

@@ -377,7 +377,7 @@ void TestMainForm::readCsv() {
     // The dialog starts in the folder of the last file used, never in the working folder.
     QCOMPARE(t.msg.dialogs[0].folder, QFileInfo(Fixture("two-added-one-subtracted.csv")).path());
     QCOMPARE(t.w->work().dataFileName, Fixture("rectangle-with-hole.csv"));
-    QCOMPARE(t.w->selectedTabCaption(), QStringLiteral("加算図形"));
+    QCOMPARE(t.w->shownTab(), WindowTab::added);
     QCOMPARE(viewRows(*t.w, "Add_Grid"), (QStringList{"0|0", "100|0", "100|200", "0|200", "0|0"}));
     QCOMPARE(viewRows(*t.w, "Sbtrt_Grid").size(), 5);
     // A cancelled dialog forgets the file name and changes nothing else.

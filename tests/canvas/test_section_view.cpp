@@ -47,7 +47,8 @@ class TestSectionView : public QObject {
     ResultTable result_;
     DrawColors colors_;
 
-    void checkWindow(const SectionView& view, double left, double top, double right, double bottom) {
+    void checkWindow(const SectionView& view, double left, double top, double right,
+                     double bottom) {
         QCOMPARE(view.scaleLeft(), left);
         QCOMPARE(view.scaleTop(), top);
         QCOMPARE(view.scaleRight(), right);
@@ -307,35 +308,30 @@ private slots:
     }
 
     void centroidMark_data() {
-        QTest::addColumn<QString>("head");
+        QTest::addColumn<int>("kind");  // the last column's ColumnKind
         QTest::addColumn<QString>("xg");
         QTest::addColumn<QString>("yg");
         QTest::addColumn<bool>("showCentroid");
         QTest::addColumn<bool>("drawn");
-        QTest::newRow("total column and switch on") << "総合"
-                                                    << "1.5E1"
+        QTest::newRow("total column and switch on") << int(ColumnKind::Combined) << "1.5E1"
                                                     << "2.0E1" << true << true;
-        QTest::newRow("switch off") << "総合"
-                                    << "1.5E1"
+        QTest::newRow("switch off") << int(ColumnKind::Combined) << "1.5E1"
                                     << "2.0E1" << false << false;
-        QTest::newRow("last column is a figure") << "加算1"
-                                                 << "1.5E1"
+        QTest::newRow("last column is a figure") << int(ColumnKind::Added) << "1.5E1"
                                                  << "2.0E1" << true << false;
-        QTest::newRow("fresh result table") << ""
-                                            << ""
+        QTest::newRow("fresh result table") << int(ColumnKind::Other) << ""
                                             << "" << true << false;
-        QTest::newRow("empty centroid cell") << "総合"
-                                             << "1.5E1"
+        QTest::newRow("empty centroid cell") << int(ColumnKind::Combined) << "1.5E1"
                                              << "" << true << false;
     }
     void centroidMark() {
-        QFETCH(QString, head);
+        QFETCH(int, kind);
         QFETCH(QString, xg);
         QFETCH(QString, yg);
         QFETCH(bool, showCentroid);
         QFETCH(bool, drawn);
         const int col = result_.cols() - 1;
-        result_.setText(0, col, head.toStdString());
+        result_.setColumnKind(col, ColumnKind(kind), kind == int(ColumnKind::Added) ? 1 : 0);
         result_.setText(2, col, xg.toStdString());
         result_.setText(3, col, yg.toStdString());
         SectionView view(add_, subtracted_, result_, colors_);

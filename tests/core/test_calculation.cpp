@@ -156,6 +156,17 @@ void TestCalc::headsSignsAndColours() {
     QStringList heads;
     for (int c = 2; c < 6; ++c) heads << QString::fromStdString(result.text(0, c));
     QCOMPARE(heads, (QStringList{"加算1", "加算2", "減算3", "総合"}));
+    // Each column also carries its kind and figure number, which views go by; a reset (the
+    // next run) clears them with the texts.
+    const std::pair<ColumnKind, int> kinds[] = {{ColumnKind::Added, 1},
+                                                {ColumnKind::Added, 2},
+                                                {ColumnKind::Subtracted, 3},
+                                                {ColumnKind::Combined, 0}};
+    for (int c = 2; c < 6; ++c) {
+        QCOMPARE(result.columnKind(c), kinds[c - 2].first);
+        QCOMPARE(result.columnFigure(c), kinds[c - 2].second);
+    }
+    QCOMPARE(result.columnKind(1), ColumnKind::Other);
     for (int c = 2; c < 6; ++c) {
         QCOMPARE(result.colWidthTwips(c), 1000);
         QVERIFY(result.colCentred(c));
@@ -173,6 +184,9 @@ void TestCalc::headsSignsAndColours() {
     QCOMPARE(result.colSel(), 5);
     // The combined area is the sum of the displayed figure areas.
     QCOMPARE(result.text(1, 5), std::string("2.5000E4"));
+    resetResultTable(result);
+    QCOMPARE(result.columnKind(5), ColumnKind::Other);
+    QVERIFY(!shownCentroid(result));
 }
 
 void TestCalc::resetTexts() {

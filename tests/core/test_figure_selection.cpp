@@ -120,8 +120,16 @@ void TestFigureSelection::resultColumnToFigure() {
     QFETCH(int, number);
     ResultTable result;
     result.setCols(7);
-    const char* heads[] = {"", "", "加算1", "加算2", "減算3", "減算4", "総合"};
-    for (int c = 0; c < 7; ++c) result.setText(0, c, heads[c]);
+    // The columns are told apart by their kinds; a head text alone (as a translation shows it)
+    // names no figure.
+    const std::pair<ColumnKind, int> kinds[] = {
+        {ColumnKind::Other, 0},   {ColumnKind::Other, 0},      {ColumnKind::Added, 1},
+        {ColumnKind::Added, 2},   {ColumnKind::Subtracted, 3}, {ColumnKind::Subtracted, 4},
+        {ColumnKind::Combined, 0}};
+    for (int c = 0; c < 7; ++c) {
+        result.setColumnKind(c, kinds[c].first, kinds[c].second);
+        result.setText(0, c, "Figure " + std::to_string(c));
+    }
     result.setRow(5);
     result.setCol(column);
     const auto figure = resultFigure(result);

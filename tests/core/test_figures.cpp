@@ -18,7 +18,7 @@ using namespace kuvanto;
 namespace {
 
 // Figures as "number:x y;x y;..." texts.
-QStringList figuresOf(const CoordTable& grid, std::string_view kind, int& counter, bool& ok) {
+QStringList figuresOf(const CoordTable& grid, TableKind kind, int& counter, bool& ok) {
     QStringList out;
     ok = buildFigures(grid, kind, counter, [&](const Figure& f) {
         QStringList points;
@@ -149,7 +149,7 @@ void TestFigures::building() {
     QFETCH(QStringList, figures);
     int counter = 0;
     bool built = false;
-    QCOMPARE(figuresOf(test::coordTableOf(rows), kAddKind, counter, built), figures);
+    QCOMPARE(figuresOf(test::coordTableOf(rows), TableKind::Added, counter, built), figures);
     QCOMPARE(built, ok);
 }
 
@@ -159,12 +159,13 @@ void TestFigures::numberingRunsOverBothTables() {
     int counter = 0;
     QStringList heads;
     const auto sink = [&](const Figure& f) {
-        heads << QString::fromUtf8(f.kind.data(), int(f.kind.size())) + QString::number(f.number);
+        heads << (f.kind == TableKind::Added ? "added " : "subtracted ") +
+                     QString::number(f.number);
         return true;
     };
-    QVERIFY(buildFigures(add, kAddKind, counter, sink));
-    QVERIFY(buildFigures(subtracted, kSubtractedKind, counter, sink));
-    QCOMPARE(heads, (QStringList{"加算1", "加算2", "減算3"}));
+    QVERIFY(buildFigures(add, TableKind::Added, counter, sink));
+    QVERIFY(buildFigures(subtracted, TableKind::Subtracted, counter, sink));
+    QCOMPARE(heads, (QStringList{"added 1", "added 2", "subtracted 3"}));
     QCOMPARE(counter, 3);
 }
 
@@ -172,7 +173,8 @@ void TestFigures::sinkFailureStops() {
     const CoordTable grid = test::coordTableOf({"0,0", "1,0", "|", "2,2", "3,2", "|", "4,4", ""});
     int counter = 0;
     int calls = 0;
-    QVERIFY(!buildFigures(grid, kAddKind, counter, [&](const Figure&) { return ++calls < 2; }));
+    QVERIFY(
+        !buildFigures(grid, TableKind::Added, counter, [&](const Figure&) { return ++calls < 2; }));
     QCOMPARE(calls, 2);
 }
 

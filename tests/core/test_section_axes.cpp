@@ -173,7 +173,7 @@ private slots:
             QVERIFY2(std::fabs(column.values[Property::PrincipalAngle] - theta) < 1e-9,
                      qPrintable(QString::number(column.values[Property::PrincipalAngle], 'g', 17)));
             // The plastic modulus about u is the unturned rectangle's: 20 * 80^2 / 4.
-            if (column.kind == kTotalHead)
+            if (column.kind == ColumnKind::Combined)
                 QVERIFY(std::fabs(column.values[Property::PlasticModulusU] - 32000) < 1e-6);
         }
     }

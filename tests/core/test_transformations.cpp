@@ -85,11 +85,15 @@ void TestTransformations::basePointList() {
     QCOMPARE(items.size(), std::size_t(3));
     QCOMPARE(items[0], std::string("X: 1.235      - Y: 2.000     "));
     QCOMPARE(items[1], std::string("X: -12345.679 - Y: 0.001     "));
-    const BasePoint p = basePointOfItem(items[0]);
+    const BasePoint p = basePointOfRow(grid, 2);
     QCOMPARE(p.x, 1.235);
     QCOMPARE(p.y, 2.0);
-    QCOMPARE(basePointOfItem(items[1]).x, -12345.679);
-    QCOMPARE(basePointOfItem("").x, 0.0);
+    QCOMPARE(basePointOfRow(grid, 3).x, -12345.679);
+    QCOMPARE(basePointOfRow(grid, 3).y, 0.001);
+    // A number wider than the item's ten-character field is carried whole.
+    grid = gridOf({"-123456789.1234,987654321.5"});
+    QCOMPARE(basePointOfRow(grid, 1).x, -123456789.123);
+    QCOMPARE(basePointOfRow(grid, 1).y, 987654321.5);
 }
 
 void TestTransformations::statusTexts() {
@@ -100,9 +104,10 @@ void TestTransformations::statusTexts() {
         std::string("X=  -1.000 , Y=  0.000       [ZoomFactor:2.000 , Xm:25.000 , Ym:-3.000]"));
     CoordTable grid = gridOf({"12.5,abc", "|", ","});
     grid.setRow(1);
-    QCOMPARE(tableStatusText(grid, true), std::string("選択座標(加算図形)　：X=  12.500 , Y=abc"));
+    QCOMPARE(tableStatusText(grid, kAddedStatusHead),
+             std::string("選択座標(加算図形)　：X=  12.500 , Y=abc"));
     grid.setRow(2);
-    QCOMPARE(tableStatusText(grid, false),
+    QCOMPARE(tableStatusText(grid, kSubtractedStatusHead),
              std::string("選択座標(減算図形)　：X=<<図形区切り>> , Y="));
 }
 

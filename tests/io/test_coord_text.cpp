@@ -9,6 +9,7 @@
 
 #include "IoTestUtil.h"
 #include "io/CoordText.h"
+#include "io/FileTokens.h"
 #include "io/TextFile.h"
 
 using namespace kuvanto;
@@ -199,7 +200,8 @@ private slots:
                 grid.setRows(rows + 2);
                 for (int r = 1; r <= rows; ++r) {
                     std::string x = randomText();
-                    if (x.empty() || x == kAddMarker || x == kSubtractedMarker) x += "x";
+                    if (x.empty() || x == kAddedSectionToken || x == kSubtractedSectionToken)
+                        x += "x";
                     grid.setText(r, 0, x);
                     grid.setText(r, 1, randomText());
                 }

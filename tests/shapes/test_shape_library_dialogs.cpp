@@ -172,7 +172,7 @@ void ShapeLibraryDialogsTest::readErrors_data() {
     QTest::addColumn<QByteArray>("data");
     QTest::addColumn<QString>("message");
     QTest::newRow("empty pre.ini")
-        << QByteArray() << QByteArray("A,\r\n") << ShapeLibrary::kRegistryReadError;
+        << QByteArray() << QByteArray("A,\r\n") << QString(ShapeLibrary::kRegistryReadError);
     QTest::newRow("data file without marker line")
         << QByteArray("T,t.csv\r\n") << QByteArray("A,\r\nX,Y\r\n0,0\r\n1,1\r\n")
         << "登録図形座標ファイル(";
@@ -238,15 +238,15 @@ void ShapeLibraryDialogsTest::registrationRefusals_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("message");
     QTest::newRow("data file name with a comma") << "data/a,b.csv"
-                                                 << "名前" << ShapeLibrary::kBadFileName;
+                                                 << "名前" << QString(ShapeLibrary::kBadFileName);
     QTest::newRow("data file name with a quote") << "data/a\"b.csv"
-                                                 << "名前" << ShapeLibrary::kBadFileName;
+                                                 << "名前" << QString(ShapeLibrary::kBadFileName);
     QTest::newRow("data file outside the data folder")
         << "elsewhere/t.csv"
-        << "名前" << ShapeLibrary::kOutsideDataFolder;
+        << "名前" << QString(ShapeLibrary::kOutsideDataFolder);
     QTest::newRow("data file of a new name outside the data folder")
         << "elsewhere/new.csv"
-        << "名前" << ShapeLibrary::kOutsideDataFolder;
+        << "名前" << QString(ShapeLibrary::kOutsideDataFolder);
 }
 
 void ShapeLibraryDialogsTest::registrationRefusals() {

@@ -433,6 +433,33 @@ private slots:
         QVERIFY(part.out.endsWith("単位長さ当たりの質量\t20.936\tkg/m\n"));
     }
 
+    // --lang en names the items, heads, headings and the mass line in English, with the same
+    // numbers; the JSON is the same in either language; the file is read as in Japanese.
+    void englishOutput() {
+        const QString path = Fixture(QStringLiteral("rectangle-with-hole.csv"));
+        const QString density = QStringLiteral("--density=7.8");
+        const Outcome japanese = runCalc({density, path});
+        const Outcome english =
+            runCalc({QStringLiteral("--lang"), QStringLiteral("en"), density, path});
+        QCOMPARE(english.status, 0);
+        const QStringList lines = QString::fromUtf8(english.out).split(QLatin1Char('\n'));
+        QCOMPARE(lines.value(0), QStringLiteral("Item\tSymbol\tAdded 1\tSubtracted 2\tTotal"));
+        QCOMPARE(lines.value(1), QStringLiteral("Area\tA\t2.0000E4\t-5.0000E3\t1.5000E4"));
+        QVERIFY(lines.contains(QStringLiteral("[About the centroid]")));
+        QVERIFY(english.out.endsWith("Mass per unit length\t117\tkg/m\n"));
+        QCOMPARE(Cell(english.out, QStringLiteral("Total"), QStringLiteral("Ix")),
+                 Cell(japanese.out, QStringLiteral("総合"), QStringLiteral("Ix")));
+        QCOMPARE(japanese.out.count('\n'), english.out.count('\n'));
+
+        const Outcome json = runCalc({QStringLiteral("--json"), path});
+        QCOMPARE(runCalc({QStringLiteral("--lang=en"), QStringLiteral("--json"), path}).out,
+                 json.out);
+
+        const Outcome unknown = runCalc({QStringLiteral("--lang"), QStringLiteral("fi"), path});
+        QCOMPARE(unknown.status, 2);
+        QVERIFY(unknown.err.contains("--lang"));
+    }
+
     void help() {
         const Outcome run = runCalc({QStringLiteral("--help")});
         QCOMPARE(run.status, 0);

@@ -23,7 +23,7 @@ QString Q(std::string_view text) {
 // value that could not be computed) is null, and the rows of the combined section only are left
 // out of the figures.
 QJsonObject valuesObject(const ColumnValues& column) {
-    const bool combined = column.kind == kTotalHead;
+    const bool combined = column.kind == ColumnKind::Combined;
     QJsonObject values;
     for (Property p : kAllProperties) {
         if (isCombinedOnlyProperty(p) && !combined) continue;
@@ -62,12 +62,12 @@ std::string CalcJson::text(const ResultTable& result, const std::vector<ColumnVa
     QJsonObject combined;
     int addedIndex = 0, subtractedIndex = 0;
     for (const ColumnValues& column : values) {
-        if (column.kind == kTotalHead) {
+        if (column.kind == ColumnKind::Combined) {
             combined.insert(QStringLiteral("head"), Q(column.head));
             combined.insert(QStringLiteral("values"), valuesObject(column));
             continue;
         }
-        const bool added = column.kind == kAddKind;
+        const bool added = column.kind == ColumnKind::Added;
         QJsonObject figure;
         figure.insert(QStringLiteral("head"), Q(column.head));
         figure.insert(QStringLiteral("table"),

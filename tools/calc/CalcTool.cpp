@@ -4,6 +4,7 @@
 // exactly the texts the result view would show.
 #include "CalcTool.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <cerrno>
 #include <cmath>
@@ -21,6 +22,7 @@
 #include "core/OutlineInsertion.h"
 #include "io/CoordCsv.h"
 #include "io/ResultExport.h"
+#include "io/ResultTexts.h"
 #include "io/ShippedLibrary.h"
 #include "io/TextFile.h"
 
@@ -39,6 +41,23 @@ void writeLine(std::FILE* stream, std::string_view text) {
 
 QString Quoted(const QString& text) {
     return QLatin1Char('"') + text + QLatin1Char('"');
+}
+
+// A text of the core in the interface language.
+std::string shownText(const char* context, std::string_view text) {
+    return QCoreApplication::translate(context, std::string(text).c_str()).toStdString();
+}
+
+// The result table with its items, headings and column heads in the interface language (the
+// same table in Japanese).
+ResultTable shownTable(const ResultTable& result) {
+    ResultTable shown = result;
+    for (int row = 0; row < ResultTable::kRows; ++row)
+        if (!result.text(row, 0).empty())
+            shown.setText(row, 0, ResultTexts::item(row).toStdString());
+    for (int col = 0; col < result.cols(); ++col)
+        shown.setText(kHeaderRow, col, ResultTexts::columnHead(result, col).toStdString());
+    return shown;
 }
 
 }  // namespace
@@ -103,6 +122,14 @@ std::optional<CalcOptions> CalcTool::parseArgs(const QStringList& args, QString*
             torsionSetting = true;
         } else if (arg == QLatin1String("--json")) {
             options.json = true;
+        } else if (arg == QLatin1String("--lang") || arg.startsWith(QLatin1String("--lang="))) {
+            if (arg == QLatin1String("--lang") && i + 1 >= args.size())
+                return fail(QStringLiteral("--lang needs a language: ja or en"));
+            const QString value = arg == QLatin1String("--lang") ? args[++i] : arg.mid(7);
+            const std::optional<Language> language = InterfaceLanguage::parse(value);
+            if (!language)
+                return fail(QStringLiteral("--lang: %1 is not ja or en").arg(Quoted(value)));
+            options.language = *language;
         } else if (arg == QLatin1String("--density")) {
             if (i + 1 >= args.size())
                 return fail(QStringLiteral("--density needs a value (g/cm^3)"));
@@ -141,7 +168,8 @@ std::string CalcTool::helpText() {
     return std::string(
                "Usage: kuvanto-calc [--density RHO] [--json] [--torsion [--nu V] [--mesh-size H]] "
                "FILE\n") +
-           "       kuvanto-calc [DXF options] [--density RHO] [--json] [--torsion ...] DRAWING.dxf\n"
+           "       kuvanto-calc [DXF options] [--density RHO] [--json] [--torsion ...] "
+           "DRAWING.dxf\n"
            "       kuvanto-calc [--density RHO] [--json] [--torsion ...] --shape NAME\n"
            "       kuvanto-calc --library\n"
            "\n"
@@ -170,6 +198,10 @@ std::string CalcTool::helpText() {
            "                   単位長さ当たりの質量<TAB>MASS<TAB>kg/m\n"
            "                 with MASS rounded to three decimals (7.8 on a 100 x 200\n"
            "                 rectangle gives 156). Also written --density=RHO.\n"
+           "  --lang ja|en   the language of the item names, column heads, headings and\n"
+           "                 messages: Japanese (the default, as the result export writes\n"
+           "                 them) or English. The JSON keys and its \"item\" and \"head\"\n"
+           "                 texts stay as they are in either language.\n"
            "  --json         print the results as one JSON object instead:\n"
            "                   {\"heads\": [figure and combined column heads],\n"
            "                    \"rows\": [{\"item\", \"symbol\", \"cells\": [texts]}, ...],\n"
@@ -346,7 +378,8 @@ int CalcTool::calculate(const CalcOptions& options, const CoordTable& add,
     resetResultTable(result);
     std::vector<ColumnValues> values;
     if (!runCalculation(add, subtracted, result, options.json ? &values : nullptr)) {
-        writeLine(err, kFailureMessage);
+        writeLine(err,
+                  QCoreApplication::translate("ResultTable", kFailureMessage.data()).toStdString());
         return kExitCalcFailed;
     }
 
@@ -365,9 +398,9 @@ int CalcTool::calculate(const CalcOptions& options, const CoordTable& add,
     if (options.torsion) {
         torsion = CalcTorsion::run(add, subtracted, options.poissonRatio, options.meshSize);
         if (torsion->status != TorsionStatus::Ok)
-            writeLine(err, std::string(TorsionAnalysis::message(torsion->status)));
+            writeLine(err, shownText("TorsionAnalysis", TorsionAnalysis::message(torsion->status)));
         else if (torsion->result.overlapping)
-            writeLine(err, std::string(TorsionAnalysis::overlapNotice()));
+            writeLine(err, shownText("TorsionAnalysis", TorsionAnalysis::overlapNotice()));
     }
     const bool torsionOk = !torsion || torsion->status == TorsionStatus::Ok;
 
@@ -386,11 +419,13 @@ int CalcTool::calculate(const CalcOptions& options, const CoordTable& add,
         }
         Write(out, CalcJson::text(result, values, options.density, mass, extra));
     } else {
-        std::string lines = unixLines(exportResultText(result));
+        std::string lines = unixLines(exportResultText(shownTable(result)));
         if (!lines.empty() && lines.back() != '\n') lines += '\n';
         if (torsion && torsionOk)
             lines += CalcTorsion::tableLines(torsion->result, result.cols() - 2);
-        if (mass) lines += std::string(kMassLabel) + '\t' + *mass + '\t' + kMassUnit + '\n';
+        if (mass)
+            lines += QCoreApplication::translate("CalcTool", kMassLabel).toStdString() + '\t' +
+                     *mass + '\t' + kMassUnit + '\n';
         Write(out, lines);
     }
     return torsionOk ? kExitOk : kExitCalcFailed;

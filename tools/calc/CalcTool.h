@@ -14,6 +14,7 @@
 #include "CalcDxf.h"
 #include "core/CoordTable.h"
 #include "core/ResultTable.h"
+#include "io/InterfaceLanguage.h"
 
 namespace kuvanto {
 
@@ -28,6 +29,7 @@ struct CalcOptions {
     bool torsion = false;           // --torsion: the finite-element torsion and shear block
     double poissonRatio = 0.3;      // --nu
     double meshSize = 0;            // --mesh-size: largest element edge; 0 for the default
+    Language language = Language::Japanese;  // --lang
 };
 
 class CalcTool {
@@ -38,8 +40,9 @@ public:
     static constexpr int kExitUsage = 2;         // bad arguments or a file that cannot be read
     static constexpr int kExitOutputFailed = 3;  // the output could not be written
 
-    // The line label of the mass per metre in the text output.
-    static constexpr const char* kMassLabel = "単位長さ当たりの質量";
+    // The line label of the mass per metre in the text output (translated with the context
+    // "CalcTool").
+    static constexpr const char* kMassLabel = QT_TRANSLATE_NOOP("CalcTool", "単位長さ当たりの質量");
     static constexpr const char* kMassUnit = "kg/m";
 
     // Parses the arguments after the program name. Returns nothing on a usage error and sets

@@ -1,6 +1,8 @@
 // The torsion block of kuvanto-calc: the analysis of the tables' figures and its two outputs.
 #include "CalcTorsion.h"
 
+#include <QCoreApplication>
+
 #include "core/torsion/TorsionRows.h"
 
 namespace kuvanto {
@@ -15,9 +17,14 @@ TorsionOutcome CalcTorsion::run(const CoordTable& added, const CoordTable& subtr
 }
 
 std::string CalcTorsion::tableLines(const TorsionResult& result, int columns) {
-    std::string lines = "\n" + std::string(TorsionRows::kHeading) + "\n";
+    const auto shown = [](std::string_view text) {
+        return QCoreApplication::translate("TorsionRows", std::string(text).c_str()).toStdString();
+    };
+    std::string lines = "\n";
+    lines += shown(TorsionRows::kHeading);
+    lines += '\n';
     for (const TorsionRowText& row : TorsionRows::texts(result)) {
-        lines += std::string(row.item) + '\t' + std::string(row.symbol);
+        lines += shown(row.item) + '\t' + std::string(row.symbol);
         for (int col = 1; col < columns; ++col) lines += '\t';
         lines += '\t' + row.value + '\n';
     }

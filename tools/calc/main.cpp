@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "CalcTool.h"
+#include "io/InterfaceLanguage.h"
 #include "io/NativePath.h"
 
 int main(int argc, char* argv[]) {
@@ -18,6 +19,10 @@ int main(int argc, char* argv[]) {
     if (!options) {
         std::fprintf(stderr, "kuvanto-calc: %s\nTry 'kuvanto-calc --help'.\n",
                      error.toUtf8().constData());
+        return kuvanto::CalcTool::kExitUsage;
+    }
+    if (!kuvanto::InterfaceLanguage::install(options->language)) {
+        std::fprintf(stderr, "kuvanto-calc: the English translation is missing\n");
         return kuvanto::CalcTool::kExitUsage;
     }
     const int status = kuvanto::CalcTool::run(*options, stdout, stderr);

@@ -9,6 +9,7 @@
 // kuvanto-shot SHEET.pdf --print FILE: reads FILE, calculates, and writes the printed sheet of
 // the section into a PDF file, as printing to "PDFファイル" does, without a dialog.
 // kuvanto-shot OUT.txt --export FILE: the same, writing the result export instead.
+// --lang ja|en, with any of these, chooses the interface language (Japanese when not given).
 // Output files are written through the program's safe writer under exactly the names given (a
 // read-only file is refused). Exit status 0 on success, 1 when the picture or sheet could not be
 // made or written, 2 for a usage error or a FILE that cannot be read.
@@ -32,6 +33,7 @@
 #include "editing/CoordTableEditor.h"
 #include "editing/Messenger.h"
 #include "editing/Workspace.h"
+#include "io/InterfaceLanguage.h"
 #include "io/NativePath.h"
 #include "io/SafeWrite.h"
 #include "io/ShippedLibrary.h"
@@ -59,8 +61,8 @@ public:
 
 int Usage() {
     std::fprintf(stderr,
-                 "usage: kuvanto-shot OUT.png [--tab 1|2|3] [--rows A-B] [--dialog NAME|list] "
-                 "[FILE]\n"
+                 "usage: kuvanto-shot OUT.png [--lang ja|en] [--tab 1|2|3] [--rows A-B] "
+                 "[--dialog NAME|list] [FILE]\n"
                  "       kuvanto-shot OUT.png --library PART\n"
                  "       kuvanto-shot SHEET.pdf --print FILE\n"
                  "       kuvanto-shot OUT.txt --export FILE\n");
@@ -176,6 +178,16 @@ int main(int argc, char* argv[]) {
     std::optional<FileOutput> fileOutput;
     QString part;
     int firstRow = 0, lastRow = 0;
+    // The interface language: Japanese unless --lang says otherwise, whatever the system's, so
+    // that shots do not depend on the machine.
+    QString languageError;
+    const std::optional<kuvanto::Language> language =
+        kuvanto::InterfaceLanguage::takeOption(args, &languageError);
+    if (!languageError.isEmpty()) return Usage();
+    if (!kuvanto::InterfaceLanguage::install(language.value_or(kuvanto::Language::Japanese))) {
+        std::fprintf(stderr, "kuvanto-shot: the English translation is missing\n");
+        return 1;
+    }
     while (!args.isEmpty()) {
         const QString arg = args.takeFirst();
         if (arg == QLatin1String("--print")) {

@@ -9,7 +9,7 @@
 #include "core/torsion/TorsionSolver.h"
 
 // Marks a text of the core for translation without changing it.
-#define KUVANTO_TRANSLATE_NOOP(context, text) text
+#include "core/TranslationMarker.h"
 
 namespace kuvanto {
 
@@ -39,8 +39,8 @@ std::vector<SectionFigure> TorsionAnalysis::figuresOf(const CoordTable& added,
             return true;
         };
     };
-    if (!buildFigures(added, kAddKind, counter, collect(1)) ||
-        !buildFigures(subtracted, kSubtractedKind, counter, collect(-1)))
+    if (!buildFigures(added, TableKind::Added, counter, collect(1)) ||
+        !buildFigures(subtracted, TableKind::Subtracted, counter, collect(-1)))
         return {};
     return figures;
 }
@@ -132,33 +132,31 @@ std::string_view TorsionAnalysis::message(TorsionStatus status) {
         case TorsionStatus::Ok:
             return {};
         case TorsionStatus::NoSection:
-            return KUVANTO_TRANSLATE_NOOP("TorsionAnalysis",
-                                          "ねじり・せん断: 計算できる断面がありません。");
+            return QT_TRANSLATE_NOOP("TorsionAnalysis",
+                                     "ねじり・せん断: 計算できる断面がありません。");
         case TorsionStatus::BadPoissonRatio:
-            return KUVANTO_TRANSLATE_NOOP(
+            return QT_TRANSLATE_NOOP(
                 "TorsionAnalysis", "ねじり・せん断: ポアソン比は0以上0.5未満で指定してください。");
         case TorsionStatus::NegativeCoverage:
-            return KUVANTO_TRANSLATE_NOOP(
+            return QT_TRANSLATE_NOOP(
                 "TorsionAnalysis",
                 "ねじり・せん断: 減算図形が加算図形の外にはみ出しているため計算できません。");
         case TorsionStatus::TooLarge:
-            return KUVANTO_TRANSLATE_NOOP(
+            return QT_TRANSLATE_NOOP(
                 "TorsionAnalysis",
                 "ねじり・せん断: "
                 "断面が大きすぎて要素分割できません。要素寸法を大きくしてください。");
         case TorsionStatus::Cancelled:
-            return KUVANTO_TRANSLATE_NOOP("TorsionAnalysis",
-                                          "ねじり・せん断: 計算を中止しました。");
+            return QT_TRANSLATE_NOOP("TorsionAnalysis", "ねじり・せん断: 計算を中止しました。");
         case TorsionStatus::Failed:
-            return KUVANTO_TRANSLATE_NOOP("TorsionAnalysis",
-                                          "ねじり・せん断: 計算できませんでした。");
+            return QT_TRANSLATE_NOOP("TorsionAnalysis", "ねじり・せん断: 計算できませんでした。");
     }
     return {};
 }
 
 std::string_view TorsionAnalysis::overlapNotice() {
-    return KUVANTO_TRANSLATE_NOOP("TorsionAnalysis",
-                                  "ねじり・せん断: 加算図形の重なった部分は二重に数えています。");
+    return QT_TRANSLATE_NOOP("TorsionAnalysis",
+                             "ねじり・せん断: 加算図形の重なった部分は二重に数えています。");
 }
 
 }  // namespace kuvanto

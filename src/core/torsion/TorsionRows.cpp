@@ -6,7 +6,7 @@
 #include "core/NumberText.h"
 
 // Marks a text of the core for translation without changing it.
-#define KUVANTO_TRANSLATE_NOOP(context, text) text
+#include "core/TranslationMarker.h"
 
 namespace kuvanto {
 
@@ -21,29 +21,26 @@ struct Caption {
 // The polar moment Ip of the rows above is a purely geometric quantity; J is the torsion
 // constant, which equals Ip only for round sections, so the captions keep them apart.
 constexpr Caption kCaptions[] = {
-    {TorsionRow::TorsionConstant, KUVANTO_TRANSLATE_NOOP("TorsionRows", "サンブナンねじり定数"),
-     "J"},
-    {TorsionRow::WarpingConstant, KUVANTO_TRANSLATE_NOOP("TorsionRows", "曲げねじり定数"), "Iw"},
-    {TorsionRow::ShearCentreX, KUVANTO_TRANSLATE_NOOP("TorsionRows", "せん断中心X"), "x_s"},
-    {TorsionRow::ShearCentreY, KUVANTO_TRANSLATE_NOOP("TorsionRows", "せん断中心Y"), "y_s"},
-    {TorsionRow::ShearCentreOffsetX, KUVANTO_TRANSLATE_NOOP("TorsionRows", "図心からのせん断中心X"),
+    {TorsionRow::TorsionConstant, QT_TRANSLATE_NOOP("TorsionRows", "サンブナンねじり定数"), "J"},
+    {TorsionRow::WarpingConstant, QT_TRANSLATE_NOOP("TorsionRows", "曲げねじり定数"), "Iw"},
+    {TorsionRow::ShearCentreX, QT_TRANSLATE_NOOP("TorsionRows", "せん断中心X"), "x_s"},
+    {TorsionRow::ShearCentreY, QT_TRANSLATE_NOOP("TorsionRows", "せん断中心Y"), "y_s"},
+    {TorsionRow::ShearCentreOffsetX, QT_TRANSLATE_NOOP("TorsionRows", "図心からのせん断中心X"),
      "x_s-x_bar"},
-    {TorsionRow::ShearCentreOffsetY, KUVANTO_TRANSLATE_NOOP("TorsionRows", "図心からのせん断中心Y"),
+    {TorsionRow::ShearCentreOffsetY, QT_TRANSLATE_NOOP("TorsionRows", "図心からのせん断中心Y"),
      "y_s-y_bar"},
-    {TorsionRow::TrefftzCentreX, KUVANTO_TRANSLATE_NOOP("TorsionRows", "せん断中心X(Trefftz)"),
+    {TorsionRow::TrefftzCentreX, QT_TRANSLATE_NOOP("TorsionRows", "せん断中心X(Trefftz)"),
      "x_s_trefftz"},
-    {TorsionRow::TrefftzCentreY, KUVANTO_TRANSLATE_NOOP("TorsionRows", "せん断中心Y(Trefftz)"),
+    {TorsionRow::TrefftzCentreY, QT_TRANSLATE_NOOP("TorsionRows", "せん断中心Y(Trefftz)"),
      "y_s_trefftz"},
-    {TorsionRow::ShearAreaX, KUVANTO_TRANSLATE_NOOP("TorsionRows", "せん断断面積X"), "Asx"},
-    {TorsionRow::ShearAreaY, KUVANTO_TRANSLATE_NOOP("TorsionRows", "せん断断面積Y"), "Asy"},
-    {TorsionRow::ShearAreaMajor, KUVANTO_TRANSLATE_NOOP("TorsionRows", "せん断断面積(主軸u)"),
-     "Asu"},
-    {TorsionRow::ShearAreaMinor, KUVANTO_TRANSLATE_NOOP("TorsionRows", "せん断断面積(主軸v)"),
-     "Asv"},
-    {TorsionRow::PoissonRatio, KUVANTO_TRANSLATE_NOOP("TorsionRows", "ポアソン比"), "ν"},
-    {TorsionRow::Elements, KUVANTO_TRANSLATE_NOOP("TorsionRows", "要素数"), "elements"},
-    {TorsionRow::ErrorTorsionConstant, KUVANTO_TRANSLATE_NOOP("TorsionRows", "推定誤差(J)"), "%"},
-    {TorsionRow::ErrorWarpingConstant, KUVANTO_TRANSLATE_NOOP("TorsionRows", "推定誤差(Iw)"), "%"},
+    {TorsionRow::ShearAreaX, QT_TRANSLATE_NOOP("TorsionRows", "せん断断面積X"), "Asx"},
+    {TorsionRow::ShearAreaY, QT_TRANSLATE_NOOP("TorsionRows", "せん断断面積Y"), "Asy"},
+    {TorsionRow::ShearAreaMajor, QT_TRANSLATE_NOOP("TorsionRows", "せん断断面積(主軸u)"), "Asu"},
+    {TorsionRow::ShearAreaMinor, QT_TRANSLATE_NOOP("TorsionRows", "せん断断面積(主軸v)"), "Asv"},
+    {TorsionRow::PoissonRatio, QT_TRANSLATE_NOOP("TorsionRows", "ポアソン比"), "ν"},
+    {TorsionRow::Elements, QT_TRANSLATE_NOOP("TorsionRows", "要素数"), "elements"},
+    {TorsionRow::ErrorTorsionConstant, QT_TRANSLATE_NOOP("TorsionRows", "推定誤差(J)"), "%"},
+    {TorsionRow::ErrorWarpingConstant, QT_TRANSLATE_NOOP("TorsionRows", "推定誤差(Iw)"), "%"},
 };
 
 std::string valueText(TorsionRow row, const TorsionResult& result) {

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/TranslationMarker.h"
 #include "core/torsion/TorsionResult.h"
 
 namespace kuvanto {
@@ -38,7 +39,9 @@ struct TorsionRowText {
 
 class TorsionRows {
 public:
-    static constexpr std::string_view kHeading = "[ねじり・せん断]";
+    // Translated where shown, as the rows' items are, with the context "TorsionRows".
+    static constexpr std::string_view kHeading =
+        QT_TRANSLATE_NOOP("TorsionRows", "[ねじり・せん断]");
 
     // Every row of the block with the value texts of the result.
     static std::vector<TorsionRowText> texts(const TorsionResult& result);
