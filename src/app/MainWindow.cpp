@@ -40,6 +40,7 @@
 #include "app/RecentFiles.h"
 #include "app/ShapeMenuCommands.h"
 #include "app/ToolbarIcons.h"
+#include "app/TorsionPanel.h"
 #include "app/VersionDialog.h"
 #include "app/WindowEditing.h"
 #include "canvas/SectionCanvas.h"
@@ -282,7 +283,13 @@ void MainWindow::buildLayout() {
     // The right half: the section to scale with its centroid and axes.
     resultDiagram_ = new SectionDiagram(ws_.addGrid, ws_.subtractedGrid, ws_.resultGrid, ws_.colors,
                                         resultFrame_);
-    resultLayout->addWidget(resultDiagram_, 2);
+    // Below the drawing: Poisson's ratio and the progress of the torsion analysis.
+    auto* diagramColumn = new QVBoxLayout;
+    diagramColumn->addWidget(resultDiagram_, 1);
+    torsionPanel_ = new TorsionPanel(ws_, resultFrame_);
+    diagramColumn->addWidget(torsionPanel_);
+    resultLayout->addLayout(diagramColumn, 2);
+    connect(torsionPanel_, &TorsionPanel::blockChanged, this, [this] { refreshViews(false); });
     pages_->addWidget(resultFrame_);
     outer->addWidget(pages_, 1);
 
@@ -506,6 +513,7 @@ void MainWindow::tabStrip1Click() {
         activeGrid_ = add ? ActiveGrid::add : ActiveGrid::Subtracted;
         applyEnabling(tabEnabling(caption, false));
         endFreehand();
+        torsionPanel_->drop();  // the tables may change from here on
     } else if (caption == kResultTabCaption) {
         pages_->setCurrentWidget(resultFrame_);
         applyEnabling(tabEnabling(caption, false));  // exit only, until the run succeeds
@@ -514,6 +522,10 @@ void MainWindow::tabStrip1Click() {
         // Leaving a figure tab always ends freehand drawing, whatever the calculation gives.
         endFreehand();
         const bool ok = ws_.runCalculation();
+        if (ok)
+            torsionPanel_->start();  // the finite-element block follows on its worker
+        else
+            torsionPanel_->drop();
         refreshViews(false);
         applyEnabling(tabEnabling(caption, ok));
     }

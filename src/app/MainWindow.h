@@ -36,6 +36,7 @@ class FigurePage;
 class SectionCanvas;
 class Messenger;
 class ResultTableModel;
+class TorsionPanel;
 class ViewPanel;
 class WindowEditing;
 
@@ -56,6 +57,8 @@ public:
     WindowEditing& editing() { return *editing_; }
     Messenger& msg() { return *messenger_; }
     SectionCanvas* canvas() const { return canvas_; }
+    // The result tab's torsion controls and the worker of its analysis.
+    TorsionPanel* torsionPanel() const { return torsionPanel_; }
     // The folder the file dialogs start in.
     QString fileFolder() const { return startFolder(); }
 
@@ -178,6 +181,7 @@ private:
     QTableView* addView_ = nullptr;
     QTableView* subtractedView_ = nullptr;
     QTableView* resultView_ = nullptr;
+    TorsionPanel* torsionPanel_ = nullptr;
     // Compared by address only: the filter may see them while the views are being destroyed.
     const QObject* resultViewport_ = nullptr;
     const QObject* resultHeaderViewport_ = nullptr;

@@ -19,6 +19,7 @@
 #include "core/Mass.h"
 #include "core/NumberText.h"
 #include "core/OutlineInsertion.h"
+#include "core/torsion/TorsionRows.h"
 #include "io/CoordCsv.h"
 #include "io/ResultExport.h"
 #include "io/ShippedLibrary.h"
@@ -141,7 +142,8 @@ std::string CalcTool::helpText() {
     return std::string(
                "Usage: kuvanto-calc [--density RHO] [--json] [--torsion [--nu V] [--mesh-size H]] "
                "FILE\n") +
-           "       kuvanto-calc [DXF options] [--density RHO] [--json] [--torsion ...] DRAWING.dxf\n"
+           "       kuvanto-calc [DXF options] [--density RHO] [--json] [--torsion ...] "
+           "DRAWING.dxf\n"
            "       kuvanto-calc [--density RHO] [--json] [--torsion ...] --shape NAME\n"
            "       kuvanto-calc --library\n"
            "\n"
@@ -368,6 +370,7 @@ int CalcTool::calculate(const CalcOptions& options, const CoordTable& add,
             writeLine(err, std::string(TorsionAnalysis::message(torsion->status)));
         else if (torsion->result.overlapping)
             writeLine(err, std::string(TorsionAnalysis::overlapNotice()));
+        if (torsion->status == TorsionStatus::Ok) TorsionRows::write(result, torsion->result);
     }
     const bool torsionOk = !torsion || torsion->status == TorsionStatus::Ok;
 
@@ -388,8 +391,6 @@ int CalcTool::calculate(const CalcOptions& options, const CoordTable& add,
     } else {
         std::string lines = unixLines(exportResultText(result));
         if (!lines.empty() && lines.back() != '\n') lines += '\n';
-        if (torsion && torsionOk)
-            lines += CalcTorsion::tableLines(torsion->result, result.cols() - 2);
         if (mass) lines += std::string(kMassLabel) + '\t' + *mass + '\t' + kMassUnit + '\n';
         Write(out, lines);
     }

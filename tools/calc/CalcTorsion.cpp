@@ -1,7 +1,5 @@
-// The torsion block of kuvanto-calc: the analysis of the tables' figures and its two outputs.
+// The torsion block of kuvanto-calc: the analysis of the tables' figures and its JSON object.
 #include "CalcTorsion.h"
-
-#include "core/torsion/TorsionRows.h"
 
 namespace kuvanto {
 
@@ -12,16 +10,6 @@ TorsionOutcome CalcTorsion::run(const CoordTable& added, const CoordTable& subtr
     options.poissonRatio = nu;
     options.elementSize = elementSize;
     return TorsionAnalysis::run(figures, options);
-}
-
-std::string CalcTorsion::tableLines(const TorsionResult& result, int columns) {
-    std::string lines = "\n" + std::string(TorsionRows::kHeading) + "\n";
-    for (const TorsionRowText& row : TorsionRows::texts(result)) {
-        lines += std::string(row.item) + '\t' + std::string(row.symbol);
-        for (int col = 1; col < columns; ++col) lines += '\t';
-        lines += '\t' + row.value + '\n';
-    }
-    return lines;
 }
 
 QJsonObject CalcTorsion::jsonObject(const TorsionResult& result) {
