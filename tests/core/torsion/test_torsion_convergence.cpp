@@ -1,7 +1,7 @@
 // J and Iw of the shipped H, I, channel and angle parts at the default mesh against converged
-// values: torsion-converged.csv (made by bench/torsion's kuvanto-torsion-converged) holds them, computed
-// on meshes halved until J and Iw changed by less than 0.001 %. Every part of those categories
-// must be in the table, and each must come within 0.1 % at the default mesh.
+// values: torsion-converged.csv (made by bench/torsion's kuvanto-torsion-converged) holds them,
+// computed on meshes halved until J and Iw changed by less than 0.001 %. Every part of those
+// categories must be in the table, and each must come within 0.1 % at the default mesh.
 #include <QFile>
 #include <QTest>
 #include <cmath>
