@@ -12,6 +12,7 @@ KUVANTO_PACKAGES=(
   clang libclang-rt-14-dev
   librsvg2-bin help2man gzip dpkg-dev fakeroot file lintian appstream desktop-file-utils
   libdxflib-dev python3-ezdxf
+  libcgal-dev libeigen3-dev
 )
 
 missing=()

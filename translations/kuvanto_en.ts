@@ -824,6 +824,10 @@
         <source>プリンタ %1 に送れませんでした。</source>
         <translation>Could not send to printer %1.</translation>
     </message>
+    <message>
+        <source>[ねじり・せん断]</source>
+        <translation>[Torsion and shear]</translation>
+    </message>
 </context>
 <context>
     <name>PrinterDialog</name>
@@ -1032,6 +1036,74 @@ It has been removed from the recent files.</translation>
         <source>塑性断面係数V</source>
         <translation>Plastic section modulus V</translation>
     </message>
+    <message>
+        <source>[ねじり・せん断]</source>
+        <translation>[Torsion and shear]</translation>
+    </message>
+    <message>
+        <source>サンブナンねじり定数</source>
+        <translation>Torsion constant (Saint-Venant)</translation>
+    </message>
+    <message>
+        <source>曲げねじり定数</source>
+        <translation>Warping constant</translation>
+    </message>
+    <message>
+        <source>せん断中心X</source>
+        <translation>Shear centre X</translation>
+    </message>
+    <message>
+        <source>せん断中心Y</source>
+        <translation>Shear centre Y</translation>
+    </message>
+    <message>
+        <source>図心からのせん断中心X</source>
+        <translation>Shear centre X from centroid</translation>
+    </message>
+    <message>
+        <source>図心からのせん断中心Y</source>
+        <translation>Shear centre Y from centroid</translation>
+    </message>
+    <message>
+        <source>せん断中心X(Trefftz)</source>
+        <translation>Shear centre X (Trefftz)</translation>
+    </message>
+    <message>
+        <source>せん断中心Y(Trefftz)</source>
+        <translation>Shear centre Y (Trefftz)</translation>
+    </message>
+    <message>
+        <source>せん断断面積X</source>
+        <translation>Shear area X</translation>
+    </message>
+    <message>
+        <source>せん断断面積Y</source>
+        <translation>Shear area Y</translation>
+    </message>
+    <message>
+        <source>せん断断面積(主軸u)</source>
+        <translation>Shear area (principal axis u)</translation>
+    </message>
+    <message>
+        <source>せん断断面積(主軸v)</source>
+        <translation>Shear area (principal axis v)</translation>
+    </message>
+    <message>
+        <source>ポアソン比</source>
+        <translation>Poisson's ratio</translation>
+    </message>
+    <message>
+        <source>要素数</source>
+        <translation>Elements</translation>
+    </message>
+    <message>
+        <source>推定誤差(J)</source>
+        <translation>Estimated error (J)</translation>
+    </message>
+    <message>
+        <source>推定誤差(Iw)</source>
+        <translation>Estimated error (Iw)</translation>
+    </message>
 </context>
 <context>
     <name>ResultTable</name>
@@ -1196,77 +1268,6 @@ Are you sure?</translation>
     <message>
         <source>ねじり・せん断: 加算図形の重なった部分は二重に数えています。</source>
         <translation>Torsion and shear: overlapping parts of added figures are counted twice.</translation>
-    </message>
-</context>
-<context>
-    <name>TorsionRows</name>
-    <message>
-        <source>サンブナンねじり定数</source>
-        <translation>Torsion constant J</translation>
-    </message>
-    <message>
-        <source>曲げねじり定数</source>
-        <translation>Warping constant Iw</translation>
-    </message>
-    <message>
-        <source>せん断中心X</source>
-        <translation>Shear centre X</translation>
-    </message>
-    <message>
-        <source>せん断中心Y</source>
-        <translation>Shear centre Y</translation>
-    </message>
-    <message>
-        <source>図心からのせん断中心X</source>
-        <translation>Shear centre X from centroid</translation>
-    </message>
-    <message>
-        <source>図心からのせん断中心Y</source>
-        <translation>Shear centre Y from centroid</translation>
-    </message>
-    <message>
-        <source>せん断中心X(Trefftz)</source>
-        <translation>Shear centre X (Trefftz)</translation>
-    </message>
-    <message>
-        <source>せん断中心Y(Trefftz)</source>
-        <translation>Shear centre Y (Trefftz)</translation>
-    </message>
-    <message>
-        <source>せん断断面積X</source>
-        <translation>Shear area X</translation>
-    </message>
-    <message>
-        <source>せん断断面積Y</source>
-        <translation>Shear area Y</translation>
-    </message>
-    <message>
-        <source>せん断断面積(主軸u)</source>
-        <translation>Shear area (principal u)</translation>
-    </message>
-    <message>
-        <source>せん断断面積(主軸v)</source>
-        <translation>Shear area (principal v)</translation>
-    </message>
-    <message>
-        <source>ポアソン比</source>
-        <translation>Poisson&apos;s ratio</translation>
-    </message>
-    <message>
-        <source>要素数</source>
-        <translation>Elements</translation>
-    </message>
-    <message>
-        <source>推定誤差(J)</source>
-        <translation>Estimated error (J)</translation>
-    </message>
-    <message>
-        <source>推定誤差(Iw)</source>
-        <translation>Estimated error (Iw)</translation>
-    </message>
-    <message>
-        <source>[ねじり・せん断]</source>
-        <translation>[Torsion and shear]</translation>
     </message>
 </context>
 <context>
@@ -1880,6 +1881,10 @@ The last step is shortened so that the arc ends at the end of the range.</transl
         <source>FreeHandモード解除</source>
         <translation>End freehand mode</translation>
     </message>
+    <message>
+        <source>せん断中心表示</source>
+        <translation>Shear centre</translation>
+    </message>
 </context>
 <context>
     <name>kuvanto::SectionDiagram</name>
@@ -1902,6 +1907,10 @@ The last step is shortened so that the arc ends at the end of the range.</transl
     <message>
         <source>θ = %1°</source>
         <translation>θ = %1°</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
     </message>
 </context>
 <context>
@@ -2006,6 +2015,25 @@ The last step is shortened so that the arc ends at the end of the range.</transl
     <message>
         <source>挿入座標</source>
         <translation>Insert at</translation>
+    </message>
+</context>
+<context>
+    <name>kuvanto::TorsionPanel</name>
+    <message>
+        <source>ポアソン比 ν</source>
+        <translation>Poisson's ratio ν</translation>
+    </message>
+    <message>
+        <source>せん断中心とせん断断面積の計算に使うポアソン比 (0以上0.5未満)</source>
+        <translation>Poisson's ratio for the shear centre and the shear areas (0 or more, below 0.5)</translation>
+    </message>
+    <message>
+        <source>ねじり・せん断 %p%</source>
+        <translation>Torsion and shear %p%</translation>
+    </message>
+    <message>
+        <source>中止</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>

@@ -33,6 +33,7 @@
 #include "app/MassDialog.h"
 #include "app/RecentFiles.h"
 #include "app/ShapeMenuCommands.h"
+#include "app/TorsionPanel.h"
 #include "app/VersionDialog.h"
 #include "app/WindowEditing.h"
 #include "app/WindowLayout.h"
@@ -164,6 +165,7 @@ void MainWindow::wireLayout() {
     connect(ui_.tabStrip, &QTabBar::currentChanged, this, [this] { switchToSelectedTab(); });
     connect(ui_.panel, &ViewPanel::statusHint, this, &MainWindow::setStatus);
     connect(ui_.panel, &ViewPanel::helpRequested, this, &MainWindow::showHelp);
+    connect(ui_.torsionPanel, &TorsionPanel::blockChanged, this, [this] { refreshViews(false); });
     // The result table's context menu opens on the right button's release, over the cells and
     // the heading row.
     resultViewport_ = ui_.resultView->viewport();
@@ -267,6 +269,7 @@ void MainWindow::switchToSelectedTab() {
         shownTab_ = tab;
         commands_->allowForTab(tab, false);
         endFreehand();
+        ui_.torsionPanel->drop();  // the tables may change from here on
     } else {
         ui_.pages->setCurrentWidget(ui_.resultFrame);
         commands_->allowForTab(tab, false);  // what every tab allows, until the run succeeds
@@ -275,6 +278,10 @@ void MainWindow::switchToSelectedTab() {
         // Leaving a figure tab always ends freehand drawing, whatever the calculation gives.
         endFreehand();
         const bool ok = ws_.runCalculation();
+        if (ok)
+            ui_.torsionPanel->start();  // the finite-element block follows on its worker
+        else
+            ui_.torsionPanel->drop();
         refreshViews(false);
         commands_->allowForTab(tab, ok);
     }

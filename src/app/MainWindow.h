@@ -24,6 +24,7 @@ class QMenu;
 namespace kuvanto {
 
 class Messenger;
+class TorsionPanel;
 class WindowEditing;
 
 class MainWindow : public QMainWindow {
@@ -41,6 +42,8 @@ public:
     WindowEditing& editing() { return *editing_; }
     Messenger& msg() { return *messenger_; }
     SectionCanvas* canvas() const { return ui_.canvas; }
+    // The result tab's torsion controls and the worker of its analysis.
+    TorsionPanel* torsionPanel() const { return ui_.torsionPanel; }
     // The folder the file dialogs start in.
     QString fileFolder() const { return startFolder(); }
 

@@ -35,8 +35,8 @@ constexpr double kSymbolWidth = 1000;
 constexpr double kRowHeight = 330;
 
 // The blocks of the sheet, each a ruled table of the result rows that name it: three on the first
-// page beside the drawing, the principal axes, the moduli per fibre and the plastic values on the
-// second.
+// page beside the drawing, the principal axes, the moduli per fibre, the plastic values and the
+// torsion and shear block (once its analysis has run) on the second.
 struct BlockPlace {
     SheetBlock block;
     const char* caption;
@@ -52,6 +52,8 @@ constexpr BlockPlace kBlocks[] = {
      5000},
     {SheetBlock::Plastic, QT_TRANSLATE_NOOP("PrintSheet", "[塑性]"), 2, kLeft + kTableWidth + 1500,
      1000},
+    {SheetBlock::Torsion, QT_TRANSLATE_NOOP("PrintSheet", "[ねじり・せん断]"), 2,
+     kLeft + kTableWidth + 1500, 4500},
 };
 
 QString sheetText(const char* context, const char* text) {
@@ -157,6 +159,9 @@ void PrintSheet::paintBlocks(QPainter& painter, int page) const {
     const int col = result.cols() - 1;
     for (const BlockPlace& place : kBlocks) {
         if (place.page != page) continue;
+        if (place.block == SheetBlock::Torsion &&
+            result.text(Property::TorsionConstant, col).empty())
+            continue;
         std::vector<SheetRow> lines;
         for (int row : rowsOf(place.block)) {
             const ResultRowEntry& entry = kResultRows[static_cast<std::size_t>(row)];

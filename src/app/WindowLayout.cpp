@@ -14,6 +14,7 @@
 
 #include "app/FigurePage.h"
 #include "app/TabRules.h"
+#include "app/TorsionPanel.h"
 #include "canvas/SectionCanvas.h"
 #include "canvas/SectionDiagram.h"
 #include "canvas/ViewPanel.h"
@@ -126,7 +127,12 @@ WindowLayout WindowLayout::build(QMainWindow& window, Workspace& work) {
     // The right half: the section to scale with its centroid and axes.
     ui.resultDiagram = new SectionDiagram(work.addGrid, work.subtractedGrid, work.resultGrid,
                                           work.colors, ui.resultFrame);
-    resultLayout->addWidget(ui.resultDiagram, 2);
+    // Below the drawing: Poisson's ratio and the progress of the torsion analysis.
+    auto* diagramColumn = new QVBoxLayout;
+    diagramColumn->addWidget(ui.resultDiagram, 1);
+    ui.torsionPanel = new TorsionPanel(work, ui.resultFrame);
+    diagramColumn->addWidget(ui.torsionPanel);
+    resultLayout->addLayout(diagramColumn, 2);
     ui.pages->addWidget(ui.resultFrame);
     outer->addWidget(ui.pages, 1);
 

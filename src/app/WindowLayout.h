@@ -22,6 +22,7 @@ class ResultTableModel;
 class SectionCanvas;
 class SectionDiagram;
 class ViewPanel;
+class TorsionPanel;
 class Workspace;
 
 struct WindowLayout {
@@ -40,6 +41,7 @@ struct WindowLayout {
     SectionCanvas* canvas = nullptr;
     ViewPanel* panel = nullptr;
     SectionDiagram* resultDiagram = nullptr;
+    TorsionPanel* torsionPanel = nullptr;  // Poisson's ratio and the torsion analysis's progress
     QLabel* failureLabel = nullptr;
     QLabel* statusLabel = nullptr;
 

@@ -102,10 +102,13 @@ SectionCanvas::SectionCanvas(const CoordTable& add, const CoordTable& subtracted
     showCentroid_ = new QCheckBox(tr("図心表示"));
     showCentroid_->setObjectName(QStringLiteral("Check2"));
     showCentroid_->setChecked(true);
+    showShearCentre_ = new QCheckBox(tr("せん断中心表示"));
+    showShearCentre_->setObjectName(QStringLiteral("Shear_Centre_Check"));
+    showShearCentre_->setChecked(true);
     showPrincipalAxes_ = new QCheckBox(tr("主軸表示"));
     showPrincipalAxes_->setObjectName(QStringLiteral("Principal_Check"));
     showPrincipalAxes_->setChecked(false);
-    for (QCheckBox* check : {showOrigin_, showCentroid_, showPrincipalAxes_}) {
+    for (QCheckBox* check : {showOrigin_, showCentroid_, showShearCentre_, showPrincipalAxes_}) {
         lightText(check);
         check->setFocusPolicy(Qt::NoFocus);
     }
@@ -116,6 +119,7 @@ SectionCanvas::SectionCanvas(const CoordTable& add, const CoordTable& subtracted
     column->setSpacing(0);
     column->addWidget(switchWithLegend(showOrigin_, kOriginMarkColor, switches_));
     column->addWidget(switchWithLegend(showCentroid_, kCentroidMarkColor, switches_));
+    column->addWidget(switchWithLegend(showShearCentre_, kShearCentreColor, switches_));
     column->addWidget(switchWithLegend(showPrincipalAxes_, kMajorAxisColor, switches_));
     switches_->adjustSize();
 
@@ -139,6 +143,10 @@ SectionCanvas::SectionCanvas(const CoordTable& add, const CoordTable& subtracted
     });
     connect(showCentroid_, &QCheckBox::toggled, this, [this](bool on) {
         view_.showCentroid = on;
+        redrawSection();
+    });
+    connect(showShearCentre_, &QCheckBox::toggled, this, [this](bool on) {
+        view_.showShearCentre = on;
         redrawSection();
     });
     connect(showPrincipalAxes_, &QCheckBox::toggled, this, [this](bool on) {

@@ -40,6 +40,7 @@ public:
     QCheckBox* showOrigin() const { return showOrigin_; }
     QCheckBox* showCentroid() const { return showCentroid_; }
     QCheckBox* showPrincipalAxes() const { return showPrincipalAxes_; }
+    QCheckBox* showShearCentre() const { return showShearCentre_; }
     QCheckBox* freeHandCheck() const { return freehandCheck_; }
 
     // "AutoScale" as the drawing sees it; the view panel shows it. Turning it off or on here
@@ -87,6 +88,7 @@ private:
 
     QCheckBox* showOrigin_ = nullptr;
     QCheckBox* showCentroid_ = nullptr;
+    QCheckBox* showShearCentre_ = nullptr;
     QCheckBox* showPrincipalAxes_ = nullptr;
     QCheckBox* freehandCheck_ = nullptr;
     QWidget* switches_ = nullptr;

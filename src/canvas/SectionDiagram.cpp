@@ -137,6 +137,17 @@ void SectionDiagram::paintEvent(QPaintEvent*) {
     painter.drawLine(g + QPointF(-9, 0), g + QPointF(9, 0));
     painter.drawLine(g + QPointF(0, -9), g + QPointF(0, 9));
 
+    // The shear centre, once the torsion block has results: the same mark in its own colour,
+    // labelled, since it may lie outside the material (a channel's beyond its web).
+    if (const std::optional<Point> centre = shownShearCentre(result_)) {
+        const QPointF s = toPixel(centre->x, centre->y);
+        painter.setPen(QPen(bgrColor(kShearCentreColor), 1.5));
+        painter.drawEllipse(s, 5, 5);
+        painter.drawLine(s + QPointF(-9, 0), s + QPointF(9, 0));
+        painter.drawLine(s + QPointF(0, -9), s + QPointF(0, 9));
+        painter.drawText(s + QPointF(7, 16), tr("S"));
+    }
+
     painter.setClipping(false);
     painter.setPen(QColor(230, 230, 230));
     painter.drawText(

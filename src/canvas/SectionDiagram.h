@@ -1,6 +1,7 @@
 // The section drawn to scale beside the result table: the figures' outlines, the combined
-// centroid, the principal axes u and v through it and the plastic neutral axes, read from the
-// combined column of the result table. Drawn only while the table holds a completed run.
+// centroid, the principal axes u and v through it, the plastic neutral axes and the shear centre,
+// read from the combined column of the result table. Drawn only while the table holds a completed
+// run.
 #pragma once
 
 #include <QWidget>

@@ -18,6 +18,7 @@ using WorldPt = Point;
 inline constexpr std::uint32_t kCanvasBackColor = 0x404040;    // RGB(64, 64, 64)
 inline constexpr std::uint32_t kOriginMarkColor = 0x00FFFF;    // RGB(255, 255, 0), yellow
 inline constexpr std::uint32_t kCentroidMarkColor = 0xFF00FF;  // RGB(255, 0, 255), magenta
+inline constexpr std::uint32_t kShearCentreColor = 0xFFFFFF;   // RGB(255, 255, 255), white
 inline constexpr std::uint32_t kVertexMarkColor = 0x00FF00;    // RGB(0, 255, 0), green
 inline constexpr std::uint32_t kMajorAxisColor = 0xFFDC00;     // RGB(0, 220, 255), principal u
 inline constexpr std::uint32_t kMinorAxisColor = 0x78C878;     // RGB(120, 200, 120), v

@@ -117,7 +117,11 @@ void SectionView::redrawSection(SectionPainter& painter) {
 
     if (showOrigin) drawOriginMark(painter);
     WorldPt centroid;
-    if (centroidShown(&centroid)) drawCentroidMark(painter, centroid);
+    if (centroidShown(&centroid)) drawCentreMark(painter, centroid, kCentroidMarkColor);
+    if (showShearCentre) {
+        if (const std::optional<Point> centre = shownShearCentre(result_))
+            drawCentreMark(painter, {centre->x, centre->y}, kShearCentreColor);
+    }
     if (showPrincipalAxes) drawPrincipalAxes(painter);
     drawAuxGrid(painter);
 }
@@ -140,15 +144,15 @@ bool SectionView::centroidShown(WorldPt* at) const {
     return true;
 }
 
-void SectionView::drawCentroidMark(SectionPainter& painter, WorldPt g) {
+void SectionView::drawCentreMark(SectionPainter& painter, WorldPt g, std::uint32_t color) {
     const double r = markRadius();
     const double l = scaleWidth() / 3;
     drawWidth_ = 1;
     painter.setPenWidth(drawWidth_);
-    painter.circle(g, r, kCentroidMarkColor);
-    painter.circle(g, r / 2, kCentroidMarkColor);
-    painter.segment({g.x - l, g.y}, {g.x + l, g.y}, kCentroidMarkColor);
-    painter.segment({g.x, g.y + l}, {g.x, g.y - l}, kCentroidMarkColor);
+    painter.circle(g, r, color);
+    painter.circle(g, r / 2, color);
+    painter.segment({g.x - l, g.y}, {g.x + l, g.y}, color);
+    painter.segment({g.x, g.y + l}, {g.x, g.y - l}, color);
 }
 
 void SectionView::drawPrincipalAxes(SectionPainter& painter) {

@@ -45,6 +45,7 @@ public:
     bool showOrigin = true;
     bool showCentroid = true;
     bool showPrincipalAxes = false;  // the principal axes through the centroid
+    bool showShearCentre = true;     // once the torsion block has results
     bool autoScaleCheck = true;
     bool freeHandCheck = false;
     std::string gridStepBox = "None";
@@ -98,7 +99,9 @@ private:
     };
     const Extent& figureExtent();
     void drawOriginMark(SectionPainter& painter);
-    void drawCentroidMark(SectionPainter& painter, WorldPt at);
+    // The centroid's mark: two circles and a cross; the shear centre's is the same in its own
+    // colour.
+    void drawCentreMark(SectionPainter& painter, WorldPt at, std::uint32_t color);
     void drawPrincipalAxes(SectionPainter& painter);
 
     const CoordTable& add_;

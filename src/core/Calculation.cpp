@@ -216,6 +216,8 @@ bool runCalculation(const CoordTable& add, const CoordTable& subtracted, ResultT
     if (!props) return false;
     const bool oneFigure = totalCol == 3;
     for (Property i : kAllProperties) {
+        // The torsion block stays empty until its analysis has run.
+        if (isTorsionProperty(i)) continue;
         std::string text;
         if (i == Property::Perimeter)
             text = oneFigure ? result.text(Property::Perimeter, 2) : std::string("-");

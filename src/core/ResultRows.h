@@ -55,6 +55,24 @@ enum class Property {
     ShapeFactorY,
     PlasticModulusU,  // about the principal axes
     PlasticModulusV,
+    // The torsion and shear block (combined section only), filled by the finite-element analysis
+    // after the calculation, not by it.
+    TorsionConstant,  // J, Saint-Venant's torsion constant
+    WarpingConstant,  // Iw, about the shear centre
+    ShearCentreX,
+    ShearCentreY,
+    ShearCentreOffsetX,  // shear centre less centroid
+    ShearCentreOffsetY,
+    TrefftzCentreX,  // the shear centre from the warping function alone
+    TrefftzCentreY,
+    ShearAreaX,
+    ShearAreaY,
+    ShearAreaMajor,  // along the principal axes
+    ShearAreaMinor,
+    PoissonRatio,
+    ElementCount,
+    TorsionConstantError,  // estimated relative error in per cent
+    WarpingConstantError,
     Count  // not a property: the number of them
 };
 inline constexpr std::size_t kPropertyCount = static_cast<std::size_t>(Property::Count);
@@ -62,6 +80,14 @@ inline constexpr std::size_t kPropertyCount = static_cast<std::size_t>(Property:
 // result, while a later value that has no answer shows "-".
 inline constexpr std::size_t kBasicPropertyCount =
     static_cast<std::size_t>(Property::ProductMoment);
+// The properties the calculation gives; the torsion and shear block follows them.
+inline constexpr std::size_t kGeometricPropertyCount =
+    static_cast<std::size_t>(Property::TorsionConstant);
+
+constexpr bool isTorsionProperty(Property property) {
+    return static_cast<std::size_t>(property) >= kGeometricPropertyCount &&
+           property != Property::Count;
+}
 
 enum class RowKind {
     Header,   // item, symbol and column heads
@@ -75,6 +101,7 @@ enum class NumberFormat {
     Exponent,  // "1.2346E4"
     Length,    // positions, lengths and radii: three decimals, below 1 the exponent form
     Decimals,  // plain three decimals: the principal angle in degrees and the shape factors
+    Integer,   // a count: "1234"
 };
 
 // The value columns that show the property; the others show "-".
@@ -92,6 +119,7 @@ enum class SheetBlock {
     PrincipalAxes,   // "[主軸]"
     ExtremeFibres,   // "[縁端別断面係数]"
     Plastic,         // "[塑性]"
+    Torsion,         // "[ねじり・せん断]"
 };
 
 struct ResultRowEntry {
@@ -232,6 +260,62 @@ inline constexpr std::array kResultRows = {
     ResultRowEntry::value(Property::PlasticModulusV,
                           QT_TRANSLATE_NOOP("ResultRows", "塑性断面係数V"), "Zpv", "Zpv",
                           NumberFormat::Exponent, SheetBlock::Plastic, RowColumns::CombinedOnly),
+    ResultRowEntry::spacer(),
+    ResultRowEntry::heading(QT_TRANSLATE_NOOP("ResultRows", "[ねじり・せん断]")),
+    // Ip above is the polar moment of the area; J equals it for round sections only, so the
+    // captions keep the two apart.
+    ResultRowEntry::value(Property::TorsionConstant,
+                          QT_TRANSLATE_NOOP("ResultRows", "サンブナンねじり定数"), "J", "J",
+                          NumberFormat::Exponent, SheetBlock::Torsion, RowColumns::CombinedOnly),
+    ResultRowEntry::value(Property::WarpingConstant,
+                          QT_TRANSLATE_NOOP("ResultRows", "曲げねじり定数"), "Iw", "Iw",
+                          NumberFormat::Exponent, SheetBlock::Torsion, RowColumns::CombinedOnly),
+    ResultRowEntry::value(Property::ShearCentreX, QT_TRANSLATE_NOOP("ResultRows", "せん断中心X"),
+                          "x_s", "x_s", NumberFormat::Length, SheetBlock::Torsion,
+                          RowColumns::CombinedOnly),
+    ResultRowEntry::value(Property::ShearCentreY, QT_TRANSLATE_NOOP("ResultRows", "せん断中心Y"),
+                          "y_s", "y_s", NumberFormat::Length, SheetBlock::Torsion,
+                          RowColumns::CombinedOnly),
+    ResultRowEntry::value(Property::ShearCentreOffsetX,
+                          QT_TRANSLATE_NOOP("ResultRows", "図心からのせん断中心X"), "x_s-x_bar",
+                          "x_s_from_centroid", NumberFormat::Length, SheetBlock::Torsion,
+                          RowColumns::CombinedOnly),
+    ResultRowEntry::value(Property::ShearCentreOffsetY,
+                          QT_TRANSLATE_NOOP("ResultRows", "図心からのせん断中心Y"), "y_s-y_bar",
+                          "y_s_from_centroid", NumberFormat::Length, SheetBlock::Torsion,
+                          RowColumns::CombinedOnly),
+    ResultRowEntry::value(Property::TrefftzCentreX,
+                          QT_TRANSLATE_NOOP("ResultRows", "せん断中心X(Trefftz)"), "x_s_trefftz",
+                          "x_s_trefftz", NumberFormat::Length, SheetBlock::Torsion,
+                          RowColumns::CombinedOnly),
+    ResultRowEntry::value(Property::TrefftzCentreY,
+                          QT_TRANSLATE_NOOP("ResultRows", "せん断中心Y(Trefftz)"), "y_s_trefftz",
+                          "y_s_trefftz", NumberFormat::Length, SheetBlock::Torsion,
+                          RowColumns::CombinedOnly),
+    ResultRowEntry::value(Property::ShearAreaX, QT_TRANSLATE_NOOP("ResultRows", "せん断断面積X"),
+                          "Asx", "Asx", NumberFormat::Exponent, SheetBlock::Torsion,
+                          RowColumns::CombinedOnly),
+    ResultRowEntry::value(Property::ShearAreaY, QT_TRANSLATE_NOOP("ResultRows", "せん断断面積Y"),
+                          "Asy", "Asy", NumberFormat::Exponent, SheetBlock::Torsion,
+                          RowColumns::CombinedOnly),
+    ResultRowEntry::value(Property::ShearAreaMajor,
+                          QT_TRANSLATE_NOOP("ResultRows", "せん断断面積(主軸u)"), "Asu", "Asu",
+                          NumberFormat::Exponent, SheetBlock::Torsion, RowColumns::CombinedOnly),
+    ResultRowEntry::value(Property::ShearAreaMinor,
+                          QT_TRANSLATE_NOOP("ResultRows", "せん断断面積(主軸v)"), "Asv", "Asv",
+                          NumberFormat::Exponent, SheetBlock::Torsion, RowColumns::CombinedOnly),
+    ResultRowEntry::value(Property::PoissonRatio, QT_TRANSLATE_NOOP("ResultRows", "ポアソン比"),
+                          "ν", "nu", NumberFormat::Decimals, SheetBlock::Torsion,
+                          RowColumns::CombinedOnly),
+    ResultRowEntry::value(Property::ElementCount, QT_TRANSLATE_NOOP("ResultRows", "要素数"), "n",
+                          "elements", NumberFormat::Integer, SheetBlock::Torsion,
+                          RowColumns::CombinedOnly),
+    ResultRowEntry::value(Property::TorsionConstantError,
+                          QT_TRANSLATE_NOOP("ResultRows", "推定誤差(J)"), "%", "error_J",
+                          NumberFormat::Decimals, SheetBlock::Torsion, RowColumns::CombinedOnly),
+    ResultRowEntry::value(Property::WarpingConstantError,
+                          QT_TRANSLATE_NOOP("ResultRows", "推定誤差(Iw)"), "%", "error_Iw",
+                          NumberFormat::Decimals, SheetBlock::Torsion, RowColumns::CombinedOnly),
 };
 
 inline constexpr int kResultRowCount = static_cast<int>(kResultRows.size());
@@ -250,6 +334,10 @@ constexpr int resultRow(Property property) {
 constexpr const ResultRowEntry& propertyEntry(Property property) {
     return kResultRows[static_cast<std::size_t>(resultRow(property))];
 }
+
+// The first row of the torsion and shear block: the spacer before its heading. The rows from here
+// on stay empty until the analysis has run and give no export lines until then.
+inline constexpr int kTorsionFirstRow = resultRow(Property::TorsionConstant) - 2;
 
 // Every property in order, for loops over all of them.
 inline constexpr std::array<Property, kPropertyCount> kAllProperties = [] {
@@ -310,4 +398,7 @@ static_assert(detail::valueRowsFollowProperties(),
               "every property needs exactly one value row, in the order of enum Property");
 static_assert(detail::keysAreUnique(), "two rows share a property key");
 static_assert(detail::blankRowsAreBlank(), "a spacer row with text or a heading without");
+static_assert(kResultRows[kTorsionFirstRow].kind == RowKind::Spacer &&
+                  kResultRows[kTorsionFirstRow + 1].kind == RowKind::Heading,
+              "the torsion block opens with a spacer and its heading");
 }  // namespace kuvanto

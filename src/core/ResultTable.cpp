@@ -27,6 +27,8 @@ std::string formatProperty(Property property, double value) {
             return lengthCellText(value);
         case NumberFormat::Decimals:
             return fixed3Text(value);
+        case NumberFormat::Integer:
+            return std::to_string(std::llround(value));
         case NumberFormat::None:
         case NumberFormat::Exponent:
             break;
@@ -161,6 +163,16 @@ std::optional<Point> shownCentroid(const ResultTable& grid) {
     const std::string& x = grid.text(Property::CentroidX, col);
     const std::string& y = grid.text(Property::CentroidY, col);
     if (x.empty() || y.empty()) return std::nullopt;
+    return Point{lenientValue(x), lenientValue(y)};
+}
+
+std::optional<Point> shownShearCentre(const ResultTable& grid) {
+    const int col = grid.cols() - 1;
+    if (grid.text(kHeaderRow, col) != kTotalHead) return std::nullopt;
+    const std::string& x = grid.text(Property::ShearCentreX, col);
+    const std::string& y = grid.text(Property::ShearCentreY, col);
+    // A block that could not be computed shows "-" here.
+    if (x.empty() || y.empty() || x == "-" || y == "-") return std::nullopt;
     return Point{lenientValue(x), lenientValue(y)};
 }
 

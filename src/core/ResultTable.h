@@ -125,4 +125,8 @@ std::string columnHead(ColumnKind kind, int figure);
 // centroid mark here.
 std::optional<Point> shownCentroid(const ResultTable& grid);
 
+// The shear centre the combined column shows, or nothing while the torsion block holds no
+// results (not yet computed, or a message in their place).
+std::optional<Point> shownShearCentre(const ResultTable& grid);
+
 }  // namespace kuvanto

@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 
 #include "core/Calculation.h"
+#include "core/torsion/TorsionRows.h"
 #include "io/CoordCsv.h"
 #include "io/CoordText.h"
 #include "io/ResultExport.h"
@@ -226,6 +227,29 @@ bool Workspace::writeCsv(const QString& path, QString* error) const {
 bool Workspace::runCalculation() {
     hasResults_ = kuvanto::runCalculation(addGrid, subtractedGrid, resultGrid);
     return hasResults_;
+}
+
+TorsionOutcome Workspace::runTorsion(const TorsionOptions& options) {
+    TorsionOutcome outcome;
+    if (!hasResults_) {
+        outcome.status = TorsionStatus::NoSection;
+        return outcome;
+    }
+    outcome = TorsionAnalysis::run(torsionFigures(), options);
+    writeTorsion(outcome);
+    return outcome;
+}
+
+std::vector<SectionFigure> Workspace::torsionFigures() const {
+    return TorsionAnalysis::figuresOf(addGrid, subtractedGrid);
+}
+
+void Workspace::writeTorsion(const TorsionOutcome& outcome) {
+    if (!hasResults_) return;
+    if (outcome.status == TorsionStatus::Ok)
+        TorsionRows::write(resultGrid, outcome.result);
+    else
+        TorsionRows::writeMessage(resultGrid, TorsionAnalysis::message(outcome.status));
 }
 
 bool Workspace::exportResult(const QString& path, QString* error) const {

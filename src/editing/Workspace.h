@@ -14,6 +14,7 @@
 #include "core/EditHistory.h"
 #include "core/ResultTable.h"
 #include "editing/SnapshotCopies.h"
+#include "core/torsion/TorsionAnalysis.h"
 #include "io/ColorFile.h"
 #include "io/SessionSlot.h"
 #include "io/UndoStore.h"
@@ -101,6 +102,15 @@ public:
     bool runCalculation();
     // Whether the result table holds the results of a successful run (export and print allowed).
     bool hasResults() const { return hasResults_; }
+
+    // The torsion and shear block of the result table, after a successful calculation: the
+    // analysis of the tables' section with the options, its results (or its message in place of
+    // them) written into the block. The window runs the same steps on a worker thread:
+    // torsionFigures() on the interface thread, TorsionAnalysis::run on the worker and
+    // writeTorsion() back on the interface thread. Nothing is written without results.
+    TorsionOutcome runTorsion(const TorsionOptions& options);
+    std::vector<SectionFigure> torsionFigures() const;
+    void writeTorsion(const TorsionOutcome& outcome);
 
     bool exportResult(const QString& path, QString* error = nullptr) const;
 

@@ -1,7 +1,7 @@
 // Result export: one line per row of the result table, tab-separated, for spreadsheets and
 // documents, placed by the row's kind: the header and value rows give every column, heading rows
 // their item text alone, spacer rows an empty line; a row with items but no figure value (a table
-// never calculated) gives no line.
+// never calculated) gives no line, and the torsion block none before its analysis has run.
 #include "io/ResultExport.h"
 
 #include "io/TextFile.h"
@@ -12,8 +12,12 @@ std::string exportResultText(const ResultTable& result) {
     // A table never calculated has no figure column texts: its header and value rows give no
     // line.
     constexpr int kFirstFigureCol = 2;
+    // The torsion block gives lines only once its analysis has filled the combined column.
+    const int rows = result.text(Property::TorsionConstant, result.cols() - 1).empty()
+                         ? kTorsionFirstRow
+                         : ResultTable::kRows;
     std::string out;
-    for (int r = 0; r < ResultTable::kRows; ++r) {
+    for (int r = 0; r < rows; ++r) {
         switch (kResultRows[static_cast<std::size_t>(r)].kind) {
             case RowKind::Header:
             case RowKind::Value:

@@ -1,8 +1,9 @@
 // Every row of the result rows' table shows where its description says: in the window's result
 // view (item, symbol and a value in every column that shows it), in the result export (a line of
 // its kind), on the printed sheet (item, symbol and the combined value side by side in the block
-// the row names) and in the calculator's JSON (an entry per value row, a value per key). A row
-// added to the table without its place in one of these fails here.
+// the row names) and in the calculator's JSON (an entry per value row, a value per key; with
+// --torsion for the torsion block). A row added to the table without its place in one of these
+// fails here.
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -17,6 +18,7 @@
 #include "app/JapaneseFonts.h"
 #include "app/MainWindow.h"
 #include "app/PrintSheet.h"
+#include "app/TorsionPanel.h"
 #include "core/ResultRows.h"
 #include "io/ResultExport.h"
 
@@ -66,6 +68,7 @@ void TestResultRows::everyRowShowsInTheWindow() {
     MainWindow window(folder_.path(), &messenger_);
     QVERIFY(window.openCsvFile(kFile));
     window.selectTab(2);
+    QVERIFY(window.torsionPanel()->waitForResults(120000));  // the block comes from its worker
     auto* view = window.findChild<QTableView*>(QStringLiteral("Result_Grid"));
     QVERIFY(view && view->model());
     const QAbstractItemModel& model = *view->model();
@@ -96,6 +99,7 @@ void TestResultRows::everyRowShowsInTheExport() {
     QVERIFY(workspace.start());
     QVERIFY(workspace.readCsv(kFile, [](const QString&) {}));
     QVERIFY(workspace.runCalculation());
+    QCOMPARE(workspace.runTorsion({}).status, TorsionStatus::Ok);
     QString text = QString::fromStdString(exportResultText(workspace.resultGrid));
     QVERIFY(text.endsWith("\r\n"));
     text.chop(2);
@@ -129,6 +133,7 @@ void TestResultRows::everySheetRowShowsOnTheSheet() {
     QVERIFY(workspace.start());
     QVERIFY(workspace.readCsv(kFile, [](const QString&) {}));
     QVERIFY(workspace.runCalculation());
+    QCOMPARE(workspace.runTorsion({}).status, TorsionStatus::Ok);
     const QString pdf = QDir(folder_.path()).filePath("sheet.pdf");
     QString error;
     QVERIFY2(PrintSheet(workspace, true, true).writePdf(pdf, &error), qPrintable(error));
@@ -158,7 +163,8 @@ void TestResultRows::everySheetRowShowsOnTheSheet() {
 
 void TestResultRows::everyValueRowShowsInTheJson() {
     QProcess process;
-    process.start(QStringLiteral(KUVANTO_CALC), {QStringLiteral("--json"), kFile});
+    process.start(QStringLiteral(KUVANTO_CALC),
+                  {QStringLiteral("--json"), QStringLiteral("--torsion"), kFile});
     QVERIFY(process.waitForFinished(60000));
     QCOMPARE(process.exitCode(), 0);
     const QJsonObject root = QJsonDocument::fromJson(process.readAllStandardOutput()).object();
@@ -176,7 +182,8 @@ void TestResultRows::everyValueRowShowsInTheJson() {
         QCOMPARE(line.value("symbol").toString(), textOf(entry.symbol));
         QCOMPARE(line.value("cells").toArray().size(), 4);
         const QString key = textOf(entry.key);
-        QVERIFY2(combined.contains(key), qPrintable(key));
+        // The torsion block's values are in the object "torsion" of their own.
+        QVERIFY2(combined.contains(key) == !isTorsionProperty(entry.property), qPrintable(key));
         for (const QJsonValue& figure : figures) {
             const QJsonObject values = figure.toObject().value("values").toObject();
             // A figure has no values of the combined section's own rows.
@@ -187,6 +194,7 @@ void TestResultRows::everyValueRowShowsInTheJson() {
     }
     QCOMPARE(rows.size(), next);
     QCOMPARE(static_cast<std::size_t>(next), kPropertyCount);
+    QVERIFY(root.value("torsion").toObject().value("J").isDouble());
 }
 
 QTEST_MAIN(TestResultRows)

@@ -27,6 +27,7 @@ QJsonObject valuesObject(const ColumnValues& column) {
     QJsonObject values;
     for (Property p : kAllProperties) {
         if (isCombinedOnlyProperty(p) && !combined) continue;
+        if (isTorsionProperty(p)) continue;  // the "torsion" object holds them
         const bool shown =
             (p != Property::Perimeter || column.hasPerimeter) && std::isfinite(column.values[p]);
         values.insert(Q(propertySymbol(p)), shown ? QJsonValue(column.values[p]) : QJsonValue());
@@ -45,8 +46,10 @@ std::string CalcJson::text(const ResultTable& result, const std::vector<ColumnVa
     for (int col = kFirstValueCol; col < result.cols(); ++col)
         heads.append(Q(result.text(kHeaderRow, col)));
 
+    // The torsion block's rows only when its analysis has filled them (--torsion).
+    const bool torsionRows = !result.text(Property::TorsionConstant, result.cols() - 1).empty();
     QJsonArray rows;
-    for (int row = 0; row < ResultTable::kRows; ++row) {
+    for (int row = 0; row < (torsionRows ? ResultTable::kRows : kTorsionFirstRow); ++row) {
         if (kResultRows[static_cast<std::size_t>(row)].kind != RowKind::Value) continue;
         QJsonArray cells;
         for (int col = kFirstValueCol; col < result.cols(); ++col)

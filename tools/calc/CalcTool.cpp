@@ -20,6 +20,7 @@
 #include "core/Mass.h"
 #include "core/NumberText.h"
 #include "core/OutlineInsertion.h"
+#include "core/torsion/TorsionRows.h"
 #include "io/CoordCsv.h"
 #include "io/ResultExport.h"
 #include "io/ResultTexts.h"
@@ -401,6 +402,7 @@ int CalcTool::calculate(const CalcOptions& options, const CoordTable& add,
             writeLine(err, shownText("TorsionAnalysis", TorsionAnalysis::message(torsion->status)));
         else if (torsion->result.overlapping)
             writeLine(err, shownText("TorsionAnalysis", TorsionAnalysis::overlapNotice()));
+        if (torsion->status == TorsionStatus::Ok) TorsionRows::write(result, torsion->result);
     }
     const bool torsionOk = !torsion || torsion->status == TorsionStatus::Ok;
 
@@ -421,8 +423,6 @@ int CalcTool::calculate(const CalcOptions& options, const CoordTable& add,
     } else {
         std::string lines = unixLines(exportResultText(shownTable(result)));
         if (!lines.empty() && lines.back() != '\n') lines += '\n';
-        if (torsion && torsionOk)
-            lines += CalcTorsion::tableLines(torsion->result, result.cols() - 2);
         if (mass)
             lines += QCoreApplication::translate("CalcTool", kMassLabel).toStdString() + '\t' +
                      *mass + '\t' + kMassUnit + '\n';

@@ -1,9 +1,5 @@
-// The torsion block of kuvanto-calc: the analysis of the tables' figures and its two outputs.
+// The torsion block of kuvanto-calc: the analysis of the tables' figures and its JSON object.
 #include "CalcTorsion.h"
-
-#include <QCoreApplication>
-
-#include "core/torsion/TorsionRows.h"
 
 namespace kuvanto {
 
@@ -14,21 +10,6 @@ TorsionOutcome CalcTorsion::run(const CoordTable& added, const CoordTable& subtr
     options.poissonRatio = nu;
     options.elementSize = elementSize;
     return TorsionAnalysis::run(figures, options);
-}
-
-std::string CalcTorsion::tableLines(const TorsionResult& result, int columns) {
-    const auto shown = [](std::string_view text) {
-        return QCoreApplication::translate("TorsionRows", std::string(text).c_str()).toStdString();
-    };
-    std::string lines = "\n";
-    lines += shown(TorsionRows::kHeading);
-    lines += '\n';
-    for (const TorsionRowText& row : TorsionRows::texts(result)) {
-        lines += shown(row.item) + '\t' + std::string(row.symbol);
-        for (int col = 1; col < columns; ++col) lines += '\t';
-        lines += '\t' + row.value + '\n';
-    }
-    return lines;
 }
 
 QJsonObject CalcTorsion::jsonObject(const TorsionResult& result) {

@@ -10,6 +10,8 @@
 // the section into a PDF file, as printing to "PDFファイル" does, without a dialog.
 // kuvanto-shot OUT.txt --export FILE: the same, writing the result export instead.
 // --lang ja|en, with any of these, chooses the interface language (Japanese when not given).
+// --torsion adds the torsion and shear block to the sheet and the export, and shows a figure tab
+// after the result tab has computed it (the canvas then marks the shear centre).
 // Output files are written through the program's safe writer under exactly the names given (a
 // read-only file is refused). Exit status 0 on success, 1 when the picture or sheet could not be
 // made or written, 2 for a usage error or a FILE that cannot be read.
@@ -29,6 +31,7 @@
 #include "app/JapaneseFonts.h"
 #include "app/MainWindow.h"
 #include "app/PrintSheet.h"
+#include "app/TorsionPanel.h"
 #include "app/WindowEditing.h"
 #include "editing/CoordTableEditor.h"
 #include "editing/Messenger.h"
@@ -61,11 +64,11 @@ public:
 
 int Usage() {
     std::fprintf(stderr,
-                 "usage: kuvanto-shot OUT.png [--lang ja|en] [--tab 1|2|3] [--rows A-B] "
+                 "usage: kuvanto-shot OUT.png [--lang ja|en] [--tab 1|2|3] [--torsion] [--rows A-B] "
                  "[--dialog NAME|list] [FILE]\n"
                  "       kuvanto-shot OUT.png --library PART\n"
-                 "       kuvanto-shot SHEET.pdf --print FILE\n"
-                 "       kuvanto-shot OUT.txt --export FILE\n");
+                 "       kuvanto-shot SHEET.pdf --print [--torsion] FILE\n"
+                 "       kuvanto-shot OUT.txt --export [--torsion] FILE\n");
     return 2;
 }
 
@@ -90,7 +93,8 @@ enum class FileOutput { Sheet, Export };
 
 // Reads the file into a workspace, calculates and writes the sheet with both marks shown (the
 // window's switches start checked) or the result export.
-int writeOutput(const QString& folder, const QString& file, const QString& out, FileOutput what) {
+int writeOutput(const QString& folder, const QString& file, const QString& out, FileOutput what,
+                bool torsion) {
     kuvanto::Workspace workspace(folder);
     QString error;
     if (!workspace.start(&error)) {
@@ -107,6 +111,8 @@ int writeOutput(const QString& folder, const QString& file, const QString& out, 
     workspace.dataFileName = file;
     if (!workspace.runCalculation())
         std::fprintf(stderr, "kuvanto-shot: the calculation failed; the sheet shows no values\n");
+    else if (torsion)  // as the result tab would have computed it
+        workspace.runTorsion({kuvanto::TorsionPanel::savedPoissonRatio()});
     const bool written = what == FileOutput::Sheet
                              ? kuvanto::PrintSheet(workspace, true, true).writePdf(out, &error)
                              : workspace.exportResult(out, &error);
@@ -188,6 +194,7 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "kuvanto-shot: the English translation is missing\n");
         return 1;
     }
+    bool torsion = false;
     while (!args.isEmpty()) {
         const QString arg = args.takeFirst();
         if (arg == QLatin1String("--print")) {
@@ -197,6 +204,8 @@ int main(int argc, char* argv[]) {
         } else if (arg == QLatin1String("--library")) {
             if (args.isEmpty()) return Usage();
             part = args.takeFirst();
+        } else if (arg == QLatin1String("--torsion")) {
+            torsion = true;
         } else if (arg == QLatin1String("--tab")) {
             if (args.isEmpty()) return Usage();
             bool ok = false;
@@ -228,7 +237,8 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     if (fileOutput)
-        return file.isEmpty() ? Usage() : writeOutput(folder.path(), file, out, *fileOutput);
+        return file.isEmpty() ? Usage()
+                              : writeOutput(folder.path(), file, out, *fileOutput, torsion);
     if (!part.isEmpty()) return libraryDialog(folder.path(), part, out);
     ConsoleMessenger messenger;
     kuvanto::MainWindow window(folder.path(), &messenger);
@@ -236,7 +246,16 @@ int main(int argc, char* argv[]) {
     // A drawing is for the DXF import dialog, not for the tables.
     const bool drawing = file.endsWith(QLatin1String(".dxf"), Qt::CaseInsensitive);
     if (!file.isEmpty() && !drawing && !window.openCsvFile(file)) return 2;
+    // The torsion block is computed on a worker after the result tab's calculation: the shot
+    // waits for it, on the result tab and, with --torsion, before showing a figure tab with the
+    // shear centre marked.
+    constexpr int kTorsionWait = 600000;
+    if (torsion && tab != 3) {
+        window.selectTab(2);
+        window.torsionPanel()->waitForResults(kTorsionWait);
+    }
     window.selectTab(tab - 1);
+    if (tab == 3) window.torsionPanel()->waitForResults(kTorsionWait);
     kuvanto::CoordTable& grid = tab == 2 ? window.work().subtractedGrid : window.work().addGrid;
     if (firstRow > 0) {
         grid.setRow(std::min(firstRow, grid.rows() - 1));

@@ -1,94 +1,94 @@
-// Captions, symbols and value texts of the torsion and shear block. Lengths and centre
-// coordinates are written with three decimals, section constants in the exponent format of the
-// result table, the estimated errors in per cent.
+// The torsion and shear block of the result table: the value behind each of its rows, and the
+// writing of its combined cells.
 #include "core/torsion/TorsionRows.h"
 
-#include "core/NumberText.h"
-
-// Marks a text of the core for translation without changing it.
-#include "core/TranslationMarker.h"
+#include <cmath>
+#include <string>
 
 namespace kuvanto {
 
 namespace {
 
-struct Caption {
-    TorsionRow row;
-    std::string_view item;
-    std::string_view symbol;
-};
-
-// The polar moment Ip of the rows above is a purely geometric quantity; J is the torsion
-// constant, which equals Ip only for round sections, so the captions keep them apart.
-constexpr Caption kCaptions[] = {
-    {TorsionRow::TorsionConstant, QT_TRANSLATE_NOOP("TorsionRows", "サンブナンねじり定数"), "J"},
-    {TorsionRow::WarpingConstant, QT_TRANSLATE_NOOP("TorsionRows", "曲げねじり定数"), "Iw"},
-    {TorsionRow::ShearCentreX, QT_TRANSLATE_NOOP("TorsionRows", "せん断中心X"), "x_s"},
-    {TorsionRow::ShearCentreY, QT_TRANSLATE_NOOP("TorsionRows", "せん断中心Y"), "y_s"},
-    {TorsionRow::ShearCentreOffsetX, QT_TRANSLATE_NOOP("TorsionRows", "図心からのせん断中心X"),
-     "x_s-x_bar"},
-    {TorsionRow::ShearCentreOffsetY, QT_TRANSLATE_NOOP("TorsionRows", "図心からのせん断中心Y"),
-     "y_s-y_bar"},
-    {TorsionRow::TrefftzCentreX, QT_TRANSLATE_NOOP("TorsionRows", "せん断中心X(Trefftz)"),
-     "x_s_trefftz"},
-    {TorsionRow::TrefftzCentreY, QT_TRANSLATE_NOOP("TorsionRows", "せん断中心Y(Trefftz)"),
-     "y_s_trefftz"},
-    {TorsionRow::ShearAreaX, QT_TRANSLATE_NOOP("TorsionRows", "せん断断面積X"), "Asx"},
-    {TorsionRow::ShearAreaY, QT_TRANSLATE_NOOP("TorsionRows", "せん断断面積Y"), "Asy"},
-    {TorsionRow::ShearAreaMajor, QT_TRANSLATE_NOOP("TorsionRows", "せん断断面積(主軸u)"), "Asu"},
-    {TorsionRow::ShearAreaMinor, QT_TRANSLATE_NOOP("TorsionRows", "せん断断面積(主軸v)"), "Asv"},
-    {TorsionRow::PoissonRatio, QT_TRANSLATE_NOOP("TorsionRows", "ポアソン比"), "ν"},
-    {TorsionRow::Elements, QT_TRANSLATE_NOOP("TorsionRows", "要素数"), "elements"},
-    {TorsionRow::ErrorTorsionConstant, QT_TRANSLATE_NOOP("TorsionRows", "推定誤差(J)"), "%"},
-    {TorsionRow::ErrorWarpingConstant, QT_TRANSLATE_NOOP("TorsionRows", "推定誤差(Iw)"), "%"},
-};
-
-std::string valueText(TorsionRow row, const TorsionResult& result) {
-    const TorsionValues& v = result.values;
-    switch (row) {
-        case TorsionRow::TorsionConstant:
-            return expText(v.torsionConstant);
-        case TorsionRow::WarpingConstant:
-            return expText(v.warpingConstant);
-        case TorsionRow::ShearCentreX:
-            return format000(v.shearCentreX);
-        case TorsionRow::ShearCentreY:
-            return format000(v.shearCentreY);
-        case TorsionRow::ShearCentreOffsetX:
-            return format000(v.shearCentreX - v.centroidX);
-        case TorsionRow::ShearCentreOffsetY:
-            return format000(v.shearCentreY - v.centroidY);
-        case TorsionRow::TrefftzCentreX:
-            return format000(v.trefftzCentreX);
-        case TorsionRow::TrefftzCentreY:
-            return format000(v.trefftzCentreY);
-        case TorsionRow::ShearAreaX:
-            return expText(v.shearAreaX);
-        case TorsionRow::ShearAreaY:
-            return expText(v.shearAreaY);
-        case TorsionRow::ShearAreaMajor:
-            return expText(v.shearAreaMajor);
-        case TorsionRow::ShearAreaMinor:
-            return expText(v.shearAreaMinor);
-        case TorsionRow::PoissonRatio:
-            return numText(result.poissonRatio);
-        case TorsionRow::Elements:
-            return std::to_string(v.elements);
-        case TorsionRow::ErrorTorsionConstant:
-            return format000(100 * result.errorJ);
-        case TorsionRow::ErrorWarpingConstant:
-            return format000(100 * result.errorIw);
-    }
-    return {};
+// A shear centre coordinate or offset from the centroid; below a millionth of the section's
+// size it is rounding noise (a doubly symmetric section's centre found some 1e-8 of its size
+// away from the centroid) and shown as 0: the finite elements are not that exact, and
+// "-4.3106E-7" would read as a real offset.
+double nearZero(double value, const TorsionValues& v) {
+    const double size = std::sqrt(std::abs(v.area));
+    return std::abs(value) < 1e-6 * size ? 0.0 : value;
 }
 
 }  // namespace
 
-std::vector<TorsionRowText> TorsionRows::texts(const TorsionResult& result) {
-    std::vector<TorsionRowText> rows;
-    for (const Caption& caption : kCaptions)
-        rows.push_back({caption.row, caption.item, caption.symbol, valueText(caption.row, result)});
-    return rows;
+double TorsionRows::value(Property property, const TorsionResult& result) {
+    const TorsionValues& v = result.values;
+    const double offsetX = nearZero(v.shearCentreX - v.centroidX, v);
+    const double offsetY = nearZero(v.shearCentreY - v.centroidY, v);
+    const double trefftzX = nearZero(v.trefftzCentreX - v.centroidX, v);
+    const double trefftzY = nearZero(v.trefftzCentreY - v.centroidY, v);
+    switch (property) {
+        case Property::TorsionConstant:
+            return v.torsionConstant;
+        case Property::WarpingConstant:
+            return v.warpingConstant;
+        case Property::ShearCentreX:
+            return nearZero(v.centroidX + offsetX, v);
+        case Property::ShearCentreY:
+            return nearZero(v.centroidY + offsetY, v);
+        case Property::ShearCentreOffsetX:
+            return offsetX;
+        case Property::ShearCentreOffsetY:
+            return offsetY;
+        case Property::TrefftzCentreX:
+            return nearZero(v.centroidX + trefftzX, v);
+        case Property::TrefftzCentreY:
+            return nearZero(v.centroidY + trefftzY, v);
+        case Property::ShearAreaX:
+            return v.shearAreaX;
+        case Property::ShearAreaY:
+            return v.shearAreaY;
+        case Property::ShearAreaMajor:
+            return v.shearAreaMajor;
+        case Property::ShearAreaMinor:
+            return v.shearAreaMinor;
+        case Property::PoissonRatio:
+            return result.poissonRatio;
+        case Property::ElementCount:
+            return v.elements;
+        case Property::TorsionConstantError:
+            return 100 * result.errorJ;
+        case Property::WarpingConstantError:
+            return 100 * result.errorIw;
+        default:
+            break;
+    }
+    return std::nan("");
+}
+
+void TorsionRows::write(ResultTable& table, const TorsionResult& result) {
+    const int col = table.cols() - 1;
+    for (Property p : kAllProperties) {
+        if (isTorsionProperty(p)) table.setText(p, col, formatProperty(p, value(p, result)));
+    }
+}
+
+void TorsionRows::writeMessage(ResultTable& table, std::string_view message) {
+    const int col = table.cols() - 1;
+    for (Property p : kAllProperties) {
+        if (isTorsionProperty(p))
+            table.setText(p, col, p == Property::TorsionConstant ? std::string(message) : "-");
+    }
+}
+
+void TorsionRows::clear(ResultTable& table) {
+    const int col = table.cols() - 1;
+    for (Property p : kAllProperties) {
+        if (isTorsionProperty(p)) table.setText(p, col, std::string());
+    }
+}
+
+bool TorsionRows::written(const ResultTable& table) {
+    return !table.text(Property::TorsionConstant, table.cols() - 1).empty();
 }
 
 }  // namespace kuvanto

@@ -1,50 +1,29 @@
-// The rows of the torsion and shear block as the result views show them: heading, then per row
-// its caption, symbol and the text of its value for the combined section.
+// The torsion and shear block of the result table: the rows of Property::TorsionConstant onwards
+// in the combined column, written from the analysis's result or replaced by the message of an
+// analysis that gave none.
 #pragma once
 
-#include <string>
 #include <string_view>
-#include <vector>
 
-#include "core/TranslationMarker.h"
+#include "core/ResultTable.h"
 #include "core/torsion/TorsionResult.h"
 
 namespace kuvanto {
 
-enum class TorsionRow {
-    TorsionConstant,
-    WarpingConstant,
-    ShearCentreX,
-    ShearCentreY,
-    ShearCentreOffsetX,
-    ShearCentreOffsetY,
-    TrefftzCentreX,
-    TrefftzCentreY,
-    ShearAreaX,
-    ShearAreaY,
-    ShearAreaMajor,
-    ShearAreaMinor,
-    PoissonRatio,
-    Elements,
-    ErrorTorsionConstant,
-    ErrorWarpingConstant,
-};
-
-struct TorsionRowText {
-    TorsionRow row;
-    std::string_view item;
-    std::string_view symbol;
-    std::string value;
-};
-
 class TorsionRows {
 public:
-    // Translated where shown, as the rows' items are, with the context "TorsionRows".
-    static constexpr std::string_view kHeading =
-        QT_TRANSLATE_NOOP("TorsionRows", "[ねじり・せん断]");
+    // The value of one of the block's properties (the estimated errors in per cent); not a number
+    // for a property outside the block.
+    static double value(Property property, const TorsionResult& result);
 
-    // Every row of the block with the value texts of the result.
-    static std::vector<TorsionRowText> texts(const TorsionResult& result);
+    // Writes the block into the combined column (the last column) of the table.
+    static void write(ResultTable& table, const TorsionResult& result);
+    // Writes the message in the block's first row and "-" in the others.
+    static void writeMessage(ResultTable& table, std::string_view message);
+    // Empties the block's cells of the combined column (the analysis has not run).
+    static void clear(ResultTable& table);
+    // Whether the combined column holds a written block (results or a message).
+    static bool written(const ResultTable& table);
 };
 
 }  // namespace kuvanto

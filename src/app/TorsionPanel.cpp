@@ -1,0 +1,144 @@
+// The result tab's torsion controls: ν, progress and cancel, and the hand-over of the worker's
+// outcome to the result table.
+#include "app/TorsionPanel.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QDoubleSpinBox>
+#include <QHBoxLayout>
+#include <QSettings>
+#include <cmath>
+
+#include "core/torsion/TorsionRows.h"
+#include "editing/Workspace.h"
+
+namespace kuvanto {
+
+namespace {
+
+const char* const kPoissonRatioKey = "torsion/poissonRatio";
+
+bool validPoissonRatio(double nu) {
+    return std::isfinite(nu) && nu >= 0 && nu < 0.5;
+}
+
+QString coreText(std::string_view text) {
+    return QCoreApplication::translate("TorsionAnalysis", std::string(text).c_str());
+}
+
+}  // namespace
+
+TorsionPanel::TorsionPanel(Workspace& workspace, QWidget* parent)
+    : QWidget(parent), workspace_(workspace), worker_(new TorsionWorker(this)) {
+    setObjectName(QStringLiteral("Torsion_Panel"));
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(0, 0, 0, 0);
+    auto* nuLabel = new QLabel(tr("ポアソン比 ν"), this);
+    nuBox_ = new QDoubleSpinBox(this);
+    nuBox_->setObjectName(QStringLiteral("Poisson_Ratio"));
+    nuBox_->setRange(0, 0.499);
+    nuBox_->setDecimals(3);
+    nuBox_->setSingleStep(0.01);
+    nuBox_->setValue(savedPoissonRatio());
+    nuBox_->setToolTip(tr("せん断中心とせん断断面積の計算に使うポアソン比 (0以上0.5未満)"));
+    nuLabel->setBuddy(nuBox_);
+    progress_ = new QProgressBar(this);
+    progress_->setObjectName(QStringLiteral("Torsion_Progress"));
+    progress_->setRange(0, 100);
+    progress_->setFormat(tr("ねじり・せん断 %p%"));
+    cancelButton_ = new QPushButton(tr("中止"), this);
+    cancelButton_->setObjectName(QStringLiteral("Torsion_Cancel"));
+    message_ = new QLabel(this);
+    message_->setObjectName(QStringLiteral("Torsion_Message"));
+    message_->setWordWrap(true);
+    row->addWidget(nuLabel);
+    row->addWidget(nuBox_);
+    row->addWidget(progress_, 1);
+    row->addWidget(cancelButton_);
+    row->addWidget(message_, 1);
+    showIdle(QString());
+
+    connect(nuBox_, &QDoubleSpinBox::valueChanged, this, [this](double nu) {
+        savePoissonRatio(nu);
+        if (workspace_.hasResults()) start();  // the block shows the ν it was computed with
+    });
+    connect(cancelButton_, &QPushButton::clicked, this, &TorsionPanel::cancelClicked);
+    connect(worker_, &TorsionWorker::progressed, progress_, &QProgressBar::setValue);
+    connect(worker_, &TorsionWorker::finished, this, &TorsionPanel::finished);
+}
+
+double TorsionPanel::savedPoissonRatio() {
+    bool ok = false;
+    const double nu = QSettings().value(kPoissonRatioKey, kDefaultPoissonRatio).toDouble(&ok);
+    return ok && validPoissonRatio(nu) ? nu : kDefaultPoissonRatio;
+}
+
+void TorsionPanel::savePoissonRatio(double nu) {
+    if (validPoissonRatio(nu)) QSettings().setValue(kPoissonRatioKey, nu);
+}
+
+double TorsionPanel::poissonRatio() const {
+    return nuBox_->value();
+}
+
+void TorsionPanel::start() {
+    if (!workspace_.hasResults()) {
+        drop();
+        return;
+    }
+    TorsionRows::clear(workspace_.resultGrid);
+    startedState_ = workspace_.history().stateId();
+    worker_->start(workspace_.torsionFigures(), poissonRatio());
+    progress_->setValue(0);
+    progress_->show();
+    cancelButton_->show();
+    message_->hide();
+    emit blockChanged();
+}
+
+void TorsionPanel::drop() {
+    worker_->cancel();
+    showIdle(QString());
+}
+
+bool TorsionPanel::waitForResults(int milliseconds) {
+    const QDeadlineTimer deadline(milliseconds);
+    while (worker_->running() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    return !worker_->running();
+}
+
+void TorsionPanel::finished(const TorsionOutcome& outcome) {
+    // Results of tables that have changed since are not shown.
+    if (!workspace_.hasResults() || workspace_.history().stateId() != startedState_) {
+        showIdle(QString());
+        return;
+    }
+    workspace_.writeTorsion(outcome);
+    QString message;
+    if (outcome.status != TorsionStatus::Ok)
+        message = coreText(TorsionAnalysis::message(outcome.status));
+    else if (outcome.result.overlapping)
+        message = coreText(TorsionAnalysis::overlapNotice());
+    showIdle(message);
+    emit blockChanged();
+}
+
+void TorsionPanel::cancelClicked() {
+    if (!worker_->running()) return;
+    worker_->cancel();
+    TorsionOutcome cancelled;
+    cancelled.status = TorsionStatus::Cancelled;
+    workspace_.writeTorsion(cancelled);
+    showIdle(coreText(TorsionAnalysis::message(TorsionStatus::Cancelled)));
+    emit blockChanged();
+}
+
+void TorsionPanel::showIdle(const QString& message) {
+    progress_->hide();
+    cancelButton_->hide();
+    message_->setText(message);
+    message_->setVisible(!message.isEmpty());
+}
+
+}  // namespace kuvanto

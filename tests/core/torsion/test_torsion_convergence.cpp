@@ -1,0 +1,66 @@
+// J and Iw of the shipped H, I, channel and angle parts at the default mesh against converged
+// values: torsion-converged.csv (made by bench/torsion's kuvanto-torsion-converged) holds them,
+// computed on meshes halved until J and Iw changed by less than 0.001 %. Every part of those
+// categories must be in the table, and each must come within 0.1 % at the default mesh.
+#include <QFile>
+#include <QTest>
+#include <cmath>
+#include <set>
+
+#include "core/OutlineInsertion.h"
+#include "core/torsion/TorsionAnalysis.h"
+#include "io/ShippedLibrary.h"
+
+using namespace kuvanto;
+
+class TestTorsionConvergence : public QObject {
+    Q_OBJECT
+private slots:
+    void defaultMeshWithinATenthPerCent();
+};
+
+void TestTorsionConvergence::defaultMeshWithinATenthPerCent() {
+    QFile file(QStringLiteral(KUVANTO_FIXTURES "/torsion-converged.csv"));
+    QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+    file.readLine();  // heading
+    std::set<std::string> checked;
+    while (!file.atEnd()) {
+        const QStringList cells = QString::fromUtf8(file.readLine()).trimmed().split(u',');
+        if (cells.size() < 3) continue;
+        const std::string name = cells[0].toStdString();
+        const double convergedJ = cells[1].toDouble();
+        const double convergedIw = cells[2].toDouble();
+        const std::optional<LibraryPart> part =
+            ShippedLibrary::findPart(ShippedLibrary::folder(), name);
+        QVERIFY2(part, name.c_str());
+        CoordTable added;
+        insertOutline(added, 1, part->outline, {0, 0}, {0, 0});
+        const TorsionOutcome outcome =
+            TorsionAnalysis::run(TorsionAnalysis::figuresOf(added, CoordTable()), {});
+        QVERIFY2(outcome.status == TorsionStatus::Ok, name.c_str());
+        const TorsionValues& v = outcome.result.values;
+        const double errorJ = std::abs(v.torsionConstant - convergedJ) / convergedJ;
+        const double errorIw = std::abs(v.warpingConstant - convergedIw) / convergedIw;
+        QVERIFY2(errorJ < 1e-3 && errorIw < 1e-3,
+                 qPrintable(QStringLiteral("%1: J off by %2, Iw by %3")
+                                .arg(cells[0])
+                                .arg(errorJ)
+                                .arg(errorIw)));
+        checked.insert(name);
+    }
+    int parts = 0;
+    for (const LibraryCategory& category : ShippedLibrary::categories(ShippedLibrary::folder())) {
+        const std::string& data = category.entry.file;
+        if (data != "h-shapes.csv" && data != "i-shapes.csv" && data != "channels.csv" &&
+            data != "equal-angles.csv")
+            continue;
+        for (const std::string& part : category.parts) {
+            QVERIFY2(checked.count(part), part.c_str());
+            ++parts;
+        }
+    }
+    QVERIFY(parts > 0);
+}
+
+QTEST_GUILESS_MAIN(TestTorsionConvergence)
+#include "test_torsion_convergence.moc"
