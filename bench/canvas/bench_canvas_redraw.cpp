@@ -11,8 +11,8 @@
 #include <numbers>
 #include <vector>
 
-#include "canvas/SectionView.h"
 #include "canvas/ImagePainter.h"
+#include "canvas/SectionView.h"
 #include "core/NumberText.h"
 
 using namespace kuvanto;

@@ -16,9 +16,9 @@ struct Circle {
     std::vector<double> xs;     // the same as separate lists, for the floors and GEOS
     std::vector<double> ys;
     std::vector<std::string> cells;  // the X and Y texts of every vertex, for the floors
-    CoordTable add;         // one vertex row per vertex, then the entry row
-    CoordTable subtracted;  // empty
-    std::string csvText;    // "<<加算>>," + "X,Y" lines + "<<減算>>,", CR LF, UTF-8
+    CoordTable add;                  // one vertex row per vertex, then the entry row
+    CoordTable subtracted;           // empty
+    std::string csvText;             // "<<加算>>," + "X,Y" lines + "<<減算>>,", CR LF, UTF-8
 };
 
 // The circle of `vertices` vertices (the closing repeat included) of radius 100000.

@@ -1,9 +1,9 @@
 // Builds the main window's widgets below the toolbar and lays them out.
 #include "app/WindowLayout.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QCoreApplication>
 #include <QLabel>
 #include <QMainWindow>
 #include <QScrollBar>

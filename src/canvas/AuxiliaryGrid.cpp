@@ -14,7 +14,7 @@ constexpr double kMaxAxisValues = 4096;
 
 // Multiples k * s with k in [0, kmax] that lie within [lo, hi] (0 <= lo).
 void addMultiples(double s, double kmax, double lo, double hi, double sign,
-                   std::vector<double>& out) {
+                  std::vector<double>& out) {
     if (hi < lo) return;
     double kLo = std::max(0.0, std::ceil(lo / s));
     double kHi = std::min(kmax, std::floor(hi / s));
@@ -58,13 +58,11 @@ std::vector<double> auxGridAxis(double s, double m, double lo, double hi) {
 }
 
 std::vector<WorldPt> auxGridDots(double s, double m, double left, double top, double right,
-                                   double bottom) {
+                                 double bottom) {
     std::vector<WorldPt> dots;
-    const std::vector<double> xs =
-        auxGridAxis(s, m, std::min(left, right), std::max(left, right));
+    const std::vector<double> xs = auxGridAxis(s, m, std::min(left, right), std::max(left, right));
     if (xs.empty()) return dots;
-    const std::vector<double> ys =
-        auxGridAxis(s, m, std::min(bottom, top), std::max(bottom, top));
+    const std::vector<double> ys = auxGridAxis(s, m, std::min(bottom, top), std::max(bottom, top));
     dots.reserve(xs.size() * ys.size());
     for (double y : ys) {
         for (double x : xs) dots.push_back(WorldPt{x, y});

@@ -23,6 +23,6 @@ std::vector<double> auxGridAxis(double s, double m, double lo, double hi);
 
 // The grid dots with step s and bound m that lie inside the window (edges included).
 std::vector<WorldPt> auxGridDots(double s, double m, double left, double top, double right,
-                                   double bottom);
+                                 double bottom);
 
 }  // namespace kuvanto

@@ -11,7 +11,6 @@ namespace kuvanto {
 
 namespace {
 
-
 PlanePoint minus(PlanePoint a, PlanePoint b) {
     return {a.x - b.x, a.y - b.y};
 }
@@ -27,8 +26,8 @@ void appendArc(std::vector<PlanePoint>& out, PlanePoint before, PlanePoint at, P
     const PlanePoint u = unit(minus(before, at));
     const PlanePoint v = unit(minus(after, at));
     const double cosine = std::clamp(u.x * v.x + u.y * v.y, -1.0, 1.0);
-    const double half = std::acos(cosine) / 2;  // half the angle between the two edges
-    if (half <= 0 || half >= std::numbers::pi / 2) {         // no corner to round
+    const double half = std::acos(cosine) / 2;        // half the angle between the two edges
+    if (half <= 0 || half >= std::numbers::pi / 2) {  // no corner to round
         out.push_back(at);
         return;
     }
@@ -46,7 +45,8 @@ void appendArc(std::vector<PlanePoint>& out, PlanePoint before, PlanePoint at, P
     // size of one shape gets the same number of chords.
     const int chords = std::max(
         chordsPerQuarter,
-        static_cast<int>(std::ceil(chordsPerQuarter * std::fabs(sweep) / (std::numbers::pi / 2) - 1e-9)));
+        static_cast<int>(
+            std::ceil(chordsPerQuarter * std::fabs(sweep) / (std::numbers::pi / 2) - 1e-9)));
     out.push_back(start);
     for (int i = 1; i < chords; ++i) {
         const double angle = a0 + sweep * i / chords;

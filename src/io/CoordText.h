@@ -24,10 +24,11 @@ void parseCoordText(std::string_view utf8, CoordTable& add, CoordTable& subtract
 // Writes the text form to the file in code page 932. False (and `error`) when it cannot be
 // written; the file is then untouched.
 bool writeCoordText(const QString& path, const CoordTable& add, const CoordTable& subtracted,
-                     QString* error = nullptr);
+                    QString* error = nullptr);
 
 // Reads the file and, only when it could be read, resets and refills both tables. False (and
 // `error`) when the file cannot be read; the tables are then untouched.
-bool readCoordText(const QString& path, CoordTable& add, CoordTable& subtracted, QString* error = nullptr);
+bool readCoordText(const QString& path, CoordTable& add, CoordTable& subtracted,
+                   QString* error = nullptr);
 
 }  // namespace kuvanto

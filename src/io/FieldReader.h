@@ -11,7 +11,7 @@
 namespace kuvanto {
 
 class FieldReader {
-  public:
+public:
     explicit FieldReader(std::string_view text) : text_(text) {}
 
     // The next field; false at the end of the text.
@@ -24,7 +24,7 @@ class FieldReader {
     bool nextPair(std::string_view& first, std::string_view& second, std::string& firstScratch,
                   std::string& secondScratch);
 
-  private:
+private:
     void skipLineEnd();
     void readQuoted(std::string& field);
 

@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "io/FieldReader.h"
 #include "core/NumberText.h"
+#include "io/FieldReader.h"
 
 namespace kuvanto {
 

@@ -14,6 +14,8 @@ QString workFolder() {
     return folder;
 }
 
-QString workPath(const QString& name) { return workFolder() + QLatin1Char('/') + name; }
+QString workPath(const QString& name) {
+    return workFolder() + QLatin1Char('/') + name;
+}
 
 }  // namespace kuvanto

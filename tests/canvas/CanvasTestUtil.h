@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "core/CoordTable.h"
 #include "canvas/SectionPainter.h"
+#include "core/CoordTable.h"
 
 namespace kuvanto::test {
 

@@ -105,7 +105,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&canvas));
         canvas.redrawSection();
         QVERIFY(countPixels(canvas.picture(), kYellow) > 0);
-        QTest::mouseClick(canvas.showOrigin(), Qt::LeftButton, {}, canvas.showOrigin()->rect().center());
+        QTest::mouseClick(canvas.showOrigin(), Qt::LeftButton, {},
+                          canvas.showOrigin()->rect().center());
         QVERIFY(!canvas.view().showOrigin);
         QCOMPARE(countPixels(canvas.picture(), kYellow), 0);
         canvas.freeHandCheck()->setChecked(true);

@@ -4,12 +4,14 @@
 
 #include <QStringList>
 
-#include "core/CoordTable.h"
 #include "CoordTableBuilder.h"
+#include "core/CoordTable.h"
 
 namespace kuvanto {
 
-inline CoordTable gridOf(const QStringList& rows) { return test::coordTableOf(rows); }
+inline CoordTable gridOf(const QStringList& rows) {
+    return test::coordTableOf(rows);
+}
 
 inline QStringList rowsOf(const CoordTable& grid) {
     QStringList out;

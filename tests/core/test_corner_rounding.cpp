@@ -143,7 +143,8 @@ void TestCornerRounding::firstVertexOfAnOpenFigure() {
         const QStringList a = rows[i].split(','), b = rows[(i + 1) % 13].split(',');
         twiceArea += a[0].toDouble() * b[1].toDouble() - b[0].toDouble() * a[1].toDouble();
     }
-    QVERIFY2(std::fabs(twiceArea / 2 - (2500 - (25 - 4.5 * 25 * std::sin(std::numbers::pi / 18)))) < 0.01,
+    QVERIFY2(std::fabs(twiceArea / 2 - (2500 - (25 - 4.5 * 25 * std::sin(std::numbers::pi / 18)))) <
+                 0.01,
              qPrintable(QString::number(twiceArea / 2)));
 }
 

@@ -86,7 +86,8 @@ private slots:
             rings += std::hypot(b.x - a.x, b.y - a.y);
         }
         QVERIFY(std::fabs((*props)[Property::Perimeter] - rings) < 1e-9 * rings);
-        QVERIFY(std::fabs((*props)[Property::Perimeter] - std::numbers::pi * (114.3 + 105.3)) < 0.01);
+        QVERIFY(std::fabs((*props)[Property::Perimeter] - std::numbers::pi * (114.3 + 105.3)) <
+                0.01);
     }
 };
 

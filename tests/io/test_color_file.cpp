@@ -3,8 +3,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "io/ColorFile.h"
 #include "IoTestUtil.h"
+#include "io/ColorFile.h"
 
 using namespace kuvanto;
 using namespace kuvanto::test;
@@ -21,7 +21,7 @@ char* toString(const kuvanto::DrawColors& c) {
 class TestColorFile : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void text_data() {
         QTest::addColumn<DrawColors>("colors");
         QTest::addColumn<QByteArray>("text");

@@ -4,9 +4,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "IoTestUtil.h"
 #include "io/CoordCsv.h"
 #include "io/InsertFile.h"
-#include "IoTestUtil.h"
 #include "io/TextFile.h"
 
 using namespace kuvanto;
@@ -31,7 +31,7 @@ QString fillFresh(const std::string& utf8, CoordTable& add, CoordTable& subtract
 class TestCoordCsv : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void fixtures_data() {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("add");
@@ -144,8 +144,7 @@ class TestCoordCsv : public QObject {
         const QString path = dir.filePath("out.csv");
         CoordTable a, s;
         QVERIFY(writeCoordCsv(path, a, s));
-        QCOMPARE(readBytes(path),
-                 QByteArray("<<\x89\xC1\x8E\x5A>>,\r\n<<\x8C\xB8\x8E\x5A>>,\r\n"));
+        QCOMPARE(readBytes(path), QByteArray("<<\x89\xC1\x8E\x5A>>,\r\n<<\x8C\xB8\x8E\x5A>>,\r\n"));
     }
 
     void writeFailureNamesFile() {

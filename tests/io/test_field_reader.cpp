@@ -3,8 +3,8 @@
 #include <QStringList>
 #include <QTest>
 
-#include "io/FieldReader.h"
 #include "IoTestUtil.h"
+#include "io/FieldReader.h"
 
 using namespace kuvanto;
 using namespace kuvanto::test;
@@ -40,7 +40,7 @@ QString viewPairsOf(const std::string& utf8) {
 class TestFieldReader : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void pairs_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("pairs");

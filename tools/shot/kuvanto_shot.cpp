@@ -63,12 +63,13 @@ public:
 };
 
 int Usage() {
-    std::fprintf(stderr,
-                 "usage: kuvanto-shot OUT.png [--lang ja|en] [--tab 1|2|3] [--torsion] [--rows A-B] "
-                 "[--dialog NAME|list] [FILE]\n"
-                 "       kuvanto-shot OUT.png --library PART\n"
-                 "       kuvanto-shot SHEET.pdf --print [--torsion] FILE\n"
-                 "       kuvanto-shot OUT.txt --export [--torsion] FILE\n");
+    std::fprintf(
+        stderr,
+        "usage: kuvanto-shot OUT.png [--lang ja|en] [--tab 1|2|3] [--torsion] [--rows A-B] "
+        "[--dialog NAME|list] [FILE]\n"
+        "       kuvanto-shot OUT.png --library PART\n"
+        "       kuvanto-shot SHEET.pdf --print [--torsion] FILE\n"
+        "       kuvanto-shot OUT.txt --export [--torsion] FILE\n");
     return 2;
 }
 

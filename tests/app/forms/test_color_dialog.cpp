@@ -12,9 +12,9 @@
 #include "app/ColorDialog.h"
 #include "app/ColorSwatch.h"
 
+using kuvanto::ColorDialog;
 using kuvanto::ColorSwatch;
 using kuvanto::DrawColors;
-using kuvanto::ColorDialog;
 
 namespace {
 
