@@ -5,11 +5,11 @@ set -euo pipefail
 
 KUVANTO_PACKAGES=(
   g++ cmake ninja-build ccache pkg-config
-  qt6-base-dev qt6-qpa-plugins libgl-dev
+  qt6-base-dev qt6-qpa-plugins libgl-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   libgtest-dev libbenchmark-dev libgeos-dev python3-numpy python3-shapely
   fonts-ipafont-gothic fonts-ipafont-mincho fontconfig
   xvfb xauth poppler-utils
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
   librsvg2-bin help2man gzip dpkg-dev fakeroot file lintian appstream desktop-file-utils
   libdxflib-dev python3-ezdxf
   libcgal-dev libeigen3-dev
