@@ -7,6 +7,7 @@
 #include <QDoubleSpinBox>
 #include <QHBoxLayout>
 #include <QSettings>
+#include <QStringList>
 #include <cmath>
 
 #include "core/torsion/TorsionRows.h"
@@ -116,10 +117,14 @@ void TorsionPanel::finished(const TorsionOutcome& outcome) {
     }
     workspace_.writeTorsion(outcome);
     QString message;
-    if (outcome.status != TorsionStatus::Ok)
+    if (outcome.status != TorsionStatus::Ok) {
         message = coreText(TorsionAnalysis::message(outcome.status));
-    else if (outcome.result.overlapping)
-        message = coreText(TorsionAnalysis::overlapNotice());
+    } else {
+        QStringList notices;
+        for (const std::string_view notice : TorsionAnalysis::notices(outcome.result))
+            notices << coreText(notice);
+        message = notices.join(u'\n');
+    }
     showIdle(message);
     emit blockChanged();
 }

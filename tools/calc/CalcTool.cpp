@@ -398,11 +398,13 @@ int CalcTool::calculate(const CalcOptions& options, const CoordTable& add,
     std::optional<TorsionOutcome> torsion;
     if (options.torsion) {
         torsion = CalcTorsion::run(add, subtracted, options.poissonRatio, options.meshSize);
-        if (torsion->status != TorsionStatus::Ok)
+        if (torsion->status != TorsionStatus::Ok) {
             writeLine(err, shownText("TorsionAnalysis", TorsionAnalysis::message(torsion->status)));
-        else if (torsion->result.overlapping)
-            writeLine(err, shownText("TorsionAnalysis", TorsionAnalysis::overlapNotice()));
-        if (torsion->status == TorsionStatus::Ok) TorsionRows::write(result, torsion->result);
+        } else {
+            for (const std::string_view notice : TorsionAnalysis::notices(torsion->result))
+                writeLine(err, shownText("TorsionAnalysis", notice));
+            TorsionRows::write(result, torsion->result);
+        }
     }
     const bool torsionOk = !torsion || torsion->status == TorsionStatus::Ok;
 

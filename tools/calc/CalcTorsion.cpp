@@ -1,6 +1,8 @@
 // The torsion block of kuvanto-calc: the analysis of the tables' figures and its JSON object.
 #include "CalcTorsion.h"
 
+#include <QJsonValue>
+
 namespace kuvanto {
 
 TorsionOutcome CalcTorsion::run(const CoordTable& added, const CoordTable& subtracted, double nu,
@@ -14,9 +16,13 @@ TorsionOutcome CalcTorsion::run(const CoordTable& added, const CoordTable& subtr
 
 QJsonObject CalcTorsion::jsonObject(const TorsionResult& result) {
     const TorsionValues& v = result.values;
+    // null when the estimate was left out for a mesh too large to refine.
+    auto estimate = [&result](double value) {
+        return result.errorEstimated ? QJsonValue(value) : QJsonValue(QJsonValue::Null);
+    };
     QJsonObject error;
-    error.insert(QStringLiteral("J"), result.errorJ);
-    error.insert(QStringLiteral("Iw"), result.errorIw);
+    error.insert(QStringLiteral("J"), estimate(result.errorJ));
+    error.insert(QStringLiteral("Iw"), estimate(result.errorIw));
     QJsonObject torsion;
     torsion.insert(QStringLiteral("J"), v.torsionConstant);
     torsion.insert(QStringLiteral("Iw"), v.warpingConstant);

@@ -112,8 +112,11 @@ int writeOutput(const QString& folder, const QString& file, const QString& out, 
     workspace.dataFileName = file;
     if (!workspace.runCalculation())
         std::fprintf(stderr, "kuvanto-shot: the calculation failed; the sheet shows no values\n");
-    else if (torsion)  // as the result tab would have computed it
-        workspace.runTorsion({kuvanto::TorsionPanel::savedPoissonRatio()});
+    else if (torsion) {  // as the result tab would have computed it
+        kuvanto::TorsionOptions options;
+        options.poissonRatio = kuvanto::TorsionPanel::savedPoissonRatio();
+        workspace.runTorsion(options);
+    }
     const bool written = what == FileOutput::Sheet
                              ? kuvanto::PrintSheet(workspace, true, true).writePdf(out, &error)
                              : workspace.exportResult(out, &error);

@@ -58,29 +58,35 @@ struct UsableFigure {
     int weight;  // the figure's sign, turned so that its inside counts it whatever its orientation
 };
 
-// Numbers the regions between constraints (face info) and gives each finite face its coverage
-// through the winding numbers of one point per region. Infinite faces get region -1.
+// Whether p lies strictly inside the face (exact predicates: a point computed in floating point,
+// such as the centroid of a thin triangle, can fall on or outside its edges).
+bool strictlyInside(const FaceHandle& face, const Triangulation::Point& p) {
+    for (int i = 0; i < 3; ++i)
+        if (CGAL::orientation(face->vertex(i)->point(), face->vertex((i + 1) % 3)->point(), p) !=
+            CGAL::LEFT_TURN)
+            return false;
+    return true;
+}
+
+// Numbers the regions between constraints (face info) and gives each region its coverage. Region 0
+// is everything joined to the outside of the convex hull without crossing a figure edge: no figure
+// covers it, whatever rounding says (an outline whose vertices zig-zag by less than their rounding
+// leaves thin pockets there). Every other region takes the winding numbers of a point strictly
+// inside one of its faces. Infinite faces get region -1.
 std::vector<int> regionCoverage(Triangulation& triangulation,
                                 const std::vector<UsableFigure>& figures) {
     for (auto face = triangulation.all_faces_begin(); face != triangulation.all_faces_end(); ++face)
         face->info() = -1;
-    std::vector<int> coverage;
     std::vector<FaceHandle> stack;
-    for (auto face = triangulation.finite_faces_begin(); face != triangulation.finite_faces_end();
-         ++face) {
-        if (face->info() >= 0) continue;
-        const int region = static_cast<int>(coverage.size());
-        const auto centre = CGAL::centroid(face->vertex(0)->point(), face->vertex(1)->point(),
-                                           face->vertex(2)->point());
-        int count = 0;
-        for (const UsableFigure& figure : figures)
-            count += figure.weight * figure.index->windingNumber({centre.x(), centre.y()});
-        coverage.push_back(count);
-        face->info() = region;
-        stack.assign(1, face);
+    std::vector<FaceHandle> members;
+    auto flood = [&](FaceHandle seed, int region) {
+        seed->info() = region;
+        stack.assign(1, seed);
+        members.clear();
         while (!stack.empty()) {
             const FaceHandle current = stack.back();
             stack.pop_back();
+            members.push_back(current);
             for (int i = 0; i < 3; ++i) {
                 const FaceHandle next = current->neighbor(i);
                 if (current->is_constrained(i) || next->info() >= 0 ||
@@ -90,6 +96,49 @@ std::vector<int> regionCoverage(Triangulation& triangulation,
                 stack.push_back(next);
             }
         }
+    };
+
+    std::vector<int> coverage{0};
+    auto hull = triangulation.incident_faces(triangulation.infinite_vertex());
+    if (hull != nullptr) {
+        const auto first = hull;
+        do {
+            const int i = hull->index(triangulation.infinite_vertex());
+            const FaceHandle inside = hull->neighbor(i);
+            if (!hull->is_constrained(i) && inside->info() < 0 &&
+                !triangulation.is_infinite(inside))
+                flood(inside, 0);
+        } while (++hull != first);
+    }
+
+    for (auto face = triangulation.finite_faces_begin(); face != triangulation.finite_faces_end();
+         ++face) {
+        if (face->info() >= 0) continue;
+        const int region = static_cast<int>(coverage.size());
+        flood(face, region);
+        // A point strictly inside one of the region's faces; failing that (every face of the
+        // region too thin), the centroid of its largest face.
+        Triangulation::Point probe(0, 0);
+        double largest = -1;
+        for (const FaceHandle& member : members) {
+            const auto& a = member->vertex(0)->point();
+            const auto& b = member->vertex(1)->point();
+            const auto& c = member->vertex(2)->point();
+            const auto centre = CGAL::centroid(a, b, c);
+            if (strictlyInside(member, centre)) {
+                probe = centre;
+                break;
+            }
+            const double area = std::abs(CGAL::area(a, b, c));
+            if (area > largest) {
+                largest = area;
+                probe = centre;
+            }
+        }
+        int count = 0;
+        for (const UsableFigure& figure : figures)
+            count += figure.weight * figure.index->windingNumber({probe.x(), probe.y()});
+        coverage.push_back(count);
     }
     return coverage;
 }

@@ -51,6 +51,10 @@ public:
     // The same section with every triangle cut into four at its edge midpoints.
     SectionMesh subdivided() const;
 
+    // Numbers the distinct edges of the triangles: for each triangle, the numbers of its edges
+    // from corner 0 to 1, 1 to 2 and 2 to 0. `edgeCount` receives how many edges there are.
+    std::vector<std::array<int, 3>> edgeNumbers(int& edgeCount) const;
+
     // The net area of the figures (added less subtracted) and the length of all their edges,
     // from which the default element size is chosen.
     struct Extent {

@@ -129,28 +129,57 @@ bool SectionMesh::keepMaterial() {
     return true;
 }
 
+std::vector<std::array<int, 3>> SectionMesh::edgeNumbers(int& edgeCount) const {
+    // Each edge is filed under its lower vertex. A vertex has a handful of edges, so a short scan
+    // finds an edge met before: no hash map, whose memory traffic dominated on fine meshes.
+    const std::size_t vertexCount = points_.size();
+    std::vector<int> start(vertexCount + 1, 0);
+    for (const Triangle& t : triangles_)
+        for (int i = 0; i < 3; ++i) ++start[std::min(t.corners[i], t.corners[(i + 1) % 3]) + 1];
+    for (std::size_t v = 0; v < vertexCount; ++v) start[v + 1] += start[v];
+    std::vector<int> filled(start.begin(), start.end() - 1);
+    std::vector<std::pair<int, int>> filed(start.back());  // (upper vertex, edge number)
+    std::vector<std::array<int, 3>> numbers(triangles_.size());
+    edgeCount = 0;
+    for (std::size_t f = 0; f < triangles_.size(); ++f) {
+        const auto& corners = triangles_[f].corners;
+        for (int i = 0; i < 3; ++i) {
+            const int low = std::min(corners[i], corners[(i + 1) % 3]);
+            const int high = std::max(corners[i], corners[(i + 1) % 3]);
+            const auto first = filed.begin() + start[low];
+            const auto last = filed.begin() + filled[low];
+            auto found =
+                std::find_if(first, last, [high](const auto& e) { return e.first == high; });
+            if (found == last) {
+                *found = {high, edgeCount++};
+                ++filled[low];
+            }
+            numbers[f][i] = found->second;
+        }
+    }
+    return numbers;
+}
+
 SectionMesh SectionMesh::subdivided() const {
     SectionMesh fine;
+    int edgeCount = 0;
+    const std::vector<std::array<int, 3>> edges = edgeNumbers(edgeCount);
+    const int vertexCount = static_cast<int>(points_.size());
     fine.points_ = points_;
+    fine.points_.resize(points_.size() + static_cast<std::size_t>(edgeCount));
     fine.overlapping_ = overlapping_;
     fine.triangles_.reserve(triangles_.size() * 4);
-    std::unordered_map<std::uint64_t, int> midpoints;
-    midpoints.reserve(triangles_.size() * 2);
-    auto midpoint = [&](int a, int b) {
-        const auto low = static_cast<std::uint64_t>(std::min(a, b));
-        const auto high = static_cast<std::uint64_t>(std::max(a, b));
-        const auto [it, added] =
-            midpoints.try_emplace(low << 32 | high, static_cast<int>(fine.points_.size()));
-        if (added)
-            fine.points_.push_back(
-                {(points_[a].x + points_[b].x) / 2, (points_[a].y + points_[b].y) / 2});
-        return it->second;
-    };
-    for (const Triangle& t : triangles_) {
+    for (std::size_t f = 0; f < triangles_.size(); ++f) {
+        const Triangle& t = triangles_[f];
+        std::array<int, 3> middle{};
+        for (int i = 0; i < 3; ++i) {
+            const Point a = points_[t.corners[i]];
+            const Point b = points_[t.corners[(i + 1) % 3]];
+            middle[i] = vertexCount + edges[f][i];
+            fine.points_[middle[i]] = {(a.x + b.x) / 2, (a.y + b.y) / 2};
+        }
         const auto [a, b, c] = t.corners;
-        const int ab = midpoint(a, b);
-        const int bc = midpoint(b, c);
-        const int ca = midpoint(c, a);
+        const auto [ab, bc, ca] = middle;
         fine.triangles_.push_back({{a, ab, ca}, t.coverage});
         fine.triangles_.push_back({{ab, b, bc}, t.coverage});
         fine.triangles_.push_back({{ca, bc, c}, t.coverage});

@@ -46,9 +46,14 @@ public:
     // shipped parts within about 1e-4.
     static constexpr double kDefaultSizeFactor = 0.5;
     static constexpr double kDefaultDivisions = 10;
-    // Largest number of nodes of the refined mesh's solution: its factorisation stays within
-    // about 2 GB (measured: see bench/torsion).
-    static constexpr std::size_t kMaxRefinedNodes = 2'500'000;
+    // Largest number of nodes of one solution: its factorisation stays within about 1.5 GB
+    // (measured: about 0.45 KB a node; see bench/torsion). Larger sections are refused.
+    static constexpr std::size_t kMaxNodes = 3'000'000;
+    // Largest number of nodes of the solution on the refined mesh behind the error estimate
+    // (four times the nodes of the chosen mesh). Above it the estimate is left out: on a section
+    // of 10^5 outline vertices it would take twice as long as everything else together, and
+    // its boundary alone makes the mesh so fine that J and Iw change by less than 1e-6 anyway.
+    static constexpr std::size_t kMaxEstimateNodes = 1'200'000;
 
     static TorsionOutcome run(std::span<const SectionFigure> figures,
                               const TorsionOptions& options);
@@ -64,8 +69,8 @@ public:
 
     // The message shown in place of the results for a status other than Ok.
     static std::string_view message(TorsionStatus status);
-    // The notice shown with results when added figures overlap.
-    static std::string_view overlapNotice();
+    // The notices shown with results: added figures overlap, the error estimate was left out.
+    static std::vector<std::string_view> notices(const TorsionResult& result);
 };
 
 }  // namespace kuvanto

@@ -24,8 +24,10 @@ struct TorsionResult {
     TorsionValues values;       // on the chosen mesh
     double poissonRatio = 0.3;  // ν used for the shear functions
     double elementSize = 0;     // the size bound the mesh was made with
-    // Relative change of J and Iw from the chosen mesh to the mesh refined once.
+    // Relative change of J and Iw from the chosen mesh to the mesh refined once; not a number
+    // when the estimate was left out (a mesh too large to refine).
     double errorJ = 0, errorIw = 0;
+    bool errorEstimated = true;
     bool overlapping = false;  // material covered by two added figures counts twice
 };
 

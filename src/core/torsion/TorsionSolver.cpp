@@ -11,11 +11,11 @@
 #include <Eigen/SparseCholesky>
 #include <array>
 #include <cmath>
-#include <cstdint>
 #include <new>
 #include <numeric>
-#include <unordered_map>
 #include <vector>
+
+#include "core/torsion/StiffnessPattern.h"
 
 namespace kuvanto {
 
@@ -36,9 +36,6 @@ constexpr std::array<QuadraturePoint, 6> kRule{{
     {{kC, kD, kC}, kWeightC},
     {{kC, kC, kD}, kWeightC},
 }};
-
-// A 6-node element: corners 0-2, then the midside nodes of edges 01, 12, 20.
-using ElementNodes = std::array<int, 6>;
 
 // Shape functions and their gradients at one point of an element.
 struct ShapeValues {
@@ -88,6 +85,18 @@ double at(const std::array<double, 3>& corner, const std::array<double, 3>& l) {
     return corner[0] * l[0] + corner[1] * l[1] + corner[2] * l[2];
 }
 
+// Eigen's sparse LDLᵀ of a matrix already in minimum degree order and laid out as the
+// factorisation reads it (upper triangle, column-major). compute() would copy the matrix twice on
+// its way in, even with the natural ordering; the factorisation steps themselves take it as it is.
+class PreorderedLDLT : public Eigen::SimplicialLDLT<Eigen::SparseMatrix<double>, Eigen::Upper,
+                                                    Eigen::NaturalOrdering<int>> {
+public:
+    void factorizePreordered(const Eigen::SparseMatrix<double>& upper) {
+        analyzePattern_preordered(upper, true);
+        factorize_preordered<true>(upper);
+    }
+};
+
 struct UnionFind {
     std::vector<int> parent;
     explicit UnionFind(std::size_t n) : parent(n) { std::iota(parent.begin(), parent.end(), 0); }
@@ -100,22 +109,16 @@ struct UnionFind {
 
 // The 6-node numbering of the mesh: corners keep their numbers, midside nodes follow.
 std::vector<ElementNodes> numberNodes(const SectionMesh& mesh, int& nodeCount) {
+    int edgeCount = 0;
+    const std::vector<std::array<int, 3>> edges = mesh.edgeNumbers(edgeCount);
+    const int vertexCount = static_cast<int>(mesh.points().size());
     std::vector<ElementNodes> elements(mesh.triangles().size());
-    std::unordered_map<std::uint64_t, int> midside;
-    midside.reserve(mesh.triangles().size() * 2);
-    nodeCount = static_cast<int>(mesh.points().size());
-    for (std::size_t e = 0; e < elements.size(); ++e) {
-        const auto& corners = mesh.triangles()[e].corners;
+    for (std::size_t e = 0; e < elements.size(); ++e)
         for (int i = 0; i < 3; ++i) {
-            const int a = corners[i], b = corners[(i + 1) % 3];
-            const auto key = static_cast<std::uint64_t>(std::min(a, b)) << 32 |
-                             static_cast<std::uint64_t>(std::max(a, b));
-            const auto [it, added] = midside.try_emplace(key, nodeCount);
-            if (added) ++nodeCount;
-            elements[e][i] = a;
-            elements[e][3 + i] = it->second;
+            elements[e][i] = mesh.triangles()[e].corners[i];
+            elements[e][3 + i] = vertexCount + edges[e][i];
         }
-    }
+    nodeCount = vertexCount + edgeCount;
     return elements;
 }
 
@@ -174,27 +177,26 @@ std::optional<TorsionValues> TorsionSolver::solve(const SectionMesh& mesh, doubl
             parts.join(t.corners[0], t.corners[1]);
             parts.join(t.corners[1], t.corners[2]);
         }
-        std::vector<int> partOf(mesh.points().size(), -1);
         std::vector<int> partIndex(mesh.points().size(), -1);
-        std::vector<int> dof(nodes, 0);
+        std::vector<bool> fixed(nodes, false);
         int partCount = 0;
         for (const auto& t : triangles) {
             const int root = parts.find(t.corners[0]);
             if (partIndex[root] < 0) {
                 partIndex[root] = partCount++;
-                dof[t.corners[0]] = -1;  // the part's fixed node
+                fixed[t.corners[0]] = true;  // the part's fixed node
             }
         }
         v.parts = partCount;
-        int unknowns = 0;
-        for (int& d : dof) d = d < 0 ? -1 : unknowns++;
+        const StiffnessPattern pattern(elements, nodes, fixed);
+        const int unknowns = pattern.unknowns();
         std::vector<int> elementPart(triangles.size());
         for (std::size_t e = 0; e < triangles.size(); ++e)
             elementPart[e] = partIndex[parts.find(triangles[e].corners[0])];
 
-        // Stiffness (lower triangle) and the three load vectors.
-        std::vector<Eigen::Triplet<double>> entries;
-        entries.reserve(triangles.size() * 21);
+        // Stiffness (upper triangle, in the pattern's numbering) and the three load vectors.
+        Matrix stiffness = pattern.emptyMatrix();
+        double* const values = stiffness.valuePtr();
         Eigen::MatrixXd loads = Eigen::MatrixXd::Zero(nodes, 3);  // ω, Ψ, Φ
         double centreIntegralX = 0, centreIntegralY = 0;
         for (std::size_t e = 0; e < triangles.size(); ++e) {
@@ -222,32 +224,31 @@ std::optional<TorsionValues> TorsionSolver::solve(const SectionMesh& mesh, doubl
                 centreIntegralY += w * (ixx * y + ixy * x) * (x * x + y * y);
             }
             for (int i = 0; i < 6; ++i) {
-                const int row = dof[elements[e][i]];
+                const int row = pattern.unknownOf(elements[e][i]);
                 if (row < 0) continue;
                 for (int j = 0; j <= i; ++j) {
-                    const int col = dof[elements[e][j]];
-                    if (col < 0) continue;
-                    entries.emplace_back(std::max(row, col), std::min(row, col), k[i][j]);
+                    const int column = pattern.unknownOf(elements[e][j]);
+                    if (column >= 0) values[pattern.entry(row, column)] += k[i][j];
                 }
             }
         }
         if (cancelled && cancelled()) return std::nullopt;
 
-        Matrix stiffness(unknowns, unknowns);
-        stiffness.setFromTriplets(entries.begin(), entries.end());
-        std::vector<Eigen::Triplet<double>>().swap(entries);
-        Eigen::SimplicialLDLT<Matrix, Eigen::Lower, Eigen::AMDOrdering<int>> factor(stiffness);
+        PreorderedLDLT factor;
+        factor.factorizePreordered(stiffness);
         if (factor.info() != Eigen::Success) return std::nullopt;
         if (cancelled && cancelled()) return std::nullopt;
 
         Eigen::MatrixXd freeLoads(unknowns, 3);
         for (int node = 0; node < nodes; ++node)
-            if (dof[node] >= 0) freeLoads.row(dof[node]) = loads.row(node);
+            if (pattern.unknownOf(node) >= 0)
+                freeLoads.row(pattern.unknownOf(node)) = loads.row(node);
         const Eigen::MatrixXd freeSolution = factor.solve(freeLoads);
         if (factor.info() != Eigen::Success || !freeSolution.allFinite()) return std::nullopt;
         Eigen::MatrixXd solution = Eigen::MatrixXd::Zero(nodes, 3);
         for (int node = 0; node < nodes; ++node)
-            if (dof[node] >= 0) solution.row(node) = freeSolution.row(dof[node]);
+            if (pattern.unknownOf(node) >= 0)
+                solution.row(node) = freeSolution.row(pattern.unknownOf(node));
         const auto omega = solution.col(0), psi = solution.col(1), phi = solution.col(2);
 
         // J = Ix + Iy − ∫(x ∂ω/∂y − y ∂ω/∂x) dA, the integral being −ωᵀ·(load of ω).
@@ -262,17 +263,15 @@ std::optional<TorsionValues> TorsionSolver::solve(const SectionMesh& mesh, doubl
         v.shearCentreY = cy + centreY;
 
         // Warping normalised per part, its moments (Trefftz centre), and the shear energies.
+        // The mean warping of each part: of the six shape functions only the midside ones have an
+        // integral, a third of the element's area each.
         std::vector<double> partArea(partCount), partOmega(partCount);
         for (std::size_t e = 0; e < triangles.size(); ++e) {
             const ElementGeometry g = geometry(mesh, triangles[e], cx, cy);
-            for (const auto& q : kRule) {
-                const ShapeValues s = shape(g, q.area);
-                const double w = q.weight * g.area * triangles[e].coverage;
-                double value = 0;
-                for (int i = 0; i < 6; ++i) value += s.value[i] * omega[elements[e][i]];
-                partArea[elementPart[e]] += w;
-                partOmega[elementPart[e]] += w * value;
-            }
+            const double w = g.area * triangles[e].coverage;
+            partArea[elementPart[e]] += w;
+            partOmega[elementPart[e]] +=
+                w / 3 * (omega[elements[e][3]] + omega[elements[e][4]] + omega[elements[e][5]]);
         }
         double omegaX = 0, omegaY = 0, kappaX = 0, kappaY = 0, kappaXY = 0;
         std::vector<double> sectorial(partCount), sectorialSquare(partCount);

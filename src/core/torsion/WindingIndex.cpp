@@ -3,10 +3,24 @@
 // long zig-zag edges cannot make the index quadratic in size.
 #include "core/torsion/WindingIndex.h"
 
+#include <CGAL/Exact_predicates_inexact_constructions_kernel.h>
+
 #include <algorithm>
 #include <cmath>
 
 namespace kuvanto {
+
+namespace {
+
+// The side of the line ab that p is on (positive: left), exactly: a point close to an edge must not
+// be counted on the wrong side of it by rounding.
+int side(Point a, Point b, Point p) {
+    using Kernel = CGAL::Exact_predicates_inexact_constructions_kernel;
+    return static_cast<int>(CGAL::orientation(Kernel::Point_2(a.x, a.y), Kernel::Point_2(b.x, b.y),
+                                              Kernel::Point_2(p.x, p.y)));
+}
+
+}  // namespace
 
 WindingIndex::WindingIndex(const std::vector<Point>& outline) : outline_(&outline) {
     const std::size_t n = outline.size();
@@ -54,10 +68,9 @@ int WindingIndex::windingNumber(Point p) const {
     for (const int i : bands_[static_cast<std::size_t>(position)]) {
         const Point a = outline[i];
         const Point b = outline[(i + 1) % n];
-        const double side = (b.x - a.x) * (p.y - a.y) - (p.x - a.x) * (b.y - a.y);
         if (a.y <= p.y) {
-            if (b.y > p.y && side > 0) ++winding;
-        } else if (b.y <= p.y && side < 0) {
+            if (b.y > p.y && side(a, b, p) > 0) ++winding;
+        } else if (b.y <= p.y && side(a, b, p) < 0) {
             --winding;
         }
     }

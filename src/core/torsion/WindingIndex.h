@@ -1,4 +1,4 @@
-// Winding numbers of many points about one polygon of many edges: the edges are sorted into
+// Exact winding numbers of many points about one polygon of many edges: the edges are sorted into
 // horizontal bands, so a point looks only at the edges of its band instead of all of them. The
 // section mesh asks it for one point per region between figure edges, and a polygon of 10^5
 // vertices can make thousands of such regions.
