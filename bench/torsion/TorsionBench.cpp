@@ -9,6 +9,10 @@
 
 #include <Eigen/Sparse>
 #include <Eigen/SparseCholesky>
+#include <atomic>
+#include <chrono>
+#include <future>
+#include <thread>
 #include <vector>
 
 #include "BenchShapes.h"
@@ -155,6 +159,40 @@ void BM_CircleOf100000Vertices(benchmark::State& state) {
     state.counters["peak_MB"] = peakMegabytes();
 }
 BENCHMARK(BM_CircleOf100000Vertices)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// How soon a cancel is obeyed: the circle of 10^5 vertices is cancelled the given number of
+// milliseconds after its start (early: while meshing; later: while solving), and the time from
+// the cancel to the analysis returning is reported (latency_ms).
+void BM_CancelLatency(benchmark::State& state) {
+    const Circle& circle = circleOf(100000);
+    const std::vector<SectionFigure> figures{{circle.points, 1}};
+    double latency = 0;
+    for (auto _ : state) {
+        std::atomic<bool> cancel{false};
+        TorsionOptions options;
+        options.cancelled = [&cancel] { return cancel.load(); };
+        auto analysis =
+            std::async(std::launch::async, [&] { return TorsionAnalysis::run(figures, options); });
+        std::this_thread::sleep_for(std::chrono::milliseconds(state.range(0)));
+        const auto cancelledAt = std::chrono::steady_clock::now();
+        cancel = true;
+        const TorsionOutcome outcome = analysis.get();
+        latency = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() -
+                                                            cancelledAt)
+                      .count();
+        if (outcome.status != TorsionStatus::Cancelled)
+            state.SkipWithError("the analysis ended before the cancel");
+    }
+    state.counters["latency_ms"] = latency;
+}
+BENCHMARK(BM_CancelLatency)
+    ->Arg(500)
+    ->Arg(2000)
+    ->Arg(3500)
+    ->Arg(5000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->UseRealTime();
 
 }  // namespace
 }  // namespace kuvanto::bench

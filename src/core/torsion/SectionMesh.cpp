@@ -185,10 +185,10 @@ SectionMesh::Status SectionMesh::build(std::span<const SectionFigure> figures, d
 
         Mesher mesher(triangulation, Criteria(kShapeBound, maxEdge));
         mesher.init(true);
-        std::size_t steps = 0;
+        // Asked after every step: the first steps, which split the encroached figure edges,
+        // can take a millisecond each on a long outline.
         while (!mesher.is_refinement_done()) {
             mesher.step_by_step_refine_mesh();
-            if (++steps % 1024 != 0) continue;
             if (limits.maxVertices && triangulation.number_of_vertices() > limits.maxVertices)
                 return Status::TooLarge;
             if (limits.cancelled && limits.cancelled()) return Status::Cancelled;

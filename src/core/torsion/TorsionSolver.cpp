@@ -188,7 +188,9 @@ std::optional<TorsionValues> TorsionSolver::solve(const SectionMesh& mesh, doubl
             }
         }
         v.parts = partCount;
+        if (cancelled && cancelled()) return std::nullopt;
         const StiffnessPattern pattern(elements, nodes, fixed);
+        if (cancelled && cancelled()) return std::nullopt;
         const int unknowns = pattern.unknowns();
         std::vector<int> elementPart(triangles.size());
         for (std::size_t e = 0; e < triangles.size(); ++e)
