@@ -1090,7 +1090,7 @@ It has been removed from the recent files.</translation>
     </message>
     <message>
         <source>ポアソン比</source>
-        <translation>Poisson's ratio</translation>
+        <translation>Poisson&apos;s ratio</translation>
     </message>
     <message>
         <source>要素数</source>
@@ -1268,6 +1268,10 @@ Are you sure?</translation>
     <message>
         <source>ねじり・せん断: 加算図形の重なった部分は二重に数えています。</source>
         <translation>Torsion and shear: overlapping parts of added figures are counted twice.</translation>
+    </message>
+    <message>
+        <source>ねじり・せん断: 要素が多いため、推定誤差は計算していません。</source>
+        <translation>Torsion and shear: the mesh is too large to refine, so the error is not estimated.</translation>
     </message>
 </context>
 <context>
@@ -2021,11 +2025,11 @@ The last step is shortened so that the arc ends at the end of the range.</transl
     <name>kuvanto::TorsionPanel</name>
     <message>
         <source>ポアソン比 ν</source>
-        <translation>Poisson's ratio ν</translation>
+        <translation>Poisson&apos;s ratio ν</translation>
     </message>
     <message>
         <source>せん断中心とせん断断面積の計算に使うポアソン比 (0以上0.5未満)</source>
-        <translation>Poisson's ratio for the shear centre and the shear areas (0 or more, below 0.5)</translation>
+        <translation>Poisson&apos;s ratio for the shear centre and the shear areas (0 or more, below 0.5)</translation>
     </message>
     <message>
         <source>ねじり・せん断 %p%</source>
