@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "../WorkedSections.h"
 #include "ScriptedMessenger.h"
 #include "app/MainActions.h"
 #include "app/MainWindow.h"
@@ -122,7 +123,7 @@ void TestTableChangeCommands::oneUndoStepPerChange() {
     window.resize(1000, 700);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QVERIFY(window.openCsvFile(kFixtures + QStringLiteral("/rectangle-with-hole.csv")));
+    QVERIFY(window.openCsvFile(test::workedFixture(test::kRectangleWithHole)));
     Workspace& work = window.work();
     work.addGrid.setRow(2);
     work.addGrid.setRowSel(3);

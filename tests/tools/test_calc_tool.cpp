@@ -11,6 +11,8 @@
 #include <QtTest>
 #include <cstdio>
 
+#include "../WorkedSections.h"
+
 namespace {
 
 struct Outcome {
@@ -22,7 +24,7 @@ struct Outcome {
 const QString kFailure =
     QStringLiteral("<<有効なデータがないか、計算にエラーがあり表示できません。>>");
 
-const QByteArray kRectangle = "0,0\n100,0\n100,200\n0,200\n0,0\n";
+const QByteArray kRectangle = kuvanto::test::workedCsv(kuvanto::test::kRectangle100x200);
 
 QString Fixture(const QString& name) {
     return QStringLiteral(KUVANTO_FIXTURES "/") + name;
@@ -339,6 +341,60 @@ private slots:
         QCOMPARE(lines[50], lastLine);
     }
 
+    // Every worked section, from its file, gives the values worked out by hand at full precision.
+    void workedSections_data() {
+        QTest::addColumn<int>("index");
+        for (int i = 0; i < int(kuvanto::test::kWorkedSections.size()); ++i)
+            QTest::newRow(kuvanto::test::kWorkedSections[std::size_t(i)]->name) << i;
+    }
+
+    void workedSections() {
+        QFETCH(int, index);
+        const kuvanto::test::WorkedSection& section =
+            *kuvanto::test::kWorkedSections[std::size_t(index)];
+        const QString file = section.fixture[0] ? kuvanto::test::workedFixture(section)
+                                                : Input(kuvanto::test::workedCsv(section.added[0]));
+        const Outcome run = runCalc({QStringLiteral("--json"), file});
+        QCOMPARE(run.status, 0);
+        const QJsonObject values = QJsonDocument::fromJson(run.out)
+                                       .object()
+                                       .value("combined")
+                                       .toObject()
+                                       .value("values")
+                                       .toObject();
+        const kuvanto::test::WorkedValues& v = section.combined;
+        const std::pair<const char*, double> expected[] = {
+            {"A", v.area},
+            {"x_bar", v.centroidX},
+            {"y_bar", v.centroidY},
+            {"Ix", v.momentX},
+            {"Iy", v.momentY},
+            {"Zx", v.modulusX()},
+            {"Zy", v.modulusY()},
+            {"Ip", v.polarMoment()},
+            {"ix", v.radiusX()},
+            {"iy", v.radiusY()},
+            {"Ix'", v.axisMomentX},
+            {"Iy'", v.axisMomentY},
+            {"Zx'", v.axisModulusX()},
+            {"Zy'", v.axisModulusY()},
+            {"Ip'", v.axisPolarMoment()},
+            {"ix'", v.axisRadiusX()},
+            {"iy'", v.axisRadiusY()},
+            {"Ixy", v.productMoment},
+            {"Ixy'", v.axisProductMoment},
+        };
+        for (const auto& [key, value] : expected) {
+            const double got = values.value(QLatin1String(key)).toDouble(qQNaN());
+            QVERIFY2(std::fabs(got - value) <= 1e-9 * std::max(1.0, std::fabs(value)),
+                     qPrintable(QStringLiteral("%1: %2, by hand %3").arg(key).arg(got).arg(value)));
+        }
+        if (v.perimeter)
+            QCOMPARE(values.value("len").toDouble(), *v.perimeter);
+        else
+            QVERIFY(values.value("len").isNull());
+    }
+
     void json() {
         const Outcome run =
             runCalc({QStringLiteral("--json"), QStringLiteral("--density"), QStringLiteral("7.8"),
@@ -372,7 +428,8 @@ private slots:
             QVERIFY2(combined.value(key).isDouble(), key);
         QCOMPARE(combined.value("Zpx").toDouble(), 100.0 * 200 * 200 / 4 - 50.0 * 100 * 100 / 4);
         QCOMPARE(combined.value("y_p").toDouble(), 100.0);
-        QCOMPARE(combined.value("Ixy'").toDouble(), 15000.0 * 50 * 100);
+        QCOMPARE(combined.value("Ixy'").toDouble(),
+                 kuvanto::test::kRectangleWithHole.combined.axisProductMoment);
         QCOMPARE(root.value("mass").toObject().value("value").toString(), QStringLiteral("117"));
         QCOMPARE(root.value("mass").toObject().value("unit").toString(), QStringLiteral("kg/m"));
     }
