@@ -178,12 +178,15 @@ private slots:
         const QStringList lines = QString::fromUtf8(run.out.chopped(1)).split(QLatin1Char('\n'));
         QCOMPARE(lines.size(), kuvanto::kTorsionFirstRow);  // the calculator runs no torsion
         QCOMPARE(lines[0], QStringLiteral("項目\t記号\t加算1\t減算2\t総合"));
-        QCOMPARE(lines[5], QString());
-        QCOMPARE(lines[6], QStringLiteral("[図心回り]"));
-        QCOMPARE(lines[15], QStringLiteral("[座標軸回り]"));
-        QCOMPARE(lines[24], QStringLiteral("[主軸]"));
-        QCOMPARE(lines[35], QStringLiteral("[縁端別断面係数]"));
-        QCOMPARE(lines[41], QStringLiteral("[塑性]"));
+        // Each block's heading stands alone right above its first row, a blank line before it.
+        using kuvanto::Property;
+        const auto headingOf = [&lines](Property first) { return lines[resultRow(first) - 1]; };
+        QCOMPARE(lines[kuvanto::resultRow(Property::MomentX) - 2], QString());
+        QCOMPARE(headingOf(Property::MomentX), QStringLiteral("[図心回り]"));
+        QCOMPARE(headingOf(Property::AxisMomentX), QStringLiteral("[座標軸回り]"));
+        QCOMPARE(headingOf(Property::ProductMoment), QStringLiteral("[主軸]"));
+        QCOMPARE(headingOf(Property::TopModulusX), QStringLiteral("[縁端別断面係数]"));
+        QCOMPARE(headingOf(Property::PlasticAxisX), QStringLiteral("[塑性]"));
     }
 
     void failures_data() {
@@ -408,13 +411,16 @@ private slots:
 
         QCOMPARE(root.value("heads").toArray(), (QJsonArray{"加算1", "減算2", "総合"}));
         const QJsonArray rows = root.value("rows").toArray();
-        QCOMPARE(rows.size(), 39);
+        QCOMPARE(rows.size(), int(kuvanto::kGeometricPropertyCount));  // one a property
         QCOMPARE(rows[0].toObject().value("item").toString(), QStringLiteral("面積"));
         QCOMPARE(rows[0].toObject().value("symbol").toString(), QStringLiteral("A"));
         QCOMPARE(rows[0].toObject().value("cells").toArray(),
                  (QJsonArray{"2.0000E4", "-5.0000E3", "1.5000E4"}));
-        QCOMPARE(rows[17].toObject().value("symbol").toString(), QStringLiteral("iy'"));
-        QCOMPARE(rows[38].toObject().value("cells").toArray(), (QJsonArray{"-", "-", "4.3750E5"}));
+        const auto row = [&rows](kuvanto::Property p) { return rows[int(p)].toObject(); };
+        QCOMPARE(row(kuvanto::Property::AxisRadiusY).value("symbol").toString(),
+                 QStringLiteral("iy'"));
+        QCOMPARE(row(kuvanto::Property::PlasticModulusV).value("cells").toArray(),
+                 (QJsonArray{"-", "-", "4.3750E5"}));
 
         // The new keys at full precision: the plastic block in the combined values only.
         const QJsonObject hole =
