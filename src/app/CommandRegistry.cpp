@@ -11,6 +11,8 @@
 #include <QSet>
 #include <QToolBar>
 
+#include "editing/TableChange.h"
+
 namespace kuvanto {
 
 namespace {
@@ -21,9 +23,13 @@ QString translated(const char* text) {
 
 }  // namespace
 
-CommandRegistry::CommandRegistry(QMainWindow& window, std::function<void()> beforeCommand,
-                                 QObject* eventFilter)
-    : QObject(&window), beforeCommand_(std::move(beforeCommand)) {
+CommandRegistry::CommandRegistry(QMainWindow& window, Workspace& work,
+                                 std::function<void()> beforeCommand,
+                                 std::function<void()> afterSnapshot, QObject* eventFilter)
+    : QObject(&window),
+      work_(work),
+      beforeCommand_(std::move(beforeCommand)),
+      afterSnapshot_(std::move(afterSnapshot)) {
     buildActions();
     buildMenus(window);
     buildToolbar(window, eventFilter);
@@ -198,12 +204,20 @@ QAction* CommandRegistry::toolbarButton(int number) const {
 void CommandRegistry::run(CommandId id, bool fromContextMenu) {
     const State& s = states_[std::size_t(id)];
     if (!s.handler) return;
-    const Asking asking = commandRow(id).asking;
-    const bool ask =
-        asking == Asking::always || (asking == Asking::exceptFromContextMenu && !fromContextMenu);
+    const Command& row = commandRow(id);
+    const bool ask = row.asking == Asking::always ||
+                     (row.asking == Asking::exceptFromContextMenu && !fromContextMenu);
     if (beforeCommand_) beforeCommand_();
     const auto handler = s.handler;  // the handler may replace itself
+    if (!row.changesTables) {
+        handler(ask);
+        return;
+    }
+    // The model functions the handler calls take their snapshots as they end; this one records
+    // what the handler changed without one, and takes none when nothing changed.
+    TableChange change(work_);
     handler(ask);
+    if (change.end() && afterSnapshot_) afterSnapshot_();
 }
 
 void CommandRegistry::updateEnabling(CommandId id) {

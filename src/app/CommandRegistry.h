@@ -22,12 +22,16 @@ class QToolBar;
 
 namespace kuvanto {
 
+class Workspace;
+
 class CommandRegistry : public QObject {
     Q_OBJECT
 public:
     // Makes the actions, the menus of `window`'s menu bar, the four context menus and the toolbar.
-    // `beforeCommand` runs before every handler; toolbar buttons get `eventFilter` installed.
-    CommandRegistry(QMainWindow& window, std::function<void()> beforeCommand, QObject* eventFilter);
+    // `beforeCommand` runs before every handler, `afterSnapshot` after a table-changing command
+    // whose change the registry recorded itself; toolbar buttons get `eventFilter` installed.
+    CommandRegistry(QMainWindow& window, Workspace& work, std::function<void()> beforeCommand,
+                    std::function<void()> afterSnapshot, QObject* eventFilter);
 
     // A handler that asks first or not as the command's row says (`ask`), or that takes no part
     // in that. `allowed`, when given, is asked as well each time the enabling is brought up to
@@ -69,7 +73,9 @@ private:
         bool allowed = true;  // by the tab shown
     };
 
+    Workspace& work_;
     std::function<void()> beforeCommand_;
+    std::function<void()> afterSnapshot_;
     std::array<QAction*, kCommandCount> actions_{};
     std::array<State, kCommandCount> states_{};
     QHash<QString, QAction*> byName_;

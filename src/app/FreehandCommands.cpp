@@ -8,6 +8,7 @@
 
 #include "app/MainWindow.h"
 #include "editing/Messenger.h"
+#include "editing/TableChange.h"
 #include "shapes/CoordInputDialog.h"
 #include "shapes/ShapeCommands.h"
 
@@ -35,9 +36,13 @@ void installFreehandCommands(MainWindow& window, QCheckBox& canvasSwitch) {
     window.setCommandHandler(CommandId::endFreehand, [w] { w->endFreehand(); });
     window.setCommandHandler(CommandId::closeFreehandFigure, [w] {
         CoordTable* table = w->activeCoordTable();
-        if (!table || !w->freehand().close(*table)) return;
+        if (!table) return;
+        // The vertices drawn so far and the closing one become one step.
+        TableChange change(w->work());
+        if (!w->freehand().close(*table)) return;
+        change.done();
         w->endFreehand();
-        w->work().saveUndo();
+        change.end();
         w->showTableChange();
     });
     window.setCommandHandler(CommandId::typeFreehandVertex, [w] {

@@ -85,6 +85,11 @@ struct Command {
     TabScope allowedOn = TabScope::everyTab;
     ToolbarPlace toolbar = {};
     bool checkable = false;  // a mode switch that stays pressed while on
+    // Whether the command may change the coordinate tables. The registry holds a TableChange
+    // around its handler, so that whatever the handler changed becomes one undo step and a
+    // cancelled or refused command none. Reading a file takes its own two steps (the erased
+    // tables, then the file's); undo and redo move in the history and take none.
+    bool changesTables = false;
 };
 
 enum class MenuItemKind {

@@ -114,7 +114,7 @@ MainWindow::MainWindow(const QString& folder, Messenger* messenger, QWidget* par
     ui_ = WindowLayout::build(*this, ws_);
     wireLayout();
     commands_ = new CommandRegistry(
-        *this, [this] { finishCellEditing(); }, this);
+        *this, ws_, [this] { finishCellEditing(); }, [this] { reportSnapshot(); }, this);
     registerOwnCommands();
     editing_ = std::make_unique<WindowEditing>(*this);
     installShapeCommands(*this);

@@ -25,19 +25,7 @@ bool completeCombinedSection(SectionProperties& p, const CoordTable& added,
         fromMajor = std::max(fromMajor, axes.fromMajorAxis(dx, dy));
         fromMinor = std::max(fromMinor, axes.fromMinorAxis(dx, dy));
     }
-    p[Property::TopModulusX] = p[Property::MomentX] / top;
-    p[Property::BottomModulusX] = p[Property::MomentX] / bottom;
-    p[Property::RightModulusY] = p[Property::MomentY] / right;
-    p[Property::LeftModulusY] = p[Property::MomentY] / left;
-    p[Property::PrincipalAngle] = axes.angleDegrees();
-    p[Property::MajorMoment] = axes.majorMoment();
-    p[Property::MinorMoment] = axes.minorMoment();
-    p[Property::MajorModulus] = axes.majorMoment() / fromMajor;
-    p[Property::MinorModulus] = axes.minorMoment() / fromMinor;
-    if (!radiusOfGyration(axes.majorMoment(), p[Property::Area], p[Property::MajorRadius]))
-        p[Property::MajorRadius] = std::nan("");
-    if (!radiusOfGyration(axes.minorMoment(), p[Property::Area], p[Property::MinorRadius]))
-        p[Property::MinorRadius] = std::nan("");
+    completeDerivedProperties(p, axes, {top, bottom, right, left, fromMajor, fromMinor});
 
     // Neutral axis parallel to X: the line across the Y direction, and so on.
     const auto alongX = plastic.across(0, 1);

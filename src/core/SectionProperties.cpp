@@ -48,6 +48,26 @@ bool radiusOfGyration(double moment, double area, double& radius) {
     return true;
 }
 
+void completeDerivedProperties(SectionProperties& p, const PrincipalAxes& axes,
+                               const FibreDistances& fibres) {
+    p[Property::TopModulusX] = p[Property::MomentX] / fibres.top;
+    p[Property::BottomModulusX] = p[Property::MomentX] / fibres.bottom;
+    p[Property::RightModulusY] = p[Property::MomentY] / fibres.right;
+    p[Property::LeftModulusY] = p[Property::MomentY] / fibres.left;
+    p[Property::PrincipalAngle] = axes.angleDegrees();
+    p[Property::MajorMoment] = axes.majorMoment();
+    p[Property::MinorMoment] = axes.minorMoment();
+    p[Property::MajorModulus] = axes.majorMoment() / fibres.fromMajor;
+    p[Property::MinorModulus] = axes.minorMoment() / fibres.fromMinor;
+    // A self-intersecting outline can have a negative principal moment; its radius is then not
+    // a number and shows "-", as any value of the added rows that cannot be computed. The area
+    // is positive here (a figure's before its sign is set by its table).
+    if (!radiusOfGyration(axes.majorMoment(), p[Property::Area], p[Property::MajorRadius]))
+        p[Property::MajorRadius] = std::nan("");
+    if (!radiusOfGyration(axes.minorMoment(), p[Property::Area], p[Property::MinorRadius]))
+        p[Property::MinorRadius] = std::nan("");
+}
+
 std::optional<SectionProperties> allProperties(std::span<const Point> vertices) {
     const Edges edges(vertices);
     const std::size_t n = edges.count();
@@ -144,11 +164,6 @@ std::optional<SectionProperties> allProperties(std::span<const Point> vertices) 
 
     // Moduli per extreme fibre, and the principal axes with the largest vertex distances from
     // them (one more pass, now that the axes are known).
-    const double absArea = std::fabs(area);
-    p[Property::TopModulusX] = p[Property::MomentX] / top;
-    p[Property::BottomModulusX] = p[Property::MomentX] / -bottom;
-    p[Property::RightModulusY] = p[Property::MomentY] / right;
-    p[Property::LeftModulusY] = p[Property::MomentY] / -left;
     const PrincipalAxes axes(p[Property::MomentX], p[Property::MomentY],
                              p[Property::ProductMoment]);
     double fromMajor = 0, fromMinor = 0;
@@ -158,17 +173,7 @@ std::optional<SectionProperties> allProperties(std::span<const Point> vertices) 
         fromMajor = std::max(fromMajor, axes.fromMajorAxis(s0, t0));
         fromMinor = std::max(fromMinor, axes.fromMinorAxis(s0, t0));
     }
-    p[Property::PrincipalAngle] = axes.angleDegrees();
-    p[Property::MajorMoment] = axes.majorMoment();
-    p[Property::MinorMoment] = axes.minorMoment();
-    p[Property::MajorModulus] = axes.majorMoment() / fromMajor;
-    p[Property::MinorModulus] = axes.minorMoment() / fromMinor;
-    // A self-intersecting outline can have a negative principal moment; its radius is then not
-    // a number and shows "-", as any value of the added rows that cannot be computed.
-    if (!radiusOfGyration(axes.majorMoment(), absArea, p[Property::MajorRadius]))
-        p[Property::MajorRadius] = std::nan("");
-    if (!radiusOfGyration(axes.minorMoment(), absArea, p[Property::MinorRadius]))
-        p[Property::MinorRadius] = std::nan("");
+    completeDerivedProperties(p, axes, {top, -bottom, right, -left, fromMajor, fromMinor});
     for (std::size_t i = 0; i < kBasicPropertyCount; ++i) {
         if (!std::isfinite(p[kAllProperties[i]])) return std::nullopt;
     }

@@ -74,4 +74,24 @@ double sectionProperty(std::string_view symbol, std::span<const Point> vertices)
 // (a moment and an area of opposite sign, only for self-intersecting outlines) or not a number.
 bool radiusOfGyration(double moment, double area, double& radius);
 
+class PrincipalAxes;
+
+// The largest distances of the vertices taken as extreme fibres from the axes through the
+// centroid, on each side, and from the principal axes; all zero or positive.
+struct FibreDistances {
+    double top = 0;
+    double bottom = 0;
+    double right = 0;
+    double left = 0;
+    double fromMajor = 0;
+    double fromMinor = 0;
+};
+
+// The values that follow from the basic ones, the principal axes of the section (of its Ix, Iy
+// and Ixy) and its fibre distances: the moduli per extreme fibre and the principal moments,
+// moduli and radii. A figure and the combined section both take them from here, so that a value
+// derived from the others is written once. One that cannot be computed is NaN.
+void completeDerivedProperties(SectionProperties& p, const PrincipalAxes& axes,
+                               const FibreDistances& fibres);
+
 }  // namespace kuvanto

@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <algorithm>
 
+#include "editing/TableChange.h"
 #include "editing/Workspace.h"
 
 namespace kuvanto {
@@ -45,6 +46,7 @@ int DrawingImport::apply(Workspace& work, Placement placement) const {
     const SectionFigures section = figures();
     const int count = static_cast<int>(section.added.size() + section.subtracted.size());
     if (count == 0) return 0;
+    TableChange change(work);
     if (placement == Placement::ReplaceTables) {
         DrawingSections::replaceTables(work.addGrid, work.subtractedGrid, section);
     } else {
@@ -56,7 +58,6 @@ int DrawingImport::apply(Workspace& work, Placement placement) const {
         }
     }
     work.resetResults();
-    work.saveUndo();
     return count;
 }
 

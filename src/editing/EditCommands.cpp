@@ -7,6 +7,7 @@
 #include "core/ClipboardText.h"
 #include "core/NumberText.h"
 #include "core/Transformations.h"
+#include "editing/TableChange.h"
 #include "io/UiText.h"
 
 namespace kuvanto {
@@ -33,24 +34,28 @@ QString EditCommands::rowQuestion(const CoordTable& grid, const QString& tail) {
 }
 
 RowChange EditCommands::insertRows(CoordTable& grid, bool ask) {
+    // A snapshot file whatever the answer; the history adds a step only for a real change.
+    TableChange tables(work_);
+    tables.done();
     RowChange change;
     change.refused = true;
     if (!ask || msg_.confirm(rowQuestion(grid, kInsertTail), kRowQuestionTitle)) {
         change = insertGridRows(grid);
         if (change.refused) msg_.notice(kCannotInsert);
     }
-    work_.saveUndo();
     return change;
 }
 
 RowChange EditCommands::deleteRows(CoordTable& grid, bool ask) {
+    // A snapshot file whatever the answer; the history adds a step only for a real change.
+    TableChange tables(work_);
+    tables.done();
     RowChange change;
     change.refused = true;
     if (!ask || msg_.confirm(rowQuestion(grid, kDeleteTail), kRowQuestionTitle)) {
         change = deleteGridRows(grid);
         if (change.refused) msg_.notice(kCannotDelete);
     }
-    work_.saveUndo();
     return change;
 }
 
@@ -60,12 +65,9 @@ RowChange EditCommands::insertSeparator(CoordTable& grid, bool ask) {
         none.refused = true;
         return none;
     }
+    TableChange tables(work_);
     const RowChange change = kuvanto::insertSeparator(grid);
-    if (change.refused) {
-        msg_.notice(kCannotInsert);
-        return change;
-    }
-    work_.saveUndo();
+    if (change.refused) msg_.notice(kCannotInsert);
     return change;
 }
 
@@ -84,9 +86,8 @@ QString EditCommands::copyText(const CoordTable& grid) {
 }
 
 RowChange EditCommands::paste(CoordTable& grid, const QString& text, PasteNote* note) {
-    const RowChange change = pasteText(grid, text.toStdString(), note);
-    if (!change.refused) work_.saveUndo();
-    return change;
+    TableChange tables(work_);
+    return pasteText(grid, text.toStdString(), note);
 }
 
 QString EditCommands::pasteNoteText(PasteNote note) {
@@ -116,34 +117,36 @@ bool EditCommands::commitCell(CoordTable& grid, int row, int col, const QString&
 }
 
 void EditCommands::editorClosed() {
+    // The editor wrote its text before it closed; the snapshot is taken whatever it wrote.
+    TableChange tables(work_);
+    tables.done();
     work_.resetResults();
-    work_.saveUndo();
 }
 
 bool EditCommands::move(CoordTable& grid, double dx, double dy) {
+    TableChange tables(work_);
     if (moveSelected(grid, dx, dy) == kNotFinite) {
         msg_.notice(kMoveNotFinite);
         return false;
     }
-    work_.saveUndo();
     return true;
 }
 
 bool EditCommands::rotate(CoordTable& grid, double cx, double cy, double degrees) {
+    TableChange tables(work_);
     if (!std::isfinite(degrees) || rotateSelected(grid, cx, cy, degrees) == kNotFinite) {
         msg_.notice(kRotateNotFinite);
         return false;
     }
-    work_.saveUndo();
     return true;
 }
 
 bool EditCommands::scale(CoordTable& grid, double x0, double y0, double factor) {
+    TableChange tables(work_);
     if (scaleSelected(grid, x0, y0, factor) == kNotFinite) {
         msg_.notice(kScaleNotFinite);
         return false;
     }
-    work_.saveUndo();
     return true;
 }
 
@@ -157,9 +160,9 @@ bool EditCommands::editCoordinate(CoordTable& grid, const QString& x, const QStr
             return false;
         }
     }
+    TableChange tables(work_);
     grid.setText(grid.row(), 0, x.toStdString());
     grid.setText(grid.row(), 1, y.toStdString());
-    work_.saveUndo();
     return true;
 }
 

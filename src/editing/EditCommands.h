@@ -1,9 +1,9 @@
 // The table editing commands as the user meets them, without a window: the row commands with
 // their questions and refusals, the Delete key, erasing everything, copy and paste text, the cell
-// commit of the in-place editor, the transformations and the picked-vertex edit, each followed by
-// the undo snapshot its command takes. They act on the table given (the active coordinate table)
-// and talk to the user only through the Messenger; the caller tells its views what changed (the
-// returned RowChange) and redraws.
+// commit of the in-place editor, the transformations and the picked-vertex edit, each a
+// TableChange that takes the undo snapshot when it changed the tables. They act on the table given
+// (the active coordinate table) and talk to the user only through the Messenger; the caller tells
+// its views what changed (the returned RowChange) and redraws.
 #pragma once
 
 #include <QString>
@@ -46,7 +46,8 @@ public:
     EditCommands(Workspace& work, Messenger& messenger) : work_(work), msg_(messenger) {}
 
     // Insert_Row1 (ask = true) and the context-menu insert (ask = false): inserts empty rows
-    // before the selection (on Yes), then a snapshot whatever the answer.
+    // before the selection (on Yes), then a snapshot whatever the answer (an undo step only
+    // when rows were inserted).
     RowChange insertRows(CoordTable& grid, bool ask);
     // Delete_Row1 / the context-menu delete, likewise.
     RowChange deleteRows(CoordTable& grid, bool ask);

@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include "editing/Messenger.h"
+#include "editing/TableChange.h"
 #include "editing/Workspace.h"
 
 #include "io/InsertFile.h"
@@ -28,11 +29,11 @@ int FileInsertion::insertFile(Workspace& workspace, CoordTable& grid, const QStr
         return 0;
     }
     const InsertPairs pairs = readInsertPairs(*text);
+    TableChange change(workspace);
     insertPairs(grid, grid.row(), pairs);
     const int inserted = static_cast<int>(pairs.pairs.size());
     if (pairs.stopped)
         messenger.notice(QCoreApplication::translate("InsertFile", kInsertStopMessage.data()));
-    workspace.saveUndo();
     return inserted;
 }
 

@@ -10,6 +10,7 @@
 
 #include "core/Calculation.h"
 #include "core/torsion/TorsionRows.h"
+#include "editing/TableChange.h"
 #include "io/CoordCsv.h"
 #include "io/CoordText.h"
 #include "io/ResultExport.h"
@@ -58,6 +59,7 @@ bool Workspace::start(QString* error) {
     hasResults_ = false;
     loadColors();
     history_.reset(addGrid, subtractedGrid);
+    noteRecorded();
     markSaved();  // the empty start has nothing to save
     QString e;
     const bool ok = undo_.start(addGrid, subtractedGrid, &e);
@@ -82,13 +84,13 @@ void Workspace::keepRecovery() {
 
 bool Workspace::restoreRecovery() {
     if (!recovery_) return false;
+    TableChange change(*this);
     addGrid = std::move(recovery_->add);
     subtractedGrid = std::move(recovery_->subtracted);
     recovery_.reset();
     addGrid.touch();
     subtractedGrid.touch();
     resetResults();
-    saveUndo();
     return true;
 }
 
@@ -124,7 +126,13 @@ bool Workspace::writeSnapshot(QString* error) {
 
 bool Workspace::saveUndo(QString* error) {
     history_.record(addGrid, subtractedGrid);
+    noteRecorded();
     return writeSnapshot(error);
+}
+
+Workspace::TablesState Workspace::tablesState() const {
+    return {addGrid.revision(), addGrid.changeWindow().mark, subtractedGrid.revision(),
+            subtractedGrid.changeWindow().mark};
 }
 
 bool Workspace::collectBackgroundSnapshot() {
@@ -136,12 +144,14 @@ bool Workspace::collectBackgroundSnapshot() {
 
 bool Workspace::undoRestore(QString* error) {
     if (!history_.undo(addGrid, subtractedGrid)) return false;
+    noteRecorded();
     writeSnapshot(error);
     return true;
 }
 
 bool Workspace::redo(QString* error) {
     if (!history_.redo(addGrid, subtractedGrid)) return false;
+    noteRecorded();
     writeSnapshot(error);
     return true;
 }
@@ -167,8 +177,9 @@ bool Workspace::applyDirectEdit(const QString& text, QString* error) {
     lines.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
     const std::string utf8 = (lines + QStringLiteral("\r\n")).toStdString();
     if (!writeTextFile(filePath, utf8, FileEncoding::Cp932OrUtf8, error)) return false;
+    TableChange change(*this);
     if (!readCoordText(filePath, addGrid, subtractedGrid, error)) return false;
-    saveUndo();
+    change.done();
     return true;
 }
 
@@ -178,11 +189,12 @@ void Workspace::resetResults() {
 }
 
 void Workspace::allDel() {
+    TableChange change(*this);
+    change.done();  // a step of its own even when the tables were empty (reading a file)
     resetCoordTable(addGrid, subtractedGrid);
     resetResultTable(resultGrid);
     resultGrid.setVisible(false);
     hasResults_ = false;
-    saveUndo();
 }
 
 bool Workspace::readCsv(const QString& path, const std::function<void(const QString&)>& onSkip,
@@ -201,6 +213,7 @@ bool Workspace::readCsv(const QString& path, const std::function<void(const QStr
     });
     if (skipped > kShownSkippedPairs && onSkip) onSkip(skippedPairsSummary(skipped));
     history_.record(addGrid, subtractedGrid);
+    noteRecorded();
     markSaved();
     // The snapshot of a large file takes a while to make and write; the user does not wait for
     // it. The worker reads the same text into tables of its own, which come out as these

@@ -46,8 +46,21 @@ public:
     bool start(QString* error = nullptr);
 
     // Snapshot after a change: the change becomes a step of the undo history (a new change ends
-    // the steps that could be redone) and the tables are written to the next snapshot file.
+    // the steps that could be redone) and the tables are written to the next snapshot file. The
+    // program's changes take it through a TableChange, which knows when one is due.
     bool saveUndo(QString* error = nullptr);
+    // Names the state of the tables: every change of cells or rows, and a table put in place of
+    // another, gives a new state.
+    struct TablesState {
+        std::uint64_t addRevision = 0;
+        std::uint64_t addMark = 0;
+        std::uint64_t subtractedRevision = 0;
+        std::uint64_t subtractedMark = 0;
+        bool operator==(const TablesState&) const = default;
+    };
+    TablesState tablesState() const;
+    // Whether the tables are as the last snapshot (or undo, redo, file read) left them.
+    bool tablesRecorded() const { return tablesState() == recordedState_; }
     // Undo and redo one step. False when there is no step to undo (redo); a failed snapshot write
     // is reported through snapshotError() and does not stop the step.
     bool undoRestore(QString* error = nullptr);
@@ -126,6 +139,8 @@ private:
     // Writes the tables to the next snapshot file; large tables from a copy on a worker thread.
     bool writeSnapshot(QString* error);
     void keepRecovery();
+    // The tables as they are now are what the history holds.
+    void noteRecorded() { recordedState_ = tablesState(); }
 
     QString folder_;
     SessionSlot session_;
@@ -135,6 +150,7 @@ private:
     EditHistory history_;
     std::unique_ptr<Tables> recovery_;
     std::uint64_t savedState_ = 0;
+    TablesState recordedState_;
     bool hasResults_ = false;
     QString snapshotError_;
 };

@@ -7,6 +7,7 @@
 #include "core/CoordTable.h"
 #include "core/NumberText.h"
 #include "editing/Messenger.h"
+#include "editing/TableChange.h"
 #include "editing/Workspace.h"
 #include "shapes/ArcDialog.h"
 #include "shapes/CornerRoundingDialog.h"
@@ -17,29 +18,29 @@ namespace kuvanto {
 
 ShapeOutcome applyLine(Workspace& work, CoordTable& table, LineMode mode, double amount,
                        double angle) {
+    TableChange change(work);
     if (!insertLineVertex(table, mode, amount, angle)) return {};
-    work.saveUndo();
     return {true, -1};
 }
 
 ShapeOutcome applyRectangle(Workspace& work, CoordTable& table, const RectangleCorners& corners) {
+    TableChange change(work);
     const int top = insertRectangle(table, corners);
     if (top < 0) return {};
-    work.saveUndo();
     return {true, top};
 }
 
 ShapeOutcome applyArc(Workspace& work, CoordTable& table, const ArcPlan& plan) {
+    TableChange change(work);
     const int top = insertArc(table, plan);
     if (top < 0) return {};
-    work.saveUndo();
     return {true, top};
 }
 
 ShapeOutcome applyFillet(Workspace& work, CoordTable& table, int row, const CornerSource& source,
                          const Fillet& fillet) {
+    TableChange change(work);
     if (!kuvanto::applyFillet(table, row, source, fillet)) return {};
-    work.saveUndo();
     return {true, -1};
 }
 

@@ -9,6 +9,7 @@
 
 #include "core/OutlineInsertion.h"
 #include "editing/Messenger.h"
+#include "editing/TableChange.h"
 #include "editing/Workspace.h"
 #include "io/TextFile.h"
 #include "io/UiText.h"
@@ -129,10 +130,10 @@ bool ShapeLibrary::insertPart(Workspace& workspace, CoordTable& grid, const QStr
                               int index, PlanePoint base, PlanePoint target) {
     LibraryPart part;
     if (!readPart(dataPath, index, part)) return false;
+    TableChange change(workspace);
     const int after = insertOutline(grid, grid.row(), part.outline, base, target);
     if (after < 0) return false;  // a point beyond the double range: nothing inserted
     grid.setRow(after);
-    workspace.saveUndo();
     return true;
 }
 

@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "../WorkedSections.h"
 #include "ScriptedMessenger.h"
 #include "app/JapaneseFonts.h"
 #include "app/MainWindow.h"
@@ -26,7 +27,7 @@ using namespace kuvanto;
 
 namespace {
 
-const QString kFile = QStringLiteral(KUVANTO_FIXTURES "/two-added-one-subtracted.csv");
+const QString kFile = test::workedFixture(test::kTwoAddedOneSubtracted);
 
 const ResultRowEntry& entryOf(int row) {
     return kResultRows[static_cast<std::size_t>(row)];

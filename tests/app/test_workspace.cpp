@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "core/ResultRows.h"
 #include "editing/Workspace.h"
 #include "io/CoordText.h"
 #include "io/TextFile.h"
@@ -388,15 +389,18 @@ void TestWorkspace::calculationExportAndErase() {
     const QString out = dir.filePath("result.txt");
     QVERIFY(ws.exportResult(out));
     const QStringList lines = readUtf8(out).split("\r\n");
-    QCOMPARE(lines.size(), 51);  // 50 lines, each ended by CR LF
+    // The rows before the torsion block (its analysis has not run), each ended by CR LF.
+    QCOMPARE(lines.size(), kTorsionFirstRow + 1);
     QCOMPARE(lines[0], QStringLiteral("項目\t記号\t加算1\t減算2\t総合"));
-    QCOMPARE(lines[5], QString());
-    QCOMPARE(lines[6], QStringLiteral("[図心回り]"));
-    // The new blocks follow the old rows; the plastic rows of figure columns hold "-".
-    QCOMPARE(lines[23], QString());
-    QCOMPARE(lines[24], QStringLiteral("[主軸]"));
-    QCOMPARE(lines[41], QStringLiteral("[塑性]"));
-    QCOMPARE(lines[44], QStringLiteral("塑性断面係数X\tZpx\t-\t-\t8.7500E5"));
+    // Each block's heading right above its first row, a blank line before it; the plastic rows
+    // of figure columns hold "-".
+    QCOMPARE(lines[resultRow(Property::MomentX) - 2], QString());
+    QCOMPARE(lines[resultRow(Property::MomentX) - 1], QStringLiteral("[図心回り]"));
+    QCOMPARE(lines[resultRow(Property::ProductMoment) - 2], QString());
+    QCOMPARE(lines[resultRow(Property::ProductMoment) - 1], QStringLiteral("[主軸]"));
+    QCOMPARE(lines[resultRow(Property::PlasticAxisX) - 1], QStringLiteral("[塑性]"));
+    QCOMPARE(lines[resultRow(Property::PlasticModulusX)],
+             QStringLiteral("塑性断面係数X\tZpx\t-\t-\t8.7500E5"));
 
     ws.allDel();
     QVERIFY(!ws.hasResults());

@@ -7,6 +7,7 @@
 #include "core/Calculation.h"
 #include "core/Mass.h"
 
+#include "../WorkedSections.h"
 #include "CoordTableBuilder.h"
 
 using namespace kuvanto;
@@ -17,8 +18,8 @@ CoordTable gridOf(const QStringList& rows) {
     return test::coordTableOf(rows, test::EntryRow::With);
 }
 
-const QStringList kRect{"0,0", "100,0", "100,200", "0,200", "0,0"};
-const QStringList kHole{"25,50", "75,50", "75,150", "25,150", "25,50"};
+const QStringList kRect = test::workedRows({test::kRectangle100x200});
+const QStringList kHole = test::workedRows({test::kHole50x100});
 
 // "row=text" pairs of one column.
 QStringList columnTexts(const ResultTable& result, int col, const QList<int>& rows) {

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <vector>
 
+#include "../WorkedSections.h"
 #include "core/NumberText.h"
 #include "core/Point.h"
 #include "core/SectionProperties.h"
@@ -25,25 +26,17 @@ namespace {
 
 const double r3 = 1.0 / 3.0;
 
-// The 100 × 200 rectangle with its lower left corner at the origin.
-const std::vector<double> kRect{20000,
-                                50,
-                                100,
-                                600,
-                                2e8 / 3,
-                                5e7 / 3,
-                                2e6 / 3,
-                                1e6 / 3,
-                                2.5e8 / 3,
-                                std::sqrt(1e4 * r3),
-                                std::sqrt(2500 * r3),
-                                8e8 / 3,
-                                2e8 / 3,
-                                4e6 / 3,
-                                2e6 / 3,
-                                1e9 / 3,
-                                std::sqrt(4e4 * r3),
-                                std::sqrt(1e4 * r3)};
+// The worked 100 × 200 rectangle with its lower left corner at the origin: all 18 values.
+const test::WorkedValues& kRectValues = test::kRectangle.combined;
+const std::vector<double> kRect{kRectValues.area,           kRectValues.centroidX,
+                                kRectValues.centroidY,      *kRectValues.perimeter,
+                                kRectValues.momentX,        kRectValues.momentY,
+                                kRectValues.modulusX(),     kRectValues.modulusY(),
+                                kRectValues.polarMoment(),  kRectValues.radiusX(),
+                                kRectValues.radiusY(),      kRectValues.axisMomentX,
+                                kRectValues.axisMomentY,    kRectValues.axisModulusX(),
+                                kRectValues.axisModulusY(), kRectValues.axisPolarMoment(),
+                                kRectValues.axisRadiusX(),  kRectValues.axisRadiusY()};
 
 // Exact values of a polygon whose coordinates are decimals of at most three places, computed with
 // integers in thousandths: twice the area, six times the first moments and twelve times the
@@ -131,9 +124,9 @@ void TestSectionProperty::values_data() {
     QTest::addColumn<std::vector<double>>("expected");  // a prefix of the 18 values
     QTest::newRow("rectangle clockwise")
         << POLY({0, 0}, {0, 200}, {100, 200}, {100, 0}, {0, 0}) << kRect;
-    QTest::newRow("rectangle counter-clockwise")
-        << POLY({0, 0}, {100, 0}, {100, 200}, {0, 200}, {0, 0}) << kRect;
-    QTest::newRow("rectangle unclosed") << POLY({0, 0}, {100, 0}, {100, 200}, {0, 200}) << kRect;
+    QTest::newRow("rectangle counter-clockwise") << test::kRectangle100x200 << kRect;
+    QTest::newRow("rectangle unclosed")
+        << Polygon(test::kRectangle100x200.begin(), test::kRectangle100x200.end() - 1) << kRect;
     // b·h³/36 = 60·60³/36; below the X axis at its lower half.
     QTest::newRow("triangle across the X axis")
         << POLY({10, -20}, {70, -20}, {10, 40}, {10, -20})

@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "../WorkedSections.h"
 #include "IoTestUtil.h"
 #include "io/CoordCsv.h"
 #include "io/InsertFile.h"
@@ -32,17 +33,24 @@ class TestCoordCsv : public QObject {
     Q_OBJECT
 
 private slots:
+    // The shared worked sections' files hold exactly their figures.
     void fixtures_data() {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("add");
         QTest::addColumn<QString>("subtracted");
-        QTest::newRow("rectangle with hole") << "rectangle-with-hole.csv"
-                                             << "0|0;100|0;100|200;0|200;0|0"
-                                             << "25|50;75|50;75|150;25|150;25|50";
-        QTest::newRow("two added, one subtracted")
-            << "two-added-one-subtracted.csv"
-            << "0|0;100|0;100|200;0|200;0|0;<<図形区切り>>|;200|0;300|0;300|50;200|50;200|0"
-            << "25|50;75|50;75|150;25|150;25|50";
+        const auto dumped = [](const std::vector<test::WorkedFigure>& figures) {
+            QStringList rows;
+            for (const test::WorkedFigure& figure : figures) {
+                if (!rows.isEmpty()) rows << QStringLiteral("<<図形区切り>>|");
+                for (const Point& p : figure) rows << QStringLiteral("%1|%2").arg(p.x).arg(p.y);
+            }
+            return rows.join(';');
+        };
+        for (const test::WorkedSection* section : test::kWorkedSections)
+            if (section->fixture[0])
+                QTest::newRow(section->name)
+                    << QString::fromLatin1(section->fixture) << dumped(section->added)
+                    << dumped(section->subtracted);
     }
     void fixtures() {
         QFETCH(QString, file);

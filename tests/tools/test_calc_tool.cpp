@@ -11,6 +11,9 @@
 #include <QtTest>
 #include <cstdio>
 
+#include "../WorkedSections.h"
+#include "core/ResultRows.h"
+
 namespace {
 
 struct Outcome {
@@ -22,7 +25,7 @@ struct Outcome {
 const QString kFailure =
     QStringLiteral("<<有効なデータがないか、計算にエラーがあり表示できません。>>");
 
-const QByteArray kRectangle = "0,0\n100,0\n100,200\n0,200\n0,0\n";
+const QByteArray kRectangle = kuvanto::test::workedCsv(kuvanto::test::kRectangle100x200);
 
 QString Fixture(const QString& name) {
     return QStringLiteral(KUVANTO_FIXTURES "/") + name;
@@ -166,21 +169,24 @@ private slots:
         QCOMPARE(Cell(run.out, head, symbol), expected);
     }
 
-    // The export layout on standard output: 23 "\n"-ended lines, heads first, headings alone.
+    // The export layout on standard output: one "\n"-ended line a row, heads first, headings alone.
     void exportLines() {
         const Outcome run = runCalc({Fixture(QStringLiteral("rectangle-with-hole.csv"))});
         QCOMPARE(run.status, 0);
         QVERIFY(!run.out.contains('\r'));
         QVERIFY(run.out.endsWith('\n'));
         const QStringList lines = QString::fromUtf8(run.out.chopped(1)).split(QLatin1Char('\n'));
-        QCOMPARE(lines.size(), 50);
+        QCOMPARE(lines.size(), kuvanto::kTorsionFirstRow);  // the calculator runs no torsion
         QCOMPARE(lines[0], QStringLiteral("項目\t記号\t加算1\t減算2\t総合"));
-        QCOMPARE(lines[5], QString());
-        QCOMPARE(lines[6], QStringLiteral("[図心回り]"));
-        QCOMPARE(lines[15], QStringLiteral("[座標軸回り]"));
-        QCOMPARE(lines[24], QStringLiteral("[主軸]"));
-        QCOMPARE(lines[35], QStringLiteral("[縁端別断面係数]"));
-        QCOMPARE(lines[41], QStringLiteral("[塑性]"));
+        // Each block's heading stands alone right above its first row, a blank line before it.
+        using kuvanto::Property;
+        const auto headingOf = [&lines](Property first) { return lines[resultRow(first) - 1]; };
+        QCOMPARE(lines[kuvanto::resultRow(Property::MomentX) - 2], QString());
+        QCOMPARE(headingOf(Property::MomentX), QStringLiteral("[図心回り]"));
+        QCOMPARE(headingOf(Property::AxisMomentX), QStringLiteral("[座標軸回り]"));
+        QCOMPARE(headingOf(Property::ProductMoment), QStringLiteral("[主軸]"));
+        QCOMPARE(headingOf(Property::TopModulusX), QStringLiteral("[縁端別断面係数]"));
+        QCOMPARE(headingOf(Property::PlasticAxisX), QStringLiteral("[塑性]"));
     }
 
     void failures_data() {
@@ -335,8 +341,63 @@ private slots:
         const Outcome run = runCalc(args << Input(kRectangle));
         QCOMPARE(run.status, 0);
         const QStringList lines = QString::fromUtf8(run.out).split(QLatin1Char('\n'));
-        QCOMPARE(lines.size(), 52);  // 50 rows, the mass line, nothing after the last "\n"
-        QCOMPARE(lines[50], lastLine);
+        // The rows, the mass line, nothing after the last "\n".
+        QCOMPARE(lines.size(), kuvanto::kTorsionFirstRow + 2);
+        QCOMPARE(lines[kuvanto::kTorsionFirstRow], lastLine);
+    }
+
+    // Every worked section, from its file, gives the values worked out by hand at full precision.
+    void workedSections_data() {
+        QTest::addColumn<int>("index");
+        for (int i = 0; i < int(kuvanto::test::kWorkedSections.size()); ++i)
+            QTest::newRow(kuvanto::test::kWorkedSections[std::size_t(i)]->name) << i;
+    }
+
+    void workedSections() {
+        QFETCH(int, index);
+        const kuvanto::test::WorkedSection& section =
+            *kuvanto::test::kWorkedSections[std::size_t(index)];
+        const QString file = section.fixture[0] ? kuvanto::test::workedFixture(section)
+                                                : Input(kuvanto::test::workedCsv(section.added[0]));
+        const Outcome run = runCalc({QStringLiteral("--json"), file});
+        QCOMPARE(run.status, 0);
+        const QJsonObject values = QJsonDocument::fromJson(run.out)
+                                       .object()
+                                       .value("combined")
+                                       .toObject()
+                                       .value("values")
+                                       .toObject();
+        const kuvanto::test::WorkedValues& v = section.combined;
+        const std::pair<const char*, double> expected[] = {
+            {"A", v.area},
+            {"x_bar", v.centroidX},
+            {"y_bar", v.centroidY},
+            {"Ix", v.momentX},
+            {"Iy", v.momentY},
+            {"Zx", v.modulusX()},
+            {"Zy", v.modulusY()},
+            {"Ip", v.polarMoment()},
+            {"ix", v.radiusX()},
+            {"iy", v.radiusY()},
+            {"Ix'", v.axisMomentX},
+            {"Iy'", v.axisMomentY},
+            {"Zx'", v.axisModulusX()},
+            {"Zy'", v.axisModulusY()},
+            {"Ip'", v.axisPolarMoment()},
+            {"ix'", v.axisRadiusX()},
+            {"iy'", v.axisRadiusY()},
+            {"Ixy", v.productMoment},
+            {"Ixy'", v.axisProductMoment},
+        };
+        for (const auto& [key, value] : expected) {
+            const double got = values.value(QLatin1String(key)).toDouble(qQNaN());
+            QVERIFY2(std::fabs(got - value) <= 1e-9 * std::max(1.0, std::fabs(value)),
+                     qPrintable(QStringLiteral("%1: %2, by hand %3").arg(key).arg(got).arg(value)));
+        }
+        if (v.perimeter)
+            QCOMPARE(values.value("len").toDouble(), *v.perimeter);
+        else
+            QVERIFY(values.value("len").isNull());
     }
 
     void json() {
@@ -350,13 +411,16 @@ private slots:
 
         QCOMPARE(root.value("heads").toArray(), (QJsonArray{"加算1", "減算2", "総合"}));
         const QJsonArray rows = root.value("rows").toArray();
-        QCOMPARE(rows.size(), 39);
+        QCOMPARE(rows.size(), int(kuvanto::kGeometricPropertyCount));  // one a property
         QCOMPARE(rows[0].toObject().value("item").toString(), QStringLiteral("面積"));
         QCOMPARE(rows[0].toObject().value("symbol").toString(), QStringLiteral("A"));
         QCOMPARE(rows[0].toObject().value("cells").toArray(),
                  (QJsonArray{"2.0000E4", "-5.0000E3", "1.5000E4"}));
-        QCOMPARE(rows[17].toObject().value("symbol").toString(), QStringLiteral("iy'"));
-        QCOMPARE(rows[38].toObject().value("cells").toArray(), (QJsonArray{"-", "-", "4.3750E5"}));
+        const auto row = [&rows](kuvanto::Property p) { return rows[int(p)].toObject(); };
+        QCOMPARE(row(kuvanto::Property::AxisRadiusY).value("symbol").toString(),
+                 QStringLiteral("iy'"));
+        QCOMPARE(row(kuvanto::Property::PlasticModulusV).value("cells").toArray(),
+                 (QJsonArray{"-", "-", "4.3750E5"}));
 
         // The new keys at full precision: the plastic block in the combined values only.
         const QJsonObject hole =
@@ -372,7 +436,8 @@ private slots:
             QVERIFY2(combined.value(key).isDouble(), key);
         QCOMPARE(combined.value("Zpx").toDouble(), 100.0 * 200 * 200 / 4 - 50.0 * 100 * 100 / 4);
         QCOMPARE(combined.value("y_p").toDouble(), 100.0);
-        QCOMPARE(combined.value("Ixy'").toDouble(), 15000.0 * 50 * 100);
+        QCOMPARE(combined.value("Ixy'").toDouble(),
+                 kuvanto::test::kRectangleWithHole.combined.axisProductMoment);
         QCOMPARE(root.value("mass").toObject().value("value").toString(), QStringLiteral("117"));
         QCOMPARE(root.value("mass").toObject().value("unit").toString(), QStringLiteral("kg/m"));
     }
