@@ -76,7 +76,7 @@ struct Command {
     CommandId id;
     const char* name;  // the action's object name: the toolbar key when it has one
     // Other item names of the command in the menus and context menus.
-    std::vector<const char*> aliases;
+    std::vector<const char*> aliases = {};
     const char* caption = "";    // menu text (marked for translation, context "Commands")
     const char* tip = "";        // toolbar tooltip; empty when not on the toolbar
     const char* shortcuts = "";  // key sequences separated by "; "; empty for none

@@ -78,11 +78,6 @@ constexpr UiText kSnapshotFailed{
         "MainWindow",
         "元に戻すための保存ファイルを書き込めませんでした。元に戻す操作は使えません。")};
 
-// A caption or tooltip of the command table, in the interface language.
-QString commandText(const char* text) {
-    return text[0] ? QCoreApplication::translate("Commands", text) : QString();
-}
-
 QString versionText() {
     return QStringLiteral("%1.%2.%3")
         .arg(KUVANTO_VERSION_MAJOR)

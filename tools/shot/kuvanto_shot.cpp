@@ -62,7 +62,7 @@ public:
     }
 };
 
-int Usage() {
+int usage() {
     std::fprintf(
         stderr,
         "usage: kuvanto-shot OUT.png [--lang ja|en] [--tab 1|2|3] [--torsion] [--rows A-B] "
@@ -180,7 +180,8 @@ int main(int argc, char* argv[]) {
     // UTF-8 into another one), so that input and output names are exactly the ones given.
     QStringList args;
     for (int i = 1; i < argc; ++i) args << kuvanto::decodePath(QByteArray(argv[i]));
-    if (args.isEmpty()) return Usage();
+    // An output name that looks like an option is a slip ("--help"): it would be written over.
+    if (args.isEmpty() || args.first().startsWith(QLatin1Char('-'))) return usage();
     const QString out = args.takeFirst();
     int tab = 1;
     QString file;
@@ -193,7 +194,7 @@ int main(int argc, char* argv[]) {
     QString languageError;
     const std::optional<kuvanto::Language> language =
         kuvanto::InterfaceLanguage::takeOption(args, &languageError);
-    if (!languageError.isEmpty()) return Usage();
+    if (!languageError.isEmpty()) return usage();
     if (!kuvanto::InterfaceLanguage::install(language.value_or(kuvanto::Language::Japanese))) {
         std::fprintf(stderr, "kuvanto-shot: the English translation is missing\n");
         return 1;
@@ -206,30 +207,30 @@ int main(int argc, char* argv[]) {
         } else if (arg == QLatin1String("--export")) {
             fileOutput = FileOutput::Export;
         } else if (arg == QLatin1String("--library")) {
-            if (args.isEmpty()) return Usage();
+            if (args.isEmpty()) return usage();
             part = args.takeFirst();
         } else if (arg == QLatin1String("--torsion")) {
             torsion = true;
         } else if (arg == QLatin1String("--tab")) {
-            if (args.isEmpty()) return Usage();
+            if (args.isEmpty()) return usage();
             bool ok = false;
             tab = args.takeFirst().toInt(&ok);
-            if (!ok || tab < 1 || tab > 3) return Usage();
+            if (!ok || tab < 1 || tab > 3) return usage();
         } else if (arg == QLatin1String("--dialog")) {
-            if (args.isEmpty()) return Usage();
+            if (args.isEmpty()) return usage();
             dialogName = args.takeFirst();
         } else if (arg == QLatin1String("--rows")) {
-            if (args.isEmpty()) return Usage();
+            if (args.isEmpty()) return usage();
             const QStringList range = args.takeFirst().split(QLatin1Char('-'));
             bool okFirst = false, okLast = false;
             firstRow = range.value(0).toInt(&okFirst);
             lastRow = range.value(1).toInt(&okLast);
             if (range.size() != 2 || !okFirst || !okLast || firstRow < 1 || lastRow < 1)
-                return Usage();
+                return usage();
         } else if (file.isEmpty()) {
             file = arg;
         } else {
-            return Usage();
+            return usage();
         }
     }
 
@@ -241,7 +242,7 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     if (fileOutput)
-        return file.isEmpty() ? Usage()
+        return file.isEmpty() ? usage()
                               : writeOutput(folder.path(), file, out, *fileOutput, torsion);
     if (!part.isEmpty()) return libraryDialog(folder.path(), part, out);
     ConsoleMessenger messenger;

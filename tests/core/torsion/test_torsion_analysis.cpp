@@ -99,8 +99,7 @@ void TestTorsionAnalysis::closedForms_data() {
     // Edges so short that their vertices, rounded to 0.001, zig-zag by more than the circle
     // bends: the mesh once took the thin pockets outside them for material and never ended.
     QTest::newRow("circle d=2 of 300 vertices to three decimals")
-        << Figures{regularPolygon(1, 300, 3)} << 0.3 << Quantity::TorsionConstant << pi / 2
-        << 1e-3;
+        << Figures{regularPolygon(1, 300, 3)} << 0.3 << Quantity::TorsionConstant << pi / 2 << 1e-3;
     QTest::newRow("circle d=40 of 2000 vertices to three decimals")
         << Figures{regularPolygon(20, 2000, 3)} << 0.3 << Quantity::TorsionConstant
         << pi * std::pow(40.0, 4) / 32 << 1e-3;
