@@ -9,10 +9,19 @@
 #include "app/MainWindow.h"
 #include "editing/Messenger.h"
 #include "editing/TableChange.h"
+#include "io/UiText.h"
 #include "shapes/CoordInputDialog.h"
 #include "shapes/ShapeCommands.h"
 
 namespace kuvanto {
+
+namespace {
+
+// The title of the question asked before drawing starts.
+constexpr UiText kFreehandTitle{"FreehandCommands",
+                                QT_TRANSLATE_NOOP("FreehandCommands", "フリーハンド描画")};
+
+}  // namespace
 
 void installFreehandCommands(MainWindow& window, QCheckBox& canvasSwitch) {
     MainWindow* w = &window;
@@ -25,9 +34,7 @@ void installFreehandCommands(MainWindow& window, QCheckBox& canvasSwitch) {
         // The action toggled itself; it shows pressed only once the mode is really on.
         button->setChecked(false);
         if (!w->activeCoordTable()) return;
-        if (!confirmInsertion(w->msg(),
-                              QCoreApplication::translate("FreehandCommands", "フリーハンド描画")))
-            return;
+        if (!confirmInsertion(w->msg(), kFreehandTitle)) return;
         w->startFreehand();
     });
     QObject::connect(&canvasSwitch, &QCheckBox::clicked, w, [w](bool checked) {
