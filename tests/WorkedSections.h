@@ -14,7 +14,7 @@
 #include <optional>
 #include <vector>
 
-#include "core/Point.h"
+#include "core/base/Point.h"
 
 namespace kuvanto::test {
 

@@ -13,7 +13,7 @@
 
 #include "canvas/ImagePainter.h"
 #include "canvas/SectionView.h"
-#include "core/NumberText.h"
+#include "core/base/NumberText.h"
 
 using namespace kuvanto;
 

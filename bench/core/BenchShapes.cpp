@@ -11,7 +11,7 @@
 
 #include <unistd.h>
 
-#include "core/NumberText.h"
+#include "core/base/NumberText.h"
 #include "io/FileTokens.h"
 #include "io/TextFile.h"
 

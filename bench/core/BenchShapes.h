@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "core/CoordTable.h"
-#include "core/Point.h"
+#include "core/base/Point.h"
+#include "core/table/CoordTable.h"
 
 namespace kuvanto::bench {
 

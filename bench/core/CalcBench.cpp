@@ -6,9 +6,9 @@
 
 #include "BenchShapes.h"
 #include "Floor.h"
-#include "core/Calculation.h"
-#include "core/ResultTable.h"
-#include "core/SectionProperties.h"
+#include "core/section/Calculation.h"
+#include "core/section/ResultTable.h"
+#include "core/section/SectionProperties.h"
 
 #ifdef KUVANTO_HAVE_GEOS
 #include <geos_c.h>

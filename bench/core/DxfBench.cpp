@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "core/LoopChecks.h"
+#include "core/drawing/LoopChecks.h"
 #include "io/DxfImport.h"
 #include "io/DxfReader.h"
 

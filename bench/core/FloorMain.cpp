@@ -9,7 +9,7 @@
 #include <string>
 
 #include "Floor.h"
-#include "core/LargeBuffers.h"
+#include "core/base/LargeBuffers.h"
 
 int main(int argc, char* argv[]) {
     const bool hugePages = argc == 3 && std::strcmp(argv[1], "--huge-pages") == 0;

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "core/ArcGenerator.h"
-#include "core/CoordTable.h"
+#include "core/shapes/ArcGenerator.h"
+#include "core/table/CoordTable.h"
 
 namespace kuvanto::bench {
 namespace {

@@ -13,9 +13,9 @@
 
 #include "canvas/ImagePainter.h"
 #include "canvas/SectionView.h"
-#include "core/ClipboardText.h"
-#include "core/NumberText.h"
-#include "core/RowOperations.h"
+#include "core/base/NumberText.h"
+#include "core/table/ClipboardText.h"
+#include "core/table/RowOperations.h"
 #include "editing/CoordTableModel.h"
 #include "editing/EditCommands.h"
 

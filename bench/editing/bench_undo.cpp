@@ -10,7 +10,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "core/NumberText.h"
+#include "core/base/NumberText.h"
 #include "editing/Workspace.h"
 #include "io/CoordText.h"
 

@@ -11,7 +11,7 @@
 #include <set>
 #include <string>
 
-#include "core/OutlineInsertion.h"
+#include "core/shapes/OutlineInsertion.h"
 #include "core/torsion/SectionMesh.h"
 #include "core/torsion/TorsionAnalysis.h"
 #include "core/torsion/TorsionSolver.h"

@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "BenchShapes.h"
-#include "core/OutlineInsertion.h"
+#include "core/shapes/OutlineInsertion.h"
 #include "core/torsion/SectionMesh.h"
 #include "core/torsion/TorsionAnalysis.h"
 #include "core/torsion/TorsionSolver.h"

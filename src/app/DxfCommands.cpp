@@ -12,7 +12,7 @@
 #include <thread>
 
 #include "app/MainWindow.h"
-#include "core/Calculation.h"
+#include "core/section/Calculation.h"
 #include "editing/DrawingImport.h"
 #include "editing/Messenger.h"
 #include "io/DxfReader.h"

@@ -15,7 +15,7 @@
 #include "app/CommandRegistry.h"
 #include "app/TabRules.h"
 #include "app/WindowLayout.h"
-#include "core/FreehandSession.h"
+#include "core/shapes/FreehandSession.h"
 #include "editing/Workspace.h"
 
 class QAction;

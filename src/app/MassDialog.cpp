@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/Mass.h"
+#include "core/section/Mass.h"
 #include "editing/SelectAllOnFocus.h"
 
 namespace kuvanto {

@@ -18,8 +18,8 @@
 #include "app/JapaneseFonts.h"
 #include "canvas/ImagePainter.h"
 #include "canvas/SectionView.h"
-#include "core/NumberText.h"
-#include "core/ResultTable.h"
+#include "core/base/NumberText.h"
+#include "core/section/ResultTable.h"
 #include "io/SafeWrite.h"
 
 namespace kuvanto {

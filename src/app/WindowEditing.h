@@ -10,8 +10,8 @@
 #include <QPoint>
 #include <memory>
 
-#include "core/FigureSelection.h"
-#include "core/RowOperations.h"
+#include "core/section/FigureSelection.h"
+#include "core/table/RowOperations.h"
 #include "editing/EditCommands.h"
 
 class QMenu;

@@ -18,7 +18,7 @@
 #include "canvas/SectionCanvas.h"
 #include "canvas/SectionDiagram.h"
 #include "canvas/ViewPanel.h"
-#include "core/Calculation.h"
+#include "core/section/Calculation.h"
 #include "editing/CoordTableModel.h"
 #include "editing/ResultTableModel.h"
 #include "editing/Workspace.h"

@@ -7,7 +7,7 @@
 #include <algorithm>
 
 #include "canvas/SectionCanvas.h"
-#include "core/Transformations.h"
+#include "core/table/Transformations.h"
 
 namespace kuvanto {
 

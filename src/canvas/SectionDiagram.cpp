@@ -12,7 +12,7 @@
 
 #include "canvas/ImagePainter.h"
 #include "canvas/PolylineReducer.h"
-#include "core/NumberText.h"
+#include "core/base/NumberText.h"
 
 namespace kuvanto {
 

@@ -7,8 +7,8 @@
 #include <QWidget>
 
 #include "canvas/TablePoints.h"
-#include "core/CoordTable.h"
-#include "core/ResultTable.h"
+#include "core/section/ResultTable.h"
+#include "core/table/CoordTable.h"
 #include "io/ColorFile.h"
 
 namespace kuvanto {

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <span>
 
-#include "core/Point.h"
+#include "core/base/Point.h"
 
 namespace kuvanto {
 

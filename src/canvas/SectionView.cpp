@@ -8,7 +8,7 @@
 
 #include "canvas/AuxiliaryGrid.h"
 #include "canvas/PolylineReducer.h"
-#include "core/NumberText.h"
+#include "core/base/NumberText.h"
 
 namespace kuvanto {
 

@@ -1,7 +1,7 @@
 // The canvas's view of a coordinate table's numbers: see TablePoints.h.
 #include "canvas/TablePoints.h"
 
-#include "core/SeamEdges.h"
+#include "core/section/SeamEdges.h"
 
 namespace kuvanto {
 

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "canvas/SectionPainter.h"
-#include "core/CoordTable.h"
+#include "core/table/CoordTable.h"
 
 namespace kuvanto {
 

@@ -3,8 +3,8 @@
 
 #include <QPointF>
 
-#include "core/CoordTable.h"
-#include "core/Transformations.h"
+#include "core/table/CoordTable.h"
+#include "core/table/Transformations.h"
 
 namespace kuvanto {
 

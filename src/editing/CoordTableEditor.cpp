@@ -11,7 +11,7 @@
 #include <QMouseEvent>
 #include <QTableView>
 
-#include "core/Transformations.h"
+#include "core/table/Transformations.h"
 #include "editing/CoordTableModel.h"
 
 namespace kuvanto {

@@ -13,7 +13,7 @@
 #include <QPoint>
 #include <QString>
 
-#include "core/RowOperations.h"
+#include "core/table/RowOperations.h"
 #include "editing/EditCommands.h"
 
 class QLineEdit;

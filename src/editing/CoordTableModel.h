@@ -7,8 +7,8 @@
 #include <QAbstractTableModel>
 #include <cstdint>
 
-#include "core/CoordTable.h"
-#include "core/RowOperations.h"
+#include "core/table/CoordTable.h"
+#include "core/table/RowOperations.h"
 
 namespace kuvanto {
 

@@ -7,8 +7,8 @@
 #include <QString>
 #include <vector>
 
-#include "core/CadDrawing.h"
-#include "core/DrawingSections.h"
+#include "core/drawing/CadDrawing.h"
+#include "core/drawing/DrawingSections.h"
 #include "io/DxfImport.h"
 
 namespace kuvanto {

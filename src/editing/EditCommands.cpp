@@ -4,9 +4,9 @@
 
 #include <cmath>
 
-#include "core/ClipboardText.h"
-#include "core/NumberText.h"
-#include "core/Transformations.h"
+#include "core/base/NumberText.h"
+#include "core/table/ClipboardText.h"
+#include "core/table/Transformations.h"
 #include "editing/TableChange.h"
 #include "io/UiText.h"
 

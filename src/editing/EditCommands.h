@@ -9,8 +9,8 @@
 #include <QString>
 #include <optional>
 
-#include "core/ClipboardText.h"
-#include "core/RowOperations.h"
+#include "core/table/ClipboardText.h"
+#include "core/table/RowOperations.h"
 #include "editing/Messenger.h"
 #include "editing/Workspace.h"
 #include "io/UiText.h"

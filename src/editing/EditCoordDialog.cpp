@@ -4,7 +4,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "core/CoordTable.h"
+#include "core/table/CoordTable.h"
 #include "editing/DialogParts.h"
 #include "editing/EditCommands.h"
 

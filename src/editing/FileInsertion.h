@@ -5,7 +5,7 @@
 
 #include <QString>
 
-#include "core/CoordTable.h"
+#include "core/table/CoordTable.h"
 #include "io/UiText.h"
 
 namespace kuvanto {

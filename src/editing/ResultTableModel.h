@@ -8,7 +8,7 @@
 #include <QAbstractTableModel>
 #include <cstdint>
 
-#include "core/ResultTable.h"
+#include "core/section/ResultTable.h"
 
 namespace kuvanto {
 

@@ -9,8 +9,8 @@
 #include <QListView>
 #include <QVBoxLayout>
 
-#include "core/NumberText.h"
-#include "core/Transformations.h"
+#include "core/base/NumberText.h"
+#include "core/table/Transformations.h"
 #include "editing/BasePointListModel.h"
 #include "editing/DialogParts.h"
 #include "editing/EditCommands.h"

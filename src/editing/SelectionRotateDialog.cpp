@@ -5,7 +5,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "core/NumberText.h"
+#include "core/base/NumberText.h"
 #include "editing/DialogParts.h"
 #include "editing/EditCommands.h"
 

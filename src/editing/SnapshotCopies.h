@@ -8,7 +8,7 @@
 #include <memory>
 #include <vector>
 
-#include "core/CoordTable.h"
+#include "core/table/CoordTable.h"
 
 namespace kuvanto {
 

@@ -8,7 +8,7 @@
 
 #include <QCoreApplication>
 
-#include "core/Calculation.h"
+#include "core/section/Calculation.h"
 #include "core/torsion/TorsionRows.h"
 #include "editing/TableChange.h"
 #include "io/CoordCsv.h"

@@ -10,9 +10,9 @@
 #include <optional>
 #include <string>
 
-#include "core/CoordTable.h"
-#include "core/EditHistory.h"
-#include "core/ResultTable.h"
+#include "core/section/ResultTable.h"
+#include "core/table/CoordTable.h"
+#include "core/table/EditHistory.h"
 #include "core/torsion/TorsionAnalysis.h"
 #include "editing/SnapshotCopies.h"
 #include "io/ColorFile.h"

@@ -5,7 +5,7 @@
 
 #include <QCoreApplication>
 
-#include "core/NumberText.h"
+#include "core/base/NumberText.h"
 #include "io/CoordText.h"
 #include "io/FileTokens.h"
 #include "io/TableAppender.h"

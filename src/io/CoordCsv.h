@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/CoordTable.h"
+#include "core/table/CoordTable.h"
 
 namespace kuvanto {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/CoordTable.h"
+#include "core/table/CoordTable.h"
 
 namespace kuvanto {
 

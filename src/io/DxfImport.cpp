@@ -4,7 +4,7 @@
 #include <QCoreApplication>
 #include <algorithm>
 
-#include "core/NumberText.h"
+#include "core/base/NumberText.h"
 
 namespace kuvanto {
 

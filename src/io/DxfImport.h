@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "core/CadDrawing.h"
-#include "core/DrawingSections.h"
+#include "core/drawing/CadDrawing.h"
+#include "core/drawing/DrawingSections.h"
 
 namespace kuvanto {
 

@@ -9,7 +9,7 @@
 #include <QString>
 #include <string_view>
 
-#include "core/CadDrawing.h"
+#include "core/drawing/CadDrawing.h"
 
 namespace kuvanto {
 

@@ -7,7 +7,7 @@
 #include <cmath>
 #include <vector>
 
-#include "core/Figures.h"
+#include "core/section/Figures.h"
 #include "io/ResultExport.h"
 #include "io/SafeWrite.h"
 

@@ -8,8 +8,8 @@
 #include <QString>
 #include <string>
 
-#include "core/CoordTable.h"
-#include "core/ResultTable.h"
+#include "core/section/ResultTable.h"
+#include "core/table/CoordTable.h"
 
 namespace kuvanto {
 

@@ -6,7 +6,7 @@
 
 #include <string_view>
 
-#include "core/CoordTable.h"
+#include "core/table/CoordTable.h"
 
 namespace kuvanto {
 

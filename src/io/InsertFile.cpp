@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "core/NumberText.h"
+#include "core/base/NumberText.h"
 #include "io/FieldReader.h"
 
 namespace kuvanto {

@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/CoordTable.h"
-#include "core/TranslationMarker.h"
+#include "core/base/TranslationMarker.h"
+#include "core/table/CoordTable.h"
 
 namespace kuvanto {
 

@@ -5,7 +5,7 @@
 #include <QString>
 #include <string>
 
-#include "core/ResultTable.h"
+#include "core/section/ResultTable.h"
 
 namespace kuvanto {
 

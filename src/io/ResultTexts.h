@@ -6,7 +6,7 @@
 
 #include <QString>
 
-#include "core/ResultTable.h"
+#include "core/section/ResultTable.h"
 
 namespace kuvanto {
 

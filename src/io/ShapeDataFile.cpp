@@ -2,7 +2,7 @@
 // comma, without quoting; only the two columns of the chosen part are read, strictly as numbers.
 #include "io/ShapeDataFile.h"
 
-#include "core/NumberText.h"
+#include "core/base/NumberText.h"
 
 namespace kuvanto {
 

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/ShapeOutlines.h"
+#include "core/shapes/ShapeOutlines.h"
 
 namespace kuvanto {
 

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <limits>
 
-#include "core/NumberText.h"
+#include "core/base/NumberText.h"
 #include "io/FieldReader.h"
 #include "io/FileTokens.h"
 

@@ -10,8 +10,8 @@
 #include <string>
 #include <string_view>
 
-#include "core/CoordTable.h"
-#include "core/Point.h"
+#include "core/base/Point.h"
+#include "core/table/CoordTable.h"
 
 namespace kuvanto {
 

@@ -20,7 +20,7 @@
 #include <new>
 #include <vector>
 
-#include "core/LargeBuffers.h"
+#include "core/base/LargeBuffers.h"
 #include "io/FileErrorText.h"
 #include "io/NativePath.h"
 #include "io/SafeWrite.h"

@@ -14,7 +14,7 @@
 #include <string>
 #include <thread>
 
-#include "core/CoordTable.h"
+#include "core/table/CoordTable.h"
 
 namespace kuvanto {
 

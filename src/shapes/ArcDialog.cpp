@@ -11,7 +11,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
-#include "core/NumberText.h"
+#include "core/base/NumberText.h"
 #include "editing/Messenger.h"
 #include "shapes/ArcPicture.h"
 #include "shapes/DialogParts.h"

@@ -7,7 +7,7 @@
 
 #include <QDialog>
 
-#include "core/ArcGenerator.h"
+#include "core/shapes/ArcGenerator.h"
 
 class QLineEdit;
 class QRadioButton;

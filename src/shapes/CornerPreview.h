@@ -6,7 +6,7 @@
 #include <QWidget>
 #include <vector>
 
-#include "core/CornerRounding.h"
+#include "core/shapes/CornerRounding.h"
 
 namespace kuvanto {
 

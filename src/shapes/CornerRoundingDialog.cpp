@@ -11,7 +11,7 @@
 #include <QStringList>
 #include <QVBoxLayout>
 
-#include "core/NumberText.h"
+#include "core/base/NumberText.h"
 #include "io/UiText.h"
 #include "shapes/CornerPreview.h"
 #include "shapes/DialogParts.h"

@@ -7,7 +7,7 @@
 
 #include <QDialog>
 
-#include "core/CornerRounding.h"
+#include "core/shapes/CornerRounding.h"
 
 class QLabel;
 class QLineEdit;

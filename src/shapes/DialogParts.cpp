@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/NumberText.h"
+#include "core/base/NumberText.h"
 #include "editing/SelectAllOnFocus.h"
 
 namespace kuvanto {

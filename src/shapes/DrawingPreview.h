@@ -4,7 +4,7 @@
 
 #include <QWidget>
 
-#include "core/DrawingSections.h"
+#include "core/drawing/DrawingSections.h"
 
 namespace kuvanto {
 

@@ -18,7 +18,7 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "core/NumberText.h"
+#include "core/base/NumberText.h"
 #include "editing/Messenger.h"
 #include "editing/Workspace.h"
 #include "shapes/DrawingPreview.h"

@@ -6,7 +6,7 @@
 #include <QPainter>
 
 #include "canvas/ImagePainter.h"
-#include "core/SeamEdges.h"
+#include "core/section/SeamEdges.h"
 
 namespace kuvanto {
 

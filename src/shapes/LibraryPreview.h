@@ -9,7 +9,7 @@
 #include <optional>
 #include <vector>
 
-#include "core/ShapeOutlines.h"
+#include "core/shapes/ShapeOutlines.h"
 
 namespace kuvanto {
 

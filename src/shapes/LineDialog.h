@@ -5,7 +5,7 @@
 
 #include <QDialog>
 
-#include "core/LineGenerator.h"
+#include "core/shapes/LineGenerator.h"
 
 class QLineEdit;
 

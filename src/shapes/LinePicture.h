@@ -5,7 +5,7 @@
 
 #include <QWidget>
 
-#include "core/LineGenerator.h"
+#include "core/shapes/LineGenerator.h"
 
 namespace kuvanto {
 

@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-#include "core/RectangleGenerator.h"
+#include "core/shapes/RectangleGenerator.h"
 
 class QLineEdit;
 

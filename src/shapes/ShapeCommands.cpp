@@ -4,8 +4,8 @@
 #include <QCoreApplication>
 #include <QString>
 
-#include "core/CoordTable.h"
-#include "core/NumberText.h"
+#include "core/base/NumberText.h"
+#include "core/table/CoordTable.h"
 #include "editing/Messenger.h"
 #include "editing/TableChange.h"
 #include "editing/Workspace.h"

@@ -4,10 +4,10 @@
 // other callers can run them directly. The caller redraws and refreshes the table views.
 #pragma once
 
-#include "core/ArcGenerator.h"
-#include "core/CornerRounding.h"
-#include "core/LineGenerator.h"
-#include "core/RectangleGenerator.h"
+#include "core/shapes/ArcGenerator.h"
+#include "core/shapes/CornerRounding.h"
+#include "core/shapes/LineGenerator.h"
+#include "core/shapes/RectangleGenerator.h"
 
 #include <QString>
 #include "io/UiText.h"

@@ -12,7 +12,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "core/NumberText.h"
+#include "core/base/NumberText.h"
 #include "editing/Messenger.h"
 #include "editing/SelectAllOnFocus.h"
 #include "editing/Workspace.h"

@@ -7,7 +7,7 @@
 #include <QDialog>
 #include <optional>
 
-#include "core/ShapeOutlines.h"
+#include "core/shapes/ShapeOutlines.h"
 #include "shapes/ShapeLibrary.h"
 
 class QComboBox;

@@ -7,7 +7,7 @@
 #include <QFileInfo>
 #include <cmath>
 
-#include "core/OutlineInsertion.h"
+#include "core/shapes/OutlineInsertion.h"
 #include "editing/Messenger.h"
 #include "editing/TableChange.h"
 #include "editing/Workspace.h"

@@ -9,7 +9,7 @@
 #include <QStringList>
 #include <optional>
 
-#include "core/CoordTable.h"
+#include "core/table/CoordTable.h"
 #include "io/LibraryRegistry.h"
 #include "io/ShapeDataFile.h"
 #include "io/UiText.h"

@@ -29,7 +29,7 @@
 #include "app/MainWindow.h"
 #include "app/TabRules.h"
 #include "canvas/ViewPanel.h"
-#include "core/ResultRows.h"
+#include "core/section/ResultRows.h"
 #include "io/CoordCsv.h"
 #include "io/TextFile.h"
 

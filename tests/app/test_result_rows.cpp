@@ -20,7 +20,7 @@
 #include "app/MainWindow.h"
 #include "app/PrintSheet.h"
 #include "app/TorsionPanel.h"
-#include "core/ResultRows.h"
+#include "core/section/ResultRows.h"
 #include "io/ResultExport.h"
 
 using namespace kuvanto;

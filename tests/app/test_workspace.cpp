@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "core/ResultRows.h"
+#include "core/section/ResultRows.h"
 #include "editing/Workspace.h"
 #include "io/CoordText.h"
 #include "io/TextFile.h"

@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <string>
 
-#include "core/CoordTable.h"
+#include "core/table/CoordTable.h"
 
 namespace kuvanto::test {
 

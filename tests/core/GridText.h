@@ -5,7 +5,7 @@
 #include <QStringList>
 
 #include "CoordTableBuilder.h"
-#include "core/CoordTable.h"
+#include "core/table/CoordTable.h"
 
 namespace kuvanto {
 

@@ -5,7 +5,7 @@
 #include <QtTest>
 
 #include "../core/GridText.h"
-#include "core/ClipboardText.h"
+#include "core/table/ClipboardText.h"
 #include "editing/CoordTableModel.h"
 
 using namespace kuvanto;

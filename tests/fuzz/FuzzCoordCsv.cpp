@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "core/CoordTable.h"
+#include "core/table/CoordTable.h"
 #include "io/CoordCsv.h"
 #include "io/TextFile.h"
 

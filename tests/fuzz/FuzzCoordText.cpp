@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "core/CoordTable.h"
+#include "core/table/CoordTable.h"
 #include "io/CoordText.h"
 #include "io/TextFile.h"
 

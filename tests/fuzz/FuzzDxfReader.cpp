@@ -7,8 +7,8 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "core/CoordTable.h"
-#include "core/DrawingSections.h"
+#include "core/drawing/DrawingSections.h"
+#include "core/table/CoordTable.h"
 #include "io/DxfImport.h"
 #include "io/DxfReader.h"
 

@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "core/CoordTable.h"
-#include "core/NumberText.h"
+#include "core/base/NumberText.h"
+#include "core/table/CoordTable.h"
 #include "io/InsertFile.h"
 #include "io/TextFile.h"
 

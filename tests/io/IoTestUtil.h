@@ -6,7 +6,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "core/CoordTable.h"
+#include "core/table/CoordTable.h"
 
 namespace kuvanto::test {
 

@@ -8,9 +8,9 @@
 #include <numbers>
 
 #include "IoTestUtil.h"
-#include "core/Calculation.h"
-#include "core/CoordTable.h"
-#include "core/LoopChecks.h"
+#include "core/drawing/LoopChecks.h"
+#include "core/section/Calculation.h"
+#include "core/table/CoordTable.h"
 #include "io/DxfImport.h"
 #include "io/DxfPrescan.h"
 #include "io/DxfReader.h"

@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <QTest>
 
-#include "core/ResultTable.h"
+#include "core/section/ResultTable.h"
 #include "io/InterfaceLanguage.h"
 #include "io/ResultTexts.h"
 

@@ -4,7 +4,7 @@
 
 #include <QStringList>
 
-#include "core/CoordTable.h"
+#include "core/table/CoordTable.h"
 
 namespace kuvanto::test {
 

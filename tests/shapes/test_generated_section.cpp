@@ -7,7 +7,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "core/NumberText.h"
+#include "core/base/NumberText.h"
 #include "editing/Workspace.h"
 #include "shapes/ShapeCommands.h"
 

@@ -13,7 +13,7 @@
 
 #include "../app/ScriptedMessenger.h"
 #include "ShapeTestRows.h"
-#include "core/NumberText.h"
+#include "core/base/NumberText.h"
 #include "editing/Workspace.h"
 #include "shapes/ArcDialog.h"
 #include "shapes/CornerPreview.h"

@@ -12,7 +12,7 @@
 #include <cstdio>
 
 #include "../WorkedSections.h"
-#include "core/ResultRows.h"
+#include "core/section/ResultRows.h"
 
 namespace {
 

@@ -12,10 +12,10 @@
 #include <numbers>
 
 #include "LibraryGenerator.h"
-#include "core/Calculation.h"
-#include "core/NumberText.h"
-#include "core/OutlineInsertion.h"
-#include "core/ResultTable.h"
+#include "core/base/NumberText.h"
+#include "core/section/Calculation.h"
+#include "core/section/ResultTable.h"
+#include "core/shapes/OutlineInsertion.h"
 #include "io/ShapeDataFile.h"
 #include "io/ShippedLibrary.h"
 #include "io/TextFile.h"

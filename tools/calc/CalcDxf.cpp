@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/DrawingSections.h"
-#include "core/NumberText.h"
+#include "core/base/NumberText.h"
+#include "core/drawing/DrawingSections.h"
 #include "io/DxfReader.h"
 
 namespace kuvanto {

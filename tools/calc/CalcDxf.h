@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "core/CoordTable.h"
+#include "core/table/CoordTable.h"
 #include "io/DxfImport.h"
 
 namespace kuvanto {

@@ -9,7 +9,7 @@
 #include <QJsonObject>
 #include <cmath>
 
-#include "core/NumberText.h"
+#include "core/base/NumberText.h"
 
 namespace kuvanto {
 

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "core/Calculation.h"
-#include "core/ResultTable.h"
+#include "core/section/Calculation.h"
+#include "core/section/ResultTable.h"
 
 namespace kuvanto {
 

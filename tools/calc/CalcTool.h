@@ -12,8 +12,8 @@
 #include <string_view>
 
 #include "CalcDxf.h"
-#include "core/CoordTable.h"
-#include "core/ResultTable.h"
+#include "core/section/ResultTable.h"
+#include "core/table/CoordTable.h"
 #include "io/InterfaceLanguage.h"
 
 namespace kuvanto {

@@ -6,7 +6,7 @@
 #include <QJsonObject>
 #include <string>
 
-#include "core/CoordTable.h"
+#include "core/table/CoordTable.h"
 #include "core/torsion/TorsionAnalysis.h"
 
 namespace kuvanto {

@@ -8,8 +8,8 @@
 #include <functional>
 #include <vector>
 
-#include "core/NumberText.h"
-#include "core/ShapeOutlines.h"
+#include "core/base/NumberText.h"
+#include "core/shapes/ShapeOutlines.h"
 #include "io/LibraryRegistry.h"
 #include "io/ShapeDataFile.h"
 #include "io/TextFile.h"

@@ -5,7 +5,7 @@
 #include <numbers>
 
 #include "DialogRegistry.h"
-#include "core/CadDrawing.h"
+#include "core/drawing/CadDrawing.h"
 #include "editing/DrawingImport.h"
 #include "editing/Messenger.h"
 #include "io/DxfReader.h"

@@ -2,8 +2,8 @@
 // arc dialogs, the freehand coordinate dialog, and the corner-rounding dialog at the lower right
 // corner of a 50 × 50 square.
 #include "DialogRegistry.h"
-#include "core/CoordTable.h"
-#include "core/CornerRounding.h"
+#include "core/shapes/CornerRounding.h"
+#include "core/table/CoordTable.h"
 #include "shapes/ArcDialog.h"
 #include "shapes/CoordInputDialog.h"
 #include "shapes/CornerRoundingDialog.h"

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "core/Point.h"
+#include "core/base/Point.h"
 
 namespace kuvanto {
 

@@ -8,11 +8,11 @@
 #include <limits>
 #include <system_error>
 
-#include "core/Figures.h"
+#include "core/section/Figures.h"
 #include "core/torsion/TorsionSolver.h"
 
 // Marks a text of the core for translation without changing it.
-#include "core/TranslationMarker.h"
+#include "core/base/TranslationMarker.h"
 
 namespace kuvanto {
 

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/CoordTable.h"
+#include "core/table/CoordTable.h"
 #include "core/torsion/SectionMesh.h"
 #include "core/torsion/TorsionResult.h"
 

@@ -5,7 +5,7 @@
 
 #include <string_view>
 
-#include "core/ResultTable.h"
+#include "core/section/ResultTable.h"
 #include "core/torsion/TorsionResult.h"
 
 namespace kuvanto {

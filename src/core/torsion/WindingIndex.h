@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "core/Point.h"
+#include "core/base/Point.h"
 
 namespace kuvanto {
 

@@ -7,7 +7,7 @@
 #include <cmath>
 #include <set>
 
-#include "core/OutlineInsertion.h"
+#include "core/shapes/OutlineInsertion.h"
 #include "core/torsion/TorsionAnalysis.h"
 #include "io/ShippedLibrary.h"
 

@@ -1,0 +1,117 @@
+// Outline building and table writing for the drawing import.
+#include "core/drawing/DrawingSections.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/base/NumberText.h"
+#include "core/drawing/LoopChecks.h"
+
+namespace kuvanto {
+
+double DrawingSections::joinTolerance(const CadDrawing& drawing) {
+    double minX = HUGE_VAL, minY = HUGE_VAL, maxX = -HUGE_VAL, maxY = -HUGE_VAL;
+    auto grow = [&](Point p) {
+        minX = std::min(minX, p.x), maxX = std::max(maxX, p.x);
+        minY = std::min(minY, p.y), maxY = std::max(maxY, p.y);
+    };
+    for (const CadLayer& layer : drawing.layers)
+        for (const CadShape& shape : layer.shapes)
+            for (const CadEdge& edge : shape.edges) grow(edge.start), grow(edge.end);
+    if (!(maxX >= minX)) return 1e-9;
+    const double size = std::max(maxX - minX, maxY - minY);
+    const double magnitude =
+        std::max({std::abs(minX), std::abs(maxX), std::abs(minY), std::abs(maxY)});
+    return std::max({size * 1e-6, magnitude * 1e-12, 1e-300});
+}
+
+bool DrawingSections::outlineLayers(const CadDrawing& drawing, const ChordRule& rule,
+                                    std::vector<LayerOutlines>& layers, std::size_t pointLimit) {
+    const double tolerance = joinTolerance(drawing);
+    std::size_t budget = pointLimit;
+    layers.clear();
+    for (const CadLayer& layer : drawing.layers) {
+        LayerOutlines out;
+        out.name = layer.name;
+        out.ignored = layer.ignored;
+        ChainedLoops chained;
+        std::vector<std::vector<Point>> pieces;
+        for (const CadShape& shape : layer.shapes) {
+            std::vector<Point> points;
+            if (!CurveFlattening::shapePoints(shape, rule, points, budget)) return false;
+            if (points.size() < 2) continue;
+            if (shape.closed) {
+                if (LoopChaining::tidyLoop(points, tolerance, chained.problems))
+                    chained.loops.push_back(std::move(points));
+            } else {
+                pieces.push_back(std::move(points));
+            }
+        }
+        LoopChaining::chain(pieces, tolerance, chained);
+        out.problems = std::move(chained.problems);
+        for (std::vector<Point>& loop : chained.loops) {
+            std::vector<LoopProblem> found =
+                LoopChecks::selfIntersections(loop, 64 * loop.size() + 1'000'000);
+            if (found.empty())
+                out.loops.push_back(std::move(loop));
+            else
+                out.problems.insert(out.problems.end(), found.begin(), found.end());
+        }
+        layers.push_back(std::move(out));
+    }
+    return true;
+}
+
+SectionFigures DrawingSections::figures(const std::vector<const LayerOutlines*>& layers,
+                                        double scale) {
+    std::vector<std::vector<Point>> loops;
+    for (const LayerOutlines* layer : layers)
+        loops.insert(loops.end(), layer->loops.begin(), layer->loops.end());
+    const std::vector<int> depth = LoopChecks::depths(loops);
+    SectionFigures result;
+    for (std::size_t i = 0; i < loops.size(); ++i) {
+        std::vector<Point> figure = std::move(loops[i]);
+        for (Point& p : figure) p = {p.x * scale, p.y * scale};
+        if (LoopChecks::doubleArea(figure) < 0) std::reverse(figure.begin(), figure.end());
+        figure.push_back(figure.front());
+        (depth[i] % 2 == 1 ? result.subtracted : result.added).push_back(std::move(figure));
+    }
+    return result;
+}
+
+std::string DrawingSections::coordinateText(double value) {
+    return numText(roundHalfEven(value, 9) + 0.0);
+}
+
+int DrawingSections::insertFigures(CoordTable& grid, int row,
+                                   const std::vector<std::vector<Point>>& figures) {
+    row = std::clamp(row, 1, std::max(1, grid.rows() - 1));
+    std::size_t count = 0;
+    for (const std::vector<Point>& figure : figures) count += figure.size() + 1;
+    if (count == 0) return 0;
+    grid.insertRows(row, static_cast<int>(count));
+    int r = row;
+    for (const std::vector<Point>& figure : figures) {
+        for (const Point& p : figure) {
+            grid.setText(r, 0, coordinateText(p.x));
+            grid.setText(r, 1, coordinateText(p.y));
+            ++r;
+        }
+        grid.setText(r++, 0, kSeparatorText);
+    }
+    return static_cast<int>(count);
+}
+
+void DrawingSections::replaceTables(CoordTable& add, CoordTable& subtracted,
+                                    const SectionFigures& figures) {
+    resetCoordTable(add, subtracted);
+    for (auto [grid, list] :
+         {std::pair{&add, &figures.added}, {&subtracted, &figures.subtracted}}) {
+        const int inserted = insertFigures(*grid, 1, *list);
+        // No separator after the last figure, as the files are written.
+        if (inserted > 0) grid->removeRows(inserted, 1);
+        grid->setRow(1);
+    }
+}
+
+}  // namespace kuvanto

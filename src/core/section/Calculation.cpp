@@ -1,0 +1,254 @@
+// The calculation run. Each figure of the two coordinate tables gets its own result column
+// (writeFigureColumn); the combined column "総合" is then computed from the figures'
+// full-precision values, rounded once when its texts are made, with the extreme fibre distances
+// taken over the added table's vertex rows.
+// Every value is checked to be finite before it is written, and any failure leaves the table
+// hidden.
+#include "core/section/Calculation.h"
+
+#include <algorithm>
+#include <cmath>
+#include <deque>
+#include <functional>
+#include <utility>
+
+#include "core/base/NumberText.h"
+#include "core/section/CombinedAxes.h"
+#include "core/section/Figures.h"
+
+namespace kuvanto {
+
+namespace {
+
+// What a figure column shows in the rows of the combined section only.
+constexpr std::string_view kNotForFigures = "-";
+
+void colourColumn(ResultTable& result, int col, Rgb color) {
+    for (int row = 1; row < ResultTable::kRows; ++row) result.setCellColor(row, col, color);
+}
+
+void openColumn(ResultTable& result, int col, ColumnKind kind, int figure) {
+    result.setColWidthTwips(col, 1000);
+    result.setColCentred(col, true);
+    result.setColumnKind(col, kind, figure);
+    result.setText(kHeaderRow, col, columnHead(kind, figure));
+}
+
+ColumnKind columnKindOf(TableKind table) {
+    return table == TableKind::Added ? ColumnKind::Added : ColumnKind::Subtracted;
+}
+
+// What the combined section takes from one figure (signed as its column shows it).
+struct FigurePart {
+    double area, x, y, momentX, momentY, axisMomentX, axisMomentY, product, axisProduct;
+};
+
+FigurePart partFromValues(const SectionProperties& p) {
+    return {p[Property::Area],        p[Property::CentroidX],     p[Property::CentroidY],
+            p[Property::MomentX],     p[Property::MomentY],       p[Property::AxisMomentX],
+            p[Property::AxisMomentY], p[Property::ProductMoment], p[Property::AxisProductMoment]};
+}
+
+// The figures' outlines with their signs, for the plastic values of the combined section. A
+// figure whose rows follow each other is a view of the table's numbers, valid as long as the
+// table; a figure broken by stray rows is copied.
+class SignedOutlines {
+public:
+    void add(const Figure& figure, const CoordTable& table) {
+        const std::span<const Point> rows = table.points();
+        const Point* first = figure.vertices.data();
+        const bool inTable = !rows.empty() && std::less_equal<>()(rows.data(), first) &&
+                             std::less<>()(first, rows.data() + rows.size());
+        std::span<const Point> vertices = figure.vertices;
+        if (!inTable) {
+            copies_.emplace_back(figure.vertices.begin(), figure.vertices.end());
+            vertices = copies_.back();
+        }
+        outlines_.push_back({vertices, figure.kind == TableKind::Added ? 1.0 : -1.0});
+    }
+    PlasticModuli about(Point centroid) const {
+        PlasticModuli plastic(centroid);
+        for (const auto& [vertices, sign] : outlines_) plastic.addOutline(vertices, sign);
+        return plastic;
+    }
+
+private:
+    std::deque<std::vector<Point>> copies_;
+    std::vector<std::pair<std::span<const Point>, double>> outlines_;
+};
+
+// The largest distances of the added table's vertices from the combined centroid and from the
+// axes.
+struct Fibres {
+    double cx = 0, cy = 0, cxAxis = 0, cyAxis = 0;
+};
+
+Fibres fibresOf(const CoordTable& added, double xBar, double yBar) {
+    Fibres f;
+    for (const Point& v : added.points()) {
+        if (std::isnan(v.x) || std::isnan(v.y)) continue;  // not a vertex row
+        f.cx = maxValue(f.cx, std::fabs(v.x - xBar));
+        f.cy = maxValue(f.cy, std::fabs(v.y - yBar));
+        f.cxAxis = maxValue(f.cxAxis, std::fabs(v.x));
+        f.cyAxis = maxValue(f.cyAxis, std::fabs(v.y));
+    }
+    return f;
+}
+
+// The combined section of the figure parts and the added table's vertex rows. The perimeter is
+// left 0 (the caller copies it). Returns nothing when a value cannot be computed.
+std::optional<SectionProperties> combinedProperties(const std::vector<FigurePart>& parts,
+                                                    const CoordTable& added,
+                                                    const SignedOutlines& outlines) {
+    double a = 0, ax = 0, ay = 0;
+    for (const auto& f : parts) {
+        a += f.area;
+        ax += f.x * f.area;
+        ay += f.y * f.area;
+    }
+    if (a == 0 || !std::isfinite(a)) return std::nullopt;
+    const double xBar = ax / a;
+    const double yBar = ay / a;
+
+    double ix = 0, iy = 0, ixAxis = 0, iyAxis = 0, ixy = 0, ixyAxis = 0;
+    for (const auto& f : parts) {
+        ix += f.momentX + f.area * (f.y - yBar) * (f.y - yBar);
+        iy += f.momentY + f.area * (f.x - xBar) * (f.x - xBar);
+        ixy += f.product + f.area * (f.x - xBar) * (f.y - yBar);
+        ixAxis += f.axisMomentX;
+        iyAxis += f.axisMomentY;
+        ixyAxis += f.axisProduct;
+    }
+
+    const Fibres fibres = fibresOf(added, xBar, yBar);
+    if (fibres.cx == 0 || fibres.cy == 0 || fibres.cxAxis == 0 || fibres.cyAxis == 0)
+        return std::nullopt;
+
+    SectionProperties p;
+    p[Property::Area] = a;
+    p[Property::CentroidX] = xBar;
+    p[Property::CentroidY] = yBar;
+    p[Property::MomentX] = ix;
+    p[Property::MomentY] = iy;
+    p[Property::ModulusX] = ix / fibres.cy;
+    p[Property::ModulusY] = iy / fibres.cx;
+    p[Property::PolarMoment] = ix + iy;
+    p[Property::AxisMomentX] = ixAxis;
+    p[Property::AxisMomentY] = iyAxis;
+    p[Property::AxisModulusX] = ixAxis / fibres.cyAxis;
+    p[Property::AxisModulusY] = iyAxis / fibres.cxAxis;
+    p[Property::AxisPolarMoment] = iyAxis + ixAxis;
+    p[Property::ProductMoment] = ixy;
+    p[Property::AxisProductMoment] = ixyAxis;
+    if (!radiusOfGyration(ix, a, p[Property::RadiusX]) ||
+        !radiusOfGyration(iy, a, p[Property::RadiusY]) ||
+        !radiusOfGyration(ixAxis, a, p[Property::AxisRadiusX]) ||
+        !radiusOfGyration(iyAxis, a, p[Property::AxisRadiusY]))
+        return std::nullopt;
+    if (!completeCombinedSection(p, added, outlines.about({xBar, yBar}))) return std::nullopt;
+    for (std::size_t i = 0; i < kBasicPropertyCount; ++i) {
+        if (!std::isfinite(p[kAllProperties[i]])) return std::nullopt;
+    }
+    return p;
+}
+
+}  // namespace
+
+std::optional<SectionProperties> writeFigureColumn(ResultTable& result, TableKind kind, int number,
+                                                   std::span<const Point> vertices) {
+    const double sign = kind == TableKind::Added ? 1.0 : -1.0;
+    result.setVisible(false);
+    if (number < 1) return std::nullopt;
+    result.setCols(number + 2);
+    const int col = number + 1;
+    openColumn(result, col, columnKindOf(kind), number);
+
+    auto props = allProperties(vertices);
+    if (!props) return std::nullopt;
+    for (Property i : kAllProperties) {
+        if (isCombinedOnlyProperty(i)) {
+            result.setText(i, col, std::string(kNotForFigures));
+            continue;
+        }
+        if (isSignedProperty(i)) (*props)[i] *= sign;
+        result.setText(i, col, formatProperty(i, (*props)[i]));
+    }
+    colourColumn(result, col, sign > 0 ? kAddColumnColor : kSubtractedColumnColor);
+    result.setVisible(true);
+    return props;
+}
+
+bool runCalculation(const CoordTable& add, const CoordTable& subtracted, ResultTable& result,
+                    std::vector<ColumnValues>* values) {
+    result.setVisible(false);
+    if (values) values->clear();
+
+    // The full-precision parts of every figure: the combined section is computed from these,
+    // never from the rounded figure texts.
+    std::vector<FigurePart> exactParts;
+    SignedOutlines outlines;
+    const CoordTable* building = &add;
+    const auto sink = [&](const Figure& figure) {
+        const auto props = writeFigureColumn(result, figure.kind, figure.number, figure.vertices);
+        if (!props) return false;
+        exactParts.push_back(partFromValues(*props));
+        outlines.add(figure, *building);
+        if (values)
+            values->push_back({columnHead(columnKindOf(figure.kind), figure.number),
+                               columnKindOf(figure.kind), figure.number, *props, true});
+        return true;
+    };
+    int counter = 0;
+    bool built = buildFigures(add, TableKind::Added, counter, sink);
+    building = &subtracted;
+    built = built && buildFigures(subtracted, TableKind::Subtracted, counter, sink);
+    if (!built || counter == 0) {
+        result.setVisible(false);
+        return false;
+    }
+
+    result.setVisible(false);
+    const int totalCol = result.cols();
+    result.setCols(totalCol + 1);
+    openColumn(result, totalCol, ColumnKind::Combined, 0);
+
+    const auto props = combinedProperties(exactParts, add, outlines);
+    if (!props) return false;
+    const bool oneFigure = totalCol == 3;
+    for (Property i : kAllProperties) {
+        // The torsion block stays empty until its analysis has run.
+        if (isTorsionProperty(i)) continue;
+        std::string text;
+        if (i == Property::Perimeter)
+            text = oneFigure ? result.text(Property::Perimeter, 2) : std::string("-");
+        else
+            text = formatProperty(i, (*props)[i]);
+        result.setText(i, totalCol, std::move(text));
+    }
+    colourColumn(result, totalCol, kTotalColumnColor);
+    result.setCol(totalCol);
+    result.setRow(ResultTable::kRows - 1);
+    result.setVisible(true);
+
+    if (values) {
+        ColumnValues total{std::string(kTotalHead), ColumnKind::Combined, 0, *props, oneFigure};
+        if (oneFigure && !values->empty())
+            total.values[Property::Perimeter] = values->front().values[Property::Perimeter];
+        values->push_back(total);
+    }
+    return true;
+}
+
+std::string copyResultText(const ResultTable& result) {
+    std::string text;
+    for (int r = result.topRow(); r <= result.bottomRow(); ++r) {
+        if (r > result.topRow()) text += '\r';
+        for (int c = result.leftCol(); c <= result.rightCol(); ++c) {
+            if (c > result.leftCol()) text += '\t';
+            text += result.text(r, c);
+        }
+    }
+    return text;
+}
+
+}  // namespace kuvanto

@@ -1,0 +1,164 @@
+// Steps as row spans: recording finds the first and the last row where the tables differ from
+// the recorded copy and keeps those rows' texts before and after; undo and redo put one span in
+// place of the other, in the tables and in the recorded copy alike, so the two stay equal.
+#include "core/table/EditHistory.h"
+
+#include <algorithm>
+
+namespace kuvanto {
+
+namespace {
+
+bool sameRow(const CoordTable& a, int rowA, const CoordTable& b, int rowB) {
+    return a.textView(rowA, 0) == b.textView(rowB, 0) && a.textView(rowA, 1) == b.textView(rowB, 1);
+}
+
+}  // namespace
+
+void EditHistory::reset(CoordTable& add, CoordTable& subtracted) {
+    recordedAdd_ = add;
+    recordedSubtracted_ = subtracted;
+    markRecorded(add, subtracted);
+    steps_.clear();
+    undoSteps_ = 0;
+    bytes_ = 0;
+    baseId_ = nextId_++;
+}
+
+EditHistory::RowSpan EditHistory::copyRows(const CoordTable& table, int first, int count) {
+    RowSpan span;
+    span.first = first;
+    span.rows = count;
+    std::size_t size = 0;
+    for (int r = first; r < first + count; ++r)
+        size += table.textView(r, 0).size() + table.textView(r, 1).size();
+    span.texts.reserve(size);
+    span.lengths.reserve(static_cast<std::size_t>(count) * 2);
+    for (int r = first; r < first + count; ++r) {
+        for (int c = 0; c < 2; ++c) {
+            const std::string_view text = table.textView(r, c);
+            span.texts.append(text);
+            span.lengths.push_back(static_cast<std::uint32_t>(text.size()));
+        }
+    }
+    return span;
+}
+
+void EditHistory::markRecorded(CoordTable& add, CoordTable& subtracted) {
+    addMark_ = add.markUnchanged();
+    subtractedMark_ = subtracted.markUnchanged();
+}
+
+EditHistory::TableChange EditHistory::diff(const CoordTable& recorded, const CoordTable& now,
+                                           std::uint64_t recordedMark) {
+    const int before = recorded.rows();
+    const int after = now.rows();
+    const int shorter = std::min(before, after);
+    // Rows outside the table's change window are known to be the recorded ones.
+    const CoordTable::ChangeWindow& window = now.changeWindow();
+    const bool windowHolds = window.mark != 0 && window.mark == recordedMark;
+    int top = windowHolds ? std::min(window.changedFrom, shorter) : 0;
+    while (top < shorter && sameRow(recorded, top, now, top)) ++top;
+    if (top == before && top == after) return {};
+    // The unchanged rows at the bottom; row 0 stays inside the changed span when it changed, so
+    // that the span never starts above the header.
+    const int bottomLimit = shorter - std::max(top, 1);
+    int bottom = windowHolds ? std::clamp(window.unchangedTail, 0, std::max(bottomLimit, 0)) : 0;
+    while (bottom < bottomLimit && sameRow(recorded, before - 1 - bottom, now, after - 1 - bottom))
+        ++bottom;
+    TableChange change;
+    change.before = copyRows(recorded, top, before - top - bottom);
+    change.after = copyRows(now, top, after - top - bottom);
+    return change;
+}
+
+void EditHistory::replaceRows(CoordTable& table, const RowSpan& remove, const RowSpan& insert) {
+    const int first = remove.first;
+    const int common = std::min(remove.rows, insert.rows);
+    if (insert.rows > remove.rows) {
+        table.insertRows(first + common, insert.rows - remove.rows);
+    } else if (remove.rows > insert.rows) {
+        table.removeRows(first + common, remove.rows - insert.rows);
+    }
+    std::size_t offset = 0;
+    for (int i = 0; i < insert.rows; ++i) {
+        for (int c = 0; c < 2; ++c) {
+            const std::uint32_t length = insert.lengths[static_cast<std::size_t>(i) * 2 + c];
+            table.setText(first + i, c, std::string_view(insert.texts).substr(offset, length));
+            offset += length;
+        }
+    }
+    table.touch();
+}
+
+bool EditHistory::record(CoordTable& add, CoordTable& subtracted) {
+    Step step;
+    step.add = diff(recordedAdd_, add, addMark_);
+    step.subtracted = diff(recordedSubtracted_, subtracted, subtractedMark_);
+    markRecorded(add, subtracted);
+    if (step.add.empty() && step.subtracted.empty()) return false;
+    step.id = nextId_++;
+    replaceRows(recordedAdd_, step.add.before, step.add.after);
+    replaceRows(recordedSubtracted_, step.subtracted.before, step.subtracted.after);
+    step.bytes = sizeof(Step) + step.add.before.bytes() + step.add.after.bytes() +
+                 step.subtracted.before.bytes() + step.subtracted.after.bytes();
+    // A new change: the undone steps can no longer be redone.
+    while (steps_.size() > undoSteps_) {
+        bytes_ -= steps_.back().bytes;
+        steps_.pop_back();
+    }
+    bytes_ += step.bytes;
+    steps_.push_back(std::move(step));
+    ++undoSteps_;
+    while (bytes_ > limit_ && steps_.size() > 1) dropOldest();
+    return true;
+}
+
+bool EditHistory::undo(CoordTable& add, CoordTable& subtracted) {
+    // A change no command recorded becomes a step of its own first, so that it is not lost.
+    record(add, subtracted);
+    if (!canUndo()) return false;
+    const Step& step = steps_[--undoSteps_];
+    for (CoordTable* table : {&add, &recordedAdd_})
+        replaceRows(*table, step.add.after, step.add.before);
+    for (CoordTable* table : {&subtracted, &recordedSubtracted_})
+        replaceRows(*table, step.subtracted.after, step.subtracted.before);
+    markRecorded(add, subtracted);
+    return true;
+}
+
+bool EditHistory::redo(CoordTable& add, CoordTable& subtracted) {
+    if (!canRedo()) return false;
+    // A change made since the undo that no command recorded would be overwritten: it is
+    // recorded instead, which ends the redo steps as any new change does.
+    if (record(add, subtracted)) return false;
+    const Step& step = steps_[undoSteps_++];
+    for (CoordTable* table : {&add, &recordedAdd_})
+        replaceRows(*table, step.add.before, step.add.after);
+    for (CoordTable* table : {&subtracted, &recordedSubtracted_})
+        replaceRows(*table, step.subtracted.before, step.subtracted.after);
+    markRecorded(add, subtracted);
+    return true;
+}
+
+void EditHistory::setLimitBytes(std::size_t limit) {
+    limit_ = limit;
+    while (bytes_ > limit_ && steps_.size() > 1 && undoSteps_ > 0) dropOldest();
+}
+
+void EditHistory::dropOldest() {
+    if (undoSteps_ == 0) return;
+    bytes_ -= steps_.front().bytes;
+    baseId_ = steps_.front().id;
+    steps_.pop_front();
+    --undoSteps_;
+    ++dropped_;
+}
+
+int EditHistory::takeDroppedSteps() {
+    const int dropped = dropped_;
+    dropped_ = 0;
+    return dropped;
+}
+
+}  // namespace kuvanto

@@ -1,0 +1,207 @@
+// The principal axes, the moduli per extreme fibre and the plastic block, per figure and for the
+// combined section, against values computed independently with exact arithmetic (fractions, and
+// 80-digit decimals where a root enters; tests/core/section/data/section-axes-reference.py writes
+// SectionAxesCases.inc): the worked Z-section and rectangle, random sections with holes and
+// overlaps, and small figures far from the origin. Also the invariants Iu + Iv = Ix + Iy and the
+// angle of a rotated tall rectangle, and the rows the result table shows.
+#include <QtTest>
+
+#include <cmath>
+#include <numbers>
+
+#include "core/section/Calculation.h"
+#include "core/section/PlasticModuli.h"
+#include "core/section/PrincipalAxes.h"
+
+#include "../CoordTableBuilder.h"
+
+using namespace kuvanto;
+
+namespace {
+
+struct ReferenceCase {
+    const char* name;
+    const char* added;       // figures "x,y;x,y;..." separated by "|"
+    const char* subtracted;  // likewise
+    const char* expected;    // "head:symbol=value, ..." with head 総合 or the figure's index
+};
+
+const ReferenceCase kReferenceCases[] = {
+#include "SectionAxesCases.inc"
+};
+
+QStringList tableRows(const QString& figures) {
+    QStringList rows;
+    if (figures.isEmpty()) return rows;
+    const QStringList list = figures.split('|');
+    for (int i = 0; i < list.size(); ++i) {
+        if (i > 0) rows << "|";
+        rows << list[i].split(';');
+    }
+    return rows;
+}
+
+std::optional<Property> propertyOf(const QString& symbol) {
+    for (Property p : kAllProperties) {
+        if (QString::fromUtf8(propertySymbol(p).data(),
+                              static_cast<qsizetype>(propertySymbol(p).size())) == symbol)
+            return p;
+    }
+    return std::nullopt;
+}
+
+// The size against which a value is judged: 1e-9 of it. Moments, moduli and radii are judged
+// against their column's own scale, positions against the section's size and distance from the
+// origin, the angle against half a turn.
+double scaleOf(Property p, const SectionProperties& v) {
+    switch (p) {
+        case Property::PrincipalAngle:
+            return 180;
+        case Property::PlasticAxisX:
+        case Property::PlasticAxisY:
+            return std::fabs(v[Property::CentroidX]) + std::fabs(v[Property::CentroidY]) +
+                   std::sqrt(std::fabs(v[Property::Area]));
+        case Property::ProductMoment:
+        case Property::AxisProductMoment:
+            return std::fabs(v[Property::MomentX]) + std::fabs(v[Property::MomentY]) +
+                   std::fabs(v[Property::AxisMomentX]) + std::fabs(v[Property::AxisMomentY]);
+        default:
+            return 0;  // relative to the value itself
+    }
+}
+
+std::vector<ColumnValues> calculate(const QStringList& added, const QStringList& subtracted) {
+    ResultTable result;
+    resetResultTable(result);
+    std::vector<ColumnValues> values;
+    const bool ok =
+        runCalculation(test::coordTableOf(added, test::EntryRow::With),
+                       test::coordTableOf(subtracted, test::EntryRow::With), result, &values);
+    if (!ok) values.clear();
+    return values;
+}
+
+QStringList rotatedRectangle(double degrees, double cx, double cy) {
+    const double a = degrees * std::numbers::pi / 180;
+    QStringList rows;
+    for (auto [x, y] : {std::pair{-10.0, -40.0}, {10.0, -40.0}, {10.0, 40.0}, {-10.0, 40.0}}) {
+        const double rx = cx + x * std::cos(a) - y * std::sin(a);
+        const double ry = cy + x * std::sin(a) + y * std::cos(a);
+        rows << QString("%1,%2").arg(rx, 0, 'g', 17).arg(ry, 0, 'g', 17);
+    }
+    return rows;
+}
+
+}  // namespace
+
+class TestSectionAxes : public QObject {
+    Q_OBJECT
+private slots:
+    void matchesExactArithmetic_data() {
+        QTest::addColumn<QString>("added");
+        QTest::addColumn<QString>("subtracted");
+        QTest::addColumn<QString>("expected");
+        for (const ReferenceCase& c : kReferenceCases)
+            QTest::newRow(c.name) << QString(c.added) << QString(c.subtracted)
+                                  << QString::fromUtf8(c.expected);
+    }
+    void matchesExactArithmetic() {
+        QFETCH(QString, added);
+        QFETCH(QString, subtracted);
+        QFETCH(QString, expected);
+        const auto values = calculate(tableRows(added), tableRows(subtracted));
+        QVERIFY(!values.empty());
+        for (const QString& item : expected.split(", ")) {
+            const QString head = item.section(':', 0, 0);
+            const QString symbol = item.section(':', 1).section('=', 0, 0);
+            const double want = item.section('=', 1).toDouble();
+            const auto property = propertyOf(symbol);
+            QVERIFY2(property, qPrintable(symbol));
+            const ColumnValues& column = head == QString::fromUtf8("総合")
+                                             ? values.back()
+                                             : values[static_cast<std::size_t>(head.toInt())];
+            const double got = column.values[*property];
+            const double scale = std::max(std::fabs(want), scaleOf(*property, column.values));
+            QVERIFY2(std::fabs(got - want) <= 1e-9 * scale, qPrintable(QString("%1 %2: %3, want %4")
+                                                                           .arg(head, symbol)
+                                                                           .arg(got, 0, 'g', 17)
+                                                                           .arg(want, 0, 'g', 17)));
+        }
+        // Mohr's circle keeps the sum of the moments, in every column.
+        for (const ColumnValues& column : values) {
+            const SectionProperties& v = column.values;
+            const double sum = v[Property::MomentX] + v[Property::MomentY];
+            QVERIFY(std::fabs(v[Property::MajorMoment] + v[Property::MinorMoment] - sum) <=
+                    1e-12 * std::fabs(sum));
+        }
+    }
+
+    // The hand values of the worked Z-section, as a textbook gives them.
+    void zSection() {
+        const auto values =
+            calculate({"-1,-6", "5,-6", "5,-4", "1,-4", "1,6", "-5,6", "-5,4", "-1,4"}, {});
+        QCOMPARE(values.size(), std::size_t{2});
+        const SectionProperties& v = values.back().values;
+        QCOMPARE(std::round(v[Property::MomentX] * 100) / 100, 693.33);
+        QCOMPARE(std::round(v[Property::MomentY] * 100) / 100, 173.33);
+        QCOMPARE(v[Property::ProductMoment], -240.0);
+        QCOMPARE(std::round(v[Property::MajorMoment] * 10) / 10, 787.2);
+        QCOMPARE(std::round(v[Property::MinorMoment] * 10) / 10, 79.5);
+        QCOMPARE(std::round(v[Property::PrincipalAngle] * 100) / 100, 21.35);
+    }
+
+    // A tall rectangle (Ix > Iy) turned by alpha counter-clockwise has its major axis at alpha,
+    // wherever it lies; the angle is reported in (-90, 90].
+    void rotatedRectangleAngle_data() {
+        QTest::addColumn<double>("alpha");
+        QTest::addColumn<double>("theta");
+        QTest::addColumn<double>("centre");
+        QTest::newRow("unturned") << 0.0 << 0.0 << 0.0;
+        QTest::newRow("30 degrees") << 30.0 << 30.0 << 0.0;
+        QTest::newRow("-45 degrees far away") << -45.0 << -45.0 << 25000.0;
+        QTest::newRow("89 degrees") << 89.0 << 89.0 << 0.0;
+        QTest::newRow("a quarter turn") << 90.0 << 90.0 << 10.0;
+        QTest::newRow("120 degrees is -60") << 120.0 << -60.0 << 0.0;
+    }
+    void rotatedRectangleAngle() {
+        QFETCH(double, alpha);
+        QFETCH(double, theta);
+        QFETCH(double, centre);
+        const auto values = calculate(rotatedRectangle(alpha, centre, -centre), {});
+        QVERIFY(!values.empty());
+        for (const ColumnValues& column : values) {
+            QVERIFY2(std::fabs(column.values[Property::PrincipalAngle] - theta) < 1e-9,
+                     qPrintable(QString::number(column.values[Property::PrincipalAngle], 'g', 17)));
+            // The plastic modulus about u is the unturned rectangle's: 20 * 80^2 / 4.
+            if (column.kind == ColumnKind::Combined)
+                QVERIFY(std::fabs(column.values[Property::PlasticModulusU] - 32000) < 1e-6);
+        }
+    }
+
+    // The new rows as the table shows them: a figure column has "-" in the plastic block, a
+    // subtracted figure shows negative moments and an unsigned angle.
+    void shownRows() {
+        ResultTable result;
+        resetResultTable(result);
+        QVERIFY(runCalculation(
+            test::coordTableOf({"0,0", "50,0", "50,100", "0,100"}, test::EntryRow::With),
+            test::coordTableOf({"10,10", "30,10", "30,20", "10,20"}, test::EntryRow::With),
+            result));
+        QCOMPARE(result.text(resultRow(Property::ProductMoment) - 1, 0), std::string("[主軸]"));
+        QCOMPARE(result.text(resultRow(Property::TopModulusX) - 1, 0),
+                 std::string("[縁端別断面係数]"));
+        QCOMPARE(result.text(resultRow(Property::PlasticAxisX) - 1, 0), std::string("[塑性]"));
+        QCOMPARE(result.text(Property::PrincipalAngle, 1), std::string("θ"));
+        QCOMPARE(result.text(Property::PlasticModulusX, 2), std::string("-"));
+        QCOMPARE(result.text(Property::PlasticModulusX, 3), std::string("-"));
+        QCOMPARE(result.text(Property::MajorMoment, 3), std::string("-6.6667E3"));
+        QCOMPARE(result.text(Property::PrincipalAngle, 3), std::string("90"));
+        QCOMPARE(result.text(Property::ShapeFactorX, 2), std::string("-"));
+        QCOMPARE(result.text(resultRow(Property::PlasticAxisX) - 2, 4), std::string());
+        QCOMPARE(result.rowHeightTwips(resultRow(Property::PlasticAxisX) - 2), 150);
+        QCOMPARE(result.row(), ResultTable::kRows - 1);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestSectionAxes)
+#include "test_section_axes.moc"
