@@ -33,4 +33,8 @@ KUVANTO_BUILD="${KUVANTO_BUILD:-$KUVANTO_ROOT/build}"
 read -r -a extra_cmake_args <<<"${KUVANTO_CMAKE_ARGS:-}"
 cmake -S "$KUVANTO_ROOT" -B "$KUVANTO_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release \
   "${extra_cmake_args[@]}" >/dev/null
+# The compiler cache keys on paths relative to the checkout, so that a build in a fresh clone (as
+# CI makes) reuses what was compiled in another checkout of the same sources.
+export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$KUVANTO_ROOT}"
+export CCACHE_NOHASHDIR=1
 export KUVANTO_ROOT KUVANTO_BUILD
