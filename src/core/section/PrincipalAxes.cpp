@@ -14,7 +14,9 @@ PrincipalAxes::PrincipalAxes(double momentX, double momentY, double product, dou
     major_ = mean + radius;
     minor_ = mean - radius;
     double angle = 0;
-    if (radius > std::numbers::sqrt2 * roundingBound) angle = std::atan2(-product, half) / 2;
+    // A bound that overflowed says nothing about the moments: the angle is then named as is.
+    if (radius > std::numbers::sqrt2 * roundingBound || !std::isfinite(roundingBound))
+        angle = std::atan2(-product, half) / 2;
     angleDegrees_ = angle * 180 / std::numbers::pi;
     if (angleDegrees_ <= -90) angleDegrees_ += 180;
     cos_ = std::cos(angle);

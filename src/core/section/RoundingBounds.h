@@ -24,6 +24,7 @@
 #pragma once
 
 #include <cstddef>
+#include <limits>
 
 namespace kuvanto {
 
@@ -65,9 +66,12 @@ struct RoundingBounds {
     void dropRoundOff(SectionProperties& values) const;
 };
 
-// The value, or 0 when it lies within `bound` of 0.
+// The value, or 0 when it lies within `bound` of 0. A bound that overflowed (coordinates near the
+// end of the double range) says nothing, and the value stays.
 inline double beyondRoundOff(double value, double bound) {
-    return value <= bound && value >= -bound ? 0.0 : value;
+    return bound < std::numeric_limits<double>::infinity() && value <= bound && value >= -bound
+               ? 0.0
+               : value;
 }
 
 }  // namespace kuvanto

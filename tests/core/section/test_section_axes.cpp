@@ -9,6 +9,7 @@
 #include <QtTest>
 
 #include <cmath>
+#include <limits>
 #include <numbers>
 
 #include "core/section/Calculation.h"
@@ -332,6 +333,8 @@ private slots:
         QTest::newRow("just above the bound") << product << 0.99 * 1e-3 / std::sqrt(2.0) << 45.0;
         QTest::newRow("just below the bound") << product << 1.01 * 1e-3 / std::sqrt(2.0) << 0.0;
         QTest::newRow("moments the same") << 0.0 << 0.0 << 0.0;
+        QTest::newRow("a bound that overflowed")
+            << product << std::numeric_limits<double>::infinity() << 45.0;
     }
     void principalAngleThreshold() {
         QFETCH(double, product);
