@@ -22,6 +22,8 @@
 #include <QTabBar>
 #include <QTableView>
 #include <QToolBar>
+#include <utility>
+#include <vector>
 
 #include "app/ColorDialog.h"
 #include "app/FigurePage.h"
@@ -33,6 +35,7 @@
 #include "app/MassDialog.h"
 #include "app/RecentFiles.h"
 #include "app/ShapeMenuCommands.h"
+#include "app/SharedColumnWidths.h"
 #include "app/TorsionPanel.h"
 #include "app/VersionDialog.h"
 #include "app/WindowEditing.h"
@@ -312,6 +315,7 @@ void MainWindow::refreshViews(bool redraw) {
         const ResultTable& grid = ws_.resultGrid;
         const QFontMetrics metrics(ui_.resultView->font());
         const QFontMetrics headMetrics(ui_.resultView->horizontalHeader()->font());
+        std::vector<int> widths;
         for (int c = 0; c < grid.cols(); ++c) {
             // The stored widths, widened where this platform's font or the interface language
             // needs more room.
@@ -321,8 +325,10 @@ void MainWindow::refreshViews(bool redraw) {
             for (int r = 1; r < ResultTable::kRows; ++r)
                 width =
                     std::max(width, metrics.horizontalAdvance(ResultTexts::cell(grid, r, c)) + 12);
-            ui_.resultView->setColumnWidth(c, width);
+            widths.push_back(width);
         }
+        // The value columns share the room the table leaves; item and symbol keep their widths.
+        ui_.resultColumns->setLeastWidths(std::move(widths), 2);
         for (int r = 1; r < ResultTable::kRows; ++r) {
             const int twips = grid.rowHeightTwips(r);
             ui_.resultView->setRowHeight(

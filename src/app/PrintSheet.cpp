@@ -6,6 +6,7 @@
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -13,6 +14,8 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QTranslator>
+#include <algorithm>
 #include <vector>
 
 #include "app/JapaneseFonts.h"
@@ -29,32 +32,51 @@ namespace {
 constexpr double kTwipsPerInch = 1440;
 constexpr double kPixelTwips = 15;  // one pixel of the sheet window
 constexpr double kLeft = 300;
-constexpr double kTableWidth = 5900;
+constexpr double kTableWidth = 5900;  // the file name box, and the least width of a table
 constexpr double kItemWidth = 2900;
 constexpr double kSymbolWidth = 1000;
+constexpr double kValueWidth = kTableWidth - kItemWidth - kSymbolWidth;
 constexpr double kRowHeight = 330;
+constexpr double kTableGap = 600;     // between the two columns of tables on the second page
+constexpr double kItemIndent = 80;    // the item's text from its cell's left rule
+constexpr double kValueIndent = 100;  // the value's text from its cell's right rule
+constexpr double kCellRoom = 160;     // at least this much free room in a cell beside its text
+// The widest number a value cell shows.
+constexpr const char* kWidestValue = "-8.8888E-888";
 
 // The blocks of the sheet, each a ruled table of the result rows that name it: three on the first
 // page beside the drawing, the principal axes, the moduli per fibre, the plastic values and the
-// torsion and shear block (once its analysis has run) on the second.
+// torsion and shear block (once its analysis has run) on the second, in two columns of tables.
 struct BlockPlace {
     SheetBlock block;
     const char* caption;
     int page;
-    double left, top;
+    int column;  // 0 at the left margin, 1 right of the first column's tables
+    double top;
 };
 constexpr BlockPlace kBlocks[] = {
-    {SheetBlock::General, QT_TRANSLATE_NOOP("PrintSheet", "[全般]"), 1, kLeft, 1600},
-    {SheetBlock::Centroidal, QT_TRANSLATE_NOOP("PrintSheet", "[図心回り]"), 1, kLeft, 3800},
-    {SheetBlock::CoordinateAxes, QT_TRANSLATE_NOOP("PrintSheet", "[座標軸回り]"), 1, kLeft, 6990},
-    {SheetBlock::PrincipalAxes, QT_TRANSLATE_NOOP("PrintSheet", "[主軸]"), 2, kLeft, 1000},
-    {SheetBlock::ExtremeFibres, QT_TRANSLATE_NOOP("PrintSheet", "[縁端別断面係数]"), 2, kLeft,
-     5000},
-    {SheetBlock::Plastic, QT_TRANSLATE_NOOP("PrintSheet", "[塑性]"), 2, kLeft + kTableWidth + 1500,
-     1000},
-    {SheetBlock::Torsion, QT_TRANSLATE_NOOP("PrintSheet", "[ねじり・せん断]"), 2,
-     kLeft + kTableWidth + 1500, 4500},
+    {SheetBlock::General, QT_TRANSLATE_NOOP("PrintSheet", "[全般]"), 1, 0, 1600},
+    {SheetBlock::Centroidal, QT_TRANSLATE_NOOP("PrintSheet", "[図心回り]"), 1, 0, 3800},
+    {SheetBlock::CoordinateAxes, QT_TRANSLATE_NOOP("PrintSheet", "[座標軸回り]"), 1, 0, 6990},
+    {SheetBlock::PrincipalAxes, QT_TRANSLATE_NOOP("PrintSheet", "[主軸]"), 2, 0, 1000},
+    {SheetBlock::ExtremeFibres, QT_TRANSLATE_NOOP("PrintSheet", "[縁端別断面係数]"), 2, 0, 5000},
+    {SheetBlock::Plastic, QT_TRANSLATE_NOOP("PrintSheet", "[塑性]"), 2, 1, 1000},
+    {SheetBlock::Torsion, QT_TRANSLATE_NOOP("PrintSheet", "[ねじり・せん断]"), 2, 1, 4500},
 };
+
+// The English of a text, whatever the interface's language: the sheet keeps one layout in both.
+QString englishText(const char* context, const char* text) {
+    static QTranslator* const english = [] {
+        auto* translator = new QTranslator;
+        if (!translator->load(QStringLiteral(":/i18n/kuvanto_en.qm"))) {
+            delete translator;
+            return static_cast<QTranslator*>(nullptr);
+        }
+        return translator;
+    }();
+    const QString translated = english ? english->translate(context, text) : QString();
+    return translated.isEmpty() ? QString::fromUtf8(text) : translated;
+}
 
 QString sheetText(const char* context, const char* text) {
     return QCoreApplication::translate(context, text);
@@ -85,16 +107,19 @@ struct SheetRow {
     QString item, symbol, value;
 };
 
-// One ruled table: the caption, a grey header "項目" "記号" "結果", one line per row.
+// One ruled table: the caption, a grey header "項目" "記号" "結果", one line per row. A text longer
+// than its cell (a message in place of a value) is cut with "…".
 void paintTable(QPainter& painter, double left, double top, const QString& caption,
-                const std::vector<SheetRow>& rows, const QFont& label, const QFont& value) {
+                const std::vector<SheetRow>& rows, const QFont& label, const QFont& value,
+                const PrintSheet::Columns& widths) {
+    const double tableWidth = widths.table();
     painter.setFont(label);
-    painter.drawText(QRectF(left, top, kTableWidth, kRowHeight), Qt::AlignVCenter | Qt::AlignLeft,
+    painter.drawText(QRectF(left, top, tableWidth, kRowHeight), Qt::AlignVCenter | Qt::AlignLeft,
                      caption);
     const double header = top + kRowHeight;
-    const double columns[] = {left, left + kItemWidth, left + kItemWidth + kSymbolWidth,
-                              left + kTableWidth};
-    painter.fillRect(QRectF(left, header, kTableWidth, kRowHeight), QColor(192, 192, 192));
+    const double columns[] = {left, left + widths.item, left + widths.item + widths.symbol,
+                              left + tableWidth};
+    painter.fillRect(QRectF(left, header, tableWidth, kRowHeight), QColor(192, 192, 192));
     const ResultRowEntry& head = kResultRows[kHeaderRow];
     const QString heads[] = {sheetText("ResultRows", head.label),
                              sheetText("ResultRows", head.symbol),
@@ -106,18 +131,23 @@ void paintTable(QPainter& painter, double left, double top, const QString& capti
     const double bottom = header + kRowHeight * (1 + static_cast<double>(rows.size()));
     for (std::size_t r = 0; r < rows.size(); ++r) {
         const double y = header + kRowHeight * (1 + static_cast<double>(r));
+        auto fitted = [&](const QString& text, double width) {
+            return painter.fontMetrics().elidedText(text, Qt::ElideRight, int(width));
+        };
         painter.setFont(label);
-        painter.drawText(QRectF(columns[0] + 80, y, kItemWidth - 80, kRowHeight),
-                         Qt::AlignVCenter | Qt::AlignLeft, rows[r].item);
-        painter.drawText(QRectF(columns[1], y, kSymbolWidth, kRowHeight), Qt::AlignCenter,
-                         rows[r].symbol);
+        const double itemWidth = widths.item - kItemIndent;
+        painter.drawText(QRectF(columns[0] + kItemIndent, y, itemWidth, kRowHeight),
+                         Qt::AlignVCenter | Qt::AlignLeft, fitted(rows[r].item, itemWidth));
+        painter.drawText(QRectF(columns[1], y, widths.symbol, kRowHeight), Qt::AlignCenter,
+                         fitted(rows[r].symbol, widths.symbol));
         painter.setFont(value);
-        painter.drawText(QRectF(columns[2], y, columns[3] - columns[2] - 100, kRowHeight),
-                         Qt::AlignVCenter | Qt::AlignRight, rows[r].value);
+        const double valueWidth = widths.value - kValueIndent;
+        painter.drawText(QRectF(columns[2], y, valueWidth, kRowHeight),
+                         Qt::AlignVCenter | Qt::AlignRight, fitted(rows[r].value, valueWidth));
     }
     for (std::size_t r = 0; r <= rows.size() + 1; ++r) {
         const double y = header + kRowHeight * static_cast<double>(r);
-        painter.drawLine(QLineF(left, y, left + kTableWidth, y));
+        painter.drawLine(QLineF(left, y, left + tableWidth, y));
     }
     for (double x : columns) painter.drawLine(QLineF(x, header, x, bottom));
 }
@@ -152,9 +182,53 @@ std::vector<QString> PrintSheet::valueTexts() const {
     return texts;
 }
 
+QFont PrintSheet::labelFont() {
+    return sheetFont(QStringLiteral("ＭＳ Ｐゴシック"), 10);
+}
+
+QFont PrintSheet::valueFont() {
+    return sheetFont(QStringLiteral("ＭＳ Ｐ明朝"), 10);
+}
+
+QString PrintSheet::englishItem(int row) {
+    return englishText("ResultRows", kResultRows[static_cast<std::size_t>(row)].label);
+}
+
+PrintSheet::Columns PrintSheet::columns(int page) {
+    // Each column as wide as its longest text in Japanese or English, and never narrower than
+    // the sheet has always had them; what the page cannot hold comes off the item column.
+    const QFontMetricsF labels(labelFont());
+    const QFontMetricsF values(valueFont());
+    Columns c{kItemWidth, kSymbolWidth, kValueWidth};
+    const ResultRowEntry& head = kResultRows[kHeaderRow];
+    auto widen = [&](double& width, const QFontMetricsF& metrics, const QString& text,
+                     double indent) {
+        width = std::max(width, metrics.horizontalAdvance(text) + indent + kCellRoom);
+    };
+    widen(c.item, labels, QString::fromUtf8(head.label), 0);
+    widen(c.item, labels, englishText("ResultRows", head.label), 0);
+    widen(c.value, values, QStringLiteral("結果"), 0);
+    widen(c.value, values, englishText("PrintSheet", "結果"), 0);
+    widen(c.value, values, QString::fromLatin1(kWidestValue), kValueIndent);
+    for (const BlockPlace& place : kBlocks) {
+        if (place.page != page) continue;
+        for (int row : rowsOf(place.block)) {
+            const ResultRowEntry& entry = kResultRows[static_cast<std::size_t>(row)];
+            widen(c.item, labels, QString::fromUtf8(entry.label), kItemIndent);
+            widen(c.item, labels, englishItem(row), kItemIndent);
+            widen(c.symbol, labels, QString::fromUtf8(entry.symbol), 0);
+        }
+    }
+    const double room =
+        page == 1 ? kDrawingArea.left() - kLeft - 150 : (kWidth - 2 * kLeft - kTableGap) / 2;
+    c.item = std::max(kItemWidth, std::min(c.item, room - c.symbol - c.value));
+    return c;
+}
+
 void PrintSheet::paintBlocks(QPainter& painter, int page) const {
-    const QFont label = sheetFont(QStringLiteral("ＭＳ Ｐゴシック"), 10);
-    const QFont value = sheetFont(QStringLiteral("ＭＳ Ｐ明朝"), 10);
+    const QFont label = labelFont();
+    const QFont value = valueFont();
+    const Columns widths = columns(page);
     const ResultTable& result = workspace_.resultGrid;
     const int col = result.cols() - 1;
     for (const BlockPlace& place : kBlocks) {
@@ -168,8 +242,9 @@ void PrintSheet::paintBlocks(QPainter& painter, int page) const {
             lines.push_back({sheetText("ResultRows", entry.label), QString::fromUtf8(entry.symbol),
                              QString::fromStdString(result.text(row, col))});
         }
-        paintTable(painter, place.left, place.top, sheetText("PrintSheet", place.caption), lines,
-                   label, value);
+        const double left = kLeft + place.column * (widths.table() + kTableGap);
+        paintTable(painter, left, place.top, sheetText("PrintSheet", place.caption), lines, label,
+                   value, widths);
     }
 }
 

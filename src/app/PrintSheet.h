@@ -5,6 +5,7 @@
 // touches the clipboard.
 #pragma once
 
+#include <QFont>
 #include <QRectF>
 #include <QString>
 #include <vector>
@@ -29,6 +30,19 @@ public:
     // The result-table rows whose combined value the sheet shows, block by block in table order
     // (the rows that name a sheet block in kResultRows), the first page's blocks first.
     static std::vector<int> valueRows();
+
+    // The widths of the three columns of the tables on a page, in twips: each as wide as its
+    // longest text in either language, so that the sheet has one layout in both.
+    struct Columns {
+        double item = 0, symbol = 0, value = 0;
+        double table() const { return item + symbol + value; }
+    };
+    static Columns columns(int page);
+    // The fonts of the tables' labels and symbols, and of their values.
+    static QFont labelFont();
+    static QFont valueFont();
+    // The English item text of a result row, whatever the interface's language.
+    static QString englishItem(int row);
 
     // The marks follow the window's switches "原点表示" and "図心表示".
     PrintSheet(const Workspace& workspace, bool showOrigin, bool showCentroid);

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "app/FigurePage.h"
+#include "app/SharedColumnWidths.h"
 #include "app/TabRules.h"
 #include "app/TorsionPanel.h"
 #include "canvas/SectionCanvas.h"
@@ -110,6 +111,7 @@ WindowLayout WindowLayout::build(QMainWindow& window, Workspace& work) {
     ui.resultView = makeTable(QStringLiteral("Result_Grid"), ui.resultStack);
     ui.resultModel = new ResultTableModel(work.resultGrid, &window);
     ui.resultView->setModel(ui.resultModel);
+    ui.resultColumns = new SharedColumnWidths(ui.resultView);
     ui.resultView->verticalHeader()->setMinimumSectionSize(1);  // the thin spacer rows
     // The window opens the context menu itself, on the right button's release, over the cells
     // and the heading row.

@@ -21,6 +21,7 @@ class FigurePage;
 class ResultTableModel;
 class SectionCanvas;
 class SectionDiagram;
+class SharedColumnWidths;
 class ViewPanel;
 class TorsionPanel;
 class Workspace;
@@ -38,6 +39,7 @@ struct WindowLayout {
     CoordTableModel* addModel = nullptr;
     CoordTableModel* subtractedModel = nullptr;
     ResultTableModel* resultModel = nullptr;
+    SharedColumnWidths* resultColumns = nullptr;  // the result columns share the view's width
     SectionCanvas* canvas = nullptr;
     ViewPanel* panel = nullptr;
     SectionDiagram* resultDiagram = nullptr;

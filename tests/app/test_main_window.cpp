@@ -27,6 +27,7 @@
 
 #include "ScriptedMessenger.h"
 #include "app/MainWindow.h"
+#include "app/SharedColumnWidths.h"
 #include "app/TabRules.h"
 #include "canvas/ViewPanel.h"
 #include "core/section/ResultRows.h"
@@ -82,6 +83,7 @@ private slots:
     void tabSwitchEnabling_data();
     void tabSwitchEnabling();
     void resultViewOfRectangleWithHole();
+    void resultColumnsShareTheWidth();
     void exitConfirmations_data();
     void exitConfirmations();
     void undoTwice();
@@ -209,6 +211,39 @@ void TestMainForm::resultViewOfRectangleWithHole() {
         QCOMPARE(model->index(21, c).data(Qt::BackgroundRole).value<QBrush>().color(),
                  colours[c - 2]);
     }
+}
+
+// The result columns fill the table's width whatever the window's size, each at least as wide as
+// its texts, and widen again when the window grows; item and symbol keep their widths.
+void TestMainForm::resultColumnsShareTheWidth() {
+    Window t;
+    t.Load("rectangle-with-hole.csv");
+    t.w->selectTab(2);
+    auto* view = t.w->findChild<QTableView*>("Result_Grid");
+    const QAbstractItemModel* model = view->model();
+    t.w->resize(QSize(1024, 720));
+    QCoreApplication::processEvents();
+    const int itemWidth = view->columnWidth(0);
+    for (const QSize size : {QSize(1024, 720), QSize(1600, 900)}) {
+        t.w->resize(size);
+        QCoreApplication::processEvents();
+        int total = 0;
+        for (int c = 0; c < model->columnCount(); ++c) {
+            total += view->columnWidth(c);
+            for (int r = 0; r < model->rowCount(); ++r)
+                QVERIFY(view->fontMetrics().horizontalAdvance(
+                            model->index(r, c).data().toString()) < view->columnWidth(c));
+        }
+        QCOMPARE(total, view->viewport()->width());
+        QCOMPARE(view->columnWidth(0), itemWidth);
+    }
+    // Spare room goes to the sharing columns in proportion; too little room leaves the least
+    // widths.
+    QCOMPARE(SharedColumnWidths::shared({100, 50, 50}, 400), (std::vector<int>{200, 100, 100}));
+    QCOMPARE(SharedColumnWidths::shared({100, 50, 50}, 400, 1), (std::vector<int>{100, 150, 150}));
+    QCOMPARE(SharedColumnWidths::shared({100, 50, 50}, 150), (std::vector<int>{100, 50, 50}));
+    QCOMPARE(SharedColumnWidths::shared({3, 3, 3}, 10), (std::vector<int>{3, 3, 4}));
+    QCOMPARE(SharedColumnWidths::shared({3, 3}, 10, 2), (std::vector<int>{3, 3}));
 }
 
 void TestMainForm::exitConfirmations_data() {

@@ -1,11 +1,13 @@
 // The printed sheet as a PDF read back as text: the whole layout of a worked section against a
-// golden text (each line's label, symbol and value in order, block by block), the file name and
+// golden text in Japanese and in English (each line's label, symbol and value in order, block by
+// block), every text fitting its cell in both languages, the file name and
 // the combined values of the section, "Untitled..." without a file, the clipboard left alone, and
 // a failed write that says so and keeps the old file.
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFontMetricsF>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -15,6 +17,7 @@
 #include "app/JapaneseFonts.h"
 #include "app/PrintSheet.h"
 #include "editing/Workspace.h"
+#include "io/InterfaceLanguage.h"
 #include "io/SafeWrite.h"
 
 using namespace kuvanto;
@@ -51,6 +54,29 @@ bool loadAndCalculate(Workspace& workspace, const QString& file) {
     return workspace.runCalculation();
 }
 
+// The second page holds the principal axes, the fibre moduli, the plastic and torsion blocks.
+int onPage(SheetBlock block) {
+    switch (block) {
+        case SheetBlock::General:
+        case SheetBlock::Centroidal:
+        case SheetBlock::CoordinateAxes:
+            return 1;
+        default:
+            return 2;
+    }
+}
+
+// The interface in English for the life of the object when asked, and in Japanese after it.
+class LanguageForTest {
+public:
+    explicit LanguageForTest(bool english) {
+        if (english) InterfaceLanguage::install(Language::English);
+    }
+    ~LanguageForTest() { InterfaceLanguage::install(Language::Japanese); }
+    LanguageForTest(const LanguageForTest&) = delete;
+    LanguageForTest& operator=(const LanguageForTest&) = delete;
+};
+
 ssize_t failingWrite(int, const void*, size_t) {
     errno = ENOSPC;
     return -1;
@@ -68,10 +94,23 @@ private slots:
                  "pdftotext (poppler-utils) is needed: scripts/setup.sh installs it");
     }
 
-    // 100 x 200 with a 50 x 100 hole. The golden text was read from the sheet as printed before
-    // the sheet's code was reorganised; a changed label, symbol, value or block shows as the
-    // first line that differs.
+    // 100 x 200 with a 50 x 100 hole, in both languages. The Japanese golden text was read from
+    // the sheet as printed before the sheet's code was reorganised; a changed label, symbol, value
+    // or block shows as the first line that differs.
+    void sheetLayoutEqualsTheGoldenText_data() {
+        QTest::addColumn<bool>("english");
+        QTest::addColumn<QString>("golden");
+        QTest::newRow("Japanese") << false
+                                  << QStringLiteral(KUVANTO_FIXTURES
+                                                    "/sheet-rectangle-with-hole.txt");
+        QTest::newRow("English") << true
+                                 << QStringLiteral(KUVANTO_FIXTURES
+                                                   "/sheet-rectangle-with-hole-en.txt");
+    }
     void sheetLayoutEqualsTheGoldenText() {
+        QFETCH(bool, english);
+        QFETCH(QString, golden);
+        const LanguageForTest language(english);
         QTemporaryDir dir;
         Workspace workspace(dir.path());
         QVERIFY(loadAndCalculate(workspace, KUVANTO_FIXTURES "/rectangle-with-hole.csv"));
@@ -80,14 +119,64 @@ private slots:
         QVERIFY2(PrintSheet(workspace, true, true).writePdf(pdf, &error), qPrintable(error));
 
         const QStringList actual = layoutLines(pdfText(pdf));
-        const QStringList golden = layoutLines(QString::fromUtf8(
-            fileBytes(QStringLiteral(KUVANTO_FIXTURES "/sheet-rectangle-with-hole.txt"))));
-        QVERIFY(golden.size() > 40);
-        for (int i = 0; i < std::min(actual.size(), golden.size()); ++i)
-            QVERIFY2(actual[i] == golden[i], qPrintable(QString("line %1: \"%2\", golden \"%3\"")
-                                                            .arg(i + 1)
-                                                            .arg(actual[i], golden[i])));
-        QCOMPARE(actual.size(), golden.size());
+        const QStringList lines = layoutLines(QString::fromUtf8(fileBytes(golden)));
+        QVERIFY(lines.size() > 40);
+        for (int i = 0; i < std::min(actual.size(), lines.size()); ++i)
+            QVERIFY2(
+                actual[i] == lines[i],
+                qPrintable(
+                    QString("line %1: \"%2\", golden \"%3\"").arg(i + 1).arg(actual[i], lines[i])));
+        QCOMPARE(actual.size(), lines.size());
+    }
+
+    // Every label, symbol and value of both pages fits its cell in either language, and the
+    // tables stay on the page: the first page's beside the drawing, the second page's two columns
+    // inside its width. The English sheet with its torsion block shows its longest texts whole.
+    void everyTextFitsItsCell_data() {
+        QTest::addColumn<bool>("english");
+        QTest::newRow("Japanese") << false;
+        QTest::newRow("English") << true;
+    }
+    void everyTextFitsItsCell() {
+        QFETCH(bool, english);
+        const LanguageForTest language(english);
+        const QFontMetricsF labels(PrintSheet::labelFont());
+        const QFontMetricsF values(PrintSheet::valueFont());
+        for (int page = 1; page <= PrintSheet::kPages; ++page) {
+            const PrintSheet::Columns columns = PrintSheet::columns(page);
+            QVERIFY(values.horizontalAdvance("-8.8888E-888") < columns.value);
+            for (int row = 0; row < kResultRowCount; ++row) {
+                const ResultRowEntry& entry = kResultRows[static_cast<std::size_t>(row)];
+                if (entry.sheet == SheetBlock::None || onPage(entry.sheet) != page) continue;
+                const QString item = QCoreApplication::translate("ResultRows", entry.label);
+                QVERIFY2(labels.horizontalAdvance(item) < columns.item - 80, qPrintable(item));
+                QVERIFY2(labels.horizontalAdvance(QString::fromUtf8(entry.symbol)) < columns.symbol,
+                         entry.symbol);
+            }
+            if (page == 1)
+                QVERIFY(300 + columns.table() < PrintSheet::kDrawingArea.left());
+            else
+                QVERIFY(2 * (300 + columns.table()) + 600 <= PrintSheet::kWidth);
+        }
+
+        QTemporaryDir dir;
+        Workspace workspace(dir.path());
+        QVERIFY(loadAndCalculate(workspace, KUVANTO_FIXTURES "/rectangle-with-hole.csv"));
+        ResultTable& result = workspace.resultGrid;
+        for (int row = 0; row < kResultRowCount; ++row) {
+            const Property property = kResultRows[static_cast<std::size_t>(row)].property;
+            if (isTorsionProperty(property))
+                result.setText(row, result.cols() - 1, formatProperty(property, -12345.678));
+        }
+        const QString pdf = dir.filePath("sheet.pdf");
+        QVERIFY(PrintSheet(workspace, true, true).writePdf(pdf));
+        const QString text = pdfText(pdf);
+        for (const char* whole :
+             {"Torsion constant (Saint-Venant)", "Shear area (principal axis u)", "x_s-x_bar",
+              "Zx_bottom", "-1.2346E4"}) {
+            if (english || whole[0] == 'x' || whole[0] == 'Z' || whole[0] == '-')
+                QVERIFY2(text.contains(QString::fromUtf8(whole)), whole);
+        }
     }
 
     void sheetCarriesFileNameAndCombinedValues() {

@@ -10,6 +10,7 @@
 #include <cmath>
 #include <deque>
 #include <functional>
+#include <limits>
 #include <utility>
 
 #include "core/base/NumberText.h"
@@ -41,12 +42,65 @@ ColumnKind columnKindOf(TableKind table) {
 // What the combined section takes from one figure (signed as its column shows it).
 struct FigurePart {
     double area, x, y, momentX, momentY, axisMomentX, axisMomentY, product, axisProduct;
+    RoundingBounds bounds;
 };
 
 FigurePart partFromValues(const SectionProperties& p) {
-    return {p[Property::Area],        p[Property::CentroidX],     p[Property::CentroidY],
-            p[Property::MomentX],     p[Property::MomentY],       p[Property::AxisMomentX],
-            p[Property::AxisMomentY], p[Property::ProductMoment], p[Property::AxisProductMoment]};
+    return {p[Property::Area],
+            p[Property::CentroidX],
+            p[Property::CentroidY],
+            p[Property::MomentX],
+            p[Property::MomentY],
+            p[Property::AxisMomentX],
+            p[Property::AxisMomentY],
+            p[Property::ProductMoment],
+            p[Property::AxisProductMoment],
+            p.bounds()};
+}
+
+// The rounding bounds of the combined section's sums over the figure parts, each figure's own
+// bounds carried through them to first order (RoundingBounds.h states the rule).
+RoundingBounds combinedBounds(const std::vector<FigurePart>& parts, double a, double xBar,
+                              double yBar) {
+    constexpr double eps = std::numeric_limits<double>::epsilon();
+    const double count = static_cast<double>(parts.size());
+    RoundingBounds b;
+    double areas = 0, firstX = 0, firstY = 0, firstBoundX = 0, firstBoundY = 0;
+    for (const auto& f : parts) {
+        b.vertices += f.bounds.vertices;
+        b.area += f.bounds.area;
+        areas += std::fabs(f.area);
+        firstX += std::fabs(f.x * f.area);
+        firstY += std::fabs(f.y * f.area);
+        firstBoundX += std::fabs(f.area) * f.bounds.centroidX + std::fabs(f.x) * f.bounds.area;
+        firstBoundY += std::fabs(f.area) * f.bounds.centroidY + std::fabs(f.y) * f.bounds.area;
+    }
+    b.area += count * eps * areas;
+    // x_bar = sum(x A) / sum(A).
+    b.centroidX =
+        eps * std::fabs(xBar) +
+        (firstBoundX + (count + 1) * eps * firstX + std::fabs(xBar) * b.area) / std::fabs(a);
+    b.centroidY =
+        eps * std::fabs(yBar) +
+        (firstBoundY + (count + 1) * eps * firstY + std::fabs(yBar) * b.area) / std::fabs(a);
+    // Each figure's moments moved to the combined centroid: I + A dx dy (and A dy^2, A dx^2),
+    // with dx off by the bounds of both centroids and its own rounding.
+    double moments = 0, axisProducts = 0;
+    for (const auto& f : parts) {
+        const double dx = std::fabs(f.x - xBar), dy = std::fabs(f.y - yBar);
+        const double arm = dx + dy;
+        const double armError =
+            f.bounds.centroidX + f.bounds.centroidY + b.centroidX + b.centroidY +
+            eps * (std::fabs(f.x) + std::fabs(f.y) + std::fabs(xBar) + std::fabs(yBar));
+        b.moments += f.bounds.moments + 2 * std::fabs(f.area) * armError * (arm + armError) +
+                     (f.bounds.area + 4 * eps * std::fabs(f.area)) * arm * arm;
+        moments += std::fabs(f.momentX) + std::fabs(f.momentY) + std::fabs(f.area) * arm * arm;
+        b.axisProduct += f.bounds.axisProduct;
+        axisProducts += std::fabs(f.axisProduct);
+    }
+    b.moments += count * eps * moments;
+    b.axisProduct += count * eps * axisProducts;
+    return b;
 }
 
 // The figures' outlines with their signs, for the plastic values of the combined section. A
@@ -107,8 +161,10 @@ std::optional<SectionProperties> combinedProperties(const std::vector<FigurePart
         ay += f.y * f.area;
     }
     if (a == 0 || !std::isfinite(a)) return std::nullopt;
-    const double xBar = ax / a;
-    const double yBar = ay / a;
+    RoundingBounds bounds = combinedBounds(parts, a, ax / a, ay / a);
+    // A symmetric section's centroid on an axis is 0, not the rounding of the figures' sums.
+    const double xBar = beyondRoundOff(ax / a, bounds.centroidX);
+    const double yBar = beyondRoundOff(ay / a, bounds.centroidY);
 
     double ix = 0, iy = 0, ixAxis = 0, iyAxis = 0, ixy = 0, ixyAxis = 0;
     for (const auto& f : parts) {
@@ -140,6 +196,8 @@ std::optional<SectionProperties> combinedProperties(const std::vector<FigurePart
     p[Property::AxisPolarMoment] = iyAxis + ixAxis;
     p[Property::ProductMoment] = ixy;
     p[Property::AxisProductMoment] = ixyAxis;
+    bounds.dropRoundOff(p);
+    p.setBounds(bounds);
     if (!radiusOfGyration(ix, a, p[Property::RadiusX]) ||
         !radiusOfGyration(iy, a, p[Property::RadiusY]) ||
         !radiusOfGyration(ixAxis, a, p[Property::AxisRadiusX]) ||

@@ -12,8 +12,9 @@ namespace kuvanto {
 bool completeCombinedSection(SectionProperties& p, const CoordTable& added,
                              const PlasticModuli& plastic) {
     const double xBar = p[Property::CentroidX], yBar = p[Property::CentroidY];
-    const PrincipalAxes axes(p[Property::MomentX], p[Property::MomentY],
-                             p[Property::ProductMoment]);
+    const RoundingBounds& bounds = p.bounds();
+    const PrincipalAxes axes(p[Property::MomentX], p[Property::MomentY], p[Property::ProductMoment],
+                             bounds.moments);
     double top = 0, bottom = 0, right = 0, left = 0, fromMajor = 0, fromMinor = 0;
     for (const Point& v : added.points()) {
         if (std::isnan(v.x) || std::isnan(v.y)) continue;  // not a vertex row
@@ -33,8 +34,17 @@ bool completeCombinedSection(SectionProperties& p, const CoordTable& added,
     const auto alongU = plastic.across(-axes.sine(), axes.cosine());
     const auto alongV = plastic.across(axes.cosine(), axes.sine());
     const double none = std::nan("");
-    p[Property::PlasticAxisX] = alongY ? xBar + alongY->offset : none;
-    p[Property::PlasticAxisY] = alongX ? yBar + alongX->offset : none;
+    // A symmetric section's plastic axis through the origin comes out as rounding: kept as 0.
+    p[Property::PlasticAxisX] =
+        alongY ? beyondRoundOff(xBar + alongY->offset,
+                                bounds.plasticAxis(xBar, bounds.centroidX, alongY->offset,
+                                                   std::max(right, left)))
+               : none;
+    p[Property::PlasticAxisY] =
+        alongX ? beyondRoundOff(yBar + alongX->offset,
+                                bounds.plasticAxis(yBar, bounds.centroidY, alongX->offset,
+                                                   std::max(top, bottom)))
+               : none;
     p[Property::PlasticModulusX] = alongX ? alongX->modulus : none;
     p[Property::PlasticModulusY] = alongY ? alongY->modulus : none;
     p[Property::ShapeFactorX] = p[Property::PlasticModulusX] / p[Property::ModulusX];

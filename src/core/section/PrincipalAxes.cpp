@@ -7,22 +7,16 @@
 
 namespace kuvanto {
 
-namespace {
-
-// Below this share of the mean moment the section is taken as the same about every axis: the
-// remaining difference is rounding, and its angle would be noise.
-constexpr double kIsotropicShare = 1e-10;
-
-}  // namespace
-
-PrincipalAxes::PrincipalAxes(double momentX, double momentY, double product) {
+PrincipalAxes::PrincipalAxes(double momentX, double momentY, double product, double roundingBound) {
     const double mean = (momentX + momentY) / 2;
     const double half = (momentX - momentY) / 2;
     const double radius = std::hypot(half, product);
     major_ = mean + radius;
     minor_ = mean - radius;
     double angle = 0;
-    if (radius > kIsotropicShare * std::fabs(mean)) angle = std::atan2(-product, half) / 2;
+    // A bound that overflowed says nothing about the moments: the angle is then named as is.
+    if (radius > std::numbers::sqrt2 * roundingBound || !std::isfinite(roundingBound))
+        angle = std::atan2(-product, half) / 2;
     angleDegrees_ = angle * 180 / std::numbers::pi;
     if (angleDegrees_ <= -90) angleDegrees_ += 180;
     cos_ = std::cos(angle);

@@ -10,9 +10,14 @@ namespace kuvanto {
 
 class PrincipalAxes {
 public:
-    // From the moments about the centroidal X and Y axes (positive for a section). A section
-    // whose moments are the same about every axis (a circle, a square) gets the angle 0.
-    PrincipalAxes(double momentX, double momentY, double product);
+    // From the moments about the centroidal X and Y axes (positive for a section) and the bound
+    // of their rounding errors (RoundingBounds::moments). The angle is named only where the
+    // principal moments differ by more than rounding can account for: half their difference is
+    // hypot((Ix - Iy) / 2, Ixy), and with each of Ix, Iy and Ixy off by at most the bound it is
+    // off by at most sqrt(2) times the bound. Within that the section's moments are the same
+    // about every axis as far as the computation can tell (a circle, a square), and u is the X
+    // axis: the angle 0, and the moduli measured from X and Y.
+    PrincipalAxes(double momentX, double momentY, double product, double roundingBound = 0);
 
     // The angle of u from the X axis in degrees, counter-clockwise positive, in (-90, 90].
     double angleDegrees() const { return angleDegrees_; }

@@ -168,7 +168,7 @@ std::optional<Point> shownCentroid(const ResultTable& grid) {
 
 std::optional<Point> shownShearCentre(const ResultTable& grid) {
     const int col = grid.cols() - 1;
-    if (grid.text(kHeaderRow, col) != kTotalHead) return std::nullopt;
+    if (grid.columnKind(col) != ColumnKind::Combined) return std::nullopt;
     const std::string& x = grid.text(Property::ShearCentreX, col);
     const std::string& y = grid.text(Property::ShearCentreY, col);
     // A block that could not be computed shows "-" here.

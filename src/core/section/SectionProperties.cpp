@@ -78,7 +78,7 @@ std::optional<SectionProperties> allProperties(std::span<const Point> vertices) 
     // The perimeter leaves out seams (a segment walked once each way), which bound nothing.
     const SeamEdges seams(vertices, true);
     auto nextSeam = seams.indices().begin();
-    double area2 = 0, momentX6 = 0, momentY6 = 0, len = 0;
+    double area2 = 0, absoluteArea2 = 0, momentX6 = 0, momentY6 = 0, len = 0;
     for (std::size_t k = 0; k < n; ++k) {
         const Point& p = edges.from(k);
         const Point& q = edges.to(k);
@@ -86,6 +86,7 @@ std::optional<SectionProperties> allProperties(std::span<const Point> vertices) 
         const double u1 = q.x - origin.x, v1 = q.y - origin.y;
         const double cross = u1 * v0 - u0 * v1;
         area2 += cross;
+        absoluteArea2 += std::fabs(cross);
         momentY6 += (u0 + u1) * cross;
         momentX6 += (v0 + v1) * cross;
         if (nextSeam != seams.indices().end() && *nextSeam == k) {
@@ -104,7 +105,7 @@ std::optional<SectionProperties> allProperties(std::span<const Point> vertices) 
 
     // Twelve times the second moments about the centroid, and the extreme fibre distances from
     // the centroid and from the axes.
-    double momentX12 = 0, momentY12 = 0, product24 = 0;
+    double momentX12 = 0, momentY12 = 0, product24 = 0, absolutePolar12 = 0;
     double cx = 0, cy = 0, cxAxis = 0, cyAxis = 0;
     double top = 0, bottom = 0, right = 0, left = 0;  // extreme offsets from the centroid
     for (std::size_t k = 0; k < n; ++k) {
@@ -113,8 +114,11 @@ std::optional<SectionProperties> allProperties(std::span<const Point> vertices) 
         const double s0 = (p.x - origin.x) - localX, t0 = (p.y - origin.y) - localY;
         const double s1 = (q.x - origin.x) - localX, t1 = (q.y - origin.y) - localY;
         const double cross = s1 * t0 - s0 * t1;
-        momentX12 += (t0 * t0 + t0 * t1 + t1 * t1) * cross;
-        momentY12 += (s0 * s0 + s0 * s1 + s1 * s1) * cross;
+        const double alongX = t0 * t0 + t0 * t1 + t1 * t1;
+        const double alongY = s0 * s0 + s0 * s1 + s1 * s1;
+        momentX12 += alongX * cross;
+        momentY12 += alongY * cross;
+        absolutePolar12 += (alongX + alongY) * std::fabs(cross);
         product24 += (2 * s0 * t0 + s0 * t1 + s1 * t0 + 2 * s1 * t1) * cross;
         top = std::max(top, t0);
         bottom = std::min(bottom, t0);
@@ -162,10 +166,18 @@ std::optional<SectionProperties> allProperties(std::span<const Point> vertices) 
             p[i] = -p[i];
     }
 
+    // A centroid coordinate or product of inertia within reach of rounding is 0 (a symmetric
+    // figure), and the principal axes are named only where rounding cannot have made them.
+    RoundingBounds bounds = RoundingBounds::ofFigure(
+        {n, area, absoluteArea2 / 2, absolutePolar12 / 12, len, std::hypot(cx, cy)}, xBar, yBar);
+    bounds.boundAxisProduct(p);
+    bounds.dropRoundOff(p);
+    p.setBounds(bounds);
+
     // Moduli per extreme fibre, and the principal axes with the largest vertex distances from
     // them (one more pass, now that the axes are known).
-    const PrincipalAxes axes(p[Property::MomentX], p[Property::MomentY],
-                             p[Property::ProductMoment]);
+    const PrincipalAxes axes(p[Property::MomentX], p[Property::MomentY], p[Property::ProductMoment],
+                             bounds.moments);
     double fromMajor = 0, fromMinor = 0;
     for (std::size_t k = 0; k < n; ++k) {
         const Point& v = edges.from(k);

@@ -12,6 +12,7 @@
 
 #include "core/base/Point.h"
 #include "core/section/ResultRows.h"
+#include "core/section/RoundingBounds.h"
 
 namespace kuvanto {
 
@@ -52,8 +53,13 @@ public:
         return values_[static_cast<std::size_t>(property)];
     }
 
+    // How far rounding can have moved the values that are 0 for a symmetric section.
+    const RoundingBounds& bounds() const { return bounds_; }
+    void setBounds(const RoundingBounds& bounds) { bounds_ = bounds; }
+
 private:
     std::array<double, kPropertyCount> values_{};
+    RoundingBounds bounds_;
 };
 
 // Computes every property of the figure. The vertices are taken as a closed polygon: when the

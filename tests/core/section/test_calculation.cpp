@@ -185,6 +185,17 @@ void TestCalc::headsSignsAndColours() {
     QCOMPARE(result.colSel(), 5);
     // The combined area is the sum of the displayed figure areas.
     QCOMPARE(result.text(1, 5), std::string("2.5000E4"));
+    // The marks of the canvas find the combined column by its kind, not by its head text.
+    result.setText(Property::ShearCentreX, 5, "12.5");
+    result.setText(Property::ShearCentreY, 5, "-3");
+    result.setText(kHeaderRow, 5, "Combined");
+    QCOMPARE(shownShearCentre(result), std::optional<Point>(Point{12.5, -3}));
+    QVERIFY(shownCentroid(result));
+    result.setText(kHeaderRow, 5, std::string(kTotalHead));
+    result.setColumnKind(5, ColumnKind::Added, 4);
+    QVERIFY(!shownShearCentre(result));
+    QVERIFY(!shownCentroid(result));
+    result.setColumnKind(5, ColumnKind::Combined);
     resetResultTable(result);
     QCOMPARE(result.columnKind(5), ColumnKind::Other);
     QVERIFY(!shownCentroid(result));
