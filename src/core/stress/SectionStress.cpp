@@ -1,0 +1,93 @@
+// Sampling the normal stress along the material's outline and deriving the other components
+// where the shear is known to be zero. With τ = 0 the stress state is σ_zz alone: σ_vM = |σ_zz|,
+// and the principal stresses are σ_zz and two zeros, so σ_1 = max(σ_zz, 0), σ_3 = min(σ_zz, 0).
+#include "core/stress/SectionStress.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/base/TranslationMarker.h"
+
+namespace kuvanto {
+
+SectionStress SectionStress::compute(const std::vector<BoundarySegment>& boundary,
+                                     const BendingProperties& section, const LoadCase& loads) {
+    SectionStress stress;
+    stress.loads_ = loads;
+    if (boundary.empty()) return stress;
+    stress.normal_ = NormalStress::of(section, loads);
+    if (!stress.normal_) {
+        stress.status_ = StressStatus::NoStiffness;
+        return stress;
+    }
+    const NormalStress& field = *stress.normal_;
+
+    std::vector<Point>& points = stress.points_;
+    points.reserve(boundary.size() * 2);
+    for (const BoundarySegment& segment : boundary) {
+        points.push_back(segment.from);
+        points.push_back(segment.to);
+        // Where σ changes sign along the segment.
+        const double a = field.at(segment.from), b = field.at(segment.to);
+        if ((a < 0 && b > 0) || (a > 0 && b < 0)) {
+            const double t = a / (a - b);
+            points.push_back({segment.from.x + t * (segment.to.x - segment.from.x),
+                              segment.from.y + t * (segment.to.y - segment.from.y)});
+        }
+    }
+    // Each vertex once, in a fixed order (by x, then y).
+    std::sort(points.begin(), points.end(),
+              [](Point p, Point q) { return p.x < q.x || (p.x == q.x && p.y < q.y); });
+    points.erase(std::unique(points.begin(), points.end()), points.end());
+
+    auto& values = stress.values_;
+    auto& normal = values[static_cast<std::size_t>(StressComponent::NormalZ)];
+    normal.reserve(points.size());
+    for (const Point p : points) normal.push_back(field.at(p));
+    stress.status_ = StressStatus::Ok;
+    if (loads.hasShearActions()) return stress;
+
+    const std::size_t n = points.size();
+    for (const StressComponent zero :
+         {StressComponent::ShearZX, StressComponent::ShearZY, StressComponent::Shear})
+        values[static_cast<std::size_t>(zero)].assign(n, 0.0);
+    auto& vonMises = values[static_cast<std::size_t>(StressComponent::VonMises)];
+    auto& first = values[static_cast<std::size_t>(StressComponent::Principal1)];
+    auto& third = values[static_cast<std::size_t>(StressComponent::Principal3)];
+    vonMises.reserve(n);
+    first.reserve(n);
+    third.reserve(n);
+    for (const double sigma : normal) {
+        vonMises.push_back(std::abs(sigma));
+        first.push_back(std::max(sigma, 0.0));
+        third.push_back(std::min(sigma, 0.0));
+    }
+    return stress;
+}
+
+std::optional<StressExtremes> SectionStress::extremes(StressComponent component) const {
+    const std::vector<double>& v = values(component);
+    if (v.empty()) return std::nullopt;
+    const auto [low, high] = std::minmax_element(v.begin(), v.end());
+    StressExtremes extremes;
+    extremes.max = *high;
+    extremes.maxAt = points_[static_cast<std::size_t>(high - v.begin())];
+    extremes.min = *low;
+    extremes.minAt = points_[static_cast<std::size_t>(low - v.begin())];
+    return extremes;
+}
+
+std::string_view SectionStress::message(StressStatus status) {
+    switch (status) {
+        case StressStatus::Ok:
+            return {};
+        case StressStatus::NoSection:
+            return QT_TRANSLATE_NOOP("SectionStress", "応力: 断面の輪郭がないため計算できません。");
+        case StressStatus::NoStiffness:
+            return QT_TRANSLATE_NOOP(
+                "SectionStress", "応力: 断面積または Ix·Iy − Ixy² が正でないため計算できません。");
+    }
+    return {};
+}
+
+}  // namespace kuvanto
