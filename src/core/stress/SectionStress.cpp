@@ -47,20 +47,12 @@ SectionStress SectionStress::compute(const std::vector<BoundarySegment>& boundar
     stress.status_ = StressStatus::Ok;
     if (loads.hasShearActions()) return stress;
 
-    const std::size_t n = points.size();
-    for (const StressComponent zero :
-         {StressComponent::ShearZX, StressComponent::ShearZY, StressComponent::Shear})
-        values[static_cast<std::size_t>(zero)].assign(n, 0.0);
-    auto& vonMises = values[static_cast<std::size_t>(StressComponent::VonMises)];
-    auto& first = values[static_cast<std::size_t>(StressComponent::Principal1)];
-    auto& third = values[static_cast<std::size_t>(StressComponent::Principal3)];
-    vonMises.reserve(n);
-    first.reserve(n);
-    third.reserve(n);
-    for (const double sigma : normal) {
-        vonMises.push_back(std::abs(sigma));
-        first.push_back(std::max(sigma, 0.0));
-        third.push_back(std::min(sigma, 0.0));
+    for (const StressComponentEntry& entry : kStressComponents) {
+        if (entry.component == StressComponent::NormalZ) continue;
+        std::vector<double>& component = values[static_cast<std::size_t>(entry.component)];
+        component.reserve(normal.size());
+        for (const double sigma : normal)
+            component.push_back(valueWithoutShear(entry.component, sigma));
     }
     return stress;
 }
@@ -75,6 +67,26 @@ std::optional<StressExtremes> SectionStress::extremes(StressComponent component)
     extremes.min = *low;
     extremes.minAt = points_[static_cast<std::size_t>(low - v.begin())];
     return extremes;
+}
+
+double SectionStress::valueWithoutShear(StressComponent component, double sigma) {
+    switch (component) {
+        case StressComponent::NormalZ:
+            return sigma;
+        case StressComponent::ShearZX:
+        case StressComponent::ShearZY:
+        case StressComponent::Shear:
+            return 0;
+        case StressComponent::VonMises:
+            return std::abs(sigma);
+        case StressComponent::Principal1:
+            return std::max(sigma, 0.0);
+        case StressComponent::Principal3:
+            return std::min(sigma, 0.0);
+        case StressComponent::Count:
+            break;
+    }
+    return 0;
 }
 
 std::string_view SectionStress::message(StressStatus status) {

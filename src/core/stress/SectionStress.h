@@ -63,6 +63,9 @@ public:
         return normal_ ? normal_->neutralAxis() : std::nullopt;
     }
 
+    // The component's value where the normal stress is `sigma` and the shear is zero.
+    static double valueWithoutShear(StressComponent component, double sigma);
+
     // A one-line reason for a status other than Ok (a Japanese source text marked for
     // translation with the context "SectionStress").
     static std::string_view message(StressStatus status);
