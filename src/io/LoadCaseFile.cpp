@@ -16,10 +16,6 @@ namespace kuvanto {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("LoadCaseFile", text);
-}
-
 QString fromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -86,7 +82,9 @@ std::string cleanName(std::string_view name) {
 
 std::optional<std::vector<LoadCase>> LoadCaseFile::parse(std::string_view text, QString* error) {
     auto fail = [error](int line, const QString& reason) -> std::optional<std::vector<LoadCase>> {
-        if (error) *error = tr("%1 行目: %2").arg(line).arg(reason);
+        if (error)
+            *error =
+                QCoreApplication::translate("LoadCaseFile", "%1 行目: %2").arg(line).arg(reason);
         return std::nullopt;
     };
     if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
@@ -110,7 +108,9 @@ std::optional<std::vector<LoadCase>> LoadCaseFile::parse(std::string_view text, 
         if (position < text.size() && text[position] == '\n') ++position;
         ++lineNumber;
         if (line.find_first_not_of(" \t,") == std::string_view::npos) continue;  // blank
-        if (!splitFields(line, fields)) return fail(lineNumber, tr("引用符が閉じていません。"));
+        if (!splitFields(line, fields))
+            return fail(lineNumber,
+                        QCoreApplication::translate("LoadCaseFile", "引用符が閉じていません。"));
 
         if (firstLine) {
             firstLine = false;
@@ -123,13 +123,17 @@ std::optional<std::vector<LoadCase>> LoadCaseFile::parse(std::string_view text, 
                 for (std::size_t f = 1; f < fields.size(); ++f) {
                     const std::optional<LoadAction> action = loadActionOfKey(fields[f]);
                     if (!action)
-                        return fail(lineNumber,
-                                    tr("見出し「%1」は N, Mx, My, Vx, Vy, T のどれでもありません。")
-                                        .arg(fromUtf8(fields[f])));
+                        return fail(
+                            lineNumber,
+                            QCoreApplication::translate(
+                                "LoadCaseFile",
+                                "見出し「%1」は N, Mx, My, Vx, Vy, T のどれでもありません。")
+                                .arg(fromUtf8(fields[f])));
                     int& column = columns[static_cast<std::size_t>(*action)];
                     if (column >= 0)
-                        return fail(lineNumber,
-                                    tr("見出し「%1」が2回あります。").arg(fromUtf8(fields[f])));
+                        return fail(lineNumber, QCoreApplication::translate(
+                                                    "LoadCaseFile", "見出し「%1」が2回あります。")
+                                                    .arg(fromUtf8(fields[f])));
                     column = static_cast<int>(f);
                 }
                 fieldCount = fields.size();
@@ -138,15 +142,20 @@ std::optional<std::vector<LoadCase>> LoadCaseFile::parse(std::string_view text, 
         }
 
         if (fields.size() != fieldCount)
-            return fail(
-                lineNumber,
-                tr("項目が%1個あります（%2個のはずです）。").arg(fields.size()).arg(fieldCount));
+            return fail(lineNumber, QCoreApplication::translate(
+                                        "LoadCaseFile", "項目が%1個あります（%2個のはずです）。")
+                                        .arg(fields.size())
+                                        .arg(fieldCount));
         if (cases.size() >= kMaxCases)
-            return fail(lineNumber, tr("荷重ケースが%1を超えます。").arg(kMaxCases));
+            return fail(lineNumber,
+                        QCoreApplication::translate("LoadCaseFile", "荷重ケースが%1を超えます。")
+                            .arg(kMaxCases));
         LoadCase loads;
         loads.name = cleanName(fields[0]);
         if (loads.name.size() > kMaxNameLength)
-            return fail(lineNumber, tr("名前が%1バイトを超えます。").arg(kMaxNameLength));
+            return fail(lineNumber,
+                        QCoreApplication::translate("LoadCaseFile", "名前が%1バイトを超えます。")
+                            .arg(kMaxNameLength));
         if (loads.name.empty()) loads.name = std::to_string(cases.size() + 1);
         for (const LoadActionEntry& entry : kLoadActions) {
             const int column = columns[static_cast<std::size_t>(entry.action)];
@@ -154,7 +163,8 @@ std::optional<std::vector<LoadCase>> LoadCaseFile::parse(std::string_view text, 
             const std::string& field = fields[static_cast<std::size_t>(column)];
             const std::optional<double> value = parseNumeric(field);
             if (!value || !std::isfinite(*value))
-                return fail(lineNumber, tr("%1 の「%2」は数値ではありません。")
+                return fail(lineNumber, QCoreApplication::translate(
+                                            "LoadCaseFile", "%1 の「%2」は数値ではありません。")
                                             .arg(fromUtf8(entry.key))
                                             .arg(fromUtf8(field.substr(0, 40))));
             loads[entry.action] = *value;
@@ -162,7 +172,7 @@ std::optional<std::vector<LoadCase>> LoadCaseFile::parse(std::string_view text, 
         cases.push_back(std::move(loads));
     }
     if (cases.empty()) {
-        if (error) *error = tr("荷重ケースがありません。");
+        if (error) *error = QCoreApplication::translate("LoadCaseFile", "荷重ケースがありません。");
         return std::nullopt;
     }
     return cases;
