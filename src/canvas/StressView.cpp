@@ -88,12 +88,21 @@ bool StressView::shows() const {
 
 std::optional<double> StressView::valueAt(Point p) const {
     if (!shows()) return std::nullopt;
-    const Frame f = frame();
-    if (!f.valid || mask_.isNull()) return std::nullopt;
-    const QPointF screen = toScreen(f, p);
-    const QPoint pixel(static_cast<int>(std::floor(screen.x())),
-                       static_cast<int>(std::floor(screen.y())));
-    if (!mask_.rect().contains(pixel) || qAlpha(mask_.pixel(pixel)) == 0) return std::nullopt;
+    // Inside the material: inside an added figure and no subtracted one (by the parity of the
+    // edges crossed by the ray from p towards +x).
+    auto inside = [p](const std::vector<Point>& figure) {
+        bool odd = false;
+        const std::size_t n = figure.size();
+        for (std::size_t i = 0, j = n - 1; i < n; j = i++) {
+            const Point a = figure[i], b = figure[j];
+            if ((a.y > p.y) != (b.y > p.y) && p.x < a.x + (p.y - a.y) * (b.x - a.x) / (b.y - a.y))
+                odd = !odd;
+        }
+        return odd;
+    };
+    if (std::none_of(outline_.added.begin(), outline_.added.end(), inside) ||
+        std::any_of(outline_.subtracted.begin(), outline_.subtracted.end(), inside))
+        return std::nullopt;
     return SectionStress::valueWithoutShear(component_, stress_->normal()->at(p));
 }
 
