@@ -104,10 +104,10 @@ StressPanel::StressPanel(Workspace& workspace, QWidget* parent)
 
     view_ = new StressView(this);
     layout->addWidget(view_, 1);
-    envelope_ = new QLabel(this);
-    envelope_->setObjectName(QStringLiteral("Stress_Envelope"));
-    envelope_->setWordWrap(true);
-    layout->addWidget(envelope_);
+    envelopeLabel_ = new QLabel(this);
+    envelopeLabel_->setObjectName(QStringLiteral("Stress_Envelope"));
+    envelopeLabel_->setWordWrap(true);
+    layout->addWidget(envelopeLabel_);
 
     // The kept cases and units; a first start has one case of pure bending.
     const QSettings settings;
@@ -148,6 +148,7 @@ void StressPanel::setCases(std::vector<LoadCase> cases) {
     cases_ = std::move(cases);
     fillTable();
     save();
+    computeCases();
     showCase(cases_.empty() ? -1 : 0);
 }
 
@@ -203,6 +204,7 @@ void StressPanel::cellEdited(int row, int column) {
     // The table shows what the case now holds (a text that did not read goes back).
     fillTable();
     save();
+    computeCases();
     showStresses();
 }
 
@@ -212,6 +214,7 @@ void StressPanel::addCase() {
     cases_.push_back(loads);
     fillTable();
     save();
+    computeCases();
     showCase(static_cast<int>(cases_.size()) - 1);
 }
 
@@ -221,6 +224,7 @@ void StressPanel::removeCase() {
     cases_.erase(cases_.begin() + row);
     fillTable();
     save();
+    computeCases();
     showCase(std::min(row, static_cast<int>(cases_.size()) - 1));
 }
 
@@ -275,48 +279,57 @@ void StressPanel::refresh() {
         boundary_ = sectionOk_ ? materialBoundary(outline) : std::vector<BoundarySegment>();
         if (sectionOk_) section_ = BendingProperties::of(values.back().values);
         view_->setOutline(outline);
+        computeCases();
     }
     showStresses();
+}
+
+void StressPanel::computeCases() {
+    stresses_.clear();
+    envelope_ = StressEnvelope();
+    if (!sectionOk_) return;
+    stresses_.reserve(cases_.size());
+    for (const LoadCase& loads : cases_) {
+        stresses_.push_back(SectionStress::compute(boundary_, section_, loads));
+        envelope_.add(stresses_.back());
+    }
 }
 
 void StressPanel::showStresses() {
     const int row = shownCase();
     const StressComponent component = view_->component();
-    if (!sectionOk_ || row < 0) {
+    if (!sectionOk_ || row < 0 || row >= static_cast<int>(stresses_.size())) {
         view_->setStress(std::nullopt, sectionOk_ ? tr("荷重ケースがありません。")
                                                   : tr("断面の計算ができません。"));
-        envelope_->clear();
+        envelopeLabel_->clear();
         return;
     }
-    SectionStress stress =
-        SectionStress::compute(boundary_, section_, cases_[static_cast<std::size_t>(row)]);
+    const SectionStress& stress = stresses_[static_cast<std::size_t>(row)];
     const QString message =
         stress.status() == StressStatus::Ok
             ? QString()
             : QCoreApplication::translate(
                   "SectionStress", std::string(SectionStress::message(stress.status())).c_str());
-    view_->setStress(std::move(stress), message);
+    view_->setStress(stress, message);
 
     // The envelope of every case for the shown component.
-    StressEnvelope envelope;
-    for (const LoadCase& loads : cases_)
-        envelope.add(SectionStress::compute(boundary_, section_, loads));
-    const std::optional<EnvelopeExtremes> e = envelope.of(component);
+    const std::optional<EnvelopeExtremes> e = envelope_.of(component);
     const QString symbol = fromUtf8(stressComponentEntry(component).symbol);
     if (!e) {
-        envelope_->setText(tr("全ケースの包絡 (%1): -").arg(symbol));
+        envelopeLabel_->setText(tr("全ケースの包絡 (%1): -").arg(symbol));
         return;
     }
     auto name = [this](int index) {
         return QString::fromStdString(cases_[static_cast<std::size_t>(index)].name);
     };
-    envelope_->setText(tr("全ケースの包絡 (%1): 最大 %2 MPa (%3)、最小 %4 MPa (%5)")
-                           .arg(symbol, QString::number(e->extremes.max, 'g', 4), name(e->maxCase),
-                                QString::number(e->extremes.min, 'g', 4), name(e->minCase)));
+    envelopeLabel_->setText(tr("全ケースの包絡 (%1): 最大 %2 MPa (%3)、最小 %4 MPa (%5)")
+                                .arg(symbol, QString::number(e->extremes.max, 'g', 4),
+                                     name(e->maxCase), QString::number(e->extremes.min, 'g', 4),
+                                     name(e->minCase)));
 }
 
 QString StressPanel::envelopeText() const {
-    return envelope_->text();
+    return envelopeLabel_->text();
 }
 
 }  // namespace kuvanto

@@ -60,6 +60,8 @@ private:
     void readFile();
     void writeFile();
     void save() const;
+    // The stresses of every case and their envelope, after a change of the section or the cases.
+    void computeCases();
     void showStresses();
 
     Workspace& workspace_;
@@ -69,7 +71,7 @@ private:
     QComboBox* momentUnit_ = nullptr;
     QComboBox* component_ = nullptr;
     StressView* view_ = nullptr;
-    QLabel* envelope_ = nullptr;
+    QLabel* envelopeLabel_ = nullptr;
     bool filling_ = false;
 
     // The section of the tables as last computed.
@@ -77,6 +79,9 @@ private:
     bool sectionOk_ = false;
     BendingProperties section_;
     std::vector<BoundarySegment> boundary_;
+    // The stresses of every case (in the order of cases_) and their envelope.
+    std::vector<SectionStress> stresses_;
+    StressEnvelope envelope_;
 };
 
 }  // namespace kuvanto
