@@ -12,6 +12,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <cmath>
+#include <tuple>
 
 #include "app/MainWindow.h"
 #include "canvas/StressView.h"
@@ -80,13 +81,14 @@ StressPanel::StressPanel(Workspace& workspace, QWidget* parent)
     layout->addWidget(table_);
 
     auto* buttons = new QHBoxLayout;
-    const std::pair<QString, void (StressPanel::*)()> actions[] = {
-        {tr("追加"), &StressPanel::addCase},
-        {tr("削除"), &StressPanel::removeCase},
-        {tr("読み込み..."), &StressPanel::readFile},
-        {tr("書き出し..."), &StressPanel::writeFile}};
-    for (const auto& [caption, slot] : actions) {
+    const std::tuple<QString, const char*, void (StressPanel::*)()> actions[] = {
+        {tr("追加"), "Stress_Add", &StressPanel::addCase},
+        {tr("削除"), "Stress_Delete", &StressPanel::removeCase},
+        {tr("読み込み..."), "Stress_Read", &StressPanel::readFile},
+        {tr("書き出し..."), "Stress_Write", &StressPanel::writeFile}};
+    for (const auto& [caption, name, slot] : actions) {
         auto* button = new QPushButton(caption, this);
+        button->setObjectName(QLatin1String(name));
         connect(button, &QPushButton::clicked, this, slot);
         buttons->addWidget(button);
     }

@@ -1,18 +1,24 @@
 // The loads panel and its stress picture: values typed in the chosen units become N and N·mm (a
 // text that does not read leaves the case as it was), the picture gives the stress of the shown
 // case inside the material and nothing in a hole or outside, a case with shear actions leaves the
-// components that need the shear empty, the cases and units are kept in the settings, and the
-// colour maps put white at zero.
+// components that need the shear empty, the cases and units are kept in the settings, the
+// panel's buttons read and write load-case files in the window, and the colour maps put white at
+// zero.
 #include <QComboBox>
+#include <QPushButton>
 #include <QSettings>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include "../core/CoordTableBuilder.h"
+#include "ScriptedMessenger.h"
+#include "app/MainWindow.h"
 #include "app/StressPanel.h"
 #include "canvas/StressView.h"
 #include "core/section/Calculation.h"
+#include "io/LoadCaseFile.h"
 
 using namespace kuvanto;
 
@@ -145,6 +151,58 @@ private slots:
         QVERIFY(again.cases()[0] == caseOf("dead, permanent", -1e5, 3e7, 0));
         QCOMPARE(again.factor(ActionKind::Force), 1.0);
         QCOMPARE(again.factor(ActionKind::Moment), 1.0);
+    }
+
+    // In the window: the loads tab beside the drawing shows the section of the result tab; the
+    // buttons read a load-case file (a damaged one is refused with its line and the cases stay),
+    // write one, add and delete cases.
+    void inTheWindow() {
+        ScriptedMessenger messenger;
+        MainWindow window(folder_.path(), &messenger);
+        QVERIFY(window.openCsvFile(QStringLiteral(KUVANTO_FIXTURES "/rectangle-with-hole.csv")));
+        window.show();
+        window.selectTab(2);
+        auto* views = window.findChild<QTabWidget*>(QStringLiteral("Result_Views"));
+        auto* panel = window.findChild<StressPanel*>();
+        QVERIFY(views && panel);
+        views->setCurrentWidget(panel);
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+        const QString good = folder_.filePath(QStringLiteral("good.csv"));
+        const QString bad = folder_.filePath(QStringLiteral("bad.csv"));
+        for (const auto& [path, text] : {std::pair{good, QByteArray("name,N\nten,150000\n")},
+                                         std::pair{bad, QByteArray("name,N\nx,1\ny,z\n")}}) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(text);
+        }
+        auto click = [panel](const char* name) {
+            auto* button = panel->findChild<QPushButton*>(QLatin1String(name));
+            QVERIFY(button);
+            button->click();
+        };
+        messenger.paths << good;
+        click("Stress_Read");
+        QCOMPARE(panel->cases().size(), std::size_t(1));
+        QVERIFY(std::abs(*panel->view()->valueAt({10, 10}) - 10) < 1e-12);  // 150 kN / 15000 mm²
+
+        messenger.paths << bad;
+        click("Stress_Read");
+        QVERIFY(messenger.noticeTexts().last().contains(QStringLiteral("3 行目")));
+        QCOMPARE(panel->cases().front().name, std::string("ten"));
+
+        click("Stress_Add");
+        QCOMPARE(panel->cases().size(), std::size_t(2));
+        QCOMPARE(panel->shownCase(), 1);
+        const QString written = folder_.filePath(QStringLiteral("written.csv"));
+        messenger.paths << written;
+        click("Stress_Write");
+        QString error;
+        const auto back = LoadCaseFile::read(written, &error);
+        QVERIFY2(back, qPrintable(error));
+        QVERIFY(*back == panel->cases());
+        click("Stress_Delete");
+        QCOMPARE(panel->cases().size(), std::size_t(1));
     }
 
     void colourMaps() {
