@@ -47,7 +47,8 @@ struct Picture {
         loads[LoadAction::AxialForce] = -2e5;
         loads[LoadAction::MomentX] = moment;
         loads[LoadAction::MomentY] = 0.2 * moment;
-        view.setStress(SectionStress::compute(boundary, section, loads));
+        view.setStress(std::make_shared<const SectionStress>(
+            SectionStress::compute(boundary, section, loads)));
     }
 };
 

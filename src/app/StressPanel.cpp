@@ -292,8 +292,9 @@ void StressPanel::computeCases() {
     if (!sectionOk_) return;
     stresses_.reserve(cases_.size());
     for (const LoadCase& loads : cases_) {
-        stresses_.push_back(SectionStress::compute(boundary_, section_, loads));
-        envelope_.add(stresses_.back());
+        stresses_.push_back(std::make_shared<const SectionStress>(
+            SectionStress::compute(boundary_, section_, loads)));
+        envelope_.add(*stresses_.back());
     }
 }
 
@@ -301,17 +302,17 @@ void StressPanel::showStresses() {
     const int row = shownCase();
     const StressComponent component = view_->component();
     if (!sectionOk_ || row < 0 || row >= static_cast<int>(stresses_.size())) {
-        view_->setStress(std::nullopt, sectionOk_ ? tr("荷重ケースがありません。")
-                                                  : tr("断面の計算ができません。"));
+        view_->setStress(
+            nullptr, sectionOk_ ? tr("荷重ケースがありません。") : tr("断面の計算ができません。"));
         envelopeLabel_->clear();
         return;
     }
-    const SectionStress& stress = stresses_[static_cast<std::size_t>(row)];
+    const std::shared_ptr<const SectionStress>& stress = stresses_[static_cast<std::size_t>(row)];
     const QString message =
-        stress.status() == StressStatus::Ok
+        stress->status() == StressStatus::Ok
             ? QString()
             : QCoreApplication::translate(
-                  "SectionStress", std::string(SectionStress::message(stress.status())).c_str());
+                  "SectionStress", std::string(SectionStress::message(stress->status())).c_str());
     view_->setStress(stress, message);
 
     // The envelope of every case for the shown component.

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <QWidget>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -80,7 +81,7 @@ private:
     BendingProperties section_;
     std::vector<BoundarySegment> boundary_;
     // The stresses of every case (in the order of cases_) and their envelope.
-    std::vector<SectionStress> stresses_;
+    std::vector<std::shared_ptr<const SectionStress>> stresses_;
     StressEnvelope envelope_;
 };
 

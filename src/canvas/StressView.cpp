@@ -69,7 +69,7 @@ void StressView::setOutline(SectionOutline outline) {
     update();
 }
 
-void StressView::setStress(std::optional<SectionStress> stress, const QString& message) {
+void StressView::setStress(std::shared_ptr<const SectionStress> stress, const QString& message) {
     stress_ = std::move(stress);
     message_ = message;
     dirty_ = true;
@@ -133,16 +133,6 @@ Point StressView::toModel(const Frame& f, QPointF p) const {
             f.centre.y - (p.y() - f.plot.center().y()) / f.scale};
 }
 
-std::pair<double, double> StressView::range() const {
-    const std::optional<StressExtremes> e = stress_->extremes(component_);
-    if (!e) return {0, 0};
-    if (stressComponentEntry(component_).isSigned) {
-        const double largest = std::max(std::abs(e->max), std::abs(e->min));
-        return {-largest, largest};
-    }
-    return {0, std::max(e->max, 0.0)};
-}
-
 QColor StressView::divergingColor(double t) {
     static const QColor blue(59, 76, 192), white(247, 247, 247), red(180, 4, 38);
     return t < 0 ? mix(white, blue, -t) : mix(white, red, t);
@@ -162,6 +152,16 @@ QColor StressView::colorOf(double value) const {
 
 void StressView::rebuild() {
     dirty_ = false;
+    extremes_ = shows() ? stress_->extremes(component_) : std::nullopt;
+    range_ = {0, 0};
+    if (extremes_) {
+        if (stressComponentEntry(component_).isSigned) {
+            const double largest = std::max(std::abs(extremes_->max), std::abs(extremes_->min));
+            range_ = {-largest, largest};
+        } else {
+            range_ = {0, std::max(extremes_->max, 0.0)};
+        }
+    }
     const Frame f = frame();
     mask_ = QImage();
     picture_ = QImage();
@@ -271,7 +271,7 @@ void StressView::paintEvent(QPaintEvent*) {
     }
 
     // Markers at the extremes with their values and points.
-    const std::optional<StressExtremes> e = stress_->extremes(component_);
+    const std::optional<StressExtremes>& e = extremes_;
     auto marker = [&](Point p, const QString& label, const QColor& color, bool above) {
         const QPointF s = toScreen(f, p);
         painter.setPen(QPen(Qt::black, 1));

@@ -8,6 +8,7 @@
 
 #include <QImage>
 #include <QWidget>
+#include <memory>
 #include <optional>
 
 #include "core/stress/SectionBoundary.h"
@@ -23,8 +24,9 @@ public:
 
     // The figures of the section (drawn and used as the mask).
     void setOutline(SectionOutline outline);
-    // The stresses of the shown case; nothing with a message to show in place of the picture.
-    void setStress(std::optional<SectionStress> stress, const QString& message = {});
+    // The stresses of the shown case (shared with their owner, not copied); none with a message
+    // to show in place of the picture.
+    void setStress(std::shared_ptr<const SectionStress> stress, const QString& message = {});
     void setComponent(StressComponent component);
     StressComponent component() const { return component_; }
 
@@ -56,18 +58,22 @@ private:
     QPointF toScreen(const Frame& f, Point p) const;
     Point toModel(const Frame& f, QPointF p) const;
     // The value range of the colour map: ±largest magnitude for a signed component, 0..max else.
-    std::pair<double, double> range() const;
+    std::pair<double, double> range() const { return range_; }
     QColor colorOf(double value) const;
     bool shows() const;  // a picture of the component can be drawn
     void rebuild();      // the masked picture for the current size, stress and component
 
     SectionOutline outline_;
     Point low_, high_;  // the box of the added figures
-    std::optional<SectionStress> stress_;
+    std::shared_ptr<const SectionStress> stress_;
     QString message_;
     StressComponent component_ = StressComponent::NormalZ;
     QImage mask_;     // opaque where material is, in the widget's pixels
     QImage picture_;  // the coloured section
+    // The shown component's extremes and the colour map's range, taken once per rebuild (they
+    // cost a pass over every sampled point).
+    std::optional<StressExtremes> extremes_;
+    std::pair<double, double> range_{0, 0};
     bool dirty_ = true;
     QString cursorText_;
 };

@@ -22,23 +22,26 @@ SectionStress SectionStress::compute(const std::vector<BoundarySegment>& boundar
     }
     const NormalStress& field = *stress.normal_;
 
+    // The outline's points in its order: each chain of segments (a segment starting where the
+    // one before ended) gives its start, where σ changes sign along it and every segment's end,
+    // and a chain that closes on its start gives that point once.
     std::vector<Point>& points = stress.points_;
-    points.reserve(boundary.size() * 2);
-    for (const BoundarySegment& segment : boundary) {
-        points.push_back(segment.from);
-        points.push_back(segment.to);
-        // Where σ changes sign along the segment.
+    points.reserve(boundary.size() + boundary.size() / 8 + 2);
+    Point chainStart;
+    for (std::size_t i = 0; i < boundary.size(); ++i) {
+        const BoundarySegment& segment = boundary[i];
+        if (i == 0 || !(boundary[i - 1].to == segment.from)) {
+            chainStart = segment.from;
+            points.push_back(segment.from);
+        }
         const double a = field.at(segment.from), b = field.at(segment.to);
         if ((a < 0 && b > 0) || (a > 0 && b < 0)) {
             const double t = a / (a - b);
             points.push_back({segment.from.x + t * (segment.to.x - segment.from.x),
                               segment.from.y + t * (segment.to.y - segment.from.y)});
         }
+        if (!(segment.to == chainStart)) points.push_back(segment.to);
     }
-    // Each vertex once, in a fixed order (by x, then y).
-    std::sort(points.begin(), points.end(),
-              [](Point p, Point q) { return p.x < q.x || (p.x == q.x && p.y < q.y); });
-    points.erase(std::unique(points.begin(), points.end()), points.end());
 
     auto& values = stress.values_;
     auto& normal = values[static_cast<std::size_t>(StressComponent::NormalZ)];

@@ -50,6 +50,8 @@ public:
     bool has(StressComponent component) const {
         return !values_[static_cast<std::size_t>(component)].empty();
     }
+    // The sampled points in the order of the outline (a point where two pieces of the outline
+    // meet out of order may appear twice).
     const std::vector<Point>& points() const { return points_; }
     // The values at points(), one per point; empty when the component was not computed.
     const std::vector<double>& values(StressComponent component) const {
