@@ -12,7 +12,7 @@ export KUVANTO_BUILD="${KUVANTO_FUZZ_BUILD:-$ROOT/build-fuzz}"
 export KUVANTO_CMAKE_ARGS="-DKUVANTO_FUZZ=ON -DKUVANTO_BUILD_BENCH=OFF -DCMAKE_CXX_COMPILER=clang++"
 source "$ROOT/scripts/setup.sh"
 
-harnesses=(coord_csv coord_text insert_file color_file library_registry dxf_reader)
+harnesses=(coord_csv coord_text insert_file color_file library_registry dxf_reader load_case_file)
 cmake --build "$KUVANTO_BUILD" -j"$(nproc)" --target "${harnesses[@]/#/fuzz_}"
 
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"

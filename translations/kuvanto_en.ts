@@ -7,6 +7,30 @@
         <source>単位長さ当たりの質量</source>
         <translation>Mass per unit length</translation>
     </message>
+    <message>
+        <source>成分</source>
+        <translation>Component</translation>
+    </message>
+    <message>
+        <source>最大</source>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>最小</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>[応力 (MPa)]</source>
+        <translation>[Stress (MPa)]</translation>
+    </message>
+    <message>
+        <source>[応力の包絡 (MPa)]</source>
+        <translation>[Stress envelope (MPa)]</translation>
+    </message>
+    <message>
+        <source>応力: Vx, Vy, T によるせん断応力はまだ計算されません。tau_zx, tau_zy, tau, sigma_vm, sigma_1, sigma_3 は null (&quot;-&quot;) です。</source>
+        <translation>Stress: the shear stresses from Vx, Vy and T are not computed yet. tau_zx, tau_zy, tau, sigma_vm, sigma_1 and sigma_3 are null (&quot;-&quot;).</translation>
+    </message>
 </context>
 <context>
     <name>Commands</name>
@@ -702,6 +726,45 @@
     </message>
 </context>
 <context>
+    <name>LoadCaseFile</name>
+    <message>
+        <source>%1 行目: %2</source>
+        <translation>Line %1: %2</translation>
+    </message>
+    <message>
+        <source>引用符が閉じていません。</source>
+        <translation>A quote is not closed.</translation>
+    </message>
+    <message>
+        <source>見出し「%1」は N, Mx, My, Vx, Vy, T のどれでもありません。</source>
+        <translation>The heading &quot;%1&quot; is none of N, Mx, My, Vx, Vy, T.</translation>
+    </message>
+    <message>
+        <source>見出し「%1」が2回あります。</source>
+        <translation>The heading &quot;%1&quot; appears twice.</translation>
+    </message>
+    <message>
+        <source>項目が%1個あります（%2個のはずです）。</source>
+        <translation>The line has %1 fields (%2 expected).</translation>
+    </message>
+    <message>
+        <source>荷重ケースが%1を超えます。</source>
+        <translation>More than %1 load cases.</translation>
+    </message>
+    <message>
+        <source>名前が%1バイトを超えます。</source>
+        <translation>The name is longer than %1 bytes.</translation>
+    </message>
+    <message>
+        <source>%1 の「%2」は数値ではありません。</source>
+        <translation>%1: &quot;%2&quot; is not a number.</translation>
+    </message>
+    <message>
+        <source>荷重ケースがありません。</source>
+        <translation>No load cases.</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>ソフトを終了します。よろしいですか？</source>
@@ -1135,6 +1198,17 @@ It has been removed from the recent files.</translation>
     </message>
 </context>
 <context>
+    <name>SectionStress</name>
+    <message>
+        <source>応力: 断面の輪郭がないため計算できません。</source>
+        <translation>Stress: the section has no outline; no stresses can be computed.</translation>
+    </message>
+    <message>
+        <source>応力: 断面積または Ix·Iy − Ixy² が正でないため計算できません。</source>
+        <translation>Stress: the area or Ix·Iy − Ixy² is not positive; no stresses can be computed.</translation>
+    </message>
+</context>
+<context>
     <name>SelectionScalingDialog</name>
     <message>
         <source>基点及び尺度には数値を入力して下さい。</source>
@@ -1317,6 +1391,17 @@ Are you sure?</translation>
     <message>
         <source>上の行に頂点がないため、入力した長さの頂点を挿入できません。</source>
         <translation>There is no vertex in the row above, so no vertex at the entered length can be inserted.</translation>
+    </message>
+</context>
+<context>
+    <name>WindowLayout</name>
+    <message>
+        <source>断面</source>
+        <translation>Section</translation>
+    </message>
+    <message>
+        <source>応力</source>
+        <translation>Stress</translation>
     </message>
 </context>
 <context>
@@ -2019,6 +2104,96 @@ The last step is shortened so that the arc ends at the end of the range.</transl
     <message>
         <source>挿入座標</source>
         <translation>Insert at</translation>
+    </message>
+</context>
+<context>
+    <name>kuvanto::StressPanel</name>
+    <message>
+        <source>力</source>
+        <translation>Force</translation>
+    </message>
+    <message>
+        <source>モーメント</source>
+        <translation>Moment</translation>
+    </message>
+    <message>
+        <source>表示</source>
+        <translation>Show</translation>
+    </message>
+    <message>
+        <source>名前</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>追加</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>削除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>読み込み...</source>
+        <translation>Read...</translation>
+    </message>
+    <message>
+        <source>書き出し...</source>
+        <translation>Write...</translation>
+    </message>
+    <message>
+        <source>符号 (右ねじ): 引張が正。Mx &gt; 0 (ベクトル +x 向き) は +y 側が引張、My &gt; 0 (ベクトル +y 向き) は +x 側が圧縮。Vx, Vy はせん断中心を通り、T &gt; 0 は +z から見て反時計回り。応力は MPa (座標 mm)。</source>
+        <translation>Signs (right-hand rule): tension positive. Mx &gt; 0 (vector along +x) puts +y in tension, My &gt; 0 (vector along +y) puts +x in compression. Vx, Vy act through the shear centre; T &gt; 0 turns counter-clockwise seen from +z. Stresses in MPa (coordinates in mm).</translation>
+    </message>
+    <message>
+        <source>荷重ケースファイルを選択して下さい。</source>
+        <translation>Choose a load-case file.</translation>
+    </message>
+    <message>
+        <source>荷重ケースファイルの書き出し</source>
+        <translation>Write the load-case file</translation>
+    </message>
+    <message>
+        <source>荷重ケースがありません。</source>
+        <translation>No load cases.</translation>
+    </message>
+    <message>
+        <source>断面の計算ができません。</source>
+        <translation>The section cannot be computed.</translation>
+    </message>
+    <message>
+        <source>全ケースの包絡 (%1): -</source>
+        <translation>Envelope of all cases (%1): -</translation>
+    </message>
+    <message>
+        <source>全ケースの包絡 (%1): 最大 %2 MPa (%3)、最小 %4 MPa (%5)</source>
+        <translation>Envelope of all cases (%1): max %2 MPa (%3), min %4 MPa (%5)</translation>
+    </message>
+</context>
+<context>
+    <name>kuvanto::StressView</name>
+    <message>
+        <source>%1 (MPa)</source>
+        <translation>%1 (MPa)</translation>
+    </message>
+    <message>
+        <source>断面がありません。</source>
+        <translation>No section.</translation>
+    </message>
+    <message>
+        <source>Vx, Vy, T によるせん断応力はまだ計算されません。</source>
+        <translation>The shear stresses from Vx, Vy and T are not computed yet.</translation>
+    </message>
+    <message>
+        <source>最大 %1</source>
+        <translation>max %1</translation>
+    </message>
+    <message>
+        <source>最小 %1</source>
+        <translation>min %1</translation>
+    </message>
+    <message>
+        <source>%1 で %2 = %3 MPa</source>
+        <translation>%2 = %3 MPa at %1</translation>
     </message>
 </context>
 <context>

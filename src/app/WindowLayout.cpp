@@ -10,10 +10,12 @@
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTabBar>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 #include "app/FigurePage.h"
 #include "app/SharedColumnWidths.h"
+#include "app/StressPanel.h"
 #include "app/TabRules.h"
 #include "app/TorsionPanel.h"
 #include "canvas/SectionCanvas.h"
@@ -131,7 +133,14 @@ WindowLayout WindowLayout::build(QMainWindow& window, Workspace& work) {
                                           work.colors, ui.resultFrame);
     // Below the drawing: Poisson's ratio and the progress of the torsion analysis.
     auto* diagramColumn = new QVBoxLayout;
-    diagramColumn->addWidget(ui.resultDiagram, 1);
+    // The drawing shares its place with the loads panel and its stress picture.
+    auto* diagramTabs = new QTabWidget(ui.resultFrame);
+    diagramTabs->setObjectName(QStringLiteral("Result_Views"));
+    diagramTabs->setDocumentMode(true);
+    diagramTabs->addTab(ui.resultDiagram, QCoreApplication::translate("WindowLayout", "断面"));
+    diagramTabs->addTab(new StressPanel(work, diagramTabs),
+                        QCoreApplication::translate("WindowLayout", "応力"));
+    diagramColumn->addWidget(diagramTabs, 1);
     ui.torsionPanel = new TorsionPanel(work, ui.resultFrame);
     diagramColumn->addWidget(ui.torsionPanel);
     resultLayout->addLayout(diagramColumn, 2);

@@ -525,6 +525,129 @@ private slots:
         QVERIFY(unknown.err.contains("--lang"));
     }
 
+    // --loads on the rectangle with a hole (A = 15000, Ix = 6.25e7, Iy = 1.5625e7, centroid
+    // (50, 100)): N/A = 100000/15000, Mx·100/Ix = 32, My·50/Iy = 16 with a negative My putting
+    // +x in tension, so σ_zz runs from 6.667 − 48 at (0, 0) to 6.667 + 48 at (100, 200). Without
+    // shear actions every component is given; with one, those that need the shear are null and
+    // a notice says so.
+    void stressOfOneCase_data() {
+        QTest::addColumn<QString>("loads");
+        QTest::addColumn<bool>("shear");
+        QTest::newRow("N Mx My") << QStringLiteral("N=1e5,Mx=2e7,My=-5e6") << false;
+        QTest::newRow("with Vy") << QStringLiteral("My=-5e6,Vy=2000,N=1e5,Mx=2e7") << true;
+        QTest::newRow("with T") << QStringLiteral("N=1e5,Mx=2e7,My=-5e6,T=1") << true;
+    }
+    void stressOfOneCase() {
+        QFETCH(QString, loads);
+        QFETCH(bool, shear);
+        const Outcome run = runCalc({QStringLiteral("--json"), QStringLiteral("--loads"), loads,
+                                     Fixture(QStringLiteral("rectangle-with-hole.csv"))});
+        QCOMPARE(run.status, 0);
+        const QJsonObject stress =
+            QJsonDocument::fromJson(run.out).object().value("stress").toObject();
+        QCOMPARE(stress.value("unit").toString(), QStringLiteral("MPa"));
+        const QJsonObject sigma = stress.value("sigma_zz").toObject();
+        QCOMPARE(sigma.value("max").toDouble(), 1e5 / 15000 + 48);
+        QCOMPARE(sigma.value("max_at").toArray(), (QJsonArray{100, 200}));
+        QCOMPARE(sigma.value("min").toDouble(), 1e5 / 15000 - 48);
+        QCOMPARE(sigma.value("min_at").toArray(), (QJsonArray{0, 0}));
+        for (const char* key : {"tau_zx", "tau_zy", "tau", "sigma_vm", "sigma_1", "sigma_3"})
+            QVERIFY2(stress.value(key).isNull() == shear, key);
+        QCOMPARE(run.err.contains("tau_zx"), shear);
+        if (!shear) {
+            QCOMPARE(stress.value("tau").toObject().value("max").toDouble(), 0.0);
+            QCOMPARE(stress.value("sigma_vm").toObject().value("max").toDouble(),
+                     sigma.value("max").toDouble());
+            QCOMPARE(stress.value("sigma_vm").toObject().value("min").toDouble(), 0.0);
+            QCOMPARE(stress.value("sigma_3").toObject().value("min").toDouble(),
+                     sigma.value("min").toDouble());
+        }
+        QCOMPARE(stress.value("loads").toObject().value("Mx").toDouble(), 2e7);
+        QVERIFY(stress.value("neutral_axis").toObject().contains("direction"));
+        // Without --json the text output ends with the block.
+        const Outcome text = runCalc(
+            {QStringLiteral("--loads"), loads, Fixture(QStringLiteral("rectangle-with-hole.csv"))});
+        QCOMPARE(text.status, 0);
+        QVERIFY(text.out.contains("\n[応力 (MPa)]\n"));
+        QVERIFY(
+            text.out.contains(shear ? "\nsigma_vm\t-\t-" : "\nsigma_vm\t54.6666666666667\t100"));
+    }
+
+    // --loads-file runs every case and adds the envelope with the case of each extreme;
+    // --stress-csv writes every sampled point of every case.
+    void stressOfLoadCases() {
+        const QString cases = Input("name,N,Mx\ntension,150000,0\n\"bending, strong\",0,6.25e7\n");
+        const QString csv = dir_.filePath(QStringLiteral("stress.csv"));
+        const Outcome run = runCalc({QStringLiteral("--json"), QStringLiteral("--loads-file"),
+                                     cases, QStringLiteral("--stress-csv"), csv,
+                                     Fixture(QStringLiteral("rectangle-with-hole.csv"))});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.err, QByteArray());
+        const QJsonObject stress =
+            QJsonDocument::fromJson(run.out).object().value("stress").toObject();
+        const QJsonArray list = stress.value("cases").toArray();
+        QCOMPARE(list.size(), 2);
+        QCOMPARE(list[1].toObject().value("name").toString(), QStringLiteral("bending, strong"));
+        // 10 MPa everywhere; ±100 MPa at the top and bottom fibres.
+        QCOMPARE(list[0].toObject().value("sigma_zz").toObject().value("min").toDouble(), 10.0);
+        const QJsonObject envelope =
+            stress.value("envelope").toObject().value("sigma_zz").toObject();
+        QCOMPARE(envelope.value("max").toDouble(), 100.0);
+        QCOMPARE(envelope.value("max_case").toString(), QStringLiteral("bending, strong"));
+        QCOMPARE(envelope.value("min").toDouble(), -100.0);
+        QCOMPARE(stress.value("envelope")
+                     .toObject()
+                     .value("sigma_vm")
+                     .toObject()
+                     .value("min")
+                     .toDouble(),
+                 0.0);
+
+        QFile file(csv);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QList<QByteArray> lines = file.readAll().split('\n');
+        QCOMPARE(lines.value(0),
+                 QByteArray("case,x,y,sigma_zz,tau_zx,tau_zy,tau,sigma_vm,sigma_1,sigma_3"));
+        QVERIFY(lines.contains("tension,100,200,10,0,0,0,10,10,0"));
+        QVERIFY(lines.contains("\"bending, strong\",100,200,100,0,0,0,100,100,0"));
+    }
+
+    // Loads that do not read, and load-case files that do not, end in a usage error naming the
+    // reason; no CSV is written.
+    void stressRefusals_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QByteArray>("reason");
+        const QString cases = QStringLiteral("@cases");
+        QTest::newRow("unknown action") << QStringList{"--loads", "N=1,Q=2"} << QByteArray("Q");
+        QTest::newRow("not a number") << QStringList{"--loads", "Mx=1e999"} << QByteArray("Mx");
+        QTest::newRow("no actions") << QStringList{"--loads"} << QByteArray("--loads");
+        QTest::newRow("both") << QStringList{"--loads", "N=1", "--loads-file", cases}
+                              << QByteArray("exclude");
+        QTest::newRow("csv without loads")
+            << QStringList{"--stress-csv", "@csv"} << QByteArray("--stress-csv");
+        QTest::newRow("damaged file")
+            << QStringList{"--loads-file", cases, "--stress-csv", "@csv"} << QByteArray("3 行目");
+        QTest::newRow("missing file")
+            << QStringList{"--loads-file", "@missing"} << QByteArray("missing.csv");
+    }
+    void stressRefusals() {
+        QFETCH(QStringList, args);
+        QFETCH(QByteArray, reason);
+        const QString cases = Input("name,N\na,1\nb,x\n");
+        const QString csv = dir_.filePath(QStringLiteral("refused.csv"));
+        for (QString& arg : args) {
+            if (arg == QLatin1String("@cases")) arg = cases;
+            if (arg == QLatin1String("@csv")) arg = csv;
+            if (arg == QLatin1String("@missing"))
+                arg = dir_.filePath(QStringLiteral("missing.csv"));
+        }
+        args << Fixture(QStringLiteral("rectangle-with-hole.csv"));
+        const Outcome run = runCalc(args);
+        QCOMPARE(run.status, 2);
+        QVERIFY2(run.err.contains(reason), run.err.constData());
+        QVERIFY(!QFile::exists(csv));
+    }
+
     void help() {
         const Outcome run = runCalc({QStringLiteral("--help")});
         QCOMPARE(run.status, 0);

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "CalcJson.h"
+#include "CalcStress.h"
 #include "CalcTorsion.h"
 #include "core/base/NumberText.h"
 #include "core/section/Calculation.h"
@@ -22,8 +23,10 @@
 #include "core/table/CoordTable.h"
 #include "core/torsion/TorsionRows.h"
 #include "io/CoordCsv.h"
+#include "io/LoadCaseFile.h"
 #include "io/ResultExport.h"
 #include "io/ResultTexts.h"
+#include "io/SafeWrite.h"
 #include "io/ShippedLibrary.h"
 #include "io/TextFile.h"
 
@@ -121,6 +124,31 @@ std::optional<CalcOptions> CalcTool::parseArgs(const QStringList& args, QString*
                 return fail(
                     QStringLiteral("--mesh-size: %1 is not a positive number").arg(Quoted(value)));
             torsionSetting = true;
+        } else if (arg == QLatin1String("--loads") || arg.startsWith(QLatin1String("--loads="))) {
+            if (arg == QLatin1String("--loads") && i + 1 >= args.size())
+                return fail(QStringLiteral("--loads needs the actions, for example N=1000,Mx=2e6"));
+            const QString value = arg == QLatin1String("--loads") ? args[++i] : arg.mid(8);
+            LoadCase loads;
+            loads.name = "loads";
+            std::string reason;
+            if (options.loads) return fail(QStringLiteral("--loads given twice"));
+            if (!parseLoadActions(value.toStdString(), loads, &reason))
+                return fail(QStringLiteral("--loads: %1").arg(QString::fromStdString(reason)));
+            options.loads = loads;
+        } else if (arg == QLatin1String("--loads-file") ||
+                   arg.startsWith(QLatin1String("--loads-file="))) {
+            if (arg == QLatin1String("--loads-file") && i + 1 >= args.size())
+                return fail(QStringLiteral("--loads-file needs a file of load cases"));
+            options.loadsFile = arg == QLatin1String("--loads-file") ? args[++i] : arg.mid(13);
+            if (options.loadsFile.isEmpty())
+                return fail(QStringLiteral("--loads-file needs a file of load cases"));
+        } else if (arg == QLatin1String("--stress-csv") ||
+                   arg.startsWith(QLatin1String("--stress-csv="))) {
+            if (arg == QLatin1String("--stress-csv") && i + 1 >= args.size())
+                return fail(QStringLiteral("--stress-csv needs an output file"));
+            options.stressCsv = arg == QLatin1String("--stress-csv") ? args[++i] : arg.mid(13);
+            if (options.stressCsv.isEmpty() || options.stressCsv.startsWith(QLatin1Char('-')))
+                return fail(QStringLiteral("--stress-csv needs an output file"));
         } else if (arg == QLatin1String("--json")) {
             options.json = true;
         } else if (arg == QLatin1String("--lang") || arg.startsWith(QLatin1String("--lang="))) {
@@ -151,6 +179,12 @@ std::optional<CalcOptions> CalcTool::parseArgs(const QStringList& args, QString*
     if (options.help) return options;
     if (torsionSetting && !options.torsion)
         return fail(QStringLiteral("--nu and --mesh-size need --torsion"));
+    if (options.loads && !options.loadsFile.isEmpty())
+        return fail(QStringLiteral("--loads and --loads-file exclude each other"));
+    if (!options.stressCsv.isEmpty() && !options.loads && options.loadsFile.isEmpty())
+        return fail(QStringLiteral("--stress-csv needs --loads or --loads-file"));
+    if (options.library && (options.loads || !options.loadsFile.isEmpty()))
+        return fail(QStringLiteral("--library takes no loads"));
     if (options.library || !options.shape.isEmpty()) {
         if (options.library && !options.shape.isEmpty())
             return fail(QStringLiteral("--library and --shape exclude each other"));
@@ -172,6 +206,7 @@ std::string CalcTool::helpText() {
            "       kuvanto-calc [DXF options] [--density RHO] [--json] [--torsion ...] "
            "DRAWING.dxf\n"
            "       kuvanto-calc [--density RHO] [--json] [--torsion ...] --shape NAME\n"
+           "       kuvanto-calc [--loads ACTIONS | --loads-file CASES] [--stress-csv OUT] FILE\n"
            "       kuvanto-calc --library\n"
            "\n"
            "Computes the section properties of the figures in the coordinate file FILE and\n"
@@ -241,6 +276,41 @@ std::string CalcTool::helpText() {
            "  --mesh-size H  largest element edge in the units of the coordinates (default:\n"
            "                 half of twice the area over the perimeter, about half the wall\n"
            "                 thickness). Also written --mesh-size=H.\n"
+           "  --loads N=...,Mx=...,My=...,Vx=...,Vy=...,T=...\n"
+           "                 the stresses of one load case on the combined section,\n"
+           "                 forces in N and moments in N*mm (actions left out are 0),\n"
+           "                 stresses in MPa for coordinates in mm. Signs by the\n"
+           "                 right-hand rule: tension positive; a positive Mx (vector\n"
+           "                 along +x) puts the fibres at +y in tension; a positive My\n"
+           "                 (vector along +y) puts the fibres at +x in compression; Vx\n"
+           "                 and Vy act through the shear centre; a positive T turns\n"
+           "                 counter-clockwise seen from +z. The JSON gets an object\n"
+           "                   \"stress\": {\"unit\", \"loads\", \"sigma_zz\", \"tau_zx\",\n"
+           "                     \"tau_zy\", \"tau\", \"sigma_vm\", \"sigma_1\", \"sigma_3\",\n"
+           "                     \"neutral_axis\": {\"point\", \"direction\"}}\n"
+           "                 each component {\"max\", \"max_at\": [x, y], \"min\",\n"
+           "                 \"min_at\": [x, y]}; the text output a block \"[応力 (MPa)]\".\n"
+           "                 sigma_zz is exact (biaxial bending with the product of\n"
+           "                 inertia), its extremes taken on the material's outline. The\n"
+           "                 shear stresses from Vx, Vy and T are not computed yet: with\n"
+           "                 any of them non-zero, tau_zx, tau_zy, tau, sigma_vm, sigma_1\n"
+           "                 and sigma_3 are null (\"-\") and a notice goes to standard\n"
+           "                 error; with all three zero the shear is zero and every\n"
+           "                 component is given. --loads does not compute --torsion.\n"
+           "  --loads-file CASES.csv\n"
+           "                 the same for every case of a load-case file (header\n"
+           "                 \"name,N,Mx,My,Vx,Vy,T\", one case a line, N and N*mm): the\n"
+           "                 JSON \"stress\" holds \"cases\": [{\"name\", ...}] and\n"
+           "                 \"envelope\": {component: {\"max\", \"max_at\", \"max_case\",\n"
+           "                 \"min\", \"min_at\", \"min_case\"}}, the text output a block\n"
+           "                 per case and \"[応力の包絡 (MPa)]\". A file with any line\n"
+           "                 that does not read is refused (exit status 2).\n"
+           "  --stress-csv OUT\n"
+           "                 also write the stresses at every sampled point (the\n"
+           "                 vertices of the material's outline, where its edges cross\n"
+           "                 and where sigma_zz changes sign along it) to OUT:\n"
+           "                   case,x,y,sigma_zz,tau_zx,tau_zy,tau,sigma_vm,sigma_1,sigma_3\n"
+           "                 with an empty field for a component not computed.\n"
            "  --library      list the shipped library: per category a line\n"
            "                   CATEGORY<TAB>DATA-FILE\n"
            "                 followed by its part names, one a line, indented by two blanks.\n"
@@ -378,7 +448,8 @@ int CalcTool::calculate(const CalcOptions& options, const CoordTable& add,
     ResultTable result;
     resetResultTable(result);
     std::vector<ColumnValues> values;
-    if (!runCalculation(add, subtracted, result, options.json ? &values : nullptr)) {
+    const bool stresses = options.loads || !options.loadsFile.isEmpty();
+    if (!runCalculation(add, subtracted, result, options.json || stresses ? &values : nullptr)) {
         writeLine(err,
                   QCoreApplication::translate("ResultTable", kFailureMessage.data()).toStdString());
         return kExitCalcFailed;
@@ -408,6 +479,41 @@ int CalcTool::calculate(const CalcOptions& options, const CoordTable& add,
     }
     const bool torsionOk = !torsion || torsion->status == TorsionStatus::Ok;
 
+    // The stresses of the load cases from the combined section (the last column).
+    std::optional<StressRun> stress;
+    if (stresses) {
+        std::vector<LoadCase> cases;
+        if (options.loads) {
+            cases.push_back(*options.loads);
+        } else {
+            QString readError;
+            std::optional<std::vector<LoadCase>> read =
+                LoadCaseFile::read(options.loadsFile, &readError);
+            if (!read) {
+                writeLine(err, oneLine(("kuvanto-calc: " + readError).toStdString()));
+                return kExitUsage;
+            }
+            cases = std::move(*read);
+        }
+        stress = CalcStress::run(add, subtracted, values.back().values, cases,
+                                 options.loads == std::nullopt);
+        for (const SectionStress& c : stress->cases)
+            if (c.status() != StressStatus::Ok) {
+                writeLine(err, shownText("SectionStress", SectionStress::message(c.status())));
+                break;
+            }
+        const std::string notice = CalcStress::notice(*stress);
+        if (!notice.empty()) writeLine(err, notice);
+        if (!options.stressCsv.isEmpty() && stress->ok()) {
+            QString writeError;
+            if (!writeFileSafely(options.stressCsv, CalcStress::csv(*stress), &writeError)) {
+                writeLine(err, oneLine(("kuvanto-calc: " + writeError).toStdString()));
+                return kExitOutputFailed;
+            }
+        }
+    }
+    const bool stressOk = !stress || stress->ok();
+
     if (options.json) {
         QJsonObject extra;
         if (torsion) {
@@ -421,6 +527,7 @@ int CalcTool::calculate(const CalcOptions& options, const CoordTable& add,
             extra.insert(QStringLiteral("torsion"),
                          torsionOk ? CalcTorsion::jsonObject(torsion->result) : failed);
         }
+        if (stress) extra.insert(QStringLiteral("stress"), CalcStress::jsonObject(*stress));
         Write(out, CalcJson::text(result, values, options.density, mass, extra));
     } else {
         std::string lines = unixLines(exportResultText(shownTable(result)));
@@ -428,9 +535,10 @@ int CalcTool::calculate(const CalcOptions& options, const CoordTable& add,
         if (mass)
             lines += QCoreApplication::translate("CalcTool", kMassLabel).toStdString() + '\t' +
                      *mass + '\t' + kMassUnit + '\n';
+        if (stress && stress->ok()) lines += CalcStress::text(*stress);
         Write(out, lines);
     }
-    return torsionOk ? kExitOk : kExitCalcFailed;
+    return torsionOk && stressOk ? kExitOk : kExitCalcFailed;
 }
 
 }  // namespace kuvanto

@@ -13,6 +13,7 @@
 
 #include "CalcDxf.h"
 #include "core/section/ResultTable.h"
+#include "core/stress/LoadCase.h"
 #include "core/table/CoordTable.h"
 #include "io/InterfaceLanguage.h"
 
@@ -30,6 +31,9 @@ struct CalcOptions {
     double poissonRatio = 0.3;      // --nu
     double meshSize = 0;            // --mesh-size: largest element edge; 0 for the default
     Language language = Language::Japanese;  // --lang
+    std::optional<LoadCase> loads;           // --loads N=...,Mx=...: one load case
+    QString loadsFile;                       // --loads-file CASES.csv: every case and the envelope
+    QString stressCsv;                       // --stress-csv OUT: the sampled points' stresses
 };
 
 class CalcTool {

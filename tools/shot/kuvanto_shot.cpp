@@ -10,6 +10,9 @@
 // the section into a PDF file, as printing to "PDFファイル" does, without a dialog.
 // kuvanto-shot OUT.txt --export FILE: the same, writing the result export instead.
 // --lang ja|en, with any of these, chooses the interface language (Japanese when not given).
+// --stress ACTIONS (for example N=1e5,Mx=2e7) shows the result tab with the loads panel holding
+// that one case and its stress picture; --component KEY (sigma_zz, sigma_vm, ...) chooses the
+// component shown.
 // --torsion adds the torsion and shear block to the sheet and the export, and shows a figure tab
 // after the result tab has computed it (the canvas then marks the shear centre).
 // Output files are written through the program's safe writer under exactly the names given (a
@@ -22,6 +25,7 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QStringList>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <memory>
@@ -31,8 +35,10 @@
 #include "app/JapaneseFonts.h"
 #include "app/MainWindow.h"
 #include "app/PrintSheet.h"
+#include "app/StressPanel.h"
 #include "app/TorsionPanel.h"
 #include "app/WindowEditing.h"
+#include "core/stress/LoadCase.h"
 #include "editing/CoordTableEditor.h"
 #include "editing/Messenger.h"
 #include "editing/Workspace.h"
@@ -67,6 +73,7 @@ int usage() {
         stderr,
         "usage: kuvanto-shot OUT.png [--lang ja|en] [--tab 1|2|3] [--torsion] [--rows A-B] "
         "[--dialog NAME|list] [FILE]\n"
+        "       kuvanto-shot OUT.png [--lang ja|en] --stress ACTIONS [--component KEY] FILE\n"
         "       kuvanto-shot OUT.png --library PART\n"
         "       kuvanto-shot SHEET.pdf --print [--torsion] FILE\n"
         "       kuvanto-shot OUT.txt --export [--torsion] FILE\n");
@@ -200,6 +207,8 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     bool torsion = false;
+    std::optional<kuvanto::LoadCase> loads;
+    kuvanto::StressComponent component = kuvanto::StressComponent::NormalZ;
     while (!args.isEmpty()) {
         const QString arg = args.takeFirst();
         if (arg == QLatin1String("--print")) {
@@ -211,6 +220,24 @@ int main(int argc, char* argv[]) {
             part = args.takeFirst();
         } else if (arg == QLatin1String("--torsion")) {
             torsion = true;
+        } else if (arg == QLatin1String("--stress")) {
+            if (args.isEmpty()) return usage();
+            loads.emplace();
+            loads->name = "1";
+            if (!kuvanto::parseLoadActions(args.takeFirst().toStdString(), *loads, nullptr))
+                return usage();
+            tab = 3;
+        } else if (arg == QLatin1String("--component")) {
+            if (args.isEmpty()) return usage();
+            const QString key = args.takeFirst();
+            bool known = false;
+            for (const kuvanto::StressComponentEntry& entry : kuvanto::kStressComponents)
+                if (key ==
+                    QLatin1String(entry.key.data(), static_cast<qsizetype>(entry.key.size()))) {
+                    component = entry.component;
+                    known = true;
+                }
+            if (!known) return usage();
         } else if (arg == QLatin1String("--tab")) {
             if (args.isEmpty()) return usage();
             bool ok = false;
@@ -261,6 +288,16 @@ int main(int argc, char* argv[]) {
     }
     window.selectTab(tab - 1);
     if (tab == 3) window.torsionPanel()->waitForResults(kTorsionWait);
+    if (loads) {
+        // The loads panel in front of the drawing, with the one case.
+        auto* views = window.findChild<QTabWidget*>(QStringLiteral("Result_Views"));
+        auto* panel = window.findChild<kuvanto::StressPanel*>();
+        if (!views || !panel) return 1;
+        views->setCurrentWidget(panel);
+        panel->setCases({*loads});
+        panel->showComponent(component);
+        panel->refresh();
+    }
     kuvanto::CoordTable& grid = tab == 2 ? window.work().subtractedGrid : window.work().addGrid;
     if (firstRow > 0) {
         grid.setRow(std::min(firstRow, grid.rows() - 1));

@@ -1,0 +1,83 @@
+// The stresses of one load case over a section: every component at the points where they are
+// sampled, and each component's largest and smallest value with the point where it occurs.
+//
+// The normal stress is linear, so its extremes lie at the ends of the material's outline
+// segments; the points where it changes sign along the outline are sampled as well, so that the
+// smallest von Mises stress (zero on the neutral axis) is found too. The shear stresses need the
+// shear and warping functions of the finite-element analysis: without them a load case with Vx,
+// Vy or T leaves every component that depends on the shear uncomputed, while a case without them
+// has exactly zero shear, and all components follow from σ_zz.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "core/base/Point.h"
+#include "core/stress/LoadCase.h"
+#include "core/stress/NormalStress.h"
+#include "core/stress/SectionBoundary.h"
+#include "core/stress/StressComponents.h"
+
+namespace kuvanto {
+
+// The largest and smallest value of one component and where they occur.
+struct StressExtremes {
+    double max = 0;
+    Point maxAt;
+    double min = 0;
+    Point minAt;
+};
+
+enum class StressStatus {
+    Ok,
+    NoSection,    // no outline to sample, or coordinates that are not finite
+    NoStiffness,  // an area or Ix·Iy − Ixy² that is not positive
+};
+
+class SectionStress {
+public:
+    // The stresses of `loads` over the section with the given outline and properties.
+    static SectionStress compute(const std::vector<BoundarySegment>& boundary,
+                                 const BendingProperties& section, const LoadCase& loads);
+
+    StressStatus status() const { return status_; }
+    const LoadCase& loads() const { return loads_; }
+
+    // Whether the component has values: σ_zz always (when the status is Ok), the others only
+    // when the case has no shear actions.
+    bool has(StressComponent component) const {
+        return !values_[static_cast<std::size_t>(component)].empty();
+    }
+    // The sampled points in the order of the outline (a point where two pieces of the outline
+    // meet out of order may appear twice).
+    const std::vector<Point>& points() const { return points_; }
+    // The values at points(), one per point; empty when the component was not computed.
+    const std::vector<double>& values(StressComponent component) const {
+        return values_[static_cast<std::size_t>(component)];
+    }
+    std::optional<StressExtremes> extremes(StressComponent component) const;
+
+    // The normal stress field itself (for drawing it anywhere in the section); nothing unless Ok.
+    const std::optional<NormalStress>& normal() const { return normal_; }
+    std::optional<NeutralAxis> neutralAxis() const {
+        return normal_ ? normal_->neutralAxis() : std::nullopt;
+    }
+
+    // The component's value where the normal stress is `sigma` and the shear is zero.
+    static double valueWithoutShear(StressComponent component, double sigma);
+
+    // A one-line reason for a status other than Ok (a Japanese source text marked for
+    // translation with the context "SectionStress").
+    static std::string_view message(StressStatus status);
+
+private:
+    StressStatus status_ = StressStatus::NoSection;
+    LoadCase loads_;
+    std::optional<NormalStress> normal_;
+    std::vector<Point> points_;
+    std::array<std::vector<double>, kStressComponentCount> values_;
+};
+
+}  // namespace kuvanto

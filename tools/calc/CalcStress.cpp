@@ -1,0 +1,217 @@
+// The calculator's stress outputs from the core's per-case stresses and envelope.
+#include "CalcStress.h"
+
+#include <QCoreApplication>
+#include <QJsonArray>
+#include <charconv>
+
+#include "core/base/NumberText.h"
+#include "core/stress/SectionBoundary.h"
+
+namespace kuvanto {
+
+namespace {
+
+QString fromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QJsonArray pointArray(Point p) {
+    return QJsonArray{p.x, p.y};
+}
+
+QJsonObject loadsObject(const LoadCase& loads) {
+    QJsonObject object;
+    for (const LoadActionEntry& entry : kLoadActions)
+        object.insert(fromUtf8(entry.key), loads[entry.action]);
+    return object;
+}
+
+QJsonObject caseObject(const SectionStress& stress) {
+    QJsonObject object;
+    object.insert(QStringLiteral("loads"), loadsObject(stress.loads()));
+    for (const StressComponentEntry& entry : kStressComponents) {
+        const std::optional<StressExtremes> e = stress.extremes(entry.component);
+        if (!e) {
+            object.insert(fromUtf8(entry.key), QJsonValue());
+            continue;
+        }
+        QJsonObject component;
+        component.insert(QStringLiteral("max"), e->max);
+        component.insert(QStringLiteral("max_at"), pointArray(e->maxAt));
+        component.insert(QStringLiteral("min"), e->min);
+        component.insert(QStringLiteral("min_at"), pointArray(e->minAt));
+        object.insert(fromUtf8(entry.key), component);
+    }
+    const std::optional<NeutralAxis> axis = stress.neutralAxis();
+    if (axis) {
+        QJsonObject line;
+        line.insert(QStringLiteral("point"), pointArray(axis->point));
+        line.insert(QStringLiteral("direction"), pointArray(axis->direction));
+        object.insert(QStringLiteral("neutral_axis"), line);
+    } else {
+        object.insert(QStringLiteral("neutral_axis"), QJsonValue());
+    }
+    return object;
+}
+
+// The shortest text that reads back to the same double.
+std::string exact(double value) {
+    char number[32];
+    const auto written = std::to_chars(number, number + sizeof number, value);
+    return std::string(number, written.ptr);
+}
+
+std::string csvName(std::string_view name) {
+    std::string field;
+    const bool quote = name.find_first_of(",\"\r\n") != std::string_view::npos ||
+                       (!name.empty() && (name.front() == ' ' || name.back() == ' '));
+    for (const char c : name) {
+        if (c == '"') field += '"';
+        field += (c == '\r' || c == '\n') ? ' ' : c;
+    }
+    return quote ? '"' + field + '"' : field;
+}
+
+std::string extremesLine(std::string_view key, const std::optional<StressExtremes>& e) {
+    std::string line(key);
+    if (!e) return line + "\t-\t-\t-\t-\t-\t-\n";
+    for (const double v : {e->max, e->maxAt.x, e->maxAt.y, e->min, e->minAt.x, e->minAt.y})
+        line += '\t' + numText(v);
+    return line + '\n';
+}
+
+std::string translated(const char* text) {
+    return QCoreApplication::translate("CalcTool", text).toStdString();
+}
+
+}  // namespace
+
+bool StressRun::ok() const {
+    for (const SectionStress& stress : cases)
+        if (stress.status() != StressStatus::Ok) return false;
+    return true;
+}
+
+bool StressRun::shearLeftOut() const {
+    for (const SectionStress& stress : cases)
+        if (stress.status() == StressStatus::Ok && !stress.has(StressComponent::Shear)) return true;
+    return false;
+}
+
+StressRun CalcStress::run(const CoordTable& added, const CoordTable& subtracted,
+                          const SectionProperties& combined, const std::vector<LoadCase>& cases,
+                          bool fromFile) {
+    StressRun run;
+    run.fromFile = fromFile;
+    const std::vector<BoundarySegment> boundary =
+        materialBoundary(SectionOutline::of(added, subtracted));
+    const BendingProperties section = BendingProperties::of(combined);
+    run.cases.reserve(cases.size());
+    for (const LoadCase& loads : cases) {
+        run.cases.push_back(SectionStress::compute(boundary, section, loads));
+        run.envelope.add(run.cases.back());
+    }
+    return run;
+}
+
+QJsonObject CalcStress::jsonObject(const StressRun& run) {
+    QJsonObject stress;
+    stress.insert(QStringLiteral("unit"), QStringLiteral("MPa"));
+    if (!run.ok()) {
+        for (const SectionStress& c : run.cases)
+            if (c.status() != StressStatus::Ok) {
+                stress.insert(QStringLiteral("error"),
+                              fromUtf8(SectionStress::message(c.status())));
+                break;
+            }
+        return stress;
+    }
+    if (!run.fromFile) {
+        const QJsonObject one = caseObject(run.cases.front());
+        for (auto it = one.begin(); it != one.end(); ++it) stress.insert(it.key(), it.value());
+        return stress;
+    }
+    QJsonArray cases;
+    for (const SectionStress& c : run.cases) {
+        QJsonObject object = caseObject(c);
+        object.insert(QStringLiteral("name"), fromUtf8(c.loads().name));
+        cases.append(object);
+    }
+    stress.insert(QStringLiteral("cases"), cases);
+    QJsonObject envelope;
+    for (const StressComponentEntry& entry : kStressComponents) {
+        const std::optional<EnvelopeExtremes> e = run.envelope.of(entry.component);
+        if (!e) {
+            envelope.insert(fromUtf8(entry.key), QJsonValue());
+            continue;
+        }
+        QJsonObject component;
+        component.insert(QStringLiteral("max"), e->extremes.max);
+        component.insert(QStringLiteral("max_at"), pointArray(e->extremes.maxAt));
+        component.insert(QStringLiteral("max_case"),
+                         fromUtf8(run.cases[static_cast<std::size_t>(e->maxCase)].loads().name));
+        component.insert(QStringLiteral("min"), e->extremes.min);
+        component.insert(QStringLiteral("min_at"), pointArray(e->extremes.minAt));
+        component.insert(QStringLiteral("min_case"),
+                         fromUtf8(run.cases[static_cast<std::size_t>(e->minCase)].loads().name));
+        envelope.insert(fromUtf8(entry.key), component);
+    }
+    stress.insert(QStringLiteral("envelope"), envelope);
+    return stress;
+}
+
+std::string CalcStress::text(const StressRun& run) {
+    std::string text;
+    const std::string head = translated(QT_TRANSLATE_NOOP("CalcTool", "成分")) + '\t' +
+                             translated(QT_TRANSLATE_NOOP("CalcTool", "最大")) + "\tx\ty\t" +
+                             translated(QT_TRANSLATE_NOOP("CalcTool", "最小")) + "\tx\ty\n";
+    for (const SectionStress& stress : run.cases) {
+        text += '\n';
+        text += translated(QT_TRANSLATE_NOOP("CalcTool", "[応力 (MPa)]"));
+        if (run.fromFile) text += '\t' + csvName(stress.loads().name);
+        text += '\n' + head;
+        for (const StressComponentEntry& entry : kStressComponents)
+            text += extremesLine(entry.key, stress.extremes(entry.component));
+    }
+    if (run.fromFile) {
+        text +=
+            '\n' + translated(QT_TRANSLATE_NOOP("CalcTool", "[応力の包絡 (MPa)]")) + '\n' + head;
+        for (const StressComponentEntry& entry : kStressComponents) {
+            const std::optional<EnvelopeExtremes> e = run.envelope.of(entry.component);
+            text += extremesLine(entry.key,
+                                 e ? std::optional<StressExtremes>(e->extremes) : std::nullopt);
+        }
+    }
+    return text;
+}
+
+std::string CalcStress::csv(const StressRun& run) {
+    std::string text = "case,x,y";
+    for (const StressComponentEntry& entry : kStressComponents)
+        text += ',' + std::string(entry.key);
+    text += '\n';
+    for (const SectionStress& stress : run.cases) {
+        const std::string name = csvName(stress.loads().name);
+        for (std::size_t i = 0; i < stress.points().size(); ++i) {
+            const Point p = stress.points()[i];
+            text += name + ',' + exact(p.x) + ',' + exact(p.y);
+            for (const StressComponentEntry& entry : kStressComponents) {
+                text += ',';
+                if (stress.has(entry.component)) text += exact(stress.values(entry.component)[i]);
+            }
+            text += '\n';
+        }
+    }
+    return text;
+}
+
+std::string CalcStress::notice(const StressRun& run) {
+    if (!run.shearLeftOut()) return {};
+    return translated(QT_TRANSLATE_NOOP(
+        "CalcTool",
+        "応力: Vx, Vy, T によるせん断応力はまだ計算されません。tau_zx, tau_zy, tau, sigma_vm, "
+        "sigma_1, sigma_3 は null (\"-\") です。"));
+}
+
+}  // namespace kuvanto
