@@ -365,6 +365,10 @@ void MainWindow::refreshViews(bool redraw) {
     if (commands_) HistoryCommands::historyChanged(*this);
 }
 
+void MainWindow::recomputeShownResults() {
+    if (shownTab_ == WindowTab::result) switchToSelectedTab();
+}
+
 CoordTable* MainWindow::activeCoordTable() {
     switch (shownTab_) {
         case WindowTab::added:

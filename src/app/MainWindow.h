@@ -96,6 +96,9 @@ public:
     bool askBeforeLosingChanges(const QString& question);
     // Brings the tables, the result view and the canvas up to date with the workspace.
     void refreshViews(bool redraw = true);
+    // After the tables changed under the result tab (a drawing imported over it): the results are
+    // computed again at once, as on entering the tab.
+    void recomputeShownResults();
     // The coordinate table commands act on: the one of the figure tab shown, or null on the
     // result tab.
     CoordTable* activeCoordTable();

@@ -7,10 +7,12 @@
 // only with something to undo.
 #include <QAction>
 #include <QComboBox>
+#include <QDialog>
 #include <QLineEdit>
 #include <QTabBar>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QToolBar>
 #include <QtTest>
 
@@ -41,6 +43,7 @@ private slots:
     void undoShowsTheTabOfItsTable_data();
     void undoShowsTheTabOfItsTable();
     void undoIsEnabledOnlyWithAStep();
+    void importOnTheResultTabComputesAtOnce();
 
 private:
     QTableView* view(int tab) const {
@@ -309,6 +312,26 @@ void TestEditingSteps::undoIsEnabledOnlyWithAStep() {
     QCOMPARE(window_->work().history().undoCount(), 0);
     QVERIFY(!undo->isEnabled());
     QVERIFY(window_->command(QStringLiteral("Redo_t"))->isEnabled());
+}
+
+// A drawing imported while the result tab is shown: the tab shows the new section's results at
+// once, not an empty table until the user leaves and comes back.
+void TestEditingSteps::importOnTheResultTabComputesAtOnce() {
+    selectTabByClick(2);
+    QVERIFY(!window_->work().hasResults());
+    msg_.paths << QStringLiteral(KUVANTO_FIXTURES "/dxf/plate-with-holes.dxf");
+    QTimer accept;
+    QObject::connect(&accept, &QTimer::timeout, [] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (dialog && dialog->inherits("kuvanto::DxfImportDialog")) dialog->accept();
+    });
+    accept.start(50);
+    window_->command(QStringLiteral("Read_DXF"))->trigger();
+    accept.stop();
+    QVERIFY(window_->work().addGrid.rows() > 2);
+    QCOMPARE(window_->shownTab(), WindowTab::result);
+    QVERIFY(window_->work().hasResults());
+    QVERIFY(window_->work().resultGrid.visible());
 }
 
 QTEST_MAIN(TestEditingSteps)
