@@ -24,7 +24,7 @@ QString translated(const char* text) {
 }  // namespace
 
 CommandRegistry::CommandRegistry(QMainWindow& window, Workspace& work,
-                                 std::function<void()> beforeCommand,
+                                 std::function<void(CommandId)> beforeCommand,
                                  std::function<void()> afterSnapshot, QObject* eventFilter)
     : QObject(&window),
       work_(work),
@@ -207,7 +207,7 @@ void CommandRegistry::run(CommandId id, bool fromContextMenu) {
     const Command& row = commandRow(id);
     const bool ask = row.asking == Asking::always ||
                      (row.asking == Asking::exceptFromContextMenu && !fromContextMenu);
-    if (beforeCommand_) beforeCommand_();
+    if (beforeCommand_) beforeCommand_(id);
     const auto handler = s.handler;  // the handler may replace itself
     if (!row.changesTables) {
         handler(ask);

@@ -28,9 +28,11 @@ class CommandRegistry : public QObject {
     Q_OBJECT
 public:
     // Makes the actions, the menus of `window`'s menu bar, the four context menus and the toolbar.
-    // `beforeCommand` runs before every handler, `afterSnapshot` after a table-changing command
-    // whose change the registry recorded itself; toolbar buttons get `eventFilter` installed.
-    CommandRegistry(QMainWindow& window, Workspace& work, std::function<void()> beforeCommand,
+    // `beforeCommand` runs before every handler (given the command), `afterSnapshot` after a
+    // table-changing command whose change the registry recorded itself; toolbar buttons get
+    // `eventFilter` installed.
+    CommandRegistry(QMainWindow& window, Workspace& work,
+                    std::function<void(CommandId)> beforeCommand,
                     std::function<void()> afterSnapshot, QObject* eventFilter);
 
     // A handler that asks first or not as the command's row says (`ask`), or that takes no part
@@ -74,7 +76,7 @@ private:
     };
 
     Workspace& work_;
-    std::function<void()> beforeCommand_;
+    std::function<void(CommandId)> beforeCommand_;
     std::function<void()> afterSnapshot_;
     std::array<QAction*, kCommandCount> actions_{};
     std::array<State, kCommandCount> states_{};

@@ -66,7 +66,9 @@ void DxfCommands::importDrawing(MainWindow& window) {
     }
     DxfImportDialog dialog(DrawingImport(std::move(job->drawing)), path, window.work(), messenger,
                            &window);
-    if (dialog.exec() == QDialog::Accepted) window.refreshViews();
+    if (dialog.exec() != QDialog::Accepted) return;
+    window.refreshViews();
+    window.recomputeShownResults();
 }
 
 void DxfCommands::exportDrawing(MainWindow& window) {

@@ -38,14 +38,19 @@ void HistoryCommands::install(MainWindow& window) {
                 w->setStatus(kNothingToRedo);
                 return;
             }
+            w->showTabOfStep(w->work().history().redoneStepTables());
             w->showTableChange();
         },
         [w] { return w->work().canRedo(); });
 }
 
 void HistoryCommands::historyChanged(MainWindow& window) {
-    const bool allowed = window.shownTab() != WindowTab::result && window.work().canRedo();
-    if (window.command(CommandId::redo)->isEnabled() != allowed) window.updateCommandEnabling();
+    const bool figureTab = window.shownTab() != WindowTab::result;
+    const bool redo = figureTab && window.work().canRedo();
+    const bool undo = figureTab && window.work().canUndo();
+    if (window.command(CommandId::redo)->isEnabled() != redo ||
+        window.command(CommandId::undo)->isEnabled() != undo)
+        window.updateCommandEnabling();
     if (const int dropped = window.work().takeDroppedUndoSteps())
         window.setStatus(kDroppedSteps.arg(dropped));
     window.setWindowTitle(windowTitle(window.work().dataFileName, window.work().modified()));

@@ -49,6 +49,7 @@
 #include "editing/DirectEditDialog.h"
 #include "editing/Messenger.h"
 #include "editing/ResultTableModel.h"
+#include "editing/TableChange.h"
 #include "io/ResultTexts.h"
 #include "io/UiText.h"
 
@@ -112,7 +113,17 @@ MainWindow::MainWindow(const QString& folder, Messenger* messenger, QWidget* par
     ui_ = WindowLayout::build(*this, ws_);
     wireLayout();
     commands_ = new CommandRegistry(
-        *this, ws_, [this] { finishCellEditing(); }, [this] { reportSnapshot(); }, this);
+        *this, ws_,
+        [this](CommandId id) {
+            finishCellEditing();
+            // A freehand drawing going on becomes its own step before another command changes
+            // the tables or steps through the history; closing the figure makes it one step with
+            // the closing vertex.
+            const bool stepping = id == CommandId::undo || id == CommandId::redo;
+            if ((stepping || commandRow(id).changesTables) && id != CommandId::closeFreehandFigure)
+                recordFreehandDrawing();
+        },
+        [this] { reportSnapshot(); }, this);
     registerOwnCommands();
     editing_ = std::make_unique<WindowEditing>(*this);
     installShapeCommands(*this);
@@ -189,7 +200,9 @@ void MainWindow::registerOwnCommands() {
     on(CommandId::exportResult, &MainWindow::exportResultOnResultTab);
     on(CommandId::exitFromMenu, &MainWindow::exitProgram);
     on(CommandId::exitFromToolbar, &MainWindow::exitProgramFromToolbar);
-    on(CommandId::undo, &MainWindow::undoRestore);
+    // Undo is allowed while there is a step to undo, as redo while there is one to redo.
+    commands_->setHandler(
+        CommandId::undo, [this] { undoRestore(); }, [this] { return ws_.canUndo(); });
     on(CommandId::editAsText, &MainWindow::editCoord);
     on(CommandId::copyResult, &MainWindow::copyResult);
     on(CommandId::massPerLength, &MainWindow::openMassDialog);
@@ -295,11 +308,22 @@ void MainWindow::startFreehand() {
 
 void MainWindow::endFreehand() {
     const bool wasOn = freehand_.on();
+    if (wasOn) recordFreehandDrawing();
     freehand_.end();
     ui_.canvas->freeHandCheck()->setChecked(false);
     ui_.canvas->freeHandCheck()->hide();
     command(CommandId::freehand)->setChecked(false);
     if (wasOn) redrawSection();
+}
+
+void MainWindow::recordFreehandDrawing() {
+    // Vertices placed since the last step and not yet a step of their own; nothing else changes
+    // the tables without holding its own TableChange.
+    if (!freehand_.on() || ws_.tablesRecorded()) return;
+    TableChange drawing(ws_);
+    drawing.done();
+    drawing.end();
+    reportSnapshot();
 }
 
 void MainWindow::redrawSection() {
@@ -343,6 +367,12 @@ void MainWindow::refreshViews(bool redraw) {
         ws_.resultGrid.visible() ? static_cast<QWidget*>(ui_.resultView) : ui_.failureLabel);
     syncing_ = false;
     if (redraw) redrawSection();
+    // Undo and redo follow the history whatever changed the tables.
+    if (commands_) HistoryCommands::historyChanged(*this);
+}
+
+void MainWindow::recomputeShownResults() {
+    if (shownTab_ == WindowTab::result) switchToSelectedTab();
 }
 
 CoordTable* MainWindow::activeCoordTable() {
@@ -364,6 +394,12 @@ void MainWindow::showTableChange(int topRow) {
     if (topRow >= 0 && shownTab_ != WindowTab::result)
         view->scrollTo(view->model()->index(std::max(0, CoordTableModel::modelRow(topRow)), 0),
                        QAbstractItemView::PositionAtTop);
+}
+
+void MainWindow::showTabOfStep(const EditHistory::StepTables& step) {
+    if (step.added == step.subtracted || shownTab_ == WindowTab::result) return;
+    const WindowTab tab = step.added ? WindowTab::added : WindowTab::subtracted;
+    if (tab != shownTab_) selectTab(static_cast<int>(tab));
 }
 
 void MainWindow::syncSelectionFromViews() {
@@ -422,6 +458,11 @@ bool MainWindow::openCsvFile(const QString& path) {
     reportSnapshot();
     if (ws_.undo().writingInBackground()) snapshotWatch_->start();
     return true;
+}
+
+bool MainWindow::openStartFile(const QString& path) {
+    if (!askBeforeLosingChanges(QString())) return false;
+    return openCsvFile(path);
 }
 
 void MainWindow::writeCsv() {
@@ -484,6 +525,13 @@ void MainWindow::exitProgramFromToolbar() {
     if (askBeforeLosingChanges(kExitQuestion)) endProgram();
 }
 
+void MainWindow::endOnSignal() {
+    finishCellEditing();
+    recordFreehandDrawing();
+    ws_.endForSignal();
+    endProgram();
+}
+
 void MainWindow::endProgram() {
     ending_ = true;
     close();
@@ -508,7 +556,10 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 void MainWindow::undoRestore() {
     QString error;
-    if (!ws_.undoRestore(&error)) setStatus(kNothingToUndo);
+    if (ws_.undoRestore(&error))
+        showTabOfStep(ws_.history().undoneStepTables());
+    else
+        setStatus(kNothingToUndo);
     refreshViews();
     reportSnapshot();
 }

@@ -84,6 +84,9 @@ public:
     // Reads a coordinate file as the reading command does after its dialog; false (and a notice)
     // when the file cannot be read.
     bool openCsvFile(const QString& path);
+    // The file named on the command line: opened as above, but asked about first when the tables
+    // hold unsaved work (restored from an abnormal end), as the reading command asks.
+    bool openStartFile(const QString& path);
     // Writes the tables to a CSV file the user chooses; true when written (the changes count as
     // saved from then on).
     bool saveCsvAs();
@@ -93,6 +96,9 @@ public:
     bool askBeforeLosingChanges(const QString& question);
     // Brings the tables, the result view and the canvas up to date with the workspace.
     void refreshViews(bool redraw = true);
+    // After the tables changed under the result tab (a drawing imported over it): the results are
+    // computed again at once, as on entering the tab.
+    void recomputeShownResults();
     // The coordinate table commands act on: the one of the figure tab shown, or null on the
     // result tab.
     CoordTable* activeCoordTable();
@@ -100,6 +106,9 @@ public:
     // could not be written, and scrolls the active table so that `topRow` (when not -1) is its
     // first visible row.
     void showTableChange(int topRow = -1);
+    // After undo or redo: when the step changed only the table of the figure tab not shown, that
+    // tab is shown, so that the user sees what the step did.
+    void showTabOfStep(const EditHistory::StepTables& step);
 
     // Freehand drawing mode: its state, switching it on (the switch on the canvas shown and
     // checked, the toolbar button pressed) and off (also run by every tab switch; redraws when the
@@ -107,6 +116,9 @@ public:
     FreehandSession& freehand() { return freehand_; }
     void startFreehand();
     void endFreehand();
+    // The vertices of a freehand drawing are one undo step: taken when the drawing ends (closed
+    // or not) or when another change of the tables begins while it goes on.
+    void recordFreehandDrawing();
 
 public slots:
     // The tab switch: shows the selected tab's page, runs the calculation on the result tab and
@@ -117,6 +129,10 @@ public slots:
     void exportResult();
     void exportResultOnResultTab();
     void exitProgram();
+    // A request from outside to end (SIGTERM at a logout): the open edit and a freehand drawing
+    // are recorded, the last snapshot finished, unsaved work left for recovery at the next start,
+    // and the program ends without asking.
+    void endOnSignal();
     void exitProgramFromToolbar();
     void undoRestore();
     void editCoord();

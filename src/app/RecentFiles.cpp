@@ -40,7 +40,11 @@ QString droppedFile(const QMimeData* data) {
 }  // namespace
 
 QStringList RecentFiles::files() {
-    return QSettings().value(kSettingsKey).toStringList();
+    // A settings file may hold a longer list (written by hand or by anything else); only the
+    // newest kMaxFiles are ever shown or kept, so the menu never fills with thousands of items.
+    QStringList list = QSettings().value(kSettingsKey).toStringList();
+    if (list.size() > kMaxFiles) list.resize(kMaxFiles);
+    return list;
 }
 
 void RecentFiles::add(const QString& path) {

@@ -50,6 +50,8 @@ WindowEditing::WindowEditing(MainWindow& window)
             window_.redrawSection();
             window_.reportSnapshot();
         });
+        connect(editor, &CoordTableEditor::changeStarting, this,
+                [this] { window_.recordFreehandDrawing(); });
         connect(editor, &CoordTableEditor::marksRequested, this,
                 [this, editor](IndexRange rows) { redrawWithMarks(editor->grid(), rows); });
         connect(editor, &CoordTableEditor::contextMenuRequested, this,

@@ -10,6 +10,7 @@
 #include "app/HistoryCommands.h"
 #include "app/JapaneseFonts.h"
 #include "app/MainWindow.h"
+#include "editing/TerminationSignals.h"
 #include "io/InterfaceLanguage.h"
 #include "io/NativePath.h"
 #include "io/ShippedLibrary.h"
@@ -43,11 +44,15 @@ int main(int argc, char* argv[]) {
                 error);
     }
     kuvanto::MainWindow window(kuvanto::workFolder());
+    // A logout or shutdown asks the program to end: its work is left for the next start.
+    kuvanto::TerminationSignals termination;
+    QObject::connect(&termination, &kuvanto::TerminationSignals::requested, &window,
+                     &kuvanto::MainWindow::endOnSignal);
     window.rememberGeometry();  // size and place of the last run, from the user's settings
     window.show();
     // After an abnormal end of the previous run: its tables back, if the user wants them.
     kuvanto::HistoryCommands::offerRecovery(window);
     if (args.value(0) == QLatin1String("--")) args.removeFirst();
-    if (!args.isEmpty()) window.openCsvFile(args.first());
+    if (!args.isEmpty()) window.openStartFile(args.first());
     return app.exec();
 }

@@ -56,8 +56,11 @@ void CoordTableEditor::openEditor(const QString& typed) {
     hideEditor();
     editRow_ = r;
     editCol_ = c;
+    openedByTab_ = tabbing_;
+    changesText_ = typed.isNull() && !tabbing_;
+    appendedRow_ = r + 1 >= grid_.rows();
     // An empty row stays at the end while the last row is being filled.
-    if (r + 1 >= grid_.rows()) {
+    if (appendedRow_) {
         RowChange change;
         change.at = grid_.rows();
         change.appended = 1;
@@ -93,8 +96,14 @@ void CoordTableEditor::hideEditor() {
     closing_ = false;
 }
 
+bool CoordTableEditor::untouched() const {
+    return editRow_ < grid_.rows() &&
+           editor_->text() == QString::fromStdString(grid_.text(editRow_, editCol_));
+}
+
 bool CoordTableEditor::commitText() {
     const QString text = editor_->text();
+    if (!untouched()) emit changeStarting();
     if (EditCommands::commitCell(grid_, editRow_, editCol_, text)) return true;
     holdStatus(kNotANumber + text);
     return false;
@@ -125,8 +134,22 @@ void CoordTableEditor::closeEditor() {
     if (editor_->hasFocus()) view_->setFocus(Qt::OtherFocusReason);
     editor_->hide();
     closing_ = false;
+    // The entry row appended when the editor opened on the last row goes again when nothing was
+    // written there: an editor opened and left without typing is no change of the table.
+    const int last = grid_.rows() - 1;
+    RowChange removal;
+    if (appendedRow_ && editRow_ == last - 1 && grid_.text(editRow_, 0).empty() &&
+        grid_.text(editRow_, 1).empty() && grid_.text(last, 0).empty() &&
+        grid_.text(last, 1).empty()) {
+        removal.at = last;
+        removal.removed = 1;
+        grid_.setRows(last);
+        grid_.setRow(std::min(grid_.row(), last - 1));
+        grid_.setRowSel(std::min(grid_.rowSel(), last - 1));
+    }
+    appendedRow_ = false;
     commands_.editorClosed();
-    tableChanged();
+    tableChanged(removal);
     emit redrawRequested();
 }
 
@@ -182,6 +205,7 @@ void CoordTableEditor::copy() {
 
 void CoordTableEditor::paste() {
     finishEditing();
+    emit changeStarting();
     const QString text = QApplication::clipboard()->text();
     PasteNote note = PasteNote::none;
     const RowChange change = commands_.paste(grid_, text, &note);
@@ -192,6 +216,7 @@ void CoordTableEditor::paste() {
 
 void CoordTableEditor::deleteByKey() {
     finishEditing();
+    emit changeStarting();
     commands_.deleteByKey(grid_);
     tableChanged();
     emit redrawRequested();
@@ -236,6 +261,44 @@ bool CoordTableEditor::tableKey(QEvent* event) {
     return false;
 }
 
+bool CoordTableEditor::commitAndMove(QKeyEvent* key) {
+    if (!commitText()) return true;  // stays open for correction
+    closeEditor();
+    tabRunColumn_ = -1;
+    // The table moves its current cell from the cell just written, as for the same key with no
+    // editor open; the keys typed next go to the cell it moved to.
+    QKeyEvent again(key->type(), key->key(), key->modifiers(), key->text(), key->isAutoRepeat(),
+                    ushort(key->count()));
+    QCoreApplication::sendEvent(view_, &again);
+    return true;
+}
+
+bool CoordTableEditor::tabTo(bool forward) {
+    if (!commitText()) return true;
+    closeEditor();
+    if (forward) {
+        if (tabRunColumn_ < 0) tabRunColumn_ = editCol_;
+        // X -> Y -> the next row's X.
+        grid_.setRow(editCol_ == 0 ? editRow_ : editRow_ + 1);
+        grid_.setCol(editCol_ == 0 ? 1 : 0);
+    } else {
+        // Y -> X -> the previous row's Y; a run of Tabs ends there.
+        tabRunColumn_ = -1;
+        if (editCol_ == 0 && editRow_ <= 1) {
+            grid_.setRow(editRow_);
+            grid_.setCol(0);
+        } else {
+            grid_.setRow(editCol_ == 1 ? editRow_ : editRow_ - 1);
+            grid_.setCol(editCol_ == 1 ? 0 : 1);
+        }
+    }
+    showGridSelection();
+    tabbing_ = true;
+    openEditor();
+    tabbing_ = false;
+    return true;
+}
+
 bool CoordTableEditor::editorKey(QEvent* event) {
     if (event->type() == QEvent::FocusOut) {
         // A popup (a menu, the editor's own context menu) takes the focus only for a moment.
@@ -243,6 +306,33 @@ bool CoordTableEditor::editorKey(QEvent* event) {
         if (!closing_ && !popup && editing()) {
             commitText();
             closeEditor();
+        }
+        return false;
+    }
+    if (event->type() == QEvent::MouseButtonPress && openedByTab_ && untouched() &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        // The editor a Tab opened stands for the selected cell until something is typed: a
+        // click on it selects the cell, as on any other cell, and the next keys replace its text.
+        const int row = editRow_, col = editCol_;
+        commitText();
+        closeEditor();
+        tabRunColumn_ = -1;
+        grid_.setRow(row);
+        grid_.setCol(col);
+        grid_.setRowSel(row);
+        grid_.setColSel(col);
+        showGridSelection();
+        view_->setFocus(Qt::MouseFocusReason);
+        emit marksRequested({row, row});
+        return true;
+    }
+    if (event->type() == QEvent::ShortcutOverride) {
+        // With nothing typed, undo and redo are the table's: the editor has no text of its own
+        // to take back.
+        auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo)) && untouched()) {
+            event->ignore();
+            return true;
         }
         return false;
     }
@@ -260,24 +350,20 @@ bool CoordTableEditor::editorKey(QEvent* event) {
         case Qt::Key_Escape:
             closeEditor();
             return true;
-        case Qt::Key_Tab: {
-            if (!commitText()) return true;
-            closeEditor();
-            if (tabRunColumn_ < 0) tabRunColumn_ = editCol_;
-            // X -> Y -> the next row's X.
-            if (editCol_ == 0) {
-                grid_.setRow(editRow_);
-                grid_.setCol(1);
-            } else {
-                grid_.setRow(editRow_ + 1);
-                grid_.setCol(0);
-            }
-            showGridSelection();
-            tabbing_ = true;
-            openEditor();
-            tabbing_ = false;
-            return true;
-        }
+        case Qt::Key_Tab:
+            return tabTo(!(mods & Qt::ShiftModifier));
+        case Qt::Key_Backtab:
+            return tabTo(false);
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+            return commitAndMove(key);
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+            // In an editor opened to change the cell's text they move the caret.
+            if (changesText_ || (mods & ~Qt::ShiftModifier)) return false;
+            return commitAndMove(key);
         default:
             return false;
     }

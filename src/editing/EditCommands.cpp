@@ -3,6 +3,7 @@
 #include "editing/EditCommands.h"
 
 #include <cmath>
+#include <cstdlib>
 
 #include "core/base/NumberText.h"
 #include "core/table/ClipboardText.h"
@@ -72,6 +73,7 @@ RowChange EditCommands::insertSeparator(CoordTable& grid, bool ask) {
 }
 
 void EditCommands::deleteByKey(CoordTable& grid) {
+    TableChange tables(work_);
     deleteSelectedCells(grid);
 }
 
@@ -157,6 +159,15 @@ bool EditCommands::editCoordinate(CoordTable& grid, const QString& x, const QStr
         const std::optional<double> value = leadingNumeric(text.toStdString());
         if (value && !std::isfinite(*value)) {
             msg_.notice(kCoordinateNotFinite);
+            return false;
+        }
+        // "inf", "nan" and their kin are no numbers to the cells either; written, they would be
+        // read by the calculation as an infinite or undefined coordinate.
+        const std::string cell = text.trimmed().toStdString();
+        char* end = nullptr;
+        const double read = std::strtod(cell.c_str(), &end);
+        if (end != cell.c_str() && !std::isfinite(read)) {
+            msg_.notice(kNotANumber + text);
             return false;
         }
     }

@@ -53,7 +53,8 @@ public:
     RowChange deleteRows(CoordTable& grid, bool ask);
     // Sect_Dgrm1 (ask) / Sect_Dgrm: separator insertion and its snapshot; nothing on No.
     RowChange insertSeparator(CoordTable& grid, bool ask);
-    // The Delete key: empties the selected cells; no snapshot.
+    // The Delete key: empties the selected cells, an undo step with its snapshot when a cell held
+    // text.
     void deleteByKey(CoordTable& grid);
     // All_Del: asks first when `ask`; false when the user declined.
     bool allDelete(bool ask);

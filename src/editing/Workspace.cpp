@@ -50,9 +50,11 @@ QString Workspace::path(const QString& name) const {
 }
 
 bool Workspace::start(QString* error) {
-    // A copy of the program killed while writing leaves its temporary file behind; no later
-    // write would ever take it up again.
-    removeStaleTemporaryFiles(folder_);
+    // A copy of the program killed while writing leaves its temporary file behind, in the
+    // working folder or in the snapshot folder of a second copy; no later write would ever take
+    // it up again.
+    for (const QString& folder : SessionSlot::slotFolders(folder_))
+        removeStaleTemporaryFiles(folder);
     keepRecovery();
     resetCoordTable(addGrid, subtractedGrid);
     resetResultTable(resultGrid);
@@ -80,6 +82,12 @@ void Workspace::keepRecovery() {
     // Nothing to offer when the last run ended with empty tables.
     if (tables->add.rows() <= 2 && tables->subtracted.rows() <= 2) return;
     recovery_ = std::move(tables);
+}
+
+void Workspace::endForSignal() {
+    if (!tablesRecorded()) saveUndo();
+    undo_.finishBackground();
+    if (modified()) session_.leaveForRecovery();
 }
 
 bool Workspace::restoreRecovery() {

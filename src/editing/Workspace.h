@@ -65,7 +65,8 @@ public:
     // is reported through snapshotError() and does not stop the step.
     bool undoRestore(QString* error = nullptr);
     bool redo(QString* error = nullptr);
-    bool canUndo() const { return history_.canUndo(); }
+    // A change not yet recorded counts: undo records it first and takes it back.
+    bool canUndo() const { return history_.canUndo() || !tablesRecorded(); }
     bool canRedo() const { return history_.canRedo(); }
     // Undo steps dropped to keep the history within its memory bound since the last call.
     int takeDroppedUndoSteps() { return history_.takeDroppedSteps(); }
@@ -78,6 +79,10 @@ public:
     // Recovery after an abnormal end: whether the previous run left tables that are not empty,
     // putting them in place of the tables (an undoable step), and forgetting them.
     bool hasRecovery() const { return recovery_ != nullptr; }
+    // The program is asked to end from outside (a logout, a shutdown): the snapshot of the tables
+    // as they stand is finished on disk, and when they hold unsaved work they are left to be
+    // offered at the next start as after an abnormal end.
+    void endForSignal();
     bool restoreRecovery();
     void dropRecovery() { recovery_.reset(); }
 

@@ -42,6 +42,8 @@ namespace {
 TableAppender::RecordHandler csvRecords(const std::function<void(const std::string&)>& onSkip) {
     return [onSkip](TableAppender* section, std::string_view first, std::string_view second) {
         if (first.empty() && second.empty()) return;
+        // The number line of an undo snapshot read as a coordinate file.
+        if (first == kSnapshotNumberToken) return;
         if (first == kSeparatorToken) {
             section->add(first, second);
             return;

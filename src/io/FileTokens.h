@@ -13,5 +13,9 @@ namespace kuvanto {
 inline constexpr std::string_view kAddedSectionToken = "<<加算>>";
 inline constexpr std::string_view kSubtractedSectionToken = "<<減算>>";
 inline constexpr std::string_view kSeparatorToken = kSeparatorText;
+// The first line of an undo snapshot, "<<連番>>,N": the snapshot's number in the order its copy of
+// the program wrote them, so that the newer of the two files is known whatever the file times
+// say. Readers of the text form pass over it (it comes before the first table marker).
+inline constexpr std::string_view kSnapshotNumberToken = "<<連番>>";
 
 }  // namespace kuvanto

@@ -23,13 +23,43 @@ constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
 enum class LineKind { blank, entry, unreadable };
 
-// One line of decoded registry text (without its line end).
-LineKind parseLine(std::string_view line, RegistryEntry& entry) {
+// One line of decoded registry text (without its line end): the two fields as views into the
+// line or into the scratch strings (quoted fields), valid until the next line.
+struct LineFields {
+    std::string_view name;
+    std::string_view file;
+    std::string nameScratch;
+    std::string fileScratch;
+};
+
+LineKind parseLine(std::string_view line, LineFields& fields) {
     if (line.find_first_not_of(" \t") == std::string_view::npos) return LineKind::blank;
     FieldReader reader(line);
-    if (line.find(',') == std::string_view::npos || !reader.nextPair(entry.name, entry.file))
+    if (line.find(',') == std::string_view::npos ||
+        !reader.nextPair(fields.name, fields.file, fields.nameScratch, fields.fileScratch))
         return LineKind::unreadable;
     return LineKind::entry;
+}
+
+// Calls `take(fields)` for each registration line until it returns false; the lines end at the
+// first one that is not blank and holds no registration. False when reading stopped at such a
+// line.
+template <typename Take>
+bool forEachEntry(std::string_view utf8, Take take) {
+    LineFields fields;
+    std::size_t start = 0;
+    while (start < utf8.size()) {
+        std::size_t end = utf8.find_first_of("\r\n", start);
+        if (end == std::string_view::npos) end = utf8.size();
+        const std::string_view line = utf8.substr(start, end - start);
+        start = end + 1;
+        if (end < utf8.size() && utf8[end] == '\r' && start < utf8.size() && utf8[start] == '\n')
+            ++start;
+        const LineKind kind = parseLine(line, fields);
+        if (kind == LineKind::unreadable) return false;
+        if (kind == LineKind::entry && !take(fields)) return true;
+    }
+    return true;
 }
 
 // The file's lines as raw bytes, each with its line end (CR LF, LF or CR), split where the
@@ -60,21 +90,42 @@ std::string_view withoutLineEnd(std::string_view line) {
 
 RegistryRead LibraryRegistry::parse(std::string_view utf8) {
     RegistryRead result;
-    std::size_t start = 0;
-    while (start < utf8.size()) {
-        std::size_t end = utf8.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) end = utf8.size();
-        const std::string_view line = utf8.substr(start, end - start);
-        start = end + 1;
-        if (end < utf8.size() && utf8[end] == '\r' && start < utf8.size() && utf8[start] == '\n')
-            ++start;
-        RegistryEntry entry;
-        const LineKind kind = parseLine(line, entry);
-        if (kind == LineKind::unreadable) return result;
-        if (kind == LineKind::entry) result.entries.push_back(std::move(entry));
-    }
-    result.ok = !result.entries.empty();
+    const bool whole = forEachEntry(utf8, [&](const LineFields& fields) {
+        result.entries.push_back({std::string(fields.name), std::string(fields.file)});
+        return true;
+    });
+    result.ok = whole && !result.entries.empty();
     return result;
+}
+
+RegistryNames LibraryRegistry::names(std::string_view utf8) {
+    RegistryNames result;
+    const bool whole = forEachEntry(utf8, [&](const LineFields& fields) {
+        result.text += fields.name;
+        result.ends.push_back(result.text.size());
+        return true;
+    });
+    result.text.shrink_to_fit();
+    result.ends.shrink_to_fit();
+    result.ok = whole && !result.ends.empty();
+    return result;
+}
+
+RegistryNames LibraryRegistry::readNames(const QString& path) {
+    if (!QFileInfo(path).isFile()) return {};
+    const std::optional<std::string> text = readTextFile(path);
+    if (!text) return {};
+    return names(*text);
+}
+
+std::optional<std::string> LibraryRegistry::fileOf(std::string_view utf8, std::string_view name) {
+    std::optional<std::string> file;
+    forEachEntry(utf8, [&](const LineFields& fields) {
+        if (fields.name != name) return true;
+        file = std::string(fields.file);
+        return false;
+    });
+    return file;
 }
 
 std::string LibraryRegistry::format(const std::vector<RegistryEntry>& entries) {
@@ -139,10 +190,11 @@ std::string LibraryRegistry::withoutItem(std::string_view bytes, const std::stri
             std::string_view content = withoutLineEnd(line);
             if (first && utf8 && content.starts_with(kUtf8Bom)) content.remove_prefix(3);
             const std::string decoded = utf8 ? std::string(content) : decodeCp932(content);
-            RegistryEntry entry;
-            const LineKind kind = parseLine(decoded, entry);
+            LineFields fields;
+            const LineKind kind = parseLine(decoded, fields);
             if (kind == LineKind::unreadable) reading = false;
-            drop = kind == LineKind::entry && entry.item() == item;
+            drop = kind == LineKind::entry &&
+                   RegistryEntry{std::string(fields.name), std::string(fields.file)}.item() == item;
         }
         // A BOM on a dropped first line stays at the front.
         if (drop && first && utf8 && line.starts_with(kUtf8Bom)) kept += kUtf8Bom;

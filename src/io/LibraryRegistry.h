@@ -29,6 +29,19 @@ struct RegistryRead {
     bool ok = false;                     // the file was read whole and holds a registration
 };
 
+// The category names of a registry, kept compact for registries of millions of lines: the names
+// one after the other in one buffer and where each ends, a few bytes beside the name itself.
+struct RegistryNames {
+    std::string text;
+    std::vector<std::size_t> ends;
+    bool ok = false;  // as RegistryRead::ok
+    std::size_t size() const { return ends.size(); }
+    std::string_view name(std::size_t i) const {
+        const std::size_t begin = i == 0 ? 0 : ends[i - 1];
+        return std::string_view(text).substr(begin, ends[i] - begin);
+    }
+};
+
 class LibraryRegistry {
 public:
     // The entries of registry text (UTF-8); a line without two fields ends the reading (not ok).
@@ -45,6 +58,12 @@ public:
 
     // Reads the registry file; missing, unreadable, empty or with a bad line gives ok = false.
     static RegistryRead read(const QString& path);
+    // The names alone, read as parse and read do.
+    static RegistryNames names(std::string_view utf8);
+    static RegistryNames readNames(const QString& path);
+    // The data file of the first registration named `name` (reading stops there); nothing when
+    // no line up to the first bad one has that name.
+    static std::optional<std::string> fileOf(std::string_view utf8, std::string_view name);
 
     // A name that can be stored: not empty, without comma, quote or line break.
     static bool isStorableName(const QString& name);

@@ -35,19 +35,30 @@ FileWriteCalls& activeCalls() {
 }
 
 // The file that is really replaced: the target of a symbolic link, otherwise the name itself.
-QByteArray resolvedTarget(const QByteArray& name) {
-    struct stat st {};
-    if (::lstat(name.constData(), &st) != 0 || !S_ISLNK(st.st_mode)) return name;
-    char resolved[PATH_MAX];
-    if (::realpath(name.constData(), resolved) == nullptr) return name;  // a dangling link
-    return QByteArray(resolved);
-}
-
 QByteArray folderOf(const QByteArray& name) {
     const qsizetype slash = name.lastIndexOf('/');
     if (slash < 0) return QByteArrayLiteral(".");
     if (slash == 0) return QByteArrayLiteral("/");
     return name.left(slash);
+}
+
+// The file a name stands for: itself, or the end of its chain of links. A link whose target does
+// not exist yet (dangling) is written through as well, so the target is made where the link
+// points, as for a link to an existing file; empty for a loop of links.
+QByteArray resolvedTarget(QByteArray name) {
+    for (int hop = 0; hop < 40; ++hop) {
+        struct stat st {};
+        if (::lstat(name.constData(), &st) != 0 || !S_ISLNK(st.st_mode)) return name;
+        char resolved[PATH_MAX];
+        if (::realpath(name.constData(), resolved) != nullptr) return QByteArray(resolved);
+        char link[PATH_MAX];
+        const ssize_t length = ::readlink(name.constData(), link, sizeof link);
+        if (length <= 0 || length >= static_cast<ssize_t>(sizeof link)) return name;
+        QByteArray next(link, length);
+        if (!next.startsWith('/')) next = folderOf(name) + '/' + next;
+        name = next;
+    }
+    return QByteArray();
 }
 
 // The temporary names: ".kuvanto-PID-XXXXXX", short whatever the target's name is (a long but
@@ -141,6 +152,7 @@ bool writeFileSafely(const QString& path, std::string_view bytes, QString* error
     if (path.isEmpty()) return fail(ENOENT);
 
     const QByteArray target = resolvedTarget(encodePath(path));
+    if (target.isEmpty()) return fail(ELOOP);
     struct stat old {};
     const bool replacing = ::stat(target.constData(), &old) == 0;
     if (replacing && S_ISDIR(old.st_mode)) return fail(EISDIR);

@@ -6,10 +6,13 @@
 // Each slot is held by a lock file that a normal end removes. A lock file left behind by a
 // program that is no longer running means that the slot's last run ended abnormally (a crash, a
 // kill, a power cut): its newest snapshot holds the tables of that run and can be offered back.
+// A lock file that no lock file of ours can be (too large, not ours in form, not a plain file) is
+// stale whatever it holds: it is cleared and counts as left behind.
 #pragma once
 
 #include <QLockFile>
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 namespace kuvanto {
@@ -29,11 +32,20 @@ public:
     int number() const { return number_; }      // 1 for the working folder itself
     bool locked() const { return lock_ != nullptr; }
 
+    // The program is made to end (a logout) with work not saved: the lock file stays when the
+    // program ends, as after a crash, so that the next start offers the tables back.
+    void leaveForRecovery();
+
     // Whether the slot's previous run ended without removing its lock file.
     bool previousRunEndedAbnormally() const { return abnormalEnd_; }
     // The newest snapshot file of the slot ("udtxt1.txt" or "udtxt2.txt"), or empty when there
     // is none.
     QString newestSnapshot() const;
+    // The folders every copy of the program on `workFolder` may keep its snapshots in.
+    static QStringList slotFolders(const QString& workFolder);
+    // The largest lock file a copy of the program writes is far below this; a larger one is
+    // never read.
+    static constexpr qint64 kLockFileLimit = 4096;
 
 private:
     QString folder_;

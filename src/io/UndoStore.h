@@ -8,6 +8,7 @@
 
 #include <QString>
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <mutex>
 #include <optional>
@@ -25,7 +26,8 @@ public:
     UndoStore(const UndoStore&) = delete;
     UndoStore& operator=(const UndoStore&) = delete;
 
-    // Start of the program: undoFile = "udtxt1.txt", then saveUndo (writes "udtxt2.txt").
+    // Start of the program: undoFile = "udtxt1.txt", then saveUndo (writes "udtxt2.txt"). The
+    // snapshots are numbered on from the highest number the folder's files hold already.
     bool start(const CoordTable& add, const CoordTable& subtracted, QString* error = nullptr);
 
     // Switches undoFile to the other file and writes both tables to it.
@@ -53,6 +55,13 @@ public:
     QString undoFile() const { return undoFile_; }  // "udtxt1.txt" or "udtxt2.txt"
     QString folder() const { return folder_; }
 
+    // The number a snapshot file starts with (its first line "<<連番>>,N"); nothing for a file
+    // that is missing, unreadable or written without one. Reads the first bytes only.
+    static std::optional<std::uint64_t> snapshotNumber(const QString& path);
+    // Of the folder's two snapshot files, the newer one ("udtxt1.txt" or "udtxt2.txt"), or empty
+    // when there is none: by their numbers, by file time for files without one.
+    static QString newestSnapshot(const QString& folder);
+
 private:
     struct WriteResult {
         bool written = false;
@@ -64,12 +73,14 @@ private:
     struct Job {
         QString filePath;
         std::function<std::string()> makeText;
+        std::uint64_t number = 0;
     };
     void writeJobs(Job job);
 
     QString folder_;
     QString undoFile_ = QStringLiteral("udtxt1.txt");
-    bool pending_ = false;  // snapshots from saveUndoInBackground await finishing (UI side)
+    std::uint64_t number_ = 0;  // of the latest snapshot taken
+    bool pending_ = false;      // snapshots from saveUndoInBackground await finishing (UI side)
     std::thread worker_;
     mutable std::mutex mutex_;  // guards the members below, shared with the worker
     bool running_ = false;      // the worker has jobs left

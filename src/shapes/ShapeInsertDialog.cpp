@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTimer>
@@ -18,12 +19,15 @@
 #include "editing/Workspace.h"
 #include "shapes/LibraryManageDialog.h"
 #include "shapes/LibraryPreview.h"
+#include "shapes/RegistryNameModel.h"
 
 namespace kuvanto {
 
 namespace {
 
 const QColor kHintGrey(192, 192, 192);
+// Up to this many categories the list is as wide as its longest name.
+constexpr std::size_t kMeasuredCategories = 10'000;
 const QColor kValueGrey(224, 224, 224);
 
 void setTextColor(QLabel* label, const QColor& color) {
@@ -151,21 +155,26 @@ ShapeInsertDialog::ShapeInsertDialog(Workspace& workspace, CoordTable& grid,
 
     // Loading: the categories of the registry, the first one chosen.
     timer_->stop();
-    const RegistryRead registry = library_.categories();
+    RegistryNames registry = library_.categoryNames();
+    const bool registryOk = registry.ok;
     {
         const QSignalBlocker block(categories_);
-        // One call for the whole list: a registry can hold many thousands of categories.
-        QStringList names;
-        names.reserve(static_cast<qsizetype>(registry.entries.size()));
-        for (const RegistryEntry& entry : registry.entries)
-            names << QString::fromStdString(entry.name);
-        categories_->addItems(names);
+        // A registry can hold millions of categories: the list reads them from the compact names
+        // as it shows them, and a long list neither measures every name for its width nor asks
+        // each row for its height.
+        if (registry.size() > kMeasuredCategories) {
+            categories_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+            categories_->setMinimumContentsLength(24);
+            if (auto* list = qobject_cast<QListView*>(categories_->view()))
+                list->setUniformItemSizes(true);
+        }
+        categories_->setModel(new RegistryNameModel(std::move(registry), categories_));
     }
     if (categories_->count() > 0) {
         categories_->setCurrentIndex(0);
         chooseCategory();
     }
-    if (!registry.ok) messenger_.notice(ShapeLibrary::kRegistryReadError);
+    if (!registryOk) messenger_.notice(ShapeLibrary::kRegistryReadError);
 }
 
 void ShapeInsertDialog::chooseCategory() {

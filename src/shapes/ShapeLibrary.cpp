@@ -76,19 +76,25 @@ RegistryRead ShapeLibrary::categories() const {
     return LibraryRegistry::read(registryPath());
 }
 
+RegistryNames ShapeLibrary::categoryNames() const {
+    return LibraryRegistry::readNames(registryPath());
+}
+
 bool ShapeLibrary::partNames(const QString& category, QStringList& names, QString& dataPath) const {
-    const std::string wanted = category.toStdString();
-    for (const RegistryEntry& entry : categories().entries) {
-        if (entry.name != wanted) continue;
-        const QString path = this->dataPath(QString::fromStdString(entry.file));
-        const std::optional<std::string> text = readTextFile(path);
-        if (!text) return false;
-        for (const std::string& name : ShapeDataFile::partNames(*text))
-            names << QString::fromStdString(name);
-        dataPath = path;
-        return true;
-    }
-    return false;
+    if (!QFileInfo(registryPath()).isFile()) return false;
+    const std::optional<std::string> registry = readTextFile(registryPath());
+    if (!registry) return false;
+    // The registry is searched as it is read, up to the first line of that name.
+    const std::optional<std::string> file =
+        LibraryRegistry::fileOf(*registry, category.toStdString());
+    if (!file) return false;
+    const QString path = this->dataPath(QString::fromStdString(*file));
+    const std::optional<std::string> text = readTextFile(path);
+    if (!text) return false;
+    for (const std::string& name : ShapeDataFile::partNames(*text))
+        names << QString::fromStdString(name);
+    dataPath = path;
+    return true;
 }
 
 bool ShapeLibrary::readPart(const QString& dataPath, int index, LibraryPart& part) {

@@ -45,6 +45,8 @@ public:
 
     // The registry's lines; ok is false when it is missing, empty or has a bad line.
     RegistryRead categories() const;
+    // The registry's category names alone, compact (a registry may hold millions of lines).
+    RegistryNames categoryNames() const;
 
     // The part names of the first category of that name and its data file's path. False when the
     // category or its data file cannot be found (`names` keeps what was read).

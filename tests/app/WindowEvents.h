@@ -5,11 +5,14 @@
 #pragma once
 
 #include <QApplication>
+#include <QList>
+#include <QPair>
 #include <QStringList>
 #include <QTableView>
 #include <QTest>
 #include <QWidget>
 #include <QWindow>
+#include <algorithm>
 
 #include "canvas/SectionCanvas.h"
 #include "editing/CoordTableModel.h"
@@ -47,12 +50,24 @@ inline QWidget* focused() {
     return widget ? widget : QApplication::activeWindow();
 }
 
-// Types a key script into the focused widget, token by token: "Tab", "Enter", "S-Enter"
-// (Shift+Enter), "Esc", "C-z" (Ctrl+Z) and the like name keys; any other token is typed
+// Types a key script into the focused widget, token by token: "Tab", "S-Tab" (Shift+Tab, as the
+// keyboard sends it: Backtab with Shift), "Enter", "S-Enter" (Shift+Enter), "Esc", "Del", "Up",
+// "Down", "Left", "Right", "C-z" (Ctrl+Z) and the like name keys; any other token is typed
 // character by character, each to the widget focused at that moment.
 inline void typeKeys(const QString& script) {
+    static const QList<QPair<QString, Qt::Key>> named = {{QStringLiteral("Del"), Qt::Key_Delete},
+                                                         {QStringLiteral("Up"), Qt::Key_Up},
+                                                         {QStringLiteral("Down"), Qt::Key_Down},
+                                                         {QStringLiteral("Left"), Qt::Key_Left},
+                                                         {QStringLiteral("Right"), Qt::Key_Right}};
     for (const QString& token : script.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        if (token == QLatin1String("Tab"))
+        const auto key = std::find_if(named.begin(), named.end(),
+                                      [&](const auto& entry) { return entry.first == token; });
+        if (key != named.end())
+            QTest::keyClick(focused(), key->second);
+        else if (token == QLatin1String("S-Tab"))
+            QTest::keyClick(focused(), Qt::Key_Backtab, Qt::ShiftModifier);
+        else if (token == QLatin1String("Tab"))
             QTest::keyClick(focused(), Qt::Key_Tab);
         else if (token == QLatin1String("Enter"))
             QTest::keyClick(focused(), Qt::Key_Return);

@@ -201,6 +201,21 @@ private slots:
         QCOMPARE(t.w->work().dataFileName, paths[8]);
     }
 
+    // A settings file with a far longer list (written by anything else) gives the menu only the
+    // newest eight; the rest are never read into it.
+    void longRecentListIsReadToTheCap() {
+        QStringList many;
+        for (int i = 0; i < 20000; ++i) many << QStringLiteral("/nowhere/file%1.csv").arg(i);
+        QSettings().setValue(RecentFiles::kSettingsKey, many);
+        QCOMPARE(RecentFiles::files(), many.mid(0, RecentFiles::kMaxFiles));
+        Window t;
+        QMenu* menu = t.w->findChild<QMenu*>(RecentFiles::kMenuName);
+        QVERIFY(menu);
+        emit menu->aboutToShow();
+        QCOMPARE(menu->actions().size(), RecentFiles::kMaxFiles);
+        QCOMPARE(menu->actions().first()->data().toString(), many.first());
+    }
+
     void droppedFileOpensAsReadingDoes() {
         Window t;
         t.edit("4");

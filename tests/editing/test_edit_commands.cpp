@@ -28,6 +28,8 @@ private slots:
     void undoAfterEachCommand();
     void nonFiniteTransformationRefused_data();
     void nonFiniteTransformationRefused();
+    void vertexEditTakesNoInfinityOrNan_data();
+    void vertexEditTakesNoInfinityOrNan();
 
 private:
     std::unique_ptr<QTemporaryDir> dir_;
@@ -231,6 +233,35 @@ void TestEditCommands::nonFiniteTransformationRefused() {
     QVERIFY(!done);
     QCOMPARE(rowsOf(grid), before);
     QCOMPARE(msg_.notices.size(), 1);
+}
+
+void TestEditCommands::vertexEditTakesNoInfinityOrNan_data() {
+    QTest::addColumn<QString>("x");
+    QTest::addColumn<bool>("written");
+    QTest::newRow("inf") << "inf" << false;
+    QTest::newRow("-Infinity") << "-Infinity" << false;
+    QTest::newRow("nan with blanks") << " NaN " << false;
+    QTest::newRow("a number") << "2.5" << true;
+    QTest::newRow("other text is written as typed") << "abc" << true;
+    QTest::newRow("empty") << "" << true;
+}
+
+// The vertex editor takes what a cell takes as a number: "inf" and "nan" are refused with the
+// cell editor's words and leave the row as it was.
+void TestEditCommands::vertexEditTakesNoInfinityOrNan() {
+    QFETCH(QString, x);
+    QFETCH(bool, written);
+    CoordTable& grid = work_->addGrid;
+    const QStringList before = rowsOf(grid);
+    selectRows(grid, 1, 1);
+    QCOMPARE(commands_->editCoordinate(grid, x, "1"), written);
+    if (written) {
+        QCOMPARE(rowsOf(grid).first(), x + ",1");
+        return;
+    }
+    QCOMPARE(rowsOf(grid), before);
+    QCOMPARE(msg_.notices.size(), 1);
+    QVERIFY(msg_.notices.front().text.contains(x));
 }
 
 QTEST_GUILESS_MAIN(TestEditCommands)

@@ -9,6 +9,7 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <algorithm>
 
 #include "IoTestUtil.h"
 #include "io/FieldReader.h"
@@ -132,7 +133,20 @@ void LibraryRegistryTest::randomRegistriesRoundTrip() {
         QByteArray bytes = random.bounded(2) == 0 ? QByteArray::fromStdString(utf8)
                                                   : QByteArray::fromStdString(encodeCp932(utf8));
         if (random.bounded(4) == 0) bytes.prepend("\xa0\xfd,g.csv\r\n");  // bytes of no encoding
-        const RegistryRead read = LibraryRegistry::parse(decodeFileBytes(bytes.toStdString()));
+        const std::string decoded = decodeFileBytes(bytes.toStdString());
+        const RegistryRead read = LibraryRegistry::parse(decoded);
+        // The compact names and the search by name read the lines as the full reading does.
+        const RegistryNames compact = LibraryRegistry::names(decoded);
+        QCOMPARE(compact.ok, read.ok);
+        QCOMPARE(compact.size(), read.entries.size());
+        for (std::size_t i = 0; i < read.entries.size(); ++i) {
+            QCOMPARE(std::string(compact.name(i)), read.entries[i].name);
+            const auto first = std::find_if(
+                read.entries.begin(), read.entries.end(),
+                [&](const RegistryEntry& entry) { return entry.name == read.entries[i].name; });
+            QVERIFY(LibraryRegistry::fileOf(decoded, read.entries[i].name) == first->file);
+        }
+        QVERIFY(!LibraryRegistry::fileOf(decoded, "no such category"));
         if (!read.ok) continue;
         ++tried;
         QVERIFY(test::writeBytes(path, bytes));

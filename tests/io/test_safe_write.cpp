@@ -106,6 +106,35 @@ private slots:
                  QStringList());
     }
 
+    // A link whose target does not exist yet is written through alike: the target is made where
+    // the link points and the link stays; a link into a folder that is missing is refused.
+    void danglingLinkIsWrittenThrough() {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("sub")));
+        const QString link = dir.filePath(QStringLiteral("link.csv"));
+        QVERIFY(QFile::link(QStringLiteral("sub/target.csv"), link));  // relative, dangling
+        QVERIFY(writeFileSafely(link, "new"));
+        QVERIFY(QFileInfo(link).isSymLink());
+        QCOMPARE(readBytes(dir.filePath(QStringLiteral("sub/target.csv"))), QByteArray("new"));
+        QVERIFY(writeFileSafely(link, "newer"));  // now a link to an existing file
+        QCOMPARE(readBytes(dir.filePath(QStringLiteral("sub/target.csv"))), QByteArray("newer"));
+
+        const QString nowhere = dir.filePath(QStringLiteral("nowhere.csv"));
+        QVERIFY(QFile::link(dir.filePath(QStringLiteral("missing/target.csv")), nowhere));
+        QString message;
+        QVERIFY(!writeFileSafely(nowhere, "new", &message));
+        QVERIFY(!message.isEmpty());
+        QVERIFY(QFileInfo(nowhere).isSymLink());
+        const QString loop = dir.filePath(QStringLiteral("loop.csv"));
+        QVERIFY(QFile::link(loop, loop));
+        QVERIFY(!writeFileSafely(loop, "new"));
+        QVERIFY(QFileInfo(loop).isSymLink());
+        QCOMPARE(
+            strayFiles(dir.path(), {QStringLiteral("sub"), QStringLiteral("link.csv"),
+                                    QStringLiteral("nowhere.csv"), QStringLiteral("loop.csv")}),
+            QStringList());
+    }
+
     void writeIntoFolderFails() {
         QTemporaryDir dir;
         QString message;

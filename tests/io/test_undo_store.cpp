@@ -22,8 +22,10 @@ private slots:
         CoordTable a, s;
         QVERIFY(undo.start(a, s));
         QCOMPARE(undo.undoFile(), QString("udtxt2.txt"));
-        QCOMPARE(readBytes(dir.filePath("udtxt2.txt")),
-                 QByteArray("<<\x89\xC1\x8E\x5A>>,\r\n<<\x8C\xB8\x8E\x5A>>,\r\n"));
+        QCOMPARE(
+            readBytes(dir.filePath("udtxt2.txt")),
+            QByteArray(
+                "<<\x98\x41\x94\xD4>>,1\r\n<<\x89\xC1\x8E\x5A>>,\r\n<<\x8C\xB8\x8E\x5A>>,\r\n"));
         QVERIFY(!QFile::exists(dir.filePath("udtxt1.txt")));
     }
 

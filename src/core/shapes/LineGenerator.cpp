@@ -18,9 +18,14 @@ double signOf(double value) {
     return 0;
 }
 
-// sqrt(a^2 - b^2) for |b| <= |a| up to rounding; never the root of a negative number.
+// sqrt(a^2 - b^2) for |b| <= |a| up to rounding; never the root of a negative number. Taken as
+// |a| sqrt(1 - (b/a)^2), so that no square overflows: a length of 1e160 has a leg of 1e160 too.
 double legOf(double hypotenuse, double side) {
-    return std::sqrt(std::max(0.0, hypotenuse * hypotenuse - side * side));
+    const double a = std::fabs(hypotenuse);
+    if (!(a > 0)) return 0;
+    const double ratio = std::min(1.0, std::fabs(side) / a);
+    const double leg = a * std::sqrt((1 - ratio) * (1 + ratio));
+    return std::isnan(leg) ? 0 : leg;
 }
 
 }  // namespace

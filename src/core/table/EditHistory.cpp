@@ -127,6 +127,18 @@ bool EditHistory::undo(CoordTable& add, CoordTable& subtracted) {
     return true;
 }
 
+EditHistory::StepTables EditHistory::undoneStepTables() const {
+    if (!canRedo()) return {};
+    const Step& step = steps_[undoSteps_];
+    return {!step.add.empty(), !step.subtracted.empty()};
+}
+
+EditHistory::StepTables EditHistory::redoneStepTables() const {
+    if (!canUndo()) return {};
+    const Step& step = steps_[undoSteps_ - 1];
+    return {!step.add.empty(), !step.subtracted.empty()};
+}
+
 bool EditHistory::redo(CoordTable& add, CoordTable& subtracted) {
     if (!canRedo()) return false;
     // A change made since the undo that no command recorded would be overwritten: it is

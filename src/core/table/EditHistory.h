@@ -30,6 +30,15 @@ public:
     // when the tables equal the recorded state. True when a step was recorded.
     bool record(CoordTable& add, CoordTable& subtracted);
 
+    // Which tables a step changed: that of the latest undo (the step redo would put back) or of the
+    // latest redo (the step undo would take back); none when there is no such step.
+    struct StepTables {
+        bool added = false;
+        bool subtracted = false;
+    };
+    StepTables undoneStepTables() const;
+    StepTables redoneStepTables() const;
+
     bool canUndo() const { return undoSteps_ > 0; }
     bool canRedo() const { return undoSteps_ < steps_.size(); }
     int undoCount() const { return static_cast<int>(undoSteps_); }

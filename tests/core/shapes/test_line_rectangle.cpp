@@ -1,6 +1,7 @@
 // The line generator (length, X increment or Y increment with an angle, from the vertex above the
 // current row) and the rectangle generator (six rows in one insertion at the current row).
 #include <QtTest>
+#include <cmath>
 #include <limits>
 
 #include "../GeneratorTestUtil.h"
@@ -17,6 +18,8 @@ class TestLineRectangle : public QObject {
 private slots:
     void lineVertex_data();
     void lineVertex();
+    void hugeAmountsKeepBothCoordinates_data();
+    void hugeAmountsKeepBothCoordinates();
     void lineStartAndRows();
     void rectangle_data();
     void rectangle();
@@ -73,6 +76,36 @@ void TestLineRectangle::lineVertex() {
     } else {
         QCOMPARE(got, written);
     }
+}
+
+void TestLineRectangle::hugeAmountsKeepBothCoordinates_data() {
+    QTest::addColumn<LineMode>("mode");
+    QTest::addColumn<double>("amount");
+    QTest::addColumn<double>("angle");
+    QTest::addColumn<double>("dx");
+    QTest::addColumn<double>("dy");
+    const double half = std::sqrt(0.5);
+    QTest::newRow("length 1e160 at 45")
+        << LineMode::lengthAngle << 1e160 << 45.0 << half * 1e160 << half * 1e160;
+    QTest::newRow("length 1e300 at 120")
+        << LineMode::lengthAngle << 1e300 << 120.0 << -0.5e300 << std::sqrt(0.75) * 1e300;
+    QTest::newRow("dx 1e160 at 45") << LineMode::xIncrementAngle << 1e160 << 45.0 << 1e160 << 1e160;
+    QTest::newRow("dy 1e160 at 45") << LineMode::yIncrementAngle << 1e160 << 45.0 << 1e160 << 1e160;
+    QTest::newRow("dy -1e200 at -135")
+        << LineMode::yIncrementAngle << -1e200 << -135.0 << -1e200 << -1e200;
+}
+
+// The legs come out of the amount without squaring it, so a length whose square is beyond the
+// double range still gives both coordinates.
+void TestLineRectangle::hugeAmountsKeepBothCoordinates() {
+    QFETCH(LineMode, mode);
+    QFETCH(double, amount);
+    QFETCH(double, angle);
+    QFETCH(double, dx);
+    QFETCH(double, dy);
+    const Increment inc = lineIncrement(mode, amount, angle);
+    QVERIFY2(std::fabs(inc.dx - dx) <= 1e-9 * std::fabs(dx), qPrintable(QString::number(inc.dx)));
+    QVERIFY2(std::fabs(inc.dy - dy) <= 1e-9 * std::fabs(dy), qPrintable(QString::number(inc.dy)));
 }
 
 void TestLineRectangle::lineStartAndRows() {
