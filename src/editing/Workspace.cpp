@@ -7,6 +7,7 @@
 #include "editing/Workspace.h"
 
 #include <QCoreApplication>
+#include <chrono>
 
 #include "core/section/Calculation.h"
 #include "core/torsion/TorsionRows.h"
@@ -50,6 +51,7 @@ QString Workspace::path(const QString& name) const {
 }
 
 bool Workspace::start(QString* error) {
+    settleHistory();
     // A copy of the program killed while writing leaves its temporary file behind; no later
     // write would ever take it up again.
     removeStaleTemporaryFiles(folder_);
@@ -125,6 +127,7 @@ bool Workspace::writeSnapshot(QString* error) {
 }
 
 bool Workspace::saveUndo(QString* error) {
+    settleHistory();
     history_.record(addGrid, subtractedGrid);
     noteRecorded();
     return writeSnapshot(error);
@@ -135,7 +138,15 @@ Workspace::TablesState Workspace::tablesState() const {
             subtractedGrid.changeWindow().mark};
 }
 
+void Workspace::settleHistory(bool wait) {
+    if (!historyStep_.valid()) return;
+    if (!wait && historyStep_.wait_for(std::chrono::seconds(0)) != std::future_status::ready)
+        return;
+    history_.commitPrepared(historyStep_.get());
+}
+
 bool Workspace::collectBackgroundSnapshot() {
+    settleHistory(false);
     if (!undo_.backgroundReady()) return false;
     QString error;
     if (!undo_.finishBackground(&error) && snapshotError_.isEmpty()) snapshotError_ = error;
@@ -143,6 +154,7 @@ bool Workspace::collectBackgroundSnapshot() {
 }
 
 bool Workspace::undoRestore(QString* error) {
+    settleHistory();
     if (!history_.undo(addGrid, subtractedGrid)) return false;
     noteRecorded();
     writeSnapshot(error);
@@ -150,6 +162,7 @@ bool Workspace::undoRestore(QString* error) {
 }
 
 bool Workspace::redo(QString* error) {
+    settleHistory();
     if (!history_.redo(addGrid, subtractedGrid)) return false;
     noteRecorded();
     writeSnapshot(error);
@@ -212,7 +225,20 @@ bool Workspace::readCsv(const QString& path, const std::function<void(const QStr
         if (++skipped <= kShownSkippedPairs && onSkip) onSkip(QString::fromStdString(message));
     });
     if (skipped > kShownSkippedPairs && onSkip) onSkip(skippedPairsSummary(skipped));
-    history_.record(addGrid, subtractedGrid);
+    if (fileText->size() >= UndoStore::kBackgroundThreshold) {
+        // The history's copy of a large file's tables (and the step's copy of its rows) is
+        // made by a worker from the same text, into tables that come out as these; undo and
+        // the next change wait for it, and the tables count as recorded from now on.
+        historyStep_ =
+            std::async(std::launch::async,
+                       [fileText, before = history_.expect(addGrid, subtractedGrid)]() mutable {
+                           EditHistory::RecordedTables now;
+                           fillFromCsvText(fileText, now.add, now.subtracted, {});
+                           return EditHistory::prepareStep(std::move(before), std::move(now));
+                       });
+    } else {
+        history_.record(addGrid, subtractedGrid);
+    }
     noteRecorded();
     markSaved();
     // The snapshot of a large file takes a while to make and write; the user does not wait for

@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <functional>
+#include <future>
 #include <memory>
 #include <optional>
 #include <string>
@@ -141,6 +142,9 @@ private:
     void keepRecovery();
     // The tables as they are now are what the history holds.
     void noteRecorded() { recordedState_ = tablesState(); }
+    // Puts the step of a large file read in place once its worker has made it; with `wait`,
+    // waits for the worker first (every use of the history but its counts needs the step).
+    void settleHistory(bool wait = true);
 
     QString folder_;
     SessionSlot session_;
@@ -148,6 +152,9 @@ private:
     SnapshotCopies addCopies_;  // the copies that large snapshots are made from
     SnapshotCopies subtractedCopies_;
     EditHistory history_;
+    // The step of a large file read, made by a worker from the file's text (declared after the
+    // history, so that it is waited for before the history goes).
+    std::future<EditHistory::PreparedStep> historyStep_;
     std::unique_ptr<Tables> recovery_;
     std::uint64_t savedState_ = 0;
     TablesState recordedState_;

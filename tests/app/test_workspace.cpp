@@ -282,6 +282,23 @@ void TestWorkspace::largeFileSnapshotIsTheTables() {
     QVERIFY(snapshot);
     QVERIFY(*snapshot == coordText(ws.addGrid, ws.subtractedGrid));
     QCOMPARE(ws.addGrid.rows(), 120000 + 2 * 120 + 2);
+
+    // The history's step of the file is made by a worker as well: the read is saved and one
+    // step, a cell typed next is a step of its own, and undo walks back through both.
+    QVERIFY(!ws.modified());
+    QVERIFY(ws.canUndo());
+    const std::string asRead = coordText(ws.addGrid, ws.subtractedGrid);
+    ws.addGrid.setText(5, 1, "7");
+    QVERIFY(ws.saveUndo());
+    QVERIFY(ws.modified());
+    QVERIFY(ws.undoRestore());
+    QVERIFY(coordText(ws.addGrid, ws.subtractedGrid) == asRead);
+    QVERIFY(!ws.modified());
+    QVERIFY(ws.undoRestore());
+    QCOMPARE(ws.addGrid.rows(), 2);
+    QVERIFY(ws.redo());
+    QVERIFY(coordText(ws.addGrid, ws.subtractedGrid) == asRead);
+    QVERIFY(ws.undo().finishBackground());
 }
 
 // Large tables are snapshot from copies on workers: two snapshots in a row (a cell written by Tab,

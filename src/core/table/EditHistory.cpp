@@ -22,6 +22,7 @@ void EditHistory::reset(CoordTable& add, CoordTable& subtracted) {
     steps_.clear();
     undoSteps_ = 0;
     bytes_ = 0;
+    expecting_ = false;
     baseId_ = nextId_++;
 }
 
@@ -100,6 +101,11 @@ bool EditHistory::record(CoordTable& add, CoordTable& subtracted) {
     step.id = nextId_++;
     replaceRows(recordedAdd_, step.add.before, step.add.after);
     replaceRows(recordedSubtracted_, step.subtracted.before, step.subtracted.after);
+    push(std::move(step));
+    return true;
+}
+
+void EditHistory::push(Step step) {
     step.bytes = sizeof(Step) + step.add.before.bytes() + step.add.after.bytes() +
                  step.subtracted.before.bytes() + step.subtracted.after.bytes();
     // A new change: the undone steps can no longer be redone.
@@ -111,7 +117,35 @@ bool EditHistory::record(CoordTable& add, CoordTable& subtracted) {
     steps_.push_back(std::move(step));
     ++undoSteps_;
     while (bytes_ > limit_ && steps_.size() > 1) dropOldest();
-    return true;
+}
+
+EditHistory::RecordedTables EditHistory::expect(CoordTable& add, CoordTable& subtracted) {
+    // The tables as they are now are the recorded state from here on, as far as their change
+    // windows go; the copies of it arrive with the prepared step.
+    markRecorded(add, subtracted);
+    expecting_ = true;
+    expectedId_ = nextId_++;
+    return {std::move(recordedAdd_), std::move(recordedSubtracted_)};
+}
+
+EditHistory::PreparedStep EditHistory::prepareStep(RecordedTables before, RecordedTables now) {
+    PreparedStep prepared;
+    // Copies made apart from the tables carry no change window: every row is compared.
+    prepared.step.add = diff(before.add, now.add, 0);
+    prepared.step.subtracted = diff(before.subtracted, now.subtracted, 0);
+    prepared.recorded = std::move(now);
+    return prepared;
+}
+
+void EditHistory::commitPrepared(PreparedStep prepared) {
+    if (!expecting_) return;
+    expecting_ = false;
+    recordedAdd_ = std::move(prepared.recorded.add);
+    recordedSubtracted_ = std::move(prepared.recorded.subtracted);
+    // The id was given out when the step was expected; a step that changed nothing still
+    // takes it, so that the state named then stays the state the history is in.
+    prepared.step.id = expectedId_;
+    push(std::move(prepared.step));
 }
 
 bool EditHistory::undo(CoordTable& add, CoordTable& subtracted) {
