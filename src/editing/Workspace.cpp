@@ -102,23 +102,26 @@ bool Workspace::writeSnapshot(QString* error) {
         (static_cast<std::size_t>(addGrid.rows()) + subtractedGrid.rows()) * kBytesPerRowGuess;
     if (expectedBytes >= UndoStore::kBackgroundThreshold) {
         // Large tables: the user does not wait for their text to be made and written. The
-        // worker gets copies (the cell texts of a file as read are shared, not copied), and the
-        // store never makes the user wait for the disk (see saveUndoInBackground); the outcomes
-        // of earlier snapshots are taken in when they are known.
+        // worker writes them from the mirror, which follows the tables by the rows the
+        // history's changes touched (copied once, when the tables became large), and the store
+        // never makes the user wait for the disk (see saveUndoInBackground); the outcomes of
+        // earlier snapshots are taken in when they are known.
         if (undo_.backgroundReady()) undo_.finishBackground(&backgroundError);
-        auto add = addCopies_.copyOf(addGrid);
-        auto subtracted = subtractedCopies_.copyOf(subtractedGrid);
-        undo_.saveUndoInBackground([add, subtracted] { return coordText(*add, *subtracted); },
-                                   expectedBytes);
+        EditHistory::Changes changes = history_.takeChanges();
+        if (mirror_ && changes.known)
+            mirror_->follow(std::move(changes.list));
+        else
+            mirror_ = std::make_shared<SnapshotMirror>(addGrid, subtractedGrid);
+        undo_.saveUndoInBackground([mirror = mirror_] { return mirror->text(); }, expectedBytes);
         snapshotError_ = backgroundError;
         collectBackgroundSnapshot();
         return true;
     }
     // A snapshot still being written in the background is finished first; its failure is news
-    // even when this snapshot succeeds. The copies kept for large tables are not needed now.
+    // even when this snapshot succeeds. The mirror of large tables is not needed now.
     undo_.finishBackground(&backgroundError);
-    addCopies_.clear();
-    subtractedCopies_.clear();
+    history_.takeChanges();
+    mirror_.reset();
     QString e;
     const bool ok = undo_.saveUndo(addGrid, subtractedGrid, &e);
     snapshotError_ = ok ? backgroundError : e;
@@ -242,18 +245,14 @@ bool Workspace::readCsv(const QString& path, const std::function<void(const QStr
     noteRecorded();
     markSaved();
     // The snapshot of a large file takes a while to make and write; the user does not wait for
-    // it. The worker reads the same text into tables of its own, which come out as these
-    // (both start empty), and writes their text form. Undo and the next snapshot wait for it;
+    // it. The worker reads the same text into the mirror's tables, which come out as these
+    // (both start empty) and which later snapshots follow, and writes their text form. Undo
+    // and the next snapshot wait for it;
     // its outcome is taken in by collectBackgroundSnapshot (at once for a small file, which is
     // written before this returns).
-    undo_.saveUndoInBackground(
-        [fileText] {
-            CoordTable add;
-            CoordTable subtracted;
-            fillFromCsvText(fileText, add, subtracted, {});
-            return coordText(add, subtracted);
-        },
-        fileText->size());
+    history_.takeChanges();
+    mirror_ = std::make_shared<SnapshotMirror>(fileText);
+    undo_.saveUndoInBackground([mirror = mirror_] { return mirror->text(); }, fileText->size());
     snapshotError_ = firstFailure;
     collectBackgroundSnapshot();
     return true;

@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -48,6 +49,19 @@ public:
     static PreparedStep prepareStep(RecordedTables before, RecordedTables now);
     void commitPrepared(PreparedStep prepared);
 
+    class Change;
+    // The changes record, undo and redo made to the recorded state since the last call, in
+    // order: applied to copies of the tables as they were recorded then, they make the copies
+    // the recorded state now, at the cost of the rows each changed (the snapshot files are
+    // written from such copies). `known` is false after reset or when more changes were made
+    // than are kept: the copies must then be made again. A prepared step is not among them:
+    // whoever expected it makes its copies from the same source.
+    struct Changes {
+        bool known = true;
+        std::vector<Change> list;
+    };
+    Changes takeChanges();
+
     bool canUndo() const { return undoSteps_ > 0 || expecting_; }
     bool canRedo() const { return !expecting_ && undoSteps_ < steps_.size(); }
     int undoCount() const { return static_cast<int>(undoSteps_) + (expecting_ ? 1 : 0); }
@@ -63,7 +77,7 @@ public:
     // states (the same place in the history).
     std::uint64_t stateId() const {
         if (expecting_) return expectedId_;
-        return undoSteps_ == 0 ? baseId_ : steps_[undoSteps_ - 1].id;
+        return undoSteps_ == 0 ? baseId_ : steps_[undoSteps_ - 1]->id;
     }
 
     // The bytes the steps take, and the bound above which the oldest steps are dropped.
@@ -112,7 +126,8 @@ private:
     CoordTable recordedSubtracted_;
     std::uint64_t addMark_ = 0;  // the marks of the tables when they last equalled the copies
     std::uint64_t subtractedMark_ = 0;
-    std::deque<Step> steps_;
+    // Steps are shared with the changes handed out by takeChanges and never change.
+    std::deque<std::shared_ptr<const Step>> steps_;
     std::size_t undoSteps_ = 0;  // steps_[0, undoSteps_) can be undone, the rest redone
     std::size_t bytes_ = 0;
     std::size_t limit_ = kDefaultLimitBytes;
@@ -121,6 +136,9 @@ private:
     std::uint64_t nextId_ = 1;
     bool expecting_ = false;  // a step given out by expect() awaits commitPrepared()
     std::uint64_t expectedId_ = 0;
+    Changes changes_{false, {}};  // since the last takeChanges
+    static constexpr std::size_t kKeptChanges = 256;
+    void noteChange(const std::shared_ptr<const Step>& step, bool forward);
 
 public:
     // A step made by prepareStep, with the recorded state it leads to.
@@ -129,6 +147,17 @@ public:
         friend class EditHistory;
         Step step;
         RecordedTables recorded;
+    };
+
+    // One change of the recorded state: a step done (record, redo) or undone.
+    class Change {
+    public:
+        void apply(CoordTable& add, CoordTable& subtracted) const;
+
+    private:
+        friend class EditHistory;
+        std::shared_ptr<const Step> step_;
+        bool forward_ = true;
     };
 };
 

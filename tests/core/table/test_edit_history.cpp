@@ -1,7 +1,8 @@
 // The undo history of both tables: random edits of every kind undone and redone against full
 // copies of the tables, more than a hundred steps, steps that cost what they changed, a new
-// change ending the redo steps, the memory bound dropping the oldest steps, and a step made
-// away from the tables (a large file read) acting as a recorded one.
+// change ending the redo steps, the memory bound dropping the oldest steps, a step made away
+// from the tables (a large file read) acting as a recorded one, and the changes handed out
+// keeping a copy of the tables equal to them.
 #include <QtTest>
 #include <algorithm>
 #include <random>
@@ -188,6 +189,37 @@ private slots:
         while (history.undo(add, subtracted)) {
         }
         QCOMPARE(add.rows(), 1000 + dropped + 2);  // the oldest steps are gone
+    }
+
+    // A copy that follows the changes handed out stays equal to the recorded tables through
+    // random edits, undo and redo, taken at random moments; after reset the changes are not
+    // known until the next take.
+    void changesKeepACopyEqual() {
+        std::mt19937 random(7);
+        CoordTable add = tableOfRows(5), subtracted = tableOfRows(2);
+        EditHistory history;
+        history.reset(add, subtracted);
+        QVERIFY(!history.takeChanges().known);
+        CoordTable copyAdd = add, copySubtracted = subtracted;
+        for (int step = 0; step < 400; ++step) {
+            const int what = int(random() % 4);
+            if (what == 0) {
+                history.undo(add, subtracted);
+            } else if (what == 1) {
+                history.redo(add, subtracted);
+            } else {
+                randomEdit(random, random() % 3 ? add : subtracted);
+                history.record(add, subtracted);
+            }
+            if (random() % 3 == 0) {
+                const EditHistory::Changes changes = history.takeChanges();
+                QVERIFY(changes.known);
+                for (const EditHistory::Change& change : changes.list)
+                    change.apply(copyAdd, copySubtracted);
+                QVERIFY2(stateOf(copyAdd, copySubtracted) == stateOf(add, subtracted),
+                         qPrintable(QString::number(step)));
+            }
+        }
     }
 
     // A file read whose step is made by a worker: the tables count as recorded at once (an edit
