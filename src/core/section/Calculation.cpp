@@ -77,24 +77,6 @@ private:
     std::vector<std::pair<std::span<const Point>, double>> outlines_;
 };
 
-// The largest distances of the added table's vertices from the combined centroid and from the
-// axes.
-struct Fibres {
-    double cx = 0, cy = 0, cxAxis = 0, cyAxis = 0;
-};
-
-Fibres fibresOf(const CoordTable& added, double xBar, double yBar) {
-    Fibres f;
-    for (const Point& v : added.points()) {
-        if (std::isnan(v.x) || std::isnan(v.y)) continue;  // not a vertex row
-        f.cx = maxValue(f.cx, std::fabs(v.x - xBar));
-        f.cy = maxValue(f.cy, std::fabs(v.y - yBar));
-        f.cxAxis = maxValue(f.cxAxis, std::fabs(v.x));
-        f.cyAxis = maxValue(f.cyAxis, std::fabs(v.y));
-    }
-    return f;
-}
-
 // The combined section of the figure parts and the added table's vertex rows. The perimeter is
 // left 0 (the caller copies it). Returns nothing when a value cannot be computed.
 std::optional<SectionProperties> combinedProperties(const std::vector<FigurePart>& parts,
@@ -120,7 +102,8 @@ std::optional<SectionProperties> combinedProperties(const std::vector<FigurePart
         ixyAxis += f.axisProduct;
     }
 
-    const Fibres fibres = fibresOf(added, xBar, yBar);
+    const PrincipalAxes axes(ix, iy, ixy);
+    const CombinedFibres fibres = combinedFibres(added, {xBar, yBar}, axes);
     if (fibres.cx == 0 || fibres.cy == 0 || fibres.cxAxis == 0 || fibres.cyAxis == 0)
         return std::nullopt;
 
@@ -145,7 +128,7 @@ std::optional<SectionProperties> combinedProperties(const std::vector<FigurePart
         !radiusOfGyration(ixAxis, a, p[Property::AxisRadiusX]) ||
         !radiusOfGyration(iyAxis, a, p[Property::AxisRadiusY]))
         return std::nullopt;
-    if (!completeCombinedSection(p, added, outlines.about({xBar, yBar}))) return std::nullopt;
+    completeCombinedSection(p, axes, fibres.distances, outlines.about({xBar, yBar}));
     for (std::size_t i = 0; i < kBasicPropertyCount; ++i) {
         if (!std::isfinite(p[kAllProperties[i]])) return std::nullopt;
     }
