@@ -53,14 +53,21 @@ best_of() {
 echo "Running the benchmarks (10^6-vertex circle, $(nproc) cores, load $(cut -d' ' -f1 /proc/loadavg))..."
 read -r floor_ms _ < <(best_of "$build/bench/kuvanto-floor" --huge-pages "$file")
 read -r calc_ms calc_kb < <(best_of "$build/tools/kuvanto-calc" "$file")
-"$build/bench/app/bench_open_file" --benchmark_filter='OpenFileUntilDrawn|ResultTabUntilDrawn' \
-  --benchmark_out="$work/open.json" --benchmark_out_format=json >/dev/null 2>&1
-"$build/bench/app/bench_table_editing" --benchmark_filter='BM_InsertOneRow$|BM_TypeXTabYEnter$' \
-  --benchmark_out="$work/editing.json" --benchmark_out_format=json >/dev/null 2>&1
-"$build/bench/kuvanto-bench-torsion" --benchmark_filter='BM_HSectionMeshAndSolve' \
-  --benchmark_out="$work/torsion.json" --benchmark_out_format=json >/dev/null 2>&1
-"$build/bench/kuvanto-bench-dxf" --benchmark_filter='BM_DxfImport100kEntities' \
-  --benchmark_out="$work/dxf.json" --benchmark_out_format=json >/dev/null 2>&1
+# Runs one benchmark program with a filter, its results into $work/NAME.json.
+run_benchmark() {
+  local name="$1" program="$2" filter="$3"
+  "$program" --benchmark_filter="$filter" --benchmark_out="$work/$name.json" \
+    --benchmark_out_format=json >"$work/$name.out" 2>&1 || true
+  if [[ ! -s "$work/$name.json" ]]; then
+    echo "$program gave no results:" >&2
+    tail -20 "$work/$name.out" >&2
+    exit 1
+  fi
+}
+run_benchmark open "$build/bench/app/bench_open_file" 'OpenFileUntilDrawn|ResultTabUntilDrawn'
+run_benchmark editing "$build/bench/app/bench_table_editing" 'BM_InsertOneRow/|BM_TypeXTabYEnter/'
+run_benchmark torsion "$build/bench/kuvanto-bench-torsion" 'BM_HSectionMeshAndSolve'
+run_benchmark dxf "$build/bench/kuvanto-bench-dxf" 'BM_DxfImport100kEntities'
 
 python3 - "$work" "$floor_ms" "$calc_ms" "$calc_kb" <<'EOF'
 import json, sys
