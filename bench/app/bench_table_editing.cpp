@@ -97,9 +97,17 @@ struct Window {
     }
 };
 
-Window& window() {
-    static Window w;
+// The shared window lives until main lets it go, before the application it belongs to ends; a
+// static window would be destroyed after the application and crash on its way out.
+std::unique_ptr<Window>& sharedWindow() {
+    static std::unique_ptr<Window> w;
     return w;
+}
+
+Window& window() {
+    std::unique_ptr<Window>& w = sharedWindow();
+    if (!w) w = std::make_unique<Window>();
+    return *w;
 }
 
 void BM_MoveDialogOpenWholeFigure(benchmark::State& state) {
@@ -250,5 +258,6 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    sharedWindow().reset();
     return 0;
 }

@@ -186,17 +186,26 @@ void SectionCanvas::placeControls() {
 }
 
 void SectionCanvas::redrawSection() {
-    fitImage();
-    {
-        ImagePainter painter(image_);
-        view_.redrawSection(painter);
-    }
+    fitImage();  // the drawing area follows the widget's size at once
+    redrawPending_ = true;
     drawn_ = true;
     update();
 }
 
+void SectionCanvas::flushRedraw() const {
+    if (!redrawPending_) return;
+    // A canvas is never made const; what is asked of it through a const reference still wants
+    // the drawing it would show.
+    auto* self = const_cast<SectionCanvas*>(this);
+    self->redrawPending_ = false;
+    self->fitImage();
+    ImagePainter painter(self->image_);
+    self->view_.redrawSection(painter);
+}
+
 template <typename DrawFunction>
 void SectionCanvas::drawOver(DrawFunction draw) {
+    flushRedraw();
     fitImage();
     {
         ImagePainter painter(image_);
@@ -221,16 +230,19 @@ void SectionCanvas::drawDot(WorldPt at, std::uint32_t color) {
 }
 
 WorldPt SectionCanvas::toWorld(QPointF widgetPos) const {
+    flushRedraw();
     const QPointF local = widgetPos - QPointF(area_.topLeft());
     return view_.toWorld(WorldPt{local.x(), local.y()}, area_.width());
 }
 
 QPointF SectionCanvas::toWidget(WorldPt world) const {
+    flushRedraw();
     const WorldPt pixel = view_.toPixel(world, area_.width());
     return QPointF(pixel.x, pixel.y) + QPointF(area_.topLeft());
 }
 
 void SectionCanvas::paintEvent(QPaintEvent* event) {
+    flushRedraw();
     QPainter p(this);
     const QRegion outside = QRegion(rect()).subtracted(QRegion(area_));
     for (const QRect& r : outside) p.fillRect(r, palette().window());

@@ -24,17 +24,26 @@ public:
                   const DrawColors& colors, QWidget* parent = nullptr);
 
     // The view state, the switches as the drawing sees them, and the window.
-    SectionView& view() { return view_; }
-    const SectionView& view() const { return view_; }
+    SectionView& view() {
+        flushRedraw();
+        return view_;
+    }
+    const SectionView& view() const {
+        flushRedraw();
+        return view_;
+    }
 
-    // Clears the picture and draws everything anew.
+    // Clears the picture and draws everything anew. The drawing is made when the canvas is next
+    // painted or asked for its picture, window or marks, so that the changes of one turn of the
+    // event loop (a cell written by Tab and the next by Enter) cost one redraw of a large
+    // section, not one each.
     void redrawSection();
 
-    double scaleLeft() const { return view_.scaleLeft(); }
-    double scaleTop() const { return view_.scaleTop(); }
-    double scaleWidth() const { return view_.scaleWidth(); }
-    double scaleHeight() const { return view_.scaleHeight(); }
-    double markRadius() const { return view_.markRadius(); }
+    double scaleLeft() const { return view().scaleLeft(); }
+    double scaleTop() const { return view().scaleTop(); }
+    double scaleWidth() const { return view().scaleWidth(); }
+    double scaleHeight() const { return view().scaleHeight(); }
+    double markRadius() const { return view().markRadius(); }
 
     // The switches on the canvas.
     QCheckBox* showOrigin() const { return showOrigin_; }
@@ -53,7 +62,10 @@ public:
     // The square drawing area inside the widget (centred when the widget is not square) and
     // the picture drawn in it.
     QRect drawingArea() const { return area_; }
-    const QImage& picture() const { return image_; }
+    const QImage& picture() const {
+        flushRedraw();
+        return image_;
+    }
 
     // Mapping between widget positions and world units of the current window.
     WorldPt toWorld(QPointF widgetPos) const;
@@ -61,8 +73,8 @@ public:
 
     // Marks and rubber bands drawn over the picture until the next redraw, with the pen width
     // the picture has (the redraw leaves 1 after a mark, else 2).
-    int drawWidth() const { return view_.drawWidth(); }
-    void setDrawWidth(int pixels) { view_.setDrawWidth(pixels); }
+    int drawWidth() const { return view().drawWidth(); }
+    void setDrawWidth(int pixels) { view().setDrawWidth(pixels); }
     void drawLine(WorldPt from, WorldPt to, std::uint32_t color);
     void drawCircle(WorldPt centre, double radius, std::uint32_t color);
     void drawDot(WorldPt at, std::uint32_t color);
@@ -80,11 +92,14 @@ private:
     void placeControls();
     template <typename DrawFunction>
     void drawOver(DrawFunction draw);
+    // Makes the drawing a redrawSection asked for, if it has not been made yet.
+    void flushRedraw() const;
 
     SectionView view_;
     QImage image_;
     QRect area_;
     bool drawn_ = false;
+    bool redrawPending_ = false;
 
     QCheckBox* showOrigin_ = nullptr;
     QCheckBox* showCentroid_ = nullptr;

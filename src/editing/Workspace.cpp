@@ -7,6 +7,7 @@
 #include "editing/Workspace.h"
 
 #include <QCoreApplication>
+#include <chrono>
 
 #include "core/section/Calculation.h"
 #include "core/torsion/TorsionRows.h"
@@ -50,6 +51,7 @@ QString Workspace::path(const QString& name) const {
 }
 
 bool Workspace::start(QString* error) {
+    settleHistory();
     // A copy of the program killed while writing leaves its temporary file behind, in the
     // working folder or in the snapshot folder of a second copy; no later write would ever take
     // it up again.
@@ -108,23 +110,26 @@ bool Workspace::writeSnapshot(QString* error) {
         (static_cast<std::size_t>(addGrid.rows()) + subtractedGrid.rows()) * kBytesPerRowGuess;
     if (expectedBytes >= UndoStore::kBackgroundThreshold) {
         // Large tables: the user does not wait for their text to be made and written. The
-        // worker gets copies (the cell texts of a file as read are shared, not copied), and the
-        // store never makes the user wait for the disk (see saveUndoInBackground); the outcomes
-        // of earlier snapshots are taken in when they are known.
+        // worker writes them from the mirror, which follows the tables by the rows the
+        // history's changes touched (copied once, when the tables became large), and the store
+        // never makes the user wait for the disk (see saveUndoInBackground); the outcomes of
+        // earlier snapshots are taken in when they are known.
         if (undo_.backgroundReady()) undo_.finishBackground(&backgroundError);
-        auto add = addCopies_.copyOf(addGrid);
-        auto subtracted = subtractedCopies_.copyOf(subtractedGrid);
-        undo_.saveUndoInBackground([add, subtracted] { return coordText(*add, *subtracted); },
-                                   expectedBytes);
+        EditHistory::Changes changes = history_.takeChanges();
+        if (mirror_ && changes.known)
+            mirror_->follow(std::move(changes.list));
+        else
+            mirror_ = std::make_shared<SnapshotMirror>(addGrid, subtractedGrid);
+        undo_.saveUndoInBackground([mirror = mirror_] { return mirror->text(); }, expectedBytes);
         snapshotError_ = backgroundError;
         collectBackgroundSnapshot();
         return true;
     }
     // A snapshot still being written in the background is finished first; its failure is news
-    // even when this snapshot succeeds. The copies kept for large tables are not needed now.
+    // even when this snapshot succeeds. The mirror of large tables is not needed now.
     undo_.finishBackground(&backgroundError);
-    addCopies_.clear();
-    subtractedCopies_.clear();
+    history_.takeChanges();
+    mirror_.reset();
     QString e;
     const bool ok = undo_.saveUndo(addGrid, subtractedGrid, &e);
     snapshotError_ = ok ? backgroundError : e;
@@ -133,6 +138,7 @@ bool Workspace::writeSnapshot(QString* error) {
 }
 
 bool Workspace::saveUndo(QString* error) {
+    settleHistory();
     history_.record(addGrid, subtractedGrid);
     noteRecorded();
     return writeSnapshot(error);
@@ -143,7 +149,15 @@ Workspace::TablesState Workspace::tablesState() const {
             subtractedGrid.changeWindow().mark};
 }
 
+void Workspace::settleHistory(bool wait) {
+    if (!historyStep_.valid()) return;
+    if (!wait && historyStep_.wait_for(std::chrono::seconds(0)) != std::future_status::ready)
+        return;
+    history_.commitPrepared(historyStep_.get());
+}
+
 bool Workspace::collectBackgroundSnapshot() {
+    settleHistory(false);
     if (!undo_.backgroundReady()) return false;
     QString error;
     if (!undo_.finishBackground(&error) && snapshotError_.isEmpty()) snapshotError_ = error;
@@ -151,6 +165,7 @@ bool Workspace::collectBackgroundSnapshot() {
 }
 
 bool Workspace::undoRestore(QString* error) {
+    settleHistory();
     if (!history_.undo(addGrid, subtractedGrid)) return false;
     noteRecorded();
     writeSnapshot(error);
@@ -158,6 +173,7 @@ bool Workspace::undoRestore(QString* error) {
 }
 
 bool Workspace::redo(QString* error) {
+    settleHistory();
     if (!history_.redo(addGrid, subtractedGrid)) return false;
     noteRecorded();
     writeSnapshot(error);
@@ -220,22 +236,31 @@ bool Workspace::readCsv(const QString& path, const std::function<void(const QStr
         if (++skipped <= kShownSkippedPairs && onSkip) onSkip(QString::fromStdString(message));
     });
     if (skipped > kShownSkippedPairs && onSkip) onSkip(skippedPairsSummary(skipped));
-    history_.record(addGrid, subtractedGrid);
+    if (fileText->size() >= UndoStore::kBackgroundThreshold) {
+        // The history's copy of a large file's tables (and the step's copy of its rows) is
+        // made by a worker from the same text, into tables that come out as these; undo and
+        // the next change wait for it, and the tables count as recorded from now on.
+        historyStep_ =
+            std::async(std::launch::async,
+                       [fileText, before = history_.expect(addGrid, subtractedGrid)]() mutable {
+                           EditHistory::RecordedTables now;
+                           fillFromCsvText(fileText, now.add, now.subtracted, {});
+                           return EditHistory::prepareStep(std::move(before), std::move(now));
+                       });
+    } else {
+        history_.record(addGrid, subtractedGrid);
+    }
     noteRecorded();
     markSaved();
     // The snapshot of a large file takes a while to make and write; the user does not wait for
-    // it. The worker reads the same text into tables of its own, which come out as these
-    // (both start empty), and writes their text form. Undo and the next snapshot wait for it;
+    // it. The worker reads the same text into the mirror's tables, which come out as these
+    // (both start empty) and which later snapshots follow, and writes their text form. Undo
+    // and the next snapshot wait for it;
     // its outcome is taken in by collectBackgroundSnapshot (at once for a small file, which is
     // written before this returns).
-    undo_.saveUndoInBackground(
-        [fileText] {
-            CoordTable add;
-            CoordTable subtracted;
-            fillFromCsvText(fileText, add, subtracted, {});
-            return coordText(add, subtracted);
-        },
-        fileText->size());
+    history_.takeChanges();
+    mirror_ = std::make_shared<SnapshotMirror>(fileText);
+    undo_.saveUndoInBackground([mirror = mirror_] { return mirror->text(); }, fileText->size());
     snapshotError_ = firstFailure;
     collectBackgroundSnapshot();
     return true;

@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <functional>
+#include <future>
 #include <memory>
 #include <optional>
 #include <string>
@@ -14,7 +15,7 @@
 #include "core/table/CoordTable.h"
 #include "core/table/EditHistory.h"
 #include "core/torsion/TorsionAnalysis.h"
-#include "editing/SnapshotCopies.h"
+#include "editing/SnapshotMirror.h"
 #include "io/ColorFile.h"
 #include "io/SessionSlot.h"
 #include "io/UndoStore.h"
@@ -141,18 +142,25 @@ private:
         CoordTable add;
         CoordTable subtracted;
     };
-    // Writes the tables to the next snapshot file; large tables from a copy on a worker thread.
+    // Writes the tables to the next snapshot file; large tables from the mirror on a worker
+    // thread. The tables must be the history's recorded state.
     bool writeSnapshot(QString* error);
     void keepRecovery();
     // The tables as they are now are what the history holds.
     void noteRecorded() { recordedState_ = tablesState(); }
+    // Puts the step of a large file read in place once its worker has made it; with `wait`,
+    // waits for the worker first (every use of the history but its counts needs the step).
+    void settleHistory(bool wait = true);
 
     QString folder_;
     SessionSlot session_;
     UndoStore undo_;
-    SnapshotCopies addCopies_;  // the copies that large snapshots are made from
-    SnapshotCopies subtractedCopies_;
+    // The copy of the tables that large snapshots are written from, while the tables are large.
+    std::shared_ptr<SnapshotMirror> mirror_;
     EditHistory history_;
+    // The step of a large file read, made by a worker from the file's text (declared after the
+    // history, so that it is waited for before the history goes).
+    std::future<EditHistory::PreparedStep> historyStep_;
     std::unique_ptr<Tables> recovery_;
     std::uint64_t savedState_ = 0;
     TablesState recordedState_;

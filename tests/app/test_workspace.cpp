@@ -58,6 +58,7 @@ private slots:
     void undoAfterReadingShowsEmptyTables();
     void largeFileSnapshotIsTheTables();
     void largeTablesSnapshotsInARow();
+    void largeSnapshotsFollowTheChanges();
     void unreadableFileLeavesEverythingAsItWas_data();
     void unreadableFileLeavesEverythingAsItWas();
     void oversizedColourFileGivesDefaults_data();
@@ -284,6 +285,23 @@ void TestWorkspace::largeFileSnapshotIsTheTables() {
     QVERIFY(snapshot);
     QVERIFY(snapshot->substr(snapshot->find('\n') + 1) == coordText(ws.addGrid, ws.subtractedGrid));
     QCOMPARE(ws.addGrid.rows(), 120000 + 2 * 120 + 2);
+
+    // The history's step of the file is made by a worker as well: the read is saved and one
+    // step, a cell typed next is a step of its own, and undo walks back through both.
+    QVERIFY(!ws.modified());
+    QVERIFY(ws.canUndo());
+    const std::string asRead = coordText(ws.addGrid, ws.subtractedGrid);
+    ws.addGrid.setText(5, 1, "7");
+    QVERIFY(ws.saveUndo());
+    QVERIFY(ws.modified());
+    QVERIFY(ws.undoRestore());
+    QVERIFY(coordText(ws.addGrid, ws.subtractedGrid) == asRead);
+    QVERIFY(!ws.modified());
+    QVERIFY(ws.undoRestore());
+    QCOMPARE(ws.addGrid.rows(), 2);
+    QVERIFY(ws.redo());
+    QVERIFY(coordText(ws.addGrid, ws.subtractedGrid) == asRead);
+    QVERIFY(ws.undo().finishBackground());
 }
 
 // Large tables are snapshot from copies on workers: two snapshots in a row (a cell written by Tab,
@@ -311,6 +329,40 @@ void TestWorkspace::largeTablesSnapshotsInARow() {
         QCOMPARE(add.rows(), 100003);  // the rows read back and an entry row
         QCOMPARE(add.text(100001, 0), "99999");
     }
+    QVERIFY(ws.snapshotError().isEmpty());
+}
+
+// Large snapshots are written from one copy of the tables that follows each change by the rows
+// it touched: after cells, inserted and removed rows, undo and redo, and a burst of changes
+// whose snapshots wait behind the writer, the newest file holds the tables.
+void TestWorkspace::largeSnapshotsFollowTheChanges() {
+    QTemporaryDir dir;
+    Workspace ws(dir.path());
+    QVERIFY(ws.start());
+    for (int i = 0; i < 100000; ++i) ws.addGrid.appendRow(std::to_string(i), "0.5");
+    QVERIFY(ws.saveUndo());
+    const auto newestIsTheTables = [&] {
+        if (!ws.undo().finishBackground()) return false;
+        const auto text = readTextFile(ws.undo().folder() + '/' + ws.undo().undoFile());
+        return text && *text == coordText(ws.addGrid, ws.subtractedGrid);
+    };
+    QVERIFY(newestIsTheTables());
+    ws.addGrid.setText(70000, 1, "7");
+    QVERIFY(ws.saveUndo());
+    QVERIFY(newestIsTheTables());
+    ws.addGrid.insertRows(30000, 3);
+    ws.addGrid.setText(30001, 0, "inserted");
+    QVERIFY(ws.saveUndo());
+    ws.addGrid.removeRows(5, 2);
+    QVERIFY(ws.saveUndo());  // waits behind the writer
+    ws.subtractedGrid.appendRow("1", "2");
+    QVERIFY(ws.saveUndo());  // takes the waiting one's place
+    QVERIFY(newestIsTheTables());
+    QVERIFY(ws.undoRestore());
+    QVERIFY(ws.undoRestore());
+    QVERIFY(newestIsTheTables());
+    QVERIFY(ws.redo());
+    QVERIFY(newestIsTheTables());
     QVERIFY(ws.snapshotError().isEmpty());
 }
 

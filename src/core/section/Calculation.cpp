@@ -131,24 +131,6 @@ private:
     std::vector<std::pair<std::span<const Point>, double>> outlines_;
 };
 
-// The largest distances of the added table's vertices from the combined centroid and from the
-// axes.
-struct Fibres {
-    double cx = 0, cy = 0, cxAxis = 0, cyAxis = 0;
-};
-
-Fibres fibresOf(const CoordTable& added, double xBar, double yBar) {
-    Fibres f;
-    for (const Point& v : added.points()) {
-        if (std::isnan(v.x) || std::isnan(v.y)) continue;  // not a vertex row
-        f.cx = maxValue(f.cx, std::fabs(v.x - xBar));
-        f.cy = maxValue(f.cy, std::fabs(v.y - yBar));
-        f.cxAxis = maxValue(f.cxAxis, std::fabs(v.x));
-        f.cyAxis = maxValue(f.cyAxis, std::fabs(v.y));
-    }
-    return f;
-}
-
 // The combined section of the figure parts and the added table's vertex rows. The perimeter is
 // left 0 (the caller copies it). Returns nothing when a value cannot be computed.
 std::optional<SectionProperties> combinedProperties(const std::vector<FigurePart>& parts,
@@ -176,34 +158,36 @@ std::optional<SectionProperties> combinedProperties(const std::vector<FigurePart
         ixyAxis += f.axisProduct;
     }
 
-    const Fibres fibres = fibresOf(added, xBar, yBar);
-    if (fibres.cx == 0 || fibres.cy == 0 || fibres.cxAxis == 0 || fibres.cyAxis == 0)
-        return std::nullopt;
-
     SectionProperties p;
     p[Property::Area] = a;
     p[Property::CentroidX] = xBar;
     p[Property::CentroidY] = yBar;
     p[Property::MomentX] = ix;
     p[Property::MomentY] = iy;
-    p[Property::ModulusX] = ix / fibres.cy;
-    p[Property::ModulusY] = iy / fibres.cx;
     p[Property::PolarMoment] = ix + iy;
     p[Property::AxisMomentX] = ixAxis;
     p[Property::AxisMomentY] = iyAxis;
-    p[Property::AxisModulusX] = ixAxis / fibres.cyAxis;
-    p[Property::AxisModulusY] = iyAxis / fibres.cxAxis;
     p[Property::AxisPolarMoment] = iyAxis + ixAxis;
     p[Property::ProductMoment] = ixy;
     p[Property::AxisProductMoment] = ixyAxis;
     bounds.dropRoundOff(p);
     p.setBounds(bounds);
+
+    const PrincipalAxes axes(p[Property::MomentX], p[Property::MomentY], p[Property::ProductMoment],
+                             bounds.moments);
+    const CombinedFibres fibres = combinedFibres(added, {xBar, yBar}, axes);
+    if (fibres.cx == 0 || fibres.cy == 0 || fibres.cxAxis == 0 || fibres.cyAxis == 0)
+        return std::nullopt;
+    p[Property::ModulusX] = ix / fibres.cy;
+    p[Property::ModulusY] = iy / fibres.cx;
+    p[Property::AxisModulusX] = ixAxis / fibres.cyAxis;
+    p[Property::AxisModulusY] = iyAxis / fibres.cxAxis;
     if (!radiusOfGyration(ix, a, p[Property::RadiusX]) ||
         !radiusOfGyration(iy, a, p[Property::RadiusY]) ||
         !radiusOfGyration(ixAxis, a, p[Property::AxisRadiusX]) ||
         !radiusOfGyration(iyAxis, a, p[Property::AxisRadiusY]))
         return std::nullopt;
-    if (!completeCombinedSection(p, added, outlines.about({xBar, yBar}))) return std::nullopt;
+    completeCombinedSection(p, axes, fibres.distances, outlines.about({xBar, yBar}));
     for (std::size_t i = 0; i < kBasicPropertyCount; ++i) {
         if (!std::isfinite(p[kAllProperties[i]])) return std::nullopt;
     }

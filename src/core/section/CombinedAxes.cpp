@@ -1,32 +1,39 @@
-// The combined section's principal axes (from its Ix, Iy and Ixy), its per-fibre moduli over the
-// added table's vertex rows, and its plastic neutral axes and moduli parallel to X, Y, u and v.
+// The combined section's extreme fibres over the added table's vertex rows, its principal axes
+// (from its Ix, Iy and Ixy) and per-fibre moduli, and its plastic neutral axes and moduli parallel
+// to X, Y, u and v.
 #include "core/section/CombinedAxes.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "core/section/PrincipalAxes.h"
+#include "core/base/NumberText.h"
 
 namespace kuvanto {
 
-bool completeCombinedSection(SectionProperties& p, const CoordTable& added,
-                             const PlasticModuli& plastic) {
-    const double xBar = p[Property::CentroidX], yBar = p[Property::CentroidY];
-    const RoundingBounds& bounds = p.bounds();
-    const PrincipalAxes axes(p[Property::MomentX], p[Property::MomentY], p[Property::ProductMoment],
-                             bounds.moments);
-    double top = 0, bottom = 0, right = 0, left = 0, fromMajor = 0, fromMinor = 0;
+CombinedFibres combinedFibres(const CoordTable& added, Point centroid, const PrincipalAxes& axes) {
+    CombinedFibres f;
+    FibreDistances& d = f.distances;
     for (const Point& v : added.points()) {
         if (std::isnan(v.x) || std::isnan(v.y)) continue;  // not a vertex row
-        const double dx = v.x - xBar, dy = v.y - yBar;
-        top = std::max(top, dy);
-        bottom = std::max(bottom, -dy);
-        right = std::max(right, dx);
-        left = std::max(left, -dx);
-        fromMajor = std::max(fromMajor, axes.fromMajorAxis(dx, dy));
-        fromMinor = std::max(fromMinor, axes.fromMinorAxis(dx, dy));
+        const double dx = v.x - centroid.x, dy = v.y - centroid.y;
+        f.cx = maxValue(f.cx, std::fabs(dx));
+        f.cy = maxValue(f.cy, std::fabs(dy));
+        f.cxAxis = maxValue(f.cxAxis, std::fabs(v.x));
+        f.cyAxis = maxValue(f.cyAxis, std::fabs(v.y));
+        d.top = std::max(d.top, dy);
+        d.bottom = std::max(d.bottom, -dy);
+        d.right = std::max(d.right, dx);
+        d.left = std::max(d.left, -dx);
+        d.fromMajor = std::max(d.fromMajor, axes.fromMajorAxis(dx, dy));
+        d.fromMinor = std::max(d.fromMinor, axes.fromMinorAxis(dx, dy));
     }
-    completeDerivedProperties(p, axes, {top, bottom, right, left, fromMajor, fromMinor});
+    return f;
+}
+
+void completeCombinedSection(SectionProperties& p, const PrincipalAxes& axes,
+                             const FibreDistances& fibres, const PlasticModuli& plastic) {
+    const double xBar = p[Property::CentroidX], yBar = p[Property::CentroidY];
+    completeDerivedProperties(p, axes, fibres);
 
     // Neutral axis parallel to X: the line across the Y direction, and so on.
     const auto alongX = plastic.across(0, 1);
@@ -35,15 +42,16 @@ bool completeCombinedSection(SectionProperties& p, const CoordTable& added,
     const auto alongV = plastic.across(axes.cosine(), axes.sine());
     const double none = std::nan("");
     // A symmetric section's plastic axis through the origin comes out as rounding: kept as 0.
+    const RoundingBounds& bounds = p.bounds();
     p[Property::PlasticAxisX] =
         alongY ? beyondRoundOff(xBar + alongY->offset,
                                 bounds.plasticAxis(xBar, bounds.centroidX, alongY->offset,
-                                                   std::max(right, left)))
+                                                   std::max(fibres.right, fibres.left)))
                : none;
     p[Property::PlasticAxisY] =
         alongX ? beyondRoundOff(yBar + alongX->offset,
                                 bounds.plasticAxis(yBar, bounds.centroidY, alongX->offset,
-                                                   std::max(top, bottom)))
+                                                   std::max(fibres.top, fibres.bottom)))
                : none;
     p[Property::PlasticModulusX] = alongX ? alongX->modulus : none;
     p[Property::PlasticModulusY] = alongY ? alongY->modulus : none;
@@ -56,7 +64,6 @@ bool completeCombinedSection(SectionProperties& p, const CoordTable& added,
     for (std::size_t i = kBasicPropertyCount; i < kPropertyCount; ++i) {
         if (!std::isfinite(p[kAllProperties[i]])) p[kAllProperties[i]] = none;
     }
-    return true;
 }
 
 }  // namespace kuvanto

@@ -4,6 +4,7 @@
 #include "core/table/EditHistory.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace kuvanto {
 
@@ -22,6 +23,8 @@ void EditHistory::reset(CoordTable& add, CoordTable& subtracted) {
     steps_.clear();
     undoSteps_ = 0;
     bytes_ = 0;
+    expecting_ = false;
+    changes_ = {false, {}};  // copies made before no longer follow
     baseId_ = nextId_++;
 }
 
@@ -100,30 +103,65 @@ bool EditHistory::record(CoordTable& add, CoordTable& subtracted) {
     step.id = nextId_++;
     replaceRows(recordedAdd_, step.add.before, step.add.after);
     replaceRows(recordedSubtracted_, step.subtracted.before, step.subtracted.after);
+    push(std::move(step));
+    noteChange(steps_.back(), true);
+    return true;
+}
+
+void EditHistory::push(Step step) {
     step.bytes = sizeof(Step) + step.add.before.bytes() + step.add.after.bytes() +
                  step.subtracted.before.bytes() + step.subtracted.after.bytes();
     // A new change: the undone steps can no longer be redone.
     while (steps_.size() > undoSteps_) {
-        bytes_ -= steps_.back().bytes;
+        bytes_ -= steps_.back()->bytes;
         steps_.pop_back();
     }
     bytes_ += step.bytes;
-    steps_.push_back(std::move(step));
+    steps_.push_back(std::make_shared<const Step>(std::move(step)));
     ++undoSteps_;
     while (bytes_ > limit_ && steps_.size() > 1) dropOldest();
-    return true;
+}
+
+EditHistory::RecordedTables EditHistory::expect(CoordTable& add, CoordTable& subtracted) {
+    // The tables as they are now are the recorded state from here on, as far as their change
+    // windows go; the copies of it arrive with the prepared step.
+    markRecorded(add, subtracted);
+    expecting_ = true;
+    expectedId_ = nextId_++;
+    return {std::move(recordedAdd_), std::move(recordedSubtracted_)};
+}
+
+EditHistory::PreparedStep EditHistory::prepareStep(RecordedTables before, RecordedTables now) {
+    PreparedStep prepared;
+    // Copies made apart from the tables carry no change window: every row is compared.
+    prepared.step.add = diff(before.add, now.add, 0);
+    prepared.step.subtracted = diff(before.subtracted, now.subtracted, 0);
+    prepared.recorded = std::move(now);
+    return prepared;
+}
+
+void EditHistory::commitPrepared(PreparedStep prepared) {
+    if (!expecting_) return;
+    expecting_ = false;
+    recordedAdd_ = std::move(prepared.recorded.add);
+    recordedSubtracted_ = std::move(prepared.recorded.subtracted);
+    // The id was given out when the step was expected; a step that changed nothing still
+    // takes it, so that the state named then stays the state the history is in.
+    prepared.step.id = expectedId_;
+    push(std::move(prepared.step));
 }
 
 bool EditHistory::undo(CoordTable& add, CoordTable& subtracted) {
     // A change no command recorded becomes a step of its own first, so that it is not lost.
     record(add, subtracted);
     if (!canUndo()) return false;
-    const Step& step = steps_[--undoSteps_];
+    const Step& step = *steps_[--undoSteps_];
     for (CoordTable* table : {&add, &recordedAdd_})
         replaceRows(*table, step.add.after, step.add.before);
     for (CoordTable* table : {&subtracted, &recordedSubtracted_})
         replaceRows(*table, step.subtracted.after, step.subtracted.before);
     markRecorded(add, subtracted);
+    noteChange(steps_[undoSteps_], false);
     return true;
 }
 
@@ -144,12 +182,13 @@ bool EditHistory::redo(CoordTable& add, CoordTable& subtracted) {
     // A change made since the undo that no command recorded would be overwritten: it is
     // recorded instead, which ends the redo steps as any new change does.
     if (record(add, subtracted)) return false;
-    const Step& step = steps_[undoSteps_++];
+    const Step& step = *steps_[undoSteps_++];
     for (CoordTable* table : {&add, &recordedAdd_})
         replaceRows(*table, step.add.before, step.add.after);
     for (CoordTable* table : {&subtracted, &recordedSubtracted_})
         replaceRows(*table, step.subtracted.before, step.subtracted.after);
     markRecorded(add, subtracted);
+    noteChange(steps_[undoSteps_ - 1], true);
     return true;
 }
 
@@ -160,11 +199,38 @@ void EditHistory::setLimitBytes(std::size_t limit) {
 
 void EditHistory::dropOldest() {
     if (undoSteps_ == 0) return;
-    bytes_ -= steps_.front().bytes;
-    baseId_ = steps_.front().id;
+    bytes_ -= steps_.front()->bytes;
+    baseId_ = steps_.front()->id;
     steps_.pop_front();
     --undoSteps_;
     ++dropped_;
+}
+
+void EditHistory::noteChange(const std::shared_ptr<const Step>& step, bool forward) {
+    if (!changes_.known) return;
+    if (changes_.list.size() >= kKeptChanges) {
+        changes_ = {false, {}};
+        return;
+    }
+    Change change;
+    change.step_ = step;
+    change.forward_ = forward;
+    changes_.list.push_back(std::move(change));
+}
+
+EditHistory::Changes EditHistory::takeChanges() {
+    return std::exchange(changes_, Changes{});
+}
+
+void EditHistory::Change::apply(CoordTable& add, CoordTable& subtracted) const {
+    const Step& step = *step_;
+    if (forward_) {
+        replaceRows(add, step.add.before, step.add.after);
+        replaceRows(subtracted, step.subtracted.before, step.subtracted.after);
+    } else {
+        replaceRows(add, step.add.after, step.add.before);
+        replaceRows(subtracted, step.subtracted.after, step.subtracted.before);
+    }
 }
 
 int EditHistory::takeDroppedSteps() {

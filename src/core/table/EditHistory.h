@@ -3,12 +3,14 @@
 // (the span between the unchanged rows at the top and at the bottom), before and after. A one-cell
 // edit in a table of a million rows is therefore a step of a few bytes, while a command that
 // replaced the whole table (a file read, direct editing) keeps the whole table. The steps are
-// bounded in bytes; the oldest go first.
+// bounded in bytes; the oldest go first. A step of a whole new table (a large file read) can be
+// made on a worker thread, so that the user does not wait for the history's copy of the table.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -39,10 +41,40 @@ public:
     StepTables undoneStepTables() const;
     StepTables redoneStepTables() const;
 
-    bool canUndo() const { return undoSteps_ > 0; }
-    bool canRedo() const { return undoSteps_ < steps_.size(); }
-    int undoCount() const { return static_cast<int>(undoSteps_); }
-    int redoCount() const { return static_cast<int>(steps_.size() - undoSteps_); }
+    // The tables as recorded, for a step made away from the tables.
+    struct RecordedTables {
+        CoordTable add;
+        CoordTable subtracted;
+    };
+    class PreparedStep;
+    // Records a step whose rows are compared and copied elsewhere: the tables as they are now
+    // become the recorded state at once (its id is given out now), and the state recorded
+    // before is returned for prepareStep, which a worker runs with its own copy of the tables
+    // as they are now (read from the same file text); commitPrepared then puts the step in
+    // place. Until it is committed, record, undo, redo and reset must not be called; the
+    // counts and the state id already count the step.
+    RecordedTables expect(CoordTable& add, CoordTable& subtracted);
+    bool expecting() const { return expecting_; }
+    static PreparedStep prepareStep(RecordedTables before, RecordedTables now);
+    void commitPrepared(PreparedStep prepared);
+
+    class Change;
+    // The changes record, undo and redo made to the recorded state since the last call, in
+    // order: applied to copies of the tables as they were recorded then, they make the copies
+    // the recorded state now, at the cost of the rows each changed (the snapshot files are
+    // written from such copies). `known` is false after reset or when more changes were made
+    // than are kept: the copies must then be made again. A prepared step is not among them:
+    // whoever expected it makes its copies from the same source.
+    struct Changes {
+        bool known = true;
+        std::vector<Change> list;
+    };
+    Changes takeChanges();
+
+    bool canUndo() const { return undoSteps_ > 0 || expecting_; }
+    bool canRedo() const { return !expecting_ && undoSteps_ < steps_.size(); }
+    int undoCount() const { return static_cast<int>(undoSteps_) + (expecting_ ? 1 : 0); }
+    int redoCount() const { return expecting_ ? 0 : static_cast<int>(steps_.size() - undoSteps_); }
 
     // Puts the tables back to the state before the latest step (after the next undone step). The
     // tables must be the recorded state (record was called after their last change). False when
@@ -52,7 +84,10 @@ public:
 
     // Names the state the tables are in as far as the history knows it: equal numbers, equal
     // states (the same place in the history).
-    std::uint64_t stateId() const { return undoSteps_ == 0 ? baseId_ : steps_[undoSteps_ - 1].id; }
+    std::uint64_t stateId() const {
+        if (expecting_) return expectedId_;
+        return undoSteps_ == 0 ? baseId_ : steps_[undoSteps_ - 1]->id;
+    }
 
     // The bytes the steps take, and the bound above which the oldest steps are dropped.
     std::size_t bytes() const { return bytes_; }
@@ -90,6 +125,8 @@ private:
     // Marks both tables unchanged, now that they equal the recorded copies.
     void markRecorded(CoordTable& add, CoordTable& subtracted);
     static RowSpan copyRows(const CoordTable& table, int first, int count);
+    // Puts a step in place after the steps that can be undone, ending the redo steps.
+    void push(Step step);
     // Replaces the rows `remove` describes by the rows of `insert` (both start at the same row).
     static void replaceRows(CoordTable& table, const RowSpan& remove, const RowSpan& insert);
     void dropOldest();
@@ -98,13 +135,39 @@ private:
     CoordTable recordedSubtracted_;
     std::uint64_t addMark_ = 0;  // the marks of the tables when they last equalled the copies
     std::uint64_t subtractedMark_ = 0;
-    std::deque<Step> steps_;
+    // Steps are shared with the changes handed out by takeChanges and never change.
+    std::deque<std::shared_ptr<const Step>> steps_;
     std::size_t undoSteps_ = 0;  // steps_[0, undoSteps_) can be undone, the rest redone
     std::size_t bytes_ = 0;
     std::size_t limit_ = kDefaultLimitBytes;
     int dropped_ = 0;
     std::uint64_t baseId_ = 0;  // the state before the oldest step
     std::uint64_t nextId_ = 1;
+    bool expecting_ = false;  // a step given out by expect() awaits commitPrepared()
+    std::uint64_t expectedId_ = 0;
+    Changes changes_{false, {}};  // since the last takeChanges
+    static constexpr std::size_t kKeptChanges = 256;
+    void noteChange(const std::shared_ptr<const Step>& step, bool forward);
+
+public:
+    // A step made by prepareStep, with the recorded state it leads to.
+    class PreparedStep {
+    private:
+        friend class EditHistory;
+        Step step;
+        RecordedTables recorded;
+    };
+
+    // One change of the recorded state: a step done (record, redo) or undone.
+    class Change {
+    public:
+        void apply(CoordTable& add, CoordTable& subtracted) const;
+
+    private:
+        friend class EditHistory;
+        std::shared_ptr<const Step> step_;
+        bool forward_ = true;
+    };
 };
 
 }  // namespace kuvanto

@@ -1,6 +1,8 @@
 // The undo history of both tables: random edits of every kind undone and redone against full
 // copies of the tables, more than a hundred steps, steps that cost what they changed, a new
-// change ending the redo steps, and the memory bound dropping the oldest steps.
+// change ending the redo steps, the memory bound dropping the oldest steps, a step made away
+// from the tables (a large file read) acting as a recorded one, and the changes handed out
+// keeping a copy of the tables equal to them.
 #include <QtTest>
 #include <algorithm>
 #include <random>
@@ -187,6 +189,83 @@ private slots:
         while (history.undo(add, subtracted)) {
         }
         QCOMPARE(add.rows(), 1000 + dropped + 2);  // the oldest steps are gone
+    }
+
+    // A copy that follows the changes handed out stays equal to the recorded tables through
+    // random edits, undo and redo, taken at random moments; after reset the changes are not
+    // known until the next take.
+    void changesKeepACopyEqual() {
+        std::mt19937 random(7);
+        CoordTable add = tableOfRows(5), subtracted = tableOfRows(2);
+        EditHistory history;
+        history.reset(add, subtracted);
+        QVERIFY(!history.takeChanges().known);
+        CoordTable copyAdd = add, copySubtracted = subtracted;
+        for (int step = 0; step < 400; ++step) {
+            const int what = int(random() % 4);
+            if (what == 0) {
+                history.undo(add, subtracted);
+            } else if (what == 1) {
+                history.redo(add, subtracted);
+            } else {
+                randomEdit(random, random() % 3 ? add : subtracted);
+                history.record(add, subtracted);
+            }
+            if (random() % 3 == 0) {
+                const EditHistory::Changes changes = history.takeChanges();
+                QVERIFY(changes.known);
+                for (const EditHistory::Change& change : changes.list)
+                    change.apply(copyAdd, copySubtracted);
+                QVERIFY2(stateOf(copyAdd, copySubtracted) == stateOf(add, subtracted),
+                         qPrintable(QString::number(step)));
+            }
+        }
+    }
+
+    // A file read whose step is made by a worker: the tables count as recorded at once (an edit
+    // made before the step arrives is a step of its own, costing only its rows), the step ends
+    // the redo steps, and undo and redo walk through it as through a recorded step.
+    void preparedStepActsAsRecorded() {
+        CoordTable add = tableOfRows(3), subtracted = tableOfRows(1);
+        EditHistory history;
+        history.reset(add, subtracted);
+        const State start = stateOf(add, subtracted);
+        add.setText(1, 0, "undone");
+        QVERIFY(history.record(add, subtracted));
+        QVERIFY(history.undo(add, subtracted));
+        QVERIFY(history.canRedo());
+
+        add = tableOfRows(5000);  // the file as read
+        subtracted = tableOfRows(7);
+        const State read = stateOf(add, subtracted);
+        EditHistory::RecordedTables before = history.expect(add, subtracted);
+        QVERIFY(history.expecting());
+        QVERIFY(history.canUndo());
+        QVERIFY(!history.canRedo());
+        QCOMPARE(history.undoCount(), 1);
+        const std::uint64_t readState = history.stateId();
+        // The worker reads the same text into tables of its own.
+        EditHistory::PreparedStep prepared =
+            EditHistory::prepareStep(std::move(before), {tableOfRows(5000), tableOfRows(7)});
+        add.setText(2500, 1, "typed");  // typed before the step arrived
+        const State typed = stateOf(add, subtracted);
+        history.commitPrepared(std::move(prepared));
+        QVERIFY(!history.expecting());
+        QCOMPARE(history.stateId(), readState);
+
+        const std::size_t bytes = history.bytes();
+        QVERIFY(history.record(add, subtracted));
+        QVERIFY2(history.bytes() - bytes < 512, qPrintable(QString::number(history.bytes())));
+        QVERIFY(history.undo(add, subtracted));
+        QVERIFY(stateOf(add, subtracted) == read);
+        QCOMPARE(history.stateId(), readState);
+        QVERIFY(history.undo(add, subtracted));
+        QVERIFY(stateOf(add, subtracted) == start);
+        QVERIFY(!history.canUndo());
+        QVERIFY(history.redo(add, subtracted));
+        QVERIFY(history.redo(add, subtracted));
+        QVERIFY(stateOf(add, subtracted) == typed);
+        QVERIFY(!history.canRedo());
     }
 };
 
