@@ -1104,6 +1104,10 @@ It has been removed from the recent files.</translation>
         <source>推定誤差(Iw)</source>
         <translation>Estimated error (Iw)</translation>
     </message>
+    <message>
+        <source>注記</source>
+        <translation>Notes</translation>
+    </message>
 </context>
 <context>
     <name>ResultTable</name>
@@ -1272,6 +1276,10 @@ Are you sure?</translation>
     <message>
         <source>ねじり・せん断: 要素が多いため、推定誤差は計算していません。</source>
         <translation>Torsion and shear: the mesh is too large to refine, so the error is not estimated.</translation>
+    </message>
+    <message>
+        <source>ねじり・せん断: 断面は%1つの離れた部分からなります。曲げねじり定数、せん断中心、せん断断面積は一つにつながった断面の値のため「-」とし、ねじり定数は各部分の和です。</source>
+        <translation>Torsion and shear: the section consists of %1 separate parts. The warping constant, the shear centre and the shear areas belong to one connected section and are shown as &quot;-&quot;; the torsion constant is the sum of the parts&apos;.</translation>
     </message>
 </context>
 <context>

@@ -33,6 +33,8 @@ constexpr double kTableWidth = 5900;
 constexpr double kItemWidth = 2900;
 constexpr double kSymbolWidth = 1000;
 constexpr double kRowHeight = 330;
+// The top of the torsion notices on the second page, below the moduli per fibre.
+constexpr double kNoticeTop = 7300;
 
 // The blocks of the sheet, each a ruled table of the result rows that name it: three on the first
 // page beside the drawing, the principal axes, the moduli per fibre, the plastic values and the
@@ -170,6 +172,19 @@ void PrintSheet::paintBlocks(QPainter& painter, int page) const {
         }
         paintTable(painter, place.left, place.top, sheetText("PrintSheet", place.caption), lines,
                    label, value);
+    }
+    // The torsion analysis's notices are sentences, too long for a cell: they take the free space
+    // of the second page's first column, wrapped to the width of a table.
+    const QString notices = QString::fromStdString(result.text(Property::TorsionNotice, col));
+    if (page == 2 && !notices.isEmpty() && notices != QLatin1String("-")) {
+        painter.setFont(label);
+        const QRectF box(kLeft, kNoticeTop, kTableWidth, kHeight - kNoticeTop - kRowHeight);
+        painter.drawText(QRectF(box.left(), box.top(), box.width(), kRowHeight),
+                         Qt::AlignVCenter | Qt::AlignLeft,
+                         sheetText("ResultRows", propertyEntry(Property::TorsionNotice).label));
+        painter.setFont(value);
+        painter.drawText(box.adjusted(0, kRowHeight, 0, 0), Qt::AlignLeft | Qt::TextWordWrap,
+                         notices);
     }
 }
 

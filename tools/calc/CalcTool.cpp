@@ -232,15 +232,21 @@ std::string CalcTool::helpText() {
            "                 of J and Iw on the mesh refined once). The text output gets\n"
            "                 the block \"[ねじり・せん断]\" after the table, the JSON an object\n"
            "                   \"torsion\": {\"J\", \"Iw\", \"x_s\", \"y_s\", \"x_s_trefftz\",\n"
-           "                     \"y_s_trefftz\", \"Asx\", \"Asy\", \"nu\", \"elements\",\n"
-           "                     \"estimated_error\": {\"J\", \"Iw\"}}\n"
+           "                     \"y_s_trefftz\", \"Asx\", \"Asy\", \"Asu\", \"Asv\", \"nu\",\n"
+           "                     \"elements\", \"parts\", \"estimated_error\": {\"J\", \"Iw\"},\n"
+           "                     \"notices\": [...]}\n"
+           "                 A section of several separate parts (not joined along an\n"
+           "                 edge) has J as the sum of the parts'; Iw, the shear centres\n"
+           "                 and the shear areas belong to one connected section and are\n"
+           "                 \"-\" in the table and null in the JSON, with a notice.\n"
            "                 When the block cannot be computed, the reason goes to standard\n"
            "                 error (and to \"torsion\": {\"error\"}) and the exit status is 1.\n"
            "  --nu V         Poisson's ratio for the shear functions, 0 <= V < 0.5\n"
            "                 (default 0.3). Also written --nu=V.\n"
            "  --mesh-size H  largest element edge in the units of the coordinates (default:\n"
-           "                 half of twice the area over the perimeter, about half the wall\n"
-           "                 thickness). Also written --mesh-size=H.\n"
+           "                 the smaller of the net area over the perimeter A/P, about half\n"
+           "                 the wall thickness, and the square root of the area over 10).\n"
+           "                 Also written --mesh-size=H.\n"
            "  --library      list the shipped library: per category a line\n"
            "                   CATEGORY<TAB>DATA-FILE\n"
            "                 followed by its part names, one a line, indented by two blanks.\n"
@@ -401,8 +407,8 @@ int CalcTool::calculate(const CalcOptions& options, const CoordTable& add,
         if (torsion->status != TorsionStatus::Ok) {
             writeLine(err, shownText("TorsionAnalysis", TorsionAnalysis::message(torsion->status)));
         } else {
-            for (const std::string_view notice : TorsionAnalysis::notices(torsion->result))
-                writeLine(err, shownText("TorsionAnalysis", notice));
+            for (const TorsionNotice& notice : TorsionAnalysis::notices(torsion->result))
+                writeLine(err, CalcTorsion::noticeText(notice).toStdString());
             TorsionRows::write(result, torsion->result);
         }
     }

@@ -73,7 +73,8 @@ enum class Property {
     ElementCount,
     TorsionConstantError,  // estimated relative error in per cent
     WarpingConstantError,
-    Count  // not a property: the number of them
+    TorsionNotice,  // the analysis's notices as text, "-" when it has none
+    Count           // not a property: the number of them
 };
 inline constexpr std::size_t kPropertyCount = static_cast<std::size_t>(Property::Count);
 // The eighteen basic properties come first: a figure whose basic values cannot be computed has no
@@ -102,6 +103,7 @@ enum class NumberFormat {
     Length,    // positions, lengths and radii: three decimals, below 1 the exponent form
     Decimals,  // plain three decimals: the principal angle in degrees and the shape factors
     Integer,   // a count: "1234"
+    Text,      // a text the analysis writes itself (its notices)
 };
 
 // The value columns that show the property; the others show "-".
@@ -316,6 +318,10 @@ inline constexpr std::array kResultRows = {
     ResultRowEntry::value(Property::WarpingConstantError,
                           QT_TRANSLATE_NOOP("ResultRows", "推定誤差(Iw)"), "%", "error_Iw",
                           NumberFormat::Decimals, SheetBlock::Torsion, RowColumns::CombinedOnly),
+    // Too long for a cell of the sheet's block: the sheet writes it below the block.
+    ResultRowEntry::value(Property::TorsionNotice, QT_TRANSLATE_NOOP("ResultRows", "注記"), "※",
+                          "notices", NumberFormat::Text, SheetBlock::None,
+                          RowColumns::CombinedOnly),
 };
 
 inline constexpr int kResultRowCount = static_cast<int>(kResultRows.size());

@@ -107,10 +107,12 @@ struct UnionFind {
     void join(int a, int b) { parent[find(a)] = find(b); }
 };
 
-// The 6-node numbering of the mesh: corners keep their numbers, midside nodes follow.
-std::vector<ElementNodes> numberNodes(const SectionMesh& mesh, int& nodeCount) {
+// The 6-node numbering of the mesh: corners keep their numbers, midside nodes follow. `edges`
+// receives the triangles' edge numbers.
+std::vector<ElementNodes> numberNodes(const SectionMesh& mesh, int& nodeCount,
+                                      std::vector<std::array<int, 3>>& edges) {
     int edgeCount = 0;
-    const std::vector<std::array<int, 3>> edges = mesh.edgeNumbers(edgeCount);
+    edges = mesh.edgeNumbers(edgeCount);
     const int vertexCount = static_cast<int>(mesh.points().size());
     std::vector<ElementNodes> elements(mesh.triangles().size());
     for (std::size_t e = 0; e < elements.size(); ++e)
@@ -122,6 +124,26 @@ std::vector<ElementNodes> numberNodes(const SectionMesh& mesh, int& nodeCount) {
     return elements;
 }
 
+// The pieces of material joined along edges. Figures that touch at a single point carry no
+// shear flow from one to the other: they count as separate pieces, although the mesh shares
+// their vertex.
+int edgeConnectedParts(const std::vector<std::array<int, 3>>& edges, int edgeCount) {
+    UnionFind pieces(edges.size());
+    std::vector<int> firstTriangle(static_cast<std::size_t>(edgeCount), -1);
+    for (std::size_t t = 0; t < edges.size(); ++t)
+        for (const int edge : edges[t]) {
+            int& first = firstTriangle[static_cast<std::size_t>(edge)];
+            if (first < 0)
+                first = static_cast<int>(t);
+            else
+                pieces.join(static_cast<int>(t), first);
+        }
+    int count = 0;
+    for (std::size_t t = 0; t < edges.size(); ++t)
+        if (pieces.find(static_cast<int>(t)) == static_cast<int>(t)) ++count;
+    return count;
+}
+
 }  // namespace
 
 std::size_t TorsionSolver::nodeCount(const SectionMesh& mesh) {
@@ -130,7 +152,8 @@ std::size_t TorsionSolver::nodeCount(const SectionMesh& mesh) {
 }
 
 std::optional<TorsionValues> TorsionSolver::solve(const SectionMesh& mesh, double nu,
-                                                  const std::function<bool()>& cancelled) {
+                                                  const std::function<bool()>& cancelled,
+                                                  TorsionField* field) {
     using Matrix = Eigen::SparseMatrix<double>;
     try {
         TorsionValues v;
@@ -169,9 +192,12 @@ std::optional<TorsionValues> TorsionSolver::solve(const SectionMesh& mesh, doubl
         v.productMoment = ixy;
 
         int nodes = 0;
-        const std::vector<ElementNodes> elements = numberNodes(mesh, nodes);
+        std::vector<std::array<int, 3>> edges;
+        const std::vector<ElementNodes> elements = numberNodes(mesh, nodes, edges);
+        v.parts = edgeConnectedParts(edges, nodes - static_cast<int>(mesh.points().size()));
 
-        // One fixed node per connected part.
+        // One fixed node per part joined by vertices: it removes the free constant of the part's
+        // Neumann problem.
         UnionFind parts(mesh.points().size());
         for (const auto& t : triangles) {
             parts.join(t.corners[0], t.corners[1]);
@@ -187,7 +213,6 @@ std::optional<TorsionValues> TorsionSolver::solve(const SectionMesh& mesh, doubl
                 fixed[t.corners[0]] = true;  // the part's fixed node
             }
         }
-        v.parts = partCount;
         if (cancelled && cancelled()) return std::nullopt;
         const StiffnessPattern pattern(elements, nodes, fixed);
         if (cancelled && cancelled()) return std::nullopt;
@@ -323,10 +348,84 @@ std::optional<TorsionValues> TorsionSolver::solve(const SectionMesh& mesh, doubl
         const double c = std::cos(angle), s = std::sin(angle);
         v.shearAreaMajor = area / (c * c * alphaX + 2 * c * s * alphaXY + s * s * alphaY);
         v.shearAreaMinor = area / (s * s * alphaX - 2 * c * s * alphaXY + c * c * alphaY);
+
+        if (field) {
+            field->mesh = mesh;
+            field->elements = elements;
+            field->warping.assign(omega.begin(), omega.end());
+            for (std::size_t e = 0; e < triangles.size(); ++e) {
+                const double mean = partOmega[elementPart[e]] / partArea[elementPart[e]];
+                for (const int node : elements[e])
+                    field->warping[static_cast<std::size_t>(node)] = omega[node] - mean;
+            }
+            field->shearX.assign(psi.begin(), psi.end());
+            field->shearY.assign(phi.begin(), phi.end());
+        }
         return v;
     } catch (const std::bad_alloc&) {
         return std::nullopt;
     }
+}
+
+std::vector<double> TorsionSolver::refinementIndicator(const TorsionField& coarse,
+                                                       const TorsionField& fine) {
+    const auto& parents = coarse.mesh.triangles();
+    std::vector<std::array<double, 3>> energy(parents.size());  // of ω, Ψ, Φ differences
+    std::array<double, 3> total{};                              // of the fine ω, Ψ, Φ
+    double polar = 0;
+    // The children's corners in the area coordinates of their parent (see subdivided()).
+    constexpr std::array<double, 3> kA{1, 0, 0}, kB{0, 1, 0}, kC{0, 0, 1};
+    constexpr std::array<double, 3> kAB{0.5, 0.5, 0}, kBC{0, 0.5, 0.5}, kCA{0.5, 0, 0.5};
+    constexpr std::array<std::array<std::array<double, 3>, 3>, 4> kChildren{{
+        {kA, kAB, kCA},
+        {kAB, kB, kBC},
+        {kCA, kBC, kC},
+        {kAB, kBC, kCA},
+    }};
+    const std::array<const std::vector<double>*, 3> coarseValues{&coarse.warping, &coarse.shearX,
+                                                                 &coarse.shearY};
+    const std::array<const std::vector<double>*, 3> fineValues{&fine.warping, &fine.shearX,
+                                                               &fine.shearY};
+    for (std::size_t f = 0; f < parents.size(); ++f) {
+        const ElementGeometry parent = geometry(coarse.mesh, parents[f], 0, 0);
+        for (int child = 0; child < 4; ++child) {
+            const std::size_t c = 4 * f + static_cast<std::size_t>(child);
+            const ElementGeometry g = geometry(fine.mesh, fine.mesh.triangles()[c], 0, 0);
+            const double coverage = parents[f].coverage;
+            for (const auto& q : kRule) {
+                std::array<double, 3> inParent{};
+                for (int k = 0; k < 3; ++k)
+                    for (int corner = 0; corner < 3; ++corner)
+                        inParent[k] += q.area[corner] * kChildren[child][corner][k];
+                const ShapeValues sc = shape(parent, inParent), sf = shape(g, q.area);
+                const double w = q.weight * g.area * coverage;
+                const double x = at(g.x, q.area), y = at(g.y, q.area);
+                polar += w * (x * x + y * y);
+                for (int field = 0; field < 3; ++field) {
+                    double dx = 0, dy = 0, fx = 0, fy = 0;
+                    for (int i = 0; i < 6; ++i) {
+                        const double vc = (*coarseValues[field])[coarse.elements[f][i]];
+                        const double vf = (*fineValues[field])[fine.elements[c][i]];
+                        dx += sf.dx[i] * vf - sc.dx[i] * vc;
+                        dy += sf.dy[i] * vf - sc.dy[i] * vc;
+                        fx += sf.dx[i] * vf;
+                        fy += sf.dy[i] * vf;
+                    }
+                    energy[f][field] += w * (dx * dx + dy * dy);
+                    total[field] += w * (fx * fx + fy * fy);
+                }
+            }
+        }
+    }
+    // J = Ip − ∫|∇ω|²: ω's energy is measured against J, the others against their own.
+    const double torsion = std::max(polar - total[0], 1e-12 * polar);
+    std::vector<double> indicator(parents.size());
+    for (std::size_t f = 0; f < parents.size(); ++f) {
+        indicator[f] = energy[f][0] / torsion;
+        for (int field = 1; field < 3; ++field)
+            if (total[field] > 0) indicator[f] += energy[f][field] / total[field];
+    }
+    return indicator;
 }
 
 }  // namespace kuvanto

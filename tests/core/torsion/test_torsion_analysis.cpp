@@ -1,11 +1,13 @@
 // The torsion and shear analysis against closed forms (circle, equilateral triangle, rectangle,
 // thin-walled I and channel), and its handling of sections: disjoint parts, moved and rotated
 // sections, overlapping and negative coverage, sizes too large to mesh.
+#include <QFile>
 #include <QTest>
 #include <cmath>
 #include <numbers>
 
 #include "core/torsion/TorsionAnalysis.h"
+#include "core/torsion/TorsionRows.h"
 
 using namespace kuvanto;
 
@@ -78,6 +80,10 @@ private slots:
     void closedForms_data();
     void closedForms();
     void disjointPartsAddTheirTorsionConstants();
+    void separatePartsShowOnlyTheirSum_data();
+    void separatePartsShowOnlyTheirSum();
+    void seamIsNoBoundary();
+    void sizeGuardCountsTheMaterialOnly();
     void movedAndRotatedSection();
     void overlapCountsTwice();
     void veryFineMeshLeavesOutTheEstimate();
@@ -162,6 +168,104 @@ void TestTorsionAnalysis::disjointPartsAddTheirTorsionConstants() {
     const TorsionResult both = analyse({first, second});
     QCOMPARE(both.values.parts, 2);
     QVERIFY(relative(both.values.torsionConstant, alone) < 1e-4);
+}
+
+void TestTorsionAnalysis::separatePartsShowOnlyTheirSum_data() {
+    QTest::addColumn<Figures>("figures");
+    QTest::addColumn<int>("parts");
+    QTest::addColumn<QList<int>>("alone");  // the figures analysed one by one for the sum of J
+    const SectionFigure lower = rectangle(0, 0, 40, 10);
+    const SectionFigure beside = rectangle(45, 0, 40, 10);
+    const Figures angle{{{{0, 0}, {60, 0}, {60, 8}, {8, 8}, {8, 40}, {0, 40}}, 1}};
+    const SectionFigure ring = regularPolygon(20, 72);
+    const SectionFigure hole{regularPolygon(15, 72).outline, -1};
+    QTest::newRow("two equal rectangles") << Figures{lower, beside} << 2 << QList<int>{0, 1};
+    QTest::newRow("an L beside a rectangle")
+        << Figures{angle[0], rectangle(70, 0, 10, 30)} << 2 << QList<int>{0, 1};
+    QTest::newRow("a ring beside a bar")
+        << Figures{ring, hole, rectangle(30, -10, 10, 20)} << 2 << QList<int>{};
+    QTest::newRow("rectangles touching at a corner")
+        << Figures{lower, rectangle(40, 10, 40, 10)} << 2 << QList<int>{0, 1};
+    // Touching along an edge, the two are one section (a T of two rectangles).
+    QTest::newRow("rectangles sharing an edge")
+        << Figures{lower, rectangle(15, 10, 10, 30)} << 1 << QList<int>{};
+    QTest::newRow("rectangles sharing part of an edge")
+        << Figures{lower, rectangle(30, 10, 40, 10)} << 1 << QList<int>{};
+}
+
+void TestTorsionAnalysis::separatePartsShowOnlyTheirSum() {
+    QFETCH(Figures, figures);
+    QFETCH(int, parts);
+    QFETCH(QList<int>, alone);
+    const TorsionResult result = analyse(figures);
+    QCOMPARE(result.values.parts, parts);
+    if (!alone.isEmpty()) {
+        double sum = 0;
+        for (int index : alone)
+            sum += analyse({figures[static_cast<std::size_t>(index)]}).values.torsionConstant;
+        QVERIFY2(relative(result.values.torsionConstant, sum) < 1e-3,
+                 qPrintable(
+                     QStringLiteral("%1 against %2").arg(result.values.torsionConstant).arg(sum)));
+    }
+    // The values of one connected section are shown as "-", with a notice naming the parts.
+    const bool separate = parts > 1;
+    for (Property p : {Property::WarpingConstant, Property::ShearCentreX, Property::ShearCentreY,
+                       Property::ShearCentreOffsetX, Property::TrefftzCentreY, Property::ShearAreaX,
+                       Property::ShearAreaY, Property::ShearAreaMajor, Property::ShearAreaMinor,
+                       Property::WarpingConstantError})
+        QCOMPARE(std::isnan(TorsionRows::value(p, result)), separate);
+    QVERIFY(std::isfinite(TorsionRows::value(Property::TorsionConstant, result)));
+    bool named = false;
+    for (const TorsionNotice& notice : TorsionAnalysis::notices(result))
+        named = named || TorsionAnalysis::noticeText(notice).find(std::to_string(parts) + "つの") !=
+                             std::string::npos;
+    QCOMPARE(named, separate);
+
+    ResultTable table;
+    table.setCols(4);
+    TorsionRows::write(table, result);
+    QCOMPARE(table.text(Property::WarpingConstant, 3) == "-", separate);
+    QCOMPARE(table.text(Property::TorsionNotice, 3) != "-", separate);
+}
+
+void TestTorsionAnalysis::seamIsNoBoundary() {
+    // A pipe drawn as one outline: round outside, out along a radial seam, round inside the
+    // other way and back along the seam, which comes back a rounding error beside itself.
+    QFile file(QStringLiteral(KUVANTO_FIXTURES "/pipe-with-seam.csv"));
+    QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+    SectionFigure seamed;
+    for (const QByteArray& line : file.readAll().split('\n')) {
+        const QList<QByteArray> cells = line.split(',');
+        bool x = false, y = false;
+        if (cells.size() >= 2) {
+            const Point p{cells[0].toDouble(&x), cells[1].toDouble(&y)};
+            if (x && y) seamed.outline.push_back(p);
+        }
+    }
+    QCOMPARE(seamed.outline.size(), std::size_t{131});  // the first point repeated at the end
+    const TorsionOutcome outcome = TorsionAnalysis::run({&seamed, 1}, {});
+    QCOMPARE(outcome.status, TorsionStatus::Ok);
+    // The same ring as two figures: the seam's sides stay apart, so the mesh stays that of the
+    // ring and not one refined without end towards a crack of 1e-14.
+    const std::size_t outer = 65;  // 64 sides and the point closing them beside the first
+    SectionFigure outside{{seamed.outline.begin(), seamed.outline.begin() + outer - 1}, 1};
+    SectionFigure inside{{seamed.outline.begin() + outer, seamed.outline.end() - 1}, -1};
+    const TorsionOutcome ring = TorsionAnalysis::run(Figures{outside, inside}, {});
+    QCOMPARE(ring.status, TorsionStatus::Ok);
+    QVERIFY(relative(outcome.result.values.torsionConstant, ring.result.values.torsionConstant) <
+            1e-3);
+    QCOMPARE(outcome.result.values.parts, 1);
+    QVERIFY(outcome.result.values.elements < 2 * ring.result.values.elements);
+}
+
+void TestTorsionAnalysis::sizeGuardCountsTheMaterialOnly() {
+    // A box of 200 x 100 with 2 mm walls meshes its walls only: at elements of 0.35 some
+    // 50 000 triangles, well within the limit, where the outline's area would give 30 times as
+    // many.
+    const Figures box{rectangle(0, 0, 200, 100), rectangle(2, 2, 196, 96, -1)};
+    const double estimated = SectionMesh::estimatedTriangles(box, 0.35);
+    QVERIFY2(estimated > 20000 && estimated < 100000, qPrintable(QString::number(estimated)));
+    QVERIFY(estimated * 2.3 < static_cast<double>(TorsionAnalysis::kMaxNodes));
 }
 
 void TestTorsionAnalysis::movedAndRotatedSection() {
