@@ -3,7 +3,10 @@
 // sections, overlapping and negative coverage, sizes too large to mesh.
 #include <QFile>
 #include <QTest>
+#include <atomic>
+#include <chrono>
 #include <cmath>
+#include <thread>
 #include <numbers>
 
 #include "core/torsion/TorsionAnalysis.h"
@@ -84,6 +87,8 @@ private slots:
     void separatePartsShowOnlyTheirSum();
     void seamIsNoBoundary();
     void sizeGuardCountsTheMaterialOnly();
+    void cancelStopsEveryPhase_data();
+    void cancelStopsEveryPhase();
     void movedAndRotatedSection();
     void overlapCountsTwice();
     void veryFineMeshLeavesOutTheEstimate();
@@ -266,6 +271,44 @@ void TestTorsionAnalysis::sizeGuardCountsTheMaterialOnly() {
     const double estimated = SectionMesh::estimatedTriangles(box, 0.35);
     QVERIFY2(estimated > 20000 && estimated < 100000, qPrintable(QString::number(estimated)));
     QVERIFY(estimated * 2.3 < static_cast<double>(TorsionAnalysis::kMaxNodes));
+}
+
+void TestTorsionAnalysis::cancelStopsEveryPhase_data() {
+    QTest::addColumn<bool>("solving");  // cancel once the mesh is made, else while meshing
+    QTest::newRow("while meshing") << false;
+    QTest::newRow("while solving") << true;
+}
+
+void TestTorsionAnalysis::cancelStopsEveryPhase() {
+    // A square of 300 000 triangles: seconds to mesh and more to solve.
+    QFETCH(bool, solving);
+    using Clock = std::chrono::steady_clock;
+    std::atomic<bool> stop{false}, meshed{false};
+    TorsionOptions options;
+    options.elementSize = 4;
+    options.cancelled = [&stop] { return stop.load(); };
+    options.progress = [&meshed](int percent) {
+        if (percent >= 15) meshed = true;
+    };
+    Clock::time_point stopped;
+    std::thread canceller([&] {
+        const Clock::time_point begun = Clock::now();
+        while (solving && !meshed && Clock::now() - begun < std::chrono::seconds(60))
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        stopped = Clock::now();
+        stop = true;
+    });
+    const TorsionOutcome outcome =
+        TorsionAnalysis::run(Figures{rectangle(0, 0, 1000, 1000)}, options);
+    const Clock::time_point returned = Clock::now();
+    canceller.join();
+    QCOMPARE(outcome.status, TorsionStatus::Cancelled);
+    QCOMPARE(bool(meshed), solving);
+    // A quarter of a second on a quiet machine; the bound leaves room for a busy one and for
+    // the sanitizers.
+    const double latency = std::chrono::duration<double>(returned - stopped).count();
+    QVERIFY2(latency < 2, qPrintable(QString::number(latency)));
 }
 
 void TestTorsionAnalysis::movedAndRotatedSection() {
