@@ -33,12 +33,12 @@ constexpr double kTableWidth = 5900;
 constexpr double kItemWidth = 2900;
 constexpr double kSymbolWidth = 1000;
 constexpr double kRowHeight = 330;
-// The top of the torsion notices on the second page, below the moduli per fibre.
-constexpr double kNoticeTop = 7300;
+// The top of the torsion notices on the second page, below the block of estimated errors.
+constexpr double kNoticeTop = 9250;
 
 // The blocks of the sheet, each a ruled table of the result rows that name it: three on the first
-// page beside the drawing, the principal axes, the moduli per fibre, the plastic values and the
-// torsion and shear block (once its analysis has run) on the second.
+// page beside the drawing, the principal axes, the moduli per fibre, the plastic values, the
+// torsion and shear block and its estimated errors (once its analysis has run) on the second.
 struct BlockPlace {
     SheetBlock block;
     const char* caption;
@@ -56,6 +56,8 @@ constexpr BlockPlace kBlocks[] = {
      1000},
     {SheetBlock::Torsion, QT_TRANSLATE_NOOP("PrintSheet", "[ねじり・せん断]"), 2,
      kLeft + kTableWidth + 1500, 4500},
+    {SheetBlock::TorsionError, QT_TRANSLATE_NOOP("PrintSheet", "[ねじり・せん断の推定誤差]"), 2,
+     kLeft, 7200},
 };
 
 QString sheetText(const char* context, const char* text) {
@@ -161,7 +163,7 @@ void PrintSheet::paintBlocks(QPainter& painter, int page) const {
     const int col = result.cols() - 1;
     for (const BlockPlace& place : kBlocks) {
         if (place.page != page) continue;
-        if (place.block == SheetBlock::Torsion &&
+        if ((place.block == SheetBlock::Torsion || place.block == SheetBlock::TorsionError) &&
             result.text(Property::TorsionConstant, col).empty())
             continue;
         std::vector<SheetRow> lines;
@@ -174,11 +176,11 @@ void PrintSheet::paintBlocks(QPainter& painter, int page) const {
                    label, value);
     }
     // The torsion analysis's notices are sentences, too long for a cell: they take the free space
-    // of the second page's first column, wrapped to the width of a table.
+    // at the foot of the second page's first column, wrapped to the width of a table.
     const QString notices = QString::fromStdString(result.text(Property::TorsionNotice, col));
     if (page == 2 && !notices.isEmpty() && notices != QLatin1String("-")) {
         painter.setFont(label);
-        const QRectF box(kLeft, kNoticeTop, kTableWidth, kHeight - kNoticeTop - kRowHeight);
+        const QRectF box(kLeft, kNoticeTop, kTableWidth, kHeight - kNoticeTop - 60);
         painter.drawText(QRectF(box.left(), box.top(), box.width(), kRowHeight),
                          Qt::AlignVCenter | Qt::AlignLeft,
                          sheetText("ResultRows", propertyEntry(Property::TorsionNotice).label));

@@ -31,11 +31,17 @@ QJsonObject CalcTorsion::jsonObject(const TorsionResult& result) {
     QJsonObject error;
     error.insert(QStringLiteral("J"), estimate(result.errorJ));
     error.insert(QStringLiteral("Iw"), v.parts > 1 ? QJsonValue() : estimate(result.errorIw));
+    error.insert(QStringLiteral("x_s"), v.parts > 1 ? QJsonValue() : estimate(result.errorCentre));
+    error.insert(QStringLiteral("As"), v.parts > 1 ? QJsonValue() : estimate(result.errorShearArea));
     QJsonArray notices;
     for (const TorsionNotice& notice : TorsionAnalysis::notices(result))
         notices.append(noticeText(notice));
     QJsonObject torsion;
     torsion.insert(QStringLiteral("J"), v.torsionConstant);
+    torsion.insert(QStringLiteral("J_lower"), std::isfinite(v.torsionConstantLower)
+                                                  ? QJsonValue(v.torsionConstantLower)
+                                                  : QJsonValue(QJsonValue::Null));
+    torsion.insert(QStringLiteral("J_upper"), v.torsionConstant);
     torsion.insert(QStringLiteral("Iw"), connected(v.warpingConstant));
     torsion.insert(QStringLiteral("x_s"), connected(v.shearCentreX));
     torsion.insert(QStringLiteral("y_s"), connected(v.shearCentreY));

@@ -58,6 +58,8 @@ enum class Property {
     // The torsion and shear block (combined section only), filled by the finite-element analysis
     // after the calculation, not by it.
     TorsionConstant,  // J, Saint-Venant's torsion constant
+    TorsionConstantLower,  // J's lower bound, from the stress function
+    TorsionConstantUpper,  // J's upper bound, from the warping function
     WarpingConstant,  // Iw, about the shear centre
     ShearCentreX,
     ShearCentreY,
@@ -73,6 +75,8 @@ enum class Property {
     ElementCount,
     TorsionConstantError,  // estimated relative error in per cent
     WarpingConstantError,
+    ShearCentreError,  // the shear centre's estimated error over the polar radius of gyration
+    ShearAreaError,
     TorsionNotice,  // the analysis's notices as text, "-" when it has none
     Count           // not a property: the number of them
 };
@@ -122,6 +126,7 @@ enum class SheetBlock {
     ExtremeFibres,   // "[縁端別断面係数]"
     Plastic,         // "[塑性]"
     Torsion,         // "[ねじり・せん断]"
+    TorsionError,    // "[ねじり・せん断の推定誤差]"
 };
 
 struct ResultRowEntry {
@@ -269,6 +274,14 @@ inline constexpr std::array kResultRows = {
     ResultRowEntry::value(Property::TorsionConstant,
                           QT_TRANSLATE_NOOP("ResultRows", "サンブナンねじり定数"), "J", "J",
                           NumberFormat::Exponent, SheetBlock::Torsion, RowColumns::CombinedOnly),
+    ResultRowEntry::value(Property::TorsionConstantLower,
+                          QT_TRANSLATE_NOOP("ResultRows", "ねじり定数の下限"), "J_lower",
+                          "J_lower", NumberFormat::Exponent, SheetBlock::Torsion,
+                          RowColumns::CombinedOnly),
+    ResultRowEntry::value(Property::TorsionConstantUpper,
+                          QT_TRANSLATE_NOOP("ResultRows", "ねじり定数の上限"), "J_upper",
+                          "J_upper", NumberFormat::Exponent, SheetBlock::Torsion,
+                          RowColumns::CombinedOnly),
     ResultRowEntry::value(Property::WarpingConstant,
                           QT_TRANSLATE_NOOP("ResultRows", "曲げねじり定数"), "Iw", "Iw",
                           NumberFormat::Exponent, SheetBlock::Torsion, RowColumns::CombinedOnly),
@@ -314,10 +327,20 @@ inline constexpr std::array kResultRows = {
                           RowColumns::CombinedOnly),
     ResultRowEntry::value(Property::TorsionConstantError,
                           QT_TRANSLATE_NOOP("ResultRows", "推定誤差(J)"), "%", "error_J",
-                          NumberFormat::Decimals, SheetBlock::Torsion, RowColumns::CombinedOnly),
+                          NumberFormat::Decimals, SheetBlock::TorsionError,
+                          RowColumns::CombinedOnly),
     ResultRowEntry::value(Property::WarpingConstantError,
                           QT_TRANSLATE_NOOP("ResultRows", "推定誤差(Iw)"), "%", "error_Iw",
-                          NumberFormat::Decimals, SheetBlock::Torsion, RowColumns::CombinedOnly),
+                          NumberFormat::Decimals, SheetBlock::TorsionError,
+                          RowColumns::CombinedOnly),
+    ResultRowEntry::value(Property::ShearCentreError,
+                          QT_TRANSLATE_NOOP("ResultRows", "推定誤差(せん断中心)"), "%", "error_s",
+                          NumberFormat::Decimals, SheetBlock::TorsionError,
+                          RowColumns::CombinedOnly),
+    ResultRowEntry::value(Property::ShearAreaError,
+                          QT_TRANSLATE_NOOP("ResultRows", "推定誤差(せん断断面積)"), "%",
+                          "error_As", NumberFormat::Decimals, SheetBlock::TorsionError,
+                          RowColumns::CombinedOnly),
     // Too long for a cell of the sheet's block: the sheet writes it below the block.
     ResultRowEntry::value(Property::TorsionNotice, QT_TRANSLATE_NOOP("ResultRows", "注記"), "※",
                           "notices", NumberFormat::Text, SheetBlock::None,

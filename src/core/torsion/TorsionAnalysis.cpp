@@ -169,6 +169,7 @@ TorsionOutcome TorsionAnalysis::run(std::span<const SectionFigure> figures,
             return outcome;
         }
         result.values = *only;
+        result.values.torsionConstantLower = std::numeric_limits<double>::quiet_NaN();
         result.field = std::move(field);
         result.errorEstimated = false;
         result.errorJ = result.errorIw = result.errorCentre = result.errorShearArea =
@@ -217,6 +218,15 @@ TorsionOutcome TorsionAnalysis::run(std::span<const SectionFigure> figures,
         if (TorsionSolver::nodeCount(refined) * 4 > kMaxEstimateNodes || cancelled()) break;
         mesh = std::move(refined);
     }
+    // The stress function on the shown solution's mesh bounds J from below.
+    const std::optional<double> lower = TorsionSolver::lowerBound(result.field->mesh, options.cancelled);
+    if (cancelled()) {
+        outcome.status = TorsionStatus::Cancelled;
+        return outcome;
+    }
+    result.values.torsionConstantLower =
+        lower ? std::min(*lower, result.values.torsionConstant)
+              : std::numeric_limits<double>::quiet_NaN();
     progress(100);
     outcome.status = TorsionStatus::Ok;
     return outcome;

@@ -28,6 +28,10 @@ struct TorsionValues {
     double centroidX = 0, centroidY = 0;
     double momentX = 0, momentY = 0, productMoment = 0;  // ∫y², ∫x², ∫xy about the centroid
     double torsionConstant = 0;                          // J
+    // J of the stress-function (Prandtl) solution on the same mesh, a lower bound of the exact
+    // J as the warping function's J is an upper one; not a number where it was not solved
+    // (material counted twice by overlapping figures).
+    double torsionConstantLower = 0;
     double warpingConstant = 0;                          // Iw about the shear centre
     double shearCentreX = 0, shearCentreY = 0;           // from the shear functions
     double trefftzCentreX = 0, trefftzCentreY = 0;       // from the warping function alone

@@ -25,6 +25,8 @@ double nearZero(double value, const TorsionValues& v) {
 bool TorsionRows::definedForSeparateParts(Property property) {
     switch (property) {
         case Property::TorsionConstant:
+        case Property::TorsionConstantLower:
+        case Property::TorsionConstantUpper:
         case Property::TorsionConstantError:
         case Property::PoissonRatio:
         case Property::ElementCount:
@@ -45,6 +47,10 @@ double TorsionRows::value(Property property, const TorsionResult& result) {
     const double trefftzY = nearZero(v.trefftzCentreY - v.centroidY, v);
     switch (property) {
         case Property::TorsionConstant:
+            return v.torsionConstant;
+        case Property::TorsionConstantLower:
+            return v.torsionConstantLower;
+        case Property::TorsionConstantUpper:
             return v.torsionConstant;
         case Property::WarpingConstant:
             return v.warpingConstant;
@@ -76,6 +82,10 @@ double TorsionRows::value(Property property, const TorsionResult& result) {
             return 100 * result.errorJ;
         case Property::WarpingConstantError:
             return 100 * result.errorIw;
+        case Property::ShearCentreError:
+            return 100 * result.errorCentre;
+        case Property::ShearAreaError:
+            return 100 * result.errorShearArea;
         default:
             break;
     }

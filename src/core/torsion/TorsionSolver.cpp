@@ -426,6 +426,123 @@ std::optional<TorsionValues> TorsionSolver::solve(const SectionMesh& mesh, doubl
     }
 }
 
+std::optional<double> TorsionSolver::lowerBound(const SectionMesh& mesh,
+                                                const std::function<bool()>& cancelled) {
+    try {
+        const auto& triangles = mesh.triangles();
+        if (triangles.empty()) return std::nullopt;
+        for (const auto& t : triangles)
+            if (t.coverage != 1) return std::nullopt;
+        int nodes = 0;
+        std::vector<std::array<int, 3>> edges;
+        std::vector<ElementNodes> elements = numberNodes(mesh, nodes, edges);
+        const int vertexCount = static_cast<int>(mesh.points().size());
+
+        // The outline edges (of one triangle only), joined into outlines at their vertices.
+        std::vector<int> uses(static_cast<std::size_t>(nodes - vertexCount), 0);
+        for (const auto& triangleEdges : edges)
+            for (const int edge : triangleEdges) ++uses[static_cast<std::size_t>(edge)];
+        UnionFind outlines(mesh.points().size());
+        std::vector<bool> onOutline(mesh.points().size(), false);
+        for (std::size_t t = 0; t < triangles.size(); ++t)
+            for (int i = 0; i < 3; ++i)
+                if (uses[static_cast<std::size_t>(edges[t][i])] == 1) {
+                    const int a = triangles[t].corners[i], b = triangles[t].corners[(i + 1) % 3];
+                    outlines.join(a, b);
+                    onOutline[a] = onOutline[b] = true;
+                }
+        // The area each outline encloses, walked with the material on its left: positive for the
+        // outside of a part, negative around a hole.
+        const Point origin = mesh.points().front();
+        std::vector<double> enclosed(mesh.points().size(), 0.0);
+        for (std::size_t t = 0; t < triangles.size(); ++t)
+            for (int i = 0; i < 3; ++i)
+                if (uses[static_cast<std::size_t>(edges[t][i])] == 1) {
+                    const Point a = mesh.points()[triangles[t].corners[i]];
+                    const Point b = mesh.points()[triangles[t].corners[(i + 1) % 3]];
+                    enclosed[outlines.find(triangles[t].corners[i])] +=
+                        ((a.x - origin.x) * (b.y - origin.y) - (b.x - origin.x) * (a.y - origin.y)) /
+                        2;
+                }
+
+        // φ = 0 on the outside of every part; all nodes of a hole's outline share the unknown of
+        // the outline's first vertex, loaded by twice the hole's area.
+        std::vector<int> nodeOf(static_cast<std::size_t>(nodes));
+        std::iota(nodeOf.begin(), nodeOf.end(), 0);
+        std::vector<bool> fixed(static_cast<std::size_t>(nodes), false);
+        std::vector<double> holeLoad(static_cast<std::size_t>(nodes), 0.0);
+        auto place = [&](int node, int vertex) {
+            const int root = outlines.find(vertex);
+            if (enclosed[root] > 0) {
+                fixed[node] = true;
+            } else {
+                nodeOf[node] = root;
+                holeLoad[root] = -2 * enclosed[root];
+            }
+        };
+        for (std::size_t t = 0; t < triangles.size(); ++t)
+            for (int i = 0; i < 3; ++i) {
+                const int a = triangles[t].corners[i];
+                if (onOutline[a]) place(a, a);
+                if (uses[static_cast<std::size_t>(edges[t][i])] == 1)
+                    place(elements[t][3 + i], a);
+            }
+        std::vector<bool> used(static_cast<std::size_t>(nodes), false);
+        for (ElementNodes& element : elements)
+            for (int& node : element) {
+                node = nodeOf[node];
+                used[node] = true;
+            }
+        for (int node = 0; node < nodes; ++node)
+            if (!used[node] || fixed[node]) fixed[node] = true;
+        if (cancelled && cancelled()) return std::nullopt;
+        const StiffnessPattern pattern(elements, nodes, fixed);
+        if (pattern.unknowns() == 0) return std::nullopt;
+
+        Eigen::SparseMatrix<double> stiffness = pattern.emptyMatrix();
+        double* const values = stiffness.valuePtr();
+        Eigen::VectorXd load = Eigen::VectorXd::Zero(pattern.unknowns());
+        for (int node = 0; node < nodes; ++node)
+            if (holeLoad[node] != 0 && pattern.unknownOf(node) >= 0)
+                load[pattern.unknownOf(node)] += holeLoad[node];
+        for (std::size_t e = 0; e < triangles.size(); ++e) {
+            if (e % 65536 == 65535 && cancelled && cancelled()) return std::nullopt;
+            const ElementGeometry g = geometry(mesh, triangles[e], origin.x, origin.y);
+            std::array<std::array<double, 6>, 6> k{};
+            for (const auto& q : kRule) {
+                const ShapeValues s = shape(g, q.area);
+                const double w = q.weight * g.area;
+                for (int i = 0; i < 6; ++i)
+                    for (int j = 0; j <= i; ++j)
+                        k[i][j] += w * (s.dx[i] * s.dx[j] + s.dy[i] * s.dy[j]);
+            }
+            for (int i = 0; i < 6; ++i) {
+                const int row = pattern.unknownOf(elements[e][i]);
+                if (row < 0) continue;
+                // ∫2·N dA: nothing for the corner functions, a third of the area for the others.
+                if (i >= 3) load[row] += 2 * g.area / 3;
+                for (int j = 0; j <= i; ++j) {
+                    const int column = pattern.unknownOf(elements[e][j]);
+                    if (column < 0) continue;
+                    // Two nodes of one hole share an unknown: their coupling enters its diagonal
+                    // from both sides.
+                    values[pattern.entry(row, column)] +=
+                        (row == column && i != j ? 2 : 1) * k[i][j];
+                }
+            }
+        }
+        if (cancelled && cancelled()) return std::nullopt;
+        PreorderedLDLT factor;
+        if (!factor.factorizePreordered(stiffness, cancelled)) return std::nullopt;
+        const Eigen::VectorXd stress = factor.solve(load);
+        if (factor.info() != Eigen::Success || !stress.allFinite()) return std::nullopt;
+        // J = 2∫φ dA + 2 Σ φ_k A_k: the load against the solution.
+        return load.dot(stress);
+    } catch (const std::bad_alloc&) {
+        return std::nullopt;
+    }
+}
+
 std::vector<double> TorsionSolver::refinementIndicator(const TorsionField& coarse,
                                                        const TorsionField& fine) {
     const auto& parents = coarse.mesh.triangles();

@@ -21,6 +21,14 @@ public:
                                               const std::function<bool()>& cancelled = {},
                                               TorsionField* field = nullptr);
 
+    // J of the stress-function (Prandtl) solution on the mesh: ∇²φ = −2, φ = 0 on the outline of
+    // each part and one constant on each hole's outline, fixed by the hole's circulation
+    // condition. It is a lower bound of the exact J, as the warping function's J is an upper one.
+    // Nothing for material counted twice (overlapping figures), a degenerate mesh, or when
+    // cancelled.
+    static std::optional<double> lowerBound(const SectionMesh& mesh,
+                                            const std::function<bool()>& cancelled = {});
+
     // Where the coarse solution is in error: per triangle of the coarse mesh, the energy of the
     // difference between its solution and the one on its subdivision (`fine`, the coarse mesh's
     // subdivided()), of ω against J and of Ψ and Φ against their own energies. The ω parts sum
