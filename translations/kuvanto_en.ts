@@ -828,6 +828,10 @@
         <source>[ねじり・せん断]</source>
         <translation>[Torsion and shear]</translation>
     </message>
+    <message>
+        <source>[ねじり・せん断の推定誤差]</source>
+        <translation>[Torsion and shear: estimated errors]</translation>
+    </message>
 </context>
 <context>
     <name>PrinterDialog</name>
@@ -1107,6 +1111,22 @@ It has been removed from the recent files.</translation>
     <message>
         <source>注記</source>
         <translation>Notes</translation>
+    </message>
+    <message>
+        <source>ねじり定数の下限</source>
+        <translation>Torsion constant, lower bound</translation>
+    </message>
+    <message>
+        <source>ねじり定数の上限</source>
+        <translation>Torsion constant, upper bound</translation>
+    </message>
+    <message>
+        <source>推定誤差(せん断中心)</source>
+        <translation>Estimated error (shear centre)</translation>
+    </message>
+    <message>
+        <source>推定誤差(せん断断面積)</source>
+        <translation>Estimated error (shear areas)</translation>
     </message>
 </context>
 <context>

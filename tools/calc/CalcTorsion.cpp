@@ -32,7 +32,8 @@ QJsonObject CalcTorsion::jsonObject(const TorsionResult& result) {
     error.insert(QStringLiteral("J"), estimate(result.errorJ));
     error.insert(QStringLiteral("Iw"), v.parts > 1 ? QJsonValue() : estimate(result.errorIw));
     error.insert(QStringLiteral("x_s"), v.parts > 1 ? QJsonValue() : estimate(result.errorCentre));
-    error.insert(QStringLiteral("As"), v.parts > 1 ? QJsonValue() : estimate(result.errorShearArea));
+    error.insert(QStringLiteral("As"),
+                 v.parts > 1 ? QJsonValue() : estimate(result.errorShearArea));
     QJsonArray notices;
     for (const TorsionNotice& notice : TorsionAnalysis::notices(result))
         notices.append(noticeText(notice));

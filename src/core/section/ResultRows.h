@@ -57,10 +57,10 @@ enum class Property {
     PlasticModulusV,
     // The torsion and shear block (combined section only), filled by the finite-element analysis
     // after the calculation, not by it.
-    TorsionConstant,  // J, Saint-Venant's torsion constant
+    TorsionConstant,       // J, Saint-Venant's torsion constant
     TorsionConstantLower,  // J's lower bound, from the stress function
     TorsionConstantUpper,  // J's upper bound, from the warping function
-    WarpingConstant,  // Iw, about the shear centre
+    WarpingConstant,       // Iw, about the shear centre
     ShearCentreX,
     ShearCentreY,
     ShearCentreOffsetX,  // shear centre less centroid
@@ -275,13 +275,11 @@ inline constexpr std::array kResultRows = {
                           QT_TRANSLATE_NOOP("ResultRows", "サンブナンねじり定数"), "J", "J",
                           NumberFormat::Exponent, SheetBlock::Torsion, RowColumns::CombinedOnly),
     ResultRowEntry::value(Property::TorsionConstantLower,
-                          QT_TRANSLATE_NOOP("ResultRows", "ねじり定数の下限"), "J_lower",
-                          "J_lower", NumberFormat::Exponent, SheetBlock::Torsion,
-                          RowColumns::CombinedOnly),
+                          QT_TRANSLATE_NOOP("ResultRows", "ねじり定数の下限"), "J_lower", "J_lower",
+                          NumberFormat::Exponent, SheetBlock::Torsion, RowColumns::CombinedOnly),
     ResultRowEntry::value(Property::TorsionConstantUpper,
-                          QT_TRANSLATE_NOOP("ResultRows", "ねじり定数の上限"), "J_upper",
-                          "J_upper", NumberFormat::Exponent, SheetBlock::Torsion,
-                          RowColumns::CombinedOnly),
+                          QT_TRANSLATE_NOOP("ResultRows", "ねじり定数の上限"), "J_upper", "J_upper",
+                          NumberFormat::Exponent, SheetBlock::Torsion, RowColumns::CombinedOnly),
     ResultRowEntry::value(Property::WarpingConstant,
                           QT_TRANSLATE_NOOP("ResultRows", "曲げねじり定数"), "Iw", "Iw",
                           NumberFormat::Exponent, SheetBlock::Torsion, RowColumns::CombinedOnly),
@@ -325,22 +323,18 @@ inline constexpr std::array kResultRows = {
     ResultRowEntry::value(Property::ElementCount, QT_TRANSLATE_NOOP("ResultRows", "要素数"), "n",
                           "elements", NumberFormat::Integer, SheetBlock::Torsion,
                           RowColumns::CombinedOnly),
-    ResultRowEntry::value(Property::TorsionConstantError,
-                          QT_TRANSLATE_NOOP("ResultRows", "推定誤差(J)"), "%", "error_J",
-                          NumberFormat::Decimals, SheetBlock::TorsionError,
-                          RowColumns::CombinedOnly),
-    ResultRowEntry::value(Property::WarpingConstantError,
-                          QT_TRANSLATE_NOOP("ResultRows", "推定誤差(Iw)"), "%", "error_Iw",
-                          NumberFormat::Decimals, SheetBlock::TorsionError,
-                          RowColumns::CombinedOnly),
-    ResultRowEntry::value(Property::ShearCentreError,
-                          QT_TRANSLATE_NOOP("ResultRows", "推定誤差(せん断中心)"), "%", "error_s",
-                          NumberFormat::Decimals, SheetBlock::TorsionError,
-                          RowColumns::CombinedOnly),
-    ResultRowEntry::value(Property::ShearAreaError,
-                          QT_TRANSLATE_NOOP("ResultRows", "推定誤差(せん断断面積)"), "%",
-                          "error_As", NumberFormat::Decimals, SheetBlock::TorsionError,
-                          RowColumns::CombinedOnly),
+    ResultRowEntry::value(
+        Property::TorsionConstantError, QT_TRANSLATE_NOOP("ResultRows", "推定誤差(J)"), "%",
+        "error_J", NumberFormat::Decimals, SheetBlock::TorsionError, RowColumns::CombinedOnly),
+    ResultRowEntry::value(
+        Property::WarpingConstantError, QT_TRANSLATE_NOOP("ResultRows", "推定誤差(Iw)"), "%",
+        "error_Iw", NumberFormat::Decimals, SheetBlock::TorsionError, RowColumns::CombinedOnly),
+    ResultRowEntry::value(
+        Property::ShearCentreError, QT_TRANSLATE_NOOP("ResultRows", "推定誤差(せん断中心)"), "%",
+        "error_s", NumberFormat::Decimals, SheetBlock::TorsionError, RowColumns::CombinedOnly),
+    ResultRowEntry::value(
+        Property::ShearAreaError, QT_TRANSLATE_NOOP("ResultRows", "推定誤差(せん断断面積)"), "%",
+        "error_As", NumberFormat::Decimals, SheetBlock::TorsionError, RowColumns::CombinedOnly),
     // Too long for a cell of the sheet's block: the sheet writes it below the block.
     ResultRowEntry::value(Property::TorsionNotice, QT_TRANSLATE_NOOP("ResultRows", "注記"), "※",
                           "notices", NumberFormat::Text, SheetBlock::None,

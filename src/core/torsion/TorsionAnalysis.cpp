@@ -219,14 +219,14 @@ TorsionOutcome TorsionAnalysis::run(std::span<const SectionFigure> figures,
         mesh = std::move(refined);
     }
     // The stress function on the shown solution's mesh bounds J from below.
-    const std::optional<double> lower = TorsionSolver::lowerBound(result.field->mesh, options.cancelled);
+    const std::optional<double> lower =
+        TorsionSolver::lowerBound(result.field->mesh, options.cancelled);
     if (cancelled()) {
         outcome.status = TorsionStatus::Cancelled;
         return outcome;
     }
-    result.values.torsionConstantLower =
-        lower ? std::min(*lower, result.values.torsionConstant)
-              : std::numeric_limits<double>::quiet_NaN();
+    result.values.torsionConstantLower = lower ? std::min(*lower, result.values.torsionConstant)
+                                               : std::numeric_limits<double>::quiet_NaN();
     progress(100);
     outcome.status = TorsionStatus::Ok;
     return outcome;

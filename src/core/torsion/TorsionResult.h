@@ -32,9 +32,9 @@ struct TorsionValues {
     // J as the warping function's J is an upper one; not a number where it was not solved
     // (material counted twice by overlapping figures).
     double torsionConstantLower = 0;
-    double warpingConstant = 0;                          // Iw about the shear centre
-    double shearCentreX = 0, shearCentreY = 0;           // from the shear functions
-    double trefftzCentreX = 0, trefftzCentreY = 0;       // from the warping function alone
+    double warpingConstant = 0;                     // Iw about the shear centre
+    double shearCentreX = 0, shearCentreY = 0;      // from the shear functions
+    double trefftzCentreX = 0, trefftzCentreY = 0;  // from the warping function alone
     double shearAreaX = 0, shearAreaY = 0;
     double shearAreaMajor = 0, shearAreaMinor = 0;  // along the principal axes u (major), v
     int elements = 0;

@@ -103,7 +103,8 @@ public:
         int* rows = m_matrix.innerIndexPtr();
         double* factors = m_matrix.valuePtr();
         std::vector<double> y(static_cast<std::size_t>(size), 0.0);
-        std::vector<int> pattern(static_cast<std::size_t>(size)), tags(static_cast<std::size_t>(size));
+        std::vector<int> pattern(static_cast<std::size_t>(size)),
+            tags(static_cast<std::size_t>(size));
         m_diag.resize(size);
         // About a hundredth of a second of work between two questions.
         constexpr long kWorkBetweenQuestions = 10'000'000;
@@ -461,7 +462,8 @@ std::optional<double> TorsionSolver::lowerBound(const SectionMesh& mesh,
                     const Point a = mesh.points()[triangles[t].corners[i]];
                     const Point b = mesh.points()[triangles[t].corners[(i + 1) % 3]];
                     enclosed[outlines.find(triangles[t].corners[i])] +=
-                        ((a.x - origin.x) * (b.y - origin.y) - (b.x - origin.x) * (a.y - origin.y)) /
+                        ((a.x - origin.x) * (b.y - origin.y) -
+                         (b.x - origin.x) * (a.y - origin.y)) /
                         2;
                 }
 
@@ -484,8 +486,7 @@ std::optional<double> TorsionSolver::lowerBound(const SectionMesh& mesh,
             for (int i = 0; i < 3; ++i) {
                 const int a = triangles[t].corners[i];
                 if (onOutline[a]) place(a, a);
-                if (uses[static_cast<std::size_t>(edges[t][i])] == 1)
-                    place(elements[t][3 + i], a);
+                if (uses[static_cast<std::size_t>(edges[t][i])] == 1) place(elements[t][3 + i], a);
             }
         std::vector<bool> used(static_cast<std::size_t>(nodes), false);
         for (ElementNodes& element : elements)

@@ -6,8 +6,8 @@
 #include <atomic>
 #include <chrono>
 #include <cmath>
-#include <thread>
 #include <numbers>
+#include <thread>
 
 #include "core/torsion/TorsionAnalysis.h"
 #include "core/torsion/TorsionRows.h"
@@ -433,17 +433,33 @@ void TestTorsionAnalysis::boundsAndEstimateHoldTheExactValue_data() {
     // Sharp re-entrant corners. Their exact values are extrapolated from CGAL meshes down to a
     // twentieth of the default size, solved on their subdivisions, with the error falling like
     // h^1.3 to h^1.5; the two rates give values within 1e-5 of each other.
-    QTest::newRow("T 150 x 20 flange on a 20 x 130 web")
-        << polygon({{-10, 0}, {10, 0}, {10, 130}, {75, 130}, {75, 150}, {-75, 150}, {-75, 130},
-                    {-10, 130}})
-        << kExactT.first << 2e-5 << kExactT.second;
+    QTest::newRow("T 150 x 20 flange on a 20 x 130 web") << polygon({{-10, 0},
+                                                                     {10, 0},
+                                                                     {10, 130},
+                                                                     {75, 130},
+                                                                     {75, 150},
+                                                                     {-75, 150},
+                                                                     {-75, 130},
+                                                                     {-10, 130}})
+                                                         << kExactT.first << 2e-5 << kExactT.second;
     QTest::newRow("Z")
         << polygon({{-1, -6}, {5, -6}, {5, -4}, {1, -4}, {1, 6}, {-5, 6}, {-5, 4}, {-1, 4}})
         << kExactZ.first << 2e-5 << kExactZ.second;
-    QTest::newRow("14 points")
-        << polygon({{-10, 0}, {110, 0}, {100, 10}, {55, 10}, {55, 90}, {100, 90}, {110, 100},
-                    {110, 110}, {-10, 110}, {-10, 100}, {0, 90}, {45, 90}, {45, 10}, {-10, 10}})
-        << kExact14.first << 2e-5 << kExact14.second;
+    QTest::newRow("14 points") << polygon({{-10, 0},
+                                           {110, 0},
+                                           {100, 10},
+                                           {55, 10},
+                                           {55, 90},
+                                           {100, 90},
+                                           {110, 100},
+                                           {110, 110},
+                                           {-10, 110},
+                                           {-10, 100},
+                                           {0, 90},
+                                           {45, 90},
+                                           {45, 10},
+                                           {-10, 10}})
+                               << kExact14.first << 2e-5 << kExact14.second;
 }
 
 void TestTorsionAnalysis::boundsAndEstimateHoldTheExactValue() {
@@ -461,9 +477,9 @@ void TestTorsionAnalysis::boundsAndEstimateHoldTheExactValue() {
                                .arg(v.warpingConstant, 0, 'g', 10)
                                .arg(exactIw, 0, 'g', 10);
     // The stress function bounds J from below, the warping function from above, within 0.2 %.
-    QVERIFY2(v.torsionConstantLower <= exactJ * (1 + known) &&
-                 exactJ * (1 - known) <= v.torsionConstant,
-             qPrintable(values));
+    QVERIFY2(
+        v.torsionConstantLower <= exactJ * (1 + known) && exactJ * (1 - known) <= v.torsionConstant,
+        qPrintable(values));
     QVERIFY2(v.torsionConstant - v.torsionConstantLower < 2e-3 * exactJ, qPrintable(values));
     // The default settings reach 0.1 %, and the estimated error is no smaller than the true one.
     QVERIFY2(relative(v.torsionConstant, exactJ) < 1e-3, qPrintable(values));
