@@ -891,6 +891,10 @@
         <source>[ねじり・せん断]</source>
         <translation>[Torsion and shear]</translation>
     </message>
+    <message>
+        <source>[ねじり・せん断の推定誤差]</source>
+        <translation>[Torsion and shear: estimated errors]</translation>
+    </message>
 </context>
 <context>
     <name>PrinterDialog</name>
@@ -1167,6 +1171,26 @@ It has been removed from the recent files.</translation>
         <source>推定誤差(Iw)</source>
         <translation>Estimated error (Iw)</translation>
     </message>
+    <message>
+        <source>注記</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>ねじり定数の下限</source>
+        <translation>Torsion constant, lower bound</translation>
+    </message>
+    <message>
+        <source>ねじり定数の上限</source>
+        <translation>Torsion constant, upper bound</translation>
+    </message>
+    <message>
+        <source>推定誤差(せん断中心)</source>
+        <translation>Estimated error (shear centre)</translation>
+    </message>
+    <message>
+        <source>推定誤差(せん断断面積)</source>
+        <translation>Estimated error (shear areas)</translation>
+    </message>
 </context>
 <context>
     <name>ResultTable</name>
@@ -1346,6 +1370,10 @@ Are you sure?</translation>
     <message>
         <source>ねじり・せん断: 要素が多いため、推定誤差は計算していません。</source>
         <translation>Torsion and shear: the mesh is too large to refine, so the error is not estimated.</translation>
+    </message>
+    <message>
+        <source>ねじり・せん断: 断面は%1つの離れた部分からなります。曲げねじり定数、せん断中心、せん断断面積は一つにつながった断面の値のため「-」とし、ねじり定数は各部分の和です。</source>
+        <translation>Torsion and shear: the section consists of %1 separate parts. The warping constant, the shear centre and the shear areas belong to one connected section and are shown as &quot;-&quot;; the torsion constant is the sum of the parts&apos;.</translation>
     </message>
 </context>
 <context>

@@ -11,6 +11,7 @@
 #include <Eigen/SparseCholesky>
 #include <atomic>
 #include <chrono>
+#include <cmath>
 #include <future>
 #include <thread>
 #include <vector>
@@ -71,6 +72,58 @@ void BM_HSectionWithErrorEstimate(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_HSectionWithErrorEstimate)->Unit(benchmark::kMillisecond);
+
+// A pipe of radii 100 and 90 drawn as one outline of 64 sides, out along a radial seam and back a
+// rounding error beside it: the seam bounds nothing and the ring meshes as a ring.
+void BM_SeamedPipe(benchmark::State& state) {
+    constexpr int kSides = 64;
+    SectionFigure pipe;
+    for (int i = 0; i <= kSides; ++i) {
+        const double angle = 2 * 3.14159265358979323846 * i / kSides;
+        pipe.outline.push_back({100 * std::cos(angle), 100 * std::sin(angle)});
+    }
+    for (int i = kSides; i >= 0; --i) {
+        const double angle = 2 * 3.14159265358979323846 * i / kSides;
+        pipe.outline.push_back({90 * std::cos(angle), 90 * std::sin(angle)});
+    }
+    const std::vector<SectionFigure> figures{pipe};
+    for (auto _ : state) {
+        const TorsionOutcome outcome = TorsionAnalysis::run(figures, {});
+        if (outcome.status != TorsionStatus::Ok) state.SkipWithError("the pipe failed");
+        benchmark::DoNotOptimize(outcome);
+    }
+}
+BENCHMARK(BM_SeamedPipe)->Unit(benchmark::kMillisecond);
+
+// A section of sharp re-entrant corners that the refinement rounds work on (ν = 0).
+void BM_SharpCornersRefined(benchmark::State& state) {
+    const std::vector<SectionFigure> figures{{{{-10, 0},
+                                               {110, 0},
+                                               {100, 10},
+                                               {55, 10},
+                                               {55, 90},
+                                               {100, 90},
+                                               {110, 100},
+                                               {110, 110},
+                                               {-10, 110},
+                                               {-10, 100},
+                                               {0, 90},
+                                               {45, 90},
+                                               {45, 10},
+                                               {-10, 10}},
+                                              1}};
+    TorsionOptions options;
+    options.poissonRatio = 0;
+    int rounds = 0;
+    for (auto _ : state) {
+        const TorsionOutcome outcome = TorsionAnalysis::run(figures, options);
+        if (outcome.status != TorsionStatus::Ok) state.SkipWithError("the section failed");
+        rounds = outcome.result.refinements;
+        benchmark::DoNotOptimize(outcome);
+    }
+    state.counters["rounds"] = rounds;
+}
+BENCHMARK(BM_SharpCornersRefined)->Unit(benchmark::kMillisecond);
 
 // Linear-element stiffness of the mesh cut into four: the node count of the quadratic solution.
 Eigen::SparseMatrix<double> floorMatrix() {

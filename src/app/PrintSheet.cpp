@@ -44,9 +44,13 @@ constexpr double kCellRoom = 160;     // at least this much free room in a cell 
 // The widest number a value cell shows.
 constexpr const char* kWidestValue = "-8.8888E-888";
 
+// The top of the torsion notices on the second page, below the block of estimated errors.
+constexpr double kNoticeTop = 9250;
+
 // The blocks of the sheet, each a ruled table of the result rows that name it: three on the first
 // page beside the drawing, the principal axes, the moduli per fibre, the plastic values and the
-// torsion and shear block (once its analysis has run) on the second, in two columns of tables.
+// torsion and shear block and its estimated errors (once its analysis has run) on the second, in
+// two columns of tables.
 struct BlockPlace {
     SheetBlock block;
     const char* caption;
@@ -62,6 +66,8 @@ constexpr BlockPlace kBlocks[] = {
     {SheetBlock::ExtremeFibres, QT_TRANSLATE_NOOP("PrintSheet", "[縁端別断面係数]"), 2, 0, 5000},
     {SheetBlock::Plastic, QT_TRANSLATE_NOOP("PrintSheet", "[塑性]"), 2, 1, 1000},
     {SheetBlock::Torsion, QT_TRANSLATE_NOOP("PrintSheet", "[ねじり・せん断]"), 2, 1, 4500},
+    {SheetBlock::TorsionError, QT_TRANSLATE_NOOP("PrintSheet", "[ねじり・せん断の推定誤差]"), 2, 0,
+     7200},
 };
 
 // The English of a text, whatever the interface's language: the sheet keeps one layout in both.
@@ -233,7 +239,7 @@ void PrintSheet::paintBlocks(QPainter& painter, int page) const {
     const int col = result.cols() - 1;
     for (const BlockPlace& place : kBlocks) {
         if (place.page != page) continue;
-        if (place.block == SheetBlock::Torsion &&
+        if ((place.block == SheetBlock::Torsion || place.block == SheetBlock::TorsionError) &&
             result.text(Property::TorsionConstant, col).empty())
             continue;
         std::vector<SheetRow> lines;
@@ -245,6 +251,19 @@ void PrintSheet::paintBlocks(QPainter& painter, int page) const {
         const double left = kLeft + place.column * (widths.table() + kTableGap);
         paintTable(painter, left, place.top, sheetText("PrintSheet", place.caption), lines, label,
                    value, widths);
+    }
+    // The torsion analysis's notices are sentences, too long for a cell: they take the free space
+    // at the foot of the second page's first column, wrapped to the width of a table.
+    const QString notices = QString::fromStdString(result.text(Property::TorsionNotice, col));
+    if (page == 2 && !notices.isEmpty() && notices != QLatin1String("-")) {
+        painter.setFont(label);
+        const QRectF box(kLeft, kNoticeTop, kTableWidth, kHeight - kNoticeTop - 60);
+        painter.drawText(QRectF(box.left(), box.top(), box.width(), kRowHeight),
+                         Qt::AlignVCenter | Qt::AlignLeft,
+                         sheetText("ResultRows", propertyEntry(Property::TorsionNotice).label));
+        painter.setFont(value);
+        painter.drawText(box.adjusted(0, kRowHeight, 0, 0), Qt::AlignLeft | Qt::TextWordWrap,
+                         notices);
     }
 }
 

@@ -27,6 +27,11 @@ QString coreText(std::string_view text) {
     return QCoreApplication::translate("TorsionAnalysis", std::string(text).c_str());
 }
 
+QString noticeText(const TorsionNotice& notice) {
+    const QString text = coreText(notice.text);
+    return text.contains(QLatin1String("%1")) ? text.arg(notice.number) : text;
+}
+
 }  // namespace
 
 TorsionPanel::TorsionPanel(Workspace& workspace, QWidget* parent)
@@ -121,8 +126,8 @@ void TorsionPanel::finished(const TorsionOutcome& outcome) {
         message = coreText(TorsionAnalysis::message(outcome.status));
     } else {
         QStringList notices;
-        for (const std::string_view notice : TorsionAnalysis::notices(outcome.result))
-            notices << coreText(notice);
+        for (const TorsionNotice& notice : TorsionAnalysis::notices(outcome.result))
+            notices << noticeText(notice);
         message = notices.join(u'\n');
     }
     showIdle(message);

@@ -1,8 +1,11 @@
 // The torsion analysis on a worker thread: each start gets a thread and a cancel flag of its own;
 // progress and the outcome come back to the interface thread as queued calls, and only those of
-// the latest job are passed on.
+// the latest job of a worker still there are passed on. A thread owns everything it uses, so it
+// may outlive the worker that started it.
 #include "app/TorsionWorker.h"
 
+#include <QCoreApplication>
+#include <QPointer>
 #include <QThread>
 
 namespace kuvanto {
@@ -12,9 +15,9 @@ TorsionWorker::TorsionWorker(QObject* parent) : QObject(parent) {
 }
 
 TorsionWorker::~TorsionWorker() {
+    // The thread is told to stop and left to end on its own: closing the window never waits for
+    // an analysis. It reports through a guard that is empty by then.
     cancel();
-    // The threads call back into this object: none may outlive it.
-    for (QThread* thread : findChildren<QThread*>(Qt::FindDirectChildrenOnly)) thread->wait();
 }
 
 void TorsionWorker::start(std::vector<SectionFigure> figures, double nu) {
@@ -23,25 +26,32 @@ void TorsionWorker::start(std::vector<SectionFigure> figures, double nu) {
     cancelled_ = cancelled;
     const quint64 job = ++job_;
     running_ = true;
-    QThread* thread = QThread::create([this, job, cancelled, nu, figures = std::move(figures)] {
+    // Made here, on the interface thread, and read only there (in the queued calls).
+    const QPointer<TorsionWorker> guard(this);
+    QThread* thread = QThread::create([guard, job, cancelled, nu, figures = std::move(figures)] {
+        QCoreApplication* application = QCoreApplication::instance();
         TorsionOptions options;
         options.poissonRatio = nu;
         options.cancelled = [cancelled] { return cancelled->load(); };
-        options.progress = [this, job, cancelled](int percent) {
-            if (cancelled->load()) return;
+        options.progress = [guard, job, cancelled, application](int percent) {
+            if (cancelled->load() || !application) return;
             QMetaObject::invokeMethod(
-                this,
-                [this, job, percent] {
-                    if (job == job_ && running_) emit progressed(percent);
+                application,
+                [guard, job, percent] {
+                    if (guard && job == guard->job_ && guard->running_)
+                        emit guard->progressed(percent);
                 },
                 Qt::QueuedConnection);
         };
         const TorsionOutcome outcome = TorsionAnalysis::run(figures, options);
-        if (cancelled->load()) return;
+        if (cancelled->load() || !application) return;
         QMetaObject::invokeMethod(
-            this, [this, job, outcome] { finish(job, outcome); }, Qt::QueuedConnection);
+            application,
+            [guard, job, outcome] {
+                if (guard) guard->finish(job, outcome);
+            },
+            Qt::QueuedConnection);
     });
-    thread->setParent(this);
     connect(thread, &QThread::finished, thread, &QObject::deleteLater);
     thread->start(QThread::LowPriority);
 }

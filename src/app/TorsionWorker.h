@@ -17,7 +17,7 @@ class TorsionWorker : public QObject {
 
 public:
     explicit TorsionWorker(QObject* parent = nullptr);
-    // Cancels what runs and waits for its thread.
+    // Cancels what runs without waiting for its thread, which ends on its own.
     ~TorsionWorker() override;
 
     // Starts the analysis of the figures with Poisson's ratio nu (the default element size).

@@ -2,6 +2,7 @@
 // dropped when the tables change before it arrives, cancelled with a message in its place, a
 // section too fine to mesh refused with a message, and Poisson's ratio kept in the settings.
 #include <QDoubleSpinBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -38,6 +39,7 @@ private slots:
     void init();
     void blockArrivesFromTheWorker();
     void changedTablesDropTheBlock();
+    void separatePartsShowANotice();
     void cancelLeavesAMessage();
     void tooFineAMeshGivesAMessage();
     void poissonRatioIsKept();
@@ -88,6 +90,26 @@ void TestTorsionPanel::changedTablesDropTheBlock() {
     QVERIFY(combined(window, Property::TorsionConstant).empty());
     QVERIFY(!shownShearCentre(work.resultGrid));
     QVERIFY(exportResultText(work.resultGrid).find("[ねじり・せん断]") == std::string::npos);
+}
+
+void TestTorsionPanel::separatePartsShowANotice() {
+    // Two added rectangles apart, one with a hole: J is their sum, the values of one connected
+    // section are "-", and the notice names the two parts under the drawing, in the table and in
+    // the export.
+    MainWindow window(folder_.path(), &messenger_);
+    QVERIFY(window.openCsvFile(QStringLiteral(KUVANTO_EXAMPLES "/two-added-one-subtracted.csv")));
+    window.selectTab(2);
+    QVERIFY(window.torsionPanel()->waitForResults(120000));
+    QVERIFY(combined(window, Property::TorsionConstant) != "-");
+    for (Property p : {Property::WarpingConstant, Property::ShearCentreX, Property::ShearAreaX,
+                       Property::ShearAreaMajor})
+        QCOMPARE(combined(window, p), std::string("-"));
+    QVERIFY(!shownShearCentre(window.work().resultGrid));
+    const std::string notice = combined(window, Property::TorsionNotice);
+    QVERIFY2(notice.find("2つ") != std::string::npos, notice.c_str());
+    auto* message = window.findChild<QLabel*>(QStringLiteral("Torsion_Message"));
+    QVERIFY(message && message->text().contains(QStringLiteral("2つ")));
+    QVERIFY(exportResultText(window.work().resultGrid).find(notice) != std::string::npos);
 }
 
 void TestTorsionPanel::cancelLeavesAMessage() {

@@ -442,6 +442,45 @@ private slots:
         QCOMPARE(root.value("mass").toObject().value("unit").toString(), QStringLiteral("kg/m"));
     }
 
+    // The torsion object: J with its bounds and the principal shear areas at full precision;
+    // for separate parts J alone, null for the values of one connected section, the number of
+    // parts and a notice naming it, and "-" in the table.
+    void torsionJson_data() {
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<int>("parts");
+        QTest::newRow("one rectangle")
+            << QByteArray("<<加算>>,\n0,0\n40,0\n40,10\n0,10\n0,0\n<<減算>>,\n") << 1;
+        QTest::newRow("two rectangles side by side")
+            << QByteArray(
+                   "<<加算>>,\n0,0\n40,0\n40,10\n0,10\n0,0\n<<図形区切り>>,\n45,0\n85,0\n"
+                   "85,10\n45,10\n45,0\n<<減算>>,\n")
+            << 2;
+    }
+    void torsionJson() {
+        QFETCH(QByteArray, input);
+        QFETCH(int, parts);
+        const QString path = Input(input);
+        const Outcome run = runCalc({QStringLiteral("--json"), QStringLiteral("--torsion"), path});
+        QCOMPARE(run.status, 0);
+        const QJsonObject torsion =
+            QJsonDocument::fromJson(run.out).object().value("torsion").toObject();
+        QCOMPARE(torsion.value("parts").toInt(), parts);
+        const double j = torsion.value("J").toDouble();
+        QVERIFY(j > 0 && torsion.value("J_upper").toDouble() == j);
+        QVERIFY(torsion.value("J_lower").toDouble() <= j &&
+                torsion.value("J_lower").toDouble() > 0.998 * j);
+        const bool separate = parts > 1;
+        for (const char* key : {"Iw", "x_s", "y_s", "Asx", "Asy", "Asu", "Asv"})
+            QVERIFY2(torsion.value(key).isNull() == separate && torsion.contains(key), key);
+        const QJsonArray notices = torsion.value("notices").toArray();
+        QCOMPARE(!notices.isEmpty() && notices[0].toString().contains(QString::number(parts)),
+                 separate);
+        const Outcome table = runCalc({QStringLiteral("--torsion"), path});
+        QCOMPARE(
+            Cell(table.out, QStringLiteral("総合"), QStringLiteral("Iw")) == QStringLiteral("-"),
+            separate);
+    }
+
     // Whatever the file holds, the run ends with a result or the failure message: no crash, no
     // hang, no "inf" or "nan" shown, no raw control characters sent to the terminal.
     void damagedInput_data() {

@@ -263,19 +263,30 @@ std::string CalcTool::helpText() {
            "                 the shear centre (x_s, y_s from the shear functions, and by\n"
            "                 the Trefftz definition), the shear areas along x and y and\n"
            "                 along the principal axes u and v, Poisson's ratio, the\n"
-           "                 element count and the estimated error (the relative change\n"
-           "                 of J and Iw on the mesh refined once). The text output gets\n"
-           "                 the block \"[ねじり・せん断]\" after the table, the JSON an object\n"
-           "                   \"torsion\": {\"J\", \"Iw\", \"x_s\", \"y_s\", \"x_s_trefftz\",\n"
-           "                     \"y_s_trefftz\", \"Asx\", \"Asy\", \"nu\", \"elements\",\n"
-           "                     \"estimated_error\": {\"J\", \"Iw\"}}\n"
+           "                 element count and the estimated errors (the relative change\n"
+           "                 from the last mesh, refined where the error was largest, to\n"
+           "                 the same mesh refined once, whose solution is shown). The\n"
+           "                 text output gets the block \"[ねじり・せん断]\" after the table,\n"
+           "                 the JSON an object\n"
+           "                   \"torsion\": {\"J\", \"J_lower\", \"J_upper\", \"Iw\", \"x_s\",\n"
+           "                     \"y_s\", \"x_s_trefftz\", \"y_s_trefftz\", \"Asx\", \"Asy\",\n"
+           "                     \"Asu\", \"Asv\", \"nu\", \"elements\", \"parts\",\n"
+           "                     \"estimated_error\": {\"J\", \"Iw\", \"x_s\", \"As\"},\n"
+           "                     \"notices\": [...]}\n"
+           "                 J_lower and J_upper bound the exact J (stress function and\n"
+           "                 warping function on the mesh of the solution shown).\n"
+           "                 A section of several separate parts (not joined along an\n"
+           "                 edge) has J as the sum of the parts'; Iw, the shear centres\n"
+           "                 and the shear areas belong to one connected section and are\n"
+           "                 \"-\" in the table and null in the JSON, with a notice.\n"
            "                 When the block cannot be computed, the reason goes to standard\n"
            "                 error (and to \"torsion\": {\"error\"}) and the exit status is 1.\n"
            "  --nu V         Poisson's ratio for the shear functions, 0 <= V < 0.5\n"
            "                 (default 0.3). Also written --nu=V.\n"
            "  --mesh-size H  largest element edge in the units of the coordinates (default:\n"
-           "                 half of twice the area over the perimeter, about half the wall\n"
-           "                 thickness). Also written --mesh-size=H.\n"
+           "                 the smaller of the net area over the perimeter A/P, about half\n"
+           "                 the wall thickness, and the square root of the area over 10).\n"
+           "                 Also written --mesh-size=H.\n"
            "  --loads N=...,Mx=...,My=...,Vx=...,Vy=...,T=...\n"
            "                 the stresses of one load case on the combined section,\n"
            "                 forces in N and moments in N*mm (actions left out are 0),\n"
@@ -472,8 +483,8 @@ int CalcTool::calculate(const CalcOptions& options, const CoordTable& add,
         if (torsion->status != TorsionStatus::Ok) {
             writeLine(err, shownText("TorsionAnalysis", TorsionAnalysis::message(torsion->status)));
         } else {
-            for (const std::string_view notice : TorsionAnalysis::notices(torsion->result))
-                writeLine(err, shownText("TorsionAnalysis", notice));
+            for (const TorsionNotice& notice : TorsionAnalysis::notices(torsion->result))
+                writeLine(err, CalcTorsion::noticeText(notice).toStdString());
             TorsionRows::write(result, torsion->result);
         }
     }

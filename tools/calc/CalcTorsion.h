@@ -17,9 +17,14 @@ public:
     static TorsionOutcome run(const CoordTable& added, const CoordTable& subtracted, double nu,
                               double elementSize);
 
-    // {"J", "Iw", "x_s", "y_s", "x_s_trefftz", "y_s_trefftz", "Asx", "Asy", "nu", "elements",
-    //  "estimated_error": {"J", "Iw"}} at full precision.
+    // {"J", "J_lower", "J_upper", "Iw", "x_s", "y_s", "x_s_trefftz", "y_s_trefftz", "Asx",
+    //  "Asy", "Asu", "Asv", "nu", "elements", "parts", "estimated_error": {"J", "Iw", "x_s",
+    //  "As"}, "notices": [...]} at full precision; null for a value the section does not have
+    // (several separate parts, an estimate left out).
     static QJsonObject jsonObject(const TorsionResult& result);
+
+    // The notice in the interface language with its number in place.
+    static QString noticeText(const TorsionNotice& notice);
 };
 
 }  // namespace kuvanto

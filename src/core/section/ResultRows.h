@@ -57,8 +57,10 @@ enum class Property {
     PlasticModulusV,
     // The torsion and shear block (combined section only), filled by the finite-element analysis
     // after the calculation, not by it.
-    TorsionConstant,  // J, Saint-Venant's torsion constant
-    WarpingConstant,  // Iw, about the shear centre
+    TorsionConstant,       // J, Saint-Venant's torsion constant
+    TorsionConstantLower,  // J's lower bound, from the stress function
+    TorsionConstantUpper,  // J's upper bound, from the warping function
+    WarpingConstant,       // Iw, about the shear centre
     ShearCentreX,
     ShearCentreY,
     ShearCentreOffsetX,  // shear centre less centroid
@@ -73,7 +75,10 @@ enum class Property {
     ElementCount,
     TorsionConstantError,  // estimated relative error in per cent
     WarpingConstantError,
-    Count  // not a property: the number of them
+    ShearCentreError,  // the shear centre's estimated error over the polar radius of gyration
+    ShearAreaError,
+    TorsionNotice,  // the analysis's notices as text, "-" when it has none
+    Count           // not a property: the number of them
 };
 inline constexpr std::size_t kPropertyCount = static_cast<std::size_t>(Property::Count);
 // The eighteen basic properties come first: a figure whose basic values cannot be computed has no
@@ -102,6 +107,7 @@ enum class NumberFormat {
     Length,    // positions, lengths and radii: three decimals, below 1 the exponent form
     Decimals,  // plain three decimals: the principal angle in degrees and the shape factors
     Integer,   // a count: "1234"
+    Text,      // a text the analysis writes itself (its notices)
 };
 
 // The value columns that show the property; the others show "-".
@@ -120,6 +126,7 @@ enum class SheetBlock {
     ExtremeFibres,   // "[縁端別断面係数]"
     Plastic,         // "[塑性]"
     Torsion,         // "[ねじり・せん断]"
+    TorsionError,    // "[ねじり・せん断の推定誤差]"
 };
 
 struct ResultRowEntry {
@@ -267,6 +274,12 @@ inline constexpr std::array kResultRows = {
     ResultRowEntry::value(Property::TorsionConstant,
                           QT_TRANSLATE_NOOP("ResultRows", "サンブナンねじり定数"), "J", "J",
                           NumberFormat::Exponent, SheetBlock::Torsion, RowColumns::CombinedOnly),
+    ResultRowEntry::value(Property::TorsionConstantLower,
+                          QT_TRANSLATE_NOOP("ResultRows", "ねじり定数の下限"), "J_lower", "J_lower",
+                          NumberFormat::Exponent, SheetBlock::Torsion, RowColumns::CombinedOnly),
+    ResultRowEntry::value(Property::TorsionConstantUpper,
+                          QT_TRANSLATE_NOOP("ResultRows", "ねじり定数の上限"), "J_upper", "J_upper",
+                          NumberFormat::Exponent, SheetBlock::Torsion, RowColumns::CombinedOnly),
     ResultRowEntry::value(Property::WarpingConstant,
                           QT_TRANSLATE_NOOP("ResultRows", "曲げねじり定数"), "Iw", "Iw",
                           NumberFormat::Exponent, SheetBlock::Torsion, RowColumns::CombinedOnly),
@@ -310,12 +323,22 @@ inline constexpr std::array kResultRows = {
     ResultRowEntry::value(Property::ElementCount, QT_TRANSLATE_NOOP("ResultRows", "要素数"), "n",
                           "elements", NumberFormat::Integer, SheetBlock::Torsion,
                           RowColumns::CombinedOnly),
-    ResultRowEntry::value(Property::TorsionConstantError,
-                          QT_TRANSLATE_NOOP("ResultRows", "推定誤差(J)"), "%", "error_J",
-                          NumberFormat::Decimals, SheetBlock::Torsion, RowColumns::CombinedOnly),
-    ResultRowEntry::value(Property::WarpingConstantError,
-                          QT_TRANSLATE_NOOP("ResultRows", "推定誤差(Iw)"), "%", "error_Iw",
-                          NumberFormat::Decimals, SheetBlock::Torsion, RowColumns::CombinedOnly),
+    ResultRowEntry::value(
+        Property::TorsionConstantError, QT_TRANSLATE_NOOP("ResultRows", "推定誤差(J)"), "%",
+        "error_J", NumberFormat::Decimals, SheetBlock::TorsionError, RowColumns::CombinedOnly),
+    ResultRowEntry::value(
+        Property::WarpingConstantError, QT_TRANSLATE_NOOP("ResultRows", "推定誤差(Iw)"), "%",
+        "error_Iw", NumberFormat::Decimals, SheetBlock::TorsionError, RowColumns::CombinedOnly),
+    ResultRowEntry::value(
+        Property::ShearCentreError, QT_TRANSLATE_NOOP("ResultRows", "推定誤差(せん断中心)"), "%",
+        "error_s", NumberFormat::Decimals, SheetBlock::TorsionError, RowColumns::CombinedOnly),
+    ResultRowEntry::value(
+        Property::ShearAreaError, QT_TRANSLATE_NOOP("ResultRows", "推定誤差(せん断断面積)"), "%",
+        "error_As", NumberFormat::Decimals, SheetBlock::TorsionError, RowColumns::CombinedOnly),
+    // Too long for a cell of the sheet's block: the sheet writes it below the block.
+    ResultRowEntry::value(Property::TorsionNotice, QT_TRANSLATE_NOOP("ResultRows", "注記"), "※",
+                          "notices", NumberFormat::Text, SheetBlock::None,
+                          RowColumns::CombinedOnly),
 };
 
 inline constexpr int kResultRowCount = static_cast<int>(kResultRows.size());

@@ -30,6 +30,7 @@ std::string formatProperty(Property property, double value) {
         case NumberFormat::Integer:
             return std::to_string(std::llround(value));
         case NumberFormat::None:
+        case NumberFormat::Text:
         case NumberFormat::Exponent:
             break;
     }

@@ -3,6 +3,7 @@
 // the covered regions only. The only file that includes CGAL, which compiles slowly.
 #include "core/torsion/SectionMesh.h"
 
+#include "core/torsion/SectionOutlines.h"
 #include "core/torsion/WindingIndex.h"
 
 #include <CGAL/Constrained_Delaunay_triangulation_2.h>
@@ -42,16 +43,6 @@ using FaceHandle = Triangulation::Face_handle;
 // The smallest angle the refinement aims at: sin²(20.7°) = 0.125, which Delaunay refinement
 // reaches without endless splitting.
 constexpr double kShapeBound = 0.125;
-
-double signedArea(const std::vector<Point>& outline) {
-    double twice = 0;
-    for (std::size_t i = 0, n = outline.size(); i < n; ++i) {
-        const Point a = outline[i];
-        const Point b = outline[(i + 1) % n];
-        twice += a.x * b.y - b.x * a.y;
-    }
-    return twice / 2;
-}
 
 struct UsableFigure {
     std::shared_ptr<const WindingIndex> index;
@@ -152,22 +143,36 @@ SectionMesh::Status SectionMesh::build(std::span<const SectionFigure> figures, d
     try {
         Triangulation triangulation;
         std::vector<UsableFigure> usable;
-        std::vector<std::vector<Point>> cleaned(figures.size());
-        for (std::size_t f = 0; f < figures.size(); ++f) {
-            std::vector<Point>& outline = cleaned[f];
-            for (const Point& p : figures[f].outline) {
-                if (!std::isfinite(p.x) || !std::isfinite(p.y)) return Status::Failed;
-                if (outline.empty() || !(outline.back() == p)) outline.push_back(p);
-            }
-            while (outline.size() > 1 && outline.back() == outline.front()) outline.pop_back();
-            const double area = outline.size() >= 3 ? signedArea(outline) : 0.0;
+        bool finite = true;
+        const std::vector<SectionOutline> outlines = SectionOutlines::clean(figures, &finite);
+        if (!finite) return Status::Failed;
+        std::vector<Triangulation::Point> points;
+        for (const SectionOutline& outline : outlines) {
+            const double area = outline.signedArea;
             if (area == 0 || !std::isfinite(area)) continue;
-            usable.push_back({std::make_shared<const WindingIndex>(outline),
-                              (area > 0 ? 1 : -1) * figures[f].sign});
-            std::vector<Triangulation::Point> points;
-            points.reserve(outline.size());
-            for (const Point& p : outline) points.emplace_back(p.x, p.y);
-            triangulation.insert_constraint(points.begin(), points.end(), true);
+            usable.push_back({std::make_shared<const WindingIndex>(outline.points),
+                              (area > 0 ? 1 : -1) * outline.sign});
+            const std::size_t n = outline.points.size();
+            const auto seam = std::find(outline.seam.begin(), outline.seam.end(), true);
+            if (seam == outline.seam.end()) {
+                points.clear();
+                for (const Point& p : outline.points) points.emplace_back(p.x, p.y);
+                triangulation.insert_constraint(points.begin(), points.end(), true);
+                continue;
+            }
+            // The outline without its seams: open chains, each starting after a seam.
+            const std::size_t first = static_cast<std::size_t>(seam - outline.seam.begin());
+            points.clear();
+            for (std::size_t step = 1; step <= n; ++step) {
+                const std::size_t k = (first + step) % n;
+                const Point& p = outline.points[k];
+                points.emplace_back(p.x, p.y);
+                if (outline.seam[k]) {
+                    if (points.size() >= 2)
+                        triangulation.insert_constraint(points.begin(), points.end(), false);
+                    points.clear();
+                }
+            }
         }
         if (usable.empty() || triangulation.dimension() < 2) return Status::Empty;
 

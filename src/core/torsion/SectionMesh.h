@@ -48,8 +48,15 @@ public:
     // Some part of the material is covered by more than one added figure.
     bool overlapping() const { return overlapping_; }
 
-    // The same section with every triangle cut into four at its edge midpoints.
+    // The same section with every triangle cut into four at its edge midpoints. The four
+    // children of triangle f are 4f to 4f + 3: at corner 0, at corner 1, at corner 2, and the
+    // middle one.
     SectionMesh subdivided() const;
+    // The same section with the marked triangles halved across their longest edge, and as many
+    // neighbours as keep the mesh conforming (longest-edge bisection: angles never fall below
+    // half the smallest one of the mesh). Every edge of the mesh is straight, so the section is
+    // unchanged.
+    SectionMesh bisected(const std::vector<bool>& marked) const;
 
     // Numbers the distinct edges of the triangles: for each triangle, the numbers of its edges
     // from corner 0 to 1, 1 to 2 and 2 to 0. `edgeCount` receives how many edges there are.

@@ -3,31 +3,15 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <tuple>
 #include <unordered_map>
 
 #include "core/torsion/SectionMesh.h"
+#include "core/torsion/SectionOutlines.h"
 
 namespace kuvanto {
 
 namespace {
-
-double polygonArea(const std::vector<Point>& outline) {
-    double twice = 0;
-    for (std::size_t i = 0, n = outline.size(); i < n; ++i) {
-        const Point a = outline[i];
-        const Point b = outline[(i + 1) % n];
-        twice += a.x * b.y - b.x * a.y;
-    }
-    return std::abs(twice) / 2;
-}
-
-double polygonPerimeter(const std::vector<Point>& outline) {
-    double length = 0;
-    for (std::size_t i = 0, n = outline.size(); i < n; ++i)
-        length += std::hypot(outline[(i + 1) % n].x - outline[i].x,
-                             outline[(i + 1) % n].y - outline[i].y);
-    return length;
-}
 
 // Twice the signed area of the triangle abc, and whether it is a sliver: its area is nothing
 // against its longest edge squared.
@@ -188,25 +172,102 @@ SectionMesh SectionMesh::subdivided() const {
     return fine;
 }
 
+SectionMesh SectionMesh::bisected(const std::vector<bool>& marked) const {
+    SectionMesh fine = *this;
+    std::vector<Point>& points = fine.points_;
+    std::vector<Triangle>& triangles = fine.triangles_;
+    std::unordered_map<std::uint64_t, std::size_t> byEdge;
+    byEdge.reserve(triangles.size() * 4);
+    auto enter = [&](std::size_t t) {
+        for (int i = 0; i < 3; ++i)
+            byEdge[edgeKey(triangles[t].corners[i], triangles[t].corners[(i + 1) % 3])] = t;
+    };
+    for (std::size_t t = 0; t < triangles.size(); ++t) enter(t);
+    // The longest edge, ties broken by the vertex numbers, so that two triangles agree on which
+    // of their edges is longer.
+    auto longest = [&](std::size_t t) {
+        const auto& c = triangles[t].corners;
+        int best = 0;
+        auto rank = [&](int i) {
+            const int a = c[i], b = c[(i + 1) % 3];
+            return std::make_tuple(squaredLength(points[a], points[b]), std::min(a, b),
+                                   std::max(a, b));
+        };
+        for (int i = 1; i < 3; ++i)
+            if (rank(i) > rank(best)) best = i;
+        return best;
+    };
+    std::vector<bool> halved(triangles.size(), false);
+    std::vector<std::size_t> path;
+    for (std::size_t start = 0; start < marked.size() && start < halved.size(); ++start) {
+        if (!marked[start] || halved[start]) continue;
+        path.assign(1, start);
+        while (!path.empty()) {
+            const std::size_t t = path.back();
+            const int i = longest(t);
+            const int a = triangles[t].corners[i], b = triangles[t].corners[(i + 1) % 3];
+            const auto across = byEdge.find(edgeKey(b, a));
+            if (across != byEdge.end()) {
+                const std::size_t n = across->second;
+                const int j = longest(n);
+                if (triangles[n].corners[j] != b) {
+                    path.push_back(n);  // halve the neighbour first, towards its longest edge
+                    continue;
+                }
+            }
+            // Halve t, and its neighbour across the same edge, at the edge's middle.
+            const int middle = static_cast<int>(points.size());
+            points.push_back({(points[a].x + points[b].x) / 2, (points[a].y + points[b].y) / 2});
+            auto halve = [&](std::size_t u, int from, int to) {
+                const Triangle old = triangles[u];
+                int at = 0;
+                while (old.corners[at] != from) ++at;
+                const int opposite = old.corners[(at + 2) % 3];
+                byEdge.erase(edgeKey(from, to));
+                triangles[u] = {{from, middle, opposite}, old.coverage};
+                triangles.push_back({{middle, to, opposite}, old.coverage});
+                halved[u] = true;
+                halved.push_back(true);
+                enter(u);
+                enter(triangles.size() - 1);
+            };
+            if (across != byEdge.end()) {
+                const std::size_t n = across->second;
+                halve(t, a, b);
+                halve(n, b, a);
+            } else {
+                halve(t, a, b);
+            }
+            path.pop_back();
+        }
+    }
+    return fine;
+}
+
 SectionMesh::Extent SectionMesh::extent(std::span<const SectionFigure> figures) {
+    // Seams bound no material: they count neither in the perimeter nor in the mesh.
     Extent extent;
-    for (const SectionFigure& figure : figures) {
-        extent.area += figure.sign * polygonArea(figure.outline);
-        extent.perimeter += polygonPerimeter(figure.outline);
+    for (const SectionOutline& outline : SectionOutlines::clean(figures)) {
+        extent.area += outline.sign * std::abs(outline.signedArea);
+        const std::size_t n = outline.points.size();
+        for (std::size_t i = 0; i < n; ++i)
+            if (!outline.seam[i])
+                extent.perimeter += std::hypot(outline.points[(i + 1) % n].x - outline.points[i].x,
+                                               outline.points[(i + 1) % n].y - outline.points[i].y);
     }
     return extent;
 }
 
 double SectionMesh::estimatedTriangles(std::span<const SectionFigure> figures, double maxEdge) {
-    double area = 0;
+    // The material is the added figures less the subtracted ones: a thin-walled box of large
+    // outline meshes only its walls.
+    const Extent section = extent(figures);
     double vertices = 0;
-    for (const SectionFigure& figure : figures) {
-        area += polygonArea(figure.outline);
+    for (const SectionFigure& figure : figures)
         vertices += static_cast<double>(figure.outline.size());
-    }
     // An equilateral triangle of side maxEdge has area 0.433 maxEdge²; refinement leaves most
     // triangles smaller than the bound. Every boundary vertex brings a few triangles of its own.
-    return area / (0.2 * maxEdge * maxEdge) + 4 * vertices;
+    return std::max(section.area, 0.0) / (0.2 * maxEdge * maxEdge) + 4 * vertices;
 }
 
 }  // namespace kuvanto

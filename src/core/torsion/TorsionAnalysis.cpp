@@ -6,6 +6,8 @@
 #include <cmath>
 #include <future>
 #include <limits>
+#include <memory>
+#include <numeric>
 #include <system_error>
 
 #include "core/section/Figures.h"
@@ -21,6 +23,57 @@ namespace {
 double relativeChange(double coarse, double fine, double floor) {
     const double scale = std::max(std::abs(fine), floor);
     return scale > 0 ? std::abs(fine - coarse) / scale : 0.0;
+}
+
+struct Solution {
+    TorsionValues values;
+    TorsionField field;
+};
+
+// The solutions on the mesh and on its subdivision. The subdivision's runs on a second thread
+// beside the mesh's own: the pair then costs about the finer one's time, not the sum of both.
+bool solvePair(const SectionMesh& mesh, double nu, const std::function<bool()>& cancelled,
+               std::optional<Solution>& coarse, std::optional<Solution>& fine) {
+    auto solve = [nu, &cancelled](const SectionMesh& on) -> std::optional<Solution> {
+        Solution solution;
+        std::optional<TorsionValues> values =
+            TorsionSolver::solve(on, nu, cancelled, &solution.field);
+        if (!values) return std::nullopt;
+        solution.values = *values;
+        return solution;
+    };
+    auto solveFine = [&] { return solve(mesh.subdivided()); };
+    std::future<std::optional<Solution>> later;
+    try {
+        later = std::async(std::launch::async, solveFine);
+    } catch (const std::system_error&) {
+        // No thread to be had: the finer solution follows the other on this one.
+    }
+    coarse = solve(mesh);
+    try {
+        fine = later.valid() ? later.get() : solveFine();
+    } catch (const std::bad_alloc&) {
+        fine.reset();
+    }
+    return coarse && fine;
+}
+
+// The relative changes from the coarse solution to the fine one.
+void estimateErrors(const TorsionValues& coarse, const TorsionValues& fine, TorsionResult& result) {
+    const double polar = fine.momentX + fine.momentY;
+    result.errorEstimated = true;
+    result.errorJ = relativeChange(coarse.torsionConstant, fine.torsionConstant, 0);
+    // A section that hardly warps (a round bar) has Iw near zero: its change is measured
+    // against a millionth of Ip²/A, the warping scale of the section's size.
+    result.errorIw = relativeChange(coarse.warpingConstant, fine.warpingConstant,
+                                    1e-6 * polar * polar / fine.area);
+    const double radius = std::sqrt(polar / fine.area);
+    result.errorCentre = radius > 0 ? std::hypot(fine.shearCentreX - coarse.shearCentreX,
+                                                 fine.shearCentreY - coarse.shearCentreY) /
+                                          radius
+                                    : 0.0;
+    result.errorShearArea = std::max(relativeChange(coarse.shearAreaMajor, fine.shearAreaMajor, 0),
+                                     relativeChange(coarse.shearAreaMinor, fine.shearAreaMinor, 0));
 }
 
 }  // namespace
@@ -100,54 +153,81 @@ TorsionOutcome TorsionAnalysis::run(std::span<const SectionFigure> figures,
         return outcome;
     }
     progress(15);
-
-    // The solution on the refined mesh runs on a second thread beside the chosen mesh's own: the
-    // estimate then costs about the refined solution's time and not the sum of both.
-    const bool estimate = nodes * 4 <= kMaxEstimateNodes;
-    auto solveRefined = [&mesh, nu, &options] {
-        return TorsionSolver::solve(mesh.subdivided(), nu, options.cancelled);
-    };
-    std::future<std::optional<TorsionValues>> refined;
-    if (estimate) {
-        try {
-            refined = std::async(std::launch::async, solveRefined);
-        } catch (const std::system_error&) {
-            // No thread to be had: the refined solution follows the other on this one.
-        }
-    }
     auto cancelled = [&] { return options.cancelled && options.cancelled(); };
-    const std::optional<TorsionValues> coarse = TorsionSolver::solve(mesh, nu, options.cancelled);
-    progress(estimate ? 40 : 100);
-    std::optional<TorsionValues> fine;
-    if (estimate) {
-        try {
-            fine = refined.valid() ? refined.get() : solveRefined();
-        } catch (const std::bad_alloc&) {
-            fine.reset();
-        }
-    }
-    if (!coarse || (estimate && !fine)) {
-        outcome.status = cancelled() ? TorsionStatus::Cancelled : TorsionStatus::Failed;
-        return outcome;
-    }
-    progress(100);
-
     TorsionResult& result = outcome.result;
-    result.values = *coarse;
     result.poissonRatio = nu;
     result.elementSize = size;
     result.overlapping = mesh.overlapping();
-    result.errorEstimated = estimate;
-    if (estimate) {
-        const double polar = coarse->momentX + coarse->momentY;
-        result.errorJ = relativeChange(coarse->torsionConstant, fine->torsionConstant, 0);
-        // A section that hardly warps (a round bar) has Iw near zero: its change is measured
-        // against a millionth of Ip²/A, the warping scale of the section's size.
-        result.errorIw = relativeChange(coarse->warpingConstant, fine->warpingConstant,
-                                        1e-6 * polar * polar / coarse->area);
-    } else {
-        result.errorJ = result.errorIw = std::numeric_limits<double>::quiet_NaN();
+
+    if (nodes * 4 > kMaxEstimateNodes) {
+        // Too fine to refine: the one solution, without an estimate.
+        auto field = std::make_shared<TorsionField>();
+        const std::optional<TorsionValues> only =
+            TorsionSolver::solve(mesh, nu, options.cancelled, field.get());
+        if (!only) {
+            outcome.status = cancelled() ? TorsionStatus::Cancelled : TorsionStatus::Failed;
+            return outcome;
+        }
+        result.values = *only;
+        result.values.torsionConstantLower = std::numeric_limits<double>::quiet_NaN();
+        result.field = std::move(field);
+        result.errorEstimated = false;
+        result.errorJ = result.errorIw = result.errorCentre = result.errorShearArea =
+            std::numeric_limits<double>::quiet_NaN();
+        progress(100);
+        outcome.status = TorsionStatus::Ok;
+        return outcome;
     }
+
+    // Solve on the mesh and on its subdivision; where the two differ most, halve the mesh's
+    // triangles and solve again, until the change is below kTargetError. The subdivision's
+    // solution is the better one and is shown, with the change as its estimated error.
+    for (int round = 0;; ++round) {
+        std::optional<Solution> coarse, fine;
+        if (!solvePair(mesh, nu, options.cancelled, coarse, fine)) {
+            outcome.status = cancelled() ? TorsionStatus::Cancelled : TorsionStatus::Failed;
+            return outcome;
+        }
+        estimateErrors(coarse->values, fine->values, result);
+        result.values = fine->values;
+        result.field = std::make_shared<const TorsionField>(std::move(fine->field));
+        result.refinements = round;
+        const bool connected = result.values.parts <= 1;
+        const double largest =
+            std::max(result.errorJ, connected ? std::max(result.errorIw, result.errorCentre) : 0.0);
+        progress(std::min(95, 40 + 10 * round));
+        if (!(largest > kTargetError) || round >= kMaxRefinements) break;
+
+        // Dörfler marking: the triangles of the largest indicators that together hold half of
+        // the error.
+        const std::vector<double> indicator =
+            TorsionSolver::refinementIndicator(coarse->field, *result.field);
+        std::vector<std::size_t> order(indicator.size());
+        std::iota(order.begin(), order.end(), 0);
+        std::sort(order.begin(), order.end(),
+                  [&](std::size_t a, std::size_t b) { return indicator[a] > indicator[b]; });
+        const double total = std::accumulate(indicator.begin(), indicator.end(), 0.0);
+        std::vector<bool> marked(indicator.size(), false);
+        double sum = 0;
+        for (const std::size_t t : order) {
+            if (sum >= kMarkedShare * total) break;
+            marked[t] = true;
+            sum += indicator[t];
+        }
+        SectionMesh refined = mesh.bisected(marked);
+        if (TorsionSolver::nodeCount(refined) * 4 > kMaxEstimateNodes || cancelled()) break;
+        mesh = std::move(refined);
+    }
+    // The stress function on the shown solution's mesh bounds J from below.
+    const std::optional<double> lower =
+        TorsionSolver::lowerBound(result.field->mesh, options.cancelled);
+    if (cancelled()) {
+        outcome.status = TorsionStatus::Cancelled;
+        return outcome;
+    }
+    result.values.torsionConstantLower = lower ? std::min(*lower, result.values.torsionConstant)
+                                               : std::numeric_limits<double>::quiet_NaN();
+    progress(100);
     outcome.status = TorsionStatus::Ok;
     return outcome;
 }
@@ -179,15 +259,29 @@ std::string_view TorsionAnalysis::message(TorsionStatus status) {
     return {};
 }
 
-std::vector<std::string_view> TorsionAnalysis::notices(const TorsionResult& result) {
-    std::vector<std::string_view> texts;
+std::vector<TorsionNotice> TorsionAnalysis::notices(const TorsionResult& result) {
+    std::vector<TorsionNotice> texts;
+    if (result.values.parts > 1)
+        texts.push_back(
+            {QT_TRANSLATE_NOOP("TorsionAnalysis",
+                               "ねじり・せん断: 断面は%1つの離れた部分からなります。"
+                               "曲げねじり定数、せん断中心、せん断断面積は一つにつながっ"
+                               "た断面の値のため「-」とし、ねじり定数は各部分の和です。"),
+             result.values.parts});
     if (result.overlapping)
-        texts.push_back(QT_TRANSLATE_NOOP(
-            "TorsionAnalysis", "ねじり・せん断: 加算図形の重なった部分は二重に数えています。"));
+        texts.push_back({QT_TRANSLATE_NOOP(
+            "TorsionAnalysis", "ねじり・せん断: 加算図形の重なった部分は二重に数えています。")});
     if (!result.errorEstimated)
-        texts.push_back(QT_TRANSLATE_NOOP(
-            "TorsionAnalysis", "ねじり・せん断: 要素が多いため、推定誤差は計算していません。"));
+        texts.push_back({QT_TRANSLATE_NOOP(
+            "TorsionAnalysis", "ねじり・せん断: 要素が多いため、推定誤差は計算していません。")});
     return texts;
+}
+
+std::string TorsionAnalysis::noticeText(const TorsionNotice& notice) {
+    std::string text(notice.text);
+    const std::size_t at = text.find("%1");
+    if (at != std::string::npos) text.replace(at, 2, std::to_string(notice.number));
+    return text;
 }
 
 }  // namespace kuvanto

@@ -1,11 +1,12 @@
 // The torsion and shear analysis of a section from its figures: chooses the element size, refuses
-// sections too large to solve in reasonable memory, meshes, solves, and solves again on the mesh
-// refined once for the error estimate. Can be cancelled and reports its progress, for a worker
-// thread.
+// sections too large to solve in reasonable memory, meshes, solves on the mesh and on the mesh
+// refined once, and refines where the two differ most until they agree. Can be cancelled and
+// reports its progress, for a worker thread.
 #pragma once
 
 #include <functional>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -32,6 +33,13 @@ enum class TorsionStatus {
     Failed
 };
 
+// A notice shown with results: a text marked for translation and, where the text holds "%1",
+// the number put in its place.
+struct TorsionNotice {
+    std::string_view text;
+    int number = 0;
+};
+
 struct TorsionOutcome {
     TorsionStatus status = TorsionStatus::Failed;
     TorsionResult result;  // valid when status is Ok
@@ -54,6 +62,12 @@ public:
     // of 10^5 outline vertices it would take twice as long as everything else together, and
     // its boundary alone makes the mesh so fine that J and Iw change by less than 1e-6 anyway.
     static constexpr std::size_t kMaxEstimateNodes = 1'200'000;
+    // Refinement stops once J, Iw and the shear centre change by less than this from a mesh to
+    // its subdivision, or after kMaxRefinements rounds. Each round halves the triangles that
+    // hold kMarkedShare of the estimated error (re-entrant corners, mostly).
+    static constexpr double kTargetError = 5e-4;
+    static constexpr int kMaxRefinements = 8;
+    static constexpr double kMarkedShare = 0.5;
 
     static TorsionOutcome run(std::span<const SectionFigure> figures,
                               const TorsionOptions& options);
@@ -69,8 +83,11 @@ public:
 
     // The message shown in place of the results for a status other than Ok.
     static std::string_view message(TorsionStatus status);
-    // The notices shown with results: added figures overlap, the error estimate was left out.
-    static std::vector<std::string_view> notices(const TorsionResult& result);
+    // The notices shown with results: a section of several separate parts, added figures
+    // overlap, the error estimate was left out.
+    static std::vector<TorsionNotice> notices(const TorsionResult& result);
+    // The notice's untranslated text with its number in place.
+    static std::string noticeText(const TorsionNotice& notice);
 };
 
 }  // namespace kuvanto

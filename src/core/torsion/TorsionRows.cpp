@@ -2,6 +2,8 @@
 // writing of its combined cells.
 #include "core/torsion/TorsionRows.h"
 
+#include "core/torsion/TorsionAnalysis.h"
+
 #include <cmath>
 #include <string>
 
@@ -20,14 +22,35 @@ double nearZero(double value, const TorsionValues& v) {
 
 }  // namespace
 
+bool TorsionRows::definedForSeparateParts(Property property) {
+    switch (property) {
+        case Property::TorsionConstant:
+        case Property::TorsionConstantLower:
+        case Property::TorsionConstantUpper:
+        case Property::TorsionConstantError:
+        case Property::PoissonRatio:
+        case Property::ElementCount:
+        case Property::TorsionNotice:
+            return true;
+        default:
+            return false;
+    }
+}
+
 double TorsionRows::value(Property property, const TorsionResult& result) {
     const TorsionValues& v = result.values;
+    // Of separate pieces only J, their sum, has a meaning for the section.
+    if (v.parts > 1 && !definedForSeparateParts(property)) return std::nan("");
     const double offsetX = nearZero(v.shearCentreX - v.centroidX, v);
     const double offsetY = nearZero(v.shearCentreY - v.centroidY, v);
     const double trefftzX = nearZero(v.trefftzCentreX - v.centroidX, v);
     const double trefftzY = nearZero(v.trefftzCentreY - v.centroidY, v);
     switch (property) {
         case Property::TorsionConstant:
+            return v.torsionConstant;
+        case Property::TorsionConstantLower:
+            return v.torsionConstantLower;
+        case Property::TorsionConstantUpper:
             return v.torsionConstant;
         case Property::WarpingConstant:
             return v.warpingConstant;
@@ -59,6 +82,10 @@ double TorsionRows::value(Property property, const TorsionResult& result) {
             return 100 * result.errorJ;
         case Property::WarpingConstantError:
             return 100 * result.errorIw;
+        case Property::ShearCentreError:
+            return 100 * result.errorCentre;
+        case Property::ShearAreaError:
+            return 100 * result.errorShearArea;
         default:
             break;
     }
@@ -70,6 +97,12 @@ void TorsionRows::write(ResultTable& table, const TorsionResult& result) {
     for (Property p : kAllProperties) {
         if (isTorsionProperty(p)) table.setText(p, col, formatProperty(p, value(p, result)));
     }
+    std::string notices;
+    for (const TorsionNotice& notice : TorsionAnalysis::notices(result)) {
+        if (!notices.empty()) notices += ' ';
+        notices += TorsionAnalysis::noticeText(notice);
+    }
+    if (!notices.empty()) table.setText(Property::TorsionNotice, col, notices);
 }
 
 void TorsionRows::writeMessage(ResultTable& table, std::string_view message) {

@@ -15,6 +15,9 @@ public:
     // The value of one of the block's properties (the estimated errors in per cent); not a number
     // for a property outside the block.
     static double value(Property property, const TorsionResult& result);
+    // Whether the property has a value for a section of several separate pieces; the others
+    // describe one connected section and show "-" then.
+    static bool definedForSeparateParts(Property property);
 
     // Writes the block into the combined column (the last column) of the table.
     static void write(ResultTable& table, const TorsionResult& result);

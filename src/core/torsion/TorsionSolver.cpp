@@ -87,13 +87,73 @@ double at(const std::array<double, 3>& corner, const std::array<double, 3>& l) {
 
 // Eigen's sparse LDLᵀ of a matrix already in minimum degree order and laid out as the
 // factorisation reads it (upper triangle, column-major). compute() would copy the matrix twice on
-// its way in, even with the natural ordering; the factorisation steps themselves take it as it is.
+// its way in, even with the natural ordering. The numeric factorisation is done here, column by
+// column as Eigen does it (the up-looking LDLᵀ along the elimination tree), so that it can stop
+// when cancelled: on a fine mesh it takes seconds in one piece. Eigen's own solve() then uses the
+// factors.
 class PreorderedLDLT : public Eigen::SimplicialLDLT<Eigen::SparseMatrix<double>, Eigen::Upper,
                                                     Eigen::NaturalOrdering<int>> {
 public:
-    void factorizePreordered(const Eigen::SparseMatrix<double>& upper) {
+    // False when cancelled or when a pivot is zero.
+    bool factorizePreordered(const Eigen::SparseMatrix<double>& upper,
+                             const std::function<bool()>& cancelled) {
         analyzePattern_preordered(upper, true);
-        factorize_preordered<true>(upper);
+        const int size = static_cast<int>(upper.rows());
+        const int* start = m_matrix.outerIndexPtr();
+        int* rows = m_matrix.innerIndexPtr();
+        double* factors = m_matrix.valuePtr();
+        std::vector<double> y(static_cast<std::size_t>(size), 0.0);
+        std::vector<int> pattern(static_cast<std::size_t>(size)),
+            tags(static_cast<std::size_t>(size));
+        m_diag.resize(size);
+        // About a hundredth of a second of work between two questions.
+        constexpr long kWorkBetweenQuestions = 10'000'000;
+        long work = 0;
+        bool ok = true;
+        for (int k = 0; k < size && ok; ++k) {
+            // The pattern of row k of L: the paths up the elimination tree from the entries of
+            // column k of the upper triangle, and the entries scattered into y.
+            y[k] = 0;
+            int top = size;
+            tags[k] = k;
+            m_nonZerosPerCol[k] = 0;
+            for (Eigen::SparseMatrix<double>::InnerIterator it(upper, k); it; ++it) {
+                int i = static_cast<int>(it.index());
+                if (i > k) continue;
+                y[i] += it.value();
+                int length = 0;
+                for (; tags[i] != k; i = m_parent[i]) {
+                    pattern[length++] = i;
+                    tags[i] = k;
+                }
+                while (length > 0) pattern[--top] = pattern[--length];
+            }
+            double d = y[k];
+            y[k] = 0;
+            for (; top < size; ++top) {
+                const int i = pattern[top];
+                const double yi = y[i];
+                y[i] = 0;
+                const double lki = yi / m_diag[i];
+                const int end = start[i] + m_nonZerosPerCol[i];
+                int p = start[i];
+                for (; p < end; ++p) y[rows[p]] -= factors[p] * yi;
+                work += end - start[i];
+                d -= lki * yi;
+                rows[p] = k;
+                factors[p] = lki;
+                ++m_nonZerosPerCol[i];
+            }
+            m_diag[k] = d;
+            if (d == 0) ok = false;
+            if (work > kWorkBetweenQuestions) {
+                work = 0;
+                if (cancelled && cancelled()) ok = false;
+            }
+        }
+        m_info = ok ? Eigen::Success : Eigen::NumericalIssue;
+        m_factorizationIsOk = true;
+        return ok;
     }
 };
 
@@ -107,10 +167,12 @@ struct UnionFind {
     void join(int a, int b) { parent[find(a)] = find(b); }
 };
 
-// The 6-node numbering of the mesh: corners keep their numbers, midside nodes follow.
-std::vector<ElementNodes> numberNodes(const SectionMesh& mesh, int& nodeCount) {
+// The 6-node numbering of the mesh: corners keep their numbers, midside nodes follow. `edges`
+// receives the triangles' edge numbers.
+std::vector<ElementNodes> numberNodes(const SectionMesh& mesh, int& nodeCount,
+                                      std::vector<std::array<int, 3>>& edges) {
     int edgeCount = 0;
-    const std::vector<std::array<int, 3>> edges = mesh.edgeNumbers(edgeCount);
+    edges = mesh.edgeNumbers(edgeCount);
     const int vertexCount = static_cast<int>(mesh.points().size());
     std::vector<ElementNodes> elements(mesh.triangles().size());
     for (std::size_t e = 0; e < elements.size(); ++e)
@@ -122,6 +184,26 @@ std::vector<ElementNodes> numberNodes(const SectionMesh& mesh, int& nodeCount) {
     return elements;
 }
 
+// The pieces of material joined along edges. Figures that touch at a single point carry no
+// shear flow from one to the other: they count as separate pieces, although the mesh shares
+// their vertex.
+int edgeConnectedParts(const std::vector<std::array<int, 3>>& edges, int edgeCount) {
+    UnionFind pieces(edges.size());
+    std::vector<int> firstTriangle(static_cast<std::size_t>(edgeCount), -1);
+    for (std::size_t t = 0; t < edges.size(); ++t)
+        for (const int edge : edges[t]) {
+            int& first = firstTriangle[static_cast<std::size_t>(edge)];
+            if (first < 0)
+                first = static_cast<int>(t);
+            else
+                pieces.join(static_cast<int>(t), first);
+        }
+    int count = 0;
+    for (std::size_t t = 0; t < edges.size(); ++t)
+        if (pieces.find(static_cast<int>(t)) == static_cast<int>(t)) ++count;
+    return count;
+}
+
 }  // namespace
 
 std::size_t TorsionSolver::nodeCount(const SectionMesh& mesh) {
@@ -130,7 +212,8 @@ std::size_t TorsionSolver::nodeCount(const SectionMesh& mesh) {
 }
 
 std::optional<TorsionValues> TorsionSolver::solve(const SectionMesh& mesh, double nu,
-                                                  const std::function<bool()>& cancelled) {
+                                                  const std::function<bool()>& cancelled,
+                                                  TorsionField* field) {
     using Matrix = Eigen::SparseMatrix<double>;
     try {
         TorsionValues v;
@@ -169,9 +252,12 @@ std::optional<TorsionValues> TorsionSolver::solve(const SectionMesh& mesh, doubl
         v.productMoment = ixy;
 
         int nodes = 0;
-        const std::vector<ElementNodes> elements = numberNodes(mesh, nodes);
+        std::vector<std::array<int, 3>> edges;
+        const std::vector<ElementNodes> elements = numberNodes(mesh, nodes, edges);
+        v.parts = edgeConnectedParts(edges, nodes - static_cast<int>(mesh.points().size()));
 
-        // One fixed node per connected part.
+        // One fixed node per part joined by vertices: it removes the free constant of the part's
+        // Neumann problem.
         UnionFind parts(mesh.points().size());
         for (const auto& t : triangles) {
             parts.join(t.corners[0], t.corners[1]);
@@ -187,7 +273,6 @@ std::optional<TorsionValues> TorsionSolver::solve(const SectionMesh& mesh, doubl
                 fixed[t.corners[0]] = true;  // the part's fixed node
             }
         }
-        v.parts = partCount;
         if (cancelled && cancelled()) return std::nullopt;
         const StiffnessPattern pattern(elements, nodes, fixed);
         if (cancelled && cancelled()) return std::nullopt;
@@ -202,6 +287,7 @@ std::optional<TorsionValues> TorsionSolver::solve(const SectionMesh& mesh, doubl
         Eigen::MatrixXd loads = Eigen::MatrixXd::Zero(nodes, 3);  // ω, Ψ, Φ
         double centreIntegralX = 0, centreIntegralY = 0;
         for (std::size_t e = 0; e < triangles.size(); ++e) {
+            if (e % 65536 == 65535 && cancelled && cancelled()) return std::nullopt;
             const ElementGeometry g = geometry(mesh, triangles[e], cx, cy);
             const double coverage = triangles[e].coverage;
             std::array<std::array<double, 6>, 6> k{};
@@ -237,8 +323,7 @@ std::optional<TorsionValues> TorsionSolver::solve(const SectionMesh& mesh, doubl
         if (cancelled && cancelled()) return std::nullopt;
 
         PreorderedLDLT factor;
-        factor.factorizePreordered(stiffness);
-        if (factor.info() != Eigen::Success) return std::nullopt;
+        if (!factor.factorizePreordered(stiffness, cancelled)) return std::nullopt;
         if (cancelled && cancelled()) return std::nullopt;
 
         Eigen::MatrixXd freeLoads(unknowns, 3);
@@ -323,10 +408,201 @@ std::optional<TorsionValues> TorsionSolver::solve(const SectionMesh& mesh, doubl
         const double c = std::cos(angle), s = std::sin(angle);
         v.shearAreaMajor = area / (c * c * alphaX + 2 * c * s * alphaXY + s * s * alphaY);
         v.shearAreaMinor = area / (s * s * alphaX - 2 * c * s * alphaXY + c * c * alphaY);
+
+        if (field) {
+            field->mesh = mesh;
+            field->elements = elements;
+            field->warping.assign(omega.begin(), omega.end());
+            for (std::size_t e = 0; e < triangles.size(); ++e) {
+                const double mean = partOmega[elementPart[e]] / partArea[elementPart[e]];
+                for (const int node : elements[e])
+                    field->warping[static_cast<std::size_t>(node)] = omega[node] - mean;
+            }
+            field->shearX.assign(psi.begin(), psi.end());
+            field->shearY.assign(phi.begin(), phi.end());
+        }
         return v;
     } catch (const std::bad_alloc&) {
         return std::nullopt;
     }
+}
+
+std::optional<double> TorsionSolver::lowerBound(const SectionMesh& mesh,
+                                                const std::function<bool()>& cancelled) {
+    try {
+        const auto& triangles = mesh.triangles();
+        if (triangles.empty()) return std::nullopt;
+        for (const auto& t : triangles)
+            if (t.coverage != 1) return std::nullopt;
+        int nodes = 0;
+        std::vector<std::array<int, 3>> edges;
+        std::vector<ElementNodes> elements = numberNodes(mesh, nodes, edges);
+        const int vertexCount = static_cast<int>(mesh.points().size());
+
+        // The outline edges (of one triangle only), joined into outlines at their vertices.
+        std::vector<int> uses(static_cast<std::size_t>(nodes - vertexCount), 0);
+        for (const auto& triangleEdges : edges)
+            for (const int edge : triangleEdges) ++uses[static_cast<std::size_t>(edge)];
+        UnionFind outlines(mesh.points().size());
+        std::vector<bool> onOutline(mesh.points().size(), false);
+        for (std::size_t t = 0; t < triangles.size(); ++t)
+            for (int i = 0; i < 3; ++i)
+                if (uses[static_cast<std::size_t>(edges[t][i])] == 1) {
+                    const int a = triangles[t].corners[i], b = triangles[t].corners[(i + 1) % 3];
+                    outlines.join(a, b);
+                    onOutline[a] = onOutline[b] = true;
+                }
+        // The area each outline encloses, walked with the material on its left: positive for the
+        // outside of a part, negative around a hole.
+        const Point origin = mesh.points().front();
+        std::vector<double> enclosed(mesh.points().size(), 0.0);
+        for (std::size_t t = 0; t < triangles.size(); ++t)
+            for (int i = 0; i < 3; ++i)
+                if (uses[static_cast<std::size_t>(edges[t][i])] == 1) {
+                    const Point a = mesh.points()[triangles[t].corners[i]];
+                    const Point b = mesh.points()[triangles[t].corners[(i + 1) % 3]];
+                    enclosed[outlines.find(triangles[t].corners[i])] +=
+                        ((a.x - origin.x) * (b.y - origin.y) -
+                         (b.x - origin.x) * (a.y - origin.y)) /
+                        2;
+                }
+
+        // φ = 0 on the outside of every part; all nodes of a hole's outline share the unknown of
+        // the outline's first vertex, loaded by twice the hole's area.
+        std::vector<int> nodeOf(static_cast<std::size_t>(nodes));
+        std::iota(nodeOf.begin(), nodeOf.end(), 0);
+        std::vector<bool> fixed(static_cast<std::size_t>(nodes), false);
+        std::vector<double> holeLoad(static_cast<std::size_t>(nodes), 0.0);
+        auto place = [&](int node, int vertex) {
+            const int root = outlines.find(vertex);
+            if (enclosed[root] > 0) {
+                fixed[node] = true;
+            } else {
+                nodeOf[node] = root;
+                holeLoad[root] = -2 * enclosed[root];
+            }
+        };
+        for (std::size_t t = 0; t < triangles.size(); ++t)
+            for (int i = 0; i < 3; ++i) {
+                const int a = triangles[t].corners[i];
+                if (onOutline[a]) place(a, a);
+                if (uses[static_cast<std::size_t>(edges[t][i])] == 1) place(elements[t][3 + i], a);
+            }
+        std::vector<bool> used(static_cast<std::size_t>(nodes), false);
+        for (ElementNodes& element : elements)
+            for (int& node : element) {
+                node = nodeOf[node];
+                used[node] = true;
+            }
+        for (int node = 0; node < nodes; ++node)
+            if (!used[node] || fixed[node]) fixed[node] = true;
+        if (cancelled && cancelled()) return std::nullopt;
+        const StiffnessPattern pattern(elements, nodes, fixed);
+        if (pattern.unknowns() == 0) return std::nullopt;
+
+        Eigen::SparseMatrix<double> stiffness = pattern.emptyMatrix();
+        double* const values = stiffness.valuePtr();
+        Eigen::VectorXd load = Eigen::VectorXd::Zero(pattern.unknowns());
+        for (int node = 0; node < nodes; ++node)
+            if (holeLoad[node] != 0 && pattern.unknownOf(node) >= 0)
+                load[pattern.unknownOf(node)] += holeLoad[node];
+        for (std::size_t e = 0; e < triangles.size(); ++e) {
+            if (e % 65536 == 65535 && cancelled && cancelled()) return std::nullopt;
+            const ElementGeometry g = geometry(mesh, triangles[e], origin.x, origin.y);
+            std::array<std::array<double, 6>, 6> k{};
+            for (const auto& q : kRule) {
+                const ShapeValues s = shape(g, q.area);
+                const double w = q.weight * g.area;
+                for (int i = 0; i < 6; ++i)
+                    for (int j = 0; j <= i; ++j)
+                        k[i][j] += w * (s.dx[i] * s.dx[j] + s.dy[i] * s.dy[j]);
+            }
+            for (int i = 0; i < 6; ++i) {
+                const int row = pattern.unknownOf(elements[e][i]);
+                if (row < 0) continue;
+                // ∫2·N dA: nothing for the corner functions, a third of the area for the others.
+                if (i >= 3) load[row] += 2 * g.area / 3;
+                for (int j = 0; j <= i; ++j) {
+                    const int column = pattern.unknownOf(elements[e][j]);
+                    if (column < 0) continue;
+                    // Two nodes of one hole share an unknown: their coupling enters its diagonal
+                    // from both sides.
+                    values[pattern.entry(row, column)] +=
+                        (row == column && i != j ? 2 : 1) * k[i][j];
+                }
+            }
+        }
+        if (cancelled && cancelled()) return std::nullopt;
+        PreorderedLDLT factor;
+        if (!factor.factorizePreordered(stiffness, cancelled)) return std::nullopt;
+        const Eigen::VectorXd stress = factor.solve(load);
+        if (factor.info() != Eigen::Success || !stress.allFinite()) return std::nullopt;
+        // J = 2∫φ dA + 2 Σ φ_k A_k: the load against the solution.
+        return load.dot(stress);
+    } catch (const std::bad_alloc&) {
+        return std::nullopt;
+    }
+}
+
+std::vector<double> TorsionSolver::refinementIndicator(const TorsionField& coarse,
+                                                       const TorsionField& fine) {
+    const auto& parents = coarse.mesh.triangles();
+    std::vector<std::array<double, 3>> energy(parents.size());  // of ω, Ψ, Φ differences
+    std::array<double, 3> total{};                              // of the fine ω, Ψ, Φ
+    double polar = 0;
+    // The children's corners in the area coordinates of their parent (see subdivided()).
+    constexpr std::array<double, 3> kA{1, 0, 0}, kB{0, 1, 0}, kC{0, 0, 1};
+    constexpr std::array<double, 3> kAB{0.5, 0.5, 0}, kBC{0, 0.5, 0.5}, kCA{0.5, 0, 0.5};
+    constexpr std::array<std::array<std::array<double, 3>, 3>, 4> kChildren{{
+        {kA, kAB, kCA},
+        {kAB, kB, kBC},
+        {kCA, kBC, kC},
+        {kAB, kBC, kCA},
+    }};
+    const std::array<const std::vector<double>*, 3> coarseValues{&coarse.warping, &coarse.shearX,
+                                                                 &coarse.shearY};
+    const std::array<const std::vector<double>*, 3> fineValues{&fine.warping, &fine.shearX,
+                                                               &fine.shearY};
+    for (std::size_t f = 0; f < parents.size(); ++f) {
+        const ElementGeometry parent = geometry(coarse.mesh, parents[f], 0, 0);
+        for (int child = 0; child < 4; ++child) {
+            const std::size_t c = 4 * f + static_cast<std::size_t>(child);
+            const ElementGeometry g = geometry(fine.mesh, fine.mesh.triangles()[c], 0, 0);
+            const double coverage = parents[f].coverage;
+            for (const auto& q : kRule) {
+                std::array<double, 3> inParent{};
+                for (int k = 0; k < 3; ++k)
+                    for (int corner = 0; corner < 3; ++corner)
+                        inParent[k] += q.area[corner] * kChildren[child][corner][k];
+                const ShapeValues sc = shape(parent, inParent), sf = shape(g, q.area);
+                const double w = q.weight * g.area * coverage;
+                const double x = at(g.x, q.area), y = at(g.y, q.area);
+                polar += w * (x * x + y * y);
+                for (int field = 0; field < 3; ++field) {
+                    double dx = 0, dy = 0, fx = 0, fy = 0;
+                    for (int i = 0; i < 6; ++i) {
+                        const double vc = (*coarseValues[field])[coarse.elements[f][i]];
+                        const double vf = (*fineValues[field])[fine.elements[c][i]];
+                        dx += sf.dx[i] * vf - sc.dx[i] * vc;
+                        dy += sf.dy[i] * vf - sc.dy[i] * vc;
+                        fx += sf.dx[i] * vf;
+                        fy += sf.dy[i] * vf;
+                    }
+                    energy[f][field] += w * (dx * dx + dy * dy);
+                    total[field] += w * (fx * fx + fy * fy);
+                }
+            }
+        }
+    }
+    // J = Ip − ∫|∇ω|²: ω's energy is measured against J, the others against their own.
+    const double torsion = std::max(polar - total[0], 1e-12 * polar);
+    std::vector<double> indicator(parents.size());
+    for (std::size_t f = 0; f < parents.size(); ++f) {
+        indicator[f] = energy[f][0] / torsion;
+        for (int field = 1; field < 3; ++field)
+            if (total[field] > 0) indicator[f] += energy[f][field] / total[field];
+    }
+    return indicator;
 }
 
 }  // namespace kuvanto

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "core/torsion/SectionMesh.h"
 #include "core/torsion/TorsionResult.h"
@@ -15,8 +16,25 @@ class TorsionSolver {
 public:
     // Solves on the mesh with Poisson's ratio nu. Nothing when the system cannot be factorised
     // (a degenerate mesh), when memory runs out, or when `cancelled` answers true.
+    // With `field`, the nodal solution is kept there.
     static std::optional<TorsionValues> solve(const SectionMesh& mesh, double nu,
-                                              const std::function<bool()>& cancelled = {});
+                                              const std::function<bool()>& cancelled = {},
+                                              TorsionField* field = nullptr);
+
+    // J of the stress-function (Prandtl) solution on the mesh: ∇²φ = −2, φ = 0 on the outline of
+    // each part and one constant on each hole's outline, fixed by the hole's circulation
+    // condition. It is a lower bound of the exact J, as the warping function's J is an upper one.
+    // Nothing for material counted twice (overlapping figures), a degenerate mesh, or when
+    // cancelled.
+    static std::optional<double> lowerBound(const SectionMesh& mesh,
+                                            const std::function<bool()>& cancelled = {});
+
+    // Where the coarse solution is in error: per triangle of the coarse mesh, the energy of the
+    // difference between its solution and the one on its subdivision (`fine`, the coarse mesh's
+    // subdivided()), of ω against J and of Ψ and Φ against their own energies. The ω parts sum
+    // to the change of J from the one solution to the other.
+    static std::vector<double> refinementIndicator(const TorsionField& coarse,
+                                                   const TorsionField& fine);
 
     // Degrees of freedom the solution of the mesh takes (corner and midside nodes), to judge its
     // memory before solving.

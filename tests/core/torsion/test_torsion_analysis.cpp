@@ -1,11 +1,16 @@
 // The torsion and shear analysis against closed forms (circle, equilateral triangle, rectangle,
 // thin-walled I and channel), and its handling of sections: disjoint parts, moved and rotated
 // sections, overlapping and negative coverage, sizes too large to mesh.
+#include <QFile>
 #include <QTest>
+#include <atomic>
+#include <chrono>
 #include <cmath>
 #include <numbers>
+#include <thread>
 
 #include "core/torsion/TorsionAnalysis.h"
+#include "core/torsion/TorsionRows.h"
 
 using namespace kuvanto;
 
@@ -65,6 +70,11 @@ double relative(double value, double expected) {
     return std::abs(value - expected) / std::abs(expected);
 }
 
+// Converged J and Iw (ν = 0) of the sections with sharp re-entrant corners below.
+constexpr std::pair<double, double> kExactT{742954, 7.49128e8};
+constexpr std::pair<double, double> kExactZ{52.287, 2628.36};
+constexpr std::pair<double, double> kExact14{347205, 7.53644e9};
+
 enum class Quantity { TorsionConstant, WarpingConstant, ShearCentreX, ShearAreaY };
 
 }  // namespace
@@ -78,11 +88,19 @@ private slots:
     void closedForms_data();
     void closedForms();
     void disjointPartsAddTheirTorsionConstants();
+    void separatePartsShowOnlyTheirSum_data();
+    void separatePartsShowOnlyTheirSum();
+    void seamIsNoBoundary();
+    void sizeGuardCountsTheMaterialOnly();
+    void cancelStopsEveryPhase_data();
+    void cancelStopsEveryPhase();
     void movedAndRotatedSection();
     void overlapCountsTwice();
     void veryFineMeshLeavesOutTheEstimate();
     void refusedSections_data();
     void refusedSections();
+    void boundsAndEstimateHoldTheExactValue_data();
+    void boundsAndEstimateHoldTheExactValue();
 };
 
 void TestTorsionAnalysis::closedForms_data() {
@@ -162,6 +180,142 @@ void TestTorsionAnalysis::disjointPartsAddTheirTorsionConstants() {
     const TorsionResult both = analyse({first, second});
     QCOMPARE(both.values.parts, 2);
     QVERIFY(relative(both.values.torsionConstant, alone) < 1e-4);
+}
+
+void TestTorsionAnalysis::separatePartsShowOnlyTheirSum_data() {
+    QTest::addColumn<Figures>("figures");
+    QTest::addColumn<int>("parts");
+    QTest::addColumn<QList<int>>("alone");  // the figures analysed one by one for the sum of J
+    const SectionFigure lower = rectangle(0, 0, 40, 10);
+    const SectionFigure beside = rectangle(45, 0, 40, 10);
+    const Figures angle{{{{0, 0}, {60, 0}, {60, 8}, {8, 8}, {8, 40}, {0, 40}}, 1}};
+    const SectionFigure ring = regularPolygon(20, 72);
+    const SectionFigure hole{regularPolygon(15, 72).outline, -1};
+    QTest::newRow("two equal rectangles") << Figures{lower, beside} << 2 << QList<int>{0, 1};
+    QTest::newRow("an L beside a rectangle")
+        << Figures{angle[0], rectangle(70, 0, 10, 30)} << 2 << QList<int>{0, 1};
+    QTest::newRow("a ring beside a bar")
+        << Figures{ring, hole, rectangle(30, -10, 10, 20)} << 2 << QList<int>{};
+    QTest::newRow("rectangles touching at a corner")
+        << Figures{lower, rectangle(40, 10, 40, 10)} << 2 << QList<int>{0, 1};
+    // Touching along an edge, the two are one section (a T of two rectangles).
+    QTest::newRow("rectangles sharing an edge")
+        << Figures{lower, rectangle(15, 10, 10, 30)} << 1 << QList<int>{};
+    QTest::newRow("rectangles sharing part of an edge")
+        << Figures{lower, rectangle(30, 10, 40, 10)} << 1 << QList<int>{};
+}
+
+void TestTorsionAnalysis::separatePartsShowOnlyTheirSum() {
+    QFETCH(Figures, figures);
+    QFETCH(int, parts);
+    QFETCH(QList<int>, alone);
+    const TorsionResult result = analyse(figures);
+    QCOMPARE(result.values.parts, parts);
+    if (!alone.isEmpty()) {
+        double sum = 0;
+        for (int index : alone)
+            sum += analyse({figures[static_cast<std::size_t>(index)]}).values.torsionConstant;
+        QVERIFY2(relative(result.values.torsionConstant, sum) < 1e-3,
+                 qPrintable(
+                     QStringLiteral("%1 against %2").arg(result.values.torsionConstant).arg(sum)));
+    }
+    // The values of one connected section are shown as "-", with a notice naming the parts.
+    const bool separate = parts > 1;
+    for (Property p : {Property::WarpingConstant, Property::ShearCentreX, Property::ShearCentreY,
+                       Property::ShearCentreOffsetX, Property::TrefftzCentreY, Property::ShearAreaX,
+                       Property::ShearAreaY, Property::ShearAreaMajor, Property::ShearAreaMinor,
+                       Property::WarpingConstantError})
+        QCOMPARE(std::isnan(TorsionRows::value(p, result)), separate);
+    QVERIFY(std::isfinite(TorsionRows::value(Property::TorsionConstant, result)));
+    bool named = false;
+    for (const TorsionNotice& notice : TorsionAnalysis::notices(result))
+        named = named || TorsionAnalysis::noticeText(notice).find(std::to_string(parts) + "つの") !=
+                             std::string::npos;
+    QCOMPARE(named, separate);
+
+    ResultTable table;
+    table.setCols(4);
+    TorsionRows::write(table, result);
+    QCOMPARE(table.text(Property::WarpingConstant, 3) == "-", separate);
+    QCOMPARE(table.text(Property::TorsionNotice, 3) != "-", separate);
+}
+
+void TestTorsionAnalysis::seamIsNoBoundary() {
+    // A pipe drawn as one outline: round outside, out along a radial seam, round inside the
+    // other way and back along the seam, which comes back a rounding error beside itself.
+    QFile file(QStringLiteral(KUVANTO_FIXTURES "/pipe-with-seam.csv"));
+    QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+    SectionFigure seamed;
+    for (const QByteArray& line : file.readAll().split('\n')) {
+        const QList<QByteArray> cells = line.split(',');
+        bool x = false, y = false;
+        if (cells.size() >= 2) {
+            const Point p{cells[0].toDouble(&x), cells[1].toDouble(&y)};
+            if (x && y) seamed.outline.push_back(p);
+        }
+    }
+    QCOMPARE(seamed.outline.size(), std::size_t{131});  // the first point repeated at the end
+    const TorsionOutcome outcome = TorsionAnalysis::run({&seamed, 1}, {});
+    QCOMPARE(outcome.status, TorsionStatus::Ok);
+    // The same ring as two figures: the seam's sides stay apart, so the mesh stays that of the
+    // ring and not one refined without end towards a crack of 1e-14.
+    const std::size_t outer = 65;  // 64 sides and the point closing them beside the first
+    SectionFigure outside{{seamed.outline.begin(), seamed.outline.begin() + outer - 1}, 1};
+    SectionFigure inside{{seamed.outline.begin() + outer, seamed.outline.end() - 1}, -1};
+    const TorsionOutcome ring = TorsionAnalysis::run(Figures{outside, inside}, {});
+    QCOMPARE(ring.status, TorsionStatus::Ok);
+    QVERIFY(relative(outcome.result.values.torsionConstant, ring.result.values.torsionConstant) <
+            1e-3);
+    QCOMPARE(outcome.result.values.parts, 1);
+    QVERIFY(outcome.result.values.elements < 2 * ring.result.values.elements);
+}
+
+void TestTorsionAnalysis::sizeGuardCountsTheMaterialOnly() {
+    // A box of 200 x 100 with 2 mm walls meshes its walls only: at elements of 0.35 some
+    // 50 000 triangles, well within the limit, where the outline's area would give 30 times as
+    // many.
+    const Figures box{rectangle(0, 0, 200, 100), rectangle(2, 2, 196, 96, -1)};
+    const double estimated = SectionMesh::estimatedTriangles(box, 0.35);
+    QVERIFY2(estimated > 20000 && estimated < 100000, qPrintable(QString::number(estimated)));
+    QVERIFY(estimated * 2.3 < static_cast<double>(TorsionAnalysis::kMaxNodes));
+}
+
+void TestTorsionAnalysis::cancelStopsEveryPhase_data() {
+    QTest::addColumn<bool>("solving");  // cancel once the mesh is made, else while meshing
+    QTest::newRow("while meshing") << false;
+    QTest::newRow("while solving") << true;
+}
+
+void TestTorsionAnalysis::cancelStopsEveryPhase() {
+    // A square of 300 000 triangles: seconds to mesh and more to solve.
+    QFETCH(bool, solving);
+    using Clock = std::chrono::steady_clock;
+    std::atomic<bool> stop{false}, meshed{false};
+    TorsionOptions options;
+    options.elementSize = 4;
+    options.cancelled = [&stop] { return stop.load(); };
+    options.progress = [&meshed](int percent) {
+        if (percent >= 15) meshed = true;
+    };
+    Clock::time_point stopped;
+    std::thread canceller([&] {
+        const Clock::time_point begun = Clock::now();
+        while (solving && !meshed && Clock::now() - begun < std::chrono::seconds(60))
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        stopped = Clock::now();
+        stop = true;
+    });
+    const TorsionOutcome outcome =
+        TorsionAnalysis::run(Figures{rectangle(0, 0, 1000, 1000)}, options);
+    const Clock::time_point returned = Clock::now();
+    canceller.join();
+    QCOMPARE(outcome.status, TorsionStatus::Cancelled);
+    QCOMPARE(bool(meshed), solving);
+    // A quarter of a second on a quiet machine; the bound leaves room for a busy one and for
+    // the sanitizers.
+    const double latency = std::chrono::duration<double>(returned - stopped).count();
+    QVERIFY2(latency < 2, qPrintable(QString::number(latency)));
 }
 
 void TestTorsionAnalysis::movedAndRotatedSection() {
@@ -253,6 +407,87 @@ void TestTorsionAnalysis::refusedSections() {
     QCOMPARE(int(outcome.status), status);
     if (outcome.status != TorsionStatus::Ok)
         QVERIFY(!TorsionAnalysis::message(outcome.status).empty());
+}
+
+void TestTorsionAnalysis::boundsAndEstimateHoldTheExactValue_data() {
+    QTest::addColumn<Figures>("figures");
+    QTest::addColumn<double>("exactJ");
+    QTest::addColumn<double>("known");    // how closely exactJ is known, relative
+    QTest::addColumn<double>("exactIw");  // 0: not checked
+    auto polygon = [](std::initializer_list<Point> points) {
+        return Figures{{std::vector<Point>(points), 1}};
+    };
+    const double a = 100;
+    QTest::newRow("equilateral triangle")
+        << Figures{{{{0, 0}, {a, 0}, {a / 2, a * std::sqrt(3.0) / 2}}, 1}}
+        << std::sqrt(3.0) * std::pow(a, 4) / 80 << 1e-12 << 0.0;
+    QTest::newRow("rectangle 50 x 100")
+        << Figures{rectangle(0, 0, 50, 100)} << 2858520.9656 << 1e-10 << 0.0;
+    // A hole: its stress function takes a constant of its own (zero there, as on the outside,
+    // would give a J some 40 % too small). The 2000-gon ring's J lies 3.3e-6 below the circles',
+    // as its area's square does.
+    QTest::newRow("ring d=100 and 80")
+        << Figures{regularPolygon(50, 2000), {regularPolygon(40, 2000).outline, -1}}
+        << std::numbers::pi / 2 * (std::pow(50.0, 4) - std::pow(40.0, 4)) * (1 - 3.3e-6) << 1e-7
+        << 0.0;
+    // Sharp re-entrant corners. Their exact values are extrapolated from uniform meshes of the
+    // default size over 1, 2, 4, 8 (the T also 14 and 20), each solved on its subdivision, with
+    // the error falling like h^1.1 to h^1.5: the rates give values within 2e-5 of each other.
+    QTest::newRow("T 150 x 20 flange on a 20 x 130 web") << polygon({{-10, 0},
+                                                                     {10, 0},
+                                                                     {10, 130},
+                                                                     {75, 130},
+                                                                     {75, 150},
+                                                                     {-75, 150},
+                                                                     {-75, 130},
+                                                                     {-10, 130}})
+                                                         << kExactT.first << 2e-5 << kExactT.second;
+    QTest::newRow("Z")
+        << polygon({{-1, -6}, {5, -6}, {5, -4}, {1, -4}, {1, 6}, {-5, 6}, {-5, 4}, {-1, 4}})
+        << kExactZ.first << 2e-5 << kExactZ.second;
+    QTest::newRow("14 points") << polygon({{-10, 0},
+                                           {110, 0},
+                                           {100, 10},
+                                           {55, 10},
+                                           {55, 90},
+                                           {100, 90},
+                                           {110, 100},
+                                           {110, 110},
+                                           {-10, 110},
+                                           {-10, 100},
+                                           {0, 90},
+                                           {45, 90},
+                                           {45, 10},
+                                           {-10, 10}})
+                               << kExact14.first << 2e-5 << kExact14.second;
+}
+
+void TestTorsionAnalysis::boundsAndEstimateHoldTheExactValue() {
+    QFETCH(Figures, figures);
+    QFETCH(double, exactJ);
+    QFETCH(double, known);
+    QFETCH(double, exactIw);
+    const TorsionResult result = analyse(figures, 0.0);
+    const TorsionValues& v = result.values;
+    const QString values = QStringLiteral("J %1 in [%2, %3], exact %4; Iw %5, exact %6")
+                               .arg(v.torsionConstant, 0, 'g', 10)
+                               .arg(v.torsionConstantLower, 0, 'g', 10)
+                               .arg(v.torsionConstant, 0, 'g', 10)
+                               .arg(exactJ, 0, 'g', 10)
+                               .arg(v.warpingConstant, 0, 'g', 10)
+                               .arg(exactIw, 0, 'g', 10);
+    // The stress function bounds J from below, the warping function from above, within 0.2 %.
+    QVERIFY2(
+        v.torsionConstantLower <= exactJ * (1 + known) && exactJ * (1 - known) <= v.torsionConstant,
+        qPrintable(values));
+    QVERIFY2(v.torsionConstant - v.torsionConstantLower < 2e-3 * exactJ, qPrintable(values));
+    // The default settings reach 0.1 %, and the estimated error is no smaller than the true one.
+    QVERIFY2(relative(v.torsionConstant, exactJ) < 1e-3, qPrintable(values));
+    QVERIFY2(result.errorJ + known >= relative(v.torsionConstant, exactJ), qPrintable(values));
+    if (exactIw > 0) {
+        QVERIFY2(relative(v.warpingConstant, exactIw) < 1e-3, qPrintable(values));
+        QVERIFY2(result.errorIw >= relative(v.warpingConstant, exactIw), qPrintable(values));
+    }
 }
 
 QTEST_APPLESS_MAIN(TestTorsionAnalysis)

@@ -1,7 +1,8 @@
 // J and Iw of the shipped H, I, channel and angle parts at the default mesh against converged
 // values: torsion-converged.csv (made by bench/torsion's kuvanto-torsion-converged) holds them,
 // computed on meshes halved until J and Iw changed by less than 0.001 %. Every part of those
-// categories must be in the table, and each must come within 0.1 % at the default mesh.
+// categories must be in the table, and each must come within 0.1 % at the default mesh, with J
+// between its lower and upper bounds and errors estimated no smaller than they are.
 #include <QFile>
 #include <QTest>
 #include <cmath>
@@ -46,6 +47,25 @@ void TestTorsionConvergence::defaultMeshWithinATenthPerCent() {
                                 .arg(cells[0])
                                 .arg(errorJ)
                                 .arg(errorIw)));
+        // The bounds hold the converged J (known to about 1e-5) within 0.2 %, and the estimated
+        // errors are no smaller than the true ones.
+        const double known = 1e-5;
+        QVERIFY2(v.torsionConstantLower <= convergedJ * (1 + known) &&
+                     convergedJ * (1 - known) <= v.torsionConstant &&
+                     v.torsionConstant - v.torsionConstantLower < 2e-3 * convergedJ,
+                 qPrintable(QStringLiteral("%1: J %2 in [%3, %4]")
+                                .arg(cells[0])
+                                .arg(convergedJ, 0, 'g', 10)
+                                .arg(v.torsionConstantLower, 0, 'g', 10)
+                                .arg(v.torsionConstant, 0, 'g', 10)));
+        QVERIFY2(
+            outcome.result.errorJ + known >= errorJ && outcome.result.errorIw + known >= errorIw,
+            qPrintable(QStringLiteral("%1: estimated %2 and %3, true %4 and %5")
+                           .arg(cells[0])
+                           .arg(outcome.result.errorJ)
+                           .arg(outcome.result.errorIw)
+                           .arg(errorJ)
+                           .arg(errorIw)));
         checked.insert(name);
     }
     int parts = 0;
