@@ -72,7 +72,33 @@ SectionFigures DxfImport::figures(const std::vector<LayerOutlines>& layers,
         if (options.layers.empty() || std::find(options.layers.begin(), options.layers.end(),
                                                 layer.name) != options.layers.end())
             chosen.push_back(&layer);
-    return DrawingSections::figures(chosen, unitFactor(options.unit) * options.scale);
+    return DrawingSections::figures(chosen, unitFactor(options.unit) * options.scale, options.join);
+}
+
+QString DxfImport::clashText(const FigureClash& clash) {
+    const QString where = QStringLiteral("(%1, %2)")
+                              .arg(QString::fromStdString(format000(clash.where.x)),
+                                   QString::fromStdString(format000(clash.where.y)));
+    const QString layer = QString::fromStdString(clash.layer);
+    const QString other = QString::fromStdString(clash.otherLayer);
+    switch (clash.kind) {
+        case LoopClash::Kind::Crossing:
+            return QCoreApplication::translate("DxfImport",
+                                               "画層「%1」の輪郭と画層「%2」の輪郭が %3 "
+                                               "で交差しています。両方を除外しました")
+                .arg(layer, other, where);
+        case LoopClash::Kind::Repeated:
+            return QCoreApplication::translate(
+                       "DxfImport",
+                       "画層「%1」の輪郭 %3 は画層「%2」の輪郭と同じです。一度だけ読みました")
+                .arg(layer, other, where);
+        case LoopClash::Kind::Joined:
+            return QCoreApplication::translate("DxfImport",
+                                               "画層「%1」の輪郭と画層「%2」の輪郭が %3 "
+                                               "で交差しています。一つの図形に結合しました")
+                .arg(layer, other, where);
+    }
+    return where;
 }
 
 QString DxfImport::problemText(const LoopProblem& problem, double factor) {

@@ -21,6 +21,7 @@ struct DxfImportOptions {
     double scale = 1;       // applied after the unit
     double chordError = 0;  // in table units; 0 follows the shape library's fillet density
     std::size_t pointLimit = DrawingSections::kPointLimit;  // most points of the whole drawing
+    bool join = false;  // loops that cross become one figure instead of being left out
 };
 
 class DxfImport {
@@ -42,6 +43,8 @@ public:
 
     // "開いた輪郭 (x, y)"-style description of a left-out loop (coordinates in table units).
     static QString problemText(const LoopProblem& problem, double factor);
+    // "画層「A」の輪郭が画層「B」の輪郭と (x, y) で交差…"-style description of a clash.
+    static QString clashText(const FigureClash& clash);
 };
 
 }  // namespace kuvanto

@@ -26,6 +26,10 @@ bool CalcDxf::isDxfFile(const QString& path) {
 std::optional<bool> CalcDxf::parseOption(const QStringList& args, int& i, DxfCalcOptions& options,
                                          QString* error) {
     const QString& arg = args[i];
+    if (arg == QLatin1String("--join")) {
+        options.join = true;
+        return true;
+    }
     static const QStringList names = {"--layer", "--unit", "--scale", "--chord-error"};
     QString name = arg;
     QString value;
@@ -75,6 +79,7 @@ bool CalcDxf::fillTables(const QString& path, const DxfCalcOptions& options, Coo
     import.unit = options.unit.value_or(DxfImport::unitOfDrawing(drawing));
     import.scale = options.scale;
     import.chordError = options.chordError;
+    import.join = options.join;
     for (const QString& layer : options.layers) {
         const std::string name = layer.toStdString();
         if (std::none_of(drawing.layers.begin(), drawing.layers.end(),
@@ -99,7 +104,9 @@ bool CalcDxf::fillTables(const QString& path, const DxfCalcOptions& options, Coo
                                .arg(QString::fromStdString(layer.name),
                                     DxfImport::problemText(problem, factor)));
     }
-    DrawingSections::replaceTables(add, subtracted, DxfImport::figures(layers, import));
+    const SectionFigures figures = DxfImport::figures(layers, import);
+    for (const FigureClash& clash : figures.clashes) writeLine(err, DxfImport::clashText(clash));
+    DrawingSections::replaceTables(add, subtracted, figures);
     return true;
 }
 
@@ -107,14 +114,17 @@ std::string CalcDxf::helpText() {
     return "A FILE ending in .dxf is read as a DXF drawing (text DXF, R12 to 2018): its closed\n"
            "outlines (polylines with bulges, circles, ellipses, lines and arcs joined end to\n"
            "end, blocks as inserted) become figures; a loop inside an odd number of others is\n"
-           "subtracted. Open and self-intersecting loops are reported on standard error and\n"
-           "left out. DXF options:\n"
+           "subtracted; a hole may touch its outline and plates may touch each other. Open,\n"
+           "self-intersecting and crossing loops are reported on standard error and left\n"
+           "out; an outline drawn twice is read once. DXF options:\n"
            "  --layer NAME   use only this layer (repeatable); default every layer.\n"
            "  --unit U       the drawing's unit: mm, cm, m or inch (default: the unit the\n"
            "                 drawing declares, else mm); results are in mm.\n"
            "  --scale S      multiply the drawing by S after the unit.\n"
            "  --chord-error E  largest distance in mm of a chord from its arc; default 64\n"
-           "                 chords per quarter circle, as the shape library's fillets.\n";
+           "                 chords per quarter circle, as the shape library's fillets.\n"
+           "  --join         join outlines that cross into one figure (a built-up\n"
+           "                 section); by default they are reported and left out.\n";
 }
 
 }  // namespace kuvanto

@@ -19,6 +19,7 @@ struct DxfCalcOptions {
     std::optional<DrawingUnit> unit;  // --unit; nothing: the drawing's own
     double scale = 1;                 // --scale
     double chordError = 0;            // --chord-error, in mm; 0: the shape library's density
+    bool join = false;                // --join: outlines that cross become one figure
 };
 
 class CalcDxf {
