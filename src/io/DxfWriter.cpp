@@ -5,9 +5,14 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <optional>
 #include <vector>
 
+#include <QCoreApplication>
+
+#include "core/base/NumberText.h"
 #include "core/section/Figures.h"
+#include "io/DxfPrescan.h"
 #include "io/ResultExport.h"
 #include "io/SafeWrite.h"
 
@@ -161,6 +166,31 @@ std::string DxfWriter::text(const CoordTable& add, const CoordTable& subtracted,
 
 bool DxfWriter::write(const QString& path, const CoordTable& add, const CoordTable& subtracted,
                       const ResultTable* result, QString* error) {
+    // A file the import would refuse is not written at all.
+    std::optional<Point> beyond;
+    int counter = 0;
+    for (auto [grid, kind] :
+         {std::pair{&add, TableKind::Added}, std::pair{&subtracted, TableKind::Subtracted}})
+        buildFigures(*grid, kind, counter, [&](const Figure& figure) {
+            for (const Point& p : figure.vertices)
+                if (!(std::abs(p.x) <= DxfPrescan::kMaxCoordinate &&
+                      std::abs(p.y) <= DxfPrescan::kMaxCoordinate)) {
+                    beyond = p;
+                    return false;
+                }
+            return true;
+        });
+    if (beyond) {
+        if (error)
+            *error =
+                QCoreApplication::translate(
+                    "DxfWriter",
+                    "座標 (%1, %2) がDXFとして読み込める範囲 (±%3) を超えるため、書き出しません。")
+                    .arg(QString::fromStdString(numText(beyond->x)),
+                         QString::fromStdString(numText(beyond->y)),
+                         QString::fromStdString(numText(DxfPrescan::kMaxCoordinate)));
+        return false;
+    }
     return writeFileSafely(path, text(add, subtracted, result), error);
 }
 
