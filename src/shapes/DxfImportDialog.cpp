@@ -4,6 +4,7 @@
 #include "shapes/DxfImportDialog.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFileInfo>
@@ -61,6 +62,11 @@ DxfImportDialog::DxfImportDialog(DrawingImport import, const QString& fileName, 
     form->addRow(tr("図面の単位"), unit_);
     form->addRow(tr("尺度"), scale_);
     form->addRow(tr("弦の誤差 (mm)"), chordError_);
+    join_ = new QCheckBox(tr("交差する輪郭を一つの図形に結合する"), this);
+    join_->setObjectName(QStringLiteral("Join_Check"));
+    join_->setToolTip(
+        tr("組み立て断面のように重なった輪郭を和の一つの図形にします。"
+           "外すと交差する輪郭は読み込みません。"));
 
     auto* placementBox = new QGroupBox(tr("読み込み先"), this);
     auto* replace = new QRadioButton(tr("表を置き換える"), placementBox);
@@ -79,6 +85,7 @@ DxfImportDialog::DxfImportDialog(DrawingImport import, const QString& fileName, 
     left->addWidget(file);
     left->addWidget(layerBox, 1);
     left->addLayout(form);
+    left->addWidget(join_);
     left->addWidget(placementBox);
 
     preview_ = new DrawingPreview(this);
@@ -92,7 +99,7 @@ DxfImportDialog::DxfImportDialog(DrawingImport import, const QString& fileName, 
     auto* right = new QVBoxLayout;
     right->addWidget(preview_, 1);
     right->addWidget(summary_);
-    right->addWidget(new QLabel(tr("読み込まない輪郭（開いた輪郭・自己交差）"), this));
+    right->addWidget(new QLabel(tr("読み込まない輪郭（開いた輪郭・自己交差・交差・重複）"), this));
     right->addWidget(problemList_);
 
     auto* body = new QHBoxLayout;
@@ -113,6 +120,7 @@ DxfImportDialog::DxfImportDialog(DrawingImport import, const QString& fileName, 
     connect(unit_, &QComboBox::currentIndexChanged, this, &DxfImportDialog::optionsChanged);
     connect(scale_, &QLineEdit::editingFinished, this, &DxfImportDialog::optionsChanged);
     connect(chordError_, &QLineEdit::editingFinished, this, &DxfImportDialog::optionsChanged);
+    connect(join_, &QCheckBox::toggled, this, &DxfImportDialog::optionsChanged);
 }
 
 void DxfImportDialog::fillLayers() {
@@ -166,6 +174,7 @@ void DxfImportDialog::optionsChanged() {
     }
     options.scale = *scale;
     options.chordError = *chord;
+    options.join = join_->isChecked();
     QString error;
     if (!import_.setOptions(options, &error)) {
         summary_->setText(error);
@@ -183,6 +192,8 @@ void DxfImportDialog::showFigures() {
         tr("加算図形 %1、減算図形 %2").arg(figures.added.size()).arg(figures.subtracted.size()));
     problemList_->clear();
     problemList_->addItems(import_.problemTexts());
+    for (const FigureClash& clash : figures.clashes)
+        problemList_->addItem(DxfImport::clashText(clash));
     ok_->setEnabled(!figures.added.empty() || !figures.subtracted.empty());
     if (import_.layers().empty() && !import_.firstError().isEmpty())
         summary_->setText(import_.firstError());

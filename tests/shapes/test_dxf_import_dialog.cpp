@@ -2,6 +2,7 @@
 // table's current row as the CSV insertion does) with one undoable snapshot, and changes nothing
 // when no loop is chosen; the dialog lists the layers with their loop counts and the loops left
 // out, follows the unit, and puts the chosen layers' figures in on OK.
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -44,6 +45,7 @@ private slots:
     void nothingChosenChangesNothing();
     void dialogListsLayersAndFaults();
     void dialogPutsChosenLayerIn();
+    void dialogJoinsCrossingOutlines();
 
 private:
     std::unique_ptr<QTemporaryDir> dir_;
@@ -117,6 +119,25 @@ void TestDxfImportDialog::dialogPutsChosenLayerIn() {
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(test::dump(work_->addGrid), QStringLiteral("400|0;500|0;500|100;400|100;400|0"));
     QVERIFY(messenger.notices.isEmpty());
+}
+
+void TestDxfImportDialog::dialogJoinsCrossingOutlines() {
+    ScriptedMessenger messenger;
+    DxfImportDialog dialog(DrawingImport(readFixture("overlap2rect.dxf")), "overlap2rect.dxf",
+                           *work_, messenger);
+    auto* problems = dialog.findChild<QListWidget*>("Problem_List");
+    auto* ok = dialog.findChild<QPushButton*>("OK_Button");
+    // The two crossing plates are named and nothing is left to put in.
+    QCOMPARE(problems->count(), 1);
+    QVERIFY(problems->item(0)->text().contains("(50.000, 50.000)"));
+    QVERIFY(!ok->isEnabled());
+    // Joined they are one built-up figure.
+    dialog.findChild<QCheckBox*>("Join_Check")->setChecked(true);
+    QVERIFY(ok->isEnabled());
+    ok->click();
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(work_->addGrid.rows() - 2, 9);  // eight corners and the closing vertex
+    QCOMPARE(test::dump(work_->subtractedGrid), QString());
 }
 
 QTEST_MAIN(TestDxfImportDialog)
