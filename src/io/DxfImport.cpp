@@ -2,13 +2,65 @@
 #include "io/DxfImport.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
+#include <QStringList>
 #include <algorithm>
+#include <cmath>
 
 #include "core/base/NumberText.h"
 
 namespace kuvanto {
 
-namespace {}  // namespace
+namespace {
+
+constexpr std::size_t kPlacesShown = 10;
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("DxfImport", text);
+}
+
+bool startsWith(const std::string& text, std::string_view prefix) {
+    return text.compare(0, prefix.size(), prefix) == 0;
+}
+
+// The words for an ignored kind of entity.
+QString kindText(const std::string& kind) {
+    auto rest = [&](std::string_view prefix) {
+        return QString::fromStdString(kind.substr(prefix.size()));
+    };
+    if (kind == kPaperSpaceKind) return tr("紙空間の要素");
+    if (startsWith(kind, kMissingBlockKind))
+        return tr("無いブロック「%1」の挿入").arg(rest(kMissingBlockKind));
+    if (startsWith(kind, kNotInPlaneKind)) return tr("図面の面にない%1").arg(rest(kNotInPlaneKind));
+    if (startsWith(kind, kDegenerateKind)) return tr("形をなさない%1").arg(rest(kDegenerateKind));
+    if (startsWith(kind, kInvalidKind)) return tr("不正な%1").arg(rest(kInvalidKind));
+    return QString::fromStdString(kind);
+}
+
+QString problemKindText(LoopProblem::Kind kind) {
+    switch (kind) {
+        case LoopProblem::Kind::OpenEnd:
+            return tr("開いた輪郭の端");
+        case LoopProblem::Kind::Branch:
+            return tr("3本以上の線が集まる点");
+        case LoopProblem::Kind::SelfIntersection:
+            return tr("自己交差する輪郭");
+        case LoopProblem::Kind::Degenerate:
+            return tr("面積のない輪郭");
+        case LoopProblem::Kind::TooComplex:
+            return tr("検査できない複雑な輪郭");
+    }
+    return {};
+}
+
+QString fixed(double value, int decimals) {
+    const QString text = QString::number(value, 'f', decimals);
+    // No "-0.000".
+    return text.startsWith('-') && text.mid(1).count(QRegularExpression("[1-9]")) == 0 ? text.mid(1)
+                                                                                       : text;
+}
+
+}  // namespace
 
 double DxfImport::unitFactor(DrawingUnit unit) {
     switch (unit) {
@@ -65,13 +117,16 @@ bool DxfImport::outline(const CadDrawing& drawing, const DxfImportOptions& optio
     return false;
 }
 
+bool DxfImport::chooses(const DxfImportOptions& options, const std::string& layer) {
+    return options.layers.empty() ||
+           std::find(options.layers.begin(), options.layers.end(), layer) != options.layers.end();
+}
+
 SectionFigures DxfImport::figures(const std::vector<LayerOutlines>& layers,
                                   const DxfImportOptions& options) {
     std::vector<const LayerOutlines*> chosen;
     for (const LayerOutlines& layer : layers)
-        if (options.layers.empty() || std::find(options.layers.begin(), options.layers.end(),
-                                                layer.name) != options.layers.end())
-            chosen.push_back(&layer);
+        if (chooses(options, layer.name)) chosen.push_back(&layer);
     return DrawingSections::figures(chosen, unitFactor(options.unit) * options.scale, options.join);
 }
 
@@ -99,6 +154,95 @@ QString DxfImport::clashText(const FigureClash& clash) {
                 .arg(layer, other, where);
     }
     return where;
+}
+
+QString DxfImport::layerSummary(const LayerOutlines& layer, double factor) {
+    QStringList parts;
+    if (!layer.ignoredKinds.empty()) {
+        QStringList kinds;
+        for (const auto& [kind, count] : layer.ignoredKinds)
+            kinds << QStringLiteral("%1 %2").arg(kindText(kind)).arg(count);
+        parts << tr("読み込まない要素 %1").arg(kinds.join(QStringLiteral(", ")));
+    }
+    // Every open end's gap: the distance to the nearest other open end of the layer.
+    std::vector<Point> openEnds;
+    for (const LoopProblem& p : layer.problems)
+        if (p.kind == LoopProblem::Kind::OpenEnd) openEnds.push_back(p.where);
+    for (const LoopProblem::Kind kind :
+         {LoopProblem::Kind::OpenEnd, LoopProblem::Kind::Branch,
+          LoopProblem::Kind::SelfIntersection, LoopProblem::Kind::Degenerate,
+          LoopProblem::Kind::TooComplex}) {
+        std::vector<std::pair<Point, double>> shown;  // place, gap (-1: none)
+        std::size_t count = 0;
+        for (const LoopProblem& p : layer.problems) {
+            if (p.kind != kind) continue;
+            if (++count > kPlacesShown) continue;
+            double gap = -1;
+            if (kind == LoopProblem::Kind::OpenEnd)
+                for (const Point& q : openEnds) {
+                    const double d = std::hypot(q.x - p.where.x, q.y - p.where.y) * factor;
+                    if (d > 0 && (gap < 0 || d < gap)) gap = d;
+                }
+            shown.emplace_back(Point{p.where.x * factor, p.where.y * factor}, gap);
+        }
+        if (count == 0) continue;
+        // Enough decimals that two ends a gap apart print differently.
+        int decimals = 3;
+        for (const auto& [place, gap] : shown)
+            if (gap > 0)
+                decimals = std::max(decimals, static_cast<int>(std::ceil(-std::log10(gap))) + 1);
+        decimals = std::min(decimals, 12);
+        QStringList places;
+        for (const auto& [place, gap] : shown) {
+            QString text =
+                QStringLiteral("(%1, %2)").arg(fixed(place.x, decimals), fixed(place.y, decimals));
+            if (gap > 0) text += tr(" 隙間 %1").arg(QString::number(gap, 'g', 3));
+            places << text;
+        }
+        QString part = QStringLiteral("%1 %2: %3")
+                           .arg(problemKindText(kind))
+                           .arg(count)
+                           .arg(places.join(QStringLiteral(", ")));
+        if (count > kPlacesShown) part += tr(" 他 %1").arg(count - kPlacesShown);
+        parts << part;
+    }
+    if (parts.isEmpty()) return {};
+    return tr("画層「%1」: %2")
+        .arg(QString::fromStdString(layer.name), parts.join(QStringLiteral("; ")));
+}
+
+QString DxfImport::noSectionReason(const std::vector<LayerOutlines>& layers,
+                                   const DxfImportOptions& options, const SectionFigures& figures) {
+    if (!figures.added.empty() || !figures.subtracted.empty()) return {};
+    std::size_t loops = 0, openEnds = 0, otherProblems = 0, paper = 0, ignored = 0, chosen = 0;
+    for (const LayerOutlines& layer : layers) {
+        const auto onPaper = layer.ignoredKinds.find(std::string(kPaperSpaceKind));
+        if (onPaper != layer.ignoredKinds.end()) paper += onPaper->second;
+        if (!chooses(options, layer.name)) continue;
+        ++chosen;
+        loops += layer.loops.size();
+        ignored += layer.ignored;
+        for (const LoopProblem& p : layer.problems)
+            ++(p.kind == LoopProblem::Kind::OpenEnd ? openEnds : otherProblems);
+    }
+    std::size_t crossings = 0;
+    for (const FigureClash& clash : figures.clashes)
+        if (clash.kind == LoopClash::Kind::Crossing) ++crossings;
+    if (crossings > 0)
+        return tr("閉じた輪郭がすべて他の輪郭と交差しています（%1組）。重なった輪郭を一つの図形に"
+                  "するには結合を選んで下さい。")
+            .arg(crossings);
+    if (loops == 0 && openEnds > 0)
+        return tr("閉じた輪郭がありません（開いた輪郭の端 %1 個）。").arg(openEnds);
+    if (loops == 0 && otherProblems > 0)
+        return tr("使える閉じた輪郭がありません（自己交差・面積のない輪郭など %1 個）。")
+            .arg(otherProblems);
+    if (chosen == 0 && !layers.empty()) return tr("読み込む画層が選ばれていません。");
+    if (loops == 0 && paper > 0 && paper >= ignored)
+        return tr("モデル空間に図形がありません（紙空間の要素 %1 個は読みません）。").arg(paper);
+    if (loops == 0 && ignored > 0)
+        return tr("輪郭になる図形がありません（読み込まない要素 %1 個）。").arg(ignored);
+    return tr("図面に輪郭になる図形がありません。");
 }
 
 QString DxfImport::problemText(const LoopProblem& problem, double factor) {

@@ -45,6 +45,16 @@ public:
     static QString problemText(const LoopProblem& problem, double factor);
     // "画層「A」の輪郭が画層「B」の輪郭と (x, y) で交差…"-style description of a clash.
     static QString clashText(const FigureClash& clash);
+
+    // One line of what the layer left out: entities by kind with their counts, and loops left
+    // out by fault with the first ten places (open ends with enough digits to show the gap to
+    // the nearest other open end, and that gap) and a count of the rest. Empty when nothing was.
+    static QString layerSummary(const LayerOutlines& layer, double factor);
+    // Why the chosen layers give no figure; empty when they give some.
+    static QString noSectionReason(const std::vector<LayerOutlines>& layers,
+                                   const DxfImportOptions& options, const SectionFigures& figures);
+    // Whether the options choose the layer.
+    static bool chooses(const DxfImportOptions& options, const std::string& layer);
 };
 
 }  // namespace kuvanto

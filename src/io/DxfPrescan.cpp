@@ -2,6 +2,8 @@
 // and ENTITIES each entity's pairs are checked and copied or dropped as a whole.
 #include "io/DxfPrescan.h"
 
+#include "core/drawing/CadDrawing.h"
+
 #include <QCoreApplication>
 #include <algorithm>
 #include <array>
@@ -183,7 +185,10 @@ private:
         for (std::size_t k = from; k < to; ++k)
             if (pairs_[k].code == 67 && libraryInt(pairs_[k].value) == 1) paperSpace = true;
         if (!isKeptEntity(type) || (paperSpace && !inBlocks_) || (inBlocks_ && !blockOpen_)) {
-            ++result_.ignoredByLayer[std::string(layerOf(from, to))];
+            const std::string kind = paperSpace && !inBlocks_ && isKeptEntity(type)
+                                         ? std::string(kPaperSpaceKind)
+                                         : std::string(type);
+            ++result_.ignoredByLayer[std::string(layerOf(from, to))][kind];
             return true;
         }
         ++result_.entities;

@@ -16,11 +16,12 @@
 namespace kuvanto {
 
 struct DxfPrescanResult {
-    QString error;                                      // empty when the text can be read
-    std::string text;                                   // the rewritten text for the DXF library
-    std::map<std::string, std::size_t> ignoredByLayer;  // entities dropped, by layer name
-    int unitCode = 0;                                   // $INSUNITS, 0 when not given
-    std::size_t entities = 0;                           // entities kept
+    QString error;     // empty when the text can be read
+    std::string text;  // the rewritten text for the DXF library
+    // Entities dropped, by layer name and kind (type, or kPaperSpaceKind).
+    std::map<std::string, std::map<std::string, std::size_t>> ignoredByLayer;
+    int unitCode = 0;          // $INSUNITS, 0 when not given
+    std::size_t entities = 0;  // entities kept
 };
 
 class DxfPrescan {

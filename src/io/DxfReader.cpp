@@ -58,7 +58,7 @@ struct Container {
     Point base;
     std::vector<PlacedShape> shapes;
     std::vector<Insertion> insertions;
-    std::map<std::string, std::size_t> ignored;
+    std::map<std::string, std::map<std::string, std::size_t>> ignored;  // layer, kind
 };
 
 std::string layerName(const std::string& raw) {
@@ -83,41 +83,52 @@ public:
         finishPolyline();
         CadShape shape;
         shape.edges.push_back({{d.x1, d.y1}, {d.x2, d.y2}, false, {}});
-        put(std::move(shape), false);
+        put(std::move(shape), false, "LINE");
     }
     void addArc(const DL_ArcData& d) override {
         finishPolyline();
         const auto [start, end] = counterClockwise(d.angle1 * kDegree, d.angle2 * kDegree);
-        put(arcShape({d.cx, d.cy}, {d.radius, 0}, {0, d.radius}, start, end), true);
+        if (!(d.radius > 0)) return ignore(std::string(kInvalidKind) + "ARC");
+        put(arcShape({d.cx, d.cy}, {d.radius, 0}, {0, d.radius}, start, end), true, "ARC");
     }
     void addCircle(const DL_CircleData& d) override {
         finishPolyline();
-        put(arcShape({d.cx, d.cy}, {d.radius, 0}, {0, d.radius}, 0, 2 * std::numbers::pi), true);
+        // A radius of zero or below is no circle (a negative one is not a circle of its size).
+        if (!(d.radius > 0)) return ignore(std::string(kInvalidKind) + "CIRCLE");
+        put(arcShape({d.cx, d.cy}, {d.radius, 0}, {0, d.radius}, 0, 2 * std::numbers::pi), true,
+            "CIRCLE");
     }
     void addEllipse(const DL_EllipseData& d) override {
         finishPolyline();
         const double* n = getExtrusion()->getDirection();
-        if (!flat()) return ignore();
+        if (!flat()) return ignore(std::string(kNotInPlaneKind) + "ELLIPSE");
         const double side = n[2] < 0 ? -1 : 1;  // the minor axis is the major turned about N
         const Point major{d.mx, d.my};
         const Point minor{-side * d.ratio * d.my, side * d.ratio * d.mx};
         const auto [start, end] = counterClockwise(d.angle1, d.angle2);
         CadShape shape = arcShape({d.cx, d.cy}, major, minor, start, end);
-        put(std::move(shape), false);
+        put(std::move(shape), false, "ELLIPSE");
     }
 
     void addPolyline(const DL_PolylineData& d) override {
         finishPolyline();
         polylineOpen_ = true;
-        // 3D polylines, meshes and polyface meshes are no outlines.
-        polylineUsable_ = (d.flags & (8 | 16 | 64)) == 0 && flat();
+        // Meshes and polyface meshes are no outlines; a 3D polyline is one when it lies flat in
+        // the drawing's plane (its vertices are in drawing coordinates, it has no extrusion).
+        polyline3d_ = (d.flags & 8) != 0;
+        polylineKind_.clear();
+        if ((d.flags & (16 | 64)) != 0)
+            polylineKind_ = "POLYLINE (mesh)";
+        else if (!polyline3d_ && !flat())
+            polylineKind_ = std::string(kNotInPlaneKind) + "POLYLINE";
+        polylineUsable_ = polylineKind_.empty();
         polylineClosed_ = (d.flags & 1) != 0;
         polylineMirror_ = mirrored();
         polylineLayer_ = getAttributes().getLayer();
         vertices_.clear();
     }
     void addVertex(const DL_VertexData& d) override {
-        if (polylineOpen_) vertices_.push_back({d.x, d.y, d.bulge});
+        if (polylineOpen_) vertices_.push_back({d.x, d.y, d.bulge, d.z});
     }
     void endEntity() override {
         finishPolyline();
@@ -127,7 +138,7 @@ public:
 
     void addInsert(const DL_InsertData& d) override {
         finishPolyline();
-        if (!flat()) return ignore();
+        if (!flat()) return ignore(std::string(kNotInPlaneKind) + "INSERT");
         Insertion insertion;
         insertion.block = d.name;
         insertion.layer = getAttributes().getLayer();
@@ -168,7 +179,7 @@ private:
         return std::abs(n[0]) < 1e-9 && std::abs(n[1]) < 1e-9 && n[2] != 0;
     }
     bool mirrored() { return getExtrusion()->getDirection()[2] < 0; }
-    void ignore() { ++current_->ignored[getAttributes().getLayer()]; }
+    void ignore(const std::string& kind) { ++current_->ignored[getAttributes().getLayer()][kind]; }
 
     CadShape arcShape(Point c, Point u, Point v, double start, double end) {
         EllipticArc arc{c, u, v, start, end};
@@ -180,9 +191,9 @@ private:
     }
 
     // `planar`: coordinates in the entity's own plane.
-    void put(CadShape shape, bool planar) {
+    void put(CadShape shape, bool planar, const char* type) {
         if (planar) {
-            if (!flat()) return ignore();
+            if (!flat()) return ignore(std::string(kNotInPlaneKind) + type);
             if (mirrored()) shape.transform(Affine::scaling(-1, 1));
         }
         current_->shapes.push_back({getAttributes().getLayer(), std::move(shape)});
@@ -192,16 +203,22 @@ private:
         if (!polylineOpen_) return;
         polylineOpen_ = false;
         if (!polylineUsable_) {
-            ++current_->ignored[polylineLayer_];
+            ++current_->ignored[polylineLayer_][polylineKind_];
             return;
         }
+        const std::size_t n = vertices_.size();
+        if (polyline3d_)
+            for (const Vertex& v : vertices_)
+                if (!(std::abs(v.z - vertices_.front().z) <= 1e-9 * (1 + std::abs(v.z)))) {
+                    ++current_->ignored[polylineLayer_][std::string(kNotInPlaneKind) + "POLYLINE"];
+                    return;
+                }
         CadShape shape;
         shape.closed = polylineClosed_;
-        const std::size_t n = vertices_.size();
         // A closed polyline whose last vertex repeats the first closes by itself.
         const bool repeats = n > 1 && vertices_.front().point == vertices_.back().point;
         if (n < 2) {
-            ++current_->ignored[polylineLayer_];
+            ++current_->ignored[polylineLayer_][std::string(kDegenerateKind) + "POLYLINE"];
             return;
         }
         const std::size_t edges = polylineClosed_ && !repeats ? n : n - 1;
@@ -211,7 +228,7 @@ private:
             shape.edges.push_back(bulgeEdge(a.point, b.point, a.bulge));
         }
         if (repeats) shape.closed = true;
-        if (polylineMirror_) shape.transform(Affine::scaling(-1, 1));
+        if (polylineMirror_ && !polyline3d_) shape.transform(Affine::scaling(-1, 1));
         current_->shapes.push_back({polylineLayer_, std::move(shape)});
     }
 
@@ -266,8 +283,12 @@ private:
                              n > static_cast<std::size_t>(s.degree) &&
                              s.knots.size() == n + static_cast<std::size_t>(s.degree) + 1 &&
                              std::is_sorted(s.knots.begin(), s.knots.end());
-        if (!s.usable || (!bspline && s.fit.size() < 2)) {
-            ++current_->ignored[s.layer];
+        if (!s.usable) {
+            ++current_->ignored[s.layer][std::string(kNotInPlaneKind) + "SPLINE"];
+            return;
+        }
+        if (!bspline && s.fit.size() < 2) {
+            ++current_->ignored[s.layer][std::string(kDegenerateKind) + "SPLINE"];
             return;
         }
         if (bspline) {
@@ -276,7 +297,7 @@ private:
                 minX = std::min(minX, c.x), maxX = std::max(maxX, c.x);
                 minY = std::min(minY, c.y), maxY = std::max(maxY, c.y);
                 if (!(c.w > 0)) {
-                    ++current_->ignored[s.layer];
+                    ++current_->ignored[s.layer][std::string(kDegenerateKind) + "SPLINE"];
                     return;
                 }
             }
@@ -293,7 +314,7 @@ private:
             points = s.fit;
         }
         if (points.size() < 2 || points.size() > DxfReader::kMaxEdges) {
-            ++current_->ignored[s.layer];
+            ++current_->ignored[s.layer][std::string(kDegenerateKind) + "SPLINE"];
             return;
         }
         CadShape shape;
@@ -323,7 +344,8 @@ private:
     struct Vertex {
         Point point;
         double bulge = 0;
-        Vertex(double x, double y, double b) : point{x, y}, bulge(b) {}
+        double z = 0;
+        Vertex(double x, double y, double b, double height) : point{x, y}, bulge(b), z(height) {}
     };
 
     Container* current_ = &model;
@@ -331,6 +353,8 @@ private:
     bool polylineUsable_ = false;
     bool polylineClosed_ = false;
     bool polylineMirror_ = false;
+    bool polyline3d_ = false;
+    std::string polylineKind_;  // why the polyline is left out; empty when it is not
     std::string polylineLayer_;
     std::vector<Vertex> vertices_;
 };
@@ -355,13 +379,15 @@ public:
             drawing_.layer(layerName(effectiveLayer(placed.layer, outerLayer)))
                 .shapes.push_back(std::move(shape));
         }
-        for (const auto& [layer, count] : container.ignored)
-            drawing_.layer(layerName(effectiveLayer(layer, outerLayer))).ignored += count;
+        for (const auto& [layer, kinds] : container.ignored)
+            for (const auto& [kind, count] : kinds)
+                drawing_.layer(layerName(effectiveLayer(layer, outerLayer))).ignore(kind, count);
         for (const Insertion& insertion : container.insertions) {
             const auto block = collector_.blocks.find(insertion.block);
             const std::string layer = effectiveLayer(insertion.layer, outerLayer);
             if (block == collector_.blocks.end()) {
-                ++drawing_.layer(layerName(layer)).ignored;
+                drawing_.layer(layerName(layer))
+                    .ignore(std::string(kMissingBlockKind) + layerName(insertion.block));
                 continue;
             }
             if (depth >= DxfReader::kMaxBlockDepth || onPath(insertion.block)) {
@@ -459,8 +485,8 @@ bool DxfReader::read(std::string_view bytes, CadDrawing& drawing, QString* error
 
     CadDrawing result;
     result.unitCode = scanned.unitCode;
-    for (const auto& [layer, count] : scanned.ignoredByLayer)
-        result.layer(layerName(layer)).ignored += count;
+    for (const auto& [layer, kinds] : scanned.ignoredByLayer)
+        for (const auto& [kind, count] : kinds) result.layer(layerName(layer)).ignore(kind, count);
     Expander expander(collector, result, maxEdges);
     if (!expander.expand(collector.model, Affine{}, "", 0)) return fail(expander.error);
     if (!finiteDrawing(result))

@@ -195,6 +195,8 @@ void DxfImportDialog::showFigures() {
     for (const FigureClash& clash : figures.clashes)
         problemList_->addItem(DxfImport::clashText(clash));
     ok_->setEnabled(!figures.added.empty() || !figures.subtracted.empty());
+    const QString reason = DxfImport::noSectionReason(import_.layers(), import_.options(), figures);
+    if (!reason.isEmpty()) summary_->setText(reason);
     if (import_.layers().empty() && !import_.firstError().isEmpty())
         summary_->setText(import_.firstError());
 }

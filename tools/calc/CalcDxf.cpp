@@ -1,6 +1,7 @@
 // DXF options and reading for kuvanto-calc.
 #include "CalcDxf.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
@@ -67,13 +68,13 @@ std::optional<bool> CalcDxf::parseOption(const QStringList& args, int& i, DxfCal
     return true;
 }
 
-bool CalcDxf::fillTables(const QString& path, const DxfCalcOptions& options, CoordTable& add,
-                         CoordTable& subtracted, std::FILE* err) {
+CalcDxf::Filled CalcDxf::fillTables(const QString& path, const DxfCalcOptions& options,
+                                    CoordTable& add, CoordTable& subtracted, std::FILE* err) {
     CadDrawing drawing;
     QString error;
     if (!DxfReader::readFile(path, drawing, &error)) {
         writeLine(err, error);
-        return false;
+        return Filled::Unreadable;
     }
     DxfImportOptions import;
     import.unit = options.unit.value_or(DxfImport::unitOfDrawing(drawing));
@@ -84,30 +85,35 @@ bool CalcDxf::fillTables(const QString& path, const DxfCalcOptions& options, Coo
         const std::string name = layer.toStdString();
         if (std::none_of(drawing.layers.begin(), drawing.layers.end(),
                          [&](const CadLayer& l) { return l.name == name; })) {
-            writeLine(err, QStringLiteral("no layer \"%1\" in %2").arg(layer, path));
-            return false;
+            QStringList names;
+            for (const CadLayer& l : drawing.layers) names << QString::fromStdString(l.name);
+            writeLine(err, QCoreApplication::translate(
+                               "CalcDxf", "%2 に画層「%1」がありません。図面の画層: %3")
+                               .arg(layer, path, names.join(QStringLiteral(", "))));
+            return Filled::Unreadable;
         }
         import.layers.push_back(name);
     }
     std::vector<LayerOutlines> layers;
     if (!DxfImport::outline(drawing, import, layers, &error)) {
         writeLine(err, error);
-        return false;
+        return Filled::Unreadable;
     }
     const double factor = DxfImport::unitFactor(import.unit) * import.scale;
     for (const LayerOutlines& layer : layers) {
-        if (!import.layers.empty() && std::find(import.layers.begin(), import.layers.end(),
-                                                layer.name) == import.layers.end())
-            continue;
-        for (const LoopProblem& problem : layer.problems)
-            writeLine(err, QStringLiteral("layer \"%1\": %2 (left out)")
-                               .arg(QString::fromStdString(layer.name),
-                                    DxfImport::problemText(problem, factor)));
+        if (!DxfImport::chooses(import, layer.name)) continue;
+        const QString summary = DxfImport::layerSummary(layer, factor);
+        if (!summary.isEmpty()) writeLine(err, summary);
     }
     const SectionFigures figures = DxfImport::figures(layers, import);
     for (const FigureClash& clash : figures.clashes) writeLine(err, DxfImport::clashText(clash));
+    const QString reason = DxfImport::noSectionReason(layers, import, figures);
+    if (!reason.isEmpty()) {
+        writeLine(err, reason);
+        return Filled::NoSection;
+    }
     DrawingSections::replaceTables(add, subtracted, figures);
-    return true;
+    return Filled::Yes;
 }
 
 std::string CalcDxf::helpText() {

@@ -249,7 +249,7 @@ std::string CalcTool::helpText() {
            "Exit status:\n"
            "  0  success;\n"
            "  1  the calculation failed (no valid figure, or an error such as a zero area);\n"
-           "     standard error gets\n"
+           "     standard error gets the reason (for a drawing, why it gives no figure) or\n"
            "     <<有効なデータがないか、計算にエラーがあり表示できません。>>\n"
            "  2  usage error (unknown option, missing or extra FILE, a density that is not\n"
            "     a number), a file that cannot be read (or is too large to read) or a part\n"
@@ -354,8 +354,14 @@ int CalcTool::produce(const CalcOptions& options, std::FILE* out, std::FILE* err
         return kExitUsage;
     }
     if (CalcDxf::isDxfFile(options.file)) {
-        if (!CalcDxf::fillTables(options.file, options.dxf, add, subtracted, err))
-            return kExitUsage;
+        switch (CalcDxf::fillTables(options.file, options.dxf, add, subtracted, err)) {
+            case CalcDxf::Filled::Unreadable:
+                return kExitUsage;
+            case CalcDxf::Filled::NoSection:
+                return kExitCalcFailed;
+            case CalcDxf::Filled::Yes:
+                break;
+        }
         return calculate(options, add, subtracted, out, err);
     }
     QString readError;

@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <cstddef>
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -59,10 +60,24 @@ struct CadShape {
     void transform(const Affine& a);
 };
 
+// Kinds of entities left out for a reason rather than for their type (the rest of a kind is
+// the entity's type, "TEXT", "HATCH", ...); the part after the colon names the type or block.
+inline constexpr std::string_view kPaperSpaceKind = "*paper";
+inline constexpr std::string_view kMissingBlockKind = "*missing-block:";
+inline constexpr std::string_view kNotInPlaneKind = "*not-in-plane:";
+inline constexpr std::string_view kDegenerateKind = "*degenerate:";
+inline constexpr std::string_view kInvalidKind = "*invalid:";
+
 struct CadLayer {
     std::string name;
     std::vector<CadShape> shapes;
     std::size_t ignored = 0;  // entities of this layer the import cannot use
+    std::map<std::string, std::size_t> ignoredKinds;  // the same, by kind
+
+    void ignore(const std::string& kind, std::size_t count = 1) {
+        ignored += count;
+        ignoredKinds[kind] += count;
+    }
 };
 
 struct CadDrawing {

@@ -35,6 +35,7 @@ bool DrawingSections::outlineLayers(const CadDrawing& drawing, const ChordRule& 
         LayerOutlines out;
         out.name = layer.name;
         out.ignored = layer.ignored;
+        out.ignoredKinds = layer.ignoredKinds;
         out.tolerance = tolerance;
         ChainedLoops chained;
         std::vector<std::vector<Point>> pieces;

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstddef>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,7 @@ struct LayerOutlines {
     std::vector<std::vector<Point>> loops;  // drawing units, without closing point
     std::vector<LoopProblem> problems;
     std::size_t ignored = 0;
+    std::map<std::string, std::size_t> ignoredKinds;  // as CadLayer::ignoredKinds
     double tolerance = 0;  // the drawing's joining tolerance, drawing units
 };
 
