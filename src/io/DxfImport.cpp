@@ -62,46 +62,80 @@ QString fixed(double value, int decimals) {
 
 }  // namespace
 
+const std::vector<DrawingUnitInfo>& DxfImport::units() {
+    static const std::vector<DrawingUnitInfo> table = {
+        {DrawingUnit::Millimetre, 4, "mm", "millimetre millimeter", 1},
+        {DrawingUnit::Centimetre, 5, "cm", "centimetre centimeter", 10},
+        {DrawingUnit::Metre, 6, "m", "metre meter", 1000},
+        {DrawingUnit::Inch, 1, "in", "inch inches", 25.4},
+        {DrawingUnit::Foot, 2, "ft", "foot feet", 304.8},
+        {DrawingUnit::Yard, 10, "yd", "yard yards", 914.4},
+        {DrawingUnit::Mile, 3, "mi", "mile miles", 1'609'344},
+        {DrawingUnit::Micrometre, 13, "um", "\u00b5m micrometre micrometer micron", 1e-3},
+        {DrawingUnit::Nanometre, 12, "nm", "nanometre nanometer", 1e-6},
+        {DrawingUnit::Decimetre, 14, "dm", "decimetre decimeter", 100},
+        {DrawingUnit::Decametre, 15, "dam", "decametre decameter", 1e4},
+        {DrawingUnit::Hectometre, 16, "hm", "hectometre hectometer", 1e5},
+        {DrawingUnit::Kilometre, 7, "km", "kilometre kilometer", 1e6},
+        {DrawingUnit::Gigametre, 17, "Gm", "gigametre gigameter", 1e12},
+        {DrawingUnit::Angstrom, 11, "angstrom", "\u00c5", 1e-7},
+        {DrawingUnit::Microinch, 8, "uin", "\u00b5in microinch", 25.4e-6},
+        {DrawingUnit::Mil, 9, "mil", "thou", 0.0254},
+        {DrawingUnit::AstronomicalUnit, 18, "au", "", 1.495978707e14},
+        {DrawingUnit::LightYear, 19, "ly", "light-year", 9.4607304725808e18},
+        {DrawingUnit::Parsec, 20, "pc", "parsec", 3.0856775814913673e19},
+        {DrawingUnit::SurveyFoot, 21, "us-ft", "survey-foot", 1'200'000.0 / 3937},
+        {DrawingUnit::SurveyInch, 22, "us-in", "survey-inch", 100'000.0 / 3937},
+        {DrawingUnit::SurveyYard, 23, "us-yd", "survey-yard", 3'600'000.0 / 3937},
+        {DrawingUnit::SurveyMile, 24, "us-mi", "survey-mile", 6'336'000'000.0 / 3937},
+    };
+    return table;
+}
+
+const DrawingUnitInfo& DxfImport::unitInfo(DrawingUnit unit) {
+    const auto& table = units();
+    const auto index = static_cast<std::size_t>(unit);
+    return index < table.size() ? table[index] : table.front();
+}
+
 double DxfImport::unitFactor(DrawingUnit unit) {
-    switch (unit) {
-        case DrawingUnit::Millimetre:
-            return 1;
-        case DrawingUnit::Centimetre:
-            return 10;
-        case DrawingUnit::Metre:
-            return 1000;
-        case DrawingUnit::Inch:
-            return 25.4;
-    }
-    return 1;
+    return unitInfo(unit).millimetres;
 }
 
 DrawingUnit DxfImport::unitOfDrawing(const CadDrawing& drawing) {
-    switch (drawing.unitCode) {
-        case 1:
-            return DrawingUnit::Inch;
-        case 5:
-            return DrawingUnit::Centimetre;
-        case 6:
-            return DrawingUnit::Metre;
-        default:
-            return DrawingUnit::Millimetre;
-    }
+    for (const DrawingUnitInfo& info : units())
+        if (info.code == drawing.unitCode) return info.unit;
+    return DrawingUnit::Millimetre;
+}
+
+QString DxfImport::assumedUnitNotice(const CadDrawing& drawing) {
+    for (const DrawingUnitInfo& info : units())
+        if (info.code == drawing.unitCode) return {};
+    if (drawing.unitCode == 0)
+        return tr("図面は単位を示していません（$INSUNITS なし、または 0）。mm として読みます。");
+    return tr("図面の単位コード $INSUNITS %1 はDXFに定義されていません。mm として読みます。")
+        .arg(drawing.unitCode);
 }
 
 bool DxfImport::parseUnit(const QString& text, DrawingUnit* unit) {
-    const QString t = text.trimmed().toLower();
-    if (t == QLatin1String("mm"))
-        *unit = DrawingUnit::Millimetre;
-    else if (t == QLatin1String("cm"))
-        *unit = DrawingUnit::Centimetre;
-    else if (t == QLatin1String("m"))
-        *unit = DrawingUnit::Metre;
-    else if (t == QLatin1String("inch") || t == QLatin1String("in"))
-        *unit = DrawingUnit::Inch;
-    else
-        return false;
-    return true;
+    const QString t = text.trimmed();
+    // An exact name first (Gm and mm differ by case), then any case.
+    for (const Qt::CaseSensitivity sensitivity : {Qt::CaseSensitive, Qt::CaseInsensitive})
+        for (const DrawingUnitInfo& info : units()) {
+            QStringList names = QString::fromUtf8(info.aliases).split(' ', Qt::SkipEmptyParts);
+            names << QString::fromLatin1(info.name);
+            if (names.contains(t, sensitivity)) {
+                *unit = info.unit;
+                return true;
+            }
+        }
+    return false;
+}
+
+QString DxfImport::unitNames() {
+    QStringList names;
+    for (const DrawingUnitInfo& info : units()) names << QString::fromLatin1(info.name);
+    return names.join(QStringLiteral(", "));
 }
 
 bool DxfImport::outline(const CadDrawing& drawing, const DxfImportOptions& options,

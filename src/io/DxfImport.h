@@ -13,7 +13,42 @@
 
 namespace kuvanto {
 
-enum class DrawingUnit { Millimetre, Centimetre, Metre, Inch };
+// Every length unit a drawing can declare ($INSUNITS), the first four in the order the dialog
+// has always listed them.
+enum class DrawingUnit {
+    Millimetre,
+    Centimetre,
+    Metre,
+    Inch,
+    Foot,
+    Yard,
+    Mile,
+    Micrometre,
+    Nanometre,
+    Decimetre,
+    Decametre,
+    Hectometre,
+    Kilometre,
+    Gigametre,
+    Angstrom,
+    Microinch,
+    Mil,
+    AstronomicalUnit,
+    LightYear,
+    Parsec,
+    SurveyFoot,
+    SurveyInch,
+    SurveyYard,
+    SurveyMile,
+};
+
+struct DrawingUnitInfo {
+    DrawingUnit unit;
+    int code;             // $INSUNITS
+    const char* name;     // as --unit takes it and the dialog shows it
+    const char* aliases;  // other names --unit takes, separated by blanks
+    double millimetres;
+};
 
 struct DxfImportOptions {
     std::vector<std::string> layers;  // empty: every layer
@@ -26,12 +61,20 @@ struct DxfImportOptions {
 
 class DxfImport {
 public:
+    // Every unit, in the order of DrawingUnit.
+    static const std::vector<DrawingUnitInfo>& units();
+    static const DrawingUnitInfo& unitInfo(DrawingUnit unit);
     // Millimetres per unit.
     static double unitFactor(DrawingUnit unit);
-    // The unit a drawing declares ($INSUNITS), millimetres when it declares none we know.
+    // The unit a drawing declares ($INSUNITS), millimetres when it declares none or a code the
+    // format does not define.
     static DrawingUnit unitOfDrawing(const CadDrawing& drawing);
-    // Parses "mm", "cm", "m", "inch" (also "in").
+    // What unit was assumed and why, when the drawing declares none or an undefined one.
+    static QString assumedUnitNotice(const CadDrawing& drawing);
+    // Parses a unit's name or one of its aliases ("mm", "in", "ft", "um", ...), any case.
     static bool parseUnit(const QString& text, DrawingUnit* unit);
+    // The names --unit takes, "mm, cm, m, in, ...".
+    static QString unitNames();
 
     // Every layer's loops and faults for the options' unit, scale and chord error. False with
     // `error` set when the drawing needs too many points.

@@ -61,6 +61,12 @@ public:
             lines.push_back(trimmed(bytes.substr(start, end - start)));
             start = end + 1;
         }
+        // The drawing ends at "0 EOF"; whatever a program appended after it is not read.
+        for (std::size_t i = 0; i + 1 < lines.size(); i += 2)
+            if (lines[i] == "0" && lines[i + 1] == "EOF") {
+                lines.resize(i + 2);
+                break;
+            }
         while (!lines.empty() && lines.back().empty()) lines.pop_back();
         if (lines.size() % 2 != 0)
             return fail(QCoreApplication::translate(
@@ -116,10 +122,8 @@ public:
             }
             ++i;
         }
-        if (!ended)
-            return fail(QCoreApplication::translate(
-                "DxfReader",
-                "ファイルに終わりの印（EOF）がありません。ファイルが途中で切れています。"));
+        // Every section closed but no end mark: read, and said so by the import.
+        if (!ended) result_.endMarkMissing = true;
         result_.text = "0\nSECTION\n2\nBLOCKS\n" + blocks_ +
                        "0\nENDSEC\n0\nSECTION\n2\nENTITIES\n" + model_ + "0\nENDSEC\n0\nEOF\n";
         return true;
@@ -141,9 +145,25 @@ private:
     }
 
     void header(std::size_t i, std::size_t end) {
-        for (; i + 1 < end; ++i)
-            if (pairs_[i].code == 9 && pairs_[i].value == "$INSUNITS" && pairs_[i + 1].code == 70)
-                result_.unitCode = static_cast<int>(libraryInt(pairs_[i + 1].value));
+        for (; i + 1 < end; ++i) {
+            if (pairs_[i].code != 9) continue;
+            const std::string_view name = pairs_[i].value;
+            const Pair& value = pairs_[i + 1];
+            if (name == "$INSUNITS" && value.code == 70) {
+                // A code written as a number that is no integer ("1e3") is no unit either.
+                double code = 0;
+                const auto [at, ec] = std::from_chars(
+                    value.value.data(), value.value.data() + value.value.size(), code);
+                const bool whole = ec == std::errc() &&
+                                   at == value.value.data() + value.value.size() &&
+                                   std::abs(code) < 1e9 && code == std::floor(code);
+                result_.unitCode = whole ? static_cast<int>(code) : -1;
+            } else if (name == "$ACADVER" && value.code == 1) {
+                result_.version = std::string(value.value.substr(0, 16));
+            } else if (name == "$DWGCODEPAGE" && value.code == 3) {
+                result_.codePage = std::string(value.value.substr(0, 32));
+            }
+        }
     }
 
     void put(int code, std::string_view value) {

@@ -7,7 +7,9 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <map>
 #include <numbers>
@@ -61,9 +63,80 @@ struct Container {
     std::map<std::string, std::map<std::string, std::size_t>> ignored;  // layer, kind
 };
 
-std::string layerName(const std::string& raw) {
-    return isValidUtf8(raw) ? raw : decodeFileBytes(std::string_view(raw));
-}
+// Names (layers, blocks) as UTF-8: files from AutoCAD 2007 on are UTF-8, older ones in the code
+// page their header names (code page 932 when it names none and the text is no UTF-8), and
+// characters beyond the code page are written as \U+XXXX in either.
+class NameDecoder {
+public:
+    NameDecoder(const std::string& version, const std::string& codePage)
+        : utf8_(version >= "AC1021") {
+        if (utf8_ || codePage.empty()) return;
+        std::string upper = codePage;
+        for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        if (upper == "ANSI_932") {
+            japanese_ = true;
+            return;
+        }
+        std::string name;
+        if (upper.rfind("ANSI_", 0) == 0) {
+            const std::string number = upper.substr(5);
+            name = number == "936"   ? "GBK"
+                   : number == "949" ? "windows-949"
+                   : number == "950" ? "Big5"
+                                     : "windows-" + number;
+        } else if (upper.rfind("DOS", 0) == 0) {
+            name = "IBM" + upper.substr(3);
+        } else if (upper.rfind("ISO8859-", 0) == 0) {
+            name = "ISO-8859-" + upper.substr(8);
+        }
+        if (!name.empty()) {
+            QStringDecoder probe(name.c_str());
+            if (probe.isValid()) codec_ = name;
+        }
+    }
+
+    std::string operator()(const std::string& raw) const { return unescaped(decoded(raw)); }
+
+private:
+    std::string decoded(const std::string& raw) const {
+        const bool ascii = std::all_of(raw.begin(), raw.end(),
+                                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+        if (ascii || utf8_) return isValidUtf8(raw) ? raw : QString::fromUtf8(raw).toStdString();
+        if (!codec_.empty()) {
+            QStringDecoder decoder(codec_.c_str());
+            return QString(decoder(QByteArrayView(raw.data(), static_cast<qsizetype>(raw.size()))))
+                .toStdString();
+        }
+        if (japanese_) return decodeFileBytes(std::string_view(raw));
+        return isValidUtf8(raw) ? raw : decodeFileBytes(std::string_view(raw));
+    }
+
+    // \U+XXXX escapes as the characters they name.
+    static std::string unescaped(const std::string& text) {
+        if (text.find("\\U+") == std::string::npos && text.find("\\u+") == std::string::npos)
+            return text;
+        QString out;
+        const QString in = QString::fromStdString(text);
+        for (qsizetype i = 0; i < in.size();) {
+            if (in[i] == '\\' && i + 6 < in.size() && (in[i + 1] == 'U' || in[i + 1] == 'u') &&
+                in[i + 2] == '+') {
+                bool ok = false;
+                const uint code = in.mid(i + 3, 4).toUInt(&ok, 16);
+                if (ok && in.mid(i + 3, 4).size() == 4 && code != 0) {
+                    out += QString::fromUcs4(reinterpret_cast<const char32_t*>(&code), 1);
+                    i += 7;
+                    continue;
+                }
+            }
+            out += in[i++];
+        }
+        return out.toStdString();
+    }
+
+    bool utf8_ = false;
+    bool japanese_ = false;
+    std::string codec_;
+};
 
 class Collector : public DL_CreationAdapter {
 public:
@@ -361,8 +434,9 @@ private:
 
 class Expander {
 public:
-    Expander(const Collector& collector, CadDrawing& drawing, std::size_t maxEdges)
-        : collector_(collector), drawing_(drawing), maxEdges_(maxEdges) {}
+    Expander(const Collector& collector, CadDrawing& drawing, std::size_t maxEdges,
+             const NameDecoder& names)
+        : collector_(collector), drawing_(drawing), maxEdges_(maxEdges), names_(names) {}
 
     bool expand(const Container& container, const Affine& place, const std::string& outerLayer,
                 int depth) {
@@ -376,25 +450,25 @@ public:
             }
             CadShape shape = placed.shape;
             shape.transform(place);
-            drawing_.layer(layerName(effectiveLayer(placed.layer, outerLayer)))
+            drawing_.layer(names_(effectiveLayer(placed.layer, outerLayer)))
                 .shapes.push_back(std::move(shape));
         }
         for (const auto& [layer, kinds] : container.ignored)
             for (const auto& [kind, count] : kinds)
-                drawing_.layer(layerName(effectiveLayer(layer, outerLayer))).ignore(kind, count);
+                drawing_.layer(names_(effectiveLayer(layer, outerLayer))).ignore(kind, count);
         for (const Insertion& insertion : container.insertions) {
             const auto block = collector_.blocks.find(insertion.block);
             const std::string layer = effectiveLayer(insertion.layer, outerLayer);
             if (block == collector_.blocks.end()) {
-                drawing_.layer(layerName(layer))
-                    .ignore(std::string(kMissingBlockKind) + layerName(insertion.block));
+                drawing_.layer(names_(layer))
+                    .ignore(std::string(kMissingBlockKind) + names_(insertion.block));
                 continue;
             }
             if (depth >= DxfReader::kMaxBlockDepth || onPath(insertion.block)) {
                 error = QCoreApplication::translate("DxfReader",
                                                     "ブロック「%1」が自分自身を挿入しているか、%"
                                                     "2段より深く入れ子になっています。")
-                            .arg(QString::fromStdString(layerName(insertion.block)))
+                            .arg(QString::fromStdString(names_(insertion.block)))
                             .arg(DxfReader::kMaxBlockDepth);
                 return false;
             }
@@ -439,8 +513,9 @@ private:
 
     const Collector& collector_;
     CadDrawing& drawing_;
-    std::vector<std::string> path_;
     std::size_t maxEdges_;
+    const NameDecoder& names_;
+    std::vector<std::string> path_;
     std::size_t edges_ = 0;
     std::size_t copies_ = 0;
 };
@@ -485,9 +560,11 @@ bool DxfReader::read(std::string_view bytes, CadDrawing& drawing, QString* error
 
     CadDrawing result;
     result.unitCode = scanned.unitCode;
+    result.endMarkMissing = scanned.endMarkMissing;
+    const NameDecoder names(scanned.version, scanned.codePage);
     for (const auto& [layer, kinds] : scanned.ignoredByLayer)
-        for (const auto& [kind, count] : kinds) result.layer(layerName(layer)).ignore(kind, count);
-    Expander expander(collector, result, maxEdges);
+        for (const auto& [kind, count] : kinds) result.layer(names(layer)).ignore(kind, count);
+    Expander expander(collector, result, maxEdges, names);
     if (!expander.expand(collector.model, Affine{}, "", 0)) return fail(expander.error);
     if (!finiteDrawing(result))
         return fail(QCoreApplication::translate(

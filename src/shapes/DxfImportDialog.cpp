@@ -26,12 +26,7 @@
 
 namespace kuvanto {
 
-namespace {
-
-constexpr DrawingUnit kUnits[] = {DrawingUnit::Millimetre, DrawingUnit::Centimetre,
-                                  DrawingUnit::Metre, DrawingUnit::Inch};
-
-}  // namespace
+namespace {}  // namespace
 
 DxfImportDialog::DxfImportDialog(DrawingImport import, const QString& fileName, Workspace& work,
                                  Messenger& messenger, QWidget* parent)
@@ -50,9 +45,10 @@ DxfImportDialog::DxfImportDialog(DrawingImport import, const QString& fileName, 
 
     unit_ = new QComboBox(this);
     unit_->setObjectName(QStringLiteral("Unit_Combo"));
-    unit_->addItems({tr("mm"), tr("cm"), tr("m"), tr("inch")});
-    for (int i = 0; i < 4; ++i)
-        if (kUnits[i] == import_.options().unit) unit_->setCurrentIndex(i);
+    // Unit symbols, the same in every language.
+    for (const DrawingUnitInfo& info : DxfImport::units())
+        unit_->addItem(QString::fromLatin1(info.name));
+    unit_->setCurrentIndex(static_cast<int>(import_.options().unit));
     scale_ = new QLineEdit(QStringLiteral("1"), this);
     scale_->setObjectName(QStringLiteral("Scale_Text"));
     chordError_ = new QLineEdit(this);
@@ -162,7 +158,8 @@ void DxfImportDialog::layersChanged() {
 
 void DxfImportDialog::optionsChanged() {
     DxfImportOptions options = import_.options();
-    options.unit = kUnits[std::clamp(unit_->currentIndex(), 0, 3)];
+    options.unit = static_cast<DrawingUnit>(
+        std::clamp(unit_->currentIndex(), 0, static_cast<int>(DxfImport::units().size()) - 1));
     const std::optional<double> scale = parseNumeric(scale_->text().trimmed().toStdString());
     const QString chordText = chordError_->text().trimmed();
     const std::optional<double> chord =
@@ -191,6 +188,8 @@ void DxfImportDialog::showFigures() {
     summary_->setText(
         tr("加算図形 %1、減算図形 %2").arg(figures.added.size()).arg(figures.subtracted.size()));
     problemList_->clear();
+    const QString assumed = DxfImport::assumedUnitNotice(import_.drawing());
+    if (!assumed.isEmpty() && unit_->currentIndex() == 0) problemList_->addItem(assumed);
     problemList_->addItems(import_.problemTexts());
     for (const FigureClash& clash : figures.clashes)
         problemList_->addItem(DxfImport::clashText(clash));

@@ -98,7 +98,7 @@ void CalcDxfTest::refusesBadInput_data() {
         << "no layer \"NONE\"";
     QTest::newRow("missing layer lists the layers")
         << QStringList{"--layer", "NONE", drawing("faults.dxf")} << "OPEN, CROSSING, GOOD";
-    QTest::newRow("unknown unit") << QStringList{"--unit", "yard", drawing("faults.dxf")}
+    QTest::newRow("unknown unit") << QStringList{"--unit", "furlong", drawing("faults.dxf")}
                                   << "--unit";
     QTest::newRow("zero scale") << QStringList{"--scale", "0", drawing("faults.dxf")} << "--scale";
     QTest::newRow("NaN chord error")

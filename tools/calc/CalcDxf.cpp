@@ -55,7 +55,8 @@ std::optional<bool> CalcDxf::parseOption(const QStringList& args, int& i, DxfCal
     if (name == QLatin1String("--unit")) {
         DrawingUnit unit;
         if (!DxfImport::parseUnit(value, &unit))
-            return fail(QStringLiteral("--unit: \"%1\" is not mm, cm, m or inch").arg(value));
+            return fail(QStringLiteral("--unit: \"%1\" is not one of %2")
+                            .arg(value, DxfImport::unitNames()));
         options.unit = unit;
         return true;
     }
@@ -78,6 +79,10 @@ CalcDxf::Filled CalcDxf::fillTables(const QString& path, const DxfCalcOptions& o
     }
     DxfImportOptions import;
     import.unit = options.unit.value_or(DxfImport::unitOfDrawing(drawing));
+    if (!options.unit) {
+        const QString assumed = DxfImport::assumedUnitNotice(drawing);
+        if (!assumed.isEmpty()) writeLine(err, assumed);
+    }
     import.scale = options.scale;
     import.chordError = options.chordError;
     import.join = options.join;
@@ -124,8 +129,11 @@ std::string CalcDxf::helpText() {
            "self-intersecting and crossing loops are reported on standard error and left\n"
            "out; an outline drawn twice is read once. DXF options:\n"
            "  --layer NAME   use only this layer (repeatable); default every layer.\n"
-           "  --unit U       the drawing's unit: mm, cm, m or inch (default: the unit the\n"
-           "                 drawing declares, else mm); results are in mm.\n"
+           "  --unit U       the drawing's unit, any the DXF format defines: mm, cm, m, in,\n"
+           "                 ft, yd, mi, um, nm, dm, dam, hm, km, Gm, angstrom, uin, mil,\n"
+           "                 au, ly, pc, us-ft, us-in, us-yd, us-mi (default: the unit the\n"
+           "                 drawing declares; a drawing that declares none is read in mm,\n"
+           "                 which is said on standard error); results are in mm.\n"
            "  --scale S      multiply the drawing by S after the unit.\n"
            "  --chord-error E  largest distance in mm of a chord from its arc; default 64\n"
            "                 chords per quarter circle, as the shape library's fillets.\n"

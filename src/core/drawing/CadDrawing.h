@@ -82,8 +82,11 @@ struct CadLayer {
 
 struct CadDrawing {
     std::vector<CadLayer> layers;
-    // The drawing's own unit code ($INSUNITS: 1 inch, 4 mm, 5 cm, 6 m, 0 none).
+    // The drawing's own unit code ($INSUNITS: 1 inch, 4 mm, 5 cm, 6 m, ...; 0 none; -1 a value
+    // that is no integer).
     int unitCode = 0;
+    // The file ended after its last section without its end mark.
+    bool endMarkMissing = false;
 
     CadLayer& layer(std::string_view name);
     std::size_t ignored() const;
