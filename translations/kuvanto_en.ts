@@ -7,6 +7,10 @@
         <source>%2 に画層「%1」がありません。図面の画層: %3</source>
         <translation>no layer &quot;%1&quot; in %2; the drawing&apos;s layers: %3</translation>
     </message>
+    <message>
+        <source>画層「%1」はオフまたはフリーズのため読みません（閉じた輪郭 %2）。読むには --hidden-layers</source>
+        <translation>layer &quot;%1&quot; is off or frozen and is not read (%2 closed outlines); --hidden-layers reads it</translation>
+    </message>
 </context>
 <context>
     <name>CalcTool</name>
@@ -379,10 +383,6 @@
     <message>
         <source>セクション %1 が閉じていません。ファイルが途中で切れています。</source>
         <translation>Section %1 is not closed. The file is cut short.</translation>
-    </message>
-    <message>
-        <source>ファイルに終わりの印（EOF）がありません。ファイルが途中で切れています。</source>
-        <translation>The file has no end mark (EOF). The file is cut short.</translation>
     </message>
     <message>
         <source>%1行目が%2文字を超えています。</source>
@@ -1678,6 +1678,22 @@ The last step is shortened so that the arc ends at the end of the range.</transl
         <source>図面に輪郭になる図形がありません。</source>
         <translation>The drawing has no entity that makes an outline.</translation>
     </message>
+    <message>
+        <source>図面は単位を示していません（$INSUNITS なし、または 0）。mm として読みます。</source>
+        <translation>The drawing declares no unit ($INSUNITS missing or 0); it is read in mm.</translation>
+    </message>
+    <message>
+        <source>図面の単位コード $INSUNITS %1 はDXFに定義されていません。mm として読みます。</source>
+        <translation>The drawing&apos;s unit code $INSUNITS %1 is not defined by DXF; it is read in mm.</translation>
+    </message>
+    <message>
+        <source>ファイルに終わりの印（0 EOF）がありません。最後のセクションまで読みました。</source>
+        <translation>The file has no end mark (0 EOF); it was read up to its last section.</translation>
+    </message>
+    <message>
+        <source>閉じた輪郭はすべてオフまたはフリーズの画層にあり、読みません。それらの画層も読むように選んで下さい。</source>
+        <translation>Every closed outline lies on a layer that is off or frozen and is not read. Choose to read those layers too.</translation>
+    </message>
 </context>
 <context>
     <name>kuvanto::DxfImportDialog</name>
@@ -1692,22 +1708,6 @@ The last step is shortened so that the arc ends at the end of the range.</transl
     <message>
         <source>画層（閉じた輪郭の数）</source>
         <translation>Layers (closed outlines)</translation>
-    </message>
-    <message>
-        <source>mm</source>
-        <translation>mm</translation>
-    </message>
-    <message>
-        <source>cm</source>
-        <translation>cm</translation>
-    </message>
-    <message>
-        <source>m</source>
-        <translation>m</translation>
-    </message>
-    <message>
-        <source>inch</source>
-        <translation>inch</translation>
     </message>
     <message>
         <source>登録図形と同じ (1/4円を64分割)</source>
@@ -1772,6 +1772,14 @@ The last step is shortened so that the arc ends at the end of the range.</transl
     <message>
         <source>読み込まない輪郭（開いた輪郭・自己交差・交差・重複）</source>
         <translation>Left out (open, self-intersecting, crossing, repeated outlines)</translation>
+    </message>
+    <message>
+        <source>オフ・フリーズの画層も読む</source>
+        <translation>Read layers that are off or frozen</translation>
+    </message>
+    <message>
+        <source> (オフ/フリーズ)</source>
+        <translation> (off/frozen)</translation>
     </message>
 </context>
 <context>

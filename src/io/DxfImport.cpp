@@ -151,16 +151,25 @@ bool DxfImport::outline(const CadDrawing& drawing, const DxfImportOptions& optio
     return false;
 }
 
-bool DxfImport::chooses(const DxfImportOptions& options, const std::string& layer) {
-    return options.layers.empty() ||
-           std::find(options.layers.begin(), options.layers.end(), layer) != options.layers.end();
+bool DxfImport::chooses(const DxfImportOptions& options, const LayerOutlines& layer) {
+    if (options.layers.empty()) return !layer.hidden || options.includeHidden;
+    return std::find(options.layers.begin(), options.layers.end(), layer.name) !=
+           options.layers.end();
+}
+
+QStringList DxfImport::readingNotices(const CadDrawing& drawing) {
+    QStringList notices;
+    if (drawing.endMarkMissing)
+        notices << tr(
+            "ファイルに終わりの印（0 EOF）がありません。最後のセクションまで読みました。");
+    return notices;
 }
 
 SectionFigures DxfImport::figures(const std::vector<LayerOutlines>& layers,
                                   const DxfImportOptions& options) {
     std::vector<const LayerOutlines*> chosen;
     for (const LayerOutlines& layer : layers)
-        if (chooses(options, layer.name)) chosen.push_back(&layer);
+        if (chooses(options, layer)) chosen.push_back(&layer);
     return DrawingSections::figures(chosen, unitFactor(options.unit) * options.scale, options.join);
 }
 
@@ -248,11 +257,15 @@ QString DxfImport::layerSummary(const LayerOutlines& layer, double factor) {
 QString DxfImport::noSectionReason(const std::vector<LayerOutlines>& layers,
                                    const DxfImportOptions& options, const SectionFigures& figures) {
     if (!figures.added.empty() || !figures.subtracted.empty()) return {};
-    std::size_t loops = 0, openEnds = 0, otherProblems = 0, paper = 0, ignored = 0, chosen = 0;
+    std::size_t loops = 0, openEnds = 0, otherProblems = 0, paper = 0, ignored = 0, chosen = 0,
+                hiddenLoops = 0;
     for (const LayerOutlines& layer : layers) {
         const auto onPaper = layer.ignoredKinds.find(std::string(kPaperSpaceKind));
         if (onPaper != layer.ignoredKinds.end()) paper += onPaper->second;
-        if (!chooses(options, layer.name)) continue;
+        if (!chooses(options, layer)) {
+            if (layer.hidden && !layer.loops.empty()) ++hiddenLoops;
+            continue;
+        }
         ++chosen;
         loops += layer.loops.size();
         ignored += layer.ignored;
@@ -271,6 +284,10 @@ QString DxfImport::noSectionReason(const std::vector<LayerOutlines>& layers,
     if (loops == 0 && otherProblems > 0)
         return tr("使える閉じた輪郭がありません（自己交差・面積のない輪郭など %1 個）。")
             .arg(otherProblems);
+    if (loops == 0 && hiddenLoops > 0)
+        return tr(
+            "閉じた輪郭はすべてオフまたはフリーズの画層にあり、読みません。"
+            "それらの画層も読むように選んで下さい。");
     if (chosen == 0 && !layers.empty()) return tr("読み込む画層が選ばれていません。");
     if (loops == 0 && paper > 0 && paper >= ignored)
         return tr("モデル空間に図形がありません（紙空間の要素 %1 個は読みません）。").arg(paper);

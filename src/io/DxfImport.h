@@ -57,6 +57,8 @@ struct DxfImportOptions {
     double chordError = 0;  // in table units; 0 follows the shape library's fillet density
     std::size_t pointLimit = DrawingSections::kPointLimit;  // most points of the whole drawing
     bool join = false;  // loops that cross become one figure instead of being left out
+    // Layers off or frozen count when every layer is read; a layer named in `layers` always does.
+    bool includeHidden = false;
 };
 
 class DxfImport {
@@ -97,7 +99,9 @@ public:
     static QString noSectionReason(const std::vector<LayerOutlines>& layers,
                                    const DxfImportOptions& options, const SectionFigures& figures);
     // Whether the options choose the layer.
-    static bool chooses(const DxfImportOptions& options, const std::string& layer);
+    static bool chooses(const DxfImportOptions& options, const LayerOutlines& layer);
+    // The notices about the reading itself: the unit assumed, a missing end mark.
+    static QStringList readingNotices(const CadDrawing& drawing);
 };
 
 }  // namespace kuvanto

@@ -114,6 +114,8 @@ public:
                             .arg(QString::fromUtf8(name.substr(0, 40))));
                 if (name == "HEADER")
                     header(i, end);
+                else if (name == "TABLES")
+                    layerTable(i, end);
                 else if (name == "BLOCKS" || name == "ENTITIES") {
                     if (!entities(i, end, name == "BLOCKS")) return false;
                 }
@@ -142,6 +144,26 @@ private:
             ++i;
         }
         return i;
+    }
+
+    // Layers that are off (negative colour) or frozen (flag 1) in the layer table.
+    void layerTable(std::size_t i, std::size_t end) {
+        while (i < end) {
+            std::size_t next = i + 1;
+            while (next < end && pairs_[next].code != 0) ++next;
+            if (pairs_[i].code == 0 && pairs_[i].value == "LAYER") {
+                std::string_view name;
+                bool hidden = false;
+                for (std::size_t k = i + 1; k < next; ++k) {
+                    if (pairs_[k].code == 2) name = pairs_[k].value;
+                    if (pairs_[k].code == 70 && (libraryInt(pairs_[k].value) & 1) != 0)
+                        hidden = true;
+                    if (pairs_[k].code == 62 && libraryInt(pairs_[k].value) < 0) hidden = true;
+                }
+                if (hidden && !name.empty()) result_.hiddenLayers.emplace_back(name);
+            }
+            i = next;
+        }
     }
 
     void header(std::size_t i, std::size_t end) {

@@ -13,6 +13,7 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kuvanto {
 
@@ -21,11 +22,12 @@ struct DxfPrescanResult {
     std::string text;  // the rewritten text for the DXF library
     // Entities dropped, by layer name and kind (type, or kPaperSpaceKind).
     std::map<std::string, std::map<std::string, std::size_t>> ignoredByLayer;
-    int unitCode = 0;             // $INSUNITS, 0 when not given, -1 when not an integer
-    std::string version;          // $ACADVER ("AC1015", ...), empty when not given
-    std::string codePage;         // $DWGCODEPAGE ("ANSI_1252", ...), empty when not given
-    bool endMarkMissing = false;  // the file ends after its last section without "0 EOF"
-    std::size_t entities = 0;     // entities kept
+    int unitCode = 0;                       // $INSUNITS, 0 when not given, -1 when not an integer
+    std::string version;                    // $ACADVER ("AC1015", ...), empty when not given
+    std::string codePage;                   // $DWGCODEPAGE ("ANSI_1252", ...), empty when not given
+    bool endMarkMissing = false;            // the file ends after its last section without "0 EOF"
+    std::vector<std::string> hiddenLayers;  // layers off or frozen in the layer table
+    std::size_t entities = 0;               // entities kept
 };
 
 class DxfPrescan {

@@ -566,6 +566,11 @@ bool DxfReader::read(std::string_view bytes, CadDrawing& drawing, QString* error
         for (const auto& [kind, count] : kinds) result.layer(names(layer)).ignore(kind, count);
     Expander expander(collector, result, maxEdges, names);
     if (!expander.expand(collector.model, Affine{}, "", 0)) return fail(expander.error);
+    for (const std::string& raw : scanned.hiddenLayers) {
+        const std::string name = names(raw);
+        for (CadLayer& layer : result.layers)
+            if (layer.name == name) layer.hidden = true;
+    }
     if (!finiteDrawing(result))
         return fail(QCoreApplication::translate(
             "DxfReader", "ブロックの配置により、図面の座標が断面として扱える範囲を超えます。"));

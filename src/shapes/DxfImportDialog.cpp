@@ -60,6 +60,8 @@ DxfImportDialog::DxfImportDialog(DrawingImport import, const QString& fileName, 
     form->addRow(tr("弦の誤差 (mm)"), chordError_);
     join_ = new QCheckBox(tr("交差する輪郭を一つの図形に結合する"), this);
     join_->setObjectName(QStringLiteral("Join_Check"));
+    hidden_ = new QCheckBox(tr("オフ・フリーズの画層も読む"), this);
+    hidden_->setObjectName(QStringLiteral("Hidden_Check"));
     join_->setToolTip(
         tr("組み立て断面のように重なった輪郭を和の一つの図形にします。"
            "外すと交差する輪郭は読み込みません。"));
@@ -82,6 +84,7 @@ DxfImportDialog::DxfImportDialog(DrawingImport import, const QString& fileName, 
     left->addWidget(layerBox, 1);
     left->addLayout(form);
     left->addWidget(join_);
+    left->addWidget(hidden_);
     left->addWidget(placementBox);
 
     preview_ = new DrawingPreview(this);
@@ -117,6 +120,21 @@ DxfImportDialog::DxfImportDialog(DrawingImport import, const QString& fileName, 
     connect(scale_, &QLineEdit::editingFinished, this, &DxfImportDialog::optionsChanged);
     connect(chordError_, &QLineEdit::editingFinished, this, &DxfImportDialog::optionsChanged);
     connect(join_, &QCheckBox::toggled, this, &DxfImportDialog::optionsChanged);
+    // Layers off or frozen are checked or unchecked together with the box.
+    connect(hidden_, &QCheckBox::toggled, this, [this](bool on) {
+        {
+            const QSignalBlocker blocker(layerList_);
+            for (int i = 0; i < layerList_->count(); ++i) {
+                QListWidgetItem* item = layerList_->item(i);
+                const std::string name = item->data(Qt::UserRole).toString().toStdString();
+                for (const LayerOutlines& layer : import_.layers())
+                    if (layer.name == name && layer.hidden &&
+                        (!layer.loops.empty() || !layer.problems.empty()))
+                        item->setCheckState(on ? Qt::Checked : Qt::Unchecked);
+            }
+        }
+        layersChanged();
+    });
 }
 
 void DxfImportDialog::fillLayers() {
@@ -135,8 +153,9 @@ void DxfImportDialog::fillLayers() {
         auto* item = new QListWidgetItem(text, layerList_);
         item->setData(Qt::UserRole, QString::fromStdString(layer.name));
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
+        if (layer.hidden) text += tr(" (オフ/フリーズ)");
         const bool on =
-            first ? !layer.loops.empty() || !layer.problems.empty()
+            first ? (!layer.loops.empty() || !layer.problems.empty()) && !layer.hidden
                   : std::find(checked.begin(), checked.end(), layer.name) != checked.end();
         item->setCheckState(on ? Qt::Checked : Qt::Unchecked);
     }
@@ -188,6 +207,7 @@ void DxfImportDialog::showFigures() {
     summary_->setText(
         tr("加算図形 %1、減算図形 %2").arg(figures.added.size()).arg(figures.subtracted.size()));
     problemList_->clear();
+    problemList_->addItems(DxfImport::readingNotices(import_.drawing()));
     const QString assumed = DxfImport::assumedUnitNotice(import_.drawing());
     if (!assumed.isEmpty() && unit_->currentIndex() == 0) problemList_->addItem(assumed);
     problemList_->addItems(import_.problemTexts());

@@ -79,6 +79,8 @@ private slots:
     void drawingsGiveTheirSection_data();
     void drawingsGiveTheirSection();
     void crossingNamesLayersAndPlace();
+    void endMarkAndInvalidEntities_data();
+    void endMarkAndInvalidEntities();
     void exportedTablesReadBack_data();
     void exportedTablesReadBack();
     void exportRefusesCoordinatesBeyondTheReader();
@@ -86,7 +88,7 @@ private slots:
 
 void TestDxfDrawings::drawingsGiveTheirSection_data() {
     QTest::addColumn<QString>("file");
-    QTest::addColumn<bool>("join");
+    QTest::addColumn<QStringList>("options");  // "join", "hidden", "layer=NAME"
     QTest::addColumn<int>("added");
     QTest::addColumn<int>("subtracted");
     QTest::addColumn<double>("area");     // 0: no section
@@ -94,51 +96,82 @@ void TestDxfDrawings::drawingsGiveTheirSection_data() {
     QTest::addColumn<QString>("clashes");
 
     const double plateLessHole = 5000 - 100 * kPi;
-    QTest::newRow("hole inside") << "hole_inside.dxf" << false << 1 << 1 << plateLessHole << 0.0
-                                 << "";
+    QTest::newRow("hole inside") << "hole_inside.dxf" << QStringList{} << 1 << 1 << plateLessHole
+                                 << 0.0 << "";
     QTest::newRow("hole touching on the left")
-        << "hole_tangent_left.dxf" << false << 1 << 1 << plateLessHole << 0.0 << "";
+        << "hole_tangent_left.dxf" << QStringList{} << 1 << 1 << plateLessHole << 0.0 << "";
     QTest::newRow("hole touching at the top")
-        << "hole_tangent_top.dxf" << false << 1 << 1 << plateLessHole << 0.0 << "";
+        << "hole_tangent_top.dxf" << QStringList{} << 1 << 1 << plateLessHole << 0.0 << "";
     QTest::newRow("notch sharing an edge")
-        << "notch_sharing_edge.dxf" << false << 1 << 1 << 4800.0 << 0.0 << "";
+        << "notch_sharing_edge.dxf" << QStringList{} << 1 << 1 << 4800.0 << 0.0 << "";
     const double builtUpMoment = 200.0 * 300 * 300 * 300 / 12 - 190.0 * 280 * 280 * 280 / 12;
-    QTest::newRow("built-up I") << "builtup_I.dxf" << false << 3 << 0 << 6800.0 << builtUpMoment
-                                << "";
+    QTest::newRow("built-up I") << "builtup_I.dxf" << QStringList{} << 3 << 0 << 6800.0
+                                << builtUpMoment << "";
     QTest::newRow("built-up I with noise")
-        << "builtup_I_noise.dxf" << false << 3 << 0 << 6800.0 << builtUpMoment << "";
+        << "builtup_I_noise.dxf" << QStringList{} << 3 << 0 << 6800.0 << builtUpMoment << "";
     QTest::newRow("plates touching with noise")
-        << "plates_touching_noise.dxf" << false << 2 << 0 << 2000.0 << 0.0 << "";
+        << "plates_touching_noise.dxf" << QStringList{} << 2 << 0 << 2000.0 << 0.0 << "";
     QTest::newRow("two plates crossing")
-        << "overlap2rect.dxf" << false << 0 << 0 << 0.0 << 0.0 << "crossing";
+        << "overlap2rect.dxf" << QStringList{} << 0 << 0 << 0.0 << 0.0 << "crossing";
     QTest::newRow("two plates crossing, joined")
-        << "overlap2rect.dxf" << true << 1 << 0 << 8750.0 << 0.0 << "joined";
+        << "overlap2rect.dxf" << QStringList{"join"} << 1 << 0 << 8750.0 << 0.0 << "joined";
     QTest::newRow("two plates crossing beside a plate")
-        << "overlap2rect_plus_separate.dxf" << false << 1 << 0 << 5000.0 << 0.0 << "crossing";
+        << "overlap2rect_plus_separate.dxf" << QStringList{} << 1 << 0 << 5000.0 << 0.0
+        << "crossing";
     QTest::newRow("circle crossing an edge")
-        << "rect_circle_on_edge.dxf" << false << 0 << 0 << 0.0 << 0.0 << "crossing";
+        << "rect_circle_on_edge.dxf" << QStringList{} << 0 << 0 << 0.0 << 0.0 << "crossing";
     QTest::newRow("square half outside a plate")
-        << "overlap_notch.dxf" << false << 0 << 0 << 0.0 << 0.0 << "crossing";
+        << "overlap_notch.dxf" << QStringList{} << 0 << 0 << 0.0 << 0.0 << "crossing";
     QTest::newRow("outline drawn twice")
-        << "duplicate_outline.dxf" << false << 1 << 0 << 5000.0 << 0.0 << "repeated";
-    QTest::newRow("island in a hole")
-        << "island_in_hole.dxf" << false << 2 << 1 << kPi * (2500 - 1600 + 400) << 0.0 << "";
+        << "duplicate_outline.dxf" << QStringList{} << 1 << 0 << 5000.0 << 0.0 << "repeated";
+    QTest::newRow("island in a hole") << "island_in_hole.dxf" << QStringList{} << 2 << 1
+                                      << kPi * (2500 - 1600 + 400) << 0.0 << "";
     QTest::newRow("array of holes")
-        << "minsert_holes.dxf" << false << 1 << 8 << 20000 - 8 * 25 * kPi << 0.0 << "";
+        << "minsert_holes.dxf" << QStringList{} << 1 << 8 << 20000 - 8 * 25 * kPi << 0.0 << "";
+
+    // Units, code pages and layers as CAD shows them.
+    QTest::newRow("square foot") << "units_feet.dxf" << QStringList{} << 1 << 0 << 304.8 * 304.8
+                                 << 0.0 << "";
+    QTest::newRow("square decimetre")
+        << "units_decimetre.dxf" << QStringList{} << 1 << 0 << 10000.0 << 0.0 << "";
+    QTest::newRow("undefined unit read as mm")
+        << "units_code_1000.dxf" << QStringList{} << 1 << 0 << 10000.0 << 0.0 << "";
+    QTest::newRow("layer in code page 1252")
+        << "layer_traeger_r2000.dxf" << QStringList{"layer=Tr\u00e4ger"} << 1 << 0 << 5000.0 << 0.0
+        << "";
+    QTest::newRow("layer in \\U+ escapes")
+        << "layer_danmen_r2000_932.dxf" << QStringList{"layer=\u65ad\u9762"} << 1 << 0 << 5000.0
+        << 0.0 << "";
+    QTest::newRow("layers off and frozen left out")
+        << "layers_off_frozen.dxf" << QStringList{} << 1 << 0 << 5000.0 << 0.0 << "";
+    QTest::newRow("layers off and frozen read when asked")
+        << "layers_off_frozen.dxf" << QStringList{"hidden"} << 3 << 0 << 5000 + 800 * kPi << 0.0
+        << "";
+    QTest::newRow("paper space left out")
+        << "paperspace_frame.dxf" << QStringList{} << 1 << 0 << 5000.0 << 0.0 << "";
+    QTest::newRow("flat closed 3D polyline")
+        << "poly3d_closed.dxf" << QStringList{} << 1 << 0 << 5000.0 << 0.0 << "";
+    QTest::newRow("circle seen from below")
+        << "circle_minusZ.dxf" << QStringList{} << 1 << 0 << 100 * kPi << 0.0 << "";
 }
 
 void TestDxfDrawings::drawingsGiveTheirSection() {
     QFETCH(QString, file);
-    QFETCH(bool, join);
+    QFETCH(QStringList, options);
     QFETCH(int, added);
     QFETCH(int, subtracted);
     QFETCH(double, area);
     QFETCH(double, momentX);
     QFETCH(QString, clashes);
-    DxfImportOptions options;
-    options.chordError = 1e-4;
-    options.join = join;
-    const Imported imported = importFile(fixture(file), options);
+    DxfImportOptions import;
+    import.chordError = 1e-4;
+    for (const QString& option : options) {
+        if (option == QLatin1String("join")) import.join = true;
+        if (option == QLatin1String("hidden")) import.includeHidden = true;
+        if (option.startsWith(QLatin1String("layer=")))
+            import.layers.push_back(option.mid(6).toStdString());
+    }
+    const Imported imported = importFile(fixture(file), import);
     QVERIFY2(imported.read, qPrintable(imported.error));
     QCOMPARE(static_cast<int>(imported.figures.added.size()), added);
     QCOMPARE(static_cast<int>(imported.figures.subtracted.size()), subtracted);
@@ -177,6 +210,36 @@ void TestDxfDrawings::crossingNamesLayersAndPlace() {
              qPrintable(text));
     // Only the circle apart is left.
     QCOMPARE(imported.figures.added.size(), std::size_t{1});
+}
+
+void TestDxfDrawings::endMarkAndInvalidEntities_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("endMarkMissing");
+    QTest::addColumn<QString>("ignored");  // the kind of entity left out, if any
+    const QByteArray plate =
+        "0\nSECTION\n2\nENTITIES\n0\nLWPOLYLINE\n8\nP\n90\n4\n70\n1\n10\n0\n20\n0\n10\n100\n"
+        "20\n0\n10\n100\n20\n50\n10\n0\n20\n50\n";
+    QTest::newRow("content after the end mark") << plate + "0\nENDSEC\n0\nEOF\nwritten by a tool\n"
+                                                << false << "";
+    QTest::newRow("no end mark after the last section") << plate + "0\nENDSEC\n" << true << "";
+    QTest::newRow("circle of negative radius")
+        << plate + "0\nCIRCLE\n8\nP\n10\n200\n20\n0\n40\n-10\n0\nENDSEC\n0\nEOF\n"
+        << false << "*invalid:CIRCLE";
+}
+
+void TestDxfDrawings::endMarkAndInvalidEntities() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, endMarkMissing);
+    QFETCH(QString, ignored);
+    CadDrawing drawing;
+    QString error;
+    QVERIFY2(DxfReader::read(std::string_view(bytes.constData(), bytes.size()), drawing, &error),
+             qPrintable(error));
+    QCOMPARE(drawing.endMarkMissing, endMarkMissing);
+    QCOMPARE(DxfImport::readingNotices(drawing).size(), endMarkMissing ? 1 : 0);
+    const CadLayer& layer = drawing.layer("P");
+    QCOMPARE(layer.shapes.size(), std::size_t{1});  // the plate only
+    if (!ignored.isEmpty()) QCOMPARE(layer.ignoredKinds.at(ignored.toStdString()), std::size_t{1});
 }
 
 void TestDxfDrawings::exportedTablesReadBack_data() {

@@ -31,6 +31,10 @@ std::optional<bool> CalcDxf::parseOption(const QStringList& args, int& i, DxfCal
         options.join = true;
         return true;
     }
+    if (arg == QLatin1String("--hidden-layers")) {
+        options.includeHidden = true;
+        return true;
+    }
     static const QStringList names = {"--layer", "--unit", "--scale", "--chord-error"};
     QString name = arg;
     QString value;
@@ -86,6 +90,8 @@ CalcDxf::Filled CalcDxf::fillTables(const QString& path, const DxfCalcOptions& o
     import.scale = options.scale;
     import.chordError = options.chordError;
     import.join = options.join;
+    import.includeHidden = options.includeHidden;
+    for (const QString& notice : DxfImport::readingNotices(drawing)) writeLine(err, notice);
     for (const QString& layer : options.layers) {
         const std::string name = layer.toStdString();
         if (std::none_of(drawing.layers.begin(), drawing.layers.end(),
@@ -106,7 +112,16 @@ CalcDxf::Filled CalcDxf::fillTables(const QString& path, const DxfCalcOptions& o
     }
     const double factor = DxfImport::unitFactor(import.unit) * import.scale;
     for (const LayerOutlines& layer : layers) {
-        if (!DxfImport::chooses(import, layer.name)) continue;
+        if (!DxfImport::chooses(import, layer)) {
+            if (layer.hidden && (!layer.loops.empty() || !layer.problems.empty()))
+                writeLine(err, QCoreApplication::translate(
+                                   "CalcDxf",
+                                   "画層「%1」はオフまたはフリーズのため読みません"
+                                   "（閉じた輪郭 %2）。読むには --hidden-layers")
+                                   .arg(QString::fromStdString(layer.name))
+                                   .arg(layer.loops.size()));
+            continue;
+        }
         const QString summary = DxfImport::layerSummary(layer, factor);
         if (!summary.isEmpty()) writeLine(err, summary);
     }
@@ -138,7 +153,10 @@ std::string CalcDxf::helpText() {
            "  --chord-error E  largest distance in mm of a chord from its arc; default 64\n"
            "                 chords per quarter circle, as the shape library's fillets.\n"
            "  --join         join outlines that cross into one figure (a built-up\n"
-           "                 section); by default they are reported and left out.\n";
+           "                 section); by default they are reported and left out.\n"
+           "  --hidden-layers  read layers that are off or frozen too; by default they\n"
+           "                 are left out (as CAD shows the drawing) unless named by\n"
+           "                 --layer.\n";
 }
 
 }  // namespace kuvanto

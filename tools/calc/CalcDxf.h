@@ -20,6 +20,7 @@ struct DxfCalcOptions {
     double scale = 1;                 // --scale
     double chordError = 0;            // --chord-error, in mm; 0: the shape library's density
     bool join = false;                // --join: outlines that cross become one figure
+    bool includeHidden = false;       // --hidden-layers: layers off or frozen are read too
 };
 
 class CalcDxf {

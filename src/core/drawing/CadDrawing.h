@@ -73,6 +73,7 @@ struct CadLayer {
     std::vector<CadShape> shapes;
     std::size_t ignored = 0;  // entities of this layer the import cannot use
     std::map<std::string, std::size_t> ignoredKinds;  // the same, by kind
+    bool hidden = false;                              // off or frozen: CAD does not show it
 
     void ignore(const std::string& kind, std::size_t count = 1) {
         ignored += count;

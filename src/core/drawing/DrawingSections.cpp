@@ -36,6 +36,7 @@ bool DrawingSections::outlineLayers(const CadDrawing& drawing, const ChordRule& 
         out.name = layer.name;
         out.ignored = layer.ignored;
         out.ignoredKinds = layer.ignoredKinds;
+        out.hidden = layer.hidden;
         out.tolerance = tolerance;
         ChainedLoops chained;
         std::vector<std::vector<Point>> pieces;

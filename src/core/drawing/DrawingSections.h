@@ -26,6 +26,7 @@ struct LayerOutlines {
     std::vector<LoopProblem> problems;
     std::size_t ignored = 0;
     std::map<std::string, std::size_t> ignoredKinds;  // as CadLayer::ignoredKinds
+    bool hidden = false;                              // as CadLayer::hidden
     double tolerance = 0;  // the drawing's joining tolerance, drawing units
 };
 
