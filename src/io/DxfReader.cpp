@@ -234,6 +234,8 @@ public:
         spline_.degree = static_cast<int>(d.degree);
         spline_.closed = (d.flags & 1) != 0;
         spline_.usable = flat();
+        spline_.startTangent = {d.tangentStartX, d.tangentStartY};
+        spline_.endTangent = {d.tangentEndX, d.tangentEndY};
         spline_.layer = getAttributes().getLayer();
     }
     void addControlPoint(const DL_ControlPointData& d) override {
@@ -308,7 +310,7 @@ private:
     // A spline becomes straight edges: its B-spline (rational with weights) is evaluated by de
     // Boor's rule and each knot span halved until the middle of every piece lies within a
     // hundred-thousandth of the control points' extent of its chord. A spline given only by fit
-    // points runs through them straight.
+    // points is first made the cubic CAD programs draw through them.
     struct Spline {
         struct Weighted {
             double x, y, w;
@@ -320,7 +322,104 @@ private:
         std::vector<Weighted> control;
         std::vector<Point> fit;
         std::vector<double> knots;
+        Point startTangent, endTangent;  // (0, 0) when not given
     };
+
+    // A spline given by fit points only, as CAD programs draw it: the cubic through the points
+    // with chord-length parameters, twice differentiable at every inner point, leaving its ends
+    // along the given tangents or, where none is given, along the parabola through the first
+    // (last) three points, at unit speed. Written as a B-spline of cubic Bezier pieces.
+    static void interpolateFitPoints(Spline& s) {
+        std::vector<Point> p;
+        for (const Point& q : s.fit)
+            if (p.empty() || !(q == p.back())) p.push_back(q);
+        if (s.closed && p.size() > 2 && p.front() == p.back()) p.pop_back();
+        if (s.closed && p.size() > 2) p.push_back(p.front());
+        const std::size_t n = p.size();
+        if (n < 2) return;
+        std::vector<double> h(n - 1);
+        for (std::size_t i = 0; i + 1 < n; ++i)
+            h[i] = std::hypot(p[i + 1].x - p[i].x, p[i + 1].y - p[i].y);
+        auto unit = [](Point v) {
+            const double length = std::hypot(v.x, v.y);
+            return length > 0 && std::isfinite(length) ? Point{v.x / length, v.y / length}
+                                                       : Point{0, 0};
+        };
+        auto slope = [&](std::size_t i) {  // of the chord i
+            return Point{(p[i + 1].x - p[i].x) / h[i], (p[i + 1].y - p[i].y) / h[i]};
+        };
+        // The parabola's derivative at the first of three points (a, b chords from there).
+        auto parabolaStart = [&](std::size_t i) {
+            const Point d0 = slope(i), d1 = slope(i + 1);
+            const double c = h[i] / (h[i] + h[i + 1]);
+            return Point{d0.x - c * (d1.x - d0.x), d0.y - c * (d1.y - d0.y)};
+        };
+        auto parabolaEnd = [&](std::size_t i) {
+            const Point d0 = slope(i), d1 = slope(i + 1);
+            const double c = h[i + 1] / (h[i] + h[i + 1]);
+            return Point{d1.x + c * (d1.x - d0.x), d1.y + c * (d1.y - d0.y)};
+        };
+        Point start = unit(s.startTangent), end = unit(s.endTangent);
+        if (s.closed && n > 3) {
+            // Through the closing point as through any other: the parabola about it.
+            const Point d0 = slope(n - 2), d1 = slope(0);
+            const double w = h[n - 2] + h[0];
+            const Point joint =
+                unit({(h[0] * d0.x + h[n - 2] * d1.x) / w, (h[0] * d0.y + h[n - 2] * d1.y) / w});
+            if (start == Point{0, 0}) start = joint;
+            if (end == Point{0, 0}) end = joint;
+        }
+        if (start == Point{0, 0}) start = unit(n > 2 ? parabolaStart(0) : slope(0));
+        if (end == Point{0, 0}) end = unit(n > 2 ? parabolaEnd(n - 3) : slope(n - 2));
+
+        // Derivatives at the points: tridiagonal system, solved by elimination.
+        std::vector<Point> m(n);
+        m[0] = start;
+        m[n - 1] = end;
+        if (n > 2) {
+            const std::size_t k = n - 2;
+            std::vector<double> diagonal(k), upper(k);
+            std::vector<Point> right(k);
+            for (std::size_t j = 0; j < k; ++j) {
+                const std::size_t i = j + 1;
+                const double a = 1 / h[i - 1], b = 1 / h[i];
+                diagonal[j] = 2 * (a + b);
+                upper[j] = b;
+                right[j] = {3 * ((p[i].x - p[i - 1].x) * a * a + (p[i + 1].x - p[i].x) * b * b),
+                            3 * ((p[i].y - p[i - 1].y) * a * a + (p[i + 1].y - p[i].y) * b * b)};
+                if (j == 0) right[j] = {right[j].x - a * start.x, right[j].y - a * start.y};
+                if (j == k - 1) right[j] = {right[j].x - b * end.x, right[j].y - b * end.y};
+            }
+            for (std::size_t j = 1; j < k; ++j) {
+                const double lower = 1 / h[j];  // the first unknown's coefficient in row j
+                const double factor = lower / diagonal[j - 1];
+                diagonal[j] -= factor * upper[j - 1];
+                right[j] = {right[j].x - factor * right[j - 1].x,
+                            right[j].y - factor * right[j - 1].y};
+            }
+            for (std::size_t j = k; j-- > 0;) {
+                Point value = right[j];
+                if (j + 1 < k)
+                    value = {value.x - upper[j] * m[j + 2].x, value.y - upper[j] * m[j + 2].y};
+                m[j + 1] = {value.x / diagonal[j], value.y / diagonal[j]};
+            }
+        }
+        s.degree = 3;
+        s.control.clear();
+        s.knots.clear();
+        double t = 0;
+        s.knots.assign(4, 0.0);
+        for (std::size_t i = 0; i + 1 < n; ++i) {
+            const double third = h[i] / 3;
+            if (i == 0) s.control.push_back({p[0].x, p[0].y, 1});
+            s.control.push_back({p[i].x + third * m[i].x, p[i].y + third * m[i].y, 1});
+            s.control.push_back(
+                {p[i + 1].x - third * m[i + 1].x, p[i + 1].y - third * m[i + 1].y, 1});
+            s.control.push_back({p[i + 1].x, p[i + 1].y, 1});
+            t += h[i];
+            s.knots.insert(s.knots.end(), i + 2 < n ? 3 : 4, t);
+        }
+    }
 
     static Point splineAt(const Spline& s, std::size_t span, double t) {
         const int p = s.degree;
@@ -351,6 +450,7 @@ private:
         splineOpen_ = false;
         Spline& s = spline_;
         std::vector<Point> points;
+        if (s.control.empty() && s.fit.size() >= 2 && s.usable) interpolateFitPoints(s);
         const std::size_t n = s.control.size();
         const bool bspline = s.degree >= 1 && s.degree <= 10 &&
                              n > static_cast<std::size_t>(s.degree) &&
@@ -383,8 +483,6 @@ private:
                 subdivide(s, span, t0, t1, points.back(), splineAt(s, span, t1), tolerance, 0,
                           points);
             }
-        } else {
-            points = s.fit;
         }
         if (points.size() < 2 || points.size() > DxfReader::kMaxEdges) {
             ++current_->ignored[s.layer][std::string(kDegenerateKind) + "SPLINE"];

@@ -151,6 +151,12 @@ void TestDxfDrawings::drawingsGiveTheirSection_data() {
         << "paperspace_frame.dxf" << QStringList{} << 1 << 0 << 5000.0 << 0.0 << "";
     QTest::newRow("flat closed 3D polyline")
         << "poly3d_closed.dxf" << QStringList{} << 1 << 0 << 5000.0 << 0.0 << "";
+    // The cubic through three fit points (chord-length parameters, unit end tangents along the
+    // parabola through them) over its chord; the quadratic B-spline is a parabola.
+    QTest::newRow("spline through fit points")
+        << "spline_fit_plus_line.dxf" << QStringList{} << 1 << 0 << 1977.8687 << 0.0 << "";
+    QTest::newRow("spline by control points")
+        << "spline_ctrl_plus_line.dxf" << QStringList{} << 1 << 0 << 2000.0 << 0.0 << "";
     QTest::newRow("circle seen from below")
         << "circle_minusZ.dxf" << QStringList{} << 1 << 0 << 100 * kPi << 0.0 << "";
 }
