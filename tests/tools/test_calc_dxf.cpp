@@ -4,6 +4,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <cmath>
 #include <numbers>
@@ -53,6 +54,9 @@ private slots:
     void refusesBadInput();
     void saysWhyThereIsNoSection_data();
     void saysWhyThereIsNoSection();
+    void exportDxfReadsBackAndPassesAStrictReader_data();
+    void exportDxfReadsBackAndPassesAStrictReader();
+    void exportDxfRefusesFarCoordinates();
 };
 
 void CalcDxfTest::computesDrawings_data() {
@@ -146,6 +150,60 @@ void CalcDxfTest::saysWhyThereIsNoSection() {
     // The reason replaces the calculation's generic message.
     QVERIFY(!err.contains(QStringLiteral("有効なデータがない")));
     QVERIFY(outcome.out.isEmpty());
+}
+
+void CalcDxfTest::exportDxfReadsBackAndPassesAStrictReader_data() {
+    QTest::addColumn<QString>("input");
+    QTest::newRow("coordinate file")
+        << QStringLiteral(KUVANTO_FIXTURES "/two-added-one-subtracted.csv");
+    QTest::newRow("drawing") << drawing("plate-with-holes.dxf");
+}
+
+void CalcDxfTest::exportDxfReadsBackAndPassesAStrictReader() {
+    QFETCH(QString, input);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("export.dxf");
+    const Outcome written = runCalc({"--json", "--export-dxf", path, input});
+    QCOMPARE(written.status, 0);
+    QVERIFY(QFile::exists(path));
+    const Outcome read = runCalc({"--json", path});
+    QCOMPARE(read.status, 0);
+    QCOMPARE(combinedArea(read.out), combinedArea(written.out));
+
+    // An independent reader's audit: no error, nothing it has to repair.
+    QProcess python;
+    python.start(QStringLiteral("/usr/bin/python3"),
+                 {"-c",
+                  "import sys\n"
+                  "try:\n"
+                  "    from ezdxf import recover\n"
+                  "except ImportError:\n"
+                  "    print('no ezdxf'); sys.exit(0)\n"
+                  "doc, auditor = recover.readfile(sys.argv[1])\n"
+                  "audit = doc.audit()\n"
+                  "print(len(auditor.errors) + len(auditor.fixes) + len(audit.errors) +"
+                  " len(audit.fixes), doc.dxfversion, doc.header['$INSUNITS'])\n",
+                  path});
+    if (!python.waitForStarted() || !python.waitForFinished(60000))
+        QSKIP("python3 is not available");
+    const QByteArray answer = python.readAllStandardOutput().trimmed();
+    if (answer == "no ezdxf") QSKIP("python3-ezdxf is not installed");
+    QCOMPARE(answer, QByteArray("0 AC1015 4"));
+}
+
+void CalcDxfTest::exportDxfRefusesFarCoordinates() {
+    QTemporaryDir dir;
+    const QString csv = dir.filePath("far.csv");
+    QFile file(csv);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("0,0\n2e12,0\n2e12,1\n0,1\n0,0\n");
+    file.close();
+    const QString path = dir.filePath("far.dxf");
+    const Outcome outcome = runCalc({"--export-dxf", path, csv});
+    QCOMPARE(outcome.status, 3);
+    QVERIFY2(outcome.err.contains("1e+12") || outcome.err.contains("1000000000000"),
+             outcome.err.constData());
+    QVERIFY(!QFile::exists(path));
 }
 
 QTEST_GUILESS_MAIN(CalcDxfTest)

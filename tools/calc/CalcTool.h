@@ -30,6 +30,7 @@ struct CalcOptions {
     double poissonRatio = 0.3;      // --nu
     double meshSize = 0;            // --mesh-size: largest element edge; 0 for the default
     Language language = Language::Japanese;  // --lang
+    QString exportDxf;  // --export-dxf OUT: the figures also written as a DXF drawing
 };
 
 class CalcTool {
