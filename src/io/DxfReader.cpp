@@ -307,10 +307,9 @@ private:
         current_->shapes.push_back({polylineLayer_, std::move(shape)});
     }
 
-    // A spline becomes straight edges: its B-spline (rational with weights) is evaluated by de
-    // Boor's rule and each knot span halved until the middle of every piece lies within a
-    // hundred-thousandth of the control points' extent of its chord. A spline given only by fit
-    // points is first made the cubic CAD programs draw through them.
+    // A spline becomes one edge along its B-spline (rational with weights), flattened with the
+    // import's chord rule. A spline given only by fit points is first made the cubic CAD
+    // programs draw through them.
     struct Spline {
         struct Weighted {
             double x, y, w;
@@ -421,35 +420,10 @@ private:
         }
     }
 
-    static Point splineAt(const Spline& s, std::size_t span, double t) {
-        const int p = s.degree;
-        std::vector<Spline::Weighted> d(static_cast<std::size_t>(p) + 1);
-        for (int j = 0; j <= p; ++j) {
-            const Spline::Weighted& c =
-                s.control[span - static_cast<std::size_t>(p) + static_cast<std::size_t>(j)];
-            d[static_cast<std::size_t>(j)] = {c.x * c.w, c.y * c.w, c.w};
-        }
-        for (int r = 1; r <= p; ++r)
-            for (int j = p; j >= r; --j) {
-                const std::size_t i =
-                    span - static_cast<std::size_t>(p) + static_cast<std::size_t>(j);
-                const double left = s.knots[i], right = s.knots[i + static_cast<std::size_t>(p) +
-                                                                1 - static_cast<std::size_t>(r)];
-                const double a = right > left ? (t - left) / (right - left) : 0;
-                auto& to = d[static_cast<std::size_t>(j)];
-                const auto& from = d[static_cast<std::size_t>(j) - 1];
-                to = {(1 - a) * from.x + a * to.x, (1 - a) * from.y + a * to.y,
-                      (1 - a) * from.w + a * to.w};
-            }
-        const auto& r = d[static_cast<std::size_t>(p)];
-        return r.w != 0 ? Point{r.x / r.w, r.y / r.w} : Point{r.x, r.y};
-    }
-
     void finishSpline() {
         if (!splineOpen_) return;
         splineOpen_ = false;
         Spline& s = spline_;
-        std::vector<Point> points;
         if (s.control.empty() && s.fit.size() >= 2 && s.usable) interpolateFitPoints(s);
         const std::size_t n = s.control.size();
         const bool bspline = s.degree >= 1 && s.degree <= 10 &&
@@ -460,53 +434,41 @@ private:
             ++current_->ignored[s.layer][std::string(kNotInPlaneKind) + "SPLINE"];
             return;
         }
-        if (!bspline && s.fit.size() < 2) {
+        if (!bspline) {
             ++current_->ignored[s.layer][std::string(kDegenerateKind) + "SPLINE"];
             return;
         }
-        if (bspline) {
-            double minX = HUGE_VAL, maxX = -HUGE_VAL, minY = HUGE_VAL, maxY = -HUGE_VAL;
-            for (const auto& c : s.control) {
-                minX = std::min(minX, c.x), maxX = std::max(maxX, c.x);
-                minY = std::min(minY, c.y), maxY = std::max(maxY, c.y);
-                if (!(c.w > 0)) {
-                    ++current_->ignored[s.layer][std::string(kDegenerateKind) + "SPLINE"];
-                    return;
-                }
+        auto spline = std::make_shared<CadSpline>();
+        spline->degree = s.degree;
+        spline->knots = s.knots;
+        for (const auto& c : s.control) {
+            if (!(c.w > 0) || !std::isfinite(c.w)) {
+                ++current_->ignored[s.layer][std::string(kDegenerateKind) + "SPLINE"];
+                return;
             }
-            const double tolerance = std::max(maxX - minX, maxY - minY) * 1e-5;
-            const std::size_t p = static_cast<std::size_t>(s.degree);
-            for (std::size_t span = p; span < n; ++span) {
-                const double t0 = s.knots[span], t1 = s.knots[span + 1];
-                if (!(t1 > t0)) continue;
-                if (points.empty()) points.push_back(splineAt(s, span, t0));
-                subdivide(s, span, t0, t1, points.back(), splineAt(s, span, t1), tolerance, 0,
-                          points);
-            }
+            spline->control.push_back({c.x, c.y});
+            spline->weights.push_back(c.w);
         }
-        if (points.size() < 2 || points.size() > DxfReader::kMaxEdges) {
+        // The curve runs over the knot spans that have length.
+        const auto p = static_cast<std::size_t>(s.degree);
+        std::size_t firstSpan = n, lastSpan = n;
+        for (std::size_t span = p; span < n; ++span)
+            if (s.knots[span + 1] > s.knots[span]) {
+                if (firstSpan == n) firstSpan = span;
+                lastSpan = span;
+            }
+        if (firstSpan == n) {
             ++current_->ignored[s.layer][std::string(kDegenerateKind) + "SPLINE"];
             return;
         }
+        CadEdge edge;
+        edge.start = spline->at(firstSpan, s.knots[firstSpan]);
+        edge.end = spline->at(lastSpan, s.knots[lastSpan + 1]);
+        edge.spline = std::move(spline);
         CadShape shape;
         shape.closed = s.closed;
-        for (std::size_t i = 0; i + 1 < points.size(); ++i)
-            shape.edges.push_back({points[i], points[i + 1], false, {}});
+        shape.edges.push_back(std::move(edge));
         current_->shapes.push_back({s.layer, std::move(shape)});
-    }
-
-    static void subdivide(const Spline& s, std::size_t span, double t0, double t1, Point a, Point b,
-                          double tolerance, int depth, std::vector<Point>& out) {
-        const double tm = (t0 + t1) / 2;
-        const Point m = splineAt(s, span, tm);
-        const double deviation = std::abs((b.x - a.x) * (m.y - a.y) - (b.y - a.y) * (m.x - a.x)) /
-                                 std::max(std::hypot(b.x - a.x, b.y - a.y), 1e-300);
-        if (depth < 12 && (depth < 2 || deviation > tolerance)) {
-            subdivide(s, span, t0, tm, a, m, tolerance, depth + 1, out);
-            subdivide(s, span, tm, t1, m, b, tolerance, depth + 1, out);
-        } else {
-            out.push_back(b);
-        }
     }
 
     bool splineOpen_ = false;
@@ -626,10 +588,14 @@ bool finiteDrawing(const CadDrawing& drawing) {
     };
     for (const CadLayer& layer : drawing.layers)
         for (const CadShape& shape : layer.shapes)
-            for (const CadEdge& edge : shape.edges)
+            for (const CadEdge& edge : shape.edges) {
                 if (!ok(edge.start) || !ok(edge.end) ||
                     (edge.curved && (!ok(edge.arc.center) || !ok(edge.arc.u) || !ok(edge.arc.v))))
                     return false;
+                if (edge.spline)
+                    for (const Point& c : edge.spline->control)
+                        if (!ok(c)) return false;
+            }
     return true;
 }
 

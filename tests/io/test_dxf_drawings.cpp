@@ -79,6 +79,7 @@ private slots:
     void drawingsGiveTheirSection_data();
     void drawingsGiveTheirSection();
     void crossingNamesLayersAndPlace();
+    void splinesFollowTheChordError();
     void endMarkAndInvalidEntities_data();
     void endMarkAndInvalidEntities();
     void exportedTablesReadBack_data();
@@ -216,6 +217,24 @@ void TestDxfDrawings::crossingNamesLayersAndPlace() {
              qPrintable(text));
     // Only the circle apart is left.
     QCOMPARE(imported.figures.added.size(), std::size_t{1});
+}
+
+void TestDxfDrawings::splinesFollowTheChordError() {
+    // The spline through (0, 0), (50, 30), (100, 0) over its chord: coarse chords cut off more
+    // area, but never more than the chord error along the curve's length (about 125).
+    const double exact = 1977.8687;
+    std::size_t previousPoints = 0;
+    for (const double chordError : {0.5, 0.01, 1e-5}) {
+        DxfImportOptions options;
+        options.chordError = chordError;
+        const Imported imported = importFile(fixture("spline_fit_plus_line.dxf"), options);
+        QCOMPARE(imported.figures.added.size(), std::size_t{1});
+        const double area = (*combined(imported.figures))[Property::Area];
+        QVERIFY2(area <= exact + 1e-3 && exact - area <= chordError * 125 + 1e-3,
+                 qPrintable(QStringLiteral("%1: A = %2").arg(chordError).arg(area)));
+        QVERIFY(imported.figures.added[0].size() > previousPoints);
+        previousPoints = imported.figures.added[0].size();
+    }
 }
 
 void TestDxfDrawings::endMarkAndInvalidEntities_data() {

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstddef>
 #include <map>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -45,13 +46,28 @@ struct EllipticArc {
     void transform(const Affine& a);
 };
 
-// One edge of a shape: straight from `start` to `end`, or along `arc` (whose ends are `start`
-// and `end` exactly).
+// A B-spline, rational when its weights differ: `knots` has control.size() + degree + 1
+// non-decreasing values, every weight is positive. Its points are flattened with the chord rule
+// like arcs.
+struct CadSpline {
+    int degree = 3;
+    std::vector<Point> control;
+    std::vector<double> weights;
+    std::vector<double> knots;
+
+    // The point at parameter t of the knot span [knots[span], knots[span + 1]).
+    Point at(std::size_t span, double t) const;
+    void transform(const Affine& a);
+};
+
+// One edge of a shape: straight from `start` to `end`, along `arc` (whose ends are `start` and
+// `end` exactly), or along `spline` (likewise).
 struct CadEdge {
     Point start;
     Point end;
     bool curved = false;
     EllipticArc arc;
+    std::shared_ptr<const CadSpline> spline;
 };
 
 struct CadShape {
