@@ -10,6 +10,8 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 namespace kuvanto {
@@ -124,6 +126,14 @@ public:
             }
             ++i;
         }
+        // A drawing of nothing but hatches is read from their boundaries; beside other outlines
+        // a hatch only fills them and is left out.
+        if (result_.entities == 0 && !hatchText_.empty()) {
+            model_ += hatchText_;
+            result_.entities += hatchLayers_.size();
+        } else {
+            for (const std::string& layer : hatchLayers_) ++result_.ignoredByLayer[layer]["HATCH"];
+        }
         // Every section closed but no end mark: read, and said so by the import.
         if (!ended) result_.endMarkMissing = true;
         result_.text = "0\nSECTION\n2\nBLOCKS\n" + blocks_ +
@@ -188,6 +198,80 @@ private:
         }
     }
 
+    // The boundary paths of a hatch (polylines, and edges of lines and circular arcs) written as
+    // outline entities of its layer, kept aside. False when a path has another kind of edge or
+    // a number that is no coordinate: the hatch is then left out like other entities.
+    bool hatchBoundaries(std::size_t from, std::size_t to) {
+        const std::string layer(layerOf(from, to));
+        std::string text;
+        std::size_t k = from + 1;
+        auto number = [&](int code, double& value) {
+            while (k < to && pairs_[k].code != code) ++k;
+            if (k >= to) return false;
+            const std::string_view v = pairs_[k++].value;
+            const auto [at, ec] = std::from_chars(v.data(), v.data() + v.size(), value);
+            return ec == std::errc() && at == v.data() + v.size() && std::isfinite(value) &&
+                   std::abs(value) <= DxfPrescan::kMaxCoordinate;
+        };
+        auto write = [&](int code, double value) {
+            char buffer[32];
+            const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
+            text += std::to_string(code) + "\n" + std::string(buffer, end) + "\n";
+        };
+        double paths = 0;
+        if (!number(91, paths) || paths < 0 || paths > 1e6) return false;
+        for (int path = 0; path < static_cast<int>(paths); ++path) {
+            double flags = 0, count = 0;
+            if (!number(92, flags)) return false;
+            if ((static_cast<long>(flags) & 2) != 0) {
+                double bulges = 0, closed = 0;
+                if (!number(72, bulges) || !number(73, closed) || !number(93, count) || count < 2 ||
+                    count > kMaxVertices)
+                    return false;
+                text += "0\nLWPOLYLINE\n8\n" + layer + "\n";
+                write(90, count);
+                write(70, 1);
+                for (int v = 0; v < static_cast<int>(count); ++v) {
+                    double x = 0, y = 0, bulge = 0;
+                    if (!number(10, x) || !number(20, y)) return false;
+                    write(10, x);
+                    write(20, y);
+                    if (bulges != 0) {
+                        if (!number(42, bulge)) return false;
+                        write(42, bulge);
+                    }
+                }
+                continue;
+            }
+            if (!number(93, count) || count < 1 || count > kMaxVertices) return false;
+            for (int e = 0; e < static_cast<int>(count); ++e) {
+                double kind = 0;
+                if (!number(72, kind)) return false;
+                if (kind == 1) {
+                    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+                    if (!number(10, x1) || !number(20, y1) || !number(11, x2) || !number(21, y2))
+                        return false;
+                    text += "0\nLINE\n8\n" + layer + "\n";
+                    write(10, x1), write(20, y1), write(11, x2), write(21, y2);
+                } else if (kind == 2) {
+                    double cx = 0, cy = 0, r = 0, a1 = 0, a2 = 0, ccw = 1;
+                    if (!number(10, cx) || !number(20, cy) || !number(40, r) || !number(50, a1) ||
+                        !number(51, a2) || !number(73, ccw))
+                        return false;
+                    // A clockwise edge's angles are measured the other way round.
+                    if (ccw == 0) std::tie(a1, a2) = std::pair{-a2, -a1};
+                    text += "0\nARC\n8\n" + layer + "\n";
+                    write(10, cx), write(20, cy), write(40, r), write(50, a1), write(51, a2);
+                } else {
+                    return false;
+                }
+            }
+        }
+        hatchText_ += text;
+        hatchLayers_.push_back(layer);
+        return true;
+    }
+
     void put(int code, std::string_view value) {
         std::string& out = inBlocks_ ? blocks_ : model_;
         out += std::to_string(code);
@@ -226,6 +310,7 @@ private:
         bool paperSpace = false;
         for (std::size_t k = from; k < to; ++k)
             if (pairs_[k].code == 67 && libraryInt(pairs_[k].value) == 1) paperSpace = true;
+        if (type == "HATCH" && !paperSpace && !inBlocks_ && hatchBoundaries(from, to)) return true;
         if (!isKeptEntity(type) || (paperSpace && !inBlocks_) || (inBlocks_ && !blockOpen_)) {
             const std::string kind = paperSpace && !inBlocks_ && isKeptEntity(type)
                                          ? std::string(kPaperSpaceKind)
@@ -307,6 +392,8 @@ private:
     std::vector<Pair> pairs_;
     std::string blocks_;
     std::string model_;
+    std::string hatchText_;                 // the hatches' boundaries as outline entities
+    std::vector<std::string> hatchLayers_;  // one per hatch kept aside
     bool inBlocks_ = false;
     bool blockOpen_ = false;
 };

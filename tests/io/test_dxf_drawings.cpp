@@ -158,6 +158,10 @@ void TestDxfDrawings::drawingsGiveTheirSection_data() {
         << "spline_fit_plus_line.dxf" << QStringList{} << 1 << 0 << 1977.8687 << 0.0 << "";
     QTest::newRow("spline by control points")
         << "spline_ctrl_plus_line.dxf" << QStringList{} << 1 << 0 << 2000.0 << 0.0 << "";
+    QTest::newRow("section drawn only as a hatch")
+        << "hatch_only.dxf" << QStringList{} << 1 << 0 << 5000.0 << 0.0 << "";
+    QTest::newRow("hatch with an island and a path of edges")
+        << "hatch_island.dxf" << QStringList{} << 2 << 1 << 5000 - 400 + 1250 * kPi << 0.0 << "";
     QTest::newRow("circle seen from below")
         << "circle_minusZ.dxf" << QStringList{} << 1 << 0 << 100 * kPi << 0.0 << "";
 }
