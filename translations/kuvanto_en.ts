@@ -1694,6 +1694,10 @@ The last step is shortened so that the arc ends at the end of the range.</transl
         <source>閉じた輪郭はすべてオフまたはフリーズの画層にあり、読みません。それらの画層も読むように選んで下さい。</source>
         <translation>Every closed outline lies on a layer that is off or frozen and is not read. Choose to read those layers too.</translation>
     </message>
+    <message>
+        <source>輪郭はすべて傾いた一つの面に描かれています。その面の座標で読みました。</source>
+        <translation>Every outline is drawn in one tilted plane; they were read in that plane&apos;s own coordinates.</translation>
+    </message>
 </context>
 <context>
     <name>kuvanto::DxfImportDialog</name>

@@ -162,6 +162,8 @@ QStringList DxfImport::readingNotices(const CadDrawing& drawing) {
     if (drawing.endMarkMissing)
         notices << tr(
             "ファイルに終わりの印（0 EOF）がありません。最後のセクションまで読みました。");
+    if (drawing.tiltedPlane)
+        notices << tr("輪郭はすべて傾いた一つの面に描かれています。その面の座標で読みました。");
     return notices;
 }
 

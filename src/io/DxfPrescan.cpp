@@ -10,6 +10,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -134,6 +135,7 @@ public:
         } else {
             for (const std::string& layer : hatchLayers_) ++result_.ignoredByLayer[layer]["HATCH"];
         }
+        if (plane_ && !manyPlanes_ && !inDrawingPlane_) result_.planeNormal = *plane_;
         // Every section closed but no end mark: read, and said so by the import.
         if (!ended) result_.endMarkMissing = true;
         result_.text = "0\nSECTION\n2\nBLOCKS\n" + blocks_ +
@@ -319,7 +321,45 @@ private:
             return true;
         }
         ++result_.entities;
+        if (!inBlocks_) notePlane(type, from, to);
         return copy(from, to);
+    }
+
+    // Entities given in their own plane (extrusion 210/220/230) and those given in drawing
+    // coordinates: a tilted plane is taken only when every outline lies in it.
+    void notePlane(std::string_view type, std::size_t from, std::size_t to) {
+        const bool planar = type == "LWPOLYLINE" || type == "CIRCLE" || type == "ARC" ||
+                            type == "INSERT" || (type == "POLYLINE" && !polyline3d(from, to));
+        if (!planar) {
+            if (type != "VERTEX" && type != "SEQEND") inDrawingPlane_ = true;
+            return;
+        }
+        std::array<double, 3> n{0, 0, 1};
+        for (std::size_t k = from; k < to; ++k) {
+            const int code = pairs_[k].code;
+            if (code < 210 || code > 230 || code % 10 != 0) continue;
+            double value = 0;
+            const std::string_view v = pairs_[k].value;
+            std::from_chars(v.data(), v.data() + v.size(), value);
+            n[static_cast<std::size_t>((code - 210) / 10)] = value;
+        }
+        const double length = std::sqrt(n[0] * n[0] + n[1] * n[1] + n[2] * n[2]);
+        if (!(length > 0) || !std::isfinite(length)) return;
+        for (double& c : n) c /= length;
+        if (n[2] < 0) n = {-n[0], -n[1], -n[2]};
+        if (!plane_) {
+            plane_ = n;
+        } else if (std::abs((*plane_)[0] - n[0]) > 1e-9 || std::abs((*plane_)[1] - n[1]) > 1e-9 ||
+                   std::abs((*plane_)[2] - n[2]) > 1e-9) {
+            manyPlanes_ = true;
+        }
+    }
+
+    bool polyline3d(std::size_t from, std::size_t to) const {
+        for (std::size_t k = from; k < to; ++k)
+            if (pairs_[k].code == 70 && (libraryInt(pairs_[k].value) & (8 | 16 | 64)) != 0)
+                return true;
+        return false;
     }
 
     // Copies an entity's pairs after checking its numbers; the counts the library allocates by
@@ -392,6 +432,9 @@ private:
     std::vector<Pair> pairs_;
     std::string blocks_;
     std::string model_;
+    std::optional<std::array<double, 3>> plane_;  // the first planar outline's normal
+    bool manyPlanes_ = false;
+    bool inDrawingPlane_ = false;           // an outline given in drawing coordinates
     std::string hatchText_;                 // the hatches' boundaries as outline entities
     std::vector<std::string> hatchLayers_;  // one per hatch kept aside
     bool inBlocks_ = false;

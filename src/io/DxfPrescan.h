@@ -9,6 +9,7 @@
 #pragma once
 
 #include <QString>
+#include <array>
 #include <cstddef>
 #include <map>
 #include <string>
@@ -27,7 +28,10 @@ struct DxfPrescanResult {
     std::string codePage;                   // $DWGCODEPAGE ("ANSI_1252", ...), empty when not given
     bool endMarkMissing = false;            // the file ends after its last section without "0 EOF"
     std::vector<std::string> hiddenLayers;  // layers off or frozen in the layer table
-    std::size_t entities = 0;               // entities kept
+    // The normal of the plane the model space's outlines are drawn in: (0, 0, 1), or the one
+    // tilted plane every planar outline shares when no outline is given in 3D coordinates.
+    std::array<double, 3> planeNormal{0, 0, 1};
+    std::size_t entities = 0;  // entities kept
 };
 
 class DxfPrescan {

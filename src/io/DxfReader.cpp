@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <cmath>
 #include <map>
@@ -140,6 +141,9 @@ private:
 
 class Collector : public DL_CreationAdapter {
 public:
+    // `plane`: the normal of the plane the outlines are read in (their own coordinates).
+    explicit Collector(const std::array<double, 3>& plane) : plane_(plane) {}
+
     Container model;
     std::map<std::string, Container> blocks;
 
@@ -249,11 +253,20 @@ public:
     }
 
 private:
+    // Whether the entity's plane is the drawing's (seen from either side).
     bool flat() {
         const double* n = getExtrusion()->getDirection();
-        return std::abs(n[0]) < 1e-9 && std::abs(n[1]) < 1e-9 && n[2] != 0;
+        const double length = std::sqrt(n[0] * n[0] + n[1] * n[1] + n[2] * n[2]);
+        if (!(length > 0) || !std::isfinite(length)) return false;
+        const double cx = n[1] * plane_[2] - n[2] * plane_[1];
+        const double cy = n[2] * plane_[0] - n[0] * plane_[2];
+        const double cz = n[0] * plane_[1] - n[1] * plane_[0];
+        return std::sqrt(cx * cx + cy * cy + cz * cz) <= 1e-9 * length;
     }
-    bool mirrored() { return getExtrusion()->getDirection()[2] < 0; }
+    bool mirrored() {
+        const double* n = getExtrusion()->getDirection();
+        return n[0] * plane_[0] + n[1] * plane_[1] + n[2] * plane_[2] < 0;
+    }
     void ignore(const std::string& kind) { ++current_->ignored[getAttributes().getLayer()][kind]; }
 
     CadShape arcShape(Point c, Point u, Point v, double start, double end) {
@@ -481,6 +494,7 @@ private:
         Vertex(double x, double y, double b, double height) : point{x, y}, bulge(b), z(height) {}
     };
 
+    std::array<double, 3> plane_;
     Container* current_ = &model;
     bool polylineOpen_ = false;
     bool polylineUsable_ = false;
@@ -610,7 +624,7 @@ bool DxfReader::read(std::string_view bytes, CadDrawing& drawing, QString* error
     DxfPrescanResult scanned = DxfPrescan::scan(bytes);
     if (!scanned.error.isEmpty()) return fail(scanned.error);
 
-    Collector collector;
+    Collector collector(scanned.planeNormal);
     try {
         DL_Dxf dxf;
         std::istringstream stream(std::move(scanned.text));
@@ -625,6 +639,7 @@ bool DxfReader::read(std::string_view bytes, CadDrawing& drawing, QString* error
     CadDrawing result;
     result.unitCode = scanned.unitCode;
     result.endMarkMissing = scanned.endMarkMissing;
+    result.tiltedPlane = scanned.planeNormal[2] != 1;
     const NameDecoder names(scanned.version, scanned.codePage);
     for (const auto& [layer, kinds] : scanned.ignoredByLayer)
         for (const auto& [kind, count] : kinds) result.layer(names(layer)).ignore(kind, count);

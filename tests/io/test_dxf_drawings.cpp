@@ -162,6 +162,8 @@ void TestDxfDrawings::drawingsGiveTheirSection_data() {
         << "hatch_only.dxf" << QStringList{} << 1 << 0 << 5000.0 << 0.0 << "";
     QTest::newRow("hatch with an island and a path of edges")
         << "hatch_island.dxf" << QStringList{} << 2 << 1 << 5000 - 400 + 1250 * kPi << 0.0 << "";
+    QTest::newRow("polyline in one tilted plane")
+        << "r12_polyline_tilted.dxf" << QStringList{} << 1 << 0 << 5000.0 << 0.0 << "";
     QTest::newRow("circle seen from below")
         << "circle_minusZ.dxf" << QStringList{} << 1 << 0 << 100 * kPi << 0.0 << "";
 }

@@ -104,6 +104,8 @@ struct CadDrawing {
     int unitCode = 0;
     // The file ended after its last section without its end mark.
     bool endMarkMissing = false;
+    // The outlines were drawn in one tilted plane and are read in its own coordinates.
+    bool tiltedPlane = false;
 
     CadLayer& layer(std::string_view name);
     std::size_t ignored() const;
