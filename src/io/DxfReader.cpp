@@ -237,6 +237,7 @@ public:
         spline_ = Spline{};
         spline_.degree = static_cast<int>(d.degree);
         spline_.closed = (d.flags & 1) != 0;
+        spline_.periodic = (d.flags & 2) != 0;
         spline_.usable = flat();
         spline_.startTangent = {d.tangentStartX, d.tangentStartY};
         spline_.endTangent = {d.tangentEndX, d.tangentEndY};
@@ -329,6 +330,7 @@ private:
         };
         int degree = 3;
         bool closed = false;
+        bool periodic = false;
         bool usable = true;
         std::string layer;
         std::vector<Weighted> control;
@@ -336,6 +338,31 @@ private:
         std::vector<double> knots;
         Point startTangent, endTangent;  // (0, 0) when not given
     };
+
+    // A closed periodic spline may list each control point once, its knots running on evenly:
+    // the curve then continues over the first `degree` control points again, with knots
+    // continuing at the same spacing, so that it closes on itself.
+    static void wrapPeriodic(Spline& s) {
+        const auto p = static_cast<std::size_t>(std::max(1, s.degree));
+        const std::size_t n = s.control.size();
+        if (n <= p || s.knots.size() != n + p + 1) return;
+        auto same = [](const Spline::Weighted& a, const Spline::Weighted& b) {
+            return a.x == b.x && a.y == b.y && a.w == b.w;
+        };
+        bool wrapped = true;
+        for (std::size_t i = 0; i < p; ++i)
+            wrapped = wrapped && same(s.control[i], s.control[n - p + i]);
+        if (wrapped) return;
+        const double step = s.knots[1] - s.knots[0];
+        for (std::size_t i = 1; i < s.knots.size(); ++i)
+            if (!(std::abs(s.knots[i] - s.knots[i - 1] - step) <= 1e-9 * (1 + std::abs(step))))
+                return;  // clamped or uneven: taken as written
+        if (!(step > 0)) return;
+        for (std::size_t i = 0; i < p; ++i) {
+            s.control.push_back(s.control[i]);
+            s.knots.push_back(s.knots.back() + step);
+        }
+    }
 
     // A spline given by fit points only, as CAD programs draw it: the cubic through the points
     // with chord-length parameters, twice differentiable at every inner point, leaving its ends
@@ -438,6 +465,7 @@ private:
         splineOpen_ = false;
         Spline& s = spline_;
         if (s.control.empty() && s.fit.size() >= 2 && s.usable) interpolateFitPoints(s);
+        if (s.closed && s.periodic) wrapPeriodic(s);
         const std::size_t n = s.control.size();
         const bool bspline = s.degree >= 1 && s.degree <= 10 &&
                              n > static_cast<std::size_t>(s.degree) &&

@@ -158,6 +158,11 @@ void TestDxfDrawings::drawingsGiveTheirSection_data() {
         << "spline_fit_plus_line.dxf" << QStringList{} << 1 << 0 << 1977.8687 << 0.0 << "";
     QTest::newRow("spline by control points")
         << "spline_ctrl_plus_line.dxf" << QStringList{} << 1 << 0 << 2000.0 << 0.0 << "";
+    // Eight control points on a circle of radius 50, weights 1 and 2 in turn (the area of the
+    // periodic curve sampled finely by an independent evaluation).
+    QTest::newRow("closed periodic rational spline")
+        << "spline_closed_periodic_rational.dxf" << QStringList{} << 1 << 0 << 6255.7676 << 0.0
+        << "";
     QTest::newRow("section drawn only as a hatch")
         << "hatch_only.dxf" << QStringList{} << 1 << 0 << 5000.0 << 0.0 << "";
     QTest::newRow("hatch with an island and a path of edges")
