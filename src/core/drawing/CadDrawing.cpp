@@ -69,7 +69,9 @@ Point CadSpline::at(std::size_t span, double t) const {
 CadLayer& CadDrawing::layer(std::string_view name) {
     for (CadLayer& l : layers)
         if (l.name == name) return l;
-    layers.push_back(CadLayer{std::string(name), {}, 0});
+    CadLayer added;
+    added.name = std::string(name);
+    layers.push_back(std::move(added));
     return layers.back();
 }
 

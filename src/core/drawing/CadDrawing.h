@@ -67,7 +67,7 @@ struct CadEdge {
     Point end;
     bool curved = false;
     EllipticArc arc;
-    std::shared_ptr<const CadSpline> spline;
+    std::shared_ptr<const CadSpline> spline = nullptr;
 };
 
 struct CadShape {
