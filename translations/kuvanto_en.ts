@@ -365,6 +365,10 @@
         <source>画層「%1」の輪郭と画層「%2」の輪郭が %3 で交差しています。一つの図形に結合しました</source>
         <translation>an outline on layer &quot;%1&quot; crosses an outline on layer &quot;%2&quot; at %3; joined into one figure</translation>
     </message>
+    <message>
+        <source>輪郭の重なりが多すぎて検査できません。穴と外形は描かれたまま、重なりを検査せずに読みました</source>
+        <translation>Too many outlines meet to check them; holes and outlines were read as drawn, without checking their overlaps</translation>
+    </message>
 </context>
 <context>
     <name>DxfReader</name>

@@ -192,6 +192,11 @@ QString DxfImport::clashText(const FigureClash& clash) {
                        "DxfImport",
                        "画層「%1」の輪郭 %3 は画層「%2」の輪郭と同じです。一度だけ読みました")
                 .arg(layer, other, where);
+        case LoopClash::Kind::Unchecked:
+            return QCoreApplication::translate(
+                "DxfImport",
+                "輪郭の重なりが多すぎて検査できません。穴と外形は描かれたまま、重なりを検査せずに"
+                "読みました");
         case LoopClash::Kind::Joined:
             return QCoreApplication::translate("DxfImport",
                                                "画層「%1」の輪郭と画層「%2」の輪郭が %3 "

@@ -350,7 +350,7 @@ std::vector<std::pair<int, int>> LoopChecks::contacts(const std::vector<std::vec
     std::sort(entries.begin(), entries.end());
 
     std::vector<std::uint64_t> found;
-    std::size_t pairs = 0;
+    std::size_t pairs = 0, meetings = 0;
     for (std::size_t from = 0; from < entries.size();) {
         std::size_t to = from;
         while (to < entries.size() && entries[to].first == entries[from].first) ++to;
@@ -364,7 +364,11 @@ std::vector<std::pair<int, int>> LoopChecks::contacts(const std::vector<std::vec
                 const auto second = static_cast<std::uint64_t>(std::max(e.loop, f.loop));
                 const std::uint64_t key = first << 32 | second;
                 if (!found.empty() && found.back() == key) continue;
-                if (segmentsWithin(e.a, e.b, f.a, f.b, tolerance)) found.push_back(key);
+                if (segmentsWithin(e.a, e.b, f.a, f.b, tolerance)) {
+                    // Every meeting may be a crossing the exact arrangement has to construct.
+                    if (++meetings > work / 16) return giveUp();
+                    found.push_back(key);
+                }
             }
         from = to;
     }

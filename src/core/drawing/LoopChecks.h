@@ -44,8 +44,8 @@ public:
                                 std::vector<SweepEdge>& edges);
 
     // Pairs (i < j) of loops whose outlines come within `tolerance` of each other, sorted. When
-    // the check would compare more than about `work` pairs of edges it gives up and returns
-    // nothing with `complete` false.
+    // the check would compare more than about `work` pairs of edges, or finds more than a
+    // sixteenth of that meeting, it gives up and returns nothing with `complete` false.
     static std::vector<std::pair<int, int>> contacts(const std::vector<std::vector<Point>>& loops,
                                                      double tolerance, std::size_t work,
                                                      bool* complete);

@@ -44,10 +44,17 @@ NestedOutlines OutlineNesting::nest(std::vector<std::vector<Point>> loops, doubl
         bool complete = true;
         const std::vector<std::pair<int, int>> contacts =
             LoopChecks::contacts(loops, tolerance, 64 * points + 1'000'000, &complete);
+        // Too many edges meet to arrange them in reasonable time: the loops are nested by the
+        // sweep alone, as drawn, and that is said.
+        if (!complete) {
+            result.clashes.push_back({LoopClash::Kind::Unchecked, 0, 0,
+                                      loops.empty() ? Point{} : loops.front().front()});
+            result.depth = LoopChecks::depths(loops);
+            result.loops = std::move(loops);
+            result.origin = std::move(origin);
+            return result;
+        }
         Components groups(count);
-        // Too many edges in one place to pair them up: everything is arranged as one group.
-        if (!complete)
-            for (std::size_t l = 1; l < count; ++l) groups.join(static_cast<int>(l), 0);
         for (const auto& [a, b] : contacts) groups.join(a, b);
 
         std::vector<std::vector<int>> members(count);

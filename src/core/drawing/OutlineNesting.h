@@ -15,9 +15,10 @@ namespace kuvanto {
 
 struct LoopClash {
     enum class Kind {
-        Crossing,  // `loop` crosses `other`: both are left out
-        Repeated,  // `loop` is the same outline as `other` and is left out
-        Joined,    // `loop` crossed `other` and both became one outline
+        Crossing,   // `loop` crosses `other`: both are left out
+        Repeated,   // `loop` is the same outline as `other` and is left out
+        Joined,     // `loop` crossed `other` and both became one outline
+        Unchecked,  // too many outlines meet to arrange them: nested as drawn, unchecked
     };
     Kind kind = Kind::Crossing;
     int loop = 0;   // index into the loops given
