@@ -4,6 +4,7 @@
 // out, follows the unit, and puts the chosen layers' figures in on OK.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -46,6 +47,7 @@ private slots:
     void dialogListsLayersAndFaults();
     void dialogPutsChosenLayerIn();
     void dialogJoinsCrossingOutlines();
+    void dialogReadsHiddenLayersWhenAsked();
 
 private:
     std::unique_ptr<QTemporaryDir> dir_;
@@ -138,6 +140,19 @@ void TestDxfImportDialog::dialogJoinsCrossingOutlines() {
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(work_->addGrid.rows() - 2, 9);  // eight corners and the closing vertex
     QCOMPARE(test::dump(work_->subtractedGrid), QString());
+}
+
+void TestDxfImportDialog::dialogReadsHiddenLayersWhenAsked() {
+    ScriptedMessenger messenger;
+    DxfImportDialog dialog(DrawingImport(readFixture("layers_off_frozen.dxf")),
+                           "layers_off_frozen.dxf", *work_, messenger);
+    auto* summary = dialog.findChild<QLabel*>("Summary_Label");
+    // The layers off and frozen start unchecked: only the section's plate.
+    QVERIFY2(summary->text().contains(QStringLiteral("加算図形 1")), qPrintable(summary->text()));
+    dialog.findChild<QCheckBox*>("Hidden_Check")->setChecked(true);
+    QVERIFY2(summary->text().contains(QStringLiteral("加算図形 3")), qPrintable(summary->text()));
+    dialog.findChild<QCheckBox*>("Hidden_Check")->setChecked(false);
+    QVERIFY(summary->text().contains(QStringLiteral("加算図形 1")));
 }
 
 QTEST_MAIN(TestDxfImportDialog)
