@@ -285,6 +285,7 @@ std::vector<std::pair<int, int>> LoopChecks::contacts(const std::vector<std::vec
                                                       double tolerance, std::size_t work,
                                                       bool* complete) {
     if (complete) *complete = true;
+    if (loops.size() < 2) return {};
     struct Edge {
         Point a, b;  // a.x <= b.x
         int loop;
