@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>CalcDxf</name>
+    <message>
+        <source>%2 に画層「%1」がありません。図面の画層: %3</source>
+        <translation>no layer &quot;%1&quot; in %2; the drawing&apos;s layers: %3</translation>
+    </message>
+    <message>
+        <source>画層「%1」はオフまたはフリーズのため読みません（閉じた輪郭 %2）。読むには --hidden-layers</source>
+        <translation>layer &quot;%1&quot; is off or frozen and is not read (%2 closed outlines); --hidden-layers reads it</translation>
+    </message>
+</context>
+<context>
     <name>CalcTool</name>
     <message>
         <source>単位長さ当たりの質量</source>
@@ -366,6 +377,22 @@
         <source>検査できない複雑な輪郭 %1</source>
         <translation>Outline too complex to check %1</translation>
     </message>
+    <message>
+        <source>画層「%1」の輪郭と画層「%2」の輪郭が %3 で交差しています。両方を除外しました</source>
+        <translation>an outline on layer &quot;%1&quot; crosses an outline on layer &quot;%2&quot; at %3; both left out</translation>
+    </message>
+    <message>
+        <source>画層「%1」の輪郭 %3 は画層「%2」の輪郭と同じです。一度だけ読みました</source>
+        <translation>the outline at %3 on layer &quot;%1&quot; repeats an outline on layer &quot;%2&quot;; read once</translation>
+    </message>
+    <message>
+        <source>画層「%1」の輪郭と画層「%2」の輪郭が %3 で交差しています。一つの図形に結合しました</source>
+        <translation>an outline on layer &quot;%1&quot; crosses an outline on layer &quot;%2&quot; at %3; joined into one figure</translation>
+    </message>
+    <message>
+        <source>輪郭の重なりが多すぎて検査できません。穴と外形は描かれたまま、重なりを検査せずに読みました</source>
+        <translation>Too many outlines meet to check them; holes and outlines were read as drawn, without checking their overlaps</translation>
+    </message>
 </context>
 <context>
     <name>DxfReader</name>
@@ -384,10 +411,6 @@
     <message>
         <source>セクション %1 が閉じていません。ファイルが途中で切れています。</source>
         <translation>Section %1 is not closed. The file is cut short.</translation>
-    </message>
-    <message>
-        <source>ファイルに終わりの印（EOF）がありません。ファイルが途中で切れています。</source>
-        <translation>The file has no end mark (EOF). The file is cut short.</translation>
     </message>
     <message>
         <source>%1行目が%2文字を超えています。</source>
@@ -448,6 +471,13 @@
     <message>
         <source>%1 を読み込めません: %2</source>
         <translation>Cannot read %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DxfWriter</name>
+    <message>
+        <source>座標 (%1, %2) がDXFとして読み込める範囲 (±%3) を超えるため、書き出しません。</source>
+        <translation>The coordinate (%1, %2) lies beyond what a DXF drawing can be read with (±%3); nothing was written.</translation>
     </message>
 </context>
 <context>
@@ -1444,6 +1474,49 @@ Are you sure?</translation>
     </message>
 </context>
 <context>
+    <name>kuvanto</name>
+    <message>
+        <source>紙空間の要素</source>
+        <translation>paper space entities</translation>
+    </message>
+    <message>
+        <source>無いブロック「%1」の挿入</source>
+        <translation>insertions of the missing block &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>図面の面にない%1</source>
+        <translation>%1 outside the drawing&apos;s plane</translation>
+    </message>
+    <message>
+        <source>形をなさない%1</source>
+        <translation>degenerate %1</translation>
+    </message>
+    <message>
+        <source>不正な%1</source>
+        <translation>invalid %1</translation>
+    </message>
+    <message>
+        <source>開いた輪郭の端</source>
+        <translation>open ends</translation>
+    </message>
+    <message>
+        <source>3本以上の線が集まる点</source>
+        <translation>points where three or more lines meet</translation>
+    </message>
+    <message>
+        <source>自己交差する輪郭</source>
+        <translation>self-intersecting outlines</translation>
+    </message>
+    <message>
+        <source>面積のない輪郭</source>
+        <translation>outlines without area</translation>
+    </message>
+    <message>
+        <source>検査できない複雑な輪郭</source>
+        <translation>outlines too complex to check</translation>
+    </message>
+</context>
+<context>
     <name>kuvanto::ArcDialog</name>
     <message>
         <source>円（円弧）の挿入</source>
@@ -1677,6 +1750,73 @@ The last step is shortened so that the arc ends at the end of the range.</transl
     </message>
 </context>
 <context>
+    <name>kuvanto::DxfImport</name>
+    <message>
+        <source>読み込まない要素 %1</source>
+        <translation>entities not read: %1</translation>
+    </message>
+    <message>
+        <source> 隙間 %1</source>
+        <translation> gap %1</translation>
+    </message>
+    <message>
+        <source> 他 %1</source>
+        <translation> and %1 more</translation>
+    </message>
+    <message>
+        <source>画層「%1」: %2</source>
+        <translation>layer &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>閉じた輪郭がすべて他の輪郭と交差しています（%1組）。重なった輪郭を一つの図形にするには結合を選んで下さい。</source>
+        <translation>Every closed outline crosses another (%1 pairs). Choose joining to make overlapping outlines one figure.</translation>
+    </message>
+    <message>
+        <source>閉じた輪郭がありません（開いた輪郭の端 %1 個）。</source>
+        <translation>No closed outline (%1 open ends).</translation>
+    </message>
+    <message>
+        <source>使える閉じた輪郭がありません（自己交差・面積のない輪郭など %1 個）。</source>
+        <translation>No usable closed outline (%1 self-intersecting, without area or otherwise faulty).</translation>
+    </message>
+    <message>
+        <source>読み込む画層が選ばれていません。</source>
+        <translation>No layer is chosen.</translation>
+    </message>
+    <message>
+        <source>モデル空間に図形がありません（紙空間の要素 %1 個は読みません）。</source>
+        <translation>Nothing in model space (%1 paper space entities are not read).</translation>
+    </message>
+    <message>
+        <source>輪郭になる図形がありません（読み込まない要素 %1 個）。</source>
+        <translation>No entity that makes an outline (%1 entities not read).</translation>
+    </message>
+    <message>
+        <source>図面に輪郭になる図形がありません。</source>
+        <translation>The drawing has no entity that makes an outline.</translation>
+    </message>
+    <message>
+        <source>図面は単位を示していません（$INSUNITS なし、または 0）。mm として読みます。</source>
+        <translation>The drawing declares no unit ($INSUNITS missing or 0); it is read in mm.</translation>
+    </message>
+    <message>
+        <source>図面の単位コード $INSUNITS %1 はDXFに定義されていません。mm として読みます。</source>
+        <translation>The drawing&apos;s unit code $INSUNITS %1 is not defined by DXF; it is read in mm.</translation>
+    </message>
+    <message>
+        <source>ファイルに終わりの印（0 EOF）がありません。最後のセクションまで読みました。</source>
+        <translation>The file has no end mark (0 EOF); it was read up to its last section.</translation>
+    </message>
+    <message>
+        <source>閉じた輪郭はすべてオフまたはフリーズの画層にあり、読みません。それらの画層も読むように選んで下さい。</source>
+        <translation>Every closed outline lies on a layer that is off or frozen and is not read. Choose to read those layers too.</translation>
+    </message>
+    <message>
+        <source>輪郭はすべて傾いた一つの面に描かれています。その面の座標で読みました。</source>
+        <translation>Every outline is drawn in one tilted plane; they were read in that plane&apos;s own coordinates.</translation>
+    </message>
+</context>
+<context>
     <name>kuvanto::DxfImportDialog</name>
     <message>
         <source>DXFファイルの読み込み</source>
@@ -1689,22 +1829,6 @@ The last step is shortened so that the arc ends at the end of the range.</transl
     <message>
         <source>画層（閉じた輪郭の数）</source>
         <translation>Layers (closed outlines)</translation>
-    </message>
-    <message>
-        <source>mm</source>
-        <translation>mm</translation>
-    </message>
-    <message>
-        <source>cm</source>
-        <translation>cm</translation>
-    </message>
-    <message>
-        <source>m</source>
-        <translation>m</translation>
-    </message>
-    <message>
-        <source>inch</source>
-        <translation>inch</translation>
     </message>
     <message>
         <source>登録図形と同じ (1/4円を64分割)</source>
@@ -1735,10 +1859,6 @@ The last step is shortened so that the arc ends at the end of the range.</transl
         <translation>Insert at the selected row</translation>
     </message>
     <message>
-        <source>読み込まない輪郭（開いた輪郭・自己交差）</source>
-        <translation>Outlines not imported (open, self-intersecting)</translation>
-    </message>
-    <message>
         <source>%1（%2）</source>
         <translation>%1 (%2)</translation>
     </message>
@@ -1761,6 +1881,26 @@ The last step is shortened so that the arc ends at the end of the range.</transl
     <message>
         <source>読み込める閉じた輪郭がありません。</source>
         <translation>There are no closed outlines to import.</translation>
+    </message>
+    <message>
+        <source>交差する輪郭を一つの図形に結合する</source>
+        <translation>Join crossing outlines into one figure</translation>
+    </message>
+    <message>
+        <source>組み立て断面のように重なった輪郭を和の一つの図形にします。外すと交差する輪郭は読み込みません。</source>
+        <translation>Overlapping outlines become one figure, their union, as in a built-up section. Unchecked, crossing outlines are left out.</translation>
+    </message>
+    <message>
+        <source>読み込まない輪郭（開いた輪郭・自己交差・交差・重複）</source>
+        <translation>Left out (open, self-intersecting, crossing, repeated outlines)</translation>
+    </message>
+    <message>
+        <source>オフ・フリーズの画層も読む</source>
+        <translation>Read layers that are off or frozen</translation>
+    </message>
+    <message>
+        <source> (オフ/フリーズ)</source>
+        <translation> (off/frozen)</translation>
     </message>
 </context>
 <context>

@@ -35,9 +35,8 @@ QStringList DrawingImport::problemTexts() const {
     QStringList texts;
     for (const LayerOutlines& layer : layers_) {
         if (!chosen(layer)) continue;
-        for (const LoopProblem& problem : layer.problems)
-            texts << QString::fromStdString(layer.name) + QStringLiteral(": ") +
-                         DxfImport::problemText(problem, factor());
+        const QString summary = DxfImport::layerSummary(layer, factor());
+        if (!summary.isEmpty()) texts << summary;
     }
     return texts;
 }

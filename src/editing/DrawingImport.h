@@ -35,7 +35,7 @@ public:
 
     // The figures of the chosen layers, in table units.
     SectionFigures figures() const { return DxfImport::figures(layers_, options_); }
-    // "LAYER: 開いた輪郭の端 (x, y)" for every loop of the chosen layers left out.
+    // One line per chosen layer of what it left out (DxfImport::layerSummary).
     QStringList problemTexts() const;
 
     // Puts the figures into the workspace's tables and takes a snapshot. Returns the number of

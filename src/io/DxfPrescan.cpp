@@ -2,12 +2,17 @@
 // and ENTITIES each entity's pairs are checked and copied or dropped as a whole.
 #include "io/DxfPrescan.h"
 
+#include "core/drawing/CadDrawing.h"
+
 #include <QCoreApplication>
 #include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <optional>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 namespace kuvanto {
@@ -59,6 +64,12 @@ public:
             lines.push_back(trimmed(bytes.substr(start, end - start)));
             start = end + 1;
         }
+        // The drawing ends at "0 EOF"; whatever a program appended after it is not read.
+        for (std::size_t i = 0; i + 1 < lines.size(); i += 2)
+            if (lines[i] == "0" && lines[i + 1] == "EOF") {
+                lines.resize(i + 2);
+                break;
+            }
         while (!lines.empty() && lines.back().empty()) lines.pop_back();
         if (lines.size() % 2 != 0)
             return fail(QCoreApplication::translate(
@@ -106,6 +117,8 @@ public:
                             .arg(QString::fromUtf8(name.substr(0, 40))));
                 if (name == "HEADER")
                     header(i, end);
+                else if (name == "TABLES")
+                    layerTable(i, end);
                 else if (name == "BLOCKS" || name == "ENTITIES") {
                     if (!entities(i, end, name == "BLOCKS")) return false;
                 }
@@ -114,10 +127,17 @@ public:
             }
             ++i;
         }
-        if (!ended)
-            return fail(QCoreApplication::translate(
-                "DxfReader",
-                "ファイルに終わりの印（EOF）がありません。ファイルが途中で切れています。"));
+        // A drawing of nothing but hatches is read from their boundaries; beside other outlines
+        // a hatch only fills them and is left out.
+        if (result_.entities == 0 && !hatchText_.empty()) {
+            model_ += hatchText_;
+            result_.entities += hatchLayers_.size();
+        } else {
+            for (const std::string& layer : hatchLayers_) ++result_.ignoredByLayer[layer]["HATCH"];
+        }
+        if (plane_ && !manyPlanes_ && !inDrawingPlane_) result_.planeNormal = *plane_;
+        // Every section closed but no end mark: read, and said so by the import.
+        if (!ended) result_.endMarkMissing = true;
         result_.text = "0\nSECTION\n2\nBLOCKS\n" + blocks_ +
                        "0\nENDSEC\n0\nSECTION\n2\nENTITIES\n" + model_ + "0\nENDSEC\n0\nEOF\n";
         return true;
@@ -138,10 +158,120 @@ private:
         return i;
     }
 
+    // Layers that are off (negative colour) or frozen (flag 1) in the layer table.
+    void layerTable(std::size_t i, std::size_t end) {
+        while (i < end) {
+            std::size_t next = i + 1;
+            while (next < end && pairs_[next].code != 0) ++next;
+            if (pairs_[i].code == 0 && pairs_[i].value == "LAYER") {
+                std::string_view name;
+                bool hidden = false;
+                for (std::size_t k = i + 1; k < next; ++k) {
+                    if (pairs_[k].code == 2) name = pairs_[k].value;
+                    if (pairs_[k].code == 70 && (libraryInt(pairs_[k].value) & 1) != 0)
+                        hidden = true;
+                    if (pairs_[k].code == 62 && libraryInt(pairs_[k].value) < 0) hidden = true;
+                }
+                if (hidden && !name.empty()) result_.hiddenLayers.emplace_back(name);
+            }
+            i = next;
+        }
+    }
+
     void header(std::size_t i, std::size_t end) {
-        for (; i + 1 < end; ++i)
-            if (pairs_[i].code == 9 && pairs_[i].value == "$INSUNITS" && pairs_[i + 1].code == 70)
-                result_.unitCode = static_cast<int>(libraryInt(pairs_[i + 1].value));
+        for (; i + 1 < end; ++i) {
+            if (pairs_[i].code != 9) continue;
+            const std::string_view name = pairs_[i].value;
+            const Pair& value = pairs_[i + 1];
+            if (name == "$INSUNITS" && value.code == 70) {
+                // A code written as a number that is no integer ("1e3") is no unit either.
+                double code = 0;
+                const auto [at, ec] = std::from_chars(
+                    value.value.data(), value.value.data() + value.value.size(), code);
+                const bool whole = ec == std::errc() &&
+                                   at == value.value.data() + value.value.size() &&
+                                   std::abs(code) < 1e9 && code == std::floor(code);
+                result_.unitCode = whole ? static_cast<int>(code) : -1;
+            } else if (name == "$ACADVER" && value.code == 1) {
+                result_.version = std::string(value.value.substr(0, 16));
+            } else if (name == "$DWGCODEPAGE" && value.code == 3) {
+                result_.codePage = std::string(value.value.substr(0, 32));
+            }
+        }
+    }
+
+    // The boundary paths of a hatch (polylines, and edges of lines and circular arcs) written as
+    // outline entities of its layer, kept aside. False when a path has another kind of edge or
+    // a number that is no coordinate: the hatch is then left out like other entities.
+    bool hatchBoundaries(std::size_t from, std::size_t to) {
+        const std::string layer(layerOf(from, to));
+        std::string text;
+        std::size_t k = from + 1;
+        auto number = [&](int code, double& value) {
+            while (k < to && pairs_[k].code != code) ++k;
+            if (k >= to) return false;
+            const std::string_view v = pairs_[k++].value;
+            const auto [at, ec] = std::from_chars(v.data(), v.data() + v.size(), value);
+            return ec == std::errc() && at == v.data() + v.size() && std::isfinite(value) &&
+                   std::abs(value) <= DxfPrescan::kMaxCoordinate;
+        };
+        auto write = [&](int code, double value) {
+            char buffer[32];
+            const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
+            text += std::to_string(code) + "\n" + std::string(buffer, end) + "\n";
+        };
+        double paths = 0;
+        if (!number(91, paths) || paths < 0 || paths > 1e6) return false;
+        for (int path = 0; path < static_cast<int>(paths); ++path) {
+            double flags = 0, count = 0;
+            if (!number(92, flags)) return false;
+            if ((static_cast<long>(flags) & 2) != 0) {
+                double bulges = 0, closed = 0;
+                if (!number(72, bulges) || !number(73, closed) || !number(93, count) || count < 2 ||
+                    count > kMaxVertices)
+                    return false;
+                text += "0\nLWPOLYLINE\n8\n" + layer + "\n";
+                write(90, count);
+                write(70, 1);
+                for (int v = 0; v < static_cast<int>(count); ++v) {
+                    double x = 0, y = 0, bulge = 0;
+                    if (!number(10, x) || !number(20, y)) return false;
+                    write(10, x);
+                    write(20, y);
+                    if (bulges != 0) {
+                        if (!number(42, bulge)) return false;
+                        write(42, bulge);
+                    }
+                }
+                continue;
+            }
+            if (!number(93, count) || count < 1 || count > kMaxVertices) return false;
+            for (int e = 0; e < static_cast<int>(count); ++e) {
+                double kind = 0;
+                if (!number(72, kind)) return false;
+                if (kind == 1) {
+                    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+                    if (!number(10, x1) || !number(20, y1) || !number(11, x2) || !number(21, y2))
+                        return false;
+                    text += "0\nLINE\n8\n" + layer + "\n";
+                    write(10, x1), write(20, y1), write(11, x2), write(21, y2);
+                } else if (kind == 2) {
+                    double cx = 0, cy = 0, r = 0, a1 = 0, a2 = 0, ccw = 1;
+                    if (!number(10, cx) || !number(20, cy) || !number(40, r) || !number(50, a1) ||
+                        !number(51, a2) || !number(73, ccw))
+                        return false;
+                    // A clockwise edge's angles are measured the other way round.
+                    if (ccw == 0) std::tie(a1, a2) = std::pair{-a2, -a1};
+                    text += "0\nARC\n8\n" + layer + "\n";
+                    write(10, cx), write(20, cy), write(40, r), write(50, a1), write(51, a2);
+                } else {
+                    return false;
+                }
+            }
+        }
+        hatchText_ += text;
+        hatchLayers_.push_back(layer);
+        return true;
     }
 
     void put(int code, std::string_view value) {
@@ -182,12 +312,54 @@ private:
         bool paperSpace = false;
         for (std::size_t k = from; k < to; ++k)
             if (pairs_[k].code == 67 && libraryInt(pairs_[k].value) == 1) paperSpace = true;
+        if (type == "HATCH" && !paperSpace && !inBlocks_ && hatchBoundaries(from, to)) return true;
         if (!isKeptEntity(type) || (paperSpace && !inBlocks_) || (inBlocks_ && !blockOpen_)) {
-            ++result_.ignoredByLayer[std::string(layerOf(from, to))];
+            const std::string kind = paperSpace && !inBlocks_ && isKeptEntity(type)
+                                         ? std::string(kPaperSpaceKind)
+                                         : std::string(type);
+            ++result_.ignoredByLayer[std::string(layerOf(from, to))][kind];
             return true;
         }
         ++result_.entities;
+        if (!inBlocks_) notePlane(type, from, to);
         return copy(from, to);
+    }
+
+    // Entities given in their own plane (extrusion 210/220/230) and those given in drawing
+    // coordinates: a tilted plane is taken only when every outline lies in it.
+    void notePlane(std::string_view type, std::size_t from, std::size_t to) {
+        const bool planar = type == "LWPOLYLINE" || type == "CIRCLE" || type == "ARC" ||
+                            type == "INSERT" || (type == "POLYLINE" && !polyline3d(from, to));
+        if (!planar) {
+            if (type != "VERTEX" && type != "SEQEND") inDrawingPlane_ = true;
+            return;
+        }
+        std::array<double, 3> n{0, 0, 1};
+        for (std::size_t k = from; k < to; ++k) {
+            const int code = pairs_[k].code;
+            if (code < 210 || code > 230 || code % 10 != 0) continue;
+            double value = 0;
+            const std::string_view v = pairs_[k].value;
+            std::from_chars(v.data(), v.data() + v.size(), value);
+            n[static_cast<std::size_t>((code - 210) / 10)] = value;
+        }
+        const double length = std::sqrt(n[0] * n[0] + n[1] * n[1] + n[2] * n[2]);
+        if (!(length > 0) || !std::isfinite(length)) return;
+        for (double& c : n) c /= length;
+        if (n[2] < 0) n = {-n[0], -n[1], -n[2]};
+        if (!plane_) {
+            plane_ = n;
+        } else if (std::abs((*plane_)[0] - n[0]) > 1e-9 || std::abs((*plane_)[1] - n[1]) > 1e-9 ||
+                   std::abs((*plane_)[2] - n[2]) > 1e-9) {
+            manyPlanes_ = true;
+        }
+    }
+
+    bool polyline3d(std::size_t from, std::size_t to) const {
+        for (std::size_t k = from; k < to; ++k)
+            if (pairs_[k].code == 70 && (libraryInt(pairs_[k].value) & (8 | 16 | 64)) != 0)
+                return true;
+        return false;
     }
 
     // Copies an entity's pairs after checking its numbers; the counts the library allocates by
@@ -260,6 +432,11 @@ private:
     std::vector<Pair> pairs_;
     std::string blocks_;
     std::string model_;
+    std::optional<std::array<double, 3>> plane_;  // the first planar outline's normal
+    bool manyPlanes_ = false;
+    bool inDrawingPlane_ = false;           // an outline given in drawing coordinates
+    std::string hatchText_;                 // the hatches' boundaries as outline entities
+    std::vector<std::string> hatchLayers_;  // one per hatch kept aside
     bool inBlocks_ = false;
     bool blockOpen_ = false;
 };

@@ -8,6 +8,7 @@
 #include <QString>
 #include <string>
 
+#include "core/drawing/DrawingSections.h"
 #include "core/section/ResultTable.h"
 #include "core/table/CoordTable.h"
 
@@ -15,14 +16,15 @@ namespace kuvanto {
 
 class DxfWriter {
 public:
-    static constexpr const char* kAddedLayer = "ADDED";
-    static constexpr const char* kSubtractedLayer = "SUBTRACTED";
+    static constexpr const char* kAddedLayer = DrawingSections::kAddedLayer;
+    static constexpr const char* kSubtractedLayer = DrawingSections::kSubtractedLayer;
     static constexpr const char* kResultLayer = "RESULT";
 
     // The file's text; `result` (may be null) adds the result table as text.
     static std::string text(const CoordTable& add, const CoordTable& subtracted,
                             const ResultTable* result);
-    // Writes the text through the safe write. False with `error` set on failure.
+    // Writes the text through the safe write. False with `error` set on failure, and when a
+    // coordinate lies beyond what the DXF import reads (nothing is written then).
     static bool write(const QString& path, const CoordTable& add, const CoordTable& subtracted,
                       const ResultTable* result, QString* error);
 };

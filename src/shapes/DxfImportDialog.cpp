@@ -4,6 +4,7 @@
 #include "shapes/DxfImportDialog.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFileInfo>
@@ -25,12 +26,7 @@
 
 namespace kuvanto {
 
-namespace {
-
-constexpr DrawingUnit kUnits[] = {DrawingUnit::Millimetre, DrawingUnit::Centimetre,
-                                  DrawingUnit::Metre, DrawingUnit::Inch};
-
-}  // namespace
+namespace {}  // namespace
 
 DxfImportDialog::DxfImportDialog(DrawingImport import, const QString& fileName, Workspace& work,
                                  Messenger& messenger, QWidget* parent)
@@ -49,9 +45,10 @@ DxfImportDialog::DxfImportDialog(DrawingImport import, const QString& fileName, 
 
     unit_ = new QComboBox(this);
     unit_->setObjectName(QStringLiteral("Unit_Combo"));
-    unit_->addItems({tr("mm"), tr("cm"), tr("m"), tr("inch")});
-    for (int i = 0; i < 4; ++i)
-        if (kUnits[i] == import_.options().unit) unit_->setCurrentIndex(i);
+    // Unit symbols, the same in every language.
+    for (const DrawingUnitInfo& info : DxfImport::units())
+        unit_->addItem(QString::fromLatin1(info.name));
+    unit_->setCurrentIndex(static_cast<int>(import_.options().unit));
     scale_ = new QLineEdit(QStringLiteral("1"), this);
     scale_->setObjectName(QStringLiteral("Scale_Text"));
     chordError_ = new QLineEdit(this);
@@ -61,6 +58,13 @@ DxfImportDialog::DxfImportDialog(DrawingImport import, const QString& fileName, 
     form->addRow(tr("図面の単位"), unit_);
     form->addRow(tr("尺度"), scale_);
     form->addRow(tr("弦の誤差 (mm)"), chordError_);
+    join_ = new QCheckBox(tr("交差する輪郭を一つの図形に結合する"), this);
+    join_->setObjectName(QStringLiteral("Join_Check"));
+    hidden_ = new QCheckBox(tr("オフ・フリーズの画層も読む"), this);
+    hidden_->setObjectName(QStringLiteral("Hidden_Check"));
+    join_->setToolTip(
+        tr("組み立て断面のように重なった輪郭を和の一つの図形にします。"
+           "外すと交差する輪郭は読み込みません。"));
 
     auto* placementBox = new QGroupBox(tr("読み込み先"), this);
     auto* replace = new QRadioButton(tr("表を置き換える"), placementBox);
@@ -79,6 +83,8 @@ DxfImportDialog::DxfImportDialog(DrawingImport import, const QString& fileName, 
     left->addWidget(file);
     left->addWidget(layerBox, 1);
     left->addLayout(form);
+    left->addWidget(join_);
+    left->addWidget(hidden_);
     left->addWidget(placementBox);
 
     preview_ = new DrawingPreview(this);
@@ -92,7 +98,7 @@ DxfImportDialog::DxfImportDialog(DrawingImport import, const QString& fileName, 
     auto* right = new QVBoxLayout;
     right->addWidget(preview_, 1);
     right->addWidget(summary_);
-    right->addWidget(new QLabel(tr("読み込まない輪郭（開いた輪郭・自己交差）"), this));
+    right->addWidget(new QLabel(tr("読み込まない輪郭（開いた輪郭・自己交差・交差・重複）"), this));
     right->addWidget(problemList_);
 
     auto* body = new QHBoxLayout;
@@ -113,6 +119,22 @@ DxfImportDialog::DxfImportDialog(DrawingImport import, const QString& fileName, 
     connect(unit_, &QComboBox::currentIndexChanged, this, &DxfImportDialog::optionsChanged);
     connect(scale_, &QLineEdit::editingFinished, this, &DxfImportDialog::optionsChanged);
     connect(chordError_, &QLineEdit::editingFinished, this, &DxfImportDialog::optionsChanged);
+    connect(join_, &QCheckBox::toggled, this, &DxfImportDialog::optionsChanged);
+    // Layers off or frozen are checked or unchecked together with the box.
+    connect(hidden_, &QCheckBox::toggled, this, [this](bool on) {
+        {
+            const QSignalBlocker blocker(layerList_);
+            for (int i = 0; i < layerList_->count(); ++i) {
+                QListWidgetItem* item = layerList_->item(i);
+                const std::string name = item->data(Qt::UserRole).toString().toStdString();
+                for (const LayerOutlines& layer : import_.layers())
+                    if (layer.name == name && layer.hidden &&
+                        (!layer.loops.empty() || !layer.problems.empty()))
+                        item->setCheckState(on ? Qt::Checked : Qt::Unchecked);
+            }
+        }
+        layersChanged();
+    });
 }
 
 void DxfImportDialog::fillLayers() {
@@ -131,8 +153,9 @@ void DxfImportDialog::fillLayers() {
         auto* item = new QListWidgetItem(text, layerList_);
         item->setData(Qt::UserRole, QString::fromStdString(layer.name));
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
+        if (layer.hidden) text += tr(" (オフ/フリーズ)");
         const bool on =
-            first ? !layer.loops.empty() || !layer.problems.empty()
+            first ? (!layer.loops.empty() || !layer.problems.empty()) && !layer.hidden
                   : std::find(checked.begin(), checked.end(), layer.name) != checked.end();
         item->setCheckState(on ? Qt::Checked : Qt::Unchecked);
     }
@@ -154,7 +177,8 @@ void DxfImportDialog::layersChanged() {
 
 void DxfImportDialog::optionsChanged() {
     DxfImportOptions options = import_.options();
-    options.unit = kUnits[std::clamp(unit_->currentIndex(), 0, 3)];
+    options.unit = static_cast<DrawingUnit>(
+        std::clamp(unit_->currentIndex(), 0, static_cast<int>(DxfImport::units().size()) - 1));
     const std::optional<double> scale = parseNumeric(scale_->text().trimmed().toStdString());
     const QString chordText = chordError_->text().trimmed();
     const std::optional<double> chord =
@@ -166,6 +190,7 @@ void DxfImportDialog::optionsChanged() {
     }
     options.scale = *scale;
     options.chordError = *chord;
+    options.join = join_->isChecked();
     QString error;
     if (!import_.setOptions(options, &error)) {
         summary_->setText(error);
@@ -182,8 +207,15 @@ void DxfImportDialog::showFigures() {
     summary_->setText(
         tr("加算図形 %1、減算図形 %2").arg(figures.added.size()).arg(figures.subtracted.size()));
     problemList_->clear();
+    problemList_->addItems(DxfImport::readingNotices(import_.drawing()));
+    const QString assumed = DxfImport::assumedUnitNotice(import_.drawing());
+    if (!assumed.isEmpty() && unit_->currentIndex() == 0) problemList_->addItem(assumed);
     problemList_->addItems(import_.problemTexts());
+    for (const FigureClash& clash : figures.clashes)
+        problemList_->addItem(DxfImport::clashText(clash));
     ok_->setEnabled(!figures.added.empty() || !figures.subtracted.empty());
+    const QString reason = DxfImport::noSectionReason(import_.layers(), import_.options(), figures);
+    if (!reason.isEmpty()) summary_->setText(reason);
     if (import_.layers().empty() && !import_.firstError().isEmpty())
         summary_->setText(import_.firstError());
 }

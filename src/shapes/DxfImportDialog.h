@@ -1,7 +1,8 @@
 // The dialog "DXFファイルの読み込み": the drawing's layers with their loop counts to choose from,
-// the drawing's unit, a scale and the chord error, a preview of the figures with holes shown as
-// holes, the loops left out with their places, and whether the figures replace the tables or
-// go in at the current rows. OK puts the figures into the tables (DrawingImport::apply).
+// the drawing's unit, a scale and the chord error, whether outlines that cross are joined into
+// one figure and whether layers off or frozen are read, a preview of the figures with holes shown
+// as holes, the loops left out with their places, and whether the figures replace the tables or go
+// in at the current rows. OK puts the figures into the tables (DrawingImport::apply).
 #pragma once
 
 #include <QDialog>
@@ -9,6 +10,7 @@
 #include "editing/DrawingImport.h"
 
 class QButtonGroup;
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -46,6 +48,8 @@ private:
     QComboBox* unit_ = nullptr;
     QLineEdit* scale_ = nullptr;
     QLineEdit* chordError_ = nullptr;
+    QCheckBox* join_ = nullptr;
+    QCheckBox* hidden_ = nullptr;
     DrawingPreview* preview_ = nullptr;
     QListWidget* problemList_ = nullptr;
     QLabel* summary_ = nullptr;

@@ -2,7 +2,9 @@
 // table's current row as the CSV insertion does) with one undoable snapshot, and changes nothing
 // when no loop is chosen; the dialog lists the layers with their loop counts and the loops left
 // out, follows the unit, and puts the chosen layers' figures in on OK.
+#include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -44,6 +46,8 @@ private slots:
     void nothingChosenChangesNothing();
     void dialogListsLayersAndFaults();
     void dialogPutsChosenLayerIn();
+    void dialogJoinsCrossingOutlines();
+    void dialogReadsHiddenLayersWhenAsked();
 
 private:
     std::unique_ptr<QTemporaryDir> dir_;
@@ -86,7 +90,7 @@ void TestDxfImportDialog::nothingChosenChangesNothing() {
     options.layers = {"OPEN", "CROSSING"};
     QString error;
     QVERIFY(import.setOptions(options, &error));
-    QCOMPARE(import.problemTexts().size(), 3);
+    QCOMPARE(import.problemTexts().size(), 2);  // one line per layer
     QCOMPARE(import.apply(*work_, DrawingImport::Placement::ReplaceTables), 0);
     QCOMPARE(test::dump(work_->addGrid), QStringLiteral("1|1;2|1;2|2;1|1"));
 }
@@ -99,7 +103,7 @@ void TestDxfImportDialog::dialogListsLayersAndFaults() {
     auto* problems = dialog.findChild<QListWidget*>("Problem_List");
     QCOMPARE(layers->count(), 3);
     QVERIFY(layers->item(2)->text().startsWith("GOOD"));
-    QCOMPARE(problems->count(), 3);
+    QCOMPARE(problems->count(), 2);  // one line per layer
     // Unchecking every layer leaves nothing to put in.
     for (int i = 0; i < layers->count(); ++i) layers->item(i)->setCheckState(Qt::Unchecked);
     QVERIFY(!dialog.findChild<QPushButton*>("OK_Button")->isEnabled());
@@ -117,6 +121,38 @@ void TestDxfImportDialog::dialogPutsChosenLayerIn() {
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(test::dump(work_->addGrid), QStringLiteral("400|0;500|0;500|100;400|100;400|0"));
     QVERIFY(messenger.notices.isEmpty());
+}
+
+void TestDxfImportDialog::dialogJoinsCrossingOutlines() {
+    ScriptedMessenger messenger;
+    DxfImportDialog dialog(DrawingImport(readFixture("overlap2rect.dxf")), "overlap2rect.dxf",
+                           *work_, messenger);
+    auto* problems = dialog.findChild<QListWidget*>("Problem_List");
+    auto* ok = dialog.findChild<QPushButton*>("OK_Button");
+    // The two crossing plates are named and nothing is left to put in.
+    QCOMPARE(problems->count(), 1);
+    QVERIFY(problems->item(0)->text().contains("(50.000, 50.000)"));
+    QVERIFY(!ok->isEnabled());
+    // Joined they are one built-up figure.
+    dialog.findChild<QCheckBox*>("Join_Check")->setChecked(true);
+    QVERIFY(ok->isEnabled());
+    ok->click();
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(work_->addGrid.rows() - 2, 9);  // eight corners and the closing vertex
+    QCOMPARE(test::dump(work_->subtractedGrid), QString());
+}
+
+void TestDxfImportDialog::dialogReadsHiddenLayersWhenAsked() {
+    ScriptedMessenger messenger;
+    DxfImportDialog dialog(DrawingImport(readFixture("layers_off_frozen.dxf")),
+                           "layers_off_frozen.dxf", *work_, messenger);
+    auto* summary = dialog.findChild<QLabel*>("Summary_Label");
+    // The layers off and frozen start unchecked: only the section's plate.
+    QVERIFY2(summary->text().contains(QStringLiteral("加算図形 1")), qPrintable(summary->text()));
+    dialog.findChild<QCheckBox*>("Hidden_Check")->setChecked(true);
+    QVERIFY2(summary->text().contains(QStringLiteral("加算図形 3")), qPrintable(summary->text()));
+    dialog.findChild<QCheckBox*>("Hidden_Check")->setChecked(false);
+    QVERIFY(summary->text().contains(QStringLiteral("加算図形 1")));
 }
 
 QTEST_MAIN(TestDxfImportDialog)

@@ -19,6 +19,8 @@ struct DxfCalcOptions {
     std::optional<DrawingUnit> unit;  // --unit; nothing: the drawing's own
     double scale = 1;                 // --scale
     double chordError = 0;            // --chord-error, in mm; 0: the shape library's density
+    bool join = false;                // --join: outlines that cross become one figure
+    bool includeHidden = false;       // --hidden-layers: layers off or frozen are read too
 };
 
 class CalcDxf {
@@ -32,10 +34,12 @@ public:
     static std::optional<bool> parseOption(const QStringList& args, int& i, DxfCalcOptions& options,
                                            QString* error);
 
-    // Reads the drawing into fresh tables. Returns false (after writing the reason to `err`)
-    // when the file cannot be read or a chosen layer is missing.
-    static bool fillTables(const QString& path, const DxfCalcOptions& options, CoordTable& add,
-                           CoordTable& subtracted, std::FILE* err);
+    enum class Filled { Yes, Unreadable, NoSection };
+    // Reads the drawing into fresh tables, writing what was left out to `err`. Unreadable (with
+    // the reason on `err`) when the file cannot be read or a chosen layer is missing; NoSection
+    // (with the reason) when the drawing gives no figure.
+    static Filled fillTables(const QString& path, const DxfCalcOptions& options, CoordTable& add,
+                             CoordTable& subtracted, std::FILE* err);
 
     // The options' part of --help.
     static std::string helpText();

@@ -23,6 +23,7 @@
 #include "core/table/CoordTable.h"
 #include "core/torsion/TorsionRows.h"
 #include "io/CoordCsv.h"
+#include "io/DxfWriter.h"
 #include "io/LoadCaseFile.h"
 #include "io/ResultExport.h"
 #include "io/ResultTexts.h"
@@ -99,6 +100,11 @@ std::optional<CalcOptions> CalcTool::parseArgs(const QStringList& args, QString*
             options.help = true;
         } else if (arg == QLatin1String("--library")) {
             options.library = true;
+        } else if (arg == QLatin1String("--export-dxf")) {
+            if (i + 1 >= args.size()) return fail(QStringLiteral("--export-dxf needs a file name"));
+            options.exportDxf = args[++i];
+        } else if (arg.startsWith(QLatin1String("--export-dxf="))) {
+            options.exportDxf = arg.mid(13);
         } else if (arg == QLatin1String("--shape")) {
             if (i + 1 >= args.size()) return fail(QStringLiteral("--shape needs a part name"));
             options.shape = args[++i];
@@ -208,6 +214,7 @@ std::string CalcTool::helpText() {
            "       kuvanto-calc [--density RHO] [--json] [--torsion ...] --shape NAME\n"
            "       kuvanto-calc [--loads ACTIONS | --loads-file CASES] [--stress-csv OUT] FILE\n"
            "       kuvanto-calc --library\n"
+           "       kuvanto-calc [DXF options] --export-dxf OUT.dxf FILE|DRAWING.dxf\n"
            "\n"
            "Computes the section properties of the figures in the coordinate file FILE and\n"
            "prints the result table.\n"
@@ -229,6 +236,11 @@ std::string CalcTool::helpText() {
            CalcDxf::helpText() +
            "\n"
            "Options:\n"
+           "  --export-dxf OUT  also write the figures read as the DXF drawing the window\n"
+           "                 exports (AutoCAD 2000 form, mm, added figures on layer ADDED,\n"
+           "                 subtracted ones on SUBTRACTED), through a safe write; the\n"
+           "                 results are printed as usual. A coordinate beyond 1e12 is\n"
+           "                 refused (exit 3) and nothing is written.\n"
            "  --density RHO  also give the mass per metre of the combined section for the\n"
            "                 density RHO in g/cm^3 (coordinates in mm), as the last line\n"
            "                   単位長さ当たりの質量<TAB>MASS<TAB>kg/m\n"
@@ -330,7 +342,7 @@ std::string CalcTool::helpText() {
            "Exit status:\n"
            "  0  success;\n"
            "  1  the calculation failed (no valid figure, or an error such as a zero area);\n"
-           "     standard error gets\n"
+           "     standard error gets the reason (for a drawing, why it gives no figure) or\n"
            "     <<有効なデータがないか、計算にエラーがあり表示できません。>>\n"
            "  2  usage error (unknown option, missing or extra FILE, a density that is not\n"
            "     a number), a file that cannot be read (or is too large to read) or a part\n"
@@ -435,8 +447,14 @@ int CalcTool::produce(const CalcOptions& options, std::FILE* out, std::FILE* err
         return kExitUsage;
     }
     if (CalcDxf::isDxfFile(options.file)) {
-        if (!CalcDxf::fillTables(options.file, options.dxf, add, subtracted, err))
-            return kExitUsage;
+        switch (CalcDxf::fillTables(options.file, options.dxf, add, subtracted, err)) {
+            case CalcDxf::Filled::Unreadable:
+                return kExitUsage;
+            case CalcDxf::Filled::NoSection:
+                return kExitCalcFailed;
+            case CalcDxf::Filled::Yes:
+                break;
+        }
         return calculate(options, add, subtracted, out, err);
     }
     QString readError;
@@ -456,6 +474,15 @@ int CalcTool::produce(const CalcOptions& options, std::FILE* out, std::FILE* err
 
 int CalcTool::calculate(const CalcOptions& options, const CoordTable& add,
                         const CoordTable& subtracted, std::FILE* out, std::FILE* err) {
+    // The drawing the window's DXF export writes (its figures, without the result text),
+    // through the safe write, before anything is computed from the tables.
+    if (!options.exportDxf.isEmpty()) {
+        QString error;
+        if (!DxfWriter::write(options.exportDxf, add, subtracted, nullptr, &error)) {
+            writeLine(err, ("kuvanto-calc: " + error).toStdString());
+            return kExitOutputFailed;
+        }
+    }
     ResultTable result;
     resetResultTable(result);
     std::vector<ColumnValues> values;

@@ -34,6 +34,7 @@ struct CalcOptions {
     std::optional<LoadCase> loads;           // --loads N=...,Mx=...: one load case
     QString loadsFile;                       // --loads-file CASES.csv: every case and the envelope
     QString stressCsv;                       // --stress-csv OUT: the sampled points' stresses
+    QString exportDxf;  // --export-dxf OUT: the figures also written as a DXF drawing
 };
 
 class CalcTool {

@@ -27,13 +27,51 @@ void CadShape::transform(const Affine& a) {
         edge.start = a.map(edge.start);
         edge.end = a.map(edge.end);
         if (edge.curved) edge.arc.transform(a);
+        if (edge.spline) {
+            // Affine maps move a B-spline's control points and keep its weights.
+            auto moved = std::make_shared<CadSpline>(*edge.spline);
+            moved->transform(a);
+            edge.spline = std::move(moved);
+        }
     }
+}
+
+void CadSpline::transform(const Affine& a) {
+    for (Point& p : control) p = a.map(p);
+}
+
+Point CadSpline::at(std::size_t span, double t) const {
+    // De Boor's rule in homogeneous coordinates.
+    const auto p = static_cast<std::size_t>(degree);
+    struct Weighted {
+        double x, y, w;
+    };
+    std::vector<Weighted> d(p + 1);
+    for (std::size_t j = 0; j <= p; ++j) {
+        const std::size_t i = span - p + j;
+        const double w = i < weights.size() ? weights[i] : 1;
+        d[j] = {control[i].x * w, control[i].y * w, w};
+    }
+    for (std::size_t r = 1; r <= p; ++r)
+        for (std::size_t j = p; j >= r; --j) {
+            const std::size_t i = span - p + j;
+            const double left = knots[i], right = knots[i + p + 1 - r];
+            const double a = right > left ? (t - left) / (right - left) : 0;
+            const Weighted from = d[j - 1];
+            Weighted& to = d[j];
+            to = {(1 - a) * from.x + a * to.x, (1 - a) * from.y + a * to.y,
+                  (1 - a) * from.w + a * to.w};
+        }
+    const Weighted& r = d[p];
+    return r.w != 0 ? Point{r.x / r.w, r.y / r.w} : Point{r.x, r.y};
 }
 
 CadLayer& CadDrawing::layer(std::string_view name) {
     for (CadLayer& l : layers)
         if (l.name == name) return l;
-    layers.push_back(CadLayer{std::string(name), {}, 0});
+    CadLayer added;
+    added.name = std::string(name);
+    layers.push_back(std::move(added));
     return layers.back();
 }
 

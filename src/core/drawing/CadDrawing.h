@@ -7,6 +7,8 @@
 
 #include <cmath>
 #include <cstddef>
+#include <map>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -44,13 +46,28 @@ struct EllipticArc {
     void transform(const Affine& a);
 };
 
-// One edge of a shape: straight from `start` to `end`, or along `arc` (whose ends are `start`
-// and `end` exactly).
+// A B-spline, rational when its weights differ: `knots` has control.size() + degree + 1
+// non-decreasing values, every weight is positive. Its points are flattened with the chord rule
+// like arcs.
+struct CadSpline {
+    int degree = 3;
+    std::vector<Point> control;
+    std::vector<double> weights;
+    std::vector<double> knots;
+
+    // The point at parameter t of the knot span [knots[span], knots[span + 1]).
+    Point at(std::size_t span, double t) const;
+    void transform(const Affine& a);
+};
+
+// One edge of a shape: straight from `start` to `end`, along `arc` (whose ends are `start` and
+// `end` exactly), or along `spline` (likewise).
 struct CadEdge {
     Point start;
     Point end;
     bool curved = false;
     EllipticArc arc;
+    std::shared_ptr<const CadSpline> spline = nullptr;
 };
 
 struct CadShape {
@@ -59,16 +76,36 @@ struct CadShape {
     void transform(const Affine& a);
 };
 
+// Kinds of entities left out for a reason rather than for their type (the rest of a kind is
+// the entity's type, "TEXT", "HATCH", ...); the part after the colon names the type or block.
+inline constexpr std::string_view kPaperSpaceKind = "*paper";
+inline constexpr std::string_view kMissingBlockKind = "*missing-block:";
+inline constexpr std::string_view kNotInPlaneKind = "*not-in-plane:";
+inline constexpr std::string_view kDegenerateKind = "*degenerate:";
+inline constexpr std::string_view kInvalidKind = "*invalid:";
+
 struct CadLayer {
     std::string name;
     std::vector<CadShape> shapes;
     std::size_t ignored = 0;  // entities of this layer the import cannot use
+    std::map<std::string, std::size_t> ignoredKinds;  // the same, by kind
+    bool hidden = false;                              // off or frozen: CAD does not show it
+
+    void ignore(const std::string& kind, std::size_t count = 1) {
+        ignored += count;
+        ignoredKinds[kind] += count;
+    }
 };
 
 struct CadDrawing {
     std::vector<CadLayer> layers;
-    // The drawing's own unit code ($INSUNITS: 1 inch, 4 mm, 5 cm, 6 m, 0 none).
+    // The drawing's own unit code ($INSUNITS: 1 inch, 4 mm, 5 cm, 6 m, ...; 0 none; -1 a value
+    // that is no integer).
     int unitCode = 0;
+    // The file ended after its last section without its end mark.
+    bool endMarkMissing = false;
+    // The outlines were drawn in one tilted plane and are read in its own coordinates.
+    bool tiltedPlane = false;
 
     CadLayer& layer(std::string_view name);
     std::size_t ignored() const;

@@ -1,6 +1,7 @@
-// Arcs, circles and ellipses of a drawing turned into chords. The chords either follow the angle
-// density of the shipped shape library's fillets, or are as many as keep each chord within a
-// chosen distance (the chord error) of the curve. Either way an edge's end points are kept
+// Arcs, circles, ellipses and splines of a drawing turned into chords. The chords either follow
+// the angle density of the shipped shape library's fillets (splines: within a hundred-thousandth
+// of their control points' extent), or are as many as keep each chord within a chosen distance
+// (the chord error) of the curve. Either way an edge's end points are kept
 // exactly, so that edges meeting in a drawing still meet after flattening.
 #pragma once
 

@@ -28,12 +28,16 @@ double DrawingSections::joinTolerance(const CadDrawing& drawing) {
 bool DrawingSections::outlineLayers(const CadDrawing& drawing, const ChordRule& rule,
                                     std::vector<LayerOutlines>& layers, std::size_t pointLimit) {
     const double tolerance = joinTolerance(drawing);
+    const bool exported = isExportedSection(drawing);
     std::size_t budget = pointLimit;
     layers.clear();
     for (const CadLayer& layer : drawing.layers) {
         LayerOutlines out;
         out.name = layer.name;
         out.ignored = layer.ignored;
+        out.ignoredKinds = layer.ignoredKinds;
+        out.hidden = layer.hidden;
+        out.tolerance = tolerance;
         ChainedLoops chained;
         std::vector<std::vector<Point>> pieces;
         for (const CadShape& shape : layer.shapes) {
@@ -50,6 +54,11 @@ bool DrawingSections::outlineLayers(const CadDrawing& drawing, const ChordRule& 
         LoopChaining::chain(pieces, tolerance, chained);
         out.problems = std::move(chained.problems);
         for (std::vector<Point>& loop : chained.loops) {
+            // The export's figures are the tables' own, seams and all.
+            if (exported) {
+                out.loops.push_back(std::move(loop));
+                continue;
+            }
             std::vector<LoopProblem> found =
                 LoopChecks::selfIntersections(loop, 64 * loop.size() + 1'000'000);
             if (found.empty())
@@ -62,20 +71,60 @@ bool DrawingSections::outlineLayers(const CadDrawing& drawing, const ChordRule& 
     return true;
 }
 
+bool DrawingSections::isExportedSection(const CadDrawing& drawing) {
+    bool any = false;
+    for (const CadLayer& layer : drawing.layers) {
+        if (layer.shapes.empty()) continue;
+        if (layer.name != kAddedLayer && layer.name != kSubtractedLayer) return false;
+        any = true;
+    }
+    return any;
+}
+
 SectionFigures DrawingSections::figures(const std::vector<const LayerOutlines*>& layers,
-                                        double scale) {
-    std::vector<std::vector<Point>> loops;
-    for (const LayerOutlines* layer : layers)
-        loops.insert(loops.end(), layer->loops.begin(), layer->loops.end());
-    const std::vector<int> depth = LoopChecks::depths(loops);
+                                        double scale, bool join) {
     SectionFigures result;
-    for (std::size_t i = 0; i < loops.size(); ++i) {
-        std::vector<Point> figure = std::move(loops[i]);
+    auto scaled = [scale](std::vector<Point> figure) {
         for (Point& p : figure) p = {p.x * scale, p.y * scale};
+        return figure;
+    };
+    bool exported = false;
+    for (const LayerOutlines* layer : layers) {
+        if (layer->loops.empty()) continue;
+        exported = layer->name == kAddedLayer || layer->name == kSubtractedLayer;
+        if (!exported) break;
+    }
+    if (exported) {
+        for (const LayerOutlines* layer : layers)
+            for (const std::vector<Point>& loop : layer->loops) {
+                std::vector<Point> figure = scaled(loop);
+                figure.push_back(figure.front());
+                (layer->name == kSubtractedLayer ? result.subtracted : result.added)
+                    .push_back(std::move(figure));
+            }
+        return result;
+    }
+
+    std::vector<std::vector<Point>> loops;
+    std::vector<const LayerOutlines*> layerOf;
+    double tolerance = 0;
+    for (const LayerOutlines* layer : layers) {
+        loops.insert(loops.end(), layer->loops.begin(), layer->loops.end());
+        layerOf.insert(layerOf.end(), layer->loops.size(), layer);
+        tolerance = std::max(tolerance, layer->tolerance);
+    }
+    NestedOutlines nested = OutlineNesting::nest(std::move(loops), tolerance, join);
+    for (std::size_t i = 0; i < nested.loops.size(); ++i) {
+        std::vector<Point> figure = scaled(std::move(nested.loops[i]));
         if (LoopChecks::doubleArea(figure) < 0) std::reverse(figure.begin(), figure.end());
         figure.push_back(figure.front());
-        (depth[i] % 2 == 1 ? result.subtracted : result.added).push_back(std::move(figure));
+        (nested.depth[i] % 2 == 1 ? result.subtracted : result.added).push_back(std::move(figure));
     }
+    for (const LoopClash& clash : nested.clashes)
+        result.clashes.push_back({clash.kind,
+                                  layerOf[static_cast<std::size_t>(clash.loop)]->name,
+                                  layerOf[static_cast<std::size_t>(clash.other)]->name,
+                                  {clash.where.x * scale, clash.where.y * scale}});
     return result;
 }
 
