@@ -13,5 +13,9 @@ namespace kuvanto {
 inline constexpr std::string_view kAddedSectionToken = "<<加算>>";
 inline constexpr std::string_view kSubtractedSectionToken = "<<減算>>";
 inline constexpr std::string_view kSeparatorToken = kSeparatorText;
+// The lines after the subtracted table that open the list of materials and the list of which
+// figure carries which; everything from the first of them to the end of the text is materials.
+inline constexpr std::string_view kMaterialsToken = "<<材料>>";
+inline constexpr std::string_view kFigureMaterialsToken = "<<図形材料>>";
 
 }  // namespace kuvanto

@@ -46,11 +46,12 @@ std::string CalcJson::text(const ResultTable& result, const std::vector<ColumnVa
     for (int col = kFirstValueCol; col < result.cols(); ++col)
         heads.append(Q(result.text(kHeaderRow, col)));
 
-    // The torsion block's rows only when its analysis has filled them (--torsion).
-    const bool torsionRows = !result.text(Property::TorsionConstant, result.cols() - 1).empty();
+    // The torsion block's rows only when its analysis has filled them (--torsion), the rows of
+    // several materials only for a section with materials.
     QJsonArray rows;
-    for (int row = 0; row < (torsionRows ? ResultTable::kRows : kTorsionFirstRow); ++row) {
+    for (int row = 0; row < ResultTable::kRows; ++row) {
         if (kResultRows[static_cast<std::size_t>(row)].kind != RowKind::Value) continue;
+        if (!resultRowInUse(result, row)) continue;
         QJsonArray cells;
         for (int col = kFirstValueCol; col < result.cols(); ++col)
             cells.append(Q(result.text(row, col)));
