@@ -223,9 +223,8 @@ bool runCalculation(const CoordTable& add, const CoordTable& subtracted, ResultT
 
 bool runCalculation(const CoordTable& add, const CoordTable& subtracted,
                     const SectionMaterials& materials, ResultTable& result,
-                    std::vector<ColumnValues>* values, std::string* materialProblem) {
+                    std::vector<ColumnValues>* values, CompositeSection* compositeOut) {
     result.setVisible(false);
-    if (materialProblem) materialProblem->clear();
     const bool withMaterials = !materials.noneAssigned();
     std::vector<MaterialFigure> materialFigures;
     int addedIndex = 0, subtractedIndex = 0;
@@ -283,7 +282,7 @@ bool runCalculation(const CoordTable& add, const CoordTable& subtracted,
     colourColumn(result, totalCol, kTotalColumnColor);
     if (withMaterials) {
         const CompositeSection composite = writeMaterialRows(result, materials, materialFigures);
-        if (materialProblem) *materialProblem = composite.problem;
+        if (compositeOut) *compositeOut = composite;
         if (values) {
             for (std::size_t i = 0; i < composite.ratios.size() && i < values->size(); ++i)
                 (*values)[i].values[Property::ModularRatio] = composite.ratios[i];
