@@ -4,6 +4,7 @@
 #include "io/MaterialText.h"
 
 #include <QCoreApplication>
+#include <charconv>
 #include <climits>
 #include <cmath>
 #include <vector>
@@ -44,6 +45,14 @@ std::vector<std::string> splitValues(const std::string& field) {
     return values;
 }
 
+// The shortest text that reads back as the same double, so that a material survives any number
+// of saves unchanged.
+std::string exactText(double value) {
+    char buffer[32];
+    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return error == std::errc() ? std::string(buffer, end) : numText(value);
+}
+
 std::string skippedLineMessage(std::string_view line) {
     return QCoreApplication::translate("MaterialText",
                                        "材料の行(%1)を読み取れません。\r"
@@ -66,8 +75,8 @@ void appendMaterialText(std::string& out, const SectionMaterials& materials) {
     for (const Material& m : materials.materials()) {
         appendField(out, m.name);
         out.push_back(',');
-        appendField(out, numText(m.elasticModulus) + ',' + numText(m.poissonRatio) + ',' +
-                             numText(m.yieldStrength) + ',' + numText(m.density));
+        appendField(out, exactText(m.elasticModulus) + ',' + exactText(m.poissonRatio) + ',' +
+                             exactText(m.yieldStrength) + ',' + exactText(m.density));
         out.append("\r\n");
     }
     out.append(kFigureMaterialsToken);
