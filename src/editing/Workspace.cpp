@@ -75,7 +75,7 @@ void Workspace::keepRecovery() {
     if (newest.isEmpty()) return;
     auto tables = std::make_unique<Tables>();
     if (!readCoordText(session_.folder() + QLatin1Char('/') + newest, tables->add,
-                       tables->subtracted))
+                       tables->subtracted, nullptr, &tables->materials))
         return;
     // Nothing to offer when the last run ended with empty tables.
     if (tables->add.rows() <= 2 && tables->subtracted.rows() <= 2) return;
@@ -87,6 +87,7 @@ bool Workspace::restoreRecovery() {
     TableChange change(*this);
     addGrid = std::move(recovery_->add);
     subtractedGrid = std::move(recovery_->subtracted);
+    materials = std::move(recovery_->materials);
     recovery_.reset();
     addGrid.touch();
     subtractedGrid.touch();
@@ -106,8 +107,11 @@ bool Workspace::writeSnapshot(QString* error) {
         if (undo_.backgroundReady()) undo_.finishBackground(&backgroundError);
         auto add = addCopies_.copyOf(addGrid);
         auto subtracted = subtractedCopies_.copyOf(subtractedGrid);
-        undo_.saveUndoInBackground([add, subtracted] { return coordText(*add, *subtracted); },
-                                   expectedBytes);
+        undo_.saveUndoInBackground(
+            [add, subtracted, materials = materials] {
+                return coordText(*add, *subtracted, &materials);
+            },
+            expectedBytes);
         snapshotError_ = backgroundError;
         collectBackgroundSnapshot();
         return true;
@@ -118,7 +122,7 @@ bool Workspace::writeSnapshot(QString* error) {
     addCopies_.clear();
     subtractedCopies_.clear();
     QString e;
-    const bool ok = undo_.saveUndo(addGrid, subtractedGrid, &e);
+    const bool ok = undo_.saveUndo(addGrid, subtractedGrid, &e, &materials);
     snapshotError_ = ok ? backgroundError : e;
     if (!ok) setError(error, e);
     return ok;
@@ -127,7 +131,23 @@ bool Workspace::writeSnapshot(QString* error) {
 bool Workspace::saveUndo(QString* error) {
     history_.record(addGrid, subtractedGrid);
     noteRecorded();
+    noteMaterials();
     return writeSnapshot(error);
+}
+
+void Workspace::noteMaterials() {
+    if (materials.empty())
+        materialsByState_.erase(history_.stateId());
+    else
+        materialsByState_[history_.stateId()] = materials;
+}
+
+void Workspace::restoreMaterials() {
+    const auto kept = materialsByState_.find(history_.stateId());
+    if (kept == materialsByState_.end())
+        materials.clear();
+    else
+        materials = kept->second;
 }
 
 Workspace::TablesState Workspace::tablesState() const {
@@ -145,6 +165,7 @@ bool Workspace::collectBackgroundSnapshot() {
 bool Workspace::undoRestore(QString* error) {
     if (!history_.undo(addGrid, subtractedGrid)) return false;
     noteRecorded();
+    restoreMaterials();
     writeSnapshot(error);
     return true;
 }
@@ -152,14 +173,15 @@ bool Workspace::undoRestore(QString* error) {
 bool Workspace::redo(QString* error) {
     if (!history_.redo(addGrid, subtractedGrid)) return false;
     noteRecorded();
+    restoreMaterials();
     writeSnapshot(error);
     return true;
 }
 
 std::optional<QString> Workspace::directEditText(QString* error) {
     const QString filePath = path(kBufFile);
-    if (!writeTextFile(filePath, coordText(addGrid, subtractedGrid), FileEncoding::Cp932OrUtf8,
-                       error))
+    if (!writeTextFile(filePath, coordText(addGrid, subtractedGrid, &materials),
+                       FileEncoding::Cp932OrUtf8, error))
         return std::nullopt;
     // The dialog shows the buffer as stored, so what is confirmed is what the file can hold.
     const auto stored = readTextFile(filePath, error);
@@ -178,7 +200,7 @@ bool Workspace::applyDirectEdit(const QString& text, QString* error) {
     const std::string utf8 = (lines + QStringLiteral("\r\n")).toStdString();
     if (!writeTextFile(filePath, utf8, FileEncoding::Cp932OrUtf8, error)) return false;
     TableChange change(*this);
-    if (!readCoordText(filePath, addGrid, subtractedGrid, error)) return false;
+    if (!readCoordText(filePath, addGrid, subtractedGrid, error, &materials)) return false;
     change.done();
     return true;
 }
@@ -192,6 +214,7 @@ void Workspace::allDel() {
     TableChange change(*this);
     change.done();  // a step of its own even when the tables were empty (reading a file)
     resetCoordTable(addGrid, subtractedGrid);
+    materials.clear();
     resetResultTable(resultGrid);
     resultGrid.setVisible(false);
     hasResults_ = false;
@@ -208,12 +231,16 @@ bool Workspace::readCsv(const QString& path, const std::function<void(const QStr
     int skipped = 0;
     // The tables keep their cell texts inside the file's text rather than copies of them.
     const auto fileText = std::make_shared<const std::string>(std::move(*text));
-    fillFromCsvText(fileText, addGrid, subtractedGrid, [&](const std::string& message) {
-        if (++skipped <= kShownSkippedPairs && onSkip) onSkip(QString::fromStdString(message));
-    });
+    fillFromCsvText(
+        fileText, addGrid, subtractedGrid,
+        [&](const std::string& message) {
+            if (++skipped <= kShownSkippedPairs && onSkip) onSkip(QString::fromStdString(message));
+        },
+        &materials);
     if (skipped > kShownSkippedPairs && onSkip) onSkip(skippedPairsSummary(skipped));
     history_.record(addGrid, subtractedGrid);
     noteRecorded();
+    noteMaterials();
     markSaved();
     // The snapshot of a large file takes a while to make and write; the user does not wait for
     // it. The worker reads the same text into tables of its own, which come out as these
@@ -224,8 +251,9 @@ bool Workspace::readCsv(const QString& path, const std::function<void(const QStr
         [fileText] {
             CoordTable add;
             CoordTable subtracted;
-            fillFromCsvText(fileText, add, subtracted, {});
-            return coordText(add, subtracted);
+            SectionMaterials materials;
+            fillFromCsvText(fileText, add, subtracted, {}, &materials);
+            return coordText(add, subtracted, &materials);
         },
         fileText->size());
     snapshotError_ = firstFailure;
@@ -234,11 +262,11 @@ bool Workspace::readCsv(const QString& path, const std::function<void(const QStr
 }
 
 bool Workspace::writeCsv(const QString& path, QString* error) const {
-    return writeCoordCsv(path, addGrid, subtractedGrid, error);
+    return writeCoordCsv(path, addGrid, subtractedGrid, error, &materials);
 }
 
 bool Workspace::runCalculation() {
-    hasResults_ = kuvanto::runCalculation(addGrid, subtractedGrid, resultGrid);
+    hasResults_ = kuvanto::runCalculation(addGrid, subtractedGrid, materials, resultGrid);
     return hasResults_;
 }
 

@@ -39,10 +39,11 @@ bool UndoStore::start(const CoordTable& add, const CoordTable& subtracted, QStri
     return saveUndo(add, subtracted, error);
 }
 
-bool UndoStore::saveUndo(const CoordTable& add, const CoordTable& subtracted, QString* error) {
+bool UndoStore::saveUndo(const CoordTable& add, const CoordTable& subtracted, QString* error,
+                         const SectionMaterials* materials) {
     finishBackground();
     undoFile_ = Other(undoFile_);
-    return writeCoordText(path(undoFile_), add, subtracted, error);
+    return writeCoordText(path(undoFile_), add, subtracted, error, materials);
 }
 
 void UndoStore::saveUndoInBackground(std::function<std::string()> makeText,

@@ -196,9 +196,8 @@ void TestMaterialText::library() {
     list.front().yieldStrength = 0.1 + 0.2;  // a value that needs all its digits
     QVERIFY(MaterialLibrary::write(dir.path(), list, &error));
     QStringList messages;
-    const auto read = MaterialLibrary::read(dir.path(), &error, [&](const std::string& m) {
-        messages << QString::fromStdString(m);
-    });
+    const auto read = MaterialLibrary::read(
+        dir.path(), &error, [&](const std::string& m) { messages << QString::fromStdString(m); });
     QVERIFY(read);
     QCOMPARE(messages, QStringList());
     QVERIFY(*read == list);

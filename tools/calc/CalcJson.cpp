@@ -51,7 +51,8 @@ QJsonArray materialsArray(const SectionMaterials& materials, const CompositeSect
         entry.insert(QStringLiteral("fy"), m.yieldStrength);
         entry.insert(QStringLiteral("rho"), m.density);
         const double e = composite.reference.elasticModulus;
-        entry.insert(QStringLiteral("n_E"), e > 0 ? numberOrNull(m.elasticModulus / e) : QJsonValue());
+        entry.insert(QStringLiteral("n_E"),
+                     e > 0 ? numberOrNull(m.elasticModulus / e) : QJsonValue());
         for (const MaterialModuli& moduli : composite.moduli) {
             if (moduli.name != m.name) continue;
             entry.insert(QStringLiteral("Zx_top"), numberOrNull(moduli.topModulusX));
@@ -110,8 +111,9 @@ std::string CalcJson::text(const ResultTable& result, const std::vector<ColumnVa
         figure.insert(QStringLiteral("index"), added ? ++addedIndex : ++subtractedIndex);
         figure.insert(QStringLiteral("number"), column.number);
         if (withMaterials) {
-            const Material* m = materials->materialOf(
-                added ? TableKind::Added : TableKind::Subtracted, added ? addedIndex : subtractedIndex);
+            const Material* m =
+                materials->materialOf(added ? TableKind::Added : TableKind::Subtracted,
+                                      added ? addedIndex : subtractedIndex);
             figure.insert(QStringLiteral("material"), m ? Q(m->name) : QJsonValue());
         }
         figure.insert(QStringLiteral("values"), valuesObject(column, withMaterials));

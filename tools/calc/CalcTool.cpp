@@ -471,8 +471,8 @@ int CalcTool::calculate(const CalcOptions& options, const CoordTable& add,
             extra.insert(QStringLiteral("torsion"),
                          torsionOk ? CalcTorsion::jsonObject(torsion->result) : failed);
         }
-        Write(out, CalcJson::text(result, values, options.density, mass, extra, &materials,
-                                  &composite));
+        Write(out,
+              CalcJson::text(result, values, options.density, mass, extra, &materials, &composite));
     } else {
         std::string lines = unixLines(exportResultText(shownTable(result)));
         if (!lines.empty() && lines.back() != '\n') lines += '\n';

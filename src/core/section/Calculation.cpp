@@ -241,8 +241,7 @@ bool runCalculation(const CoordTable& add, const CoordTable& subtracted,
         exactParts.push_back(partFromValues(*props));
         const std::span<const Point> kept = outlines.add(figure, *building);
         if (withMaterials) {
-            const int index =
-                figure.kind == TableKind::Added ? ++addedIndex : ++subtractedIndex;
+            const int index = figure.kind == TableKind::Added ? ++addedIndex : ++subtractedIndex;
             materialFigures.push_back(
                 {figure.kind, *props, kept, materials.materialOf(figure.kind, index)});
         }

@@ -144,8 +144,9 @@ CompositeSection compositeSection(std::span<const MaterialFigure> figures,
         const auto modulus = [n](double moment, double distance) {
             return distance > 0 ? moment / (n * distance) : kNone;
         };
-        MaterialModuli moduli{m->name, n, modulus(ix, top), modulus(ix, bottom),
-                              modulus(iy, right), modulus(iy, left)};
+        MaterialModuli moduli{
+            m->name,          n, modulus(ix, top), modulus(ix, bottom), modulus(iy, right),
+            modulus(iy, left)};
         if (m->yieldStrength > 0) {
             const double fy = m->yieldStrength * kMomentUnit;
             const double x = smallestPositive({moduli.topModulusX, moduli.bottomModulusX});

@@ -42,7 +42,7 @@ struct CompositeSection {
     // The material properties of the combined section (ReferenceModulus ... YieldMomentY);
     // one that cannot be computed is NaN.
     SectionProperties combined;
-    std::vector<double> ratios;  // per figure, in the order given
+    std::vector<double> ratios;          // per figure, in the order given
     std::vector<MaterialModuli> moduli;  // per material carried by an added figure, listed order
 };
 

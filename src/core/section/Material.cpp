@@ -48,7 +48,10 @@ const std::vector<Material>& shippedMaterials() {
     // concreteElasticModulus rounded to whole N/mm², ν = 0.2, fy the design strength Fc.
     static const std::vector<Material> list = [] {
         const auto concrete = [](const char* name, double strength) {
-            return Material{name, std::round(concreteElasticModulus(23, strength)), 0.2, strength,
+            return Material{name,
+                            std::round(concreteElasticModulus(23, strength)),
+                            0.2,
+                            strength,
                             2.3,
                             "JASS 5 / RC design standard: E = 3.35e4 (γ/24)² (Fc/60)^(1/3), "
                             "γ = 23 kN/m³"};

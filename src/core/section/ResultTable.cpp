@@ -178,8 +178,7 @@ std::optional<Point> shownShearCentre(const ResultTable& grid) {
 
 bool resultRowInUse(const ResultTable& grid, int row) {
     const int combined = grid.cols() - 1;
-    if (row >= kMaterialFirstRow)
-        return !grid.text(Property::ReferenceModulus, combined).empty();
+    if (row >= kMaterialFirstRow) return !grid.text(Property::ReferenceModulus, combined).empty();
     if (row >= kTorsionFirstRow) return !grid.text(Property::TorsionConstant, combined).empty();
     return true;
 }

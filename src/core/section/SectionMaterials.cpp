@@ -33,7 +33,8 @@ bool SectionMaterials::assign(TableKind kind, int index, std::string_view name) 
     const auto place = std::lower_bound(
         assignments_.begin(), assignments_.end(), key(kind, index),
         [&](const FigureMaterial& a, const auto& k) { return key(a.kind, a.index) < k; });
-    const bool present = place != assignments_.end() && place->kind == kind && place->index == index;
+    const bool present =
+        place != assignments_.end() && place->kind == kind && place->index == index;
     if (name.empty()) {
         if (present) assignments_.erase(place);
     } else if (present) {
@@ -55,9 +56,8 @@ const Material* SectionMaterials::mostCommon() const {
     const Material* best = nullptr;
     std::ptrdiff_t bestCount = 0;
     for (const Material& m : materials_) {
-        const auto count =
-            std::count_if(assignments_.begin(), assignments_.end(),
-                          [&](const FigureMaterial& a) { return a.name == m.name; });
+        const auto count = std::count_if(assignments_.begin(), assignments_.end(),
+                                         [&](const FigureMaterial& a) { return a.name == m.name; });
         if (count > bestCount) {
             best = &m;
             bestCount = count;

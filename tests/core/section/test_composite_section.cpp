@@ -91,9 +91,9 @@ void TestCompositeSection::workedSections_data() {
         << (rect(0, 0, 50, 100, true) + rect(50, 0, 100, 100)) << QStringList()
         << QStringList{"soft,1000,0.3,50,1", "hard,1000,0.3,80,2"}
         << QStringList{"加算,1,soft", "加算,2,hard"} << ""
-        << Expected{{"x_pf", 59.375},      {"y_pf", 50},  {"Mpx", 16.25},
-                    {"Mpy", 15.546875},    {"A_t", 1e4},  {"EA", 1e7},
-                    {"mass_per_metre", 15}, {"Myx", 25e6 / 3 * 1e-6}};
+        << Expected{
+               {"x_pf", 59.375}, {"y_pf", 50}, {"Mpx", 16.25},         {"Mpy", 15.546875},
+               {"A_t", 1e4},     {"EA", 1e7},  {"mass_per_metre", 15}, {"Myx", 25e6 / 3 * 1e-6}};
 
     // A_t / A_Al = 30 (1 + 18.5 / 10.4) = 867 / 10.4.
     QTest::newRow("aluminium and copper bars")
@@ -126,15 +126,12 @@ void TestCompositeSection::workedSections_data() {
                                       rect(-100, 387, 100, 400) + rect(-500, 400, 500, 520);
     const QStringList slabAssignments{"加算,1,steel", "加算,2,steel", "加算,3,steel",
                                       "加算,4,concrete"};
-    const Expected slabSection{{"A_t", 21461.658536585364},
-                               {"y_t", 360.75697102490204},
-                               {"x_t", 0},
-                               {"Ix_t", 587971760.6359285},
-                               {"Iy_t", 1123154168.7154472},
-                               {"EIx", 120534210930365.33}};
+    const Expected slabSection{
+        {"A_t", 21461.658536585364}, {"y_t", 360.75697102490204},  {"x_t", 0},
+        {"Ix_t", 587971760.6359285}, {"Iy_t", 1123154168.7154472}, {"EIx", 120534210930365.33}};
     QTest::newRow("steel I under a concrete slab")
-        << steelWithSlab << QStringList() << QStringList{kSteel, kConcrete} << slabAssignments
-        << "" << slabSection;
+        << steelWithSlab << QStringList() << QStringList{kSteel, kConcrete} << slabAssignments << ""
+        << slabSection;
     // Against the concrete the transformed values change, the stiffness and the centroid do not.
     QTest::newRow("steel I under a concrete slab, concrete the reference")
         << steelWithSlab << QStringList() << QStringList{kSteel, kConcrete} << slabAssignments
@@ -146,18 +143,19 @@ void TestCompositeSection::workedSections_data() {
 
     // Two timbers 50 x 200 and a steel plate 10 x 200 between them; the timber, on two figures,
     // is the reference. The plate yields first: 235 Ix_t / (n · 100).
-    QTest::newRow("flitch beam")
-        << (rect(0, 0, 50, 200, true) + rect(50, 0, 60, 200) + rect(60, 0, 110, 200))
-        << QStringList() << QStringList{"timber,10500,0.4,30,0.5", kSteel}
-        << QStringList{"加算,1,timber", "加算,2,steel", "加算,3,timber"} << ""
-        << Expected{{"E_ref", 10500},
-                    {"A_t", 59047.619047619046},
-                    {"x_t", 55},
-                    {"y_t", 100},
-                    {"Ix_t", 196825396.82539684},
-                    {"Iy_t", 22492063.492063493},
-                    {"EIx", 2066666666666.6667},
-                    {"Myx", 23.691056910569106}};
+    QTest::newRow("flitch beam") << (rect(0, 0, 50, 200, true) + rect(50, 0, 60, 200) +
+                                     rect(60, 0, 110, 200))
+                                 << QStringList() << QStringList{"timber,10500,0.4,30,0.5", kSteel}
+                                 << QStringList{"加算,1,timber", "加算,2,steel", "加算,3,timber"}
+                                 << ""
+                                 << Expected{{"E_ref", 10500},
+                                             {"A_t", 59047.619047619046},
+                                             {"x_t", 55},
+                                             {"y_t", 100},
+                                             {"Ix_t", 196825396.82539684},
+                                             {"Iy_t", 22492063.492063493},
+                                             {"EIx", 2066666666666.6667},
+                                             {"Myx", 23.691056910569106}};
 }
 
 void TestCompositeSection::workedSections() {
@@ -297,9 +295,9 @@ void TestCompositeSection::figureWithoutMaterial() {
     QVERIFY(!composite.problem.empty());
     QVERIFY(resultRowInUse(result, kMaterialFirstRow));
     const int combined = result.cols() - 1;
-    for (Property p : {Property::TransformedArea, Property::AxialStiffness,
-                       Property::BendingStiffnessX, Property::PlasticMomentX,
-                       Property::CompositeMass})
+    for (Property p :
+         {Property::TransformedArea, Property::AxialStiffness, Property::BendingStiffnessX,
+          Property::PlasticMomentX, Property::CompositeMass})
         QCOMPARE(result.text(p, combined), "-");
     QCOMPARE(result.text(Property::ModularRatio, 3), "-");
     // The geometric rows are there as ever.
