@@ -88,6 +88,7 @@ bool Workspace::restoreRecovery() {
     addGrid = std::move(recovery_->add);
     subtractedGrid = std::move(recovery_->subtracted);
     materials = std::move(recovery_->materials);
+    takeMaterialsAsTheyAre();
     recovery_.reset();
     addGrid.touch();
     subtractedGrid.touch();
@@ -136,6 +137,12 @@ bool Workspace::saveUndo(QString* error) {
 }
 
 void Workspace::noteMaterials() {
+    if (!materials.noneAssigned()) {
+        SectionMaterials::Fingerprints now =
+            SectionMaterials::fingerprintsOf(addGrid, subtractedGrid);
+        materials.followFigures(figurePrints_, now);
+        figurePrints_ = std::move(now);
+    }
     if (materials.empty())
         materialsByState_.erase(history_.stateId());
     else
@@ -148,6 +155,13 @@ void Workspace::restoreMaterials() {
         materials.clear();
     else
         materials = kept->second;
+    takeMaterialsAsTheyAre();
+}
+
+void Workspace::takeMaterialsAsTheyAre() {
+    figurePrints_ = materials.noneAssigned()
+                        ? SectionMaterials::Fingerprints()
+                        : SectionMaterials::fingerprintsOf(addGrid, subtractedGrid);
 }
 
 Workspace::TablesState Workspace::tablesState() const {
@@ -201,6 +215,7 @@ bool Workspace::applyDirectEdit(const QString& text, QString* error) {
     if (!writeTextFile(filePath, utf8, FileEncoding::Cp932OrUtf8, error)) return false;
     TableChange change(*this);
     if (!readCoordText(filePath, addGrid, subtractedGrid, error, &materials)) return false;
+    takeMaterialsAsTheyAre();
     change.done();
     return true;
 }
@@ -238,6 +253,7 @@ bool Workspace::readCsv(const QString& path, const std::function<void(const QStr
         },
         &materials);
     if (skipped > kShownSkippedPairs && onSkip) onSkip(skippedPairsSummary(skipped));
+    takeMaterialsAsTheyAre();
     history_.record(addGrid, subtractedGrid);
     noteRecorded();
     noteMaterials();

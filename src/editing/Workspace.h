@@ -147,6 +147,8 @@ private:
     // redone to: noted after recording, put back after undo and redo.
     void noteMaterials();
     void restoreMaterials();
+    // The materials now belong to the tables as they are (read with them, put back with them).
+    void takeMaterialsAsTheyAre();
     // Writes the tables to the next snapshot file; large tables from a copy on a worker thread.
     bool writeSnapshot(QString* error);
     void keepRecovery();
@@ -164,6 +166,9 @@ private:
     TablesState recordedState_;
     // The materials of each state of the history that had any, by its state id.
     std::map<std::uint64_t, SectionMaterials> materialsByState_;
+    // The figures the assignments were last known to belong to, to move them along with their
+    // figures when rows are inserted or deleted (only kept while some figure has a material).
+    SectionMaterials::Fingerprints figurePrints_;
     bool hasResults_ = false;
     QString snapshotError_;
 };

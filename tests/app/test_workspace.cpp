@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include "core/section/ResultRows.h"
+#include "editing/TableChange.h"
 #include "editing/Workspace.h"
 #include "io/CoordText.h"
 #include "io/TextFile.h"
@@ -412,6 +413,24 @@ void TestWorkspace::materialsFollowTheTables() {
 
     QVERIFY(ws.runCalculation());
     QCOMPARE(ws.resultGrid.text(Property::AxialStiffness, ws.resultGrid.cols() - 1), "2.2925E9");
+
+    // A figure put in front of the added ones: the materials move along with their figures.
+    {
+        TableChange change(ws);
+        ws.addGrid.insertRows(1, 4);
+        const char* cells[][2] = {
+            {"300", "0"}, {"310", "0"}, {"300", "10"}, {"<<図形区切り>>", ""}};
+        for (int r = 0; r < 4; ++r) {
+            ws.addGrid.setText(r + 1, 0, cells[r][0]);
+            ws.addGrid.setText(r + 1, 1, cells[r][1]);
+        }
+    }
+    QVERIFY(!ws.materials.materialOf(TableKind::Added, 1));
+    QCOMPARE(ws.materials.materialOf(TableKind::Added, 2)->name, "STKR400");
+    QCOMPARE(ws.materials.materialOf(TableKind::Added, 3)->name, "Fc24");
+    QCOMPARE(ws.materials.materialOf(TableKind::Subtracted, 1)->name, "STKR400");
+    QVERIFY(ws.undoRestore());
+    QVERIFY(ws.materials == read);
 
     // Undo back to the tables before the file (through the erased tables), and redo.
     QVERIFY(ws.undoRestore());

@@ -3,7 +3,10 @@
 #include "core/section/SectionMaterials.h"
 
 #include <algorithm>
+#include <cstring>
 #include <tuple>
+
+#include "core/section/Figures.h"
 
 namespace kuvanto {
 
@@ -64,6 +67,79 @@ const Material* SectionMaterials::mostCommon() const {
         }
     }
     return best;
+}
+
+namespace {
+
+std::vector<std::uint64_t> tableFingerprints(const CoordTable& table, TableKind kind) {
+    std::vector<std::uint64_t> prints;
+    int counter = 0;
+    buildFigures(table, kind, counter, [&](const Figure& figure) {
+        // FNV-1a over the coordinates' bits.
+        std::uint64_t hash = 14695981039346656037ull;
+        for (const Point& p : figure.vertices) {
+            for (const double v : {p.x, p.y}) {
+                std::uint64_t bits;
+                std::memcpy(&bits, &v, sizeof bits);
+                for (int i = 0; i < 8; ++i) {
+                    hash ^= (bits >> (8 * i)) & 0xFF;
+                    hash *= 1099511628211ull;
+                }
+            }
+        }
+        prints.push_back(hash);
+        return true;
+    });
+    return prints;
+}
+
+}  // namespace
+
+SectionMaterials::Fingerprints SectionMaterials::fingerprintsOf(const CoordTable& add,
+                                                                const CoordTable& subtracted) {
+    return {tableFingerprints(add, TableKind::Added),
+            tableFingerprints(subtracted, TableKind::Subtracted)};
+}
+
+void SectionMaterials::followFigures(const Fingerprints& before, const Fingerprints& after) {
+    std::vector<FigureMaterial> kept;
+    for (const FigureMaterial& a : assignments_) {
+        const bool added = a.kind == TableKind::Added;
+        const std::vector<std::uint64_t>& old = added ? before.added : before.subtracted;
+        const std::vector<std::uint64_t>& now = added ? after.added : after.subtracted;
+        const auto place = static_cast<std::size_t>(a.index - 1);
+        if (place >= old.size()) {
+            // Not a figure before (a file may name one beyond its figures): left as it was.
+            kept.push_back(a);
+            continue;
+        }
+        const std::uint64_t print = old[place];
+        if (place < now.size() && now[place] == print) {
+            kept.push_back(a);
+            continue;
+        }
+        const auto count = std::count(now.begin(), now.end(), print);
+        if (count == 1) {
+            FigureMaterial moved = a;
+            moved.index =
+                static_cast<int>(std::find(now.begin(), now.end(), print) - now.begin()) + 1;
+            kept.push_back(moved);
+        } else if (old.size() == now.size()) {
+            kept.push_back(a);  // changed in place
+        }
+    }
+    // Back in table order, one material per figure (the first one that landed there).
+    std::stable_sort(kept.begin(), kept.end(),
+                     [](const FigureMaterial& x, const FigureMaterial& y) {
+                         return std::tuple(x.kind == TableKind::Subtracted, x.index) <
+                                std::tuple(y.kind == TableKind::Subtracted, y.index);
+                     });
+    kept.erase(std::unique(kept.begin(), kept.end(),
+                           [](const FigureMaterial& x, const FigureMaterial& y) {
+                               return x.kind == y.kind && x.index == y.index;
+                           }),
+               kept.end());
+    assignments_ = std::move(kept);
 }
 
 }  // namespace kuvanto

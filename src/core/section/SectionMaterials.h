@@ -4,6 +4,7 @@
 // section without any assignment is computed as a section of one unnamed material.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -51,6 +52,22 @@ public:
         const Material* chosen = find(referenceName_);
         return chosen ? chosen : mostCommon();
     }
+
+    // The figures of both tables, each reduced to a number of its vertices, to find a figure
+    // again after the tables changed.
+    struct Fingerprints {
+        std::vector<std::uint64_t> added;
+        std::vector<std::uint64_t> subtracted;
+        bool operator==(const Fingerprints&) const = default;
+    };
+    static Fingerprints fingerprintsOf(const CoordTable& add, const CoordTable& subtracted);
+
+    // Moves the assignments with their figures when the tables changed from `before` to `after`:
+    // a figure still at its place keeps its material; one that moved (figures inserted or
+    // removed before it) takes it along when it is found unchanged exactly once; otherwise, while
+    // its table kept its number of figures, the figure changed in place and keeps it; any other
+    // assignment is dropped, so that no material lands on a figure it was not given to.
+    void followFigures(const Fingerprints& before, const Fingerprints& after);
 
     void clear() {
         materials_.clear();

@@ -7,6 +7,8 @@
 #include "core/section/Material.h"
 #include "core/section/SectionMaterials.h"
 
+#include "../CoordTableBuilder.h"
+
 using namespace kuvanto;
 
 class TestMaterial : public QObject {
@@ -18,6 +20,8 @@ private slots:
     void values();
     void shippedList();
     void referenceIsTheMostCommon();
+    void assignmentsFollowTheirFigures_data();
+    void assignmentsFollowTheirFigures();
 };
 
 void TestMaterial::names_data() {
@@ -110,6 +114,53 @@ void TestMaterial::referenceIsTheMostCommon() {
     QVERIFY(m.assign(TableKind::Added, 2, ""));
     QVERIFY(!m.materialOf(TableKind::Added, 2));
     QCOMPARE(m.assignments().size(), std::size_t{2});
+}
+
+void TestMaterial::assignmentsFollowTheirFigures_data() {
+    QTest::addColumn<QStringList>("before");  // the added table; each letter a figure
+    QTest::addColumn<QStringList>("after");
+    QTest::addColumn<QString>("expected");  // "index=material" of the added table after
+
+    // Figures a, b, c; a carries "A", c carries "C".
+    const auto figure = [](int n) {
+        return QStringList{QString("%1,0").arg(n), QString("%1,0").arg(n + 1),
+                           QString("%1,1").arg(n)};
+    };
+    const QStringList a = figure(0), b = figure(10), c = figure(20), d = figure(30);
+    const QStringList sep{"|"};
+    const QStringList abc = a + sep + b + sep + c;
+    QTest::newRow("unchanged") << abc << abc << "1=A 3=C";
+    QTest::newRow("figure inserted in front") << abc << (d + sep + abc) << "2=A 4=C";
+    QTest::newRow("figure appended") << abc << (abc + sep + d) << "1=A 3=C";
+    QTest::newRow("figure without material deleted") << abc << (a + sep + c) << "1=A 2=C";
+    QTest::newRow("figure with material deleted") << abc << (b + sep + c) << "2=C";
+    QTest::newRow("vertex moved in place")
+        << abc << (a + sep + b + sep + QStringList{"20,0", "21,0", "20,5"}) << "1=A 3=C";
+    QTest::newRow("vertex moved while a figure is inserted")
+        << abc << (d + sep + a + sep + b + sep + QStringList{"20,0", "21,0", "20,5"}) << "2=A";
+}
+
+void TestMaterial::assignmentsFollowTheirFigures() {
+    QFETCH(QStringList, before);
+    QFETCH(QStringList, after);
+    QFETCH(QString, expected);
+    SectionMaterials m;
+    m.setMaterial({"A", 1, 0, 0, 0, ""});
+    m.setMaterial({"C", 2, 0, 0, 0, ""});
+    m.assign(TableKind::Added, 1, "A");
+    m.assign(TableKind::Added, 3, "C");
+    m.assign(TableKind::Subtracted, 1, "A");
+    const CoordTable none = test::coordTableOf({"0,0", "1,0", "0,1"});
+    m.followFigures(SectionMaterials::fingerprintsOf(test::coordTableOf(before), none),
+                    SectionMaterials::fingerprintsOf(test::coordTableOf(after), none));
+    QStringList got;
+    for (const FigureMaterial& f : m.assignments()) {
+        if (f.kind == TableKind::Added)
+            got << QString("%1=%2").arg(f.index).arg(QString::fromStdString(f.name));
+    }
+    QCOMPARE(got.join(' '), expected);
+    // The untouched table keeps its assignment.
+    QVERIFY(m.materialOf(TableKind::Subtracted, 1));
 }
 
 QTEST_APPLESS_MAIN(TestMaterial)
