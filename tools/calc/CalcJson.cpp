@@ -28,8 +28,7 @@ QJsonObject valuesObject(const ColumnValues& column, bool withMaterials) {
     for (Property p : kAllProperties) {
         if (isCombinedOnlyProperty(p) && !combined) continue;
         if (isTorsionProperty(p)) continue;  // the "torsion" object holds them
-        if (isMaterialProperty(p) && (!withMaterials || (combined && p == Property::ModularRatio)))
-            continue;
+        if (isMaterialProperty(p) && !withMaterials) continue;
         const bool shown =
             (p != Property::Perimeter || column.hasPerimeter) && std::isfinite(column.values[p]);
         values.insert(Q(propertySymbol(p)), shown ? QJsonValue(column.values[p]) : QJsonValue());
