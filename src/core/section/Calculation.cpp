@@ -293,7 +293,8 @@ bool runCalculation(const CoordTable& add, const CoordTable& subtracted,
         }
     }
     result.setCol(totalCol);
-    result.setRow(ResultTable::kRows - 1);
+    // The last row shown: the block of several materials only with materials.
+    result.setRow(withMaterials ? ResultTable::kRows - 1 : kMaterialFirstRow - 1);
     result.setVisible(true);
 
     if (values) {
