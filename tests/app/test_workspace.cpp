@@ -409,7 +409,8 @@ void TestWorkspace::materialsFollowTheTables() {
     QVERIFY(readCoordText(dir.filePath(ws.undo().undoFile()), add, subtracted, nullptr, &snapshot));
     QVERIFY(snapshot == read);
     const std::optional<QString> buffer = ws.directEditText();
-    QVERIFY(buffer && buffer->contains("<<図形材料>>,\n減算,1,STKR400\n"));
+    QVERIFY(buffer &&
+            buffer->contains("<<図形材料>>,\n加算,1,STKR400\n加算,2,Fc24\n減算,1,STKR400\n"));
 
     QVERIFY(ws.runCalculation());
     QCOMPARE(ws.resultGrid.text(Property::AxialStiffness, ws.resultGrid.cols() - 1), "2.2925E9");
