@@ -43,7 +43,7 @@ struct CompositeSection {
     // one that cannot be computed is NaN.
     SectionProperties combined;
     std::vector<double> ratios;          // per figure, in the order given
-    std::vector<MaterialModuli> moduli;  // per material carried by an added figure, listed order
+    std::vector<MaterialModuli> moduli;  // per material of an added figure, first come first
 };
 
 // The composite values of the figures against the reference material. Every figure must carry
