@@ -42,6 +42,10 @@
         <source>応力: Vx, Vy, T によるせん断応力はまだ計算されません。tau_zx, tau_zy, tau, sigma_vm, sigma_1, sigma_3 は null (&quot;-&quot;) です。</source>
         <translation>Stress: the shear stresses from Vx, Vy and T are not computed yet. tau_zx, tau_zy, tau, sigma_vm, sigma_1 and sigma_3 are null (&quot;-&quot;).</translation>
     </message>
+    <message>
+        <source>ねじり・せん断の値は材料を区別せず、断面全体を一つの材料として求めています。</source>
+        <translation>The torsion and shear values do not tell the materials apart: they treat the whole section as one material.</translation>
+    </message>
 </context>
 <context>
     <name>Commands</name>
@@ -327,10 +331,29 @@
     </message>
 </context>
 <context>
+    <name>CompositeSection</name>
+    <message>
+        <source>基準材料がありません。</source>
+        <translation>There is no reference material.</translation>
+    </message>
+    <message>
+        <source>材料が指定されていない図形があります。</source>
+        <translation>A figure has no material.</translation>
+    </message>
+    <message>
+        <source>換算断面積が正になりません。</source>
+        <translation>The transformed area is not positive.</translation>
+    </message>
+</context>
+<context>
     <name>CoordCsv</name>
     <message>
         <source>座標データ(X,Y)でないデータ(%1,%2)が含まれています。<byte value="xd"/>この行を省略して読込みを続けます。</source>
         <translation>The file holds data that are not coordinates (X,Y): (%1,%2).<byte value="xd"/>This line is skipped and reading goes on.</translation>
+    </message>
+    <message>
+        <source>材料の指定(&lt;&lt;材料&gt;&gt;以降の行)は読み込まれませんでした。</source>
+        <translation>The materials (the lines from &lt;&lt;材料&gt;&gt; on) were not read.</translation>
     </message>
 </context>
 <context>
@@ -830,6 +853,43 @@
     </message>
 </context>
 <context>
+    <name>Material</name>
+    <message>
+        <source>材料名が空か、数値、記号&lt;&lt;で始まる名前、改行を含む名前です。</source>
+        <translation>The material name is empty, a number, starts with &lt;&lt; or holds a line break.</translation>
+    </message>
+    <message>
+        <source>材料の値が数値ではありません。</source>
+        <translation>A value of the material is not a number.</translation>
+    </message>
+    <message>
+        <source>ヤング係数Eは正の値にしてください。</source>
+        <translation>Young's modulus E must be positive.</translation>
+    </message>
+    <message>
+        <source>ポアソン比νは0以上0.5未満にしてください。</source>
+        <translation>Poisson's ratio ν must be from 0 to below 0.5.</translation>
+    </message>
+    <message>
+        <source>降伏強度fyと密度ρは0以上にしてください。</source>
+        <translation>The yield strength fy and the density ρ must be 0 or more.</translation>
+    </message>
+</context>
+<context>
+    <name>MaterialLibrary</name>
+    <message>
+        <source>材料一覧の行(%1)を読み取れません。この行を省略します。</source>
+        <translation>The line (%1) of the list of materials cannot be read. It is left out.</translation>
+    </message>
+</context>
+<context>
+    <name>MaterialText</name>
+    <message>
+        <source>材料の行(%1)を読み取れません。<byte value="xd"/>この行を省略して読込みを続けます。</source>
+        <translation>The material line (%1) cannot be read.<byte value="xd"/>The line is left out and reading goes on.</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>Notice!</source>
@@ -1220,6 +1280,102 @@ It has been removed from the recent files.</translation>
     <message>
         <source>推定誤差(せん断断面積)</source>
         <translation>Estimated error (shear areas)</translation>
+    </message>
+    <message>
+        <source>[複合断面]</source>
+        <translation>[Several materials]</translation>
+    </message>
+    <message>
+        <source>ヤング係数比</source>
+        <translation>Modular ratio</translation>
+    </message>
+    <message>
+        <source>基準ヤング係数</source>
+        <translation>Reference Young's modulus</translation>
+    </message>
+    <message>
+        <source>換算断面積</source>
+        <translation>Transformed area</translation>
+    </message>
+    <message>
+        <source>剛心X</source>
+        <translation>Centroid of stiffness X</translation>
+    </message>
+    <message>
+        <source>剛心Y</source>
+        <translation>Centroid of stiffness Y</translation>
+    </message>
+    <message>
+        <source>換算断面2次モーメントX</source>
+        <translation>Transformed second moment X</translation>
+    </message>
+    <message>
+        <source>換算断面2次モーメントY</source>
+        <translation>Transformed second moment Y</translation>
+    </message>
+    <message>
+        <source>換算断面相乗モーメント</source>
+        <translation>Transformed product of inertia</translation>
+    </message>
+    <message>
+        <source>換算主軸角</source>
+        <translation>Transformed principal angle</translation>
+    </message>
+    <message>
+        <source>換算主断面2次モーメントU</source>
+        <translation>Transformed principal moment U</translation>
+    </message>
+    <message>
+        <source>換算主断面2次モーメントV</source>
+        <translation>Transformed principal moment V</translation>
+    </message>
+    <message>
+        <source>軸剛性(N)</source>
+        <translation>Axial stiffness (N)</translation>
+    </message>
+    <message>
+        <source>曲げ剛性X(N·mm²)</source>
+        <translation>Bending stiffness X (N·mm²)</translation>
+    </message>
+    <message>
+        <source>曲げ剛性Y(N·mm²)</source>
+        <translation>Bending stiffness Y (N·mm²)</translation>
+    </message>
+    <message>
+        <source>単位長さ質量(kg/m)</source>
+        <translation>Mass per metre (kg/m)</translation>
+    </message>
+    <message>
+        <source>塑性中立軸X(耐力)</source>
+        <translation>Plastic neutral axis X (strength)</translation>
+    </message>
+    <message>
+        <source>塑性中立軸Y(耐力)</source>
+        <translation>Plastic neutral axis Y (strength)</translation>
+    </message>
+    <message>
+        <source>全塑性モーメントX(kN·m)</source>
+        <translation>Plastic moment X (kN·m)</translation>
+    </message>
+    <message>
+        <source>全塑性モーメントY(kN·m)</source>
+        <translation>Plastic moment Y (kN·m)</translation>
+    </message>
+    <message>
+        <source>全塑性モーメントU(kN·m)</source>
+        <translation>Plastic moment U (kN·m)</translation>
+    </message>
+    <message>
+        <source>全塑性モーメントV(kN·m)</source>
+        <translation>Plastic moment V (kN·m)</translation>
+    </message>
+    <message>
+        <source>降伏モーメントX(kN·m)</source>
+        <translation>First-yield moment X (kN·m)</translation>
+    </message>
+    <message>
+        <source>降伏モーメントY(kN·m)</source>
+        <translation>First-yield moment Y (kN·m)</translation>
     </message>
 </context>
 <context>

@@ -18,10 +18,17 @@ ResultTableModel::ResultTableModel(const ResultTable& grid, QObject* parent)
     : QAbstractTableModel(parent),
       grid_(grid),
       shownRevision_(grid.revision()),
-      shownCols_(grid.cols()) {}
+      shownCols_(grid.cols()),
+      shownRows_(rowsFor(grid)) {}
+
+int ResultTableModel::rowsFor(const ResultTable& grid) {
+    const int rows =
+        resultRowInUse(grid, kMaterialFirstRow) ? ResultTable::kRows : kMaterialFirstRow;
+    return modelRow(rows);
+}
 
 int ResultTableModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : ResultTable::kRows - 1;
+    return parent.isValid() ? 0 : shownRows_;
 }
 
 int ResultTableModel::columnCount(const QModelIndex& parent) const {
@@ -73,11 +80,14 @@ Qt::ItemFlags ResultTableModel::flags(const QModelIndex& index) const {
 }
 
 bool ResultTableModel::refresh() {
-    if (grid_.revision() == shownRevision_ && grid_.cols() == shownCols_) return false;
+    if (grid_.revision() == shownRevision_ && grid_.cols() == shownCols_ &&
+        rowsFor(grid_) == shownRows_)
+        return false;
     shownRevision_ = grid_.revision();
-    if (grid_.cols() != shownCols_) {
+    if (grid_.cols() != shownCols_ || rowsFor(grid_) != shownRows_) {
         beginResetModel();
         shownCols_ = grid_.cols();
+        shownRows_ = rowsFor(grid_);
         endResetModel();
     } else {
         emit dataChanged(index(0, 0), index(rowCount() - 1, shownCols_ - 1));

@@ -36,8 +36,12 @@ public:
 
 private:
     const ResultTable& grid_;
+    // The rows the model has: the block of several materials only while the table fills it.
+    static int rowsFor(const ResultTable& grid);
+
     std::uint64_t shownRevision_;
     int shownCols_;
+    int shownRows_;
 };
 
 }  // namespace kuvanto

@@ -14,6 +14,7 @@
 #include "editing/TableChange.h"
 #include "io/CoordCsv.h"
 #include "io/CoordText.h"
+#include "io/MaterialText.h"
 #include "io/ResultExport.h"
 #include "io/SafeWrite.h"
 #include "io/SessionSlot.h"
@@ -79,7 +80,7 @@ void Workspace::keepRecovery() {
     if (newest.isEmpty()) return;
     auto tables = std::make_unique<Tables>();
     if (!readCoordText(session_.folder() + QLatin1Char('/') + newest, tables->add,
-                       tables->subtracted))
+                       tables->subtracted, nullptr, &tables->materials))
         return;
     // Nothing to offer when the last run ended with empty tables.
     if (tables->add.rows() <= 2 && tables->subtracted.rows() <= 2) return;
@@ -97,6 +98,8 @@ bool Workspace::restoreRecovery() {
     TableChange change(*this);
     addGrid = std::move(recovery_->add);
     subtractedGrid = std::move(recovery_->subtracted);
+    materials = std::move(recovery_->materials);
+    takeMaterialsAsTheyAre();
     recovery_.reset();
     addGrid.touch();
     subtractedGrid.touch();
@@ -120,7 +123,13 @@ bool Workspace::writeSnapshot(QString* error) {
             mirror_->follow(std::move(changes.list));
         else
             mirror_ = std::make_shared<SnapshotMirror>(addGrid, subtractedGrid);
-        undo_.saveUndoInBackground([mirror = mirror_] { return mirror->text(); }, expectedBytes);
+        undo_.saveUndoInBackground(
+            [mirror = mirror_, materials = materials] {
+                std::string text = mirror->text();
+                appendMaterialText(text, materials);
+                return text;
+            },
+            expectedBytes);
         snapshotError_ = backgroundError;
         collectBackgroundSnapshot();
         return true;
@@ -131,7 +140,7 @@ bool Workspace::writeSnapshot(QString* error) {
     history_.takeChanges();
     mirror_.reset();
     QString e;
-    const bool ok = undo_.saveUndo(addGrid, subtractedGrid, &e);
+    const bool ok = undo_.saveUndo(addGrid, subtractedGrid, &e, &materials);
     snapshotError_ = ok ? backgroundError : e;
     if (!ok) setError(error, e);
     return ok;
@@ -141,7 +150,36 @@ bool Workspace::saveUndo(QString* error) {
     settleHistory();
     history_.record(addGrid, subtractedGrid);
     noteRecorded();
+    noteMaterials();
     return writeSnapshot(error);
+}
+
+void Workspace::noteMaterials() {
+    if (!materials.noneAssigned()) {
+        SectionMaterials::Fingerprints now =
+            SectionMaterials::fingerprintsOf(addGrid, subtractedGrid);
+        materials.followFigures(figurePrints_, now);
+        figurePrints_ = std::move(now);
+    }
+    if (materials.empty())
+        materialsByState_.erase(history_.stateId());
+    else
+        materialsByState_[history_.stateId()] = materials;
+}
+
+void Workspace::restoreMaterials() {
+    const auto kept = materialsByState_.find(history_.stateId());
+    if (kept == materialsByState_.end())
+        materials.clear();
+    else
+        materials = kept->second;
+    takeMaterialsAsTheyAre();
+}
+
+void Workspace::takeMaterialsAsTheyAre() {
+    figurePrints_ = materials.noneAssigned()
+                        ? SectionMaterials::Fingerprints()
+                        : SectionMaterials::fingerprintsOf(addGrid, subtractedGrid);
 }
 
 Workspace::TablesState Workspace::tablesState() const {
@@ -168,6 +206,7 @@ bool Workspace::undoRestore(QString* error) {
     settleHistory();
     if (!history_.undo(addGrid, subtractedGrid)) return false;
     noteRecorded();
+    restoreMaterials();
     writeSnapshot(error);
     return true;
 }
@@ -176,14 +215,15 @@ bool Workspace::redo(QString* error) {
     settleHistory();
     if (!history_.redo(addGrid, subtractedGrid)) return false;
     noteRecorded();
+    restoreMaterials();
     writeSnapshot(error);
     return true;
 }
 
 std::optional<QString> Workspace::directEditText(QString* error) {
     const QString filePath = path(kBufFile);
-    if (!writeTextFile(filePath, coordText(addGrid, subtractedGrid), FileEncoding::Cp932OrUtf8,
-                       error))
+    if (!writeTextFile(filePath, coordText(addGrid, subtractedGrid, &materials),
+                       FileEncoding::Cp932OrUtf8, error))
         return std::nullopt;
     // The dialog shows the buffer as stored, so what is confirmed is what the file can hold.
     const auto stored = readTextFile(filePath, error);
@@ -202,7 +242,8 @@ bool Workspace::applyDirectEdit(const QString& text, QString* error) {
     const std::string utf8 = (lines + QStringLiteral("\r\n")).toStdString();
     if (!writeTextFile(filePath, utf8, FileEncoding::Cp932OrUtf8, error)) return false;
     TableChange change(*this);
-    if (!readCoordText(filePath, addGrid, subtractedGrid, error)) return false;
+    if (!readCoordText(filePath, addGrid, subtractedGrid, error, &materials)) return false;
+    takeMaterialsAsTheyAre();
     change.done();
     return true;
 }
@@ -216,6 +257,7 @@ void Workspace::allDel() {
     TableChange change(*this);
     change.done();  // a step of its own even when the tables were empty (reading a file)
     resetCoordTable(addGrid, subtractedGrid);
+    materials.clear();
     resetResultTable(resultGrid);
     resultGrid.setVisible(false);
     hasResults_ = false;
@@ -232,10 +274,14 @@ bool Workspace::readCsv(const QString& path, const std::function<void(const QStr
     int skipped = 0;
     // The tables keep their cell texts inside the file's text rather than copies of them.
     const auto fileText = std::make_shared<const std::string>(std::move(*text));
-    fillFromCsvText(fileText, addGrid, subtractedGrid, [&](const std::string& message) {
-        if (++skipped <= kShownSkippedPairs && onSkip) onSkip(QString::fromStdString(message));
-    });
+    fillFromCsvText(
+        fileText, addGrid, subtractedGrid,
+        [&](const std::string& message) {
+            if (++skipped <= kShownSkippedPairs && onSkip) onSkip(QString::fromStdString(message));
+        },
+        &materials);
     if (skipped > kShownSkippedPairs && onSkip) onSkip(skippedPairsSummary(skipped));
+    takeMaterialsAsTheyAre();
     if (fileText->size() >= UndoStore::kBackgroundThreshold) {
         // The history's copy of a large file's tables (and the step's copy of its rows) is
         // made by a worker from the same text, into tables that come out as these; undo and
@@ -251,6 +297,7 @@ bool Workspace::readCsv(const QString& path, const std::function<void(const QStr
         history_.record(addGrid, subtractedGrid);
     }
     noteRecorded();
+    noteMaterials();
     markSaved();
     // The snapshot of a large file takes a while to make and write; the user does not wait for
     // it. The worker reads the same text into the mirror's tables, which come out as these
@@ -260,18 +307,24 @@ bool Workspace::readCsv(const QString& path, const std::function<void(const QStr
     // written before this returns).
     history_.takeChanges();
     mirror_ = std::make_shared<SnapshotMirror>(fileText);
-    undo_.saveUndoInBackground([mirror = mirror_] { return mirror->text(); }, fileText->size());
+    undo_.saveUndoInBackground(
+        [mirror = mirror_, materials = materials] {
+            std::string text = mirror->text();
+            appendMaterialText(text, materials);
+            return text;
+        },
+        fileText->size());
     snapshotError_ = firstFailure;
     collectBackgroundSnapshot();
     return true;
 }
 
 bool Workspace::writeCsv(const QString& path, QString* error) const {
-    return writeCoordCsv(path, addGrid, subtractedGrid, error);
+    return writeCoordCsv(path, addGrid, subtractedGrid, error, &materials);
 }
 
 bool Workspace::runCalculation() {
-    hasResults_ = kuvanto::runCalculation(addGrid, subtractedGrid, resultGrid);
+    hasResults_ = kuvanto::runCalculation(addGrid, subtractedGrid, materials, resultGrid);
     return hasResults_;
 }
 

@@ -7,11 +7,13 @@
 #include <QString>
 #include <functional>
 #include <future>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
 
 #include "core/section/ResultTable.h"
+#include "core/section/SectionMaterials.h"
 #include "core/table/CoordTable.h"
 #include "core/table/EditHistory.h"
 #include "core/torsion/TorsionAnalysis.h"
@@ -31,6 +33,10 @@ public:
     ResultTable resultGrid;
     DrawColors colors;
     QString dataFileName;
+    // The materials of the section and which figure carries which: read and written with the
+    // coordinate file, kept in the snapshots and the direct-editing buffer, and put back with
+    // the tables by undo, redo and recovery.
+    SectionMaterials materials;
 
     QString folder() const { return folder_; }
     QString path(const QString& name) const;  // a file in the working folder
@@ -141,7 +147,14 @@ private:
     struct Tables {
         CoordTable add;
         CoordTable subtracted;
+        SectionMaterials materials;
     };
+    // The materials belong to the state of the tables the history has just recorded, undone or
+    // redone to: noted after recording, put back after undo and redo.
+    void noteMaterials();
+    void restoreMaterials();
+    // The materials now belong to the tables as they are (read with them, put back with them).
+    void takeMaterialsAsTheyAre();
     // Writes the tables to the next snapshot file; large tables from the mirror on a worker
     // thread. The tables must be the history's recorded state.
     bool writeSnapshot(QString* error);
@@ -164,6 +177,11 @@ private:
     std::unique_ptr<Tables> recovery_;
     std::uint64_t savedState_ = 0;
     TablesState recordedState_;
+    // The materials of each state of the history that had any, by its state id.
+    std::map<std::uint64_t, SectionMaterials> materialsByState_;
+    // The figures the assignments were last known to belong to, to move them along with their
+    // figures when rows are inserted or deleted (only kept while some figure has a material).
+    SectionMaterials::Fingerprints figurePrints_;
     bool hasResults_ = false;
     QString snapshotError_;
 };

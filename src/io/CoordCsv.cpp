@@ -8,6 +8,7 @@
 #include "core/base/NumberText.h"
 #include "io/CoordText.h"
 #include "io/FileTokens.h"
+#include "io/MaterialText.h"
 #include "io/TableAppender.h"
 #include "io/TextFile.h"
 
@@ -58,25 +59,43 @@ TableAppender::RecordHandler csvRecords(const std::function<void(const std::stri
     };
 }
 
+TableAppender::MaterialsHandler csvMaterials(
+    SectionMaterials* materials, const std::function<void(const std::string&)>& onSkip) {
+    if (materials) materials->clear();
+    return [materials, onSkip](std::string_view text) {
+        if (materials)
+            parseMaterialText(text, *materials, onSkip);
+        else if (onSkip)
+            onSkip(materialsLeftOutMessage());
+    };
+}
+
 }  // namespace
 
+std::string materialsLeftOutMessage() {
+    return QCoreApplication::translate("CoordCsv",
+                                       "材料の指定(<<材料>>以降の行)は読み込まれませんでした。")
+        .toStdString();
+}
+
 void fillFromCsvText(std::string_view utf8, CoordTable& add, CoordTable& subtracted,
-                     const std::function<void(const std::string&)>& onSkip) {
+                     const std::function<void(const std::string&)>& onSkip,
+                     SectionMaterials* materials) {
     TableAppender::fillSections(utf8, add, subtracted, TableAppender::FirstSection::Added,
-                                csvRecords(onSkip));
+                                csvRecords(onSkip), csvMaterials(materials, onSkip));
 }
 
 void fillFromCsvText(const std::shared_ptr<const std::string>& utf8, CoordTable& add,
-                     CoordTable& subtracted,
-                     const std::function<void(const std::string&)>& onSkip) {
+                     CoordTable& subtracted, const std::function<void(const std::string&)>& onSkip,
+                     SectionMaterials* materials) {
     TableAppender::fillSections(utf8, add, subtracted, TableAppender::FirstSection::Added,
-                                csvRecords(onSkip));
+                                csvRecords(onSkip), csvMaterials(materials, onSkip));
 }
 
 bool writeCoordCsv(const QString& path, const CoordTable& add, const CoordTable& subtracted,
-                   QString* error) {
+                   QString* error, const SectionMaterials* materials) {
     // A coordinate file is the text form of the tables.
-    return writeCoordText(path, add, subtracted, error);
+    return writeCoordText(path, add, subtracted, error, materials);
 }
 
 }  // namespace kuvanto

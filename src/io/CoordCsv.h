@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/section/SectionMaterials.h"
 #include "core/table/CoordTable.h"
 
 namespace kuvanto {
@@ -24,15 +25,23 @@ inline constexpr std::size_t kQuotedFieldLength = 100;
 std::string quotedExcerpt(std::string_view field);
 
 // Appends the pairs of coordinate-file text (UTF-8) to the tables (which the caller has reset),
-// each before the table's entry row. `on_skip` receives the message of every skipped pair.
+// each before the table's entry row. `on_skip` receives the message of every skipped pair. The
+// materials' lines at the end are read into `materials` (cleared first; lines it cannot read are
+// skipped with a message); without it, one message says they were left out.
 void fillFromCsvText(std::string_view utf8, CoordTable& add, CoordTable& subtracted,
-                     const std::function<void(const std::string&)>& onSkip);
+                     const std::function<void(const std::string&)>& onSkip,
+                     SectionMaterials* materials = nullptr);
 // The same from a file's text that the tables may keep their cell texts in (no copies).
 void fillFromCsvText(const std::shared_ptr<const std::string>& utf8, CoordTable& add,
-                     CoordTable& subtracted, const std::function<void(const std::string&)>& onSkip);
+                     CoordTable& subtracted, const std::function<void(const std::string&)>& onSkip,
+                     SectionMaterials* materials = nullptr);
 
-// Writes both tables as a coordinate file. False (and `error`) when it cannot be written.
+// The message for materials a reader had nowhere to keep.
+std::string materialsLeftOutMessage();
+
+// Writes both tables (and the materials, when given) as a coordinate file. False (and `error`)
+// when it cannot be written.
 bool writeCoordCsv(const QString& path, const CoordTable& add, const CoordTable& subtracted,
-                   QString* error = nullptr);
+                   QString* error = nullptr, const SectionMaterials* materials = nullptr);
 
 }  // namespace kuvanto

@@ -5,6 +5,7 @@
 
 #include "io/FieldReader.h"
 #include "io/FileTokens.h"
+#include "io/MaterialText.h"
 #include "io/TableAppender.h"
 #include "io/TextFile.h"
 
@@ -41,33 +42,42 @@ std::size_t sizeHint(const CoordTable& grid) {
 
 }  // namespace
 
-std::string coordText(const CoordTable& add, const CoordTable& subtracted) {
+std::string coordText(const CoordTable& add, const CoordTable& subtracted,
+                      const SectionMaterials* materials) {
     std::string out;
     out.reserve(sizeHint(add) + sizeHint(subtracted) + 32);
     appendSection(out, kAddedSectionToken, add);
     appendSection(out, kSubtractedSectionToken, subtracted);
+    if (materials) appendMaterialText(out, *materials);
     return out;
 }
 
-void parseCoordText(std::string_view utf8, CoordTable& add, CoordTable& subtracted) {
+void parseCoordText(std::string_view utf8, CoordTable& add, CoordTable& subtracted,
+                    SectionMaterials* materials) {
     resetCoordTable(add, subtracted);
+    if (materials) materials->clear();
     // Records before the first marker and records whose first field is empty are dropped.
     TableAppender::fillSections(
         utf8, add, subtracted, TableAppender::FirstSection::None,
         [](TableAppender* section, std::string_view first, std::string_view second) {
             if (section && !first.empty()) section->add(first, second);
+        },
+        [materials](std::string_view text) {
+            if (materials) parseMaterialText(text, *materials, {});
         });
 }
 
 bool writeCoordText(const QString& path, const CoordTable& add, const CoordTable& subtracted,
-                    QString* error) {
-    return writeTextFile(path, coordText(add, subtracted), FileEncoding::Cp932OrUtf8, error);
+                    QString* error, const SectionMaterials* materials) {
+    return writeTextFile(path, coordText(add, subtracted, materials), FileEncoding::Cp932OrUtf8,
+                         error);
 }
 
-bool readCoordText(const QString& path, CoordTable& add, CoordTable& subtracted, QString* error) {
+bool readCoordText(const QString& path, CoordTable& add, CoordTable& subtracted, QString* error,
+                   SectionMaterials* materials) {
     const std::optional<std::string> text = readTextFile(path, error);
     if (!text) return false;
-    parseCoordText(*text, add, subtracted);
+    parseCoordText(*text, add, subtracted, materials);
     return true;
 }
 

@@ -24,6 +24,9 @@ public:
     bool nextPair(std::string_view& first, std::string_view& second, std::string& firstScratch,
                   std::string& secondScratch);
 
+    // Where the next field is looked for, as an offset into the text.
+    std::size_t position() const { return pos_; }
+
 private:
     void skipLineEnd();
     void readQuoted(std::string& field);

@@ -17,5 +17,9 @@ inline constexpr std::string_view kSeparatorToken = kSeparatorText;
 // the program wrote them, so that the newer of the two files is known whatever the file times
 // say. Readers of the text form pass over it (it comes before the first table marker).
 inline constexpr std::string_view kSnapshotNumberToken = "<<連番>>";
+// The lines after the subtracted table that open the list of materials and the list of which
+// figure carries which; everything from the first of them to the end of the text is materials.
+inline constexpr std::string_view kMaterialsToken = "<<材料>>";
+inline constexpr std::string_view kFigureMaterialsToken = "<<図形材料>>";
 
 }  // namespace kuvanto

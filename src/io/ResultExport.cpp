@@ -12,12 +12,11 @@ std::string exportResultText(const ResultTable& result) {
     // A table never calculated has no figure column texts: its header and value rows give no
     // line.
     constexpr int kFirstFigureCol = 2;
-    // The torsion block gives lines only once its analysis has filled the combined column.
-    const int rows = result.text(Property::TorsionConstant, result.cols() - 1).empty()
-                         ? kTorsionFirstRow
-                         : ResultTable::kRows;
+    // The torsion block gives lines only once its analysis has filled the combined column, the
+    // block of several materials only for a section with materials.
     std::string out;
-    for (int r = 0; r < rows; ++r) {
+    for (int r = 0; r < ResultTable::kRows; ++r) {
+        if (!resultRowInUse(result, r)) continue;
         switch (kResultRows[static_cast<std::size_t>(r)].kind) {
             case RowKind::Header:
             case RowKind::Value:

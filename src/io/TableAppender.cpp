@@ -63,12 +63,14 @@ void TableAppender::finish() {
 }
 
 void TableAppender::fillSections(std::string_view utf8, CoordTable& add, CoordTable& subtracted,
-                                 FirstSection first, const RecordHandler& onRecord) {
-    fill(utf8, add, subtracted, first, onRecord, true);
+                                 FirstSection first, const RecordHandler& onRecord,
+                                 const MaterialsHandler& onMaterials) {
+    fill(utf8, add, subtracted, first, onRecord, onMaterials, true);
 }
 
 void TableAppender::fill(std::string_view utf8, CoordTable& add, CoordTable& subtracted,
-                         FirstSection first, const RecordHandler& onRecord, bool copies) {
+                         FirstSection first, const RecordHandler& onRecord,
+                         const MaterialsHandler& onMaterials, bool copies) {
     // Rows before the subtracted marker go mostly to the added table, the rest to the other.
     const std::size_t split = std::min(utf8.find(kSubtractedSectionToken), utf8.size());
     const auto linesIn = [&](std::size_t from, std::size_t to) {
@@ -88,7 +90,13 @@ void TableAppender::fill(std::string_view utf8, CoordTable& add, CoordTable& sub
     FieldReader reader(utf8);
     std::string_view x, y;
     std::string xScratch, yScratch;
-    while (reader.nextPair(x, y, xScratch, yScratch)) {
+    for (std::size_t pairStart = reader.position(); reader.nextPair(x, y, xScratch, yScratch);
+         pairStart = reader.position()) {
+        if (x == kMaterialsToken || x == kFigureMaterialsToken) {
+            // No rows follow the materials; their lines are not pairs.
+            if (onMaterials) onMaterials(utf8.substr(pairStart));
+            break;
+        }
         if (x == kAddedSectionToken)
             section = &addRows;
         else if (x == kSubtractedSectionToken)
@@ -102,10 +110,11 @@ void TableAppender::fill(std::string_view utf8, CoordTable& add, CoordTable& sub
 
 void TableAppender::fillSections(const std::shared_ptr<const std::string>& utf8, CoordTable& add,
                                  CoordTable& subtracted, FirstSection first,
-                                 const RecordHandler& onRecord) {
+                                 const RecordHandler& onRecord,
+                                 const MaterialsHandler& onMaterials) {
     add.shareText(utf8);
     subtracted.shareText(utf8);
-    fill(std::string_view(*utf8), add, subtracted, first, onRecord, false);
+    fill(std::string_view(*utf8), add, subtracted, first, onRecord, onMaterials, false);
 }
 
 }  // namespace kuvanto

@@ -40,21 +40,27 @@ public:
     // appender of the current section's table, or null before the first marker.
     using RecordHandler = std::function<void(TableAppender* section, std::string_view first,
                                              std::string_view second)>;
+    // Receives the text from the line of the first materials marker ("<<材料>>" or
+    // "<<図形材料>>") to the end, which holds no table rows.
+    using MaterialsHandler = std::function<void(std::string_view materials)>;
     // Reads coordinate-file text (UTF-8) pair by pair: the markers "<<加算>>" and "<<減算>>"
     // switch between the two tables, every other pair goes to `onRecord`. Both tables are
     // finished (entry row back) at the end. The shared form lets the tables keep their cell
     // texts inside the file's text instead of copying them.
     static void fillSections(std::string_view utf8, CoordTable& add, CoordTable& subtracted,
-                             FirstSection first, const RecordHandler& onRecord);
+                             FirstSection first, const RecordHandler& onRecord,
+                             const MaterialsHandler& onMaterials = {});
     static void fillSections(const std::shared_ptr<const std::string>& utf8, CoordTable& add,
                              CoordTable& subtracted, FirstSection first,
-                             const RecordHandler& onRecord);
+                             const RecordHandler& onRecord,
+                             const MaterialsHandler& onMaterials = {});
 
 private:
     // The reading itself; `copies` says whether the tables copy the cell texts (room is made for
     // them beforehand) or keep them inside a text shared with them.
     static void fill(std::string_view utf8, CoordTable& add, CoordTable& subtracted,
-                     FirstSection first, const RecordHandler& onRecord, bool copies);
+                     FirstSection first, const RecordHandler& onRecord,
+                     const MaterialsHandler& onMaterials, bool copies);
 
     CoordTable& grid_;
     // The selection before the filling, given back at the end.

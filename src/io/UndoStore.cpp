@@ -107,10 +107,12 @@ bool UndoStore::start(const CoordTable& add, const CoordTable& subtracted, QStri
     return saveUndo(add, subtracted, error);
 }
 
-bool UndoStore::saveUndo(const CoordTable& add, const CoordTable& subtracted, QString* error) {
+bool UndoStore::saveUndo(const CoordTable& add, const CoordTable& subtracted, QString* error,
+                         const SectionMaterials* materials) {
     finishBackground();
     undoFile_ = Other(undoFile_);
-    return writeTextFile(path(undoFile_), numberedText(++number_, coordText(add, subtracted)),
+    return writeTextFile(path(undoFile_),
+                         numberedText(++number_, coordText(add, subtracted, materials)),
                          FileEncoding::Cp932OrUtf8, error);
 }
 

@@ -15,6 +15,7 @@
 #include <string>
 #include <thread>
 
+#include "core/section/SectionMaterials.h"
 #include "core/table/CoordTable.h"
 
 namespace kuvanto {
@@ -31,7 +32,8 @@ public:
     bool start(const CoordTable& add, const CoordTable& subtracted, QString* error = nullptr);
 
     // Switches undoFile to the other file and writes both tables to it.
-    bool saveUndo(const CoordTable& add, const CoordTable& subtracted, QString* error = nullptr);
+    bool saveUndo(const CoordTable& add, const CoordTable& subtracted, QString* error = nullptr,
+                  const SectionMaterials* materials = nullptr);
 
     // Switches undoFile like saveUndo and writes the text `makeText` gives. A large snapshot
     // (expectedBytes of kBackgroundThreshold and more) is made and written on a worker thread,

@@ -27,7 +27,9 @@ using namespace kuvanto;
 
 namespace {
 
-const QString kFile = test::workedFixture(test::kTwoAddedOneSubtracted);
+// The worked section with a material on every figure, so that the block of several materials
+// shows too.
+const QString kFile = QStringLiteral(KUVANTO_FIXTURES "/two-added-one-subtracted-materials.csv");
 
 const ResultRowEntry& entryOf(int row) {
     return kResultRows[static_cast<std::size_t>(row)];

@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include "core/section/ResultRows.h"
+#include "editing/TableChange.h"
 #include "editing/Workspace.h"
 #include "io/CoordText.h"
 #include "io/TextFile.h"
@@ -64,6 +65,7 @@ private slots:
     void oversizedColourFileGivesDefaults_data();
     void oversizedColourFileGivesDefaults();
     void writeCsvRoundTrip();
+    void materialsFollowTheTables();
     void calculationExportAndErase();
 };
 
@@ -431,6 +433,71 @@ void TestWorkspace::writeCsvRoundTrip() {
     QString error;
     QVERIFY(!ws.writeCsv(dir.filePath("missing-folder/out.csv"), &error));
     QVERIFY(error.contains("out.csv"));
+}
+
+// The materials of a file come back byte for byte when it is saved, sit in the snapshot the
+// recovery reads and in the direct-editing buffer, feed the calculation, and go and come with
+// the tables on undo and redo.
+void TestWorkspace::materialsFollowTheTables() {
+    QTemporaryDir dir;
+    Workspace ws(dir.path());
+    ws.start();
+    QVERIFY(ws.applyDirectEdit(kTextA));
+    QStringList messages;
+    QVERIFY(ws.readCsv(Fixture("filled-box-materials.csv"),
+                       [&](const QString& message) { messages << message; }));
+    QCOMPARE(messages, QStringList());
+    QCOMPARE(ws.materials.materials().size(), std::size_t{2});
+    QCOMPARE(ws.materials.assignments().size(), std::size_t{3});
+    const SectionMaterials read = ws.materials;
+
+    const QString out = dir.filePath("out.csv");
+    QVERIFY(ws.writeCsv(out));
+    QFile a(out), b(Fixture("filled-box-materials.csv"));
+    QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+    QCOMPARE(a.readAll(), b.readAll());
+
+    QVERIFY(ws.undo().finishBackground());
+    CoordTable add, subtracted;
+    SectionMaterials snapshot;
+    QVERIFY(readCoordText(dir.filePath(ws.undo().undoFile()), add, subtracted, nullptr, &snapshot));
+    QVERIFY(snapshot == read);
+    const std::optional<QString> buffer = ws.directEditText();
+    QVERIFY(buffer &&
+            buffer->contains("<<図形材料>>,\n加算,1,STKR400\n加算,2,Fc24\n減算,1,STKR400\n"));
+
+    QVERIFY(ws.runCalculation());
+    QCOMPARE(ws.resultGrid.text(Property::AxialStiffness, ws.resultGrid.cols() - 1), "2.2925E9");
+
+    // A figure put in front of the added ones: the materials move along with their figures.
+    {
+        TableChange change(ws);
+        ws.addGrid.insertRows(1, 4);
+        const char* cells[][2] = {
+            {"300", "0"}, {"310", "0"}, {"300", "10"}, {"<<図形区切り>>", ""}};
+        for (int r = 0; r < 4; ++r) {
+            ws.addGrid.setText(r + 1, 0, cells[r][0]);
+            ws.addGrid.setText(r + 1, 1, cells[r][1]);
+        }
+    }
+    QVERIFY(!ws.materials.materialOf(TableKind::Added, 1));
+    QCOMPARE(ws.materials.materialOf(TableKind::Added, 2)->name, "STKR400");
+    QCOMPARE(ws.materials.materialOf(TableKind::Added, 3)->name, "Fc24");
+    QCOMPARE(ws.materials.materialOf(TableKind::Subtracted, 1)->name, "STKR400");
+    QVERIFY(ws.undoRestore());
+    QVERIFY(ws.materials == read);
+
+    // Undo back to the tables before the file (through the erased tables), and redo.
+    QVERIFY(ws.undoRestore());
+    QVERIFY(ws.materials.empty());
+    QVERIFY(ws.undoRestore());
+    QCOMPARE(rows(ws.addGrid), QStringList({"1|1", "2|2"}));
+    QVERIFY(ws.materials.empty());
+    QVERIFY(ws.redo());
+    QVERIFY(ws.redo());
+    QVERIFY(ws.materials == read);
+    ws.allDel();
+    QVERIFY(ws.materials.empty());
 }
 
 void TestWorkspace::calculationExportAndErase() {

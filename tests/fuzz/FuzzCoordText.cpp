@@ -26,13 +26,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string bytes(reinterpret_cast<const char*>(data), size);
     const std::string text = kuvanto::decodeFileBytes(std::move(bytes));
     kuvanto::CoordTable add, subtracted;
-    kuvanto::parseCoordText(text, add, subtracted);
+    kuvanto::SectionMaterials materials;
+    kuvanto::parseCoordText(text, add, subtracted, &materials);
 
-    const std::string written = kuvanto::coordText(add, subtracted);
+    const std::string written = kuvanto::coordText(add, subtracted, &materials);
     const std::string stored = kuvanto::encodeForFile(written, kuvanto::FileEncoding::Cp932OrUtf8);
     if (kuvanto::decodeFileBytes(std::string_view(stored)) != written) std::abort();
     kuvanto::CoordTable add2, subtracted2;
-    kuvanto::parseCoordText(written, add2, subtracted2);
+    kuvanto::SectionMaterials materials2;
+    kuvanto::parseCoordText(written, add2, subtracted2, &materials2);
     if (!sameCells(add, add2) || !sameCells(subtracted, subtracted2)) std::abort();
+    if (!(materials == materials2)) std::abort();
     return 0;
 }

@@ -687,6 +687,68 @@ private slots:
         QVERIFY(!QFile::exists(csv));
     }
 
+    // A section of several materials: the block after the table, the materials in the JSON,
+    // the reference chosen by name, and a figure without a material told on standard error.
+    void materials() {
+        const QString file = Fixture(QStringLiteral("filled-box-materials.csv"));
+        const Outcome text = runCalc({file});
+        QCOMPARE(text.status, 0);
+        QCOMPARE(text.err, QByteArray());
+        const QStringList lines = QString::fromUtf8(text.out).split(QLatin1Char('\n'));
+        // The rows before the torsion block, the block of several materials, the final newline.
+        QCOMPARE(lines.size(), kuvanto::kTorsionFirstRow +
+                                   (kuvanto::kResultRowCount - kuvanto::kMaterialFirstRow) + 1);
+        QVERIFY(lines.contains(QStringLiteral("[複合断面]")));
+        QCOMPARE(Cell(text.out, QStringLiteral("総合"), QStringLiteral("EA")),
+                 QStringLiteral("2.2925E9"));
+        QCOMPARE(Cell(text.out, QStringLiteral("加算2"), QStringLiteral("n_E")),
+                 QStringLiteral("0.111"));
+
+        const Outcome json = runCalc({QStringLiteral("--json"), file});
+        QCOMPARE(json.status, 0);
+        const QJsonObject root = QJsonDocument::fromJson(json.out).object();
+        QCOMPARE(root.value("reference").toString(), QStringLiteral("STKR400"));
+        const QJsonArray figures = root.value("figures").toArray();
+        QCOMPARE(figures.at(1).toObject().value("material").toString(), QStringLiteral("Fc24"));
+        QCOMPARE(figures.at(2).toObject().value("material").toString(), QStringLiteral("STKR400"));
+        const QJsonObject combined = root.value("combined").toObject().value("values").toObject();
+        // Es (200⁴ - 180⁴) / 12 + Ec 180⁴ / 12, worked out by hand.
+        QCOMPARE(combined.value("EIx").toDouble(), 11383017453333.334);
+        QVERIFY(combined.value("n_E").isNull());
+        const QJsonArray list = root.value("materials").toArray();
+        QCOMPARE(list.size(), 2);
+        const QJsonObject steel = list.at(0).toObject();
+        QCOMPARE(steel.value("name").toString(), QStringLiteral("STKR400"));
+        QCOMPARE(steel.value("fy").toDouble(), 235.0);
+        // Ix_t over the steel's extreme fibre, 100 from the centroid.
+        QCOMPARE(steel.value("Zx_top").toDouble(), combined.value("Ix_t").toDouble() / 100);
+
+        const Outcome concrete = runCalc({QStringLiteral("--json"), QStringLiteral("--reference"),
+                                          QStringLiteral("Fc24"), file});
+        QCOMPARE(concrete.status, 0);
+        const QJsonObject other = QJsonDocument::fromJson(concrete.out).object();
+        QCOMPARE(other.value("reference").toString(), QStringLiteral("Fc24"));
+        QCOMPARE(
+            other.value("combined").toObject().value("values").toObject().value("EIx").toDouble(),
+            11383017453333.334);
+        const Outcome unknown = runCalc({QStringLiteral("--reference=copper"), file});
+        QCOMPARE(unknown.status, 2);
+        QVERIFY(unknown.err.contains("copper"));
+
+        // The core without a material: "-" in the block and the reason on standard error.
+        QByteArray bytes = QString::fromUtf8(
+                               "<<加算>>,\r\n0,0\r\n10,0\r\n10,10\r\n<<図形区切り>>,\r\n"
+                               "20,0\r\n30,0\r\n30,10\r\n<<減算>>,\r\n<<材料>>,\r\n"
+                               "SS400,\"205000,0.3,235,7.85\"\r\n<<図形材料>>,\r\n加算,1,SS400\r\n")
+                               .toUtf8();
+        const Outcome missing = runCalc({Input(bytes)});
+        QCOMPARE(missing.status, 0);
+        QCOMPARE(Cell(missing.out, QStringLiteral("総合"), QStringLiteral("EA")),
+                 QStringLiteral("-"));
+        QVERIFY(
+            QString::fromUtf8(missing.err).contains(QStringLiteral("材料が指定されていない図形")));
+    }
+
     void help() {
         const Outcome run = runCalc({QStringLiteral("--help")});
         QCOMPARE(run.status, 0);

@@ -157,6 +157,12 @@ std::optional<CalcOptions> CalcTool::parseArgs(const QStringList& args, QString*
                 return fail(QStringLiteral("--stress-csv needs an output file"));
         } else if (arg == QLatin1String("--json")) {
             options.json = true;
+        } else if (arg == QLatin1String("--reference")) {
+            if (i + 1 >= args.size())
+                return fail(QStringLiteral("--reference needs a material name"));
+            options.reference = args[++i];
+        } else if (arg.startsWith(QLatin1String("--reference="))) {
+            options.reference = arg.mid(12);
         } else if (arg == QLatin1String("--lang") || arg.startsWith(QLatin1String("--lang="))) {
             if (arg == QLatin1String("--lang") && i + 1 >= args.size())
                 return fail(QStringLiteral("--lang needs a language: ja or en"));
@@ -232,6 +238,14 @@ std::string CalcTool::helpText() {
            "and \"[塑性]\", each after an empty spacer line. The plastic rows hold \"-\" in\n"
            "the figure columns.\n"
            "\n"
+           "Materials: a file may list materials after the subtracted figures, a line\n"
+           "\"<<材料>>,\" then NAME,\"E,nu,fy,rho\" per material (N/mm^2, g/cm^3), and\n"
+           "assign them, a line \"<<図形材料>>,\" then 加算,N,NAME or 減算,N,NAME per figure\n"
+           "(N counting the figures of that table from 1). When figures carry materials the\n"
+           "block \"[複合断面]\" follows the table: each figure's modular ratio and the\n"
+           "transformed section's values (see --json for the symbols); when a figure has\n"
+           "no material its cells hold \"-\" and standard error says why.\n"
+           "\n"
            "\n" +
            CalcDxf::helpText() +
            "\n"
@@ -264,7 +278,24 @@ std::string CalcTool::helpText() {
            "                 moduli as Ixy, Ixy', theta (degrees), Iu, Iv, Zu, Zv, iu, iv,\n"
            "                 Zx_top, Zx_bottom, Zy_right, Zy_left, and for the combined\n"
            "                 section only x_p, y_p, Zpx, Zpy, fx, fy, Zpu, Zpv.\n"
+           "                 For a section whose figures carry materials, each figure also\n"
+           "                 has \"material\" and the modular ratio n_E = E / E_ref, the\n"
+           "                 combined values gain E_ref, the transformed A_t, x_t, y_t,\n"
+           "                 Ix_t, Iy_t, Ixy_t, theta_t, Iu_t, Iv_t, EA (N), EIx and EIy\n"
+           "                 (N mm^2), mass_per_metre (kg/m, from each figure's density),\n"
+           "                 the plastic neutral axes x_pf, y_pf by the balance of fy A,\n"
+           "                 the plastic moments Mpx, Mpy, Mpu, Mpv and the first-yield\n"
+           "                 moments Myx, Myy (kN m), and the object has\n"
+           "                   \"reference\": NAME,\n"
+           "                   \"materials\": [{\"name\", \"E\", \"nu\", \"fy\", \"rho\",\n"
+           "                     \"n_E\", \"Zx_top\", \"Zx_bottom\", \"Zy_right\",\n"
+           "                     \"Zy_left\"}, ...]\n"
+           "                 (the moduli give a material's stress at its own extreme\n"
+           "                 fibres, sigma = M / Z = n M y / I_t; null where it has none).\n"
            "                 Numbers are the texts the result table shows.\n"
+           "  --reference NAME  the reference material of a section whose figures carry\n"
+           "                 materials (default: the material of the most figures). Also\n"
+           "                 written --reference=NAME.\n"
            "  --shape NAME   compute the part NAME of the shape library that ships with the\n"
            "                 program (for example H-200x100x5.5x8) instead of a file: its\n"
            "                 outline as one added figure, placed as the library draws it.\n"
@@ -467,13 +498,16 @@ int CalcTool::produce(const CalcOptions& options, std::FILE* out, std::FILE* err
     }
 
     // The tables keep their cell texts inside the file's text rather than copies of them.
-    fillFromCsvText(std::make_shared<const std::string>(std::move(*text)), add, subtracted,
-                    [err](const std::string& message) { writeLine(err, oneLine(message)); });
-    return calculate(options, add, subtracted, out, err);
+    SectionMaterials materials;
+    fillFromCsvText(
+        std::make_shared<const std::string>(std::move(*text)), add, subtracted,
+        [err](const std::string& message) { writeLine(err, oneLine(message)); }, &materials);
+    return calculate(options, add, subtracted, out, err, materials);
 }
 
 int CalcTool::calculate(const CalcOptions& options, const CoordTable& add,
-                        const CoordTable& subtracted, std::FILE* out, std::FILE* err) {
+                        const CoordTable& subtracted, std::FILE* out, std::FILE* err,
+                        const SectionMaterials& fileMaterials) {
     // The drawing the window's DXF export writes (its figures, without the result text),
     // through the safe write, before anything is computed from the tables.
     if (!options.exportDxf.isEmpty()) {
@@ -483,15 +517,31 @@ int CalcTool::calculate(const CalcOptions& options, const CoordTable& add,
             return kExitOutputFailed;
         }
     }
+    SectionMaterials materials = fileMaterials;
+    if (!options.reference.isEmpty()) {
+        if (!materials.find(options.reference.toStdString())) {
+            writeLine(err, QStringLiteral("kuvanto-calc: --reference: no material %1 in the file")
+                               .arg(Quoted(options.reference))
+                               .toStdString());
+            return kExitUsage;
+        }
+        materials.setReferenceName(options.reference.toStdString());
+    }
     ResultTable result;
     resetResultTable(result);
     std::vector<ColumnValues> values;
     const bool stresses = options.loads || !options.loadsFile.isEmpty();
-    if (!runCalculation(add, subtracted, result, options.json || stresses ? &values : nullptr)) {
+    CompositeSection composite;
+    if (!runCalculation(add, subtracted, materials, result,
+                        options.json || stresses ? &values : nullptr, &composite)) {
         writeLine(err,
                   QCoreApplication::translate("ResultTable", kFailureMessage.data()).toStdString());
         return kExitCalcFailed;
     }
+    if (!composite.problem.empty())
+        writeLine(err, shownText("CompositeSection", composite.problem));
+    if (options.torsion && !materials.noneAssigned())
+        writeLine(err, shownText("CalcTool", kTorsionOneMaterial));
 
     std::optional<std::string> mass;
     if (options.density) {
@@ -566,7 +616,8 @@ int CalcTool::calculate(const CalcOptions& options, const CoordTable& add,
                          torsionOk ? CalcTorsion::jsonObject(torsion->result) : failed);
         }
         if (stress) extra.insert(QStringLiteral("stress"), CalcStress::jsonObject(*stress));
-        Write(out, CalcJson::text(result, values, options.density, mass, extra));
+        Write(out,
+              CalcJson::text(result, values, options.density, mass, extra, &materials, &composite));
     } else {
         std::string lines = unixLines(exportResultText(shownTable(result)));
         if (!lines.empty() && lines.back() != '\n') lines += '\n';

@@ -13,6 +13,7 @@
 
 #include "CalcDxf.h"
 #include "core/section/ResultTable.h"
+#include "core/section/SectionMaterials.h"
 #include "core/stress/LoadCase.h"
 #include "core/table/CoordTable.h"
 #include "io/InterfaceLanguage.h"
@@ -35,6 +36,7 @@ struct CalcOptions {
     QString loadsFile;                       // --loads-file CASES.csv: every case and the envelope
     QString stressCsv;                       // --stress-csv OUT: the sampled points' stresses
     QString exportDxf;  // --export-dxf OUT: the figures also written as a DXF drawing
+    QString reference;  // --reference NAME: the reference material of a section with materials
 };
 
 class CalcTool {
@@ -49,6 +51,9 @@ public:
     // "CalcTool").
     static constexpr const char* kMassLabel = QT_TRANSLATE_NOOP("CalcTool", "単位長さ当たりの質量");
     static constexpr const char* kMassUnit = "kg/m";
+    // The notice for --torsion on a section whose figures carry materials.
+    static constexpr const char* kTorsionOneMaterial = QT_TRANSLATE_NOOP(
+        "CalcTool", "ねじり・せん断の値は材料を区別せず、断面全体を一つの材料として求めています。");
 
     // Parses the arguments after the program name. Returns nothing on a usage error and sets
     // `error` to a one-line reason.
@@ -68,7 +73,8 @@ public:
 
     // The calculation and output of filled tables (the second half of run()).
     static int calculate(const CalcOptions& options, const CoordTable& add,
-                         const CoordTable& subtracted, std::FILE* out, std::FILE* err);
+                         const CoordTable& subtracted, std::FILE* out, std::FILE* err,
+                         const SectionMaterials& materials = SectionMaterials());
 
     // The mass per metre of the combined section (area from row 1 of the last column) for the
     // density, as its three-decimal text ("156"); nothing when the product is not finite.

@@ -15,6 +15,7 @@
 
 #include "core/base/NumberText.h"
 #include "core/section/CombinedAxes.h"
+#include "core/section/CompositeSection.h"
 #include "core/section/Figures.h"
 
 namespace kuvanto {
@@ -108,7 +109,8 @@ RoundingBounds combinedBounds(const std::vector<FigurePart>& parts, double a, do
 // table; a figure broken by stray rows is copied.
 class SignedOutlines {
 public:
-    void add(const Figure& figure, const CoordTable& table) {
+    // Returns the outline as kept.
+    std::span<const Point> add(const Figure& figure, const CoordTable& table) {
         const std::span<const Point> rows = table.points();
         const Point* first = figure.vertices.data();
         const bool inTable = !rows.empty() && std::less_equal<>()(rows.data(), first) &&
@@ -119,6 +121,7 @@ public:
             vertices = copies_.back();
         }
         outlines_.push_back({vertices, figure.kind == TableKind::Added ? 1.0 : -1.0});
+        return vertices;
     }
     PlasticModuli about(Point centroid) const {
         PlasticModuli plastic(centroid);
@@ -194,6 +197,39 @@ std::optional<SectionProperties> combinedProperties(const std::vector<FigurePart
     return p;
 }
 
+// Fills the block of several materials: each figure column's modular ratio and the combined
+// column's composite values; "-" where a value has no answer, in every cell of the block when the
+// composite section cannot be computed.
+CompositeSection writeMaterialRows(ResultTable& result, const SectionMaterials& materials,
+                                   const std::vector<MaterialFigure>& figures) {
+    const Material* reference = materials.reference();
+    CompositeSection composite = compositeSection(figures, reference ? *reference : Material{});
+    const int totalCol = result.cols() - 1;
+    const auto text = [&](Property p, double value) {
+        return std::isfinite(value) ? formatProperty(p, value) : std::string(kNotForFigures);
+    };
+    for (int col = 2; col < totalCol; ++col) {
+        const std::size_t figure = static_cast<std::size_t>(col - 2);
+        result.setText(Property::ModularRatio, col,
+                       figure < composite.ratios.size()
+                           ? text(Property::ModularRatio, composite.ratios[figure])
+                           : std::string(kNotForFigures));
+    }
+    for (Property p : kAllProperties) {
+        if (!isMaterialProperty(p)) continue;
+        if (p == Property::ModularRatio) {
+            result.setText(p, totalCol, std::string(kNotForFigures));
+            continue;
+        }
+        result.setText(p, totalCol, text(p, composite.combined[p]));
+        if (isCombinedOnlyProperty(p)) {
+            for (int col = 2; col < totalCol; ++col)
+                result.setText(p, col, std::string(kNotForFigures));
+        }
+    }
+    return composite;
+}
+
 }  // namespace
 
 std::optional<SectionProperties> writeFigureColumn(ResultTable& result, TableKind kind, int number,
@@ -208,6 +244,8 @@ std::optional<SectionProperties> writeFigureColumn(ResultTable& result, TableKin
     auto props = allProperties(vertices);
     if (!props) return std::nullopt;
     for (Property i : kAllProperties) {
+        // The block of several materials is written by the run that knows the materials.
+        if (isMaterialProperty(i)) continue;
         if (isCombinedOnlyProperty(i)) {
             result.setText(i, col, std::string(kNotForFigures));
             continue;
@@ -222,7 +260,16 @@ std::optional<SectionProperties> writeFigureColumn(ResultTable& result, TableKin
 
 bool runCalculation(const CoordTable& add, const CoordTable& subtracted, ResultTable& result,
                     std::vector<ColumnValues>* values) {
+    return runCalculation(add, subtracted, SectionMaterials(), result, values, nullptr);
+}
+
+bool runCalculation(const CoordTable& add, const CoordTable& subtracted,
+                    const SectionMaterials& materials, ResultTable& result,
+                    std::vector<ColumnValues>* values, CompositeSection* compositeOut) {
     result.setVisible(false);
+    const bool withMaterials = !materials.noneAssigned();
+    std::vector<MaterialFigure> materialFigures;
+    int addedIndex = 0, subtractedIndex = 0;
     if (values) values->clear();
 
     // The full-precision parts of every figure: the combined section is computed from these,
@@ -234,7 +281,12 @@ bool runCalculation(const CoordTable& add, const CoordTable& subtracted, ResultT
         const auto props = writeFigureColumn(result, figure.kind, figure.number, figure.vertices);
         if (!props) return false;
         exactParts.push_back(partFromValues(*props));
-        outlines.add(figure, *building);
+        const std::span<const Point> kept = outlines.add(figure, *building);
+        if (withMaterials) {
+            const int index = figure.kind == TableKind::Added ? ++addedIndex : ++subtractedIndex;
+            materialFigures.push_back(
+                {figure.kind, *props, kept, materials.materialOf(figure.kind, index)});
+        }
         if (values)
             values->push_back({columnHead(columnKindOf(figure.kind), figure.number),
                                columnKindOf(figure.kind), figure.number, *props, true});
@@ -254,12 +306,13 @@ bool runCalculation(const CoordTable& add, const CoordTable& subtracted, ResultT
     result.setCols(totalCol + 1);
     openColumn(result, totalCol, ColumnKind::Combined, 0);
 
-    const auto props = combinedProperties(exactParts, add, outlines);
+    auto props = combinedProperties(exactParts, add, outlines);
     if (!props) return false;
     const bool oneFigure = totalCol == 3;
     for (Property i : kAllProperties) {
-        // The torsion block stays empty until its analysis has run.
-        if (isTorsionProperty(i)) continue;
+        // The torsion block stays empty until its analysis has run, the block of several
+        // materials unless the figures carry them.
+        if (isTorsionProperty(i) || isMaterialProperty(i)) continue;
         std::string text;
         if (i == Property::Perimeter)
             text = oneFigure ? result.text(Property::Perimeter, 2) : std::string("-");
@@ -268,8 +321,22 @@ bool runCalculation(const CoordTable& add, const CoordTable& subtracted, ResultT
         result.setText(i, totalCol, std::move(text));
     }
     colourColumn(result, totalCol, kTotalColumnColor);
+    if (withMaterials) {
+        const CompositeSection composite = writeMaterialRows(result, materials, materialFigures);
+        if (compositeOut) *compositeOut = composite;
+        if (values) {
+            for (std::size_t i = 0; i < composite.ratios.size() && i < values->size(); ++i)
+                (*values)[i].values[Property::ModularRatio] = composite.ratios[i];
+            (*props)[Property::ModularRatio] = std::nan("");
+            for (Property p : kAllProperties) {
+                if (isMaterialProperty(p) && p != Property::ModularRatio)
+                    (*props)[p] = composite.combined[p];
+            }
+        }
+    }
     result.setCol(totalCol);
-    result.setRow(ResultTable::kRows - 1);
+    // The last row shown: the block of several materials only with materials.
+    result.setRow(withMaterials ? ResultTable::kRows - 1 : kMaterialFirstRow - 1);
     result.setVisible(true);
 
     if (values) {

@@ -12,7 +12,9 @@
 #include <vector>
 
 #include "core/base/Point.h"
+#include "core/section/CompositeSection.h"
 #include "core/section/ResultTable.h"
+#include "core/section/SectionMaterials.h"
 #include "core/section/SectionProperties.h"
 #include "core/table/CoordTable.h"
 
@@ -42,6 +44,16 @@ std::optional<SectionProperties> writeFigureColumn(ResultTable& result, TableKin
 // full-precision values and rounded once, when its texts are made.
 bool runCalculation(const CoordTable& add, const CoordTable& subtracted, ResultTable& result,
                     std::vector<ColumnValues>* values = nullptr);
+
+// The same for a section whose figures may carry materials. When some figure carries one, the
+// block of several materials is filled as well: each figure's modular ratio and the composite
+// values in the combined column, or "-" where they cannot be given, with the reason in
+// `composite`'s problem (a figure without a material, for example). Without any assignment the
+// run is the one above and `composite` is left as it is.
+bool runCalculation(const CoordTable& add, const CoordTable& subtracted,
+                    const SectionMaterials& materials, ResultTable& result,
+                    std::vector<ColumnValues>* values = nullptr,
+                    CompositeSection* composite = nullptr);
 
 // The text of the selected block (current cell alone when nothing wider is selected): cells of a
 // row joined by tabs, rows joined by a carriage return, nothing after the last row.

@@ -78,7 +78,32 @@ enum class Property {
     ShearCentreError,  // the shear centre's estimated error over the polar radius of gyration
     ShearAreaError,
     TorsionNotice,  // the analysis's notices as text, "-" when it has none
-    Count           // not a property: the number of them
+    // The block of a section of several materials (combined section only, but for the modular
+    // ratio of each figure), filled only when its figures carry materials.
+    ModularRatio,  // n = E / E_ref of a figure
+    ReferenceModulus,
+    TransformedArea,  // the figures' areas times their modular ratios
+    StiffnessCentroidX,
+    StiffnessCentroidY,
+    TransformedMomentX,
+    TransformedMomentY,
+    TransformedProduct,
+    TransformedAngle,
+    TransformedMajorMoment,
+    TransformedMinorMoment,
+    AxialStiffness,     // EA, N
+    BendingStiffnessX,  // EIx, N·mm²
+    BendingStiffnessY,
+    CompositeMass,      // kg/m, from each figure's density
+    ForcePlasticAxisX,  // the plastic neutral axes by the balance of fy·A
+    ForcePlasticAxisY,
+    PlasticMomentX,  // kN·m
+    PlasticMomentY,
+    PlasticMomentU,
+    PlasticMomentV,
+    YieldMomentX,  // the moment at which the first material yields, kN·m
+    YieldMomentY,
+    Count  // not a property: the number of them
 };
 inline constexpr std::size_t kPropertyCount = static_cast<std::size_t>(Property::Count);
 // The eighteen basic properties come first: a figure whose basic values cannot be computed has no
@@ -91,7 +116,12 @@ inline constexpr std::size_t kGeometricPropertyCount =
 
 constexpr bool isTorsionProperty(Property property) {
     return static_cast<std::size_t>(property) >= kGeometricPropertyCount &&
-           property != Property::Count;
+           property < Property::ModularRatio;
+}
+
+// The rows of a section of several materials.
+constexpr bool isMaterialProperty(Property property) {
+    return property >= Property::ModularRatio && property != Property::Count;
 }
 
 enum class RowKind {
@@ -339,6 +369,78 @@ inline constexpr std::array kResultRows = {
     ResultRowEntry::value(Property::TorsionNotice, QT_TRANSLATE_NOOP("ResultRows", "注記"), "※",
                           "notices", NumberFormat::Text, SheetBlock::None,
                           RowColumns::CombinedOnly),
+    ResultRowEntry::spacer(),
+    ResultRowEntry::heading(QT_TRANSLATE_NOOP("ResultRows", "[複合断面]")),
+    ResultRowEntry::value(Property::ModularRatio, QT_TRANSLATE_NOOP("ResultRows", "ヤング係数比"),
+                          "n_E", "n_E", NumberFormat::Decimals, SheetBlock::None),
+    ResultRowEntry::value(Property::ReferenceModulus,
+                          QT_TRANSLATE_NOOP("ResultRows", "基準ヤング係数"), "E_ref", "E_ref",
+                          NumberFormat::Exponent, SheetBlock::None, RowColumns::CombinedOnly),
+    ResultRowEntry::value(Property::TransformedArea, QT_TRANSLATE_NOOP("ResultRows", "換算断面積"),
+                          "A_t", "A_t", NumberFormat::Exponent, SheetBlock::None,
+                          RowColumns::CombinedOnly),
+    ResultRowEntry::value(Property::StiffnessCentroidX, QT_TRANSLATE_NOOP("ResultRows", "剛心X"),
+                          "x_t", "x_t", NumberFormat::Length, SheetBlock::None,
+                          RowColumns::CombinedOnly),
+    ResultRowEntry::value(Property::StiffnessCentroidY, QT_TRANSLATE_NOOP("ResultRows", "剛心Y"),
+                          "y_t", "y_t", NumberFormat::Length, SheetBlock::None,
+                          RowColumns::CombinedOnly),
+    ResultRowEntry::value(Property::TransformedMomentX,
+                          QT_TRANSLATE_NOOP("ResultRows", "換算断面2次モーメントX"), "Ix_t", "Ix_t",
+                          NumberFormat::Exponent, SheetBlock::None, RowColumns::CombinedOnly),
+    ResultRowEntry::value(Property::TransformedMomentY,
+                          QT_TRANSLATE_NOOP("ResultRows", "換算断面2次モーメントY"), "Iy_t", "Iy_t",
+                          NumberFormat::Exponent, SheetBlock::None, RowColumns::CombinedOnly),
+    ResultRowEntry::value(
+        Property::TransformedProduct, QT_TRANSLATE_NOOP("ResultRows", "換算断面相乗モーメント"),
+        "Ixy_t", "Ixy_t", NumberFormat::Exponent, SheetBlock::None, RowColumns::CombinedOnly),
+    ResultRowEntry::value(Property::TransformedAngle, QT_TRANSLATE_NOOP("ResultRows", "換算主軸角"),
+                          "θ_t", "theta_t", NumberFormat::Decimals, SheetBlock::None,
+                          RowColumns::CombinedOnly),
+    ResultRowEntry::value(Property::TransformedMajorMoment,
+                          QT_TRANSLATE_NOOP("ResultRows", "換算主断面2次モーメントU"), "Iu_t",
+                          "Iu_t", NumberFormat::Exponent, SheetBlock::None,
+                          RowColumns::CombinedOnly),
+    ResultRowEntry::value(Property::TransformedMinorMoment,
+                          QT_TRANSLATE_NOOP("ResultRows", "換算主断面2次モーメントV"), "Iv_t",
+                          "Iv_t", NumberFormat::Exponent, SheetBlock::None,
+                          RowColumns::CombinedOnly),
+    ResultRowEntry::value(Property::AxialStiffness, QT_TRANSLATE_NOOP("ResultRows", "軸剛性(N)"),
+                          "EA", "EA", NumberFormat::Exponent, SheetBlock::None,
+                          RowColumns::CombinedOnly),
+    ResultRowEntry::value(Property::BendingStiffnessX,
+                          QT_TRANSLATE_NOOP("ResultRows", "曲げ剛性X(N·mm²)"), "EIx", "EIx",
+                          NumberFormat::Exponent, SheetBlock::None, RowColumns::CombinedOnly),
+    ResultRowEntry::value(Property::BendingStiffnessY,
+                          QT_TRANSLATE_NOOP("ResultRows", "曲げ剛性Y(N·mm²)"), "EIy", "EIy",
+                          NumberFormat::Exponent, SheetBlock::None, RowColumns::CombinedOnly),
+    ResultRowEntry::value(
+        Property::CompositeMass, QT_TRANSLATE_NOOP("ResultRows", "単位長さ質量(kg/m)"), "m",
+        "mass_per_metre", NumberFormat::Length, SheetBlock::None, RowColumns::CombinedOnly),
+    ResultRowEntry::value(Property::ForcePlasticAxisX,
+                          QT_TRANSLATE_NOOP("ResultRows", "塑性中立軸X(耐力)"), "x_pf", "x_pf",
+                          NumberFormat::Length, SheetBlock::None, RowColumns::CombinedOnly),
+    ResultRowEntry::value(Property::ForcePlasticAxisY,
+                          QT_TRANSLATE_NOOP("ResultRows", "塑性中立軸Y(耐力)"), "y_pf", "y_pf",
+                          NumberFormat::Length, SheetBlock::None, RowColumns::CombinedOnly),
+    ResultRowEntry::value(Property::PlasticMomentX,
+                          QT_TRANSLATE_NOOP("ResultRows", "全塑性モーメントX(kN·m)"), "Mpx", "Mpx",
+                          NumberFormat::Exponent, SheetBlock::None, RowColumns::CombinedOnly),
+    ResultRowEntry::value(Property::PlasticMomentY,
+                          QT_TRANSLATE_NOOP("ResultRows", "全塑性モーメントY(kN·m)"), "Mpy", "Mpy",
+                          NumberFormat::Exponent, SheetBlock::None, RowColumns::CombinedOnly),
+    ResultRowEntry::value(Property::PlasticMomentU,
+                          QT_TRANSLATE_NOOP("ResultRows", "全塑性モーメントU(kN·m)"), "Mpu", "Mpu",
+                          NumberFormat::Exponent, SheetBlock::None, RowColumns::CombinedOnly),
+    ResultRowEntry::value(Property::PlasticMomentV,
+                          QT_TRANSLATE_NOOP("ResultRows", "全塑性モーメントV(kN·m)"), "Mpv", "Mpv",
+                          NumberFormat::Exponent, SheetBlock::None, RowColumns::CombinedOnly),
+    ResultRowEntry::value(Property::YieldMomentX,
+                          QT_TRANSLATE_NOOP("ResultRows", "降伏モーメントX(kN·m)"), "Myx", "Myx",
+                          NumberFormat::Exponent, SheetBlock::None, RowColumns::CombinedOnly),
+    ResultRowEntry::value(Property::YieldMomentY,
+                          QT_TRANSLATE_NOOP("ResultRows", "降伏モーメントY(kN·m)"), "Myy", "Myy",
+                          NumberFormat::Exponent, SheetBlock::None, RowColumns::CombinedOnly),
 };
 
 inline constexpr int kResultRowCount = static_cast<int>(kResultRows.size());
@@ -361,6 +463,9 @@ constexpr const ResultRowEntry& propertyEntry(Property property) {
 // The first row of the torsion and shear block: the spacer before its heading. The rows from here
 // on stay empty until the analysis has run and give no export lines until then.
 inline constexpr int kTorsionFirstRow = resultRow(Property::TorsionConstant) - 2;
+// The first row of the block of several materials (its spacer), the last block of the table. Its
+// rows stay empty and give no export lines unless the section's figures carry materials.
+inline constexpr int kMaterialFirstRow = resultRow(Property::ModularRatio) - 2;
 
 // Every property in order, for loops over all of them.
 inline constexpr std::array<Property, kPropertyCount> kAllProperties = [] {
@@ -424,4 +529,7 @@ static_assert(detail::blankRowsAreBlank(), "a spacer row with text or a heading 
 static_assert(kResultRows[kTorsionFirstRow].kind == RowKind::Spacer &&
                   kResultRows[kTorsionFirstRow + 1].kind == RowKind::Heading,
               "the torsion block opens with a spacer and its heading");
+static_assert(kResultRows[kMaterialFirstRow].kind == RowKind::Spacer &&
+                  kResultRows[kMaterialFirstRow + 1].kind == RowKind::Heading,
+              "the block of several materials opens with a spacer and its heading");
 }  // namespace kuvanto

@@ -177,4 +177,11 @@ std::optional<Point> shownShearCentre(const ResultTable& grid) {
     return Point{lenientValue(x), lenientValue(y)};
 }
 
+bool resultRowInUse(const ResultTable& grid, int row) {
+    const int combined = grid.cols() - 1;
+    if (row >= kMaterialFirstRow) return !grid.text(Property::ReferenceModulus, combined).empty();
+    if (row >= kTorsionFirstRow) return !grid.text(Property::TorsionConstant, combined).empty();
+    return true;
+}
+
 }  // namespace kuvanto

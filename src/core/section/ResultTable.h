@@ -125,6 +125,11 @@ std::string columnHead(ColumnKind kind, int figure);
 // centroid mark here.
 std::optional<Point> shownCentroid(const ResultTable& grid);
 
+// Whether a row of the table has something to show: the torsion block's rows once its analysis
+// has filled the combined column, the rows of several materials once a section with materials
+// has filled them, every other row always. The export and the calculator leave the others out.
+bool resultRowInUse(const ResultTable& grid, int row);
+
 // The shear centre the combined column shows, or nothing while the torsion block holds no
 // results (not yet computed, or a message in their place).
 std::optional<Point> shownShearCentre(const ResultTable& grid);
