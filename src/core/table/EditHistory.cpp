@@ -167,13 +167,15 @@ bool EditHistory::undo(CoordTable& add, CoordTable& subtracted) {
 
 EditHistory::StepTables EditHistory::undoneStepTables() const {
     if (!canRedo()) return {};
-    const Step& step = steps_[undoSteps_];
+    const Step& step = *steps_[undoSteps_];
     return {!step.add.empty(), !step.subtracted.empty()};
 }
 
 EditHistory::StepTables EditHistory::redoneStepTables() const {
     if (!canUndo()) return {};
-    const Step& step = steps_[undoSteps_ - 1];
+    // A step still being prepared from a file read changes both tables.
+    if (expecting_) return {true, true};
+    const Step& step = *steps_[undoSteps_ - 1];
     return {!step.add.empty(), !step.subtracted.empty()};
 }
 
