@@ -14,12 +14,14 @@ SnapshotMirror::SnapshotMirror(CoordTable add, CoordTable subtracted)
 SnapshotMirror::SnapshotMirror(std::shared_ptr<const std::string> fileText)
     : fileText_(std::move(fileText)) {}
 
-void SnapshotMirror::follow(std::vector<EditHistory::Change> changes) {
+std::size_t SnapshotMirror::follow(std::vector<EditHistory::Change> changes) {
     const std::lock_guard lock(mutex_);
     for (EditHistory::Change& change : changes) queued_.push_back(std::move(change));
+    queuedCount_ += changes.size();
+    return queuedCount_;
 }
 
-std::string SnapshotMirror::text() {
+std::string SnapshotMirror::text(std::size_t position) {
     if (fileText_) {
         // Fresh tables filled from the text come out as the tables the file was read into.
         fillFromCsvText(fileText_, add_, subtracted_, {});
@@ -28,7 +30,11 @@ std::string SnapshotMirror::text() {
     std::vector<EditHistory::Change> changes;
     {
         const std::lock_guard lock(mutex_);
-        changes.swap(queued_);
+        while (appliedCount_ < position && !queued_.empty()) {
+            changes.push_back(std::move(queued_.front()));
+            queued_.pop_front();
+            ++appliedCount_;
+        }
     }
     for (const EditHistory::Change& change : changes) change.apply(add_, subtracted_);
     return coordText(add_, subtracted_);

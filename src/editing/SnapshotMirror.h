@@ -7,6 +7,8 @@
 // either.
 #pragma once
 
+#include <cstddef>
+#include <deque>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -28,14 +30,20 @@ public:
     SnapshotMirror& operator=(const SnapshotMirror&) = delete;
 
     // Queues the changes the tables went through since the mirror's state (the interface thread).
-    void follow(std::vector<EditHistory::Change> changes);
-    // The text form of the tables with every change queued so far applied (the snapshot worker;
-    // its jobs run one after the other, so one thread at a time).
-    std::string text();
+    // Returns the count of changes queued since the mirror was made: the position of the tables
+    // as they are now, for text().
+    std::size_t follow(std::vector<EditHistory::Change> changes);
+    // The text form of the tables with the changes queued up to `position` applied (the snapshot
+    // worker; its jobs run one after the other, so one thread at a time, and in the order of
+    // their positions). A snapshot taken while an earlier one is still being written holds its
+    // own state, not the changes queued after it.
+    std::string text(std::size_t position);
 
 private:
-    std::mutex mutex_;  // guards queued_
-    std::vector<EditHistory::Change> queued_;
+    std::mutex mutex_;  // guards queued_ and queuedCount_
+    std::deque<EditHistory::Change> queued_;
+    std::size_t queuedCount_ = 0;                  // changes queued since the mirror was made
+    std::size_t appliedCount_ = 0;                 // of them, applied to the tables (the worker's)
     std::shared_ptr<const std::string> fileText_;  // read into the tables by the first text()
     CoordTable add_;
     CoordTable subtracted_;

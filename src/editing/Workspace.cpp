@@ -119,13 +119,14 @@ bool Workspace::writeSnapshot(QString* error) {
         // earlier snapshots are taken in when they are known.
         if (undo_.backgroundReady()) undo_.finishBackground(&backgroundError);
         EditHistory::Changes changes = history_.takeChanges();
+        std::size_t position = 0;
         if (mirror_ && changes.known)
-            mirror_->follow(std::move(changes.list));
+            position = mirror_->follow(std::move(changes.list));
         else
             mirror_ = std::make_shared<SnapshotMirror>(addGrid, subtractedGrid);
         undo_.saveUndoInBackground(
-            [mirror = mirror_, materials = materials] {
-                std::string text = mirror->text();
+            [mirror = mirror_, position, materials = materials] {
+                std::string text = mirror->text(position);
                 appendMaterialText(text, materials);
                 return text;
             },
@@ -309,7 +310,7 @@ bool Workspace::readCsv(const QString& path, const std::function<void(const QStr
     mirror_ = std::make_shared<SnapshotMirror>(fileText);
     undo_.saveUndoInBackground(
         [mirror = mirror_, materials = materials] {
-            std::string text = mirror->text();
+            std::string text = mirror->text(0);
             appendMaterialText(text, materials);
             return text;
         },

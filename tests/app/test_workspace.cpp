@@ -10,6 +10,7 @@
 #include "editing/TableChange.h"
 #include "editing/Workspace.h"
 #include "io/CoordText.h"
+#include "io/FileTokens.h"
 #include "io/TextFile.h"
 
 using namespace kuvanto;
@@ -345,8 +346,11 @@ void TestWorkspace::largeSnapshotsFollowTheChanges() {
     QVERIFY(ws.saveUndo());
     const auto newestIsTheTables = [&] {
         if (!ws.undo().finishBackground()) return false;
-        const auto text = readTextFile(ws.undo().folder() + '/' + ws.undo().undoFile());
-        return text && *text == coordText(ws.addGrid, ws.subtractedGrid);
+        auto text = readTextFile(ws.undo().folder() + '/' + ws.undo().undoFile());
+        // The file starts with the snapshot's number, "<<連番>>,N", before the tables' text.
+        if (!text || !text->starts_with(kSnapshotNumberToken)) return false;
+        text->erase(0, text->find('\n') + 1);
+        return *text == coordText(ws.addGrid, ws.subtractedGrid);
     };
     QVERIFY(newestIsTheTables());
     ws.addGrid.setText(70000, 1, "7");
