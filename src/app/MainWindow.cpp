@@ -346,9 +346,13 @@ void MainWindow::refreshViews(bool redraw) {
             int width = WindowLayout::twipsToPixels(ui_.resultView, grid.colWidthTwips(c));
             width = std::max(width,
                              headMetrics.horizontalAdvance(ResultTexts::columnHead(grid, c)) + 12);
-            for (int r = 1; r < ResultTable::kRows; ++r)
+            for (int r = 1; r < ResultTable::kRows; ++r) {
+                // A row of running text (the torsion notices) is shown whole under the drawing;
+                // its cell may be cut rather than widen the column past the window.
+                if (kResultRows[r].format == NumberFormat::Text) continue;
                 width =
                     std::max(width, metrics.horizontalAdvance(ResultTexts::cell(grid, r, c)) + 12);
+            }
             widths.push_back(width);
         }
         // The value columns share the room the table leaves; item and symbol keep their widths.
