@@ -9,8 +9,9 @@
 
 namespace kuvanto {
 
-SharedColumnWidths::SharedColumnWidths(QTableView* view) : QObject(view), view_(view) {
-    view_->viewport()->installEventFilter(this);
+SharedColumnWidths::SharedColumnWidths(QTableView* view)
+    : QObject(view), view_(view), viewport_(view->viewport()) {
+    viewport_->installEventFilter(this);
 }
 
 void SharedColumnWidths::setLeastWidths(std::vector<int> widths, int firstSharing) {
@@ -40,7 +41,9 @@ std::vector<int> SharedColumnWidths::shared(const std::vector<int>& least, int r
 }
 
 bool SharedColumnWidths::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == view_->viewport() && event->type() == QEvent::Resize) apply();
+    // Compared with the viewport kept at the start: while the view is being destroyed its
+    // viewport still sends events, and the view may no longer be asked for it.
+    if (event->type() == QEvent::Resize && watched == viewport_) apply();
     return QObject::eventFilter(watched, event);
 }
 

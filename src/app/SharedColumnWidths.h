@@ -31,6 +31,7 @@ private:
     void apply();
 
     QTableView* view_;
+    QObject* viewport_;  // the view's viewport, whose resizing is watched
     std::vector<int> least_;
     int firstSharing_ = 0;
 };

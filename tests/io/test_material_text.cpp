@@ -94,7 +94,8 @@ void TestMaterialText::readerWithoutMaterialsFindsNoVertex() {
     std::string lines;
     appendMaterialText(lines, boxMaterials());
     for (int shift = 0; shift < 2; ++shift) {  // with the stream in step and one field off
-        FieldReader reader(shift ? "1,\r\n" + lines : lines);
+        const std::string text = shift ? "1,\r\n" + lines : lines;  // the reader keeps a view
+        FieldReader reader(text);
         std::string first, second;
         if (shift) reader.nextField(first);
         while (reader.nextPair(first, second)) {
