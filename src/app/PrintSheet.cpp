@@ -41,6 +41,12 @@ constexpr double kTableGap = 600;     // between the two columns of tables on th
 constexpr double kItemIndent = 80;    // the item's text from its cell's left rule
 constexpr double kValueIndent = 100;  // the value's text from its cell's right rule
 constexpr double kCellRoom = 160;     // at least this much free room in a cell beside its text
+// The head of the value column of every table (translated where it is drawn).
+constexpr const char* kValueHead = QT_TRANSLATE_NOOP("PrintSheet", "結果");
+// The font families the sheet asks for (names of fonts, not texts); sheetFont falls back to the
+// Japanese fonts installed where they are missing.
+const QString kLabelFamily = QStringLiteral("ＭＳ Ｐゴシック");
+const QString kValueFamily = QStringLiteral("ＭＳ Ｐ明朝");
 // The widest number a value cell shows.
 constexpr const char* kWidestValue = "-8.8888E-888";
 
@@ -129,7 +135,7 @@ void paintTable(QPainter& painter, double left, double top, const QString& capti
     const ResultRowEntry& head = kResultRows[kHeaderRow];
     const QString heads[] = {sheetText("ResultRows", head.label),
                              sheetText("ResultRows", head.symbol),
-                             sheetText("PrintSheet", QT_TRANSLATE_NOOP("PrintSheet", "結果"))};
+                             sheetText("PrintSheet", kValueHead)};
     for (int c = 0; c < 3; ++c) {
         painter.drawText(QRectF(columns[c], header, columns[c + 1] - columns[c], kRowHeight),
                          Qt::AlignCenter, heads[c]);
@@ -189,11 +195,11 @@ std::vector<QString> PrintSheet::valueTexts() const {
 }
 
 QFont PrintSheet::labelFont() {
-    return sheetFont(QStringLiteral("ＭＳ Ｐゴシック"), 10);
+    return sheetFont(kLabelFamily, 10);
 }
 
 QFont PrintSheet::valueFont() {
-    return sheetFont(QStringLiteral("ＭＳ Ｐ明朝"), 10);
+    return sheetFont(kValueFamily, 10);
 }
 
 QString PrintSheet::englishItem(int row) {
@@ -213,8 +219,8 @@ PrintSheet::Columns PrintSheet::columns(int page) {
     };
     widen(c.item, labels, QString::fromUtf8(head.label), 0);
     widen(c.item, labels, englishText("ResultRows", head.label), 0);
-    widen(c.value, values, QStringLiteral("結果"), 0);
-    widen(c.value, values, englishText("PrintSheet", "結果"), 0);
+    widen(c.value, values, QString::fromUtf8(kValueHead), 0);
+    widen(c.value, values, englishText("PrintSheet", kValueHead), 0);
     widen(c.value, values, QString::fromLatin1(kWidestValue), kValueIndent);
     for (const BlockPlace& place : kBlocks) {
         if (place.page != page) continue;
@@ -300,7 +306,7 @@ void PrintSheet::paintSheet(QPainter& painter) const {
 
     // Title with a double rule.
     painter.setPen(black);
-    painter.setFont(sheetFont(QStringLiteral("ＭＳ Ｐ明朝"), 20, true));
+    painter.setFont(sheetFont(kValueFamily, 20, true));
     const QRectF titleBox(0, 120, kWidth, 560);
     painter.drawText(titleBox, Qt::AlignHCenter | Qt::AlignVCenter,
                      QCoreApplication::translate("PrintSheet", "Kuvantoシート"));
@@ -313,8 +319,8 @@ void PrintSheet::paintSheet(QPainter& painter) const {
     painter.drawLine(QLineF(titleLeft, 780, titleLeft + titleWidth, 780));
 
     // "File Name :" box.
-    const QFont label = sheetFont(QStringLiteral("ＭＳ Ｐゴシック"), 10);
-    const QFont value = sheetFont(QStringLiteral("ＭＳ Ｐ明朝"), 10);
+    const QFont label = labelFont();
+    const QFont value = valueFont();
     const QRectF nameBox(kLeft, 990, kTableWidth, 400);
     painter.drawRect(nameBox);
     painter.setFont(label);
@@ -347,7 +353,7 @@ void PrintSheet::paintSheet(QPainter& painter) const {
 void PrintSheet::paintMoreValues(QPainter& painter) const {
     painter.fillRect(QRectF(0, 0, kWidth, kHeight), Qt::white);
     painter.setPen(Qt::black);
-    painter.setFont(sheetFont(QStringLiteral("ＭＳ Ｐ明朝"), 14, true));
+    painter.setFont(sheetFont(kValueFamily, 14, true));
     painter.drawText(
         QRectF(0, 120, kWidth, 560), Qt::AlignHCenter | Qt::AlignVCenter,
         QCoreApplication::translate("PrintSheet", "Kuvantoシート (2) ") + fileNameText());
