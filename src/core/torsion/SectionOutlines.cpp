@@ -7,6 +7,8 @@
 #include <cmath>
 #include <cstdint>
 #include <unordered_map>
+#include <utility>
+#include <vector>
 
 #include "core/section/SeamEdges.h"
 
@@ -26,10 +28,17 @@ double twiceSignedArea(const std::vector<Point>& outline) {
 
 class Welder {
 public:
-    Welder(double left, double bottom, double distance)
-        : left_(left), bottom_(bottom), distance_(distance) {}
+    Welder(double left, double bottom, double distance, std::size_t points)
+        : left_(left), bottom_(bottom), distance_(distance) {
+        if (distance_ > 0) {
+            cells_.reserve(points);
+            kept_.reserve(points);
+        }
+    }
 
-    // The kept point within the welding distance of p, or p itself, kept from now on.
+    // The kept point within the welding distance of p, or p itself, kept from now on. The
+    // points of a cell are chained through one array in the order they were kept, so that a
+    // million outline points cost no allocation of their own.
     Point weld(Point p) {
         if (!(distance_ > 0)) return p;
         const std::int64_t column = cellOf(p.x - left_), row = cellOf(p.y - bottom_);
@@ -37,15 +46,29 @@ public:
             for (std::int64_t dr = -1; dr <= 1; ++dr) {
                 const auto found = cells_.find(key(column + dc, row + dr));
                 if (found == cells_.end()) continue;
-                for (const Point& kept : found->second)
+                for (std::size_t i = found->second.first; i != kNone; i = kept_[i].next) {
+                    const Point kept = kept_[i].point;
                     if (std::abs(kept.x - p.x) <= distance_ && std::abs(kept.y - p.y) <= distance_)
                         return kept;
+                }
             }
-        cells_[key(column, row)].push_back(p);
+        const std::size_t index = kept_.size();
+        kept_.push_back({p, kNone});
+        const auto [cell, added] = cells_.try_emplace(key(column, row), index, index);
+        if (!added) {
+            kept_[cell->second.second].next = index;
+            cell->second.second = index;
+        }
         return p;
     }
 
 private:
+    static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+    struct Kept {
+        Point point;
+        std::size_t next;  // the next point kept in the same cell, or kNone
+    };
+
     std::int64_t cellOf(double offset) const {
         return static_cast<std::int64_t>(std::floor(offset / distance_));
     }
@@ -55,7 +78,8 @@ private:
     }
 
     double left_, bottom_, distance_;
-    std::unordered_map<std::uint64_t, std::vector<Point>> cells_;
+    std::vector<Kept> kept_;
+    std::unordered_map<std::uint64_t, std::pair<std::size_t, std::size_t>> cells_;  // first, last
 };
 
 }  // namespace
@@ -65,8 +89,10 @@ std::vector<SectionOutline> SectionOutlines::clean(std::span<const SectionFigure
     if (finite) *finite = true;
     double left = 0, right = 0, bottom = 0, top = 0;
     bool any = false;
+    std::size_t count = 0;
     for (const SectionFigure& figure : figures)
         for (const Point& p : figure.outline) {
+            ++count;
             if (!std::isfinite(p.x) || !std::isfinite(p.y)) continue;
             left = any ? std::min(left, p.x) : p.x;
             right = any ? std::max(right, p.x) : p.x;
@@ -75,7 +101,7 @@ std::vector<SectionOutline> SectionOutlines::clean(std::span<const SectionFigure
             any = true;
         }
     const double size = std::max(right - left, top - bottom);
-    Welder welder(left, bottom, std::isfinite(size) ? weldDistance(size) : 0.0);
+    Welder welder(left, bottom, std::isfinite(size) ? weldDistance(size) : 0.0, count);
 
     std::vector<SectionOutline> outlines;
     outlines.reserve(figures.size());
