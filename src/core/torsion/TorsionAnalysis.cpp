@@ -11,6 +11,7 @@
 #include <system_error>
 
 #include "core/section/Figures.h"
+#include "core/torsion/MirrorSymmetry.h"
 #include "core/torsion/TorsionSolver.h"
 
 // Marks a text of the core for translation without changing it.
@@ -174,6 +175,7 @@ TorsionOutcome TorsionAnalysis::run(std::span<const SectionFigure> figures,
         result.errorEstimated = false;
         result.errorJ = result.errorIw = result.errorCentre = result.errorShearArea =
             std::numeric_limits<double>::quiet_NaN();
+        MirrorSymmetry::placeCentres(figures, result.values);
         progress(100);
         outcome.status = TorsionStatus::Ok;
         return outcome;
@@ -227,6 +229,7 @@ TorsionOutcome TorsionAnalysis::run(std::span<const SectionFigure> figures,
     }
     result.values.torsionConstantLower = lower ? std::min(*lower, result.values.torsionConstant)
                                                : std::numeric_limits<double>::quiet_NaN();
+    MirrorSymmetry::placeCentres(figures, result.values);
     progress(100);
     outcome.status = TorsionStatus::Ok;
     return outcome;
