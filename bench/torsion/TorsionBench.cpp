@@ -73,6 +73,29 @@ void BM_HSectionWithErrorEstimate(benchmark::State& state) {
 }
 BENCHMARK(BM_HSectionWithErrorEstimate)->Unit(benchmark::kMillisecond);
 
+// The phases of the analysis of the H-section one by one: the solution on the default mesh, on its
+// subdivision (the finer one of the pair) and the lower bound of J on the subdivision.
+void BM_HSectionPhase(benchmark::State& state) {
+    const auto& figures = hSection();
+    SectionMesh mesh;
+    SectionMesh::build(figures, TorsionAnalysis::defaultElementSize(figures), {}, mesh);
+    const SectionMesh fine = mesh.subdivided();
+    for (auto _ : state) {
+        switch (state.range(0)) {
+            case 0:
+                benchmark::DoNotOptimize(TorsionSolver::solve(mesh, 0.3));
+                break;
+            case 1:
+                benchmark::DoNotOptimize(TorsionSolver::solve(fine, 0.3));
+                break;
+            default:
+                benchmark::DoNotOptimize(TorsionSolver::lowerBound(fine));
+                break;
+        }
+    }
+}
+BENCHMARK(BM_HSectionPhase)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+
 // A pipe of radii 100 and 90 drawn as one outline of 64 sides, out along a radial seam and back a
 // rounding error beside it: the seam bounds nothing and the ring meshes as a ring.
 void BM_SeamedPipe(benchmark::State& state) {
