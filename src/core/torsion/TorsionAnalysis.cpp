@@ -57,17 +57,23 @@ public:
 
     // Solves the pair; false when cancelled or when either solution fails.
     bool solve() {
+        // Nothing may escape the second thread: this one waits for its coarser solution.
         auto besideWork = [this] {
             std::optional<Solution> coarse;
             try {
                 coarse = solveOn(mesh_, nu_, cancelled_);
-            } catch (const std::bad_alloc&) {
+            } catch (...) {
+                coarse.reset();
             }
             const bool solved = coarse.has_value();
             coarseReady_.set_value(std::move(coarse));
             if (!solved) return;
-            coarseLowerBound_ = TorsionSolver::lowerBound(
-                mesh_, [this] { return abandoned_.load() || (cancelled_ && cancelled_()); });
+            try {
+                coarseLowerBound_ = TorsionSolver::lowerBound(
+                    mesh_, [this] { return abandoned_.load() || (cancelled_ && cancelled_()); });
+            } catch (...) {
+                coarseLowerBound_.reset();
+            }
         };
         try {
             beside_ = std::async(std::launch::async, besideWork);
