@@ -39,11 +39,17 @@ std::vector<int> NestedDissection::order(std::span<const int> start,
     const int split = static_cast<int>(vertices.size());
     vertices.insert(vertices.end(), dense.begin(), dense.end());
 
-    // For the vertices of the piece at hand: its number, and the vertex's place along an axis.
-    std::vector<int> pieceOf(static_cast<std::size_t>(count), -1);
-    std::vector<int> place(static_cast<std::size_t>(count), 0);
+    // For the vertices of the piece at hand: its number, and the vertex's place (its band along
+    // an axis, or its side of the cut, or its number within the piece).
+    // Kept side by side: the neighbour scans read both of a vertex at once.
+    struct Mark {
+        int piece = -1;
+        int place = 0;
+    };
+    std::vector<Mark> mark(static_cast<std::size_t>(count));
     std::vector<int> lowest, highest;  // per place: the lowest and highest place of a neighbour
     std::vector<int> sorted, first, second, separator;
+    std::vector<std::pair<double, int>> keyed;  // a coordinate and its vertex
     std::vector<std::pair<int, int>> pieces{{0, split}};
     int pieceNumber = 0;
     // The piece's own graph, for the minimum degree ordering.
@@ -55,18 +61,18 @@ std::vector<int> NestedDissection::order(std::span<const int> start,
         pieces.pop_back();
         const int size = end - begin;
         const int piece = pieceNumber++;
-        for (int k = begin; k < end; ++k) pieceOf[vertices[k]] = piece;
+        for (int k = begin; k < end; ++k) mark[vertices[k]].piece = piece;
 
         if (size <= kPieceSize) {
             if (size < 3) continue;
-            for (int k = begin; k < end; ++k) place[vertices[k]] = k - begin;
+            for (int k = begin; k < end; ++k) mark[vertices[k]].place = k - begin;
             localStart.assign(1, 0);
             localNeighbours.clear();
             for (int k = begin; k < end; ++k) {
                 const int v = vertices[k];
                 for (int n = start[v]; n < start[v + 1]; ++n)
-                    if (pieceOf[neighbours[n]] == piece)
-                        localNeighbours.push_back(place[neighbours[n]]);
+                    if (mark[neighbours[n]].piece == piece)
+                        localNeighbours.push_back(mark[neighbours[n]].place);
                 localStart.push_back(static_cast<int>(localNeighbours.size()));
             }
             Eigen::SparseMatrix<char, Eigen::ColMajor, int> graph(size, size);
@@ -82,50 +88,75 @@ std::vector<int> NestedDissection::order(std::span<const int> start,
         }
 
         // The best cut: along either axis, at one of the shares, the fewest separator vertices.
+        // The piece is put in bands between the cuts (a partial sort, linear in its size), and
+        // each vertex notes the lowest and highest band among its neighbours.
         Cut best;
         best.separator = size + 1;
+        std::array<int, kCutShares.size()> positions{};
+        for (std::size_t c = 0; c < kCutShares.size(); ++c)
+            positions[c] = static_cast<int>(kCutShares[c] * size);
+        std::array<int, kCutShares.size()> ascending = positions;
+        std::sort(ascending.begin(), ascending.end());
         for (const bool alongX : {true, false}) {
-            sorted.assign(vertices.begin() + begin, vertices.begin() + end);
-            std::sort(sorted.begin(), sorted.end(), [&](int a, int b) {
-                const double ka = alongX ? at[a].x : at[a].y;
-                const double kb = alongX ? at[b].x : at[b].y;
-                return ka < kb || (ka == kb && a < b);
-            });
-            for (int k = 0; k < size; ++k) place[sorted[k]] = k;
+            // The partial sorts compare keys kept beside the vertices: reading the points in
+            // the mesh's order would miss the cache at nearly every comparison.
+            keyed.resize(static_cast<std::size_t>(size));
+            for (int k = 0; k < size; ++k) {
+                const int v = vertices[begin + k];
+                keyed[k] = {alongX ? at[v].x : at[v].y, v};
+            }
+            int from = 0;
+            for (const int position : ascending) {
+                std::nth_element(keyed.begin() + from, keyed.begin() + position, keyed.end());
+                from = position;
+            }
+            sorted.resize(static_cast<std::size_t>(size));
+            for (int k = 0; k < size; ++k) sorted[k] = keyed[k].second;
+            // mark[v].place: the band of v, 0 before the first cut.
+            int band = 0;
+            for (int k = 0; k < size; ++k) {
+                while (band < static_cast<int>(ascending.size()) && k >= ascending[band]) ++band;
+                mark[sorted[k]].place = band;
+            }
             lowest.assign(static_cast<std::size_t>(size), 0);
             highest.assign(static_cast<std::size_t>(size), 0);
             for (int k = 0; k < size; ++k) {
                 const int v = sorted[k];
-                int low = k, high = k;
+                int low = mark[v].place, high = mark[v].place;
                 for (int n = start[v]; n < start[v + 1]; ++n) {
                     const int other = neighbours[n];
-                    if (pieceOf[other] != piece) continue;
-                    low = std::min(low, place[other]);
-                    high = std::max(high, place[other]);
+                    if (mark[other].piece != piece) continue;
+                    low = std::min(low, mark[other].place);
+                    high = std::max(high, mark[other].place);
                 }
                 lowest[k] = low;
                 highest[k] = high;
             }
-            for (const double share : kCutShares) {
-                const int position = static_cast<int>(share * size);
+            for (std::size_t c = 0; c < ascending.size(); ++c) {
+                // The cut between band c and band c + 1.
+                const int cutBand = static_cast<int>(c) + 1;
                 int fromFirst = 0, fromSecond = 0;
-                for (int k = 0; k < position; ++k) fromFirst += highest[k] >= position;
-                for (int k = position; k < size; ++k) fromSecond += lowest[k] < position;
-                const int smaller = std::min(fromFirst, fromSecond);
-                if (smaller < best.separator) {
-                    best = {alongX, position, smaller, fromFirst <= fromSecond};
+                for (int k = 0; k < size; ++k) {
+                    if (mark[sorted[k]].place < cutBand)
+                        fromFirst += highest[k] >= cutBand;
+                    else
+                        fromSecond += lowest[k] < cutBand;
                 }
+                const int smaller = std::min(fromFirst, fromSecond);
+                if (smaller < best.separator)
+                    best = {alongX, ascending[c], smaller, fromFirst <= fromSecond};
             }
         }
 
         // Split along the best cut: first side, second side, then the separator.
-        sorted.assign(vertices.begin() + begin, vertices.begin() + end);
-        std::sort(sorted.begin(), sorted.end(), [&](int a, int b) {
-            const double ka = best.alongX ? at[a].x : at[a].y;
-            const double kb = best.alongX ? at[b].x : at[b].y;
-            return ka < kb || (ka == kb && a < b);
-        });
-        for (int k = 0; k < size; ++k) place[sorted[k]] = k;
+        keyed.resize(static_cast<std::size_t>(size));
+        for (int k = 0; k < size; ++k) {
+            const int v = vertices[begin + k];
+            keyed[k] = {best.alongX ? at[v].x : at[v].y, v};
+        }
+        std::nth_element(keyed.begin(), keyed.begin() + best.position, keyed.end());
+        for (int k = 0; k < size; ++k) sorted[k] = keyed[k].second;
+        for (int k = 0; k < size; ++k) mark[sorted[k]].place = k < best.position ? 0 : 1;
         first.clear();
         second.clear();
         separator.clear();
@@ -136,7 +167,7 @@ std::vector<int> NestedDissection::order(std::span<const int> start,
             if (inFirst == best.fromFirst)
                 for (int n = start[v]; n < start[v + 1] && !cut; ++n) {
                     const int other = neighbours[n];
-                    cut = pieceOf[other] == piece && (place[other] < best.position) != inFirst;
+                    cut = mark[other].piece == piece && (mark[other].place == 0) != inFirst;
                 }
             (cut ? separator : inFirst ? first : second).push_back(v);
         }
