@@ -21,6 +21,11 @@ namespace kuvanto {
 
 namespace {
 
+// The lower bound of J comes from the stress function on the coarser mesh of the last pair when
+// that leaves J within this interval (relative); otherwise the stress function is solved on the
+// mesh of the solution shown as well (four times the work), and the better is taken.
+constexpr double kLowerBoundInterval = 1e-3;
+
 double relativeChange(double coarse, double fine, double floor) {
     const double scale = std::max(std::abs(fine), floor);
     return scale > 0 ? std::abs(fine - coarse) / scale : 0.0;

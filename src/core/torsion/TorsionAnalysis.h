@@ -68,10 +68,6 @@ public:
     static constexpr double kTargetError = 5e-4;
     static constexpr int kMaxRefinements = 8;
     static constexpr double kMarkedShare = 0.5;
-    // The lower bound of J comes from the stress function on the coarser mesh of the last pair
-    // when that leaves J within this interval (relative); otherwise the stress function is solved
-    // on the mesh of the solution shown as well (four times the work), and the better is taken.
-    static constexpr double kLowerBoundInterval = 1e-3;
 
     static TorsionOutcome run(std::span<const SectionFigure> figures,
                               const TorsionOptions& options);
