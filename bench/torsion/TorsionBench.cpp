@@ -1,9 +1,12 @@
 // The torsion and shear analysis against its floor. H-400x200x8x13 at the default mesh: the mesh
-// and one solution (J, shear centre, Iw, shear areas), and the whole analysis with the solution on
-// the mesh refined once for the error estimate. The floor: the sparse LDLᵀ factorisation alone of a
-// matrix with the solution's node count (linear elements on the mesh cut into four, which has
-// every node of the quadratic elements). Then every part of the shipped library, with and without
-// the error estimate, and a circle of 10^5 vertices with the peak memory of the process.
+// and one solution (J, shear centre, Iw, shear areas); the whole analysis (the pair of solutions
+// on the mesh and on the mesh cut into four, the error estimate, the lower bound of J); and its
+// phases one by one. The floor: the sparse LDLᵀ factorisation alone of a matrix with the
+// solution's node count (linear elements on the mesh cut into four, which has every node of the
+// quadratic elements). Then every part of the shipped library, with and without the error
+// estimate, a circle of 10^5 vertices with the peak memory of the process, and how soon a cancel
+// of that circle is obeyed. The whole analysis runs on two threads: its benchmarks give the CPU
+// time of the process.
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
