@@ -44,6 +44,9 @@ using FaceHandle = Triangulation::Face_handle;
 // reaches without endless splitting.
 constexpr double kShapeBound = 0.125;
 
+// Outline points inserted as constraints between two questions about a cancel.
+constexpr std::size_t kInsertedTogether = 4096;
+
 struct UsableFigure {
     std::shared_ptr<const WindingIndex> index;
     int weight;  // the figure's sign, turned so that its inside counts it whatever its orientation
@@ -155,9 +158,17 @@ SectionMesh::Status SectionMesh::build(std::span<const SectionFigure> figures, d
             const std::size_t n = outline.points.size();
             const auto seam = std::find(outline.seam.begin(), outline.seam.end(), true);
             if (seam == outline.seam.end()) {
+                // In chunks, so that a cancel is asked between them: a long outline takes a
+                // good part of a second to insert.
                 points.clear();
                 for (const Point& p : outline.points) points.emplace_back(p.x, p.y);
-                triangulation.insert_constraint(points.begin(), points.end(), true);
+                points.push_back(points.front());
+                for (std::size_t from = 0; from + 1 < points.size(); from += kInsertedTogether) {
+                    const std::size_t to = std::min(from + kInsertedTogether, points.size() - 1);
+                    triangulation.insert_constraint(points.begin() + from, points.begin() + to + 1,
+                                                    false);
+                    if (limits.cancelled && limits.cancelled()) return Status::Cancelled;
+                }
                 continue;
             }
             // The outline without its seams: open chains, each starting after a seam.

@@ -1,9 +1,10 @@
-// Building the stiffness pattern: the node graph from the elements, its minimum degree ordering and
-// the upper triangle of the reordered matrix.
+// Building the stiffness pattern: the node graph from the elements, its nested dissection ordering,
+// the upper triangle of the reordered matrix and each element's places in it.
 #include "core/torsion/StiffnessPattern.h"
 
-#include <Eigen/OrderingMethods>
 #include <algorithm>
+
+#include "core/torsion/NestedDissection.h"
 
 namespace kuvanto {
 
@@ -30,8 +31,15 @@ NodeElements nodeElements(std::span<const ElementNodes> elements, int nodeCount)
 
 }  // namespace
 
-StiffnessPattern::StiffnessPattern(std::span<const ElementNodes> elements, int nodeCount,
-                                   const std::vector<bool>& fixed) {
+StiffnessPattern::StiffnessPattern(std::span<const ElementNodes> elements,
+                                   std::span<const Point> at, const std::vector<bool>& fixed,
+                                   const std::function<bool()>& cancelled) {
+    const int nodeCount = static_cast<int>(at.size());
+    auto stop = [&] {
+        cancelled_ = true;
+        unknowns_ = 0;
+        unknownOf_.assign(static_cast<std::size_t>(nodeCount), -1);
+    };
     // Unknowns in node order first; the ordering renumbers them below.
     std::vector<int> natural(nodeCount, -1);
     std::vector<int> nodeOf;
@@ -51,6 +59,10 @@ StiffnessPattern::StiffnessPattern(std::span<const ElementNodes> elements, int n
     graph.reserve(static_cast<std::size_t>(unknowns_) * 16);
     std::vector<int> seenBy(nodeCount, -1);
     for (int column = 0; column < unknowns_; ++column) {
+        if (column % 65536 == 65535 && cancelled && cancelled()) {
+            stop();
+            return;
+        }
         const int node = nodeOf[column];
         const std::size_t first = graph.size();
         for (int k = incidence.start[node]; k < incidence.start[node + 1]; ++k)
@@ -63,19 +75,16 @@ StiffnessPattern::StiffnessPattern(std::span<const ElementNodes> elements, int n
         graphStart.push_back(static_cast<int>(graph.size()));
     }
 
-    // Eigen's approximate minimum degree ordering of the graph; it gives, for each new number,
-    // the natural number of the unknown placed there.
-    Eigen::PermutationMatrix<Eigen::Dynamic, Eigen::Dynamic, int> order;
-    {
-        Eigen::SparseMatrix<char, Eigen::ColMajor, int> pattern(unknowns_, unknowns_);
-        pattern.resizeNonZeros(static_cast<Eigen::Index>(graph.size()));
-        std::copy(graphStart.begin(), graphStart.end(), pattern.outerIndexPtr());
-        std::copy(graph.begin(), graph.end(), pattern.innerIndexPtr());
-        Eigen::internal::minimum_degree_ordering(pattern, order);
+    // The nested dissection order: for each new number, the natural number of the unknown.
+    std::vector<Point> places(static_cast<std::size_t>(unknowns_));
+    for (int column = 0; column < unknowns_; ++column) places[column] = at[nodeOf[column]];
+    const std::vector<int> order = NestedDissection::order(graphStart, graph, places, cancelled);
+    if (static_cast<int>(order.size()) != unknowns_) {
+        stop();
+        return;
     }
     std::vector<int> renumbered(unknowns_);
-    for (int position = 0; position < unknowns_; ++position)
-        renumbered[order.indices()[position]] = position;
+    for (int position = 0; position < unknowns_; ++position) renumbered[order[position]] = position;
     unknownOf_.assign(nodeCount, -1);
     for (int column = 0; column < unknowns_; ++column)
         unknownOf_[nodeOf[column]] = renumbered[column];
@@ -92,10 +101,39 @@ StiffnessPattern::StiffnessPattern(std::span<const ElementNodes> elements, int n
     rows_.resize(columnStart_.back());
     for (int column = 0; column < unknowns_; ++column) {
         const int j = renumbered[column];
-        int at = columnStart_[j];
+        int next = columnStart_[j];
         for (int k = graphStart[column]; k < graphStart[column + 1]; ++k)
-            if (renumbered[graph[k]] <= j) rows_[at++] = renumbered[graph[k]];
-        std::sort(rows_.begin() + columnStart_[j], rows_.begin() + at);
+            if (renumbered[graph[k]] <= j) rows_[next++] = renumbered[graph[k]];
+        std::sort(rows_.begin() + columnStart_[j], rows_.begin() + next);
+    }
+    if (cancelled && cancelled()) {
+        stop();
+        return;
+    }
+
+    // Each element's entries: column by column, the place of every row is noted, and the
+    // elements at the column's node take theirs from it.
+    entries_.assign(elements.size(), {});
+    for (auto& element : entries_) element.fill(-1);
+    std::vector<int> place(static_cast<std::size_t>(unknowns_), -1);
+    for (int column = 0; column < unknowns_; ++column) {
+        const int node = nodeOf[column];
+        const int j = renumbered[column];
+        for (int k = columnStart_[j]; k < columnStart_[j + 1]; ++k) place[rows_[k]] = k;
+        for (int k = incidence.start[node]; k < incidence.start[node + 1]; ++k) {
+            const std::size_t e = static_cast<std::size_t>(incidence.elements[k]);
+            const ElementNodes& local = elements[e];
+            for (int a = 0; a < 6; ++a) {
+                if (local[a] != node) continue;
+                for (int b = 0; b < 6; ++b) {
+                    const int other = unknownOf_[local[b]];
+                    if (other < 0 || other > j) continue;
+                    const int high = std::max(a, b), low = std::min(a, b);
+                    entries_[e][static_cast<std::size_t>(high * (high + 1) / 2 + low)] =
+                        place[other];
+                }
+            }
+        }
     }
 }
 
@@ -106,14 +144,6 @@ Eigen::SparseMatrix<double> StiffnessPattern::emptyMatrix() const {
     std::copy(rows_.begin(), rows_.end(), matrix.innerIndexPtr());
     std::fill_n(matrix.valuePtr(), rows_.size(), 0.0);
     return matrix;
-}
-
-int StiffnessPattern::entry(int first, int second) const {
-    const int row = std::min(first, second);
-    const int column = std::max(first, second);
-    const auto begin = rows_.begin() + columnStart_[column];
-    const auto end = rows_.begin() + columnStart_[column + 1];
-    return static_cast<int>(std::lower_bound(begin, end, row) - rows_.begin());
 }
 
 }  // namespace kuvanto

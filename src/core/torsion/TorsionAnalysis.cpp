@@ -3,6 +3,7 @@
 #include "core/torsion/TorsionAnalysis.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <future>
 #include <limits>
@@ -21,6 +22,11 @@ namespace kuvanto {
 
 namespace {
 
+// The lower bound of J comes from the stress function on the coarser mesh of the last pair when
+// that leaves J within this interval (relative); otherwise the stress function is solved on the
+// mesh of the solution shown as well (four times the work), and the better is taken.
+constexpr double kLowerBoundInterval = 1e-3;
+
 double relativeChange(double coarse, double fine, double floor) {
     const double scale = std::max(std::abs(fine), floor);
     return scale > 0 ? std::abs(fine - coarse) / scale : 0.0;
@@ -31,33 +37,103 @@ struct Solution {
     TorsionField field;
 };
 
-// The solutions on the mesh and on its subdivision. The subdivision's runs on a second thread
-// beside the mesh's own: the pair then costs about the finer one's time, not the sum of both.
-bool solvePair(const SectionMesh& mesh, double nu, const std::function<bool()>& cancelled,
-               std::optional<Solution>& coarse, std::optional<Solution>& fine) {
-    auto solve = [nu, &cancelled](const SectionMesh& on) -> std::optional<Solution> {
-        Solution solution;
-        std::optional<TorsionValues> values =
-            TorsionSolver::solve(on, nu, cancelled, &solution.field);
-        if (!values) return std::nullopt;
-        solution.values = *values;
-        return solution;
-    };
-    auto solveFine = [&] { return solve(mesh.subdivided()); };
-    std::future<std::optional<Solution>> later;
-    try {
-        later = std::async(std::launch::async, solveFine);
-    } catch (const std::system_error&) {
-        // No thread to be had: the finer solution follows the other on this one.
-    }
-    coarse = solve(mesh);
-    try {
-        fine = later.valid() ? later.get() : solveFine();
-    } catch (const std::bad_alloc&) {
-        fine.reset();
-    }
-    return coarse && fine;
+std::optional<Solution> solveOn(const SectionMesh& mesh, double nu,
+                                const std::function<bool()>& cancelled) {
+    Solution solution;
+    std::optional<TorsionValues> values =
+        TorsionSolver::solve(mesh, nu, cancelled, &solution.field);
+    if (!values) return std::nullopt;
+    solution.values = *values;
+    return solution;
 }
+
+// One round of refinement: the solutions on a mesh and on its subdivision, and a lower bound of J
+// for the round that turns out to be the last. The finer solution runs on this thread; a second
+// one solves the coarser mesh (about a quarter of the work) and then the stress function on the
+// coarser mesh (less again), so that the round costs about the finer solution's time. Once both
+// solutions are in, the caller knows whether the round is the last; if it is not, the lower bound
+// is abandoned (its solver is told to stop).
+class RefinementRound {
+public:
+    RefinementRound(const SectionMesh& mesh, double nu, const std::function<bool()>& cancelled)
+        : mesh_(mesh), fine_(mesh.subdivided()), nu_(nu), cancelled_(cancelled) {}
+    RefinementRound(const RefinementRound&) = delete;
+    RefinementRound& operator=(const RefinementRound&) = delete;
+    ~RefinementRound() { stop(); }
+
+    // Solves the pair; false when cancelled or when either solution fails.
+    bool solve() {
+        // Nothing may escape the second thread: this one waits for its coarser solution.
+        auto besideWork = [this] {
+            std::optional<Solution> coarse;
+            try {
+                coarse = solveOn(mesh_, nu_, cancelled_);
+            } catch (...) {
+                coarse.reset();
+            }
+            const bool solved = coarse.has_value();
+            coarseReady_.set_value(std::move(coarse));
+            if (!solved) return;
+            try {
+                coarseLowerBound_ = TorsionSolver::lowerBound(
+                    mesh_, [this] { return abandoned_.load() || (cancelled_ && cancelled_()); });
+            } catch (...) {
+                coarseLowerBound_.reset();
+            }
+        };
+        try {
+            beside_ = std::async(std::launch::async, besideWork);
+        } catch (const std::system_error&) {
+            // No thread to be had: the coarser solution first, on this thread, and the lower
+            // bound later, when the round is known to be the last.
+            std::optional<Solution> coarse = solveOn(mesh_, nu_, cancelled_);
+            coarseReady_.set_value(std::move(coarse));
+        }
+        try {
+            fineSolution_ = solveOn(fine_, nu_, cancelled_);
+        } catch (const std::bad_alloc&) {
+            fineSolution_.reset();
+        }
+        coarseSolution_ = coarseReady_.get_future().get();
+        if (!fineSolution_ || !coarseSolution_) stop();
+        return fineSolution_ && coarseSolution_;
+    }
+
+    Solution& coarse() { return *coarseSolution_; }
+    Solution& fine() { return *fineSolution_; }
+
+    // Abandons the lower bound and waits for the second thread: the coarser mesh may change then.
+    void stop() {
+        abandoned_ = true;
+        if (beside_.valid()) beside_.get();
+    }
+
+    // A lower bound of J, the finer solution's J being `upper`: the stress function's on the
+    // coarser mesh when it is within `interval` of it (relative), else the better of that and
+    // the stress function's on the finer mesh.
+    std::optional<double> lowerBound(double upper, double interval) {
+        if (beside_.valid())
+            beside_.get();
+        else
+            coarseLowerBound_ = TorsionSolver::lowerBound(mesh_, cancelled_);
+        if (coarseLowerBound_ && upper - *coarseLowerBound_ <= interval * upper)
+            return coarseLowerBound_;
+        const std::optional<double> fine = TorsionSolver::lowerBound(fine_, cancelled_);
+        if (fine && coarseLowerBound_) return std::max(*fine, *coarseLowerBound_);
+        return fine ? fine : coarseLowerBound_;
+    }
+
+private:
+    const SectionMesh& mesh_;
+    const SectionMesh fine_;
+    const double nu_;
+    const std::function<bool()>& cancelled_;
+    std::promise<std::optional<Solution>> coarseReady_;
+    std::future<void> beside_;
+    std::atomic<bool> abandoned_{false};
+    std::optional<Solution> coarseSolution_, fineSolution_;
+    std::optional<double> coarseLowerBound_;
+};
 
 // The relative changes from the coarse solution to the fine one.
 void estimateErrors(const TorsionValues& coarse, const TorsionValues& fine, TorsionResult& result) {
@@ -183,46 +259,54 @@ TorsionOutcome TorsionAnalysis::run(std::span<const SectionFigure> figures,
 
     // Solve on the mesh and on its subdivision; where the two differ most, halve the mesh's
     // triangles and solve again, until the change is below kTargetError. The subdivision's
-    // solution is the better one and is shown, with the change as its estimated error.
+    // solution is the better one and is shown, with the change as its estimated error, and the
+    // stress function bounds J from below.
+    std::optional<double> lower;
     for (int round = 0;; ++round) {
-        std::optional<Solution> coarse, fine;
-        if (!solvePair(mesh, nu, options.cancelled, coarse, fine)) {
+        RefinementRound pair(mesh, nu, options.cancelled);
+        if (!pair.solve()) {
             outcome.status = cancelled() ? TorsionStatus::Cancelled : TorsionStatus::Failed;
             return outcome;
         }
-        estimateErrors(coarse->values, fine->values, result);
-        result.values = fine->values;
-        result.field = std::make_shared<const TorsionField>(std::move(fine->field));
+        estimateErrors(pair.coarse().values, pair.fine().values, result);
+        result.values = pair.fine().values;
+        result.field = std::make_shared<const TorsionField>(std::move(pair.fine().field));
         result.refinements = round;
         const bool connected = result.values.parts <= 1;
         const double largest =
             std::max(result.errorJ, connected ? std::max(result.errorIw, result.errorCentre) : 0.0);
         progress(std::min(95, 40 + 10 * round));
-        if (!(largest > kTargetError) || round >= kMaxRefinements) break;
-
-        // Dörfler marking: the triangles of the largest indicators that together hold half of
-        // the error.
-        const std::vector<double> indicator =
-            TorsionSolver::refinementIndicator(coarse->field, *result.field);
-        std::vector<std::size_t> order(indicator.size());
-        std::iota(order.begin(), order.end(), 0);
-        std::sort(order.begin(), order.end(),
-                  [&](std::size_t a, std::size_t b) { return indicator[a] > indicator[b]; });
-        const double total = std::accumulate(indicator.begin(), indicator.end(), 0.0);
-        std::vector<bool> marked(indicator.size(), false);
-        double sum = 0;
-        for (const std::size_t t : order) {
-            if (sum >= kMarkedShare * total) break;
-            marked[t] = true;
-            sum += indicator[t];
+        if (largest > kTargetError && round < kMaxRefinements) {
+            // Dörfler marking: the triangles of the largest indicators that together hold half
+            // of the error.
+            const std::vector<double> indicator =
+                TorsionSolver::refinementIndicator(pair.coarse().field, *result.field);
+            std::vector<std::size_t> order(indicator.size());
+            std::iota(order.begin(), order.end(), 0);
+            std::sort(order.begin(), order.end(),
+                      [&](std::size_t a, std::size_t b) { return indicator[a] > indicator[b]; });
+            const double total = std::accumulate(indicator.begin(), indicator.end(), 0.0);
+            std::vector<bool> marked(indicator.size(), false);
+            double sum = 0;
+            for (const std::size_t t : order) {
+                if (sum >= kMarkedShare * total) break;
+                marked[t] = true;
+                sum += indicator[t];
+            }
+            SectionMesh refined = mesh.bisected(marked);
+            if (cancelled()) {
+                outcome.status = TorsionStatus::Cancelled;
+                return outcome;
+            }
+            if (TorsionSolver::nodeCount(refined) * 4 <= kMaxEstimateNodes) {
+                pair.stop();
+                mesh = std::move(refined);
+                continue;
+            }
         }
-        SectionMesh refined = mesh.bisected(marked);
-        if (TorsionSolver::nodeCount(refined) * 4 > kMaxEstimateNodes || cancelled()) break;
-        mesh = std::move(refined);
+        lower = pair.lowerBound(result.values.torsionConstant, kLowerBoundInterval);
+        break;
     }
-    // The stress function on the shown solution's mesh bounds J from below.
-    const std::optional<double> lower =
-        TorsionSolver::lowerBound(result.field->mesh, options.cancelled);
     if (cancelled()) {
         outcome.status = TorsionStatus::Cancelled;
         return outcome;

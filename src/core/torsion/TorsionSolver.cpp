@@ -85,7 +85,7 @@ double at(const std::array<double, 3>& corner, const std::array<double, 3>& l) {
     return corner[0] * l[0] + corner[1] * l[1] + corner[2] * l[2];
 }
 
-// Eigen's sparse LDLᵀ of a matrix already in minimum degree order and laid out as the
+// Eigen's sparse LDLᵀ of a matrix already in fill-reducing order and laid out as the
 // factorisation reads it (upper triangle, column-major). compute() would copy the matrix twice on
 // its way in, even with the natural ordering. The numeric factorisation is done here, column by
 // column as Eigen does it (the up-looking LDLᵀ along the elimination tree), so that it can stop
@@ -184,6 +184,19 @@ std::vector<ElementNodes> numberNodes(const SectionMesh& mesh, int& nodeCount,
     return elements;
 }
 
+// Where the nodes of the 6-node numbering lie: the corners, and the middles of the edges.
+std::vector<Point> nodePlaces(const SectionMesh& mesh, const std::vector<ElementNodes>& elements,
+                              int nodeCount) {
+    std::vector<Point> places(static_cast<std::size_t>(nodeCount));
+    std::copy(mesh.points().begin(), mesh.points().end(), places.begin());
+    for (const ElementNodes& element : elements)
+        for (int i = 0; i < 3; ++i) {
+            const Point a = mesh.points()[element[i]], b = mesh.points()[element[(i + 1) % 3]];
+            places[element[3 + i]] = {(a.x + b.x) / 2, (a.y + b.y) / 2};
+        }
+    return places;
+}
+
 // The pieces of material joined along edges. Figures that touch at a single point carry no
 // shear flow from one to the other: they count as separate pieces, although the mesh shares
 // their vertex.
@@ -274,8 +287,9 @@ std::optional<TorsionValues> TorsionSolver::solve(const SectionMesh& mesh, doubl
             }
         }
         if (cancelled && cancelled()) return std::nullopt;
-        const StiffnessPattern pattern(elements, nodes, fixed);
-        if (cancelled && cancelled()) return std::nullopt;
+        const StiffnessPattern pattern(elements, nodePlaces(mesh, elements, nodes), fixed,
+                                       cancelled);
+        if (pattern.cancelled() || (cancelled && cancelled())) return std::nullopt;
         const int unknowns = pattern.unknowns();
         std::vector<int> elementPart(triangles.size());
         for (std::size_t e = 0; e < triangles.size(); ++e)
@@ -311,14 +325,11 @@ std::optional<TorsionValues> TorsionSolver::solve(const SectionMesh& mesh, doubl
                 centreIntegralX += w * (iyy * x + ixy * y) * (x * x + y * y);
                 centreIntegralY += w * (ixx * y + ixy * x) * (x * x + y * y);
             }
-            for (int i = 0; i < 6; ++i) {
-                const int row = pattern.unknownOf(elements[e][i]);
-                if (row < 0) continue;
+            for (int i = 0; i < 6; ++i)
                 for (int j = 0; j <= i; ++j) {
-                    const int column = pattern.unknownOf(elements[e][j]);
-                    if (column >= 0) values[pattern.entry(row, column)] += k[i][j];
+                    const int entry = pattern.entry(e, i, j);
+                    if (entry >= 0) values[entry] += k[i][j];
                 }
-            }
         }
         if (cancelled && cancelled()) return std::nullopt;
 
@@ -437,6 +448,7 @@ std::optional<double> TorsionSolver::lowerBound(const SectionMesh& mesh,
         int nodes = 0;
         std::vector<std::array<int, 3>> edges;
         std::vector<ElementNodes> elements = numberNodes(mesh, nodes, edges);
+        const std::vector<Point> places = nodePlaces(mesh, elements, nodes);
         const int vertexCount = static_cast<int>(mesh.points().size());
 
         // The outline edges (of one triangle only), joined into outlines at their vertices.
@@ -497,8 +509,8 @@ std::optional<double> TorsionSolver::lowerBound(const SectionMesh& mesh,
         for (int node = 0; node < nodes; ++node)
             if (!used[node] || fixed[node]) fixed[node] = true;
         if (cancelled && cancelled()) return std::nullopt;
-        const StiffnessPattern pattern(elements, nodes, fixed);
-        if (pattern.unknowns() == 0) return std::nullopt;
+        const StiffnessPattern pattern(elements, places, fixed, cancelled);
+        if (pattern.cancelled() || pattern.unknowns() == 0) return std::nullopt;
 
         Eigen::SparseMatrix<double> stiffness = pattern.emptyMatrix();
         double* const values = stiffness.valuePtr();
@@ -527,8 +539,7 @@ std::optional<double> TorsionSolver::lowerBound(const SectionMesh& mesh,
                     if (column < 0) continue;
                     // Two nodes of one hole share an unknown: their coupling enters its diagonal
                     // from both sides.
-                    values[pattern.entry(row, column)] +=
-                        (row == column && i != j ? 2 : 1) * k[i][j];
+                    values[pattern.entry(e, i, j)] += (row == column && i != j ? 2 : 1) * k[i][j];
                 }
             }
         }
