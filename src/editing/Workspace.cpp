@@ -326,7 +326,15 @@ bool Workspace::writeCsv(const QString& path, QString* error) const {
 
 bool Workspace::runCalculation() {
     hasResults_ = kuvanto::runCalculation(addGrid, subtractedGrid, materials, resultGrid);
+    if (hasResults_) {
+        calculatedState_ = tablesState();
+        calculatedMaterials_ = materials;
+    }
     return hasResults_;
+}
+
+bool Workspace::resultsCurrent() const {
+    return hasResults_ && tablesState() == calculatedState_ && materials == calculatedMaterials_;
 }
 
 TorsionOutcome Workspace::runTorsion(const TorsionOptions& options) {
