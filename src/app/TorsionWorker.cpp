@@ -6,25 +6,9 @@
 
 #include <QCoreApplication>
 
-#if defined(Q_OS_LINUX)
-#include <sys/resource.h>
-#include <unistd.h>
-#endif
+#include "editing/BackgroundPriority.h"
 
 namespace kuvanto {
-
-namespace {
-
-// Gives the calling thread a smaller share of the processor than the interface thread, so that
-// an analysis running beside the window never slows what the user does. Linux schedules each
-// thread by its own nice value, and Qt's LowPriority changes nothing under the default policy.
-void lowerThreadPriority() {
-#if defined(Q_OS_LINUX)
-    ::setpriority(PRIO_PROCESS, static_cast<id_t>(::gettid()), 10);
-#endif
-}
-
-}  // namespace
 
 TorsionWorker::TorsionWorker(QObject* parent) : QObject(parent) {
     qRegisterMetaType<kuvanto::TorsionOutcome>("kuvanto::TorsionOutcome");
