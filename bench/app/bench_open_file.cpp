@@ -15,6 +15,7 @@
 #include "app/MainWindow.h"
 #include "canvas/SectionCanvas.h"
 #include "editing/Messenger.h"
+#include "editing/Workspace.h"
 #include "io/TextFile.h"
 
 using namespace kuvanto;
@@ -108,6 +109,32 @@ void BM_ResultTabUntilDrawn(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ResultTabUntilDrawn)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// The same after a change of one vertex on the figure tab each time, so that the result tab
+// computes its results again instead of showing those of the unchanged tables.
+void BM_ResultTabAfterChange(benchmark::State& state) {
+    const QString& path = circleFile();
+    Window w;
+    w.window->openCsvFile(path);
+    waitForPaint(w.canvasPaints, 0);
+    Workspace& work = w.window->work();
+    const std::string original = work.addGrid.text(2, 0);
+    int iteration = 0;
+    for (auto _ : state) {
+        w.window->selectTab(0);
+        work.addGrid.setText(2, 0, ++iteration % 2 ? "0.5" : original);
+        work.saveUndo();
+        work.undo().finishBackground();
+        w.window->refreshViews();
+        QApplication::processEvents();
+        const int before = w.resultPaints.paints;
+        const auto start = std::chrono::steady_clock::now();
+        w.window->selectTab(2);
+        waitForPaint(w.resultPaints, before);
+        state.SetIterationTime(secondsSince(start));
+    }
+}
+BENCHMARK(BM_ResultTabAfterChange)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
 
 // The floor: only reading and decoding the file.
 void BM_ReadFileFloor(benchmark::State& state) {

@@ -280,7 +280,8 @@ void MainWindow::switchToSelectedTab() {
         shownTab_ = tab;
         commands_->allowForTab(tab, false);
         endFreehand();
-        ui_.torsionPanel->drop();  // the tables may change from here on
+        // An analysis still running goes on while the tables stay as they are, so that coming
+        // back to the result tab shows it without starting again; a change drops it.
     } else {
         ui_.pages->setCurrentWidget(ui_.resultFrame);
         commands_->allowForTab(tab, false);  // what every tab allows, until the run succeeds
@@ -288,11 +289,14 @@ void MainWindow::switchToSelectedTab() {
         shownTab_ = tab;
         // Leaving a figure tab always ends freehand drawing, whatever the calculation gives.
         endFreehand();
-        const bool ok = ws_.runCalculation();
-        if (ok)
-            ui_.torsionPanel->start();  // the finite-element block follows on its worker
-        else
+        // Results of the tables as they are already fill the result table: nothing to compute
+        // again, and the finite-element block is kept too when it belongs to these tables.
+        const bool kept = ws_.resultsCurrent();
+        const bool ok = kept || ws_.runCalculation();
+        if (!ok)
             ui_.torsionPanel->drop();
+        else if (!kept || !ui_.torsionPanel->current())
+            ui_.torsionPanel->start();  // the finite-element block follows on its worker
         refreshViews(false);
         commands_->allowForTab(tab, ok);
     }
@@ -331,6 +335,8 @@ void MainWindow::redrawSection() {
 }
 
 void MainWindow::refreshViews(bool redraw) {
+    // Every change of the tables passes here: an analysis of the tables as they were is dropped.
+    ui_.torsionPanel->dropIfStale();
     syncing_ = true;
     if (ui_.addModel->refresh()) WindowLayout::showSelection(ui_.addView, ws_.addGrid);
     if (ui_.subtractedModel->refresh())

@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QSettings>
 #include <QStringList>
+#include <QTimer>
 #include <cmath>
 
 #include "core/torsion/TorsionRows.h"
@@ -93,8 +94,11 @@ void TorsionPanel::start() {
         return;
     }
     TorsionRows::clear(workspace_.resultGrid);
-    startedState_ = workspace_.history().stateId();
-    worker_->start(workspace_.torsionFigures(), poissonRatio());
+    worker_->cancel();
+    startedState_ = workspace_.tablesState();
+    launching_ = true;
+    covering_ = true;
+    QTimer::singleShot(0, this, [this, token = ++launchToken_] { launch(token); });
     progress_->setValue(0);
     progress_->show();
     cancelButton_->show();
@@ -102,21 +106,42 @@ void TorsionPanel::start() {
     emit blockChanged();
 }
 
+void TorsionPanel::launch(quint64 token) {
+    if (token != launchToken_ || !launching_) return;  // dropped or started again meanwhile
+    launching_ = false;
+    if (!current()) {
+        drop();
+        return;
+    }
+    worker_->start(workspace_.torsionFigures(), poissonRatio());
+}
+
 void TorsionPanel::drop() {
+    launching_ = false;
+    covering_ = false;
     worker_->cancel();
     showIdle(QString());
 }
 
+void TorsionPanel::dropIfStale() {
+    if (running() && !current()) drop();
+}
+
+bool TorsionPanel::current() const {
+    return covering_ && workspace_.hasResults() && workspace_.tablesState() == startedState_;
+}
+
 bool TorsionPanel::waitForResults(int milliseconds) {
     const QDeadlineTimer deadline(milliseconds);
-    while (worker_->running() && !deadline.hasExpired())
+    while (running() && !deadline.hasExpired())
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    return !worker_->running();
+    return !running();
 }
 
 void TorsionPanel::finished(const TorsionOutcome& outcome) {
     // Results of tables that have changed since are not shown.
-    if (!workspace_.hasResults() || workspace_.history().stateId() != startedState_) {
+    if (!current()) {
+        covering_ = false;
         showIdle(QString());
         return;
     }
@@ -135,7 +160,9 @@ void TorsionPanel::finished(const TorsionOutcome& outcome) {
 }
 
 void TorsionPanel::cancelClicked() {
-    if (!worker_->running()) return;
+    if (!running()) return;
+    launching_ = false;
+    covering_ = false;  // the next visit of the result tab starts it again
     worker_->cancel();
     TorsionOutcome cancelled;
     cancelled.status = TorsionStatus::Cancelled;

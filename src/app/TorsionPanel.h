@@ -11,12 +11,11 @@
 #include <cstdint>
 
 #include "app/TorsionWorker.h"
+#include "editing/Workspace.h"
 
 class QDoubleSpinBox;
 
 namespace kuvanto {
-
-class Workspace;
 
 class TorsionPanel : public QWidget {
     Q_OBJECT
@@ -33,12 +32,18 @@ public:
     double poissonRatio() const;
 
     // Starts the analysis of the workspace's tables (after a successful calculation); the block
-    // is emptied until its results arrive.
+    // is emptied until its results arrive. The figures are handed to the worker once the events
+    // already queued (the result table's first paint) are handled: what the tab shows comes
+    // first.
     void start();
-    // Drops the running analysis without a word (the tables are about to change or the result
-    // tab was left).
+    // Drops the running analysis without a word (the tables are about to change).
     void drop();
-    bool running() const { return worker_->running(); }
+    // Drops the running analysis when the tables are no longer those it started from.
+    void dropIfStale();
+    // Whether the block holds, or the worker is computing, the analysis of the tables as they
+    // are now.
+    bool current() const;
+    bool running() const { return launching_ || worker_->running(); }
     // Waits, keeping the events going, until the running analysis has reported; false when it
     // has not within `milliseconds`. For the snapshot tool and tests.
     bool waitForResults(int milliseconds);
@@ -48,6 +53,7 @@ signals:
     void blockChanged();
 
 private:
+    void launch(quint64 token);
     void finished(const TorsionOutcome& outcome);
     void cancelClicked();
     void showIdle(const QString& message);
@@ -58,7 +64,10 @@ private:
     QProgressBar* progress_ = nullptr;
     QPushButton* cancelButton_ = nullptr;
     QLabel* message_ = nullptr;
-    std::uint64_t startedState_ = 0;  // the tables' state the running analysis belongs to
+    Workspace::TablesState startedState_;  // the tables' state the analysis belongs to
+    quint64 launchToken_ = 0;              // names the latest start
+    bool launching_ = false;               // started, the worker not yet given the figures
+    bool covering_ = false;                // running, or its outcome is in the block
 };
 
 }  // namespace kuvanto

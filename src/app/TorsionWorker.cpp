@@ -5,8 +5,8 @@
 #include "app/TorsionWorker.h"
 
 #include <QCoreApplication>
-#include <QPointer>
-#include <QThread>
+
+#include "editing/BackgroundPriority.h"
 
 namespace kuvanto {
 
@@ -24,34 +24,55 @@ void TorsionWorker::start(std::vector<SectionFigure> figures, double nu) {
     cancel();
     auto cancelled = std::make_shared<std::atomic<bool>>(false);
     cancelled_ = cancelled;
-    const quint64 job = ++job_;
     running_ = true;
+    Job job{++job_, nu, std::move(figures), std::move(cancelled)};
+    if (thread_) {
+        waiting_ = std::move(job);  // replaces a job that was waiting too
+        return;
+    }
+    launch(std::move(job));
+}
+
+void TorsionWorker::threadEnded() {
+    thread_.clear();
+    if (!waiting_) return;
+    Job job = std::move(*waiting_);
+    waiting_.reset();
+    if (!job.cancelled->load()) launch(std::move(job));
+}
+
+void TorsionWorker::launch(Job job) {
     // Made here, on the interface thread, and read only there (in the queued calls).
     const QPointer<TorsionWorker> guard(this);
-    QThread* thread = QThread::create([guard, job, cancelled, nu, figures = std::move(figures)] {
+    QThread* thread = QThread::create([guard, job = std::move(job)] {
+        lowerThreadPriority();
         QCoreApplication* application = QCoreApplication::instance();
+        const quint64 id = job.id;
+        const auto cancelled = job.cancelled;
         TorsionOptions options;
-        options.poissonRatio = nu;
+        options.poissonRatio = job.nu;
         options.cancelled = [cancelled] { return cancelled->load(); };
-        options.progress = [guard, job, cancelled, application](int percent) {
+        options.progress = [guard, id, cancelled, application](int percent) {
             if (cancelled->load() || !application) return;
             QMetaObject::invokeMethod(
                 application,
-                [guard, job, percent] {
-                    if (guard && job == guard->job_ && guard->running_)
+                [guard, id, percent] {
+                    if (guard && id == guard->job_ && guard->running_)
                         emit guard->progressed(percent);
                 },
                 Qt::QueuedConnection);
         };
-        const TorsionOutcome outcome = TorsionAnalysis::run(figures, options);
+        const TorsionOutcome outcome = TorsionAnalysis::run(job.figures, options);
         if (cancelled->load() || !application) return;
         QMetaObject::invokeMethod(
             application,
-            [guard, job, outcome] {
-                if (guard) guard->finish(job, outcome);
+            [guard, id, outcome] {
+                if (guard) guard->finish(id, outcome);
             },
             Qt::QueuedConnection);
     });
+    thread_ = thread;
+    connect(thread, &QThread::finished, this, &TorsionWorker::threadEnded);
     connect(thread, &QThread::finished, thread, &QObject::deleteLater);
     thread->start(QThread::LowPriority);
 }
@@ -59,6 +80,7 @@ void TorsionWorker::start(std::vector<SectionFigure> figures, double nu) {
 void TorsionWorker::cancel() {
     if (cancelled_) cancelled_->store(true);
     cancelled_.reset();
+    waiting_.reset();
     running_ = false;
 }
 

@@ -1,11 +1,16 @@
 // Runs the finite-element torsion and shear analysis on a thread of its own, so that the
 // interface stays free while the section is meshed and solved. One analysis counts at a time: a new
-// start or a cancel drops the one running, whose outcome is then never reported.
+// start or a cancel drops the one running, whose outcome is then never reported. One thread runs
+// at a time: a start while a dropped analysis is still finishing waits for it, so that analyses
+// started and dropped in quick succession never pile up beside the interface.
 #pragma once
 
 #include <QObject>
+#include <QPointer>
+#include <QThread>
 #include <atomic>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "core/torsion/TorsionAnalysis.h"
@@ -32,8 +37,18 @@ signals:
     void finished(const kuvanto::TorsionOutcome& outcome);
 
 private:
+    struct Job {
+        quint64 id = 0;
+        double nu = 0;
+        std::vector<SectionFigure> figures;
+        std::shared_ptr<std::atomic<bool>> cancelled;
+    };
+    void launch(Job job);
+    void threadEnded();
     void finish(quint64 job, const TorsionOutcome& outcome);
 
+    QPointer<QThread> thread_;    // the thread running, dropped or not
+    std::optional<Job> waiting_;  // the job to run once that thread has ended
     quint64 job_ = 0;
     bool running_ = false;
     std::shared_ptr<std::atomic<bool>> cancelled_;

@@ -1,7 +1,8 @@
 // The result tab's drawing: the outlines go through the same reducer as the canvas (so a section
 // of a million vertices draws as fast), onto a square image whose window holds the figures with
-// a margin, one scale for both axes. The axes and labels are drawn over it with an antialiased
-// painter.
+// a margin, one scale for both axes; the image is kept until the tables, its size or the colours
+// change, so that showing the tab again or a repaint does not walk the outlines again. The axes and
+// labels are drawn over it with an antialiased painter.
 #include "canvas/SectionDiagram.h"
 
 #include <QPainter>
@@ -32,6 +33,7 @@ SectionDiagram::SectionDiagram(const CoordTable& add, const CoordTable& subtract
 const SectionDiagram::Extent& SectionDiagram::extent() {
     const bool changed = addPoints_.update(add_) | subtractedPoints_.update(subtracted_);
     if (!changed && extent_.known) return extent_;
+    outlinesKnown_ = false;
     extent_ = Extent{};
     bool first = true;
     for (const TablePoints* table : {&addPoints_, &subtractedPoints_}) {
@@ -48,6 +50,46 @@ const SectionDiagram::Extent& SectionDiagram::extent() {
         }
     }
     return extent_;
+}
+
+const QImage& SectionDiagram::outlineImage(int side, double left, double top, double right,
+                                           double bottom) {
+    // The window follows from the extent and the side alone, so an image of the same side and
+    // colours drawn since the tables last changed is the same picture.
+    const auto addColor = static_cast<std::uint32_t>(colors_.add);
+    const auto subtractedColor = static_cast<std::uint32_t>(colors_.subtracted);
+    if (outlinesKnown_ && outlines_.width() == side && outlinesAddColor_ == addColor &&
+        outlinesSubtractedColor_ == subtractedColor)
+        return outlines_;
+    outlines_ = QImage(side, side, QImage::Format_RGB32);
+    ImagePainter surface(outlines_);
+    surface.clear(kCanvasBackColor);
+    surface.setWindow(left, top, right, bottom);
+    surface.setPenWidth(2);
+    PolylineReducer reducer(left, top, right, bottom, side);
+    reducer.draw(addPoints_.points(), 1, addPoints_.rows() - 1, addColor, surface,
+                 addPoints_.seams());
+    reducer.draw(subtractedPoints_.points(), 1, subtractedPoints_.rows() - 1, subtractedColor,
+                 surface, subtractedPoints_.seams());
+    // Each figure closed back to its first vertex, as the calculation closes it.
+    for (const auto& [table, color] :
+         {std::pair{&addPoints_, addColor}, std::pair{&subtractedPoints_, subtractedColor}}) {
+        const std::span<const WorldPt> points = table->points();
+        for (std::size_t start = 1; start < points.size();) {
+            if (!points[start].isVertex()) {
+                ++start;
+                continue;
+            }
+            std::size_t end = start;
+            while (end + 1 < points.size() && points[end + 1].isVertex()) ++end;
+            if (!(points[end] == points[start])) surface.segment(points[end], points[start], color);
+            start = end + 1;
+        }
+    }
+    outlinesKnown_ = true;
+    outlinesAddColor_ = addColor;
+    outlinesSubtractedColor_ = subtractedColor;
+    return outlines_;
 }
 
 void SectionDiagram::paintEvent(QPaintEvent*) {
@@ -69,35 +111,7 @@ void SectionDiagram::paintEvent(QPaintEvent*) {
     const double half = std::max({e.xmax - e.xmin, e.ymax - e.ymin, 1e-300}) * 0.6;
     const double midX = (e.xmin + e.xmax) / 2, midY = (e.ymin + e.ymax) / 2;
     const double left = midX - half, top = midY + half, right = midX + half, bottom = midY - half;
-    QImage image(side, side, QImage::Format_RGB32);
-    {
-        ImagePainter surface(image);
-        surface.clear(kCanvasBackColor);
-        surface.setWindow(left, top, right, bottom);
-        surface.setPenWidth(2);
-        PolylineReducer reducer(left, top, right, bottom, side);
-        reducer.draw(addPoints_.points(), 1, addPoints_.rows() - 1,
-                     static_cast<std::uint32_t>(colors_.add), surface, addPoints_.seams());
-        reducer.draw(subtractedPoints_.points(), 1, subtractedPoints_.rows() - 1,
-                     static_cast<std::uint32_t>(colors_.subtracted), surface,
-                     subtractedPoints_.seams());
-        // Each figure closed back to its first vertex, as the calculation closes it.
-        for (const auto& [table, color] : {std::pair{&addPoints_, colors_.add},
-                                           std::pair{&subtractedPoints_, colors_.subtracted}}) {
-            const std::span<const WorldPt> points = table->points();
-            for (std::size_t start = 1; start < points.size();) {
-                if (!points[start].isVertex()) {
-                    ++start;
-                    continue;
-                }
-                std::size_t end = start;
-                while (end + 1 < points.size() && points[end + 1].isVertex()) ++end;
-                if (!(points[end] == points[start]))
-                    surface.segment(points[end], points[start], static_cast<std::uint32_t>(color));
-                start = end + 1;
-            }
-        }
-    }
+    const QImage& image = outlineImage(side, left, top, right, bottom);
     const QPointF corner((width() - side) / 2.0, (height() - side) / 2.0);
     painter.drawImage(corner, image);
 

@@ -4,7 +4,9 @@
 // run.
 #pragma once
 
+#include <QImage>
 #include <QWidget>
+#include <cstdint>
 
 #include "canvas/TablePoints.h"
 #include "core/section/ResultTable.h"
@@ -28,6 +30,8 @@ private:
         bool known = false;
     };
     const Extent& extent();
+    // The outlines drawn on a square image of `side` pixels showing the given window.
+    const QImage& outlineImage(int side, double left, double top, double right, double bottom);
 
     const CoordTable& add_;
     const CoordTable& subtracted_;
@@ -36,6 +40,10 @@ private:
     TablePoints addPoints_;
     TablePoints subtractedPoints_;
     Extent extent_;
+    QImage outlines_;
+    bool outlinesKnown_ = false;  // false once the tables have changed
+    std::uint32_t outlinesAddColor_ = 0;
+    std::uint32_t outlinesSubtractedColor_ = 0;
 };
 
 }  // namespace kuvanto

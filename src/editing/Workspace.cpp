@@ -11,6 +11,7 @@
 
 #include "core/section/Calculation.h"
 #include "core/torsion/TorsionRows.h"
+#include "editing/BackgroundPriority.h"
 #include "editing/TableChange.h"
 #include "io/CoordCsv.h"
 #include "io/CoordText.h"
@@ -290,6 +291,7 @@ bool Workspace::readCsv(const QString& path, const std::function<void(const QStr
         historyStep_ =
             std::async(std::launch::async,
                        [fileText, before = history_.expect(addGrid, subtractedGrid)]() mutable {
+                           lowerThreadPriority();
                            EditHistory::RecordedTables now;
                            fillFromCsvText(fileText, now.add, now.subtracted, {});
                            return EditHistory::prepareStep(std::move(before), std::move(now));
@@ -326,7 +328,15 @@ bool Workspace::writeCsv(const QString& path, QString* error) const {
 
 bool Workspace::runCalculation() {
     hasResults_ = kuvanto::runCalculation(addGrid, subtractedGrid, materials, resultGrid);
+    if (hasResults_) {
+        calculatedState_ = tablesState();
+        calculatedMaterials_ = materials;
+    }
     return hasResults_;
+}
+
+bool Workspace::resultsCurrent() const {
+    return hasResults_ && tablesState() == calculatedState_ && materials == calculatedMaterials_;
 }
 
 TorsionOutcome Workspace::runTorsion(const TorsionOptions& options) {

@@ -127,6 +127,9 @@ public:
     bool runCalculation();
     // Whether the result table holds the results of a successful run (export and print allowed).
     bool hasResults() const { return hasResults_; }
+    // Whether the result table holds the results of a successful run on the tables and
+    // materials as they are now, so that showing the results again needs no new run.
+    bool resultsCurrent() const;
 
     // The torsion and shear block of the result table, after a successful calculation: the
     // analysis of the tables' section with the options, its results (or its message in place of
@@ -183,6 +186,9 @@ private:
     // figures when rows are inserted or deleted (only kept while some figure has a material).
     SectionMaterials::Fingerprints figurePrints_;
     bool hasResults_ = false;
+    // What the last successful run computed from.
+    TablesState calculatedState_;
+    SectionMaterials calculatedMaterials_;
     QString snapshotError_;
 };
 

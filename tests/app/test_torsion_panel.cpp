@@ -1,5 +1,6 @@
 // The torsion block in the window: computed on its worker after the result tab's calculation,
-// dropped when the tables change before it arrives, cancelled with a message in its place, a
+// kept when the result tab is shown again for unchanged tables, dropped when the tables change
+// before it arrives, cancelled with a message in its place, a
 // section too fine to mesh refused with a message, and Poisson's ratio kept in the settings.
 #include <QDoubleSpinBox>
 #include <QLabel>
@@ -39,6 +40,7 @@ private slots:
     void init();
     void blockArrivesFromTheWorker();
     void changedTablesDropTheBlock();
+    void resultTabShownAgainKeepsItsResults();
     void separatePartsShowANotice();
     void cancelLeavesAMessage();
     void tooFineAMeshGivesAMessage();
@@ -90,6 +92,45 @@ void TestTorsionPanel::changedTablesDropTheBlock() {
     QVERIFY(combined(window, Property::TorsionConstant).empty());
     QVERIFY(!shownShearCentre(work.resultGrid));
     QVERIFY(exportResultText(work.resultGrid).find("[ねじり・せん断]") == std::string::npos);
+}
+
+void TestTorsionPanel::resultTabShownAgainKeepsItsResults() {
+    MainWindow window(folder_.path(), &messenger_);
+    QVERIFY(window.openCsvFile(kChannel));
+    window.selectTab(2);
+    // Leaving the result tab lets the analysis of unchanged tables go on, and coming back shows
+    // its block without computing anything again.
+    window.selectTab(0);
+    QVERIFY(window.torsionPanel()->running());
+    QVERIFY(window.torsionPanel()->waitForResults(120000));
+    const std::string constant = combined(window, Property::TorsionConstant);
+    QVERIFY(!constant.empty());
+    window.selectTab(2);
+    QVERIFY(!window.torsionPanel()->running());
+    QCOMPARE(combined(window, Property::TorsionConstant), constant);
+    // A change of the tables drops the analysis under way; the result tab then computes both
+    // the rows and the block of the tables as they are.
+    window.selectTab(0);
+    window.selectTab(2);
+    window.selectTab(0);
+    QVERIFY(!window.torsionPanel()->running());  // nothing to compute for unchanged tables
+    const std::string area = combined(window, Property::Area);
+    Workspace& work = window.work();
+    work.addGrid.setText(2, 0, "-10");
+    work.saveUndo();
+    window.selectTab(2);
+    QVERIFY(window.torsionPanel()->running());
+    QVERIFY(combined(window, Property::TorsionConstant).empty());
+    window.selectTab(0);
+    work.addGrid.setText(2, 0, "-20");
+    work.saveUndo();
+    window.refreshViews();
+    QVERIFY(!window.torsionPanel()->running());
+    window.selectTab(2);
+    QVERIFY(combined(window, Property::Area) != area);
+    QVERIFY(window.torsionPanel()->waitForResults(120000));
+    QVERIFY(!combined(window, Property::TorsionConstant).empty());
+    QVERIFY(combined(window, Property::TorsionConstant) != constant);
 }
 
 void TestTorsionPanel::separatePartsShowANotice() {
