@@ -55,40 +55,61 @@ class Scanner {
 public:
     explicit Scanner(DxfPrescanResult& result) : result_(result) {}
 
+    // Splits the text into pairs in one pass over its lines, without a list of the lines: a
+    // drawing of 10^5 entities has millions of them.
     bool split(std::string_view bytes) {
-        std::vector<std::string_view> lines;
         std::size_t start = 0;
-        while (start < bytes.size()) {
-            std::size_t end = bytes.find('\n', start);
-            if (end == std::string_view::npos) end = bytes.size();
-            lines.push_back(trimmed(bytes.substr(start, end - start)));
+        // The next line without its line end and the blanks around it; false after the last.
+        const auto nextLine = [&](std::string_view& line) {
+            if (start >= bytes.size()) return false;
+            std::size_t end = start;
+            while (end < bytes.size() && bytes[end] != '\n') ++end;
+            line = trimmed(bytes.substr(start, end - start));
             start = end + 1;
-        }
-        // The drawing ends at "0 EOF"; whatever a program appended after it is not read.
-        for (std::size_t i = 0; i + 1 < lines.size(); i += 2)
-            if (lines[i] == "0" && lines[i + 1] == "EOF") {
-                lines.resize(i + 2);
+            return true;
+        };
+        pairs_.reserve(static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) / 2 +
+                       1);
+        // Blank lines at the end are not read; the drawing ends at "0 EOF", and whatever a
+        // program appended after it is not read either. A code line that does not read is
+        // reported only when it lies before that end, and after an odd count of lines.
+        std::size_t lines = 0;  // lines read so far
+        std::size_t kept = 0;   // lines up to the last one that is not blank, or up to "0 EOF"
+        std::optional<std::pair<std::size_t, std::string_view>> badCode;  // line index, text
+        std::string_view c, value;
+        while (nextLine(c)) {
+            const std::size_t codeLine = lines++;
+            if (!c.empty()) kept = lines;
+            const bool hasValue = nextLine(value);
+            if (hasValue) {
+                ++lines;
+                if (!value.empty()) kept = lines;
+            }
+            int code = 0;
+            const auto [end, ec] = std::from_chars(c.data(), c.data() + c.size(), code);
+            if (ec != std::errc() || end != c.data() + c.size() || code < -5 || code > 1071) {
+                if (!badCode) badCode.emplace(codeLine, c);
+            } else if (hasValue) {
+                pairs_.push_back({code, value, codeLine + 1});
+            }
+            if (hasValue && c == "0" && value == "EOF") {
+                kept = lines;
                 break;
             }
-        while (!lines.empty() && lines.back().empty()) lines.pop_back();
-        if (lines.size() % 2 != 0)
+        }
+        if (kept % 2 != 0)
             return fail(QCoreApplication::translate(
                             "DxfReader",
                             "ファイルがグループの途中（%"
                             "1行目）で終わっています。ファイルが途中で切れています。")
-                            .arg(lines.size()));
-        pairs_.reserve(lines.size() / 2);
-        for (std::size_t i = 0; i < lines.size(); i += 2) {
-            int code = 0;
-            const std::string_view c = lines[i];
-            const auto [end, ec] = std::from_chars(c.data(), c.data() + c.size(), code);
-            if (ec != std::errc() || end != c.data() + c.size() || code < -5 || code > 1071)
-                return fail(QCoreApplication::translate(
-                                "DxfReader", "%1行目はグループコードのはずですが「%2」です。")
-                                .arg(i + 1)
-                                .arg(QString::fromUtf8(c.substr(0, 40))));
-            pairs_.push_back({code, lines[i + 1], i + 1});
-        }
+                            .arg(kept));
+        if (badCode && badCode->first < kept)
+            return fail(QCoreApplication::translate(
+                            "DxfReader", "%1行目はグループコードのはずですが「%2」です。")
+                            .arg(badCode->first + 1)
+                            .arg(QString::fromUtf8(badCode->second.substr(0, 40))));
+        // Pairs of blank lines at the end are no groups.
+        while (!pairs_.empty() && pairs_.back().line > kept) pairs_.pop_back();
         return true;
     }
 

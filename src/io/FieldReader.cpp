@@ -4,6 +4,8 @@
 // two at a time by nextPair, so a line with a single field pairs up with the next line's first.
 #include "io/FieldReader.h"
 
+#include <cstdint>
+
 namespace kuvanto {
 
 namespace {
@@ -13,6 +15,9 @@ bool isBlank(char c) {
 }
 bool isLineEnd(char c) {
     return c == '\r' || c == '\n';
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
 }
 
 bool needsQuotes(std::string_view cell) {
@@ -25,7 +30,51 @@ bool needsQuotes(std::string_view cell) {
     return false;
 }
 
+// Powers of ten that are exact doubles.
+constexpr double kPow10[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                             1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+
+// Reads a plain decimal number ("-12.5", "3", "4.") of at most 15 digits from p on. With that
+// few digits the digits are an exact integer and one division by an exact power of ten rounds
+// correctly, as the strict numeric test of the cells reads it. Returns false, with p anywhere,
+// for anything else.
+bool readPlainNumber(const char*& p, const char* end, double& value) {
+    const bool negative = p < end && *p == '-';
+    if (negative) ++p;
+    const char* const digits = p;
+    std::uint64_t mantissa = 0;
+    while (p < end && isDigit(*p)) mantissa = mantissa * 10 + static_cast<unsigned>(*p++ - '0');
+    const auto intDigits = p - digits;
+    if (intDigits == 0) return false;
+    long fracDigits = 0;
+    if (p < end && *p == '.') {
+        const char* const fraction = ++p;
+        while (p < end && isDigit(*p)) mantissa = mantissa * 10 + static_cast<unsigned>(*p++ - '0');
+        fracDigits = p - fraction;
+    }
+    if (intDigits + fracDigits > 15) return false;
+    value = static_cast<double>(mantissa) / kPow10[fracDigits];
+    if (negative) value = -value;
+    return true;
+}
+
 }  // namespace
+
+bool FieldReader::nextNumberPair(std::string_view& first, std::string_view& second, double& x,
+                                 double& y) {
+    if (afterComma_) return false;
+    const char* const begin = text_.data() + pos_;
+    const char* const end = text_.data() + text_.size();
+    const char* p = begin;
+    if (!readPlainNumber(p, end, x) || p == end || *p != ',') return false;
+    const char* const comma = p++;
+    if (!readPlainNumber(p, end, y) || (p < end && !isLineEnd(*p))) return false;
+    first = std::string_view(begin, static_cast<std::size_t>(comma - begin));
+    second = std::string_view(comma + 1, static_cast<std::size_t>(p - comma - 1));
+    pos_ = static_cast<std::size_t>(p - text_.data());
+    if (pos_ < text_.size()) skipLineEnd();
+    return true;
+}
 
 void FieldReader::skipLineEnd() {
     if (text_[pos_] == '\r') {

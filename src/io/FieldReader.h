@@ -24,6 +24,13 @@ public:
     bool nextPair(std::string_view& first, std::string_view& second, std::string& firstScratch,
                   std::string& secondScratch);
 
+    // The next pair when it is a whole line of two plain decimal numbers ("-12.5,3": no blanks,
+    // quotes, plus sign or exponent, at most 15 digits each) and the reader stands at the start
+    // of a line: reads it as nextPair would, sets x and y to the numbers as parseNumeric reads
+    // them, and returns true. Otherwise reads nothing and returns false. Coordinate files are
+    // mostly such lines, and this reads them in one step.
+    bool nextNumberPair(std::string_view& first, std::string_view& second, double& x, double& y);
+
     // Where the next field is looked for, as an offset into the text.
     std::size_t position() const { return pos_; }
 

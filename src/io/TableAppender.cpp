@@ -90,8 +90,14 @@ void TableAppender::fill(std::string_view utf8, CoordTable& add, CoordTable& sub
     FieldReader reader(utf8);
     std::string_view x, y;
     std::string xScratch, yScratch;
-    for (std::size_t pairStart = reader.position(); reader.nextPair(x, y, xScratch, yScratch);
-         pairStart = reader.position()) {
+    for (std::size_t pairStart = reader.position();; pairStart = reader.position()) {
+        // Most lines are two plain numbers: read in one step, their numbers taken along.
+        Point numbers;
+        if (section && reader.nextNumberPair(x, y, numbers.x, numbers.y)) {
+            section->add(x, y, numbers);
+            continue;
+        }
+        if (!reader.nextPair(x, y, xScratch, yScratch)) break;
         if (x == kMaterialsToken || x == kFigureMaterialsToken) {
             // No rows follow the materials; their lines are not pairs.
             if (onMaterials) onMaterials(utf8.substr(pairStart));

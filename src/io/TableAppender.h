@@ -37,7 +37,9 @@ public:
     // Where the records of a coordinate file go before its first marker record.
     enum class FirstSection { Added, None };
     // What becomes of one record (a pair of fields) that is not a marker: `section` is the
-    // appender of the current section's table, or null before the first marker.
+    // appender of the current section's table, or null before the first marker. A record of two
+    // plain numbers inside a section goes straight into the section's table, as every reader
+    // wants it, without a call of the handler.
     using RecordHandler = std::function<void(TableAppender* section, std::string_view first,
                                              std::string_view second)>;
     // Receives the text from the line of the first materials marker ("<<材料>>" or

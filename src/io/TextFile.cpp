@@ -437,21 +437,14 @@ std::optional<std::string> readFileBytes(const QString& path, QString* error,
         return std::nullopt;
     }
     try {
-        // The read after the last byte, which finds the end, goes into that room too, so a file
-        // that did not grow is never copied into a doubled buffer.
-        std::string bytes = largeBuffer(fileSize + 64);
-        bytes.resize(bytes.capacity());
-        std::size_t used = 0;
+        // Read in chunks through a small buffer and appended: the text's buffer is written once,
+        // not cleared first, and a file that grew meanwhile is read to its end.
+        std::string bytes;
+        bytes.reserve(fileSize + 64);
+        preferHugePages(bytes.data(), bytes.capacity());
+        char chunk[1 << 16];
         for (;;) {
-            if (used == bytes.size()) {
-                if (used > sizeLimit) {  // grew past the limit while being read
-                    ::close(fd);
-                    setReadError(error, path, EFBIG);
-                    return std::nullopt;
-                }
-                bytes.resize(std::max<std::size_t>(bytes.size() * 2, 4096));
-            }
-            const ssize_t got = ::read(fd, bytes.data() + used, bytes.size() - used);
+            const ssize_t got = ::read(fd, chunk, sizeof chunk);
             if (got < 0) {
                 if (errno == EINTR) continue;
                 const int reason = errno;
@@ -460,10 +453,14 @@ std::optional<std::string> readFileBytes(const QString& path, QString* error,
                 return std::nullopt;
             }
             if (got == 0) break;
-            used += static_cast<std::size_t>(got);
+            if (bytes.size() + static_cast<std::size_t>(got) > sizeLimit) {
+                ::close(fd);  // grew past the limit while being read
+                setReadError(error, path, EFBIG);
+                return std::nullopt;
+            }
+            bytes.append(chunk, static_cast<std::size_t>(got));
         }
         ::close(fd);
-        bytes.resize(used);
         return bytes;
     } catch (const std::bad_alloc&) {
         // Memory ran out below the limit (others use it too): a refusal like any unreadable file.

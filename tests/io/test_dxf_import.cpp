@@ -83,6 +83,8 @@ private slots:
     void chordErrorBoundsTheArea();
     void hostileFilesAreRefused_data();
     void hostileFilesAreRefused();
+    void readingEndsAtTheEndMark_data();
+    void readingEndsAtTheEndMark();
     void hostileCountsAreReadSafely();
     void hostileGeometryEndsQuickly_data();
     void hostileGeometryEndsQuickly();
@@ -283,7 +285,13 @@ void TestDxfImport::hostileFilesAreRefused_data() {
     QTest::newRow("binary") << QByteArray("AutoCAD Binary DXF\r\n\x1a\0", 22) + QByteArray(100, 'x')
                             << "バイナリ形式";
     QTest::newRow("zero bytes") << QByteArray("0\nSECTION\n\0\0", 12) << "バイナリデータ";
-    QTest::newRow("code not a number") << entities("0\nLINE\nxx\n0\n") << "グループコード";
+    QTest::newRow("code not a number")
+        << entities("0\nLINE\nxx\n0\n") << "7行目はグループコードのはずですが「xx」です";
+    QTest::newRow("blank code line inside")
+        << entities("\n0\n") << "5行目はグループコードのはずですが「」です";
+    // Cut after a code that does not read: the cut is what is reported.
+    QTest::newRow("cut after a code that is no number")
+        << QByteArray("0\nSECTION\n2\nENTITIES\n0\nLINE\nxx\n\n\n") << "7行目）で終わって";
     QTest::newRow("NaN coordinate")
         << entities("0\nLINE\n8\n0\n10\nnan\n20\n0\n11\n1\n21\n1\n") << "nan";
     QTest::newRow("infinite coordinate")
@@ -316,6 +324,26 @@ void TestDxfImport::hostileFilesAreRefused_data() {
     wide += "0\nBLOCK\n2\nW10\n10\n0\n20\n0\n0\nCIRCLE\n10\n0\n20\n0\n40\n0.1\n0\nENDBLK\n";
     QTest::newRow("exponential insertions")
         << blocks(wide) + entities("0\nINSERT\n2\nW0\n10\n0\n20\n0\n") << "10000000";
+}
+
+// A drawing ends at "0 EOF" or, without it, at its last line that is not blank: what follows
+// is not read, whether or not it would read.
+void TestDxfImport::readingEndsAtTheEndMark_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    const QByteArray line = "0\nSECTION\n2\nENTITIES\n0\nLINE\n8\nL\n10\n0\n20\n0\n11\n1\n21\n1\n";
+    QTest::newRow("end mark") << line + "0\nENDSEC\n0\nEOF\n";
+    QTest::newRow("no end mark, blank lines after") << line + "0\nENDSEC\n\n  \r\n\n";
+    QTest::newRow("an odd line after the end mark") << line + "0\nENDSEC\n0\nEOF\nxx\n";
+    QTest::newRow("no code after the end mark") << line + "0\nENDSEC\n0\nEOF\nxx\nyy\n";
+}
+
+void TestDxfImport::readingEndsAtTheEndMark() {
+    QFETCH(QByteArray, bytes);
+    CadDrawing drawing;
+    QString error;
+    QVERIFY2(DxfReader::read(std::string_view(bytes.constData(), bytes.size()), drawing, &error),
+             qPrintable(error));
+    QCOMPARE(drawing.layer("L").shapes.size(), std::size_t{1});
 }
 
 void TestDxfImport::hostileFilesAreRefused() {

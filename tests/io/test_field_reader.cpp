@@ -1,9 +1,14 @@
 // Field splitting of the comma-separated files: pairs from well-formed lines with any line end,
-// blanks, quotes, lone fields and blank lines; and quoting of cell texts that reads back intact.
+// blanks, quotes, lone fields and blank lines, the same when lines of two numbers are read in one
+// step (with the numbers of the strict test); and quoting of cell texts that reads back intact.
 #include <QStringList>
 #include <QTest>
 
+#include <cstring>
+#include <optional>
+
 #include "IoTestUtil.h"
+#include "core/base/NumberText.h"
 #include "io/FieldReader.h"
 
 using namespace kuvanto;
@@ -29,6 +34,32 @@ QString viewPairsOf(const std::string& utf8) {
     std::string_view first, second;
     std::string firstScratch, secondScratch;
     while (reader.nextPair(first, second, firstScratch, secondScratch)) {
+        pairs << QString::fromStdString(std::string(first)) + '|' +
+                     QString::fromStdString(std::string(second));
+    }
+    return pairs.join(';');
+}
+
+// The same with every line of two plain numbers read in one step, as the coordinate files are
+// read. Counts those lines, and clears `exact` when a number read in that step is not the one
+// the strict numeric test reads from its field (bit for bit: -0 is not 0).
+QString numberPairsOf(const std::string& utf8, int* numberLines = nullptr, bool* exact = nullptr) {
+    FieldReader reader(utf8);
+    QStringList pairs;
+    std::string_view first, second;
+    std::string firstScratch, secondScratch;
+    const auto same = [](double number, std::string_view field) {
+        const std::optional<double> read = parseNumeric(field);
+        return read && std::memcmp(&*read, &number, sizeof number) == 0;
+    };
+    for (;;) {
+        double x = 0, y = 0;
+        if (reader.nextNumberPair(first, second, x, y)) {
+            if (numberLines) ++*numberLines;
+            if (exact && (!same(x, first) || !same(y, second))) *exact = false;
+        } else if (!reader.nextPair(first, second, firstScratch, secondScratch)) {
+            break;
+        }
         pairs << QString::fromStdString(std::string(first)) + '|' +
                      QString::fromStdString(std::string(second));
     }
@@ -84,6 +115,29 @@ private slots:
         QFETCH(QString, pairs);
         QCOMPARE(pairsOf(text), pairs);
         QCOMPARE(viewPairsOf(toStd(text)), pairs);
+        QCOMPARE(numberPairsOf(toStd(text)), pairs);
+    }
+
+    // Which lines are read in one step, and that their numbers are those of the strict test.
+    void numberLines_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("numberLines");
+        QTest::newRow("plain numbers, every line end") << "0,0\r\n-12.5,3\n100.,0.001\r-0,7" << 4;
+        QTest::newRow("fifteen digits") << "123456789.012345,-0.00000000000001\n" << 1;
+        QTest::newRow("sixteen digits") << "1234567890.123456,0\n" << 0;
+        QTest::newRow("exponent, plus sign, leading point") << "1e3,0\n+1,0\n.5,0\n" << 0;
+        QTest::newRow("blanks, quotes, a third field") << " 1,2\n1,2 \n\"1\",2\n1,2,3\n" << 0;
+        QTest::newRow("markers and words") << "<<加算>>,\r\nabc,1\r\n1,-\r\n" << 0;
+        QTest::newRow("after two lone fields") << "5\n6\n1,2\n" << 1;
+    }
+    void numberLines() {
+        QFETCH(QString, text);
+        QFETCH(int, numberLines);
+        int counted = 0;
+        bool exact = true;
+        QCOMPARE(numberPairsOf(toStd(text), &counted, &exact), pairsOf(text));
+        QCOMPARE(counted, numberLines);
+        QVERIFY(exact);
     }
 
     // Both readings give the same pairs for any text made of the characters that matter.
@@ -99,6 +153,24 @@ private slots:
                 text += alphabet[(state >> 24) % sizeof alphabet];
             }
             QCOMPARE(viewPairsOf(text), pairsOf(QString::fromStdString(text)));
+        }
+    }
+
+    // The same for texts made mostly of numbers, read with number lines in one step.
+    void numberLinesAgreeOnAnyText() {
+        const char alphabet[] = {'1', '0', '9', '-', '.', ',', ',', '\r', '\n', ' ', 'e'};
+        std::uint32_t state = 11;
+        for (int round = 0; round < 20000; ++round) {
+            std::string text;
+            state = state * 1664525u + 1013904223u;
+            const int length = static_cast<int>(state >> 27);
+            for (int i = 0; i < length; ++i) {
+                state = state * 1664525u + 1013904223u;
+                text += alphabet[(state >> 24) % sizeof alphabet];
+            }
+            bool exact = true;
+            QCOMPARE(numberPairsOf(text, nullptr, &exact), viewPairsOf(text));
+            QVERIFY2(exact, text.c_str());
         }
     }
 

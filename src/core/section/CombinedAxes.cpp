@@ -35,11 +35,20 @@ void completeCombinedSection(SectionProperties& p, const PrincipalAxes& axes,
     const double xBar = p[Property::CentroidX], yBar = p[Property::CentroidY];
     completeDerivedProperties(p, axes, fibres);
 
-    // Neutral axis parallel to X: the line across the Y direction, and so on.
+    // Neutral axis parallel to X: the line across the Y direction, and so on. Principal axes
+    // along X and Y (every section symmetric about an axis) have the same neutral axes, which are
+    // not looked for twice: each search reads every vertex at least once.
     const auto alongX = plastic.across(0, 1);
     const auto alongY = plastic.across(1, 0);
-    const auto alongU = plastic.across(-axes.sine(), axes.cosine());
-    const auto alongV = plastic.across(axes.cosine(), axes.sine());
+    const auto across = [&](double normalX, double normalY) {
+        normalX += 0.0;  // -0 as 0, so that a normal along an axis is recognised as that axis
+        normalY += 0.0;
+        if (normalX == 0 && normalY == 1) return alongX;
+        if (normalX == 1 && normalY == 0) return alongY;
+        return plastic.across(normalX, normalY);
+    };
+    const auto alongU = across(-axes.sine(), axes.cosine());
+    const auto alongV = across(axes.cosine(), axes.sine());
     const double none = std::nan("");
     // A symmetric section's plastic axis through the origin comes out as rounding: kept as 0.
     const RoundingBounds& bounds = p.bounds();

@@ -175,11 +175,14 @@ std::optional<SectionProperties> allProperties(std::span<const Point> vertices) 
     p.setBounds(bounds);
 
     // Moduli per extreme fibre, and the principal axes with the largest vertex distances from
-    // them (one more pass, now that the axes are known).
+    // them (one more pass, now that the axes are known, unless they lie along X and Y).
     const PrincipalAxes axes(p[Property::MomentX], p[Property::MomentY], p[Property::ProductMoment],
                              bounds.moments);
-    double fromMajor = 0, fromMinor = 0;
-    for (std::size_t k = 0; k < n; ++k) {
+    // Principal axes along X and Y (every section symmetric about an axis) measure the same
+    // distances as X and Y themselves, already known.
+    const bool alongAxes = axes.cosine() == 1 && axes.sine() == 0;
+    double fromMajor = alongAxes ? cy : 0, fromMinor = alongAxes ? cx : 0;
+    for (std::size_t k = 0; k < n && !alongAxes; ++k) {
         const Point& v = edges.from(k);
         const double s0 = (v.x - origin.x) - localX, t0 = (v.y - origin.y) - localY;
         fromMajor = std::max(fromMajor, axes.fromMajorAxis(s0, t0));

@@ -21,6 +21,15 @@ namespace {
 const std::vector<Point> kKeyholeRing{{0, 0}, {10, 0}, {10, 10}, {0, 10}, {0, 2}, {2, 2},
                                       {2, 8}, {8, 8},  {8, 2},   {2, 2},  {0, 2}};
 
+// The keyhole ring with its first edge cut into `parts` segments, so that the seam lies far
+// down a long list.
+std::vector<Point> longKeyholeRing(int parts) {
+    std::vector<Point> points{kKeyholeRing.front()};
+    for (int i = 1; i < parts; ++i) points.push_back({10.0 * i / parts, 0});
+    points.insert(points.end(), kKeyholeRing.begin() + 1, kKeyholeRing.end());
+    return points;
+}
+
 }  // namespace
 
 class TestSeamEdges : public QObject {
@@ -37,6 +46,12 @@ private slots:
         QTest::newRow("keyhole ring, seam inside the list")
             << kKeyholeRing << true << QList<qsizetype>{4, 9};
         // The same ring started on the cut: one half of the seam is the closing segment.
+        QTest::newRow("keyhole ring, seam far down a long list")
+            << longKeyholeRing(40) << true << QList<qsizetype>{43, 48};
+        std::vector<Point> signedZero = kKeyholeRing;
+        signedZero[4] = {-0.0, 2};
+        QTest::newRow("seam with negative zero at one end")
+            << signedZero << true << QList<qsizetype>{4, 9};
         QTest::newRow("seam through the closing segment")
             << std::vector<Point>{{0, 2}, {0, 0}, {10, 0}, {10, 10}, {0, 10}, {0, 2},
                                   {2, 2}, {2, 8}, {8, 8},  {8, 2},   {2, 2}}
