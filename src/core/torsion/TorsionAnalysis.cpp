@@ -30,14 +30,25 @@ struct Solution {
     TorsionField field;
 };
 
+// The triangles' moduli of a mesh: its materials against the reference, or its coverage with
+// the section's Poisson's ratio for one material. Nothing when a triangle's material cannot be
+// weighed.
+std::optional<ElementModuli> moduliOf(const SectionMesh& mesh, const TorsionOptions& options) {
+    if (options.materials.empty()) return ElementModuli::uniform(mesh, options.poissonRatio);
+    return ElementModuli::of(mesh, options.materials, options.reference);
+}
+
 // The solutions on the mesh and on its subdivision. The subdivision's runs on a second thread
 // beside the mesh's own: the pair then costs about the finer one's time, not the sum of both.
-bool solvePair(const SectionMesh& mesh, double nu, const std::function<bool()>& cancelled,
-               std::optional<Solution>& coarse, std::optional<Solution>& fine) {
-    auto solve = [nu, &cancelled](const SectionMesh& on) -> std::optional<Solution> {
+bool solvePair(const SectionMesh& mesh, const TorsionOptions& options,
+               const std::function<bool()>& cancelled, std::optional<Solution>& coarse,
+               std::optional<Solution>& fine) {
+    auto solve = [&options, &cancelled](const SectionMesh& on) -> std::optional<Solution> {
         Solution solution;
+        const std::optional<ElementModuli> moduli = moduliOf(on, options);
+        if (!moduli) return std::nullopt;
         std::optional<TorsionValues> values =
-            TorsionSolver::solve(on, nu, cancelled, &solution.field);
+            TorsionSolver::solve(on, *moduli, cancelled, &solution.field);
         if (!values) return std::nullopt;
         solution.values = *values;
         return solution;
@@ -101,13 +112,64 @@ std::vector<SectionFigure> TorsionAnalysis::figuresOf(const CoordTable& added,
     return figures;
 }
 
+std::vector<SectionFigure> TorsionAnalysis::figuresOf(const CoordTable& added,
+                                                      const CoordTable& subtracted,
+                                                      const SectionMaterials& materials,
+                                                      TorsionOptions& options) {
+    std::vector<SectionFigure> figures = figuresOf(added, subtracted);
+    const Material* reference = materials.reference();
+    if (materials.noneAssigned() || !reference) return figures;
+    options.materials = materials.materials();
+    options.reference = *reference;
+    // The figures come as the tables number them: the added ones, then the subtracted ones.
+    int addedCount = 0;
+    int counter = 0;
+    buildFigures(added, TableKind::Added, counter, [&](const Figure&) {
+        ++addedCount;
+        return true;
+    });
+    for (std::size_t i = 0; i < figures.size(); ++i) {
+        const bool isAdded = static_cast<int>(i) < addedCount;
+        const int index = isAdded ? static_cast<int>(i) + 1 : static_cast<int>(i) - addedCount + 1;
+        const Material* material =
+            materials.materialOf(isAdded ? TableKind::Added : TableKind::Subtracted, index);
+        if (!material) continue;
+        const auto place = std::find_if(
+            options.materials.begin(), options.materials.end(),
+            [&](const Material& m) { return m.name == material->name; });
+        figures[i].material = static_cast<int>(place - options.materials.begin());
+    }
+    return figures;
+}
+
 TorsionOutcome TorsionAnalysis::run(std::span<const SectionFigure> figures,
                                     const TorsionOptions& options) {
     TorsionOutcome outcome;
-    const double nu = options.poissonRatio;
+    const bool composite = !options.materials.empty();
+    const double nu = composite ? options.reference.poissonRatio : options.poissonRatio;
     if (!(nu >= 0 && nu < 0.5)) {
         outcome.status = TorsionStatus::BadPoissonRatio;
         return outcome;
+    }
+    // Every figure carries a listed material, or none does.
+    for (const SectionFigure& figure : figures) {
+        const bool listed =
+            figure.material >= 0 && figure.material < static_cast<int>(options.materials.size());
+        if (composite ? !listed : figure.material != -1) {
+            outcome.status = TorsionStatus::MissingMaterial;
+            return outcome;
+        }
+    }
+    if (composite) {
+        for (const Material& material : options.materials)
+            if (materialProblem(material)) {
+                outcome.status = TorsionStatus::MissingMaterial;
+                return outcome;
+            }
+        if (materialProblem(options.reference)) {
+            outcome.status = TorsionStatus::MissingMaterial;
+            return outcome;
+        }
     }
     auto progress = [&](int percent) {
         if (options.progress) options.progress(percent);
@@ -137,6 +199,9 @@ TorsionOutcome TorsionAnalysis::run(std::span<const SectionFigure> figures,
         case SectionMesh::Status::NegativeCoverage:
             outcome.status = TorsionStatus::NegativeCoverage;
             return outcome;
+        case SectionMesh::Status::NegativeMaterial:
+            outcome.status = TorsionStatus::NegativeMaterial;
+            return outcome;
         case SectionMesh::Status::TooLarge:
             outcome.status = TorsionStatus::TooLarge;
             return outcome;
@@ -158,12 +223,18 @@ TorsionOutcome TorsionAnalysis::run(std::span<const SectionFigure> figures,
     result.poissonRatio = nu;
     result.elementSize = size;
     result.overlapping = mesh.overlapping();
+    if (composite) {
+        result.referenceShearModulus = options.reference.shearModulus();
+        result.referenceElasticModulus = options.reference.elasticModulus;
+    }
 
     if (nodes * 4 > kMaxEstimateNodes) {
         // Too fine to refine: the one solution, without an estimate.
         auto field = std::make_shared<TorsionField>();
+        const std::optional<ElementModuli> moduli = moduliOf(mesh, options);
         const std::optional<TorsionValues> only =
-            TorsionSolver::solve(mesh, nu, options.cancelled, field.get());
+            moduli ? TorsionSolver::solve(mesh, *moduli, options.cancelled, field.get())
+                   : std::nullopt;
         if (!only) {
             outcome.status = cancelled() ? TorsionStatus::Cancelled : TorsionStatus::Failed;
             return outcome;
@@ -184,7 +255,7 @@ TorsionOutcome TorsionAnalysis::run(std::span<const SectionFigure> figures,
     // solution is the better one and is shown, with the change as its estimated error.
     for (int round = 0;; ++round) {
         std::optional<Solution> coarse, fine;
-        if (!solvePair(mesh, nu, options.cancelled, coarse, fine)) {
+        if (!solvePair(mesh, options, options.cancelled, coarse, fine)) {
             outcome.status = cancelled() ? TorsionStatus::Cancelled : TorsionStatus::Failed;
             return outcome;
         }
@@ -219,8 +290,8 @@ TorsionOutcome TorsionAnalysis::run(std::span<const SectionFigure> figures,
         mesh = std::move(refined);
     }
     // The stress function on the shown solution's mesh bounds J from below.
-    const std::optional<double> lower =
-        TorsionSolver::lowerBound(result.field->mesh, options.cancelled);
+    const std::optional<double> lower = TorsionSolver::lowerBound(
+        result.field->mesh, options.cancelled, composite ? &result.field->moduli : nullptr);
     if (cancelled()) {
         outcome.status = TorsionStatus::Cancelled;
         return outcome;
@@ -246,6 +317,15 @@ std::string_view TorsionAnalysis::message(TorsionStatus status) {
             return QT_TRANSLATE_NOOP(
                 "TorsionAnalysis",
                 "ねじり・せん断: 減算図形が加算図形の外にはみ出しているため計算できません。");
+        case TorsionStatus::NegativeMaterial:
+            return QT_TRANSLATE_NOOP(
+                "TorsionAnalysis",
+                "ねじり・せん断: 減算図形が、同じ材料の加算図形の外にはみ出しているため計算できま"
+                "せん。");
+        case TorsionStatus::MissingMaterial:
+            return QT_TRANSLATE_NOOP(
+                "TorsionAnalysis",
+                "ねじり・せん断: 材料が指定されていない図形があるため計算できません。");
         case TorsionStatus::TooLarge:
             return QT_TRANSLATE_NOOP(
                 "TorsionAnalysis",
@@ -261,6 +341,11 @@ std::string_view TorsionAnalysis::message(TorsionStatus status) {
 
 std::vector<TorsionNotice> TorsionAnalysis::notices(const TorsionResult& result) {
     std::vector<TorsionNotice> texts;
+    if (result.referenceShearModulus > 0)
+        texts.push_back({QT_TRANSLATE_NOOP(
+            "TorsionAnalysis",
+            "ねじり・せん断: 複数の材料からなる断面のため、ねじり定数、曲げねじり定数、せん断断"
+            "面積は基準材料に換算した値で、図心は剛心です。剛性は[複合断面]に示します。")});
     if (result.values.parts > 1)
         texts.push_back(
             {QT_TRANSLATE_NOOP("TorsionAnalysis",
