@@ -94,7 +94,10 @@ void TorsionPanel::start() {
     }
     TorsionRows::clear(workspace_.resultGrid);
     startedState_ = workspace_.history().stateId();
-    worker_->start(workspace_.torsionFigures(), poissonRatio());
+    TorsionOptions options;
+    options.poissonRatio = poissonRatio();
+    std::vector<SectionFigure> figures = workspace_.torsionFigures(&options);
+    worker_->start(std::move(figures), std::move(options));
     progress_->setValue(0);
     progress_->show();
     cancelButton_->show();

@@ -20,7 +20,7 @@ TorsionWorker::~TorsionWorker() {
     cancel();
 }
 
-void TorsionWorker::start(std::vector<SectionFigure> figures, double nu) {
+void TorsionWorker::start(std::vector<SectionFigure> figures, TorsionOptions options) {
     cancel();
     auto cancelled = std::make_shared<std::atomic<bool>>(false);
     cancelled_ = cancelled;
@@ -28,10 +28,9 @@ void TorsionWorker::start(std::vector<SectionFigure> figures, double nu) {
     running_ = true;
     // Made here, on the interface thread, and read only there (in the queued calls).
     const QPointer<TorsionWorker> guard(this);
-    QThread* thread = QThread::create([guard, job, cancelled, nu, figures = std::move(figures)] {
+    QThread* thread = QThread::create([guard, job, cancelled, options = std::move(options),
+                                       figures = std::move(figures)]() mutable {
         QCoreApplication* application = QCoreApplication::instance();
-        TorsionOptions options;
-        options.poissonRatio = nu;
         options.cancelled = [cancelled] { return cancelled->load(); };
         options.progress = [guard, job, cancelled, application](int percent) {
             if (cancelled->load() || !application) return;

@@ -20,8 +20,9 @@ public:
     // Cancels what runs without waiting for its thread, which ends on its own.
     ~TorsionWorker() override;
 
-    // Starts the analysis of the figures with Poisson's ratio nu (the default element size).
-    void start(std::vector<SectionFigure> figures, double nu);
+    // Starts the analysis of the figures (the default element size): `options` give Poisson's
+    // ratio and the materials; the worker sets their cancel and progress.
+    void start(std::vector<SectionFigure> figures, TorsionOptions options);
     // Cancels the running analysis; its outcome is dropped.
     void cancel();
     bool running() const { return running_; }

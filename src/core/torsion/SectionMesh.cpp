@@ -152,7 +152,8 @@ std::vector<int> regionCoverage(Triangulation& triangulation,
         int count = 0;
         std::fill(counts.begin(), counts.end(), 0);
         for (const UsableFigure& figure : figures) {
-            const int covering = figure.weight * figure.index->windingNumber({probe.x(), probe.y()});
+            const int covering =
+                figure.weight * figure.index->windingNumber({probe.x(), probe.y()});
             count += covering;
             if (figure.material >= 0) counts[static_cast<std::size_t>(figure.material)] += covering;
         }

@@ -45,7 +45,15 @@ public:
 
     // NegativeMaterial: a subtracted figure takes away a material where its figures leave none
     // (a steel figure subtracted from concrete).
-    enum class Status { Ok, Empty, NegativeCoverage, NegativeMaterial, TooLarge, Cancelled, Failed };
+    enum class Status {
+        Ok,
+        Empty,
+        NegativeCoverage,
+        NegativeMaterial,
+        TooLarge,
+        Cancelled,
+        Failed
+    };
 
     // Meshes the figures with triangles of edges up to maxEdge (positive). Figures with fewer
     // than three distinct vertices or no area are passed over.

@@ -134,9 +134,9 @@ std::vector<SectionFigure> TorsionAnalysis::figuresOf(const CoordTable& added,
         const Material* material =
             materials.materialOf(isAdded ? TableKind::Added : TableKind::Subtracted, index);
         if (!material) continue;
-        const auto place = std::find_if(
-            options.materials.begin(), options.materials.end(),
-            [&](const Material& m) { return m.name == material->name; });
+        const auto place =
+            std::find_if(options.materials.begin(), options.materials.end(),
+                         [&](const Material& m) { return m.name == material->name; });
         figures[i].material = static_cast<int>(place - options.materials.begin());
     }
     return figures;

@@ -59,7 +59,7 @@ struct TorsionResult {
     // The reference material's moduli (N/mm²), by which the transformed values above give the
     // section's stiffnesses (GJ, EIw, GAs); 0 for a section of one material.
     double referenceShearModulus = 0, referenceElasticModulus = 0;
-    double elementSize = 0;     // the size bound the mesh was made with
+    double elementSize = 0;  // the size bound the mesh was made with
     // Relative change of J and Iw from the last mesh to the same mesh refined once, whose
     // solution is the one shown; not a number when the estimate was left out (a mesh too large
     // to refine).

@@ -609,7 +609,10 @@ std::vector<double> TorsionSolver::refinementIndicator(const TorsionField& coars
         for (int child = 0; child < 4; ++child) {
             const std::size_t c = 4 * f + static_cast<std::size_t>(child);
             const ElementGeometry g = geometry(fine.mesh, fine.mesh.triangles()[c], 0, 0);
-            const double coverage = parents[f].coverage;
+            // Weighed by the shear modulus, as J is (the coverage for one material).
+            const double coverage = coarse.moduli.shear.size() == parents.size()
+                                        ? coarse.moduli.shear[f]
+                                        : parents[f].coverage;
             for (const auto& q : kRule) {
                 std::array<double, 3> inParent{};
                 for (int k = 0; k < 3; ++k)

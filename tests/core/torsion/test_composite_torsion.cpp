@@ -29,7 +29,9 @@ SectionFigure circle(double radius, int sides, int material, int sign = 1) {
     return figure;
 }
 
-Material material(const char* name, double e, double nu) { return {name, e, nu, 0, 0, {}}; }
+Material material(const char* name, double e, double nu) {
+    return {name, e, nu, 0, 0, {}};
+}
 
 const Material kAluminium = material("Al", 10.4e6, 0.3);
 const Material kCopper = material("Cu", 18.5e6, 0.3);
@@ -156,9 +158,8 @@ void TestCompositeTorsion::compositeSections() {
 void TestCompositeTorsion::oneMaterialEverywhereIsTheAreaTimesItsModuli_data() {
     QTest::addColumn<Figures>("figures");
     // An unequal angle with a hole and a subtracted notch: nothing symmetric to hide a fault.
-    QTest::newRow("angle with a hole")
-        << Figures{rectangle(0, 0, 100, 12, 0), rectangle(0, 12, 10, 138, 0),
-                   rectangle(40, 3, 20, 5, 0, -1)};
+    QTest::newRow("angle with a hole") << Figures{
+        rectangle(0, 0, 100, 12, 0), rectangle(0, 12, 10, 138, 0), rectangle(40, 3, 20, 5, 0, -1)};
     QTest::newRow("two figures touching along an edge")
         << Figures{rectangle(0, 0, 60, 10, 0), rectangle(25, 10, 10, 80, 0)};
 }
@@ -189,10 +190,10 @@ void TestCompositeTorsion::oneMaterialEverywhereIsTheAreaTimesItsModuli() {
         {c.shearAreaMajor, p.shearAreaMajor},
     };
     for (const auto& [value, expected] : pairs)
-        QVERIFY2(relative(value, expected) < 1e-9,
-                 qPrintable(QStringLiteral("%1 against %2")
-                                .arg(value, 0, 'g', 17)
-                                .arg(expected, 0, 'g', 17)));
+        QVERIFY2(
+            relative(value, expected) < 1e-9,
+            qPrintable(
+                QStringLiteral("%1 against %2").arg(value, 0, 'g', 17).arg(expected, 0, 'g', 17)));
     QCOMPARE(c.elements, p.elements);
     QCOMPARE(composite.result.referenceShearModulus, kSteel.shearModulus());
 }
