@@ -1379,11 +1379,11 @@ It has been removed from the recent files.</translation>
     </message>
     <message>
         <source>複合断面のせん断中心X</source>
-        <translation>Shear centre X of the composite section</translation>
+        <translation>Composite shear centre X</translation>
     </message>
     <message>
         <source>複合断面のせん断中心Y</source>
-        <translation>Shear centre Y of the composite section</translation>
+        <translation>Composite shear centre Y</translation>
     </message>
     <message>
         <source>曲げねじり剛性(N·mm⁴)</source>
