@@ -42,10 +42,6 @@
         <source>応力: Vx, Vy, T によるせん断応力はまだ計算されません。tau_zx, tau_zy, tau, sigma_vm, sigma_1, sigma_3 は null (&quot;-&quot;) です。</source>
         <translation>Stress: the shear stresses from Vx, Vy and T are not computed yet. tau_zx, tau_zy, tau, sigma_vm, sigma_1 and sigma_3 are null (&quot;-&quot;).</translation>
     </message>
-    <message>
-        <source>ねじり・せん断の値は材料を区別せず、断面全体を一つの材料として求めています。</source>
-        <translation>The torsion and shear values do not tell the materials apart: they treat the whole section as one material.</translation>
-    </message>
 </context>
 <context>
     <name>Commands</name>
@@ -864,11 +860,11 @@
     </message>
     <message>
         <source>ヤング係数Eは正の値にしてください。</source>
-        <translation>Young's modulus E must be positive.</translation>
+        <translation>Young&apos;s modulus E must be positive.</translation>
     </message>
     <message>
         <source>ポアソン比νは0以上0.5未満にしてください。</source>
-        <translation>Poisson's ratio ν must be from 0 to below 0.5.</translation>
+        <translation>Poisson&apos;s ratio ν must be from 0 to below 0.5.</translation>
     </message>
     <message>
         <source>降伏強度fyと密度ρは0以上にしてください。</source>
@@ -1291,7 +1287,7 @@ It has been removed from the recent files.</translation>
     </message>
     <message>
         <source>基準ヤング係数</source>
-        <translation>Reference Young's modulus</translation>
+        <translation>Reference Young&apos;s modulus</translation>
     </message>
     <message>
         <source>換算断面積</source>
@@ -1376,6 +1372,30 @@ It has been removed from the recent files.</translation>
     <message>
         <source>降伏モーメントY(kN·m)</source>
         <translation>First-yield moment Y (kN·m)</translation>
+    </message>
+    <message>
+        <source>ねじり剛性(N·mm²)</source>
+        <translation>Torsional stiffness GJ (N·mm²)</translation>
+    </message>
+    <message>
+        <source>複合断面のせん断中心X</source>
+        <translation>Composite shear centre X</translation>
+    </message>
+    <message>
+        <source>複合断面のせん断中心Y</source>
+        <translation>Composite shear centre Y</translation>
+    </message>
+    <message>
+        <source>曲げねじり剛性(N·mm⁴)</source>
+        <translation>Warping stiffness EIw (N·mm⁴)</translation>
+    </message>
+    <message>
+        <source>せん断剛性X(N)</source>
+        <translation>Shear stiffness X (N)</translation>
+    </message>
+    <message>
+        <source>せん断剛性Y(N)</source>
+        <translation>Shear stiffness Y (N)</translation>
     </message>
 </context>
 <context>
@@ -1560,6 +1580,18 @@ Are you sure?</translation>
     <message>
         <source>ねじり・せん断: 断面は%1つの離れた部分からなります。曲げねじり定数、せん断中心、せん断断面積は一つにつながった断面の値のため「-」とし、ねじり定数は各部分の和です。</source>
         <translation>Torsion and shear: the section consists of %1 separate parts. The warping constant, the shear centre and the shear areas belong to one connected section and are shown as &quot;-&quot;; the torsion constant is the sum of the parts&apos;.</translation>
+    </message>
+    <message>
+        <source>ねじり・せん断: 減算図形が、同じ材料の加算図形の外にはみ出しているため計算できません。</source>
+        <translation>Torsion and shear: cannot be computed because a subtracted figure reaches outside the added figures of its own material.</translation>
+    </message>
+    <message>
+        <source>ねじり・せん断: 材料が指定されていない図形があるため計算できません。</source>
+        <translation>Torsion and shear: cannot be computed because some figures have no material.</translation>
+    </message>
+    <message>
+        <source>ねじり・せん断: 複数の材料からなる断面のため、ねじり定数、曲げねじり定数、せん断断面積は基準材料に換算した値で、図心は剛心です。剛性は[複合断面]に示します。</source>
+        <translation>Torsion and shear: the section is of several materials, so the torsion constant, the warping constant and the shear areas are transformed to the reference material, and the centroid is the centroid of stiffness. The stiffnesses are in [Several materials].</translation>
     </message>
 </context>
 <context>

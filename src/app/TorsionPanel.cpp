@@ -113,7 +113,10 @@ void TorsionPanel::launch(quint64 token) {
         drop();
         return;
     }
-    worker_->start(workspace_.torsionFigures(), poissonRatio());
+    TorsionOptions options;
+    options.poissonRatio = poissonRatio();
+    std::vector<SectionFigure> figures = workspace_.torsionFigures(&options);
+    worker_->start(std::move(figures), std::move(options));
 }
 
 void TorsionPanel::drop() {

@@ -20,12 +20,12 @@ TorsionWorker::~TorsionWorker() {
     cancel();
 }
 
-void TorsionWorker::start(std::vector<SectionFigure> figures, double nu) {
+void TorsionWorker::start(std::vector<SectionFigure> figures, TorsionOptions options) {
     cancel();
     auto cancelled = std::make_shared<std::atomic<bool>>(false);
     cancelled_ = cancelled;
     running_ = true;
-    Job job{++job_, nu, std::move(figures), std::move(cancelled)};
+    Job job{++job_, std::move(options), std::move(figures), std::move(cancelled)};
     if (thread_) {
         waiting_ = std::move(job);  // replaces a job that was waiting too
         return;
@@ -44,13 +44,12 @@ void TorsionWorker::threadEnded() {
 void TorsionWorker::launch(Job job) {
     // Made here, on the interface thread, and read only there (in the queued calls).
     const QPointer<TorsionWorker> guard(this);
-    QThread* thread = QThread::create([guard, job = std::move(job)] {
+    QThread* thread = QThread::create([guard, job = std::move(job)]() mutable {
         lowerThreadPriority();
         QCoreApplication* application = QCoreApplication::instance();
         const quint64 id = job.id;
         const auto cancelled = job.cancelled;
-        TorsionOptions options;
-        options.poissonRatio = job.nu;
+        TorsionOptions& options = job.options;
         options.cancelled = [cancelled] { return cancelled->load(); };
         options.progress = [guard, id, cancelled, application](int percent) {
             if (cancelled->load() || !application) return;

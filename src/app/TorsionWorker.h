@@ -25,8 +25,9 @@ public:
     // Cancels what runs without waiting for its thread, which ends on its own.
     ~TorsionWorker() override;
 
-    // Starts the analysis of the figures with Poisson's ratio nu (the default element size).
-    void start(std::vector<SectionFigure> figures, double nu);
+    // Starts the analysis of the figures with the options' Poisson's ratio and materials (the
+    // default element size); the options' cancel and progress are the worker's own.
+    void start(std::vector<SectionFigure> figures, TorsionOptions options);
     // Cancels the running analysis; its outcome is dropped.
     void cancel();
     bool running() const { return running_; }
@@ -39,7 +40,7 @@ signals:
 private:
     struct Job {
         quint64 id = 0;
-        double nu = 0;
+        TorsionOptions options;
         std::vector<SectionFigure> figures;
         std::shared_ptr<std::atomic<bool>> cancelled;
     };

@@ -345,12 +345,14 @@ TorsionOutcome Workspace::runTorsion(const TorsionOptions& options) {
         outcome.status = TorsionStatus::NoSection;
         return outcome;
     }
-    outcome = TorsionAnalysis::run(torsionFigures(), options);
+    TorsionOptions withMaterials = options;
+    outcome = TorsionAnalysis::run(torsionFigures(&withMaterials), withMaterials);
     writeTorsion(outcome);
     return outcome;
 }
 
-std::vector<SectionFigure> Workspace::torsionFigures() const {
+std::vector<SectionFigure> Workspace::torsionFigures(TorsionOptions* options) const {
+    if (options) return TorsionAnalysis::figuresOf(addGrid, subtractedGrid, materials, *options);
     return TorsionAnalysis::figuresOf(addGrid, subtractedGrid);
 }
 

@@ -137,7 +137,9 @@ public:
     // torsionFigures() on the interface thread, TorsionAnalysis::run on the worker and
     // writeTorsion() back on the interface thread. Nothing is written without results.
     TorsionOutcome runTorsion(const TorsionOptions& options);
-    std::vector<SectionFigure> torsionFigures() const;
+    // With `options`, the figures' materials and the reference material go there too (a section
+    // whose figures carry materials is analysed as one of several materials).
+    std::vector<SectionFigure> torsionFigures(TorsionOptions* options = nullptr) const;
     void writeTorsion(const TorsionOutcome& outcome);
 
     bool exportResult(const QString& path, QString* error = nullptr) const;

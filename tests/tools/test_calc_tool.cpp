@@ -9,6 +9,7 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <cmath>
 #include <cstdio>
 
 #include "../WorkedSections.h"
@@ -695,9 +696,14 @@ private slots:
         QCOMPARE(text.status, 0);
         QCOMPARE(text.err, QByteArray());
         const QStringList lines = QString::fromUtf8(text.out).split(QLatin1Char('\n'));
-        // The rows before the torsion block, the block of several materials, the final newline.
+        // The rows before the torsion block, the block of several materials without the
+        // stiffnesses of the torsion analysis (not asked for), the final newline.
+        int torsionStiffnessRows = 0;
+        for (const kuvanto::Property p : kuvanto::kAllProperties)
+            if (kuvanto::isCompositeTorsionProperty(p)) ++torsionStiffnessRows;
         QCOMPARE(lines.size(), kuvanto::kTorsionFirstRow +
-                                   (kuvanto::kResultRowCount - kuvanto::kMaterialFirstRow) + 1);
+                                   (kuvanto::kResultRowCount - kuvanto::kMaterialFirstRow) -
+                                   torsionStiffnessRows + 1);
         QVERIFY(lines.contains(QStringLiteral("[複合断面]")));
         QCOMPARE(Cell(text.out, QStringLiteral("総合"), QStringLiteral("EA")),
                  QStringLiteral("2.2925E9"));
@@ -731,6 +737,38 @@ private slots:
         QCOMPARE(
             other.value("combined").toObject().value("values").toObject().value("EIx").toDouble(),
             11383017453333.334);
+        // With --torsion, the block is of the several materials: transformed to the reference,
+        // with the stiffnesses in the materials' block and a notice saying so.
+        const Outcome torsion =
+            runCalc({QStringLiteral("--json"), QStringLiteral("--torsion"), file});
+        QCOMPARE(torsion.status, 0);
+        QVERIFY2(QString::fromUtf8(torsion.err).contains(QStringLiteral("基準材料に換算")),
+                 torsion.err.constData());
+        const QJsonObject withTorsion = QJsonDocument::fromJson(torsion.out).object();
+        const QJsonObject stiffnesses =
+            withTorsion.value("combined").toObject().value("values").toObject();
+        const QJsonObject block = withTorsion.value("torsion").toObject();
+        const double shearModulus = 205000 / (2 * 1.3);
+        QCOMPARE(stiffnesses.value("GJ").toDouble(), shearModulus * block.value("J").toDouble());
+        QCOMPARE(stiffnesses.value("EIw").toDouble(), 205000 * block.value("Iw").toDouble());
+        QCOMPARE(stiffnesses.value("GAsx").toDouble(),
+                 shearModulus * block.value("Asx").toDouble());
+        QCOMPARE(block.value("nu").toDouble(), 0.3);
+        // Doubly symmetric: the shear centre is the centroid of stiffness, up to the mesh's
+        // asymmetry (some 1e-4 on the box of 200).
+        QVERIFY(std::abs(stiffnesses.value("x_s_t").toDouble() - combined.value("x_t").toDouble()) <
+                1e-3);
+        QVERIFY(std::abs(stiffnesses.value("y_s_t").toDouble() - combined.value("y_t").toDouble()) <
+                1e-3);
+        // Without --torsion they are null.
+        QVERIFY(combined.value("GJ").isNull());
+        const Outcome torsionText = runCalc({QStringLiteral("--torsion"), file});
+        QCOMPARE(torsionText.status, 0);
+        QVERIFY(
+            !Cell(torsionText.out, QStringLiteral("総合"), QStringLiteral("GJ")).startsWith('<'));
+        QCOMPARE(Cell(torsionText.out, QStringLiteral("加算1"), QStringLiteral("GJ")),
+                 QStringLiteral("-"));
+
         const Outcome unknown = runCalc({QStringLiteral("--reference=copper"), file});
         QCOMPARE(unknown.status, 2);
         QVERIFY(unknown.err.contains("copper"));

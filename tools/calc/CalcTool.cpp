@@ -244,7 +244,14 @@ std::string CalcTool::helpText() {
            "(N counting the figures of that table from 1). When figures carry materials the\n"
            "block \"[複合断面]\" follows the table: each figure's modular ratio and the\n"
            "transformed section's values (see --json for the symbols); when a figure has\n"
-           "no material its cells hold \"-\" and standard error says why.\n"
+           "no material its cells hold \"-\" and standard error says why. With --torsion\n"
+           "the torsion and shear block is of the section of several materials: each\n"
+           "triangle of the mesh has the material the figures leave at its place (a\n"
+           "subtracted figure takes away its own material) with G = E / (2 (1 + nu)),\n"
+           "and J, Iw and the shear areas are transformed to the reference material\n"
+           "(GJ / G_ref, EIw / E_ref, GAs / G_ref), the centroid being that of\n"
+           "stiffness; the block \"[複合断面]\" then also gives GJ (N mm^2), the shear\n"
+           "centre x_s_t, y_s_t, EIw (N mm^4) and GAsx, GAsy (N).\n"
            "\n"
            "\n" +
            CalcDxf::helpText() +
@@ -285,7 +292,8 @@ std::string CalcTool::helpText() {
            "                 (N mm^2), mass_per_metre (kg/m, from each figure's density),\n"
            "                 the plastic neutral axes x_pf, y_pf by the balance of fy A,\n"
            "                 the plastic moments Mpx, Mpy, Mpu, Mpv and the first-yield\n"
-           "                 moments Myx, Myy (kN m), and the object has\n"
+           "                 moments Myx, Myy (kN m), with --torsion GJ, x_s_t, y_s_t, EIw,\n"
+           "                 GAsx and GAsy (null without it), and the object has\n"
            "                   \"reference\": NAME,\n"
            "                   \"materials\": [{\"name\", \"E\", \"nu\", \"fy\", \"rho\",\n"
            "                     \"n_E\", \"Zx_top\", \"Zx_bottom\", \"Zy_right\",\n"
@@ -540,8 +548,6 @@ int CalcTool::calculate(const CalcOptions& options, const CoordTable& add,
     }
     if (!composite.problem.empty())
         writeLine(err, shownText("CompositeSection", composite.problem));
-    if (options.torsion && !materials.noneAssigned())
-        writeLine(err, shownText("CalcTool", kTorsionOneMaterial));
 
     std::optional<std::string> mass;
     if (options.density) {
@@ -556,13 +562,19 @@ int CalcTool::calculate(const CalcOptions& options, const CoordTable& add,
     // The finite-element block only when asked for: nothing is meshed otherwise.
     std::optional<TorsionOutcome> torsion;
     if (options.torsion) {
-        torsion = CalcTorsion::run(add, subtracted, options.poissonRatio, options.meshSize);
+        torsion =
+            CalcTorsion::run(add, subtracted, options.poissonRatio, options.meshSize, materials);
         if (torsion->status != TorsionStatus::Ok) {
             writeLine(err, shownText("TorsionAnalysis", TorsionAnalysis::message(torsion->status)));
         } else {
             for (const TorsionNotice& notice : TorsionAnalysis::notices(torsion->result))
                 writeLine(err, CalcTorsion::noticeText(notice).toStdString());
             TorsionRows::write(result, torsion->result);
+            // The stiffnesses of several materials join the combined values.
+            if (!values.empty() && !materials.noneAssigned())
+                for (Property p : kAllProperties)
+                    if (isCompositeTorsionProperty(p))
+                        values.back().values[p] = TorsionRows::value(p, torsion->result);
         }
     }
     const bool torsionOk = !torsion || torsion->status == TorsionStatus::Ok;

@@ -51,9 +51,6 @@ public:
     // "CalcTool").
     static constexpr const char* kMassLabel = QT_TRANSLATE_NOOP("CalcTool", "単位長さ当たりの質量");
     static constexpr const char* kMassUnit = "kg/m";
-    // The notice for --torsion on a section whose figures carry materials.
-    static constexpr const char* kTorsionOneMaterial = QT_TRANSLATE_NOOP(
-        "CalcTool", "ねじり・せん断の値は材料を区別せず、断面全体を一つの材料として求めています。");
 
     // Parses the arguments after the program name. Returns nothing on a usage error and sets
     // `error` to a one-line reason.

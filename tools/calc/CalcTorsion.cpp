@@ -9,11 +9,12 @@
 namespace kuvanto {
 
 TorsionOutcome CalcTorsion::run(const CoordTable& added, const CoordTable& subtracted, double nu,
-                                double elementSize) {
-    const std::vector<SectionFigure> figures = TorsionAnalysis::figuresOf(added, subtracted);
+                                double elementSize, const SectionMaterials& materials) {
     TorsionOptions options;
     options.poissonRatio = nu;
     options.elementSize = elementSize;
+    const std::vector<SectionFigure> figures =
+        TorsionAnalysis::figuresOf(added, subtracted, materials, options);
     return TorsionAnalysis::run(figures, options);
 }
 

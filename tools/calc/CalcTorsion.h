@@ -6,6 +6,7 @@
 #include <QJsonObject>
 #include <string>
 
+#include "core/section/SectionMaterials.h"
 #include "core/table/CoordTable.h"
 #include "core/torsion/TorsionAnalysis.h"
 
@@ -13,9 +14,12 @@ namespace kuvanto {
 
 class CalcTorsion {
 public:
-    // The analysis with Poisson's ratio nu and the element size (0: the default).
+    // The analysis with Poisson's ratio nu and the element size (0: the default); when the
+    // figures carry materials, with each figure's material against the section's reference
+    // (Poisson's ratio then comes from the materials).
     static TorsionOutcome run(const CoordTable& added, const CoordTable& subtracted, double nu,
-                              double elementSize);
+                              double elementSize,
+                              const SectionMaterials& materials = SectionMaterials());
 
     // {"J", "J_lower", "J_upper", "Iw", "x_s", "y_s", "x_s_trefftz", "y_s_trefftz", "Asx",
     //  "Asy", "Asu", "Asv", "nu", "elements", "parts", "estimated_error": {"J", "Iw", "x_s",

@@ -221,6 +221,13 @@ CompositeSection writeMaterialRows(ResultTable& result, const SectionMaterials& 
             result.setText(p, totalCol, std::string(kNotForFigures));
             continue;
         }
+        if (isCompositeTorsionProperty(p)) {
+            // Empty until the torsion analysis writes them, as its own block.
+            for (int col = 2; col < totalCol; ++col)
+                result.setText(p, col, std::string(kNotForFigures));
+            result.setText(p, totalCol, std::string());
+            continue;
+        }
         result.setText(p, totalCol, text(p, composite.combined[p]));
         if (isCombinedOnlyProperty(p)) {
             for (int col = 2; col < totalCol; ++col)

@@ -103,6 +103,14 @@ enum class Property {
     PlasticMomentV,
     YieldMomentX,  // the moment at which the first material yields, kN·m
     YieldMomentY,
+    // The stiffnesses of the torsion and shear analysis of several materials, written with the
+    // torsion block after its analysis, not by the calculation.
+    TorsionStiffness,       // GJ, N·mm²
+    CompositeShearCentreX,  // the shear centre of the section of several materials
+    CompositeShearCentreY,
+    WarpingStiffness,  // EIw, N·mm⁴
+    ShearStiffnessX,   // GAs, N
+    ShearStiffnessY,
     Count  // not a property: the number of them
 };
 inline constexpr std::size_t kPropertyCount = static_cast<std::size_t>(Property::Count);
@@ -122,6 +130,11 @@ constexpr bool isTorsionProperty(Property property) {
 // The rows of a section of several materials.
 constexpr bool isMaterialProperty(Property property) {
     return property >= Property::ModularRatio && property != Property::Count;
+}
+
+// The rows of several materials that the torsion analysis fills: empty until it has run.
+constexpr bool isCompositeTorsionProperty(Property property) {
+    return property >= Property::TorsionStiffness && property != Property::Count;
 }
 
 enum class RowKind {
@@ -440,6 +453,24 @@ inline constexpr std::array kResultRows = {
                           NumberFormat::Exponent, SheetBlock::None, RowColumns::CombinedOnly),
     ResultRowEntry::value(Property::YieldMomentY,
                           QT_TRANSLATE_NOOP("ResultRows", "降伏モーメントY(kN·m)"), "Myy", "Myy",
+                          NumberFormat::Exponent, SheetBlock::None, RowColumns::CombinedOnly),
+    ResultRowEntry::value(Property::TorsionStiffness,
+                          QT_TRANSLATE_NOOP("ResultRows", "ねじり剛性(N·mm²)"), "GJ", "GJ",
+                          NumberFormat::Exponent, SheetBlock::None, RowColumns::CombinedOnly),
+    ResultRowEntry::value(
+        Property::CompositeShearCentreX, QT_TRANSLATE_NOOP("ResultRows", "複合断面のせん断中心X"),
+        "x_s_t", "x_s_t", NumberFormat::Length, SheetBlock::None, RowColumns::CombinedOnly),
+    ResultRowEntry::value(
+        Property::CompositeShearCentreY, QT_TRANSLATE_NOOP("ResultRows", "複合断面のせん断中心Y"),
+        "y_s_t", "y_s_t", NumberFormat::Length, SheetBlock::None, RowColumns::CombinedOnly),
+    ResultRowEntry::value(Property::WarpingStiffness,
+                          QT_TRANSLATE_NOOP("ResultRows", "曲げねじり剛性(N·mm⁴)"), "EIw", "EIw",
+                          NumberFormat::Exponent, SheetBlock::None, RowColumns::CombinedOnly),
+    ResultRowEntry::value(Property::ShearStiffnessX,
+                          QT_TRANSLATE_NOOP("ResultRows", "せん断剛性X(N)"), "GAsx", "GAsx",
+                          NumberFormat::Exponent, SheetBlock::None, RowColumns::CombinedOnly),
+    ResultRowEntry::value(Property::ShearStiffnessY,
+                          QT_TRANSLATE_NOOP("ResultRows", "せん断剛性Y(N)"), "GAsy", "GAsy",
                           NumberFormat::Exponent, SheetBlock::None, RowColumns::CombinedOnly),
 };
 

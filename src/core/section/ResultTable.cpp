@@ -179,7 +179,13 @@ std::optional<Point> shownShearCentre(const ResultTable& grid) {
 
 bool resultRowInUse(const ResultTable& grid, int row) {
     const int combined = grid.cols() - 1;
-    if (row >= kMaterialFirstRow) return !grid.text(Property::ReferenceModulus, combined).empty();
+    if (row >= kMaterialFirstRow) {
+        // The stiffnesses of the torsion analysis once it has written them.
+        const ResultRowEntry& entry = kResultRows[static_cast<std::size_t>(row)];
+        if (entry.kind == RowKind::Value && isCompositeTorsionProperty(entry.property))
+            return !grid.text(entry.property, combined).empty();
+        return !grid.text(Property::ReferenceModulus, combined).empty();
+    }
     if (row >= kTorsionFirstRow) return !grid.text(Property::TorsionConstant, combined).empty();
     return true;
 }

@@ -19,6 +19,7 @@ constexpr long long kMaxComparisons = 20'000'000;
 struct Outline {
     std::vector<Point> corners;
     int sign = 1;
+    int material = -1;
     double area = 0;
     Point centroid;
 };
@@ -124,7 +125,8 @@ bool isMirrorLine(const std::vector<Outline>& outlines, const MirrorSymmetry::Li
         bool found = false;
         for (std::size_t j = 0; j < outlines.size() && !found; ++j) {
             const Outline& other = outlines[j];
-            if (used[j] || other.sign != figure.sign || other.corners.size() != mirrored.size())
+            if (used[j] || other.sign != figure.sign || other.material != figure.material ||
+                other.corners.size() != mirrored.size())
                 continue;
             if (++comparisons > kMaxComparisons) return false;
             if (distance(other.centroid, centre) > tolerance) continue;
@@ -167,6 +169,7 @@ std::vector<MirrorSymmetry::Line> MirrorSymmetry::mirrorLines(
     for (const SectionFigure& figure : figures) {
         Outline outline;
         outline.sign = figure.sign;
+        outline.material = figure.material;
         outline.corners = cornersOf(figure.outline, tolerance);
         if (outline.corners.size() < 3) continue;
         measure(outline);

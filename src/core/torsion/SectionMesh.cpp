@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <cmath>
 #include <exception>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -50,6 +51,7 @@ constexpr std::size_t kInsertedTogether = 4096;
 struct UsableFigure {
     std::shared_ptr<const WindingIndex> index;
     int weight;  // the figure's sign, turned so that its inside counts it whatever its orientation
+    int material = -1;
 };
 
 // Whether p lies strictly inside the face (exact predicates: a point computed in floating point,
@@ -66,9 +68,13 @@ bool strictlyInside(const FaceHandle& face, const Triangulation::Point& p) {
 // is everything joined to the outside of the convex hull without crossing a figure edge: no figure
 // covers it, whatever rounding says (an outline whose vertices zig-zag by less than their rounding
 // leaves thin pockets there). Every other region takes the winding numbers of a point strictly
-// inside one of its faces. Infinite faces get region -1.
+// inside one of its faces. Infinite faces get region -1. With `materials`, each region's counts
+// per material are filed there, one entry per distinct set of counts, and `entries` receives the
+// entry of each region.
 std::vector<int> regionCoverage(Triangulation& triangulation,
-                                const std::vector<UsableFigure>& figures) {
+                                const std::vector<UsableFigure>& figures,
+                                std::vector<std::vector<int>>* materials = nullptr,
+                                std::vector<int>* entries = nullptr) {
     for (auto face = triangulation.all_faces_begin(); face != triangulation.all_faces_end(); ++face)
         face->info() = -1;
     std::vector<FaceHandle> stack;
@@ -91,6 +97,23 @@ std::vector<int> regionCoverage(Triangulation& triangulation,
             }
         }
     };
+
+    int materialCount = 0;
+    for (const UsableFigure& figure : figures)
+        materialCount = std::max(materialCount, figure.material + 1);
+    std::map<std::vector<int>, int> filed;
+    std::vector<int> counts(static_cast<std::size_t>(materialCount), 0);
+    auto file = [&] {
+        if (!materials || materialCount == 0) return;
+        const auto [place, added] = filed.try_emplace(counts, static_cast<int>(materials->size()));
+        if (added) materials->push_back(counts);
+        entries->push_back(place->second);
+    };
+    if (materials) {
+        materials->clear();
+        entries->clear();
+        file();  // region 0: nothing covers it
+    }
 
     std::vector<int> coverage{0};
     auto hull = triangulation.incident_faces(triangulation.infinite_vertex());
@@ -130,9 +153,15 @@ std::vector<int> regionCoverage(Triangulation& triangulation,
             }
         }
         int count = 0;
-        for (const UsableFigure& figure : figures)
-            count += figure.weight * figure.index->windingNumber({probe.x(), probe.y()});
+        std::fill(counts.begin(), counts.end(), 0);
+        for (const UsableFigure& figure : figures) {
+            const int covering =
+                figure.weight * figure.index->windingNumber({probe.x(), probe.y()});
+            count += covering;
+            if (figure.material >= 0) counts[static_cast<std::size_t>(figure.material)] += covering;
+        }
         coverage.push_back(count);
+        file();
     }
     return coverage;
 }
@@ -149,12 +178,14 @@ SectionMesh::Status SectionMesh::build(std::span<const SectionFigure> figures, d
         bool finite = true;
         const std::vector<SectionOutline> outlines = SectionOutlines::clean(figures, &finite);
         if (!finite) return Status::Failed;
+        // With every figure finite, the outlines are the figures', in their order.
         std::vector<Triangulation::Point> points;
-        for (const SectionOutline& outline : outlines) {
+        for (std::size_t k = 0; k < outlines.size(); ++k) {
+            const SectionOutline& outline = outlines[k];
             const double area = outline.signedArea;
             if (area == 0 || !std::isfinite(area)) continue;
             usable.push_back({std::make_shared<const WindingIndex>(outline.points),
-                              (area > 0 ? 1 : -1) * outline.sign});
+                              (area > 0 ? 1 : -1) * outline.sign, figures[k].material});
             const std::size_t n = outline.points.size();
             const auto seam = std::find(outline.seam.begin(), outline.seam.end(), true);
             if (seam == outline.seam.end()) {
@@ -212,7 +243,8 @@ SectionMesh::Status SectionMesh::build(std::span<const SectionFigure> figures, d
 
         // Every finite face with its coverage, slivers included: removeSlivers() needs them to
         // join the material on both sides of a sliver.
-        coverage = regionCoverage(triangulation, usable);
+        std::vector<int> entries;
+        coverage = regionCoverage(triangulation, usable, &mesh.materialCounts_, &entries);
         int vertexCount = 0;
         for (auto vertex = triangulation.finite_vertices_begin();
              vertex != triangulation.finite_vertices_end(); ++vertex) {
@@ -223,9 +255,11 @@ SectionMesh::Status SectionMesh::build(std::span<const SectionFigure> figures, d
              face != triangulation.finite_faces_end(); ++face)
             mesh.triangles_.push_back(
                 {{face->vertex(0)->info(), face->vertex(1)->info(), face->vertex(2)->info()},
-                 coverage[face->info()]});
+                 coverage[face->info()],
+                 entries.empty() ? 0 : entries[static_cast<std::size_t>(face->info())]});
         triangulation.clear();
-        if (!mesh.keepMaterial()) return Status::NegativeCoverage;
+        const Status kept = mesh.keepMaterial();
+        if (kept != Status::Ok) return kept;
         if (mesh.triangles_.empty()) return Status::Empty;
         return Status::Ok;
     } catch (const std::bad_alloc&) {

@@ -2,7 +2,10 @@
 // figure is a constraint of a constrained Delaunay triangulation, which is then refined to a size
 // bound and a minimum angle. Each triangle carries the signed number of figures covering it
 // (added figures count +1, subtracted ones -1): a hole has 0 and is left out, a part covered by
-// two added figures counts twice, as the area of the section does.
+// two added figures counts twice, as the area of the section does. Where the figures carry
+// materials, each triangle also carries the same count for every material on its own: the
+// material at a point is what the figures' algebra leaves there (a concrete core added inside a
+// steel tube whose inside is subtracted as steel is concrete only).
 #pragma once
 
 #include <array>
@@ -20,6 +23,9 @@ namespace kuvanto {
 struct SectionFigure {
     std::vector<Point> outline;
     int sign = 1;
+    // The figure's material, an index into the materials the analysis is given; -1 for none
+    // (a section of one material, whose figures all have -1).
+    int material = -1;
 };
 
 class SectionMesh {
@@ -27,6 +33,7 @@ public:
     struct Triangle {
         std::array<int, 3> corners{};  // counter-clockwise indices into points()
         int coverage = 1;              // figures covering it; at least 1 in a mesh
+        int materials = 0;             // its entry of materialCounts() (figures with materials)
     };
 
     // Limits of a build: the mesh is refused rather than grown beyond maxVertices.
@@ -36,7 +43,17 @@ public:
         std::function<bool()> cancelled;
     };
 
-    enum class Status { Ok, Empty, NegativeCoverage, TooLarge, Cancelled, Failed };
+    // NegativeMaterial: a subtracted figure takes away a material where its figures leave none
+    // (a steel figure subtracted from concrete).
+    enum class Status {
+        Ok,
+        Empty,
+        NegativeCoverage,
+        NegativeMaterial,
+        TooLarge,
+        Cancelled,
+        Failed
+    };
 
     // Meshes the figures with triangles of edges up to maxEdge (positive). Figures with fewer
     // than three distinct vertices or no area are passed over.
@@ -47,6 +64,10 @@ public:
     const std::vector<Triangle>& triangles() const { return triangles_; }
     // Some part of the material is covered by more than one added figure.
     bool overlapping() const { return overlapping_; }
+    // For figures with materials: per entry, the signed number of figures of each material
+    // (by its index) covering a triangle whose `materials` names the entry. Empty when the
+    // figures carry no material.
+    const std::vector<std::vector<int>>& materialCounts() const { return materialCounts_; }
 
     // The same section with every triangle cut into four at its edge midpoints. The four
     // children of triangle f are 4f to 4f + 3: at corner 0, at corner 1, at corner 2, and the
@@ -79,11 +100,15 @@ private:
     // of no area are removed and their material neighbours split at the sliver's middle vertex,
     // uncovered triangles are dropped and the points renumbered. Slivers come from figures that
     // touch along an edge only up to rounding (a section rotated by the program): without this,
-    // the two figures would meet at a crack. False when material is covered negatively.
-    bool keepMaterial();
+    // the two figures would meet at a crack. NegativeCoverage when material is covered
+    // negatively.
+    // NegativeMaterial when, with materials, a triangle of any coverage holds a negative count
+    // of some material.
+    Status keepMaterial();
 
     std::vector<Point> points_;
     std::vector<Triangle> triangles_;
+    std::vector<std::vector<int>> materialCounts_;
     bool overlapping_ = false;
 };
 

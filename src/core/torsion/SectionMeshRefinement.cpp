@@ -30,7 +30,7 @@ std::uint64_t edgeKey(int from, int to) {
 
 }  // namespace
 
-bool SectionMesh::keepMaterial() {
+SectionMesh::Status SectionMesh::keepMaterial() {
     constexpr double kSliver = 1e-9;
     // Faces by their directed edges (counter-clockwise), to find the neighbour across an edge.
     std::vector<Triangle> faces = std::move(triangles_);
@@ -83,8 +83,8 @@ bool SectionMesh::keepMaterial() {
         int at = 0;
         while (neighbour.corners[at] != b) ++at;
         const int c = neighbour.corners[(at + 2) % 3];
-        faces[g] = {{b, middle, c}, neighbour.coverage};
-        faces.push_back({{middle, a, c}, neighbour.coverage});
+        faces[g] = {{b, middle, c}, neighbour.coverage, neighbour.materials};
+        faces.push_back({{middle, a, c}, neighbour.coverage, neighbour.materials});
         removed.push_back(false);
         enter(g);
         enter(faces.size() - 1);
@@ -95,9 +95,19 @@ bool SectionMesh::keepMaterial() {
     // Keep the covered triangles and the points they use.
     std::vector<int> renumbered(points_.size(), -1);
     std::vector<Point> used;
+    // A material counted negatively is a subtracted figure taking away what its material's
+    // figures do not put there, even where other materials make the count come out right.
+    std::vector<bool> negativeMaterial(materialCounts_.size(), false);
+    for (std::size_t m = 0; m < materialCounts_.size(); ++m)
+        negativeMaterial[m] = std::any_of(materialCounts_[m].begin(), materialCounts_[m].end(),
+                                          [](int count) { return count < 0; });
     for (std::size_t f = 0; f < faces.size(); ++f) {
-        if (removed[f] || faces[f].coverage == 0) continue;
-        if (faces[f].coverage < 0) return false;
+        if (removed[f]) continue;
+        if (faces[f].coverage >= 0 && !materialCounts_.empty() &&
+            negativeMaterial[static_cast<std::size_t>(faces[f].materials)])
+            return Status::NegativeMaterial;
+        if (faces[f].coverage == 0) continue;
+        if (faces[f].coverage < 0) return Status::NegativeCoverage;
         Triangle t = faces[f];
         for (int& corner : t.corners) {
             if (renumbered[corner] < 0) {
@@ -110,7 +120,7 @@ bool SectionMesh::keepMaterial() {
         triangles_.push_back(t);
     }
     points_ = std::move(used);
-    return true;
+    return Status::Ok;
 }
 
 std::vector<std::array<int, 3>> SectionMesh::edgeNumbers(int& edgeCount) const {
@@ -152,6 +162,7 @@ SectionMesh SectionMesh::subdivided() const {
     fine.points_ = points_;
     fine.points_.resize(points_.size() + static_cast<std::size_t>(edgeCount));
     fine.overlapping_ = overlapping_;
+    fine.materialCounts_ = materialCounts_;
     fine.triangles_.reserve(triangles_.size() * 4);
     for (std::size_t f = 0; f < triangles_.size(); ++f) {
         const Triangle& t = triangles_[f];
@@ -164,10 +175,10 @@ SectionMesh SectionMesh::subdivided() const {
         }
         const auto [a, b, c] = t.corners;
         const auto [ab, bc, ca] = middle;
-        fine.triangles_.push_back({{a, ab, ca}, t.coverage});
-        fine.triangles_.push_back({{ab, b, bc}, t.coverage});
-        fine.triangles_.push_back({{ca, bc, c}, t.coverage});
-        fine.triangles_.push_back({{ab, bc, ca}, t.coverage});
+        fine.triangles_.push_back({{a, ab, ca}, t.coverage, t.materials});
+        fine.triangles_.push_back({{ab, b, bc}, t.coverage, t.materials});
+        fine.triangles_.push_back({{ca, bc, c}, t.coverage, t.materials});
+        fine.triangles_.push_back({{ab, bc, ca}, t.coverage, t.materials});
     }
     return fine;
 }
@@ -224,8 +235,8 @@ SectionMesh SectionMesh::bisected(const std::vector<bool>& marked) const {
                 while (old.corners[at] != from) ++at;
                 const int opposite = old.corners[(at + 2) % 3];
                 byEdge.erase(edgeKey(from, to));
-                triangles[u] = {{from, middle, opposite}, old.coverage};
-                triangles.push_back({{middle, to, opposite}, old.coverage});
+                triangles[u] = {{from, middle, opposite}, old.coverage, old.materials};
+                triangles.push_back({{middle, to, opposite}, old.coverage, old.materials});
                 halved[u] = true;
                 halved.push_back(true);
                 enter(u);

@@ -37,11 +37,21 @@ struct Solution {
     TorsionField field;
 };
 
-std::optional<Solution> solveOn(const SectionMesh& mesh, double nu,
+// The triangles' moduli of a mesh: its materials against the reference, or its coverage with
+// the section's Poisson's ratio for one material. Nothing when a triangle's material cannot be
+// weighed.
+std::optional<ElementModuli> moduliOf(const SectionMesh& mesh, const TorsionOptions& options) {
+    if (options.materials.empty()) return ElementModuli::uniform(mesh, options.poissonRatio);
+    return ElementModuli::of(mesh, options.materials, options.reference);
+}
+
+std::optional<Solution> solveOn(const SectionMesh& mesh, const TorsionOptions& options,
                                 const std::function<bool()>& cancelled) {
+    const std::optional<ElementModuli> moduli = moduliOf(mesh, options);
+    if (!moduli) return std::nullopt;
     Solution solution;
     std::optional<TorsionValues> values =
-        TorsionSolver::solve(mesh, nu, cancelled, &solution.field);
+        TorsionSolver::solve(mesh, *moduli, cancelled, &solution.field);
     if (!values) return std::nullopt;
     solution.values = *values;
     return solution;
@@ -55,8 +65,9 @@ std::optional<Solution> solveOn(const SectionMesh& mesh, double nu,
 // is abandoned (its solver is told to stop).
 class RefinementRound {
 public:
-    RefinementRound(const SectionMesh& mesh, double nu, const std::function<bool()>& cancelled)
-        : mesh_(mesh), fine_(mesh.subdivided()), nu_(nu), cancelled_(cancelled) {}
+    RefinementRound(const SectionMesh& mesh, const TorsionOptions& options,
+                    const std::function<bool()>& cancelled)
+        : mesh_(mesh), fine_(mesh.subdivided()), options_(options), cancelled_(cancelled) {}
     RefinementRound(const RefinementRound&) = delete;
     RefinementRound& operator=(const RefinementRound&) = delete;
     ~RefinementRound() { stop(); }
@@ -67,7 +78,7 @@ public:
         auto besideWork = [this] {
             std::optional<Solution> coarse;
             try {
-                coarse = solveOn(mesh_, nu_, cancelled_);
+                coarse = solveOn(mesh_, options_, cancelled_);
             } catch (...) {
                 coarse.reset();
             }
@@ -75,7 +86,7 @@ public:
             coarseReady_.set_value(std::move(coarse));
             if (!solved) return;
             try {
-                coarseLowerBound_ = TorsionSolver::lowerBound(
+                coarseLowerBound_ = lowerBoundOn(
                     mesh_, [this] { return abandoned_.load() || (cancelled_ && cancelled_()); });
             } catch (...) {
                 coarseLowerBound_.reset();
@@ -86,11 +97,11 @@ public:
         } catch (const std::system_error&) {
             // No thread to be had: the coarser solution first, on this thread, and the lower
             // bound later, when the round is known to be the last.
-            std::optional<Solution> coarse = solveOn(mesh_, nu_, cancelled_);
+            std::optional<Solution> coarse = solveOn(mesh_, options_, cancelled_);
             coarseReady_.set_value(std::move(coarse));
         }
         try {
-            fineSolution_ = solveOn(fine_, nu_, cancelled_);
+            fineSolution_ = solveOn(fine_, options_, cancelled_);
         } catch (const std::bad_alloc&) {
             fineSolution_.reset();
         }
@@ -115,18 +126,28 @@ public:
         if (beside_.valid())
             beside_.get();
         else
-            coarseLowerBound_ = TorsionSolver::lowerBound(mesh_, cancelled_);
+            coarseLowerBound_ = lowerBoundOn(mesh_, cancelled_);
         if (coarseLowerBound_ && upper - *coarseLowerBound_ <= interval * upper)
             return coarseLowerBound_;
-        const std::optional<double> fine = TorsionSolver::lowerBound(fine_, cancelled_);
+        const std::optional<double> fine = lowerBoundOn(fine_, cancelled_);
         if (fine && coarseLowerBound_) return std::max(*fine, *coarseLowerBound_);
         return fine ? fine : coarseLowerBound_;
     }
 
 private:
+    // The stress function's J on one of the two meshes; of several materials, with each
+    // triangle's compliance.
+    std::optional<double> lowerBoundOn(const SectionMesh& mesh,
+                                       const std::function<bool()>& cancelled) const {
+        if (options_.materials.empty()) return TorsionSolver::lowerBound(mesh, cancelled);
+        const std::optional<ElementModuli> moduli = moduliOf(mesh, options_);
+        if (!moduli) return std::nullopt;
+        return TorsionSolver::lowerBound(mesh, cancelled, &*moduli);
+    }
+
     const SectionMesh& mesh_;
     const SectionMesh fine_;
-    const double nu_;
+    const TorsionOptions& options_;
     const std::function<bool()>& cancelled_;
     std::promise<std::optional<Solution>> coarseReady_;
     std::future<void> beside_;
@@ -178,13 +199,64 @@ std::vector<SectionFigure> TorsionAnalysis::figuresOf(const CoordTable& added,
     return figures;
 }
 
+std::vector<SectionFigure> TorsionAnalysis::figuresOf(const CoordTable& added,
+                                                      const CoordTable& subtracted,
+                                                      const SectionMaterials& materials,
+                                                      TorsionOptions& options) {
+    std::vector<SectionFigure> figures = figuresOf(added, subtracted);
+    const Material* reference = materials.reference();
+    if (materials.noneAssigned() || !reference) return figures;
+    options.materials = materials.materials();
+    options.reference = *reference;
+    // The figures come as the tables number them: the added ones, then the subtracted ones.
+    int addedCount = 0;
+    int counter = 0;
+    buildFigures(added, TableKind::Added, counter, [&](const Figure&) {
+        ++addedCount;
+        return true;
+    });
+    for (std::size_t i = 0; i < figures.size(); ++i) {
+        const bool isAdded = static_cast<int>(i) < addedCount;
+        const int index = isAdded ? static_cast<int>(i) + 1 : static_cast<int>(i) - addedCount + 1;
+        const Material* material =
+            materials.materialOf(isAdded ? TableKind::Added : TableKind::Subtracted, index);
+        if (!material) continue;
+        const auto place =
+            std::find_if(options.materials.begin(), options.materials.end(),
+                         [&](const Material& m) { return m.name == material->name; });
+        figures[i].material = static_cast<int>(place - options.materials.begin());
+    }
+    return figures;
+}
+
 TorsionOutcome TorsionAnalysis::run(std::span<const SectionFigure> figures,
                                     const TorsionOptions& options) {
     TorsionOutcome outcome;
-    const double nu = options.poissonRatio;
+    const bool composite = !options.materials.empty();
+    const double nu = composite ? options.reference.poissonRatio : options.poissonRatio;
     if (!(nu >= 0 && nu < 0.5)) {
         outcome.status = TorsionStatus::BadPoissonRatio;
         return outcome;
+    }
+    // Every figure carries a listed material, or none does.
+    for (const SectionFigure& figure : figures) {
+        const bool listed =
+            figure.material >= 0 && figure.material < static_cast<int>(options.materials.size());
+        if (composite ? !listed : figure.material != -1) {
+            outcome.status = TorsionStatus::MissingMaterial;
+            return outcome;
+        }
+    }
+    if (composite) {
+        for (const Material& material : options.materials)
+            if (materialProblem(material)) {
+                outcome.status = TorsionStatus::MissingMaterial;
+                return outcome;
+            }
+        if (materialProblem(options.reference)) {
+            outcome.status = TorsionStatus::MissingMaterial;
+            return outcome;
+        }
     }
     auto progress = [&](int percent) {
         if (options.progress) options.progress(percent);
@@ -214,6 +286,9 @@ TorsionOutcome TorsionAnalysis::run(std::span<const SectionFigure> figures,
         case SectionMesh::Status::NegativeCoverage:
             outcome.status = TorsionStatus::NegativeCoverage;
             return outcome;
+        case SectionMesh::Status::NegativeMaterial:
+            outcome.status = TorsionStatus::NegativeMaterial;
+            return outcome;
         case SectionMesh::Status::TooLarge:
             outcome.status = TorsionStatus::TooLarge;
             return outcome;
@@ -235,12 +310,18 @@ TorsionOutcome TorsionAnalysis::run(std::span<const SectionFigure> figures,
     result.poissonRatio = nu;
     result.elementSize = size;
     result.overlapping = mesh.overlapping();
+    if (composite) {
+        result.referenceShearModulus = options.reference.shearModulus();
+        result.referenceElasticModulus = options.reference.elasticModulus;
+    }
 
     if (nodes * 4 > kMaxEstimateNodes) {
         // Too fine to refine: the one solution, without an estimate.
         auto field = std::make_shared<TorsionField>();
+        const std::optional<ElementModuli> moduli = moduliOf(mesh, options);
         const std::optional<TorsionValues> only =
-            TorsionSolver::solve(mesh, nu, options.cancelled, field.get());
+            moduli ? TorsionSolver::solve(mesh, *moduli, options.cancelled, field.get())
+                   : std::nullopt;
         if (!only) {
             outcome.status = cancelled() ? TorsionStatus::Cancelled : TorsionStatus::Failed;
             return outcome;
@@ -263,7 +344,7 @@ TorsionOutcome TorsionAnalysis::run(std::span<const SectionFigure> figures,
     // stress function bounds J from below.
     std::optional<double> lower;
     for (int round = 0;; ++round) {
-        RefinementRound pair(mesh, nu, options.cancelled);
+        RefinementRound pair(mesh, options, options.cancelled);
         if (!pair.solve()) {
             outcome.status = cancelled() ? TorsionStatus::Cancelled : TorsionStatus::Failed;
             return outcome;
@@ -333,6 +414,15 @@ std::string_view TorsionAnalysis::message(TorsionStatus status) {
             return QT_TRANSLATE_NOOP(
                 "TorsionAnalysis",
                 "ねじり・せん断: 減算図形が加算図形の外にはみ出しているため計算できません。");
+        case TorsionStatus::NegativeMaterial:
+            return QT_TRANSLATE_NOOP(
+                "TorsionAnalysis",
+                "ねじり・せん断: 減算図形が、同じ材料の加算図形の外にはみ出しているため計算できま"
+                "せん。");
+        case TorsionStatus::MissingMaterial:
+            return QT_TRANSLATE_NOOP(
+                "TorsionAnalysis",
+                "ねじり・せん断: 材料が指定されていない図形があるため計算できません。");
         case TorsionStatus::TooLarge:
             return QT_TRANSLATE_NOOP(
                 "TorsionAnalysis",
@@ -348,6 +438,11 @@ std::string_view TorsionAnalysis::message(TorsionStatus status) {
 
 std::vector<TorsionNotice> TorsionAnalysis::notices(const TorsionResult& result) {
     std::vector<TorsionNotice> texts;
+    if (result.referenceShearModulus > 0)
+        texts.push_back({QT_TRANSLATE_NOOP(
+            "TorsionAnalysis",
+            "ねじり・せん断: 複数の材料からなる断面のため、ねじり定数、曲げねじり定数、せん断断"
+            "面積は基準材料に換算した値で、図心は剛心です。剛性は[複合断面]に示します。")});
     if (result.values.parts > 1)
         texts.push_back(
             {QT_TRANSLATE_NOOP("TorsionAnalysis",

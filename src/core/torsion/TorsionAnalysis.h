@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/section/Material.h"
+#include "core/section/SectionMaterials.h"
 #include "core/table/CoordTable.h"
 #include "core/torsion/SectionMesh.h"
 #include "core/torsion/TorsionResult.h"
@@ -17,7 +19,11 @@
 namespace kuvanto {
 
 struct TorsionOptions {
-    double poissonRatio = 0.3;
+    double poissonRatio = 0.3;  // of a section of one material
+    // The materials the figures' `material` indices name, and the reference material the values
+    // are transformed to; empty for a section of one material.
+    std::vector<Material> materials;
+    Material reference;
     double elementSize = 0;  // largest element edge; 0 chooses it from the section's own scale
     std::function<bool()> cancelled;
     std::function<void(int percent)> progress;
@@ -28,6 +34,8 @@ enum class TorsionStatus {
     NoSection,
     BadPoissonRatio,
     NegativeCoverage,
+    NegativeMaterial,  // a subtracted figure takes away a material its figures do not put there
+    MissingMaterial,   // some figures carry a material and others none, or an unknown one
     TooLarge,
     Cancelled,
     Failed
@@ -76,6 +84,14 @@ public:
     // row is not a number (the calculation fails on it too).
     static std::vector<SectionFigure> figuresOf(const CoordTable& added,
                                                 const CoordTable& subtracted);
+    // The same with the figures' materials: when any figure carries one, each figure's
+    // `material` is its index in `materials` and options receive the list and the reference
+    // (the section's chosen or most common material). A figure without a material keeps -1,
+    // which run() refuses as MissingMaterial.
+    static std::vector<SectionFigure> figuresOf(const CoordTable& added,
+                                                const CoordTable& subtracted,
+                                                const SectionMaterials& materials,
+                                                TorsionOptions& options);
 
     // The element size run() uses for the figures when none is given (0 when they have no
     // area).
@@ -83,8 +99,9 @@ public:
 
     // The message shown in place of the results for a status other than Ok.
     static std::string_view message(TorsionStatus status);
-    // The notices shown with results: a section of several separate parts, added figures
-    // overlap, the error estimate was left out.
+    // The notices shown with results: values of a section of several materials transformed to
+    // the reference material, a section of several separate parts, added figures overlap, the
+    // error estimate was left out.
     static std::vector<TorsionNotice> notices(const TorsionResult& result);
     // The notice's untranslated text with its number in place.
     static std::string noticeText(const TorsionNotice& notice);

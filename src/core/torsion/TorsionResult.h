@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "core/torsion/ElementModuli.h"
 #include "core/torsion/SectionMesh.h"
 
 namespace kuvanto {
@@ -15,11 +16,15 @@ namespace kuvanto {
 // the mesh, its 6-node numbering (corners are the mesh's points, the midside nodes of the
 // triangle's edges 01, 12, 20 follow them) and, per node, the warping function ω and the shear
 // functions Ψ and Φ, with x and y measured from the centroid. ω is normalised to mean zero on each
-// separate part.
+// separate part. For a section of several materials, x and y are measured from the centroid of
+// stiffness and `moduli` gives each triangle's shear and Young's moduli against the reference
+// material's (the shear stress in a triangle is its G / G_ref times that of the transformed
+// section); for one material its weights are the triangles' coverage.
 struct TorsionField {
     SectionMesh mesh;
     std::vector<std::array<int, 6>> elements;
     std::vector<double> warping, shearX, shearY;
+    ElementModuli moduli;
 };
 
 // One mesh's solution. Coordinates are those of the tables; moments about the centroid.
@@ -44,10 +49,17 @@ struct TorsionValues {
     int parts = 0;
 };
 
+// For a section of several materials the values are those of the transformed section against
+// the reference material: area, centroid (of stiffness) and second moments weighed by E / E_ref,
+// J = GJ / G_ref and its bound, Iw = EIw / E_ref, the shear areas GAs / G_ref; the shear centres
+// are the composite section's own.
 struct TorsionResult {
     TorsionValues values;       // of the solution shown
-    double poissonRatio = 0.3;  // ν used for the shear functions
-    double elementSize = 0;     // the size bound the mesh was made with
+    double poissonRatio = 0.3;  // ν used for the shear functions (the reference material's)
+    // The reference material's moduli (N/mm²), by which the transformed values above give the
+    // section's stiffnesses (GJ, EIw, GAs); 0 for a section of one material.
+    double referenceShearModulus = 0, referenceElasticModulus = 0;
+    double elementSize = 0;  // the size bound the mesh was made with
     // Relative change of J and Iw from the last mesh to the same mesh refined once, whose
     // solution is the one shown; not a number when the estimate was left out (a mesh too large
     // to refine).

@@ -1,5 +1,6 @@
 // The torsion and shear block of the result table: the value behind each of its rows, and the
-// writing of its combined cells.
+// writing of its combined cells, with the stiffnesses of a section of several materials in the
+// block of several materials.
 #include "core/torsion/TorsionRows.h"
 
 #include "core/torsion/TorsionAnalysis.h"
@@ -28,6 +29,7 @@ bool TorsionRows::definedForSeparateParts(Property property) {
         case Property::TorsionConstantLower:
         case Property::TorsionConstantUpper:
         case Property::TorsionConstantError:
+        case Property::TorsionStiffness:
         case Property::PoissonRatio:
         case Property::ElementCount:
         case Property::TorsionNotice:
@@ -89,6 +91,25 @@ double TorsionRows::value(Property property, const TorsionResult& result) {
         default:
             break;
     }
+    // The stiffnesses of several materials: the transformed values times the reference's moduli.
+    const double shear = result.referenceShearModulus, elastic = result.referenceElasticModulus;
+    if (!(shear > 0)) return std::nan("");
+    switch (property) {
+        case Property::TorsionStiffness:
+            return shear * v.torsionConstant;
+        case Property::CompositeShearCentreX:
+            return value(Property::ShearCentreX, result);
+        case Property::CompositeShearCentreY:
+            return value(Property::ShearCentreY, result);
+        case Property::WarpingStiffness:
+            return elastic * v.warpingConstant;
+        case Property::ShearStiffnessX:
+            return shear * v.shearAreaX;
+        case Property::ShearStiffnessY:
+            return shear * v.shearAreaY;
+        default:
+            break;
+    }
     return std::nan("");
 }
 
@@ -96,6 +117,15 @@ void TorsionRows::write(ResultTable& table, const TorsionResult& result) {
     const int col = table.cols() - 1;
     for (Property p : kAllProperties) {
         if (isTorsionProperty(p)) table.setText(p, col, formatProperty(p, value(p, result)));
+    }
+    // The stiffnesses only where the block of several materials is shown.
+    const bool withMaterials = !table.text(Property::ReferenceModulus, col).empty();
+    for (Property p : kAllProperties) {
+        if (!isCompositeTorsionProperty(p)) continue;
+        table.setText(p, col,
+                      withMaterials && result.referenceShearModulus > 0
+                          ? formatProperty(p, value(p, result))
+                          : std::string(withMaterials ? "-" : ""));
     }
     std::string notices;
     for (const TorsionNotice& notice : TorsionAnalysis::notices(result)) {
@@ -107,16 +137,19 @@ void TorsionRows::write(ResultTable& table, const TorsionResult& result) {
 
 void TorsionRows::writeMessage(ResultTable& table, std::string_view message) {
     const int col = table.cols() - 1;
+    const bool withMaterials = !table.text(Property::ReferenceModulus, col).empty();
     for (Property p : kAllProperties) {
         if (isTorsionProperty(p))
             table.setText(p, col, p == Property::TorsionConstant ? std::string(message) : "-");
+        if (isCompositeTorsionProperty(p)) table.setText(p, col, withMaterials ? "-" : "");
     }
 }
 
 void TorsionRows::clear(ResultTable& table) {
     const int col = table.cols() - 1;
     for (Property p : kAllProperties) {
-        if (isTorsionProperty(p)) table.setText(p, col, std::string());
+        if (isTorsionProperty(p) || isCompositeTorsionProperty(p))
+            table.setText(p, col, std::string());
     }
 }
 

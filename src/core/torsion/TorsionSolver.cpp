@@ -5,6 +5,14 @@
 // is ω², of degree four). Each separately connected part of the section gets one fixed node,
 // which removes the free constant of its Neumann problem, and its warping is normalised to mean
 // zero on its own.
+//
+// A section of several materials weighs every integral by its triangles' moduli against the
+// reference material's (ElementModuli): the centroid, the second moments and the warping
+// integrals by Young's modulus, the warping function's stiffness and load by the shear modulus
+// (div(G (grad ω − (y, −x))) = 0; the shear flow across a material interface is continuous in
+// the weak form without more), and the shear functions by the shear modulus with each material's
+// Poisson's ratio against the bending stresses E·(x, y) they balance. The values are those of the
+// transformed section: J = GJ / G_ref, Iw = EIw / E_ref, the shear areas GAs / G_ref.
 #include "core/torsion/TorsionSolver.h"
 
 #include <Eigen/Sparse>
@@ -227,18 +235,34 @@ std::size_t TorsionSolver::nodeCount(const SectionMesh& mesh) {
 std::optional<TorsionValues> TorsionSolver::solve(const SectionMesh& mesh, double nu,
                                                   const std::function<bool()>& cancelled,
                                                   TorsionField* field) {
+    return solve(mesh, ElementModuli::uniform(mesh, nu), cancelled, field);
+}
+
+std::optional<TorsionValues> TorsionSolver::solve(const SectionMesh& mesh,
+                                                  const ElementModuli& moduli,
+                                                  const std::function<bool()>& cancelled,
+                                                  TorsionField* field) {
     using Matrix = Eigen::SparseMatrix<double>;
     try {
         TorsionValues v;
         const auto& triangles = mesh.triangles();
         v.elements = static_cast<int>(triangles.size());
-        if (triangles.empty()) return std::nullopt;
+        if (triangles.empty() || moduli.shear.size() != triangles.size()) return std::nullopt;
+        const std::vector<double>& shearWeight = moduli.shear;
+        const std::vector<double>& elasticWeight = moduli.elastic;
+        const std::vector<double>& poisson = moduli.poisson;
+        const double nu = moduli.referencePoisson;
+        // The centre integral takes each triangle's ν over the largest (1 for one material).
+        const double poissonScale = moduli.largestPoisson();
+        auto poissonShare = [&](std::size_t e) {
+            return poissonScale > 0 ? poisson[e] / poissonScale : 0.0;
+        };
 
-        // Area and centroid: triangle centroids are exact.
+        // Area and centroid (of stiffness): triangle centroids are exact.
         double area = 0, firstX = 0, firstY = 0;
-        for (const auto& t : triangles) {
-            const ElementGeometry g = geometry(mesh, t, 0, 0);
-            const double weight = t.coverage * g.area;
+        for (std::size_t e = 0; e < triangles.size(); ++e) {
+            const ElementGeometry g = geometry(mesh, triangles[e], 0, 0);
+            const double weight = elasticWeight[e] * g.area;
             area += weight;
             firstX += weight * (g.x[0] + g.x[1] + g.x[2]) / 3;
             firstY += weight * (g.y[0] + g.y[1] + g.y[2]) / 3;
@@ -249,15 +273,20 @@ std::optional<TorsionValues> TorsionSolver::solve(const SectionMesh& mesh, doubl
         v.centroidX = cx;
         v.centroidY = cy;
 
-        double ixx = 0, iyy = 0, ixy = 0;
-        for (const auto& t : triangles) {
-            const ElementGeometry g = geometry(mesh, t, cx, cy);
+        // The second moments weighed by Young's modulus, and the polar one by the shear modulus
+        // (the same for one material).
+        double ixx = 0, iyy = 0, ixy = 0, shearXX = 0, shearYY = 0;
+        for (std::size_t e = 0; e < triangles.size(); ++e) {
+            const ElementGeometry g = geometry(mesh, triangles[e], cx, cy);
             for (const auto& q : kRule) {
-                const double w = q.weight * g.area * t.coverage;
+                const double w = q.weight * g.area * elasticWeight[e];
+                const double ws = q.weight * g.area * shearWeight[e];
                 const double x = at(g.x, q.area), y = at(g.y, q.area);
                 ixx += w * y * y;
                 iyy += w * x * x;
                 ixy += w * x * y;
+                shearXX += ws * y * y;
+                shearYY += ws * x * x;
             }
         }
         v.momentX = ixx;
@@ -303,11 +332,13 @@ std::optional<TorsionValues> TorsionSolver::solve(const SectionMesh& mesh, doubl
         for (std::size_t e = 0; e < triangles.size(); ++e) {
             if (e % 65536 == 65535 && cancelled && cancelled()) return std::nullopt;
             const ElementGeometry g = geometry(mesh, triangles[e], cx, cy);
-            const double coverage = triangles[e].coverage;
+            const double shear = shearWeight[e];
+            const double elementNu = poisson[e], loadFactor = moduli.loadFactor[e];
+            const double share = poissonShare(e);
             std::array<std::array<double, 6>, 6> k{};
             for (const auto& q : kRule) {
                 const ShapeValues s = shape(g, q.area);
-                const double w = q.weight * g.area * coverage;
+                const double w = q.weight * g.area * shear;
                 const double x = at(g.x, q.area), y = at(g.y, q.area);
                 const double r = x * x - y * y, qq = 2 * x * y;
                 const double d1 = ixx * r - ixy * qq, d2 = ixy * r + ixx * qq;
@@ -317,13 +348,13 @@ std::optional<TorsionValues> TorsionSolver::solve(const SectionMesh& mesh, doubl
                         k[i][j] += w * (s.dx[i] * s.dx[j] + s.dy[i] * s.dy[j]);
                     const int node = elements[e][i];
                     loads(node, 0) += w * (y * s.dx[i] - x * s.dy[i]);
-                    loads(node, 1) += w * (nu / 2 * (s.dx[i] * d1 + s.dy[i] * d2) +
-                                           2 * (1 + nu) * s.value[i] * (ixx * x - ixy * y));
-                    loads(node, 2) += w * (nu / 2 * (s.dx[i] * h1 + s.dy[i] * h2) +
-                                           2 * (1 + nu) * s.value[i] * (iyy * y - ixy * x));
+                    loads(node, 1) += w * (elementNu / 2 * (s.dx[i] * d1 + s.dy[i] * d2) +
+                                           2 * loadFactor * s.value[i] * (ixx * x - ixy * y));
+                    loads(node, 2) += w * (elementNu / 2 * (s.dx[i] * h1 + s.dy[i] * h2) +
+                                           2 * loadFactor * s.value[i] * (iyy * y - ixy * x));
                 }
-                centreIntegralX += w * (iyy * x + ixy * y) * (x * x + y * y);
-                centreIntegralY += w * (ixx * y + ixy * x) * (x * x + y * y);
+                centreIntegralX += w * share * (iyy * x + ixy * y) * (x * x + y * y);
+                centreIntegralY += w * share * (ixx * y + ixy * x) * (x * x + y * y);
             }
             for (int i = 0; i < 6; ++i)
                 for (int j = 0; j <= i; ++j) {
@@ -350,13 +381,15 @@ std::optional<TorsionValues> TorsionSolver::solve(const SectionMesh& mesh, doubl
         const auto omega = solution.col(0), psi = solution.col(1), phi = solution.col(2);
 
         // J = Ix + Iy − ∫(x ∂ω/∂y − y ∂ω/∂x) dA, the integral being −ωᵀ·(load of ω).
-        v.torsionConstant = ixx + iyy - loads.col(0).dot(omega);
+        v.torsionConstant = shearXX + shearYY - loads.col(0).dot(omega);
 
         // Shear centre from the shear functions (elasticity).
         const double determinant = ixx * iyy - ixy * ixy;
         const double shearDelta = 2 * (1 + nu) * determinant;
-        const double centreX = (nu / 2 * centreIntegralX - loads.col(2).dot(omega)) / shearDelta;
-        const double centreY = (nu / 2 * centreIntegralY + loads.col(1).dot(omega)) / shearDelta;
+        const double centreX =
+            (poissonScale / 2 * centreIntegralX - loads.col(2).dot(omega)) / shearDelta;
+        const double centreY =
+            (poissonScale / 2 * centreIntegralY + loads.col(1).dot(omega)) / shearDelta;
         v.shearCentreX = cx + centreX;
         v.shearCentreY = cy + centreY;
 
@@ -366,7 +399,7 @@ std::optional<TorsionValues> TorsionSolver::solve(const SectionMesh& mesh, doubl
         std::vector<double> partArea(partCount), partOmega(partCount);
         for (std::size_t e = 0; e < triangles.size(); ++e) {
             const ElementGeometry g = geometry(mesh, triangles[e], cx, cy);
-            const double w = g.area * triangles[e].coverage;
+            const double w = g.area * elasticWeight[e];
             partArea[elementPart[e]] += w;
             partOmega[elementPart[e]] +=
                 w / 3 * (omega[elements[e][3]] + omega[elements[e][4]] + omega[elements[e][5]]);
@@ -376,9 +409,11 @@ std::optional<TorsionValues> TorsionSolver::solve(const SectionMesh& mesh, doubl
         for (std::size_t e = 0; e < triangles.size(); ++e) {
             const ElementGeometry g = geometry(mesh, triangles[e], cx, cy);
             const double mean = partOmega[elementPart[e]] / partArea[elementPart[e]];
+            const double elementNu = poisson[e];
             for (const auto& q : kRule) {
                 const ShapeValues s = shape(g, q.area);
-                const double w = q.weight * g.area * triangles[e].coverage;
+                const double w = q.weight * g.area * elasticWeight[e];
+                const double ws = q.weight * g.area * shearWeight[e];
                 const double x = at(g.x, q.area), y = at(g.y, q.area);
                 double value = -mean, psiX = 0, psiY = 0, phiX = 0, phiY = 0;
                 for (int i = 0; i < 6; ++i) {
@@ -395,12 +430,13 @@ std::optional<TorsionValues> TorsionSolver::solve(const SectionMesh& mesh, doubl
                 sectorial[elementPart[e]] += w * about;
                 sectorialSquare[elementPart[e]] += w * about * about;
                 const double r = x * x - y * y, qq = 2 * x * y;
-                const double d1 = nu / 2 * (ixx * r - ixy * qq), d2 = nu / 2 * (ixy * r + ixx * qq);
-                const double h1 = nu / 2 * (-ixy * r + iyy * qq),
-                             h2 = nu / 2 * (-iyy * r - ixy * qq);
-                kappaX += w * ((psiX - d1) * (psiX - d1) + (psiY - d2) * (psiY - d2));
-                kappaY += w * ((phiX - h1) * (phiX - h1) + (phiY - h2) * (phiY - h2));
-                kappaXY += w * ((psiX - d1) * (phiX - h1) + (psiY - d2) * (phiY - h2));
+                const double d1 = elementNu / 2 * (ixx * r - ixy * qq),
+                             d2 = elementNu / 2 * (ixy * r + ixx * qq);
+                const double h1 = elementNu / 2 * (-ixy * r + iyy * qq),
+                             h2 = elementNu / 2 * (-iyy * r - ixy * qq);
+                kappaX += ws * ((psiX - d1) * (psiX - d1) + (psiY - d2) * (psiY - d2));
+                kappaY += ws * ((phiX - h1) * (phiX - h1) + (phiY - h2) * (phiY - h2));
+                kappaXY += ws * ((psiX - d1) * (phiX - h1) + (psiY - d2) * (phiY - h2));
             }
         }
         v.trefftzCentreX = cx + (ixy * omegaX - iyy * omegaY) / determinant;
@@ -431,6 +467,7 @@ std::optional<TorsionValues> TorsionSolver::solve(const SectionMesh& mesh, doubl
             }
             field->shearX.assign(psi.begin(), psi.end());
             field->shearY.assign(phi.begin(), phi.end());
+            field->moduli = moduli;
         }
         return v;
     } catch (const std::bad_alloc&) {
@@ -439,10 +476,12 @@ std::optional<TorsionValues> TorsionSolver::solve(const SectionMesh& mesh, doubl
 }
 
 std::optional<double> TorsionSolver::lowerBound(const SectionMesh& mesh,
-                                                const std::function<bool()>& cancelled) {
+                                                const std::function<bool()>& cancelled,
+                                                const ElementModuli* moduli) {
     try {
         const auto& triangles = mesh.triangles();
         if (triangles.empty()) return std::nullopt;
+        if (moduli && moduli->shear.size() != triangles.size()) return std::nullopt;
         for (const auto& t : triangles)
             if (t.coverage != 1) return std::nullopt;
         int nodes = 0;
@@ -521,10 +560,12 @@ std::optional<double> TorsionSolver::lowerBound(const SectionMesh& mesh,
         for (std::size_t e = 0; e < triangles.size(); ++e) {
             if (e % 65536 == 65535 && cancelled && cancelled()) return std::nullopt;
             const ElementGeometry g = geometry(mesh, triangles[e], origin.x, origin.y);
+            // The stress function's stiffness is the compliance 1 / G.
+            const double compliance = moduli ? 1 / moduli->shear[e] : 1.0;
             std::array<std::array<double, 6>, 6> k{};
             for (const auto& q : kRule) {
                 const ShapeValues s = shape(g, q.area);
-                const double w = q.weight * g.area;
+                const double w = q.weight * g.area * compliance;
                 for (int i = 0; i < 6; ++i)
                     for (int j = 0; j <= i; ++j)
                         k[i][j] += w * (s.dx[i] * s.dx[j] + s.dy[i] * s.dy[j]);
@@ -579,7 +620,10 @@ std::vector<double> TorsionSolver::refinementIndicator(const TorsionField& coars
         for (int child = 0; child < 4; ++child) {
             const std::size_t c = 4 * f + static_cast<std::size_t>(child);
             const ElementGeometry g = geometry(fine.mesh, fine.mesh.triangles()[c], 0, 0);
-            const double coverage = parents[f].coverage;
+            // Weighed by the shear modulus, as J is (the coverage for one material).
+            const double coverage = coarse.moduli.shear.size() == parents.size()
+                                        ? coarse.moduli.shear[f]
+                                        : parents[f].coverage;
             for (const auto& q : kRule) {
                 std::array<double, 3> inParent{};
                 for (int k = 0; k < 3; ++k)

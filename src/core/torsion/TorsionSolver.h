@@ -7,6 +7,7 @@
 #include <optional>
 #include <vector>
 
+#include "core/torsion/ElementModuli.h"
 #include "core/torsion/SectionMesh.h"
 #include "core/torsion/TorsionResult.h"
 
@@ -20,14 +21,22 @@ public:
     static std::optional<TorsionValues> solve(const SectionMesh& mesh, double nu,
                                               const std::function<bool()>& cancelled = {},
                                               TorsionField* field = nullptr);
+    // The same with the triangles' materials (values of the transformed section against the
+    // reference material; moduli from ElementModuli::uniform give the one above).
+    static std::optional<TorsionValues> solve(const SectionMesh& mesh, const ElementModuli& moduli,
+                                              const std::function<bool()>& cancelled = {},
+                                              TorsionField* field = nullptr);
 
     // J of the stress-function (Prandtl) solution on the mesh: ∇²φ = −2, φ = 0 on the outline of
     // each part and one constant on each hole's outline, fixed by the hole's circulation
     // condition. It is a lower bound of the exact J, as the warping function's J is an upper one.
     // Nothing for material counted twice (overlapping figures), a degenerate mesh, or when
-    // cancelled.
+    // cancelled. With the triangles' materials, the stiffness is each one's compliance
+    // G_ref / G (∇·(∇φ / G) = −2, φ continuous across materials): the minimum of the
+    // complementary energy bounds GJ / G_ref from below as it does J for one material.
     static std::optional<double> lowerBound(const SectionMesh& mesh,
-                                            const std::function<bool()>& cancelled = {});
+                                            const std::function<bool()>& cancelled = {},
+                                            const ElementModuli* moduli = nullptr);
 
     // Where the coarse solution is in error: per triangle of the coarse mesh, the energy of the
     // difference between its solution and the one on its subdivision (`fine`, the coarse mesh's

@@ -313,7 +313,13 @@ void TestCalc::resetTexts() {
                                 "全塑性モーメントU(kN·m)",
                                 "全塑性モーメントV(kN·m)",
                                 "降伏モーメントX(kN·m)",
-                                "降伏モーメントY(kN·m)"}));
+                                "降伏モーメントY(kN·m)",
+                                "ねじり剛性(N·mm²)",
+                                "複合断面のせん断中心X",
+                                "複合断面のせん断中心Y",
+                                "曲げねじり剛性(N·mm⁴)",
+                                "せん断剛性X(N)",
+                                "せん断剛性Y(N)"}));
     QCOMPARE(col1, (QStringList{"記号",
                                 "A",
                                 "x_bar",
@@ -411,7 +417,13 @@ void TestCalc::resetTexts() {
                                 "Mpu",
                                 "Mpv",
                                 "Myx",
-                                "Myy"}));
+                                "Myy",
+                                "GJ",
+                                "x_s_t",
+                                "y_s_t",
+                                "EIw",
+                                "GAsx",
+                                "GAsy"}));
     QCOMPARE(result.colWidthTwips(0), 1500);
     QCOMPARE(result.colWidthTwips(1), 450);
     QCOMPARE(result.colWidthTwips(2), 900);
