@@ -69,6 +69,14 @@ void TestMirrorSymmetry::linesFound_data() {
         << Figures{rectangle(-100, 0, 200, 50), rectangle(-90, 10, 20, 20, -1),
                    rectangle(70, 10, 20, 20, 1)}
         << 0;
+    // Two equal bars of two materials: each maps onto itself across their common axis, but not
+    // onto the other across the line between them.
+    Figures bars{rectangle(0, 0, 15, 2), rectangle(15, 0, 15, 2)};
+    bars[0].material = 0;
+    bars[1].material = 1;
+    QTest::newRow("bars of two materials") << bars << 1;
+    bars[1].material = 0;
+    QTest::newRow("bars of one material") << bars << 2;
     SectionFigure circle;
     for (int i = 0; i < 72; ++i) {
         const double angle = 2 * std::numbers::pi * i / 72;
