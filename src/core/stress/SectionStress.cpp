@@ -1,6 +1,8 @@
 // Sampling the normal stress along the material's outline and deriving the other components
-// where the shear is known to be zero. With τ = 0 the stress state is σ_zz alone: σ_vM = |σ_zz|,
-// and the principal stresses are σ_zz and two zeros, so σ_1 = max(σ_zz, 0), σ_3 = min(σ_zz, 0).
+// where the shear is known to be zero, or at the mesh's nodes with the recovered shear. The
+// stress state is σ_zz with τ_zx and τ_zy: σ_vM = sqrt(σ_zz² + 3τ²), and the principal stresses
+// are σ_zz/2 ± sqrt((σ_zz/2)² + τ²) and zero; with τ = 0 these are σ_1 = max(σ_zz, 0) and
+// σ_3 = min(σ_zz, 0).
 #include "core/stress/SectionStress.h"
 
 #include <algorithm>
@@ -11,7 +13,8 @@
 namespace kuvanto {
 
 SectionStress SectionStress::compute(const std::vector<BoundarySegment>& boundary,
-                                     const BendingProperties& section, const LoadCase& loads) {
+                                     const BendingProperties& section, const LoadCase& loads,
+                                     std::shared_ptr<const ShearStressField> shear) {
     SectionStress stress;
     stress.loads_ = loads;
     if (boundary.empty()) return stress;
@@ -21,6 +24,21 @@ SectionStress SectionStress::compute(const std::vector<BoundarySegment>& boundar
         return stress;
     }
     const NormalStress& field = *stress.normal_;
+
+    if (loads.hasShearActions() && shear && shear->ok()) {
+        // At the nodes: every component from σ_zz and the recovered shear.
+        const std::vector<Point>& nodes = shear->nodes();
+        stress.points_ = nodes;
+        for (auto& component : stress.values_) component.resize(nodes.size());
+        for (std::size_t i = 0; i < nodes.size(); ++i) {
+            const auto [shearX, shearY] = shear->at(i, loads);
+            const auto all = components(field.at(nodes[i]), shearX, shearY);
+            for (std::size_t c = 0; c < kStressComponentCount; ++c) stress.values_[c][i] = all[c];
+        }
+        stress.sampledField_ = std::move(shear);
+        stress.status_ = StressStatus::Ok;
+        return stress;
+    }
 
     // The outline's points in its order: each chain of segments (a segment starting where the
     // one before ended) gives its start, where σ changes sign along it and every segment's end,
@@ -48,7 +66,11 @@ SectionStress SectionStress::compute(const std::vector<BoundarySegment>& boundar
     normal.reserve(points.size());
     for (const Point p : points) normal.push_back(field.at(p));
     stress.status_ = StressStatus::Ok;
-    if (loads.hasShearActions()) return stress;
+    if (loads.hasShearActions()) {
+        stress.shearNotice_ =
+            shearMessage(shear ? shear->status() : ShearStressField::Status::NoField);
+        return stress;
+    }
 
     for (const StressComponentEntry& entry : kStressComponents) {
         if (entry.component == StressComponent::NormalZ) continue;
@@ -72,6 +94,25 @@ std::optional<StressExtremes> SectionStress::extremes(StressComponent component)
     return extremes;
 }
 
+std::array<double, kStressComponentCount> SectionStress::components(double sigma, double shearX,
+                                                                    double shearY) {
+    const double tau = std::hypot(shearX, shearY);
+    const double radius = std::hypot(sigma / 2, tau);
+    std::array<double, kStressComponentCount> all{};
+    all[static_cast<std::size_t>(StressComponent::NormalZ)] = sigma;
+    all[static_cast<std::size_t>(StressComponent::ShearZX)] = shearX;
+    all[static_cast<std::size_t>(StressComponent::ShearZY)] = shearY;
+    all[static_cast<std::size_t>(StressComponent::Shear)] = tau;
+    all[static_cast<std::size_t>(StressComponent::VonMises)] =
+        std::sqrt(sigma * sigma + 3 * tau * tau);
+    // σ/2 ± r, the one of the smaller magnitude written so that it does not cancel.
+    const double larger = sigma >= 0 ? sigma / 2 + radius : sigma / 2 - radius;
+    const double smaller = larger != 0 ? -tau * tau / larger : 0;
+    all[static_cast<std::size_t>(StressComponent::Principal1)] = sigma >= 0 ? larger : smaller;
+    all[static_cast<std::size_t>(StressComponent::Principal3)] = sigma >= 0 ? smaller : larger;
+    return all;
+}
+
 double SectionStress::valueWithoutShear(StressComponent component, double sigma) {
     switch (component) {
         case StressComponent::NormalZ:
@@ -90,6 +131,28 @@ double SectionStress::valueWithoutShear(StressComponent component, double sigma)
             break;
     }
     return 0;
+}
+
+std::string_view SectionStress::shearMessage(ShearStressField::Status status) {
+    switch (status) {
+        case ShearStressField::Status::Ok:
+            return {};
+        case ShearStressField::Status::NoField:
+            return QT_TRANSLATE_NOOP("SectionStress",
+                                     "せん断応力: ねじり・せん断の解析結果がないため、Vx, Vy, T "
+                                     "によるせん断応力とそれに依る成分は \"-\" です。");
+        case ShearStressField::Status::SeparateParts:
+            return QT_TRANSLATE_NOOP(
+                "SectionStress",
+                "せん断応力: 断面が離れた複数の部分からなり、部分の間のせん断流"
+                "が定まらないため、Vx, Vy, T によるせん断応力とそれに依る成分は "
+                "\"-\" です。");
+        case ShearStressField::Status::Failed:
+            return QT_TRANSLATE_NOOP("SectionStress",
+                                     "せん断応力: 要素分割から有限の値が得られないため、Vx, Vy, T "
+                                     "によるせん断応力とそれに依る成分は \"-\" です。");
+    }
+    return {};
 }
 
 std::string_view SectionStress::message(StressStatus status) {
