@@ -25,26 +25,33 @@ SectionStress SectionStress::compute(const std::vector<BoundarySegment>& boundar
     }
     const NormalStress& field = *stress.normal_;
 
-    if (loads.hasShearActions() && shear && shear->ok()) {
-        // At the nodes: every component from σ_zz and the recovered shear.
+    // At the mesh's nodes, when there is a field: every component from σ_zz and the recovered
+    // shear (exactly zero without shear actions).
+    const bool shearActions = loads.hasShearActions();
+    auto& values = stress.values_;
+    std::vector<Point>& points = stress.points_;
+    if (shear && shear->ok()) {
         const std::vector<Point>& nodes = shear->nodes();
-        stress.points_ = nodes;
-        for (auto& component : stress.values_) component.resize(nodes.size());
+        points.reserve(nodes.size() + boundary.size() + boundary.size() / 8 + 2);
+        points = nodes;
+        for (auto& component : values) component.resize(nodes.size());
         for (std::size_t i = 0; i < nodes.size(); ++i) {
-            const auto [shearX, shearY] = shear->at(i, loads);
+            const auto [shearX, shearY] =
+                shearActions ? shear->at(i, loads) : std::array<double, 2>{0, 0};
             const auto all = components(field.at(nodes[i]), shearX, shearY);
-            for (std::size_t c = 0; c < kStressComponentCount; ++c) stress.values_[c][i] = all[c];
+            for (std::size_t c = 0; c < kStressComponentCount; ++c) values[c][i] = all[c];
         }
         stress.sampledField_ = std::move(shear);
         stress.status_ = StressStatus::Ok;
-        return stress;
+        if (shearActions) return stress;
     }
 
     // The outline's points in its order: each chain of segments (a segment starting where the
     // one before ended) gives its start, where σ changes sign along it and every segment's end,
-    // and a chain that closes on its start gives that point once.
-    std::vector<Point>& points = stress.points_;
-    points.reserve(boundary.size() + boundary.size() / 8 + 2);
+    // and a chain that closes on its start gives that point once. After the nodes, if any: they
+    // add the points where σ_zz changes sign, so that the smallest σ_vM is found on the outline.
+    const std::size_t first = points.size();
+    points.reserve(first + boundary.size() + boundary.size() / 8 + 2);
     Point chainStart;
     for (std::size_t i = 0; i < boundary.size(); ++i) {
         const BoundarySegment& segment = boundary[i];
@@ -61,12 +68,11 @@ SectionStress SectionStress::compute(const std::vector<BoundarySegment>& boundar
         if (!(segment.to == chainStart)) points.push_back(segment.to);
     }
 
-    auto& values = stress.values_;
     auto& normal = values[static_cast<std::size_t>(StressComponent::NormalZ)];
     normal.reserve(points.size());
-    for (const Point p : points) normal.push_back(field.at(p));
+    for (std::size_t i = first; i < points.size(); ++i) normal.push_back(field.at(points[i]));
     stress.status_ = StressStatus::Ok;
-    if (loads.hasShearActions()) {
+    if (shearActions) {
         stress.shearNotice_ =
             shearMessage(shear ? shear->status() : ShearStressField::Status::NoField);
         return stress;
@@ -76,8 +82,8 @@ SectionStress SectionStress::compute(const std::vector<BoundarySegment>& boundar
         if (entry.component == StressComponent::NormalZ) continue;
         std::vector<double>& component = values[static_cast<std::size_t>(entry.component)];
         component.reserve(normal.size());
-        for (const double sigma : normal)
-            component.push_back(valueWithoutShear(entry.component, sigma));
+        for (std::size_t i = first; i < normal.size(); ++i)
+            component.push_back(valueWithoutShear(entry.component, normal[i]));
     }
     return stress;
 }
@@ -96,9 +102,14 @@ std::optional<StressExtremes> SectionStress::extremes(StressComponent component)
 
 std::array<double, kStressComponentCount> SectionStress::components(double sigma, double shearX,
                                                                     double shearY) {
-    const double tau = std::hypot(shearX, shearY);
-    const double radius = std::hypot(sigma / 2, tau);
     std::array<double, kStressComponentCount> all{};
+    const double tau = std::hypot(shearX, shearY);
+    if (tau == 0) {
+        for (std::size_t c = 0; c < kStressComponentCount; ++c)
+            all[c] = valueWithoutShear(static_cast<StressComponent>(c), sigma);
+        return all;
+    }
+    const double radius = std::hypot(sigma / 2, tau);
     all[static_cast<std::size_t>(StressComponent::NormalZ)] = sigma;
     all[static_cast<std::size_t>(StressComponent::ShearZX)] = shearX;
     all[static_cast<std::size_t>(StressComponent::ShearZY)] = shearY;
@@ -147,6 +158,12 @@ std::string_view SectionStress::shearMessage(ShearStressField::Status status) {
                 "せん断応力: 断面が離れた複数の部分からなり、部分の間のせん断流"
                 "が定まらないため、Vx, Vy, T によるせん断応力とそれに依る成分は "
                 "\"-\" です。");
+        case ShearStressField::Status::Materials:
+            return QT_TRANSLATE_NOOP(
+                "SectionStress",
+                "せん断応力: 材料の異なる図形からなる断面のせん断応力はまだ計算され"
+                "ないため、Vx, Vy, T によるせん断応力とそれに依る成分は \"-\" "
+                "です。");
         case ShearStressField::Status::Failed:
             return QT_TRANSLATE_NOOP("SectionStress",
                                      "せん断応力: 要素分割から有限の値が得られないため、Vx, Vy, T "

@@ -55,8 +55,9 @@ public:
     bool has(StressComponent component) const {
         return !values_[static_cast<std::size_t>(component)].empty();
     }
-    // The sampled points in the order of the outline (a point where two pieces of the outline
-    // meet out of order may appear twice).
+    // The sampled points: the nodes of the shear field first when there is one (in its order),
+    // then, for a case without shear actions, the outline's points in its order (a point where
+    // two pieces of the outline meet out of order may appear twice).
     const std::vector<Point>& points() const { return points_; }
     // The values at points(), one per point; empty when the component was not computed.
     const std::vector<double>& values(StressComponent component) const {
@@ -64,8 +65,8 @@ public:
     }
     std::optional<StressExtremes> extremes(StressComponent component) const;
 
-    // The field the points are the nodes of, when the case was sampled at the mesh's nodes
-    // (points() are then its nodes(), in the same order); null when sampled on the outline.
+    // The field whose nodes begin points(), when there is one; null when only the outline was
+    // sampled.
     const std::shared_ptr<const ShearStressField>& sampledField() const { return sampledField_; }
     // Why the shear stresses of a case with shear actions were not computed (a Japanese source
     // text marked for translation with the context "SectionStress"); empty when they were or

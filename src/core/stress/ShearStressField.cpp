@@ -220,6 +220,12 @@ std::vector<std::array<double, 2>> ShearStressField::recoveredGradient(
     return result;
 }
 
+std::shared_ptr<const ShearStressField> ShearStressField::unavailable(Status status) {
+    auto made = std::make_shared<ShearStressField>();
+    made->status_ = status == Status::Ok ? Status::Failed : status;
+    return made;
+}
+
 std::shared_ptr<const ShearStressField> ShearStressField::of(const TorsionResult& result) {
     auto made = std::make_shared<ShearStressField>();
     ShearStressField& shear = *made;

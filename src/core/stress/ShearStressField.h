@@ -27,6 +27,9 @@ public:
         NoField,        // no nodal solution (the analysis did not run or failed)
         SeparateParts,  // several separate parts: the shear flow between them is undefined
         Failed,         // a value that is not finite (a degenerate mesh)
+        // Figures of different materials: the shear needs the analysis with each element's own
+        // shear modulus, and the stresses recovered within each material.
+        Materials,
     };
 
     // τ_zx and τ_zy at a node for a unit Vx, Vy and T, in that order.
@@ -38,6 +41,8 @@ public:
 
     // The field of a torsion result (its nodal solution, J, the moments of the mesh and ν).
     static std::shared_ptr<const ShearStressField> of(const TorsionResult& result);
+    // A field without values that says why there is none.
+    static std::shared_ptr<const ShearStressField> unavailable(Status status);
 
     Status status() const { return status_; }
     bool ok() const { return status_ == Status::Ok; }

@@ -166,6 +166,7 @@ private slots:
     void invariantUnderMovingAndTurning();
     void recoveryIsExactForQuadratics();
     void shearLeftOutWithReason();
+    void fieldKeepsTheExactCaseWithoutShear();
 };
 
 void ShearStressTest::torqueOnCircles_data() {
@@ -347,6 +348,31 @@ void ShearStressTest::shearLeftOutWithReason() {
     const SectionStress noShear = SectionStress::compute(boundary, section, loadsOf(0, 0, 0, 1));
     QVERIFY(noShear.shearNotice().empty());
     QCOMPARE(noShear.extremes(StressComponent::Shear)->max, 0.0);
+}
+
+void ShearStressTest::fieldKeepsTheExactCaseWithoutShear() {
+    // N and bending alone: with the field the nodes are sampled too, and the extremes stay those
+    // of the outline, the smallest σ_vM the zero on the neutral axis.
+    const LoadCase loads = loadsOf(0, 0, 0, 2e4, 3e6, -1e6);
+    const Solved withField = solve({kChannel}, {}, loads);
+    QVERIFY(withField.stress.sampledField());
+    QVERIFY(withField.stress.points().size() > withField.stress.sampledField()->nodes().size());
+    const CoordTable table = tableOf({kChannel});
+    ResultTable result;
+    resetResultTable(result);
+    std::vector<ColumnValues> values;
+    QVERIFY(runCalculation(table, tableOf({}), result, &values));
+    const SectionStress outline =
+        SectionStress::compute(materialBoundary(SectionOutline::of(table, tableOf({}))),
+                               BendingProperties::of(values.back().values), loads);
+    for (const StressComponentEntry& entry : kStressComponents) {
+        const auto a = withField.stress.extremes(entry.component);
+        const auto b = outline.extremes(entry.component);
+        QVERIFY(a && b);
+        QCOMPARE(a->max, b->max);
+        QCOMPARE(a->min, b->min);
+    }
+    QCOMPARE(withField.stress.extremes(StressComponent::VonMises)->min, 0.0);
 }
 
 QTEST_APPLESS_MAIN(ShearStressTest)
