@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QJsonArray>
+#include <algorithm>
 #include <charconv>
 
 #include "core/base/NumberText.h"
@@ -93,15 +94,9 @@ bool StressRun::ok() const {
     return true;
 }
 
-bool StressRun::shearLeftOut() const {
-    for (const SectionStress& stress : cases)
-        if (stress.status() == StressStatus::Ok && !stress.has(StressComponent::Shear)) return true;
-    return false;
-}
-
 StressRun CalcStress::run(const CoordTable& added, const CoordTable& subtracted,
                           const SectionProperties& combined, const std::vector<LoadCase>& cases,
-                          bool fromFile) {
+                          bool fromFile, std::shared_ptr<const ShearStressField> shear) {
     StressRun run;
     run.fromFile = fromFile;
     const std::vector<BoundarySegment> boundary =
@@ -109,7 +104,7 @@ StressRun CalcStress::run(const CoordTable& added, const CoordTable& subtracted,
     const BendingProperties section = BendingProperties::of(combined);
     run.cases.reserve(cases.size());
     for (const LoadCase& loads : cases) {
-        run.cases.push_back(SectionStress::compute(boundary, section, loads));
+        run.cases.push_back(SectionStress::compute(boundary, section, loads, shear));
         run.envelope.add(run.cases.back());
     }
     return run;
@@ -207,11 +202,17 @@ std::string CalcStress::csv(const StressRun& run) {
 }
 
 std::string CalcStress::notice(const StressRun& run) {
-    if (!run.shearLeftOut()) return {};
-    return translated(QT_TRANSLATE_NOOP(
-        "CalcTool",
-        "応力: Vx, Vy, T によるせん断応力はまだ計算されません。tau_zx, tau_zy, tau, sigma_vm, "
-        "sigma_1, sigma_3 は null (\"-\") です。"));
+    std::string text;
+    std::vector<std::string_view> said;
+    for (const SectionStress& stress : run.cases) {
+        const std::string_view reason = stress.shearNotice();
+        if (reason.empty() || std::find(said.begin(), said.end(), reason) != said.end()) continue;
+        said.push_back(reason);
+        if (!text.empty()) text += '\n';
+        text +=
+            QCoreApplication::translate("SectionStress", std::string(reason).c_str()).toStdString();
+    }
+    return text;
 }
 
 }  // namespace kuvanto

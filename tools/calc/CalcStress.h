@@ -1,12 +1,13 @@
 // The calculator's stresses under loads (--loads, --loads-file, --stress-csv): every load case
 // computed over the section, the largest and smallest value of each component with its point,
 // the envelope of several cases, as a JSON object, a text block and a CSV of the sampled points.
-// The shear stresses need the finite-element shear and warping functions, which the calculator
-// does not combine with the loads yet: components that depend on them are null for a case with
-// Vx, Vy or T, and a notice says so.
+// The shear stresses come from the torsion block's shear and warping functions; where they are
+// undefined, components that depend on them are null for a case with Vx, Vy or T, and a notice
+// says why.
 #pragma once
 
 #include <QJsonObject>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -24,16 +25,15 @@ struct StressRun {
 
     // Whether every case could be computed.
     bool ok() const;
-    // Whether some case left components uncomputed (it has shear actions).
-    bool shearLeftOut() const;
 };
 
 class CalcStress {
 public:
     // Every case over the section of the tables, whose combined properties are `combined`.
+    // `shear` is the torsion block's shear field, or null when the block did not solve.
     static StressRun run(const CoordTable& added, const CoordTable& subtracted,
                          const SectionProperties& combined, const std::vector<LoadCase>& cases,
-                         bool fromFile);
+                         bool fromFile, std::shared_ptr<const ShearStressField> shear);
 
     // With --loads: {"unit", "loads", one member per component, "neutral_axis"}; with
     // --loads-file: {"unit", "cases": [{"name", "loads", components..., "neutral_axis"}],
@@ -51,7 +51,8 @@ public:
     // with an empty field for a component not computed.
     static std::string csv(const StressRun& run);
 
-    // The notice on standard error when components were left out; empty when none was.
+    // The notices on standard error (one a line, each reason once) when components were left
+    // out; empty when none was.
     static std::string notice(const StressRun& run);
 };
 
