@@ -100,11 +100,14 @@ void TorsionPanel::start() {
     cancelButton_->show();
     message_->hide();
     emit blockChanged();
+    emit analysisStarted();
 }
 
 void TorsionPanel::drop() {
+    const bool wasRunning = worker_->running();
     worker_->cancel();
     showIdle(QString());
+    if (wasRunning) emit analysisEnded(nullptr);
 }
 
 bool TorsionPanel::waitForResults(int milliseconds) {
@@ -118,6 +121,7 @@ void TorsionPanel::finished(const TorsionOutcome& outcome) {
     // Results of tables that have changed since are not shown.
     if (!workspace_.hasResults() || workspace_.history().stateId() != startedState_) {
         showIdle(QString());
+        emit analysisEnded(nullptr);
         return;
     }
     workspace_.writeTorsion(outcome);
@@ -132,6 +136,9 @@ void TorsionPanel::finished(const TorsionOutcome& outcome) {
     }
     showIdle(message);
     emit blockChanged();
+    emit analysisEnded(outcome.status == TorsionStatus::Ok
+                           ? std::make_shared<const TorsionResult>(outcome.result)
+                           : nullptr);
 }
 
 void TorsionPanel::cancelClicked() {
@@ -142,6 +149,7 @@ void TorsionPanel::cancelClicked() {
     workspace_.writeTorsion(cancelled);
     showIdle(coreText(TorsionAnalysis::message(TorsionStatus::Cancelled)));
     emit blockChanged();
+    emit analysisEnded(nullptr);
 }
 
 void TorsionPanel::showIdle(const QString& message) {

@@ -12,7 +12,8 @@
 // --lang ja|en, with any of these, chooses the interface language (Japanese when not given).
 // --stress ACTIONS (for example N=1e5,Mx=2e7) shows the result tab with the loads panel holding
 // that one case and its stress picture; --component KEY (sigma_zz, sigma_vm, ...) chooses the
-// component shown.
+// component shown; --arrows adds the arrows of the shear stress. The shot waits for the torsion
+// analysis and the stresses that follow it.
 // --torsion adds the torsion and shear block to the sheet and the export, and shows a figure tab
 // after the result tab has computed it (the canvas then marks the shear centre).
 // Output files are written through the program's safe writer under exactly the names given (a
@@ -38,6 +39,7 @@
 #include "app/StressPanel.h"
 #include "app/TorsionPanel.h"
 #include "app/WindowEditing.h"
+#include "canvas/StressView.h"
 #include "core/stress/LoadCase.h"
 #include "editing/CoordTableEditor.h"
 #include "editing/Messenger.h"
@@ -73,7 +75,8 @@ int usage() {
         stderr,
         "usage: kuvanto-shot OUT.png [--lang ja|en] [--tab 1|2|3] [--torsion] [--rows A-B] "
         "[--dialog NAME|list] [FILE]\n"
-        "       kuvanto-shot OUT.png [--lang ja|en] --stress ACTIONS [--component KEY] FILE\n"
+        "       kuvanto-shot OUT.png [--lang ja|en] --stress ACTIONS [--component KEY] [--arrows]\n"
+        "                    FILE\n"
         "       kuvanto-shot OUT.png --library PART\n"
         "       kuvanto-shot SHEET.pdf --print [--torsion] FILE\n"
         "       kuvanto-shot OUT.txt --export [--torsion] FILE\n");
@@ -208,6 +211,7 @@ int main(int argc, char* argv[]) {
     }
     bool torsion = false;
     std::optional<kuvanto::LoadCase> loads;
+    bool arrows = false;
     kuvanto::StressComponent component = kuvanto::StressComponent::NormalZ;
     while (!args.isEmpty()) {
         const QString arg = args.takeFirst();
@@ -227,6 +231,8 @@ int main(int argc, char* argv[]) {
             if (!kuvanto::parseLoadActions(args.takeFirst().toStdString(), *loads, nullptr))
                 return usage();
             tab = 3;
+        } else if (arg == QLatin1String("--arrows")) {
+            arrows = true;
         } else if (arg == QLatin1String("--component")) {
             if (args.isEmpty()) return usage();
             const QString key = args.takeFirst();
@@ -297,6 +303,8 @@ int main(int argc, char* argv[]) {
         panel->setCases({*loads});
         panel->showComponent(component);
         panel->refresh();
+        panel->waitForStresses(kTorsionWait);
+        if (arrows) panel->view()->setArrows(true);
     }
     kuvanto::CoordTable& grid = tab == 2 ? window.work().subtractedGrid : window.work().addGrid;
     if (firstRow > 0) {
