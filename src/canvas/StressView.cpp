@@ -74,6 +74,7 @@ void StressView::setOutline(SectionOutline outline) {
 
 void StressView::setStress(std::shared_ptr<const SectionStress> stress, const QString& message) {
     stress_ = std::move(stress);
+    nodeValuesOf_ = {nullptr, StressComponent::Count};
     message_ = message;
     dirty_ = true;
     update();
@@ -121,7 +122,12 @@ std::optional<double> StressView::valueAt(Point p) const {
         return SectionStress::valueWithoutShear(component_, stress_->normal()->at(p));
     // Linear over the triangle that holds p (the nearest one within rounding).
     const ShearStressField& field = *stress_->sampledField();
-    const std::vector<double>& values = stress_->values(component_);
+    if (nodeValuesOf_ != std::pair{stress_.get(), component_}) {
+        nodeValues_ = stress_->values(component_);
+        nodeValuesOf_ = {stress_.get(), component_};
+    }
+    const std::vector<double>& values = nodeValues_;
+    if (values.size() < field.nodes().size()) return std::nullopt;
     for (const auto& t : field.triangles()) {
         const Point a = field.nodes()[t[0]], b = field.nodes()[t[1]], c = field.nodes()[t[2]];
         if (p.x < std::min({a.x, b.x, c.x}) || p.x > std::max({a.x, b.x, c.x}) ||
@@ -143,7 +149,7 @@ std::vector<float> StressView::rasterised(const Frame& f, StressComponent compon
     const int w = width(), h = height();
     std::vector<float> buffer(static_cast<std::size_t>(w) * static_cast<std::size_t>(h), NAN);
     const ShearStressField& field = *stress_->sampledField();
-    const std::vector<double>& values = stress_->values(component);
+    const std::vector<double> values = stress_->values(component);
     std::vector<QPointF> screen;
     screen.reserve(field.nodes().size());
     for (const Point p : field.nodes()) screen.push_back(toScreen(f, p));

@@ -90,6 +90,11 @@ private:
     bool arrows_ = false;
     // With arrows: τ_zx and τ_zy at the pixels' centres (width() per row), NaN outside.
     std::vector<float> shearX_, shearY_;
+    // The shown component at the stress's points, for the value under the cursor, and the
+    // stress and component they belong to.
+    mutable std::vector<double> nodeValues_;
+    mutable std::pair<const SectionStress*, StressComponent> nodeValuesOf_{nullptr,
+                                                                           StressComponent::Count};
     QString cursorText_;
 };
 

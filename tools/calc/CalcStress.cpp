@@ -188,12 +188,14 @@ std::string CalcStress::csv(const StressRun& run) {
     text += '\n';
     for (const SectionStress& stress : run.cases) {
         const std::string name = csvName(stress.loads().name);
-        for (std::size_t i = 0; i < stress.points().size(); ++i) {
-            const Point p = stress.points()[i];
+        for (std::size_t i = 0; i < stress.pointCount(); ++i) {
+            const Point p = stress.point(i);
             text += name + ',' + exact(p.x) + ',' + exact(p.y);
+            const auto values = stress.componentsAt(i);
             for (const StressComponentEntry& entry : kStressComponents) {
                 text += ',';
-                if (stress.has(entry.component)) text += exact(stress.values(entry.component)[i]);
+                if (stress.has(entry.component))
+                    text += exact(values[static_cast<std::size_t>(entry.component)]);
             }
             text += '\n';
         }

@@ -53,17 +53,26 @@ public:
     // Whether the component has values: σ_zz always (when the status is Ok), the others when
     // the case has no shear actions or the shear stresses could be recovered.
     bool has(StressComponent component) const {
-        return !values_[static_cast<std::size_t>(component)].empty();
+        return status_ == StressStatus::Ok &&
+               (shearKnown_ || !stressComponentEntry(component).needsShear);
     }
     // The sampled points: the nodes of the shear field first when there is one (in its order),
     // then, for a case without shear actions, the outline's points in its order (a point where
-    // two pieces of the outline meet out of order may appear twice).
-    const std::vector<Point>& points() const { return points_; }
-    // The values at points(), one per point; empty when the component was not computed.
-    const std::vector<double>& values(StressComponent component) const {
-        return values_[static_cast<std::size_t>(component)];
+    // two pieces of the outline meet out of order may appear twice). The values at the points
+    // are not kept, only the extremes: they are made again on demand, since a case over a fine
+    // mesh would otherwise hold tens of megabytes.
+    std::size_t pointCount() const { return nodeCount() + outlinePoints_.size(); }
+    Point point(std::size_t i) const {
+        return i < nodeCount() ? sampledField_->nodes()[i] : outlinePoints_[i - nodeCount()];
     }
-    std::optional<StressExtremes> extremes(StressComponent component) const;
+    std::vector<Point> points() const;
+    // Every component at point i; NaN for one that was not computed.
+    std::array<double, kStressComponentCount> componentsAt(std::size_t i) const;
+    // The values of a component at the points, one per point; empty when it was not computed.
+    std::vector<double> values(StressComponent component) const;
+    std::optional<StressExtremes> extremes(StressComponent component) const {
+        return extremes_[static_cast<std::size_t>(component)];
+    }
 
     // The field whose nodes begin points(), when there is one; null when only the outline was
     // sampled.
@@ -98,9 +107,12 @@ private:
     LoadCase loads_;
     std::optional<NormalStress> normal_;
     std::shared_ptr<const ShearStressField> sampledField_;
+    bool shearKnown_ = false;  // the shear is zero or recovered at the nodes
     std::string_view shearNotice_;
-    std::vector<Point> points_;
-    std::array<std::vector<double>, kStressComponentCount> values_;
+    std::vector<Point> outlinePoints_;
+    std::array<std::optional<StressExtremes>, kStressComponentCount> extremes_{};
+
+    std::size_t nodeCount() const { return sampledField_ ? sampledField_->nodes().size() : 0; }
 };
 
 }  // namespace kuvanto
