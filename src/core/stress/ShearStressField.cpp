@@ -39,7 +39,7 @@ std::array<double, kQuadraticTerms> terms(double x, double y) {
 // Solves the normal equations m·c = b (m symmetric, n × n, b n × k) by Cholesky in place; false
 // when a pivot is not clearly positive (the samples do not fix the polynomial).
 bool solveNormal(std::array<std::array<double, kQuadraticTerms>, kQuadraticTerms>& m, int n,
-                 std::array<std::array<double, kQuadraticTerms>, 6>& b, std::size_t width) {
+                 std::array<std::array<double, kQuadraticTerms>, 6>& b) {
     for (int j = 0; j < n; ++j) {
         const double original = m[j][j];
         double d = m[j][j];
@@ -52,8 +52,7 @@ bool solveNormal(std::array<std::array<double, kQuadraticTerms>, kQuadraticTerms
             m[i][j] = s / m[j][j];
         }
     }
-    for (std::size_t c = 0; c < width; ++c) {
-        auto& column = b[c];
+    for (auto& column : b) {
         for (int i = 0; i < n; ++i) {
             double s = column[i];
             for (int k = 0; k < i; ++k) s -= m[i][k] * column[k];
@@ -93,7 +92,11 @@ std::size_t nodeCountOf(const TorsionField& field) {
 std::vector<std::array<double, 6>> recover(const TorsionField& field,
                                            const std::vector<const std::vector<double>*>& functions,
                                            const std::vector<Point>& nodes) {
-    const std::size_t width = 2 * functions.size();
+    // Always three functions (the last repeated when fewer are given): a fixed width lets the
+    // compiler unroll the loops over them.
+    constexpr std::size_t width = 6;
+    std::array<const std::vector<double>*, 3> three{};
+    for (std::size_t f = 0; f < 3; ++f) three[f] = functions[std::min(f, functions.size() - 1)];
     const auto& points = field.mesh.points();
     const std::size_t elementCount = field.elements.size();
 
@@ -124,9 +127,9 @@ std::vector<std::array<double, 6>> recover(const TorsionField& field,
                 dx[3 + i] = 4 * (l[j] * gx[i] + l[i] * gx[j]);
                 dy[3 + i] = 4 * (l[j] * gy[i] + l[i] * gy[j]);
             }
-            for (std::size_t f = 0; f < functions.size(); ++f)
+            for (std::size_t f = 0; f < 3; ++f)
                 for (int i = 0; i < 6; ++i) {
-                    const double value = (*functions[f])[static_cast<std::size_t>(element[i])];
+                    const double value = (*three[f])[static_cast<std::size_t>(element[i])];
                     sample.gradient[2 * f] += dx[i] * value;
                     sample.gradient[2 * f + 1] += dy[i] * value;
                 }
@@ -149,18 +152,21 @@ std::vector<std::array<double, 6>> recover(const TorsionField& field,
 
     std::vector<std::array<double, 6>> sum(nodes.size());
     std::vector<int> count(nodes.size(), 0);
+    std::vector<std::size_t> stamp(nodes.size(), points.size());  // the patch that last took a node
     std::array<std::array<double, kQuadraticTerms>, 6> rhs{};
     for (std::size_t v = 0; v < points.size(); ++v) {
         const int first = start[v], last = start[v + 1];
         if (first == last) continue;
         const Point centre = points[v];
-        double size = 0;
+        double farthest = 0;
         for (int a = first; a < last; ++a)
             for (std::size_t s = 0; s < 3; ++s) {
                 const Point p = samples[3 * static_cast<std::size_t>(around[a]) + s].at;
-                size = std::max(size, std::hypot(p.x - centre.x, p.y - centre.y));
+                const double dx = p.x - centre.x, dy = p.y - centre.y;
+                farthest = std::max(farthest, dx * dx + dy * dy);
             }
-        if (!(size > 0)) continue;
+        const double size = std::sqrt(farthest);
+        if (!(size > 0) || !std::isfinite(size)) continue;
         const std::size_t sampleCount = 3 * static_cast<std::size_t>(last - first);
 
         // The fit: quadratic, else linear, else the patch's mean (a constant).
@@ -182,13 +188,16 @@ std::vector<std::array<double, 6>> recover(const TorsionField& field,
                 }
             for (int i = 0; i < n; ++i)
                 for (int j = 0; j < i; ++j) m[j][i] = m[i][j];
-            fitted = solveNormal(m, n, rhs, width);
+            fitted = solveNormal(m, n, rhs);
             if (!fitted) n = n == kQuadraticTerms ? kLinearTerms : (n == kLinearTerms ? 1 : 0);
         }
         if (!fitted) continue;
 
+        // Each node of the patch once.
         for (int a = first; a < last; ++a)
             for (const int node : field.elements[static_cast<std::size_t>(around[a])]) {
+                if (stamp[static_cast<std::size_t>(node)] == v) continue;
+                stamp[static_cast<std::size_t>(node)] = v;
                 const Point p = nodes[static_cast<std::size_t>(node)];
                 const auto t = terms((p.x - centre.x) / size, (p.y - centre.y) / size);
                 std::array<double, 6>& total = sum[static_cast<std::size_t>(node)];
