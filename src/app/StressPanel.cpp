@@ -116,6 +116,11 @@ StressPanel::StressPanel(Workspace& workspace, QWidget* parent)
     envelopeLabel_->setObjectName(QStringLiteral("Stress_Envelope"));
     envelopeLabel_->setWordWrap(true);
     layout->addWidget(envelopeLabel_);
+    materialsLabel_ = new QLabel(this);
+    materialsLabel_->setObjectName(QStringLiteral("Stress_Materials"));
+    materialsLabel_->setWordWrap(true);
+    materialsLabel_->hide();
+    layout->addWidget(materialsLabel_);
     noticeLabel_ = new QLabel(this);
     noticeLabel_->setObjectName(QStringLiteral("Stress_Notice"));
     noticeLabel_->setWordWrap(true);
@@ -332,6 +337,7 @@ void StressPanel::computeCases() {
     view_->setStress(nullptr, tr("応力を計算しています..."));
     envelopeLabel_->clear();
     noticeLabel_->hide();
+    materialsLabel_->hide();
 }
 
 void StressPanel::received(std::shared_ptr<const StressCases> results) {
@@ -347,6 +353,7 @@ void StressPanel::showStresses() {
     const StressComponent component = view_->component();
     const bool sectionOk = results_->sectionOk;
     noticeLabel_->hide();
+    materialsLabel_->hide();
     if (!sectionOk || row < 0 || row >= static_cast<int>(results_->stresses.size())) {
         view_->setStress(
             nullptr, sectionOk ? tr("荷重ケースがありません。") : tr("断面の計算ができません。"));
@@ -369,6 +376,7 @@ void StressPanel::showStresses() {
                                                    std::string(stress->shearNotice()).c_str());
     noticeLabel_->setText(notice);
     noticeLabel_->setVisible(!notice.isEmpty());
+    showMaterials(row);
 
     // The envelope of every case for the shown component.
     const std::optional<EnvelopeExtremes> e = results_->envelope.of(component);
@@ -385,6 +393,27 @@ void StressPanel::showStresses() {
                                 .arg(symbol, QString::number(e->extremes.max, 'g', 4),
                                      name(e->maxCase), QString::number(e->extremes.min, 'g', 4),
                                      name(e->minCase)));
+}
+
+void StressPanel::showMaterials(int row) {
+    QStringList lines;
+    if (results_ && row >= 0 && row < static_cast<int>(results_->materialStresses.size())) {
+        auto number = [](double value) { return QString::number(value, 'g', 4); };
+        for (const MaterialStress& m : results_->materialStresses[static_cast<std::size_t>(row)]) {
+            const QString normal = m.normal ? tr("σzz 最大 %1、最小 %2 MPa")
+                                                  .arg(number(m.normal->max), number(m.normal->min))
+                                            : QStringLiteral("σzz -");
+            const QString ratio = m.utilisation ? number(*m.utilisation) : QStringLiteral("-");
+            lines << tr("%1 (n = %2): %3、σvM/fy = %4")
+                         .arg(QString::fromStdString(m.name), number(m.ratio), normal, ratio);
+        }
+    }
+    materialsLabel_->setText(lines.join(u'\n'));
+    materialsLabel_->setVisible(!lines.isEmpty());
+}
+
+QString StressPanel::materialsText() const {
+    return materialsLabel_->isHidden() ? QString() : materialsLabel_->text();
 }
 
 QString StressPanel::noticeText() const {

@@ -54,6 +54,8 @@ public:
     const std::shared_ptr<const StressCases>& results() const { return results_; }
     // The line of notices under the picture; for tests and the snapshot tool.
     QString noticeText() const;
+    // The lines of each material's stresses (figures with materials); for tests.
+    QString materialsText() const;
 
     StressView* view() const { return view_; }
     // The case shown (its index), -1 for none.
@@ -80,6 +82,7 @@ private:
     void computeCases();
     void received(std::shared_ptr<const StressCases> results);
     void showStresses();
+    void showMaterials(int row);
 
     Workspace& workspace_;
     std::vector<LoadCase> cases_;
@@ -91,6 +94,7 @@ private:
     StressView* view_ = nullptr;
     QLabel* envelopeLabel_ = nullptr;
     QLabel* noticeLabel_ = nullptr;
+    QLabel* materialsLabel_ = nullptr;
     StressWorker* worker_ = nullptr;
     bool filling_ = false;
 

@@ -147,6 +147,27 @@ private slots:
         QVERIFY(std::abs(*panel.view()->valueAt({50, 100}) - 7.5) < 1e-12);  // 150 kN over 20000
     }
 
+    // Figures with materials: each material's stresses with σvM over its fy.
+    void perMaterial() {
+        Workspace work(folder_.path());
+        work.addGrid = test::coordTableOf({"0,0", "100,0", "100,10", "0,10", "0,0", "|", "0,10",
+                                           "100,10", "100,110", "0,110", "0,10"},
+                                          test::EntryRow::With);
+        QVERIFY(work.materials.setMaterial({"A", 200000, 0.3, 235, 7.85, {}}));
+        QVERIFY(work.materials.setMaterial({"B", 20000, 0.2, 30, 2.3, {}}));
+        QVERIFY(work.materials.assign(TableKind::Added, 1, "A"));
+        QVERIFY(work.materials.assign(TableKind::Added, 2, "B"));
+        work.materials.setReferenceName("A");
+        StressPanel panel(work);
+        panel.setCases({caseOf("a", 0, 2e7, 0)});
+        QVERIFY(panel.waitForStresses(60000));
+        const QString text = panel.materialsText();
+        QVERIFY2(text.contains(QStringLiteral("A (n = 1)")) &&
+                     text.contains(QStringLiteral("B (n = 0.1)")) &&
+                     text.contains(QStringLiteral("σvM/fy")),
+                 qPrintable(text));
+    }
+
     void keptInTheSettings() {
         Workspace work(folder_.path());
         {

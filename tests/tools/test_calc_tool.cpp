@@ -638,6 +638,14 @@ private slots:
         for (const char* key : {"tau_zx", "tau_zy", "tau", "sigma_vm", "sigma_1", "sigma_3"})
             QVERIFY2(stress.value(key).isNull(), key);
         QVERIFY(run.err.contains("Vx, Vy, T"));
+        // With materials each has its σ_zz; σ_vM and its ratio wait for the shear.
+        const QJsonArray materials = stress.value("materials").toArray();
+        QCOMPARE(materials.isEmpty(), fixture.contains(QStringLiteral("parts")) ||
+                                          !fixture.contains(QStringLiteral("materials")));
+        for (const QJsonValue& m : materials) {
+            QVERIFY(m.toObject().value("sigma_zz").isObject());
+            QVERIFY(m.toObject().value("ratio").isNull());
+        }
     }
 
     // --loads-file runs every case and adds the envelope with the case of each extreme;

@@ -28,6 +28,32 @@ QJsonObject loadsObject(const LoadCase& loads) {
     return object;
 }
 
+QJsonValue extremesValue(const std::optional<StressExtremes>& e) {
+    if (!e) return QJsonValue();
+    QJsonObject component;
+    component.insert(QStringLiteral("max"), e->max);
+    component.insert(QStringLiteral("max_at"), pointArray(e->maxAt));
+    component.insert(QStringLiteral("min"), e->min);
+    component.insert(QStringLiteral("min_at"), pointArray(e->minAt));
+    return component;
+}
+
+QJsonArray materialsArray(const std::vector<MaterialStress>& materials) {
+    QJsonArray list;
+    for (const MaterialStress& m : materials) {
+        QJsonObject object;
+        object.insert(QStringLiteral("name"), fromUtf8(m.name));
+        object.insert(QStringLiteral("n"), m.ratio);
+        object.insert(QStringLiteral("fy"), m.yieldStrength);
+        object.insert(QStringLiteral("sigma_zz"), extremesValue(m.normal));
+        object.insert(QStringLiteral("sigma_vm"), extremesValue(m.vonMises));
+        object.insert(QStringLiteral("ratio"),
+                      m.utilisation ? QJsonValue(*m.utilisation) : QJsonValue());
+        list.append(object);
+    }
+    return list;
+}
+
 QJsonObject caseObject(const SectionStress& stress) {
     QJsonObject object;
     object.insert(QStringLiteral("loads"), loadsObject(stress.loads()));
@@ -95,17 +121,23 @@ bool StressRun::ok() const {
 }
 
 StressRun CalcStress::run(const CoordTable& added, const CoordTable& subtracted,
-                          const SectionProperties& combined, const std::vector<LoadCase>& cases,
-                          bool fromFile, std::shared_ptr<const ShearStressField> shear) {
+                          const SectionProperties& combined, const SectionMaterials& materials,
+                          const std::vector<LoadCase>& cases, bool fromFile,
+                          std::shared_ptr<const ShearStressField> shear) {
     StressRun run;
     run.fromFile = fromFile;
-    const std::vector<BoundarySegment> boundary =
-        materialBoundary(SectionOutline::of(added, subtracted));
-    const BendingProperties section = BendingProperties::of(combined);
+    const SectionOutline outline = SectionOutline::of(added, subtracted);
+    const std::vector<BoundarySegment> boundary = materialBoundary(outline);
+    const BendingProperties section =
+        materials.noneAssigned()
+            ? BendingProperties::of(combined)
+            : MaterialStresses::transformed(combined).value_or(BendingProperties::of(combined));
     run.cases.reserve(cases.size());
     for (const LoadCase& loads : cases) {
         run.cases.push_back(SectionStress::compute(boundary, section, loads, shear));
         run.envelope.add(run.cases.back());
+        if (!materials.noneAssigned())
+            run.materials.push_back(MaterialStresses::of(outline, materials, combined, loads));
     }
     return run;
 }
@@ -125,12 +157,17 @@ QJsonObject CalcStress::jsonObject(const StressRun& run) {
     if (!run.fromFile) {
         const QJsonObject one = caseObject(run.cases.front());
         for (auto it = one.begin(); it != one.end(); ++it) stress.insert(it.key(), it.value());
+        if (!run.materials.empty())
+            stress.insert(QStringLiteral("materials"), materialsArray(run.materials.front()));
         return stress;
     }
     QJsonArray cases;
-    for (const SectionStress& c : run.cases) {
+    for (std::size_t i = 0; i < run.cases.size(); ++i) {
+        const SectionStress& c = run.cases[i];
         QJsonObject object = caseObject(c);
         object.insert(QStringLiteral("name"), fromUtf8(c.loads().name));
+        if (i < run.materials.size())
+            object.insert(QStringLiteral("materials"), materialsArray(run.materials[i]));
         cases.append(object);
     }
     stress.insert(QStringLiteral("cases"), cases);
@@ -161,13 +198,24 @@ std::string CalcStress::text(const StressRun& run) {
     const std::string head = translated(QT_TRANSLATE_NOOP("CalcTool", "成分")) + '\t' +
                              translated(QT_TRANSLATE_NOOP("CalcTool", "最大")) + "\tx\ty\t" +
                              translated(QT_TRANSLATE_NOOP("CalcTool", "最小")) + "\tx\ty\n";
-    for (const SectionStress& stress : run.cases) {
+    for (std::size_t i = 0; i < run.cases.size(); ++i) {
+        const SectionStress& stress = run.cases[i];
         text += '\n';
         text += translated(QT_TRANSLATE_NOOP("CalcTool", "[応力 (MPa)]"));
         if (run.fromFile) text += '\t' + csvName(stress.loads().name);
         text += '\n' + head;
         for (const StressComponentEntry& entry : kStressComponents)
             text += extremesLine(entry.key, stress.extremes(entry.component));
+        if (i >= run.materials.size()) continue;
+        // Per material: σ_zz and σ_vM with the ratio of the largest σ_vM to fy.
+        for (const MaterialStress& m : run.materials[i]) {
+            text += translated(QT_TRANSLATE_NOOP("CalcTool", "材料")) + '\t' + csvName(m.name) +
+                    "\tn=" + numText(m.ratio) + "\tfy=" + numText(m.yieldStrength) + "\t" +
+                    translated(QT_TRANSLATE_NOOP("CalcTool", "σvM/fy")) + '\t' +
+                    (m.utilisation ? numText(*m.utilisation) : std::string("-")) + '\n';
+            text += extremesLine("  sigma_zz", m.normal);
+            text += extremesLine("  sigma_vm", m.vonMises);
+        }
     }
     if (run.fromFile) {
         text +=

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/section/SectionProperties.h"
+#include "core/stress/MaterialStress.h"
 #include "core/stress/SectionStress.h"
 #include "core/stress/StressEnvelope.h"
 #include "core/table/CoordTable.h"
@@ -20,6 +21,9 @@ namespace kuvanto {
 
 struct StressRun {
     std::vector<SectionStress> cases;
+    // Per case for figures that carry materials: each material's stresses (the cases' own are
+    // then the transformed section's, in the reference material).
+    std::vector<std::vector<MaterialStress>> materials;
     StressEnvelope envelope;
     bool fromFile = false;  // --loads-file: the JSON lists cases and the envelope
 
@@ -30,15 +34,19 @@ struct StressRun {
 class CalcStress {
 public:
     // Every case over the section of the tables, whose combined properties are `combined`.
-    // `shear` is the torsion block's shear field, or null when the block did not solve.
+    // `shear` is the torsion block's shear field, or null when the block did not solve. With
+    // materials assigned, the cases are those of the transformed section of `combined`.
     static StressRun run(const CoordTable& added, const CoordTable& subtracted,
-                         const SectionProperties& combined, const std::vector<LoadCase>& cases,
-                         bool fromFile, std::shared_ptr<const ShearStressField> shear);
+                         const SectionProperties& combined, const SectionMaterials& materials,
+                         const std::vector<LoadCase>& cases, bool fromFile,
+                         std::shared_ptr<const ShearStressField> shear);
 
     // With --loads: {"unit", "loads", one member per component, "neutral_axis"}; with
     // --loads-file: {"unit", "cases": [{"name", "loads", components..., "neutral_axis"}],
     // "envelope": {component: {"max", "max_at", "max_case", "min", "min_at", "min_case"}}}.
-    // A component is {"max", "max_at": [x, y], "min", "min_at": [x, y]} or null.
+    // A component is {"max", "max_at": [x, y], "min", "min_at": [x, y]} or null. With materials
+    // each case also has "materials": [{"name", "n", "fy", "sigma_zz", "sigma_vm", "ratio"}]
+    // (σ_vM and its ratio to fy null while the shear is unknown).
     static QJsonObject jsonObject(const StressRun& run);
 
     // The text block after the result table: per case a heading and one line per component

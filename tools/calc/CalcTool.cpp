@@ -357,7 +357,13 @@ std::string CalcTool::helpText() {
            "                 sigma_vm, sigma_1 and sigma_3 are null (\"-\") for a case\n"
            "                 with Vx, Vy or T, and a notice goes to standard error; with\n"
            "                 all three zero the shear is zero and every component is\n"
-           "                 given. At a re-entrant corner the shear stress of the\n"
+           "                 given. With figures that carry materials the stresses are\n"
+           "                 those of the transformed section (in the reference\n"
+           "                 material), and \"materials\": [{\"name\", \"n\", \"fy\",\n"
+           "                 \"sigma_zz\", \"sigma_vm\", \"ratio\"}] gives each material's\n"
+           "                 stresses (n times the transformed section's, on its own\n"
+           "                 region) and its largest sigma_vm over fy (null while the\n"
+           "                 shear is unknown). At a re-entrant corner the shear stress of the\n"
            "                 elastic solution has no bound: its value there grows as the\n"
            "                 mesh is refined.\n"
            "  --loads-file CASES.csv\n"
@@ -601,7 +607,7 @@ int CalcTool::calculate(const CalcOptions& options, const CoordTable& add,
             shear = ShearStressField::unavailable(ShearStressField::Status::Materials);
         else if (torsionOk)
             shear = ShearStressField::of(torsion->result);
-        stress = CalcStress::run(add, subtracted, values.back().values, cases,
+        stress = CalcStress::run(add, subtracted, values.back().values, materials, cases,
                                  options.loads == std::nullopt, std::move(shear));
         for (const SectionStress& c : stress->cases)
             if (c.status() != StressStatus::Ok) {

@@ -20,11 +20,15 @@ StressCases StressCases::compute(const CoordTable& added, const CoordTable& subt
     ResultTable result;
     resetResultTable(result);
     std::vector<ColumnValues> values;
-    run.sectionOk = runCalculation(added, subtracted, result, &values);
+    run.sectionOk = runCalculation(added, subtracted, materials, result, &values);
     run.outline = SectionOutline::of(added, subtracted);
     if (!run.sectionOk || stop()) return run;
     const std::vector<BoundarySegment> boundary = materialBoundary(run.outline);
-    const BendingProperties section = BendingProperties::of(values.back().values);
+    const SectionProperties& combined = values.back().values;
+    const BendingProperties section =
+        materials.noneAssigned()
+            ? BendingProperties::of(combined)
+            : MaterialStresses::transformed(combined).value_or(BendingProperties::of(combined));
 
     if (!materials.noneAssigned())
         shear = ShearStressField::unavailable(ShearStressField::Status::Materials);
@@ -38,6 +42,9 @@ StressCases StressCases::compute(const CoordTable& added, const CoordTable& subt
         run.stresses.push_back(std::make_shared<const SectionStress>(
             SectionStress::compute(boundary, section, loads, shear)));
         run.envelope.add(*run.stresses.back());
+        if (!materials.noneAssigned())
+            run.materialStresses.push_back(
+                MaterialStresses::of(run.outline, materials, combined, loads));
         if (stop()) return run;
     }
     return run;

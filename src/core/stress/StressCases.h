@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/section/SectionMaterials.h"
+#include "core/stress/MaterialStress.h"
 #include "core/stress/SectionStress.h"
 #include "core/stress/StressEnvelope.h"
 #include "core/table/CoordTable.h"
@@ -22,6 +23,9 @@ struct StressCases {
     std::shared_ptr<const ShearStressField> shear;
     // Per case in the order given; empty when the section fails or the run was cancelled.
     std::vector<std::shared_ptr<const SectionStress>> stresses;
+    // Per case, for a section whose figures carry materials: each material's stresses (the
+    // cases' stresses are then those of the transformed section, in the reference material).
+    std::vector<std::vector<MaterialStress>> materialStresses;
     StressEnvelope envelope;
     bool cancelled = false;
 
