@@ -14,6 +14,8 @@
 // that one case and its stress picture; --component KEY (sigma_zz, sigma_vm, ...) chooses the
 // component shown; --arrows adds the arrows of the shear stress. The shot waits for the torsion
 // analysis and the stresses that follow it.
+// With --print or --export, --stress ACTIONS adds the sheet's stress page (of --component) or the
+// export's stress block for that one case, after the torsion block it implies.
 // --torsion adds the torsion and shear block to the sheet and the export, and shows a figure tab
 // after the result tab has computed it (the canvas then marks the shear centre).
 // Output files are written through the program's safe writer under exactly the names given (a
@@ -48,6 +50,7 @@
 #include "io/NativePath.h"
 #include "io/SafeWrite.h"
 #include "io/ShippedLibrary.h"
+#include "io/StressExport.h"
 #include "shapes/ShapeInsertDialog.h"
 #include "shapes/ShapeLibrary.h"
 
@@ -78,8 +81,9 @@ int usage() {
         "       kuvanto-shot OUT.png [--lang ja|en] --stress ACTIONS [--component KEY] [--arrows]\n"
         "                    FILE\n"
         "       kuvanto-shot OUT.png --library PART\n"
-        "       kuvanto-shot SHEET.pdf --print [--torsion] FILE\n"
-        "       kuvanto-shot OUT.txt --export [--torsion] FILE\n");
+        "       kuvanto-shot SHEET.pdf --print [--torsion] [--stress ACTIONS [--component KEY]]\n"
+        "                    FILE\n"
+        "       kuvanto-shot OUT.txt --export [--torsion] [--stress ACTIONS] FILE\n");
     return 2;
 }
 
@@ -105,7 +109,8 @@ enum class FileOutput { Sheet, Export };
 // Reads the file into a workspace, calculates and writes the sheet with both marks shown (the
 // window's switches start checked) or the result export.
 int writeOutput(const QString& folder, const QString& file, const QString& out, FileOutput what,
-                bool torsion) {
+                bool torsion, const std::optional<kuvanto::LoadCase>& loads,
+                kuvanto::StressComponent component) {
     kuvanto::Workspace workspace(folder);
     QString error;
     if (!workspace.start(&error)) {
@@ -122,14 +127,28 @@ int writeOutput(const QString& folder, const QString& file, const QString& out, 
     workspace.dataFileName = file;
     if (!workspace.runCalculation())
         std::fprintf(stderr, "kuvanto-shot: the calculation failed; the sheet shows no values\n");
-    else if (torsion) {  // as the result tab would have computed it
+    std::shared_ptr<const kuvanto::TorsionResult> solved;
+    if (workspace.hasResults() && (torsion || loads)) {  // as the result tab would compute it
         kuvanto::TorsionOptions options;
         options.poissonRatio = kuvanto::TorsionPanel::savedPoissonRatio();
-        workspace.runTorsion(options);
+        const kuvanto::TorsionOutcome outcome = workspace.runTorsion(options);
+        if (outcome.status == kuvanto::TorsionStatus::Ok)
+            solved = std::make_shared<const kuvanto::TorsionResult>(outcome.result);
     }
-    const bool written = what == FileOutput::Sheet
-                             ? kuvanto::PrintSheet(workspace, true, true).writePdf(out, &error)
-                             : workspace.exportResult(out, &error);
+    // With --stress, the loads panel's page and block for that one case.
+    std::shared_ptr<const kuvanto::StressCases> stresses;
+    if (loads)
+        stresses = std::make_shared<const kuvanto::StressCases>(
+            kuvanto::StressCases::compute(workspace.addGrid, workspace.subtractedGrid,
+                                          workspace.materials, {*loads}, solved, nullptr));
+    kuvanto::PrintSheet sheet(workspace, true, true);
+    if (stresses) sheet.setStressPage(kuvanto::StressSheetPage(stresses, 0, component));
+    const bool written =
+        what == FileOutput::Sheet
+            ? sheet.writePdf(out, &error)
+            : workspace.exportResult(
+                  out, stresses ? kuvanto::StressExport::text(*stresses, 0) : std::string(),
+                  &error);
     if (!written) {
         std::fprintf(stderr, "kuvanto-shot: %s\n", qPrintable(error));
         return 1;
@@ -275,8 +294,9 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     if (fileOutput)
-        return file.isEmpty() ? usage()
-                              : writeOutput(folder.path(), file, out, *fileOutput, torsion);
+        return file.isEmpty()
+                   ? usage()
+                   : writeOutput(folder.path(), file, out, *fileOutput, torsion, loads, component);
     if (!part.isEmpty()) return libraryDialog(folder.path(), part, out);
     ConsoleMessenger messenger;
     kuvanto::MainWindow window(folder.path(), &messenger);
