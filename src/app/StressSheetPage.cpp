@@ -40,7 +40,7 @@ QString pointText(Point p) {
 }
 
 QString tr(const char* text) {
-    return QCoreApplication::translate("StressSheetPage", text);
+    return QCoreApplication::translate("kuvanto::StressSheetPage", text);
 }
 
 }  // namespace
@@ -143,7 +143,7 @@ void StressSheetPage::paint(QPainter& painter, double width, double height,
     if (shownCase_ < static_cast<int>(run_->materialStresses.size())) {
         const auto& materials = run_->materialStresses[static_cast<std::size_t>(shownCase_)];
         table(
-            tr("材料ごとの応力 (σvM/fy は各行の右)"),
+            tr("材料ごとの応力"),
             [&](std::size_t r) {
                 const MaterialStress& m = materials[r / 2];
                 if (r % 2 == 0)
