@@ -41,6 +41,16 @@
     <message>
         <source>応力: Vx, Vy, T によるせん断応力はまだ計算されません。tau_zx, tau_zy, tau, sigma_vm, sigma_1, sigma_3 は null (&quot;-&quot;) です。</source>
         <translation>Stress: the shear stresses from Vx, Vy and T are not computed yet. tau_zx, tau_zy, tau, sigma_vm, sigma_1 and sigma_3 are null (&quot;-&quot;).</translation>
+        <source>ねじり・せん断の値は材料を区別せず、断面全体を一つの材料として求めています。</source>
+        <translation>The torsion and shear values do not tell the materials apart: they treat the whole section as one material.</translation>
+    </message>
+    <message>
+        <source>材料</source>
+        <translation>Material</translation>
+    </message>
+    <message>
+        <source>σvM/fy</source>
+        <translation>σvM/fy</translation>
     </message>
 </context>
 <context>
@@ -1437,6 +1447,22 @@ It has been removed from the recent files.</translation>
         <source>応力: 断面積または Ix·Iy − Ixy² が正でないため計算できません。</source>
         <translation>Stress: the area or Ix·Iy − Ixy² is not positive; no stresses can be computed.</translation>
     </message>
+    <message>
+        <source>せん断応力: ねじり・せん断の解析結果がないため、Vx, Vy, T によるせん断応力とそれに依る成分は &quot;-&quot; です。</source>
+        <translation>Shear stress: there is no torsion and shear analysis, so the shear stresses from Vx, Vy and T and the components that depend on them are &quot;-&quot;.</translation>
+    </message>
+    <message>
+        <source>せん断応力: 断面が離れた複数の部分からなり、部分の間のせん断流が定まらないため、Vx, Vy, T によるせん断応力とそれに依る成分は &quot;-&quot; です。</source>
+        <translation>Shear stress: the section consists of several separate parts and the shear flow between them is undefined, so the shear stresses from Vx, Vy and T and the components that depend on them are &quot;-&quot;.</translation>
+    </message>
+    <message>
+        <source>せん断応力: 材料の異なる図形からなる断面のせん断応力はまだ計算されないため、Vx, Vy, T によるせん断応力とそれに依る成分は &quot;-&quot; です。</source>
+        <translation>Shear stress: the shear stresses of a section of figures of different materials are not computed yet, so the shear stresses from Vx, Vy and T and the components that depend on them are &quot;-&quot;.</translation>
+    </message>
+    <message>
+        <source>せん断応力: 要素分割から有限の値が得られないため、Vx, Vy, T によるせん断応力とそれに依る成分は &quot;-&quot; です。</source>
+        <translation>Shear stress: the mesh gives no finite values, so the shear stresses from Vx, Vy and T and the components that depend on them are &quot;-&quot;.</translation>
+    </message>
 </context>
 <context>
     <name>SelectionScalingDialog</name>
@@ -1534,6 +1560,33 @@ Are you sure?</translation>
     <message>
         <source>フォルダ %1 を作成できません。</source>
         <translation>Cannot create folder %1.</translation>
+    </message>
+</context>
+<context>
+    <name>StressExport</name>
+    <message>
+        <source>成分</source>
+        <translation>Component</translation>
+    </message>
+    <message>
+        <source>最大</source>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>最小</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>[応力 (MPa)]</source>
+        <translation>[Stress (MPa)]</translation>
+    </message>
+    <message>
+        <source>材料</source>
+        <translation>Material</translation>
+    </message>
+    <message>
+        <source>[応力の包絡 (MPa)]</source>
+        <translation>[Stress envelope (MPa)]</translation>
     </message>
 </context>
 <context>
@@ -2524,6 +2577,69 @@ The last step is shortened so that the arc ends at the end of the range.</transl
         <source>全ケースの包絡 (%1): 最大 %2 MPa (%3)、最小 %4 MPa (%5)</source>
         <translation>Envelope of all cases (%1): max %2 MPa (%3), min %4 MPa (%5)</translation>
     </message>
+    <message>
+        <source>せん断応力の矢印</source>
+        <translation>Shear stress arrows</translation>
+    </message>
+    <message>
+        <source>応力を計算しています...</source>
+        <translation>Computing the stresses...</translation>
+    </message>
+    <message>
+        <source>せん断応力: ねじり・せん断の解析の終了を待っています。</source>
+        <translation>Shear stress: waiting for the torsion and shear analysis to end.</translation>
+    </message>
+    <message>
+        <source>σzz 最大 %1、最小 %2 MPa</source>
+        <translation>σzz max %1, min %2 MPa</translation>
+    </message>
+    <message>
+        <source>%1 (n = %2): %3、σvM/fy = %4</source>
+        <translation>%1 (n = %2): %3, σvM/fy = %4</translation>
+    </message>
+</context>
+<context>
+    <name>kuvanto::StressSheetPage</name>
+    <message>
+        <source>Kuvantoシート (3) 応力 </source>
+        <translation>Kuvanto sheet (3) stresses </translation>
+    </message>
+    <message>
+        <source>荷重ケース %1: </source>
+        <translation>Load case %1: </translation>
+    </message>
+    <message>
+        <source>力 N、モーメント N·mm、応力 MPa (座標 mm)</source>
+        <translation>Forces in N, moments in N·mm, stresses in MPa (coordinates in mm)</translation>
+    </message>
+    <message>
+        <source>成分</source>
+        <translation>Component</translation>
+    </message>
+    <message>
+        <source>最大</source>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>位置</source>
+        <translation>At</translation>
+    </message>
+    <message>
+        <source>最小</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>応力の最大・最小</source>
+        <translation>Largest and smallest stresses</translation>
+    </message>
+    <message>
+        <source>全 %1 ケースの包絡</source>
+        <translation>Envelope of all %1 cases</translation>
+    </message>
+    <message>
+        <source>材料ごとの応力</source>
+        <translation>Stresses per material</translation>
+    </message>
 </context>
 <context>
     <name>kuvanto::StressView</name>
@@ -2534,10 +2650,6 @@ The last step is shortened so that the arc ends at the end of the range.</transl
     <message>
         <source>断面がありません。</source>
         <translation>No section.</translation>
-    </message>
-    <message>
-        <source>Vx, Vy, T によるせん断応力はまだ計算されません。</source>
-        <translation>The shear stresses from Vx, Vy and T are not computed yet.</translation>
     </message>
     <message>
         <source>最大 %1</source>

@@ -1,8 +1,11 @@
 // The stresses under loads against their floor. On H-400x200x8x13 (the shipped part): the
 // material's outline, one load case's stresses with the extremes of every component, and 100
 // cases with the envelope; the floor evaluates the same linear field at the outline's vertices
-// and takes its largest and smallest value in a plain loop. Then a ring of 10^5 vertices on each
-// side (a hole in a circle), whose outline is cut against the hole through the edge grid.
+// and takes its largest and smallest value in a plain loop. With shear forces and a torque, after
+// the torsion block at the default mesh: the shear field recovered at the nodes, one case, and
+// 100 cases with the envelope. Then a ring of 10^5 vertices on each side (a hole in a circle),
+// whose outline is cut against the hole through the edge grid, and a circle of 10^5 vertices
+// with shear over its nodes.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -14,6 +17,7 @@
 #include "core/shapes/OutlineInsertion.h"
 #include "core/stress/SectionStress.h"
 #include "core/stress/StressEnvelope.h"
+#include "core/torsion/TorsionAnalysis.h"
 #include "io/ShippedLibrary.h"
 
 namespace kuvanto::bench {
@@ -24,7 +28,16 @@ struct StressInput {
     CoordTable subtracted;
     BendingProperties section;
     std::vector<BoundarySegment> boundary;
+    // The torsion analysis at the default mesh, solved once outside the timings.
+    std::shared_ptr<const TorsionResult> torsion;
 };
+
+void solveTorsion(StressInput& input) {
+    const TorsionOutcome outcome =
+        TorsionAnalysis::run(TorsionAnalysis::figuresOf(input.added, input.subtracted), {});
+    if (outcome.status == TorsionStatus::Ok)
+        input.torsion = std::make_shared<const TorsionResult>(outcome.result);
+}
 
 void complete(StressInput& input) {
     ResultTable result;
@@ -42,6 +55,7 @@ const StressInput& hSection() {
             ShippedLibrary::findPart(ShippedLibrary::folder(), "H-400x200x8x13");
         if (part) insertOutline(made.added, 1, part->outline, {0, 0}, {0, 0});
         complete(made);
+        solveTorsion(made);
         return made;
     }();
     return input;
@@ -67,6 +81,18 @@ const StressInput& ring() {
     return input;
 }
 
+// A solid circle of 10^5 vertices (radius 10^5, three decimals) with its torsion analysis.
+const StressInput& circle() {
+    static const StressInput input = [] {
+        StressInput made;
+        appendCircle(made.added, 100000, 100000);
+        complete(made);
+        solveTorsion(made);
+        return made;
+    }();
+    return input;
+}
+
 LoadCase caseNumber(int i) {
     LoadCase loads;
     loads.name = std::to_string(i);
@@ -75,6 +101,74 @@ LoadCase caseNumber(int i) {
     loads[LoadAction::MomentY] = 2e7 * std::cos(i);
     return loads;
 }
+
+// The same with shear forces and a torque, which need the shear field.
+LoadCase shearCaseNumber(int i) {
+    LoadCase loads = caseNumber(i);
+    loads[LoadAction::ShearX] = 3e4 * std::cos(2 * i);
+    loads[LoadAction::ShearY] = 2e5 * std::sin(3 * i);
+    loads[LoadAction::Torque] = 5e6 * std::cos(5 * i);
+    return loads;
+}
+
+// The shear field of a torsion result: the recovery at the nodes, once per analysis.
+void BM_ShearFieldHSection(benchmark::State& state) {
+    const StressInput& input = hSection();
+    if (!input.torsion) return state.SkipWithError("no torsion of H-400x200x8x13");
+    for (auto _ : state) benchmark::DoNotOptimize(ShearStressField::of(*input.torsion));
+    state.counters["nodes"] =
+        static_cast<double>(ShearStressField::of(*input.torsion)->nodes().size());
+}
+BENCHMARK(BM_ShearFieldHSection)->Unit(benchmark::kMicrosecond);
+
+// One case with shear after the torsion block: the field made from its result, the case's
+// stresses at every node and outline point, the extremes of every component.
+void BM_StressOneShearCaseAfterTorsionHSection(benchmark::State& state) {
+    const StressInput& input = hSection();
+    if (!input.torsion) return state.SkipWithError("no torsion of H-400x200x8x13");
+    const LoadCase loads = shearCaseNumber(3);
+    for (auto _ : state) {
+        const SectionStress stress = SectionStress::compute(input.boundary, input.section, loads,
+                                                            ShearStressField::of(*input.torsion));
+        for (const StressComponentEntry& entry : kStressComponents)
+            benchmark::DoNotOptimize(stress.extremes(entry.component));
+    }
+}
+BENCHMARK(BM_StressOneShearCaseAfterTorsionHSection)->Unit(benchmark::kMicrosecond);
+
+// 100 cases with shear over the field made once, and their envelope.
+void BM_StressHundredShearCasesEnvelopeHSection(benchmark::State& state) {
+    const StressInput& input = hSection();
+    if (!input.torsion) return state.SkipWithError("no torsion of H-400x200x8x13");
+    std::vector<LoadCase> cases;
+    for (int i = 0; i < 100; ++i) cases.push_back(shearCaseNumber(i));
+    for (auto _ : state) {
+        const auto shear = ShearStressField::of(*input.torsion);
+        StressEnvelope envelope;
+        for (const LoadCase& loads : cases)
+            envelope.add(SectionStress::compute(input.boundary, input.section, loads, shear));
+        benchmark::DoNotOptimize(envelope.of(StressComponent::VonMises));
+    }
+}
+BENCHMARK(BM_StressHundredShearCasesEnvelopeHSection)->Unit(benchmark::kMicrosecond);
+
+// A circle of 10^5 vertices: the shear field and one case with shear over its nodes (the torsion
+// analysis itself, about 6 s, is bench/torsion's).
+void BM_StressShearCircleOfTenToTheFifth(benchmark::State& state) {
+    const StressInput& input = circle();
+    if (!input.torsion) return state.SkipWithError("circle did not solve");
+    const LoadCase loads = shearCaseNumber(5);
+    std::size_t nodes = 0;
+    for (auto _ : state) {
+        const auto shear = ShearStressField::of(*input.torsion);
+        const SectionStress stress =
+            SectionStress::compute(input.boundary, input.section, loads, shear);
+        benchmark::DoNotOptimize(stress.extremes(StressComponent::VonMises));
+        nodes = shear->nodes().size();
+    }
+    state.counters["nodes"] = static_cast<double>(nodes);
+}
+BENCHMARK(BM_StressShearCircleOfTenToTheFifth)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 void BM_StressOneCaseHSection(benchmark::State& state) {
     const StressInput& input = hSection();

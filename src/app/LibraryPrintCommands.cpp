@@ -8,7 +8,9 @@
 #include "app/MainWindow.h"
 #include "app/PrintSheet.h"
 #include "app/PrinterDialog.h"
+#include "app/StressPanel.h"
 #include "canvas/SectionCanvas.h"
+#include "canvas/StressView.h"
 #include "editing/FileInsertion.h"
 #include "editing/Messenger.h"
 #include "io/ShippedLibrary.h"
@@ -92,8 +94,12 @@ bool LibraryPrintCommands::printTo(MainWindow& window, const QString& entry) {
     view.viewOfsX = 0;
     view.viewOfsY = 0;
     view.viewMult = 1;
-    const PrintSheet sheet(work, window.canvas()->showOrigin()->isChecked(),
-                           window.canvas()->showCentroid()->isChecked());
+    PrintSheet sheet(work, window.canvas()->showOrigin()->isChecked(),
+                     window.canvas()->showCentroid()->isChecked());
+    // The stresses of the loads panel's shown case, when it has computed them.
+    if (const auto* panel = window.findChild<StressPanel*>(); panel && panel->results())
+        sheet.setStressPage(
+            StressSheetPage(panel->results(), panel->shownCase(), panel->view()->component()));
     QString error;
     bool printed = false;
     if (entry == PrinterDialog::kPdfEntry) {

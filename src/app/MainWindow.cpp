@@ -36,6 +36,7 @@
 #include "app/RecentFiles.h"
 #include "app/ShapeMenuCommands.h"
 #include "app/SharedColumnWidths.h"
+#include "app/StressPanel.h"
 #include "app/TorsionPanel.h"
 #include "app/VersionDialog.h"
 #include "app/WindowEditing.h"
@@ -51,6 +52,7 @@
 #include "editing/ResultTableModel.h"
 #include "editing/TableChange.h"
 #include "io/ResultTexts.h"
+#include "io/StressExport.h"
 #include "io/UiText.h"
 
 namespace kuvanto {
@@ -520,7 +522,11 @@ void MainWindow::exportResult() {
     if (path.isEmpty()) return;
     rememberFolder(path);
     QString error;
-    if (!ws_.exportResult(path, &error)) msg().notice(error);
+    // The loads panel's shown case and envelope, when it has computed them.
+    std::string stresses;
+    if (const auto* panel = findChild<StressPanel*>(); panel && panel->results())
+        stresses = StressExport::text(*panel->results(), panel->shownCase());
+    if (!ws_.exportResult(path, stresses, &error)) msg().notice(error);
 }
 
 void MainWindow::exportResultOnResultTab() {

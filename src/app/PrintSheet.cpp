@@ -169,6 +169,13 @@ void paintTable(QPainter& painter, double left, double top, const QString& capti
 PrintSheet::PrintSheet(const Workspace& workspace, bool showOrigin, bool showCentroid)
     : workspace_(workspace), showOrigin_(showOrigin), showCentroid_(showCentroid) {}
 
+void PrintSheet::setStressPage(StressSheetPage page) {
+    if (page.valid())
+        stressPage_ = std::move(page);
+    else
+        stressPage_.reset();
+}
+
 QString PrintSheet::fileNameText() const {
     const QString& path = workspace_.dataFileName;
     if (path.isEmpty()) return QStringLiteral("Untitled...");
@@ -294,8 +301,10 @@ void PrintSheet::paint(QPainter& painter, QSizeF pageSize, double dotsPerInch, i
     painter.setRenderHint(QPainter::Antialiasing);
     if (page == 1) {
         paintSheet(painter);
-    } else {
+    } else if (page == 2) {
         paintMoreValues(painter);
+    } else if (stressPage_) {
+        stressPage_->paint(painter, kWidth, kHeight, fileNameText());
     }
     painter.restore();
 }
@@ -450,7 +459,7 @@ bool PrintSheet::printOn(QPagedPaintDevice& device, QString* error) const {
         if (error) *error = QCoreApplication::translate("PrintSheet", "印刷を開始できません。");
         return false;
     }
-    for (int page = 1; page <= kPages; ++page) {
+    for (int page = 1; page <= pageCount(); ++page) {
         if (page > 1) device.newPage();
         paint(painter, QSizeF(device.width(), device.height()), device.logicalDpiX(), page);
     }

@@ -1,15 +1,18 @@
 // The printed sheet: one landscape page with the title, the file name, the combined results of
 // the section in three tables, the figures drawn to scale with the origin and centroid marks, and
-// an empty "Memo" box. The sheet is painted straight onto the page with QPainter (vector text and
-// lines), scaled to fit inside margins of 200 twips, so printing needs no screen capture and never
-// touches the clipboard.
+// an empty "Memo" box; a second with the further values; and a third with the stresses under
+// loads of the loads panel's shown case, when there is one. The sheet is painted straight onto the
+// page with QPainter (vector text and lines), scaled to fit inside margins of 200 twips, so
+// printing needs no screen capture and never touches the clipboard.
 #pragma once
 
 #include <QFont>
 #include <QRectF>
 #include <QString>
+#include <optional>
 #include <vector>
 
+#include "app/StressSheetPage.h"
 #include "canvas/SectionPainter.h"
 #include "editing/Workspace.h"
 
@@ -60,6 +63,9 @@ public:
     // at `dotsPerInch`.
     void paint(QPainter& painter, QSizeF pageSize, double dotsPerInch, int page = 1) const;
     static constexpr int kPages = 2;
+    // A third page with the stresses under loads (when the page has a case to show).
+    void setStressPage(StressSheetPage page);
+    int pageCount() const { return stressPage_ ? kPages + 1 : kPages; }
 
     // Sets the device to landscape A4 without margins and paints the sheet on its two pages.
     // False (and `error`) when painting could not begin.
@@ -82,6 +88,7 @@ private:
     const Workspace& workspace_;
     bool showOrigin_;
     bool showCentroid_;
+    std::optional<StressSheetPage> stressPage_;
 };
 
 }  // namespace kuvanto

@@ -3,7 +3,10 @@
 // coordinate cells; a text that does not read puts the case's value back.
 #include "app/StressPanel.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -15,9 +18,9 @@
 #include <tuple>
 
 #include "app/MainWindow.h"
+#include "app/StressWorker.h"
 #include "canvas/StressView.h"
 #include "core/base/NumberText.h"
-#include "core/section/Calculation.h"
 #include "editing/Messenger.h"
 #include "io/LoadCaseFile.h"
 
@@ -65,6 +68,9 @@ StressPanel::StressPanel(Workspace& workspace, QWidget* parent)
     choices->addStretch(1);
     choices->addWidget(new QLabel(tr("表示"), this));
     choices->addWidget(component_);
+    arrows_ = new QCheckBox(tr("せん断応力の矢印"), this);
+    arrows_->setObjectName(QStringLiteral("Stress_Arrows"));
+    choices->addWidget(arrows_);
     layout->addLayout(choices);
 
     // The cases.
@@ -110,6 +116,18 @@ StressPanel::StressPanel(Workspace& workspace, QWidget* parent)
     envelopeLabel_->setObjectName(QStringLiteral("Stress_Envelope"));
     envelopeLabel_->setWordWrap(true);
     layout->addWidget(envelopeLabel_);
+    materialsLabel_ = new QLabel(this);
+    materialsLabel_->setObjectName(QStringLiteral("Stress_Materials"));
+    materialsLabel_->setWordWrap(true);
+    materialsLabel_->hide();
+    layout->addWidget(materialsLabel_);
+    noticeLabel_ = new QLabel(this);
+    noticeLabel_->setObjectName(QStringLiteral("Stress_Notice"));
+    noticeLabel_->setWordWrap(true);
+    noticeLabel_->hide();
+    layout->addWidget(noticeLabel_);
+    worker_ = new StressWorker(this);
+    connect(worker_, &StressWorker::finished, this, &StressPanel::received);
 
     // The kept cases and units; a first start has one case of pure bending.
     const QSettings settings;
@@ -134,6 +152,7 @@ StressPanel::StressPanel(Workspace& workspace, QWidget* parent)
         if (index >= 0) view_->setComponent(static_cast<StressComponent>(index));
         showStresses();
     });
+    connect(arrows_, &QCheckBox::toggled, view_, &StressView::setArrows);
     for (QComboBox* unit : {forceUnit_, momentUnit_})
         connect(unit, &QComboBox::currentIndexChanged, this, [this] {
             fillTable();
@@ -270,65 +289,135 @@ void StressPanel::showEvent(QShowEvent* event) {
 
 void StressPanel::refresh() {
     const Workspace::TablesState state = workspace_.tablesState();
-    if (!sectionState_ || !(*sectionState_ == state)) {
-        sectionState_ = state;
-        ResultTable result;
-        resetResultTable(result);
-        std::vector<ColumnValues> values;
-        sectionOk_ = runCalculation(workspace_.addGrid, workspace_.subtractedGrid, result, &values);
-        const SectionOutline outline =
-            SectionOutline::of(workspace_.addGrid, workspace_.subtractedGrid);
-        boundary_ = sectionOk_ ? materialBoundary(outline) : std::vector<BoundarySegment>();
-        if (sectionOk_) section_ = BendingProperties::of(values.back().values);
-        view_->setOutline(outline);
+    if (!sectionState_ || !(*sectionState_ == state))
         computeCases();
-    }
-    showStresses();
+    else
+        showStresses();
+}
+
+void StressPanel::torsionStarted() {
+    torsionRunning_ = true;
+    torsion_.reset();
+    shear_.reset();
+    computeCases();
+}
+
+void StressPanel::setTorsion(std::shared_ptr<const TorsionResult> result) {
+    torsionRunning_ = false;
+    torsion_ = std::move(result);
+    torsionState_ = workspace_.tablesState();
+    shear_.reset();
+    computeCases();
+}
+
+bool StressPanel::waitForStresses(int milliseconds) {
+    const QDeadlineTimer deadline(milliseconds);
+    while (worker_->running() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    return !worker_->running();
 }
 
 void StressPanel::computeCases() {
-    stresses_.clear();
-    envelope_ = StressEnvelope();
-    if (!sectionOk_) return;
-    stresses_.reserve(cases_.size());
-    for (const LoadCase& loads : cases_) {
-        stresses_.push_back(std::make_shared<const SectionStress>(
-            SectionStress::compute(boundary_, section_, loads)));
-        envelope_.add(*stresses_.back());
+    const Workspace::TablesState state = workspace_.tablesState();
+    sectionState_ = state;
+    // A torsion result of tables changed since is not used.
+    if (torsion_ && !(torsionState_ == state)) {
+        torsion_.reset();
+        shear_.reset();
     }
+    StressJob job;
+    job.added = workspace_.addGrid;
+    job.subtracted = workspace_.subtractedGrid;
+    job.materials = workspace_.materials;
+    job.cases = cases_;
+    job.torsion = torsion_;
+    job.shear = shear_;
+    results_.reset();
+    worker_->start(std::move(job));
+    view_->setStress(nullptr, tr("応力を計算しています..."));
+    envelopeLabel_->clear();
+    noticeLabel_->hide();
+    materialsLabel_->hide();
+}
+
+void StressPanel::received(std::shared_ptr<const StressCases> results) {
+    results_ = std::move(results);
+    if (torsion_ && results_->shear) shear_ = results_->shear;
+    view_->setOutline(results_->outline);
+    showStresses();
 }
 
 void StressPanel::showStresses() {
+    if (!results_) return;  // the worker's results follow
     const int row = shownCase();
     const StressComponent component = view_->component();
-    if (!sectionOk_ || row < 0 || row >= static_cast<int>(stresses_.size())) {
+    const bool sectionOk = results_->sectionOk;
+    noticeLabel_->hide();
+    materialsLabel_->hide();
+    if (!sectionOk || row < 0 || row >= static_cast<int>(results_->stresses.size())) {
         view_->setStress(
-            nullptr, sectionOk_ ? tr("荷重ケースがありません。") : tr("断面の計算ができません。"));
+            nullptr, sectionOk ? tr("荷重ケースがありません。") : tr("断面の計算ができません。"));
         envelopeLabel_->clear();
         return;
     }
-    const std::shared_ptr<const SectionStress>& stress = stresses_[static_cast<std::size_t>(row)];
+    const std::shared_ptr<const SectionStress>& stress =
+        results_->stresses[static_cast<std::size_t>(row)];
     const QString message =
         stress->status() == StressStatus::Ok
             ? QString()
             : QCoreApplication::translate(
                   "SectionStress", std::string(SectionStress::message(stress->status())).c_str());
     view_->setStress(stress, message);
+    QString notice;
+    if (!stress->shearNotice().empty())
+        notice = torsionRunning_ && !results_->shear
+                     ? tr("せん断応力: ねじり・せん断の解析の終了を待っています。")
+                     : QCoreApplication::translate("SectionStress",
+                                                   std::string(stress->shearNotice()).c_str());
+    noticeLabel_->setText(notice);
+    noticeLabel_->setVisible(!notice.isEmpty());
+    showMaterials(row);
 
     // The envelope of every case for the shown component.
-    const std::optional<EnvelopeExtremes> e = envelope_.of(component);
+    const std::optional<EnvelopeExtremes> e = results_->envelope.of(component);
     const QString symbol = fromUtf8(stressComponentEntry(component).symbol);
     if (!e) {
         envelopeLabel_->setText(tr("全ケースの包絡 (%1): -").arg(symbol));
         return;
     }
     auto name = [this](int index) {
-        return QString::fromStdString(cases_[static_cast<std::size_t>(index)].name);
+        return QString::fromStdString(
+            results_->stresses[static_cast<std::size_t>(index)]->loads().name);
     };
     envelopeLabel_->setText(tr("全ケースの包絡 (%1): 最大 %2 MPa (%3)、最小 %4 MPa (%5)")
                                 .arg(symbol, QString::number(e->extremes.max, 'g', 4),
                                      name(e->maxCase), QString::number(e->extremes.min, 'g', 4),
                                      name(e->minCase)));
+}
+
+void StressPanel::showMaterials(int row) {
+    QStringList lines;
+    if (results_ && row >= 0 && row < static_cast<int>(results_->materialStresses.size())) {
+        auto number = [](double value) { return QString::number(value, 'g', 4); };
+        for (const MaterialStress& m : results_->materialStresses[static_cast<std::size_t>(row)]) {
+            const QString normal = m.normal ? tr("σzz 最大 %1、最小 %2 MPa")
+                                                  .arg(number(m.normal->max), number(m.normal->min))
+                                            : QStringLiteral("σzz -");
+            const QString ratio = m.utilisation ? number(*m.utilisation) : QStringLiteral("-");
+            lines << tr("%1 (n = %2): %3、σvM/fy = %4")
+                         .arg(QString::fromStdString(m.name), number(m.ratio), normal, ratio);
+        }
+    }
+    materialsLabel_->setText(lines.join(u'\n'));
+    materialsLabel_->setVisible(!lines.isEmpty());
+}
+
+QString StressPanel::materialsText() const {
+    return materialsLabel_->isHidden() ? QString() : materialsLabel_->text();
+}
+
+QString StressPanel::noticeText() const {
+    return noticeLabel_->isHidden() ? QString() : noticeLabel_->text();
 }
 
 QString StressPanel::envelopeText() const {

@@ -2,8 +2,9 @@
 // units chosen above it), the component to show, the sign rules, the stress picture of the
 // selected case and the envelope of all cases for the shown component. The cases and the units
 // are kept in the settings; a load-case file can be read into the table and written from it. The
-// stresses are computed from the tables whenever the panel is shown or a case changes; the
-// computation is the core's (SectionStress), the panel only collects and shows.
+// stresses are computed from the tables whenever the panel is shown, a case changes or the
+// torsion analysis (whose shear and warping functions give the shear stresses) ends, on a worker
+// thread; the computation is the core's (StressCases), the panel only collects and shows.
 #pragma once
 
 #include <QWidget>
@@ -13,9 +14,10 @@
 
 #include "core/stress/LoadCase.h"
 #include "core/stress/SectionStress.h"
-#include "core/stress/StressEnvelope.h"
+#include "core/stress/StressCases.h"
 #include "editing/Workspace.h"
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QTableWidget;
@@ -23,6 +25,7 @@ class QTableWidget;
 namespace kuvanto {
 
 class StressView;
+class StressWorker;
 
 class StressPanel : public QWidget {
     Q_OBJECT
@@ -38,8 +41,21 @@ public:
     void showComponent(StressComponent component);
     // The units of the table: forces in N (false) or kN (true), moments in N·mm or kN·m.
     void setUnits(bool kiloNewton, bool kiloNewtonMetre);
-    // Computes the section again from the tables and the stresses of the shown case.
+    // Computes the stresses again when the tables have changed since the last computation.
     void refresh();
+    // The torsion analysis of the tables has started: cases with shear actions wait for it.
+    void torsionStarted();
+    // Its result (null when there is none) for the tables as they are now.
+    void setTorsion(std::shared_ptr<const TorsionResult> result);
+    // Waits, keeping the events going, until the stresses being computed have arrived; false
+    // when they have not within `milliseconds`. For the snapshot tool and tests.
+    bool waitForStresses(int milliseconds);
+    // The stresses of the cases as last computed (null while none have arrived).
+    const std::shared_ptr<const StressCases>& results() const { return results_; }
+    // The line of notices under the picture; for tests and the snapshot tool.
+    QString noticeText() const;
+    // The lines of each material's stresses (figures with materials); for tests.
+    QString materialsText() const;
 
     StressView* view() const { return view_; }
     // The case shown (its index), -1 for none.
@@ -61,9 +77,12 @@ private:
     void readFile();
     void writeFile();
     void save() const;
-    // The stresses of every case and their envelope, after a change of the section or the cases.
+    // Starts the stresses of every case and their envelope, after a change of the section, the
+    // cases or the torsion analysis.
     void computeCases();
+    void received(std::shared_ptr<const StressCases> results);
     void showStresses();
+    void showMaterials(int row);
 
     Workspace& workspace_;
     std::vector<LoadCase> cases_;
@@ -71,18 +90,23 @@ private:
     QComboBox* forceUnit_ = nullptr;
     QComboBox* momentUnit_ = nullptr;
     QComboBox* component_ = nullptr;
+    QCheckBox* arrows_ = nullptr;
     StressView* view_ = nullptr;
     QLabel* envelopeLabel_ = nullptr;
+    QLabel* noticeLabel_ = nullptr;
+    QLabel* materialsLabel_ = nullptr;
+    StressWorker* worker_ = nullptr;
     bool filling_ = false;
 
-    // The section of the tables as last computed.
+    // The tables' state of the last computation started.
     std::optional<Workspace::TablesState> sectionState_;
-    bool sectionOk_ = false;
-    BendingProperties section_;
-    std::vector<BoundarySegment> boundary_;
+    // The torsion result and the tables' state it belongs to; its shear field once made.
+    std::shared_ptr<const TorsionResult> torsion_;
+    Workspace::TablesState torsionState_;
+    std::shared_ptr<const ShearStressField> shear_;
+    bool torsionRunning_ = false;
     // The stresses of every case (in the order of cases_) and their envelope.
-    std::vector<std::shared_ptr<const SectionStress>> stresses_;
-    StressEnvelope envelope_;
+    std::shared_ptr<const StressCases> results_;
 };
 
 }  // namespace kuvanto

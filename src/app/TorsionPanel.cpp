@@ -104,6 +104,7 @@ void TorsionPanel::start() {
     cancelButton_->show();
     message_->hide();
     emit blockChanged();
+    emit analysisStarted();
 }
 
 void TorsionPanel::launch(quint64 token) {
@@ -120,10 +121,12 @@ void TorsionPanel::launch(quint64 token) {
 }
 
 void TorsionPanel::drop() {
+    const bool wasRunning = running();
     launching_ = false;
     covering_ = false;
     worker_->cancel();
     showIdle(QString());
+    if (wasRunning) emit analysisEnded(nullptr);
 }
 
 void TorsionPanel::dropIfStale() {
@@ -146,6 +149,7 @@ void TorsionPanel::finished(const TorsionOutcome& outcome) {
     if (!current()) {
         covering_ = false;
         showIdle(QString());
+        emit analysisEnded(nullptr);
         return;
     }
     workspace_.writeTorsion(outcome);
@@ -160,6 +164,9 @@ void TorsionPanel::finished(const TorsionOutcome& outcome) {
     }
     showIdle(message);
     emit blockChanged();
+    emit analysisEnded(outcome.status == TorsionStatus::Ok
+                           ? std::make_shared<const TorsionResult>(outcome.result)
+                           : nullptr);
 }
 
 void TorsionPanel::cancelClicked() {
@@ -172,6 +179,7 @@ void TorsionPanel::cancelClicked() {
     workspace_.writeTorsion(cancelled);
     showIdle(coreText(TorsionAnalysis::message(TorsionStatus::Cancelled)));
     emit blockChanged();
+    emit analysisEnded(nullptr);
 }
 
 void TorsionPanel::showIdle(const QString& message) {

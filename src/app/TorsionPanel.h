@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QWidget>
 #include <cstdint>
+#include <memory>
 
 #include "app/TorsionWorker.h"
 #include "editing/Workspace.h"
@@ -51,6 +52,11 @@ public:
 signals:
     // The torsion block of the result table was written.
     void blockChanged();
+    // An analysis of the tables as they are has started; then it has ended with its result, or
+    // with null when it failed, was cancelled or belongs to tables changed meanwhile (for the
+    // stresses under loads, which take its shear and warping functions).
+    void analysisStarted();
+    void analysisEnded(std::shared_ptr<const kuvanto::TorsionResult> result);
 
 private:
     void launch(quint64 token);

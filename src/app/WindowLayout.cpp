@@ -138,10 +138,15 @@ WindowLayout WindowLayout::build(QMainWindow& window, Workspace& work) {
     diagramTabs->setObjectName(QStringLiteral("Result_Views"));
     diagramTabs->setDocumentMode(true);
     diagramTabs->addTab(ui.resultDiagram, QCoreApplication::translate("WindowLayout", "断面"));
-    diagramTabs->addTab(new StressPanel(work, diagramTabs),
-                        QCoreApplication::translate("WindowLayout", "応力"));
+    auto* stressPanel = new StressPanel(work, diagramTabs);
+    diagramTabs->addTab(stressPanel, QCoreApplication::translate("WindowLayout", "応力"));
     diagramColumn->addWidget(diagramTabs, 1);
     ui.torsionPanel = new TorsionPanel(work, ui.resultFrame);
+    // The shear stresses under loads come from the torsion analysis's solution.
+    QObject::connect(ui.torsionPanel, &TorsionPanel::analysisStarted, stressPanel,
+                     &StressPanel::torsionStarted);
+    QObject::connect(ui.torsionPanel, &TorsionPanel::analysisEnded, stressPanel,
+                     &StressPanel::setTorsion);
     diagramColumn->addWidget(ui.torsionPanel);
     resultLayout->addLayout(diagramColumn, 2);
     ui.pages->addWidget(ui.resultFrame);

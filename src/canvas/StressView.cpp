@@ -1,10 +1,13 @@
 // Drawing the stress picture. The mask holds the figures filled in the widget's pixels (added
 // figures opaque, then subtracted ones cleared), the picture the colour of the component at each
 // pixel's centre kept where the mask is opaque; both are remade when the size, the case or the
-// component changes and only copied on a plain repaint. Axes, markers and texts are drawn over
-// them on every paint.
+// component changes and only copied on a plain repaint. Axes, markers, arrows and texts are drawn
+// over them on every paint. Values at the nodes are spread over the pixels triangle by triangle
+// with barycentric weights; a pixel of the mask whose centre no triangle covers (on the outline,
+// by rounding) takes its neighbour's value in the row.
 #include "canvas/StressView.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -71,9 +74,21 @@ void StressView::setOutline(SectionOutline outline) {
 
 void StressView::setStress(std::shared_ptr<const SectionStress> stress, const QString& message) {
     stress_ = std::move(stress);
+    nodeValuesOf_ = {nullptr, StressComponent::Count};
     message_ = message;
     dirty_ = true;
     update();
+}
+
+void StressView::setArrows(bool shown) {
+    arrows_ = shown;
+    dirty_ = true;
+    update();
+}
+
+bool StressView::fromNodes(StressComponent component) const {
+    return stress_ && stress_->sampledField() && stress_->loads().hasShearActions() &&
+           stressComponentEntry(component).needsShear;
 }
 
 void StressView::setComponent(StressComponent component) {
@@ -103,7 +118,86 @@ std::optional<double> StressView::valueAt(Point p) const {
     if (std::none_of(outline_.added.begin(), outline_.added.end(), inside) ||
         std::any_of(outline_.subtracted.begin(), outline_.subtracted.end(), inside))
         return std::nullopt;
-    return SectionStress::valueWithoutShear(component_, stress_->normal()->at(p));
+    if (!fromNodes(component_))
+        return SectionStress::valueWithoutShear(component_, stress_->normal()->at(p));
+    // Linear over the triangle that holds p (the nearest one within rounding).
+    const ShearStressField& field = *stress_->sampledField();
+    if (nodeValuesOf_ != std::pair{stress_.get(), component_}) {
+        nodeValues_ = stress_->values(component_);
+        nodeValuesOf_ = {stress_.get(), component_};
+    }
+    const std::vector<double>& values = nodeValues_;
+    if (values.size() < field.nodes().size()) return std::nullopt;
+    for (const auto& t : field.triangles()) {
+        const Point a = field.nodes()[t[0]], b = field.nodes()[t[1]], c = field.nodes()[t[2]];
+        if (p.x < std::min({a.x, b.x, c.x}) || p.x > std::max({a.x, b.x, c.x}) ||
+            p.y < std::min({a.y, b.y, c.y}) || p.y > std::max({a.y, b.y, c.y}))
+            continue;
+        const double area = (b.x - a.x) * (c.y - a.y) - (c.x - a.x) * (b.y - a.y);
+        if (area == 0) continue;
+        const double u = ((b.x - p.x) * (c.y - p.y) - (c.x - p.x) * (b.y - p.y)) / area;
+        const double v = ((c.x - p.x) * (a.y - p.y) - (a.x - p.x) * (c.y - p.y)) / area;
+        const double w = 1 - u - v;
+        constexpr double kSlack = -1e-9;
+        if (u < kSlack || v < kSlack || w < kSlack) continue;
+        return u * values[t[0]] + v * values[t[1]] + w * values[t[2]];
+    }
+    return std::nullopt;
+}
+
+std::vector<float> StressView::rasterised(const Frame& f, StressComponent component) const {
+    const int w = width(), h = height();
+    std::vector<float> buffer(static_cast<std::size_t>(w) * static_cast<std::size_t>(h), NAN);
+    const ShearStressField& field = *stress_->sampledField();
+    const std::vector<double> values = stress_->values(component);
+    std::vector<QPointF> screen;
+    screen.reserve(field.nodes().size());
+    for (const Point p : field.nodes()) screen.push_back(toScreen(f, p));
+    for (const auto& t : field.triangles()) {
+        const QPointF a = screen[t[0]], b = screen[t[1]], c = screen[t[2]];
+        const double area = (b.x() - a.x()) * (c.y() - a.y()) - (c.x() - a.x()) * (b.y() - a.y());
+        if (area == 0) continue;
+        const int x0 =
+            std::max(0, static_cast<int>(std::ceil(std::min({a.x(), b.x(), c.x()}) - 0.5)));
+        const int x1 =
+            std::min(w - 1, static_cast<int>(std::floor(std::max({a.x(), b.x(), c.x()}) - 0.5)));
+        const int y0 =
+            std::max(0, static_cast<int>(std::ceil(std::min({a.y(), b.y(), c.y()}) - 0.5)));
+        const int y1 =
+            std::min(h - 1, static_cast<int>(std::floor(std::max({a.y(), b.y(), c.y()}) - 0.5)));
+        const double va = values[t[0]], vb = values[t[1]], vc = values[t[2]];
+        for (int y = y0; y <= y1; ++y) {
+            const double py = y + 0.5;
+            float* line = buffer.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(w);
+            for (int x = x0; x <= x1; ++x) {
+                const double px = x + 0.5;
+                const double u = ((b.x() - px) * (c.y() - py) - (c.x() - px) * (b.y() - py)) / area;
+                const double v = ((c.x() - px) * (a.y() - py) - (a.x() - px) * (c.y() - py)) / area;
+                const double rest = 1 - u - v;
+                if (u < -1e-9 || v < -1e-9 || rest < -1e-9) continue;
+                line[x] = static_cast<float>(u * va + v * vb + rest * vc);
+            }
+        }
+    }
+    // Pixels of the outline whose centres fell just outside every triangle: the row's neighbour.
+    for (int y = 0; y < h; ++y) {
+        float* line = buffer.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(w);
+        float last = NAN;
+        for (int x = 0; x < w; ++x) {
+            if (std::isnan(line[x]))
+                line[x] = last, last = NAN;
+            else
+                last = line[x];
+        }
+        last = NAN;
+        for (int x = w - 1; x >= 0; --x) {
+            if (std::isnan(line[x]))
+                line[x] = last, last = NAN;
+            else
+                last = line[x];
+        }
+    }
+    return buffer;
 }
 
 StressView::Frame StressView::frame() const {
@@ -185,12 +279,30 @@ void StressView::rebuild() {
         for (const auto& figure : outline_.subtracted)
             painter.drawPolygon(polygonOf(figure), Qt::WindingFill);
     }
+    shearX_.clear();
+    shearY_.clear();
     if (!shows()) return;
+    picture_ = QImage(size(), QImage::Format_ARGB32_Premultiplied);
+    picture_.fill(Qt::transparent);
+    if (arrows_ && stress_->sampledField() && stress_->loads().hasShearActions()) {
+        shearX_ = rasterised(f, StressComponent::ShearZX);
+        shearY_ = rasterised(f, StressComponent::ShearZY);
+    }
+    if (fromNodes(component_)) {
+        const std::vector<float> values = rasterised(f, component_);
+        for (int y = 0; y < mask_.height(); ++y) {
+            const auto* maskLine = reinterpret_cast<const QRgb*>(mask_.constScanLine(y));
+            auto* line = reinterpret_cast<QRgb*>(picture_.scanLine(y));
+            const float* row = values.data() + static_cast<std::size_t>(y) * mask_.width();
+            for (int x = 0; x < mask_.width(); ++x)
+                if (qAlpha(maskLine[x]) != 0 && !std::isnan(row[x]))
+                    line[x] = colorOf(row[x]).rgba();
+        }
+        return;
+    }
 
     // The field is linear: σ at a pixel's centre is σ at the row's start plus a step per column.
     const NormalStress& field = *stress_->normal();
-    picture_ = QImage(size(), QImage::Format_ARGB32_Premultiplied);
-    picture_.fill(Qt::transparent);
     const double stepX = field.slopeX() / f.scale;
     for (int y = 0; y < mask_.height(); ++y) {
         const auto* maskLine = reinterpret_cast<const QRgb*>(mask_.constScanLine(y));
@@ -201,6 +313,38 @@ void StressView::rebuild() {
             line[x] = colorOf(SectionStress::valueWithoutShear(component_, sigma)).rgba();
         }
     }
+}
+
+void StressView::drawArrows(QPainter& painter, const Frame& f) const {
+    // One arrow per cell of a grid over the plot, at the cell's centre inside the material, its
+    // length by |τ| against the largest |τ| (half a cell at most).
+    constexpr int kCell = 26;
+    const auto largest = stress_->extremes(StressComponent::Shear);
+    if (!largest || !(largest->max > 0)) return;
+    const int w = width();
+    painter.save();
+    painter.setPen(QPen(QColor(20, 20, 20), 1.2));
+    painter.setBrush(QColor(20, 20, 20));
+    for (int y = static_cast<int>(f.plot.top()) + kCell / 2; y < f.plot.bottom(); y += kCell)
+        for (int x = static_cast<int>(f.plot.left()) + kCell / 2; x < f.plot.right(); x += kCell) {
+            if (x >= mask_.width() || y >= mask_.height() || qAlpha(mask_.pixel(x, y)) == 0)
+                continue;
+            const std::size_t at = static_cast<std::size_t>(y) * static_cast<std::size_t>(w) + x;
+            const double tx = shearX_[at], ty = shearY_[at];
+            if (std::isnan(tx) || std::isnan(ty)) continue;
+            const double size = std::hypot(tx, ty) / largest->max;
+            if (size < 0.05) continue;
+            const double length = 0.9 * kCell * std::min(size, 1.0);
+            const QPointF direction(tx / std::hypot(tx, ty), -ty / std::hypot(tx, ty));
+            const QPointF tail = QPointF(x, y) - direction * (length / 2);
+            const QPointF head = QPointF(x, y) + direction * (length / 2);
+            painter.drawLine(tail, head);
+            const QPointF side(-direction.y(), direction.x());
+            const double barb = std::min(5.0, length / 2);
+            painter.drawPolygon(QPolygonF{head, head - direction * barb + side * (barb / 2),
+                                          head - direction * barb - side * (barb / 2)});
+        }
+    painter.restore();
 }
 
 void StressView::resizeEvent(QResizeEvent* event) {
@@ -237,7 +381,8 @@ void StressView::paintEvent(QPaintEvent*) {
         painter.drawImage(0, 0, grey);
         QString reason = message_;
         if (reason.isEmpty() && stress_ && !stress_->has(component_))
-            reason = tr("Vx, Vy, T によるせん断応力はまだ計算されません。");
+            reason = QCoreApplication::translate("SectionStress",
+                                                 std::string(stress_->shearNotice()).c_str());
         painter.setPen(ink);
         painter.drawText(f.plot.adjusted(0, 0, 0, -4),
                          Qt::AlignHCenter | Qt::AlignBottom | Qt::TextWordWrap, reason);
@@ -269,6 +414,8 @@ void StressView::paintEvent(QPaintEvent*) {
         painter.drawLine(a, b);
         painter.restore();
     }
+
+    if (!shearX_.empty()) drawArrows(painter, f);
 
     // Markers at the extremes with their values and points.
     const std::optional<StressExtremes>& e = extremes_;

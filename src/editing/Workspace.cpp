@@ -368,6 +368,11 @@ bool Workspace::exportResult(const QString& path, QString* error) const {
     return writeExportResult(path, resultGrid, error);
 }
 
+bool Workspace::exportResult(const QString& path, const std::string& appended,
+                             QString* error) const {
+    return writeExportResult(path, resultGrid, appended, error);
+}
+
 void Workspace::loadColors() {
     colors = loadColorVal(path(kColorFile));
 }

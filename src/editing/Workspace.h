@@ -143,6 +143,8 @@ public:
     void writeTorsion(const TorsionOutcome& outcome);
 
     bool exportResult(const QString& path, QString* error = nullptr) const;
+    // The same with `appended` (UTF-8, CR LF lines: the stresses' block) after the table.
+    bool exportResult(const QString& path, const std::string& appended, QString* error) const;
 
     // The colour file.
     void loadColors();

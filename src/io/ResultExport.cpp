@@ -41,4 +41,10 @@ bool writeExportResult(const QString& path, const ResultTable& result, QString* 
     return writeTextFile(path, exportResultText(result), FileEncoding::Cp932OrUtf8, error);
 }
 
+bool writeExportResult(const QString& path, const ResultTable& result, const std::string& appended,
+                       QString* error) {
+    return writeTextFile(path, exportResultText(result) + appended, FileEncoding::Cp932OrUtf8,
+                         error);
+}
+
 }  // namespace kuvanto

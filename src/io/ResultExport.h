@@ -14,5 +14,8 @@ namespace kuvanto {
 std::string exportResultText(const ResultTable& result);
 
 bool writeExportResult(const QString& path, const ResultTable& result, QString* error = nullptr);
+// The same with `appended` (UTF-8) after the table's lines.
+bool writeExportResult(const QString& path, const ResultTable& result, const std::string& appended,
+                       QString* error);
 
 }  // namespace kuvanto

@@ -19,6 +19,7 @@
 #include "editing/Workspace.h"
 #include "io/InterfaceLanguage.h"
 #include "io/SafeWrite.h"
+#include "io/StressExport.h"
 
 using namespace kuvanto;
 
@@ -209,6 +210,40 @@ private slots:
         }
         for (const char* caption : {"[全般]", "[図心回り]", "[座標軸回り]", "Memo"})
             QVERIFY2(text.contains(QString::fromUtf8(caption)), caption);
+    }
+
+    // A case of the loads panel adds the stress page with its extremes, and the export the same
+    // block; a case with no stresses (no section) adds nothing.
+    void stressPageAndExportBlock() {
+        QTemporaryDir dir;
+        Workspace workspace(dir.path());
+        QVERIFY(loadAndCalculate(workspace, KUVANTO_FIXTURES "/rectangle-with-hole.csv"));
+        LoadCase loads;
+        loads.name = "bending";
+        loads[LoadAction::MomentX] = 6.25e7;  // ±100 MPa at the top and bottom fibres
+        const auto run = std::make_shared<const StressCases>(
+            StressCases::compute(workspace.addGrid, workspace.subtractedGrid, workspace.materials,
+                                 {loads}, nullptr, nullptr));
+        PrintSheet sheet(workspace, true, true);
+        sheet.setStressPage(StressSheetPage(run, 0, StressComponent::NormalZ));
+        QCOMPARE(sheet.pageCount(), 3);
+        const QString pdf = dir.filePath("sheet.pdf");
+        QString error;
+        QVERIFY2(sheet.writePdf(pdf, &error), qPrintable(error));
+        const QString text = pdfText(pdf);
+        QVERIFY2(text.contains(QStringLiteral("荷重ケース bending")) &&
+                     text.contains(QStringLiteral("-100")),
+                 qPrintable(text));
+        sheet.setStressPage(StressSheetPage(run, 1, StressComponent::NormalZ));
+        QCOMPARE(sheet.pageCount(), 2);
+
+        const QString exported = dir.filePath("export.txt");
+        QVERIFY(workspace.exportResult(exported, StressExport::text(*run, 0), &error));
+        QFile file(exported);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString exportText = QString::fromLocal8Bit(file.readAll());
+        QVERIFY(exportText.contains(QStringLiteral("\tbending\t")));
+        QVERIFY(exportText.contains(QStringLiteral("\r\nsigma_zz\t100\t")));
     }
 
     void untitledWithoutFile() {

@@ -4,6 +4,7 @@
 // components that need the shear empty, the cases and units are kept in the settings, the
 // panel's buttons read and write load-case files in the window, and the colour maps put white at
 // zero.
+#include <QCheckBox>
 #include <QComboBox>
 #include <QPushButton>
 #include <QSettings>
@@ -16,6 +17,7 @@
 #include "ScriptedMessenger.h"
 #include "app/MainWindow.h"
 #include "app/StressPanel.h"
+#include "app/TorsionPanel.h"
 #include "canvas/StressView.h"
 #include "core/section/Calculation.h"
 #include "io/LoadCaseFile.h"
@@ -104,6 +106,7 @@ private slots:
         panel.setCases({caseOf("a", 1.5e5, 6.25e7, 0), caseOf("b", 0, 0, 0, 1000)});
         panel.show();
         QVERIFY(QTest::qWaitForWindowExposed(&panel));
+        QVERIFY(panel.waitForStresses(60000));
         StressView* view = panel.view();
         QCOMPARE(view->component(), StressComponent::NormalZ);
         QVERIFY(std::abs(*view->valueAt({50, 200 - 1e-9}) - 110) < 1e-6);
@@ -115,12 +118,15 @@ private slots:
         panel.showComponent(StressComponent::VonMises);
         QVERIFY(std::abs(*view->valueAt({10, 5}) - 85) < 1e-6);  // |10 − 95|
 
-        // The second case has Vy: σ_zz is shown (zero here), σ_vM is not computed for it, and so
-        // the envelope of σ_vM over both cases has no value.
+        // The second case has Vy and there is no torsion analysis: σ_zz is shown (zero here),
+        // σ_vM is not computed for it, a notice says why, and so the envelope of σ_vM over both
+        // cases has no value.
+        QVERIFY(panel.noticeText().isEmpty());
         panel.showCase(1);
         QCOMPARE(panel.shownCase(), 1);
         QVERIFY(!view->valueAt({10, 5}));
         QVERIFY(panel.envelopeText().endsWith(QStringLiteral(": -")));
+        QVERIFY(!panel.noticeText().isEmpty());
         panel.showComponent(StressComponent::NormalZ);
         QCOMPARE(*view->valueAt({10, 5}), 0.0);
     }
@@ -132,11 +138,34 @@ private slots:
         StressPanel panel(work);
         panel.setCases({caseOf("a", 1.5e5, 0, 0)});
         panel.refresh();
+        QVERIFY(panel.waitForStresses(60000));
         QVERIFY(std::abs(*panel.view()->valueAt({10, 10}) - 10) < 1e-12);
         work.subtractedGrid = test::coordTableOf({}, test::EntryRow::With);
         work.addGrid.setText(1, 0, "0");  // a change the tables' state records
         panel.refresh();
+        QVERIFY(panel.waitForStresses(60000));
         QVERIFY(std::abs(*panel.view()->valueAt({50, 100}) - 7.5) < 1e-12);  // 150 kN over 20000
+    }
+
+    // Figures with materials: each material's stresses with σvM over its fy.
+    void perMaterial() {
+        Workspace work(folder_.path());
+        work.addGrid = test::coordTableOf({"0,0", "100,0", "100,10", "0,10", "0,0", "|", "0,10",
+                                           "100,10", "100,110", "0,110", "0,10"},
+                                          test::EntryRow::With);
+        QVERIFY(work.materials.setMaterial({"A", 200000, 0.3, 235, 7.85, {}}));
+        QVERIFY(work.materials.setMaterial({"B", 20000, 0.2, 30, 2.3, {}}));
+        QVERIFY(work.materials.assign(TableKind::Added, 1, "A"));
+        QVERIFY(work.materials.assign(TableKind::Added, 2, "B"));
+        work.materials.setReferenceName("A");
+        StressPanel panel(work);
+        panel.setCases({caseOf("a", 0, 2e7, 0)});
+        QVERIFY(panel.waitForStresses(60000));
+        const QString text = panel.materialsText();
+        QVERIFY2(text.contains(QStringLiteral("A (n = 1)")) &&
+                     text.contains(QStringLiteral("B (n = 0.1)")) &&
+                     text.contains(QStringLiteral("σvM/fy")),
+                 qPrintable(text));
     }
 
     void keptInTheSettings() {
@@ -183,6 +212,7 @@ private slots:
         };
         messenger.paths << good;
         click("Stress_Read");
+        QVERIFY(panel->waitForStresses(60000));
         QCOMPARE(panel->cases().size(), std::size_t(1));
         QVERIFY(std::abs(*panel->view()->valueAt({10, 10}) - 10) < 1e-12);  // 150 kN / 15000 mm²
 
@@ -203,6 +233,36 @@ private slots:
         QVERIFY(*back == panel->cases());
         click("Stress_Delete");
         QCOMPARE(panel->cases().size(), std::size_t(1));
+    }
+
+    // In the window the shear stresses follow the torsion analysis: a case with Vy waits for it
+    // and then shows τ, largest on the neutral axis and zero at the top and bottom fibres.
+    void shearFollowsTheTorsionAnalysis() {
+        ScriptedMessenger messenger;
+        MainWindow window(folder_.path(), &messenger);
+        QVERIFY(window.openCsvFile(QStringLiteral(KUVANTO_FIXTURES "/rectangle-with-hole.csv")));
+        window.show();
+        auto* views = window.findChild<QTabWidget*>(QStringLiteral("Result_Views"));
+        auto* panel = window.findChild<StressPanel*>();
+        QVERIFY(views && panel);
+        panel->setCases({caseOf("shear", 0, 0, 0, 1.5e4)});
+        window.selectTab(2);
+        views->setCurrentWidget(panel);
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(window.torsionPanel()->waitForResults(120000));
+        QVERIFY(panel->waitForStresses(60000));
+        panel->showComponent(StressComponent::Shear);
+        QVERIFY(panel->noticeText().isEmpty());
+        StressView* view = panel->view();
+        const std::optional<double> middle = view->valueAt({10, 100});
+        const std::optional<double> top = view->valueAt({50, 200 - 1e-6});
+        QVERIFY(middle && top);
+        QVERIFY(*middle > 1.0);  // above the mean 15000 / 15000
+        QVERIFY(std::abs(*top) < 0.05 * *middle);
+        QVERIFY(!view->valueAt({50, 100}));  // in the hole
+        // The arrows draw over the picture without a fault.
+        panel->findChild<QCheckBox*>(QStringLiteral("Stress_Arrows"))->setChecked(true);
+        QVERIFY(!view->grab().isNull());
     }
 
     void colourMaps() {

@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QJsonArray>
+#include <algorithm>
 #include <charconv>
 
 #include "core/base/NumberText.h"
@@ -25,6 +26,32 @@ QJsonObject loadsObject(const LoadCase& loads) {
     for (const LoadActionEntry& entry : kLoadActions)
         object.insert(fromUtf8(entry.key), loads[entry.action]);
     return object;
+}
+
+QJsonValue extremesValue(const std::optional<StressExtremes>& e) {
+    if (!e) return QJsonValue();
+    QJsonObject component;
+    component.insert(QStringLiteral("max"), e->max);
+    component.insert(QStringLiteral("max_at"), pointArray(e->maxAt));
+    component.insert(QStringLiteral("min"), e->min);
+    component.insert(QStringLiteral("min_at"), pointArray(e->minAt));
+    return component;
+}
+
+QJsonArray materialsArray(const std::vector<MaterialStress>& materials) {
+    QJsonArray list;
+    for (const MaterialStress& m : materials) {
+        QJsonObject object;
+        object.insert(QStringLiteral("name"), fromUtf8(m.name));
+        object.insert(QStringLiteral("n"), m.ratio);
+        object.insert(QStringLiteral("fy"), m.yieldStrength);
+        object.insert(QStringLiteral("sigma_zz"), extremesValue(m.normal));
+        object.insert(QStringLiteral("sigma_vm"), extremesValue(m.vonMises));
+        object.insert(QStringLiteral("ratio"),
+                      m.utilisation ? QJsonValue(*m.utilisation) : QJsonValue());
+        list.append(object);
+    }
+    return list;
 }
 
 QJsonObject caseObject(const SectionStress& stress) {
@@ -93,24 +120,24 @@ bool StressRun::ok() const {
     return true;
 }
 
-bool StressRun::shearLeftOut() const {
-    for (const SectionStress& stress : cases)
-        if (stress.status() == StressStatus::Ok && !stress.has(StressComponent::Shear)) return true;
-    return false;
-}
-
 StressRun CalcStress::run(const CoordTable& added, const CoordTable& subtracted,
-                          const SectionProperties& combined, const std::vector<LoadCase>& cases,
-                          bool fromFile) {
+                          const SectionProperties& combined, const SectionMaterials& materials,
+                          const std::vector<LoadCase>& cases, bool fromFile,
+                          std::shared_ptr<const ShearStressField> shear) {
     StressRun run;
     run.fromFile = fromFile;
-    const std::vector<BoundarySegment> boundary =
-        materialBoundary(SectionOutline::of(added, subtracted));
-    const BendingProperties section = BendingProperties::of(combined);
+    const SectionOutline outline = SectionOutline::of(added, subtracted);
+    const std::vector<BoundarySegment> boundary = materialBoundary(outline);
+    const BendingProperties section =
+        materials.noneAssigned()
+            ? BendingProperties::of(combined)
+            : MaterialStresses::transformed(combined).value_or(BendingProperties::of(combined));
     run.cases.reserve(cases.size());
     for (const LoadCase& loads : cases) {
-        run.cases.push_back(SectionStress::compute(boundary, section, loads));
+        run.cases.push_back(SectionStress::compute(boundary, section, loads, shear));
         run.envelope.add(run.cases.back());
+        if (!materials.noneAssigned())
+            run.materials.push_back(MaterialStresses::of(outline, materials, combined, loads));
     }
     return run;
 }
@@ -130,12 +157,17 @@ QJsonObject CalcStress::jsonObject(const StressRun& run) {
     if (!run.fromFile) {
         const QJsonObject one = caseObject(run.cases.front());
         for (auto it = one.begin(); it != one.end(); ++it) stress.insert(it.key(), it.value());
+        if (!run.materials.empty())
+            stress.insert(QStringLiteral("materials"), materialsArray(run.materials.front()));
         return stress;
     }
     QJsonArray cases;
-    for (const SectionStress& c : run.cases) {
+    for (std::size_t i = 0; i < run.cases.size(); ++i) {
+        const SectionStress& c = run.cases[i];
         QJsonObject object = caseObject(c);
         object.insert(QStringLiteral("name"), fromUtf8(c.loads().name));
+        if (i < run.materials.size())
+            object.insert(QStringLiteral("materials"), materialsArray(run.materials[i]));
         cases.append(object);
     }
     stress.insert(QStringLiteral("cases"), cases);
@@ -166,13 +198,24 @@ std::string CalcStress::text(const StressRun& run) {
     const std::string head = translated(QT_TRANSLATE_NOOP("CalcTool", "成分")) + '\t' +
                              translated(QT_TRANSLATE_NOOP("CalcTool", "最大")) + "\tx\ty\t" +
                              translated(QT_TRANSLATE_NOOP("CalcTool", "最小")) + "\tx\ty\n";
-    for (const SectionStress& stress : run.cases) {
+    for (std::size_t i = 0; i < run.cases.size(); ++i) {
+        const SectionStress& stress = run.cases[i];
         text += '\n';
         text += translated(QT_TRANSLATE_NOOP("CalcTool", "[応力 (MPa)]"));
         if (run.fromFile) text += '\t' + csvName(stress.loads().name);
         text += '\n' + head;
         for (const StressComponentEntry& entry : kStressComponents)
             text += extremesLine(entry.key, stress.extremes(entry.component));
+        if (i >= run.materials.size()) continue;
+        // Per material: σ_zz and σ_vM with the ratio of the largest σ_vM to fy.
+        for (const MaterialStress& m : run.materials[i]) {
+            text += translated(QT_TRANSLATE_NOOP("CalcTool", "材料")) + '\t' + csvName(m.name) +
+                    "\tn=" + numText(m.ratio) + "\tfy=" + numText(m.yieldStrength) + "\t" +
+                    translated(QT_TRANSLATE_NOOP("CalcTool", "σvM/fy")) + '\t' +
+                    (m.utilisation ? numText(*m.utilisation) : std::string("-")) + '\n';
+            text += extremesLine("  sigma_zz", m.normal);
+            text += extremesLine("  sigma_vm", m.vonMises);
+        }
     }
     if (run.fromFile) {
         text +=
@@ -193,12 +236,14 @@ std::string CalcStress::csv(const StressRun& run) {
     text += '\n';
     for (const SectionStress& stress : run.cases) {
         const std::string name = csvName(stress.loads().name);
-        for (std::size_t i = 0; i < stress.points().size(); ++i) {
-            const Point p = stress.points()[i];
+        for (std::size_t i = 0; i < stress.pointCount(); ++i) {
+            const Point p = stress.point(i);
             text += name + ',' + exact(p.x) + ',' + exact(p.y);
+            const auto values = stress.componentsAt(i);
             for (const StressComponentEntry& entry : kStressComponents) {
                 text += ',';
-                if (stress.has(entry.component)) text += exact(stress.values(entry.component)[i]);
+                if (stress.has(entry.component))
+                    text += exact(values[static_cast<std::size_t>(entry.component)]);
             }
             text += '\n';
         }
@@ -207,11 +252,17 @@ std::string CalcStress::csv(const StressRun& run) {
 }
 
 std::string CalcStress::notice(const StressRun& run) {
-    if (!run.shearLeftOut()) return {};
-    return translated(QT_TRANSLATE_NOOP(
-        "CalcTool",
-        "応力: Vx, Vy, T によるせん断応力はまだ計算されません。tau_zx, tau_zy, tau, sigma_vm, "
-        "sigma_1, sigma_3 は null (\"-\") です。"));
+    std::string text;
+    std::vector<std::string_view> said;
+    for (const SectionStress& stress : run.cases) {
+        const std::string_view reason = stress.shearNotice();
+        if (reason.empty() || std::find(said.begin(), said.end(), reason) != said.end()) continue;
+        said.push_back(reason);
+        if (!text.empty()) text += '\n';
+        text +=
+            QCoreApplication::translate("SectionStress", std::string(reason).c_str()).toStdString();
+    }
+    return text;
 }
 
 }  // namespace kuvanto

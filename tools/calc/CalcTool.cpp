@@ -189,6 +189,8 @@ std::optional<CalcOptions> CalcTool::parseArgs(const QStringList& args, QString*
         }
     }
     if (options.help) return options;
+    // The shear stresses of the loads come from the torsion block's shear and warping functions.
+    if (options.loads || !options.loadsFile.isEmpty()) options.torsion = true;
     if (torsionSetting && !options.torsion)
         return fail(QStringLiteral("--nu and --mesh-size need --torsion"));
     if (options.loads && !options.loadsFile.isEmpty())
@@ -353,12 +355,25 @@ std::string CalcTool::helpText() {
            "                 each component {\"max\", \"max_at\": [x, y], \"min\",\n"
            "                 \"min_at\": [x, y]}; the text output a block \"[応力 (MPa)]\".\n"
            "                 sigma_zz is exact (biaxial bending with the product of\n"
-           "                 inertia), its extremes taken on the material's outline. The\n"
-           "                 shear stresses from Vx, Vy and T are not computed yet: with\n"
-           "                 any of them non-zero, tau_zx, tau_zy, tau, sigma_vm, sigma_1\n"
-           "                 and sigma_3 are null (\"-\") and a notice goes to standard\n"
-           "                 error; with all three zero the shear is zero and every\n"
-           "                 component is given. --loads does not compute --torsion.\n"
+           "                 inertia). The shear stresses from Vx, Vy (the shear\n"
+           "                 functions) and T (the warping function) are recovered at\n"
+           "                 the nodes of the --torsion block's mesh, which --loads\n"
+           "                 implies (--nu and --mesh-size apply); the extremes are\n"
+           "                 taken over those nodes and the material's outline. Where\n"
+           "                 the shear is undefined (separate parts, figures of several\n"
+           "                 materials, no torsion solution) tau_zx, tau_zy, tau,\n"
+           "                 sigma_vm, sigma_1 and sigma_3 are null (\"-\") for a case\n"
+           "                 with Vx, Vy or T, and a notice goes to standard error; with\n"
+           "                 all three zero the shear is zero and every component is\n"
+           "                 given. With figures that carry materials the stresses are\n"
+           "                 those of the transformed section (in the reference\n"
+           "                 material), and \"materials\": [{\"name\", \"n\", \"fy\",\n"
+           "                 \"sigma_zz\", \"sigma_vm\", \"ratio\"}] gives each material's\n"
+           "                 stresses (n times the transformed section's, on its own\n"
+           "                 region) and its largest sigma_vm over fy (null while the\n"
+           "                 shear is unknown). At a re-entrant corner the shear stress of the\n"
+           "                 elastic solution has no bound: its value there grows as the\n"
+           "                 mesh is refined.\n"
            "  --loads-file CASES.csv\n"
            "                 the same for every case of a load-case file (header\n"
            "                 \"name,N,Mx,My,Vx,Vy,T\", one case a line, N and N*mm): the\n"
@@ -368,7 +383,9 @@ std::string CalcTool::helpText() {
            "                 per case and \"[応力の包絡 (MPa)]\". A file with any line\n"
            "                 that does not read is refused (exit status 2).\n"
            "  --stress-csv OUT\n"
-           "                 also write the stresses at every sampled point (the\n"
+           "                 also write the stresses at every sampled point (every node\n"
+           "                 of the torsion block's mesh with its 6-node elements' corners\n"
+           "                 and edge midpoints; for a case without Vx, Vy and T also the\n"
            "                 vertices of the material's outline, where its edges cross\n"
            "                 and where sigma_zz changes sign along it) to OUT:\n"
            "                   case,x,y,sigma_zz,tau_zx,tau_zy,tau,sigma_vm,sigma_1,sigma_3\n"
@@ -595,8 +612,15 @@ int CalcTool::calculate(const CalcOptions& options, const CoordTable& add,
             }
             cases = std::move(*read);
         }
-        stress = CalcStress::run(add, subtracted, values.back().values, cases,
-                                 options.loads == std::nullopt);
+        // The shear of the torsion block's solution; a section of several materials needs it
+        // with each element's own shear modulus, which the block does not solve yet.
+        std::shared_ptr<const ShearStressField> shear;
+        if (!materials.noneAssigned())
+            shear = ShearStressField::unavailable(ShearStressField::Status::Materials);
+        else if (torsionOk)
+            shear = ShearStressField::of(torsion->result);
+        stress = CalcStress::run(add, subtracted, values.back().values, materials, cases,
+                                 options.loads == std::nullopt, std::move(shear));
         for (const SectionStress& c : stress->cases)
             if (c.status() != StressStatus::Ok) {
                 writeLine(err, shownText("SectionStress", SectionStress::message(c.status())));

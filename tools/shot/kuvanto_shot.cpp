@@ -12,7 +12,10 @@
 // --lang ja|en, with any of these, chooses the interface language (Japanese when not given).
 // --stress ACTIONS (for example N=1e5,Mx=2e7) shows the result tab with the loads panel holding
 // that one case and its stress picture; --component KEY (sigma_zz, sigma_vm, ...) chooses the
-// component shown.
+// component shown; --arrows adds the arrows of the shear stress. The shot waits for the torsion
+// analysis and the stresses that follow it.
+// With --print or --export, --stress ACTIONS adds the sheet's stress page (of --component) or the
+// export's stress block for that one case, after the torsion block it implies.
 // --torsion adds the torsion and shear block to the sheet and the export, and shows a figure tab
 // after the result tab has computed it (the canvas then marks the shear centre).
 // Output files are written through the program's safe writer under exactly the names given (a
@@ -38,6 +41,7 @@
 #include "app/StressPanel.h"
 #include "app/TorsionPanel.h"
 #include "app/WindowEditing.h"
+#include "canvas/StressView.h"
 #include "core/stress/LoadCase.h"
 #include "editing/CoordTableEditor.h"
 #include "editing/Messenger.h"
@@ -46,6 +50,7 @@
 #include "io/NativePath.h"
 #include "io/SafeWrite.h"
 #include "io/ShippedLibrary.h"
+#include "io/StressExport.h"
 #include "shapes/ShapeInsertDialog.h"
 #include "shapes/ShapeLibrary.h"
 
@@ -73,10 +78,12 @@ int usage() {
         stderr,
         "usage: kuvanto-shot OUT.png [--lang ja|en] [--tab 1|2|3] [--torsion] [--rows A-B] "
         "[--dialog NAME|list] [FILE]\n"
-        "       kuvanto-shot OUT.png [--lang ja|en] --stress ACTIONS [--component KEY] FILE\n"
+        "       kuvanto-shot OUT.png [--lang ja|en] --stress ACTIONS [--component KEY] [--arrows]\n"
+        "                    FILE\n"
         "       kuvanto-shot OUT.png --library PART\n"
-        "       kuvanto-shot SHEET.pdf --print [--torsion] FILE\n"
-        "       kuvanto-shot OUT.txt --export [--torsion] FILE\n");
+        "       kuvanto-shot SHEET.pdf --print [--torsion] [--stress ACTIONS [--component KEY]]\n"
+        "                    FILE\n"
+        "       kuvanto-shot OUT.txt --export [--torsion] [--stress ACTIONS] FILE\n");
     return 2;
 }
 
@@ -102,7 +109,8 @@ enum class FileOutput { Sheet, Export };
 // Reads the file into a workspace, calculates and writes the sheet with both marks shown (the
 // window's switches start checked) or the result export.
 int writeOutput(const QString& folder, const QString& file, const QString& out, FileOutput what,
-                bool torsion) {
+                bool torsion, const std::optional<kuvanto::LoadCase>& loads,
+                kuvanto::StressComponent component) {
     kuvanto::Workspace workspace(folder);
     QString error;
     if (!workspace.start(&error)) {
@@ -119,14 +127,28 @@ int writeOutput(const QString& folder, const QString& file, const QString& out, 
     workspace.dataFileName = file;
     if (!workspace.runCalculation())
         std::fprintf(stderr, "kuvanto-shot: the calculation failed; the sheet shows no values\n");
-    else if (torsion) {  // as the result tab would have computed it
+    std::shared_ptr<const kuvanto::TorsionResult> solved;
+    if (workspace.hasResults() && (torsion || loads)) {  // as the result tab would compute it
         kuvanto::TorsionOptions options;
         options.poissonRatio = kuvanto::TorsionPanel::savedPoissonRatio();
-        workspace.runTorsion(options);
+        const kuvanto::TorsionOutcome outcome = workspace.runTorsion(options);
+        if (outcome.status == kuvanto::TorsionStatus::Ok)
+            solved = std::make_shared<const kuvanto::TorsionResult>(outcome.result);
     }
-    const bool written = what == FileOutput::Sheet
-                             ? kuvanto::PrintSheet(workspace, true, true).writePdf(out, &error)
-                             : workspace.exportResult(out, &error);
+    // With --stress, the loads panel's page and block for that one case.
+    std::shared_ptr<const kuvanto::StressCases> stresses;
+    if (loads)
+        stresses = std::make_shared<const kuvanto::StressCases>(
+            kuvanto::StressCases::compute(workspace.addGrid, workspace.subtractedGrid,
+                                          workspace.materials, {*loads}, solved, nullptr));
+    kuvanto::PrintSheet sheet(workspace, true, true);
+    if (stresses) sheet.setStressPage(kuvanto::StressSheetPage(stresses, 0, component));
+    const bool written =
+        what == FileOutput::Sheet
+            ? sheet.writePdf(out, &error)
+            : workspace.exportResult(
+                  out, stresses ? kuvanto::StressExport::text(*stresses, 0) : std::string(),
+                  &error);
     if (!written) {
         std::fprintf(stderr, "kuvanto-shot: %s\n", qPrintable(error));
         return 1;
@@ -208,6 +230,7 @@ int main(int argc, char* argv[]) {
     }
     bool torsion = false;
     std::optional<kuvanto::LoadCase> loads;
+    bool arrows = false;
     kuvanto::StressComponent component = kuvanto::StressComponent::NormalZ;
     while (!args.isEmpty()) {
         const QString arg = args.takeFirst();
@@ -227,6 +250,8 @@ int main(int argc, char* argv[]) {
             if (!kuvanto::parseLoadActions(args.takeFirst().toStdString(), *loads, nullptr))
                 return usage();
             tab = 3;
+        } else if (arg == QLatin1String("--arrows")) {
+            arrows = true;
         } else if (arg == QLatin1String("--component")) {
             if (args.isEmpty()) return usage();
             const QString key = args.takeFirst();
@@ -269,8 +294,9 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     if (fileOutput)
-        return file.isEmpty() ? usage()
-                              : writeOutput(folder.path(), file, out, *fileOutput, torsion);
+        return file.isEmpty()
+                   ? usage()
+                   : writeOutput(folder.path(), file, out, *fileOutput, torsion, loads, component);
     if (!part.isEmpty()) return libraryDialog(folder.path(), part, out);
     ConsoleMessenger messenger;
     kuvanto::MainWindow window(folder.path(), &messenger);
@@ -297,6 +323,8 @@ int main(int argc, char* argv[]) {
         panel->setCases({*loads});
         panel->showComponent(component);
         panel->refresh();
+        panel->waitForStresses(kTorsionWait);
+        if (arrows) panel->view()->setArrows(true);
     }
     kuvanto::CoordTable& grid = tab == 2 ? window.work().subtractedGrid : window.work().addGrid;
     if (firstRow > 0) {
