@@ -39,12 +39,6 @@
         <translation>[Stress envelope (MPa)]</translation>
     </message>
     <message>
-        <source>応力: Vx, Vy, T によるせん断応力はまだ計算されません。tau_zx, tau_zy, tau, sigma_vm, sigma_1, sigma_3 は null (&quot;-&quot;) です。</source>
-        <translation>Stress: the shear stresses from Vx, Vy and T are not computed yet. tau_zx, tau_zy, tau, sigma_vm, sigma_1 and sigma_3 are null (&quot;-&quot;).</translation>
-        <source>ねじり・せん断の値は材料を区別せず、断面全体を一つの材料として求めています。</source>
-        <translation>The torsion and shear values do not tell the materials apart: they treat the whole section as one material.</translation>
-    </message>
-    <message>
         <source>材料</source>
         <translation>Material</translation>
     </message>
