@@ -155,6 +155,20 @@ bool Workspace::saveUndo(QString* error) {
     return writeSnapshot(error);
 }
 
+bool Workspace::changeMaterials(SectionMaterials now, QString* error) {
+    if (now == materials) return false;
+    if (!tablesRecorded()) saveUndo();
+    settleHistory();
+    materials = std::move(now);
+    takeMaterialsAsTheyAre();
+    history_.recordBesideTables();
+    noteRecorded();
+    noteMaterials();
+    resetResults();
+    writeSnapshot(error);
+    return true;
+}
+
 void Workspace::noteMaterials() {
     if (!materials.noneAssigned()) {
         SectionMaterials::Fingerprints now =
@@ -325,7 +339,13 @@ bool Workspace::writeCsv(const QString& path, QString* error) const {
 }
 
 bool Workspace::runCalculation() {
-    hasResults_ = kuvanto::runCalculation(addGrid, subtractedGrid, materials, resultGrid);
+    if (materials.noneAssigned()) {
+        hasResults_ = kuvanto::runCalculation(addGrid, subtractedGrid, materials, resultGrid);
+        return hasResults_;
+    }
+    SectionMaterials chosen = materials;
+    chosen.setReferenceName(referenceMaterial);
+    hasResults_ = kuvanto::runCalculation(addGrid, subtractedGrid, chosen, resultGrid);
     return hasResults_;
 }
 
