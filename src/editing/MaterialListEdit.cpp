@@ -11,7 +11,7 @@ namespace kuvanto {
 
 namespace {
 
-QString tr(const char* text) {
+QString translated(const char* text) {
     return QCoreApplication::translate("MaterialListEdit", text);
 }
 
@@ -52,7 +52,8 @@ std::optional<QString> MaterialListEdit::check(const MaterialFields& fields, int
     m.name = fields.name.trimmed().toStdString();
     m.source = fields.source.trimmed().toStdString();
     if (!isValidMaterialName(m.name))
-        return tr("材料名が空か、数値、記号<<で始まる名前、改行を含む名前です。");
+        return QCoreApplication::translate(
+            "MaterialListEdit", "材料名が空か、数値、記号<<で始まる名前、改行を含む名前です。");
     const struct {
         const QString& text;
         double* value;
@@ -68,14 +69,18 @@ std::optional<QString> MaterialListEdit::check(const MaterialFields& fields, int
     };
     for (const auto& v : values) {
         const std::optional<double> number = parseNumeric(v.text.trimmed().toStdString());
-        if (!number) return tr("%1が数値ではありません: \"%2\"").arg(tr(v.label), v.text.trimmed());
+        if (!number)
+            return QCoreApplication::translate("MaterialListEdit", "%1が数値ではありません: \"%2\"")
+                .arg(translated(v.label), v.text.trimmed());
         *v.value = *number;
     }
     if (const auto problem = materialProblem(m))
         return QCoreApplication::translate("Material", problem->c_str());
     for (int i = 0; i < static_cast<int>(materials_.size()); ++i) {
         if (i != replacing && materials_[static_cast<std::size_t>(i)].name == m.name)
-            return tr("同じ名前の材料がすでにあります: %1").arg(QString::fromStdString(m.name));
+            return QCoreApplication::translate("MaterialListEdit",
+                                               "同じ名前の材料がすでにあります: %1")
+                .arg(QString::fromStdString(m.name));
     }
     if (out) *out = std::move(m);
     return std::nullopt;
@@ -90,24 +95,28 @@ std::optional<QString> MaterialListEdit::add(const MaterialFields& fields) {
 }
 
 std::optional<QString> MaterialListEdit::edit(int index, const MaterialFields& fields) {
-    if (!validIndex(index)) return tr("材料が選ばれていません。");
+    if (!validIndex(index))
+        return QCoreApplication::translate("MaterialListEdit", "材料が選ばれていません。");
     const Material& old = materials_[static_cast<std::size_t>(index)];
     if (isShipped(old.name))
-        return tr("標準の材料は変更できません。コピーを作って編集してください。");
+        return QCoreApplication::translate(
+            "MaterialListEdit", "標準の材料は変更できません。コピーを作って編集してください。");
     Material m;
     if (auto problem = check(fields, index, &m)) return problem;
     // A shipped name is kept for the shipped material: a user material cannot take it.
     if (isShipped(m.name))
-        return tr("同じ名前の材料がすでにあります: %1").arg(QString::fromStdString(m.name));
+        return QCoreApplication::translate("MaterialListEdit", "同じ名前の材料がすでにあります: %1")
+            .arg(QString::fromStdString(m.name));
     materials_[static_cast<std::size_t>(index)] = std::move(m);
     modified_ = true;
     return std::nullopt;
 }
 
 std::optional<QString> MaterialListEdit::remove(int index) {
-    if (!validIndex(index)) return tr("材料が選ばれていません。");
+    if (!validIndex(index))
+        return QCoreApplication::translate("MaterialListEdit", "材料が選ばれていません。");
     if (isShipped(materials_[static_cast<std::size_t>(index)].name))
-        return tr("標準の材料は削除できません。");
+        return QCoreApplication::translate("MaterialListEdit", "標準の材料は削除できません。");
     materials_.erase(materials_.begin() + index);
     modified_ = true;
     return std::nullopt;
