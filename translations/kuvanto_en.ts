@@ -890,11 +890,11 @@
     <name>MaterialListEdit</name>
     <message>
         <source>ヤング係数E</source>
-        <translation>Young's modulus E</translation>
+        <translation>Young&apos;s modulus E</translation>
     </message>
     <message>
         <source>ポアソン比ν</source>
-        <translation>Poisson's ratio ν</translation>
+        <translation>Poisson&apos;s ratio ν</translation>
     </message>
     <message>
         <source>降伏強度fy</source>
@@ -1050,7 +1050,7 @@
     </message>
     <message>
         <source>[図形の材料]</source>
-        <translation>[Figures' materials]</translation>
+        <translation>[Figures&apos; materials]</translation>
     </message>
 </context>
 <context>
@@ -2298,7 +2298,7 @@ The last step is shortened so that the arc ends at the end of the range.</transl
     <name>kuvanto::MaterialBar</name>
     <message>
         <source>現在の図形の材料</source>
-        <translation>The current figure's material</translation>
+        <translation>The current figure&apos;s material</translation>
     </message>
     <message>
         <source>材料一覧...</source>
@@ -2337,11 +2337,11 @@ The last step is shortened so that the arc ends at the end of the range.</transl
     </message>
     <message>
         <source>ヤング係数E (N/mm²)</source>
-        <translation>Young's modulus E (N/mm²)</translation>
+        <translation>Young&apos;s modulus E (N/mm²)</translation>
     </message>
     <message>
         <source>ポアソン比ν</source>
-        <translation>Poisson's ratio ν</translation>
+        <translation>Poisson&apos;s ratio ν</translation>
     </message>
     <message>
         <source>降伏強度fy (N/mm²)</source>
@@ -2382,6 +2382,10 @@ The last step is shortened so that the arc ends at the end of the range.</transl
     <message>
         <source>材料一覧を保存できませんでした。</source>
         <translation>The list of materials could not be saved.</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>

@@ -41,27 +41,32 @@ MaterialBar::MaterialBar(QWidget* parent) : QWidget(parent) {
 void MaterialBar::showFigure(const std::vector<Material>& choices, int coloured,
                              std::optional<int> figure, const std::string& current) {
     figureLabel_->setText(figure ? tr("図形%1の材料:").arg(*figure) : tr("材料:"));
-    chooser_->clear();
-    chooser_->addItem(tr("(なし)"));
+    if (choices != shownChoices_ || coloured != shownColoured_) {
+        chooser_->clear();
+        chooser_->addItem(tr("(なし)"));
+        for (std::size_t i = 0; i < choices.size(); ++i) {
+            const Material& m = choices[i];
+            QIcon icon;
+            if (static_cast<int>(i) < coloured) {
+                QPixmap swatch(12, 12);
+                swatch.fill(materialColor(static_cast<int>(i)));
+                icon = QIcon(swatch);
+            }
+            chooser_->addItem(icon, QString::fromStdString(m.name));
+            chooser_->setItemData(chooser_->count() - 1,
+                                  tr("E = %1 N/mm², ν = %2, fy = %3 N/mm², ρ = %4 g/cm³")
+                                      .arg(QString::fromStdString(numText(m.elasticModulus)),
+                                           QString::fromStdString(numText(m.poissonRatio)),
+                                           QString::fromStdString(numText(m.yieldStrength)),
+                                           QString::fromStdString(numText(m.density))),
+                                  Qt::ToolTipRole);
+        }
+        shownChoices_ = choices;
+        shownColoured_ = coloured;
+    }
     int shown = 0;
     for (std::size_t i = 0; i < choices.size(); ++i) {
-        const Material& m = choices[i];
-        QIcon icon;
-        if (static_cast<int>(i) < coloured) {
-            QPixmap swatch(12, 12);
-            swatch.fill(materialColor(static_cast<int>(i)));
-            icon = QIcon(swatch);
-        }
-        chooser_->addItem(icon, QString::fromStdString(m.name));
-        const int item = chooser_->count() - 1;
-        chooser_->setItemData(item,
-                              tr("E = %1 N/mm², ν = %2, fy = %3 N/mm², ρ = %4 g/cm³")
-                                  .arg(QString::fromStdString(numText(m.elasticModulus)),
-                                       QString::fromStdString(numText(m.poissonRatio)),
-                                       QString::fromStdString(numText(m.yieldStrength)),
-                                       QString::fromStdString(numText(m.density))),
-                              Qt::ToolTipRole);
-        if (m.name == current) shown = item;
+        if (choices[i].name == current) shown = static_cast<int>(i) + 1;
     }
     chooser_->setCurrentIndex(shown);
     chooser_->setEnabled(figure.has_value());

@@ -35,6 +35,9 @@ signals:
     void listRequested();
 
 private:
+    // The list as last shown: moving the current row keeps it and only moves the choice.
+    std::vector<Material> shownChoices_;
+    int shownColoured_ = -1;
     QLabel* figureLabel_ = nullptr;
     QComboBox* chooser_ = nullptr;
     QToolButton* listButton_ = nullptr;

@@ -61,6 +61,7 @@ MaterialListDialog::MaterialListDialog(MaterialListEdit list, QString folder, QW
     columns->addLayout(right, 2);
     outer->addLayout(columns, 1);
     auto* box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    box->button(QDialogButtonBox::Cancel)->setText(tr("キャンセル"));
     outer->addWidget(box);
     connect(box, &QDialogButtonBox::accepted, this, &MaterialListDialog::accept);
     connect(box, &QDialogButtonBox::rejected, this, &MaterialListDialog::reject);
