@@ -329,6 +329,10 @@
         <source>円(円弧)の挿入(&amp;A)</source>
         <translation>Insert circle (&amp;arc)...</translation>
     </message>
+    <message>
+        <source>材料一覧(&amp;M)...</source>
+        <translation>&amp;Materials...</translation>
+    </message>
 </context>
 <context>
     <name>CompositeSection</name>
@@ -883,6 +887,49 @@
     </message>
 </context>
 <context>
+    <name>MaterialListEdit</name>
+    <message>
+        <source>ヤング係数E</source>
+        <translation>Young&apos;s modulus E</translation>
+    </message>
+    <message>
+        <source>ポアソン比ν</source>
+        <translation>Poisson&apos;s ratio ν</translation>
+    </message>
+    <message>
+        <source>降伏強度fy</source>
+        <translation>Yield strength fy</translation>
+    </message>
+    <message>
+        <source>密度ρ</source>
+        <translation>Density ρ</translation>
+    </message>
+    <message>
+        <source>材料名が空か、数値、記号&lt;&lt;で始まる名前、改行を含む名前です。</source>
+        <translation>The material name is empty, a number, starts with &lt;&lt; or holds a line break.</translation>
+    </message>
+    <message>
+        <source>%1が数値ではありません: &quot;%2&quot;</source>
+        <translation>%1 is not a number: &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>同じ名前の材料がすでにあります: %1</source>
+        <translation>A material of that name is listed already: %1</translation>
+    </message>
+    <message>
+        <source>材料が選ばれていません。</source>
+        <translation>No material is selected.</translation>
+    </message>
+    <message>
+        <source>標準の材料は変更できません。コピーを作って編集してください。</source>
+        <translation>A shipped material cannot be changed. Make a copy and edit that.</translation>
+    </message>
+    <message>
+        <source>標準の材料は削除できません。</source>
+        <translation>A shipped material cannot be removed.</translation>
+    </message>
+</context>
+<context>
     <name>MaterialText</name>
     <message>
         <source>材料の行(%1)を読み取れません。<byte value="xd"/>この行を省略して読込みを続けます。</source>
@@ -984,6 +1031,26 @@
     <message>
         <source>[ねじり・せん断の推定誤差]</source>
         <translation>[Torsion and shear: estimated errors]</translation>
+    </message>
+    <message>
+        <source>[複合断面]</source>
+        <translation>[Several materials]</translation>
+    </message>
+    <message>
+        <source>Kuvantoシート (3) </source>
+        <translation>Kuvanto sheet (3) </translation>
+    </message>
+    <message>
+        <source>加算図形%1</source>
+        <translation>Added figure %1</translation>
+    </message>
+    <message>
+        <source>減算図形%1</source>
+        <translation>Subtracted figure %1</translation>
+    </message>
+    <message>
+        <source>[図形の材料]</source>
+        <translation>[Figures&apos; materials]</translation>
     </message>
 </context>
 <context>
@@ -2307,6 +2374,100 @@ The last step is shortened so that the arc ends at the end of the range.</transl
     </message>
 </context>
 <context>
+    <name>kuvanto::MaterialBar</name>
+    <message>
+        <source>現在の図形の材料</source>
+        <translation>The current figure&apos;s material</translation>
+    </message>
+    <message>
+        <source>材料一覧...</source>
+        <translation>Materials...</translation>
+    </message>
+    <message>
+        <source>材料一覧の編集</source>
+        <translation>Edit the list of materials</translation>
+    </message>
+    <message>
+        <source>図形%1の材料:</source>
+        <translation>Material of figure %1:</translation>
+    </message>
+    <message>
+        <source>材料:</source>
+        <translation>Material:</translation>
+    </message>
+    <message>
+        <source>(なし)</source>
+        <translation>(none)</translation>
+    </message>
+    <message>
+        <source>E = %1 N/mm², ν = %2, fy = %3 N/mm², ρ = %4 g/cm³</source>
+        <translation>E = %1 N/mm², ν = %2, fy = %3 N/mm², ρ = %4 g/cm³</translation>
+    </message>
+</context>
+<context>
+    <name>kuvanto::MaterialListDialog</name>
+    <message>
+        <source>材料一覧</source>
+        <translation>Materials</translation>
+    </message>
+    <message>
+        <source>材料名</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>ヤング係数E (N/mm²)</source>
+        <translation>Young&apos;s modulus E (N/mm²)</translation>
+    </message>
+    <message>
+        <source>ポアソン比ν</source>
+        <translation>Poisson&apos;s ratio ν</translation>
+    </message>
+    <message>
+        <source>降伏強度fy (N/mm²)</source>
+        <translation>Yield strength fy (N/mm²)</translation>
+    </message>
+    <message>
+        <source>密度ρ (g/cm³)</source>
+        <translation>Density ρ (g/cm³)</translation>
+    </message>
+    <message>
+        <source>出典</source>
+        <translation>Source</translation>
+    </message>
+    <message>
+        <source>追加</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>変更</source>
+        <translation>Change</translation>
+    </message>
+    <message>
+        <source>コピー</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>削除</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source> (標準)</source>
+        <translation> (shipped)</translation>
+    </message>
+    <message>
+        <source>標準の材料は変更できません。コピーを作って編集してください。</source>
+        <translation>A shipped material cannot be changed. Make a copy and edit that.</translation>
+    </message>
+    <message>
+        <source>材料一覧を保存できませんでした。</source>
+        <translation>The list of materials could not be saved.</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>kuvanto::PrinterDialog</name>
     <message>
         <source>プリンタ選択</source>
@@ -2353,6 +2514,17 @@ The last step is shortened so that the arc ends at the end of the range.</transl
     <message>
         <source>終点 (X, Y)</source>
         <translation>End (X, Y)</translation>
+    </message>
+</context>
+<context>
+    <name>kuvanto::ReferenceMaterialChooser</name>
+    <message>
+        <source>基準材料:</source>
+        <translation>Reference material:</translation>
+    </message>
+    <message>
+        <source>最も多い材料(自動)</source>
+        <translation>The most common material (automatic)</translation>
     </message>
 </context>
 <context>

@@ -303,6 +303,9 @@ const std::vector<Command>& commandTable() {
         {.id = C::colorSettings,
          .name = "Set_Color_Window",
          .caption = QT_TRANSLATE_NOOP("Commands", "色設定(&C)")},
+        {.id = C::editMaterials,
+         .name = "Material_List",
+         .caption = QT_TRANSLATE_NOOP("Commands", "材料一覧(&M)...")},
         {.id = C::version,
          .name = "Version",
          .caption = QT_TRANSLATE_NOOP("Commands", "バージョン情報(&V)")},
@@ -364,6 +367,7 @@ const std::vector<MenuItem>& menuLayout() {
 
         {kMenuBar, K::submenu, "About", QT_TRANSLATE_NOOP("Commands", "その他(&O)")},
         {"About", K::command, "Set_Color_Window"},
+        {"About", K::command, "Material_List"},
         {"About", K::command, "Version"},
 
         // The canvas outside freehand mode, and a coordinate table with one row selected.

@@ -51,6 +51,7 @@ enum class CommandId {
     copyResult,
     massPerLength,
     colorSettings,
+    editMaterials,
     version,
 };
 

@@ -33,6 +33,7 @@
 #include "app/JapaneseFonts.h"
 #include "app/LanguageMenu.h"
 #include "app/MassDialog.h"
+#include "app/MaterialCommands.h"
 #include "app/RecentFiles.h"
 #include "app/ShapeMenuCommands.h"
 #include "app/SharedColumnWidths.h"
@@ -135,6 +136,7 @@ MainWindow::MainWindow(const QString& folder, Messenger* messenger, QWidget* par
     RecentFiles::install(*this);
     LanguageMenu::install(*this);
     DxfCommands::install(*this);
+    materials_ = MaterialCommands::install(*this);
     commands_->requireEveryHandler();
 
     // Start-up: grid step "None", title, fresh tables and result table, colours, addGrid
@@ -153,7 +155,9 @@ MainWindow::~MainWindow() {
     // filter ignores everything from here on: it would see widgets half destroyed.
     tearingDown_ = true;
     syncing_ = true;
-    editing_.reset();  // its editors watch the views
+    editing_.reset();   // its editors watch the views
+    delete materials_;  // it watches the views too
+    materials_ = nullptr;
     delete takeCentralWidget();
 }
 
@@ -381,6 +385,7 @@ void MainWindow::refreshViews(bool redraw) {
     if (redraw) redrawSection();
     // Undo and redo follow the history whatever changed the tables.
     if (commands_) HistoryCommands::historyChanged(*this);
+    if (materials_) materials_->refresh();
 }
 
 void MainWindow::recomputeShownResults() {

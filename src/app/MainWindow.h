@@ -23,6 +23,7 @@ class QMenu;
 
 namespace kuvanto {
 
+class MaterialCommands;
 class Messenger;
 class TorsionPanel;
 class WindowEditing;
@@ -42,6 +43,10 @@ public:
     WindowEditing& editing() { return *editing_; }
     Messenger& msg() { return *messenger_; }
     SectionCanvas* canvas() const { return ui_.canvas; }
+    // The widgets below the toolbar.
+    const WindowLayout& layout() const { return ui_; }
+    // The material choosers and the list command.
+    MaterialCommands* materials() const { return materials_; }
     // The result tab's torsion controls and the worker of its analysis.
     TorsionPanel* torsionPanel() const { return ui_.torsionPanel; }
     // The folder the file dialogs start in.
@@ -177,6 +182,7 @@ private:
     const QObject* resultViewport_ = nullptr;
     const QObject* resultHeaderViewport_ = nullptr;
     std::unique_ptr<WindowEditing> editing_;
+    MaterialCommands* materials_ = nullptr;
 
     WindowTab shownTab_ = WindowTab::added;
     bool snapshotReported_ = false;

@@ -56,7 +56,8 @@ constexpr double kNoticeTop = 9250;
 // The blocks of the sheet, each a ruled table of the result rows that name it: three on the first
 // page beside the drawing, the principal axes, the moduli per fibre, the plastic values and the
 // torsion and shear block and its estimated errors (once its analysis has run) on the second, in
-// two columns of tables.
+// two columns of tables, and the composite block of a section whose figures carry materials on a
+// third page beside the table of the figures' materials.
 struct BlockPlace {
     SheetBlock block;
     const char* caption;
@@ -74,7 +75,10 @@ constexpr BlockPlace kBlocks[] = {
     {SheetBlock::Torsion, QT_TRANSLATE_NOOP("PrintSheet", "[ねじり・せん断]"), 2, 1, 4500},
     {SheetBlock::TorsionError, QT_TRANSLATE_NOOP("PrintSheet", "[ねじり・せん断の推定誤差]"), 2, 0,
      7200},
+    {SheetBlock::Composite, QT_TRANSLATE_NOOP("PrintSheet", "[複合断面]"), 3, 0, 1000},
 };
+// The third page's second column: each figure with its material and modular ratio.
+constexpr double kFigureMaterialsTop = 1000;
 
 // The English of a text, whatever the interface's language: the sheet keeps one layout in both.
 QString englishText(const char* context, const char* text) {
@@ -255,6 +259,7 @@ void PrintSheet::paintBlocks(QPainter& painter, int page) const {
         if ((place.block == SheetBlock::Torsion || place.block == SheetBlock::TorsionError) &&
             result.text(Property::TorsionConstant, col).empty())
             continue;
+        if (place.block == SheetBlock::Composite && !hasComposite()) continue;
         std::vector<SheetRow> lines;
         for (int row : rowsOf(place.block)) {
             const ResultRowEntry& entry = kResultRows[static_cast<std::size_t>(row)];
@@ -265,6 +270,7 @@ void PrintSheet::paintBlocks(QPainter& painter, int page) const {
         paintTable(painter, left, place.top, sheetText("PrintSheet", place.caption), lines, label,
                    value, widths);
     }
+    if (page == 3 && hasComposite()) paintFigureMaterials(painter, label, value, widths);
     // The torsion analysis's notices are sentences, too long for a cell: they take the free space
     // at the foot of the second page's first column, wrapped to the width of a table.
     const QString notices = QString::fromStdString(result.text(Property::TorsionNotice, col));
@@ -301,10 +307,10 @@ void PrintSheet::paint(QPainter& painter, QSizeF pageSize, double dotsPerInch, i
     painter.setRenderHint(QPainter::Antialiasing);
     if (page == 1) {
         paintSheet(painter);
-    } else if (page == 2) {
-        paintMoreValues(painter);
-    } else if (stressPage_) {
+    } else if (stressPage_ && page == pageCount()) {
         stressPage_->paint(painter, kWidth, kHeight, fileNameText());
+    } else {
+        paintMoreValues(painter, page);
     }
     painter.restore();
 }
@@ -359,15 +365,54 @@ void PrintSheet::paintSheet(QPainter& painter) const {
                      QCoreApplication::translate("PrintSheet", "Memo"));
 }
 
-void PrintSheet::paintMoreValues(QPainter& painter) const {
+void PrintSheet::paintMoreValues(QPainter& painter, int page) const {
     painter.fillRect(QRectF(0, 0, kWidth, kHeight), Qt::white);
     painter.setPen(Qt::black);
     painter.setFont(sheetFont(kValueFamily, 14, true));
-    painter.drawText(
-        QRectF(0, 120, kWidth, 560), Qt::AlignHCenter | Qt::AlignVCenter,
-        QCoreApplication::translate("PrintSheet", "Kuvantoシート (2) ") + fileNameText());
+    const QString title = page == 2
+                              ? QCoreApplication::translate("PrintSheet", "Kuvantoシート (2) ")
+                              : QCoreApplication::translate("PrintSheet", "Kuvantoシート (3) ");
+    painter.drawText(QRectF(0, 120, kWidth, 560), Qt::AlignHCenter | Qt::AlignVCenter,
+                     title + fileNameText());
     painter.setPen(pen(Qt::black, 1));
-    paintBlocks(painter, 2);
+    paintBlocks(painter, page);
+}
+
+bool PrintSheet::hasComposite() const {
+    const ResultTable& result = workspace_.resultGrid;
+    return !workspace_.materials.noneAssigned() &&
+           !result.text(Property::ReferenceModulus, result.cols() - 1).empty();
+}
+
+int PrintSheet::pageCount() const {
+    return (hasComposite() ? 3 : 2) + (stressPage_ ? 1 : 0);
+}
+
+void PrintSheet::paintFigureMaterials(QPainter& painter, const QFont& label, const QFont& value,
+                                      const Columns& widths) const {
+    const ResultTable& result = workspace_.resultGrid;
+    const int ratioRow = resultRow(Property::ModularRatio);
+    std::vector<SheetRow> lines;
+    int added = 0, subtracted = 0;
+    for (int col = 1; col < result.cols(); ++col) {
+        const ColumnKind kind = result.columnKind(col);
+        if (kind != ColumnKind::Added && kind != ColumnKind::Subtracted) continue;
+        const bool isAdded = kind == ColumnKind::Added;
+        const int number = isAdded ? ++added : ++subtracted;
+        const Material* material = workspace_.materials.materialOf(
+            isAdded ? TableKind::Added : TableKind::Subtracted, number);
+        lines.push_back({(isAdded ? QCoreApplication::translate("PrintSheet", "加算図形%1")
+                                  : QCoreApplication::translate("PrintSheet", "減算図形%1"))
+                             .arg(number),
+                         material ? QString::fromStdString(material->name) : QStringLiteral("-"),
+                         QString::fromStdString(result.text(ratioRow, col))});
+    }
+    const ResultRowEntry& ratio = propertyEntry(Property::ModularRatio);
+    const QString caption = QCoreApplication::translate("PrintSheet", "[図形の材料]") +
+                            QStringLiteral("  ") + sheetText("ResultRows", ratio.label) +
+                            QStringLiteral(" ") + QString::fromUtf8(ratio.symbol);
+    paintTable(painter, kLeft + widths.table() + kTableGap, kFigureMaterialsTop, caption, lines,
+               label, value, widths);
 }
 
 void PrintSheet::paintDrawing(QPainter& painter) const {

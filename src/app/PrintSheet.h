@@ -58,14 +58,18 @@ public:
     // The coordinate window of the drawing area (left, top, right, bottom), fitted to the figures.
     QRectF drawingWindow() const;
 
-    // Paints page 1 (the eighteen basic values and the drawing) or page 2 (the principal axes,
-    // the moduli per fibre and the plastic values) on a page of the given size in device pixels
-    // at `dotsPerInch`.
+    // Paints page 1 (the eighteen basic values and the drawing), page 2 (the principal axes,
+    // the moduli per fibre and the plastic values), page 3 (the composite block and the figures'
+    // materials) or the stress page, the last, on a page of the given size in device pixels at
+    // `dotsPerInch`.
     void paint(QPainter& painter, QSizeF pageSize, double dotsPerInch, int page = 1) const;
-    static constexpr int kPages = 2;
-    // A third page with the stresses under loads (when the page has a case to show).
+    // The most pages of values a sheet has, and the pages of this one: the third only when the
+    // figures carry materials and the calculation gave the composite block; after them, a page
+    // with the stresses under loads when one was set.
+    static constexpr int kPages = 3;
+    int pageCount() const;
+    bool hasComposite() const;
     void setStressPage(StressSheetPage page);
-    int pageCount() const { return stressPage_ ? kPages + 1 : kPages; }
 
     // Sets the device to landscape A4 without margins and paints the sheet on its two pages.
     // False (and `error`) when painting could not begin.
@@ -80,7 +84,9 @@ public:
 
 private:
     void paintSheet(QPainter& painter) const;
-    void paintMoreValues(QPainter& painter) const;
+    void paintMoreValues(QPainter& painter, int page) const;
+    void paintFigureMaterials(QPainter& painter, const QFont& label, const QFont& value,
+                              const Columns& widths) const;
     // The blocks of result rows on the page.
     void paintBlocks(QPainter& painter, int page) const;
     void paintDrawing(QPainter& painter) const;

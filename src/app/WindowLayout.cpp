@@ -14,6 +14,8 @@
 #include <QVBoxLayout>
 
 #include "app/FigurePage.h"
+#include "app/MaterialBar.h"
+#include "app/ReferenceMaterialChooser.h"
 #include "app/SharedColumnWidths.h"
 #include "app/StressPanel.h"
 #include "app/TabRules.h"
@@ -99,7 +101,15 @@ WindowLayout WindowLayout::build(QMainWindow& window, Workspace& work) {
             std::max(tableWidth, 2 * column + view->verticalScrollBar()->sizeHint().width() +
                                      2 * view->frameWidth());
     }
-    ui.coordFrame = new FigurePage(ui.coordStack, ui.canvas, ui.panel, ui.pages);
+    // The material chooser sits above the tables, in the table's column.
+    auto* tableColumn = new QWidget;
+    auto* tableLayout = new QVBoxLayout(tableColumn);
+    tableLayout->setContentsMargins(0, 0, 0, 0);
+    tableLayout->setSpacing(0);
+    ui.materialBar = new MaterialBar(tableColumn);
+    tableLayout->addWidget(ui.materialBar);
+    tableLayout->addWidget(ui.coordStack, 1);
+    ui.coordFrame = new FigurePage(tableColumn, ui.canvas, ui.panel, ui.pages);
     ui.coordFrame->setObjectName(QStringLiteral("Cood_Frame"));
     ui.coordFrame->setMinimumTableWidth(tableWidth);
     ui.pages->addWidget(ui.coordFrame);
@@ -141,6 +151,8 @@ WindowLayout WindowLayout::build(QMainWindow& window, Workspace& work) {
     auto* stressPanel = new StressPanel(work, diagramTabs);
     diagramTabs->addTab(stressPanel, QCoreApplication::translate("WindowLayout", "応力"));
     diagramColumn->addWidget(diagramTabs, 1);
+    ui.referenceChooser = new ReferenceMaterialChooser(ui.resultFrame);
+    diagramColumn->addWidget(ui.referenceChooser);
     ui.torsionPanel = new TorsionPanel(work, ui.resultFrame);
     // The shear stresses under loads come from the torsion analysis's solution.
     QObject::connect(ui.torsionPanel, &TorsionPanel::analysisStarted, stressPanel,

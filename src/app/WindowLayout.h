@@ -18,6 +18,8 @@ namespace kuvanto {
 
 class CoordTableModel;
 class FigurePage;
+class MaterialBar;
+class ReferenceMaterialChooser;
 class ResultTableModel;
 class SectionCanvas;
 class SectionDiagram;
@@ -43,7 +45,11 @@ struct WindowLayout {
     SectionCanvas* canvas = nullptr;
     ViewPanel* panel = nullptr;
     SectionDiagram* resultDiagram = nullptr;
-    TorsionPanel* torsionPanel = nullptr;  // Poisson's ratio and the torsion analysis's progress
+    TorsionPanel* torsionPanel = nullptr;
+    MaterialBar* materialBar = nullptr;  // the current figure's material, above the tables
+    ReferenceMaterialChooser* referenceChooser =
+        nullptr;  // the composite block's reference  // Poisson's ratio and the torsion analysis's
+                  // progress
     QLabel* failureLabel = nullptr;
     QLabel* statusLabel = nullptr;
 

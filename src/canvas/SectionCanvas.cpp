@@ -11,6 +11,7 @@
 #include <cmath>
 
 #include "canvas/ImagePainter.h"
+#include "canvas/MaterialTint.h"
 
 namespace kuvanto {
 
@@ -90,7 +91,7 @@ QWidget* switchWithLegend(QCheckBox* check, std::uint32_t markColor, QWidget* pa
 
 SectionCanvas::SectionCanvas(const CoordTable& add, const CoordTable& subtracted,
                              const ResultTable& result, const DrawColors& colors, QWidget* parent)
-    : QWidget(parent), view_(add, subtracted, result, colors) {
+    : QWidget(parent), view_(add, subtracted, result, colors), add_(add), subtracted_(subtracted) {
     setObjectName(QStringLiteral("Picture1"));
     setFocusPolicy(Qt::ClickFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -199,8 +200,11 @@ void SectionCanvas::flushRedraw() const {
     auto* self = const_cast<SectionCanvas*>(this);
     self->redrawPending_ = false;
     self->fitImage();
-    ImagePainter painter(self->image_);
-    self->view_.redrawSection(painter);
+    {
+        ImagePainter painter(self->image_);
+        self->view_.redrawSection(painter);
+    }
+    if (materials_) paintMaterialTint(self->image_, view_, add_, subtracted_, *materials_);
 }
 
 template <typename DrawFunction>

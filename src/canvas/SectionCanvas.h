@@ -13,6 +13,7 @@
 #include <cstdint>
 
 #include "canvas/SectionView.h"
+#include "core/section/SectionMaterials.h"
 
 namespace kuvanto {
 
@@ -32,6 +33,9 @@ public:
         flushRedraw();
         return view_;
     }
+
+    // The materials whose figures the picture tints and names in its legend (none: no tint).
+    void setMaterials(const SectionMaterials* materials) { materials_ = materials; }
 
     // Clears the picture and draws everything anew. The drawing is made when the canvas is next
     // painted or asked for its picture, window or marks, so that the changes of one turn of the
@@ -96,6 +100,9 @@ private:
     void flushRedraw() const;
 
     SectionView view_;
+    const CoordTable& add_;
+    const CoordTable& subtracted_;
+    const SectionMaterials* materials_ = nullptr;
     QImage image_;
     QRect area_;
     bool drawn_ = false;

@@ -156,6 +156,20 @@ bool Workspace::saveUndo(QString* error) {
     return writeSnapshot(error);
 }
 
+bool Workspace::changeMaterials(SectionMaterials now, QString* error) {
+    if (now == materials) return false;
+    if (!tablesRecorded()) saveUndo();
+    settleHistory();
+    materials = std::move(now);
+    takeMaterialsAsTheyAre();
+    history_.recordBesideTables();
+    noteRecorded();
+    noteMaterials();
+    resetResults();
+    writeSnapshot(error);
+    return true;
+}
+
 void Workspace::noteMaterials() {
     if (!materials.noneAssigned()) {
         SectionMaterials::Fingerprints now =
@@ -327,16 +341,24 @@ bool Workspace::writeCsv(const QString& path, QString* error) const {
 }
 
 bool Workspace::runCalculation() {
-    hasResults_ = kuvanto::runCalculation(addGrid, subtractedGrid, materials, resultGrid);
+    if (materials.noneAssigned()) {
+        hasResults_ = kuvanto::runCalculation(addGrid, subtractedGrid, materials, resultGrid);
+    } else {
+        SectionMaterials chosen = materials;
+        chosen.setReferenceName(referenceMaterial);
+        hasResults_ = kuvanto::runCalculation(addGrid, subtractedGrid, chosen, resultGrid);
+    }
     if (hasResults_) {
         calculatedState_ = tablesState();
         calculatedMaterials_ = materials;
+        calculatedReference_ = referenceMaterial;
     }
     return hasResults_;
 }
 
 bool Workspace::resultsCurrent() const {
-    return hasResults_ && tablesState() == calculatedState_ && materials == calculatedMaterials_;
+    return hasResults_ && tablesState() == calculatedState_ && materials == calculatedMaterials_ &&
+           referenceMaterial == calculatedReference_;
 }
 
 TorsionOutcome Workspace::runTorsion(const TorsionOptions& options) {

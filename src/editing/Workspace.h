@@ -37,6 +37,9 @@ public:
     // coordinate file, kept in the snapshots and the direct-editing buffer, and put back with
     // the tables by undo, redo and recovery.
     SectionMaterials materials;
+    // The reference material of the composite block as the user chose it by name; empty (or a
+    // name the section does not list) takes the material most figures carry.
+    std::string referenceMaterial;
 
     QString folder() const { return folder_; }
     QString path(const QString& name) const;  // a file in the working folder
@@ -82,6 +85,11 @@ public:
     bool modified() const { return history_.stateId() != savedState_; }
     // The tables as they are now were written to a file (or read from one).
     void markSaved() { savedState_ = history_.stateId(); }
+
+    // Puts `now` in place of the materials as one undo step of its own, with its snapshot; an
+    // edit of the tables not recorded yet becomes a step before it. False, and no step, when
+    // `now` equals the materials.
+    bool changeMaterials(SectionMaterials now, QString* error = nullptr);
 
     // Recovery after an abnormal end: whether the previous run left tables that are not empty,
     // putting them in place of the tables (an undoable step), and forgetting them.
@@ -193,6 +201,7 @@ private:
     // What the last successful run computed from.
     TablesState calculatedState_;
     SectionMaterials calculatedMaterials_;
+    std::string calculatedReference_;
     QString snapshotError_;
 };
 

@@ -55,13 +55,16 @@ bool loadAndCalculate(Workspace& workspace, const QString& file) {
     return workspace.runCalculation();
 }
 
-// The second page holds the principal axes, the fibre moduli, the plastic and torsion blocks.
+// The second page holds the principal axes, the fibre moduli, the plastic and torsion blocks; the
+// third the composite block.
 int onPage(SheetBlock block) {
     switch (block) {
         case SheetBlock::General:
         case SheetBlock::Centroidal:
         case SheetBlock::CoordinateAxes:
             return 1;
+        case SheetBlock::Composite:
+            return 3;
         default:
             return 2;
     }
@@ -95,26 +98,39 @@ private slots:
                  "pdftotext (poppler-utils) is needed: scripts/setup.sh installs it");
     }
 
-    // 100 x 200 with a 50 x 100 hole, in both languages. The Japanese golden text was read from
-    // the sheet as printed before the sheet's code was reorganised; a changed label, symbol, value
-    // or block shows as the first line that differs.
+    // 100 x 200 with a 50 x 100 hole, and a concrete-filled steel box (its composite values
+    // checked by hand: EA = 2.2925E9 N, Mpx = 162.36 kN·m), in both languages. The Japanese
+    // golden text of the first was read from the sheet as printed before the sheet's code was
+    // reorganised; a changed label, symbol, value or block shows as the first line that differs.
     void sheetLayoutEqualsTheGoldenText_data() {
         QTest::addColumn<bool>("english");
+        QTest::addColumn<QString>("section");
         QTest::addColumn<QString>("golden");
-        QTest::newRow("Japanese") << false
+        const QString plain = QStringLiteral(KUVANTO_FIXTURES "/rectangle-with-hole.csv");
+        // A steel box filled with concrete: the third page with the composite block and the
+        // figures' materials.
+        const QString filled = QStringLiteral(KUVANTO_FIXTURES "/filled-box-materials.csv");
+        QTest::newRow("Japanese") << false << plain
                                   << QStringLiteral(KUVANTO_FIXTURES
                                                     "/sheet-rectangle-with-hole.txt");
-        QTest::newRow("English") << true
+        QTest::newRow("English") << true << plain
                                  << QStringLiteral(KUVANTO_FIXTURES
                                                    "/sheet-rectangle-with-hole-en.txt");
+        QTest::newRow("materials, Japanese")
+            << false << filled
+            << QStringLiteral(KUVANTO_FIXTURES "/sheet-filled-box-materials.txt");
+        QTest::newRow("materials, English")
+            << true << filled
+            << QStringLiteral(KUVANTO_FIXTURES "/sheet-filled-box-materials-en.txt");
     }
     void sheetLayoutEqualsTheGoldenText() {
         QFETCH(bool, english);
+        QFETCH(QString, section);
         QFETCH(QString, golden);
         const LanguageForTest language(english);
         QTemporaryDir dir;
         Workspace workspace(dir.path());
-        QVERIFY(loadAndCalculate(workspace, KUVANTO_FIXTURES "/rectangle-with-hole.csv"));
+        QVERIFY(loadAndCalculate(workspace, section));
         const QString pdf = dir.filePath("sheet.pdf");
         QString error;
         QVERIFY2(PrintSheet(workspace, true, true).writePdf(pdf, &error), qPrintable(error));

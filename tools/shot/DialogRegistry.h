@@ -43,4 +43,7 @@ void registerEditingDialogs(DialogRegistry& registry, CoordTable& grid);
 // The DXF import dialog over the drawing file (a made-up drawing when the path is empty).
 void registerDrawingDialogs(DialogRegistry& registry, const QString& drawingFile);
 
+// The dialog of the list of materials.
+void registerMaterialDialogs(DialogRegistry& registry);
+
 }  // namespace kuvanto

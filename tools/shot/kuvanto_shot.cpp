@@ -2,7 +2,8 @@
 // on the offscreen platform with a fresh working folder, reads FILE as the reading command does,
 // selects the tab (the result tab runs the calculation) and rows A to B of the shown coordinate
 // table, and saves a grab of the window; with --dialog, the named dialog is drawn over the window
-// with its caption (--dialog list names them). Messages that would need a person go to standard
+// with its caption (--dialog list names them), in the middle or, with --dialog-left, at the
+// bottom left where it leaves the canvas in sight. Messages that would need a person go to standard
 // error instead.
 // kuvanto-shot OUT.png --library PART: the insertion dialog of the shipped shape library with PART
 // chosen and its centroid picked as the base point.
@@ -77,7 +78,7 @@ int usage() {
     std::fprintf(
         stderr,
         "usage: kuvanto-shot OUT.png [--lang ja|en] [--tab 1|2|3] [--torsion] [--rows A-B] "
-        "[--dialog NAME|list] [FILE]\n"
+        "[--dialog NAME|list [--dialog-left]] [FILE]\n"
         "       kuvanto-shot OUT.png [--lang ja|en] --stress ACTIONS [--component KEY] [--arrows]\n"
         "                    FILE\n"
         "       kuvanto-shot OUT.png --library PART\n"
@@ -215,6 +216,7 @@ int main(int argc, char* argv[]) {
     int tab = 1;
     QString file;
     QString dialogName;
+    bool dialogAtLeft = false;
     std::optional<FileOutput> fileOutput;
     QString part;
     int firstRow = 0, lastRow = 0;
@@ -268,6 +270,8 @@ int main(int argc, char* argv[]) {
             bool ok = false;
             tab = args.takeFirst().toInt(&ok);
             if (!ok || tab < 1 || tab > 3) return usage();
+        } else if (arg == QLatin1String("--dialog-left")) {
+            dialogAtLeft = true;
         } else if (arg == QLatin1String("--dialog")) {
             if (args.isEmpty()) return usage();
             dialogName = args.takeFirst();
@@ -343,6 +347,7 @@ int main(int argc, char* argv[]) {
         kuvanto::registerShapeDialogs(registry);
         kuvanto::registerEditingDialogs(registry, grid);
         kuvanto::registerDrawingDialogs(registry, drawing ? file : QString());
+        kuvanto::registerMaterialDialogs(registry);
         if (dialogName == QLatin1String("list")) {
             std::printf("%s\n", qPrintable(registry.names().join('\n')));
             return 0;
@@ -357,8 +362,13 @@ int main(int argc, char* argv[]) {
         QApplication::processEvents();
         const QPixmap framed = framedDialog(*dialog);
         QPainter painter(&shot);
-        painter.drawPixmap((shot.width() - framed.width()) / 2,
-                           (shot.height() - framed.height()) / 2, framed);
+        // At the bottom left the dialog leaves the canvas and its legend in sight.
+        const int margin = 12;
+        if (dialogAtLeft)
+            painter.drawPixmap(margin, shot.height() - framed.height() - margin, framed);
+        else
+            painter.drawPixmap((shot.width() - framed.width()) / 2,
+                               (shot.height() - framed.height()) / 2, framed);
     }
     return savePicture(shot, out);
 }

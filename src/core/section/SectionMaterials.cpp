@@ -3,6 +3,7 @@
 #include "core/section/SectionMaterials.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <tuple>
 
@@ -140,6 +141,25 @@ void SectionMaterials::followFigures(const Fingerprints& before, const Fingerpri
                            }),
                kept.end());
     assignments_ = std::move(kept);
+}
+
+std::optional<int> figureAtRow(const CoordTable& table, int row) {
+    const std::span<const Point> points = table.points();
+    const int rows = static_cast<int>(points.size());
+    if (row < 1 || row >= rows) return std::nullopt;
+    int completed = 0;  // figures closed above the current run
+    bool runHasVertex = false;
+    for (int r = 1; r < rows; ++r) {
+        const bool vertex = !std::isnan(points[static_cast<std::size_t>(r)].x);
+        const bool separator = !vertex && table.textView(r, 0) == kSeparatorText;
+        if (vertex) runHasVertex = true;
+        if (r >= row && runHasVertex) return completed + 1;
+        if (separator && runHasVertex) {
+            ++completed;
+            runHasVertex = false;
+        }
+    }
+    return std::nullopt;
 }
 
 }  // namespace kuvanto

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -82,5 +83,11 @@ private:
     std::vector<FigureMaterial> assignments_;  // kept in table order: added, then subtracted
     std::string referenceName_;
 };
+
+// The figure a row of the table belongs to, numbered from 1 as the assignments number the
+// figures of a table: a vertex row's own figure; a separator row's the figure it closes; another
+// row's the figure of the nearest vertex row above it in its run, or else the first figure below
+// it. Nothing when the table holds no figure there.
+std::optional<int> figureAtRow(const CoordTable& table, int row);
 
 }  // namespace kuvanto

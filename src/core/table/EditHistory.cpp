@@ -108,6 +108,13 @@ bool EditHistory::record(CoordTable& add, CoordTable& subtracted) {
     return true;
 }
 
+void EditHistory::recordBesideTables() {
+    Step step;
+    step.id = nextId_++;
+    push(std::move(step));
+    noteChange(steps_.back(), true);
+}
+
 void EditHistory::push(Step step) {
     step.bytes = sizeof(Step) + step.add.before.bytes() + step.add.after.bytes() +
                  step.subtracted.before.bytes() + step.subtracted.after.bytes();

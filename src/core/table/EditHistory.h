@@ -31,6 +31,10 @@ public:
     // the recorded state. A new step clears the steps that could be redone. Nothing is recorded
     // when the tables equal the recorded state. True when a step was recorded.
     bool record(CoordTable& add, CoordTable& subtracted);
+    // Records a step that changes no row: something kept beside the tables (the materials of the
+    // figures) changed, and undo and redo are to stop at it. The tables must be the recorded
+    // state (record was called after their last change).
+    void recordBesideTables();
 
     // Which tables a step changed: that of the latest undo (the step redo would put back) or of the
     // latest redo (the step undo would take back); none when there is no such step.

@@ -22,6 +22,8 @@ private slots:
     void referenceIsTheMostCommon();
     void assignmentsFollowTheirFigures_data();
     void assignmentsFollowTheirFigures();
+    void figureOfARow_data();
+    void figureOfARow();
 };
 
 void TestMaterial::names_data() {
@@ -161,6 +163,37 @@ void TestMaterial::assignmentsFollowTheirFigures() {
     QCOMPARE(got.join(' '), expected);
     // The untouched table keeps its assignment.
     QVERIFY(m.materialOf(TableKind::Subtracted, 1));
+}
+
+void TestMaterial::figureOfARow_data() {
+    QTest::addColumn<QStringList>("table");   // rows from 1; "|" a separator row
+    QTest::addColumn<QList<int>>("figures");  // the figure of each row 1.., 0 for none
+
+    const QStringList a{"0,0", "1,0", "0,1"}, b{"5,0", "6,0", "5,1"};
+    // The last row is the empty entry row under the table.
+    QTest::newRow("two figures") << (a + QStringList{"|"} + b)
+                                 << QList<int>{1, 1, 1, 1, 2, 2, 2, 2};
+    QTest::newRow("separators before, between and after")
+        << (QStringList{"|"} + a + QStringList{"|", "|"} + b + QStringList{"|"})
+        << QList<int>{1, 1, 1, 1, 1, 2, 2, 2, 2, 2, 0};
+    QTest::newRow("stray rows inside and before a figure")
+        << (QStringList{","} + a + QStringList{",", "|"} + b)
+        << QList<int>{1, 1, 1, 1, 1, 1, 2, 2, 2, 2};
+    QTest::newRow("no figure") << QStringList{"|", ","} << QList<int>{0, 0, 0};
+}
+
+void TestMaterial::figureOfARow() {
+    QFETCH(QStringList, table);
+    QFETCH(QList<int>, figures);
+    const CoordTable grid = test::coordTableOf(table, test::EntryRow::With);
+    QCOMPARE(grid.rows() - 1, figures.size());
+    for (int row = 1; row < grid.rows(); ++row) {
+        const std::optional<int> figure = figureAtRow(grid, row);
+        QCOMPARE(figure.value_or(0), figures[row - 1]);
+    }
+    // Outside the table: no figure.
+    QVERIFY(!figureAtRow(grid, 0));
+    QVERIFY(!figureAtRow(grid, grid.rows()));
 }
 
 QTEST_APPLESS_MAIN(TestMaterial)
