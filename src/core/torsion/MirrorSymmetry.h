@@ -23,8 +23,8 @@ public:
 
     // The lines through the section's centroid about which the figures map onto figures of the
     // same table and material (added onto added, subtracted onto subtracted), vertex for vertex
-    // within the rounding of the coordinates. Only the principal directions and the directions of x and y
-    // are tried: a mirror line of a region is always a principal axis through its centroid.
+    // within the rounding of the coordinates. Only the principal directions and the directions of x
+    // and y are tried: a mirror line of a region is always a principal axis through its centroid.
     // Empty when no such line is found, or the section is too large to compare in bounded work.
     static std::vector<Line> mirrorLines(std::span<const SectionFigure> figures);
 
