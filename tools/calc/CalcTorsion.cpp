@@ -6,6 +6,8 @@
 #include <QJsonValue>
 #include <cmath>
 
+#include "core/torsion/TorsionRows.h"
+
 namespace kuvanto {
 
 TorsionOutcome CalcTorsion::run(const CoordTable& added, const CoordTable& subtracted, double nu,
@@ -44,7 +46,8 @@ QJsonObject CalcTorsion::jsonObject(const TorsionResult& result) {
                                                   ? QJsonValue(v.torsionConstantLower)
                                                   : QJsonValue(QJsonValue::Null));
     torsion.insert(QStringLiteral("J_upper"), v.torsionConstant);
-    torsion.insert(QStringLiteral("Iw"), connected(v.warpingConstant));
+    torsion.insert(QStringLiteral("Iw"),
+                   connected(TorsionRows::value(Property::WarpingConstant, result)));
     torsion.insert(QStringLiteral("x_s"), connected(v.shearCentreX));
     torsion.insert(QStringLiteral("y_s"), connected(v.shearCentreY));
     torsion.insert(QStringLiteral("x_s_trefftz"), connected(v.trefftzCentreX));

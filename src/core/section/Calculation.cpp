@@ -15,6 +15,7 @@
 
 #include "core/base/NumberText.h"
 #include "core/section/CombinedAxes.h"
+#include "core/section/CombinedRoundingBounds.h"
 #include "core/section/CompositeSection.h"
 #include "core/section/Figures.h"
 
@@ -59,51 +60,6 @@ FigurePart partFromValues(const SectionProperties& p) {
             p.bounds()};
 }
 
-// The rounding bounds of the combined section's sums over the figure parts, each figure's own
-// bounds carried through them to first order (RoundingBounds.h states the rule).
-RoundingBounds combinedBounds(const std::vector<FigurePart>& parts, double a, double xBar,
-                              double yBar) {
-    constexpr double eps = std::numeric_limits<double>::epsilon();
-    const double count = static_cast<double>(parts.size());
-    RoundingBounds b;
-    double areas = 0, firstX = 0, firstY = 0, firstBoundX = 0, firstBoundY = 0;
-    for (const auto& f : parts) {
-        b.vertices += f.bounds.vertices;
-        b.area += f.bounds.area;
-        areas += std::fabs(f.area);
-        firstX += std::fabs(f.x * f.area);
-        firstY += std::fabs(f.y * f.area);
-        firstBoundX += std::fabs(f.area) * f.bounds.centroidX + std::fabs(f.x) * f.bounds.area;
-        firstBoundY += std::fabs(f.area) * f.bounds.centroidY + std::fabs(f.y) * f.bounds.area;
-    }
-    b.area += count * eps * areas;
-    // x_bar = sum(x A) / sum(A).
-    b.centroidX =
-        eps * std::fabs(xBar) +
-        (firstBoundX + (count + 1) * eps * firstX + std::fabs(xBar) * b.area) / std::fabs(a);
-    b.centroidY =
-        eps * std::fabs(yBar) +
-        (firstBoundY + (count + 1) * eps * firstY + std::fabs(yBar) * b.area) / std::fabs(a);
-    // Each figure's moments moved to the combined centroid: I + A dx dy (and A dy^2, A dx^2),
-    // with dx off by the bounds of both centroids and its own rounding.
-    double moments = 0, axisProducts = 0;
-    for (const auto& f : parts) {
-        const double dx = std::fabs(f.x - xBar), dy = std::fabs(f.y - yBar);
-        const double arm = dx + dy;
-        const double armError =
-            f.bounds.centroidX + f.bounds.centroidY + b.centroidX + b.centroidY +
-            eps * (std::fabs(f.x) + std::fabs(f.y) + std::fabs(xBar) + std::fabs(yBar));
-        b.moments += f.bounds.moments + 2 * std::fabs(f.area) * armError * (arm + armError) +
-                     (f.bounds.area + 4 * eps * std::fabs(f.area)) * arm * arm;
-        moments += std::fabs(f.momentX) + std::fabs(f.momentY) + std::fabs(f.area) * arm * arm;
-        b.axisProduct += f.bounds.axisProduct;
-        axisProducts += std::fabs(f.axisProduct);
-    }
-    b.moments += count * eps * moments;
-    b.axisProduct += count * eps * axisProducts;
-    return b;
-}
-
 // The figures' outlines with their signs, for the plastic values of the combined section. A
 // figure whose rows follow each other is a view of the table's numbers, valid as long as the
 // table; a figure broken by stray rows is copied.
@@ -146,7 +102,7 @@ std::optional<SectionProperties> combinedProperties(const std::vector<FigurePart
         ay += f.y * f.area;
     }
     if (a == 0 || !std::isfinite(a)) return std::nullopt;
-    RoundingBounds bounds = combinedBounds(parts, a, ax / a, ay / a);
+    RoundingBounds bounds = combinedRoundingBounds(parts, a, ax / a, ay / a);
     // A symmetric section's centroid on an axis is 0, not the rounding of the figures' sums.
     const double xBar = beyondRoundOff(ax / a, bounds.centroidX);
     const double yBar = beyondRoundOff(ay / a, bounds.centroidY);

@@ -9,6 +9,7 @@
 #include <limits>
 
 #include "core/base/TranslationMarker.h"
+#include "core/section/CombinedRoundingBounds.h"
 #include "core/section/Mass.h"
 #include "core/section/PlasticModuli.h"
 #include "core/section/PrincipalAxes.h"
@@ -28,6 +29,49 @@ double smallestPositive(std::initializer_list<double> values) {
         if (std::isfinite(v) && v > 0 && !(least <= v)) least = v;
     }
     return least;
+}
+
+// One figure's part in the rounding bounds of the sums, its values and their bounds weighted by
+// the figure's modular ratio (one more rounding for each product).
+struct WeightedShare {
+    double area, x, y, momentX, momentY, axisProduct;
+    RoundingBounds bounds;
+
+    static WeightedShare of(const SectionProperties& p, double ratio) {
+        constexpr double eps = std::numeric_limits<double>::epsilon();
+        const double weight = std::abs(ratio) * (1 + 2 * eps);
+        WeightedShare share{ratio * p[Property::Area],
+                            p[Property::CentroidX],
+                            p[Property::CentroidY],
+                            ratio * p[Property::MomentX],
+                            ratio * p[Property::MomentY],
+                            ratio * p[Property::AxisProductMoment],
+                            p.bounds()};
+        share.bounds.area = weight * share.bounds.area + eps * std::abs(share.area);
+        share.bounds.moments = weight * share.bounds.moments +
+                               eps * (std::abs(share.momentX) + std::abs(share.momentY));
+        share.bounds.axisProduct =
+            weight * share.bounds.axisProduct + eps * std::abs(share.axisProduct);
+        return share;
+    }
+};
+
+// A plastic neutral axis at `offset` from the centroid coordinate `centroid` (along x for
+// `coordinate` 0, y for 1) in a section of about `size` across, or 0 where rounding alone could
+// have put it off 0. The section's
+// extent across the axis, which the bound needs, is measured only when the axis lies that close
+// to 0 at all: one pass over the vertices for a symmetric section, none for the others.
+double plasticAxis(std::span<const MaterialFigure> figures, const RoundingBounds& bounds,
+                   double size, double centroid, double offset, int coordinate) {
+    const double axis = centroid + offset;
+    if (!(std::abs(axis) <= 1e-6 * (size + std::abs(offset) + std::abs(centroid)))) return axis;
+    double extent = 0;
+    for (const MaterialFigure& f : figures) {
+        for (const Point& p : f.vertices)
+            extent = std::max(extent, std::abs((coordinate == 0 ? p.x : p.y) - centroid));
+    }
+    const double centroidBound = coordinate == 0 ? bounds.centroidX : bounds.centroidY;
+    return beyondRoundOff(axis, bounds.plasticAxis(centroid, centroidBound, offset, extent));
 }
 
 }  // namespace
@@ -62,8 +106,15 @@ CompositeSection compositeSection(std::span<const MaterialFigure> figures,
         out.problem = QT_TRANSLATE_NOOP("CompositeSection", "換算断面積が正になりません。");
         return out;
     }
-    const double xBar = ax / a;
-    const double yBar = ay / a;
+    // The figures' parts weighted by their ratios, for the rounding bounds of the sums below:
+    // values within them are kept as 0 and name no principal angle, as for one material.
+    std::vector<WeightedShare> shares;
+    shares.reserve(figures.size());
+    for (std::size_t i = 0; i < figures.size(); ++i)
+        shares.push_back(WeightedShare::of(figures[i].values, out.ratios[i]));
+    const RoundingBounds bounds = combinedRoundingBounds(shares, a, ax / a, ay / a);
+    const double xBar = beyondRoundOff(ax / a, bounds.centroidX);
+    const double yBar = beyondRoundOff(ay / a, bounds.centroidY);
     double ix = 0, iy = 0, ixy = 0, mass = 0;
     for (std::size_t i = 0; i < figures.size(); ++i) {
         const SectionProperties& p = figures[i].values;
@@ -75,7 +126,8 @@ CompositeSection compositeSection(std::span<const MaterialFigure> figures,
         ixy += n * p[Property::ProductMoment] + area * (x - xBar) * (y - yBar);
         mass += massPerMetre(figures[i].material->density, p[Property::Area]);
     }
-    const PrincipalAxes axes(ix, iy, ixy);
+    ixy = beyondRoundOff(ixy, bounds.moments);
+    const PrincipalAxes axes(ix, iy, ixy, bounds.moments);
     const double e = reference.elasticModulus;
 
     SectionProperties& c = out.combined;
@@ -101,6 +153,7 @@ CompositeSection compositeSection(std::span<const MaterialFigure> figures,
         if (!(scale > 0)) scale = std::max(scale, f.material->yieldStrength);
     }
     if (scale > 0) {
+        const double size = std::sqrt(std::abs(a));
         PlasticModuli plastic({xBar, yBar});
         for (const MaterialFigure& f : figures) {
             const double sign = f.kind == TableKind::Added ? 1.0 : -1.0;
@@ -112,8 +165,12 @@ CompositeSection compositeSection(std::span<const MaterialFigure> figures,
         const auto alongU = plastic.across(-axes.sine(), axes.cosine());
         const auto alongV = plastic.across(axes.cosine(), axes.sine());
         const double unit = scale * kMomentUnit;
-        if (alongY) c[Property::ForcePlasticAxisX] = xBar + alongY->offset;
-        if (alongX) c[Property::ForcePlasticAxisY] = yBar + alongX->offset;
+        if (alongY)
+            c[Property::ForcePlasticAxisX] =
+                plasticAxis(figures, bounds, size, xBar, alongY->offset, 0);
+        if (alongX)
+            c[Property::ForcePlasticAxisY] =
+                plasticAxis(figures, bounds, size, yBar, alongX->offset, 1);
         if (alongX) c[Property::PlasticMomentX] = alongX->modulus * unit;
         if (alongY) c[Property::PlasticMomentY] = alongY->modulus * unit;
         if (alongU) c[Property::PlasticMomentU] = alongU->modulus * unit;

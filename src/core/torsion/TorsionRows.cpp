@@ -21,6 +21,16 @@ double nearZero(double value, const TorsionValues& v) {
     return std::abs(value) < 1e-6 * size ? 0.0 : value;
 }
 
+// The warping constant, or 0 below a millionth of Ip²/A, the warping scale of the section's
+// size: the finite elements do not resolve less (the estimate of its error is measured against
+// the same floor), and a round tube's exact 0 would otherwise show as mesh noise such as
+// "1.5847E-5".
+double resolvedWarping(const TorsionValues& v) {
+    const double polar = v.momentX + v.momentY;
+    const double floor = v.area > 0 ? 1e-6 * polar * polar / v.area : 0.0;
+    return std::abs(v.warpingConstant) < floor ? 0.0 : v.warpingConstant;
+}
+
 }  // namespace
 
 bool TorsionRows::definedForSeparateParts(Property property) {
@@ -55,7 +65,7 @@ double TorsionRows::value(Property property, const TorsionResult& result) {
         case Property::TorsionConstantUpper:
             return v.torsionConstant;
         case Property::WarpingConstant:
-            return v.warpingConstant;
+            return resolvedWarping(v);
         case Property::ShearCentreX:
             return nearZero(v.centroidX + offsetX, v);
         case Property::ShearCentreY:
@@ -102,7 +112,7 @@ double TorsionRows::value(Property property, const TorsionResult& result) {
         case Property::CompositeShearCentreY:
             return value(Property::ShearCentreY, result);
         case Property::WarpingStiffness:
-            return elastic * v.warpingConstant;
+            return elastic * resolvedWarping(v);
         case Property::ShearStiffnessX:
             return shear * v.shearAreaX;
         case Property::ShearStiffnessY:

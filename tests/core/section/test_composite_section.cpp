@@ -75,6 +75,7 @@ private slots:
     void oneMaterialIsTheGeometricSection();
     void blockOnlyWithMaterials();
     void figureWithoutMaterial();
+    void roundOffOfSymmetricSections();
 };
 
 void TestCompositeSection::workedSections_data() {
@@ -302,6 +303,36 @@ void TestCompositeSection::figureWithoutMaterial() {
     QCOMPARE(result.text(Property::ModularRatio, 3), "-");
     // The geometric rows are there as ever.
     QCOMPARE(result.text(Property::Area, combined), "4.0000E4");
+}
+
+// A filled tube of polygons whose coordinates are rounded: its transformed product, the stiffness
+// centroid and the plastic axes are 0 up to rounding and shown as 0, and no principal angle is
+// named for moments equal up to rounding, as in the geometric block.
+void TestCompositeSection::roundOffOfSymmetricSections() {
+    auto circle = [](double radius, bool first) {
+        QStringList rows;
+        if (!first) rows << "|";
+        for (int i = 0; i < 96; ++i) {
+            const double angle = 2 * 3.14159265358979323846 * i / 96;
+            rows << QString("%1,%2")
+                        .arg(std::round(radius * std::cos(angle) * 1000) / 1000, 0, 'g', 17)
+                        .arg(std::round(radius * std::sin(angle) * 1000) / 1000, 0, 'g', 17);
+        }
+        return rows;
+    };
+    const CoordTable added = gridOf(circle(150, true) + circle(140, false));
+    const CoordTable cut = gridOf(circle(140, true));
+    const SectionMaterials materials =
+        materialsOf({kSteel, kConcrete}, {"加算,1,steel", "加算,2,concrete", "減算,1,steel"});
+    ResultTable result;
+    resetResultTable(result);
+    QVERIFY(runCalculation(added, cut, materials, result));
+    const int combined = result.cols() - 1;
+    for (Property p :
+         {Property::StiffnessCentroidX, Property::StiffnessCentroidY, Property::TransformedAngle,
+          Property::ForcePlasticAxisX, Property::ForcePlasticAxisY})
+        QCOMPARE(result.text(p, combined), "0");
+    QCOMPARE(std::stod(result.text(Property::TransformedProduct, combined)), 0.0);
 }
 
 QTEST_APPLESS_MAIN(TestCompositeSection)
