@@ -1001,10 +1001,6 @@
         <translation>Memo</translation>
     </message>
     <message>
-        <source>Kuvantoシート (2) </source>
-        <translation>Kuvanto sheet (2) </translation>
-    </message>
-    <message>
         <source>印刷を開始できません。</source>
         <translation>Printing cannot start.</translation>
     </message>
@@ -1037,10 +1033,6 @@
         <translation>[Several materials]</translation>
     </message>
     <message>
-        <source>Kuvantoシート (3) </source>
-        <translation>Kuvanto sheet (3) </translation>
-    </message>
-    <message>
         <source>加算図形%1</source>
         <translation>Added figure %1</translation>
     </message>
@@ -1051,6 +1043,18 @@
     <message>
         <source>[図形の材料]</source>
         <translation>[Figures&apos; materials]</translation>
+    </message>
+    <message>
+        <source>ＭＳ Ｐゴシック</source>
+        <translation>ＭＳ Ｐゴシック</translation>
+    </message>
+    <message>
+        <source>ＭＳ Ｐ明朝</source>
+        <translation>ＭＳ Ｐ明朝</translation>
+    </message>
+    <message>
+        <source>Kuvantoシート (%1) </source>
+        <translation>Kuvanto sheet (%1) </translation>
     </message>
 </context>
 <context>
@@ -2767,10 +2771,6 @@ The last step is shortened so that the arc ends at the end of the range.</transl
 <context>
     <name>kuvanto::StressSheetPage</name>
     <message>
-        <source>Kuvantoシート (3) 応力 </source>
-        <translation>Kuvanto sheet (3) stresses </translation>
-    </message>
-    <message>
         <source>荷重ケース %1: </source>
         <translation>Load case %1: </translation>
     </message>
@@ -2805,6 +2805,10 @@ The last step is shortened so that the arc ends at the end of the range.</transl
     <message>
         <source>材料ごとの応力</source>
         <translation>Stresses per material</translation>
+    </message>
+    <message>
+        <source>Kuvantoシート (%1) 応力 </source>
+        <translation>Kuvanto sheet (%1) stresses </translation>
     </message>
 </context>
 <context>

@@ -43,10 +43,13 @@ constexpr double kValueIndent = 100;  // the value's text from its cell's right 
 constexpr double kCellRoom = 160;     // at least this much free room in a cell beside its text
 // The head of the value column of every table (translated where it is drawn).
 constexpr const char* kValueHead = QT_TRANSLATE_NOOP("PrintSheet", "結果");
-// The font families the sheet asks for (names of fonts, not texts); sheetFont falls back to the
-// Japanese fonts installed where they are missing.
-const QString kLabelFamily = QStringLiteral("ＭＳ Ｐゴシック");
-const QString kValueFamily = QStringLiteral("ＭＳ Ｐ明朝");
+// The font families the sheet asks for, marked so that a language can name fonts of its own
+// (English keeps these); sheetFont falls back to the Japanese fonts installed where they are
+// missing.
+constexpr const char* kLabelFamily = QT_TRANSLATE_NOOP("PrintSheet", "ＭＳ Ｐゴシック");
+constexpr const char* kValueFamily = QT_TRANSLATE_NOOP("PrintSheet", "ＭＳ Ｐ明朝");
+// The title of every page after the first, with its number.
+constexpr const char* kPageTitle = QT_TRANSLATE_NOOP("PrintSheet", "Kuvantoシート (%1) ");
 // The widest number a value cell shows.
 constexpr const char* kWidestValue = "-8.8888E-888";
 
@@ -106,8 +109,8 @@ std::vector<int> rowsOf(SheetBlock block) {
 }
 
 // A font whose size is given in twips (20 to the point), as the sheet is painted in twips.
-QFont sheetFont(const QString& name, int points, bool bold = false) {
-    QFont font = japaneseFont(name, points);
+QFont sheetFont(const char* family, int points, bool bold = false) {
+    QFont font = japaneseFont(QCoreApplication::translate("PrintSheet", family), points);
     font.setPixelSize(points * 20);
     font.setBold(bold);
     return font;
@@ -205,8 +208,12 @@ std::vector<QString> PrintSheet::valueTexts() const {
     return texts;
 }
 
-QFont PrintSheet::labelFont() {
-    return sheetFont(kLabelFamily, 10);
+QFont PrintSheet::labelFont(int points, bool bold) {
+    return sheetFont(kLabelFamily, points, bold);
+}
+
+QString PrintSheet::pageTitle(int page) {
+    return QCoreApplication::translate("PrintSheet", kPageTitle).arg(page);
 }
 
 QFont PrintSheet::valueFont() {
@@ -308,7 +315,7 @@ void PrintSheet::paint(QPainter& painter, QSizeF pageSize, double dotsPerInch, i
     if (page == 1) {
         paintSheet(painter);
     } else if (stressPage_ && page == pageCount()) {
-        stressPage_->paint(painter, kWidth, kHeight, fileNameText());
+        stressPage_->paint(painter, kWidth, kHeight, page, fileNameText());
     } else {
         paintMoreValues(painter, page);
     }
@@ -369,9 +376,7 @@ void PrintSheet::paintMoreValues(QPainter& painter, int page) const {
     painter.fillRect(QRectF(0, 0, kWidth, kHeight), Qt::white);
     painter.setPen(Qt::black);
     painter.setFont(sheetFont(kValueFamily, 14, true));
-    const QString title = page == 2
-                              ? QCoreApplication::translate("PrintSheet", "Kuvantoシート (2) ")
-                              : QCoreApplication::translate("PrintSheet", "Kuvantoシート (3) ");
+    const QString title = pageTitle(page);
     painter.drawText(QRectF(0, 120, kWidth, 560), Qt::AlignHCenter | Qt::AlignVCenter,
                      title + fileNameText());
     painter.setPen(pen(Qt::black, 1));

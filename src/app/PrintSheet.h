@@ -41,9 +41,12 @@ public:
         double table() const { return item + symbol + value; }
     };
     static Columns columns(int page);
-    // The fonts of the tables' labels and symbols, and of their values.
-    static QFont labelFont();
+    // The fonts of the tables' labels and symbols (also the stress page's texts), and of their
+    // values.
+    static QFont labelFont(int points = 10, bool bold = false);
     static QFont valueFont();
+    // The title of a page of values after the first, with its number, in the interface's language.
+    static QString pageTitle(int page);
     // The English item text of a result row, whatever the interface's language.
     static QString englishItem(int row);
 

@@ -7,7 +7,7 @@
 #include <QImage>
 #include <QPainter>
 
-#include "app/JapaneseFonts.h"
+#include "app/PrintSheet.h"
 #include "canvas/StressView.h"
 
 namespace kuvanto {
@@ -20,14 +20,6 @@ constexpr double kRowHeight = 330;
 constexpr double kTextIndent = 60;
 // The columns of the table: component, largest, its point, smallest, its point.
 constexpr double kColumns[] = {0, 900, 2000, 4300, 5400, 7700};
-const QString kFamily = QStringLiteral("ＭＳ Ｐゴシック");
-
-QFont fontOf(int points, bool bold = false) {
-    QFont font = japaneseFont(kFamily, points);
-    font.setPixelSize(points * 20);
-    font.setBold(bold);
-    return font;
-}
 
 QString number(double value) {
     if (std::abs(value) < 5e-13) value = 0;
@@ -54,20 +46,20 @@ bool StressSheetPage::valid() const {
            run_->stresses[static_cast<std::size_t>(shownCase_)]->status() == StressStatus::Ok;
 }
 
-void StressSheetPage::paint(QPainter& painter, double width, double height,
+void StressSheetPage::paint(QPainter& painter, double width, double height, int page,
                             const QString& fileName) const {
     painter.fillRect(QRectF(0, 0, width, height), Qt::white);
     painter.setPen(Qt::black);
-    painter.setFont(fontOf(14, true));
+    painter.setFont(PrintSheet::labelFont(14, true));
     painter.drawText(QRectF(0, 120, width, 560), Qt::AlignHCenter | Qt::AlignVCenter,
-                     tr("Kuvantoシート (3) 応力 ") + fileName);
+                     tr("Kuvantoシート (%1) 応力 ").arg(page) + fileName);
     if (!valid()) return;
     const std::shared_ptr<const SectionStress>& stress =
         run_->stresses[static_cast<std::size_t>(shownCase_)];
 
     // The case and its actions (N and N·mm).
     double y = kTop;
-    painter.setFont(fontOf(9));
+    painter.setFont(PrintSheet::labelFont(9));
     QString actions;
     for (const LoadActionEntry& entry : kLoadActions)
         actions += QStringLiteral("  %1 = %2")
@@ -82,13 +74,13 @@ void StressSheetPage::paint(QPainter& painter, double width, double height,
     y += kRowHeight * 1.5;
 
     auto table = [&](const QString& caption, auto rowOf, std::size_t rows) {
-        painter.setFont(fontOf(9, true));
+        painter.setFont(PrintSheet::labelFont(9, true));
         painter.drawText(QRectF(kLeft, y, kColumns[5], kRowHeight),
                          Qt::AlignVCenter | Qt::AlignLeft, caption);
         y += kRowHeight;
         const QString heads[] = {tr("成分"), tr("最大"), tr("位置"), tr("最小"), tr("位置")};
         painter.fillRect(QRectF(kLeft, y, kColumns[5], kRowHeight), QColor(192, 192, 192));
-        painter.setFont(fontOf(9));
+        painter.setFont(PrintSheet::labelFont(9));
         for (int c = 0; c < 5; ++c)
             painter.drawText(
                 QRectF(kLeft + kColumns[c], y, kColumns[c + 1] - kColumns[c], kRowHeight),
@@ -157,7 +149,7 @@ void StressSheetPage::paint(QPainter& painter, double width, double height,
             2 * materials.size());
     }
     if (!stress->shearNotice().empty()) {
-        painter.setFont(fontOf(8));
+        painter.setFont(PrintSheet::labelFont(8));
         painter.drawText(QRectF(kLeft, y, kColumns[5], height - y - 200),
                          Qt::AlignTop | Qt::AlignLeft | Qt::TextWordWrap,
                          QCoreApplication::translate("SectionStress",

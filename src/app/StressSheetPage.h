@@ -20,8 +20,10 @@ public:
 
     // Whether the shown case has stresses to print.
     bool valid() const;
-    // Paints the page on a sheet of width × height twips, its heading ending with `fileName`.
-    void paint(QPainter& painter, double width, double height, const QString& fileName) const;
+    // Paints the page on a sheet of width × height twips as page number `page`, its heading
+    // ending with `fileName`.
+    void paint(QPainter& painter, double width, double height, int page,
+               const QString& fileName) const;
 
 private:
     std::shared_ptr<const StressCases> run_;

@@ -1,7 +1,9 @@
-// Helpers of the canvas tests: filling a coordinate table from a short row notation, and a
-// painter that records what a redraw draws.
+// Helpers of the canvas tests: filling a coordinate table from a short row notation, counting a
+// colour's pixels, and a painter that records what a redraw draws.
 #pragma once
 
+#include <QColor>
+#include <QImage>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -29,6 +31,17 @@ inline void fill(CoordTable& grid, const QString& rows) {
         }
         ++row;
     }
+}
+
+// The pixels of an image in the colour (alpha ignored).
+inline int countPixels(const QImage& image, QColor color) {
+    int n = 0;
+    const QRgb want = color.rgb();
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) n += (line[x] | 0xFF000000) == want;
+    }
+    return n;
 }
 
 struct DrawnSegment {

@@ -7,19 +7,10 @@
 #include "core/section/Calculation.h"
 
 using namespace kuvanto;
+using kuvanto::test::countPixels;
 using kuvanto::test::fill;
 
 namespace {
-
-int countPixels(const QImage& image, QColor color) {
-    int n = 0;
-    const QRgb want = color.rgb();
-    for (int y = 0; y < image.height(); ++y) {
-        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        for (int x = 0; x < image.width(); ++x) n += (line[x] | 0xFF000000) == want;
-    }
-    return n;
-}
 
 const QColor kRed(255, 0, 0);
 const QColor kGreen(0, 255, 0);

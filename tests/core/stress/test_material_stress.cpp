@@ -4,23 +4,15 @@
 // action the shear-dependent values are left out.
 #include <QtTest>
 
+#include "PolygonTables.h"
 #include "core/base/NumberText.h"
 #include "core/section/Calculation.h"
 #include "core/stress/StressCases.h"
 
 using namespace kuvanto;
+using kuvanto::test::tableOf;
 
 namespace {
-
-CoordTable tableOf(const std::vector<std::vector<Point>>& figures) {
-    CoordTable table;
-    table.setRows(1);
-    for (std::size_t f = 0; f < figures.size(); ++f) {
-        if (f > 0) table.appendRow(std::string(kSeparatorText), "");
-        for (const Point p : figures[f]) table.appendRow(numText(p.x), numText(p.y));
-    }
-    return table;
-}
 
 std::vector<Point> rectangle(double x0, double y0, double x1, double y1) {
     return {{x0, y0}, {x1, y0}, {x1, y1}, {x0, y1}, {x0, y0}};

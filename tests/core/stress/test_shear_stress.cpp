@@ -9,26 +9,18 @@
 #include <cmath>
 #include <numbers>
 
+#include "PolygonTables.h"
 #include "core/base/NumberText.h"
 #include "core/section/Calculation.h"
 #include "core/stress/SectionStress.h"
 #include "core/torsion/TorsionAnalysis.h"
 
 using namespace kuvanto;
+using kuvanto::test::tableOf;
 
 namespace {
 
 using Polygon = std::vector<Point>;
-
-CoordTable tableOf(const std::vector<Polygon>& figures) {
-    CoordTable table;
-    table.setRows(1);
-    for (std::size_t f = 0; f < figures.size(); ++f) {
-        if (f > 0) table.appendRow(std::string(kSeparatorText), "");
-        for (const Point p : figures[f]) table.appendRow(numText(p.x), numText(p.y));
-    }
-    return table;
-}
 
 struct Solved {
     TorsionResult torsion;
